@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds, and either starts the configurator ("run")
+# or runs every test ("test"). Installs only what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-test}
+build=${QV_BUILD_DIR:-build}
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
+          libgtest-dev libbenchmark-dev xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
+      -DCMAKE_UNITY_BUILD_BATCH_SIZE=16
+cmake --build "$build" -j "$jobs"
+
+case "$mode" in
+  run)
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      exec xvfb-run -a "$build/quenvarrow"
+    fi
+    exec "$build/quenvarrow"
+    ;;
+  test)
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+    chmod 0700 "$XDG_RUNTIME_DIR"
+    cd "$build"
+    exec ctest --output-on-failure -j "$jobs" --timeout 300
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

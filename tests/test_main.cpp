@@ -1,0 +1,22 @@
+// Test entry: headless Qt, a private runtime folder, then GoogleTest.
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QByteArray dir = QDir::tempPath().toUtf8() + "/qv-test-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromUtf8(dir));
+        chmod(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

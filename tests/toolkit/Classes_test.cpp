@@ -1,0 +1,36 @@
+// Ownership: an owner frees what it owns, newest first, and watchers hear of a component going.
+#include "toolkit/Classes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Probe : TComponent {
+    Probe(TComponent* owner, std::vector<String>* log, String name) : TComponent(owner), FLog(log) { SetName(name); }
+    ~Probe() override {
+        DestroyComponents(); // as windows do, so the owner still hears while whole
+        FLog->push_back(Name());
+    }
+    void Notification(TComponent* c, TOperation op) override {
+        if (op == opRemove && c != this)
+            FLog->push_back(Name() + " heard " + c->Name());
+    }
+    std::vector<String>* FLog;
+};
+} // namespace
+
+TEST(Component, OwnerFreesOwnedNewestFirstAndWatchersHear) {
+    std::vector<String> log;
+    auto* owner = new Probe(nullptr, &log, "owner");
+    auto* a = New<Probe>(owner, &log, String("a"));
+    New<Probe>(owner, &log, String("b"));
+    auto* watcher = new Probe(nullptr, &log, "watcher");
+    watcher->FreeNotification(a);
+    EXPECT_EQ(owner->ComponentCount(), 2);
+    EXPECT_EQ(owner->FindComponent("B")->Name(), "b");
+    delete owner;
+    std::vector<String> expected{"owner heard b", "b", "watcher heard a", "owner heard a", "a", "owner"};
+    EXPECT_EQ(log, expected);
+    log.clear();
+    delete watcher; // must not touch the freed `a`
+    EXPECT_EQ(log, std::vector<String>{"watcher"});
+}
