@@ -1,9 +1,58 @@
-// Shared test helpers: temporary folders and scripted answers for the interaction seam.
+// Shared test helpers: temporary folders and a scripted answerer for the interaction seam.
 #pragma once
 
+#include "toolkit/Dialogs.h"
+
 #include <QString>
+#include <QStringList>
+#include <deque>
+#include <ostream>
+#include <functional>
+#include <vector>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
 
 namespace qvtest {
 // A fresh empty folder under the system's temporary folder, removed when the test program ends.
 QString TempDir();
+
+// Answers every message box, modal form and file dialog from a script, and records what was shown.
+// Installed for its lifetime; an unscripted question fails the test instead of hanging it.
+class ScriptedInteraction : public TInteraction {
+public:
+    struct Shown {
+        enum Kind { Message, Modal, File } kind;
+        TMessageRequest message;      // for Message
+        QString formClass;            // for Modal
+        TFileDialogRequest fileDialog; // for File
+    };
+
+    ScriptedInteraction();
+    ~ScriptedInteraction() override;
+
+    // The next message box answers `answer`.
+    void AnswerMessage(int answer);
+    // The next modal form runs `script` (which may set fields, click buttons, set ModalResult).
+    void AnswerModal(std::function<void(TCustomForm*)> script);
+    // The next file dialog picks `fileName` (empty: the person cancels).
+    void AnswerFile(const QString& fileName);
+
+    const std::vector<Shown>& History() const { return FHistory; }
+    // Texts of the message boxes shown so far.
+    QStringList Messages() const;
+    int Pending() const { return int(FMessages.size() + FModals.size() + FFiles.size()); }
+
+    int MessageBox(const TMessageRequest& request) override;
+    void RunModal(TCustomForm* form) override;
+    bool FileDialog(TFileDialogRequest& request) override;
+
+private:
+    std::deque<int> FMessages;
+    std::deque<std::function<void(TCustomForm*)>> FModals;
+    std::deque<QString> FFiles;
+    std::vector<Shown> FHistory;
+    TInteraction* FPrevious = nullptr;
+};
 } // namespace qvtest

@@ -1,11 +1,11 @@
-// Test entry: headless Qt, a private runtime folder, then GoogleTest.
+// Test entry: headless Qt, a private runtime folder, the application object, then GoogleTest.
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <QApplication>
+#include "toolkit/Forms.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -17,6 +17,6 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", dir);
     }
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
