@@ -3,6 +3,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,7 +117,13 @@ TEST(HttpClient, RefusedConnectionFails) {
 TEST(HttpClient, SilentServerTimesOutAndTheClientStaysUsable) {
     LoopbackHttpServer server;
     THttpClient http(nullptr);
+    int ticks = 0; // timers (and so painting) go on while the request waits
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(20);
     THttpResult r = http.Get(server.Url("/silent"), kBrowserHeaders, 300);
+    ticker.stop();
+    EXPECT_GT(ticks, 3);
     EXPECT_FALSE(r.Ok);
     EXPECT_TRUE(r.TimedOut);
     EXPECT_EQ(r.StatusCode, 0);
