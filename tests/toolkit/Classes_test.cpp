@@ -5,14 +5,15 @@
 
 namespace {
 struct Probe : TComponent {
-    Probe(TComponent* owner, std::vector<String>* log, String name) : TComponent(owner), FLog(log) { SetName(name); }
+    Probe(TComponent* owner, std::vector<String>* log, String name) : TComponent(owner), FLog(log) {
+        SetName(name);
+    }
     ~Probe() override {
         DestroyComponents(); // as windows do, so the owner still hears while whole
         FLog->push_back(Name());
     }
     void Notification(TComponent* c, TOperation op) override {
-        if (op == opRemove && c != this)
-            FLog->push_back(Name() + " heard " + c->Name());
+        if (op == opRemove && c != this) FLog->push_back(Name() + " heard " + c->Name());
     }
     std::vector<String>* FLog;
 };
