@@ -24,58 +24,60 @@ TColor ColorToRGB(TColor color) {
 }
 
 QColor ToQColor(TColor color) {
-    if (color == clNone) return QColor(Qt::transparent);
+    if (color == clNone)
+        return QColor(Qt::transparent);
     TColor rgb = ColorToRGB(color);
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
-TColor FromQColor(const QColor& color) {
-    return RGB(color.red(), color.green(), color.blue());
-}
+TColor FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
 TFont::TFont() = default;
 
 void TFont::Changed() {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TFont::SetName(const String& v) {
-    if (v == FName) return;
+    if (v == FName)
+        return;
     FName = v;
     Changed();
 }
 
 void TFont::SetSize(int v) {
-    if (v == FSize) return;
+    if (v == FSize)
+        return;
     FSize = v;
     Changed();
 }
 
 // Points to pixels at 96 dpi, rounded as the platform does.
-int TFont::Height() const {
-    return -((FSize * 96 + 36) / 72);
-}
+int TFont::Height() const { return -((FSize * 96 + 36) / 72); }
 
-void TFont::SetHeight(int v) {
-    SetSize(-((v * 72 - (v < 0 ? 48 : -48)) / 96));
-}
+void TFont::SetHeight(int v) { SetSize(-((v * 72 - (v < 0 ? 48 : -48)) / 96)); }
 
 void TFont::SetColor(TColor v) {
-    if (v == FColor) return;
+    if (v == FColor)
+        return;
     FColor = v;
     Changed();
 }
 
 void TFont::SetStyle(TFontStyles v) {
-    if (v == FStyle) return;
+    if (v == FStyle)
+        return;
     FStyle = v;
     Changed();
 }
 
 void TFont::Assign(const TPersistent* source) {
     auto* f = dynamic_cast<const TFont*>(source);
-    if (!f) return TPersistent::Assign(source);
-    if (Equals(*f)) return;
+    if (!f)
+        return TPersistent::Assign(source);
+    if (Equals(*f))
+        return;
     FName = f->FName;
     FSize = f->FSize;
     FColor = f->FColor;
@@ -98,7 +100,8 @@ QFont TFont::toQFont() const {
     f.setItalic(FStyle & fsItalic);
     f.setUnderline(FStyle & fsUnderline);
     f.setStrikeOut(FStyle & fsStrikeOut);
-    if (FPitch == fpFixed) f.setFixedPitch(true);
+    if (FPitch == fpFixed)
+        f.setFixedPitch(true);
     return f;
 }
 
@@ -109,8 +112,7 @@ void TFont::fromQFont(const QFont& f) {
     else
         FSize = qRound(f.pointSizeF());
     FStyle = (f.bold() ? TFontStyles(fsBold) : 0u) | (f.italic() ? TFontStyles(fsItalic) : 0u) |
-             (f.underline() ? TFontStyles(fsUnderline) : 0u) |
-             (f.strikeOut() ? TFontStyles(fsStrikeOut) : 0u);
+             (f.underline() ? TFontStyles(fsUnderline) : 0u) | (f.strikeOut() ? TFontStyles(fsStrikeOut) : 0u);
     Changed();
 }
 
@@ -140,7 +142,8 @@ void TPen::SetMode(TPenMode v) {
 }
 void TPen::Assign(const TPersistent* source) {
     auto* p = dynamic_cast<const TPen*>(source);
-    if (!p) return TPersistent::Assign(source);
+    if (!p)
+        return TPersistent::Assign(source);
     FColor = p->FColor;
     FWidth = p->FWidth;
     FStyle = p->FStyle;
@@ -151,7 +154,8 @@ void TPen::Assign(const TPersistent* source) {
 void TBrush::SetColor(TColor v) {
     if (v != FColor) {
         FColor = v;
-        if (FStyle == bsClear) FStyle = bsSolid;
+        if (FStyle == bsClear)
+            FStyle = bsSolid;
         Changed();
     }
 }
@@ -163,7 +167,8 @@ void TBrush::SetStyle(TBrushStyle v) {
 }
 void TBrush::Assign(const TPersistent* source) {
     auto* b = dynamic_cast<const TBrush*>(source);
-    if (!b) return TPersistent::Assign(source);
+    if (!b)
+        return TPersistent::Assign(source);
     FColor = b->FColor;
     FStyle = b->FStyle;
     Changed();
