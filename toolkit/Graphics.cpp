@@ -111,8 +111,8 @@ void TFont::fromQFont(const QFont& f) {
         SetHeight(-f.pixelSize());
     else
         FSize = qRound(f.pointSizeF());
-    FStyle = (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) | (f.underline() ? fsUnderline : 0) |
-             (f.strikeOut() ? fsStrikeOut : 0);
+    FStyle = (f.bold() ? TFontStyles(fsBold) : 0u) | (f.italic() ? TFontStyles(fsItalic) : 0u) |
+             (f.underline() ? TFontStyles(fsUnderline) : 0u) | (f.strikeOut() ? TFontStyles(fsStrikeOut) : 0u);
     Changed();
 }
 

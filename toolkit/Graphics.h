@@ -159,3 +159,7 @@ private:
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
 };
+
+// The canvas and the pictures belong to the same unit.
+#include "toolkit/Canvas.h"
+#include "toolkit/Picture.h"
