@@ -106,8 +106,13 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
     if (count <= 0)
         return 0;
-    if (FPosition + count > FData.size())
-        FData.resize(static_cast<qsizetype>(FPosition + count)); // fills a gap left by seeking past the end
+    if (FPosition + count > FData.size()) {
+        const qsizetype old = FData.size();
+        FData.resize(static_cast<qsizetype>(FPosition + count));
+        // A gap left by seeking past the end reads as zeros.
+        if (FPosition > old)
+            std::memset(FData.data() + old, 0, static_cast<size_t>(FPosition - old));
+    }
     std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
     FPosition += count;
     return count;
