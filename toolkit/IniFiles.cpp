@@ -6,8 +6,7 @@
 
 TMemIniFile::TMemIniFile(const String& fileName) : FFileName(fileName) {
     QByteArray bytes;
-    if (FileExists(fileName) && ReadWholeFile(fileName, bytes))
-        parse(DecodeText(bytes, &FEncoding));
+    if (FileExists(fileName) && ReadWholeFile(fileName, bytes)) parse(DecodeText(bytes, &FEncoding));
 }
 
 void TMemIniFile::parse(const String& text) {
@@ -17,8 +16,7 @@ void TMemIniFile::parse(const String& text) {
     for (int i = 0; i < lines.Count(); ++i) {
         const String raw = lines.Strings(i);
         const String t = Trim(raw);
-        if (t.isEmpty())
-            continue; // blank lines are laid out anew on writing
+        if (t.isEmpty()) continue; // blank lines are laid out anew on writing
         if (t.startsWith(u'[') && t.contains(u']')) {
             FSections.push_back(Section{Trim(t.mid(1, t.indexOf(u']') - 1)), {}});
             target = &FSections.back().Lines;
@@ -34,8 +32,7 @@ void TMemIniFile::parse(const String& text) {
 
 const TMemIniFile::Section* TMemIniFile::findSection(const String& name) const {
     for (const Section& s : FSections)
-        if (SameText(s.Name, name))
-            return &s;
+        if (SameText(s.Name, name)) return &s;
     return nullptr;
 }
 
@@ -45,11 +42,9 @@ TMemIniFile::Section* TMemIniFile::findSection(const String& name) {
 
 const TMemIniFile::Line* TMemIniFile::findKey(const String& section, const String& key) const {
     const Section* s = findSection(section);
-    if (!s)
-        return nullptr;
+    if (!s) return nullptr;
     for (const Line& l : s->Lines)
-        if (!l.Key.isEmpty() && SameText(l.Key, key))
-            return &l;
+        if (!l.Key.isEmpty() && SameText(l.Key, key)) return &l;
     return nullptr;
 }
 
@@ -89,7 +84,9 @@ void TMemIniFile::WriteBool(const String& section, const String& key, bool value
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool TMemIniFile::SectionExists(const String& section) const { return findSection(section) != nullptr; }
+bool TMemIniFile::SectionExists(const String& section) const {
+    return findSection(section) != nullptr;
+}
 
 bool TMemIniFile::ValueExists(const String& section, const String& key) const {
     return findKey(section, key) != nullptr;
@@ -108,26 +105,22 @@ void TMemIniFile::ReadSection(const String& section, TStrings& keys) const {
     keys.Clear();
     if (const Section* s = findSection(section))
         for (const Line& l : s->Lines)
-            if (!l.Key.isEmpty())
-                keys.Add(l.Key);
+            if (!l.Key.isEmpty()) keys.Add(l.Key);
     keys.EndUpdate();
 }
 
 void TMemIniFile::EraseSection(const String& section) {
     const auto before = FSections.size();
     std::erase_if(FSections, [&](const Section& s) { return SameText(s.Name, section); });
-    if (FSections.size() != before)
-        Modified();
+    if (FSections.size() != before) Modified();
 }
 
 void TMemIniFile::DeleteKey(const String& section, const String& key) {
     Section* s = findSection(section);
-    if (!s)
-        return;
+    if (!s) return;
     const auto before = s->Lines.size();
     std::erase_if(s->Lines, [&](const Line& l) { return !l.Key.isEmpty() && SameText(l.Key, key); });
-    if (s->Lines.size() != before)
-        Modified();
+    if (s->Lines.size() != before) Modified();
 }
 
 String TMemIniFile::Text() const {
@@ -138,8 +131,7 @@ String TMemIniFile::Text() const {
     };
     writeLines(FPreamble);
     for (size_t i = 0; i < FSections.size(); ++i) {
-        if (i > 0 || !FPreamble.empty())
-            out += QStringLiteral("\r\n");
+        if (i > 0 || !FPreamble.empty()) out += QStringLiteral("\r\n");
         out += u'[' + FSections[i].Name + QStringLiteral("]\r\n");
         writeLines(FSections[i].Lines);
     }

@@ -7,13 +7,11 @@
 #include <cstring>
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
-    if (count > 0 && Read(buffer, count) != count)
-        throw EReadError(QStringLiteral("Stream read error"));
+    if (count > 0 && Read(buffer, count) != count) throw EReadError(QStringLiteral("Stream read error"));
 }
 
 void TStream::WriteBuffer(const void* buffer, int64_t count) {
-    if (count > 0 && Write(buffer, count) != count)
-        throw EWriteError(QStringLiteral("Stream write error"));
+    if (count > 0 && Write(buffer, count) != count) throw EWriteError(QStringLiteral("Stream write error"));
 }
 
 int64_t TStream::CopyFrom(TStream& source, int64_t count) {
@@ -63,14 +61,12 @@ TFileStream::TFileStream(const String& fileName, unsigned mode) : FFileName(file
 TFileStream::~TFileStream() = default;
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
-    if (!FCanRead || count <= 0)
-        return 0;
+    if (!FCanRead || count <= 0) return 0;
     return std::max<int64_t>(FFile->read(static_cast<char*>(buffer), count), 0);
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
-    if (!FCanWrite || count <= 0)
-        return 0;
+    if (!FCanWrite || count <= 0) return 0;
     return std::max<int64_t>(FFile->write(static_cast<const char*>(buffer), count), 0);
 }
 
@@ -84,34 +80,32 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
     return FFile->pos();
 }
 
-int64_t TFileStream::Size() const { return FFile->size(); }
+int64_t TFileStream::Size() const {
+    return FFile->size();
+}
 
 void TFileStream::SetSize(int64_t size) {
     if (!FCanWrite || !FFile->resize(std::max<int64_t>(size, 0)))
         throw EWriteError(QStringLiteral("Cannot resize file \"%1\"").arg(FFileName));
-    if (FFile->pos() > FFile->size())
-        FFile->seek(FFile->size());
+    if (FFile->pos() > FFile->size()) FFile->seek(FFile->size());
 }
 
 // ---- TMemoryStream ----
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
     const int64_t n = std::clamp<int64_t>(FData.size() - FPosition, 0, std::max<int64_t>(count, 0));
-    if (n > 0)
-        std::memcpy(buffer, FData.constData() + FPosition, static_cast<size_t>(n));
+    if (n > 0) std::memcpy(buffer, FData.constData() + FPosition, static_cast<size_t>(n));
     FPosition += n;
     return n;
 }
 
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0)
-        return 0;
+    if (count <= 0) return 0;
     if (FPosition + count > FData.size()) {
         const qsizetype old = FData.size();
         FData.resize(static_cast<qsizetype>(FPosition + count));
         // A gap left by seeking past the end reads as zeros.
-        if (FPosition > old)
-            std::memset(FData.data() + old, 0, static_cast<size_t>(FPosition - old));
+        if (FPosition > old) std::memset(FData.data() + old, 0, static_cast<size_t>(FPosition - old));
     }
     std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
     FPosition += count;
@@ -131,8 +125,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 void TMemoryStream::SetSize(int64_t size) {
     const qsizetype old = FData.size();
     FData.resize(static_cast<qsizetype>(std::max<int64_t>(size, 0)));
-    if (FData.size() > old)
-        std::memset(FData.data() + old, 0, static_cast<size_t>(FData.size() - old));
+    if (FData.size() > old) std::memset(FData.data() + old, 0, static_cast<size_t>(FData.size() - old));
     FPosition = std::min<int64_t>(FPosition, FData.size());
 }
 
@@ -162,26 +155,25 @@ void TMemoryStream::LoadFromStream(TStream& source) {
     FData = source.ReadAll();
 }
 
-void TMemoryStream::SaveToStream(TStream& target) const { target.WriteBuffer(FData); }
+void TMemoryStream::SaveToStream(TStream& target) const {
+    target.WriteBuffer(FData);
+}
 
 // ---- whole files ----
 
 bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     return true;
@@ -190,14 +182,12 @@ bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* err
 bool ReadWholeFile(const String& path, QByteArray& bytes, String* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     return true;

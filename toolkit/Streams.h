@@ -51,7 +51,8 @@ public:
     void ReadBuffer(void* buffer, int64_t count);
     void WriteBuffer(const void* buffer, int64_t count);
     void WriteBuffer(const QByteArray& bytes) { WriteBuffer(bytes.constData(), bytes.size()); }
-    // Copies `count` bytes from `source` (its whole content from the start when count is 0); answers the count.
+    // Copies `count` bytes from `source` (its whole content from the start when count is 0); answers the
+    // count.
     int64_t CopyFrom(TStream& source, int64_t count);
     // The bytes from the current position to the end.
     QByteArray ReadAll();

@@ -38,8 +38,7 @@ bool encodeCp1252(const String& s, QByteArray& out) {
             continue;
         }
         const char16_t* hit = std::find(std::begin(kCp1252High), std::end(kCp1252High), c);
-        if (hit == std::end(kCp1252High))
-            return false;
+        if (hit == std::end(kCp1252High)) return false;
         out[i] = static_cast<char>(0x80 + (hit - std::begin(kCp1252High)));
     }
     return true;
@@ -50,8 +49,7 @@ bool startsWithBytes(const QByteArray& bytes, const char* mark, int n) {
 }
 
 bool needsCommaQuotes(const String& s) {
-    if (s.isEmpty())
-        return true;
+    if (s.isEmpty()) return true;
     return std::any_of(s.begin(), s.end(),
                        [](QChar c) { return c.unicode() <= 0x20 || c == u',' || c == u'"'; });
 }
@@ -60,8 +58,7 @@ bool needsCommaQuotes(const String& s) {
 
 String DecodeText(const QByteArray& bytes, TTextEncoding* detected) {
     auto report = [&](TTextEncoding e) {
-        if (detected)
-            *detected = e;
+        if (detected) *detected = e;
     };
     if (startsWithBytes(bytes, "\xEF\xBB\xBF", 3)) {
         report(TTextEncoding::UTF8BOM);
@@ -99,8 +96,7 @@ QByteArray EncodeText(const String& text, TTextEncoding encoding) {
     }
     case TTextEncoding::ANSI: {
         QByteArray out;
-        if (encodeCp1252(text, out))
-            return out;
+        if (encodeCp1252(text, out)) return out;
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     }
     }
@@ -113,7 +109,9 @@ void TStrings::IndexError(int index) const {
     throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
 
-int TStrings::CompareStrings(const String& a, const String& b) const { return CompareText(a, b); }
+int TStrings::CompareStrings(const String& a, const String& b) const {
+    return CompareText(a, b);
+}
 
 int TStrings::AddObject(const String& s, TObject* object) {
     const int index = Count();
@@ -129,10 +127,8 @@ void TStrings::AddStrings(const TStrings& other) {
 }
 
 void TStrings::Exchange(int index1, int index2) {
-    if (index1 < 0 || index1 >= Count())
-        IndexError(index1);
-    if (index2 < 0 || index2 >= Count())
-        IndexError(index2);
+    if (index1 < 0 || index1 >= Count()) IndexError(index1);
+    if (index2 < 0 || index2 >= Count()) IndexError(index2);
     BeginUpdate();
     const String s = Strings(index1);
     TObject* o = Objects(index1);
@@ -144,8 +140,7 @@ void TStrings::Exchange(int index1, int index2) {
 }
 
 void TStrings::Move(int curIndex, int newIndex) {
-    if (curIndex == newIndex)
-        return;
+    if (curIndex == newIndex) return;
     BeginUpdate();
     const String s = Strings(curIndex);
     TObject* o = Objects(curIndex);
@@ -156,8 +151,7 @@ void TStrings::Move(int curIndex, int newIndex) {
 
 int TStrings::IndexOf(const String& s) const {
     for (int i = 0; i < Count(); ++i)
-        if (CompareStrings(Strings(i), s) == 0)
-            return i;
+        if (CompareStrings(Strings(i), s) == 0) return i;
     return -1;
 }
 
@@ -165,25 +159,21 @@ int TStrings::IndexOfName(const String& name) const {
     for (int i = 0; i < Count(); ++i) {
         const String line = Strings(i);
         const qsizetype eq = line.indexOf(u'=');
-        if (eq >= 0 && CompareStrings(line.left(eq), name) == 0)
-            return i;
+        if (eq >= 0 && CompareStrings(line.left(eq), name) == 0) return i;
     }
     return -1;
 }
 
 int TStrings::IndexOfObject(const TObject* object) const {
     for (int i = 0; i < Count(); ++i)
-        if (Objects(i) == object)
-            return i;
+        if (Objects(i) == object) return i;
     return -1;
 }
 
 bool TStrings::Equals(const TStrings& other) const {
-    if (Count() != other.Count())
-        return false;
+    if (Count() != other.Count()) return false;
     for (int i = 0; i < Count(); ++i)
-        if (Strings(i) != other.Strings(i))
-            return false;
+        if (Strings(i) != other.Strings(i)) return false;
     return true;
 }
 
@@ -207,8 +197,7 @@ String TStrings::Values(const String& name) const {
 void TStrings::SetValues(const String& name, const String& value) {
     const int i = IndexOfName(name);
     if (value.isEmpty()) {
-        if (i >= 0)
-            Delete(i);
+        if (i >= 0) Delete(i);
         return;
     }
     if (i >= 0)
@@ -233,23 +222,19 @@ void TStrings::SetText(const String& text) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
+        if (c != u'\r' && c != u'\n') continue;
         Add(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < n)
-        Add(text.mid(start));
+    if (start < n) Add(text.mid(start));
     EndUpdate();
 }
 
 String TStrings::CommaText() const {
     String out;
     for (int i = 0; i < Count(); ++i) {
-        if (i > 0)
-            out += u',';
+        if (i > 0) out += u',';
         String s = Strings(i);
         if (needsCommaQuotes(s))
             out += u'"' + s.replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -296,8 +281,7 @@ void TStrings::SetCommaText(const String& text) {
         if (i < n && text[i] == u',') {
             ++i;
             skipBlanks();
-            if (i >= n)
-                Add(String()); // a trailing comma ends with an empty item
+            if (i >= n) Add(String()); // a trailing comma ends with an empty item
         }
     }
     EndUpdate();
@@ -322,8 +306,7 @@ void TStrings::SaveToFile(const String& fileName) const {
 
 void TStrings::Assign(const TPersistent* source) {
     if (const auto* other = dynamic_cast<const TStrings*>(source)) {
-        if (other == this)
-            return;
+        if (other == this) return;
         BeginUpdate();
         Clear();
         AddStrings(*other);
@@ -334,21 +317,18 @@ void TStrings::Assign(const TPersistent* source) {
 }
 
 void TStrings::BeginUpdate() {
-    if (FUpdateCount == 0)
-        SetUpdateState(true); // still outside the update, so OnChanging fires once here
+    if (FUpdateCount == 0) SetUpdateState(true); // still outside the update, so OnChanging fires once here
     ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {
-    if (FUpdateCount > 0 && --FUpdateCount == 0)
-        SetUpdateState(false);
+    if (FUpdateCount > 0 && --FUpdateCount == 0) SetUpdateState(false);
 }
 
 // ---- TStringList ----
 
 void TStringList::checkIndex(int index) const {
-    if (index < 0 || index >= Count())
-        IndexError(index);
+    if (index < 0 || index >= Count()) IndexError(index);
 }
 
 String TStringList::Strings(int index) const {
@@ -357,8 +337,7 @@ String TStringList::Strings(int index) const {
 }
 
 void TStringList::SetStrings(int index, const String& s) {
-    if (FSorted)
-        throw EListError(QStringLiteral("Operation not allowed on sorted list"));
+    if (FSorted) throw EListError(QStringLiteral("Operation not allowed on sorted list"));
     checkIndex(index);
     Changing();
     FItems[static_cast<size_t>(index)].Text = s;
@@ -378,10 +357,8 @@ void TStringList::SetObjects(int index, TObject* object) {
 }
 
 void TStringList::InsertObject(int index, const String& s, TObject* object) {
-    if (FSorted)
-        throw EListError(QStringLiteral("Operation not allowed on sorted list"));
-    if (index < 0 || index > Count())
-        IndexError(index);
+    if (FSorted) throw EListError(QStringLiteral("Operation not allowed on sorted list"));
+    if (index < 0 || index > Count()) IndexError(index);
     Changing();
     FItems.insert(FItems.begin() + index, Item{s, object});
     Changed();
@@ -395,8 +372,7 @@ void TStringList::Delete(int index) {
 }
 
 void TStringList::Clear() {
-    if (FItems.empty())
-        return;
+    if (FItems.empty()) return;
     Changing();
     FItems.clear();
     Changed();
@@ -411,8 +387,7 @@ int TStringList::AddObject(const String& s, TObject* object) {
     }
     int index;
     if (Find(s, index)) {
-        if (FDuplicates == dupIgnore)
-            return index;
+        if (FDuplicates == dupIgnore) return index;
         if (FDuplicates == dupError)
             throw EListError(QStringLiteral("String list does not allow duplicates"));
     }
@@ -423,8 +398,7 @@ int TStringList::AddObject(const String& s, TObject* object) {
 }
 
 int TStringList::IndexOf(const String& s) const {
-    if (!FSorted)
-        return TStrings::IndexOf(s);
+    if (!FSorted) return TStrings::IndexOf(s);
     int index;
     return Find(s, index) ? index : -1;
 }
@@ -432,13 +406,13 @@ int TStringList::IndexOf(const String& s) const {
 bool TStringList::Find(const String& s, int& index) const {
     if (!FSorted) {
         index = TStrings::IndexOf(s);
-        if (index >= 0)
-            return true;
+        if (index >= 0) return true;
         index = Count();
         return false;
     }
-    auto it = std::lower_bound(FItems.begin(), FItems.end(), s,
-                               [this](const Item& item, const String& key) { return CompareStrings(item.Text, key) < 0; });
+    auto it = std::lower_bound(FItems.begin(), FItems.end(), s, [this](const Item& item, const String& key) {
+        return CompareStrings(item.Text, key) < 0;
+    });
     index = static_cast<int>(it - FItems.begin());
     return it != FItems.end() && CompareStrings(it->Text, s) == 0;
 }
@@ -453,13 +427,13 @@ void TStringList::reorder(const std::vector<int>& order) {
 
 void TStringList::Sort() {
     CustomSort([](TStringList& list, int a, int b) {
-        return list.CompareStrings(list.FItems[static_cast<size_t>(a)].Text, list.FItems[static_cast<size_t>(b)].Text);
+        return list.CompareStrings(list.FItems[static_cast<size_t>(a)].Text,
+                                   list.FItems[static_cast<size_t>(b)].Text);
     });
 }
 
 void TStringList::CustomSort(const TStringListSortCompare& compare) {
-    if (FItems.size() < 2)
-        return;
+    if (FItems.size() < 2) return;
     Changing();
     // Sort positions, not lines, so the comparison always sees the list as it stood.
     std::vector<int> order(FItems.size());
@@ -470,19 +444,15 @@ void TStringList::CustomSort(const TStringListSortCompare& compare) {
 }
 
 void TStringList::SetSorted(bool value) {
-    if (value == FSorted)
-        return;
-    if (value)
-        Sort();
+    if (value == FSorted) return;
+    if (value) Sort();
     FSorted = value;
 }
 
 void TStringList::SetCaseSensitive(bool value) {
-    if (value == FCaseSensitive)
-        return;
+    if (value == FCaseSensitive) return;
     FCaseSensitive = value;
-    if (FSorted)
-        Sort();
+    if (FSorted) Sort();
 }
 
 int TStringList::CompareStrings(const String& a, const String& b) const {
@@ -497,11 +467,9 @@ void TStringList::SetUpdateState(bool updating) {
 }
 
 void TStringList::Changing() {
-    if (UpdateCount() == 0 && OnChanging)
-        OnChanging(this);
+    if (UpdateCount() == 0 && OnChanging) OnChanging(this);
 }
 
 void TStringList::Changed() {
-    if (UpdateCount() == 0 && OnChange)
-        OnChange(this);
+    if (UpdateCount() == 0 && OnChange) OnChange(this);
 }

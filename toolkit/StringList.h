@@ -73,7 +73,8 @@ public:
 
     // Raises EFOpenError when the file cannot be read. Remembers the file's encoding for SaveToFile.
     void LoadFromFile(const String& fileName);
-    // Writes the file whole (atomically) in Encoding(); raises EFCreateError on failure, keeping the old file.
+    // Writes the file whole (atomically) in Encoding(); raises EFCreateError on failure, keeping the old
+    // file.
     void SaveToFile(const String& fileName) const;
     TTextEncoding Encoding() const { return FEncoding; }
     void SetEncoding(TTextEncoding e) { FEncoding = e; }

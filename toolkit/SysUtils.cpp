@@ -33,8 +33,7 @@ bool parseIntegerText(const String& s, int bits, int64_t& out) {
         hex = true;
         i += 2;
     }
-    if (i >= n)
-        return false;
+    if (i >= n) return false;
     const uint64_t hexLimit = bits == 32 ? 0xFFFFFFFFull : std::numeric_limits<uint64_t>::max();
     const uint64_t decLimit = negative ? (uint64_t(1) << (bits - 1)) : (uint64_t(1) << (bits - 1)) - 1;
     uint64_t acc = 0;
@@ -51,15 +50,13 @@ bool parseIntegerText(const String& s, int bits, int64_t& out) {
             return false;
         const unsigned base = hex ? 16 : 10;
         const uint64_t limit = hex ? hexLimit : decLimit;
-        if (acc > (limit - d) / base)
-            return false;
+        if (acc > (limit - d) / base) return false;
         acc = acc * base + d;
     }
     if (hex && bits == 32)
         acc = static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(acc))));
     // Two's complement negation in unsigned arithmetic: exact for the whole range, wrapping for hex.
-    if (negative)
-        acc = ~acc + 1;
+    if (negative) acc = ~acc + 1;
     out = static_cast<int64_t>(acc);
     return true;
 }
@@ -67,7 +64,9 @@ bool parseIntegerText(const String& s, int bits, int64_t& out) {
 QChar gDecimalSeparatorOverride;
 String gExeDirOverride;
 
-bool isBlankChar(QChar c) { return c.unicode() <= 0x20; }
+bool isBlankChar(QChar c) {
+    return c.unicode() <= 0x20;
+}
 
 String convertError(const String& format) {
     return QStringLiteral("Format '%1' invalid or incompatible with argument").arg(format);
@@ -121,16 +120,14 @@ Integer ParseCellInt(const String& s) {
 
 bool TryStrToInt(const String& s, Integer& value) {
     int64_t v;
-    if (!parseIntegerText(s, 32, v))
-        return false;
+    if (!parseIntegerText(s, 32, v)) return false;
     value = static_cast<Integer>(v);
     return true;
 }
 
 Integer StrToInt(const String& s) {
     Integer v;
-    if (!TryStrToInt(s, v))
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(s));
+    if (!TryStrToInt(s, v)) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(s));
     return v;
 }
 
@@ -139,14 +136,18 @@ Integer StrToIntDef(const String& s, Integer def) {
     return TryStrToInt(s, v) ? v : def;
 }
 
-bool TryStrToInt64(const String& s, int64_t& value) { return parseIntegerText(s, 64, value); }
+bool TryStrToInt64(const String& s, int64_t& value) {
+    return parseIntegerText(s, 64, value);
+}
 
 int64_t StrToInt64Def(const String& s, int64_t def) {
     int64_t v;
     return parseIntegerText(s, 64, v) ? v : def;
 }
 
-String IntToStr(int64_t value) { return QString::number(value); }
+String IntToStr(int64_t value) {
+    return QString::number(value);
+}
 
 String IntToHex(int64_t value, int digits) {
     const uint64_t bits = (value < 0 && value >= std::numeric_limits<int32_t>::min())
@@ -158,31 +159,33 @@ String IntToHex(int64_t value, int digits) {
 // ---- floating point ----
 
 QChar DecimalSeparator() {
-    if (!gDecimalSeparatorOverride.isNull())
-        return gDecimalSeparatorOverride;
+    if (!gDecimalSeparatorOverride.isNull()) return gDecimalSeparatorOverride;
     const String point = QLocale::system().decimalPoint();
     return point.isEmpty() ? QChar(u'.') : point[0];
 }
 
-void SetDecimalSeparatorOverride(QChar separator) { gDecimalSeparatorOverride = separator; }
+void SetDecimalSeparatorOverride(QChar separator) {
+    gDecimalSeparatorOverride = separator;
+}
 
 bool TryStrToFloat(const String& s, double& value, QChar separator) {
     const String t = Trim(s);
     const String sep = QRegularExpression::escape(String(separator));
-    const QRegularExpression re(QStringLiteral("^[+-]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][+-]?[0-9]+)?$").arg(sep));
-    if (!re.match(t).hasMatch())
-        return false;
+    const QRegularExpression re(
+        QStringLiteral("^[+-]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][+-]?[0-9]+)?$").arg(sep));
+    if (!re.match(t).hasMatch()) return false;
     String c = t;
     c.replace(separator, u'.');
     bool ok = false;
     const double v = c.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return false;
+    if (!ok || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
 
-bool TryStrToFloat(const String& s, double& value) { return TryStrToFloat(s, value, DecimalSeparator()); }
+bool TryStrToFloat(const String& s, double& value) {
+    return TryStrToFloat(s, value, DecimalSeparator());
+}
 
 double StrToFloat(const String& s, QChar separator) {
     double v;
@@ -191,13 +194,13 @@ double StrToFloat(const String& s, QChar separator) {
     return v;
 }
 
-double StrToFloat(const String& s) { return StrToFloat(s, DecimalSeparator()); }
+double StrToFloat(const String& s) {
+    return StrToFloat(s, DecimalSeparator());
+}
 
 String FloatToStr(double value, QChar separator) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     String t = QString::number(value, 'g', 15);
     const qsizetype e = t.indexOf(u'e');
     if (e >= 0) {
@@ -211,7 +214,9 @@ String FloatToStr(double value, QChar separator) {
     return t.replace(u'.', separator);
 }
 
-String FloatToStr(double value) { return FloatToStr(value, DecimalSeparator()); }
+String FloatToStr(double value) {
+    return FloatToStr(value, DecimalSeparator());
+}
 
 // ---- Format ----
 
@@ -246,8 +251,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args) {
             while (j < n && format[j].isDigit() && format[j].unicode() < 128)
                 precision = precision * 10 + (format[j++].unicode() - u'0');
         }
-        if (j >= n || arg == args.end())
-            throw EConvertError(convertError(format));
+        if (j >= n || arg == args.end()) throw EConvertError(convertError(format));
         const QVariant& a = *arg++;
         const char16_t type = format[j].toLower().unicode();
         String text;
@@ -255,8 +259,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args) {
         case u'd':
         case u'u':
         case u'x': {
-            if (!isIntegerVariant(a))
-                throw EConvertError(convertError(format));
+            if (!isIntegerVariant(a)) throw EConvertError(convertError(format));
             const qlonglong v = a.toLongLong();
             if (type == u'd')
                 text = QString::number(v < 0 ? 0 - static_cast<qulonglong>(v) : static_cast<qulonglong>(v));
@@ -264,27 +267,23 @@ String Format(const String& format, std::initializer_list<TVarRec> args) {
                 text = QString::number(static_cast<uint32_t>(v));
             else
                 text = IntToHex(v, 0);
-            if (precision > 0)
-                text = text.rightJustified(precision, u'0');
-            if (type == u'd' && v < 0)
-                text.prepend(u'-');
+            if (precision > 0) text = text.rightJustified(precision, u'0');
+            if (type == u'd' && v < 0) text.prepend(u'-');
             break;
         }
         case u's':
-            if (a.metaType().id() != QMetaType::QString)
-                throw EConvertError(convertError(format));
+            if (a.metaType().id() != QMetaType::QString) throw EConvertError(convertError(format));
             text = a.toString();
-            if (precision >= 0)
-                text.truncate(precision);
+            if (precision >= 0) text.truncate(precision);
             break;
         case u'f':
         case u'e':
         case u'g': {
-            if (!isRealVariant(a))
-                throw EConvertError(convertError(format));
+            if (!isRealVariant(a)) throw EConvertError(convertError(format));
             const double v = a.toDouble();
             if (type == u'f')
-                text = QString::number(v, 'f', precision < 0 ? 2 : precision).replace(u'.', DecimalSeparator());
+                text =
+                    QString::number(v, 'f', precision < 0 ? 2 : precision).replace(u'.', DecimalSeparator());
             else if (type == u'e')
                 text = scientificText(v, precision < 0 ? 15 : precision, DecimalSeparator());
             else
@@ -294,8 +293,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args) {
         default:
             throw EConvertError(convertError(format));
         }
-        if (text.size() < width)
-            text = left ? text.leftJustified(width) : text.rightJustified(width);
+        if (text.size() < width) text = left ? text.leftJustified(width) : text.rightJustified(width);
         out += text;
         i = j;
     }
@@ -304,7 +302,9 @@ String Format(const String& format, std::initializer_list<TVarRec> args) {
 
 // ---- strings ----
 
-String Trim(const String& s) { return TrimRight(TrimLeft(s)); }
+String Trim(const String& s) {
+    return TrimRight(TrimLeft(s));
+}
 
 String TrimLeft(const String& s) {
     qsizetype i = 0;
@@ -320,36 +320,41 @@ String TrimRight(const String& s) {
     return s.left(n);
 }
 
-String UpperCase(const String& s) { return s.toUpper(); }
-String LowerCase(const String& s) { return s.toLower(); }
-bool SameText(const String& a, const String& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-int CompareText(const String& a, const String& b) { return a.compare(b, Qt::CaseInsensitive); }
-int CompareStr(const String& a, const String& b) { return a.compare(b, Qt::CaseSensitive); }
+String UpperCase(const String& s) {
+    return s.toUpper();
+}
+String LowerCase(const String& s) {
+    return s.toLower();
+}
+bool SameText(const String& a, const String& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+int CompareText(const String& a, const String& b) {
+    return a.compare(b, Qt::CaseInsensitive);
+}
+int CompareStr(const String& a, const String& b) {
+    return a.compare(b, Qt::CaseSensitive);
+}
 
 int Pos(const String& sub, const String& s) {
-    if (sub.isEmpty())
-        return 0;
+    if (sub.isEmpty()) return 0;
     return static_cast<int>(s.indexOf(sub)) + 1;
 }
 
 String Copy(const String& s, int index1, int count) {
-    if (index1 < 1)
-        index1 = 1;
-    if (count <= 0 || index1 > s.size())
-        return String();
+    if (index1 < 1) index1 = 1;
+    if (count <= 0 || index1 > s.size()) return String();
     return s.mid(index1 - 1, count);
 }
 
-String StringReplace(const String& s, const String& oldPattern, const String& newPattern, TReplaceFlags flags) {
-    if (oldPattern.isEmpty())
-        return s;
+String StringReplace(const String& s, const String& oldPattern, const String& newPattern,
+                     TReplaceFlags flags) {
+    if (oldPattern.isEmpty()) return s;
     const Qt::CaseSensitivity cs = (flags & rfIgnoreCase) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     String result = s;
-    if (flags & rfReplaceAll)
-        return result.replace(oldPattern, newPattern, cs);
+    if (flags & rfReplaceAll) return result.replace(oldPattern, newPattern, cs);
     const qsizetype at = result.indexOf(oldPattern, 0, cs);
-    if (at >= 0)
-        result.replace(at, oldPattern.size(), newPattern);
+    if (at >= 0) result.replace(at, oldPattern.size(), newPattern);
     return result;
 }
 
@@ -360,23 +365,36 @@ String QuotedStr(const String& s) {
 
 // ---- files and folders ----
 
-bool FileExists(const String& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
-bool DirectoryExists(const String& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+bool FileExists(const String& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+bool DirectoryExists(const String& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
 
-bool CreateDir(const String& path) { return !path.isEmpty() && QDir().mkdir(path); }
-bool ForceDirectories(const String& path) { return !path.isEmpty() && QDir().mkpath(path); }
+bool CreateDir(const String& path) {
+    return !path.isEmpty() && QDir().mkdir(path);
+}
+bool ForceDirectories(const String& path) {
+    return !path.isEmpty() && QDir().mkpath(path);
+}
 
-bool DeleteFile(const String& path) { return FileExists(path) && QFile::remove(path); }
+bool DeleteFile(const String& path) {
+    return FileExists(path) && QFile::remove(path);
+}
 
 bool RenameFile(const String& oldName, const String& newName) {
-    if (oldName.isEmpty() || newName.isEmpty() || QFileInfo::exists(newName))
-        return false;
+    if (oldName.isEmpty() || newName.isEmpty() || QFileInfo::exists(newName)) return false;
     return QDir().rename(oldName, newName);
 }
 
-String ExtractFilePath(const String& path) { return path.left(path.lastIndexOf(PathDelim) + 1); }
+String ExtractFilePath(const String& path) {
+    return path.left(path.lastIndexOf(PathDelim) + 1);
+}
 
-String ExtractFileName(const String& path) { return path.mid(path.lastIndexOf(PathDelim) + 1); }
+String ExtractFileName(const String& path) {
+    return path.mid(path.lastIndexOf(PathDelim) + 1);
+}
 
 String ExtractFileExt(const String& path) {
     const qsizetype dot = path.lastIndexOf(u'.');
@@ -400,18 +418,14 @@ namespace {
 std::vector<TSearchRec> listFolder(const String& folder, const String& pattern, bool files, bool dirs,
                                    bool hidden) {
     std::vector<TSearchRec> out;
-    if (!DirectoryExists(folder))
-        return out;
+    if (!DirectoryExists(folder)) return out;
     QDir dir(folder);
     // "*.*" means every entry on the platform, dotted or not.
     dir.setNameFilters({pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern});
     QDir::Filters filters = QDir::NoDotAndDotDot;
-    if (files)
-        filters |= QDir::Files;
-    if (dirs)
-        filters |= QDir::Dirs;
-    if (hidden)
-        filters |= QDir::Hidden;
+    if (files) filters |= QDir::Files;
+    if (dirs) filters |= QDir::Dirs;
+    if (hidden) filters |= QDir::Hidden;
     dir.setFilter(filters);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     const QFileInfoList entries = dir.entryInfoList();
@@ -424,10 +438,8 @@ std::vector<TSearchRec> listFolder(const String& folder, const String& pattern, 
             rec.Attr |= faDirectory;
         else
             rec.Size = fi.size();
-        if (fi.isHidden())
-            rec.Attr |= faHidden;
-        if (!fi.isWritable())
-            rec.Attr |= faReadOnly;
+        if (fi.isHidden()) rec.Attr |= faHidden;
+        if (!fi.isWritable()) rec.Attr |= faReadOnly;
         out.push_back(rec);
     }
     return out;
@@ -445,24 +457,27 @@ std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern,
 // ---- process and system ----
 
 String ExeName() {
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationFilePath();
+    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
 }
 
 String ExeDir() {
-    if (!gExeDirOverride.isEmpty())
-        return gExeDirOverride;
+    if (!gExeDirOverride.isEmpty()) return gExeDirOverride;
     return ExcludeTrailingPathDelimiter(ExtractFilePath(ExeName()));
 }
 
-void SetExeDirOverride(const String& path) { gExeDirOverride = ExcludeTrailingPathDelimiter(path); }
+void SetExeDirOverride(const String& path) {
+    gExeDirOverride = ExcludeTrailingPathDelimiter(path);
+}
 
 DWORD GetTickCount() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    const uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+    const uint64_t ms =
+        static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
     return static_cast<DWORD>(ms);
 }
 
-void Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
+void Sleep(unsigned milliseconds) {
+    QThread::msleep(milliseconds);
+}

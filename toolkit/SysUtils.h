@@ -42,7 +42,7 @@ void SetDecimalSeparatorOverride(QChar separator);
 // Plain decimal notation with `separator` as the only accepted decimal point; optional sign and
 // exponent, blanks around the number allowed, no thousands separators.
 bool TryStrToFloat(const String& s, double& value, QChar separator);
-bool TryStrToFloat(const String& s, double& value); // with DecimalSeparator()
+bool TryStrToFloat(const String& s, double& value);  // with DecimalSeparator()
 double StrToFloat(const String& s, QChar separator); // raises EConvertError
 double StrToFloat(const String& s);
 // Up to 15 significant digits, no trailing zeros, the given separator; exponent form "1E20" / "1E-7".
@@ -74,12 +74,14 @@ int CompareText(const String& a, const String& b);
 int CompareStr(const String& a, const String& b);
 // 1-based position of `sub` in `s`, 0 when absent (also when `sub` is empty).
 int Pos(const String& sub, const String& s);
-// Characters index1 .. index1 + count - 1 (1-based); an index below 1 counts as 1, a count past the end stops there.
+// Characters index1 .. index1 + count - 1 (1-based); an index below 1 counts as 1, a count past the end stops
+// there.
 String Copy(const String& s, int index1, int count);
 
 enum TReplaceFlag : unsigned { rfReplaceAll = 1u << 0, rfIgnoreCase = 1u << 1 };
 using TReplaceFlags = unsigned;
-String StringReplace(const String& s, const String& oldPattern, const String& newPattern, TReplaceFlags flags);
+String StringReplace(const String& s, const String& oldPattern, const String& newPattern,
+                     TReplaceFlags flags);
 // 'text' with embedded quotes doubled.
 String QuotedStr(const String& s);
 
@@ -87,9 +89,9 @@ String QuotedStr(const String& s);
 
 constexpr QChar PathDelim = u'/';
 
-bool FileExists(const String& path);      // a file, not a folder
-bool DirectoryExists(const String& path); // a folder
-bool CreateDir(const String& path);       // the parent must exist
+bool FileExists(const String& path);       // a file, not a folder
+bool DirectoryExists(const String& path);  // a folder
+bool CreateDir(const String& path);        // the parent must exist
 bool ForceDirectories(const String& path); // creates missing parents too
 bool DeleteFile(const String& path);
 // Fails when the target already exists.
@@ -127,7 +129,8 @@ struct TSearchRec {
 // are never listed. Sorted by name ignoring case. A folder that does not exist gives no entries.
 std::vector<TSearchRec> FindFiles(const String& folder, const String& pattern, int attributes = faAnyFile);
 // Only the sub-folders of `folder` matching `pattern` (hidden ones too when `withHidden`).
-std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern = "*", bool withHidden = false);
+std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern = "*",
+                                    bool withHidden = false);
 
 // ---- process and system ----
 

@@ -9,8 +9,12 @@ namespace {
 
 constexpr unsigned kXmlParseOptions = pugi::parse_full | pugi::parse_ws_pcdata_single;
 
-std::string xmlUtf8(const String& s) { return s.toStdString(); }
-String xmlText(const char* s) { return String::fromUtf8(s); }
+std::string xmlUtf8(const String& s) {
+    return s.toStdString();
+}
+String xmlText(const char* s) {
+    return String::fromUtf8(s);
+}
 
 // Line ends inside comments become LF, which is what any reader makes of them anyway.
 String xmlNormaliseEol(const String& s) {
@@ -26,8 +30,7 @@ bool xmlNameStartChar(QChar c) {
 }
 
 bool xmlValidName(const String& name) {
-    if (name.isEmpty() || !xmlNameStartChar(name[0]))
-        return false;
+    if (name.isEmpty() || !xmlNameStartChar(name[0])) return false;
     for (QChar c : name) {
         const char16_t u = c.unicode();
         if (!(xmlNameStartChar(c) || (u >= '0' && u <= '9') || u == '-' || u == '.' || u == 0xB7))
@@ -37,8 +40,7 @@ bool xmlValidName(const String& name) {
 }
 
 void xmlCheckName(const String& name) {
-    if (!xmlValidName(name))
-        throw EXMLDocError(QStringLiteral("'%1' is not a valid XML name").arg(name));
+    if (!xmlValidName(name)) throw EXMLDocError(QStringLiteral("'%1' is not a valid XML name").arg(name));
 }
 
 // Collects pugixml's output with CR LF line ends. pugixml writes a bare CR only from content (texts and
@@ -79,11 +81,17 @@ String xmlErrorPlace(const QByteArray& bytes, ptrdiff_t offset) {
 
 // ---- TXMLNode ----
 
-pugi::xml_node_struct* TXMLNode::live() const { return (FNode && FAlive && *FAlive) ? FNode : nullptr; }
+pugi::xml_node_struct* TXMLNode::live() const {
+    return (FNode && FAlive && *FAlive) ? FNode : nullptr;
+}
 
-bool TXMLNode::IsNull() const { return live() == nullptr; }
+bool TXMLNode::IsNull() const {
+    return live() == nullptr;
+}
 
-bool TXMLNode::operator==(const TXMLNode& other) const { return live() == other.live(); }
+bool TXMLNode::operator==(const TXMLNode& other) const {
+    return live() == other.live();
+}
 
 TNodeType TXMLNode::NodeType() const {
     switch (pugi::xml_node(live()).type()) {
@@ -123,31 +131,28 @@ String TXMLNode::NodeName() const {
     }
 }
 
-String TXMLNode::NodeValue() const { return xmlText(pugi::xml_node(live()).value()); }
+String TXMLNode::NodeValue() const {
+    return xmlText(pugi::xml_node(live()).value());
+}
 
 String TXMLNode::Text() const {
     const pugi::xml_node n(live());
-    if (n.type() != pugi::node_element)
-        return xmlText(n.value());
+    if (n.type() != pugi::node_element) return xmlText(n.value());
     std::string joined;
     for (pugi::xml_node c : n.children())
-        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
-            joined += c.value();
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) joined += c.value();
     return String::fromStdString(joined);
 }
 
 void TXMLNode::SetText(const String& text) {
     pugi::xml_node n(live());
-    if (n.type() != pugi::node_element)
-        return;
+    if (n.type() != pugi::node_element) return;
     for (pugi::xml_node c = n.first_child(); c;) {
         const pugi::xml_node next = c.next_sibling();
-        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
-            n.remove_child(c);
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) n.remove_child(c);
         c = next;
     }
-    if (!text.isEmpty())
-        n.prepend_child(pugi::node_pcdata).set_value(xmlUtf8(text).c_str());
+    if (!text.isEmpty()) n.prepend_child(pugi::node_pcdata).set_value(xmlUtf8(text).c_str());
 }
 
 int TXMLNode::ChildCount() const {
@@ -158,8 +163,7 @@ int TXMLNode::ChildCount() const {
 }
 
 TXMLNode TXMLNode::Child(int index) const {
-    if (index < 0)
-        return {};
+    if (index < 0) return {};
     pugi::xml_node c = pugi::xml_node(live()).first_child();
     for (; c && index > 0; --index)
         c = c.next_sibling();
@@ -196,21 +200,21 @@ TXMLNode TXMLNode::FindNode(const String& name) const {
 TXMLNode TXMLNode::AddChild(const String& name) {
     xmlCheckName(name);
     pugi::xml_node n(live());
-    if (n.type() != pugi::node_element)
-        return {};
+    if (n.type() != pugi::node_element) return {};
     return TXMLNode(n.append_child(xmlUtf8(name).c_str()).internal_object(), FAlive);
 }
 
 TXMLNode TXMLNode::AppendComment(const String& text) {
     pugi::xml_node n(live());
-    if (n.type() != pugi::node_element)
-        return {};
+    if (n.type() != pugi::node_element) return {};
     pugi::xml_node c = n.append_child(pugi::node_comment);
     c.set_value(xmlUtf8(xmlNormaliseEol(text)).c_str());
     return TXMLNode(c.internal_object(), FAlive);
 }
 
-String TXMLNode::Attributes(const String& name) const { return Attributes(name, String()); }
+String TXMLNode::Attributes(const String& name) const {
+    return Attributes(name, String());
+}
 
 String TXMLNode::Attributes(const String& name, const String& def) const {
     const pugi::xml_attribute a = pugi::xml_node(live()).attribute(xmlUtf8(name).c_str());
@@ -224,12 +228,10 @@ bool TXMLNode::HasAttribute(const String& name) const {
 void TXMLNode::SetAttribute(const String& name, const String& value) {
     xmlCheckName(name);
     pugi::xml_node n(live());
-    if (n.type() != pugi::node_element)
-        return;
+    if (n.type() != pugi::node_element) return;
     const std::string key = xmlUtf8(name);
     pugi::xml_attribute a = n.attribute(key.c_str());
-    if (!a)
-        a = n.append_attribute(key.c_str());
+    if (!a) a = n.append_attribute(key.c_str());
     a.set_value(xmlUtf8(value).c_str());
 }
 
@@ -242,8 +244,7 @@ int TXMLNode::AttributeCount() const {
 
 namespace {
 pugi::xml_attribute xmlAttributeAt(pugi::xml_node n, int index) {
-    if (index < 0)
-        return {};
+    if (index < 0) return {};
     pugi::xml_attribute a = n.first_attribute();
     for (; a && index > 0; --index)
         a = a.next_attribute();
@@ -251,7 +252,9 @@ pugi::xml_attribute xmlAttributeAt(pugi::xml_node n, int index) {
 }
 } // namespace
 
-String TXMLNode::AttributeName(int index) const { return xmlText(xmlAttributeAt(pugi::xml_node(live()), index).name()); }
+String TXMLNode::AttributeName(int index) const {
+    return xmlText(xmlAttributeAt(pugi::xml_node(live()), index).name());
+}
 
 String TXMLNode::AttributeValue(int index) const {
     return xmlText(xmlAttributeAt(pugi::xml_node(live()), index).value());
@@ -265,8 +268,7 @@ TXMLNode TXMLNodeList::Nodes(int index) const {
 
 TXMLNode TXMLNodeList::FindNode(const String& name) const {
     for (const TXMLNode& n : FNodes)
-        if (n.NodeType() == ntElement && n.NodeName() == name)
-            return n;
+        if (n.NodeType() == ntElement && n.NodeName() == name) return n;
     return {};
 }
 
@@ -275,7 +277,9 @@ TXMLNode TXMLNodeList::FindNode(const String& name) const {
 TXMLDocument::TXMLDocument(TComponent* owner)
     : TComponent(owner), FDoc(std::make_unique<pugi::xml_document>()), FAlive(std::make_shared<bool>(true)) {}
 
-TXMLDocument::~TXMLDocument() { *FAlive = false; }
+TXMLDocument::~TXMLDocument() {
+    *FAlive = false;
+}
 
 void TXMLDocument::reset() {
     // Handles into the old content must not reach freed nodes.
@@ -285,8 +289,7 @@ void TXMLDocument::reset() {
 }
 
 void TXMLDocument::SetActive(bool value) {
-    if (value == FActive)
-        return;
+    if (value == FActive) return;
     reset();
     FActive = value;
 }
@@ -312,15 +315,19 @@ bool TXMLDocument::LoadFromFile(const String& fileName) {
     return ok;
 }
 
-bool TXMLDocument::LoadFromString(const String& xml) { return parse(xml.toUtf8(), true); }
+bool TXMLDocument::LoadFromString(const String& xml) {
+    return parse(xml.toUtf8(), true);
+}
 
-bool TXMLDocument::LoadFromBytes(const QByteArray& bytes) { return parse(bytes, false); }
+bool TXMLDocument::LoadFromBytes(const QByteArray& bytes) {
+    return parse(bytes, false);
+}
 
 bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {
     Clear();
-    const pugi::xml_parse_result r = FDoc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()),
-                                                       kXmlParseOptions,
-                                                       utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
+    const pugi::xml_parse_result r =
+        FDoc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kXmlParseOptions,
+                          utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
     if (!r) {
         Clear();
         FErrorText = xmlErrorPlace(bytes, r.offset) + QStringLiteral(": ") + xmlText(r.description());
@@ -342,21 +349,20 @@ bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {
 QByteArray TXMLDocument::SaveToBytes() {
     bool hasDeclaration = false;
     for (pugi::xml_node n : FDoc->children()) {
-        if (n.type() != pugi::node_declaration)
-            continue;
+        if (n.type() != pugi::node_declaration) continue;
         hasDeclaration = true;
         // The bytes are UTF-8 whatever the file that was read said.
-        if (pugi::xml_attribute enc = n.attribute("encoding"))
-            enc.set_value("UTF-8");
+        if (pugi::xml_attribute enc = n.attribute("encoding")) enc.set_value("UTF-8");
     }
     CrLfWriter writer;
-    if (FWriteDeclaration && !hasDeclaration)
-        writer.Out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+    if (FWriteDeclaration && !hasDeclaration) writer.Out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
     FDoc->save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
     return writer.Out;
 }
 
-String TXMLDocument::SaveToString() { return String::fromUtf8(SaveToBytes()); }
+String TXMLDocument::SaveToString() {
+    return String::fromUtf8(SaveToBytes());
+}
 
 bool TXMLDocument::SaveToFile(const String& fileName) {
     String error;

@@ -93,7 +93,8 @@ public:
     String Attributes(const String& name) const;
     String Attributes(const String& name, const String& def) const;
     bool HasAttribute(const String& name) const;
-    // Changes the value in place, or appends the attribute after the others; raises EXMLDocError for a bad name.
+    // Changes the value in place, or appends the attribute after the others; raises EXMLDocError for a bad
+    // name.
     void SetAttribute(const String& name, const String& value);
     int AttributeCount() const;
     String AttributeName(int index) const;  // empty when out of range

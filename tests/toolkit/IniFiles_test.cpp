@@ -21,7 +21,8 @@ QByteArray iniReadBytes(const String& path) {
 
 TEST(IniFile, ReadsExistingFileIgnoringCaseAndBlanks) {
     const String path = qvtest::TempDir() + "/grid.ini";
-    iniWriteBytes(path, "; column order\n[Grid1]\n CP0 = 2 \nCP1=$A\nbad=x\n\n[Other]\nflag=1\nName=  Some text  \n");
+    iniWriteBytes(
+        path, "; column order\n[Grid1]\n CP0 = 2 \nCP1=$A\nbad=x\n\n[Other]\nflag=1\nName=  Some text  \n");
     TMemIniFile ini(path);
     EXPECT_TRUE(ini.SectionExists("grid1"));
     EXPECT_FALSE(ini.SectionExists("Grid2"));
@@ -47,7 +48,8 @@ TEST(IniFile, WritesBackWholeKeepingOrderAndComments) {
         ini.WriteBool("C", "on", true);
         ini.UpdateFile();
     }
-    EXPECT_EQ(iniReadBytes(path), "; keep me\r\n\r\n[B]\r\nx=1\r\nz=new\r\n\r\n[A]\r\ny=20\r\n\r\n[C]\r\non=1\r\n");
+    EXPECT_EQ(iniReadBytes(path),
+              "; keep me\r\n\r\n[B]\r\nx=1\r\nz=new\r\n\r\n[A]\r\ny=20\r\n\r\n[C]\r\non=1\r\n");
     TMemIniFile again(path);
     TStringList sections;
     again.ReadSections(sections);

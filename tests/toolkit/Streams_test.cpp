@@ -57,7 +57,7 @@ TEST(FileStream, OpeningAMissingFileRaisesWithItsName) {
         EXPECT_TRUE(e.Message().contains(path)) << e.Message().toStdString();
     }
     EXPECT_THROW(TFileStream(path, fmOpenReadWrite), EInOutError); // one handler catches every file error
-    EXPECT_FALSE(QFile::exists(path));                               // and nothing was created
+    EXPECT_FALSE(QFile::exists(path));                             // and nothing was created
     EXPECT_THROW(TFileStream(qvtest::TempDir() + "/no/dir/x", fmCreate), EFCreateError);
 }
 

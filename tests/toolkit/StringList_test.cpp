@@ -73,8 +73,10 @@ TEST(StringList, SortIgnoresCaseAndCustomSortSeesTheListUnchanged) {
     list.Sort();
     EXPECT_EQ(slLinesOf(list), (std::vector<String>{"Alpha", "Bravo", "charlie", "delta"}));
     EXPECT_EQ(list.Objects(0), &marker); // objects travel with their lines
-    list.CustomSort([](TStringList& l, int a, int b) { return int(l.Strings(b).size() - l.Strings(a).size()); });
-    EXPECT_EQ(slLinesOf(list), (std::vector<String>{"charlie", "Alpha", "Bravo", "delta"})); // stable by length
+    list.CustomSort(
+        [](TStringList& l, int a, int b) { return int(l.Strings(b).size() - l.Strings(a).size()); });
+    EXPECT_EQ(slLinesOf(list),
+              (std::vector<String>{"charlie", "Alpha", "Bravo", "delta"})); // stable by length
 }
 
 TEST(StringList, TextEndsEveryLineWithCrLfAndReadsAnyLineEnd) {
@@ -146,10 +148,17 @@ TEST(StringList, LoadsBomUtf8AndAnsiFiles) {
         QByteArray bytes;
         TTextEncoding encoding;
     } cases[] = {
-        {"bom.txt", QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9\r\nx"), TTextEncoding::UTF8BOM},
+        {"bom.txt",
+         QByteArray("\xEF\xBB\xBF"
+                    "caf\xC3\xA9\r\nx"),
+         TTextEncoding::UTF8BOM},
         {"utf8.txt", QByteArray("caf\xC3\xA9\r\nx"), TTextEncoding::UTF8},
         {"ansi.txt", QByteArray("caf\xE9\r\nx"), TTextEncoding::ANSI},
-        {"utf16.txt", QByteArray("\xFF\xFE" "c\0a\0f\0\xE9\0\r\0\n\0x\0", 16), TTextEncoding::UTF16LE},
+        {"utf16.txt",
+         QByteArray("\xFF\xFE"
+                    "c\0a\0f\0\xE9\0\r\0\n\0x\0",
+                    16),
+         TTextEncoding::UTF16LE},
     };
     for (const auto& c : cases) {
         const String path = dir + "/" + c.name;
@@ -160,8 +169,9 @@ TEST(StringList, LoadsBomUtf8AndAnsiFiles) {
         EXPECT_EQ(list.Encoding(), c.encoding) << c.name;
         // Saving writes the file back in the encoding it came in.
         list.SaveToFile(path);
-        EXPECT_EQ(slReadBytes(path), c.bytes + (c.encoding == TTextEncoding::UTF16LE ? QByteArray("\r\0\n\0", 4)
-                                                                                    : QByteArray("\r\n")))
+        EXPECT_EQ(slReadBytes(path),
+                  c.bytes +
+                      (c.encoding == TTextEncoding::UTF16LE ? QByteArray("\r\0\n\0", 4) : QByteArray("\r\n")))
             << c.name;
     }
     // The 8-bit code page is Windows-1252, not Latin-1.

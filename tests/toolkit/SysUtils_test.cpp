@@ -42,7 +42,7 @@ TEST(ParseCellInt, AcceptsDecimalAndBothHexPrefixesAndAnswersMinusOneOtherwise) 
         {"2147483647", 2147483647},
         {"-2147483648", INT32_MIN},
         {"$7FFFFFFF", 2147483647},
-        {"$FFFFFFFF", -1},       // all 32 bits: the pattern of -1
+        {"$FFFFFFFF", -1},        // all 32 bits: the pattern of -1
         {"$80000000", INT32_MIN}, // all 32 bits
         // not numbers
         {"", -1},
@@ -101,10 +101,10 @@ TEST(Floats, ParseOnlyWithTheGivenSeparatorAndFormatWithIt) {
         bool ok;
         double value;
     } cases[] = {
-        {"1.5", '.', true, 1.5},   {"1,5", ',', true, 1.5},  {"1,5", '.', false, 0},
-        {"1.5", ',', false, 0},    {" -2.25 ", '.', true, -2.25}, {"1e3", '.', true, 1000},
-        {"1.5E-2", '.', true, 0.015}, {".5", '.', true, 0.5}, {"5.", '.', true, 5},
-        {"", '.', false, 0},       {"1,000.5", '.', false, 0}, {"abc", '.', false, 0},
+        {"1.5", '.', true, 1.5},      {"1,5", ',', true, 1.5},       {"1,5", '.', false, 0},
+        {"1.5", ',', false, 0},       {" -2.25 ", '.', true, -2.25}, {"1e3", '.', true, 1000},
+        {"1.5E-2", '.', true, 0.015}, {".5", '.', true, 0.5},        {"5.", '.', true, 5},
+        {"", '.', false, 0},          {"1,000.5", '.', false, 0},    {"abc", '.', false, 0},
         {"1e999", '.', false, 0},
     };
     for (const auto& c : cases) {
@@ -135,7 +135,8 @@ TEST(DecimalSeparator, FollowsTheOverride) {
 TEST(Format, FormatsDirectivesAndRefusesMismatches) {
     EXPECT_EQ(Format("Error row %d!! Position Must be Between 0 and %d", {3, 2000}),
               "Error row 3!! Position Must be Between 0 and 2000");
-    EXPECT_EQ(Format("[%5d|%-4s|%.3d|%x|%%|%.2f]", {42, String("ab"), 7, 255, 1.5}), "[   42|ab  |007|FF|%|1.50]");
+    EXPECT_EQ(Format("[%5d|%-4s|%.3d|%x|%%|%.2f]", {42, String("ab"), 7, 255, 1.5}),
+              "[   42|ab  |007|FF|%|1.50]");
     EXPECT_EQ(Format("%d", {-5}), "-5");
     EXPECT_THROW(Format("%d %d", {1}), EConvertError);        // missing argument
     EXPECT_THROW(Format("%d", {String("x")}), EConvertError); // wrong kind
@@ -152,8 +153,8 @@ TEST(Strings, PositionsCountFromOneAndCopyClamps) {
     struct {
         int index, count;
         const char* expected;
-    } copies[] = {{1, 2, "ab"}, {2, 100, "bcd"}, {0, 2, "ab"}, {-5, 1, "a"}, {5, 1, ""}, {4, 1, "d"},
-                  {2, 0, ""},   {2, -1, ""},     {1, INT32_MAX, "abcd"}};
+    } copies[] = {{1, 2, "ab"}, {2, 100, "bcd"}, {0, 2, "ab"}, {-5, 1, "a"},          {5, 1, ""},
+                  {4, 1, "d"},  {2, 0, ""},      {2, -1, ""},  {1, INT32_MAX, "abcd"}};
     for (const auto& c : copies)
         EXPECT_EQ(Copy("abcd", c.index, c.count), c.expected) << c.index << "," << c.count;
     EXPECT_EQ(Trim(QStringLiteral("\t a b \r\n")), "a b");

@@ -21,11 +21,11 @@ QByteArray xmlReadBytes(const String& path) {
 TEST(XMLDocument, ReadsAnyRootAndWalksChildrenAndAttributes) {
     const String path = qvtest::TempDir() + "/OPC_UA_Server.xml";
     xmlWriteBytes(path, "<Whatever>\r\n  <OPC_UA_Server_Variables>\r\n"
-                     "    <row Enable=\"N\" Name=\"Temp &amp; more\" Type=\"\"/>\r\n"
-                     "    <!-- a note -->\r\n"
-                     "    <row Enable=\"Y\"/>\r\n"
-                     "  </OPC_UA_Server_Variables>\r\n  <blank> </blank>\r\n  <empty></empty>\r\n"
-                     "</Whatever>\r\n<!--SW_VERSION = 1.003-->\r\n");
+                        "    <row Enable=\"N\" Name=\"Temp &amp; more\" Type=\"\"/>\r\n"
+                        "    <!-- a note -->\r\n"
+                        "    <row Enable=\"Y\"/>\r\n"
+                        "  </OPC_UA_Server_Variables>\r\n  <blank> </blank>\r\n  <empty></empty>\r\n"
+                        "</Whatever>\r\n<!--SW_VERSION = 1.003-->\r\n");
     TXMLDocument doc;
     ASSERT_TRUE(doc.LoadFromFile(path)) << doc.ErrorText().toStdString();
     EXPECT_TRUE(doc.Active());
@@ -156,11 +156,8 @@ TEST(XMLDocument, MalformedOrMissingFilesAnswerFalseAndLeaveItEmpty) {
         const char* name;
         QByteArray bytes;
     } cases[] = {
-        {"mismatch.xml", "<a><b></a>"},
-        {"truncated.xml", "<a><b>text"},
-        {"empty.xml", ""},
-        {"two_roots.xml", "<a/><b/>"},
-        {"garbage.xml", "\x00\x01\x02 not xml"},
+        {"mismatch.xml", "<a><b></a>"}, {"truncated.xml", "<a><b>text"},         {"empty.xml", ""},
+        {"two_roots.xml", "<a/><b/>"},  {"garbage.xml", "\x00\x01\x02 not xml"},
     };
     for (const auto& c : cases) {
         const String path = dir + "/" + c.name;
@@ -175,6 +172,7 @@ TEST(XMLDocument, MalformedOrMissingFilesAnswerFalseAndLeaveItEmpty) {
     TXMLDocument doc;
     EXPECT_FALSE(doc.LoadFromFile(dir + "/missing.xml"));
     EXPECT_TRUE(doc.ErrorText().contains("missing.xml"));
+    EXPECT_FALSE(doc.LoadFromFile(dir)); // a folder is not a document
     EXPECT_FALSE(doc.LoadFromString("<a>"));
     EXPECT_TRUE(doc.ErrorText().startsWith("line 1, column ")) << doc.ErrorText().toStdString();
     EXPECT_FALSE(doc.LoadFromString("<a>\n<b>\n</a>"));
