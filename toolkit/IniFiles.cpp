@@ -6,7 +6,7 @@
 
 TMemIniFile::TMemIniFile(const String& fileName) : FFileName(fileName) {
     QByteArray bytes;
-    if (FileExists(fileName) && ReadWholeFile(fileName, bytes)) parse(DecodeText(bytes, &FEncoding));
+    if (FileExists(fileName) && ReadWholeFile(fileName, bytes)) parse(DecodeTextDetect(bytes, &FEncoding));
 }
 
 void TMemIniFile::parse(const String& text) {

@@ -1,5 +1,7 @@
 // The graphic base, the bitmap, the PNG image and the picture.
 #include "toolkit/Picture.h"
+
+#include <QPainter>
 #include "toolkit/Jpeg.h"
 
 #include <QBuffer>

@@ -4,49 +4,10 @@
 #include "toolkit/Streams.h"
 #include "toolkit/SysUtils.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; the five unassigned bytes map to the same code point, as the platform does.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-String decodeCp1252(const QByteArray& bytes) {
-    String s(bytes.size(), Qt::Uninitialized);
-    QChar* out = s.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t(b));
-    }
-    return s;
-}
-
-// False when a character has no Windows-1252 byte.
-bool encodeCp1252(const String& s, QByteArray& out) {
-    out.resize(s.size());
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const char16_t c = s[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out[i] = static_cast<char>(c);
-            continue;
-        }
-        const char16_t* hit = std::find(std::begin(kCp1252High), std::end(kCp1252High), c);
-        if (hit == std::end(kCp1252High)) return false;
-        out[i] = static_cast<char>(0x80 + (hit - std::begin(kCp1252High)));
-    }
-    return true;
-}
-
-bool startsWithBytes(const QByteArray& bytes, const char* mark, int n) {
-    return bytes.size() >= n && std::equal(mark, mark + n, bytes.constData());
-}
 
 bool needsCommaQuotes(const String& s) {
     if (s.isEmpty()) return true;
@@ -55,53 +16,6 @@ bool needsCommaQuotes(const String& s) {
 }
 
 } // namespace
-
-String DecodeText(const QByteArray& bytes, TTextEncoding* detected) {
-    auto report = [&](TTextEncoding e) {
-        if (detected) *detected = e;
-    };
-    if (startsWithBytes(bytes, "\xEF\xBB\xBF", 3)) {
-        report(TTextEncoding::UTF8BOM);
-        return String::fromUtf8(bytes.mid(3));
-    }
-    if (startsWithBytes(bytes, "\xFF\xFE", 2) || startsWithBytes(bytes, "\xFE\xFF", 2)) {
-        const bool le = bytes[0] == '\xFF';
-        report(le ? TTextEncoding::UTF16LE : TTextEncoding::UTF16BE);
-        QStringDecoder dec(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                           QStringConverter::Flag::Stateless);
-        return dec.decode(bytes.mid(2));
-    }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    String s = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        report(TTextEncoding::UTF8);
-        return s;
-    }
-    report(TTextEncoding::ANSI);
-    return decodeCp1252(bytes);
-}
-
-QByteArray EncodeText(const String& text, TTextEncoding encoding) {
-    switch (encoding) {
-    case TTextEncoding::UTF8:
-        return text.toUtf8();
-    case TTextEncoding::UTF8BOM:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case TTextEncoding::UTF16LE:
-    case TTextEncoding::UTF16BE: {
-        const bool le = encoding == TTextEncoding::UTF16LE;
-        QStringEncoder enc(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                           QStringConverter::Flag::Stateless);
-        return QByteArray(le ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(enc.encode(text));
-    }
-    case TTextEncoding::ANSI: {
-        QByteArray out;
-        if (encodeCp1252(text, out)) return out;
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    }
-    }
-    return text.toUtf8();
-}
 
 // ---- TStrings ----
 
@@ -293,7 +207,7 @@ void TStrings::LoadFromFile(const String& fileName) {
     if (!ReadWholeFile(fileName, bytes, &error))
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error));
     TTextEncoding encoding;
-    const String text = DecodeText(bytes, &encoding);
+    const String text = DecodeTextDetect(bytes, &encoding);
     SetText(text);
     FEncoding = encoding;
 }

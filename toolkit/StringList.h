@@ -2,27 +2,12 @@
 #pragma once
 
 #include "toolkit/Classes.h"
+#include "toolkit/TextCodec.h"
 #include "toolkit/Types.h"
 
 #include <QByteArray>
 #include <functional>
 #include <vector>
-
-// How a text file's bytes were (or will be) written.
-enum class TTextEncoding {
-    UTF8,    // no byte-order mark
-    UTF8BOM, // EF BB BF
-    UTF16LE, // FF FE
-    UTF16BE, // FE FF
-    ANSI,    // the platform's Western 8-bit code page (Windows-1252)
-};
-
-// A byte-order mark picks UTF-8 or UTF-16; without one, text that is valid UTF-8 is UTF-8, anything
-// else is read as Windows-1252. `detected` (when given) receives the encoding chosen.
-String DecodeText(const QByteArray& bytes, TTextEncoding* detected = nullptr);
-// Writes the mark of the encoding first. ANSI text holding a character Windows-1252 lacks is written
-// as UTF-8 with a mark instead, so nothing is lost.
-QByteArray EncodeText(const String& text, TTextEncoding encoding);
 
 enum TDuplicates { dupIgnore, dupAccept, dupError };
 
