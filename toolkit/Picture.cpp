@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 
 namespace {
