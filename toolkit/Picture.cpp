@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 
 namespace {
