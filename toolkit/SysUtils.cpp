@@ -457,8 +457,10 @@ std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern,
 // ---- process and system ----
 
 String ExeName() {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    String real = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
+                                               : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!gExeDirOverride.isEmpty()) return gExeDirOverride + PathDelim + ExtractFileName(real);
+    return real;
 }
 
 String ExeDir() {

@@ -136,9 +136,9 @@ std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern 
 
 // The program's folder, without a trailing separator. Tests put it elsewhere with the override.
 String ExeDir();
-// The program file's full path.
+// The program file's full path (in the overriding folder when there is one).
 String ExeName();
-// An empty path removes the override.
+// Places the program's folder elsewhere (tests); an empty path removes the override.
 void SetExeDirOverride(const String& path);
 
 // Milliseconds since an arbitrary fixed point, monotonic, wrapping at 32 bits like the platform's.
