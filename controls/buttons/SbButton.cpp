@@ -378,11 +378,13 @@ void TSbButton::Paint() {
     TBitmap bmp;
     bmp.SetSize(W, H);
     TCanvas* c = bmp.Canvas();
+    // The parent's colour as the key: caption edges smoothed against it blend into what shows behind.
+    const TColor key = Parent() ? ColorToRGB(Parent()->Color()) : clSbTransparent;
     if (IsTransparentStyle()) {
         c->Brush()->SetStyle(bsSolid);
-        c->Brush()->SetColor(clSbTransparent);
+        c->Brush()->SetColor(key);
         c->FillRect(TRect(0, 0, W, H));
-        bmp.SetTransparentColor(clSbTransparent);
+        bmp.SetTransparentColor(key);
         bmp.SetTransparent(true);
     }
 
@@ -407,12 +409,12 @@ void TSbButton::Paint() {
     f.Glyph = FGlyph.get();
     f.NumGlyphs = FNumGlyphs;
     f.HotTrackStep = FHotTrackStep;
+    f.TransparentColor = key;
 
     if (FStyle == bsOld && focused) {
         f.Width = W - 2;
         f.Height = H - 2;
         if (bDown) f.LightColor = FShadowColor;
-        f.Pressed = false;
         SbPaintButtonFace(c, f);
         c->Draw(1, 1, &bmp);
         c->Brush()->SetStyle(bsClear);

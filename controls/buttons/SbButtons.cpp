@@ -149,7 +149,7 @@ void SbPaintButtonFace(TCanvas* c, const TSbFace& f) {
     c->Brush()->SetStyle(bsSolid);
     switch (f.Style) {
     case bsShape:
-        c->Brush()->SetColor(clSbTransparent);
+        c->Brush()->SetColor(f.TransparentColor);
         c->FillRect(TRect(-1, -1, W + 1, H + 1));
         break;
     case bsNormal:

@@ -32,7 +32,7 @@ enum TSbButtonKind {
 enum TSbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TSbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 
-// The key colour of the transparent looks: whatever keeps it shows the parent.
+// The usual key colour of the transparent looks: whatever keeps it shows the parent.
 constexpr TColor clSbTransparent = clFuchsia;
 // Full hot-track colour; the fade counts down from here to 0 (plain face).
 constexpr int SbHotTrackSteps = 8;
@@ -83,6 +83,8 @@ struct TSbFace {
     TBitmap* Glyph = nullptr;
     int NumGlyphs = 0;
     int HotTrackStep = 0;
+    // What bsShape fills with, to be keyed out afterwards.
+    TColor TransparentColor = clSbTransparent;
 };
 // Paints face, border, caption, glyph and popup arrow onto `canvas` at (0, 0).
 void SbPaintButtonFace(TCanvas* canvas, const TSbFace& face);
