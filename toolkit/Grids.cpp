@@ -291,10 +291,11 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
     if (Show) ClampInView(FCurrent.X, FCurrent.Y);
     SelectionMoved(old);
     if (moved) {
+        // Leaving the cell ends its edit; only an always-shown editor follows to the new cell.
         if (FOptions & goAlwaysShowEditor)
             UpdateEdit();
         else
-            HideEdit();
+            HideEditor();
     }
     Click();
 }
