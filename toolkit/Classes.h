@@ -5,6 +5,8 @@
 
 #include <vector>
 
+struct TDesignValue;
+
 class TObject {
 public:
     virtual ~TObject() = default;
@@ -29,6 +31,9 @@ enum TComponentStateFlag : unsigned {
 using TComponentState = unsigned;
 
 enum TOperation { opInsert, opRemove };
+
+// Horizontal alignment of text in controls.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A component belongs to its owner, which frees it; others that keep pointers to it ask to be told when it goes.
 class TComponent : public TPersistent {
@@ -61,6 +66,8 @@ public:
     void SetLoading(bool on);
     // Called once the component's stored properties have all been read.
     virtual void Loaded();
+    // Reads one stored property of a window design; false when the class has no such property.
+    virtual bool ReadProperty(const String& name, const TDesignValue& value);
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
