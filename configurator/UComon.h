@@ -3,6 +3,93 @@
 
 #include "toolkit/Types.h"
 
+#include <memory>
+#include <vector>
+
+class TStringList;
+class TXMLDocument;
+
+// ---- Program state -----------------------------------------------------------------------------
+// The configurator's whole working state: one value each for the whole run, touched only by the
+// user-interface thread. A configuration is open exactly when Dir_Project is not empty.
+
+inline const String Product_SW_Code = QStringLiteral("RV83K17");
+inline const String Product_SW_Desc = QStringLiteral("OPC UA Server / Serial - Converter");
+inline const String Product_SW_Code_Check = QStringLiteral("RV83K17");
+// The program's own version, as the about box shows it and the version files record it.
+inline const String Program_Version = QStringLiteral("1.003");
+inline const String Default_IP_Address = QStringLiteral("192.168.2.205");
+inline const String Default_Language = QStringLiteral("English");
+inline const String Settings_File_Name = QStringLiteral("Quenvarrow.xml");
+
+extern String Name_Project;
+extern String Dir_Project;
+extern String Dir_Projects;
+extern String Dir_Exe;
+extern String Dir_Master;
+extern String Dir_Language;
+extern String Title_Program;
+extern String SW_Code;
+extern String SW_Desc;
+extern String Last_IP_Address;
+extern Integer Update_Option_Index;
+extern bool Update_Read_Back;
+extern String Language;
+extern bool Enable_Internet;
+extern bool Enable_Update;
+extern bool Enable_Jump_Field;
+extern bool Enable_Auto_Size;
+extern String Dir_Import_EDE;
+
+// The table files of the open configuration (Set_Files).
+extern String File_ParGen;
+extern String File_OPC_UA_Server;
+extern String File_ModbusM_SetAccess;
+extern String File_BACnet_Slave;
+extern String File_CAN_Rec_Frames;
+extern String File_CAN_Send_Frames;
+extern String File_BACnet_Master_Access;
+extern String File_ModbusTCPM_SetAccess;
+extern String File_PDO_CANopen;
+extern String File_SDO_Client_CANopen;
+extern String File_SDO_Server_CANopen;
+extern String File_MQTT_Set_Topic;
+extern String File_DNETM_Net;
+extern String File_DNETM_DefOff;
+extern String File_DMX_Default_Values;
+extern String File_J1939_Rec_Frames;
+extern String File_J1939_Send_Frames;
+extern String File_KNX_SetAccess;
+extern String File_NMEA_Rec_Frames;
+extern String File_NMEA_Send_Frames;
+extern String File_SNMP_Manager;
+extern String File_SNMP_Trap;
+extern String File_EtherNetIP_Master_Rules;
+
+// The row clipboard shared by every table editor, and the SNMP MIB generator's description lists;
+// null until Create_Shared_Lists (the main window's creation).
+extern TStringList* Copy_Row_Buffer;
+extern std::vector<bool> Copy_Row_Is_Check;
+extern TStringList* MIB_Read_Descriptions;
+extern TStringList* MIB_Write_Descriptions;
+void Create_Shared_Lists();
+void Free_Shared_Lists();
+
+// Every value back to its empty start (the program's start; tests).
+void Reset_Program_State();
+// The program's folders beside the program file in `exeDir`, each created when missing.
+void Set_Program_Folders(const String& exeDir);
+// The 23 table-file paths from Dir_Project ("/ParGen.xml" ... while no configuration is open).
+void Set_Table_File_Paths();
+// A name that may name a configuration folder inside "PROJECTS": not empty, no path separator, not "." or "..".
+bool Is_Safe_Project_Name(const String& name);
+// The settings file into the program state: each item with its own default; a missing or unreadable file
+// gives all defaults. Name_Project is taken as stored; the caller decides whether its folder exists.
+void Read_Settings(TXMLDocument& xml, const String& fileName);
+// The program state into the settings file, replacing it only once the new content is written whole.
+// False when the file could not be written (the old one is then left as it was).
+bool Write_Settings(TXMLDocument& xml, const String& fileName);
+
 // ---- Text checks and conversions (UComon_Checks.cpp) ------------------------------------------
 // Plain routines without state for the editors' data checks; they report by result only and never
 // show a message or raise an error for bad text.
@@ -28,3 +115,11 @@ QChar Get_Decimal_Separator();
 // Parses a decimal number written with "," or "." as the separator; false (and 1.0) when it does not parse.
 bool Str_To_Float_Sep(const String& text, QChar separator, float& value);
 // ---- end of text checks ------------------------------------------------------------------------
+
+// ---- Serial ports ------------------------------------------------------------------------------
+// The serial ports present (free or in use by another program), as the update window lists them:
+// the on-board ports /dev/ttyS<k> as the port numbers k + 1, in ascending order, then any other
+// serial device (USB adapters ...) by its device name, e.g. "ttyUSB0". The caller owns the list.
+TStringList* Get_COM_Ports();
+// The device a port text of Get_COM_Ports stands for ("1" -> "/dev/ttyS0", "ttyUSB0" -> "/dev/ttyUSB0").
+String COM_Port_Device(const String& port);

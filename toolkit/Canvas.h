@@ -3,7 +3,9 @@
 
 #include "toolkit/Graphics.h"
 
+#include <QFontMetrics>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -77,6 +79,10 @@ public:
 
 private:
     QPainter* Require();
+    // Text is measured often (grids size every cell): the Qt font and its metrics are kept while the font
+    // stays.
+    const QFont& QtFont() const;
+    const QFontMetrics& QtMetrics() const;
     void Changed();
     void DrawTextLine(QPainter* p, int x, int y, const String& text, int underlineIndex);
     friend int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags);
@@ -86,6 +92,9 @@ private:
     TBrush FBrush;
     QPainter* FPainter = nullptr;
     TPoint FPenPos;
+    mutable TFont FCachedFont;
+    mutable QFont FQFont;
+    mutable std::unique_ptr<QFontMetrics> FMetrics;
 };
 
 // Flags of DrawText, with the platform's values.

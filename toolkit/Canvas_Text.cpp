@@ -99,6 +99,20 @@ QStringList drawTextWordBreak(const String& para, int width, const QFontMetrics&
 }
 } // namespace
 
+const QFont& TCanvas::QtFont() const {
+    if (!FMetrics || !FCachedFont.Equals(FFont)) {
+        FCachedFont.Assign(&FFont);
+        FQFont = FFont.toQFont();
+        FMetrics = std::make_unique<QFontMetrics>(FQFont);
+    }
+    return FQFont;
+}
+
+const QFontMetrics& TCanvas::QtMetrics() const {
+    QtFont();
+    return *FMetrics;
+}
+
 int TCanvas::TextWidth(const String& text) const {
     return TextExtent(text).cx;
 }
@@ -108,13 +122,13 @@ int TCanvas::TextHeight(const String& text) const {
 }
 
 TSize TCanvas::TextExtent(const String& text) const {
-    const QFontMetrics fm(FFont.toQFont());
+    const QFontMetrics& fm = QtMetrics();
     return TSize{fm.horizontalAdvance(text), fm.height()};
 }
 
 void TCanvas::DrawTextLine(QPainter* p, int x, int y, const String& text, int underlineIndex) {
-    const QFont font = FFont.toQFont();
-    const QFontMetrics fm(font);
+    const QFont& font = QtFont();
+    const QFontMetrics& fm = QtMetrics();
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setRenderHint(QPainter::TextAntialiasing, true);
     p->setFont(font);
@@ -153,7 +167,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const String& text) {
 
 int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
     if (!canvas) return 0;
-    const QFontMetrics fm(canvas->Font()->toQFont());
+    const QFontMetrics& fm = canvas->QtMetrics();
     const int lineHeight = fm.height();
     const int width = rect.Width();
     const bool single = flags & DT_SINGLELINE;

@@ -2,6 +2,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ControlsBridge.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/SysUtils.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -376,9 +377,7 @@ void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::A
 
 void TApplication::HandleMessage() { QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents); }
 
-String TApplication::ExeName() const {
-    return FExeName.isEmpty() ? QCoreApplication::applicationFilePath() : FExeName;
-}
+String TApplication::ExeName() const { return ::ExeName(); }
 
 int TApplication::MessageBox(const String& Text, const String& Caption, unsigned Flags) {
     TMessageRequest r;

@@ -159,9 +159,8 @@ public:
     void SetMainFormOnTaskBar(bool v) { FMainFormOnTaskBar = v; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool v) { FShowHint = v; }
-    // The program file; tests may place it elsewhere so the program's folders go to a folder of theirs.
+    // The program file; tests move its folder with SetExeDirOverride (toolkit/SysUtils.h).
     String ExeName() const;
-    void SetExeName(const String& v) { FExeName = v; }
     HWND Handle() const { return nullptr; }
     int MessageBox(const String& Text, const String& Caption, unsigned Flags);
 
@@ -174,7 +173,6 @@ private:
     std::vector<TCustomForm*> FForms;
     bool FTerminated = false;
     String FTitle;
-    String FExeName;
     bool FMainFormOnTaskBar = false;
     bool FShowHint = true;
 };

@@ -28,6 +28,7 @@ struct JpegErrorMgr {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool rowsComplete;
 };
 
 void jpegErrorExit(j_common_ptr cinfo) {
@@ -38,8 +39,10 @@ void jpegErrorExit(j_common_ptr cinfo) {
 
 void jpegEmitMessage(j_common_ptr cinfo, int level) {
     if (level >= 0) return;
-    // A stream that ends early decodes to a grey remainder with only a warning; that is a broken file.
-    if (cinfo->err->msg_code == JWRN_JPEG_EOF) jpegErrorExit(cinfo);
+    // A stream that ends before its last row decodes to a grey remainder with only a warning: that is a
+    // broken file. A missing end marker after complete pixels is harmless and stays a warning.
+    auto* err = reinterpret_cast<JpegErrorMgr*>(cinfo->err);
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF && !err->rowsComplete) jpegErrorExit(cinfo);
     cinfo->err->num_warnings++;
 }
 
@@ -51,6 +54,7 @@ void jpegInstallErrors(JpegErrorMgr* err) {
     err->pub.emit_message = jpegEmitMessage;
     err->pub.output_message = jpegOutputMessage;
     err->message[0] = 0;
+    err->rowsComplete = false;
 }
 
 struct JpegDecodeJob {
@@ -106,6 +110,7 @@ bool jpegRunDecode(JpegDecodeJob* job) {
             jpegCmykRowToRgb(job->row.data(), reinterpret_cast<QRgb*>(job->image.scanLine(y)), width,
                              cinfo->saw_Adobe_marker);
     }
+    job->err.rowsComplete = true;
     jpeg_finish_decompress(cinfo);
     jpeg_destroy_decompress(cinfo);
     return true;

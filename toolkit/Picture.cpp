@@ -1,10 +1,13 @@
 // The graphic base, the bitmap, the PNG image and the picture.
 #include "toolkit/Picture.h"
+
+#include <QPainter>
 #include "toolkit/Jpeg.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 
 namespace {

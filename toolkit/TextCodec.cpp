@@ -1,6 +1,10 @@
 // Byte-order-mark detection and our own Windows-1252 table (Qt 6 carries no such codec).
 #include "toolkit/TextCodec.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+
 namespace {
 // Characters of the bytes 0x80 .. 0xFF; 0xA0 onward is Latin-1.
 constexpr char16_t kCp1252High[128] = {
@@ -51,3 +55,69 @@ String DecodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF")) return decodeUtf16(bytes.constData() + 2, bytes.size() - 2, true);
     return DecodeWindows1252(bytes);
 }
+
+bool EncodeWindows1252(const String& s, QByteArray& out) {
+    out.resize(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out[i] = static_cast<char>(c);
+            continue;
+        }
+        const char16_t* first = std::begin(kCp1252High);
+        const char16_t* last = first + 32;
+        const char16_t* hit = std::find(first, last, c);
+        if (hit == last)
+            return false;
+        out[i] = static_cast<char>(0x80 + (hit - first));
+    }
+    return true;
+}
+
+String DecodeTextDetect(const QByteArray& bytes, TTextEncoding* detected) {
+    auto report = [&](TTextEncoding e) {
+        if (detected) *detected = e;
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        report(TTextEncoding::UTF8BOM);
+        return String::fromUtf8(bytes.mid(3));
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool le = bytes[0] == '\xFF';
+        report(le ? TTextEncoding::UTF16LE : TTextEncoding::UTF16BE);
+        QStringDecoder dec(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::Stateless);
+        return dec.decode(bytes.mid(2));
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    String s = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        report(TTextEncoding::UTF8);
+        return s;
+    }
+    report(TTextEncoding::ANSI);
+    return DecodeWindows1252(bytes);
+}
+
+QByteArray EncodeText(const String& text, TTextEncoding encoding) {
+    switch (encoding) {
+    case TTextEncoding::UTF8:
+        return text.toUtf8();
+    case TTextEncoding::UTF8BOM:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TTextEncoding::UTF16LE:
+    case TTextEncoding::UTF16BE: {
+        const bool le = encoding == TTextEncoding::UTF16LE;
+        QStringEncoder enc(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::Stateless);
+        return QByteArray(le ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(enc.encode(text));
+    }
+    case TTextEncoding::ANSI: {
+        QByteArray out;
+        if (EncodeWindows1252(text, out)) return out;
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    }
+    }
+    return text.toUtf8();
+}
+

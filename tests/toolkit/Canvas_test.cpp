@@ -2,6 +2,7 @@
 #include "toolkit/Graphics.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -218,6 +219,41 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
     EXPECT_EQ(h, s.c->TextHeight(text));
     EXPECT_EQ(r, Rect(5, 7, 5 + s.c->TextWidth(text), 7 + h));
     EXPECT_EQ(s.InkCount(), 0);
+
+    // Measuring needs no surface at all: controls size themselves before they have a window.
+    TCanvas bare;
+    TRect m = Rect(0, 0, 0, 0);
+    EXPECT_EQ(DrawText(&bare, text, m, DT_CALCRECT | DT_SINGLELINE), h);
+    EXPECT_EQ(m.Width(), bare.TextWidth(text));
+    bare.FillRect(Rect(0, 0, 5, 5)); // nothing to paint on: nothing happens
+    // Tabs: expanded to stops 8 average characters apart, or shown as a space.
+    TRect tabs = Rect(0, 0, 0, 0), noTabs = tabs;
+    DrawText(&bare, "a\tb", tabs, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    DrawText(&bare, "a\tb", noTabs, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_GE(tabs.Width(), bare.TextWidth("a") * 7);
+    EXPECT_EQ(noTabs.Width(), bare.TextWidth("a b"));
+}
+
+TEST(Canvas, PaintsThroughAnAttachedPainterUntilDetached) {
+    QImage img(20, 20, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    painter.translate(5, 5); // a widget's paint event may come with an offset
+    TCanvas c;
+    EXPECT_FALSE(c.HandleAllocated());
+    c.Attach(&painter);
+    EXPECT_TRUE(c.HandleAllocated());
+    EXPECT_EQ(c.Painter(), &painter);
+    c.Brush()->SetColor(clRed);
+    c.FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(c.Pixels(1, 1), clRed);
+    EXPECT_EQ(c.ClipRect(), Rect(-5, -5, 15, 15));
+    c.Detach();
+    c.FillRect(Rect(5, 5, 8, 8));
+    EXPECT_EQ(c.Pixels(6, 6), clNone);
+    painter.end();
+    EXPECT_EQ(img.pixelColor(6, 6), QColor(Qt::red));
+    EXPECT_EQ(img.pixelColor(11, 11), QColor(Qt::white));
 }
 
 TEST(DrawText, PrefixesAreTakenOutUnlessNoPrefix) {

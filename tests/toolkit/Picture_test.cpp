@@ -77,13 +77,16 @@ TEST(Jpeg, BrokenStreamsThrowAndLeaveThePictureAlone) {
     QByteArray zeroWidth = good;
     const int sof = zeroWidth.indexOf(QByteArray("\xFF\xC0", 2));
     ASSERT_GT(sof, 0);
+    const int sos = good.indexOf(QByteArray("\xFF\xDA", 2));
+    ASSERT_GT(sos, sof);
     zeroWidth[sof + 7] = 0; // image width, big-endian
     zeroWidth[sof + 8] = 0;
     const struct {
         const char* name;
         QByteArray data;
     } cases[] = {
-        {"truncated to half", good.left(good.size() / 2)},
+        {"truncated in the pixel data", good.left((sos + good.size()) / 2)},
+        {"last rows missing", good.left(good.size() - 12)},
         {"truncated in the header", good.left(100)},
         {"start marker only", good.left(3)},
         {"zero width", zeroWidth},
@@ -96,6 +99,12 @@ TEST(Jpeg, BrokenStreamsThrowAndLeaveThePictureAlone) {
         EXPECT_THROW(pic.LoadFromBytes(k.data, "jpg"), EInvalidGraphic) << k.name;
         EXPECT_EQ(pic.Width(), 64) << k.name;
     }
+}
+
+TEST(Jpeg, MissingEndMarkerAfterCompletePixelsIsTolerated) {
+    const QByteArray good = sampleJpeg();
+    ASSERT_TRUE(good.endsWith(QByteArray("\xFF\xD9", 2)));
+    EXPECT_LT(meanAbsError(sampleImage(), JpegDecode(good.chopped(2))), 8.0);
 }
 
 TEST(Picture, BmpAndPngRoundTripByContentAndExtension) {
