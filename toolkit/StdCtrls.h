@@ -2,8 +2,8 @@
 // scroll bar. Each keeps its state without a window; Qt's widget of the same kind shows it once made.
 #pragma once
 
-#include "toolkit/ControlStrings.h"
 #include "toolkit/Controls.h"
+#include "toolkit/StringList.h"
 
 #include <vector>
 
@@ -23,6 +23,10 @@ enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
+
+// The lines of a string list as Qt's list, and a string list filled from one (a single change).
+QStringList StringsToList(const TStrings& strings);
+void SetStringsFromList(TStrings& strings, const QStringList& lines);
 
 // A caption painted with the canvas. AutoSize (on by default) fits the bounds to the text.
 class TLabel : public TGraphicControl {
@@ -129,7 +133,7 @@ public:
     explicit TMemo(TComponent* AOwner);
     String ClassName() const override { return "TMemo"; }
 
-    TControlStrings* Lines() { return &FLines; }
+    TStringList* Lines() { return &FLines; }
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool v);
     TScrollStyle ScrollBars() const { return FScrollBars; }
@@ -149,7 +153,7 @@ public:
 protected:
     String GetText() const override;
     void TextChanged() override;
-    LRESULT DialogCode() const override { return FWantReturns ? DLGC_WANTALLKEYS : 0; }
+    LRESULT DialogCode() const override { return FWantReturns ? LRESULT(DLGC_WANTALLKEYS) : LRESULT(0); }
     QWidget* CreateNativeWidget(QWidget* parent) override;
     bool PaintsItself() const override { return false; }
     void SyncWidget() override;
@@ -158,7 +162,7 @@ private:
     void LinesChanged();
     QPlainTextEdit* Editor() const;
 
-    TControlStrings FLines;
+    TStringList FLines;
     bool FReadOnly = false;
     TScrollStyle FScrollBars = ssNone;
     bool FWordWrap = true;
@@ -176,8 +180,8 @@ public:
 
     TComboBoxStyle Style() const { return FStyle; }
     void SetStyle(TComboBoxStyle v);
-    TControlStrings* Items() { return &FItems; }
-    void SetItems(const QStringList& items) { FItems.SetStringList(items); }
+    TStringList* Items() { return &FItems; }
+    void SetItems(const QStringList& items) { SetStringsFromList(FItems, items); }
     int ItemIndex() const { return FItemIndex; }
     // An index outside the items leaves nothing chosen.
     void SetItemIndex(int v);
@@ -211,7 +215,7 @@ private:
     void ItemsChanged();
     void PushToWidget();
 
-    TControlStrings FItems;
+    TStringList FItems;
     TComboBoxStyle FStyle = csDropDown;
     int FItemIndex = -1;
     int FDropDownCount = 8;
@@ -225,7 +229,7 @@ public:
     explicit TListBox(TComponent* AOwner);
     String ClassName() const override { return "TListBox"; }
 
-    TControlStrings* Items() { return &FItems; }
+    TStringList* Items() { return &FItems; }
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int v);
     bool MultiSelect() const { return FMultiSelect; }
@@ -253,7 +257,7 @@ private:
     void PushToWidget();
     void TakeFromWidget();
 
-    TControlStrings FItems;
+    TStringList FItems;
     std::vector<bool> FSelected;
     int FItemIndex = -1;
     bool FMultiSelect = false;

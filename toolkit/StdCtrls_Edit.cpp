@@ -198,7 +198,7 @@ TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
     SetColor(clWindow);
     SetParentColor(false);
-    FLines.OnChanged = [this] { LinesChanged(); };
+    FLines.OnChange = [this](TObject*) { LinesChanged(); };
 }
 
 QPlainTextEdit* TMemo::Editor() const { return static_cast<QPlainTextEdit*>(FWidget.data()); }
@@ -224,7 +224,7 @@ void TMemo::SyncWidget() {
     if (!w)
         return;
     FSyncing = true;
-    w->setPlainText(FLines.ToStringList().join('\n'));
+    w->setPlainText(StringsToList(FLines).join('\n'));
     FSyncing = false;
     w->setReadOnly(FReadOnly);
     bool horz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
@@ -240,7 +240,7 @@ void TMemo::LinesChanged() {
         return;
     if (QPlainTextEdit* w = Editor()) {
         FSyncing = true;
-        w->setPlainText(FLines.ToStringList().join('\n'));
+        w->setPlainText(StringsToList(FLines).join('\n'));
         FSyncing = false;
     }
     Perform(CM_TEXTCHANGED);
@@ -250,7 +250,7 @@ void TMemo::LinesChanged() {
 
 String TMemo::GetText() const {
     // The text is the lines with their breaks; a last line without a break keeps none.
-    return FLines.ToStringList().join("\r\n");
+    return StringsToList(FLines).join("\r\n");
 }
 
 void TMemo::TextChanged() { FLines.SetText(FText); }
@@ -274,7 +274,7 @@ void TMemo::SetWordWrap(bool v) {
 bool TMemo::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "lines.strings")
-        FLines.SetStringList(v.AsStrings());
+        SetStringsFromList(FLines, v.AsStrings());
     else if (n == "readonly")
         SetReadOnly(v.AsBool());
     else if (n == "scrollbars")

@@ -6,6 +6,22 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+QStringList StringsToList(const TStrings& strings) {
+    QStringList out;
+    out.reserve(strings.Count());
+    for (int i = 0; i < strings.Count(); ++i)
+        out << strings.Strings(i);
+    return out;
+}
+
+void SetStringsFromList(TStrings& strings, const QStringList& lines) {
+    strings.BeginUpdate();
+    strings.Clear();
+    for (const String& s : lines)
+        strings.Add(s);
+    strings.EndUpdate();
+}
+
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
@@ -13,7 +29,8 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     SetParentColor(false);
     // The widget reports choices itself; a plain mouse click is not a choice.
     FControlStyle &= ~csClickEvents;
-    FItems.OnChanged = [this] { ItemsChanged(); };
+    FItems.SetDuplicates(dupAccept);
+    FItems.OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
 QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(FWidget.data()); }
@@ -51,7 +68,7 @@ void TComboBox::PushToWidget() {
         }
     }
     w->clear();
-    w->addItems(FItems.ToStringList());
+    w->addItems(StringsToList(FItems));
     w->setCurrentIndex(FItemIndex);
     if (editable) {
         w->setEditText(FText);
@@ -89,7 +106,7 @@ void TComboBox::TextChanged() {
             FItemIndex = index;
         FText = GetText();
     } else {
-        int index = FItems.ToStringList().indexOf(FText);
+        int index = StringsToList(FItems).indexOf(FText);
         FItemIndex = index;
     }
     PushToWidget();
@@ -154,7 +171,7 @@ void TComboBox::Change() {
 bool TComboBox::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "items.strings")
-        FItems.SetStringList(v.AsStrings());
+        SetStringsFromList(FItems, v.AsStrings());
     else if (n == "itemindex")
         SetItemIndex(v.AsInt());
     else if (n == "style")
@@ -179,7 +196,8 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
     SetParentColor(false);
     // OnClick comes from a change of the selection, as the platform's list reports it.
     FControlStyle &= ~csClickEvents;
-    FItems.OnChanged = [this] { ItemsChanged(); };
+    FItems.SetDuplicates(dupAccept);
+    FItems.OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
 QListWidget* TListBox::List() const { return static_cast<QListWidget*>(FWidget.data()); }
@@ -215,7 +233,7 @@ void TListBox::PushToWidget() {
         return;
     FSyncing = true;
     w->clear();
-    w->addItems(FItems.ToStringList());
+    w->addItems(StringsToList(FItems));
     w->setSelectionMode(!FMultiSelect        ? QAbstractItemView::SingleSelection
                         : FExtendedSelect    ? QAbstractItemView::ExtendedSelection
                                              : QAbstractItemView::MultiSelection);
@@ -284,7 +302,7 @@ int TListBox::SelCount() const {
 bool TListBox::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "items.strings")
-        FItems.SetStringList(v.AsStrings());
+        SetStringsFromList(FItems, v.AsStrings());
     else if (n == "itemindex")
         SetItemIndex(v.AsInt());
     else if (n == "multiselect")
