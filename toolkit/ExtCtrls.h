@@ -234,6 +234,7 @@ protected:
     virtual int FrameSize() const { return 0; }
     void ScrollTo(bool vertical, int pos);
     void PushScroll();
+    void SetRange(bool vertical, int range) { (vertical ? FVert : FHorz).FRange = range; }
 
     QScrollArea* Area() const;
     TControlScrollBar FVert;
