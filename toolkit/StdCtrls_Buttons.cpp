@@ -92,7 +92,7 @@ bool TButton::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "cancel")
         SetCancel(v.AsBool());
     else if (n == "modalresult")
-        SetModalResult(v.AsInt());
+        SetModalResult(DesignEnum(v, mrNone));
     else
         return TWinControl::ReadProperty(name, v);
     return true;
