@@ -23,9 +23,13 @@ TCategoryPanel::~TCategoryPanel() {
     DestroyComponents();
 }
 
-TCategoryPanelGroup* TCategoryPanel::PanelGroup() const { return dynamic_cast<TCategoryPanelGroup*>(Parent()); }
+TCategoryPanelGroup* TCategoryPanel::PanelGroup() const {
+    return dynamic_cast<TCategoryPanelGroup*>(Parent());
+}
 
-void TCategoryPanel::SetPanelGroup(TCategoryPanelGroup* group) { SetParent(group); }
+void TCategoryPanel::SetPanelGroup(TCategoryPanelGroup* group) {
+    SetParent(group);
+}
 
 int TCategoryPanel::HeaderHeight() const {
     TCategoryPanelGroup* g = PanelGroup();
@@ -36,29 +40,23 @@ void TCategoryPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCategoryPanelGroup* g = PanelGroup();
     if (!(g && g->FArranging)) {
         // A collapsed panel keeps the height it gets for when it opens again.
-        if (!FChangingCollapse)
-            FExpandedHeight = AHeight;
-        if (FCollapsed && !FChangingCollapse)
-            AHeight = HeaderHeight();
-        if (g && ATop != Top())
-            g->PanelMoved(this);
+        if (!FChangingCollapse) FExpandedHeight = AHeight;
+        if (FCollapsed && !FChangingCollapse) AHeight = HeaderHeight();
+        if (g && ATop != Top()) g->PanelMoved(this);
     }
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     PlaceSurface();
 }
 
 void TCategoryPanel::SetCollapsed(bool v) {
-    if (v == FCollapsed)
-        return;
+    if (v == FCollapsed) return;
     FChangingCollapse = true;
     FCollapsed = v;
     SetBounds(Left(), Top(), Width(), v ? HeaderHeight() : FExpandedHeight);
     FChangingCollapse = false;
     Invalidate();
-    if (v && OnCollapse)
-        OnCollapse(this);
-    if (!v && OnExpand)
-        OnExpand(this);
+    if (v && OnCollapse) OnCollapse(this);
+    if (!v && OnExpand) OnExpand(this);
 }
 
 TRect TCategoryPanel::AdjustedClientRect() const {
@@ -73,8 +71,7 @@ QWidget* TCategoryPanel::CreateNativeWidget(QWidget* parent) {
 }
 
 void TCategoryPanel::PlaceSurface() {
-    if (!FSurface)
-        return;
+    if (!FSurface) return;
     int hh = HeaderHeight();
     FSurface->setGeometry(0, hh, std::max(0, Width()), std::max(0, FExpandedHeight - hh));
     FSurface->setVisible(!FCollapsed);
@@ -101,8 +98,7 @@ void TCategoryPanel::TextChanged() {
 
 void TCategoryPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (Button == mbLeft && Y >= 0 && Y < HeaderHeight() && X >= 0 && X < Width())
-        SetCollapsed(!FCollapsed);
+    if (Button == mbLeft && Y >= 0 && Y < HeaderHeight() && X >= 0 && X < Width()) SetCollapsed(!FCollapsed);
 }
 
 void TCategoryPanel::Paint() {
@@ -152,8 +148,7 @@ TCategoryPanelGroup::~TCategoryPanelGroup() {
 }
 
 void TCategoryPanelGroup::SetHeaderHeight(int v) {
-    if (v == FHeaderHeight)
-        return;
+    if (v == FHeaderHeight) return;
     FHeaderHeight = std::max(0, v);
     for (TCategoryPanel* p : Panels())
         if (p->Collapsed()) {
@@ -175,13 +170,11 @@ void TCategoryPanelGroup::HeaderChanged() {
 std::vector<TCategoryPanel*> TCategoryPanelGroup::Panels() const {
     std::vector<TCategoryPanel*> list;
     for (int i = 0; i < ControlCount(); ++i)
-        if (auto* p = dynamic_cast<TCategoryPanel*>(Controls(i)))
-            list.push_back(p);
+        if (auto* p = dynamic_cast<TCategoryPanel*>(Controls(i))) list.push_back(p);
     TCategoryPanel* moved = FMovedPanel;
     // By Top; among equal tops the panel just moved goes first, as the platform's alignment does.
     std::stable_sort(list.begin(), list.end(), [moved](TCategoryPanel* a, TCategoryPanel* b) {
-        if (a->Top() != b->Top())
-            return a->Top() < b->Top();
+        if (a->Top() != b->Top()) return a->Top() < b->Top();
         return a == moved && b != moved;
     });
     return list;
@@ -200,21 +193,18 @@ void TCategoryPanelGroup::ExpandAll() {
 TSize TCategoryPanelGroup::ContentExtent() const {
     TSize s;
     for (TCategoryPanel* p : Panels())
-        if (p->Visible())
-            s.cy += p->Height();
+        if (p->Visible()) s.cy += p->Height();
     return s;
 }
 
 void TCategoryPanelGroup::AlignControls(TControl*, TRect& Rect) {
-    if (FArranging || IsDestroying())
-        return;
+    if (FArranging || IsDestroying()) return;
     FArranging = true;
     SetRange(true, ContentExtent().cy);
     int y = 0;
     int w = ViewportWidth();
     for (TCategoryPanel* p : Panels()) {
-        if (!p->Visible())
-            continue;
+        if (!p->Visible()) continue;
         p->SetBounds(0, y, w, p->Height());
         y += p->Height();
     }

@@ -2,8 +2,8 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/DesignValue.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTabBar>
 #include <QWidget>
 #include <algorithm>
@@ -11,63 +11,56 @@
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
     FControlStyle |= csAcceptsControls;
     SetVisible(false);
+    // The page control decides where its sheets go.
+    SetAlign(alClient);
 }
 
 TTabSheet::~TTabSheet() {
     SetDestroying();
     DestroyComponents();
-    if (FPageControl)
-        FPageControl->RemovePage(this);
+    if (FPageControl) FPageControl->RemovePage(this);
 }
 
 void TTabSheet::SetParent(TWinControl* AParent) {
     TPageControl* old = FPageControl;
     TWinControl::SetParent(AParent);
     auto* pc = dynamic_cast<TPageControl*>(AParent);
-    if (old && old != pc)
-        old->RemovePage(this);
-    if (pc && pc != old)
-        pc->InsertPage(this);
+    if (old && old != pc) old->RemovePage(this);
+    if (pc && pc != old) pc->InsertPage(this);
 }
 
-void TTabSheet::SetPageControl(TPageControl* control) { SetParent(control); }
+void TTabSheet::SetPageControl(TPageControl* control) {
+    SetParent(control);
+}
 
 int TTabSheet::PageIndex() const {
-    if (!FPageControl)
-        return -1;
+    if (!FPageControl) return -1;
     const auto& pages = FPageControl->FPages;
     return int(std::find(pages.begin(), pages.end(), this) - pages.begin());
 }
 
 void TTabSheet::SetPageIndex(int v) {
-    if (FPageControl)
-        FPageControl->MovePage(this, v);
+    if (FPageControl) FPageControl->MovePage(this, v);
 }
 
 int TTabSheet::TabIndex() const {
-    if (!FPageControl || !FTabVisible)
-        return -1;
+    if (!FPageControl || !FTabVisible) return -1;
     int n = 0;
     for (TTabSheet* p : FPageControl->FPages) {
-        if (p == this)
-            return n;
-        if (p->FTabVisible)
-            ++n;
+        if (p == this) return n;
+        if (p->FTabVisible) ++n;
     }
     return -1;
 }
 
 void TTabSheet::SetTabVisible(bool v) {
-    if (v == FTabVisible)
-        return;
+    if (v == FTabVisible) return;
     FTabVisible = v;
-    if (FPageControl)
-        FPageControl->UpdateTabs();
+    if (FPageControl) FPageControl->UpdateTabs();
 }
 
 void TTabSheet::TextChanged() {
-    if (FPageControl)
-        FPageControl->UpdateTabs();
+    if (FPageControl) FPageControl->UpdateTabs();
     TWinControl::TextChanged();
 }
 
@@ -105,15 +98,16 @@ TTabSheet* TPageControl::Pages(int index) const {
     return FPages[size_t(index)];
 }
 
-int TPageControl::ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
+int TPageControl::ActivePageIndex() const {
+    return FActivePage ? FActivePage->PageIndex() : -1;
+}
 
 void TPageControl::SetActivePageIndex(int index) {
     SetActivePage(index >= 0 && index < PageCount() ? FPages[size_t(index)] : nullptr);
 }
 
 void TPageControl::SetActivePage(TTabSheet* page) {
-    if (page && page->FPageControl != this)
-        return;
+    if (page && page->FPageControl != this) return;
     FActivePage = page;
     FActivePageName.clear();
     ShowActiveOnly();
@@ -127,16 +121,14 @@ void TPageControl::ShowActiveOnly() {
 
 TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool goForward, bool checkTabVisible) const {
     int n = PageCount();
-    if (n == 0)
-        return nullptr;
+    if (n == 0) return nullptr;
     auto it = std::find(FPages.begin(), FPages.end(), current);
     int start = it == FPages.end() ? (goForward ? n - 1 : 0) : int(it - FPages.begin());
     int i = start;
     for (int step = 0; step < n; ++step) {
         i = goForward ? (i + 1) % n : (i - 1 + n) % n;
         TTabSheet* p = FPages[size_t(i)];
-        if (!checkTabVisible || p->FTabVisible)
-            return p;
+        if (!checkTabVisible || p->FTabVisible) return p;
     }
     return nullptr;
 }
@@ -148,19 +140,16 @@ void TPageControl::SelectNextPage(bool goForward, bool checkTabVisible) {
 
 bool TPageControl::CanChange() {
     bool allow = true;
-    if (OnChanging)
-        OnChanging(this, allow);
+    if (OnChanging) OnChanging(this, allow);
     return allow;
 }
 
 void TPageControl::Change() {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TPageControl::ChangeActivePage(TTabSheet* page) {
-    if (page == FActivePage)
-        return;
+    if (page == FActivePage) return;
     if (!CanChange()) {
         UpdateTabs();
         return;
@@ -170,12 +159,10 @@ void TPageControl::ChangeActivePage(TTabSheet* page) {
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {
-    if (std::find(FPages.begin(), FPages.end(), page) != FPages.end())
-        return;
+    if (std::find(FPages.begin(), FPages.end(), page) != FPages.end()) return;
     FPages.push_back(page);
     page->FPageControl = this;
-    if (!FActivePage && !IsLoading())
-        FActivePage = page;
+    if (!FActivePage && !IsLoading()) FActivePage = page;
     page->SetBounds(DisplayRect().Left, DisplayRect().Top, DisplayRect().Width(), DisplayRect().Height());
     ShowActiveOnly();
     UpdateTabs();
@@ -183,8 +170,7 @@ void TPageControl::InsertPage(TTabSheet* page) {
 
 void TPageControl::RemovePage(TTabSheet* page) {
     auto it = std::find(FPages.begin(), FPages.end(), page);
-    if (it == FPages.end())
-        return;
+    if (it == FPages.end()) return;
     TTabSheet* next = page == FActivePage ? FindNextPage(page, true, true) : FActivePage;
     FPages.erase(it);
     page->FPageControl = nullptr;
@@ -197,8 +183,7 @@ void TPageControl::RemovePage(TTabSheet* page) {
 
 void TPageControl::MovePage(TTabSheet* page, int index) {
     auto it = std::find(FPages.begin(), FPages.end(), page);
-    if (it == FPages.end())
-        return;
+    if (it == FPages.end()) return;
     FPages.erase(it);
     index = std::clamp(index, 0, PageCount());
     FPages.insert(FPages.begin() + index, page);
@@ -206,8 +191,7 @@ void TPageControl::MovePage(TTabSheet* page, int index) {
 }
 
 int TPageControl::TabHeight() const {
-    if (FTabHeight > 0)
-        return FTabHeight;
+    if (FTabHeight > 0) return FTabHeight;
     return QFontMetrics(Font()->toQFont()).height() + 8;
 }
 
@@ -238,8 +222,7 @@ QWidget* TPageControl::CreateNativeWidget(QWidget* parent) {
     FTabBar->setExpanding(false);
     AttachEvents(FTabBar);
     QObject::connect(FTabBar, &QTabBar::currentChanged, [this](int tab) {
-        if (FSyncing || tab < 0)
-            return;
+        if (FSyncing || tab < 0) return;
         for (TTabSheet* p : FPages)
             if (p->TabIndex() == tab) {
                 ChangeActivePage(p);
@@ -255,14 +238,12 @@ void TPageControl::SyncWidget() {
 }
 
 void TPageControl::UpdateTabs() {
-    if (!FTabBar)
-        return;
+    if (!FTabBar) return;
     FSyncing = true;
     while (FTabBar->count() > 0)
         FTabBar->removeTab(0);
     for (TTabSheet* p : FPages)
-        if (p->FTabVisible)
-            FTabBar->addTab(p->Caption());
+        if (p->FTabVisible) FTabBar->addTab(p->Caption());
     FTabBar->setGeometry(0, 0, Width(), TabHeight());
     FTabBar->setCurrentIndex(FActivePage ? FActivePage->TabIndex() : -1);
     FSyncing = false;
@@ -270,8 +251,7 @@ void TPageControl::UpdateTabs() {
 
 void TPageControl::Paint() {
     QWidget* w = Widget();
-    if (!w)
-        return;
+    if (!w) return;
     QPainter painter(w);
     TRect d = DisplayRect();
     painter.setPen(ToQColor(clBtnShadow));
@@ -290,12 +270,10 @@ void TPageControl::Loaded() {
     TWinControl::Loaded();
     if (!FActivePageName.isEmpty()) {
         for (TTabSheet* p : FPages)
-            if (p->Name().compare(FActivePageName, Qt::CaseInsensitive) == 0)
-                FActivePage = p;
+            if (p->Name().compare(FActivePageName, Qt::CaseInsensitive) == 0) FActivePage = p;
         FActivePageName.clear();
     }
-    if (!FActivePage && !FPages.empty())
-        FActivePage = FPages.front();
+    if (!FActivePage && !FPages.empty()) FActivePage = FPages.front();
     ShowActiveOnly();
     Realign();
     UpdateTabs();
@@ -307,8 +285,7 @@ bool TPageControl::ReadProperty(const String& name, const TDesignValue& v) {
         // The sheets come later in the design; the name is resolved once they are all there.
         FActivePageName = v.AsString();
         for (TTabSheet* p : FPages)
-            if (p->Name().compare(FActivePageName, Qt::CaseInsensitive) == 0)
-                SetActivePage(p);
+            if (p->Name().compare(FActivePageName, Qt::CaseInsensitive) == 0) SetActivePage(p);
     } else if (n == "tabheight")
         SetTabHeight(v.AsInt());
     else

@@ -52,13 +52,14 @@ void LoadDesign(TComponent* root, const TDesignObject& design, const String& sou
 // The component of `root` called `name`, which must be a T.
 template <class T> T* Bind(TComponent* root, const char* name) {
     TComponent* c = root->FindComponent(QString::fromUtf8(name));
-    if (!c)
-        throw EDesignError(QString("The design of %1 has no component %2").arg(root->Name(), name));
+    if (!c) throw EDesignError(QString("The design of %1 has no component %2").arg(root->Name(), name));
     T* t = dynamic_cast<T*>(c);
     if (!t)
-        throw EDesignError(
-            QString("Component %1 of %2 is a %3, not the kind the window expects").arg(name, root->Name(), c->ClassName()));
+        throw EDesignError(QString("Component %1 of %2 is a %3, not the kind the window expects")
+                               .arg(name, root->Name(), c->ClassName()));
     return t;
 }
 
-template <class T> void Bind(TComponent* root, const char* name, T*& field) { field = Bind<T>(root, name); }
+template <class T> void Bind(TComponent* root, const char* name, T*& field) {
+    field = Bind<T>(root, name);
+}

@@ -15,32 +15,86 @@ namespace {
 
 void RegisterToolkitIdents() {
     RegisterDesignIdents({
-        {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter},
-        {"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom},
-        {"taAlignTop", taAlignTop}, {"taAlignBottom", taAlignBottom}, {"taVerticalCenter", taVerticalCenter},
-        {"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase},
-        {"ssNone", ssNone}, {"ssHorizontal", ssHorizontal}, {"ssVertical", ssVertical}, {"ssBoth", ssBoth},
-        {"cbUnchecked", cbUnchecked}, {"cbChecked", cbChecked}, {"cbGrayed", cbGrayed},
-        {"csDropDown", csDropDown}, {"csSimple", csSimple}, {"csDropDownList", csDropDownList},
-        {"csOwnerDrawFixed", csOwnerDrawFixed}, {"csOwnerDrawVariable", csOwnerDrawVariable},
-        {"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical},
-        {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace},
-        {"bsBox", bsBox}, {"bsFrame", bsFrame}, {"bsTopLine", bsTopLine}, {"bsBottomLine", bsBottomLine},
-        {"bsLeftLine", bsLeftLine}, {"bsRightLine", bsRightLine}, {"bsSpacer", bsSpacer},
-        {"bsLowered", bsLowered}, {"bsRaised", bsRaised},
-        {"stRectangle", stRectangle}, {"stSquare", stSquare}, {"stRoundRect", stRoundRect},
-        {"stRoundSquare", stRoundSquare}, {"stEllipse", stEllipse}, {"stCircle", stCircle},
-        {"psSolid", psSolid}, {"psDash", psDash}, {"psDot", psDot}, {"psDashDot", psDashDot},
-        {"psDashDotDot", psDashDotDot}, {"psClear", psClear}, {"psInsideFrame", psInsideFrame},
-        {"bsSolid", bsSolid}, {"bsClear", bsClear}, {"bsHorizontal", bsHorizontal}, {"bsVertical", bsVertical},
-        {"bsFDiagonal", bsFDiagonal}, {"bsBDiagonal", bsBDiagonal}, {"bsCross", bsCross},
+        {"taLeftJustify", taLeftJustify},
+        {"taRightJustify", taRightJustify},
+        {"taCenter", taCenter},
+        {"tlTop", tlTop},
+        {"tlCenter", tlCenter},
+        {"tlBottom", tlBottom},
+        {"taAlignTop", taAlignTop},
+        {"taAlignBottom", taAlignBottom},
+        {"taVerticalCenter", taVerticalCenter},
+        {"ecNormal", ecNormal},
+        {"ecUpperCase", ecUpperCase},
+        {"ecLowerCase", ecLowerCase},
+        {"ssNone", ssNone},
+        {"ssHorizontal", ssHorizontal},
+        {"ssVertical", ssVertical},
+        {"ssBoth", ssBoth},
+        {"cbUnchecked", cbUnchecked},
+        {"cbChecked", cbChecked},
+        {"cbGrayed", cbGrayed},
+        {"csDropDown", csDropDown},
+        {"csSimple", csSimple},
+        {"csDropDownList", csDropDownList},
+        {"csOwnerDrawFixed", csOwnerDrawFixed},
+        {"csOwnerDrawVariable", csOwnerDrawVariable},
+        {"sbHorizontal", sbHorizontal},
+        {"sbVertical", sbVertical},
+        {"bvNone", bvNone},
+        {"bvLowered", bvLowered},
+        {"bvRaised", bvRaised},
+        {"bvSpace", bvSpace},
+        {"bsBox", bsBox},
+        {"bsFrame", bsFrame},
+        {"bsTopLine", bsTopLine},
+        {"bsBottomLine", bsBottomLine},
+        {"bsLeftLine", bsLeftLine},
+        {"bsRightLine", bsRightLine},
+        {"bsSpacer", bsSpacer},
+        {"bsLowered", bsLowered},
+        {"bsRaised", bsRaised},
+        {"stRectangle", stRectangle},
+        {"stSquare", stSquare},
+        {"stRoundRect", stRoundRect},
+        {"stRoundSquare", stRoundSquare},
+        {"stEllipse", stEllipse},
+        {"stCircle", stCircle},
+        {"psSolid", psSolid},
+        {"psDash", psDash},
+        {"psDot", psDot},
+        {"psDashDot", psDashDot},
+        {"psDashDotDot", psDashDotDot},
+        {"psClear", psClear},
+        {"psInsideFrame", psInsideFrame},
+        {"bsSolid", bsSolid},
+        {"bsClear", bsClear},
+        {"bsHorizontal", bsHorizontal},
+        {"bsVertical", bsVertical},
+        {"bsFDiagonal", bsFDiagonal},
+        {"bsBDiagonal", bsBDiagonal},
+        {"bsCross", bsCross},
         {"bsDiagCross", bsDiagCross},
-        {"mrNone", mrNone}, {"mrOk", mrOk}, {"mrCancel", mrCancel}, {"mrAbort", mrAbort}, {"mrRetry", mrRetry},
-        {"mrIgnore", mrIgnore}, {"mrYes", mrYes}, {"mrNo", mrNo}, {"mrClose", mrClose}, {"mrAll", mrAll},
-        {"ofReadOnly", ofReadOnly}, {"ofOverwritePrompt", ofOverwritePrompt}, {"ofHideReadOnly", ofHideReadOnly},
-        {"ofAllowMultiSelect", ofAllowMultiSelect}, {"ofPathMustExist", ofPathMustExist},
-        {"ofFileMustExist", ofFileMustExist}, {"ofEnableSizing", ofEnableSizing},
-        {"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized},
+        {"mrNone", mrNone},
+        {"mrOk", mrOk},
+        {"mrCancel", mrCancel},
+        {"mrAbort", mrAbort},
+        {"mrRetry", mrRetry},
+        {"mrIgnore", mrIgnore},
+        {"mrYes", mrYes},
+        {"mrNo", mrNo},
+        {"mrClose", mrClose},
+        {"mrAll", mrAll},
+        {"ofReadOnly", ofReadOnly},
+        {"ofOverwritePrompt", ofOverwritePrompt},
+        {"ofHideReadOnly", ofHideReadOnly},
+        {"ofAllowMultiSelect", ofAllowMultiSelect},
+        {"ofPathMustExist", ofPathMustExist},
+        {"ofFileMustExist", ofFileMustExist},
+        {"ofEnableSizing", ofEnableSizing},
+        {"wsNormal", wsNormal},
+        {"wsMinimized", wsMinimized},
+        {"wsMaximized", wsMaximized},
     });
 }
 
@@ -52,7 +106,9 @@ QHash<QString, TComponentFactory>& Registry() {
     static QHash<QString, TComponentFactory> registry = [] {
         RegisterToolkitIdents();
         QHash<QString, TComponentFactory> r;
-        auto add = [&r](const char* name, TComponentFactory f) { r.insert(QString::fromLatin1(name).toLower(), f); };
+        auto add = [&r](const char* name, TComponentFactory f) {
+            r.insert(QString::fromLatin1(name).toLower(), f);
+        };
         add("TLabel", Maker<TLabel>());
         add("TLinkLabel", Maker<TLinkLabel>());
         add("TEdit", Maker<TEdit>());
@@ -89,8 +145,7 @@ public:
     void Load(const TDesignObject& design) {
         Registry(); // the toolkit's classes and identifiers, before any property is read
         FRoot->SetLoading(true);
-        if (FRoot->Name().isEmpty())
-            FRoot->SetName(design.Name);
+        if (FRoot->Name().isEmpty()) FRoot->SetName(design.Name);
         if (auto* w = dynamic_cast<TWinControl*>(FRoot)) {
             w->DisableAlign();
             FAligned.push_back(w);
@@ -120,8 +175,7 @@ private:
             } catch (const Exception& e) {
                 Fail(p.Line, QString("%1.%2: %3").arg(o.Name, p.Name, e.Message()));
             }
-            if (!known)
-                Fail(p.Line, QString("%1 (%2) has no property %3").arg(o.Name, o.ClassName, p.Name));
+            if (!known) Fail(p.Line, QString("%1 (%2) has no property %3").arg(o.Name, o.ClassName, p.Name));
         }
     }
 
@@ -163,7 +217,9 @@ void RegisterComponentClass(const String& className, TComponentFactory factory) 
     Registry().insert(className.toLower(), std::move(factory));
 }
 
-bool IsComponentClassRegistered(const String& className) { return Registry().contains(className.toLower()); }
+bool IsComponentClassRegistered(const String& className) {
+    return Registry().contains(className.toLower());
+}
 
 void LoadDesign(TComponent* root, const TDesignObject& design, const String& source) {
     DesignLoader(root, source).Load(design);

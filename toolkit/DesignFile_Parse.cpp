@@ -7,7 +7,7 @@ namespace {
 
 struct DesignToken {
     enum Kind { End, Ident, Integer, Float, Text, Symbol } kind = End;
-    String text;     // identifier, joined string, or the symbol
+    String text; // identifier, joined string, or the symbol
     qint64 integer = 0;
     double number = 0;
     int line = 1;
@@ -21,15 +21,13 @@ public:
         SkipBlanks();
         DesignToken t;
         t.line = FLine;
-        if (FPos >= FText.size())
-            return t;
+        if (FPos >= FText.size()) return t;
         QChar c = FText[FPos];
-        if (c.isLetter() || c == u'_')
-            return ReadIdent(t);
-        if (c.isDigit() || c == u'$' || (c == u'-' && FPos + 1 < FText.size() && (FText[FPos + 1].isDigit() || FText[FPos + 1] == u'$')))
+        if (c.isLetter() || c == u'_') return ReadIdent(t);
+        if (c.isDigit() || c == u'$' ||
+            (c == u'-' && FPos + 1 < FText.size() && (FText[FPos + 1].isDigit() || FText[FPos + 1] == u'$')))
             return ReadNumber(t);
-        if (c == u'\'' || c == u'#')
-            return ReadString(t);
+        if (c == u'\'' || c == u'#') return ReadString(t);
         if (QString("=:[](),<>+").contains(c)) {
             t.kind = DesignToken::Symbol;
             t.text = c;
@@ -65,9 +63,9 @@ private:
         qsizetype start = FPos;
         while (FPos < FText.size()) {
             QChar c = FText[FPos];
-            bool dotted = c == u'.' && FPos + 1 < FText.size() && (FText[FPos + 1].isLetter() || FText[FPos + 1] == u'_');
-            if (!(c.isLetterOrNumber() || c == u'_' || dotted))
-                break;
+            bool dotted = c == u'.' && FPos + 1 < FText.size() &&
+                          (FText[FPos + 1].isLetter() || FText[FPos + 1] == u'_');
+            if (!(c.isLetterOrNumber() || c == u'_' || dotted)) break;
             ++FPos;
         }
         t.kind = DesignToken::Ident;
@@ -78,8 +76,7 @@ private:
     DesignToken& ReadNumber(DesignToken& t) {
         qsizetype start = FPos;
         bool negative = FText[FPos] == u'-';
-        if (negative)
-            ++FPos;
+        if (negative) ++FPos;
         if (FPos < FText.size() && FText[FPos] == u'$') {
             ++FPos;
             qsizetype digits = FPos;
@@ -87,8 +84,7 @@ private:
                 ++FPos;
             bool ok = false;
             qint64 v = FText.mid(digits, FPos - digits).toLongLong(&ok, 16);
-            if (!ok)
-                Fail(t.line, "bad hexadecimal number");
+            if (!ok) Fail(t.line, "bad hexadecimal number");
             t.kind = DesignToken::Integer;
             t.integer = negative ? -v : v;
             return t;
@@ -118,8 +114,7 @@ private:
             t.kind = DesignToken::Integer;
             t.integer = s.toLongLong(&ok);
         }
-        if (!ok)
-            Fail(t.line, QString("bad number '%1'").arg(s));
+        if (!ok) Fail(t.line, QString("bad number '%1'").arg(s));
         return t;
     }
 
@@ -131,8 +126,7 @@ private:
             if (c == u'\'') {
                 ++FPos;
                 for (;;) {
-                    if (FPos >= FText.size() || FText[FPos] == u'\n')
-                        Fail(t.line, "unterminated string");
+                    if (FPos >= FText.size() || FText[FPos] == u'\n') Fail(t.line, "unterminated string");
                     if (FText[FPos] == u'\'') {
                         if (FPos + 1 < FText.size() && FText[FPos + 1] == u'\'') {
                             t.text += u'\'';
@@ -152,12 +146,12 @@ private:
                     ++FPos;
                 }
                 qsizetype digits = FPos;
-                while (FPos < FText.size() && (base == 16 ? isxdigit(FText[FPos].toLatin1()) : FText[FPos].isDigit()))
+                while (FPos < FText.size() &&
+                       (base == 16 ? isxdigit(FText[FPos].toLatin1()) : FText[FPos].isDigit()))
                     ++FPos;
                 bool ok = false;
                 uint code = FText.mid(digits, FPos - digits).toUInt(&ok, base);
-                if (!ok || code > 0xFFFF)
-                    Fail(t.line, "bad character code");
+                if (!ok || code > 0xFFFF) Fail(t.line, "bad character code");
                 t.text += QChar(char16_t(code));
             } else {
                 break;
@@ -178,35 +172,36 @@ public:
 
     TDesignObject ParseFile() {
         TDesignObject root = ParseObject();
-        if (FTok.kind != DesignToken::End)
-            FLexer.Fail(FTok.line, "text after the end of the design");
+        if (FTok.kind != DesignToken::End) FLexer.Fail(FTok.line, "text after the end of the design");
         return root;
     }
 
 private:
     void Advance() { FTok = FLexer.Next(); }
     bool IsKeyword(const char* word) const {
-        return FTok.kind == DesignToken::Ident && FTok.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        return FTok.kind == DesignToken::Ident &&
+               FTok.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
-    bool IsSymbol(const char* s) const { return FTok.kind == DesignToken::Symbol && FTok.text == QLatin1String(s); }
-    bool IsObjectStart() const { return IsKeyword("object") || IsKeyword("inherited") || IsKeyword("inline"); }
+    bool IsSymbol(const char* s) const {
+        return FTok.kind == DesignToken::Symbol && FTok.text == QLatin1String(s);
+    }
+    bool IsObjectStart() const {
+        return IsKeyword("object") || IsKeyword("inherited") || IsKeyword("inline");
+    }
 
     String ExpectIdent(const char* what) {
-        if (FTok.kind != DesignToken::Ident)
-            FLexer.Fail(FTok.line, QString("%1 expected").arg(what));
+        if (FTok.kind != DesignToken::Ident) FLexer.Fail(FTok.line, QString("%1 expected").arg(what));
         String s = FTok.text;
         Advance();
         return s;
     }
     void ExpectSymbol(const char* s) {
-        if (!IsSymbol(s))
-            FLexer.Fail(FTok.line, QString("'%1' expected").arg(s));
+        if (!IsSymbol(s)) FLexer.Fail(FTok.line, QString("'%1' expected").arg(s));
         Advance();
     }
 
     TDesignObject ParseObject() {
-        if (!IsObjectStart())
-            FLexer.Fail(FTok.line, "'object' expected");
+        if (!IsObjectStart()) FLexer.Fail(FTok.line, "'object' expected");
         TDesignObject o;
         o.Line = FTok.line;
         Advance();
@@ -253,8 +248,7 @@ private:
             // Long texts are split with '+', over several lines.
             while (IsSymbol("+")) {
                 Advance();
-                if (FTok.kind != DesignToken::Text)
-                    FLexer.Fail(FTok.line, "string expected after '+'");
+                if (FTok.kind != DesignToken::Text) FLexer.Fail(FTok.line, "string expected after '+'");
                 v.text += FTok.text;
                 Advance();
             }
@@ -265,12 +259,9 @@ private:
             Advance();
             return v;
         case DesignToken::Symbol:
-            if (IsSymbol("["))
-                return ParseSet();
-            if (IsSymbol("("))
-                return ParseList();
-            if (IsSymbol("<"))
-                return ParseCollection();
+            if (IsSymbol("[")) return ParseSet();
+            if (IsSymbol("(")) return ParseList();
+            if (IsSymbol("<")) return ParseCollection();
             break;
         default:
             break;
@@ -305,8 +296,7 @@ private:
         int line = FTok.line;
         Advance();
         while (!IsSymbol(")")) {
-            if (FTok.kind == DesignToken::End)
-                FLexer.Fail(line, "')' missing");
+            if (FTok.kind == DesignToken::End) FLexer.Fail(line, "')' missing");
             v.items.push_back(ParseValue());
         }
         Advance();
@@ -318,13 +308,11 @@ private:
         v.kind = TDesignValue::Collection;
         Advance();
         while (!IsSymbol(">")) {
-            if (!IsKeyword("item"))
-                FLexer.Fail(FTok.line, "'item' or '>' expected");
+            if (!IsKeyword("item")) FLexer.Fail(FTok.line, "'item' or '>' expected");
             Advance();
             TDesignProperties entry;
             while (!IsKeyword("end")) {
-                if (FTok.kind == DesignToken::End)
-                    FLexer.Fail(FTok.line, "'end' of item missing");
+                if (FTok.kind == DesignToken::End) FLexer.Fail(FTok.line, "'end' of item missing");
                 String name = ExpectIdent("property name");
                 ExpectSymbol("=");
                 entry.emplace_back(name, ParseValue());
@@ -342,7 +330,9 @@ private:
 
 } // namespace
 
-TDesignObject ParseDesign(const String& text, const String& source) { return DesignParser(text, source).ParseFile(); }
+TDesignObject ParseDesign(const String& text, const String& source) {
+    return DesignParser(text, source).ParseFile();
+}
 
 TDesignObject ReadDesignFile(const String& resourceOrPath) {
     QFile f(resourceOrPath);
@@ -351,4 +341,6 @@ TDesignObject ReadDesignFile(const String& resourceOrPath) {
     return ParseDesign(QString::fromUtf8(f.readAll()), resourceOrPath);
 }
 
-String FormDesignPath(const String& unitName) { return ":/forms/" + unitName + ".form"; }
+String FormDesignPath(const String& unitName) {
+    return ":/forms/" + unitName + ".form";
+}

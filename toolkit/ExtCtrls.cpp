@@ -25,8 +25,7 @@ void ExtFrame3D(TCanvas* canvas, TRect& r, TColor topLeft, TColor bottomRight, i
 }
 
 void ExtBevelRing(TCanvas* canvas, TRect& r, TPanelBevel bevel, int width, TColor face) {
-    if (bevel == bvNone)
-        return;
+    if (bevel == bvNone) return;
     if (bevel == bvSpace)
         ExtFrame3D(canvas, r, face, face, width);
     else if (bevel == bvRaised)
@@ -37,8 +36,7 @@ void ExtBevelRing(TCanvas* canvas, TRect& r, TPanelBevel bevel, int width, TColo
 
 // A design names a picture by its resource path ("images/logo.png"), a ":/" resource or a file path.
 String ExtPicturePath(const String& v) {
-    if (v.startsWith(":/") || QFile::exists(v))
-        return v;
+    if (v.startsWith(":/") || QFile::exists(v)) return v;
     return ":/" + v;
 }
 } // namespace
@@ -100,10 +98,8 @@ void TPanel::TextChanged() {
 
 TRect TPanel::AdjustedClientRect() const {
     int inset = FBorderWidth + (FBorderStyle ? 1 : 0);
-    if (FBevelOuter != bvNone)
-        inset += FBevelWidth;
-    if (FBevelInner != bvNone)
-        inset += FBevelWidth;
+    if (FBevelOuter != bvNone) inset += FBevelWidth;
+    if (FBevelInner != bvNone) inset += FBevelWidth;
     TRect r = ClientRect();
     return TRect(r.Left + inset, r.Top + inset, std::max(r.Left + inset, r.Right - inset),
                  std::max(r.Top + inset, r.Bottom - inset));
@@ -112,16 +108,13 @@ TRect TPanel::AdjustedClientRect() const {
 void TPanel::Paint() {
     TCanvas* canvas = Canvas();
     TRect r = ClientRect();
-    if (FBorderStyle)
-        ExtFrame3D(canvas, r, clWindowFrame, clWindowFrame, 1);
+    if (FBorderStyle) ExtFrame3D(canvas, r, clWindowFrame, clWindowFrame, 1);
     ExtBevelRing(canvas, r, FBevelOuter, FBevelWidth, Color());
     ExtFrame3D(canvas, r, Color(), Color(), FBorderWidth);
     ExtBevelRing(canvas, r, FBevelInner, FBevelWidth, Color());
-    if (!FShowCaption || Caption().isEmpty())
-        return;
+    if (!FShowCaption || Caption().isEmpty()) return;
     canvas->SetFont(Font());
-    if (!Enabled())
-        canvas->Font()->SetColor(clGrayText);
+    if (!Enabled()) canvas->Font()->SetColor(clGrayText);
     unsigned flags = DT_SINGLELINE | DT_EXPANDTABS;
     flags |= FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
     flags |= FVerticalAlignment == taVerticalCenter ? unsigned(DT_VCENTER)
@@ -171,8 +164,7 @@ void TShape::SetShape(TShapeType v) {
 void TShape::SyncWidget() {
     TGraphicControl::SyncWidget();
     // Only the shape itself is drawn; what lies behind shows around it.
-    if (FWidget)
-        FWidget->setAutoFillBackground(false);
+    if (FWidget) FWidget->setAutoFillBackground(false);
 }
 
 void TShape::Paint() {
@@ -232,7 +224,9 @@ bool TShape::ReadProperty(const String& name, const TDesignValue& v) {
 
 // ---------------------------------------------------------------------------------------------------------
 
-TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) { SetBounds(0, 0, 50, 50); }
+TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetBounds(0, 0, 50, 50);
+}
 
 void TBevel::SetShape(TBevelShape v) {
     FShape = v;
@@ -246,8 +240,7 @@ void TBevel::SetStyle(TBevelStyle v) {
 
 void TBevel::SyncWidget() {
     TGraphicControl::SyncWidget();
-    if (FWidget)
-        FWidget->setAutoFillBackground(false);
+    if (FWidget) FWidget->setAutoFillBackground(false);
 }
 
 void TBevel::Paint() {
@@ -337,8 +330,7 @@ void TImage::SetProportional(bool v) {
 
 void TImage::SetTransparent(bool v) {
     FTransparent = v;
-    if (FPicture.Graphic())
-        FPicture.Graphic()->SetTransparent(v);
+    if (FPicture.Graphic()) FPicture.Graphic()->SetTransparent(v);
     Invalidate();
 }
 
@@ -383,13 +375,11 @@ TRect TImage::DestRect() const {
 
 void TImage::SyncWidget() {
     TGraphicControl::SyncWidget();
-    if (FWidget)
-        FWidget->setAutoFillBackground(false);
+    if (FWidget) FWidget->setAutoFillBackground(false);
 }
 
 void TImage::Paint() {
-    if (TGraphic* g = FPicture.Graphic(); g && !g->Empty())
-        g->Draw(Canvas(), DestRect());
+    if (TGraphic* g = FPicture.Graphic(); g && !g->Empty()) g->Draw(Canvas(), DestRect());
 }
 
 bool TImage::ReadProperty(const String& name, const TDesignValue& v) {

@@ -15,8 +15,7 @@ String LinkAttribute(const String& attrs, const char* name) {
     QRegularExpression re(QString("\\b%1\\s*=\\s*(\"([^\"]*)\"|'([^']*)')").arg(name),
                           QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch m = re.match(attrs);
-    if (!m.hasMatch())
-        return String();
+    if (!m.hasMatch()) return String();
     return m.captured(2).isNull() ? m.captured(3) : m.captured(2);
 }
 } // namespace
@@ -73,18 +72,15 @@ std::vector<TLinkLabel::Segment> TLinkLabel::Segments() const {
 }
 
 int TLinkLabel::LinkAt(int X, int Y) const {
-    if (Y < 0 || Y >= Height())
-        return -1;
+    if (Y < 0 || Y >= Height()) return -1;
     std::vector<Segment> segments = Segments();
     for (size_t i = 0; i < segments.size(); ++i)
-        if (segments[i].IsLink && X >= segments[i].X && X < segments[i].X + segments[i].Width)
-            return int(i);
+        if (segments[i].IsLink && X >= segments[i].X && X < segments[i].X + segments[i].Width) return int(i);
     return -1;
 }
 
 void TLinkLabel::AdjustBounds() {
-    if (!AutoSize() || IsLoading())
-        return;
+    if (!AutoSize() || IsLoading()) return;
     std::vector<Segment> segments = Segments();
     int w = segments.empty() ? 0 : segments.back().X + segments.back().Width;
     const QFontMetrics fm(Font()->toQFont());
@@ -123,15 +119,13 @@ void TLinkLabel::Paint() {
 }
 
 void TLinkLabel::MouseMove(TShiftState Shift, int X, int Y) {
-    if (FWidget)
-        qvdetail::ApplyCursor(FWidget, LinkAt(X, Y) >= 0 ? crHandPoint : Cursor());
+    if (FWidget) qvdetail::ApplyCursor(FWidget, LinkAt(X, Y) >= 0 ? crHandPoint : Cursor());
     TCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TLinkLabel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft)
-        return;
+    if (Button != mbLeft) return;
     int index = LinkAt(X, Y);
     if (index >= 0) {
         Segment s = Segments()[size_t(index)];
@@ -140,8 +134,9 @@ void TLinkLabel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TLinkLabel::DoOnLinkClick(const String& link, TSysLinkType linkType) {
-    if (OnLinkClick)
-        OnLinkClick(this, link, linkType);
+    if (OnLinkClick) OnLinkClick(this, link, linkType);
 }
 
-bool TLinkLabel::ReadProperty(const String& name, const TDesignValue& v) { return TCustomControl::ReadProperty(name, v); }
+bool TLinkLabel::ReadProperty(const String& name, const TDesignValue& v) {
+    return TCustomControl::ReadProperty(name, v);
+}

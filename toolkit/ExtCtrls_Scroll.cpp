@@ -9,7 +9,9 @@
 #include <QStyle>
 
 namespace {
-int ScrollBarExtent() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+int ScrollBarExtent() {
+    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
 } // namespace
 
 void TControlScrollBar::SetPosition(int v) {
@@ -21,13 +23,11 @@ void TControlScrollBar::SetPosition(int v) {
 
 void TControlScrollBar::SetVisible(bool v) {
     FVisible = v;
-    if (FControl)
-        FControl->UpdateScrollRange();
+    if (FControl) FControl->UpdateScrollRange();
 }
 
 int TControlScrollBar::MaxPosition() const {
-    if (!FControl)
-        return 0;
+    if (!FControl) return 0;
     int visible = FVertical ? FControl->ViewportHeight() : FControl->ViewportWidth();
     return std::max(0, FRange - visible);
 }
@@ -44,7 +44,9 @@ TScrollingWinControl::~TScrollingWinControl() {
     DestroyComponents();
 }
 
-QScrollArea* TScrollingWinControl::Area() const { return static_cast<QScrollArea*>(FWidget.data()); }
+QScrollArea* TScrollingWinControl::Area() const {
+    return static_cast<QScrollArea*>(FWidget.data());
+}
 
 QWidget* TScrollingWinControl::CreateNativeWidget(QWidget* parent) {
     auto* area = new QScrollArea(parent);
@@ -56,19 +58,16 @@ QWidget* TScrollingWinControl::CreateNativeWidget(QWidget* parent) {
     AttachEvents(area->viewport());
     AttachEvents(content);
     QObject::connect(area->verticalScrollBar(), &QScrollBar::valueChanged, [this](int v) {
-        if (!FSyncing)
-            FVert.FPosition = v;
+        if (!FSyncing) FVert.FPosition = v;
     });
     QObject::connect(area->horizontalScrollBar(), &QScrollBar::valueChanged, [this](int v) {
-        if (!FSyncing)
-            FHorz.FPosition = v;
+        if (!FSyncing) FHorz.FPosition = v;
     });
     return area;
 }
 
 QWidget* TScrollingWinControl::ChildContainer() {
-    if (!FWidget)
-        return nullptr;
+    if (!FWidget) return nullptr;
     return FContent.data();
 }
 
@@ -94,8 +93,7 @@ TSize TScrollingWinControl::ContentExtent() const {
     TSize s;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
-        if (!c->Visible())
-            continue;
+        if (!c->Visible()) continue;
         s.cx = std::max(s.cx, c->Left() + c->Width());
         s.cy = std::max(s.cy, c->Top() + c->Height());
     }
@@ -104,15 +102,13 @@ TSize TScrollingWinControl::ContentExtent() const {
 
 int TScrollingWinControl::ViewportWidth() const {
     int w = ClientWidth() - 2 * FrameSize();
-    if (FVert.FVisible && FVert.FRange > ClientHeight() - 2 * FrameSize())
-        w -= ScrollBarExtent();
+    if (FVert.FVisible && FVert.FRange > ClientHeight() - 2 * FrameSize()) w -= ScrollBarExtent();
     return std::max(0, w);
 }
 
 int TScrollingWinControl::ViewportHeight() const {
     int h = ClientHeight() - 2 * FrameSize();
-    if (FHorz.FVisible && FHorz.FRange > ClientWidth() - 2 * FrameSize())
-        h -= ScrollBarExtent();
+    if (FHorz.FVisible && FHorz.FRange > ClientWidth() - 2 * FrameSize()) h -= ScrollBarExtent();
     return std::max(0, h);
 }
 
@@ -138,8 +134,7 @@ void TScrollingWinControl::UpdateScrollRange() {
 
 void TScrollingWinControl::PushScroll() {
     QScrollArea* area = Area();
-    if (!area || !FContent)
-        return;
+    if (!area || !FContent) return;
     FSyncing = true;
     area->setVerticalScrollBarPolicy(FVert.FVisible ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     area->setHorizontalScrollBarPolicy(FHorz.FVisible ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
@@ -158,8 +153,7 @@ void TScrollingWinControl::ScrollTo(bool vertical, int pos) {
 }
 
 void TScrollingWinControl::ScrollInView(TControl* control) {
-    if (!control || !ContainsControl(control))
-        return;
+    if (!control || !ContainsControl(control)) return;
     TPoint p(control->Left(), control->Top());
     for (TControl* c = control->Parent(); c && c != this; c = c->Parent()) {
         p.X += c->Left();
@@ -225,7 +219,9 @@ void TScrollBox::SetBorderStyle(int v) {
     UpdateScrollRange();
 }
 
-void TScrollBox::SyncWidget() { TScrollingWinControl::SyncWidget(); }
+void TScrollBox::SyncWidget() {
+    TScrollingWinControl::SyncWidget();
+}
 
 bool TScrollBox::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();

@@ -47,21 +47,18 @@ void TButton::SyncWidget() {
 }
 
 void TButton::TextChanged() {
-    if (auto* w = static_cast<QPushButton*>(FWidget.data()))
-        w->setText(Caption());
+    if (auto* w = static_cast<QPushButton*>(FWidget.data())) w->setText(Caption());
     TWinControl::TextChanged();
 }
 
 void TButton::SetDefault(bool v) {
     FDefault = v;
-    if (auto* w = static_cast<QPushButton*>(FWidget.data()))
-        w->setDefault(v);
+    if (auto* w = static_cast<QPushButton*>(FWidget.data())) w->setDefault(v);
 }
 
 void TButton::Click() {
     if (FModalResult != mrNone)
-        if (TCustomForm* form = GetParentForm(this))
-            form->SetModalResult(FModalResult);
+        if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
     TWinControl::Click();
 }
 
@@ -69,7 +66,8 @@ void TButton::Dispatch(TMessage& m) {
     if (m.Msg == CM_DIALOGKEY) {
         bool take = false;
         if (m.WParam == VK_RETURN) {
-            // A focused button takes Enter itself; the default button takes it while no other button has the focus.
+            // A focused button takes Enter itself; the default button takes it while no other button has the
+            // focus.
             TCustomForm* form = GetParentForm(this);
             auto* active = form ? dynamic_cast<TButton*>(form->ActiveControl()) : nullptr;
             take = active ? active == this : FDefault;
@@ -109,9 +107,8 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
 QWidget* TCheckBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QCheckBox(parent);
     QObject::connect(w, &QCheckBox::clicked, [this, w] {
-        if (FSyncing)
-            return;
-        TCheckBoxState s = w->checkState() == Qt::Checked          ? cbChecked
+        if (FSyncing) return;
+        TCheckBoxState s = w->checkState() == Qt::Checked            ? cbChecked
                            : w->checkState() == Qt::PartiallyChecked ? cbGrayed
                                                                      : cbUnchecked;
         SetState(s);
@@ -126,30 +123,28 @@ void TCheckBox::SyncWidget() {
 
 void TCheckBox::PushState() {
     auto* w = static_cast<QCheckBox*>(FWidget.data());
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     w->setText(Caption());
     w->setTristate(FAllowGrayed);
-    w->setCheckState(FState == cbChecked ? Qt::Checked : FState == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+    w->setCheckState(FState == cbChecked  ? Qt::Checked
+                     : FState == cbGrayed ? Qt::PartiallyChecked
+                                          : Qt::Unchecked);
     w->setLayoutDirection(ButtonDirection(FAlignment));
     FSyncing = false;
 }
 
 void TCheckBox::TextChanged() {
-    if (auto* w = static_cast<QCheckBox*>(FWidget.data()))
-        w->setText(Caption());
+    if (auto* w = static_cast<QCheckBox*>(FWidget.data())) w->setText(Caption());
     TWinControl::TextChanged();
 }
 
 void TCheckBox::SetState(TCheckBoxState v) {
-    if (v == FState)
-        return;
+    if (v == FState) return;
     FState = v;
     PushState();
     // Every change clicks, also one made by code, as on the platform; a design being read does not.
-    if (!IsLoading())
-        Click();
+    if (!IsLoading()) Click();
 }
 
 void TCheckBox::SetAllowGrayed(bool v) {
@@ -188,8 +183,7 @@ QWidget* TRadioButton::CreateNativeWidget(QWidget* parent) {
     auto* w = new StdRadioWidget(parent);
     w->setAutoExclusive(false);
     QObject::connect(w, &QRadioButton::clicked, [this] {
-        if (!FSyncing)
-            SetChecked(true);
+        if (!FSyncing) SetChecked(true);
     });
     return w;
 }
@@ -201,8 +195,7 @@ void TRadioButton::SyncWidget() {
 
 void TRadioButton::PushState() {
     auto* w = static_cast<QRadioButton*>(FWidget.data());
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     w->setText(Caption());
     w->setChecked(FChecked);
@@ -211,25 +204,21 @@ void TRadioButton::PushState() {
 }
 
 void TRadioButton::TextChanged() {
-    if (auto* w = static_cast<QRadioButton*>(FWidget.data()))
-        w->setText(Caption());
+    if (auto* w = static_cast<QRadioButton*>(FWidget.data())) w->setText(Caption());
     TWinControl::TextChanged();
 }
 
 void TRadioButton::SetChecked(bool v) {
-    if (v == FChecked)
-        return;
+    if (v == FChecked) return;
     FChecked = v;
     SetTabStop(v);
     PushState();
-    if (!v)
-        return;
+    if (!v) return;
     if (TWinControl* parent = Parent())
         for (int i = 0; i < parent->ControlCount(); ++i)
             if (auto* other = dynamic_cast<TRadioButton*>(parent->Controls(i)); other && other != this)
                 other->SetChecked(false);
-    if (!IsLoading())
-        Click();
+    if (!IsLoading()) Click();
 }
 
 void TRadioButton::SetAlignment(TAlignment v) {
@@ -255,17 +244,17 @@ TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
     FControlStyle |= csAcceptsControls;
 }
 
-QWidget* TGroupBox::CreateNativeWidget(QWidget* parent) { return new QGroupBox(parent); }
+QWidget* TGroupBox::CreateNativeWidget(QWidget* parent) {
+    return new QGroupBox(parent);
+}
 
 void TGroupBox::SyncWidget() {
     TWinControl::SyncWidget();
-    if (auto* w = static_cast<QGroupBox*>(FWidget.data()))
-        w->setTitle(Caption());
+    if (auto* w = static_cast<QGroupBox*>(FWidget.data())) w->setTitle(Caption());
 }
 
 void TGroupBox::TextChanged() {
-    if (auto* w = static_cast<QGroupBox*>(FWidget.data()))
-        w->setTitle(Caption());
+    if (auto* w = static_cast<QGroupBox*>(FWidget.data())) w->setTitle(Caption());
     TWinControl::TextChanged();
 }
 
@@ -283,13 +272,14 @@ TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner) {
     SetTabStop(true);
 }
 
-int TScrollBar::HighestPosition() const { return FPageSize > 0 ? std::max(FMin, FMax - FPageSize + 1) : FMax; }
+int TScrollBar::HighestPosition() const {
+    return FPageSize > 0 ? std::max(FMin, FMax - FPageSize + 1) : FMax;
+}
 
 QWidget* TScrollBar::CreateNativeWidget(QWidget* parent) {
     auto* w = new QScrollBar(parent);
     QObject::connect(w, &QScrollBar::actionTriggered, [this, w](int action) {
-        if (FSyncing)
-            return;
+        if (FSyncing) return;
         TScrollCode code = scPosition;
         switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
@@ -324,16 +314,14 @@ QWidget* TScrollBar::CreateNativeWidget(QWidget* parent) {
         FSyncing = false;
     });
     QObject::connect(w, &QScrollBar::valueChanged, [this](int value) {
-        if (!FSyncing)
-            SetPosition(value);
+        if (!FSyncing) SetPosition(value);
     });
     return w;
 }
 
 void TScrollBar::PushToWidget() {
     auto* w = static_cast<QScrollBar*>(FWidget.data());
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     w->setOrientation(FKind == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
     w->setRange(FMin, HighestPosition());
@@ -349,26 +337,22 @@ void TScrollBar::SyncWidget() {
 }
 
 void TScrollBar::SetKind(TScrollBarKind v) {
-    if (v == FKind)
-        return;
+    if (v == FKind) return;
     FKind = v;
     // Turning the bar turns its bounds, as on the platform.
-    if (!IsLoading())
-        SetBounds(Left(), Top(), Height(), Width());
+    if (!IsLoading()) SetBounds(Left(), Top(), Height(), Width());
     PushToWidget();
 }
 
 void TScrollBar::SetParams(int APosition, int AMin, int AMax) {
-    if (AMax < AMin)
-        throw Exception("Scroll bar property out of range");
+    if (AMax < AMin) throw Exception("Scroll bar property out of range");
     FMin = AMin;
     FMax = AMax;
     int pos = std::clamp(APosition, FMin, HighestPosition());
     bool changed = pos != FPosition;
     FPosition = pos;
     PushToWidget();
-    if (changed)
-        Change();
+    if (changed) Change();
 }
 
 void TScrollBar::SetPageSize(int v) {
@@ -387,13 +371,11 @@ void TScrollBar::SetLargeChange(int v) {
 }
 
 void TScrollBar::Change() {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TScrollBar::Scroll(TScrollCode code, int& pos) {
-    if (OnScroll)
-        OnScroll(this, code, pos);
+    if (OnScroll) OnScroll(this, code, pos);
 }
 
 bool TScrollBar::ReadProperty(const String& name, const TDesignValue& v) {

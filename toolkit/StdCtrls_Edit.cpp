@@ -13,13 +13,14 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetParentColor(false);
 }
 
-QLineEdit* TEdit::LineEdit() const { return static_cast<QLineEdit*>(FWidget.data()); }
+QLineEdit* TEdit::LineEdit() const {
+    return static_cast<QLineEdit*>(FWidget.data());
+}
 
 QWidget* TEdit::CreateNativeWidget(QWidget* parent) {
     auto* w = new QLineEdit(parent);
     QObject::connect(w, &QLineEdit::textChanged, [this](const QString& t) {
-        if (FSyncing)
-            return;
+        if (FSyncing) return;
         FText = t;
         ApplyLimit();
         Change();
@@ -40,8 +41,7 @@ String TEdit::Cased(const String& s) const {
 
 // The limit holds for typing only: a longer text set by code stays whole, as on the platform.
 void TEdit::ApplyLimit() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     int limit = FMaxLength > 0 ? std::max<int>(FMaxLength, FText.size()) : 32767;
     LineEdit()->setMaxLength(std::max<int>(limit, FText.size()));
 }
@@ -49,8 +49,7 @@ void TEdit::ApplyLimit() {
 void TEdit::SyncWidget() {
     TWinControl::SyncWidget();
     QLineEdit* w = LineEdit();
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     ApplyLimit();
     w->setText(FText);
@@ -62,12 +61,13 @@ void TEdit::SyncWidget() {
                                                      : Qt::AlignLeft;
     w->setAlignment(h | Qt::AlignVCenter);
     w->setSelection(FSelStart, FSelLength);
-    if (FSelLength == 0)
-        w->setCursorPosition(FSelStart);
+    if (FSelLength == 0) w->setCursorPosition(FSelStart);
     FSyncing = false;
 }
 
-String TEdit::GetText() const { return FWidget ? LineEdit()->text() : FText; }
+String TEdit::GetText() const {
+    return FWidget ? LineEdit()->text() : FText;
+}
 
 void TEdit::TextChanged() {
     FText = Cased(FText);
@@ -84,8 +84,7 @@ void TEdit::TextChanged() {
 }
 
 void TEdit::Change() {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TEdit::KeyPress(QChar& Key) {
@@ -97,8 +96,7 @@ void TEdit::KeyPress(QChar& Key) {
 }
 
 void TEdit::DoEnter() {
-    if (FAutoSelect && FWidget && !(FControlState & csLButtonDown))
-        LineEdit()->selectAll();
+    if (FAutoSelect && FWidget && !(FControlState & csLButtonDown)) LineEdit()->selectAll();
     TWinControl::DoEnter();
 }
 
@@ -109,14 +107,12 @@ void TEdit::SetMaxLength(int v) {
 
 void TEdit::SetReadOnly(bool v) {
     FReadOnly = v;
-    if (QLineEdit* w = LineEdit())
-        w->setReadOnly(v);
+    if (QLineEdit* w = LineEdit()) w->setReadOnly(v);
 }
 
 void TEdit::SetPasswordChar(QChar v) {
     FPasswordChar = v;
-    if (QLineEdit* w = LineEdit())
-        w->setEchoMode(v.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (QLineEdit* w = LineEdit()) w->setEchoMode(v.isNull() ? QLineEdit::Normal : QLineEdit::Password);
 }
 
 void TEdit::SetCharCase(TEditCharCase v) {
@@ -126,8 +122,7 @@ void TEdit::SetCharCase(TEditCharCase v) {
 
 void TEdit::SetTextHint(const String& v) {
     FTextHint = v;
-    if (QLineEdit* w = LineEdit())
-        w->setPlaceholderText(v);
+    if (QLineEdit* w = LineEdit()) w->setPlaceholderText(v);
 }
 
 void TEdit::SetAlignment(TAlignment v) {
@@ -136,38 +131,35 @@ void TEdit::SetAlignment(TAlignment v) {
 }
 
 int TEdit::SelStart() const {
-    if (QLineEdit* w = LineEdit())
-        return w->hasSelectedText() ? w->selectionStart() : w->cursorPosition();
+    if (QLineEdit* w = LineEdit()) return w->hasSelectedText() ? w->selectionStart() : w->cursorPosition();
     return FSelStart;
 }
 
 int TEdit::SelLength() const {
-    if (QLineEdit* w = LineEdit())
-        return w->hasSelectedText() ? w->selectionLength() : 0;
+    if (QLineEdit* w = LineEdit()) return w->hasSelectedText() ? w->selectionLength() : 0;
     return FSelLength;
 }
 
 void TEdit::SetSelStart(int v) {
     FSelStart = std::clamp<int>(v, 0, Text().size());
     FSelLength = 0;
-    if (QLineEdit* w = LineEdit())
-        w->setCursorPosition(FSelStart);
+    if (QLineEdit* w = LineEdit()) w->setCursorPosition(FSelStart);
 }
 
 void TEdit::SetSelLength(int v) {
     FSelStart = SelStart();
     FSelLength = std::clamp<int>(v, 0, Text().size() - FSelStart);
-    if (QLineEdit* w = LineEdit())
-        w->setSelection(FSelStart, FSelLength);
+    if (QLineEdit* w = LineEdit()) w->setSelection(FSelStart, FSelLength);
 }
 
-String TEdit::SelText() const { return Text().mid(SelStart(), SelLength()); }
+String TEdit::SelText() const {
+    return Text().mid(SelStart(), SelLength());
+}
 
 void TEdit::SelectAll() {
     FSelStart = 0;
     FSelLength = Text().size();
-    if (QLineEdit* w = LineEdit())
-        w->selectAll();
+    if (QLineEdit* w = LineEdit()) w->selectAll();
 }
 
 bool TEdit::ReadProperty(const String& name, const TDesignValue& v) {
@@ -201,18 +193,18 @@ TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
     FLines.OnChange = [this](TObject*) { LinesChanged(); };
 }
 
-QPlainTextEdit* TMemo::Editor() const { return static_cast<QPlainTextEdit*>(FWidget.data()); }
+QPlainTextEdit* TMemo::Editor() const {
+    return static_cast<QPlainTextEdit*>(FWidget.data());
+}
 
 QWidget* TMemo::CreateNativeWidget(QWidget* parent) {
     auto* w = new QPlainTextEdit(parent);
     QObject::connect(w, &QPlainTextEdit::textChanged, [this, w] {
-        if (FSyncing)
-            return;
+        if (FSyncing) return;
         FSyncing = true;
         FLines.SetText(w->toPlainText());
         FSyncing = false;
-        if (OnChange)
-            OnChange(this);
+        if (OnChange) OnChange(this);
     });
     AttachEvents(w->viewport());
     return w;
@@ -221,8 +213,7 @@ QWidget* TMemo::CreateNativeWidget(QWidget* parent) {
 void TMemo::SyncWidget() {
     TWinControl::SyncWidget();
     QPlainTextEdit* w = Editor();
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     w->setPlainText(StringsToList(FLines).join('\n'));
     FSyncing = false;
@@ -236,16 +227,14 @@ void TMemo::SyncWidget() {
 }
 
 void TMemo::LinesChanged() {
-    if (FSyncing)
-        return;
+    if (FSyncing) return;
     if (QPlainTextEdit* w = Editor()) {
         FSyncing = true;
         w->setPlainText(StringsToList(FLines).join('\n'));
         FSyncing = false;
     }
     Perform(CM_TEXTCHANGED);
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 String TMemo::GetText() const {
@@ -253,12 +242,13 @@ String TMemo::GetText() const {
     return StringsToList(FLines).join("\r\n");
 }
 
-void TMemo::TextChanged() { FLines.SetText(FText); }
+void TMemo::TextChanged() {
+    FLines.SetText(FText);
+}
 
 void TMemo::SetReadOnly(bool v) {
     FReadOnly = v;
-    if (QPlainTextEdit* w = Editor())
-        w->setReadOnly(v);
+    if (QPlainTextEdit* w = Editor()) w->setReadOnly(v);
 }
 
 void TMemo::SetScrollBars(TScrollStyle v) {

@@ -12,39 +12,33 @@ TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
 }
 
 void TLabel::SetAlignment(TAlignment v) {
-    if (v == FAlignment)
-        return;
+    if (v == FAlignment) return;
     FAlignment = v;
     Invalidate();
 }
 
 void TLabel::SetLayout(TTextLayout v) {
-    if (v == FLayout)
-        return;
+    if (v == FLayout) return;
     FLayout = v;
     Invalidate();
 }
 
 void TLabel::SetWordWrap(bool v) {
-    if (v == FWordWrap)
-        return;
+    if (v == FWordWrap) return;
     FWordWrap = v;
     AdjustBounds();
     Invalidate();
 }
 
 void TLabel::SetTransparent(bool v) {
-    if (v == FTransparent)
-        return;
+    if (v == FTransparent) return;
     FTransparent = v;
-    if (FWidget)
-        FWidget->setAutoFillBackground(!v);
+    if (FWidget) FWidget->setAutoFillBackground(!v);
     Invalidate();
 }
 
 void TLabel::SetShowAccelChar(bool v) {
-    if (v == FShowAccelChar)
-        return;
+    if (v == FShowAccelChar) return;
     FShowAccelChar = v;
     AdjustBounds();
     Invalidate();
@@ -57,10 +51,8 @@ void TLabel::SetAutoSize(bool v) {
 
 unsigned TLabel::DrawTextFlags() const {
     unsigned flags = DT_EXPANDTABS;
-    if (FWordWrap)
-        flags |= DT_WORDBREAK;
-    if (!FShowAccelChar)
-        flags |= DT_NOPREFIX;
+    if (FWordWrap) flags |= DT_WORDBREAK;
+    if (!FShowAccelChar) flags |= DT_NOPREFIX;
     if (FAlignment == taCenter)
         flags |= DT_CENTER;
     else if (FAlignment == taRightJustify)
@@ -69,14 +61,12 @@ unsigned TLabel::DrawTextFlags() const {
 }
 
 void TLabel::AdjustBounds() {
-    if (!AutoSize() || IsLoading() || Align() == alClient)
-        return;
+    if (!AutoSize() || IsLoading() || Align() == alClient) return;
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
     String text = Caption();
     // An empty caption still has the height of a line, as on the platform.
-    if (text.isEmpty() || (FShowAccelChar && text == "&"))
-        text += ' ';
+    if (text.isEmpty() || (FShowAccelChar && text == "&")) text += ' ';
     TRect r(0, 0, FWordWrap ? Width() : 0, 0);
     DrawText(canvas, text, r, DrawTextFlags() | DT_CALCRECT);
     int left = Left();
@@ -105,15 +95,13 @@ void TLabel::FontChanged() {
 
 void TLabel::SyncWidget() {
     TGraphicControl::SyncWidget();
-    if (FWidget)
-        FWidget->setAutoFillBackground(!FTransparent);
+    if (FWidget) FWidget->setAutoFillBackground(!FTransparent);
 }
 
 void TLabel::Paint() {
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
-    if (!Enabled())
-        canvas->Font()->SetColor(clGrayText);
+    if (!Enabled()) canvas->Font()->SetColor(clGrayText);
     unsigned flags = DrawTextFlags();
     TRect r = ClientRect();
     if (FLayout != tlTop) {

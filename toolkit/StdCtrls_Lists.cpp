@@ -33,13 +33,14 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     FItems.OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
-QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(FWidget.data()); }
+QComboBox* TComboBox::Combo() const {
+    return static_cast<QComboBox*>(FWidget.data());
+}
 
 QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QComboBox(parent);
     QObject::connect(w, &QComboBox::activated, [this](int index) {
-        if (FSyncing)
-            return;
+        if (FSyncing) return;
         FItemIndex = index;
         FText = index >= 0 && index < FItems.Count() ? FItems.Strings(index) : String();
         Click();
@@ -50,8 +51,7 @@ QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
 
 void TComboBox::PushToWidget() {
     QComboBox* w = Combo();
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     bool editable = FStyle == csDropDown || FStyle == csSimple;
     if (w->isEditable() != editable) {
@@ -59,8 +59,7 @@ void TComboBox::PushToWidget() {
         if (QLineEdit* edit = w->lineEdit()) {
             AttachEvents(edit);
             QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) {
-                if (FSyncing)
-                    return;
+                if (FSyncing) return;
                 FText = t;
                 FItemIndex = -1;
                 Change();
@@ -72,8 +71,7 @@ void TComboBox::PushToWidget() {
     w->setCurrentIndex(FItemIndex);
     if (editable) {
         w->setEditText(FText);
-        if (w->lineEdit())
-            w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        if (w->lineEdit()) w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
     }
     w->setMaxVisibleItems(std::max(1, FDropDownCount));
     FSyncing = false;
@@ -85,10 +83,8 @@ void TComboBox::SyncWidget() {
 }
 
 void TComboBox::ItemsChanged() {
-    if (FItemIndex >= FItems.Count())
-        FItemIndex = -1;
-    if (FStyle == csDropDownList)
-        FText = FItemIndex >= 0 ? FItems.Strings(FItemIndex) : String();
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    if (FStyle == csDropDownList) FText = FItemIndex >= 0 ? FItems.Strings(FItemIndex) : String();
     PushToWidget();
 }
 
@@ -102,8 +98,7 @@ void TComboBox::TextChanged() {
     if (FStyle == csDropDownList) {
         // A list-only combo takes no free text: a text that is one of its items chooses that item.
         int index = FItems.IndexOf(FText);
-        if (index >= 0)
-            FItemIndex = index;
+        if (index >= 0) FItemIndex = index;
         FText = GetText();
     } else {
         int index = StringsToList(FItems).indexOf(FText);
@@ -114,28 +109,23 @@ void TComboBox::TextChanged() {
 }
 
 void TComboBox::SetItemIndex(int v) {
-    if (v < 0 || v >= FItems.Count())
-        v = -1;
+    if (v < 0 || v >= FItems.Count()) v = -1;
     FItemIndex = v;
     FText = v >= 0 ? FItems.Strings(v) : (FStyle == csDropDownList ? String() : FText);
-    if (v < 0 && FStyle != csDropDownList)
-        FText.clear();
+    if (v < 0 && FStyle != csDropDownList) FText.clear();
     PushToWidget();
 }
 
 void TComboBox::SetStyle(TComboBoxStyle v) {
-    if (v == FStyle)
-        return;
+    if (v == FStyle) return;
     FStyle = v;
-    if (v == csDropDownList)
-        FText = GetText();
+    if (v == csDropDownList) FText = GetText();
     PushToWidget();
 }
 
 void TComboBox::SetDropDownCount(int v) {
     FDropDownCount = v;
-    if (QComboBox* w = Combo())
-        w->setMaxVisibleItems(std::max(1, v));
+    if (QComboBox* w = Combo()) w->setMaxVisibleItems(std::max(1, v));
 }
 
 void TComboBox::SetMaxLength(int v) {
@@ -164,8 +154,7 @@ void TComboBox::Select() {
 }
 
 void TComboBox::Change() {
-    if (OnChange)
-        OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 bool TComboBox::ReadProperty(const String& name, const TDesignValue& v) {
@@ -200,20 +189,20 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
     FItems.OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
-QListWidget* TListBox::List() const { return static_cast<QListWidget*>(FWidget.data()); }
+QListWidget* TListBox::List() const {
+    return static_cast<QListWidget*>(FWidget.data());
+}
 
 QWidget* TListBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QListWidget(parent);
     AttachEvents(w->viewport());
     QObject::connect(w, &QListWidget::itemSelectionChanged, [this] {
-        if (FSyncing)
-            return;
+        if (FSyncing) return;
         TakeFromWidget();
         Click();
     });
     QObject::connect(w, &QListWidget::currentRowChanged, [this](int) {
-        if (!FSyncing)
-            TakeFromWidget();
+        if (!FSyncing) TakeFromWidget();
     });
     return w;
 }
@@ -223,20 +212,20 @@ void TListBox::TakeFromWidget() {
     FItemIndex = w->currentRow();
     for (int i = 0; i < w->count() && i < int(FSelected.size()); ++i)
         FSelected[size_t(i)] = w->item(i)->isSelected();
-    if (!FMultiSelect && FItemIndex >= 0 && FItemIndex < int(FSelected.size()) && !FSelected[size_t(FItemIndex)])
+    if (!FMultiSelect && FItemIndex >= 0 && FItemIndex < int(FSelected.size()) &&
+        !FSelected[size_t(FItemIndex)])
         FItemIndex = -1;
 }
 
 void TListBox::PushToWidget() {
     QListWidget* w = List();
-    if (!w)
-        return;
+    if (!w) return;
     FSyncing = true;
     w->clear();
     w->addItems(StringsToList(FItems));
-    w->setSelectionMode(!FMultiSelect        ? QAbstractItemView::SingleSelection
-                        : FExtendedSelect    ? QAbstractItemView::ExtendedSelection
-                                             : QAbstractItemView::MultiSelection);
+    w->setSelectionMode(!FMultiSelect     ? QAbstractItemView::SingleSelection
+                        : FExtendedSelect ? QAbstractItemView::ExtendedSelection
+                                          : QAbstractItemView::MultiSelection);
     w->setCurrentRow(FItemIndex, QItemSelectionModel::NoUpdate);
     for (int i = 0; i < w->count(); ++i)
         w->item(i)->setSelected(FMultiSelect ? bool(FSelected[size_t(i)]) : i == FItemIndex);
@@ -250,19 +239,15 @@ void TListBox::SyncWidget() {
 
 void TListBox::ItemsChanged() {
     FSelected.assign(size_t(FItems.Count()), false);
-    if (FItemIndex >= FItems.Count())
-        FItemIndex = -1;
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     PushToWidget();
 }
 
 void TListBox::SetItemIndex(int v) {
-    if (v < 0 || v >= FItems.Count())
-        v = -1;
+    if (v < 0 || v >= FItems.Count()) v = -1;
     FItemIndex = v;
-    if (!FMultiSelect)
-        FSelected.assign(size_t(FItems.Count()), false);
-    if (v >= 0)
-        FSelected[size_t(v)] = true;
+    if (!FMultiSelect) FSelected.assign(size_t(FItems.Count()), false);
+    if (v >= 0) FSelected[size_t(v)] = true;
     PushToWidget();
 }
 
@@ -294,8 +279,7 @@ void TListBox::SetSelected(int index, bool v) {
 }
 
 int TListBox::SelCount() const {
-    if (!FMultiSelect)
-        return -1;
+    if (!FMultiSelect) return -1;
     return int(std::count(FSelected.begin(), FSelected.end(), true));
 }
 
