@@ -21,6 +21,7 @@ using HWND = QWidget*;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 using TAnchors = unsigned;
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 enum TCursor : int {

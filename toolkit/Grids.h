@@ -51,7 +51,6 @@ enum TGridDrawStateFlag : unsigned {
 using TGridDrawState = unsigned;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 using TBorderStyle = TFormBorderStyle; // bsNone or bsSingle
 
 struct TGridCoord {
