@@ -1,7 +1,12 @@
-// The program: the application object, the start sequence and the message loop.
-#include <QApplication>
+// The program: the application object, the windows in their order, and the message loop.
+#include "configurator/UWindows.h"
+#include "toolkit/Forms.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
+    Application->Initialize();
+    Application->SetMainFormOnTaskBar(true);
+    Create_Program_Windows();
+    Application->Run();
     return 0;
 }

@@ -1,5 +1,6 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
+#include "toolkit/DesignFile.h"
 
 #include "toolkit/DesignValue.h"
 #include "toolkit/Forms.h"
@@ -85,6 +86,8 @@ void sbRegisterIdents() {
 
 void RegisterSbButtonClasses() {
     sbRegisterIdents();
+    if (!IsComponentClassRegistered("TSbButton"))
+        RegisterComponentClass("TSbButton", [](TComponent* owner) { return new TSbButton(owner); });
 }
 
 TSbButton::TSbButton(TComponent* AOwner)

@@ -1,0 +1,3 @@
+#include "configurator/UAbout.h"
+
+TFAbout* FAbout = nullptr;

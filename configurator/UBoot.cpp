@@ -1,0 +1,3 @@
+#include "configurator/UBoot.h"
+
+TFBoot* FBoot = nullptr;

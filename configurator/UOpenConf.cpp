@@ -1,0 +1,3 @@
+#include "configurator/UOpenConf.h"
+
+TFOpenConf* FOpenConf = nullptr;

@@ -1,0 +1,3 @@
+#include "configurator/UParGen.h"
+
+TFParGen* FParGen = nullptr;

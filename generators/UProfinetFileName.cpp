@@ -1,0 +1,3 @@
+#include "generators/UProfinetFileName.h"
+
+TFProfinetFileName* FProfinetFileName = nullptr;

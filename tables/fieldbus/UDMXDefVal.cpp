@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UDMXDefVal.h"
+
+TFDMXDefVal* FDMXDefVal = nullptr;

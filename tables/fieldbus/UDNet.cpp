@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UDNet.h"
+
+TFDNet* FDNet = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UDefOffset.h"
+
+TFDefOffset* FDefOffset = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UReceiveCAN.h"
+
+TFReceiveCAN* FReceiveCAN = nullptr;

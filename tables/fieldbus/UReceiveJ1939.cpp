@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UReceiveJ1939.h"
+
+TFReceiveJ1939* FReceiveJ1939 = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UReceiveNMEA.h"
+
+TFReceiveNMEA* FReceiveNMEA = nullptr;

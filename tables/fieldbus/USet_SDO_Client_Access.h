@@ -1,0 +1,12 @@
+// The TFSet_SDO_Client_Access window: created at start in its place; its table editor is not built yet.
+#pragma once
+
+#include "configurator/UStandInWindow.h"
+
+class TFSet_SDO_Client_Access : public TFStandInWindow {
+public:
+    explicit TFSet_SDO_Client_Access(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    String ClassName() const override { return "TFSet_SDO_Client_Access"; }
+};
+
+extern TFSet_SDO_Client_Access* FSet_SDO_Client_Access;

@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UTransmitCAN.h"
+
+TFTransmitCAN* FTransmitCAN = nullptr;

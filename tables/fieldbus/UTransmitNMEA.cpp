@@ -1,0 +1,3 @@
+#include "tables/fieldbus/UTransmitNMEA.h"
+
+TFTransmitNMEA* FTransmitNMEA = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UBACnetAccess.h"
+
+TFBACnetAccess* FBACnetAccess = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UBACnetSlaveSetAccess.h"
+
+TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UEtherNetIP_EDS.h"
+
+TFEtherNEtIP_EDS* FEtherNEtIP_EDS = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UImportEDEFile.h"
+
+TFImportEDEFile* FImportEDEFile = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UKNXAccess.h"
+
+TFKNXAccess* FKNXAccess = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UMQTT_Set_Topic.h"
+
+TFMQTT_Set_Topic* FMQTT_Set_Topic = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UModbus_TCP_Master_Set_Access.h"
+
+TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;

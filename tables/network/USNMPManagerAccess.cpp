@@ -1,0 +1,3 @@
+#include "tables/network/USNMPManagerAccess.h"
+
+TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;

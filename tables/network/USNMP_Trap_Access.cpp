@@ -1,0 +1,3 @@
+#include "tables/network/USNMP_Trap_Access.h"
+
+TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;

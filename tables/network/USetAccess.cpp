@@ -1,0 +1,3 @@
+#include "tables/network/USetAccess.h"
+
+TFSetAccess* FSetAccess = nullptr;

@@ -1,0 +1,3 @@
+#include "tables/network/UTopicTemplate.h"
+
+TFTopicTemplate* FTopicTemplate = nullptr;
