@@ -115,3 +115,11 @@ QChar Get_Decimal_Separator();
 // Parses a decimal number written with "," or "." as the separator; false (and 1.0) when it does not parse.
 bool Str_To_Float_Sep(const String& text, QChar separator, float& value);
 // ---- end of text checks ------------------------------------------------------------------------
+
+// ---- Serial ports ------------------------------------------------------------------------------
+// The serial ports present (free or in use by another program), as the update window lists them:
+// the on-board ports /dev/ttyS<k> as the port numbers k + 1, in ascending order, then any other
+// serial device (USB adapters ...) by its device name, e.g. "ttyUSB0". The caller owns the list.
+TStringList* Get_COM_Ports();
+// The device a port text of Get_COM_Ports stands for ("1" -> "/dev/ttyS0", "ttyUSB0" -> "/dev/ttyUSB0").
+String COM_Port_Device(const String& port);

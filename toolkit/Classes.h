@@ -30,6 +30,9 @@ using TComponentState = unsigned;
 
 enum TOperation { opInsert, opRemove };
 
+// Horizontal alignment of text in controls.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 // A component belongs to its owner, which frees it; others that keep pointers to it ask to be told when it goes.
 class TComponent : public TPersistent {
 public:

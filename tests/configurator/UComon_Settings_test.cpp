@@ -3,6 +3,7 @@
 #include "configurator/UComon.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/XmlDoc.h"
+#include "toolkit/StringList.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -118,4 +119,14 @@ TEST(ProgramState, ProjectNamesThatLeaveThePROJECTSFolderAreRefused) {
         EXPECT_FALSE(Is_Safe_Project_Name(bad)) << bad;
     for (const char* good : {"Plant 7", "x.y", "..a", "é"})
         EXPECT_TRUE(Is_Safe_Project_Name(QString::fromUtf8(good))) << good;
+}
+
+TEST(SerialPorts, PortTextsMapToTheirDevices) {
+    EXPECT_EQ(COM_Port_Device("1"), "/dev/ttyS0");
+    EXPECT_EQ(COM_Port_Device("12"), "/dev/ttyS11");
+    EXPECT_EQ(COM_Port_Device("ttyUSB0"), "/dev/ttyUSB0");
+    std::unique_ptr<TStringList> ports(Get_COM_Ports());
+    // Whatever this machine has, every listed port names a device that exists.
+    for (int i = 0; i < ports->Count(); ++i)
+        EXPECT_TRUE(QFile::exists(COM_Port_Device(ports->Strings(i)))) << ports->Strings(i).toStdString();
 }
