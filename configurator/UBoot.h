@@ -61,5 +61,5 @@ bool Echo_Device(TIcmpClient& ping, const String& host, int& ping_res, const TEc
 // address (message 1237) or a silent device (message 1236) stops it with nothing stored, written or
 // started; a job that cannot be written (a message naming the file) starts nothing. True when the
 // updater was started.
-bool Run_Ethernet_Update(TIcmpClient& ping, int& ping_res, const String (&octets)[4], Integer option,
-                         bool readBack, const TEchoClock& clock = {});
+bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, const String (&octets)[4],
+                         Integer option, bool readBack, const TEchoClock& clock = {});

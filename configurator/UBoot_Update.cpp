@@ -146,8 +146,8 @@ bool Echo_Device(TIcmpClient& ping, const String& host, int& ping_res, const TEc
     return ping_res == Ping_Answered;
 }
 
-bool Run_Ethernet_Update(TIcmpClient& ping, int& ping_res, const String (&octets)[4], Integer option,
-                         bool readBack, const TEchoClock& clock) {
+bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, const String (&octets)[4],
+                         Integer option, bool readBack, const TEchoClock& clock) {
     const String address = QStringList{octets[0], octets[1], octets[2], octets[3]}.join(u'.');
     if (!Check_IP_Octets(octets[0], octets[1], octets[2], octets[3])) {
         MessageDlg(Lang_Texts->Strings(1237), mtError, mbOK);
@@ -164,7 +164,6 @@ bool Run_Ethernet_Update(TIcmpClient& ping, int& ping_res, const String (&octets
     Last_IP_Address = address;
     Update_Option_Index = option;
     Update_Read_Back = readBack;
-    TXMLDocument xml;
     String error;
     if (!Write_Update_Job(xml, address, option, readBack, error)) {
         MessageDlg(error, mtError, mbOK);

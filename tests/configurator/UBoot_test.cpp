@@ -186,9 +186,10 @@ TEST(EthernetUpdate, AnsweringDeviceGetsTheJobAndTheUpdaterRuns) {
     Last_IP_Address = "192.168.2.205";
     qvtest::ScriptedInteraction ui;
     TIcmpClient ping(nullptr);
+    TXMLDocument xml;
     int ping_res = 0;
     const String octets[4] = {"127", "0", "0", "1"};
-    EXPECT_TRUE(Run_Ethernet_Update(ping, ping_res, octets, Update_Configuration_Only, false));
+    EXPECT_TRUE(Run_Ethernet_Update(ping, xml, ping_res, octets, Update_Configuration_Only, false));
     EXPECT_TRUE(ui.Messages().isEmpty()) << ui.Messages().join("|").toStdString();
     // Start_Program waited for the updater: it ran without parameters and found the job.
     EXPECT_EQ(bootReadFile(exe + "/updater.ran"), "0\n");
@@ -225,8 +226,9 @@ TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
         qvtest::ScriptedInteraction ui;
         ui.AnswerMessage(mrOk);
         TIcmpClient ping(nullptr);
+        TXMLDocument xml;
         int ping_res = 0;
-        EXPECT_FALSE(Run_Ethernet_Update(ping, ping_res, c.octets, 2, false, device.EchoClock()));
+        EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, c.octets, 2, false, device.EchoClock()));
         ASSERT_EQ(ui.History().size(), 1u);
         EXPECT_EQ(ui.History()[0].message.Text, c.message);
         EXPECT_EQ(ui.History()[0].message.Type,
@@ -250,9 +252,10 @@ TEST(EthernetUpdate, UnwritableJobStartsNothing) {
     qvtest::ScriptedInteraction ui;
     ui.AnswerMessage(mrOk);
     TIcmpClient ping(nullptr);
+    TXMLDocument xml;
     int ping_res = 0;
     const String octets[4] = {"10", "0", "0", "9"};
-    EXPECT_FALSE(Run_Ethernet_Update(ping, ping_res, octets, 0, true, device.EchoClock()));
+    EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, 0, true, device.EchoClock()));
     ASSERT_EQ(ui.Messages().size(), 1);
     EXPECT_TRUE(ui.Messages()[0].contains("Ethernet_Update.xml"));
     EXPECT_EQ(Last_IP_Address, "10.0.0.9"); // the device did answer
