@@ -91,4 +91,6 @@ void TComponent::SetLoading(bool on) {
 
 void TComponent::Loaded() { SetLoading(false); }
 
+bool TComponent::ReadProperty(const String&, const TDesignValue&) { return false; }
+
 void TComponent::Notification(TComponent*, TOperation) {}

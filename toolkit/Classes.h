@@ -5,6 +5,8 @@
 
 #include <vector>
 
+struct TDesignValue;
+
 class TObject {
 public:
     virtual ~TObject() = default;
@@ -64,6 +66,8 @@ public:
     void SetLoading(bool on);
     // Called once the component's stored properties have all been read.
     virtual void Loaded();
+    // Reads one stored property of a window design; false when the class has no such property.
+    virtual bool ReadProperty(const String& name, const TDesignValue& value);
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);

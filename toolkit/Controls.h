@@ -185,8 +185,7 @@ public:
     // True when WM_PAINT paints the widget; false for Qt's own widgets, which paint themselves.
     virtual bool PaintsItself() const { return true; }
 
-    // Reads one stored property of a window design; false when the class has no such property.
-    virtual bool ReadProperty(const String& name, const TDesignValue& value);
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

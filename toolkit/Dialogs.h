@@ -115,6 +115,7 @@ public:
     void SetTitle(const String& v) { FTitle = v; }
     TOpenOptions Options() const { return FOptions; }
     void SetOptions(TOpenOptions v) { FOptions = v; }
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
 
 protected:
     bool ExecuteAs(bool save);

@@ -76,6 +76,8 @@ public:
     // A picture of the client area as it is on screen now (the window is made if needed).
     QImage Grab();
 
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;

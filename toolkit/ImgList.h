@@ -26,6 +26,7 @@ public:
     // Sizes `image` to one glyph and draws glyph `index` onto it.
     void GetBitmap(int index, TBitmap* image);
     void Clear();
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
 
     TNotifyEvent OnChange;
 

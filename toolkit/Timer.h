@@ -19,6 +19,7 @@ public:
     // True while the underlying timer runs (for tests and diagnostics).
     bool IsRunning() const;
     int RemainingTime() const;
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
 
 private:
     void Restart();
