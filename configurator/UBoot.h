@@ -2,13 +2,16 @@
 // and the update action that ties them together.
 #pragma once
 
+#include "controls/buttons/SbButton.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Forms.h"
+#include "toolkit/IcmpClient.h"
+#include "toolkit/StdCtrls.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/Types.h"
+#include "toolkit/XmlDoc.h"
 
 #include <functional>
-
-class TIcmpClient;
-class TXMLDocument;
 
 // The choices of the update-option list, by index.
 enum : Integer {
@@ -63,3 +66,63 @@ bool Echo_Device(TIcmpClient& ping, const String& host, int& ping_res, const TEc
 // updater was started.
 bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, const String (&octets)[4],
                          Integer option, bool readBack, const TEchoClock& clock = {});
+
+// ---- The update window ---------------------------------------------------------------------------------
+
+// The window that checks the device answers and hands the update to the outside updater. Its layout is
+// the design "UBoot"; the serial layout (Form_Type 0) only stores the choices in this model.
+class TFBoot : public TForm {
+public:
+    explicit TFBoot(TComponent* AOwner);
+    String ClassName() const override { return "TFBoot"; }
+
+    // 0: update over a serial port, 1: over Ethernet.
+    int Form_Type = 1;
+    // What the last echo try reported (Ping_No_Report, Ping_Answered, Ping_Silent).
+    int ping_res = Ping_No_Report;
+    // The echo's clock; tests replace it to play a device that does not answer.
+    TEchoClock Echo_Clock;
+
+    TPanel* P_Title = nullptr;
+    TLabel* L_SW_Code = nullptr;
+    TLabel* L_SW_Desc = nullptr;
+    TPanel* P_IP_Address = nullptr;
+    TLabel* L_IP_Address = nullptr;
+    TEdit* E_IP1 = nullptr;
+    TEdit* E_IP2 = nullptr;
+    TEdit* E_IP3 = nullptr;
+    TEdit* E_IP4 = nullptr;
+    TPanel* P_Serial = nullptr;
+    TLabel* L_COM_Port = nullptr;
+    TComboBox* CB_COM_Port = nullptr;
+    TSbButton* Btn_COM_List = nullptr;
+    TPanel* P_Search = nullptr;
+    TLabel* L_Search = nullptr;
+    TSbButton* Btn_Search = nullptr;
+    TLabel* L_Dev_IP_Address = nullptr;
+    TLabel* L_Dev_MAC_Address = nullptr;
+    TListBox* LB_Devices = nullptr;
+    TCheckBox* CB_Search_All = nullptr;
+    TPanel* P_Options = nullptr;
+    TLabel* L_Update_Options = nullptr;
+    TComboBox* CB_Update_Options = nullptr;
+    TCheckBox* CB_Update_Option_Read_Back = nullptr;
+    TPanel* P_Button = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
+    TSbButton* Btn_Update = nullptr;
+    TIcmpClient* Ping = nullptr;
+    TXMLDocument* XML1 = nullptr;
+
+    void FormShow(TObject* Sender);
+    void Set_Lang();
+    void KeyPress(TObject* Sender, QChar& Key);
+    void Btn_UpdateClick(TObject* Sender);
+    void update_ComPort();
+    void Btn_COM_ListClick(TObject* Sender);
+};
+
+extern TFBoot* FBoot;
+
+// The main window's update step: builds and writes both device images, then shows `boot` for an update
+// over Ethernet. An image that cannot be built or written is reported and the window does not open.
+void Run_Update_Device(TFBoot& boot);
