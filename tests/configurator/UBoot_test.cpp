@@ -287,3 +287,22 @@ TEST(StartProgram, WaitsWithTheBusyCursorAndKeepsTimersRunning) {
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(Screen->Cursor(), crDefault);
 }
+
+TEST(DeviceEcho, WindowsKeepRunningWhileATryWaitsOutItsSlot) {
+    BootEchoDevice device;
+    device.Script = {0, 97};
+    device.TryCostMs = 0; // refused at once: the slot is waited out on the real clock
+    BootEchoSwap swap(&device);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(20);
+    TIcmpClient ping(nullptr);
+    int ping_res = 0;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(Echo_Device(ping, "192.0.2.10", ping_res));
+    EXPECT_GE(clock.elapsed(), Echo_Try_Ms);
+    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(device.Calls, 3);
+}
