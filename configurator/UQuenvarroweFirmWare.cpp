@@ -10,6 +10,7 @@
 #include "configurator/UOpenConf.h"
 #include "configurator/UParGen.h"
 #include "configurator/USoftOptions.h"
+#include "configurator/UStartProgram.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
 #include "tables/fieldbus/UDMXDefVal.h"
@@ -30,7 +31,6 @@
 #include "toolkit/DesignFile.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/HttpClient.h"
-#include "toolkit/ServiceWait.h"
 #include "toolkit/Shell.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/SysUtils.h"
@@ -48,7 +48,6 @@ namespace {
 constexpr int kStepRowHeight = 44;
 constexpr int kFirstStepTop = 128;
 constexpr int kVersionLaterInterval = 7200000;
-constexpr int kProgramWaitLimit = 150000;
 
 // The caption and hint texts of a step button; 0 where the button has no caption.
 struct StepTexts {
@@ -327,20 +326,10 @@ void TFQuenvarroweFirmWare::Open_Project() {
     Set_Files();
 }
 
-void TFQuenvarroweFirmWare::Update_Device() {
-    FBoot->Form_Type = 1;
-    FBoot->ShowModal();
-}
+void TFQuenvarroweFirmWare::Update_Device() { Run_Update_Device(*FBoot); }
 
 void TFQuenvarroweFirmWare::Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
-    TProgramRef program = StartProgram(NomeSW, Parameter, tipo);
-    if (!program || !program->Started())
-        return;
-    // The wait holds back input but keeps every window painted and says that work is going on.
-    TCursor previous = Screen->Cursor();
-    Screen->SetCursor(crHourGlass);
-    WaitForExit(program, kProgramWaitLimit, KeepWindowsPainting);
-    Screen->SetCursor(previous);
+    ::Start_Program(NomeSW, Parameter, tipo);
 }
 
 void TFQuenvarroweFirmWare::Timer_UpdateTimer(TObject*) {

@@ -1,0 +1,14 @@
+// The wait blocks the user's input but not the painting, so the windows do not look hung meanwhile.
+#include "configurator/UStartProgram.h"
+
+#include "toolkit/Forms.h"
+#include "toolkit/Shell.h"
+
+void Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
+    const TProgramRef program = StartProgram(NomeSW, Parameter, tipo);
+    if (!program->Started()) return;
+    const TCursor previous = Screen->Cursor();
+    Screen->SetCursor(crHourGlass);
+    WaitForExit(program, Start_Program_Wait_Ms, KeepWindowsPainting);
+    Screen->SetCursor(previous);
+}
