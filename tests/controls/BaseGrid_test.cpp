@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/QvUtil.h"
+#include "toolkit/Forms.h"
 
 #include <gtest/gtest.h>
 
@@ -300,4 +301,34 @@ TEST(BaseGrid, UndoAndRedoWriteThroughTheGrid) {
     delete g;
     EXPECT_EQ(second->Grid(), nullptr);
     second->Undo(); // nothing to write into
+}
+
+// A merged area is drawn once per paint pass, as its base cell, over the whole area.
+TEST(BaseGrid, PaintDrawsAMergedAreaOncePerPass) {
+    struct PaintGrid : TestGrid {
+        using TestGrid::TestGrid;
+        std::vector<std::pair<TPoint, TRect>> drawn;
+        void DrawCellContents(TCanvas* c, int ACol, int ARow, const TRect& r, TGridDrawState s) override {
+            drawn.push_back({TPoint(ACol, ARow), r});
+            TBaseGrid::DrawCellContents(c, ACol, ARow, r, s);
+        }
+    };
+    TForm form(nullptr);
+    form.SetClientSize(800, 600);
+    auto* g = new PaintGrid(&form);
+    g->SetParent(&form);
+    g->MergeCells(2, 1, 3, 2);
+    g->SetCellEx(3, 2, "area");
+    const int pass = g->PaintID();
+    form.Grab();
+    EXPECT_GT(g->PaintID(), pass);
+    int areaDraws = 0;
+    for (const auto& [cell, rect] : g->drawn) {
+        EXPECT_FALSE(g->IsMergedNonBaseCell(cell.X, cell.Y));
+        if (cell == TPoint(2, 1)) {
+            ++areaDraws;
+            EXPECT_EQ(rect, g->CellRect(4, 2));
+        }
+    }
+    EXPECT_EQ(areaDraws, g->PaintID() - pass);
 }
