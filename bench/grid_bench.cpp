@@ -1,4 +1,6 @@
-// The toolkit string grid beside Qt's QTableWidget: fill and read, insert and remove rows, paint a screen.
+// The toolkit string grid and the base grid beside Qt's QTableWidget: fill and read, insert and remove rows,
+// paint a screen.
+#include "controls/grid/BaseGrid.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Grids.h"
 
@@ -81,6 +83,28 @@ void BM_FillRead_QTableWidget(benchmark::State& state) {
     state.counters["heap_MB"] = double(bytes) / (1024 * 1024);
 }
 
+// Every access goes through the merge mapping and the display hooks; plain cells make no properties.
+void BM_FillRead_BaseGrid(benchmark::State& state) {
+    size_t bytes = 0;
+    for (auto _ : state) {
+        size_t before = HeapInUse();
+        auto g = std::make_unique<TBaseGrid>(nullptr);
+        g->SetColCount(kCols);
+        g->SetRowCount(kRows + 1);
+        g->SetNormalRowCount(kRows + 1);
+        for (int r = 1; r <= kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                g->SetCellEx(c, r, CellText(c, r));
+        qsizetype total = 0;
+        for (int r = 1; r <= kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                total += g->GetCellEx(c, r).size();
+        benchmark::DoNotOptimize(total);
+        bytes = HeapInUse() - before;
+    }
+    state.counters["heap_MB"] = double(bytes) / (1024 * 1024);
+}
+
 void BM_InsertRemoveMiddle_StringGrid(benchmark::State& state) {
     TestGrid g(nullptr);
     FillGrid(g);
@@ -135,6 +159,7 @@ void BM_PaintScreen_QTableWidget(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_FillRead_StringGrid)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FillRead_BaseGrid)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FillRead_QTableWidget)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_InsertRemoveMiddle_StringGrid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertRemoveMiddle_QTableWidget)->Unit(benchmark::kMillisecond);

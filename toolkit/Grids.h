@@ -436,6 +436,12 @@ public:
     void SetRows(int ARow, const QStringList& Value);
 
 protected:
+    // The extent of the store, which may reach beyond RowCount and ColCount: descendants that own the cell
+    // objects walk it to free them before rows leave (SizeChanged) or the grid goes. A row that never held
+    // an object has no object slots.
+    int StoredRowCount() const { return static_cast<int>(FData.size()); }
+    int StoredObjectCount(int ARow) const;
+
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;

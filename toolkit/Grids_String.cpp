@@ -61,6 +61,11 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
     row->objects[size_t(ACol)] = Value;
 }
 
+int TStringGrid::StoredObjectCount(int ARow) const {
+    if (ARow < 0 || size_t(ARow) >= FData.size() || !FData[size_t(ARow)]) return 0;
+    return static_cast<int>(FData[size_t(ARow)]->objects.size());
+}
+
 QStringList TStringGrid::Cols(int ACol) const {
     QStringList out;
     out.reserve(RowCount());
