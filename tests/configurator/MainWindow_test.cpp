@@ -7,6 +7,7 @@
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/Shell.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
@@ -209,4 +210,24 @@ TEST_F(MainWindowTest, LayoutMatchesTheModelsStepsToThePixel) {
     EXPECT_EQ(img.pixelColor(300, 296), white);
     EXPECT_EQ(img.pixelColor(600, 200), white);
     EXPECT_EQ(img.pixelColor(80 + 100, 70), gray); // frame around the configuration labels
+}
+
+TEST_F(MainWindowTest, VersionTimerReArmsForTwoHoursAndTheLinkOpensInTheBrowser) {
+    Start();
+    TFQuenvarroweFirmWare* w = FQuenvarroweFirmWare;
+    EXPECT_EQ(w->Timer_Update->Interval(), 60000u);
+    w->Timer_UpdateTimer(w->Timer_Update);
+    EXPECT_FALSE(w->LL_Update->Visible());
+    EXPECT_TRUE(w->Timer_Update->Enabled());
+    EXPECT_EQ(w->Timer_Update->Interval(), 7200000u);
+
+    QStringList opened;
+    TUrlOpener previous = SetUrlOpener([&](const String& url) {
+        opened << url;
+        return true;
+    });
+    w->LL_Update->SetCaption("<a href=\"http://maker.example/Home/download/download.asp#LD83K17\">New</a>");
+    w->LL_UpdateLinkClick(w->LL_Update, "http://maker.example/Home/download/download.asp#LD83K17", sltURL);
+    SetUrlOpener(previous);
+    EXPECT_EQ(opened, QStringList{"http://maker.example/Home/download/download.asp#LD83K17"});
 }
