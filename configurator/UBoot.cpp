@@ -17,15 +17,10 @@ namespace {
 
 constexpr int kBootClientWidth = 449;
 
-void registerBootClasses() {
-    if (!IsComponentClassRegistered("TSbButton"))
-        RegisterComponentClass("TSbButton", [](TComponent* owner) { return new TSbButton(owner); });
-}
-
 } // namespace
 
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
-    registerBootClasses();
+    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UBoot"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

@@ -67,16 +67,6 @@ void sbRegisterIdents() {
                               {"bsOld", bsOld},
                               {"bsShape", bsShape},
                               {"bsQuicken", bsQuicken}});
-        RegisterDesignIdents({{"mrNone", mrNone},
-                              {"mrOk", mrOk},
-                              {"mrCancel", mrCancel},
-                              {"mrAbort", mrAbort},
-                              {"mrRetry", mrRetry},
-                              {"mrIgnore", mrIgnore},
-                              {"mrYes", mrYes},
-                              {"mrNo", mrNo},
-                              {"mrClose", mrClose},
-                              {"mrAll", mrAll}});
         return true;
     }();
     (void)done;
