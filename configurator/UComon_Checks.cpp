@@ -1,19 +1,16 @@
 // Text checks and conversions behind the editors' data checks: KNX and IPv4 addresses, SNMP object
 // identifiers and security levels, decimal numbers.
-#include "configurator/TextParse.h"
+#include "toolkit/SysUtils.h"
 #include "configurator/UComon.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 #include <cfloat>
 #include <cmath>
 
 namespace {
-using qvparse::StrToIntDefault;
-using qvparse::TrimBlanks;
 
 int knxPart(const String& s) {
-    return StrToIntDefault(TrimBlanks(s), -1);
+    return StrToIntDef(Trim(s), -1);
 }
 
 bool inRange(int v, int low, int high) {
@@ -21,15 +18,15 @@ bool inRange(int v, int low, int high) {
 }
 
 int ipPartOr1000(const String& s) {
-    return StrToIntDefault(s, 1000);
+    return StrToIntDef(s, 1000);
 }
 
 // Splits off the trimmed text before the first "." of `rest`; `rest` keeps what follows, trimmed.
 bool splitOffIpPart(String& rest, String& part) {
     const qsizetype dot = rest.indexOf(u'.');
     if (dot < 0) return false;
-    part = TrimBlanks(rest.left(dot));
-    rest = TrimBlanks(rest.mid(dot + 1));
+    part = Trim(rest.left(dot));
+    rest = Trim(rest.mid(dot + 1));
     return true;
 }
 } // namespace
@@ -74,7 +71,7 @@ bool Split_IP_Address(const String& text, String& part1, String& part2, String& 
     part2.clear();
     part3.clear();
     part4.clear();
-    String rest = TrimBlanks(text);
+    String rest = Trim(text);
     if (!splitOffIpPart(rest, part1) || !splitOffIpPart(rest, part2) || !splitOffIpPart(rest, part3))
         return false;
     part4 = rest;
@@ -113,11 +110,11 @@ bool IP_Port_To_Bytes(const String& text, Byte& byte1, Byte& byte2, Byte& byte3,
     for (int i = 0; i < 4; ++i) {
         const qsizetype at = rest.indexOf(QChar(separators[i]));
         if (at < 0) return false;
-        values[i] = ipPartOr1000(TrimBlanks(rest.left(at)));
+        values[i] = ipPartOr1000(Trim(rest.left(at)));
         if (!inRange(values[i], 0, 255)) return false;
         rest = rest.mid(at + 1);
     }
-    const int p = StrToIntDefault(TrimBlanks(rest), -1);
+    const int p = StrToIntDef(Trim(rest), -1);
     if (!inRange(p, 0, 65535)) return false;
     byte1 = Byte(values[0]);
     byte2 = Byte(values[1]);
@@ -140,12 +137,12 @@ Integer Check_OID(const String& text) {
     if (text.contains(u"..")) return 5;
     // An empty identifier has one empty arc, which is no number.
     for (const String& arc : text.split(u'.'))
-        if (qvparse::StrToInt64Default(TrimBlanks(arc), 0x100000000LL) > 0xFFFFFFFFLL) return 6;
+        if (StrToInt64Def(Trim(arc), 0x100000000LL) > 0xFFFFFFFFLL) return 6;
     return 0;
 }
 
 Integer Get_Security_Level(const String& text) {
-    const String s = TrimBlanks(text).toUpper();
+    const String s = Trim(text).toUpper();
     if (s.isEmpty()) return -1;
     if (s == u"AUTH NOPRIV") return 1;
     if (s == u"AUTH PRIV") return 3;
@@ -153,7 +150,7 @@ Integer Get_Security_Level(const String& text) {
 }
 
 QChar Get_Decimal_Separator() {
-    const String sep = QLocale::system().decimalPoint();
+    const String sep = String(DecimalSeparator());
     if (!sep.isEmpty() && (sep[0] == u',' || sep[0] == u'.')) return sep[0];
     return u',';
 }
@@ -165,7 +162,7 @@ bool Str_To_Float_Sep(const String& text, QChar separator, float& value) {
         s.replace(u',', u'.');
     else
         s.replace(u'.', separator);
-    s = TrimBlanks(s);
+    s = Trim(s);
     // The C-locale parser wants "." in place of the caller's separator.
     if (separator != u'.') s.replace(separator, u'.');
     static const QRegularExpression number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)");

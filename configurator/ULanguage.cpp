@@ -6,7 +6,7 @@
 // carriage return. Numbers missing from the resource hold a single blank.
 #include "configurator/ULanguage.h"
 
-#include "configurator/TextParse.h"
+#include "toolkit/SysUtils.h"
 #include "toolkit/TextCodec.h"
 
 #include <QFile>
@@ -66,17 +66,17 @@ QStringList splitTextLines(const String& text) {
 // One line "STR<n> = <text>" over the table. The number is whatever stands between "STR" and the
 // first "=", blanks trimmed, so "STR12=Hello" sets text 12 like "STR12 = Hello" does.
 void applyLanguageLine(const String& line) {
-    const String s = qvparse::TrimBlanks(line);
+    const String s = Trim(line);
     if (!s.startsWith(u"STR")) return;
     const qsizetype eq = s.indexOf(u'=');
     if (eq < 0) return;
-    const Integer n = qvparse::StrToIntDefault(qvparse::TrimBlanks(s.mid(3, eq - 3)), -1);
+    const Integer n = StrToIntDef(Trim(s.mid(3, eq - 3)), -1);
     if (n < 0 || n >= Num_Lang_Texts) return;
-    String t = qvparse::TrimBlanks(s.mid(eq + 1));
+    String t = Trim(s.mid(eq + 1));
     if (t.isEmpty()) return;
     const qsizetype comment = t.indexOf(u"/#/");
     if (comment >= 0) {
-        t = qvparse::TrimBlanks(t.left(comment));
+        t = Trim(t.left(comment));
         if (t.isEmpty()) return;
     }
     // The pilcrow quotes a text with blanks at either end: "¶ / ¶" is " / ".
