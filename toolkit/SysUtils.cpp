@@ -160,9 +160,29 @@ String IntToHex(int64_t value, int digits) {
 
 QChar DecimalSeparator() {
     if (!gDecimalSeparatorOverride.isNull()) return gDecimalSeparatorOverride;
-    const String point = QLocale::system().decimalPoint();
+    const String point = QLocale().decimalPoint();
     return point.isEmpty() ? QChar(u'.') : point[0];
 }
+
+namespace {
+// The first character of a date or time format that is not a field letter or a quote.
+QChar formatSeparator(const QString& format, QChar fallback) {
+    for (QChar c : format)
+        if (!c.isLetter() && c != u'\'') return c;
+    return fallback;
+}
+} // namespace
+
+QChar ThousandSeparator() {
+    const String s = QLocale().groupSeparator();
+    return s.isEmpty() ? QChar(u',') : s[0];
+}
+
+QChar DateSeparator() { return formatSeparator(QLocale().dateFormat(QLocale::ShortFormat), u'/'); }
+
+QChar TimeSeparator() { return formatSeparator(QLocale().timeFormat(QLocale::ShortFormat), u':'); }
+
+String ShortDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
 
 void SetDecimalSeparatorOverride(QChar separator) {
     gDecimalSeparatorOverride = separator;

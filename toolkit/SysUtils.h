@@ -38,6 +38,11 @@ String IntToHex(int64_t value, int digits);
 QChar DecimalSeparator();
 // A null QChar removes the override.
 void SetDecimalSeparatorOverride(QChar separator);
+// The rest of the user's format settings (the program's locale).
+QChar ThousandSeparator();
+QChar DateSeparator();
+QChar TimeSeparator();
+String ShortDateFormat();
 
 // Plain decimal notation with `separator` as the only accepted decimal point; optional sign and
 // exponent, blanks around the number allowed, no thousands separators.

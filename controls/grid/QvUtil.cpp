@@ -1,7 +1,6 @@
 // Text, number, date and encoding routines of the grid library.
 #include "controls/grid/QvUtil.h"
-
-#include <QLocale>
+#include "toolkit/SysUtils.h"
 
 #include <algorithm>
 #include <array>
@@ -20,12 +19,6 @@ int PosOf(const String& sub, const String& text, qsizetype from = 0) {
 }
 
 // The first character of a locale format that is no letter: the separator between its fields.
-QChar FormatSeparator(const QString& format, QChar fallback) {
-    for (QChar c : format)
-        if (!c.isLetter() && c != QLatin1Char('\'')) return c;
-    return fallback;
-}
-
 // Whole-text integer conversion: leading blanks, an optional sign and decimal digits, nothing after.
 bool ReadInt(const String& text, int& value) {
     qsizetype i = 0;
@@ -216,23 +209,11 @@ String ReplaceAll(String text, const QString& from, const QString& to) {
 
 // --- Locale ---
 
-QChar LocaleTimeSeparator() {
-    return FormatSeparator(QLocale().timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
-}
-QChar LocaleDateSeparator() {
-    return FormatSeparator(QLocale().dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
-}
-QChar LocaleThousandSeparator() {
-    const QString s = QLocale().groupSeparator();
-    return s.isEmpty() ? QLatin1Char(',') : s[0];
-}
-QChar LocaleDecimalSeparator() {
-    const QString s = QLocale().decimalPoint();
-    return s.isEmpty() ? QLatin1Char('.') : s[0];
-}
-String LocaleShortDateFormat() {
-    return QLocale().dateFormat(QLocale::ShortFormat);
-}
+QChar LocaleTimeSeparator() { return TimeSeparator(); }
+QChar LocaleDateSeparator() { return DateSeparator(); }
+QChar LocaleThousandSeparator() { return ThousandSeparator(); }
+QChar LocaleDecimalSeparator() { return DecimalSeparator(); }
+String LocaleShortDateFormat() { return ShortDateFormat(); }
 
 // --- Positions, limits and lists ---
 
