@@ -1,6 +1,7 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
 
+#include "toolkit/DesignFile.h"
 #include "toolkit/DesignValue.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Timer.h"
@@ -85,6 +86,9 @@ void sbRegisterIdents() {
 
 void RegisterSbButtonClasses() {
     sbRegisterIdents();
+    if (!IsComponentClassRegistered("TSbButton"))
+        RegisterComponentClass("TSbButton",
+                               [](TComponent* owner) -> TComponent* { return new TSbButton(owner); });
 }
 
 TSbButton::TSbButton(TComponent* AOwner)
