@@ -118,7 +118,7 @@ constexpr int kParGenStopBitsMessage = 934;
 const ParGenCheck kParGenPollTime = {"E_NTP_Poll_Time", 0, 10000000, 1092};
 
 // The "." key moves along an address: each byte field hands on to the next one of its chain.
-const char* const kDotChains[][12] = {
+const char* const kParGenDotChains[][12] = {
     {"E_EthConn_Pri_DNS_IP1", "E_EthConn_Pri_DNS_IP2", "E_EthConn_Pri_DNS_IP3", "E_EthConn_Pri_DNS_IP4",
      "E_EthConn_Sec_DNS_IP1", "E_EthConn_Sec_DNS_IP2", "E_EthConn_Sec_DNS_IP3", "E_EthConn_Sec_DNS_IP4"},
     {"E_OPC_UA_Server_IP1", "E_OPC_UA_Server_IP2", "E_OPC_UA_Server_IP3", "E_OPC_UA_Server_IP4",
@@ -127,7 +127,7 @@ const char* const kDotChains[][12] = {
 };
 
 // The boxes whose state changes what the panels show.
-const char* const kLayoutBoxes[] = {
+const char* const kParGenLayoutBoxes[] = {
     "CB_EthConn_En_DHCP_Cable",       "CB_EthConn_En_DHCP_WiFi", "CB_MQTT_WillFlag",
     "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",           "CB_TLS_En_Server_Auth",
     "CB_TLS_En_Client_Auth",          "CB_WiFi_IP_Auto",         "CB_WiFi_En_DHCP",
@@ -146,7 +146,7 @@ const ParGenTextList kParGenTextLists[] = {
     {"CB_WiFi_Channel", 537, 548},
 };
 
-bool IsAddressByte(const String& name) {
+bool IsParGenAddressByte(const String& name) {
     static const QRegularExpression re("(IP|SM|GAT|DNS)[1-4]$");
     return re.match(name).hasMatch();
 }
@@ -158,7 +158,7 @@ void RegisterParGenClasses() {
                                [](TComponent* owner) -> TComponent* { return new TXMLDocument(owner); });
 }
 
-String LangText(int n) {
+String ParGenText(int n) {
     return Lang_Texts->Strings(n);
 }
 
@@ -211,7 +211,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
         // Like the platform's forms, the window sees every wheel turn over it before its controls do.
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->OnMouseWheel = wheel;
         if (auto* box = dynamic_cast<TCheckBox*>(c)) box->OnClick = [this](TObject* s) { On_Click(s); };
-        if (auto* edit = dynamic_cast<TEdit*>(c); edit && IsAddressByte(edit->Name()))
+        if (auto* edit = dynamic_cast<TEdit*>(c); edit && IsParGenAddressByte(edit->Name()))
             edit->OnKeyPress = [this](TObject* s, QChar& key) { KeyPress(s, key); };
     }
 }
@@ -260,7 +260,7 @@ void TFParGen::FormResize(TObject*) {
 
 namespace {
 
-void PutValue(TFParGen* form, const ParGenElement& e, const String& text) {
+void ParGenPut(TFParGen* form, const ParGenElement& e, const String& text) {
     TComponent* c = form->FindComponent(QString::fromLatin1(e.Control));
     switch (e.Kind) {
     case ParGenKind::Edit:
@@ -282,7 +282,7 @@ void PutValue(TFParGen* form, const ParGenElement& e, const String& text) {
     }
 }
 
-String GetValue(const TFParGen* form, const ParGenElement& e) {
+String ParGenGet(const TFParGen* form, const ParGenElement& e) {
     TComponent* c = form->FindComponent(QString::fromLatin1(e.Control));
     switch (e.Kind) {
     case ParGenKind::Edit:
@@ -299,7 +299,7 @@ String GetValue(const TFParGen* form, const ParGenElement& e) {
 
 void TFParGen::Load_Defaults() {
     for (const ParGenElement& e : kParGenElements)
-        PutValue(this, e, QString::fromLatin1(e.Default));
+        ParGenPut(this, e, QString::fromLatin1(e.Default));
 }
 
 void TFParGen::Load_File() {
@@ -315,9 +315,9 @@ void TFParGen::Load_File() {
     auto read = [&](const ParGenElement& e) {
         const TXMLNode node = root.FindNode(QString::fromLatin1(e.Element));
         if (!node.IsNull())
-            PutValue(this, e, node.Text());
+            ParGenPut(this, e, node.Text());
         else if (e.Default)
-            PutValue(this, e, QString::fromLatin1(e.Default));
+            ParGenPut(this, e, QString::fromLatin1(e.Default));
     };
     for (const ParGenElement& e : kParGenElements) {
         if (e.Control == QLatin1String("CB_EthConn_En_DHCP_WiFi")) {
@@ -347,7 +347,7 @@ bool TFParGen::Save_File() {
     TXMLNode root = XML1->AddChild("Par_Gen");
     XML1->AppendComment("SW_VERSION = " + Program_Version);
     for (const ParGenElement& e : kParGenElements)
-        root.AddChild(QString::fromLatin1(e.Element)).SetText(GetValue(this, e));
+        root.AddChild(QString::fromLatin1(e.Element)).SetText(ParGenGet(this, e));
     if (XML1->SaveToFile(File_ParGen)) return true;
     MessageDlg(QString("The file \"%1\" could not be written (%2); the settings were not saved.")
                    .arg(File_ParGen, XML1->ErrorText()),
@@ -364,7 +364,7 @@ bool TFParGen::Controllo_Dati() {
         return v < c.Low || v > c.High || v == c.Excluded;
     };
     auto refuse = [](int message) {
-        MessageDlg(LangText(message), mtError, mbOK, 0);
+        MessageDlg(ParGenText(message), mtError, mbOK, 0);
         return false;
     };
     for (const ParGenCheck& c : kParGenChecks)
@@ -388,7 +388,7 @@ void TFParGen::KeyPress(TObject* Sender, QChar& Key) {
     Key = QChar();
     auto* sender = dynamic_cast<TComponent*>(Sender);
     if (!sender) return;
-    for (const auto& chain : kDotChains)
+    for (const auto& chain : kParGenDotChains)
         for (int i = 0; i + 1 < 12 && chain[i + 1]; ++i) {
             if (sender->Name() != QLatin1String(chain[i])) continue;
             TEdit* next = Edit(QString::fromLatin1(chain[i + 1]));
@@ -400,7 +400,7 @@ void TFParGen::KeyPress(TObject* Sender, QChar& Key) {
 void TFParGen::On_Click(TObject* Sender) {
     auto* sender = dynamic_cast<TComponent*>(Sender);
     if (!sender) return;
-    for (const char* name : kLayoutBoxes)
+    for (const char* name : kParGenLayoutBoxes)
         if (sender->Name() == QLatin1String(name)) {
             Move_GroupBoxs();
             return;
@@ -421,23 +421,23 @@ void TFParGen::FormMouseWheel(TObject*, TShiftState, int WheelDelta, TPoint Mous
 // ---- Texts ---------------------------------------------------------------------------------------------
 
 void TFParGen::Set_Lang() {
-    SetCaption(LangText(400));
-    L_SW_Desc->SetCaption(LangText(401));
-    Btn_OK->SetCaption(LangText(402));
-    Btn_Cancel->SetCaption(LangText(403));
-    Btn_OK->SetHint(LangText(404));
-    Btn_Cancel->SetHint(LangText(405));
+    SetCaption(ParGenText(400));
+    L_SW_Desc->SetCaption(ParGenText(401));
+    Btn_OK->SetCaption(ParGenText(402));
+    Btn_Cancel->SetCaption(ParGenText(403));
+    Btn_OK->SetHint(ParGenText(404));
+    Btn_Cancel->SetHint(ParGenText(405));
     for (const auto& [control, slot] : FTextSlots) {
         if (slot.Hint)
-            control->SetHint(LangText(slot.Number));
+            control->SetHint(ParGenText(slot.Number));
         else
-            control->SetCaption(LangText(slot.Number));
+            control->SetCaption(ParGenText(slot.Number));
     }
     for (const ParGenTextList& l : kParGenTextLists) {
         TComboBox* list = List(QString::fromLatin1(l.List));
         QStringList items;
         for (int n = l.First; n <= l.Last; ++n)
-            items.append(LangText(n));
+            items.append(ParGenText(n));
         list->Clear();
         list->SetItems(items);
         list->SetItemIndex(0);

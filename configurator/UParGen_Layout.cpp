@@ -12,16 +12,16 @@
 
 namespace {
 
-constexpr int kRowPitch = 28;
+constexpr int kParGenRowPitch = 28;
 // Edits and lists sit 3 pixels above their label's top so that their text lines up with the caption.
-constexpr int kFieldRaise = 3;
+constexpr int kParGenFieldRaise = 3;
 
-using TReposition = void (TFParGen::*)();
+using TParGenReposition = void (TFParGen::*)();
 
 struct ParGenPanel {
     const char* Name;
     int TitleText;
-    TReposition Reposition; // null: no model shows the panel
+    TParGenReposition Reposition; // null: no model shows the panel
 };
 
 const ParGenPanel kParGenPanels[] = {
@@ -97,7 +97,7 @@ const std::vector<ParGenModel>& ParGenModels() {
     return models;
 }
 
-std::vector<const char*> ModelPanels(const String& model) {
+std::vector<const char*> ParGenModelPanels(const String& model) {
     for (const ParGenModel& m : ParGenModels()) {
         if (model != QLatin1String(m.Name)) continue;
         if (!m.HasPanels) return {};
@@ -111,14 +111,14 @@ std::vector<const char*> ModelPanels(const String& model) {
 
 // The panels whose size follows only their lowest field, which is always the same one; some of them
 // also hold an address of the converter that follows the DHCP box.
-struct FixedPanel {
+struct ParGenFixedPanel {
     const char* Panel;
     const char* Lowest;
     const char* BytePrefix; // null: no address of the converter
     const char* GatewayBox; // null: the Gateway box stays enabled whatever DHCP says
 };
 
-const FixedPanel kFixedPanels[] = {
+const ParGenFixedPanel kParGenFixedPanels[] = {
     {"CP_Ethernet_Connection", "E_EthConn_Sec_DNS_IP4", nullptr, nullptr},
     {"CP_OPC_UA_Server", "E_OPC_UA_Server_Reset_Inactivity", "E_OPC_UA_Server_", nullptr},
     {"CP_Serial", "CB_Serial_StopBits", nullptr, nullptr},
@@ -178,7 +178,7 @@ public:
             else if (dynamic_cast<TLabel*>(c) || dynamic_cast<TCheckBox*>(c))
                 c->SetTop(top);
             else
-                c->SetTop(top - kFieldRaise);
+                c->SetTop(top - kParGenFieldRaise);
         }
     }
     void Place(int top) const {
@@ -222,7 +222,7 @@ void TFParGen::Move_GroupBoxs() {
 void TFParGen::Order_TAB_Panels_Model(const String& model) {
     TCategoryPanel* previous = nullptr;
     int k = 1;
-    for (const char* name : ModelPanels(model)) {
+    for (const char* name : ParGenModelPanels(model)) {
         TCategoryPanel* p = Panel(QString::fromLatin1(name));
         p->Show();
         p->SetTop(previous ? previous->Top() + previous->Height() : 0);
@@ -234,7 +234,7 @@ void TFParGen::Order_TAB_Panels_Model(const String& model) {
 }
 
 void TFParGen::RePosition_Objects_Model(const String& model) {
-    for (const char* name : ModelPanels(model))
+    for (const char* name : ParGenModelPanels(model))
         (this->*FindParGenPanel(name)->Reposition)();
 }
 
@@ -253,7 +253,7 @@ void TFParGen::Follow_DHCP(const char* bytePrefix, const char* gatewayBox) {
 }
 
 void TFParGen::Fixed_Panel(const char* panel) {
-    for (const FixedPanel& f : kFixedPanels) {
+    for (const ParGenFixedPanel& f : kParGenFixedPanels) {
         if (qstrcmp(f.Panel, panel) != 0) continue;
         if (f.BytePrefix) Follow_DHCP(f.BytePrefix, f.GatewayBox);
         Fit_Panel(f.Panel, f.Lowest);
@@ -365,7 +365,7 @@ void TFParGen::RePosition_Object_BACnet_Master() {
             r.Show(false);
         int k = 0;
         for (const ParGenRow& r : mstpRows)
-            r.Place(top + kRowPitch * k++);
+            r.Place(top + kParGenRowPitch * k++);
         Fit_Panel("CP_BACnet_Master", "E_BACnet_MSTP_Master_Device_Instance");
     }
 }
@@ -395,7 +395,7 @@ void TFParGen::RePosition_Object_BACnet_Slave() {
             r.Show(true);
         for (const ParGenRow& r : mstpRows)
             r.Show(false);
-        desc.Place(ipRows[5].Top() + kRowPitch);
+        desc.Place(ipRows[5].Top() + kParGenRowPitch);
         Follow_DHCP("E_BACnet_IP_Slave_", nullptr);
     } else {
         const int top = ipRows[0].Top();
@@ -403,8 +403,8 @@ void TFParGen::RePosition_Object_BACnet_Slave() {
             r.Show(false);
         int k = 0;
         for (const ParGenRow& r : mstpRows)
-            r.Place(top + kRowPitch * k++);
-        desc.Place(top + kRowPitch * k);
+            r.Place(top + kParGenRowPitch * k++);
+        desc.Place(top + kParGenRowPitch * k);
     }
     Fit_Panel("CP_BACnet_Slave", "CB_BACnet_Slave_Desc_32_Chars");
 }
@@ -429,20 +429,20 @@ void TFParGen::RePosition_Object_MQTT() {
     const bool withWill = Box("CB_MQTT_WillFlag")->Checked();
     for (const ParGenRow& r : will)
         r.Show(withWill);
-    const int v = withWill ? will[3].Top() + kRowPitch : will[0].Top();
+    const int v = withWill ? will[3].Top() + kParGenRowPitch : will[0].Top();
     publish.MoveTo(v);
-    int userTop = v + kRowPitch;
+    int userTop = v + kParGenRowPitch;
     if (Box("CB_MQTT_PublishTopicConnection")->Checked()) {
         int k = 1;
         for (const ParGenRow& r : connection)
-            r.Place(v + kRowPitch * k++);
-        userTop = v + 4 * kRowPitch;
+            r.Place(v + kParGenRowPitch * k++);
+        userTop = v + 4 * kParGenRowPitch;
     } else {
         for (const ParGenRow& r : connection)
             r.Show(false);
     }
     user.MoveTo(userTop);
-    password.MoveTo(userTop + kRowPitch);
+    password.MoveTo(userTop + kParGenRowPitch);
     Fit_Panel("CP_MQTT", "E_MQTT_Password");
 }
 
@@ -466,11 +466,11 @@ void TFParGen::RePosition_Object_TLS() {
     server.Show(true);
     const bool withServerCert = Box("CB_TLS_En_Server_Auth")->Checked();
     serverCert.Show(withServerCert);
-    client.Place((withServerCert ? serverCert.Top() : server.Top()) + kRowPitch);
+    client.Place((withServerCert ? serverCert.Top() : server.Top()) + kParGenRowPitch);
     if (Box("CB_TLS_En_Client_Auth")->Checked()) {
         int k = 1;
         for (const ParGenRow& r : clientRows)
-            r.Place(client.Top() + kRowPitch * k++);
+            r.Place(client.Top() + kParGenRowPitch * k++);
         Fit_Panel("CP_TLS", "E_TLS_Client_Cert_Key_Pass");
     } else {
         for (const ParGenRow& r : clientRows)
@@ -531,50 +531,50 @@ void TFParGen::RePosition_Object_WiFi() {
         autoIp.Show(false);
         int k = 1;
         for (const ParGenRow* r : {&address, &mask, &gateway, &dns, &port, &ssid, &secure})
-            r->Place(t + kRowPitch * k++);
-        int y = t + kRowPitch * k;
+            r->Place(t + kParGenRowPitch * k++);
+        int y = t + kParGenRowPitch * k;
         if (List("CB_WiFi_Secure_Type")->ItemIndex() != 0) {
             password.Place(y);
-            y += kRowPitch;
+            y += kParGenRowPitch;
         } else {
             password.Show(false);
         }
         dhcp.Place(y);
-        y += kRowPitch;
+        y += kParGenRowPitch;
         if (Box("CB_WiFi_En_DHCP")->Checked()) {
             for (const ParGenRow& r : dhcpRows) {
                 r.Place(y);
-                y += kRowPitch;
+                y += kParGenRowPitch;
             }
         } else {
             for (const ParGenRow& r : dhcpRows)
                 r.Show(false);
         }
         maxClient.Place(y);
-        channel.Place(y + kRowPitch);
+        channel.Place(y + kParGenRowPitch);
         name.Show(false);
         Fit_Panel("CP_WiFi", "CB_WiFi_Channel");
         break;
     }
     case 1: { // client of another access point
         wps.Show(false);
-        autoIp.Place(t + kRowPitch);
+        autoIp.Place(t + kParGenRowPitch);
         int portTop;
         if (Box("CB_WiFi_IP_Auto")->Checked()) {
             for (const ParGenRow* r : {&address, &mask, &gateway, &dns})
                 r->Show(false);
-            name.Place(t + 2 * kRowPitch);
-            portTop = t + 3 * kRowPitch;
+            name.Place(t + 2 * kParGenRowPitch);
+            portTop = t + 3 * kParGenRowPitch;
         } else {
             int k = 2;
             for (const ParGenRow* r : {&address, &mask, &gateway, &dns})
-                r->Place(t + kRowPitch * k++);
+                r->Place(t + kParGenRowPitch * k++);
             name.Show(false);
-            portTop = t + 6 * kRowPitch;
+            portTop = t + 6 * kParGenRowPitch;
         }
         port.Place(portTop);
-        ssid.Place(portTop + kRowPitch);
-        password.Place(portTop + 2 * kRowPitch);
+        ssid.Place(portTop + kParGenRowPitch);
+        password.Place(portTop + 2 * kParGenRowPitch);
         for (const ParGenRow* r : {&secure, &dhcp, &maxClient, &channel})
             r->Show(false);
         for (const ParGenRow& r : dhcpRows)

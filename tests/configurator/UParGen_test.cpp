@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QSet>
+#include <QWheelEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -633,6 +634,9 @@ TEST_F(ParGenWindow, DotMovesAlongTheAddressAndIsNeverTyped) {
         QChar key('.');
         Form->KeyPress(Edit("E_WiFi_IP1"), key);
         EXPECT_TRUE(key.isNull());
+        QChar enter('\r');
+        Form->KeyPress(ip1, enter);
+        EXPECT_EQ(enter, QChar('\r'));
         f->SetModalResult(mrCancel);
     });
     Form->ShowModal();
@@ -653,6 +657,14 @@ TEST_F(ParGenWindow, WheelScrollsThePanelGroupOnlyOverIt) {
         Form->FormMouseWheel(Form, 0, -120, Form->P_Title->ClientToScreen(TPoint(5, 5)), handled);
         EXPECT_FALSE(handled);
         EXPECT_EQ(bar->Position(), 0);
+        // A real turn over a list inside the group scrolls the group and leaves the list's choice alone.
+        QWidget* combo = Form->CB_Serial_Baudrate->Widget();
+        const QPoint inside(10, 10);
+        QWheelEvent turn(inside, combo->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &turn);
+        EXPECT_EQ(bar->Position(), down);
+        EXPECT_EQ(Form->CB_Serial_Baudrate->ItemIndex(), 7);
         f->SetModalResult(mrCancel);
     });
     Form->ShowModal();
