@@ -407,9 +407,12 @@ void TControl::SyncFont() {
     FWidget->setFont(FFont->toQFont());
     QPalette pal = FWidget->palette();
     QColor text = ToQColor(FFont->Color());
-    pal.setColor(QPalette::WindowText, text);
-    pal.setColor(QPalette::Text, text);
-    pal.setColor(QPalette::ButtonText, text);
+    // A disabled control keeps the style's greyed text, as the platform greys it whatever the font colour.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, text);
+        pal.setColor(group, QPalette::Text, text);
+        pal.setColor(group, QPalette::ButtonText, text);
+    }
     FWidget->setPalette(pal);
     if (PaintsItself())
         FWidget->update();
@@ -420,7 +423,9 @@ void TControl::SyncColor() {
         return;
     QPalette pal = FWidget->palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
-    pal.setColor(QPalette::Base, ToQColor(FColor));
+    // A disabled edit shows the style's disabled field colour instead of its own.
+    pal.setColor(QPalette::Active, QPalette::Base, ToQColor(FColor));
+    pal.setColor(QPalette::Inactive, QPalette::Base, ToQColor(FColor));
     pal.setColor(QPalette::Button, ToQColor(FColor));
     FWidget->setPalette(pal);
     FWidget->update();

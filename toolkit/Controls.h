@@ -390,3 +390,5 @@ LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
 UINT RegisterWindowMessage(const String& name);
 
 TShiftState KeyboardStateToShiftState();
+// How many lines the system scrolls for one notch of the mouse wheel.
+int WheelScrollLines();

@@ -314,6 +314,10 @@ TShiftState KeyboardStateToShiftState() {
     return qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
 }
 
+int WheelScrollLines() {
+    return QApplication::wheelScrollLines();
+}
+
 Word QtKeyToVK(int k) {
     if (k >= Qt::Key_A && k <= Qt::Key_Z)
         return static_cast<Word>('A' + (k - Qt::Key_A));

@@ -1,7 +1,7 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
-#include "toolkit/DesignFile.h"
 
+#include "toolkit/DesignFile.h"
 #include "toolkit/DesignValue.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Timer.h"

@@ -113,5 +113,5 @@ private:
     int FHotTrackStep = 0;
 };
 
-// Makes the button's enumerations known to window designs; the design loader calls it before reading.
+// Makes the button and its enumerations known to window designs; a window calls it before loading its design.
 void RegisterSbButtonClasses();
