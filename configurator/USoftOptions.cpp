@@ -61,7 +61,8 @@ void Install_Default_Flag(const String& languageFolder) {
     QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
 }
 
-TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
+TFSoftOptions::TFSoftOptions(TComponent* AOwner)
+    : TForm(AOwner), SL_Languages(std::make_unique<TStringList>()) {
     RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("USoftOptions"));
     Bind(this, "P_Title", P_Title);
@@ -113,7 +114,6 @@ TFSoftOptions::~TFSoftOptions() {
 }
 
 void TFSoftOptions::FormCreate(TObject*) {
-    SL_Languages = std::make_unique<TStringList>();
     L_SW_Code->SetCaption(SW_Code);
     TS_Con_Options->SetTabVisible(true);
     Install_Default_Flag(Dir_Language);
@@ -238,11 +238,7 @@ void TFSoftOptions::Update_CheckBox() {
 }
 
 void TFSoftOptions::Btn_Check_UpdateClick(TObject*) {
-    const TCursor previous = Screen->Cursor();
-    Screen->SetCursor(crHourGlass);
-    const bool newer = Check_Version();
-    Screen->SetCursor(previous);
-    if (newer)
+    if (Check_Version())
         LL_Check_Update->SetCaption(
             QStringLiteral("<a href=\"%1\">%2</a>").arg(Maker_Download_Page(), Lang_Texts->Strings(314)));
     else
@@ -275,8 +271,12 @@ bool TFSoftOptions::Check_Version() {
         http = FOwnHttp.get();
     }
     const THttpHeaders headers = {{"User-Agent", Http_User_Agent}, {"Accept", Http_Accept}};
+    // Input waits meanwhile; the busy cursor says why.
+    const TCursor previous = Screen->Cursor();
+    Screen->SetCursor(crHourGlass);
     const THttpResult answer =
         http->Get("http://" + host + Version_Query_Path(), headers, Version_Timeout_Ms);
+    Screen->SetCursor(previous);
     return answer.Ok && Is_Newer_Version(answer.Body);
 }
 
