@@ -42,7 +42,30 @@ TFQuenvarroweFirmWare* FQuenvarroweFirmWare = nullptr;
 const char* const Http_User_Agent = "Mozilla/3.0 (compatible; Indy Library)";
 const char* const Http_Accept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
 
-String Maker_Host() { return QStringLiteral(QV_VERSION_HOST); }
+namespace {
+String makerHostOverride;
+bool makerHostOverridden = false;
+} // namespace
+
+String Maker_Host() {
+    return makerHostOverridden ? makerHostOverride : QStringLiteral(QV_VERSION_HOST);
+}
+
+void SetMakerHostOverride(const String& host) {
+    makerHostOverride = host;
+    makerHostOverridden = !host.isEmpty();
+}
+
+String Maker_Home_Page() {
+    const String host = Maker_Host();
+    return host.isEmpty() ? String() : QStringLiteral("http://%1/HOME/default.asp?frompg=RV83K17").arg(host);
+}
+
+String Maker_Download_Page() {
+    const String host = Maker_Host();
+    return host.isEmpty() ? String()
+                          : QStringLiteral("http://%1/Home/download/download.asp#LD83K17").arg(host);
+}
 
 namespace {
 constexpr int kStepRowHeight = 44;
@@ -149,8 +172,7 @@ TFQuenvarroweFirmWare::~TFQuenvarroweFirmWare() {
     SetDestroying();
     DestroyComponents();
     Free_Shared_Lists();
-    if (FQuenvarroweFirmWare == this)
-        FQuenvarroweFirmWare = nullptr;
+    if (FQuenvarroweFirmWare == this) FQuenvarroweFirmWare = nullptr;
 }
 
 void TFQuenvarroweFirmWare::FormCreate(TObject*) {
@@ -215,7 +237,9 @@ void TFQuenvarroweFirmWare::Show_Configuration_State() {
     }
 }
 
-void TFQuenvarroweFirmWare::Enable_Version_Timer() { Timer_Update->SetEnabled(Enable_Internet && Enable_Update); }
+void TFQuenvarroweFirmWare::Enable_Version_Timer() {
+    Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
+}
 
 void TFQuenvarroweFirmWare::Set_Lang() {
     L_Begin->SetCaption(Lang_Texts->Strings(0));
@@ -223,8 +247,7 @@ void TFQuenvarroweFirmWare::Set_Lang() {
         L_Step[size_t(i)]->SetCaption(Lang_Texts->Strings(i + 1));
     for (const StepTexts& t : kStepTexts) {
         TSbButton* b = Bind<TSbButton>(this, t.name);
-        if (t.caption)
-            b->SetCaption(Lang_Texts->Strings(t.caption));
+        if (t.caption) b->SetCaption(Lang_Texts->Strings(t.caption));
         b->SetHint(Lang_Texts->Strings(t.hint));
     }
     Show_Configuration_State();
@@ -235,7 +258,9 @@ void TFQuenvarroweFirmWare::Change_Language() {
     Set_Lang_Of_Other_Windows();
 }
 
-void TFQuenvarroweFirmWare::Set_Files() { Set_Table_File_Paths(); }
+void TFQuenvarroweFirmWare::Set_Files() {
+    Set_Table_File_Paths();
+}
 
 void TFQuenvarroweFirmWare::Save_Setting() {
     if (!Write_Settings(*XML1, Dir_Exe + PathDelim + Settings_File_Name))
@@ -244,7 +269,9 @@ void TFQuenvarroweFirmWare::Save_Setting() {
                    mtWarning, mbOK);
 }
 
-void TFQuenvarroweFirmWare::FormClose(TObject*, TCloseAction&) { Save_Setting(); }
+void TFQuenvarroweFirmWare::FormClose(TObject*, TCloseAction&) {
+    Save_Setting();
+}
 
 TCustomForm* TFQuenvarroweFirmWare::Step_Window(TObject* Sender) const {
     const std::pair<TSbButton*, TCustomForm*> windows[] = {
@@ -267,8 +294,7 @@ TCustomForm* TFQuenvarroweFirmWare::Step_Window(TObject* Sender) const {
         {Btn_SNMP_Trap, FSNMP_Trap_Access},
     };
     for (const auto& [button, window] : windows)
-        if (Sender == button)
-            return window;
+        if (Sender == button) return window;
     return nullptr;
 }
 
@@ -304,19 +330,16 @@ void TFQuenvarroweFirmWare::Btn_Click(TObject* Sender) {
         Update_Device();
         return;
     }
-    if (TCustomForm* window = Step_Window(Sender))
-        window->ShowModal();
+    if (TCustomForm* window = Step_Window(Sender)) window->ShowModal();
     // The description-file actions (EDS, EDE, GSDML, MIB) belong to models whose buttons stay hidden here.
 }
 
 void TFQuenvarroweFirmWare::Create_New_Project() {
-    if (FNew_Project->ShowModal() == mrOk)
-        Show_Configuration_State();
+    if (FNew_Project->ShowModal() == mrOk) Show_Configuration_State();
 }
 
 void TFQuenvarroweFirmWare::Open_Project() {
-    if (FOpenConf->ShowModal() != mrOk)
-        return;
+    if (FOpenConf->ShowModal() != mrOk) return;
     Name_Project = FOpenConf->Name_Conf;
     if (!Name_Project.isEmpty())
         Dir_Project = Dir_Projects + PathDelim + Name_Project;
@@ -326,7 +349,9 @@ void TFQuenvarroweFirmWare::Open_Project() {
     Set_Files();
 }
 
-void TFQuenvarroweFirmWare::Update_Device() { Run_Update_Device(*FBoot); }
+void TFQuenvarroweFirmWare::Update_Device() {
+    Run_Update_Device(*FBoot);
+}
 
 void TFQuenvarroweFirmWare::Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
     ::Start_Program(NomeSW, Parameter, tipo);
@@ -335,8 +360,8 @@ void TFQuenvarroweFirmWare::Start_Program(const String& NomeSW, const String& Pa
 void TFQuenvarroweFirmWare::Timer_UpdateTimer(TObject*) {
     Timer_Update->SetEnabled(false);
     if (FSoftOptions->Check_Version()) {
-        LL_Update->SetCaption(QStringLiteral("<a href=\"http://%1/Home/download/download.asp#LD83K17\">%2</a>")
-                                  .arg(Maker_Host(), Lang_Texts->Strings(19)));
+        LL_Update->SetCaption(
+            QStringLiteral("<a href=\"%1\">%2</a>").arg(Maker_Download_Page(), Lang_Texts->Strings(19)));
         LL_Update->SetVisible(true);
     } else
         LL_Update->SetVisible(false);
@@ -344,9 +369,10 @@ void TFQuenvarroweFirmWare::Timer_UpdateTimer(TObject*) {
     Timer_Update->SetEnabled(true);
 }
 
-void TFQuenvarroweFirmWare::LL_UpdateLinkClick(TObject*, const String& Link, TSysLinkType) { OpenUrl(Link); }
+void TFQuenvarroweFirmWare::LL_UpdateLinkClick(TObject*, const String& Link, TSysLinkType) {
+    OpenUrl(Link);
+}
 
 void TFQuenvarroweFirmWare::L_OrvaneClick(TObject*) {
-    if (!Maker_Host().isEmpty())
-        OpenUrl(QStringLiteral("http://%1/HOME/default.asp?frompg=RV83K17").arg(Maker_Host()));
+    if (const String page = Maker_Home_Page(); !page.isEmpty()) OpenUrl(page);
 }
