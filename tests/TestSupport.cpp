@@ -2,7 +2,10 @@
 
 #include "toolkit/Forms.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <map>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -12,6 +15,43 @@ QString TempDir() {
     static std::vector<std::unique_ptr<QTemporaryDir>> dirs;
     dirs.push_back(std::make_unique<QTemporaryDir>());
     return dirs.back()->path();
+}
+
+struct LoopbackHttpServer::Impl {
+    QTcpServer Server;
+    std::map<QTcpSocket*, QByteArray> Pending;
+};
+
+LoopbackHttpServer::LoopbackHttpServer() : FImpl(std::make_unique<Impl>()) {
+    EXPECT_TRUE(FImpl->Server.listen(QHostAddress::LocalHost, 0));
+    QObject::connect(&FImpl->Server, &QTcpServer::newConnection, [this] {
+        while (QTcpSocket* socket = FImpl->Server.nextPendingConnection()) {
+            socket->setParent(&FImpl->Server);
+            QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] {
+                QByteArray& buffer = FImpl->Pending[socket];
+                buffer += socket->readAll();
+                if (!buffer.contains("\r\n\r\n"))
+                    return;
+                Requests << buffer;
+                const QByteArray path = buffer.split(' ').value(1);
+                buffer.clear();
+                QByteArray answer = Respond ? Respond(path) : QByteArray();
+                if (answer.isEmpty())
+                    return;
+                socket->write(answer);
+                socket->disconnectFromHost();
+            });
+        }
+    });
+}
+
+LoopbackHttpServer::~LoopbackHttpServer() = default;
+
+quint16 LoopbackHttpServer::Port() const { return FImpl->Server.serverPort(); }
+
+QByteArray LoopbackHttpServer::Response(int status, const QByteArray& body, const QByteArray& headers) {
+    return "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error") + "\r\n" + headers +
+           "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
 
 ScriptedInteraction::ScriptedInteraction() : FPrevious(GetInteraction()) { SetInteraction(this); }

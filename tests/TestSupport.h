@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <memory>
 #include <ostream>
 #include <functional>
 #include <vector>
@@ -17,6 +18,25 @@ inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.jo
 namespace qvtest {
 // A fresh empty folder under the system's temporary folder, removed when the test program ends.
 QString TempDir();
+
+// A small HTTP server on 127.0.0.1 for the tests of the clients: `Respond` turns a request path into a whole
+// HTTP response; an empty response leaves the request unanswered, like a server that hangs.
+class LoopbackHttpServer {
+public:
+    LoopbackHttpServer();
+    ~LoopbackHttpServer();
+    quint16 Port() const;
+    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(Port()); }
+    QString Url(const QString& path) const { return QStringLiteral("http://%1%2").arg(Host(), path); }
+    // A complete response with the given status, body and extra header lines ("Name: value\r\n" each).
+    static QByteArray Response(int status, const QByteArray& body, const QByteArray& headers = "Content-Type: text/html\r\n");
+    std::function<QByteArray(const QByteArray& path)> Respond;
+    QList<QByteArray> Requests;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> FImpl;
+};
 
 // Answers every message box, modal form and file dialog from a script, and records what was shown.
 // Installed for its lifetime; an unscripted question fails the test instead of hanging it.

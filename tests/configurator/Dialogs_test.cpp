@@ -1,6 +1,6 @@
 // The new, open and about dialogs, driven through the interaction seam in a program started in a
 // temporary folder.
-#include "TestSupport.h"
+#include "ProgramFixture.h"
 #include "configurator/UAbout.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
@@ -22,24 +22,16 @@
 
 namespace qvdialogs {
 
-class DialogsTest : public ::testing::Test {
+class DialogsTest : public qvtest::ProgramTest {
 protected:
     void SetUp() override {
-        FExeDir = qvtest::TempDir();
-        SetExeDirOverride(FExeDir);
-        Reset_Program_State();
+        ProgramTest::SetUp();
         Create_Program_Windows();
-    }
-    void TearDown() override {
-        Free_Program_Windows();
-        SetExeDirOverride(QString());
-        SetMakerHostOverride(QString());
     }
     QStringList Projects() const {
         return QDir(Dir_Projects).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
     static QString Text(int n) { return Lang_Texts->Strings(n); }
-    QString FExeDir;
 };
 
 void dialogsType(QWidget* w, int key, const QString& text) {

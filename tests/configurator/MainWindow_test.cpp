@@ -1,5 +1,5 @@
 // The start sequence and the main window: folders, settings, texts, step dispatch and layout.
-#include "TestSupport.h"
+#include "ProgramFixture.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UOpenConf.h"
@@ -18,33 +18,11 @@
 
 namespace qvmain {
 
-// A program folder of the test's own, the windows created as at start, and freed again at the end.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public qvtest::ProgramTest {
 protected:
-    void SetUp() override { FExeDir = qvtest::TempDir(); }
-    void Start() {
-        SetExeDirOverride(FExeDir);
-        Reset_Program_State();
-        Create_Program_Windows();
-    }
-    void TearDown() override {
-        Free_Program_Windows();
-        SetExeDirOverride(QString());
-    }
-    void WriteFile(const QString& relative, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(FExeDir + "/" + relative).path());
-        QFile f(FExeDir + "/" + relative);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray ReadFile(const QString& relative) {
-        QFile f(FExeDir + "/" + relative);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     TSbButton* Button(const char* name) {
         return dynamic_cast<TSbButton*>(FQuenvarroweFirmWare->FindComponent(name));
     }
-    QString FExeDir;
 };
 
 const char kNoConfigurationSettings[] =

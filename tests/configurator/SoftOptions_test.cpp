@@ -1,6 +1,6 @@
 // The options dialog (language pages, language change, options, the version timer it re-arms) and the
 // version check against a server on loopback.
-#include "TestSupport.h"
+#include "ProgramFixture.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UNew_Project.h"
@@ -20,71 +20,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace qvoptions {
 
-// Answers every request on 127.0.0.1 with `Answer` (a whole HTTP response); an empty answer is never sent,
-// like a server that hangs.
-class VersionServer {
-public:
+// Answers every request with `Answer` (a whole HTTP response); an empty answer is never sent, like a
+// server that hangs.
+struct VersionServer : qvtest::LoopbackHttpServer {
     VersionServer() {
-        EXPECT_TRUE(FServer.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&FServer, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-                socket->setParent(&FServer);
-                QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] { Serve(socket); });
-            }
-        });
+        Respond = [this](const QByteArray&) { return Answer; };
     }
-    QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(FServer.serverPort()); }
-    void Reply(int status, const QByteArray& body) {
-        Answer = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error") +
-                 "\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(body.size()) +
-                 "\r\n\r\n" + body;
-    }
+    void Reply(int status, const QByteArray& body) { Answer = Response(status, body); }
     QByteArray Answer;
-    QList<QByteArray> Requests;
-
-private:
-    void Serve(QTcpSocket* socket) {
-        QByteArray& buffer = FPending[socket];
-        buffer += socket->readAll();
-        if (!buffer.contains("\r\n\r\n")) return;
-        Requests << buffer;
-        buffer.clear();
-        if (Answer.isEmpty()) return;
-        socket->write(Answer);
-        socket->disconnectFromHost();
-    }
-    QTcpServer FServer;
-    std::map<QTcpSocket*, QByteArray> FPending;
 };
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public qvtest::ProgramTest {
 protected:
-    void SetUp() override {
-        FExeDir = qvtest::TempDir();
-        SetExeDirOverride(FExeDir);
-        Reset_Program_State();
-    }
-    void Start() { Create_Program_Windows(); }
-    void TearDown() override {
-        Free_Program_Windows();
-        SetExeDirOverride(QString());
-        SetMakerHostOverride(QString());
-    }
-    void WriteFile(const QString& relative, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(FExeDir + "/" + relative).path());
-        QFile f(FExeDir + "/" + relative);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray ReadFile(const QString& relative) {
-        QFile f(FExeDir + "/" + relative);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Opens the options dialog from the main window's button and runs `script` in it.
     void Options(std::function<void(TFSoftOptions*)> script) {
         qvtest::ScriptedInteraction seam;
@@ -100,7 +51,6 @@ protected:
         }
         return names;
     }
-    QString FExeDir;
 };
 
 TLabel* slotLabel(TFSoftOptions* o, const QString& name) {

@@ -1,54 +1,28 @@
 // HTTP GET against a small server on loopback: answers, error statuses, refused and silent servers.
+#include "TestSupport.h"
 #include "toolkit/HttpClient.h"
 
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
+#include <QTcpServer>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Serves canned answers by path on 127.0.0.1 and keeps every request it read; "/silent" is accepted
-// and never answered.
-class LoopbackHttpServer {
-public:
-    LoopbackHttpServer() {
-        EXPECT_TRUE(FServer.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&FServer, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-                socket->setParent(&FServer);
-                QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] { Serve(socket); });
-            }
-        });
-    }
-    QString Url(const QString& path) const {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(FServer.serverPort()).arg(path);
-    }
-    QList<QByteArray> Requests;
+// Canned answers by path; "/silent" is accepted and never answered.
+QByteArray CannedAnswer(const QByteArray& path) {
+    using qvtest::LoopbackHttpServer;
+    if (path == "/silent")
+        return {};
+    if (path == "/ver")
+        return LoopbackHttpServer::Response(200, "VER. 1.004\n",
+                                            "Content-Type: text/html\r\nSet-Cookie: session=42\r\n");
+    if (path == "/latin1")
+        return LoopbackHttpServer::Response(200, "caf\xe9", "Content-Type: text/plain; charset=ISO-8859-1\r\n");
+    return LoopbackHttpServer::Response(404, "nope", "Content-Type: text/plain\r\n");
+}
 
-private:
-    void Serve(QTcpSocket* socket) {
-        QByteArray& buffer = FPending[socket];
-        buffer += socket->readAll();
-        if (!buffer.contains("\r\n\r\n")) return;
-        Requests << buffer;
-        const QByteArray path = buffer.split(' ').value(1);
-        buffer.clear();
-        QByteArray answer;
-        if (path == "/silent") return;
-        if (path == "/ver")
-            answer = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nSet-Cookie: session=42\r\n"
-                     "Content-Length: 11\r\n\r\nVER. 1.004\n";
-        else if (path == "/latin1")
-            answer = "HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=ISO-8859-1\r\n"
-                     "Content-Length: 4\r\n\r\ncaf\xe9";
-        else
-            answer = "HTTP/1.1 404 Not Found\r\nContent-Type: text/plain\r\nContent-Length: 4\r\n\r\nnope";
-        socket->write(answer);
-        socket->disconnectFromHost();
-    }
-    QTcpServer FServer;
-    std::map<QTcpSocket*, QByteArray> FPending;
+struct LoopbackHttpServer : qvtest::LoopbackHttpServer {
+    LoopbackHttpServer() { Respond = CannedAnswer; }
 };
 
 const THttpHeaders kBrowserHeaders = {
