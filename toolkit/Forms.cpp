@@ -4,6 +4,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/SysUtils.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -206,15 +207,26 @@ bool TCustomForm::CloseQuery() {
 int TCustomForm::ShowModal() {
     if (Visible() || FModal)
         throw Exception("Cannot make a visible window modal");
+    // Qt takes the modality into account only when the window is shown after it is set.
+    HandleNeeded();
+    FWidget->setWindowModality(Qt::ApplicationModal);
     FModal = true;
     FModalResult = mrNone;
     struct Reset {
         TCustomForm* f;
-        ~Reset() { f->FModal = false; }
+        ~Reset() {
+            f->FModal = false;
+            if (f->Visible())
+                f->Hide();
+            if (f->FWidget)
+                f->FWidget->setWindowModality(Qt::NonModal);
+        }
     } reset{this};
     Show();
-    if (FWidget)
-        FWidget->setWindowModality(Qt::ApplicationModal);
+    if (FWidget) {
+        FWidget->raise();
+        FWidget->activateWindow();
+    }
     for (;;) {
         GetInteraction()->RunModal(this);
         if (FModalResult == mrNone)
@@ -228,9 +240,6 @@ int TCustomForm::ShowModal() {
             break;
         FModalResult = mrNone;
     }
-    Hide();
-    if (FWidget)
-        FWidget->setWindowModality(Qt::NonModal);
     return FModalResult;
 }
 
@@ -343,10 +352,41 @@ QImage TCustomForm::Grab() {
 
 // ---------------------------------------------------------------------------------------------------------
 
+namespace {
+// An error that escapes an event handler is shown to the user, as the platform's application object does,
+// instead of ending the program with everything the user had not saved.
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            if (Application)
+                Application->HandleException(e);
+            return false;
+        }
+    }
+};
+} // namespace
+
 TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
     if (!QApplication::instance())
-        FOwnedApp = std::make_unique<QApplication>(argc, argv);
+        FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
     Application = this;
+}
+
+void TApplication::HandleException(const std::exception& e) {
+    if (FHandlingException)
+        return;
+    FHandlingException = true;
+    auto* ours = dynamic_cast<const Exception*>(&e);
+    String text = ours ? ours->Message() : String::fromLocal8Bit(e.what());
+    try {
+        MessageDlg(text, mtError, mbOK);
+    } catch (...) {
+    }
+    FHandlingException = false;
 }
 
 TApplication::~TApplication() {
@@ -371,6 +411,13 @@ void TApplication::Run() {
     FMainForm->Show();
     while (!FTerminated && FMainForm && FMainForm->Visible())
         HandleMessage();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    // The loop may be waiting for the next event; wake it so the program ends now.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }

@@ -151,7 +151,8 @@ public:
     void ProcessMessages();
     // Waits for one message and handles it.
     void HandleMessage();
-    void Terminate() { FTerminated = true; }
+    // Ends the message loop once the current message is handled.
+    void Terminate();
     bool Terminated() const { return FTerminated; }
 
     TCustomForm* MainForm() const { return FMainForm; }
@@ -165,6 +166,8 @@ public:
     String ExeName() const;
     HWND Handle() const { return nullptr; }
     int MessageBox(const String& Text, const String& Caption, unsigned Flags);
+    // Shows an error that no handler caught; the program goes on.
+    void HandleException(const std::exception& e);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -177,6 +180,7 @@ private:
     String FTitle;
     bool FMainFormOnTaskBar = false;
     bool FShowHint = true;
+    bool FHandlingException = false;
 };
 
 class TScreen {

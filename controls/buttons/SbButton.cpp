@@ -276,13 +276,17 @@ void TSbButton::KeyDown(Word& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
     if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled()) {
         bDown = true;
+        FKeyPressed = Key;
         PaintNow();
     }
 }
 
 void TSbButton::KeyUp(Word& Key, TShiftState Shift) {
     TCustomControl::KeyUp(Key, Shift);
-    if (Key == VK_RETURN || Key == VK_SPACE) Click();
+    // Only a key that went down on this button clicks it: the release of an Enter that closed a dialog
+    // reaches the button that gets the focus back and must not press it again.
+    if ((Key == VK_RETURN || Key == VK_SPACE) && Key == FKeyPressed) Click();
+    FKeyPressed = 0;
     PaintNow();
 }
 

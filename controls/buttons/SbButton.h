@@ -79,6 +79,7 @@ protected:
     void KeyUp(Word& Key, TShiftState Shift) override;
 
 private:
+    Word FKeyPressed = 0; // the Enter or Space key that went down on the button, until it comes up
     void ClickAction();
     void FadeTick();
     void StartFadeTimer();

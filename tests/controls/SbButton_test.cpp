@@ -366,6 +366,10 @@ TEST_F(SbButtonTest, SpaceAndEnterClickOnKeyUp) {
     EXPECT_EQ(clicks, 2);
     Key(W(), Qt::Key_A);
     EXPECT_EQ(clicks, 2);
+    // The release of an Enter pressed elsewhere (in a dialog that closed on it) does not click.
+    QKeyEvent strayRelease(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(W(), &strayRelease);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(SbButtonTest, DefaultAndCancelAnswerEnterAndEscapeUnlessAButtonHasTheFocus) {

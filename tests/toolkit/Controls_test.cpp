@@ -265,3 +265,39 @@ TEST(Timer, EnablingAgainKeepsTheIntervalRunningAndReEnablingRestartsIt) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_GE(fired, 1);
 }
+
+TEST(Controls, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
+    qvtest::ScriptedInteraction seam;
+    TForm form(nullptr);
+    auto* box = new Box(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 50, 50);
+    box->OnClick = [](TObject*) { throw Exception("The file could not be read"); };
+    form.Show();
+    seam.AnswerMessage(mrOk);
+    SendClick(box->Widget(), QPoint(5, 5));
+    ASSERT_EQ(seam.Messages(), QStringList{"The file could not be read"});
+    EXPECT_EQ(seam.History()[0].message.Type, mtError);
+    form.Hide();
+}
+
+TEST(Controls, AModalFormBlocksTheOthersAndIsHiddenEvenWhenItsWorkFails) {
+    qvtest::ScriptedInteraction seam;
+    TForm owner(nullptr);
+    owner.Show();
+    TForm dialog(nullptr);
+    seam.AnswerModal([&](TCustomForm* f) {
+        EXPECT_EQ(QApplication::activeModalWidget(), f->Widget());
+        f->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    seam.AnswerModal([](TCustomForm*) { throw Exception("failed"); });
+    EXPECT_THROW(dialog.ShowModal(), Exception);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(dialog.IsModal());
+    seam.AnswerModal([](TCustomForm* f) { f->SetModalResult(mrCancel); });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel); // usable again
+    owner.Hide();
+}
