@@ -169,6 +169,10 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
         MessageDlg(error, mtError, mbOK);
         return false;
     }
-    Start_Program(Updater_Program(), QString(), false);
+    // Without the updater nothing reaches the device: say so rather than leave the user waiting.
+    if (!Start_Program(Updater_Program(), QString(), false)) {
+        MessageDlg(QStringLiteral("The updater \"%1\" could not be started.").arg(Updater_Program()), mtError, mbOK);
+        return false;
+    }
     return true;
 }

@@ -4,11 +4,12 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Shell.h"
 
-void Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
+bool Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
     const TProgramRef program = StartProgram(NomeSW, Parameter, tipo);
-    if (!program->Started()) return;
+    if (!program->Started()) return false;
     const TCursor previous = Screen->Cursor();
     Screen->SetCursor(crHourGlass);
     WaitForExit(program, Start_Program_Wait_Ms, KeepWindowsPainting);
     Screen->SetCursor(previous);
+    return true;
 }

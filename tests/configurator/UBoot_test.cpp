@@ -200,6 +200,20 @@ TEST(EthernetUpdate, AnsweringDeviceGetsTheJobAndTheUpdaterRuns) {
     EXPECT_FALSE(Update_Read_Back);
 }
 
+TEST(EthernetUpdate, AMissingUpdaterIsReportedByName) {
+    const QString exe = bootProgramFolder();
+    qvtest::ScriptedInteraction ui;
+    ui.AnswerMessage(mrOk);
+    TIcmpClient ping(nullptr);
+    TXMLDocument xml;
+    int ping_res = 0;
+    const String octets[4] = {"127", "0", "0", "1"};
+    EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, Update_Configuration_Only, false));
+    ASSERT_EQ(ui.Messages().size(), 1);
+    EXPECT_TRUE(ui.Messages()[0].contains(exe + "/Ethernet_Update.exe")) << ui.Messages()[0].toStdString();
+    EXPECT_EQ(ui.History()[0].message.Type, mtError);
+}
+
 TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
     struct Case {
         const char* name;
