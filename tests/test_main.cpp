@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "toolkit/Forms.h"
+#include "toolkit/NetworkGuard.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         chmod(dir.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+    // No test may reach another machine, whatever it asks for.
+    SetLoopbackOnly(true);
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
     return RUN_ALL_TESTS();

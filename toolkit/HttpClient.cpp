@@ -1,5 +1,6 @@
 // HTTP GET over Qt Network.
 #include "toolkit/HttpClient.h"
+#include "toolkit/NetworkGuard.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -38,6 +39,11 @@ THttpResult THttpClient::Get(const String& url, const THttpHeaders& headers, int
     if (!target.isValid() ||
         (target.scheme() != QLatin1String("http") && target.scheme() != QLatin1String("https"))) {
         result.ErrorText = QStringLiteral("Not an HTTP address: %1").arg(url);
+        return result;
+    }
+    if (!HostAllowed(target.host())) {
+        result.ErrorText = QStringLiteral("The request to %1 was refused: this run reaches only this machine")
+                               .arg(target.host());
         return result;
     }
     if (!FManager) FManager = std::make_unique<QNetworkAccessManager>();

@@ -1,5 +1,6 @@
 // ICMP echo over a datagram ICMP socket where the system allows one, else over a raw socket.
 #include "toolkit/IcmpClient.h"
+#include "toolkit/NetworkGuard.h"
 
 #include <QElapsedTimer>
 
@@ -125,6 +126,9 @@ public:
         sockaddr_in to{};
         to.sin_family = AF_INET;
         to.sin_addr.s_addr = htonl(address);
+        if (!HostAllowed(IPv4ToText(address)))
+            throw Exception(QStringLiteral("The echo request to %1 was refused: this run reaches only this machine")
+                                .arg(IPv4ToText(address)));
         QElapsedTimer clock;
         clock.start();
         if (::sendto(sock.Fd(), packet.constData(), size_t(packet.size()), 0,

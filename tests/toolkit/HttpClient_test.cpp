@@ -1,6 +1,7 @@
 // HTTP GET against a small server on loopback: answers, error statuses, refused and silent servers.
 #include "TestSupport.h"
 #include "toolkit/HttpClient.h"
+#include "toolkit/NetworkGuard.h"
 
 #include <QTimer>
 #include <QTcpServer>
@@ -115,4 +116,17 @@ TEST(HttpClient, OnlyHttpAddressesAreFetched) {
         EXPECT_FALSE(r.Ok) << url;
         EXPECT_FALSE(r.ErrorText.isEmpty()) << url;
     }
+}
+
+TEST(NetworkGuard, TestRunsReachOnlyThisMachine) {
+    ASSERT_TRUE(LoopbackOnly());
+    for (const char* host : {"127.0.0.1", "127.1.2.3", "localhost", "::1"})
+        EXPECT_TRUE(HostAllowed(host)) << host;
+    for (const char* host : {"192.168.2.205", "10.0.0.1", "example.com", ""})
+        EXPECT_FALSE(HostAllowed(host)) << host;
+    THttpClient http(nullptr);
+    THttpResult r = http.Get("http://192.168.2.205/home/download/GetversionSW.asp?nomesw=RV83K17", {}, 1000);
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(r.StatusCode, 0);
+    EXPECT_TRUE(r.ErrorText.contains("refused")) << r.ErrorText.toStdString();
 }

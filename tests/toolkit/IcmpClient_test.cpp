@@ -1,6 +1,7 @@
 // ICMP echo: a real answer from loopback, host texts that must not be used, the replaceable service, and
 // a real time-out inside a private network where loopback is told not to answer.
 #include "toolkit/IcmpClient.h"
+#include "toolkit/NetworkGuard.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -188,4 +189,15 @@ TEST(IcmpClient, LoopbackAnswersOverUnprivilegedPingSockets) {
     // Where the system lets our group open datagram ICMP sockets, those are used instead of raw ones.
     runInPrivateNetwork({"net.ipv4.ping_group_range=0 2147483647"},
                         "IcmpClient.LoopbackAnswersWithTheEchoedBytes");
+}
+
+TEST(IcmpClient, TheTestGuardRefusesEveryAddressOffThisMachine) {
+    ASSERT_TRUE(LoopbackOnly());
+    TIcmpClient ping(nullptr);
+    ping.SetHost("192.168.2.205");
+    ping.SetReceiveTimeout(100);
+    bool replied = false;
+    ping.OnReply = [&](TObject*, const TReplyStatus&) { replied = true; };
+    EXPECT_THROW(ping.Ping("x", 1), Exception);
+    EXPECT_FALSE(replied);
 }
