@@ -304,8 +304,31 @@ private:
     TModalResult FModalResult = mrNone;
 };
 
+// The common part of check boxes and radio buttons: a caption beside a mark, on the side Alignment says.
+class TButtonControl : public TWinControl {
+public:
+    explicit TButtonControl(TComponent* AOwner);
+    String ClassName() const override { return "TButtonControl"; }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment v);
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
+
+protected:
+    void TextChanged() override;
+    bool PaintsItself() const override { return false; }
+    void SyncWidget() override;
+    // Puts the control's state into its widget; the widget's own signals are ignored meanwhile.
+    void PushState();
+    // The state of the derived kind (checked, grayed ...), pushed inside PushState.
+    virtual void PushMark() = 0;
+    bool FSyncing = false;
+
+private:
+    TAlignment FAlignment = taRightJustify;
+};
+
 // A check box over QCheckBox. OnClick follows every change of the state, set by code or by the person.
-class TCheckBox : public TWinControl {
+class TCheckBox : public TButtonControl {
 public:
     explicit TCheckBox(TComponent* AOwner);
     String ClassName() const override { return "TCheckBox"; }
@@ -316,49 +339,35 @@ public:
     void SetState(TCheckBoxState v);
     bool AllowGrayed() const { return FAllowGrayed; }
     void SetAllowGrayed(bool v);
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment v);
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 
 protected:
-    void TextChanged() override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
-    bool PaintsItself() const override { return false; }
-    void SyncWidget() override;
+    void PushMark() override;
 
 private:
-    void PushState();
     TCheckBoxState FState = cbUnchecked;
     bool FAllowGrayed = false;
-    TAlignment FAlignment = taRightJustify;
-    bool FSyncing = false;
 };
 
 // A radio button over QRadioButton; checking one unchecks the radio buttons beside it (same parent).
-class TRadioButton : public TWinControl {
+class TRadioButton : public TButtonControl {
 public:
     explicit TRadioButton(TComponent* AOwner);
     String ClassName() const override { return "TRadioButton"; }
 
     bool Checked() const { return FChecked; }
     void SetChecked(bool v);
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment v);
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 
 protected:
-    void TextChanged() override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
-    bool PaintsItself() const override { return false; }
-    void SyncWidget() override;
+    void PushMark() override;
 
 private:
-    void PushState();
     bool FChecked = false;
-    TAlignment FAlignment = taRightJustify;
-    bool FSyncing = false;
 };
 
 // A frame with a caption around other controls; the children's positions count from its top-left corner.

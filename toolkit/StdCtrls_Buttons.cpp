@@ -98,10 +98,46 @@ bool TButton::ReadProperty(const String& name, const TDesignValue& v) {
 
 // ---------------------------------------------------------------------------------------------------------
 
-TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
+TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle &= ~csClickEvents;
+}
+
+void TButtonControl::SyncWidget() {
+    TWinControl::SyncWidget();
+    PushState();
+}
+
+void TButtonControl::PushState() {
+    auto* w = static_cast<QAbstractButton*>(FWidget.data());
+    if (!w) return;
+    FSyncing = true;
+    w->setText(Caption());
+    w->setLayoutDirection(ButtonDirection(FAlignment));
+    PushMark();
+    FSyncing = false;
+}
+
+void TButtonControl::TextChanged() {
+    if (auto* w = static_cast<QAbstractButton*>(FWidget.data())) w->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TButtonControl::SetAlignment(TAlignment v) {
+    FAlignment = v;
+    PushState();
+}
+
+bool TButtonControl::ReadProperty(const String& name, const TDesignValue& v) {
+    if (name.compare("alignment", Qt::CaseInsensitive) != 0) return TWinControl::ReadProperty(name, v);
+    SetAlignment(static_cast<TAlignment>(DesignEnum(v, taRightJustify)));
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
     SetBounds(0, 0, 97, 17);
     SetTabStop(true);
-    FControlStyle &= ~csClickEvents;
 }
 
 QWidget* TCheckBox::CreateNativeWidget(QWidget* parent) {
@@ -116,27 +152,12 @@ QWidget* TCheckBox::CreateNativeWidget(QWidget* parent) {
     return w;
 }
 
-void TCheckBox::SyncWidget() {
-    TWinControl::SyncWidget();
-    PushState();
-}
-
-void TCheckBox::PushState() {
+void TCheckBox::PushMark() {
     auto* w = static_cast<QCheckBox*>(FWidget.data());
-    if (!w) return;
-    FSyncing = true;
-    w->setText(Caption());
     w->setTristate(FAllowGrayed);
     w->setCheckState(FState == cbChecked  ? Qt::Checked
                      : FState == cbGrayed ? Qt::PartiallyChecked
                                           : Qt::Unchecked);
-    w->setLayoutDirection(ButtonDirection(FAlignment));
-    FSyncing = false;
-}
-
-void TCheckBox::TextChanged() {
-    if (auto* w = static_cast<QCheckBox*>(FWidget.data())) w->setText(Caption());
-    TWinControl::TextChanged();
 }
 
 void TCheckBox::SetState(TCheckBoxState v) {
@@ -152,11 +173,6 @@ void TCheckBox::SetAllowGrayed(bool v) {
     PushState();
 }
 
-void TCheckBox::SetAlignment(TAlignment v) {
-    FAlignment = v;
-    PushState();
-}
-
 bool TCheckBox::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "checked")
@@ -165,19 +181,14 @@ bool TCheckBox::ReadProperty(const String& name, const TDesignValue& v) {
         SetState(static_cast<TCheckBoxState>(DesignEnum(v, cbUnchecked)));
     else if (n == "allowgrayed")
         SetAllowGrayed(v.AsBool());
-    else if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taRightJustify)));
     else
-        return TWinControl::ReadProperty(name, v);
+        return TButtonControl::ReadProperty(name, v);
     return true;
 }
 
 // ---------------------------------------------------------------------------------------------------------
 
-TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner) {
-    SetBounds(0, 0, 113, 17);
-    FControlStyle &= ~csClickEvents;
-}
+TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) { SetBounds(0, 0, 113, 17); }
 
 QWidget* TRadioButton::CreateNativeWidget(QWidget* parent) {
     auto* w = new StdRadioWidget(parent);
@@ -188,25 +199,7 @@ QWidget* TRadioButton::CreateNativeWidget(QWidget* parent) {
     return w;
 }
 
-void TRadioButton::SyncWidget() {
-    TWinControl::SyncWidget();
-    PushState();
-}
-
-void TRadioButton::PushState() {
-    auto* w = static_cast<QRadioButton*>(FWidget.data());
-    if (!w) return;
-    FSyncing = true;
-    w->setText(Caption());
-    w->setChecked(FChecked);
-    w->setLayoutDirection(ButtonDirection(FAlignment));
-    FSyncing = false;
-}
-
-void TRadioButton::TextChanged() {
-    if (auto* w = static_cast<QRadioButton*>(FWidget.data())) w->setText(Caption());
-    TWinControl::TextChanged();
-}
+void TRadioButton::PushMark() { static_cast<QRadioButton*>(FWidget.data())->setChecked(FChecked); }
 
 void TRadioButton::SetChecked(bool v) {
     if (v == FChecked) return;
@@ -221,19 +214,9 @@ void TRadioButton::SetChecked(bool v) {
     if (!IsLoading()) Click();
 }
 
-void TRadioButton::SetAlignment(TAlignment v) {
-    FAlignment = v;
-    PushState();
-}
-
 bool TRadioButton::ReadProperty(const String& name, const TDesignValue& v) {
-    const QString n = name.toLower();
-    if (n == "checked")
-        SetChecked(v.AsBool());
-    else if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taRightJustify)));
-    else
-        return TWinControl::ReadProperty(name, v);
+    if (name.compare("checked", Qt::CaseInsensitive) != 0) return TButtonControl::ReadProperty(name, v);
+    SetChecked(v.AsBool());
     return true;
 }
 
