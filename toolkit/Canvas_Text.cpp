@@ -158,9 +158,20 @@ void TCanvas::TextOut(int x, int y, const String& text) {
 void TCanvas::TextRect(const TRect& r, int x, int y, const String& text) {
     QPainter* p = Require();
     if (!p) return;
+    if (FBrush.Style() == bsSolid && !r.IsEmpty()) {
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p->fillRect(r.toQRect(), ToQColor(FBrush.Color()));
+    }
+    const QFontMetrics& fm = QtMetrics();
+    // The widest glyph bounds a text without shaping it twice; a text that may cross the edge is clipped.
+    const bool inside = x >= r.Left && y >= r.Top && y + fm.height() <= r.Bottom &&
+                        x + text.size() * fm.maxWidth() <= r.Right;
+    if (inside) {
+        DrawTextLine(p, x, y, text, -1);
+        return;
+    }
     p->save();
     p->setClipRect(r.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    if (FBrush.Style() == bsSolid && !r.IsEmpty()) p->fillRect(r.toQRect(), ToQColor(FBrush.Color()));
     DrawTextLine(p, x, y, text, -1);
     p->restore();
 }
