@@ -44,6 +44,14 @@ void TWinControl::RemoveControl(TControl* c) {
     if (it == FControls.end())
         return;
     FControls.erase(it);
+    // The form must not keep a control that leaves it (or is being freed) as its active one. No dynamic_cast
+    // here: `c` may be half destroyed already.
+    if (TCustomForm* form = GetParentForm(this))
+        for (const TControl* p = form->FActiveControl; p; p = p->Parent())
+            if (p == c) {
+                form->FActiveControl = nullptr;
+                break;
+            }
     c->FParent = nullptr;
     c->DestroyWidget();
     if (c->Align() != alNone)

@@ -1,7 +1,10 @@
 // The control model: state without windows, windows made on demand, messages, keys, mouse, modal forms.
 #include "TestSupport.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/Grids.h"
+#include "toolkit/StdCtrls.h"
 #include "toolkit/Timer.h"
 
 #include <QApplication>
@@ -300,4 +303,59 @@ TEST(Controls, AModalFormBlocksTheOthersAndIsHiddenEvenWhenItsWorkFails) {
     seam.AnswerModal([](TCustomForm* f) { f->SetModalResult(mrCancel); });
     EXPECT_EQ(dialog.ShowModal(), mrCancel); // usable again
     owner.Hide();
+}
+
+TEST(Controls, AnActiveControlThatLeavesTheFormIsNoLongerItsActiveControl) {
+    enum How { DeleteEdit, DeletePanel, UnparentPanel };
+    for (How how : {DeleteEdit, DeletePanel, UnparentPanel}) {
+        SCOPED_TRACE(how);
+        TForm form(nullptr);
+        auto* panel = new TPanel(&form);
+        panel->SetParent(&form);
+        auto* edit = new TEdit(&form);
+        edit->SetParent(panel);
+        auto* other = new TButton(&form);
+        other->SetParent(&form);
+        bool otherEntered = false;
+        other->OnEnter = [&](TObject*) { otherEntered = true; };
+        form.SetActiveControl(edit);
+        ASSERT_EQ(form.ActiveControl(), edit);
+        if (how == DeleteEdit)
+            delete edit;
+        else if (how == DeletePanel)
+            delete panel;
+        else
+            panel->SetParent(nullptr);
+        EXPECT_EQ(form.ActiveControl(), nullptr);
+        // Both look at the active control: neither may touch the one that went.
+        EXPECT_FALSE(form.DialogKey(VK_RETURN));
+        form.SetActiveControl(other);
+        EXPECT_TRUE(otherEntered);
+        if (how == UnparentPanel) panel->SetParent(&form);
+    }
+}
+
+TEST(Controls, APaintThatThrowsLeavesNoPainterOnTheCanvas) {
+    struct Failing : TCustomControl {
+        using TCustomControl::TCustomControl;
+        void Paint() override { throw Exception("cannot draw"); }
+    };
+    qvtest::ScriptedInteraction seam;
+    TForm form(nullptr);
+    auto* box = new Failing(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 20, 20);
+    auto* grid = new TStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 30, 100, 60);
+    grid->OnDrawCell = [](TObject*, int, int, const TRect&, TGridDrawState) {
+        throw Exception("cannot draw");
+    };
+    seam.AnswerMessage(mrOk);
+    seam.AnswerMessage(mrOk);
+    form.Grab();
+    // The error is shown once for each control, and neither canvas keeps the painter of that paint.
+    EXPECT_EQ(seam.Messages(), QStringList({"cannot draw", "cannot draw"}));
+    EXPECT_FALSE(box->Canvas()->HandleAllocated());
+    EXPECT_FALSE(grid->Canvas()->HandleAllocated());
 }
