@@ -14,10 +14,14 @@ void PaintOnCanvas(TControl* control, TCanvas* canvas, TMessage& m, const std::f
     }
     QPainter painter(w);
     canvas->Attach(&painter);
+    // A Paint that throws must not leave the canvas on a painter that is gone.
+    struct DetachPaintCanvas {
+        TCanvas* c;
+        ~DetachPaintCanvas() { c->Detach(); }
+    } detach{canvas};
     canvas->SetFont(control->Font());
     canvas->Brush()->SetColor(control->Color());
     paint();
-    canvas->Detach();
 }
 } // namespace
 

@@ -175,11 +175,15 @@ void TCustomGrid::PaintClientArea(QWidget* client, QEvent* e) {
     QPainter painter(client);
     TCanvas* canvas = Canvas();
     canvas->Attach(&painter);
+    // A cell drawing handler that throws must not leave the canvas on a painter that is gone.
+    struct DetachGridCanvas {
+        TCanvas* c;
+        ~DetachGridCanvas() { c->Detach(); }
+    } detach{canvas};
     canvas->SetFont(Font());
     canvas->Brush()->SetColor(Color());
     (void)e;
     Paint();
-    canvas->Detach();
 }
 
 bool TCustomGrid::HandleQtEvent(QWidget* w, QEvent* e) {
