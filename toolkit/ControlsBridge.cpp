@@ -1,5 +1,6 @@
 // Qt events turned into window messages, posted and registered messages, keys and cursors.
 #include "toolkit/ControlsBridge.h"
+#include "toolkit/Forms.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -25,13 +26,26 @@ QEvent::Type PostedMessageEvent::Type() {
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     if (Forwarding || !watched->isWidgetType())
         return false;
-    return FControl->HandleQtEvent(static_cast<QWidget*>(watched), event);
+    // Qt's widget code is built without exception support: an error from a handler is shown here, before it
+    // would unwind through Qt's frames and skip their clean-up.
+    try {
+        return FControl->HandleQtEvent(static_cast<QWidget*>(watched), event);
+    } catch (const std::exception& e) {
+        if (!Application) throw;
+        Application->HandleException(e);
+        return true;
+    }
 }
 
 bool EventBridge::event(QEvent* event) {
     if (event->type() == PostedMessageEvent::Type()) {
         TMessage m = static_cast<PostedMessageEvent*>(event)->Message;
-        FControl->WndProc(m);
+        try {
+            FControl->WndProc(m);
+        } catch (const std::exception& e) {
+            if (!Application) throw;
+            Application->HandleException(e);
+        }
         return true;
     }
     return QObject::event(event);
