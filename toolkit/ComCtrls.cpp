@@ -1,5 +1,6 @@
 // TPageControl and TTabSheet: a tab bar over the sheets, the active sheet the only one shown.
 #include "toolkit/ComCtrls.h"
+#include "toolkit/ControlsBridge.h"
 #include "toolkit/DesignValue.h"
 
 #include <QPaintEvent>
@@ -221,14 +222,14 @@ QWidget* TPageControl::CreateNativeWidget(QWidget* parent) {
     FTabBar->setDrawBase(false);
     FTabBar->setExpanding(false);
     AttachEvents(FTabBar);
-    QObject::connect(FTabBar, &QTabBar::currentChanged, [this](int tab) {
+    QObject::connect(FTabBar, &QTabBar::currentChanged, qvdetail::Guarded([this](int tab) {
         if (FSyncing || tab < 0) return;
         for (TTabSheet* p : FPages)
             if (p->TabIndex() == tab) {
                 ChangeActivePage(p);
                 return;
             }
-    });
+    }));
     return w;
 }
 

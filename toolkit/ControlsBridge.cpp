@@ -31,8 +31,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     try {
         return FControl->HandleQtEvent(static_cast<QWidget*>(watched), event);
     } catch (const std::exception& e) {
-        if (!Application) throw;
-        Application->HandleException(e);
+        ShowHandlerError(e);
         return true;
     }
 }
@@ -43,12 +42,16 @@ bool EventBridge::event(QEvent* event) {
         try {
             FControl->WndProc(m);
         } catch (const std::exception& e) {
-            if (!Application) throw;
-            Application->HandleException(e);
+            ShowHandlerError(e);
         }
         return true;
     }
     return QObject::event(event);
+}
+
+void ShowHandlerError(const std::exception& e) {
+    if (!Application) throw;
+    Application->HandleException(e);
 }
 
 bool AltIsDown() { return QApplication::keyboardModifiers() & Qt::AltModifier; }

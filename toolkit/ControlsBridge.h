@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <type_traits>
 
 namespace qvdetail {
 
@@ -38,6 +39,26 @@ public:
     static QEvent::Type Type();
     TMessage Message;
 };
+
+// Shows an error raised by a handler (the application's error message); rethrows when there is no
+// application object to show it.
+void ShowHandlerError(const std::exception& e);
+
+// Wraps a handler that Qt calls through a signal: Qt's code is built without exception support, so an error
+// is shown here rather than unwinding through it.
+template <class F> auto Guarded(F f) {
+    return [f = std::move(f)](auto&&... args) {
+        try {
+            // Handlers that ignore the signal's arguments take none.
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        } catch (const std::exception& e) {
+            ShowHandlerError(e);
+        }
+    };
+}
 
 bool TranslateEvent(TControl* control, QWidget* w, QEvent* e);
 void ApplyCursor(QWidget* w, TCursor cursor);

@@ -57,12 +57,12 @@ QWidget* TScrollingWinControl::CreateNativeWidget(QWidget* parent) {
     FContent = content;
     AttachEvents(area->viewport());
     AttachEvents(content);
-    QObject::connect(area->verticalScrollBar(), &QScrollBar::valueChanged, [this](int v) {
+    QObject::connect(area->verticalScrollBar(), &QScrollBar::valueChanged, qvdetail::Guarded([this](int v) {
         if (!FSyncing) FVert.FPosition = v;
-    });
-    QObject::connect(area->horizontalScrollBar(), &QScrollBar::valueChanged, [this](int v) {
+    }));
+    QObject::connect(area->horizontalScrollBar(), &QScrollBar::valueChanged, qvdetail::Guarded([this](int v) {
         if (!FSyncing) FHorz.FPosition = v;
-    });
+    }));
     return area;
 }
 

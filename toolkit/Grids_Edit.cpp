@@ -1,5 +1,6 @@
 // The in-place editor: a line edit laid over the current cell, filled from and written back to the grid.
 #include "toolkit/Grids.h"
+#include "toolkit/ControlsBridge.h"
 
 #include <QLineEdit>
 
@@ -22,12 +23,12 @@ QLineEdit* TInplaceEdit::LineEdit() const {
 QWidget* TInplaceEdit::CreateNativeWidget(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { FModified = true; });
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& text) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, qvdetail::Guarded([this](const QString&) { FModified = true; }));
+    QObject::connect(edit, &QLineEdit::textChanged, edit, qvdetail::Guarded([this](const QString& text) {
         if (FSyncing) return;
         FText = text;
         Change();
-    });
+    }));
     return edit;
 }
 

@@ -375,12 +375,12 @@ QWidget* TCustomGrid::CreateNativeWidget(QWidget* parent) {
         b->setFocusPolicy(Qt::NoFocus);
         bool horz = b == FHorzBar;
         QObject::connect(b, &QAbstractSlider::actionTriggered, b,
-                         [this, horz](int action) { OnScrollAction(horz, action); });
-        QObject::connect(b, &QAbstractSlider::sliderReleased, b, [this, horz, b] {
+                         qvdetail::Guarded([this, horz](int action) { OnScrollAction(horz, action); }));
+        QObject::connect(b, &QAbstractSlider::sliderReleased, b, qvdetail::Guarded([this, horz, b] {
             Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_THUMBPOSITION, b->sliderPosition()), 0);
             Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_ENDSCROLL, 0), 0);
             b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);
-        });
+        }));
     }
     return frame;
 }

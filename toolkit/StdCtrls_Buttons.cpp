@@ -1,5 +1,6 @@
 // TButton, TCheckBox, TRadioButton, TGroupBox and TScrollBar over Qt's widgets of the same kind.
 #include "toolkit/DesignValue.h"
+#include "toolkit/ControlsBridge.h"
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
 
@@ -34,7 +35,7 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
 QWidget* TButton::CreateNativeWidget(QWidget* parent) {
     auto* w = new QPushButton(parent);
     w->setAutoDefault(false);
-    QObject::connect(w, &QPushButton::clicked, [this] { Click(); });
+    QObject::connect(w, &QPushButton::clicked, qvdetail::Guarded([this] { Click(); }));
     return w;
 }
 
@@ -142,13 +143,13 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
 
 QWidget* TCheckBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QCheckBox(parent);
-    QObject::connect(w, &QCheckBox::clicked, [this, w] {
+    QObject::connect(w, &QCheckBox::clicked, qvdetail::Guarded([this, w] {
         if (FSyncing) return;
         TCheckBoxState s = w->checkState() == Qt::Checked            ? cbChecked
                            : w->checkState() == Qt::PartiallyChecked ? cbGrayed
                                                                      : cbUnchecked;
         SetState(s);
-    });
+    }));
     return w;
 }
 
@@ -193,9 +194,9 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) { SetBou
 QWidget* TRadioButton::CreateNativeWidget(QWidget* parent) {
     auto* w = new StdRadioWidget(parent);
     w->setAutoExclusive(false);
-    QObject::connect(w, &QRadioButton::clicked, [this] {
+    QObject::connect(w, &QRadioButton::clicked, qvdetail::Guarded([this] {
         if (!FSyncing) SetChecked(true);
-    });
+    }));
     return w;
 }
 
@@ -261,7 +262,7 @@ int TScrollBar::HighestPosition() const {
 
 QWidget* TScrollBar::CreateNativeWidget(QWidget* parent) {
     auto* w = new QScrollBar(parent);
-    QObject::connect(w, &QScrollBar::actionTriggered, [this, w](int action) {
+    QObject::connect(w, &QScrollBar::actionTriggered, qvdetail::Guarded([this, w](int action) {
         if (FSyncing) return;
         TScrollCode code = scPosition;
         switch (action) {
@@ -295,10 +296,10 @@ QWidget* TScrollBar::CreateNativeWidget(QWidget* parent) {
         FSyncing = true;
         w->setSliderPosition(FPosition);
         FSyncing = false;
-    });
-    QObject::connect(w, &QScrollBar::valueChanged, [this](int value) {
+    }));
+    QObject::connect(w, &QScrollBar::valueChanged, qvdetail::Guarded([this](int value) {
         if (!FSyncing) SetPosition(value);
-    });
+    }));
     return w;
 }
 

@@ -1,5 +1,6 @@
 // TEdit and TMemo over Qt's line and text editors.
 #include "toolkit/DesignValue.h"
+#include "toolkit/ControlsBridge.h"
 #include "toolkit/StdCtrls.h"
 
 #include <QLineEdit>
@@ -19,12 +20,12 @@ QLineEdit* TEdit::LineEdit() const {
 
 QWidget* TEdit::CreateNativeWidget(QWidget* parent) {
     auto* w = new QLineEdit(parent);
-    QObject::connect(w, &QLineEdit::textChanged, [this](const QString& t) {
+    QObject::connect(w, &QLineEdit::textChanged, qvdetail::Guarded([this](const QString& t) {
         if (FSyncing) return;
         FText = t;
         ApplyLimit();
         Change();
-    });
+    }));
     return w;
 }
 
@@ -199,13 +200,13 @@ QPlainTextEdit* TMemo::Editor() const {
 
 QWidget* TMemo::CreateNativeWidget(QWidget* parent) {
     auto* w = new QPlainTextEdit(parent);
-    QObject::connect(w, &QPlainTextEdit::textChanged, [this, w] {
+    QObject::connect(w, &QPlainTextEdit::textChanged, qvdetail::Guarded([this, w] {
         if (FSyncing) return;
         FSyncing = true;
         FLines.SetText(w->toPlainText());
         FSyncing = false;
         if (OnChange) OnChange(this);
-    });
+    }));
     AttachEvents(w->viewport());
     return w;
 }

@@ -1,5 +1,6 @@
 // TComboBox and TListBox: items and the chosen index kept by the control, mirrored into Qt's widgets.
 #include "toolkit/DesignValue.h"
+#include "toolkit/ControlsBridge.h"
 #include "toolkit/StdCtrls.h"
 
 #include <QComboBox>
@@ -39,13 +40,13 @@ QComboBox* TComboBox::Combo() const {
 
 QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QComboBox(parent);
-    QObject::connect(w, &QComboBox::activated, [this](int index) {
+    QObject::connect(w, &QComboBox::activated, qvdetail::Guarded([this](int index) {
         if (FSyncing) return;
         FItemIndex = index;
         FText = index >= 0 && index < FItems.Count() ? FItems.Strings(index) : String();
         Click();
         Select();
-    });
+    }));
     return w;
 }
 
@@ -58,12 +59,12 @@ void TComboBox::PushToWidget() {
         w->setEditable(editable);
         if (QLineEdit* edit = w->lineEdit()) {
             AttachEvents(edit);
-            QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) {
+            QObject::connect(edit, &QLineEdit::textEdited, qvdetail::Guarded([this](const QString& t) {
                 if (FSyncing) return;
                 FText = t;
                 FItemIndex = -1;
                 Change();
-            });
+            }));
         }
     }
     w->clear();
@@ -196,14 +197,14 @@ QListWidget* TListBox::List() const {
 QWidget* TListBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QListWidget(parent);
     AttachEvents(w->viewport());
-    QObject::connect(w, &QListWidget::itemSelectionChanged, [this] {
+    QObject::connect(w, &QListWidget::itemSelectionChanged, qvdetail::Guarded([this] {
         if (FSyncing) return;
         TakeFromWidget();
         Click();
-    });
-    QObject::connect(w, &QListWidget::currentRowChanged, [this](int) {
+    }));
+    QObject::connect(w, &QListWidget::currentRowChanged, qvdetail::Guarded([this](int) {
         if (!FSyncing) TakeFromWidget();
-    });
+    }));
     return w;
 }
 

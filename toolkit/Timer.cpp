@@ -1,13 +1,14 @@
 #include "toolkit/Timer.h"
+#include "toolkit/ControlsBridge.h"
 
 #include <QTimer>
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FTimer(std::make_unique<QTimer>()) {
     FTimer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(FTimer.get(), &QTimer::timeout, [this] {
+    QObject::connect(FTimer.get(), &QTimer::timeout, qvdetail::Guarded([this] {
         if (OnTimer)
             OnTimer(this);
-    });
+    }));
     Restart();
 }
 

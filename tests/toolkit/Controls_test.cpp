@@ -359,3 +359,30 @@ TEST(Controls, APaintThatThrowsLeavesNoPainterOnTheCanvas) {
     EXPECT_FALSE(box->Canvas()->HandleAllocated());
     EXPECT_FALSE(grid->Canvas()->HandleAllocated());
 }
+
+TEST(Controls, ErrorsFromHandlersReachedThroughQtSignalsAreShownToo) {
+    qvtest::ScriptedInteraction seam;
+    TForm form(nullptr);
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    button->SetBounds(0, 0, 80, 24);
+    button->OnClick = [](TObject*) { throw Exception("button failed"); };
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    bool fired = false;
+    timer.OnTimer = [&](TObject*) {
+        timer.SetEnabled(false);
+        fired = true;
+        throw Exception("timer failed");
+    };
+    form.Show();
+    seam.AnswerMessage(mrOk);
+    seam.AnswerMessage(mrOk);
+    SendClick(button->Widget(), QPoint(10, 10));
+    QElapsedTimer clock;
+    clock.start();
+    while (!fired && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(seam.Messages(), (QStringList{"button failed", "timer failed"}));
+    form.Hide();
+}
