@@ -198,6 +198,26 @@ private:
     std::vector<bool> FDot;
 };
 
+// Two groups of rows that share one place in a panel (the IP and the MS/TP fields of a BACnet side): the
+// first as designed, or the second stacked from the first one's top. Answers the top of the next free row.
+template <size_t N, size_t M>
+int ShowOneOf(const ParGenRow (&first)[N], const ParGenRow (&second)[M], bool showFirst) {
+    if (showFirst) {
+        for (const ParGenRow& r : first)
+            r.Show(true);
+        for (const ParGenRow& r : second)
+            r.Show(false);
+        return first[N - 1].Top() + kParGenRowPitch;
+    }
+    const int top = first[0].Top();
+    for (const ParGenRow& r : first)
+        r.Show(false);
+    int k = 0;
+    for (const ParGenRow& r : second)
+        r.Place(top + kParGenRowPitch * k++);
+    return top + kParGenRowPitch * k;
+}
+
 } // namespace
 
 String ParGen_Model() {
@@ -352,22 +372,13 @@ void TFParGen::RePosition_Object_BACnet_Master() {
         ParGenRow(this, {"L_BACnet_MSTP_Master_Max_Info_Frame", "E_BACnet_MSTP_Master_Max_Info_Frame"}),
         ParGenRow(this, {"L_BACnet_MSTP_Master_Device_Instance", "E_BACnet_MSTP_Master_Device_Instance"}),
     };
-    if (List("CB_BACnet_Master_Type")->ItemIndex() == 0) {
-        for (const ParGenRow& r : ipRows)
-            r.Show(true);
-        for (const ParGenRow& r : mstpRows)
-            r.Show(false);
+    const bool ip = List("CB_BACnet_Master_Type")->ItemIndex() == 0;
+    ShowOneOf(ipRows, mstpRows, ip);
+    if (ip) {
         Fit_Panel("CP_BACnet_Master", "E_BACnet_IP_Master_TimeOut_Polling");
         Follow_DHCP("E_BACnet_IP_Master_", nullptr);
-    } else {
-        const int top = ipRows[0].Top();
-        for (const ParGenRow& r : ipRows)
-            r.Show(false);
-        int k = 0;
-        for (const ParGenRow& r : mstpRows)
-            r.Place(top + kParGenRowPitch * k++);
+    } else
         Fit_Panel("CP_BACnet_Master", "E_BACnet_MSTP_Master_Device_Instance");
-    }
 }
 
 void TFParGen::RePosition_Object_BACnet_Slave() {
@@ -390,22 +401,9 @@ void TFParGen::RePosition_Object_BACnet_Slave() {
         ParGenRow(this, {"L_BACnet_MSTP_Slave_Network", "E_BACnet_MSTP_Slave_Network"}),
     };
     const ParGenRow desc(this, {"CB_BACnet_Slave_Desc_32_Chars"});
-    if (List("CB_BACnet_Slave_Type")->ItemIndex() == 0) {
-        for (const ParGenRow& r : ipRows)
-            r.Show(true);
-        for (const ParGenRow& r : mstpRows)
-            r.Show(false);
-        desc.Place(ipRows[5].Top() + kParGenRowPitch);
-        Follow_DHCP("E_BACnet_IP_Slave_", nullptr);
-    } else {
-        const int top = ipRows[0].Top();
-        for (const ParGenRow& r : ipRows)
-            r.Show(false);
-        int k = 0;
-        for (const ParGenRow& r : mstpRows)
-            r.Place(top + kParGenRowPitch * k++);
-        desc.Place(top + kParGenRowPitch * k);
-    }
+    const bool ip = List("CB_BACnet_Slave_Type")->ItemIndex() == 0;
+    desc.Place(ShowOneOf(ipRows, mstpRows, ip));
+    if (ip) Follow_DHCP("E_BACnet_IP_Slave_", nullptr);
     Fit_Panel("CP_BACnet_Slave", "CB_BACnet_Slave_Desc_32_Chars");
 }
 
