@@ -1,6 +1,6 @@
 // The program: the application object, the windows in their order, and the message loop.
 #include "configurator/UWindows.h"
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);

@@ -1,8 +1,8 @@
 // Program start: creating all 34 windows, the main window's start-up state and the interface texts.
 #include "configurator/UComon.h"
 #include "configurator/UWindows.h"
-#include "toolkit/Forms.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

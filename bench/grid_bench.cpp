@@ -1,8 +1,8 @@
 // The toolkit string grid and the base grid beside Qt's QTableWidget: fill and read, insert and remove rows,
 // paint a screen.
 #include "controls/grid/BaseGrid.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Grids.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/grids/Grids.h"
 
 #include <QApplication>
 #include <QImage>

@@ -8,7 +8,8 @@ function(qv_library name)
   cmake_parse_arguments(ARG "" "" "DIRS;LIBS" ${ARGN})
   set(sources)
   foreach(dir IN LISTS ARG_DIRS)
-    file(GLOB found CONFIGURE_DEPENDS
+    # Sub-folders belong to their layer's folder: a file is never left out for where it sits.
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
       ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
     list(APPEND sources ${found})
   endforeach()

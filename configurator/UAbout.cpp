@@ -4,10 +4,10 @@
 #include "configurator/UComon.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Shell.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 TFAbout* FAbout = nullptr;
 

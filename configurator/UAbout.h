@@ -1,7 +1,7 @@
 // The about box: the program's identity and the link to the maker's home page. It has no texts of its own.
 #pragma once
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 class TImage;
 class TLabel;

@@ -5,9 +5,9 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/StringList.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/system/StringList.h"
 
 #include <memory>
 

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "controls/buttons/SbButton.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Forms.h"
-#include "toolkit/IcmpClient.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
-#include "toolkit/Types.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/services/IcmpClient.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/system/Types.h"
+#include "toolkit/services/XmlDoc.h"
 
 #include <functional>
 

@@ -5,10 +5,10 @@
 #include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
 #include "configurator/UStartProgram.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/IcmpClient.h"
-#include "toolkit/ServiceWait.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/services/IcmpClient.h"
+#include "toolkit/services/ServiceWait.h"
+#include "toolkit/services/XmlDoc.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The program state: folders, open configuration, options, table-file paths and the settings file.
 #include "configurator/UComon.h"
 
-#include "toolkit/StringList.h"
-#include "toolkit/SysUtils.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/system/StringList.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/services/XmlDoc.h"
 
 String Name_Project;
 String Dir_Project;

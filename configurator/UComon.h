@@ -1,7 +1,7 @@
 // Routines without a window shared by the configurator's windows and editors.
 #pragma once
 
-#include "toolkit/Types.h"
+#include "toolkit/system/Types.h"
 
 #include <memory>
 #include <vector>

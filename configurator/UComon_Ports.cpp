@@ -1,8 +1,8 @@
 // The serial ports present on this computer, numbered as the update window shows them.
 #include "configurator/UComon.h"
 
-#include "toolkit/SerialPorts.h"
-#include "toolkit/StringList.h"
+#include "toolkit/services/SerialPorts.h"
+#include "toolkit/system/StringList.h"
 
 #include <algorithm>
 

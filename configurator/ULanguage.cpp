@@ -6,8 +6,8 @@
 // carriage return. Numbers missing from the resource hold a single blank.
 #include "configurator/ULanguage.h"
 
-#include "toolkit/SysUtils.h"
-#include "toolkit/TextCodec.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/system/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // texts overwritten from the chosen language file.
 #pragma once
 
-#include "toolkit/Types.h"
+#include "toolkit/system/Types.h"
 
 // The process-wide list of interface texts; text number n is item n.
 class TLangTexts {

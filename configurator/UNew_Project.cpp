@@ -5,11 +5,11 @@
 #include "configurator/ULanguage.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
 
 TFNew_Project* FNew_Project = nullptr;
 

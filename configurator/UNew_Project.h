@@ -1,7 +1,7 @@
 // The new-configuration dialog: asks for a name and makes the configuration's folder the open one.
 #pragma once
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 class TPanel;
 class TLabel;

@@ -4,11 +4,11 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/StringList.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/StringList.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The open-configuration dialog: lists the configurations in "PROJECTS" and returns the one chosen.
 #pragma once
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 #include <memory>
 

@@ -5,13 +5,13 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/CategoryPanels.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/stdctrls/CategoryPanels.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/services/XmlDoc.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // loads, checks and writes the configuration's "ParGen.xml".
 #pragma once
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 #include <vector>
 

@@ -3,8 +3,8 @@
 #include "configurator/UParGen.h"
 
 #include "configurator/ULanguage.h"
-#include "toolkit/CategoryPanels.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/stdctrls/CategoryPanels.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 #ifndef QV_MODEL
 #define QV_MODEL "LD83K17"

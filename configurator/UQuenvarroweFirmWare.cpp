@@ -28,14 +28,14 @@
 #include "tables/network/UModbus_TCP_Master_Set_Access.h"
 #include "tables/network/USNMPManagerAccess.h"
 #include "tables/network/USNMP_Trap_Access.h"
-#include "toolkit/DesignFile.h"
-#include "toolkit/Dialogs.h"
-#include "toolkit/HttpClient.h"
-#include "toolkit/Shell.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
-#include "toolkit/Timer.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/services/HttpClient.h"
+#include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/services/XmlDoc.h"
 
 TFQuenvarroweFirmWare* FQuenvarroweFirmWare = nullptr;
 

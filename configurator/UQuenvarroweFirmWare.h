@@ -2,8 +2,8 @@
 // check and the language change of every window.
 #pragma once
 
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Forms.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/controls/Forms.h"
 
 #include <array>
 #include <memory>

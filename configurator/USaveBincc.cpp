@@ -2,9 +2,9 @@
 #include "configurator/USaveBincc.h"
 
 #include "configurator/UComon.h"
-#include "toolkit/Streams.h"
-#include "toolkit/SysUtils.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/system/Streams.h"
+#include "toolkit/system/SysUtils.h"
+#include "toolkit/services/XmlDoc.h"
 
 #include <algorithm>
 #include <iterator>

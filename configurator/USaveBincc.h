@@ -2,7 +2,7 @@
 // laid out for its device address. Both are little-endian; texts are one byte per character.
 #pragma once
 
-#include "toolkit/Types.h"
+#include "toolkit/system/Types.h"
 
 #include <QByteArray>
 #include <array>

@@ -2,8 +2,8 @@
 // window's timer also uses.
 #pragma once
 
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Forms.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/controls/Forms.h"
 
 #include <array>
 #include <memory>

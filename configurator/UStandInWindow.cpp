@@ -1,7 +1,7 @@
 #include "configurator/UStandInWindow.h"
 
 #include "configurator/UComon.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 TFStandInWindow::TFStandInWindow(TComponent* AOwner) : TForm(AOwner) {
     SetBorderStyle(bsSingle);

@@ -2,7 +2,7 @@
 // is created at start in its place, shows the program code and follows language changes.
 #pragma once
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 class TLabel;
 

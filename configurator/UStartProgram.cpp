@@ -1,8 +1,8 @@
 // The wait blocks the user's input but not the painting, so the windows do not look hung meanwhile.
 #include "configurator/UStartProgram.h"
 
-#include "toolkit/Forms.h"
-#include "toolkit/Shell.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/services/Shell.h"
 
 bool Start_Program(const String& NomeSW, const String& Parameter, bool tipo) {
     const TProgramRef program = StartProgram(NomeSW, Parameter, tipo);

@@ -1,7 +1,7 @@
 // Starting an outside program (the device updater) and waiting for it to end.
 #pragma once
 
-#include "toolkit/Types.h"
+#include "toolkit/system/Types.h"
 
 // How long Start_Program waits for the program before it returns anyway (the program goes on).
 constexpr int Start_Program_Wait_Ms = 150000;

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "toolkit/Forms.h"
+#include "toolkit/controls/Forms.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

@@ -1,7 +1,7 @@
 // Shared test helpers: temporary folders and a scripted answerer for the interaction seam.
 #pragma once
 
-#include "toolkit/Dialogs.h"
+#include "toolkit/controls/Dialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "toolkit/Forms.h"
-#include "toolkit/NetworkGuard.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/services/NetworkGuard.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,10 +1,10 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
 
-#include "toolkit/DesignFile.h"
-#include "toolkit/DesignValue.h"
-#include "toolkit/Forms.h"
-#include "toolkit/Timer.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Timer.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/buttons/SbButtons.h"
-#include "toolkit/Controls.h"
+#include "toolkit/controls/Controls.h"
 
 class TTimer;
 

@@ -1,7 +1,7 @@
 // The styled button's enumerations, colour presets, built-in glyphs and the painting routines.
 #pragma once
 
-#include "toolkit/Graphics.h"
+#include "toolkit/graphics/Graphics.h"
 
 enum TSbColorStyle {
     lcsCustom,

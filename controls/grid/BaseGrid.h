@@ -4,7 +4,7 @@
 
 #include "controls/grid/BaseGrid_UndoRedo.h"
 #include "controls/grid/QvObj.h"
-#include "toolkit/Grids.h"
+#include "toolkit/grids/Grids.h"
 
 class TBaseGrid;
 

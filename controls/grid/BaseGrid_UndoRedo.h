@@ -1,8 +1,8 @@
 // Undo and redo of cell edits: a history of cell changes, grouped into steps, written back into a grid.
 #pragma once
 
-#include "toolkit/Classes.h"
-#include "toolkit/Types.h"
+#include "toolkit/system/Classes.h"
+#include "toolkit/system/Types.h"
 
 #include <memory>
 #include <vector>

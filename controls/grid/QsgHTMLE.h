@@ -1,7 +1,7 @@
 // The grid's markup: character entities, stripping, highlight tags and the in-cell CONTROL tags.
 #pragma once
 
-#include "toolkit/Types.h"
+#include "toolkit/system/Types.h"
 
 // Character and entity name pairs ("é" and "&eacute;" ...), in the order the conversions apply them.
 struct TAccentedChar {

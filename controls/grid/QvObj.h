@@ -1,9 +1,9 @@
 // The grid library's shared vocabulary: enumerations, event types, small lists and the option objects.
 #pragma once
 
-#include "toolkit/Classes.h"
-#include "toolkit/Graphics.h"
-#include "toolkit/Types.h"
+#include "toolkit/system/Classes.h"
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/system/Types.h"
 
 #include <QStringList>
 

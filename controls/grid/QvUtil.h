@@ -2,8 +2,8 @@
 // Positions count from 1; 0 means "not found".
 #pragma once
 
-#include "toolkit/Graphics.h"
-#include "toolkit/Types.h"
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/system/Types.h"
 
 #include <QStringList>
 

@@ -9,10 +9,10 @@
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Shell.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QApplication>
 #include <QDir>

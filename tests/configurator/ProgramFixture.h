@@ -5,7 +5,7 @@
 #include "configurator/UComon.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UWindows.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,9 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UStartProgram.h"
-#include "toolkit/Forms.h"
-#include "toolkit/IcmpClient.h"
-#include "toolkit/XmlDoc.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/services/IcmpClient.h"
+#include "toolkit/services/XmlDoc.h"
 
 #include <QDir>
 #include <QElapsedTimer>

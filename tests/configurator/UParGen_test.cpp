@@ -4,9 +4,9 @@
 #include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/CategoryPanels.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/stdctrls/CategoryPanels.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
-#include "toolkit/SysUtils.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QDir>
 #include <QFile>

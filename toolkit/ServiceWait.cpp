@@ -1,8 +1,0 @@
-// The default keep-alive of long waits.
-#include "toolkit/ServiceWait.h"
-
-#include <QCoreApplication>
-
-void KeepWindowsPainting() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}

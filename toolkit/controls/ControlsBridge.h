@@ -1,0 +1,70 @@
+// Inside the toolkit: how Qt widgets and events reach the controls. Not for code above the toolkit.
+#pragma once
+
+#include "toolkit/controls/Controls.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+#include <type_traits>
+
+namespace qvdetail {
+
+// Dynamic property that ties a native widget to its control.
+inline constexpr const char* kControlProperty = "qvControl";
+
+// Watches the events of a control's widgets, and receives the messages posted to the control.
+class EventBridge : public QObject {
+public:
+    explicit EventBridge(TControl* control) : FControl(control) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    // Set while the bridge hands a rewritten event to the native widget, which must not come round again.
+    bool Forwarding = false;
+
+private:
+    TControl* FControl;
+};
+
+// The widget of a control that paints itself: every paint goes to WM_PAINT.
+class NativeWidget : public QWidget {
+public:
+    explicit NativeWidget(QWidget* parent);
+};
+
+// A posted message travelling as a Qt event.
+class PostedMessageEvent : public QEvent {
+public:
+    explicit PostedMessageEvent(const TMessage& m) : QEvent(Type()), Message(m) {}
+    static QEvent::Type Type();
+    TMessage Message;
+};
+
+// Shows an error raised by a handler (the application's error message); rethrows when there is no
+// application object to show it.
+void ShowHandlerError(const std::exception& e);
+
+// Wraps a handler that Qt calls through a signal: Qt's code is built without exception support, so an error
+// is shown here rather than unwinding through it.
+template <class F> auto Guarded(F f) {
+    return [f = std::move(f)](auto&&... args) {
+        try {
+            // Handlers that ignore the signal's arguments take none.
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        } catch (const std::exception& e) {
+            ShowHandlerError(e);
+        }
+    };
+}
+
+bool TranslateEvent(TControl* control, QWidget* w, QEvent* e);
+void ApplyCursor(QWidget* w, TCursor cursor);
+Qt::CursorShape ToQtCursor(TCursor cursor);
+bool AltIsDown();
+TShiftState ShiftFromModifiers(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton);
+WPARAM MouseKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
+
+} // namespace qvdetail

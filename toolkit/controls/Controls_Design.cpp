@@ -1,0 +1,217 @@
+// Stored properties common to every control, read from window designs.
+#include "toolkit/controls/Controls.h"
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/Forms.h"
+
+#include <QHash>
+
+QStringList TDesignValue::AsStrings() const {
+    QStringList out;
+    for (const TDesignValue& v : items)
+        out << v.text;
+    return out;
+}
+
+namespace {
+const QHash<QString, int>& IdentTable() {
+    static const QHash<QString, int> table = [] {
+        QHash<QString, int> t;
+        auto add = [&](const char* n, int v) { t.insert(QString::fromLatin1(n).toLower(), v); };
+        // Colours.
+        add("clNone", clNone);
+        add("clDefault", clDefault);
+        add("clBlack", clBlack);
+        add("clMaroon", clMaroon);
+        add("clGreen", clGreen);
+        add("clOlive", clOlive);
+        add("clNavy", clNavy);
+        add("clPurple", clPurple);
+        add("clTeal", clTeal);
+        add("clGray", clGray);
+        add("clSilver", clSilver);
+        add("clRed", clRed);
+        add("clLime", clLime);
+        add("clYellow", clYellow);
+        add("clBlue", clBlue);
+        add("clFuchsia", clFuchsia);
+        add("clAqua", clAqua);
+        add("clWhite", clWhite);
+        add("clMoneyGreen", clMoneyGreen);
+        add("clSkyBlue", clSkyBlue);
+        add("clCream", clCream);
+        add("clMedGray", clMedGray);
+        const char* const sys[] = {"clScrollBar", "clBackground", "clActiveCaption", "clInactiveCaption", "clMenu",
+                                   "clWindow", "clWindowFrame", "clMenuText", "clWindowText", "clCaptionText",
+                                   "clActiveBorder", "clInactiveBorder", "clAppWorkSpace", "clHighlight",
+                                   "clHighlightText", "clBtnFace", "clBtnShadow", "clGrayText", "clBtnText",
+                                   "clInactiveCaptionText", "clBtnHighlight", "cl3DDkShadow", "cl3DLight",
+                                   "clInfoText", "clInfoBk", nullptr, "clHotLight", "clGradientActiveCaption",
+                                   "clGradientInactiveCaption", "clMenuHighlight", "clMenuBar"};
+        for (int i = 0; i < int(std::size(sys)); ++i)
+            if (sys[i])
+                add(sys[i], SystemColor(i));
+        // Alignment, anchors, cursors, fonts, forms.
+        const char* const aligns[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"};
+        for (int i = 0; i < int(std::size(aligns)); ++i)
+            add(aligns[i], i);
+        add("akLeft", akLeft);
+        add("akTop", akTop);
+        add("akRight", akRight);
+        add("akBottom", akBottom);
+        const char* const cursors[] = {"crDefault", "crNone",    "crArrow",     "crCross",  "crIBeam",
+                                       nullptr,     "crSizeNESW", "crSizeNS",   "crSizeNWSE", "crSizeWE",
+                                       "crUpArrow", "crHourGlass", "crDrag",    "crNoDrop", "crHSplit",
+                                       "crVSplit",  "crMultiDrag", "crSQLWait", "crNo",     "crAppStart",
+                                       "crHelp",    "crHandPoint", "crSizeAll"};
+        for (int i = 0; i < int(std::size(cursors)); ++i)
+            if (cursors[i])
+                add(cursors[i], -i);
+        add("fsBold", fsBold);
+        add("fsItalic", fsItalic);
+        add("fsUnderline", fsUnderline);
+        add("fsStrikeOut", fsStrikeOut);
+        const char* const borders[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+        for (int i = 0; i < int(std::size(borders)); ++i)
+            add(borders[i], i);
+        add("biSystemMenu", biSystemMenu);
+        add("biMinimize", biMinimize);
+        add("biMaximize", biMaximize);
+        add("biHelp", biHelp);
+        const char* const positions[] = {"poDesigned",      "poDefault",      "poDefaultPosOnly",  "poDefaultSizeOnly",
+                                         "poScreenCenter",  "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
+        for (int i = 0; i < int(std::size(positions)); ++i)
+            add(positions[i], i);
+        add("fsNormal", fsNormal);
+        add("fsStayOnTop", fsStayOnTop);
+        add("bdLeftToRight", bdLeftToRight);
+        add("bdRightToLeft", bdRightToLeft);
+        add("True", 1);
+        add("False", 0);
+        return t;
+    }();
+    return table;
+}
+
+QHash<QString, int>& ExtraIdents() {
+    static QHash<QString, int> extra;
+    return extra;
+}
+} // namespace
+
+void RegisterDesignIdents(std::initializer_list<std::pair<const char*, int>> idents) {
+    for (const auto& [name, value] : idents)
+        ExtraIdents().insert(QString::fromLatin1(name).toLower(), value);
+}
+
+bool DesignIdentValue(const String& ident, int& value) {
+    QString key = ident.toLower();
+    auto it = IdentTable().constFind(key);
+    if (it != IdentTable().constEnd()) {
+        value = it.value();
+        return true;
+    }
+    auto jt = ExtraIdents().constFind(key);
+    if (jt != ExtraIdents().constEnd()) {
+        value = jt.value();
+        return true;
+    }
+    return false;
+}
+
+TColor DesignColor(const TDesignValue& v) {
+    if (v.kind == TDesignValue::Ident) {
+        int value = 0;
+        return DesignIdentValue(v.text, value) ? value : clNone;
+    }
+    return static_cast<TColor>(v.integer);
+}
+
+int DesignEnum(const TDesignValue& v, int fallback) {
+    if (v.kind == TDesignValue::Ident) {
+        int value = 0;
+        return DesignIdentValue(v.text, value) ? value : fallback;
+    }
+    return v.kind == TDesignValue::Integer ? int(v.integer) : fallback;
+}
+
+unsigned DesignSet(const TDesignValue& v) {
+    unsigned flags = 0;
+    for (const QString& m : v.members) {
+        int value = 0;
+        if (DesignIdentValue(m, value))
+            flags |= static_cast<unsigned>(value);
+    }
+    return flags;
+}
+
+bool TControl::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "left")
+        SetLeft(v.AsInt());
+    else if (n == "top")
+        SetTop(v.AsInt());
+    else if (n == "width")
+        SetWidth(v.AsInt());
+    else if (n == "height")
+        SetHeight(v.AsInt());
+    else if (n == "clientwidth")
+        SetClientWidth(v.AsInt());
+    else if (n == "clientheight")
+        SetClientHeight(v.AsInt());
+    else if (n == "caption" || n == "text")
+        SetText(v.AsString());
+    else if (n == "visible")
+        SetVisible(v.AsBool());
+    else if (n == "enabled")
+        SetEnabled(v.AsBool());
+    else if (n == "hint")
+        SetHint(v.AsString());
+    else if (n == "showhint")
+        SetShowHint(v.AsBool());
+    else if (n == "parentshowhint")
+        SetParentShowHint(v.AsBool());
+    else if (n == "color")
+        SetColor(DesignColor(v));
+    else if (n == "parentcolor")
+        SetParentColor(v.AsBool());
+    else if (n == "parentfont")
+        SetParentFont(v.AsBool());
+    else if (n == "font.name")
+        Font()->SetName(v.AsString());
+    else if (n == "font.size")
+        Font()->SetSize(v.AsInt());
+    else if (n == "font.height")
+        Font()->SetHeight(v.AsInt());
+    else if (n == "font.color")
+        Font()->SetColor(DesignColor(v));
+    else if (n == "font.style")
+        Font()->SetStyle(DesignSet(v));
+    else if (n == "font.charset" || n == "font.pitch")
+        ; // the platform's character sets and pitches have no meaning here
+    else if (n == "align")
+        SetAlign(static_cast<TAlign>(DesignEnum(v, alNone)));
+    else if (n == "anchors")
+        SetAnchors(DesignSet(v));
+    else if (n == "cursor")
+        SetCursor(static_cast<TCursor>(DesignEnum(v, crDefault)));
+    else if (n == "autosize")
+        SetAutoSize(v.AsBool());
+    else if (n == "bidimode")
+        SetBiDiMode(static_cast<TBiDiMode>(DesignEnum(v, bdLeftToRight)));
+    else if (n == "tag")
+        SetTag(v.AsInt());
+    else
+        return false;
+    return true;
+}
+
+bool TWinControl::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "tabstop")
+        SetTabStop(v.AsBool());
+    else if (n == "taborder")
+        FTabOrder = v.AsInt();
+    else
+        return TControl::ReadProperty(name, v);
+    return true;
+}

@@ -1,0 +1,58 @@
+// Controls that paint themselves: WM_PAINT gives them a canvas over the widget's painter.
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/controls/ControlsBridge.h"
+
+#include <QPainter>
+
+namespace {
+void PaintOnCanvas(TControl* control, TCanvas* canvas, TMessage& m, const std::function<void()>& paint) {
+    QWidget* w = control->Widget();
+    if (!w || !m.Event || m.Event->type() != QEvent::Paint) {
+        m.PassToNative = true;
+        return;
+    }
+    QPainter painter(w);
+    canvas->Attach(&painter);
+    // A Paint that throws must not leave the canvas on a painter that is gone.
+    struct DetachPaintCanvas {
+        TCanvas* c;
+        ~DetachPaintCanvas() { c->Detach(); }
+    } detach{canvas};
+    canvas->SetFont(control->Font());
+    canvas->Brush()->SetColor(control->Color());
+    paint();
+}
+} // namespace
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+
+TGraphicControl::~TGraphicControl() {
+    SetDestroying();
+    DestroyComponents();
+}
+
+TCanvas* TGraphicControl::Canvas() { return FCanvas.get(); }
+
+void TGraphicControl::Dispatch(TMessage& m) {
+    if (m.Msg == WM_PAINT)
+        PaintOnCanvas(this, FCanvas.get(), m, [this] { Paint(); });
+    else
+        TControl::Dispatch(m);
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+
+TCustomControl::~TCustomControl() {
+    SetDestroying();
+    DestroyComponents();
+}
+
+TCanvas* TCustomControl::Canvas() { return FCanvas.get(); }
+
+void TCustomControl::Dispatch(TMessage& m) {
+    if (m.Msg == WM_PAINT)
+        PaintOnCanvas(this, FCanvas.get(), m, [this] { Paint(); });
+    else
+        TWinControl::Dispatch(m);
+}

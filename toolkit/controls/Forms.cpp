@@ -1,0 +1,474 @@
+// Forms, the application object and the screen.
+#include "toolkit/controls/Forms.h"
+#include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/system/SysUtils.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QWidget>
+
+TApplication* Application = nullptr;
+static TScreen gScreen;
+TScreen* Screen = &gScreen;
+
+namespace {
+// Size of the platform's frame around a form's client area (the designs were laid out against it).
+constexpr int kFrameX = 16;
+constexpr int kFrameY = 39;
+
+class FormWidget : public qvdetail::NativeWidget {
+public:
+    explicit FormWidget(QWidget* parent) : NativeWidget(parent) {}
+};
+} // namespace
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle |= csAcceptsControls;
+    SetVisible(false);
+    SetBounds(0, 0, 320 + kFrameX, 240 + kFrameY);
+}
+
+TCustomForm::~TCustomForm() {
+    SetDestroying();
+    if (OnDestroy)
+        OnDestroy(this);
+    DestroyComponents();
+}
+
+void TCustomForm::AfterConstruction() {
+    if (FCreated)
+        return;
+    FCreated = true;
+    DoCreate();
+}
+
+void TCustomForm::DoCreate() {
+    if (OnCreate)
+        OnCreate(this);
+}
+
+int TCustomForm::FrameWidth() const { return FBorderStyle == bsNone ? 0 : kFrameX; }
+int TCustomForm::FrameHeight() const { return FBorderStyle == bsNone ? 0 : kFrameY; }
+
+void TCustomForm::SetClientSize(int w, int h) { SetBounds(Left(), Top(), w + FrameWidth(), h + FrameHeight()); }
+
+TPoint TCustomForm::ClientOrigin() const {
+    if (FWidget)
+        return TPoint::fromQPoint(FWidget->mapToGlobal(QPoint(0, 0)));
+    return TPoint(Left() + FrameWidth() / 2, Top() + FrameHeight() - FrameWidth() / 2);
+}
+
+bool TCustomForm::Showing() const { return Visible() && FWidget && FWidget->isVisible(); }
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
+    int cw = ClientWidth(), ch = ClientHeight();
+    FBorderStyle = v;
+    SetClientSize(cw, ch);
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v) {
+    FBorderIcons = v;
+    ApplyWindowFlags();
+}
+
+QWidget* TCustomForm::CreateNativeWidget(QWidget*) {
+    // Other forms stay above the main form, as windows owned by it.
+    QWidget* owner = nullptr;
+    if (Application && Application->MainForm() && Application->MainForm() != this)
+        owner = Application->MainForm()->Widget();
+    auto* w = new FormWidget(owner);
+    w->setWindowFlag(Qt::Window, true);
+    return w;
+}
+
+void TCustomForm::ApplyWindowFlags() {
+    if (!FWidget)
+        return;
+    bool wasVisible = FWidget->isVisible();
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (FBorderStyle == bsNone)
+        flags |= Qt::FramelessWindowHint;
+    else {
+        flags |= Qt::WindowTitleHint;
+        if (FBorderIcons & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (FBorderStyle != bsDialog && (FBorderIcons & biMinimize))
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (FBorderStyle == bsSizeable && (FBorderIcons & biMaximize))
+            flags |= Qt::WindowMaximizeButtonHint;
+        if (FBorderStyle == bsDialog)
+            flags |= Qt::Dialog;
+        if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin)
+            flags |= Qt::Tool;
+    }
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    FWidget->setWindowFlags(flags);
+    if (wasVisible)
+        FWidget->show();
+}
+
+void TCustomForm::SyncGeometry() {
+    if (!FWidget)
+        return;
+    int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
+    bool fixed = FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin;
+    if (fixed)
+        FWidget->setFixedSize(cw, ch);
+    else {
+        FWidget->setMinimumSize(0, 0);
+        FWidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        FWidget->resize(cw, ch);
+    }
+    FWidget->move(Left(), Top());
+}
+
+void TCustomForm::SyncWidget() {
+    if (!FWidget)
+        return;
+    ApplyWindowFlags();
+    FWidget->setWindowTitle(Caption());
+    bool visible = Visible();
+    TWinControl::SyncWidget();
+    // A form's window appears only through Show or ShowModal.
+    if (!visible || !FPlaced)
+        FWidget->setVisible(false);
+}
+
+void TCustomForm::PlaceOnScreen() {
+    FPlaced = true;
+    if (FPosition == poScreenCenter || FPosition == poDesktopCenter || FPosition == poMainFormCenter ||
+        FPosition == poOwnerFormCenter) {
+        TRect area = Screen->WorkAreaRect();
+        TCustomForm* centreOn = nullptr;
+        if ((FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) && Application &&
+            Application->MainForm() && Application->MainForm() != this && Application->MainForm()->Visible())
+            centreOn = Application->MainForm();
+        if (centreOn)
+            area = centreOn->BoundsRect();
+        SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(),
+                  Height());
+    }
+}
+
+void TCustomForm::SetVisible(bool v) {
+    if (v == Visible()) {
+        if (v && FWidget && !FWidget->isVisible())
+            FWidget->show();
+        return;
+    }
+    if (v) {
+        TWinControl::SetVisible(true);
+        HandleNeeded();
+        PlaceOnScreen();
+        SyncGeometry();
+        DoShow();
+        FWidget->setWindowTitle(Caption());
+        FWidget->show();
+        if (FActiveControl && FActiveControl->CanFocus() && FActiveControl->Widget())
+            FActiveControl->Widget()->setFocus(Qt::OtherFocusReason);
+        else if (TWinControl* first = FindNextControl(nullptr, true, true, false))
+            if (first->Widget())
+                first->Widget()->setFocus(Qt::TabFocusReason);
+    } else {
+        if (FWidget && FWidget->isVisible())
+            DoHide();
+        TWinControl::SetVisible(false);
+    }
+}
+
+void TCustomForm::DoShow() {
+    if (OnShow)
+        OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+    if (OnHide)
+        OnHide(this);
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+    if (OnClose)
+        OnClose(this, action);
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+int TCustomForm::ShowModal() {
+    if (Visible() || FModal)
+        throw Exception("Cannot make a visible window modal");
+    // Qt takes the modality into account only when the window is shown after it is set.
+    HandleNeeded();
+    FWidget->setWindowModality(Qt::ApplicationModal);
+    FModal = true;
+    FModalResult = mrNone;
+    struct Reset {
+        TCustomForm* f;
+        ~Reset() {
+            f->FModal = false;
+            if (f->Visible())
+                f->Hide();
+            if (f->FWidget)
+                f->FWidget->setWindowModality(Qt::NonModal);
+        }
+    } reset{this};
+    Show();
+    if (FWidget) {
+        FWidget->raise();
+        FWidget->activateWindow();
+    }
+    for (;;) {
+        GetInteraction()->RunModal(this);
+        if (FModalResult == mrNone)
+            FModalResult = mrCancel;
+        TCloseAction action = caNone;
+        if (CloseQuery()) {
+            action = caHide;
+            DoClose(action);
+        }
+        if (action != caNone)
+            break;
+        FModalResult = mrNone;
+    }
+    return FModalResult;
+}
+
+void TCustomForm::Close() {
+    if (FModal) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = (Application && Application->MainForm() == this) ? caFree : caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    Hide();
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+}
+
+void TCustomForm::SetActiveControl(TWinControl* c) {
+    if (c && !ContainsControl(c))
+        return;
+    FocusChanged(c);
+    if (c && Showing() && c->CanFocus() && c->Handle())
+        c->Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TCustomForm::FocusChanged(TWinControl* c) {
+    if (c == FActiveControl)
+        return;
+    TWinControl* old = FActiveControl;
+    FActiveControl = c;
+    if (old)
+        old->Perform(CM_EXIT);
+    if (c)
+        c->Perform(CM_ENTER);
+}
+
+namespace {
+bool FindDialogButton(TWinControl* parent, Word key) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        // A default or cancel button clicks itself and answers non-zero.
+        if (c->Perform(CM_DIALOGKEY, key))
+            return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && FindDialogButton(w, key))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool TCustomForm::DialogKey(Word key) {
+    if (key != VK_RETURN && key != VK_ESCAPE)
+        return false;
+    return FindDialogButton(this, key);
+}
+
+void TCustomForm::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case WM_CLOSE:
+        Close();
+        return;
+    case WM_PAINT:
+        TWinControl::Dispatch(m);
+        if (OnPaint)
+            OnPaint(this);
+        return;
+    default:
+        TWinControl::Dispatch(m);
+    }
+}
+
+bool TCustomForm::HandleQtEvent(QWidget* w, QEvent* e) {
+    if (w == FWidget.data()) {
+        switch (e->type()) {
+        case QEvent::Close:
+            e->ignore();
+            Perform(WM_CLOSE);
+            return true;
+        case QEvent::Resize: {
+            QSize s = FWidget->size();
+            if (s.width() != ClientWidth() || s.height() != ClientHeight()) {
+                TControl::SetBounds(Left(), Top(), s.width() + FrameWidth(), s.height() + FrameHeight());
+            }
+            return false;
+        }
+        case QEvent::WindowActivate:
+            if (OnActivate)
+                OnActivate(this);
+            return false;
+        case QEvent::WindowDeactivate:
+            if (OnDeactivate)
+                OnDeactivate(this);
+            return false;
+        default:
+            break;
+        }
+    }
+    return TWinControl::HandleQtEvent(w, e);
+}
+
+QImage TCustomForm::Grab() {
+    HandleNeeded();
+    SyncGeometry();
+    return FWidget->grab().toImage();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+
+namespace {
+// An error that escapes an event handler is shown to the user, as the platform's application object does,
+// instead of ending the program with everything the user had not saved.
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            if (Application)
+                Application->HandleException(e);
+            return false;
+        }
+    }
+};
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
+    if (!QApplication::instance())
+        FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
+    Application = this;
+}
+
+void TApplication::HandleException(const std::exception& e) {
+    if (FHandlingException)
+        return;
+    FHandlingException = true;
+    auto* ours = dynamic_cast<const Exception*>(&e);
+    String text = ours ? ours->Message() : String::fromLocal8Bit(e.what());
+    try {
+        MessageDlg(text, mtError, mbOK);
+    } catch (...) {
+    }
+    FHandlingException = false;
+}
+
+TApplication::~TApplication() {
+    SetDestroying();
+    // Windows go newest first, the main form last, while the Qt application still exists.
+    DestroyComponents();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove) {
+        std::erase(FForms, component);
+        if (component == FMainForm)
+            FMainForm = nullptr;
+    }
+}
+
+void TApplication::Run() {
+    if (!FMainForm)
+        return;
+    FMainForm->Show();
+    while (!FTerminated && FMainForm && FMainForm->Visible())
+        HandleMessage();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    // The loop may be waiting for the next event; wake it so the program ends now.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+void TApplication::HandleMessage() { QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents); }
+
+String TApplication::ExeName() const { return ::ExeName(); }
+
+int TApplication::MessageBox(const String& Text, const String& Caption, unsigned Flags) {
+    TMessageRequest r;
+    r.Text = Text;
+    r.Caption = Caption.isEmpty() ? FTitle : Caption;
+    r.FromMessageBoxFlags(Flags);
+    return GetInteraction()->MessageBox(r);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+
+int TScreen::Width() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : 1024;
+}
+
+int TScreen::Height() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().height() : 768;
+}
+
+TRect TScreen::WorkAreaRect() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? TRect::fromQRect(s->availableGeometry()) : TRect(0, 0, 1024, 768);
+}
+
+void TScreen::SetCursor(TCursor v) {
+    if (v == FCursor)
+        return;
+    if (FCursor != crDefault)
+        QApplication::restoreOverrideCursor();
+    FCursor = v;
+    if (v != crDefault)
+        QApplication::setOverrideCursor(qvdetail::ToQtCursor(v));
+}
+
+TCustomForm* TScreen::ActiveForm() const {
+    QWidget* w = QApplication::activeWindow();
+    return w ? dynamic_cast<TCustomForm*>(FindControl(w)) : nullptr;
+}
+
+TWinControl* TScreen::ActiveControl() const {
+    QWidget* w = QApplication::focusWidget();
+    return w ? dynamic_cast<TWinControl*>(FindControl(w)) : nullptr;
+}
+
+QStringList TScreen::Fonts() const { return QFontDatabase::families(); }

@@ -1,0 +1,70 @@
+// Stored properties of forms and of the toolkit's non-visual components.
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/ImgList.h"
+#include "toolkit/controls/Timer.h"
+
+bool TCustomForm::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "borderstyle")
+        SetBorderStyle(static_cast<TFormBorderStyle>(DesignEnum(v, bsSizeable)));
+    else if (n == "bordericons")
+        SetBorderIcons(DesignSet(v));
+    else if (n == "position")
+        SetPosition(static_cast<TPosition>(DesignEnum(v, poDesigned)));
+    else if (n == "scaled")
+        SetScaled(v.AsBool());
+    else if (n == "keypreview")
+        SetKeyPreview(v.AsBool());
+    else if (n == "formstyle")
+        SetFormStyle(static_cast<TFormStyle>(DesignEnum(v, fsNormal)));
+    else if (n == "windowstate")
+        SetWindowState(static_cast<TWindowState>(DesignEnum(v, wsNormal)));
+    else
+        return TWinControl::ReadProperty(name, v);
+    return true;
+}
+
+bool TTimer::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "enabled")
+        SetEnabled(v.AsBool());
+    else if (n == "interval")
+        SetInterval(static_cast<Cardinal>(v.AsInt()));
+    else
+        return TComponent::ReadProperty(name, v);
+    return true;
+}
+
+bool TOpenDialog::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "filename")
+        SetFileName(v.AsString());
+    else if (n == "filter")
+        SetFilter(v.AsString());
+    else if (n == "filterindex")
+        SetFilterIndex(v.AsInt());
+    else if (n == "initialdir")
+        SetInitialDir(v.AsString());
+    else if (n == "defaultext")
+        SetDefaultExt(v.AsString());
+    else if (n == "title")
+        SetTitle(v.AsString());
+    else if (n == "options")
+        SetOptions(DesignSet(v));
+    else
+        return TComponent::ReadProperty(name, v);
+    return true;
+}
+
+bool TImageList::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "width")
+        SetWidth(v.AsInt());
+    else if (n == "height")
+        SetHeight(v.AsInt());
+    else
+        return TComponent::ReadProperty(name, v);
+    return true;
+}

@@ -1,0 +1,460 @@
+// The toolkit grid: geometry of columns and rows, fixed cells, scrolling, selection, the draw-cell loop,
+// mouse and key handling, the in-place editor, and the string grid with a text and an object per cell.
+#pragma once
+
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/controls/Controls.h"
+#include "toolkit/controls/Forms.h"
+
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+class QScrollBar;
+class TCustomGrid;
+
+class EInvalidGridOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+enum TGridOption : unsigned {
+    goFixedVertLine = 1u << 0,
+    goFixedHorzLine = 1u << 1,
+    goVertLine = 1u << 2,
+    goHorzLine = 1u << 3,
+    goRangeSelect = 1u << 4,
+    goDrawFocusSelected = 1u << 5,
+    goRowSizing = 1u << 6,
+    goColSizing = 1u << 7,
+    goRowMoving = 1u << 8,
+    goColMoving = 1u << 9,
+    goEditing = 1u << 10,
+    goTabs = 1u << 11,
+    goRowSelect = 1u << 12,
+    goAlwaysShowEditor = 1u << 13,
+    goThumbTracking = 1u << 14,
+    goFixedColClick = 1u << 15,
+    goFixedRowClick = 1u << 16,
+    goFixedHotTrack = 1u << 17,
+};
+using TGridOptions = unsigned;
+
+enum TGridDrawStateFlag : unsigned {
+    gdSelected = 1u << 0,
+    gdFocused = 1u << 1,
+    gdFixed = 1u << 2,
+    gdRowSelected = 1u << 3,
+    gdHotTrack = 1u << 4,
+    gdPressed = 1u << 5,
+};
+using TGridDrawState = unsigned;
+
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+using TBorderStyle = TFormBorderStyle; // bsNone or bsSingle
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TGridCoord&) const = default;
+};
+
+// A block of cells; all four edges are inclusive.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool operator==(const TGridRect&) const = default;
+    bool Contains(int ACol, int ARow) const {
+        return ACol >= Left && ACol <= Right && ARow >= Top && ARow <= Bottom;
+    }
+};
+
+// Window scroll-bar information, as the platform keeps it: range nMin..nMax, page nPage, position nPos.
+struct TScrollInfo {
+    int nMin = 0;
+    int nMax = 0;
+    int nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
+
+using TDrawCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, String& Value)>;
+using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>;
+using TFixedCellClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+
+// The text editor the grid lays over the current cell. The grid shows, fills and hides it; the editor hands
+// the navigation keys it does not keep to the grid.
+class TInplaceEdit : public TWinControl {
+public:
+    explicit TInplaceEdit(TComponent* AOwner);
+    ~TInplaceEdit() override;
+    String ClassName() const override { return "TInplaceEdit"; }
+
+    TCustomGrid* Grid() const { return FGrid; }
+    void SetGrid(TCustomGrid* grid) { FGrid = grid; }
+
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int v);
+    String EditMask() const { return FEditMask; }
+    void SetEditMask(const String& v) { FEditMask = v; }
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int v);
+    void SetSelLength(int v);
+    void SelectAll();
+    void Deselect();
+    bool Modified() const { return FModified; }
+    void SetModified(bool v) { FModified = v; }
+
+    // Places the editor over `cellRect` (client coordinates of the grid) and shows it.
+    void Move(const TRect& cellRect);
+    void UpdateLoc(const TRect& cellRect);
+    void Invalidate() override;
+    // Refills the editor from the grid's edit text, limit and mask of the current cell.
+    virtual void UpdateContents();
+
+    TNotifyEvent OnChange;
+
+protected:
+    friend class TCustomGrid;
+    String GetText() const override;
+    void TextChanged() override;
+    QWidget* CreateNativeWidget(QWidget* parent) override;
+    bool PaintsItself() const override { return false; }
+    void SyncWidget() override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void DoExit() override;
+    LRESULT DialogCode() const override;
+    virtual void Change();
+    QLineEdit* LineEdit() const;
+
+private:
+    bool AtTextStart() const;
+    bool AtTextEnd() const;
+    TCustomGrid* FGrid = nullptr;
+    int FMaxLength = 0;
+    String FEditMask;
+    bool FModified = false;
+    bool FSyncing = false;
+};
+
+// The grid control: columns and rows with fixed ones at the top and left, a scrolled area, one rectangular
+// selection with the current cell, painting through one DrawCell call per visible cell.
+class TCustomGrid : public TCustomControl {
+    friend class TInplaceEdit;
+
+public:
+    explicit TCustomGrid(TComponent* AOwner);
+    ~TCustomGrid() override;
+    String ClassName() const override { return "TCustomGrid"; }
+
+    int ColCount() const { return FColCount; }
+    void SetColCount(int v);
+    int RowCount() const { return FRowCount; }
+    void SetRowCount(int v);
+    int FixedCols() const { return FFixedCols; }
+    void SetFixedCols(int v);
+    int FixedRows() const { return FFixedRows; }
+    void SetFixedRows(int v);
+    TColor FixedColor() const { return FFixedColor; }
+    void SetFixedColor(TColor v);
+
+    int DefaultColWidth() const { return FDefaultColWidth; }
+    void SetDefaultColWidth(int v);
+    int DefaultRowHeight() const { return FDefaultRowHeight; }
+    void SetDefaultRowHeight(int v);
+    int ColWidths(int ACol) const;
+    void SetColWidths(int ACol, int AWidth);
+    int RowHeights(int ARow) const;
+    void SetRowHeights(int ARow, int AHeight);
+    int GridLineWidth() const { return FGridLineWidth; }
+    void SetGridLineWidth(int v);
+    // Total extent of the columns (rows), lines included.
+    int GridWidth() const;
+    int GridHeight() const;
+
+    TGridOptions Options() const { return FOptions; }
+    virtual void SetOptions(TGridOptions v);
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void SetDefaultDrawing(bool v);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    virtual void SetScrollBars(TScrollStyle v);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle v);
+
+    int Col() const { return FCurrent.X; }
+    void SetCol(int v);
+    int Row() const { return FCurrent.Y; }
+    void SetRow(int v);
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& v);
+    int LeftCol() const { return FTopLeft.X; }
+    void SetLeftCol(int v);
+    int TopRow() const { return FTopLeft.Y; }
+    void SetTopRow(int v);
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+
+    // Client rectangle of a visible cell (cut at the client edge); empty when no part of it is visible.
+    TRect CellRect(int ACol, int ARow) const;
+    // Cell under a client point; -1 for a coordinate outside the cells. A grid line belongs to the cell
+    // left of (above) it.
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+    TGridCoord MouseCoord(int X, int Y) const;
+
+    bool EditorMode() const { return FEditorMode; }
+    void SetEditorMode(bool v);
+    TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+    void ShowEditor();
+    void HideEditor();
+    void ShowEditorChar(QChar ch);
+    // Stores the editor's text into the cell when an editor is shown.
+    void UpdateText();
+
+    // Window scroll bars: SB_HORZ or SB_VERT.
+    TScrollInfo GetScrollInfo(int bar) const;
+    void SetScrollInfo(int bar, const TScrollInfo& info);
+    int GetScrollPos(int bar) const { return GetScrollInfo(bar).nPos; }
+    void ShowScrollBar(int bar, bool show);
+    bool ScrollBarVisible(int bar) const;
+    void EnableScrollBar(int bar, bool enable);
+
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    TPoint ClientOrigin() const override;
+    void Invalidate() override;
+
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
+
+    TGridState GridState() const { return FGridState; }
+
+    // Notifications of the platform grid's descendants, as virtual operations.
+    virtual void InvalidateCell(int ACol, int ARow);
+    virtual void InvalidateRow(int ARow);
+    virtual void InvalidateCol(int ACol);
+    void InvalidateGrid() { Invalidate(); }
+    void InvalidateGridRect(const TGridRect& r);
+
+protected:
+    // Subclasses draw the cells.
+    virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual void SizeChanged(int OldColCount, int OldRowCount);
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    virtual void TopLeftChanged();
+    virtual void FixedCellClick(int ACol, int ARow);
+    virtual bool CanEditShow();
+    virtual bool CanEditAcceptKey(QChar Key);
+    virtual bool CanEditModify();
+    virtual bool CanGridAcceptKey(Word Key, TShiftState Shift);
+    virtual String GetEditMask(int ACol, int ARow);
+    virtual String GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const String& Value);
+    virtual int GetEditLimit();
+    virtual TInplaceEdit* CreateEditor();
+    virtual bool BeginColumnDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool BeginRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool EndColumnDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool EndRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    // The frame drawn outside the client area when BorderStyle is bsSingle.
+    virtual void DrawBorder(TCanvas* ACanvas, const TRect& ARect);
+    virtual void WMHScroll(TMessage& Message);
+    virtual void WMVScroll(TMessage& Message);
+
+    void Paint() override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void DoExit() override;
+    void Resize() override;
+    void FontChanged() override;
+    LRESULT DialogCode() const override;
+    void Dispatch(TMessage& Message) override;
+    QWidget* CreateNativeWidget(QWidget* parent) override;
+    void SyncGeometry() override;
+    void SyncWidget() override;
+    bool HandleQtEvent(QWidget* w, QEvent* e) override;
+    QWidget* ChildContainer() override;
+    void DestroyWidget() override;
+
+    // Moves the current cell (with the SelectCell veto), optionally keeping the anchor for a range.
+    void FocusCell(int ACol, int ARow, bool MoveAnchor);
+    void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void DeleteColumn(int ACol);
+    void DeleteRow(int ARow);
+    void MoveTopLeft(int ALeft, int ATop);
+    // Scrolls so that the cell is fully visible, as far as the client area allows.
+    void ClampInView(int ACol, int ARow);
+    TGridCoord CalcMaxTopLeft() const;
+    // Pixel position of the left edge of column ACol (top edge of row ARow) in client coordinates, or -1
+    // when it is scrolled out or beyond the client area.
+    int ColLinePos(int ACol) const;
+    int RowLinePos(int ARow) const;
+    bool IsActiveControl() const;
+    TGridCoord Anchor() const { return FAnchor; }
+    TRect BoxRect(int ALeft, int ATop, int ARight, int ABottom) const;
+
+    TGridState FGridState = gsNormal;
+    int FSizingIndex = -1;
+    int FSizingPos = 0;
+    int FSizingOfs = 0;
+    int FMoveIndex = -1;
+    int FMovePos = -1;
+
+public:
+    // Geometry of one axis as the screen shows it (toolkit-internal, see Grids_Axis.h).
+    struct Axis;
+
+private:
+    Axis HorzAxis() const;
+    Axis VertAxis() const;
+    void ChangeSize(int NewColCount, int NewRowCount);
+    void SelectionMoved(const TGridRect& OldSel);
+    void MoveAnchor(const TGridCoord& NewAnchor);
+    void UpdateScrollRange();
+    void UpdateScrollPos();
+    void SyncScrollBars();
+    void LayoutChildren();
+    void UpdateEdit();
+    void HideEdit();
+    void PaintGrid(TCanvas* canvas);
+    void PaintClientArea(QWidget* client, QEvent* e);
+    void ScrollMessage(bool horz, TMessage& m);
+    void OnScrollAction(bool horz, int action);
+    bool SizingHit(int X, int Y, TGridState& state, int& index, int& pos, int& ofs) const;
+    void TrackHot(int X, int Y);
+    int BorderWidth() const { return FBorderStyle == bsSingle ? 2 : 0; }
+    void ResizeVector(std::vector<int>& v, int count, int def);
+
+    int FColCount = 5;
+    int FRowCount = 5;
+    int FFixedCols = 1;
+    int FFixedRows = 1;
+    TColor FFixedColor = clBtnFace;
+    int FDefaultColWidth = 64;
+    int FDefaultRowHeight = 24;
+    // Empty while every column (row) has the default size; filled for all once one differs.
+    std::vector<int> FColWidths;
+    std::vector<int> FRowHeights;
+    int FGridLineWidth = 1;
+    TGridOptions FOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    bool FDefaultDrawing = true;
+    TScrollStyle FScrollBars = ssBoth;
+    TBorderStyle FBorderStyle = bsSingle;
+    TGridCoord FCurrent{1, 1};
+    TGridCoord FAnchor{1, 1};
+    TGridCoord FTopLeft{1, 1};
+    bool FEditorMode = false;
+    TInplaceEdit* FInplaceEdit = nullptr;
+    int FInplaceCol = -1;
+    int FInplaceRow = -1;
+    bool FShowVert = false;
+    bool FShowHorz = false;
+    bool FVertForced = false;
+    bool FHorzForced = false;
+    bool FVertEnabled = true;
+    bool FHorzEnabled = true;
+    TScrollInfo FHorzInfo;
+    TScrollInfo FVertInfo;
+    bool FUpdatingScroll = false;
+    TGridCoord FPressedCell{-1, -1};
+    TGridCoord FHotCell{-1, -1};
+    QWidget* FClient = nullptr;
+    QScrollBar* FHorzBar = nullptr;
+    QScrollBar* FVertBar = nullptr;
+};
+
+// A grid whose cells are drawn by the OnDrawCell event.
+class TCustomDrawGrid : public TCustomGrid {
+public:
+    explicit TCustomDrawGrid(TComponent* AOwner) : TCustomGrid(AOwner) {}
+    String ClassName() const override { return "TCustomDrawGrid"; }
+
+    TDrawCellEvent OnDrawCell;
+    TSelectCellEvent OnSelectCell;
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+    TNotifyEvent OnTopLeftChanged;
+    TGetEditEvent OnGetEditMask;
+    TGetEditEvent OnGetEditText;
+    TSetEditEvent OnSetEditText;
+    TFixedCellClickEvent OnFixedCellClick;
+
+protected:
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    void TopLeftChanged() override;
+    void FixedCellClick(int ACol, int ARow) override;
+    String GetEditMask(int ACol, int ARow) override;
+    String GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+};
+
+class TDrawGrid : public TCustomDrawGrid {
+public:
+    explicit TDrawGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
+    String ClassName() const override { return "TDrawGrid"; }
+};
+
+// A grid with a text and an object per cell. Rows are stored as pointers to their own cell vectors, made on
+// the first write, so empty rows cost one null pointer and moving or deleting a row moves pointers only.
+// Cells beyond ColCount keep their data when the column count drops (hidden columns live there).
+class TStringGrid : public TDrawGrid {
+public:
+    explicit TStringGrid(TComponent* AOwner);
+    ~TStringGrid() override;
+    String ClassName() const override { return "TStringGrid"; }
+
+    String Cells(int ACol, int ARow) const;
+    void SetCells(int ACol, int ARow, const String& Value);
+    TObject* Objects(int ACol, int ARow) const;
+    void SetObjects(int ACol, int ARow, TObject* Value);
+    // The texts of one column or row, as many as the grid has rows (columns).
+    QStringList Cols(int ACol) const;
+    void SetCols(int ACol, const QStringList& Value);
+    QStringList Rows(int ARow) const;
+    void SetRows(int ARow, const QStringList& Value);
+
+protected:
+    // The extent of the store, which may reach beyond RowCount and ColCount: descendants that own the cell
+    // objects walk it to free them before rows leave (SizeChanged) or the grid goes. A row that never held
+    // an object has no object slots.
+    int StoredRowCount() const { return static_cast<int>(FData.size()); }
+    int StoredObjectCount(int ARow) const;
+
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    String GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+
+private:
+    struct RowData {
+        std::vector<String> texts;
+        std::vector<TObject*> objects; // empty until the row holds an object
+    };
+    RowData* EnsureRow(int ARow, int ACol);
+    std::vector<std::unique_ptr<RowData>> FData;
+    bool FEditUpdate = false;
+};

@@ -1,0 +1,424 @@
+// The grid's geometry on screen, scrolling by cells, the window scroll bars and the native widgets.
+#include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/grids/Grids.h"
+#include "toolkit/grids/Grids_Axis.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+// The platform's scroll bar thickness; the layout depends on it, so it does not follow the Qt style.
+constexpr int kScrollBarExtent = 17;
+// Scroll positions run 0..127 whatever the number of rows, as on the platform grid.
+constexpr int kScrollRange = 127;
+
+int ScaleDiv(int value, int mul, int div) {
+    return div == 0 ? 0 : static_cast<int>((static_cast<long long>(value) * mul) / div);
+}
+
+int QtMaximum(const TScrollInfo& i) {
+    return std::max(i.nMin, i.nMax - std::max(i.nPage - 1, 0));
+}
+} // namespace
+
+TCustomGrid::Axis TCustomGrid::HorzAxis() const {
+    Axis a;
+    a.sizes = &FColWidths;
+    a.def = FDefaultColWidth;
+    a.count = FColCount;
+    a.fixed = FFixedCols;
+    a.first = FTopLeft.X;
+    a.extent = ClientWidth();
+    a.fixedLine = (FOptions & goFixedVertLine) ? FGridLineWidth : 0;
+    a.line = (FOptions & goVertLine) ? FGridLineWidth : 0;
+    a.Init();
+    return a;
+}
+
+TCustomGrid::Axis TCustomGrid::VertAxis() const {
+    Axis a;
+    a.sizes = &FRowHeights;
+    a.def = FDefaultRowHeight;
+    a.count = FRowCount;
+    a.fixed = FFixedRows;
+    a.first = FTopLeft.Y;
+    a.extent = ClientHeight();
+    a.fixedLine = (FOptions & goFixedHorzLine) ? FGridLineWidth : 0;
+    a.line = (FOptions & goHorzLine) ? FGridLineWidth : 0;
+    a.Init();
+    return a;
+}
+
+int TCustomGrid::ClientWidth() const {
+    return std::max(0, Width() - 2 * BorderWidth() - (FShowVert ? kScrollBarExtent : 0));
+}
+
+int TCustomGrid::ClientHeight() const {
+    return std::max(0, Height() - 2 * BorderWidth() - (FShowHorz ? kScrollBarExtent : 0));
+}
+
+TPoint TCustomGrid::ClientOrigin() const {
+    if (FClient) return TPoint::fromQPoint(FClient->mapToGlobal(QPoint(0, 0)));
+    TPoint o = TCustomControl::ClientOrigin();
+    return TPoint(o.X + BorderWidth(), o.Y + BorderWidth());
+}
+
+int TCustomGrid::ColLinePos(int ACol) const {
+    return HorzAxis().Pos(ACol);
+}
+int TCustomGrid::RowLinePos(int ARow) const {
+    return VertAxis().Pos(ARow);
+}
+
+TRect TCustomGrid::CellRect(int ACol, int ARow) const {
+    return BoxRect(ACol, ARow, ACol, ARow);
+}
+
+TRect TCustomGrid::BoxRect(int ALeft, int ATop, int ARight, int ABottom) const {
+    Axis h = HorzAxis();
+    Axis v = VertAxis();
+    // The block's visible extent along one axis: from the first shown cell to the end of the last one.
+    auto span = [](const Axis& a, int lo, int hi, int& from, int& to) {
+        if (lo > hi) std::swap(lo, hi);
+        lo = std::max(lo, 0);
+        hi = std::min(hi, a.count - 1);
+        from = -1;
+        for (int i = lo; i <= hi; ++i) {
+            int p = a.Pos(i);
+            if (p < 0) {
+                if (i >= a.first) break; // beyond the client edge: so is every later cell
+                continue;                // scrolled out, or a fixed cell past the edge
+            }
+            if (from < 0) from = p;
+            to = std::min(p + a.Size(i), a.extent);
+        }
+        return from >= 0;
+    };
+    int l = 0, r = 0, t = 0, b = 0;
+    if (!span(h, ALeft, ARight, l, r) || !span(v, ATop, ABottom, t, b)) return TRect();
+    return TRect(l, t, r, b);
+}
+
+void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
+    TGridCoord c = MouseCoord(X, Y);
+    ACol = c.X;
+    ARow = c.Y;
+}
+
+TGridCoord TCustomGrid::MouseCoord(int X, int Y) const {
+    TGridCoord c{HorzAxis().At(X), VertAxis().At(Y)};
+    if (c.X < 0 || c.Y < 0) return TGridCoord{-1, -1};
+    return c;
+}
+
+int TCustomGrid::VisibleColCount() const {
+    Axis a = HorzAxis();
+    return std::max(0, a.LastFullVisible() - a.first + 1);
+}
+
+int TCustomGrid::VisibleRowCount() const {
+    Axis a = VertAxis();
+    return std::max(0, a.LastFullVisible() - a.first + 1);
+}
+
+TGridCoord TCustomGrid::CalcMaxTopLeft() const {
+    return TGridCoord{HorzAxis().MaxFirst(), VertAxis().MaxFirst()};
+}
+
+void TCustomGrid::SetLeftCol(int v) {
+    v = std::clamp(v, FFixedCols, std::max(FFixedCols, FColCount - 1));
+    MoveTopLeft(v, FTopLeft.Y);
+}
+
+void TCustomGrid::SetTopRow(int v) {
+    v = std::clamp(v, FFixedRows, std::max(FFixedRows, FRowCount - 1));
+    MoveTopLeft(FTopLeft.X, v);
+}
+
+void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
+    if (ALeft == FTopLeft.X && ATop == FTopLeft.Y) return;
+    FTopLeft = TGridCoord{ALeft, ATop};
+    UpdateScrollPos();
+    Invalidate();
+    TopLeftChanged();
+}
+
+void TCustomGrid::UpdateScrollPos() {
+    TGridCoord max = CalcMaxTopLeft();
+    auto position = [](const TScrollInfo& i, int first, int fixed, int maxFirst) {
+        int pos =
+            maxFirst > fixed ? i.nMin + ScaleDiv(first - fixed, QtMaximum(i) - i.nMin, maxFirst - fixed) : 0;
+        return std::clamp(pos, i.nMin, QtMaximum(i));
+    };
+    FHorzInfo.nPos = position(FHorzInfo, FTopLeft.X, FFixedCols, max.X);
+    FVertInfo.nPos = position(FVertInfo, FTopLeft.Y, FFixedRows, max.Y);
+    SyncScrollBars();
+}
+
+void TCustomGrid::TopLeftChanged() {
+    if (FEditorMode && FInplaceEdit && FInplaceEdit->Visible())
+        FInplaceEdit->UpdateLoc(CellRect(FCurrent.X, FCurrent.Y));
+}
+
+void TCustomGrid::ClampInView(int ACol, int ARow) {
+    Axis h = HorzAxis();
+    Axis v = VertAxis();
+    int left = FTopLeft.X;
+    int top = FTopLeft.Y;
+    if (ACol >= FFixedCols) {
+        if (ACol < left)
+            left = ACol;
+        else if (ACol > h.LastFullVisible())
+            left = h.FirstShowing(ACol);
+    }
+    if (ARow >= FFixedRows) {
+        if (ARow < top)
+            top = ARow;
+        else if (ARow > v.LastFullVisible())
+            top = v.FirstShowing(ARow);
+    }
+    MoveTopLeft(left, top);
+}
+
+// Scroll bars
+// ------------------------------------------------------------------------------------------------
+
+void TCustomGrid::SetScrollBars(TScrollStyle v) {
+    if (v == FScrollBars) return;
+    FScrollBars = v;
+    UpdateScrollRange();
+    Invalidate();
+}
+
+void TCustomGrid::UpdateScrollRange() {
+    if (FUpdatingScroll) return;
+    FUpdatingScroll = true;
+    bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+    bool wantV = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    // Showing one bar narrows the client area, which may call for the other one.
+    for (int pass = 0; pass < 3; ++pass) {
+        TGridCoord max = CalcMaxTopLeft();
+        bool h = wantH && max.X > FFixedCols;
+        bool v = wantV && max.Y > FFixedRows;
+        if (h == FShowHorz && v == FShowVert) break;
+        FShowHorz = h;
+        FShowVert = v;
+    }
+    FHorzInfo = TScrollInfo{0, kScrollRange, 0, 0, 0};
+    FVertInfo = TScrollInfo{0, kScrollRange, 0, 0, 0};
+    FUpdatingScroll = false;
+    LayoutChildren();
+    // A larger client area or fewer cells may leave nothing to scroll to where the grid stood.
+    TGridCoord max = CalcMaxTopLeft();
+    int left = std::max(FFixedCols, std::min(FTopLeft.X, max.X));
+    int top = std::max(FFixedRows, std::min(FTopLeft.Y, max.Y));
+    if (left != FTopLeft.X || top != FTopLeft.Y)
+        MoveTopLeft(left, top);
+    else
+        UpdateScrollPos();
+}
+
+TScrollInfo TCustomGrid::GetScrollInfo(int bar) const {
+    TScrollInfo i = bar == SB_HORZ ? FHorzInfo : FVertInfo;
+    if (QScrollBar* b = bar == SB_HORZ ? FHorzBar : FVertBar)
+        i.nTrackPos = b->sliderPosition();
+    else
+        i.nTrackPos = i.nPos;
+    return i;
+}
+
+void TCustomGrid::SetScrollInfo(int bar, const TScrollInfo& info) {
+    TScrollInfo& i = bar == SB_HORZ ? FHorzInfo : FVertInfo;
+    i = info;
+    i.nPos = std::clamp(i.nPos, i.nMin, QtMaximum(i));
+    SyncScrollBars();
+}
+
+void TCustomGrid::ShowScrollBar(int bar, bool show) {
+    bool changed = false;
+    if (bar == SB_HORZ || bar == SB_BOTH) {
+        changed |= FShowHorz != show;
+        FShowHorz = show;
+    }
+    if (bar == SB_VERT || bar == SB_BOTH) {
+        changed |= FShowVert != show;
+        FShowVert = show;
+    }
+    if (changed) {
+        LayoutChildren();
+        Invalidate();
+    }
+}
+
+bool TCustomGrid::ScrollBarVisible(int bar) const {
+    return bar == SB_HORZ ? FShowHorz : FShowVert;
+}
+
+void TCustomGrid::EnableScrollBar(int bar, bool enable) {
+    if (bar == SB_HORZ || bar == SB_BOTH) FHorzEnabled = enable;
+    if (bar == SB_VERT || bar == SB_BOTH) FVertEnabled = enable;
+    SyncScrollBars();
+}
+
+void TCustomGrid::SyncScrollBars() {
+    auto apply = [](QScrollBar* b, const TScrollInfo& i, bool shown, bool enabled) {
+        if (!b) return;
+        QSignalBlocker block(b);
+        b->setRange(i.nMin, QtMaximum(i));
+        b->setPageStep(std::max(i.nPage, 1));
+        if (!b->isSliderDown()) b->setValue(i.nPos);
+        b->setEnabled(enabled);
+        b->setVisible(shown);
+    };
+    apply(FHorzBar, FHorzInfo, FShowHorz, FHorzEnabled);
+    apply(FVertBar, FVertInfo, FShowVert, FVertEnabled);
+}
+
+void TCustomGrid::WMHScroll(TMessage& Message) {
+    ScrollMessage(true, Message);
+}
+void TCustomGrid::WMVScroll(TMessage& Message) {
+    ScrollMessage(false, Message);
+}
+
+void TCustomGrid::ScrollMessage(bool horz, TMessage& m) {
+    TGridCoord max = CalcMaxTopLeft();
+    const TScrollInfo& info = horz ? FHorzInfo : FVertInfo;
+    int fixed = horz ? FFixedCols : FFixedRows;
+    int maxFirst = horz ? max.X : max.Y;
+    int cur = horz ? FTopLeft.X : FTopLeft.Y;
+    int page = std::max(1, horz ? VisibleColCount() : VisibleRowCount());
+    int next = cur;
+    switch (m.ScrollCode()) {
+    case SB_LINEUP:
+        next = cur - 1;
+        break;
+    case SB_LINEDOWN:
+        next = cur + 1;
+        break;
+    case SB_PAGEUP:
+        next = cur - page;
+        break;
+    case SB_PAGEDOWN:
+        next = cur + page;
+        break;
+    case SB_THUMBTRACK:
+        if (!(FOptions & goThumbTracking)) return;
+        [[fallthrough]];
+    case SB_THUMBPOSITION: {
+        int range = std::max(1, QtMaximum(info) - info.nMin);
+        next = fixed + ScaleDiv(m.ScrollPos() - info.nMin, maxFirst - fixed, range);
+        break;
+    }
+    case SB_TOP:
+        next = fixed;
+        break;
+    case SB_BOTTOM:
+        next = maxFirst;
+        break;
+    default:
+        return;
+    }
+    next = std::clamp(next, fixed, std::max(fixed, maxFirst));
+    if (horz)
+        MoveTopLeft(next, FTopLeft.Y);
+    else
+        MoveTopLeft(FTopLeft.X, next);
+}
+
+void TCustomGrid::OnScrollAction(bool horz, int action) {
+    QScrollBar* b = horz ? FHorzBar : FVertBar;
+    int code = -1;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = SB_LINEDOWN;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        code = SB_LINEUP;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = SB_PAGEDOWN;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = SB_PAGEUP;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = SB_TOP;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = SB_BOTTOM;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = SB_THUMBTRACK;
+        break;
+    default:
+        return;
+    }
+    int pos = b->sliderPosition();
+    Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(code, pos), 0);
+    // The grid decides where the thumb stands, except while the user drags it.
+    if (code != SB_THUMBTRACK && b) b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);
+}
+
+// Native widgets --------------------------------------------------------------------------------------------
+
+QWidget* TCustomGrid::CreateNativeWidget(QWidget* parent) {
+    auto* frame = new qvdetail::NativeWidget(parent);
+    FClient = new QWidget(frame);
+    FClient->setMouseTracking(true);
+    FClient->setAttribute(Qt::WA_OpaquePaintEvent);
+    FClient->setFocusPolicy(Qt::NoFocus);
+    AttachEvents(FClient);
+    FHorzBar = new QScrollBar(Qt::Horizontal, frame);
+    FVertBar = new QScrollBar(Qt::Vertical, frame);
+    for (QScrollBar* b : {FHorzBar, FVertBar}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        bool horz = b == FHorzBar;
+        QObject::connect(b, &QAbstractSlider::actionTriggered, b,
+                         qvdetail::Guarded([this, horz](int action) { OnScrollAction(horz, action); }));
+        QObject::connect(b, &QAbstractSlider::sliderReleased, b, qvdetail::Guarded([this, horz, b] {
+            Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_THUMBPOSITION, b->sliderPosition()), 0);
+            Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_ENDSCROLL, 0), 0);
+            b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);
+        }));
+    }
+    return frame;
+}
+
+void TCustomGrid::DestroyWidget() {
+    FClient = nullptr;
+    FHorzBar = nullptr;
+    FVertBar = nullptr;
+    TCustomControl::DestroyWidget();
+}
+
+QWidget* TCustomGrid::ChildContainer() {
+    return FClient ? FClient : Widget();
+}
+
+void TCustomGrid::LayoutChildren() {
+    if (!FClient) return;
+    int b = BorderWidth();
+    int cw = ClientWidth();
+    int ch = ClientHeight();
+    FClient->setGeometry(b, b, cw, ch);
+    FVertBar->setGeometry(b + cw, b, kScrollBarExtent, ch);
+    FHorzBar->setGeometry(b, b + ch, cw, kScrollBarExtent);
+    SyncScrollBars();
+}
+
+void TCustomGrid::SyncGeometry() {
+    TCustomControl::SyncGeometry();
+    LayoutChildren();
+}
+
+void TCustomGrid::SyncWidget() {
+    TCustomControl::SyncWidget();
+    LayoutChildren();
+}
+
+void TCustomGrid::Resize() {
+    UpdateScrollRange();
+    UpdateEdit();
+    TCustomControl::Resize();
+}

@@ -1,0 +1,141 @@
+// The string grid: a text and an object per cell in rows made on first write, moved by pointer.
+#include "toolkit/grids/Grids.h"
+
+#include <algorithm>
+
+namespace {
+template <class T> void RotateEntry(std::vector<T>& v, int from, int to) {
+    if (from < to)
+        std::rotate(v.begin() + from, v.begin() + from + 1, v.begin() + to + 1);
+    else
+        std::rotate(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+}
+} // namespace
+
+TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {}
+
+TStringGrid::~TStringGrid() {
+    SetDestroying();
+    DestroyComponents();
+}
+
+TStringGrid::RowData* TStringGrid::EnsureRow(int ARow, int ACol) {
+    if (size_t(ARow) >= FData.size()) FData.resize(size_t(ARow) + 1);
+    std::unique_ptr<RowData>& row = FData[size_t(ARow)];
+    if (!row) row = std::make_unique<RowData>();
+    size_t need = size_t(std::max(ACol + 1, ColCount()));
+    if (row->texts.size() < need) row->texts.resize(need);
+    return row.get();
+}
+
+String TStringGrid::Cells(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || size_t(ARow) >= FData.size()) return String();
+    const RowData* row = FData[size_t(ARow)].get();
+    if (!row || size_t(ACol) >= row->texts.size()) return String();
+    return row->texts[size_t(ACol)];
+}
+
+void TStringGrid::SetCells(int ACol, int ARow, const String& Value) {
+    if (ACol < 0 || ARow < 0) return;
+    // Clearing a cell that holds nothing must not make its row.
+    if (Value.isEmpty() && Cells(ACol, ARow).isEmpty()) return;
+    EnsureRow(ARow, ACol)->texts[size_t(ACol)] = Value;
+    InvalidateCell(ACol, ARow);
+    if (!FEditUpdate && EditorMode() && ACol == Col() && ARow == Row() && InplaceEditor() &&
+        InplaceEditor()->Visible())
+        InplaceEditor()->UpdateContents();
+}
+
+TObject* TStringGrid::Objects(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || size_t(ARow) >= FData.size()) return nullptr;
+    const RowData* row = FData[size_t(ARow)].get();
+    if (!row || size_t(ACol) >= row->objects.size()) return nullptr;
+    return row->objects[size_t(ACol)];
+}
+
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (!Value && !Objects(ACol, ARow)) return;
+    RowData* row = EnsureRow(ARow, ACol);
+    if (row->objects.size() < row->texts.size()) row->objects.resize(row->texts.size(), nullptr);
+    row->objects[size_t(ACol)] = Value;
+}
+
+int TStringGrid::StoredObjectCount(int ARow) const {
+    if (ARow < 0 || size_t(ARow) >= FData.size() || !FData[size_t(ARow)]) return 0;
+    return static_cast<int>(FData[size_t(ARow)]->objects.size());
+}
+
+QStringList TStringGrid::Cols(int ACol) const {
+    QStringList out;
+    out.reserve(RowCount());
+    for (int r = 0; r < RowCount(); ++r)
+        out.append(Cells(ACol, r));
+    return out;
+}
+
+void TStringGrid::SetCols(int ACol, const QStringList& Value) {
+    for (int r = 0; r < int(Value.size()); ++r)
+        SetCells(ACol, r, Value[r]);
+}
+
+QStringList TStringGrid::Rows(int ARow) const {
+    QStringList out;
+    out.reserve(ColCount());
+    for (int c = 0; c < ColCount(); ++c)
+        out.append(Cells(c, ARow));
+    return out;
+}
+
+void TStringGrid::SetRows(int ARow, const QStringList& Value) {
+    for (int c = 0; c < int(Value.size()); ++c)
+        SetCells(c, ARow, Value[c]);
+}
+
+void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    if (DefaultDrawing()) {
+        String text = Cells(ACol, ARow);
+        if (!text.isEmpty()) Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, text);
+    }
+    TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+    size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
+    for (std::unique_ptr<RowData>& row : FData) {
+        if (!row) continue;
+        if (row->texts.size() < need) row->texts.resize(need);
+        RotateEntry(row->texts, FromIndex, ToIndex);
+        if (!row->objects.empty()) {
+            if (row->objects.size() < need) row->objects.resize(need, nullptr);
+            RotateEntry(row->objects, FromIndex, ToIndex);
+        }
+    }
+    TDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
+    size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
+    if (FData.size() < need) FData.resize(need);
+    RotateEntry(FData, FromIndex, ToIndex);
+    TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+    // Rows that leave the grid go with their cells; columns keep theirs, where hidden columns live.
+    if (FData.size() > size_t(RowCount())) FData.resize(size_t(RowCount()));
+    TDrawGrid::SizeChanged(OldColCount, OldRowCount);
+}
+
+String TStringGrid::GetEditText(int ACol, int ARow) {
+    String text = Cells(ACol, ARow);
+    if (OnGetEditText) OnGetEditText(this, ACol, ARow, text);
+    return text;
+}
+
+void TStringGrid::SetEditText(int ACol, int ARow, const String& Value) {
+    FEditUpdate = true;
+    if (Value != Cells(ACol, ARow)) SetCells(ACol, ARow, Value);
+    FEditUpdate = false;
+    TDrawGrid::SetEditText(ACol, ARow, Value);
+}

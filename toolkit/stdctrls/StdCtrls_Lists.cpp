@@ -1,0 +1,302 @@
+// TComboBox and TListBox: items and the chosen index kept by the control, mirrored into Qt's widgets.
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+QStringList StringsToList(const TStrings& strings) {
+    QStringList out;
+    out.reserve(strings.Count());
+    for (int i = 0; i < strings.Count(); ++i)
+        out << strings.Strings(i);
+    return out;
+}
+
+void SetStringsFromList(TStrings& strings, const QStringList& lines) {
+    strings.BeginUpdate();
+    strings.Clear();
+    for (const String& s : lines)
+        strings.Add(s);
+    strings.EndUpdate();
+}
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    // The widget reports choices itself; a plain mouse click is not a choice.
+    FControlStyle &= ~csClickEvents;
+    FItems.SetDuplicates(dupAccept);
+    FItems.OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+QComboBox* TComboBox::Combo() const {
+    return static_cast<QComboBox*>(FWidget.data());
+}
+
+QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
+    auto* w = new QComboBox(parent);
+    QObject::connect(w, &QComboBox::activated, qvdetail::Guarded([this](int index) {
+        if (FSyncing) return;
+        FItemIndex = index;
+        FText = index >= 0 && index < FItems.Count() ? FItems.Strings(index) : String();
+        Click();
+        Select();
+    }));
+    return w;
+}
+
+void TComboBox::PushToWidget() {
+    QComboBox* w = Combo();
+    if (!w) return;
+    FSyncing = true;
+    bool editable = FStyle == csDropDown || FStyle == csSimple;
+    if (w->isEditable() != editable) {
+        w->setEditable(editable);
+        if (QLineEdit* edit = w->lineEdit()) {
+            AttachEvents(edit);
+            QObject::connect(edit, &QLineEdit::textEdited, qvdetail::Guarded([this](const QString& t) {
+                if (FSyncing) return;
+                FText = t;
+                FItemIndex = -1;
+                Change();
+            }));
+        }
+    }
+    w->clear();
+    w->addItems(StringsToList(FItems));
+    w->setCurrentIndex(FItemIndex);
+    if (editable) {
+        w->setEditText(FText);
+        if (w->lineEdit()) w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+    }
+    w->setMaxVisibleItems(std::max(1, FDropDownCount));
+    FSyncing = false;
+}
+
+void TComboBox::SyncWidget() {
+    TWinControl::SyncWidget();
+    PushToWidget();
+}
+
+void TComboBox::ItemsChanged() {
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    if (FStyle == csDropDownList) FText = FItemIndex >= 0 ? FItems.Strings(FItemIndex) : String();
+    PushToWidget();
+}
+
+String TComboBox::GetText() const {
+    if (FStyle == csDropDownList)
+        return FItemIndex >= 0 && FItemIndex < FItems.Count() ? FItems.Strings(FItemIndex) : String();
+    return FText;
+}
+
+void TComboBox::TextChanged() {
+    if (FStyle == csDropDownList) {
+        // A list-only combo takes no free text: a text that is one of its items chooses that item.
+        int index = FItems.IndexOf(FText);
+        if (index >= 0) FItemIndex = index;
+        FText = GetText();
+    } else {
+        int index = StringsToList(FItems).indexOf(FText);
+        FItemIndex = index;
+    }
+    PushToWidget();
+    Perform(CM_TEXTCHANGED);
+}
+
+void TComboBox::SetItemIndex(int v) {
+    if (v < 0 || v >= FItems.Count()) v = -1;
+    FItemIndex = v;
+    FText = v >= 0 ? FItems.Strings(v) : (FStyle == csDropDownList ? String() : FText);
+    if (v < 0 && FStyle != csDropDownList) FText.clear();
+    PushToWidget();
+}
+
+void TComboBox::SetStyle(TComboBoxStyle v) {
+    if (v == FStyle) return;
+    FStyle = v;
+    if (v == csDropDownList) FText = GetText();
+    PushToWidget();
+}
+
+void TComboBox::SetDropDownCount(int v) {
+    FDropDownCount = v;
+    if (QComboBox* w = Combo()) w->setMaxVisibleItems(std::max(1, v));
+}
+
+void TComboBox::SetMaxLength(int v) {
+    FMaxLength = std::max(0, v);
+    PushToWidget();
+}
+
+bool TComboBox::DroppedDown() const {
+    QComboBox* w = Combo();
+    return w && w->view() && w->view()->isVisible();
+}
+
+void TComboBox::Clear() {
+    FText.clear();
+    FItemIndex = -1;
+    FItems.Clear();
+    PushToWidget();
+}
+
+// The platform's order: OnClick, then OnSelect, or OnChange when there is no OnSelect.
+void TComboBox::Select() {
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
+}
+
+void TComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+bool TComboBox::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "items.strings")
+        SetStringsFromList(FItems, v.AsStrings());
+    else if (n == "itemindex")
+        SetItemIndex(v.AsInt());
+    else if (n == "style")
+        SetStyle(static_cast<TComboBoxStyle>(DesignEnum(v, csDropDown)));
+    else if (n == "dropdowncount")
+        SetDropDownCount(v.AsInt());
+    else if (n == "sorted")
+        SetSorted(v.AsBool());
+    else if (n == "maxlength")
+        SetMaxLength(v.AsInt());
+    else
+        return TWinControl::ReadProperty(name, v);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+
+TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
+    SetBounds(0, 0, 121, 97);
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    // OnClick comes from a change of the selection, as the platform's list reports it.
+    FControlStyle &= ~csClickEvents;
+    FItems.SetDuplicates(dupAccept);
+    FItems.OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+QListWidget* TListBox::List() const {
+    return static_cast<QListWidget*>(FWidget.data());
+}
+
+QWidget* TListBox::CreateNativeWidget(QWidget* parent) {
+    auto* w = new QListWidget(parent);
+    AttachEvents(w->viewport());
+    QObject::connect(w, &QListWidget::itemSelectionChanged, qvdetail::Guarded([this] {
+        if (FSyncing) return;
+        TakeFromWidget();
+        Click();
+    }));
+    QObject::connect(w, &QListWidget::currentRowChanged, qvdetail::Guarded([this](int) {
+        if (!FSyncing) TakeFromWidget();
+    }));
+    return w;
+}
+
+void TListBox::TakeFromWidget() {
+    QListWidget* w = List();
+    FItemIndex = w->currentRow();
+    for (int i = 0; i < w->count() && i < int(FSelected.size()); ++i)
+        FSelected[size_t(i)] = w->item(i)->isSelected();
+    if (!FMultiSelect && FItemIndex >= 0 && FItemIndex < int(FSelected.size()) &&
+        !FSelected[size_t(FItemIndex)])
+        FItemIndex = -1;
+}
+
+void TListBox::PushToWidget() {
+    QListWidget* w = List();
+    if (!w) return;
+    FSyncing = true;
+    w->clear();
+    w->addItems(StringsToList(FItems));
+    w->setSelectionMode(!FMultiSelect     ? QAbstractItemView::SingleSelection
+                        : FExtendedSelect ? QAbstractItemView::ExtendedSelection
+                                          : QAbstractItemView::MultiSelection);
+    w->setCurrentRow(FItemIndex, QItemSelectionModel::NoUpdate);
+    for (int i = 0; i < w->count(); ++i)
+        w->item(i)->setSelected(FMultiSelect ? bool(FSelected[size_t(i)]) : i == FItemIndex);
+    FSyncing = false;
+}
+
+void TListBox::SyncWidget() {
+    TWinControl::SyncWidget();
+    PushToWidget();
+}
+
+void TListBox::ItemsChanged() {
+    FSelected.assign(size_t(FItems.Count()), false);
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    PushToWidget();
+}
+
+void TListBox::SetItemIndex(int v) {
+    if (v < 0 || v >= FItems.Count()) v = -1;
+    FItemIndex = v;
+    if (!FMultiSelect) FSelected.assign(size_t(FItems.Count()), false);
+    if (v >= 0) FSelected[size_t(v)] = true;
+    PushToWidget();
+}
+
+void TListBox::SetMultiSelect(bool v) {
+    FMultiSelect = v;
+    PushToWidget();
+}
+
+void TListBox::SetExtendedSelect(bool v) {
+    FExtendedSelect = v;
+    PushToWidget();
+}
+
+bool TListBox::Selected(int index) const {
+    if (index < 0 || index >= FItems.Count())
+        throw EListError(QString("List index out of bounds (%1)").arg(index));
+    return FMultiSelect ? bool(FSelected[size_t(index)]) : index == FItemIndex;
+}
+
+void TListBox::SetSelected(int index, bool v) {
+    if (index < 0 || index >= FItems.Count())
+        throw EListError(QString("List index out of bounds (%1)").arg(index));
+    if (!FMultiSelect) {
+        SetItemIndex(v ? index : (index == FItemIndex ? -1 : FItemIndex));
+        return;
+    }
+    FSelected[size_t(index)] = v;
+    PushToWidget();
+}
+
+int TListBox::SelCount() const {
+    if (!FMultiSelect) return -1;
+    return int(std::count(FSelected.begin(), FSelected.end(), true));
+}
+
+bool TListBox::ReadProperty(const String& name, const TDesignValue& v) {
+    const QString n = name.toLower();
+    if (n == "items.strings")
+        SetStringsFromList(FItems, v.AsStrings());
+    else if (n == "itemindex")
+        SetItemIndex(v.AsInt());
+    else if (n == "multiselect")
+        SetMultiSelect(v.AsBool());
+    else if (n == "extendedselect")
+        SetExtendedSelect(v.AsBool());
+    else if (n == "sorted")
+        SetSorted(v.AsBool());
+    else
+        return TWinControl::ReadProperty(name, v);
+    return true;
+}

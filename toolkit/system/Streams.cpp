@@ -1,0 +1,194 @@
+// Byte streams over QFile and QByteArray, and the whole-file atomic write over QSaveFile.
+#include "toolkit/system/Streams.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+
+void TStream::ReadBuffer(void* buffer, int64_t count) {
+    if (count > 0 && Read(buffer, count) != count) throw EReadError(QStringLiteral("Stream read error"));
+}
+
+void TStream::WriteBuffer(const void* buffer, int64_t count) {
+    if (count > 0 && Write(buffer, count) != count) throw EWriteError(QStringLiteral("Stream write error"));
+}
+
+int64_t TStream::CopyFrom(TStream& source, int64_t count) {
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    char chunk[64 * 1024];
+    int64_t left = count;
+    while (left > 0) {
+        const int64_t n = std::min<int64_t>(left, sizeof chunk);
+        source.ReadBuffer(chunk, n);
+        WriteBuffer(chunk, n);
+        left -= n;
+    }
+    return count;
+}
+
+QByteArray TStream::ReadAll() {
+    const int64_t left = std::max<int64_t>(Size() - Position(), 0);
+    QByteArray bytes(static_cast<qsizetype>(left), Qt::Uninitialized);
+    bytes.truncate(static_cast<qsizetype>(Read(bytes.data(), left)));
+    return bytes;
+}
+
+// ---- TFileStream ----
+
+TFileStream::TFileStream(const String& fileName, unsigned mode) : FFileName(fileName) {
+    FFile = std::make_unique<QFile>(fileName);
+    if ((mode & 0xFF00) == fmCreate) {
+        if (!FFile->open(QIODevice::ReadWrite | QIODevice::Truncate))
+            throw EFCreateError(
+                QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, FFile->errorString()));
+        FCanRead = FCanWrite = true;
+        return;
+    }
+    const unsigned access = mode & 0x3;
+    FCanRead = access == fmOpenRead || access == fmOpenReadWrite;
+    FCanWrite = access == fmOpenWrite || access == fmOpenReadWrite;
+    // Opening for writing keeps the content, as the platform does (Qt would truncate a write-only file).
+    const QIODevice::OpenMode qmode =
+        (FCanWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::ExistingOnly;
+    if (!FFile->open(qmode))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, FFile->errorString()));
+}
+
+TFileStream::~TFileStream() = default;
+
+int64_t TFileStream::Read(void* buffer, int64_t count) {
+    if (!FCanRead || count <= 0) return 0;
+    return std::max<int64_t>(FFile->read(static_cast<char*>(buffer), count), 0);
+}
+
+int64_t TFileStream::Write(const void* buffer, int64_t count) {
+    if (!FCanWrite || count <= 0) return 0;
+    return std::max<int64_t>(FFile->write(static_cast<const char*>(buffer), count), 0);
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = 0;
+    if (origin == soCurrent)
+        base = FFile->pos();
+    else if (origin == soEnd)
+        base = FFile->size();
+    FFile->seek(std::max<int64_t>(base + offset, 0));
+    return FFile->pos();
+}
+
+int64_t TFileStream::Size() const {
+    return FFile->size();
+}
+
+void TFileStream::SetSize(int64_t size) {
+    if (!FCanWrite || !FFile->resize(std::max<int64_t>(size, 0)))
+        throw EWriteError(QStringLiteral("Cannot resize file \"%1\"").arg(FFileName));
+    if (FFile->pos() > FFile->size()) FFile->seek(FFile->size());
+}
+
+// ---- TMemoryStream ----
+
+int64_t TMemoryStream::Read(void* buffer, int64_t count) {
+    const int64_t n = std::clamp<int64_t>(FData.size() - FPosition, 0, std::max<int64_t>(count, 0));
+    if (n > 0) std::memcpy(buffer, FData.constData() + FPosition, static_cast<size_t>(n));
+    FPosition += n;
+    return n;
+}
+
+int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    if (FPosition + count > FData.size()) {
+        const qsizetype old = FData.size();
+        FData.resize(static_cast<qsizetype>(FPosition + count));
+        // A gap left by seeking past the end reads as zeros.
+        if (FPosition > old) std::memset(FData.data() + old, 0, static_cast<size_t>(FPosition - old));
+    }
+    std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
+    FPosition += count;
+    return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = 0;
+    if (origin == soCurrent)
+        base = FPosition;
+    else if (origin == soEnd)
+        base = FData.size();
+    FPosition = std::max<int64_t>(base + offset, 0);
+    return FPosition;
+}
+
+void TMemoryStream::SetSize(int64_t size) {
+    const qsizetype old = FData.size();
+    FData.resize(static_cast<qsizetype>(std::max<int64_t>(size, 0)));
+    if (FData.size() > old) std::memset(FData.data() + old, 0, static_cast<size_t>(FData.size() - old));
+    FPosition = std::min<int64_t>(FPosition, FData.size());
+}
+
+void TMemoryStream::Clear() {
+    FData.clear();
+    FPosition = 0;
+}
+
+void TMemoryStream::LoadFromFile(const String& fileName) {
+    QByteArray bytes;
+    String error;
+    if (!ReadWholeFile(fileName, bytes, &error))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error));
+    FData = bytes;
+    FPosition = 0;
+}
+
+void TMemoryStream::SaveToFile(const String& fileName) const {
+    String error;
+    if (!SaveFileAtomically(fileName, FData, &error))
+        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, error));
+}
+
+void TMemoryStream::LoadFromStream(TStream& source) {
+    source.SetPosition(0);
+    Clear();
+    FData = source.ReadAll();
+}
+
+void TMemoryStream::SaveToStream(TStream& target) const {
+    target.WriteBuffer(FData);
+}
+
+// ---- whole files ----
+
+bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
