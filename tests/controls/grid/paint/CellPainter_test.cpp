@@ -187,3 +187,19 @@ TEST_F(CellPainterTest, CellGradientFromTheVisualProperties) {
     EXPECT_GT(GetBValue(end), 240);
     EXPECT_LT(GetRValue(end), 15);
 }
+
+// A merged area whose base cell has scrolled under the fixed column is painted by its first visible cell,
+// and not over the fixed band.
+TEST_F(CellPainterTest, MergedAreaScrolledUnderTheFixedColumnStaysBehindIt) {
+    grid->SetColCount(20);
+    grid->MergeCells(1, 2, 3, 1);
+    grid->CellProperties(1, 2)->SetBrushColor(RGB(220, 0, 0));
+    grid->SetFixedColor(RGB(0, 0, 220));
+    grid->SetLeftCol(2);
+    const QImage img = Shot("painter_merged_scrolled");
+    const TRect fixed = Cell(0, 2);
+    EXPECT_EQ(At(img, fixed.Left + 10, fixed.Top + 10), RGB(0, 0, 220));
+    EXPECT_EQ(At(img, fixed.Right + 10, fixed.Top + 10), RGB(220, 0, 0));         // covered cell 2
+    EXPECT_EQ(At(img, fixed.Right + kColW + 10, fixed.Top + 10), RGB(220, 0, 0)); // covered cell 3
+    EXPECT_EQ(At(img, fixed.Right + 2 * kColW + 10, fixed.Top + 10), clWhite);    // column 4
+}
