@@ -19,11 +19,12 @@ void lookLine(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
     c->LineTo(x2, y2);
 }
 
+// A rectangle whose pen and brush share one colour: filled, which gives the same pixels at less cost.
 void lookSolid(TCanvas* c, TColor color, const TRect& r) {
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(color);
     c->Pen()->SetColor(color);
-    c->Rectangle(r);
+    c->FillRect(r);
 }
 
 const TColorTone& toneOfState(const TColorTones& t, int state) {
@@ -102,13 +103,10 @@ void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Ste
         const int blue = GetBValue(from) + roundLook(i * (double(GetBValue(to) - GetBValue(from)) / Steps));
         const TColor band = RGB(red, green, blue);
         const int p = static_cast<int>(i * d);
-        Canvas->Brush()->SetColor(band);
-        Canvas->Pen()->SetColor(band);
-        if (Horizontal)
-            Canvas->Rectangle(R.Left + p, R.Top, std::min(end, R.Left + p + static_cast<int>(d + 1)),
-                              R.Bottom);
-        else
-            Canvas->Rectangle(R.Left, R.Top + p, R.Right, std::min(end, R.Top + p + static_cast<int>(d + 1)));
+        const int stop = std::min(end, (Horizontal ? R.Left : R.Top) + p + static_cast<int>(d + 1));
+        lookSolid(Canvas, band,
+                  Horizontal ? TRect(R.Left + p, R.Top, stop, R.Bottom)
+                             : TRect(R.Left, R.Top + p, R.Right, stop));
     }
 }
 
