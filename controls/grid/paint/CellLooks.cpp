@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 // Rounds halves to even, as the grid's arithmetic always has.
@@ -364,7 +365,7 @@ void DrawProgressPie(TCanvas* Canvas, const TRect& R, TColor Color, int Percent,
     Canvas->Pen()->SetWidth(1);
     Canvas->Ellipse(R);
     const double rx = (w + 1) * 0.5, ry = (h + 1) * 0.5;
-    const double a = pct / 100.0 * 2 * M_PI;
+    const double a = pct / 100.0 * 2 * std::numbers::pi;
     auto rim = [&](double angle) {
         return TPoint(cx + roundLook(rx * std::sin(angle)), cy - roundLook(ry * std::cos(angle)));
     };
@@ -426,7 +427,7 @@ void DrawCellShape(TCanvas* Canvas, int Left, int Top, int W, int H, TCellShape 
         for (int k : ks) {
             const double rx = (k % 2 == 0) ? W / 2 : (W / 2) / 3.0;
             const double ry = (k % 2 == 0) ? H / 2 : (H / 2) / 3.0;
-            const double a = k * M_PI / 5;
+            const double a = k * std::numbers::pi / 5;
             pts.emplace_back(cx + roundLook(std::sin(a) * rx), cy - roundLook(std::cos(a) * ry));
         }
         Canvas->Polygon(pts);
