@@ -348,6 +348,11 @@ void TFQuenvarroweFirmWare::BACnet_EDE_File() {
     Run_BACnet_EDE_Step(SD1);
 }
 
+Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
+    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen)) return 0;
+    return StrToIntDef(XML1->DocumentElement().FindNode("BACnet_Type").Text(), 0);
+}
+
 void TFQuenvarroweFirmWare::PROFINET_XML() {
     if (FProfinetFileName->ShowModal() == mrOk) Save_PROFINET_XML(FProfinetFileName->Name_File_XML);
 }

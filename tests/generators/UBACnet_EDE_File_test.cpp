@@ -114,6 +114,14 @@ TEST_F(EdeTest, NameLengthFollowsTheLimitOfEachGenerationAndTheKeyKeepsTheWholeM
               "7");
 }
 
+TEST_F(EdeTest, TheMainWindowReadsTheServerKindOfTheConfiguration) {
+    EXPECT_EQ(FQuenvarroweFirmWare->Get_Type_BACnet(), 0);
+    CopyFixture("ParGen.xml");
+    EXPECT_EQ(FQuenvarroweFirmWare->Get_Type_BACnet(), 1);
+    WriteProjectFile("ParGen.xml", "<Par_Gen><BACnet_Type>serial</BACnet_Type></Par_Gen>");
+    EXPECT_EQ(FQuenvarroweFirmWare->Get_Type_BACnet(), 0);
+}
+
 TEST_F(EdeTest, TheChosenNameGetsCsvOnlyWhenItLacksItAndOnlyYesOverwrites) {
     struct Case {
         const char* chosen;

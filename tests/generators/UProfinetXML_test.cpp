@@ -166,3 +166,19 @@ TEST_F(GsdmlTest, TheNameWindowShowsItsTextsAndParts) {
 }
 
 } // namespace qvgen
+
+namespace qvgen {
+
+TEST(GsdmlTemplate, SettingsChangeOnlyTheStationAndTheTwoDataItemLines) {
+    const QStringList defaults =
+        QString::fromUtf8(ReadBytes(GeneratorData("golden/gsdml_default.xml"))).split("\r\n");
+    const QStringList fixture =
+        QString::fromUtf8(ReadBytes(GeneratorData("golden/gsdml_fixture.xml"))).split("\r\n");
+    ASSERT_EQ(defaults.size(), fixture.size());
+    QStringList changed;
+    for (int i = 0; i < defaults.size(); ++i)
+        if (defaults[i] != fixture[i]) changed << fixture[i].trimmed().section(' ', 0, 0);
+    EXPECT_EQ(changed, QStringList({"<DeviceAccessPointItem", "<DataItem", "<DataItem"}));
+}
+
+} // namespace qvgen
