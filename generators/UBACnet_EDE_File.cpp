@@ -53,6 +53,17 @@ bool edeRequired(const TXMLNode& row, const char* name, String& value, String& e
 }
 } // namespace
 
+void TEDE_Instance_Counters::Reset_EDE_Instance_Counters() {
+    FCounters.clear();
+    for (const EdeTypeName& t : kEdeTypes)
+        FCounters[t.code] = 0;
+}
+
+int TEDE_Instance_Counters::Next_EDE_Object_Instance(int code) {
+    const auto it = FCounters.find(code);
+    return it == FCounters.end() ? 0 : it->second++;
+}
+
 int Get_BACnet_Object_Type(const String& text) {
     const String key = UpperCase(Trim(text));
     for (const EdeTypeName& t : kEdeTypes)
@@ -81,9 +92,7 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
                                std::vector<TBACnet_EDE_Obj>& objects, String& error) {
     objects.clear();
     const TXMLNode root = table.DocumentElement();
-    std::map<int, int> counters;
-    for (const EdeTypeName& t : kEdeTypes)
-        counters[t.code] = 0;
+    TEDE_Instance_Counters counters;
     std::set<String> keys;
     for (const char* sectionName : {"BACnet_in_Read", "BACnet_in_Write"}) {
         const TXMLNode section = root.FindNode(sectionName);
@@ -102,7 +111,7 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
             o.DevObjInstance = edeField(device.Instance);
             o.ObjectName = edeField(mnemonic.left(device.Name_Length));
             o.ObjectType = String::number(code);
-            o.ObjectInstance = String::number(counters[code]++);
+            o.ObjectInstance = String::number(counters.Next_EDE_Object_Instance(code));
             // The same mnemonic and instance under two object types would give one key twice.
             const String base = o.DevObjInstance + "_" + edeField(mnemonic) + "_" + o.ObjectInstance;
             String key = base;
@@ -152,7 +161,12 @@ bool Create_EDE_File(const String& path) {
             return false;
         }
     }
-    return Save_Generated_File(path, EDE_Lines(Name_Project, objects), TTextEncoding::ANSI);
+    return Write_EDE_File(path, Name_Project, objects);
+}
+
+bool Write_EDE_File(const String& path, const String& projectName,
+                    const std::vector<TBACnet_EDE_Obj>& objects) {
+    return Save_Generated_File(path, EDE_Lines(projectName, objects), TTextEncoding::ANSI);
 }
 
 void Run_BACnet_EDE_Step(TSaveDialog* dialog) {

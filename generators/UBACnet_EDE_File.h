@@ -26,6 +26,18 @@ struct TBACnet_EDE_Device {
     int Name_Length = 16; // 32 with the long description mode
 };
 
+// The object instances of one generation: one counter per object type the table can hold, from 0.
+class TEDE_Instance_Counters {
+public:
+    TEDE_Instance_Counters() { Reset_EDE_Instance_Counters(); }
+    void Reset_EDE_Instance_Counters();
+    // The counter of that type, then counts it; 0 without counting for a type without a counter.
+    int Next_EDE_Object_Instance(int code);
+
+private:
+    std::map<int, int> FCounters;
+};
+
 // The step: file choice in `dialog` (".csv" added unless present), overwrite question 1305 (only Yes
 // goes on), then Create_EDE_File.
 void Run_BACnet_EDE_Step(TSaveDialog* dialog);
@@ -45,3 +57,6 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
                                std::vector<TBACnet_EDE_Obj>& objects, String& error);
 // The whole file's lines.
 QStringList EDE_Lines(const String& projectName, const std::vector<TBACnet_EDE_Obj>& objects);
+// Writes those lines to `path`; false (after a message naming the file) on failure.
+bool Write_EDE_File(const String& path, const String& projectName,
+                    const std::vector<TBACnet_EDE_Obj>& objects);

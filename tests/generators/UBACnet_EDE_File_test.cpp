@@ -85,6 +85,12 @@ TEST_F(EdeTest, ObjectTypeCodesFollowTheTableAndAnUnknownTextIsAnAnalogInput) {
         {"Analog Output", 0},       {"", 0}};
     for (const auto& [text, code] : cases)
         EXPECT_EQ(Get_BACnet_Object_Type(text), code) << text;
+    // A type without a counter keeps answering 0.
+    TEDE_Instance_Counters counters;
+    EXPECT_EQ(counters.Next_EDE_Object_Instance(7), 0);
+    EXPECT_EQ(counters.Next_EDE_Object_Instance(7), 0);
+    EXPECT_EQ(counters.Next_EDE_Object_Instance(48), 0);
+    EXPECT_EQ(counters.Next_EDE_Object_Instance(48), 1);
 }
 
 TEST_F(EdeTest, NameLengthFollowsTheLimitOfEachGenerationAndTheKeyKeepsTheWholeMnemonic) {
