@@ -13,6 +13,10 @@
 #include "configurator/UStartProgram.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "generators/UBACnet_EDE_File.h"
+#include "generators/UProfinetFileName.h"
+#include "generators/UProfinetXML.h"
+#include "generators/USNMP_MIB.h"
 #include "tables/fieldbus/UDMXDefVal.h"
 #include "tables/fieldbus/UDNet.h"
 #include "tables/fieldbus/UDefOffset.h"
@@ -28,14 +32,14 @@
 #include "tables/network/UModbus_TCP_Master_Set_Access.h"
 #include "tables/network/USNMPManagerAccess.h"
 #include "tables/network/USNMP_Trap_Access.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/HttpClient.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/services/XmlDoc.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
-#include "toolkit/services/XmlDoc.h"
 
 TFQuenvarroweFirmWare* FQuenvarroweFirmWare = nullptr;
 
@@ -330,8 +334,27 @@ void TFQuenvarroweFirmWare::Btn_Click(TObject* Sender) {
         Update_Device();
         return;
     }
-    if (TCustomForm* window = Step_Window(Sender)) window->ShowModal();
-    // The description-file actions (EDS, EDE, GSDML, MIB) belong to models whose buttons stay hidden here.
+    if (TCustomForm* window = Step_Window(Sender))
+        window->ShowModal();
+    else if (Sender == Btn_BACnet_EDE_File)
+        BACnet_EDE_File();
+    else if (Sender == Btn_PROFINET_XML)
+        PROFINET_XML();
+    else if (Sender == Btn_SNMP_MIB)
+        Build_MIB_File();
+}
+
+void TFQuenvarroweFirmWare::BACnet_EDE_File() {
+    Run_BACnet_EDE_Step(SD1);
+}
+
+Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
+    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen)) return 0;
+    return StrToIntDef(XML1->DocumentElement().FindNode("BACnet_Type").Text(), 0);
+}
+
+void TFQuenvarroweFirmWare::PROFINET_XML() {
+    if (FProfinetFileName->ShowModal() == mrOk) Save_PROFINET_XML(FProfinetFileName->Name_File_XML);
 }
 
 void TFQuenvarroweFirmWare::Create_New_Project() {

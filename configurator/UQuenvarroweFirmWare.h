@@ -2,8 +2,8 @@
 // check and the language change of every window.
 #pragma once
 
-#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 
 #include <array>
 #include <memory>
@@ -94,6 +94,11 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Update_Device();
+    // The description-file steps (their buttons belong to the models that have them).
+    void BACnet_EDE_File();
+    void PROFINET_XML();
+    // The BACnet server kind of the open configuration ("BACnet_Type" of "ParGen.xml"); 0 when missing.
+    Integer Get_Type_BACnet();
     // Starts an outside program (`tipo` true: hidden) and waits for its end, at most 150 s. The windows keep
     // painting and show a busy cursor meanwhile; input is held back until it returns.
     void Start_Program(const String& NomeSW, const String& Parameter, bool tipo);

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 mode=${1:-test}
 build=${QV_BUILD_DIR:-build}
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
-          libgtest-dev libbenchmark-dev xvfb xauth)
+          libgtest-dev libbenchmark-dev xvfb xauth
+          smitools python3-pysmi libxml2-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,32 @@
+// The PROFINET GSDML writer: the fixed device template with the station name and the data lengths of
+// the open configuration.
+#pragma once
+
+#include "toolkit/system/Types.h"
+
+class TXMLDocument;
+
+// The values one generation takes from "ParGen.xml" (kept between the read and the write).
+extern Integer PROFINET_NB_IN;
+extern Integer PROFINET_NB_OUT;
+extern String PROFINET_NAME_STA;
+
+// The data lengths a GSDML item may carry.
+constexpr int Profinet_Min_Length = 1;
+constexpr int Profinet_Max_Length = 1440;
+
+// Folder choice (the composed `name` is kept whatever file the user types), overwrite question 1608,
+// then Write_GSDML_File. Bad settings are reported before the folder is asked for.
+void Save_PROFINET_XML(const String& name);
+// Reads the three values from File_ParGen, each with its default.
+void Read_PROFINET_Param();
+// The same from a loaded settings document (an empty one gives the defaults).
+void Read_PROFINET_Param(const TXMLDocument& parGen);
+// Empty when the read values can be written, else the message that refuses them.
+String Check_PROFINET_Param();
+// Reads the values, checks them and writes the file; false after a message on any failure.
+bool Write_GSDML_File(const String& path);
+// The file's lines for the values read.
+QStringList GSDML_Lines();
+// A station name PROFINET accepts here: letters, digits, "-" and ".".
+bool Is_Valid_Station_Name(const String& name);
