@@ -187,6 +187,12 @@ void TQsgCustomCombo::Init() {
     FNormalColor = Color();
 }
 
+// A combo made in code never passed Loaded: the colour it has when the focus first comes is the one the
+// focus colour gives way to (rather than black).
+void TQsgCustomCombo::KeepNormalColor() {
+    if (FNormalColor == clNone) FNormalColor = Color();
+}
+
 void TQsgCustomCombo::SelectItem(const String& AString) {
     const int index = Items()->IndexOf(AString);
     if (index >= 0) SetItemIndex(index);
@@ -373,6 +379,7 @@ void TQsgCustomCombo::Dispatch(TMessage& m) {
     case WM_SETFOCUS:
         TComboBox::Dispatch(m);
         if (FFocusBorderColor != clNone) Invalidate();
+        KeepNormalColor();
         if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
         if (FFocusLabel) SetLabelBold(true);
         return;
@@ -392,6 +399,7 @@ void TQsgCustomCombo::DoEnter() {
     if (ComponentState() & csDesigning) return;
     FHasFocus = true;
     Invalidate();
+    KeepNormalColor();
     if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
     if (FFocusLabel) SetLabelBold(true);
 }

@@ -152,6 +152,7 @@ private:
     void DrawButtonFace();
     void InvalidateButtonStrip();
     void SetLabelBold(bool bold);
+    void KeepNormalColor();
 
     bool FAutoFocus = false;
     bool FFlat = false;
@@ -178,7 +179,7 @@ private:
     TColor FFocusBorderColor = clNone;
     TColor FBorderColor = clNone;
     bool FDisabledBorder = true;
-    TColor FNormalColor = 0;
+    TColor FNormalColor = clNone;
     bool FHasFocus = false;
     bool FFocusLabel = false;
     TColor FButtonColorDown = clNone;
