@@ -15,6 +15,8 @@ QRgb ComboRgb(TColor c) {
     return qRgb(GetRValue(v), GetGValue(v), GetBValue(v));
 }
 
+} // namespace
+
 class QsgComboTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,8 +41,6 @@ protected:
     std::unique_ptr<TForm> form;
     TQsgComboBox* combo = nullptr;
 };
-
-} // namespace
 
 TEST(QsgCombo, ButtonWidthTakesOnly14To32) {
     TQsgComboBox c(nullptr);

@@ -360,7 +360,7 @@ protected:
         QApplication::sendEvent(Line(), &release);
     }
     void Mouse(TControl* c, UINT msg, int x, int y) {
-        c->Perform(msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+        c->Perform(msg, msg == WM_LBUTTONDOWN ? WPARAM(MK_LBUTTON) : WPARAM(0), MAKELPARAM(x, y));
     }
 
     std::unique_ptr<TForm> form;
@@ -380,17 +380,25 @@ TEST_F(QsgSpinWindowTest, TypedKeysPassTheFilterAndArrowsStep) {
 }
 
 TEST_F(QsgSpinWindowTest, EditorDisabledKeepsTheTextButStillSteps) {
-    QGuiApplication::clipboard()->setText("99");
-    spin->SetValue(10);
-    spin->SetEditorEnabled(false);
-    Line()->setCursorPosition(2);
-    Type(Qt::Key_5, "5");
-    Type(Qt::Key_Backspace, "\b");
-    Type(Qt::Key_Delete, "");
-    spin->Perform(WM_PASTE);
-    spin->Perform(WM_CUT);
-    Type(Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
-    EXPECT_EQ(Line()->text(), "10");
+    QGuiApplication::clipboard()->setText("9");
+    // The float kind lets control characters through the filter: Ctrl+V must still not paste.
+    for (TQsgSpinType kind : {sptNormal, sptFloat}) {
+        spin->SetEditorEnabled(true);
+        spin->SetSpinType(kind);
+        spin->SetText("10");
+        spin->SetEditorEnabled(false);
+        Line()->setCursorPosition(1);
+        Type(Qt::Key_5, "5");
+        Type(Qt::Key_Backspace, "\b");
+        Type(Qt::Key_Delete, "");
+        Type(Qt::Key_Insert, "", Qt::ShiftModifier);
+        spin->Perform(WM_PASTE);
+        spin->Perform(WM_CUT);
+        Type(Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+        Type(Qt::Key_X, QString(QChar(0x18)), Qt::ControlModifier);
+        EXPECT_EQ(Line()->text(), "10") << kind;
+    }
+    spin->SetSpinType(sptNormal);
     Type(Qt::Key_Up, "");
     EXPECT_EQ(Line()->text(), "11");
     spin->Button()->UpButton()->Click();
