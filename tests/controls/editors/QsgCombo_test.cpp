@@ -289,3 +289,44 @@ TEST_F(QsgComboTest, RightToLeftAndVistaComboPaintNatively) {
     combo->SetIsVista(false);
     EXPECT_EQ(LeftEdge(Shot()), Rgb(clLime));
 }
+
+TEST(QsgCombo, LoadedColourIsTheOneTheFlatLookReturnsTo) {
+    TQsgComboBox c(nullptr);
+    c.SetLoading(true);
+    c.SetColor(clYellow);
+    c.SetFlat(true);
+    c.SetLoading(false);
+    c.Loaded();
+    EXPECT_EQ(c.LoadedColor(), clYellow);
+    EXPECT_EQ(c.NormalColor(), clYellow);
+    c.SetFlat(false);
+    EXPECT_EQ(c.Color(), clYellow);
+}
+
+TEST_F(QsgComboTest, DisabledFlatComboShowsItsParentColourUntilEnabled) {
+    combo->SetFlatParentColor(false);
+    combo->SetFlat(true);
+    combo->SetColor(clYellow);
+    combo->SetEnabled(false);
+    EXPECT_EQ(combo->Color(), clLime);
+    combo->SetEnabled(true);
+    EXPECT_EQ(combo->Color(), clYellow);
+    EXPECT_FALSE(combo->ParentColor());
+}
+
+TEST_F(QsgComboTest, AutoFocusTakesTheFocusWhenTheMouseEnters) {
+    auto* other = new TEdit(form.get());
+    other->SetParent(form.get());
+    other->SetBounds(10, 10, 80, 21);
+    form->Show();
+    other->SetFocus();
+    QApplication::processEvents();
+    combo->Perform(CM_MOUSEENTER);
+    EXPECT_TRUE(combo->MouseInControl());
+    EXPECT_FALSE(combo->Focused());
+    combo->Perform(CM_MOUSELEAVE);
+    combo->SetAutoFocus(true);
+    combo->Perform(CM_MOUSEENTER);
+    QApplication::processEvents();
+    EXPECT_TRUE(combo->Focused());
+}

@@ -506,3 +506,24 @@ TEST_F(QsgSpinWindowTest, ColouredButtonsPaintTheirFace) {
     EXPECT_EQ(qBlue(p), 255) << std::hex << p;
     EXPECT_LT(qRed(p), 30);
 }
+
+TEST(QsgSpinEdit, DateAndTimeSetWhileLoadingAreWrittenWhenLoaded) {
+    SpinLocale scope(QLocale(QLocale::German));
+    TQsgSpinEdit date(nullptr);
+    date.SetLoading(true);
+    date.SetSpinType(sptDate);
+    date.SetDateValue(DateOf(2026, 5, 4));
+    EXPECT_EQ(date.Text(), "0");
+    date.SetLoading(false);
+    date.Loaded();
+    EXPECT_EQ(date.Text(), DateText(2026, 5, 4));
+
+    TQsgSpinEdit time(nullptr);
+    time.SetLoading(true);
+    time.SetShowSeconds(false);
+    time.SetSpinType(sptTime);
+    time.SetTimeValue(0.75);
+    time.SetLoading(false);
+    time.Loaded();
+    EXPECT_EQ(time.Text(), "18:00");
+}
