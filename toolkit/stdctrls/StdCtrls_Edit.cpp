@@ -1,6 +1,6 @@
 // TEdit and TMemo over Qt's line and text editors.
-#include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QClipboard>
@@ -23,11 +23,11 @@ QLineEdit* TEdit::LineEdit() const {
 QWidget* TEdit::CreateNativeWidget(QWidget* parent) {
     auto* w = new QLineEdit(parent);
     QObject::connect(w, &QLineEdit::textChanged, qvdetail::Guarded([this](const QString& t) {
-                         if (FSyncing) return;
-                         FText = t;
-                         ApplyLimit();
-                         Change();
-                     }));
+        if (FSyncing) return;
+        FText = t;
+        ApplyLimit();
+        Change();
+    }));
     return w;
 }
 
@@ -242,12 +242,12 @@ QPlainTextEdit* TMemo::Editor() const {
 QWidget* TMemo::CreateNativeWidget(QWidget* parent) {
     auto* w = new QPlainTextEdit(parent);
     QObject::connect(w, &QPlainTextEdit::textChanged, qvdetail::Guarded([this, w] {
-                         if (FSyncing) return;
-                         FSyncing = true;
-                         FLines.SetText(w->toPlainText());
-                         FSyncing = false;
-                         if (OnChange) OnChange(this);
-                     }));
+        if (FSyncing) return;
+        FSyncing = true;
+        FLines.SetText(w->toPlainText());
+        FSyncing = false;
+        if (OnChange) OnChange(this);
+    }));
     AttachEvents(w->viewport());
     return w;
 }

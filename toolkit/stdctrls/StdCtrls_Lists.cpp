@@ -1,6 +1,6 @@
 // TComboBox and TListBox: items and the chosen index kept by the control, mirrored into Qt's widgets.
-#include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/designs/DesignValue.h"
+#include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QComboBox>
@@ -68,12 +68,12 @@ QComboBox* TComboBox::Combo() const {
 QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new NotifyingComboBox(parent, this);
     QObject::connect(w, &QComboBox::activated, qvdetail::Guarded([this](int index) {
-                         if (FSyncing) return;
-                         FItemIndex = index;
-                         FText = index >= 0 && index < FItems.Count() ? FItems.Strings(index) : String();
-                         Click();
-                         Select();
-                     }));
+        if (FSyncing) return;
+        FItemIndex = index;
+        FText = index >= 0 && index < FItems.Count() ? FItems.Strings(index) : String();
+        Click();
+        Select();
+    }));
     return w;
 }
 
@@ -87,11 +87,11 @@ void TComboBox::PushToWidget() {
         if (QLineEdit* edit = w->lineEdit()) {
             AttachEvents(edit);
             QObject::connect(edit, &QLineEdit::textEdited, qvdetail::Guarded([this](const QString& t) {
-                                 if (FSyncing) return;
-                                 FText = t;
-                                 FItemIndex = -1;
-                                 Change();
-                             }));
+                if (FSyncing) return;
+                FText = t;
+                FItemIndex = -1;
+                Change();
+            }));
         }
     }
     w->clear();
@@ -259,13 +259,13 @@ QWidget* TListBox::CreateNativeWidget(QWidget* parent) {
     auto* w = new QListWidget(parent);
     AttachEvents(w->viewport());
     QObject::connect(w, &QListWidget::itemSelectionChanged, qvdetail::Guarded([this] {
-                         if (FSyncing) return;
-                         TakeFromWidget();
-                         Click();
-                     }));
+        if (FSyncing) return;
+        TakeFromWidget();
+        Click();
+    }));
     QObject::connect(w, &QListWidget::currentRowChanged, qvdetail::Guarded([this](int) {
-                         if (!FSyncing) TakeFromWidget();
-                     }));
+        if (!FSyncing) TakeFromWidget();
+    }));
     return w;
 }
 
