@@ -1,5 +1,6 @@
 // Cell geometry over merged areas, repaint requests and the paint entries of the base grid.
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/paint/CellPainter.h"
 
 #include <algorithm>
 
@@ -104,47 +105,9 @@ void TBaseGrid::PaintCellExt(TCanvas* ACanvas, int ACol, int ARow, const TRect& 
     DoPaintCell(ACanvas, ACol, ARow, ARect, AState, false);
 }
 
-// A plain look: background, the cell's contents and its lines. Descendants bring the full cell painter.
 void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState,
                             bool Full) {
-    if (!ACanvas) return;
-    if (Full && IsMergedCell(ACol, ARow)) {
-        // The whole area is painted once per pass, by whichever of its cells comes first.
-        const TPoint base = BaseCell(ACol, ARow);
-        if (TCellProperties* baseProps = PropsAt(base.X, base.Y)) {
-            if (baseProps->PaintID() == FPaintID) return;
-            baseProps->SetPaintID(FPaintID);
-        }
-        ARect = CellRect(ACol, ARow);
-        ACol = base.X;
-        ARow = base.Y;
-    }
-    const bool fixed = (AState & gdFixed) != 0;
-    const bool selected = !fixed && FShowSel && (AState & gdSelected) && !(AState & gdFocused);
-    const TCellProperties* props = PropsAt(ACol, ARow);
-    TColor fill = fixed ? FixedColor() : Color();
-    if (selected)
-        fill = clHighlight;
-    else if (props && props->BrushColor() != clNone)
-        fill = props->BrushColor();
-    ACanvas->Brush()->SetStyle(bsSolid);
-    ACanvas->Brush()->SetColor(fill);
-    ACanvas->FillRect(ARect);
-    if (Full) {
-        ACanvas->SetFont(Font());
-        if (selected) ACanvas->Font()->SetColor(clHighlightText);
-        ACanvas->Brush()->SetStyle(bsClear);
-        DrawCellContents(ACanvas, ACol, ARow, ARect, AState);
-    }
-    if (FGridLineWidth > 0) {
-        const TGridOptions opts = Options();
-        ACanvas->Brush()->SetStyle(bsSolid);
-        ACanvas->Brush()->SetColor(fixed ? FGridFixedLineColor : FGridLineColor);
-        if (opts & (fixed ? goFixedVertLine : goVertLine))
-            ACanvas->FillRect(TRect(ARect.Right - FGridLineWidth, ARect.Top, ARect.Right, ARect.Bottom));
-        if (opts & (fixed ? goFixedHorzLine : goHorzLine))
-            ACanvas->FillRect(TRect(ARect.Left, ARect.Bottom - FGridLineWidth, ARect.Right, ARect.Bottom));
-    }
+    CellPainter(*this).Paint(ACanvas, ACol, ARow, ARect, AState, Full);
 }
 
 void TBaseGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState) {

@@ -327,7 +327,10 @@ TEST(BaseGrid, PaintDrawsAMergedAreaOncePerPass) {
         EXPECT_FALSE(g->IsMergedNonBaseCell(cell.X, cell.Y));
         if (cell == TPoint(2, 1)) {
             ++areaDraws;
-            EXPECT_EQ(rect, g->CellRect(4, 2));
+            // The contents lie inside the area's grid lines.
+            const TRect area = g->CellRect(4, 2);
+            const int lw = g->GridLineWidth();
+            EXPECT_EQ(rect, TRect(area.Left + lw, area.Top + lw, area.Right - lw, area.Bottom - lw));
         }
     }
     EXPECT_EQ(areaDraws, g->PaintID() - pass);

@@ -1,0 +1,89 @@
+// Themed and frame-control parts drawn through Qt's style.
+#include "toolkit/graphics/ThemeDraw.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace {
+enum class ThemeArrow { None, Up, Down };
+
+QStyle* activeThemeStyle() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) ? QApplication::style() : nullptr;
+}
+
+// One bevelled panel with an optional arrow: the common shape of every part asked for.
+bool drawThemePanel(TCanvas* canvas, const TRect& rect, bool enabled, bool hot, bool pressed, bool flat,
+                    ThemeArrow arrow) {
+    QStyle* style = activeThemeStyle();
+    if (!canvas || !style || rect.IsEmpty()) return false;
+    QPainter* p = canvas->PreparePainter(false, false);
+    if (!p) return false;
+    QStyleOptionButton opt;
+    opt.rect = rect.toQRect();
+    opt.palette = QApplication::palette();
+    opt.state = QStyle::State_None;
+    if (enabled) opt.state |= QStyle::State_Enabled;
+    if (hot && enabled) opt.state |= QStyle::State_MouseOver;
+    opt.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (flat) opt.features |= QStyleOptionButton::Flat;
+    p->save();
+    if (flat && !pressed && !hot) {
+        p->setPen(opt.palette.color(QPalette::Mid));
+        p->setBrush(opt.palette.color(QPalette::Button));
+        p->drawRect(opt.rect.adjusted(0, 0, -1, -1));
+    } else {
+        style->drawPrimitive(QStyle::PE_PanelButtonCommand, &opt, p, nullptr);
+    }
+    if (arrow != ThemeArrow::None) {
+        QStyleOption arrowOpt;
+        arrowOpt.rect = opt.rect.adjusted(2, 2, -2, -2);
+        arrowOpt.palette = opt.palette;
+        arrowOpt.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+        style->drawPrimitive(arrow == ThemeArrow::Up ? QStyle::PE_IndicatorArrowUp
+                                                     : QStyle::PE_IndicatorArrowDown,
+                             &arrowOpt, p, nullptr);
+    }
+    p->restore();
+    return true;
+}
+} // namespace
+
+bool IsThemeActive() {
+    return activeThemeStyle() != nullptr;
+}
+
+bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, int state, const TRect& rect) {
+    const String cls = themeClass.toLower();
+    const bool enabled = state != 4;
+    if (cls == "button" && part == 1)
+        return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, ThemeArrow::None);
+    if (cls == "combobox" && part == 1)
+        return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, ThemeArrow::Down);
+    if (cls == "spin" && (part == 1 || part == 2))
+        return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false,
+                              part == 1 ? ThemeArrow::Up : ThemeArrow::Down);
+    return false;
+}
+
+bool DrawFrameControl(TCanvas* canvas, const TRect& rect, unsigned type, unsigned state) {
+    const bool enabled = !(state & DFCS_INACTIVE);
+    const bool pushed = state & DFCS_PUSHED;
+    const bool hot = state & DFCS_HOT;
+    const bool flat = state & DFCS_FLAT;
+    if (type == DFC_BUTTON && (state & 0xFF) == DFCS_BUTTONPUSH)
+        return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::None);
+    if (type == DFC_SCROLL) {
+        switch (state & 0xFF) {
+        case DFCS_SCROLLUP:
+            return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Up);
+        case DFCS_SCROLLDOWN:
+        case DFCS_SCROLLCOMBOBOX:
+            return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Down);
+        default:
+            return false;
+        }
+    }
+    return false;
+}

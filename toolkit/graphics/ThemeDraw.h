@@ -1,0 +1,29 @@
+// Parts of the desktop's look (buttons, combo and spin buttons) drawn on a canvas by Qt's style, under the
+// names and numbers of the visual-styles and frame-control calls the controls were written against.
+#pragma once
+
+#include "toolkit/graphics/Graphics.h"
+
+// True when a style is there to draw with (a widget application is running).
+bool IsThemeActive();
+
+// Theme classes "button" (part 1 push button; states 1 normal, 2 hot, 3 pressed, 4 disabled),
+// "combobox" (part 1 drop-down button; states 1 normal, 4 disabled) and "spin" (part 1 up, part 2 down;
+// states 1 normal, 4 disabled). False when the class or part is unknown or no style is active.
+bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, int state, const TRect& rect);
+
+// Frame controls: type DFC_SCROLL with DFCS_SCROLLUP / DOWN / COMBOBOX, or DFC_BUTTON with
+// DFCS_BUTTONPUSH; the state flags add inactive, pushed, hot and flat.
+enum : unsigned {
+    DFC_SCROLL = 3,
+    DFC_BUTTON = 4,
+    DFCS_SCROLLUP = 0x0,
+    DFCS_SCROLLDOWN = 0x1,
+    DFCS_SCROLLCOMBOBOX = 0x5,
+    DFCS_BUTTONPUSH = 0x10,
+    DFCS_INACTIVE = 0x100,
+    DFCS_PUSHED = 0x200,
+    DFCS_HOT = 0x1000,
+    DFCS_FLAT = 0x4000,
+};
+bool DrawFrameControl(TCanvas* canvas, const TRect& rect, unsigned type, unsigned state);
