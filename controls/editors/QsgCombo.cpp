@@ -4,7 +4,8 @@
 #include "toolkit/controls/NativePaint.h"
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
-#include "toolkit/graphics/Themes.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 
 namespace {
 // The frame colour of a disabled themed combo that keeps no ordinary border.
@@ -512,10 +513,11 @@ void TQsgCustomCombo::DrawButton() {
             state = TS_PRESSED;
         else if (down || !FButtonHover || DroppedDown())
             state = TS_NORMAL;
-        DrawThemeBackground(FCanvas.get(), tcComboBox, CP_DROPDOWNBUTTON, state, strip);
+        DrawThemeBackground(FCanvas.get(), "combobox", CP_DROPDOWNBUTTON, state, strip);
     } else if (FButtonColor == clNone) {
         strip = TRect(CW - FButtonWidth - 1, 2, W - 1, H - 2);
-        DrawFrameControl(FCanvas.get(), strip, faComboBox, Enabled() ? DFCS_FLAT : DFCS_INACTIVE);
+        DrawFrameControl(FCanvas.get(), strip, DFC_SCROLL,
+                         DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
     } else {
         TColor face = FButtonColor;
         if (FButtonHover) face = down ? FButtonColorDown : FButtonColorHot;

@@ -3,7 +3,8 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
-#include "toolkit/graphics/Themes.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <cmath>

@@ -3,7 +3,8 @@
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
-#include "toolkit/graphics/Themes.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 
 namespace {
 
@@ -166,19 +167,20 @@ void TQvTimerSpeedButton::Paint() {
                          : FButtonDirection == bdRight ? SPNP_UPHORZ
                          : FButtonDirection == bdUp    ? SPNP_UP
                                                        : SPNP_DOWN;
-        DrawThemeBackground(canvas, tcSpin, part, state, r);
+        DrawThemeBackground(canvas, "spin", part, state, r);
         return;
     }
     if (FButtonDirection == bdLeft || FButtonDirection == bdRight) {
         unsigned flags =
             (FPressed ? DFCS_PUSHED : 0u) | (FFlat ? DFCS_FLAT : 0u) | (Enabled() ? 0u : DFCS_INACTIVE);
-        DrawFrameControl(canvas, r, FButtonDirection == bdLeft ? faLeft : faRight, flags);
+        DrawFrameControl(canvas, r, DFC_SCROLL,
+                         (FButtonDirection == bdLeft ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT) | flags);
         return;
     }
     // The classic speed button: a raised face (sunken while pressed) and the glyph in the middle.
     if (!FTransparent) {
         unsigned flags = (FPressed ? DFCS_PUSHED : 0u) | (FFlat ? DFCS_FLAT : 0u);
-        DrawFrameControl(canvas, r, faUp, flags);
+        DrawFrameControl(canvas, r, DFC_BUTTON, DFCS_BUTTONPUSH | flags);
         canvas->Brush()->SetColor(clBtnFace);
         canvas->FillRect(TRect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2));
     }

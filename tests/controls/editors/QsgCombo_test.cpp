@@ -2,7 +2,8 @@
 // event, the drop-button hover, and its own frames and button probed on grabs.
 #include "controls/editors/QsgCombo.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/graphics/Themes.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,7 +3,8 @@
 #include "controls/editors/qsgspin.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
-#include "toolkit/graphics/Themes.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QApplication>
