@@ -528,3 +528,22 @@ TEST(QsgSpinEdit, DateAndTimeSetWhileLoadingAreWrittenWhenLoaded) {
     time.Loaded();
     EXPECT_EQ(time.Text(), "18:00");
 }
+
+TEST_F(QsgSpinWindowTest, MousePressOnTheButtonWindowStartsTheRepeat) {
+    spin->SetValue(5);
+    QWidget* up = spin->Button()->UpButton()->Widget();
+    ASSERT_NE(up, nullptr);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), up->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(up, &press);
+    TTimer* timer = spin->Button()->UpButton()->RepeatTimer();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->Enabled());
+    timer->OnTimer(timer);
+    EXPECT_EQ(spin->Value(), 6);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3), up->mapToGlobal(QPointF(3, 3)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(up, &release);
+    EXPECT_EQ(spin->Value(), 7);
+    EXPECT_FALSE(timer->Enabled());
+}
