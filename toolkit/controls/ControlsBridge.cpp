@@ -178,6 +178,21 @@ void ForwardKey(QWidget* w, QKeyEvent* ke, int key, const QString& text) {
     ke->accept();
 }
 
+// The key data of WM_KEYDOWN and WM_CHAR: the scan code in bits 16 to 23, as far as controls read it (the
+// numeric keypad's decimal key, 0x53, differs from the main full-stop key, 0x34, in bit 22).
+LPARAM KeyData(QKeyEvent* ke) {
+    const bool keypad = ke->modifiers() & Qt::KeypadModifier;
+    switch (ke->key()) {
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+    case Qt::Key_Delete:
+        if (keypad) return LPARAM(0x53) << 16;
+        return ke->key() == Qt::Key_Period ? LPARAM(0x34) << 16 : 0;
+    default:
+        return 0;
+    }
+}
+
 bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     Word vk = QtKeyToVK(ke->key());
     if (ke->type() == QEvent::KeyRelease) {
@@ -197,6 +212,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
         TMessage m;
         m.Msg = WM_KEYDOWN;
         m.WParam = vk;
+        m.LParam = KeyData(ke);
         m.Event = ke;
         control->WndProc(m);
         keyPassed = m.PassToNative && m.CharCode() != 0;
@@ -213,6 +229,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     TMessage c;
     c.Msg = WM_CHAR;
     c.WParam = text.at(0).unicode();
+    c.LParam = KeyData(ke);
     c.Event = ke;
     control->WndProc(c);
     bool charPassed = c.PassToNative && c.CharCode() != 0;

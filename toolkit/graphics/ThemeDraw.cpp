@@ -7,7 +7,7 @@
 #include <QStyleOption>
 
 namespace {
-enum class ThemeArrow { None, Up, Down };
+enum class ThemeArrow { None, Up, Down, Left, Right };
 
 QStyle* activeThemeStyle() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) ? QApplication::style() : nullptr;
@@ -41,9 +41,11 @@ bool drawThemePanel(TCanvas* canvas, const TRect& rect, bool enabled, bool hot, 
         arrowOpt.rect = opt.rect.adjusted(2, 2, -2, -2);
         arrowOpt.palette = opt.palette;
         arrowOpt.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
-        style->drawPrimitive(arrow == ThemeArrow::Up ? QStyle::PE_IndicatorArrowUp
-                                                     : QStyle::PE_IndicatorArrowDown,
-                             &arrowOpt, p, nullptr);
+        const QStyle::PrimitiveElement element = arrow == ThemeArrow::Up      ? QStyle::PE_IndicatorArrowUp
+                                                 : arrow == ThemeArrow::Left  ? QStyle::PE_IndicatorArrowLeft
+                                                 : arrow == ThemeArrow::Right ? QStyle::PE_IndicatorArrowRight
+                                                                              : QStyle::PE_IndicatorArrowDown;
+        style->drawPrimitive(element, &arrowOpt, p, nullptr);
     }
     p->restore();
     return true;
@@ -61,9 +63,11 @@ bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, in
         return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, ThemeArrow::None);
     if (cls == "combobox" && part == 1)
         return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, ThemeArrow::Down);
-    if (cls == "spin" && (part == 1 || part == 2))
-        return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false,
-                              part == 1 ? ThemeArrow::Up : ThemeArrow::Down);
+    if (cls == "spin" && part >= 1 && part <= 4) {
+        static constexpr ThemeArrow spinArrows[] = {ThemeArrow::Up, ThemeArrow::Down, ThemeArrow::Right,
+                                                    ThemeArrow::Left};
+        return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, spinArrows[part - 1]);
+    }
     return false;
 }
 
@@ -78,6 +82,10 @@ bool DrawFrameControl(TCanvas* canvas, const TRect& rect, unsigned type, unsigne
         switch (state & 0xFF) {
         case DFCS_SCROLLUP:
             return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Up);
+        case DFCS_SCROLLLEFT:
+            return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Left);
+        case DFCS_SCROLLRIGHT:
+            return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Right);
         case DFCS_SCROLLDOWN:
         case DFCS_SCROLLCOMBOBOX:
             return drawThemePanel(canvas, rect, enabled, hot, pushed, flat, ThemeArrow::Down);

@@ -8,17 +8,20 @@
 bool IsThemeActive();
 
 // Theme classes "button" (part 1 push button; states 1 normal, 2 hot, 3 pressed, 4 disabled),
-// "combobox" (part 1 drop-down button; states 1 normal, 4 disabled) and "spin" (part 1 up, part 2 down;
-// states 1 normal, 4 disabled). False when the class or part is unknown or no style is active.
+// "combobox" (part 1 drop-down button; states 1 normal, 4 disabled) and "spin" (part 1 up, part 2 down,
+// part 3 up of a horizontal pair (right arrow), part 4 its down (left arrow); states 1 normal, 4 disabled).
+// False when the class or part is unknown or no style is active.
 bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, int state, const TRect& rect);
 
-// Frame controls: type DFC_SCROLL with DFCS_SCROLLUP / DOWN / COMBOBOX, or DFC_BUTTON with
+// Frame controls: type DFC_SCROLL with DFCS_SCROLLUP / DOWN / LEFT / RIGHT / COMBOBOX, or DFC_BUTTON with
 // DFCS_BUTTONPUSH; the state flags add inactive, pushed, hot and flat.
 enum : unsigned {
     DFC_SCROLL = 3,
     DFC_BUTTON = 4,
     DFCS_SCROLLUP = 0x0,
     DFCS_SCROLLDOWN = 0x1,
+    DFCS_SCROLLLEFT = 0x2,
+    DFCS_SCROLLRIGHT = 0x3,
     DFCS_SCROLLCOMBOBOX = 0x5,
     DFCS_BUTTONPUSH = 0x10,
     DFCS_INACTIVE = 0x100,

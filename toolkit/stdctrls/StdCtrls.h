@@ -31,6 +31,10 @@ enum TScrollCode {
     scEndScroll
 };
 
+// Notifications a combo box reflects to itself as CN_COMMAND (in the high word of WParam).
+enum : Word { CBN_DROPDOWN = 7, CBN_CLOSEUP = 8 };
+inline WPARAM MAKEWPARAM(int lo, int hi) { return static_cast<WPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)); }
+
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
 // The lines of a string list as Qt's list, and a string list filled from one (a single change).
@@ -104,6 +108,11 @@ public:
     String SelText() const;
     void SelectAll();
     void Clear() { SetText(String()); }
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    // Blank space kept between the edge and the text (the edit's formatting rectangle).
+    void SetTextMargins(int left, int top, int right, int bottom);
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 
@@ -133,6 +142,7 @@ private:
     bool FAutoSelect = true;
     int FSelStart = 0;
     int FSelLength = 0;
+    TRect FTextMargins;
     bool FSyncing = false;
 };
 
@@ -201,6 +211,11 @@ public:
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
     bool DroppedDown() const;
+    // Opens or closes the list; the control hears of it as CN_COMMAND with CBN_DROPDOWN or CBN_CLOSEUP.
+    void SetDroppedDown(bool v);
+    // Width of the opened list; 0 or less leaves the width of the control.
+    int DroppedWidth() const { return FDroppedWidth; }
+    void SetDroppedWidth(int v);
     void Clear();
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
@@ -215,6 +230,9 @@ protected:
     void TextChanged() override;
     virtual void Change();
     virtual void Select();
+    virtual void DropDown();
+    virtual void CloseUp();
+    void Dispatch(TMessage& Message) override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
     bool PaintsItself() const override { return false; }
     void SyncWidget() override;
@@ -229,6 +247,7 @@ private:
     int FItemIndex = -1;
     int FDropDownCount = 8;
     int FMaxLength = 0;
+    int FDroppedWidth = 0;
     bool FSyncing = false;
 };
 

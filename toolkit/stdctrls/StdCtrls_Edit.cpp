@@ -3,6 +3,8 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -63,7 +65,46 @@ void TEdit::SyncWidget() {
     w->setAlignment(h | Qt::AlignVCenter);
     w->setSelection(FSelStart, FSelLength);
     if (FSelLength == 0) w->setCursorPosition(FSelStart);
+    w->setTextMargins(FTextMargins.Left, FTextMargins.Top, FTextMargins.Right, FTextMargins.Bottom);
     FSyncing = false;
+}
+
+void TEdit::SetTextMargins(int left, int top, int right, int bottom) {
+    FTextMargins = TRect(left, top, right, bottom);
+    if (QLineEdit* w = LineEdit()) w->setTextMargins(left, top, right, bottom);
+}
+
+void TEdit::CutToClipboard() {
+    if (QLineEdit* w = LineEdit()) {
+        w->cut();
+        return;
+    }
+    CopyToClipboard();
+    String t = FText;
+    t.remove(FSelStart, FSelLength);
+    FSelLength = 0;
+    SetText(t);
+}
+
+void TEdit::CopyToClipboard() {
+    if (QLineEdit* w = LineEdit()) {
+        w->copy();
+        return;
+    }
+    if (FSelLength > 0) QGuiApplication::clipboard()->setText(FText.mid(FSelStart, FSelLength));
+}
+
+void TEdit::PasteFromClipboard() {
+    if (QLineEdit* w = LineEdit()) {
+        w->paste();
+        return;
+    }
+    const String clip = QGuiApplication::clipboard()->text();
+    String t = FText;
+    t.replace(FSelStart, FSelLength, clip);
+    const int caret = FSelStart + static_cast<int>(clip.size());
+    SetText(t);
+    SetSelStart(caret);
 }
 
 String TEdit::GetText() const {

@@ -34,12 +34,39 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     FItems.OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
+namespace {
+// Qt's combo box, telling its control when the list opens and closes, as the platform's combo notifies.
+class NotifyingComboBox : public QComboBox {
+public:
+    NotifyingComboBox(QWidget* parent, TComboBox* control) : QComboBox(parent), FControl(control) {}
+    void showPopup() override {
+        QComboBox::showPopup();
+        Notify(CBN_DROPDOWN);
+    }
+    void hidePopup() override {
+        const bool open = view() && view()->isVisible();
+        QComboBox::hidePopup();
+        if (open) Notify(CBN_CLOSEUP);
+    }
+
+private:
+    void Notify(int code) {
+        try {
+            FControl->Perform(CN_COMMAND, MAKEWPARAM(0, code), 0);
+        } catch (const std::exception& e) {
+            qvdetail::ShowHandlerError(e);
+        }
+    }
+    TComboBox* FControl;
+};
+} // namespace
+
 QComboBox* TComboBox::Combo() const {
     return static_cast<QComboBox*>(FWidget.data());
 }
 
 QWidget* TComboBox::CreateNativeWidget(QWidget* parent) {
-    auto* w = new QComboBox(parent);
+    auto* w = new NotifyingComboBox(parent, this);
     QObject::connect(w, &QComboBox::activated, qvdetail::Guarded([this](int index) {
         if (FSyncing) return;
         FItemIndex = index;
@@ -75,6 +102,7 @@ void TComboBox::PushToWidget() {
         if (w->lineEdit()) w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
     }
     w->setMaxVisibleItems(std::max(1, FDropDownCount));
+    if (w->view()) w->view()->setMinimumWidth(std::max(0, FDroppedWidth));
     FSyncing = false;
 }
 
@@ -137,6 +165,39 @@ void TComboBox::SetMaxLength(int v) {
 bool TComboBox::DroppedDown() const {
     QComboBox* w = Combo();
     return w && w->view() && w->view()->isVisible();
+}
+
+void TComboBox::SetDroppedDown(bool v) {
+    QComboBox* w = Combo();
+    if (!w || v == DroppedDown()) return;
+    if (v)
+        w->showPopup();
+    else
+        w->hidePopup();
+}
+
+void TComboBox::SetDroppedWidth(int v) {
+    FDroppedWidth = v;
+    if (QComboBox* w = Combo(); w && w->view()) w->view()->setMinimumWidth(std::max(0, v));
+}
+
+void TComboBox::Dispatch(TMessage& m) {
+    if (m.Msg == CN_COMMAND) {
+        if (HIWORD(m.WParam) == CBN_DROPDOWN)
+            DropDown();
+        else if (HIWORD(m.WParam) == CBN_CLOSEUP)
+            CloseUp();
+        return;
+    }
+    TWinControl::Dispatch(m);
+}
+
+void TComboBox::DropDown() {
+    if (OnDropDown) OnDropDown(this);
+}
+
+void TComboBox::CloseUp() {
+    if (OnCloseUp) OnCloseUp(this);
 }
 
 void TComboBox::Clear() {

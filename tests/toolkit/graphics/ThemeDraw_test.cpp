@@ -26,7 +26,8 @@ TEST(ThemeDraw, KnownPartsDrawInsideTheirRectangleAndShowTheirState) {
     struct Case {
         const char* cls;
         int part;
-    } cases[] = {{"button", 1}, {"combobox", 1}, {"spin", 1}, {"spin", 2}, {"BUTTON", 1}};
+    } cases[] = {{"button", 1}, {"combobox", 1}, {"spin", 1},  {"spin", 2},
+                 {"spin", 3},   {"spin", 4},     {"BUTTON", 1}};
     for (const Case& c : cases) {
         const QImage normal = drawnPart(c.cls, c.part, 1);
         const QImage disabled = drawnPart(c.cls, c.part, 4);
@@ -35,7 +36,7 @@ TEST(ThemeDraw, KnownPartsDrawInsideTheirRectangleAndShowTheirState) {
         EXPECT_NE(normal, disabled) << c.cls << c.part;
     }
     EXPECT_TRUE(drawnPart("tab", 1, 1).isNull());
-    EXPECT_TRUE(drawnPart("spin", 3, 1).isNull());
+    EXPECT_TRUE(drawnPart("spin", 5, 1).isNull());
 }
 
 TEST(ThemeDraw, FrameControlsTakeTheirFlags) {

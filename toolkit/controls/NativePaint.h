@@ -1,0 +1,12 @@
+// Painting over Qt's own widgets: a control lets its native widget paint, then paints its own look on top.
+#pragma once
+
+#include "toolkit/controls/Controls.h"
+
+#include <functional>
+
+// Inside WM_PAINT of a control over one of Qt's widgets: the widget paints itself now, for that paint event.
+void PaintNativeNow(TControl* control, TMessage& m);
+// Inside WM_PAINT: `canvas` is attached to the control's widget while `paint` runs (font and brush of the
+// control). Outside a paint event nothing is drawn and false is answered.
+bool PaintOnWidgetCanvas(TControl* control, TCanvas* canvas, TMessage& m, const std::function<void()>& paint);
