@@ -15,6 +15,8 @@
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/controls/Timer.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -68,8 +70,14 @@ TEST_F(OptionsTest, LanguagePagesOfSixFlags) {
     Start();
     // The default flag is put beside the language files at the first start.
     ASSERT_TRUE(QFile::exists(Dir_Language + "/DefaultFlag.bmp"));
+    // So is English, the built-in texts as a language file.
+    Options([](TFSoftOptions* o) {
+        EXPECT_EQ(VisibleSlots(o), QStringList{"English"});
+        EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 1");
+    });
 
     // No language files: no slot, "Page 1 / 0".
+    ASSERT_TRUE(QFile::remove(Dir_Language + "/English.lng"));
     Options([](TFSoftOptions* o) {
         EXPECT_EQ(VisibleSlots(o), QStringList());
         EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 0");
@@ -142,7 +150,7 @@ TEST_F(OptionsTest, LanguageChangeAsksAppliesAtOnceAndIsKeptOnlyByOK) {
         o->LangClick(qvoptions::slotLabel(o, "Italiano"));
         EXPECT_EQ(o->Language_In_Use, "English");
         EXPECT_EQ(FNew_Project->Caption(), english);
-        o->LangClick(o->I_L[0]);
+        o->LangClick(o->I_L[1]); // after English
         EXPECT_EQ(o->Language_In_Use, "Italiano");
         EXPECT_EQ(FNew_Project->Caption(), "Nuova configurazione");
         EXPECT_EQ(o->TS_Language->Caption(), "Lingua");
@@ -165,7 +173,7 @@ TEST_F(OptionsTest, LanguageChangeAsksAppliesAtOnceAndIsKeptOnlyByOK) {
     seam.AnswerMessage(mrYes);
     seam.AnswerModal([](TCustomForm* f) {
         auto* o = static_cast<TFSoftOptions*>(f);
-        o->LangClick(o->L_L[0]);
+        o->LangClick(o->L_L[1]);
         o->Btn_OK->Click();
     });
     FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);

@@ -221,6 +221,10 @@ QWidget* TPageControl::CreateNativeWidget(QWidget* parent) {
     FTabBar = new QTabBar(w);
     FTabBar->setDrawBase(false);
     FTabBar->setExpanding(false);
+    // The control's focus is its tab bar's: the current tab shows the focus mark and the arrow keys turn
+    // the pages, as the platform's page control does.
+    FTabBar->setFocusPolicy(Qt::TabFocus);
+    w->setFocusProxy(FTabBar);
     AttachEvents(FTabBar);
     QObject::connect(FTabBar, &QTabBar::currentChanged, qvdetail::Guarded([this](int tab) {
         if (FSyncing || tab < 0) return;
