@@ -137,7 +137,8 @@ QByteArray Default_Lang_File() {
         const String& t = texts[n];
         // A single blank is a number without a text of its own.
         if (t.isEmpty() || t == QLatin1String(" ")) continue;
-        if (t.contains(u'\r') || t.contains(u'\n') || t.contains(u"/#/") || t.contains(QChar(pilcrow))) continue;
+        if (t.contains(u'\r') || t.contains(u'\n') || t.contains(u"/#/") || t.contains(QChar(pilcrow)))
+            continue;
         // The reader trims the text, so blanks at either end travel between pilcrows.
         const bool quote = t.front() <= u' ' || t.back() <= u' ';
         out += QStringLiteral("STR%1 = ").arg(n);

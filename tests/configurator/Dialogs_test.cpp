@@ -11,9 +11,9 @@
 #include "configurator/USoftOptions.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "toolkit/services/Shell.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
-#include "toolkit/services/Shell.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
 
@@ -319,14 +319,17 @@ TEST_F(DialogsTest, EscapeClosesEachDialogAsItsCancelButtonDoesAndAReopenedOneSt
     qvtest::ScriptedInteraction seam;
     for (const Case& c : cases)
         for (bool fromLastStop : {true, false}) { // the second show follows a close from the last stop
-            SCOPED_TRACE(std::string(c.dialog) + (fromLastStop ? ", from the last stop" : ", from the first field"));
+            SCOPED_TRACE(std::string(c.dialog) +
+                         (fromLastStop ? ", from the last stop" : ", from the first field"));
             TCustomForm* shown = nullptr;
             seam.AnswerModal([&](TCustomForm* f) {
                 shown = f;
                 EXPECT_EQ(f->ActiveControl(), c.first);
                 c.edit();
-                // Shift+Tab from the first field reaches the last stop, a button in every dialog but the about box.
-                if (fromLastStop) qvdialogs::dialogsPress(f->ActiveControl()->Widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+                // Shift+Tab from the first field reaches the last stop, a button in every dialog but the
+                // about box.
+                if (fromLastStop)
+                    qvdialogs::dialogsPress(f->ActiveControl()->Widget(), Qt::Key_Backtab, Qt::ShiftModifier);
                 qvdialogs::dialogsPress(f->ActiveControl()->Widget(), Qt::Key_Escape);
             });
             c.open();

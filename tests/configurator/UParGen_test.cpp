@@ -9,7 +9,6 @@
 #include "toolkit/system/SysUtils.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -17,6 +16,7 @@
 #include <QSet>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -771,16 +771,18 @@ QStringList WalkTab(TCustomForm* f, int steps, bool back = false) {
         seen << (a ? a->Name() : QString("(none)"));
         if (!a || i == steps) break;
         // The window's own focus widget (the offscreen window is never the active one).
-        EXPECT_TRUE(a->Widget() && a->Widget()->window()->focusWidget() == a->Widget()) << a->Name().toStdString();
-        PressKey(a->Widget(), back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier, "\t");
+        EXPECT_TRUE(a->Widget() && a->Widget()->window()->focusWidget() == a->Widget())
+            << a->Name().toStdString();
+        PressKey(a->Widget(), back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier,
+                 "\t");
     }
     return seen;
 }
 
-const QStringList kEthernetTabs = {"E_EthConn_Device_Name", "CB_EthConn_En_DHCP_Cable", "CB_EthConn_Enable_DNS",
-                                   "E_EthConn_Pri_DNS_IP1", "E_EthConn_Pri_DNS_IP2", "E_EthConn_Pri_DNS_IP3",
-                                   "E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1", "E_EthConn_Sec_DNS_IP2",
-                                   "E_EthConn_Sec_DNS_IP3", "E_EthConn_Sec_DNS_IP4"};
+const QStringList kEthernetTabs = {
+    "E_EthConn_Device_Name", "CB_EthConn_En_DHCP_Cable", "CB_EthConn_Enable_DNS", "E_EthConn_Pri_DNS_IP1",
+    "E_EthConn_Pri_DNS_IP2", "E_EthConn_Pri_DNS_IP3",    "E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1",
+    "E_EthConn_Sec_DNS_IP2", "E_EthConn_Sec_DNS_IP3",    "E_EthConn_Sec_DNS_IP4"};
 const QStringList kOpcUaAddressTabs = {"E_OPC_UA_Server_IP1", "E_OPC_UA_Server_IP2", "E_OPC_UA_Server_IP3",
                                        "E_OPC_UA_Server_IP4", "E_OPC_UA_Server_SM1", "E_OPC_UA_Server_SM2",
                                        "E_OPC_UA_Server_SM3", "E_OPC_UA_Server_SM4"};
@@ -788,10 +790,11 @@ const QStringList kOpcUaGatewayTabs = {"E_OPC_UA_Server_GAT1", "E_OPC_UA_Server_
                                        "E_OPC_UA_Server_GAT4"};
 const QStringList kOpcUaRestTabs = {"E_OPC_UA_Server_Port", "L_OPC_UA_Server_Reset_Inactivity",
                                     "E_OPC_UA_Server_Reset_Inactivity"};
-const QStringList kSerialTabs = {"CB_Serial_Serial", "CB_Serial_Baudrate", "Cb_Serial_Parity", "CB_Serial_StopBits"};
-const QStringList kModbusMasterTabs = {"CB_ModbusMaster_Serial",   "CB_ModbusMaster_Baudrate",
-                                       "CB_ModbusMaster_Parity",   "CB_ModbusMaster_StopBits",
-                                       "E_ModbusMaster_TimeOut",   "E_ModbusMaster_CyclicDelay"};
+const QStringList kSerialTabs = {"CB_Serial_Serial", "CB_Serial_Baudrate", "Cb_Serial_Parity",
+                                 "CB_Serial_StopBits"};
+const QStringList kModbusMasterTabs = {"CB_ModbusMaster_Serial", "CB_ModbusMaster_Baudrate",
+                                       "CB_ModbusMaster_Parity", "CB_ModbusMaster_StopBits",
+                                       "E_ModbusMaster_TimeOut", "E_ModbusMaster_CyclicDelay"};
 const QStringList kNtpTabs = {"E_NTP_Server_URL", "E_NTP_Poll_Time"};
 const QStringList kButtonTabs = {"Btn_OK", "Btn_Cancel"};
 
@@ -803,7 +806,8 @@ QStringList Reversed(QStringList l) {
 } // namespace
 
 TEST_F(ParGenWindow, TabAndShiftTabWalkThePanelsInTheirOrderThenTheButtons) {
-    const QStringList opcUa = kOpcUaAddressTabs + QStringList{"CB_OPC_UA_Server_En_GAT"} + kOpcUaGatewayTabs + kOpcUaRestTabs;
+    const QStringList opcUa =
+        kOpcUaAddressTabs + QStringList{"CB_OPC_UA_Server_En_GAT"} + kOpcUaGatewayTabs + kOpcUaRestTabs;
     struct Case {
         const char* model; // empty: this model, as the window lays itself out
         QStringList order;
@@ -834,15 +838,15 @@ TEST_F(ParGenWindow, TabAndShiftTabWalkThePanelsInTheirOrderThenTheButtons) {
 TEST_F(ParGenWindow, TabSkipsDisabledFieldsAndCollapsedPanels) {
     qvtest::ScriptedInteraction script;
     script.AnswerModal([&](TCustomForm* f) {
-        // DHCP takes the address bytes out of reach, the gateway box's tick its bytes; a collapsed panel hides
-        // its fields.
+        // DHCP takes the address bytes out of reach, the gateway box's tick its bytes; a collapsed panel
+        // hides its fields.
         Form->CB_EthConn_En_DHCP_Cable->SetChecked(true);
         Get<TCategoryPanel>("CP_Serial")->SetCollapsed(true);
         Box("CB_OPC_UA_Server_En_GAT")->SetChecked(false);
         const bool gatewayShut = !Edit("E_OPC_UA_Server_GAT1")->Enabled();
         const QStringList order = kEthernetTabs + QStringList{"CB_OPC_UA_Server_En_GAT"} +
-                                  (gatewayShut ? QStringList() : kOpcUaGatewayTabs) + kOpcUaRestTabs + kNtpTabs +
-                                  kButtonTabs;
+                                  (gatewayShut ? QStringList() : kOpcUaGatewayTabs) + kOpcUaRestTabs +
+                                  kNtpTabs + kButtonTabs;
         EXPECT_EQ(WalkTab(f, int(order.size())), order + QStringList{order.first()});
         f->SetModalResult(mrCancel);
     });
