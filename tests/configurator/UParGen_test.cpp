@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -764,11 +765,13 @@ void PressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, 
 
 // The names of the controls the focus visits, starting at the focused one, over `steps` presses of Tab
 // (or Shift+Tab), each sent to the widget that has the focus.
-QStringList WalkTab(TCustomForm* f, int steps, bool back = false) {
+QStringList WalkTab(TCustomForm* f, int steps, bool back = false,
+                    const std::function<void(TWinControl*)>& check = {}) {
     QStringList seen;
     for (int i = 0; i <= steps; ++i) {
         TWinControl* a = f->ActiveControl();
         seen << (a ? a->Name() : QString("(none)"));
+        if (a && check) check(a);
         if (!a || i == steps) break;
         // The window's own focus widget (the offscreen window is never the active one).
         EXPECT_TRUE(a->Widget() && a->Widget()->window()->focusWidget() == a->Widget())
@@ -827,7 +830,13 @@ TEST_F(ParGenWindow, TabAndShiftTabWalkThePanelsInTheirOrderThenTheButtons) {
                 Form->RePosition_Objects_Model(c.model);
             }
             const int n = int(c.order.size());
-            EXPECT_EQ(WalkTab(f, n), c.order + QStringList{c.order.first()});
+            // Each field Tab reaches is scrolled into the visible part of the panel group.
+            const auto inSight = [&](TWinControl* a) {
+                if (!Form->CPG->ContainsControl(a)) return;
+                const QRect r(a->Widget()->mapTo(Form->CPG->Widget(), QPoint(0, 0)), a->Widget()->size());
+                EXPECT_TRUE(Form->CPG->Widget()->rect().contains(r)) << a->Name().toStdString();
+            };
+            EXPECT_EQ(WalkTab(f, n, false, inSight), c.order + QStringList{c.order.first()});
             EXPECT_EQ(WalkTab(f, n, true), QStringList{c.order.first()} + Reversed(c.order));
             f->SetModalResult(mrCancel);
         });

@@ -307,6 +307,9 @@ public:
     // The next control in tab order after `current` (or the first), among this control's descendants.
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+    // Brings `control` (a descendant that has just taken the focus) into sight, for a control that scrolls
+    // its children.
+    virtual void AutoScrollInView(TControl* control) { (void)control; }
     // The first control Tab reaches in this control, or null.
     TWinControl* FirstTabStop() const { return FindNextControl(nullptr, true, true, false); }
 

@@ -300,6 +300,10 @@ void TCustomForm::FocusChanged(TWinControl* c) {
         return;
     TWinControl* old = FActiveControl;
     FActiveControl = c;
+    // A field reached by Tab below the visible part of a scrolled area comes into sight.
+    if (c)
+        for (TWinControl* p = c->Parent(); p; p = p->Parent())
+            p->AutoScrollInView(c);
     if (old)
         old->Perform(CM_EXIT);
     if (c)

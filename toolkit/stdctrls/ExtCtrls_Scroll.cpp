@@ -155,10 +155,15 @@ void TScrollingWinControl::ScrollTo(bool vertical, int pos) {
 void TScrollingWinControl::ScrollInView(TControl* control) {
     if (!control || !ContainsControl(control)) return;
     TPoint p(control->Left(), control->Top());
-    for (TControl* c = control->Parent(); c && c != this; c = c->Parent()) {
-        p.X += c->Left();
-        p.Y += c->Top();
-    }
+    if (control->Widget() && FContent && FContent->isAncestorOf(control->Widget())) {
+        // Through the widgets, so that a parent's own header (a category panel's) counts as well.
+        const QPoint at = control->Widget()->mapTo(FContent.data(), QPoint(0, 0));
+        p = TPoint(at.x(), at.y());
+    } else
+        for (TControl* c = control->Parent(); c && c != this; c = c->Parent()) {
+            p.X += c->Left();
+            p.Y += c->Top();
+        }
     if (p.Y < FVert.FPosition)
         ScrollTo(true, p.Y);
     else if (p.Y + control->Height() > FVert.FPosition + ViewportHeight())
