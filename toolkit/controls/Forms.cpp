@@ -29,6 +29,9 @@ protected:
     // children's widgets hand it up to the window: the form's tab order decides it, not widget creation
     // order.
     bool focusNextPrevChild(bool next) override {
+        // Widgets leaving a form that is being freed do not move the focus among controls half gone.
+        if (FForm->IsDestroying())
+            return NativeWidget::focusNextPrevChild(next);
         FForm->SelectNextByTab(nullptr, next);
         return true;
     }

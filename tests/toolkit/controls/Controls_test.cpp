@@ -425,7 +425,8 @@ TEST(Controls, TabFollowsTheTabOrderOfParentsThenChildrenAndSkipsWhatCannotTakeT
             if (!c) break;
             seen << c->Name();
             EXPECT_EQ(form.Widget()->focusWidget(), c->Widget()) << c->Name().toStdString();
-            if (i < 5) SendKey(c->Widget(), key, key == Qt::Key_Tab || key == Qt::Key_Backtab ? "\t" : "", mods);
+            if (i < 5)
+                SendKey(c->Widget(), key, key == Qt::Key_Tab || key == Qt::Key_Backtab ? "\t" : "", mods);
         }
         return seen;
     };
