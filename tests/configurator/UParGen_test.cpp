@@ -892,6 +892,8 @@ TEST_F(ParGenWindow, ReopenedAfterASaveByKeyboardStartsAtTheFirstFieldNotAtOk) {
     script.AnswerModal([&](TCustomForm* f) {
         EXPECT_EQ(f->ActiveControl(), Form->E_EthConn_Device_Name);
         EXPECT_EQ(f->Widget()->focusWidget(), Form->E_EthConn_Device_Name->Widget());
+        // Scrolled back up so far that the first panel's title shows too.
+        EXPECT_EQ(Form->CPG->VertScrollBar()->Position(), 0);
         f->SetModalResult(mrCancel);
     });
     Form->ShowModal();

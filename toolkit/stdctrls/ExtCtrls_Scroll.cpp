@@ -164,7 +164,18 @@ void TScrollingWinControl::ScrollInView(TControl* control) {
             p.X += c->Left();
             p.Y += c->Top();
         }
-    if (p.Y < FVert.FPosition)
+    // The first field of a child of this control (a panel) brings the child's top, its title, into sight
+    // with it when both fit.
+    const TControl* holder = control;
+    while (holder->Parent() && holder->Parent() != this)
+        holder = holder->Parent();
+    const auto* box = dynamic_cast<const TWinControl*>(holder);
+    const bool showHolder = holder != control && box && box->FirstTabStop() == control &&
+                            holder->Top() < FVert.FPosition &&
+                            p.Y + control->Height() - holder->Top() <= ViewportHeight();
+    if (showHolder)
+        ScrollTo(true, holder->Top());
+    else if (p.Y < FVert.FPosition)
         ScrollTo(true, p.Y);
     else if (p.Y + control->Height() > FVert.FPosition + ViewportHeight())
         ScrollTo(true, p.Y + control->Height() - ViewportHeight());
