@@ -6,6 +6,7 @@
 // carriage return. Numbers missing from the resource hold a single blank.
 #include "configurator/ULanguage.h"
 
+#include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/system/TextCodec.h"
 
@@ -126,4 +127,31 @@ void Load_Lang(const String& Dir_Language, String& Language) {
     }
     Language = "English";
     if (QFileInfo(fileOf(Language)).isFile()) Load_Lang_File(fileOf(Language));
+}
+
+QByteArray Default_Lang_File() {
+    constexpr char16_t pilcrow = u'\u00B6';
+    const QStringList& texts = builtInTexts();
+    String out;
+    for (int n = 0; n < texts.size(); ++n) {
+        const String& t = texts[n];
+        // A single blank is a number without a text of its own.
+        if (t.isEmpty() || t == QLatin1String(" ")) continue;
+        if (t.contains(u'\r') || t.contains(u'\n') || t.contains(u"/#/") || t.contains(QChar(pilcrow)))
+            continue;
+        // The reader trims the text, so blanks at either end travel between pilcrows.
+        const bool quote = t.front() <= u' ' || t.back() <= u' ';
+        out += QStringLiteral("STR%1 = ").arg(n);
+        out += quote ? QChar(pilcrow) + t + QChar(pilcrow) : t;
+        out += QStringLiteral("\r\n");
+    }
+    return EncodeText(out, TTextEncoding::UTF8BOM);
+}
+
+void Install_English_Lang(const String& languageFolder) {
+    if (languageFolder.isEmpty() || !DirectoryExists(languageFolder)) return;
+    const String target = languageFolder + "/English.lng";
+    if (QFileInfo::exists(target)) return;
+    // A folder the program may not write to keeps working without it: English stays the built-in texts.
+    SaveFileAtomically(target, Default_Lang_File());
 }

@@ -31,3 +31,11 @@ void Load_Lang_File(const String& path);
 // The whole load: built-in texts, then "<Language>.lng" from `Dir_Language`. When that file is missing
 // `Language` becomes "English" and "English.lng" is read if present.
 void Load_Lang(const String& Dir_Language, String& Language);
+
+// The built-in texts as a language file ("STR<n> = <text>" lines, UTF-8 with its mark), so that English
+// can be chosen again like any other language and serves as the model for a translation. Texts the
+// file cannot hold (line breaks, the comment mark, the pilcrow) are left out: the built-in ones stand
+// under every file anyway.
+QByteArray Default_Lang_File();
+// Writes "English.lng" into `languageFolder` when the folder exists and the file does not.
+void Install_English_Lang(const String& languageFolder);

@@ -76,6 +76,8 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner)
     Bind(this, "TS_Con_Options", TS_Con_Options);
     Bind(this, "TS_Soft_Settings", TS_Soft_Settings);
     Bind(this, "L_Sel_Lang", L_Sel_Lang);
+    Bind(this, "P_Flags", P_Flags);
+    Bind(this, "Sh_Flag_Focus", Sh_Flag_Focus);
     for (int k = 0; k < kFlagsPerPage; ++k) {
         I_L[size_t(k)] = Bind<TImage>(this, QString("I_L%1").arg(k + 1).toUtf8().constData());
         L_L[size_t(k)] = Bind<TLabel>(this, QString("L_L%1").arg(k + 1).toUtf8().constData());
@@ -99,6 +101,9 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner)
         I_L[size_t(k)]->OnClick = [this](TObject* Sender) { LangClick(Sender); };
         L_L[size_t(k)]->OnClick = [this](TObject* Sender) { LangClick(Sender); };
     }
+    P_Flags->OnEnter = [this](TObject*) { ShowFlagFocus(true); };
+    P_Flags->OnExit = [this](TObject*) { ShowFlagFocus(false); };
+    P_Flags->OnKeyDown = [this](TObject*, Word& Key, TShiftState) { FlagsKeyDown(Key); };
     for (TCheckBox* box : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
         box->OnClick = [this](TObject* Sender) { CB_En_ConClick(Sender); };
     Btn_Check_Update->OnClick = [this](TObject* Sender) { Btn_Check_UpdateClick(Sender); };
@@ -117,6 +122,7 @@ void TFSoftOptions::FormCreate(TObject*) {
     L_SW_Code->SetCaption(SW_Code);
     TS_Con_Options->SetTabVisible(true);
     Install_Default_Flag(Dir_Language);
+    Install_English_Lang(Dir_Language);
     Set_Lang();
 }
 
@@ -194,6 +200,49 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
         }
         image->SetVisible(loaded);
     }
+    // A page without languages has nothing to choose by keyboard.
+    P_Flags->SetTabStop(shown > 0);
+    FFlagSlot = std::clamp(FFlagSlot, 0, std::max(0, shown - 1));
+    ShowFlagFocus(ActiveControl() == P_Flags);
+}
+
+void TFSoftOptions::ShowFlagFocus(bool on) {
+    const int left = FFlagSlot < 3 ? 4 : 236;
+    const int top = 1 + (FFlagSlot % 3) * 54;
+    Sh_Flag_Focus->SetBounds(left, top, Sh_Flag_Focus->Width(), Sh_Flag_Focus->Height());
+    Sh_Flag_Focus->SetVisible(on && L_L[size_t(FFlagSlot)]->Visible());
+}
+
+void TFSoftOptions::FlagsKeyDown(Word& Key) {
+    int shown = 0;
+    while (shown < kFlagsPerPage && L_L[size_t(shown)]->Visible())
+        ++shown;
+    if (shown == 0) return;
+    switch (Key) {
+    // Up and down go through the slots in their order; left and right go across the two columns where the
+    // other column has a slot in that row.
+    case VK_UP:
+        FFlagSlot = std::max(0, FFlagSlot - 1);
+        break;
+    case VK_DOWN:
+        FFlagSlot = std::min(shown - 1, FFlagSlot + 1);
+        break;
+    case VK_LEFT:
+        FFlagSlot = FFlagSlot >= 3 ? FFlagSlot - 3 : std::max(0, FFlagSlot - 1);
+        break;
+    case VK_RIGHT:
+        FFlagSlot = FFlagSlot + 3 < shown ? FFlagSlot + 3 : std::min(shown - 1, FFlagSlot + 1);
+        break;
+    case VK_SPACE:
+    case VK_RETURN:
+        Key = 0;
+        LangClick(L_L[size_t(std::min(FFlagSlot, shown - 1))]);
+        return;
+    default:
+        return;
+    }
+    Key = 0;
+    ShowFlagFocus(true);
 }
 
 void TFSoftOptions::Btn_NextClick(TObject* Sender) {

@@ -44,6 +44,9 @@ public:
     TTabSheet* TS_Con_Options = nullptr;
     TTabSheet* TS_Soft_Settings = nullptr;
     TLabel* L_Sel_Lang = nullptr;
+    // The flags and their names, one Tab stop: the arrows move between the slots, Space or Enter chooses.
+    TPanel* P_Flags = nullptr;
+    TShape* Sh_Flag_Focus = nullptr;
     std::array<TImage*, 6> I_L{}; // I_L1 .. I_L6
     std::array<TLabel*, 6> L_L{}; // L_L1 .. L_L6
     TLabel* L_Page_Lang = nullptr;
@@ -83,6 +86,10 @@ public:
 
 private:
     int Pages() const;
+    void FlagsKeyDown(Word& Key);
+    void ShowFlagFocus(bool on);
+    // The slot (0 .. 5) the keyboard is on in the flags.
+    int FFlagSlot = 0;
     // The texts on screen belong to another language than the one saved (a change not yet committed).
     bool FTextsChanged = false;
     std::unique_ptr<THttpClient> FOwnHttp;

@@ -323,8 +323,9 @@ void TSbButton::Dispatch(TMessage& m) {
         if (!form) form = GetParentForm(this);
         TWinControl* active = form ? form->ActiveControl() : nullptr;
         const String cls = active ? active->ClassName().toUpper() : String();
-        // A focused push button handles Enter and Escape itself.
-        if (cls.contains("BUTTON") && !cls.contains("RADIOBUTTON")) break;
+        // A focused push button handles Enter itself. Escape has no meaning of its own to a button, so the
+        // cancel button takes it whichever control has the focus.
+        if (key == VK_RETURN && cls.contains("BUTTON") && !cls.contains("RADIOBUTTON")) break;
         bDown = true;
         Click();
         m.Result = 1;

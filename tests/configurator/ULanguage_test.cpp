@@ -213,3 +213,40 @@ TEST(LangLoad, UnreadableFileKeepsBuiltInTexts) {
     EXPECT_EQ(language, "Locked");
     EXPECT_EQ(tableNow(), defaults);
 }
+
+TEST(LangLoad, EnglishFileWrittenFromTheBuiltInTextsReadsBackEveryOne) {
+    Load_Default_Lang();
+    QStringList builtIn;
+    for (int n = 0; n < Num_Lang_Texts; ++n)
+        builtIn << Lang_Texts->Strings(n);
+    const QString dir = qvtest::TempDir() + "/english";
+    ASSERT_TRUE(QDir().mkpath(dir));
+    Install_English_Lang(dir);
+    const QString path = dir + "/English.lng";
+    ASSERT_TRUE(QFile::exists(path));
+    // Over a table where every text is something else, the file alone brings each built-in text back, blanks
+    // at either end included.
+    for (int n = 0; n < Num_Lang_Texts; ++n)
+        Lang_Texts->SetStrings(n, "x");
+    Load_Lang_File(path);
+    int restored = 0;
+    for (int n = 0; n < Num_Lang_Texts; ++n) {
+        if (builtIn[n] == " ") continue; // a number without a text
+        EXPECT_EQ(Lang_Texts->Strings(n), builtIn[n]) << n;
+        ++restored;
+    }
+    EXPECT_GT(restored, 1000);
+    EXPECT_TRUE(builtIn[9].endsWith(' ')); // "None Configuration Opened ": travels quoted
+
+    // An existing file is the person's own and stays as it is; a missing folder gets nothing.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("STR0=mine\r\n");
+    f.close();
+    Install_English_Lang(dir);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("STR0=mine\r\n"));
+    Install_English_Lang(dir + "/gone");
+    EXPECT_FALSE(QFile::exists(dir + "/gone/English.lng"));
+    Load_Default_Lang();
+}

@@ -16,6 +16,8 @@
 #include <QSet>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -748,4 +750,151 @@ TEST_F(ParGenWindow, GrabShowsTheFourTitledPanelsAndGreyBytesUnderDhcp) {
     EXPECT_LT(darkest(plain), 150);
     EXPECT_GT(darkest(dhcp), 300);
     EXPECT_EQ(VisiblePanels(), kTitles);
+}
+
+// ---- Keyboard -------------------------------------------------------------------------------------------
+
+namespace {
+
+void PressKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &release);
+}
+
+// The names of the controls the focus visits, starting at the focused one, over `steps` presses of Tab
+// (or Shift+Tab), each sent to the widget that has the focus.
+QStringList WalkTab(TCustomForm* f, int steps, bool back = false,
+                    const std::function<void(TWinControl*)>& check = {}) {
+    QStringList seen;
+    for (int i = 0; i <= steps; ++i) {
+        TWinControl* a = f->ActiveControl();
+        seen << (a ? a->Name() : QString("(none)"));
+        if (a && check) check(a);
+        if (!a || i == steps) break;
+        // The window's own focus widget (the offscreen window is never the active one).
+        EXPECT_TRUE(a->Widget() && a->Widget()->window()->focusWidget() == a->Widget())
+            << a->Name().toStdString();
+        PressKey(a->Widget(), back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier,
+                 "\t");
+    }
+    return seen;
+}
+
+const QStringList kEthernetTabs = {
+    "E_EthConn_Device_Name", "CB_EthConn_En_DHCP_Cable", "CB_EthConn_Enable_DNS", "E_EthConn_Pri_DNS_IP1",
+    "E_EthConn_Pri_DNS_IP2", "E_EthConn_Pri_DNS_IP3",    "E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1",
+    "E_EthConn_Sec_DNS_IP2", "E_EthConn_Sec_DNS_IP3",    "E_EthConn_Sec_DNS_IP4"};
+const QStringList kOpcUaAddressTabs = {"E_OPC_UA_Server_IP1", "E_OPC_UA_Server_IP2", "E_OPC_UA_Server_IP3",
+                                       "E_OPC_UA_Server_IP4", "E_OPC_UA_Server_SM1", "E_OPC_UA_Server_SM2",
+                                       "E_OPC_UA_Server_SM3", "E_OPC_UA_Server_SM4"};
+const QStringList kOpcUaGatewayTabs = {"E_OPC_UA_Server_GAT1", "E_OPC_UA_Server_GAT2", "E_OPC_UA_Server_GAT3",
+                                       "E_OPC_UA_Server_GAT4"};
+const QStringList kOpcUaRestTabs = {"E_OPC_UA_Server_Port", "L_OPC_UA_Server_Reset_Inactivity",
+                                    "E_OPC_UA_Server_Reset_Inactivity"};
+const QStringList kSerialTabs = {"CB_Serial_Serial", "CB_Serial_Baudrate", "Cb_Serial_Parity",
+                                 "CB_Serial_StopBits"};
+const QStringList kModbusMasterTabs = {"CB_ModbusMaster_Serial", "CB_ModbusMaster_Baudrate",
+                                       "CB_ModbusMaster_Parity", "CB_ModbusMaster_StopBits",
+                                       "E_ModbusMaster_TimeOut", "E_ModbusMaster_CyclicDelay"};
+const QStringList kNtpTabs = {"E_NTP_Server_URL", "E_NTP_Poll_Time"};
+const QStringList kButtonTabs = {"Btn_OK", "Btn_Cancel"};
+
+QStringList Reversed(QStringList l) {
+    std::reverse(l.begin(), l.end());
+    return l;
+}
+
+} // namespace
+
+TEST_F(ParGenWindow, TabAndShiftTabWalkThePanelsInTheirOrderThenTheButtons) {
+    const QStringList opcUa =
+        kOpcUaAddressTabs + QStringList{"CB_OPC_UA_Server_En_GAT"} + kOpcUaGatewayTabs + kOpcUaRestTabs;
+    struct Case {
+        const char* model; // empty: this model, as the window lays itself out
+        QStringList order;
+    } cases[] = {
+        {"", kEthernetTabs + opcUa + kSerialTabs + kNtpTabs + kButtonTabs},
+        // Laid out again while the window is open: the panels' tab order changes after their windows exist.
+        {"LD83K18", kEthernetTabs + opcUa + kModbusMasterTabs + kNtpTabs + kButtonTabs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        qvtest::ScriptedInteraction script;
+        script.AnswerModal([&](TCustomForm* f) {
+            if (*c.model) {
+                for (TCategoryPanel* p : Form->CPG->Panels())
+                    p->Hide();
+                Form->Order_TAB_Panels_Model(c.model);
+                Form->RePosition_Objects_Model(c.model);
+            }
+            const int n = int(c.order.size());
+            // Each field Tab reaches is scrolled into the visible part of the panel group.
+            const auto inSight = [&](TWinControl* a) {
+                if (!Form->CPG->ContainsControl(a)) return;
+                const QRect r(a->Widget()->mapTo(Form->CPG->Widget(), QPoint(0, 0)), a->Widget()->size());
+                EXPECT_TRUE(Form->CPG->Widget()->rect().contains(r)) << a->Name().toStdString();
+            };
+            EXPECT_EQ(WalkTab(f, n, false, inSight), c.order + QStringList{c.order.first()});
+            EXPECT_EQ(WalkTab(f, n, true), QStringList{c.order.first()} + Reversed(c.order));
+            f->SetModalResult(mrCancel);
+        });
+        Form->ShowModal();
+    }
+}
+
+TEST_F(ParGenWindow, TabSkipsDisabledFieldsAndCollapsedPanels) {
+    qvtest::ScriptedInteraction script;
+    script.AnswerModal([&](TCustomForm* f) {
+        // DHCP takes the address bytes out of reach, the gateway box's tick its bytes; a collapsed panel
+        // hides its fields.
+        Form->CB_EthConn_En_DHCP_Cable->SetChecked(true);
+        Get<TCategoryPanel>("CP_Serial")->SetCollapsed(true);
+        Box("CB_OPC_UA_Server_En_GAT")->SetChecked(false);
+        const bool gatewayShut = !Edit("E_OPC_UA_Server_GAT1")->Enabled();
+        const QStringList order = kEthernetTabs + QStringList{"CB_OPC_UA_Server_En_GAT"} +
+                                  (gatewayShut ? QStringList() : kOpcUaGatewayTabs) + kOpcUaRestTabs +
+                                  kNtpTabs + kButtonTabs;
+        EXPECT_EQ(WalkTab(f, int(order.size())), order + QStringList{order.first()});
+        f->SetModalResult(mrCancel);
+    });
+    Form->ShowModal();
+}
+
+TEST_F(ParGenWindow, EscapeCancelsWithNothingWrittenFromAFieldOrFromOk) {
+    for (bool fromOk : {false, true}) {
+        SCOPED_TRACE(fromOk);
+        qvtest::ScriptedInteraction script;
+        script.AnswerModal([&](TCustomForm* f) {
+            Form->E_NTP_Poll_Time->SetText("60");
+            if (fromOk) Form->Btn_OK->SetFocus();
+            PressKey(f->ActiveControl()->Widget(), Qt::Key_Escape);
+        });
+        EXPECT_EQ(Form->ShowModal(), mrCancel);
+        EXPECT_EQ(script.Pending(), 0);
+        EXPECT_FALSE(QFile::exists(File_ParGen));
+    }
+}
+
+TEST_F(ParGenWindow, ReopenedAfterASaveByKeyboardStartsAtTheFirstFieldNotAtOk) {
+    qvtest::ScriptedInteraction script;
+    script.AnswerModal([&](TCustomForm* f) {
+        EXPECT_EQ(f->ActiveControl(), Form->E_EthConn_Device_Name);
+        Form->E_NTP_Poll_Time->SetText("60");
+        Form->E_NTP_Poll_Time->SetFocus();
+        PressKey(f->ActiveControl()->Widget(), Qt::Key_Tab, Qt::NoModifier, "\t");
+        ASSERT_EQ(f->ActiveControl(), Form->Btn_OK);
+        PressKey(Form->Btn_OK->Widget(), Qt::Key_Space, Qt::NoModifier, " ");
+    });
+    ASSERT_EQ(Form->ShowModal(), mrOk);
+    ASSERT_TRUE(QFile::exists(File_ParGen));
+    script.AnswerModal([&](TCustomForm* f) {
+        EXPECT_EQ(f->ActiveControl(), Form->E_EthConn_Device_Name);
+        EXPECT_EQ(f->Widget()->focusWidget(), Form->E_EthConn_Device_Name->Widget());
+        // Scrolled back up so far that the first panel's title shows too.
+        EXPECT_EQ(Form->CPG->VertScrollBar()->Position(), 0);
+        f->SetModalResult(mrCancel);
+    });
+    Form->ShowModal();
 }

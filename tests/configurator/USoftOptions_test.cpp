@@ -15,10 +15,12 @@
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/controls/Timer.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTcpServer>
 #include <gtest/gtest.h>
 
@@ -68,8 +70,14 @@ TEST_F(OptionsTest, LanguagePagesOfSixFlags) {
     Start();
     // The default flag is put beside the language files at the first start.
     ASSERT_TRUE(QFile::exists(Dir_Language + "/DefaultFlag.bmp"));
+    // So is English, the built-in texts as a language file.
+    Options([](TFSoftOptions* o) {
+        EXPECT_EQ(VisibleSlots(o), QStringList{"English"});
+        EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 1");
+    });
 
     // No language files: no slot, "Page 1 / 0".
+    ASSERT_TRUE(QFile::remove(Dir_Language + "/English.lng"));
     Options([](TFSoftOptions* o) {
         EXPECT_EQ(VisibleSlots(o), QStringList());
         EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 0");
@@ -142,7 +150,7 @@ TEST_F(OptionsTest, LanguageChangeAsksAppliesAtOnceAndIsKeptOnlyByOK) {
         o->LangClick(qvoptions::slotLabel(o, "Italiano"));
         EXPECT_EQ(o->Language_In_Use, "English");
         EXPECT_EQ(FNew_Project->Caption(), english);
-        o->LangClick(o->I_L[0]);
+        o->LangClick(o->I_L[1]); // after English
         EXPECT_EQ(o->Language_In_Use, "Italiano");
         EXPECT_EQ(FNew_Project->Caption(), "Nuova configurazione");
         EXPECT_EQ(o->TS_Language->Caption(), "Lingua");
@@ -165,7 +173,7 @@ TEST_F(OptionsTest, LanguageChangeAsksAppliesAtOnceAndIsKeptOnlyByOK) {
     seam.AnswerMessage(mrYes);
     seam.AnswerModal([](TCustomForm* f) {
         auto* o = static_cast<TFSoftOptions*>(f);
-        o->LangClick(o->L_L[0]);
+        o->LangClick(o->L_L[1]);
         o->Btn_OK->Click();
     });
     FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
@@ -373,4 +381,76 @@ TEST_F(OptionsTest, GrabsOfTheOptionsPages) {
         img.save(QDir::tempPath() + "/" + s.file);
         EXPECT_EQ(img.size(), QSize(509, 373)) << s.file;
     }
+}
+
+namespace qvoptions {
+void optionsPress(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+QStringList allTexts() {
+    QStringList l;
+    for (int n = 0; n < Num_Lang_Texts; ++n)
+        l << Lang_Texts->Strings(n);
+    return l;
+}
+} // namespace qvoptions
+
+TEST_F(OptionsTest, FlagsChosenByKeyboardAndEnglishRestoresTheBuiltInTexts) {
+    using qvoptions::optionsPress;
+    WriteFile("LANGUAGE/Italiano.lng", "STR100=Nuova configurazione\r\nSTR300=Opzioni\r\nSTR302=Lingua\r\n");
+    Start();
+    const QStringList builtIn = qvoptions::allTexts();
+    const QString english = FNew_Project->Caption();
+    qvtest::ScriptedInteraction seam;
+
+    // Tab from the page tabs reaches the flags; Down goes to Italiano, Space chooses it, and the dialog's own
+    // title changes with the rest; Tab on to OK, Enter keeps it.
+    seam.AnswerMessage(mrYes);
+    seam.AnswerModal([&](TCustomForm* f) {
+        auto* o = static_cast<TFSoftOptions*>(f);
+        ASSERT_EQ(f->ActiveControl(), o->PC_Options);
+        optionsPress(f->ActiveControl()->Widget(), Qt::Key_Tab, "\t");
+        ASSERT_EQ(f->ActiveControl(), o->P_Flags);
+        EXPECT_TRUE(o->Sh_Flag_Focus->Visible());
+        EXPECT_EQ(o->Sh_Flag_Focus->Top(), 1);
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Down);
+        EXPECT_EQ(o->Sh_Flag_Focus->Top(), 55);
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Down); // no third language
+        EXPECT_EQ(o->Sh_Flag_Focus->Top(), 55);
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Space, " ");
+        EXPECT_EQ(o->Language_In_Use, "Italiano");
+        EXPECT_EQ(f->Widget()->windowTitle(), "Opzioni");
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Tab, "\t");
+        EXPECT_EQ(f->ActiveControl(), o->Btn_Cancel);
+        EXPECT_FALSE(o->Sh_Flag_Focus->Visible());
+        optionsPress(o->Btn_Cancel->Widget(), Qt::Key_Tab, "\t");
+        ASSERT_EQ(f->ActiveControl(), o->Btn_OK);
+        optionsPress(o->Btn_OK->Widget(), Qt::Key_Return, "\r");
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
+    EXPECT_EQ(seam.Pending(), 0);
+    EXPECT_EQ(Language, "Italiano");
+    EXPECT_EQ(FNew_Project->Caption(), "Nuova configurazione");
+
+    // English is offered beside it; Up and Enter choose it, and every text is the built-in one again.
+    seam.AnswerMessage(mrYes);
+    seam.AnswerModal([&](TCustomForm* f) {
+        auto* o = static_cast<TFSoftOptions*>(f);
+        EXPECT_EQ(VisibleSlots(o), (QStringList{"English", "Italiano"}));
+        optionsPress(f->ActiveControl()->Widget(), Qt::Key_Tab, "\t");
+        ASSERT_EQ(f->ActiveControl(), o->P_Flags);
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Up);
+        optionsPress(o->P_Flags->Widget(), Qt::Key_Return, "\r");
+        EXPECT_EQ(o->Language_In_Use, "English");
+        EXPECT_EQ(f->Widget()->windowTitle(), "Software Options");
+        o->Btn_OK->Click();
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
+    EXPECT_EQ(seam.Pending(), 0);
+    EXPECT_EQ(Language, "English");
+    EXPECT_EQ(FNew_Project->Caption(), english);
+    EXPECT_EQ(qvoptions::allTexts(), builtIn);
 }

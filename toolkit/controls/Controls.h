@@ -299,12 +299,19 @@ public:
     int TabOrder() const { return FTabOrder; }
     void SetTabOrder(int v);
     virtual bool CanFocus() const;
+    // False while the children are out of sight although the control itself is shown (a collapsed panel).
+    virtual bool ChildrenShown() const { return true; }
     virtual void SetFocus();
     bool Focused() const;
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     // The next control in tab order after `current` (or the first), among this control's descendants.
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+    // Brings `control` (a descendant that has just taken the focus) into sight, for a control that scrolls
+    // its children.
+    virtual void AutoScrollInView(TControl* control) { (void)control; }
+    // The first control Tab reaches in this control, or null.
+    TWinControl* FirstTabStop() const { return FindNextControl(nullptr, true, true, false); }
 
     // Lays out the children whose Align is set, as the platform does: top, bottom, left, right, then client.
     virtual void AlignControls(TControl* AControl, TRect& Rect);

@@ -160,9 +160,12 @@ void TWinControl::ApplyTabOrder() {
 }
 
 bool TWinControl::CanFocus() const {
-    for (const TControl* c = this; c; c = c->Parent())
+    for (const TControl* c = this; c; c = c->Parent()) {
         if (!c->Visible() || !c->Enabled())
             return false;
+        if (c != this && !static_cast<const TWinControl*>(c)->ChildrenShown())
+            return false;
+    }
     return true;
 }
 
@@ -346,6 +349,15 @@ void TWinControl::DoKeyDownMessage(TMessage& m) {
     m.SetCharCode(key);
     if (key == 0)
         return;
+    // Tab walks the form's controls in tab order, as the platform's dialog manager does, unless the control
+    // keeps Tab for itself; Qt's own focus chain (widget creation order) never decides it.
+    if (key == VK_TAB && !(shift & (ssCtrl | ssAlt)) && !(DialogCode() & DLGC_WANTTAB)) {
+        if (TCustomForm* form = GetParentForm(this)) {
+            form->SelectNextByTab(this, !(shift & ssShift));
+            m.SetCharCode(0);
+            return;
+        }
+    }
     if ((key == VK_RETURN || key == VK_ESCAPE) && !(DialogCode() & DLGC_WANTALLKEYS)) {
         if (TCustomForm* form = GetParentForm(this); form && form->DialogKey(key)) {
             m.SetCharCode(0);

@@ -22,7 +22,22 @@ constexpr int kFrameY = 39;
 
 class FormWidget : public qvdetail::NativeWidget {
 public:
-    explicit FormWidget(QWidget* parent) : NativeWidget(parent) {}
+    FormWidget(QWidget* parent, TCustomForm* form) : NativeWidget(parent), FForm(form) {}
+
+protected:
+    // Every focus move Qt makes on its own (a widget's Tab, a button's arrow keys) ends here, since the
+    // children's widgets hand it up to the window: the form's tab order decides it, not widget creation
+    // order.
+    bool focusNextPrevChild(bool next) override {
+        // Widgets leaving a form that is being freed do not move the focus among controls half gone.
+        if (FForm->IsDestroying())
+            return NativeWidget::focusNextPrevChild(next);
+        FForm->SelectNextByTab(nullptr, next);
+        return true;
+    }
+
+private:
+    TCustomForm* FForm;
 };
 } // namespace
 
@@ -81,7 +96,7 @@ QWidget* TCustomForm::CreateNativeWidget(QWidget*) {
     QWidget* owner = nullptr;
     if (Application && Application->MainForm() && Application->MainForm() != this)
         owner = Application->MainForm()->Widget();
-    auto* w = new FormWidget(owner);
+    auto* w = new FormWidget(owner, this);
     w->setWindowFlag(Qt::Window, true);
     return w;
 }
@@ -170,15 +185,19 @@ void TCustomForm::SetVisible(bool v) {
         DoShow();
         FWidget->setWindowTitle(Caption());
         FWidget->show();
-        if (FActiveControl && FActiveControl->CanFocus() && FActiveControl->Widget())
-            FActiveControl->Widget()->setFocus(Qt::OtherFocusReason);
-        else if (TWinControl* first = FindNextControl(nullptr, true, true, false))
-            if (first->Widget())
-                first->Widget()->setFocus(Qt::TabFocusReason);
+        // The control OnShow (or the code that showed the window) chose, else the first one in tab order.
+        TWinControl* target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl : FirstTabStop();
+        if (target) {
+            FocusChanged(target);
+            if (target->Handle())
+                target->Widget()->setFocus(Qt::TabFocusReason);
+        }
     } else {
         if (FWidget && FWidget->isVisible())
             DoHide();
         TWinControl::SetVisible(false);
+        // A window shown again starts at its first field, not at the button that closed it.
+        FActiveControl = nullptr;
     }
 }
 
@@ -267,11 +286,27 @@ void TCustomForm::SetActiveControl(TWinControl* c) {
         c->Widget()->setFocus(Qt::OtherFocusReason);
 }
 
+void TCustomForm::SelectNextByTab(TWinControl* from, bool goForward) {
+    TWinControl* current = FActiveControl && ContainsControl(FActiveControl) ? FActiveControl : from;
+    SelectNext(current == this ? nullptr : current, goForward, true);
+}
+
+void TCustomForm::TextChanged() {
+    // The title bar follows the caption at once (a language change while the window is open).
+    if (FWidget)
+        FWidget->setWindowTitle(Caption());
+    TWinControl::TextChanged();
+}
+
 void TCustomForm::FocusChanged(TWinControl* c) {
     if (c == FActiveControl)
         return;
     TWinControl* old = FActiveControl;
     FActiveControl = c;
+    // A field reached by Tab below the visible part of a scrolled area comes into sight.
+    if (c)
+        for (TWinControl* p = c->Parent(); p; p = p->Parent())
+            p->AutoScrollInView(c);
     if (old)
         old->Perform(CM_EXIT);
     if (c)

@@ -72,6 +72,9 @@ public:
     // Enter and Escape go to the default and cancel buttons; true when one took the key.
     virtual bool DialogKey(Word key);
     void FocusChanged(TWinControl* c);
+    // Tab and Shift+Tab from `from` (the control that had the key, used when no control is active yet):
+    // the next control in tab order that can take the focus.
+    void SelectNextByTab(TWinControl* from, bool goForward);
 
     // A picture of the client area as it is on screen now (the window is made if needed).
     QImage Grab();
@@ -103,6 +106,7 @@ protected:
     void SyncGeometry() override;
     void SyncWidget() override;
     bool HandleQtEvent(QWidget* w, QEvent* e) override;
+    void TextChanged() override;
     int FrameWidth() const;
     int FrameHeight() const;
     void ApplyWindowFlags();

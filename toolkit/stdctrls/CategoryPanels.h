@@ -27,6 +27,7 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     TRect AdjustedClientRect() const override;
     QWidget* ChildContainer() override { return FSurface.data(); }
+    bool ChildrenShown() const override { return !FCollapsed; }
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 

@@ -9,6 +9,26 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace {
+// The platform marks the focused page control with a dotted frame inside the current tab; the Qt styles
+// here draw none.
+class PageTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QTabBar::paintEvent(e);
+        if (!hasFocus() || currentIndex() < 0) return;
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::WindowText));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(tabRect(currentIndex()).adjusted(4, 4, -5, -5));
+    }
+};
+} // namespace
+
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
     FControlStyle |= csAcceptsControls;
     SetVisible(false);
@@ -218,9 +238,13 @@ void TPageControl::AlignControls(TControl* AControl, TRect& Rect) {
 
 QWidget* TPageControl::CreateNativeWidget(QWidget* parent) {
     QWidget* w = TWinControl::CreateNativeWidget(parent);
-    FTabBar = new QTabBar(w);
+    FTabBar = new PageTabBar(w);
     FTabBar->setDrawBase(false);
     FTabBar->setExpanding(false);
+    // The control's focus is its tab bar's: the current tab shows the focus mark and the arrow keys turn
+    // the pages, as the platform's page control does.
+    FTabBar->setFocusPolicy(Qt::TabFocus);
+    w->setFocusProxy(FTabBar);
     AttachEvents(FTabBar);
     QObject::connect(FTabBar, &QTabBar::currentChanged, qvdetail::Guarded([this](int tab) {
         if (FSyncing || tab < 0) return;

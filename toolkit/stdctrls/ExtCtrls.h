@@ -216,6 +216,7 @@ public:
     int ViewportWidth() const;
     int ViewportHeight() const;
     void ScrollInView(TControl* control);
+    void AutoScrollInView(TControl* control) override { ScrollInView(control); }
     QWidget* ChildContainer() override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
     // Recomputes the content extent from the children and brings the bars up to date.

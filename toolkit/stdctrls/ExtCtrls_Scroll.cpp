@@ -155,11 +155,27 @@ void TScrollingWinControl::ScrollTo(bool vertical, int pos) {
 void TScrollingWinControl::ScrollInView(TControl* control) {
     if (!control || !ContainsControl(control)) return;
     TPoint p(control->Left(), control->Top());
-    for (TControl* c = control->Parent(); c && c != this; c = c->Parent()) {
-        p.X += c->Left();
-        p.Y += c->Top();
-    }
-    if (p.Y < FVert.FPosition)
+    if (control->Widget() && FContent && FContent->isAncestorOf(control->Widget())) {
+        // Through the widgets, so that a parent's own header (a category panel's) counts as well.
+        const QPoint at = control->Widget()->mapTo(FContent.data(), QPoint(0, 0));
+        p = TPoint(at.x(), at.y());
+    } else
+        for (TControl* c = control->Parent(); c && c != this; c = c->Parent()) {
+            p.X += c->Left();
+            p.Y += c->Top();
+        }
+    // The first field of a child of this control (a panel) brings the child's top, its title, into sight
+    // with it when both fit.
+    const TControl* holder = control;
+    while (holder->Parent() && holder->Parent() != this)
+        holder = holder->Parent();
+    const auto* box = dynamic_cast<const TWinControl*>(holder);
+    const bool showHolder = holder != control && box && box->FirstTabStop() == control &&
+                            holder->Top() < FVert.FPosition &&
+                            p.Y + control->Height() - holder->Top() <= ViewportHeight();
+    if (showHolder)
+        ScrollTo(true, holder->Top());
+    else if (p.Y < FVert.FPosition)
         ScrollTo(true, p.Y);
     else if (p.Y + control->Height() > FVert.FPosition + ViewportHeight())
         ScrollTo(true, p.Y + control->Height() - ViewportHeight());

@@ -396,6 +396,12 @@ TEST_F(SbButtonTest, DefaultAndCancelAnswerEnterAndEscapeUnlessAButtonHasTheFocu
     form->SetActiveControl(cancel);
     Key(cancel->Widget(), Qt::Key_Return);
     EXPECT_EQ(log.join(","), "cancel");
+
+    // Escape means nothing to a focused button: the cancel button takes it, so a dialog closes from its OK.
+    log.clear();
+    form->SetActiveControl(btn);
+    Key(btn->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(log.join(","), "cancel");
 }
 
 TEST_F(SbButtonTest, ModalResultClosesTheModalWindowAfterOnClick) {

@@ -386,3 +386,56 @@ TEST(Controls, ErrorsFromHandlersReachedThroughQtSignalsAreShownToo) {
     EXPECT_EQ(seam.Messages(), (QStringList{"button failed", "timer failed"}));
     form.Hide();
 }
+
+TEST(Controls, TabFollowsTheTabOrderOfParentsThenChildrenAndSkipsWhatCannotTakeTheFocus) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto edit = [](TWinControl* parent, const char* name, int top) {
+        auto* e = new TEdit(parent->Owner() ? parent->Owner() : parent);
+        e->SetName(name);
+        e->SetParent(parent);
+        e->SetBounds(5, top, 80, 20);
+        return e;
+    };
+    auto* a = new TPanel(&form);
+    a->SetName("A");
+    a->SetParent(&form);
+    a->SetBounds(0, 0, 200, 100);
+    auto* b = new TPanel(&form);
+    b->SetName("B");
+    b->SetParent(&form);
+    b->SetBounds(200, 0, 200, 100);
+    edit(a, "a1", 5);
+    edit(a, "a2", 30)->SetTabOrder(0);
+    edit(b, "b1", 5);
+    edit(b, "b2", 30)->SetEnabled(false);
+    edit(b, "b3", 55)->SetVisible(false);
+    edit(b, "b4", 80);
+    auto* ok = new TButton(&form);
+    ok->SetName("ok");
+    ok->SetParent(&form);
+    ok->SetBounds(10, 200, 75, 25);
+    form.Show();
+    // Changed while the windows exist, as a window that lays itself out per model does.
+    b->SetTabOrder(0);
+    auto walk = [&](int key, Qt::KeyboardModifiers mods) {
+        QStringList seen;
+        for (int i = 0; i < 6; ++i) {
+            TWinControl* c = form.ActiveControl();
+            if (!c) break;
+            seen << c->Name();
+            EXPECT_EQ(form.Widget()->focusWidget(), c->Widget()) << c->Name().toStdString();
+            if (i < 5)
+                SendKey(c->Widget(), key, key == Qt::Key_Tab || key == Qt::Key_Backtab ? "\t" : "", mods);
+        }
+        return seen;
+    };
+    EXPECT_EQ(form.ActiveControl()->Name(), "a2"); // the first in tab order when the window was shown
+    static_cast<TWinControl*>(form.FindComponent("b1"))->SetFocus();
+    EXPECT_EQ(walk(Qt::Key_Tab, Qt::NoModifier), (QStringList{"b1", "b4", "a2", "a1", "ok", "b1"}));
+    EXPECT_EQ(walk(Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"b1", "ok", "a1", "a2", "b4", "b1"}));
+    // A move Qt's own widget makes (a push button's right arrow) takes the same road.
+    ok->SetFocus();
+    SendKey(ok->Widget(), Qt::Key_Right, "");
+    EXPECT_EQ(form.ActiveControl(), form.FindComponent("b1"));
+}
