@@ -16,7 +16,6 @@ const String kDocumentCode = QStringLiteral("PN83K17");
 }
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UAbout"));
     Bind(this, "Image2", Image2);
     Bind(this, "Label1", Label1);

@@ -151,13 +151,6 @@ bool IsParGenAddressByte(const String& name) {
     return re.match(name).hasMatch();
 }
 
-void RegisterParGenClasses() {
-    RegisterSbButtonClasses();
-    if (!IsComponentClassRegistered("TXMLDocument"))
-        RegisterComponentClass("TXMLDocument",
-                               [](TComponent* owner) -> TComponent* { return new TXMLDocument(owner); });
-}
-
 String ParGenText(int n) {
     return Lang_Texts->Strings(n);
 }
@@ -165,7 +158,6 @@ String ParGenText(int n) {
 } // namespace
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
-    RegisterParGenClasses();
     LoadDesign(this, FormDesignPath("UParGen"));
 
     Bind(this, "P_Title", P_Title);

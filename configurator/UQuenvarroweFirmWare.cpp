@@ -110,7 +110,6 @@ constexpr StepTexts kStepTexts[] = {
 } // namespace
 
 TFQuenvarroweFirmWare::TFQuenvarroweFirmWare(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UQuenvarroweFirmWare"));
     L_SW_Code = Bind<TLabel>(this, "L_SW_Code");
     L_SW_Desc = Bind<TLabel>(this, "L_SW_Desc");

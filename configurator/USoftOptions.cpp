@@ -63,7 +63,6 @@ void Install_Default_Flag(const String& languageFolder) {
 
 TFSoftOptions::TFSoftOptions(TComponent* AOwner)
     : TForm(AOwner), SL_Languages(std::make_unique<TStringList>()) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("USoftOptions"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

@@ -7,6 +7,7 @@
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/NetworkGuard.h"
+#include "TestSupport.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
     SetLoopbackOnly(true);
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
+    RegisterTestProgramClasses();
     return RUN_ALL_TESTS();
 }

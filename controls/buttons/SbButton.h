@@ -114,5 +114,3 @@ private:
     int FHotTrackStep = 0;
 };
 
-// Makes the button and its enumerations known to window designs; a window calls it before loading its design.
-void RegisterSbButtonClasses();
