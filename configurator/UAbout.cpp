@@ -2,7 +2,7 @@
 #include "configurator/UAbout.h"
 
 #include "configurator/UComon.h"
-#include "configurator/UQuenvarroweFirmWare.h"
+#include "configurator/UMakerSite.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"

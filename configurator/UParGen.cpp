@@ -10,10 +10,10 @@
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/services/XmlDoc.h"
 
-#include <QRegularExpression>
 
 TFParGen* FParGen = nullptr;
 
@@ -147,8 +147,8 @@ const ParGenTextList kParGenTextLists[] = {
 };
 
 bool IsParGenAddressByte(const String& name) {
-    static const QRegularExpression re("(IP|SM|GAT|DNS)[1-4]$");
-    return re.match(name).hasMatch();
+    static const TRegEx re("(IP|SM|GAT|DNS)[1-4]$");
+    return re.IsMatch(name);
 }
 
 String ParGenText(int n) {

@@ -4,6 +4,8 @@
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Cell geometry over merged areas, repaint requests and the paint entries of the base grid.
 #include "controls/grid/BaseGrid.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <algorithm>
 

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include "toolkit/graphics/Jpeg.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,6 +2,7 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/grids/Grids_Axis.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

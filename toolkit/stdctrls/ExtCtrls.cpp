@@ -3,6 +3,7 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QFile>
 #include <QWidget>

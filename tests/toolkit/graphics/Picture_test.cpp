@@ -3,6 +3,7 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/Jpeg.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

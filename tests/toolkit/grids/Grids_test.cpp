@@ -3,6 +3,7 @@
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QApplication>
 #include <QImage>
