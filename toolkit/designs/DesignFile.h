@@ -1,5 +1,5 @@
 // Window designs: the text format, its parser, the registry of component classes and the loader that
-// builds a window's components from a design. The format is described in docs/architecture.md ("Window designs").
+// builds a window's components from a design. The format is in docs/architecture.md ("Window designs").
 #pragma once
 
 #include "toolkit/system/Classes.h"
