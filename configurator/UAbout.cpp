@@ -5,8 +5,8 @@
 #include "configurator/UMakerSite.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/designs/DesignFile.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 TFAbout* FAbout = nullptr;

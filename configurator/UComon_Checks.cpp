@@ -1,8 +1,8 @@
 // Text checks and conversions behind the editors' data checks: KNX and IPv4 addresses, SNMP object
 // identifiers and security levels, decimal numbers.
+#include "configurator/UComon.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
-#include "configurator/UComon.h"
 
 #include <cfloat>
 #include <cmath>

@@ -5,15 +5,14 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/CategoryPanels.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/services/XmlDoc.h"
+#include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/services/XmlDoc.h"
-
 
 TFParGen* FParGen = nullptr;
 

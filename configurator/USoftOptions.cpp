@@ -6,16 +6,16 @@
 #include "configurator/UMakerSite.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/ComCtrls.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/HttpClient.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
 
 #include <algorithm>
 

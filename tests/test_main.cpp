@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "TestSupport.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/NetworkGuard.h"
-#include "TestSupport.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,9 +1,9 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
 
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 

@@ -113,4 +113,3 @@ private:
     std::unique_ptr<TTimer> FTimer;
     int FHotTrackStep = 0;
 };
-

@@ -3,18 +3,18 @@
 #include "ProgramFixture.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
-#include "configurator/UNew_Project.h"
 #include "configurator/UMakerSite.h"
+#include "configurator/UNew_Project.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/USoftOptions.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "toolkit/controls/Timer.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

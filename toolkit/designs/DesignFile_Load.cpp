@@ -1,11 +1,10 @@
 // Building components from a design: the class registry and the loader.
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignFile.h"
 
 #include <QHash>
 
 namespace {
-
 
 QHash<QString, TComponentFactory>& Registry() {
     static QHash<QString, TComponentFactory> registry;

@@ -1,6 +1,6 @@
 // The string grid: a text and an object per cell in rows made on first write, moved by pointer.
-#include "toolkit/grids/Grids.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids.h"
 
 #include <algorithm>
 
