@@ -1,7 +1,9 @@
 // Program start: creating all 34 windows, the main window's start-up state and the interface texts.
 #include "configurator/UComon.h"
 #include "configurator/UWindows.h"
+#include "controls/ControlsClasses.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QTemporaryDir>
@@ -29,6 +31,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
+    RegisterToolkitClasses();
+    RegisterControlsClasses();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,11 +2,11 @@
 #include "configurator/UAbout.h"
 
 #include "configurator/UComon.h"
-#include "configurator/UQuenvarroweFirmWare.h"
+#include "configurator/UMakerSite.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/designs/DesignFile.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 TFAbout* FAbout = nullptr;
@@ -16,7 +16,6 @@ const String kDocumentCode = QStringLiteral("PN83K17");
 }
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UAbout"));
     Bind(this, "Image2", Image2);
     Bind(this, "Label1", Label1);

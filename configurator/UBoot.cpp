@@ -20,7 +20,6 @@ constexpr int kBootClientWidth = 449;
 } // namespace
 
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UBoot"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

@@ -1,9 +1,9 @@
 // Text checks and conversions behind the editors' data checks: KNX and IPv4 addresses, SNMP object
 // identifiers and security levels, decimal numbers.
-#include "toolkit/system/SysUtils.h"
 #include "configurator/UComon.h"
+#include "toolkit/system/RegularExpressions.h"
+#include "toolkit/system/SysUtils.h"
 
-#include <QRegularExpression>
 #include <cfloat>
 #include <cmath>
 
@@ -165,8 +165,8 @@ bool Str_To_Float_Sep(const String& text, QChar separator, float& value) {
     s = Trim(s);
     // The C-locale parser wants "." in place of the caller's separator.
     if (separator != u'.') s.replace(separator, u'.');
-    static const QRegularExpression number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)");
-    bool ok = number.match(s).hasMatch();
+    static const TRegEx number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)");
+    bool ok = number.IsMatch(s);
     const double d = ok ? s.toDouble(&ok) : 0.0;
     if (!ok || !std::isfinite(d) || std::fabs(d) > FLT_MAX) {
         value = 1.0f;

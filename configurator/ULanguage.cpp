@@ -10,9 +10,6 @@
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/system/TextCodec.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
 constexpr Integer kBuiltInTextCount = 4200;
 
@@ -35,9 +32,9 @@ String unescapeBuiltInText(QStringView s) {
 const QStringList& builtInTexts() {
     static const QStringList texts = [] {
         QStringList list(kBuiltInTextCount, String(" "));
-        QFile file(":/texts/english.txt");
-        if (!file.open(QIODevice::ReadOnly)) return list;
-        const String content = String::fromUtf8(file.readAll());
+        QByteArray bytes;
+        if (!ReadWholeFile(":/texts/english.txt", bytes)) return list;
+        const String content = String::fromUtf8(bytes);
         for (QStringView line : QStringView(content).split(u'\n')) {
             const qsizetype tab = line.indexOf(u'\t');
             if (tab <= 0) continue;
@@ -110,10 +107,10 @@ void Load_Default_Lang() {
 }
 
 void Load_Lang_File(const String& path) {
-    QFile file(path);
+    QByteArray bytes;
     // An unreadable file (locked, no permission) leaves the texts loaded so far.
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const String content = DecodeText(file.readAll());
+    if (!ReadWholeFile(path, bytes)) return;
+    const String content = DecodeText(bytes);
     for (const String& line : splitTextLines(content))
         applyLanguageLine(line);
 }
@@ -121,12 +118,12 @@ void Load_Lang_File(const String& path) {
 void Load_Lang(const String& Dir_Language, String& Language) {
     Load_Default_Lang();
     const auto fileOf = [&](const String& language) { return Dir_Language + "/" + language + ".lng"; };
-    if (QFileInfo(fileOf(Language)).isFile()) {
+    if (FileExists(fileOf(Language))) {
         Load_Lang_File(fileOf(Language));
         return;
     }
     Language = "English";
-    if (QFileInfo(fileOf(Language)).isFile()) Load_Lang_File(fileOf(Language));
+    if (FileExists(fileOf(Language))) Load_Lang_File(fileOf(Language));
 }
 
 QByteArray Default_Lang_File() {
@@ -151,7 +148,7 @@ QByteArray Default_Lang_File() {
 void Install_English_Lang(const String& languageFolder) {
     if (languageFolder.isEmpty() || !DirectoryExists(languageFolder)) return;
     const String target = languageFolder + "/English.lng";
-    if (QFileInfo::exists(target)) return;
+    if (FileExists(target)) return;
     // A folder the program may not write to keeps working without it: English stays the built-in texts.
     SaveFileAtomically(target, Default_Lang_File());
 }

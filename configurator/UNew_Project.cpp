@@ -33,7 +33,6 @@ bool newProjectNameTaken(const String& name) {
 } // namespace
 
 TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UNew_Project"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

@@ -15,7 +15,6 @@
 TFOpenConf* FOpenConf = nullptr;
 
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner), SL(std::make_unique<TStringList>()) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UOpenConf"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

@@ -5,15 +5,14 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/CategoryPanels.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/designs/DesignFile.h"
+#include "toolkit/services/XmlDoc.h"
+#include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/services/XmlDoc.h"
-
-#include <QRegularExpression>
 
 TFParGen* FParGen = nullptr;
 
@@ -147,15 +146,8 @@ const ParGenTextList kParGenTextLists[] = {
 };
 
 bool IsParGenAddressByte(const String& name) {
-    static const QRegularExpression re("(IP|SM|GAT|DNS)[1-4]$");
-    return re.match(name).hasMatch();
-}
-
-void RegisterParGenClasses() {
-    RegisterSbButtonClasses();
-    if (!IsComponentClassRegistered("TXMLDocument"))
-        RegisterComponentClass("TXMLDocument",
-                               [](TComponent* owner) -> TComponent* { return new TXMLDocument(owner); });
+    static const TRegEx re("(IP|SM|GAT|DNS)[1-4]$");
+    return re.IsMatch(name);
 }
 
 String ParGenText(int n) {
@@ -165,7 +157,6 @@ String ParGenText(int n) {
 } // namespace
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
-    RegisterParGenClasses();
     LoadDesign(this, FormDesignPath("UParGen"));
 
     Bind(this, "P_Title", P_Title);

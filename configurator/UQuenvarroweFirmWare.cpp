@@ -1,5 +1,6 @@
 // The main window: creation and start-up state, step dispatch, the version timer and language changes.
 #include "configurator/UQuenvarroweFirmWare.h"
+#include "configurator/UMakerSite.h"
 
 #include "configurator/UAbout.h"
 #include "configurator/UBoot.h"
@@ -42,34 +43,6 @@
 #include "toolkit/system/SysUtils.h"
 
 TFQuenvarroweFirmWare* FQuenvarroweFirmWare = nullptr;
-
-const char* const Http_User_Agent = "Mozilla/3.0 (compatible; Indy Library)";
-const char* const Http_Accept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
-
-namespace {
-String makerHostOverride;
-bool makerHostOverridden = false;
-} // namespace
-
-String Maker_Host() {
-    return makerHostOverridden ? makerHostOverride : QStringLiteral(QV_VERSION_HOST);
-}
-
-void SetMakerHostOverride(const String& host) {
-    makerHostOverride = host;
-    makerHostOverridden = !host.isEmpty();
-}
-
-String Maker_Home_Page() {
-    const String host = Maker_Host();
-    return host.isEmpty() ? String() : QStringLiteral("http://%1/HOME/default.asp?frompg=RV83K17").arg(host);
-}
-
-String Maker_Download_Page() {
-    const String host = Maker_Host();
-    return host.isEmpty() ? String()
-                          : QStringLiteral("http://%1/Home/download/download.asp#LD83K17").arg(host);
-}
 
 namespace {
 constexpr int kStepRowHeight = 44;
@@ -114,7 +87,6 @@ constexpr StepTexts kStepTexts[] = {
 } // namespace
 
 TFQuenvarroweFirmWare::TFQuenvarroweFirmWare(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UQuenvarroweFirmWare"));
     L_SW_Code = Bind<TLabel>(this, "L_SW_Code");
     L_SW_Desc = Bind<TLabel>(this, "L_SW_Desc");

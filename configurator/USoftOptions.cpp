@@ -3,20 +3,20 @@
 
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
+#include "configurator/UMakerSite.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/ComCtrls.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/HttpClient.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 
 TFSoftOptions* FSoftOptions = nullptr;
@@ -34,10 +34,10 @@ int Conv_Version(const String& Ver_str) {
     const int blank = Ver_str.indexOf(u' ');
     const String t = (blank < 0 ? Ver_str : Ver_str.mid(blank + 1)).trimmed();
     // The major part is read as a whole number, so 10.000 comes after 9.999.
-    static const QRegularExpression version(QStringLiteral("^([0-9]{1,6})\\.([0-9]{3})"));
-    const QRegularExpressionMatch m = version.match(t);
-    if (!m.hasMatch()) return -1;
-    return m.captured(1).toInt() * 1000 + m.captured(2).toInt();
+    static const TRegEx version(QStringLiteral("^([0-9]{1,6})\\.([0-9]{3})"));
+    const QStringList m = version.Match(t);
+    if (m.isEmpty()) return -1;
+    return m[1].toInt() * 1000 + m[2].toInt();
 }
 
 bool Is_Newer_Version(const String& answer) {
@@ -55,15 +55,12 @@ String Version_Query_Path() {
 void Install_Default_Flag(const String& languageFolder) {
     if (languageFolder.isEmpty() || !DirectoryExists(languageFolder)) return;
     const String target = languageFolder + PathDelim + kDefaultFlag;
-    if (QFile::exists(target)) return;
-    QFile::copy(kShippedDefaultFlag, target);
-    // A copy of a resource is read-only; the person may replace the picture.
-    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    // A flag the person put there stays; the copy may be replaced by the person's own picture.
+    CopyFile(kShippedDefaultFlag, target, true);
 }
 
 TFSoftOptions::TFSoftOptions(TComponent* AOwner)
     : TForm(AOwner), SL_Languages(std::make_unique<TStringList>()) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("USoftOptions"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

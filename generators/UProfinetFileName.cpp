@@ -29,7 +29,6 @@ String Compose_Profinet_File_Name(const String& userPart) {
 }
 
 TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TForm(AOwner) {
-    RegisterSbButtonClasses();
     LoadDesign(this, FormDesignPath("UProfinetFileName"));
     Bind(this, "P_Title", P_Title);
     Bind(this, "L_SW_Code", L_SW_Code);

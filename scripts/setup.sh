@@ -6,8 +6,10 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-test}
 build=${QV_BUILD_DIR:-build}
-packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
-          libgtest-dev libbenchmark-dev xvfb xauth
+# pkg-config finds pugixml; the font is what the windows (and the tests' rendered text) draw with;
+# the last three check the generated description files.
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
+          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           smitools python3-pysmi libxml2-utils)
 
 missing=()

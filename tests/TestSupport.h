@@ -15,6 +15,10 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
 
+// Registers the design classes of every layer this test program links, as the program's main() does. Each
+// test program defines it once, in tests/<layer>/TestProgram.cpp; the shared test main calls it.
+void RegisterTestProgramClasses();
+
 namespace qvtest {
 // A fresh empty folder under the system's temporary folder, removed when the test program ends.
 QString TempDir();

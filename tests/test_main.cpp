@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "TestSupport.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/NetworkGuard.h"
 
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
     SetLoopbackOnly(true);
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
+    RegisterTestProgramClasses();
     return RUN_ALL_TESTS();
 }

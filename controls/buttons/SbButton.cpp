@@ -1,10 +1,11 @@
 // TSbButton: state, presets, mouse, keys, dialog keys, the fade ticker and painting.
 #include "controls/buttons/SbButton.h"
 
-#include "toolkit/designs/DesignFile.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 
@@ -31,58 +32,10 @@ const SbKindPreset kSbKindPresets[] = {
     {bkAll, mrAll, "LBALL", u"Alle"},
 };
 
-void sbRegisterIdents() {
-    static const bool done = [] {
-        RegisterDesignIdents(
-            {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
-        RegisterDesignIdents({{"lcsCustom", lcsCustom},
-                              {"lcsGold", lcsGold},
-                              {"lcsChrome", lcsChrome},
-                              {"lcsBlue", lcsBlue},
-                              {"lcsRed", lcsRed},
-                              {"lcsUltraFlat1", lcsUltraFlat1},
-                              {"lcsUltraFlat2", lcsUltraFlat2},
-                              {"lcsUltraFlatXP", lcsUltraFlatXP},
-                              {"lcsAqua", lcsAqua},
-                              {"lcsDefault", lcsDefault},
-                              {"lcsQuicken", lcsQuicken}});
-        RegisterDesignIdents({{"bkCustom", bkCustom},
-                              {"bkOK", bkOK},
-                              {"bkCancel", bkCancel},
-                              {"bkHelp", bkHelp},
-                              {"bkYes", bkYes},
-                              {"bkNo", bkNo},
-                              {"bkClose", bkClose},
-                              {"bkAbort", bkAbort},
-                              {"bkRetry", bkRetry},
-                              {"bkIgnore", bkIgnore},
-                              {"bkAll", bkAll}});
-        RegisterDesignIdents({{"blGlyphLeft", blGlyphLeft},
-                              {"blGlyphRight", blGlyphRight},
-                              {"blGlyphTop", blGlyphTop},
-                              {"blGlyphBottom", blGlyphBottom}});
-        RegisterDesignIdents({{"bsNormal", bsNormal},
-                              {"bsEncarta", bsEncarta},
-                              {"bsModern", bsModern},
-                              {"bsOld", bsOld},
-                              {"bsShape", bsShape},
-                              {"bsQuicken", bsQuicken}});
-        return true;
-    }();
-    (void)done;
-}
-
 } // namespace
-
-void RegisterSbButtonClasses() {
-    sbRegisterIdents();
-    if (!IsComponentClassRegistered("TSbButton"))
-        RegisterComponentClass("TSbButton", [](TComponent* owner) { return new TSbButton(owner); });
-}
 
 TSbButton::TSbButton(TComponent* AOwner)
     : TCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()), FHTFont(std::make_unique<TFont>()) {
-    sbRegisterIdents();
     SetBounds(Left(), Top(), 100, 23);
     // No automatic clicks: the button raises them itself.
     FControlStyle = csCaptureMouse | csSetCaption;

@@ -113,6 +113,3 @@ private:
     std::unique_ptr<TTimer> FTimer;
     int FHotTrackStep = 0;
 };
-
-// Makes the button and its enumerations known to window designs; a window calls it before loading its design.
-void RegisterSbButtonClasses();

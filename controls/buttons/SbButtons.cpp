@@ -1,5 +1,7 @@
 // The styled button's colour presets, fade blend, gradient bands and face painter.
 #include "controls/buttons/SbButtons.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <algorithm>
 

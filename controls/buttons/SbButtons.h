@@ -1,7 +1,8 @@
 // The styled button's enumerations, colour presets, built-in glyphs and the painting routines.
 #pragma once
 
-#include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 enum TSbColorStyle {
     lcsCustom,

@@ -1,6 +1,8 @@
 // The styled button's built-in glyphs, drawn here: a normal and a greyed cell for each kind, and the popup
 // arrow.
 #include "controls/buttons/SbButtons.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -219,21 +219,7 @@ void TBaseGrid::SetSelectionStyle(TGridSelectionStyle v) {
     Invalidate();
 }
 
-namespace {
-// The identifiers a window design may use for the base grid's own sets.
-void RegisterBaseGridIdents() {
-    static const bool done = [] {
-        RegisterDesignIdents({{"hcNormal", int(HoverRowCellFlag(hcNormal))},
-                              {"hcFixed", int(HoverRowCellFlag(hcFixed))},
-                              {"hcSelected", int(HoverRowCellFlag(hcSelected))}});
-        return true;
-    }();
-    (void)done;
-}
-} // namespace
-
 bool TBaseGrid::ReadProperty(const String& name, const TDesignValue& v) {
-    RegisterBaseGridIdents();
     const QString n = name.toLower();
     if (n == "defaultdrawing")
         SetDefaultDrawing(v.AsBool());

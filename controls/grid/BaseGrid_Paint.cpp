@@ -1,6 +1,7 @@
 // Cell geometry over merged areas, repaint requests and the paint entries of the base grid.
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/paint/CellPainter.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <algorithm>
 

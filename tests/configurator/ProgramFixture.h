@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "configurator/UComon.h"
+#include "configurator/UMakerSite.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UWindows.h"
 #include "toolkit/system/SysUtils.h"

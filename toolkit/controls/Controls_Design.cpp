@@ -13,109 +13,22 @@ QStringList TDesignValue::AsStrings() const {
 }
 
 namespace {
-const QHash<QString, int>& IdentTable() {
-    static const QHash<QString, int> table = [] {
-        QHash<QString, int> t;
-        auto add = [&](const char* n, int v) { t.insert(QString::fromLatin1(n).toLower(), v); };
-        // Colours.
-        add("clNone", clNone);
-        add("clDefault", clDefault);
-        add("clBlack", clBlack);
-        add("clMaroon", clMaroon);
-        add("clGreen", clGreen);
-        add("clOlive", clOlive);
-        add("clNavy", clNavy);
-        add("clPurple", clPurple);
-        add("clTeal", clTeal);
-        add("clGray", clGray);
-        add("clSilver", clSilver);
-        add("clRed", clRed);
-        add("clLime", clLime);
-        add("clYellow", clYellow);
-        add("clBlue", clBlue);
-        add("clFuchsia", clFuchsia);
-        add("clAqua", clAqua);
-        add("clWhite", clWhite);
-        add("clMoneyGreen", clMoneyGreen);
-        add("clSkyBlue", clSkyBlue);
-        add("clCream", clCream);
-        add("clMedGray", clMedGray);
-        const char* const sys[] = {"clScrollBar", "clBackground", "clActiveCaption", "clInactiveCaption", "clMenu",
-                                   "clWindow", "clWindowFrame", "clMenuText", "clWindowText", "clCaptionText",
-                                   "clActiveBorder", "clInactiveBorder", "clAppWorkSpace", "clHighlight",
-                                   "clHighlightText", "clBtnFace", "clBtnShadow", "clGrayText", "clBtnText",
-                                   "clInactiveCaptionText", "clBtnHighlight", "cl3DDkShadow", "cl3DLight",
-                                   "clInfoText", "clInfoBk", nullptr, "clHotLight", "clGradientActiveCaption",
-                                   "clGradientInactiveCaption", "clMenuHighlight", "clMenuBar"};
-        for (int i = 0; i < int(std::size(sys)); ++i)
-            if (sys[i])
-                add(sys[i], SystemColor(i));
-        // Alignment, anchors, cursors, fonts, forms.
-        const char* const aligns[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"};
-        for (int i = 0; i < int(std::size(aligns)); ++i)
-            add(aligns[i], i);
-        add("akLeft", akLeft);
-        add("akTop", akTop);
-        add("akRight", akRight);
-        add("akBottom", akBottom);
-        const char* const cursors[] = {"crDefault", "crNone",    "crArrow",     "crCross",  "crIBeam",
-                                       nullptr,     "crSizeNESW", "crSizeNS",   "crSizeNWSE", "crSizeWE",
-                                       "crUpArrow", "crHourGlass", "crDrag",    "crNoDrop", "crHSplit",
-                                       "crVSplit",  "crMultiDrag", "crSQLWait", "crNo",     "crAppStart",
-                                       "crHelp",    "crHandPoint", "crSizeAll"};
-        for (int i = 0; i < int(std::size(cursors)); ++i)
-            if (cursors[i])
-                add(cursors[i], -i);
-        add("fsBold", fsBold);
-        add("fsItalic", fsItalic);
-        add("fsUnderline", fsUnderline);
-        add("fsStrikeOut", fsStrikeOut);
-        const char* const borders[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-        for (int i = 0; i < int(std::size(borders)); ++i)
-            add(borders[i], i);
-        add("biSystemMenu", biSystemMenu);
-        add("biMinimize", biMinimize);
-        add("biMaximize", biMaximize);
-        add("biHelp", biHelp);
-        const char* const positions[] = {"poDesigned",      "poDefault",      "poDefaultPosOnly",  "poDefaultSizeOnly",
-                                         "poScreenCenter",  "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
-        for (int i = 0; i < int(std::size(positions)); ++i)
-            add(positions[i], i);
-        add("fsNormal", fsNormal);
-        add("fsStayOnTop", fsStayOnTop);
-        add("bdLeftToRight", bdLeftToRight);
-        add("bdRightToLeft", bdRightToLeft);
-        add("True", 1);
-        add("False", 0);
-        return t;
-    }();
-    return table;
-}
-
-QHash<QString, int>& ExtraIdents() {
-    static QHash<QString, int> extra;
-    return extra;
+QHash<QString, int>& DesignIdents() {
+    static QHash<QString, int> idents;
+    return idents;
 }
 } // namespace
 
 void RegisterDesignIdents(std::initializer_list<std::pair<const char*, int>> idents) {
     for (const auto& [name, value] : idents)
-        ExtraIdents().insert(QString::fromLatin1(name).toLower(), value);
+        DesignIdents().insert(QString::fromLatin1(name).toLower(), value);
 }
 
 bool DesignIdentValue(const String& ident, int& value) {
-    QString key = ident.toLower();
-    auto it = IdentTable().constFind(key);
-    if (it != IdentTable().constEnd()) {
-        value = it.value();
-        return true;
-    }
-    auto jt = ExtraIdents().constFind(key);
-    if (jt != ExtraIdents().constEnd()) {
-        value = jt.value();
-        return true;
-    }
-    return false;
+    auto it = DesignIdents().constFind(ident.toLower());
+    if (it == DesignIdents().constEnd()) return false;
+    value = it.value();
+    return true;
 }
 
 TColor DesignColor(const TDesignValue& v) {

@@ -1,5 +1,5 @@
 // Window designs: the text format, its parser, the registry of component classes and the loader that
-// builds a window's components from a design. The format is described in design.md ("Window designs").
+// builds a window's components from a design. The format is in docs/architecture.md ("Window designs").
 #pragma once
 
 #include "toolkit/system/Classes.h"
@@ -37,10 +37,16 @@ TDesignObject ReadDesignFile(const String& resourceOrPath);
 String FormDesignPath(const String& unitName);
 
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
-// Lets designs create components of `className` (names compare without regard to case). The toolkit's own
-// classes are registered from the start; the other layers register theirs before loading a design.
+// Lets designs create components of `className` (names compare without regard to case); registering a
+// name again replaces its factory. Each layer registers its classes and identifiers in one call
+// (RegisterToolkitClasses(), RegisterControlsClasses() ...) made once by the program's and each test
+// program's main(); windows and controls never register on their own.
 void RegisterComponentClass(const String& className, TComponentFactory factory);
 bool IsComponentClassRegistered(const String& className);
+
+// The toolkit's component classes (label, edit, panel, timer, XML document ...) and the identifiers of its
+// enumerations and colours. Harmless when called again.
+void RegisterToolkitClasses();
 
 // Builds `root`'s components from a design. The root object's properties go to `root` itself; every nested
 // object becomes a component of its class owned by `root`, named as in the design, placed on the control

@@ -1,4 +1,4 @@
-// Colours, fonts, pens, brushes and the canvas that paints with them over QPainter.
+// Colours, fonts, pens and brushes; the canvas (Canvas.h) and the pictures (Picture.h) build on them.
 #pragma once
 
 #include "toolkit/system/Classes.h"
@@ -159,7 +159,3 @@ private:
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
 };
-
-// The canvas and the pictures belong to the same unit.
-#include "toolkit/graphics/Canvas.h"
-#include "toolkit/graphics/Picture.h"

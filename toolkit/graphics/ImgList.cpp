@@ -1,5 +1,6 @@
 // The image list's storage and drawing.
 #include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QPainter>
 

@@ -1,5 +1,6 @@
 // JPEG decoding and encoding through libjpeg, with its errors turned into exceptions.
 #include "toolkit/graphics/Jpeg.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,8 +1,9 @@
 // The graphic base, the bitmap, the PNG image and the picture.
 #include "toolkit/graphics/Picture.h"
 
-#include <QPainter>
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Jpeg.h"
+#include <QPainter>
 
 #include <QBuffer>
 #include <QFile>

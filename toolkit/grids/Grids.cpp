@@ -6,34 +6,6 @@
 #include <algorithm>
 
 namespace {
-void RegisterGridIdents() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    RegisterDesignIdents({{"goFixedVertLine", goFixedVertLine},
-                          {"goFixedHorzLine", goFixedHorzLine},
-                          {"goVertLine", goVertLine},
-                          {"goHorzLine", goHorzLine},
-                          {"goRangeSelect", goRangeSelect},
-                          {"goDrawFocusSelected", goDrawFocusSelected},
-                          {"goRowSizing", goRowSizing},
-                          {"goColSizing", goColSizing},
-                          {"goRowMoving", goRowMoving},
-                          {"goColMoving", goColMoving},
-                          {"goEditing", goEditing},
-                          {"goTabs", goTabs},
-                          {"goRowSelect", goRowSelect},
-                          {"goAlwaysShowEditor", goAlwaysShowEditor},
-                          {"goThumbTracking", goThumbTracking},
-                          {"goFixedColClick", goFixedColClick},
-                          {"goFixedRowClick", goFixedRowClick},
-                          {"goFixedHotTrack", goFixedHotTrack},
-                          {"ssNone", ssNone},
-                          {"ssHorizontal", ssHorizontal},
-                          {"ssVertical", ssVertical},
-                          {"ssBoth", ssBoth}});
-}
-
 // Moves the entry at `from` to `to`, shifting those between by one.
 template <class T> void MoveEntry(std::vector<T>& v, int from, int to) {
     if (from < 0 || to < 0 || from >= int(v.size()) || to >= int(v.size()) || from == to) return;
@@ -53,7 +25,6 @@ int MovedIndex(int index, int from, int to) {
 } // namespace
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
-    RegisterGridIdents();
     // No click events from the control model: the grid calls Click itself when the current cell moves.
     SetControlStyle(csCaptureMouse | csOpaque);
     SetBounds(0, 0, 320, 120);

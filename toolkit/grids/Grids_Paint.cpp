@@ -1,5 +1,6 @@
 // Painting the grid: one DrawCell per visible cell, the default cell look, grid lines, border, repaints.
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/grids/Grids_Axis.h"
 

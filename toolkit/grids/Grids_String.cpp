@@ -1,4 +1,5 @@
 // The string grid: a text and an object per cell in rows made on first write, moved by pointer.
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
 #include <algorithm>

@@ -1,8 +1,9 @@
 // TPanel, TShape, TBevel and TImage: controls that paint themselves with the canvas.
 #include "toolkit/stdctrls/ExtCtrls.h"
-#include "toolkit/graphics/Canvas.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QFile>
 #include <QWidget>

@@ -408,6 +408,16 @@ bool RenameFile(const String& oldName, const String& newName) {
     return QDir().rename(oldName, newName);
 }
 
+bool CopyFile(const String& source, const String& target, bool failIfExists) {
+    if (source.isEmpty() || target.isEmpty() || DirectoryExists(target)) return false;
+    if (QFileInfo::exists(target)) {
+        if (failIfExists || !QFile::remove(target)) return false;
+    }
+    if (!QFile::copy(source, target)) return false;
+    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    return true;
+}
+
 String ExtractFilePath(const String& path) {
     return path.left(path.lastIndexOf(PathDelim) + 1);
 }

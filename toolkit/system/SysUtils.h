@@ -101,6 +101,9 @@ bool ForceDirectories(const String& path); // creates missing parents too
 bool DeleteFile(const String& path);
 // Fails when the target already exists.
 bool RenameFile(const String& oldName, const String& newName);
+// Copies a file (a ":/" resource too); with `failIfExists` an existing target is left alone and false
+// returned. The copy may be written by its owner even when the source (a resource) may not.
+bool CopyFile(const String& source, const String& target, bool failIfExists);
 
 // Paths use the platform separator "/" only; every other character, "\" included, belongs to a name.
 String ExtractFilePath(const String& path); // folder part with its trailing separator, "" when none

@@ -3,6 +3,8 @@
 
 #include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/system/SysUtils.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,6 +7,8 @@
 #include "controls/styles/QvStyleIF.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 enum TCellShape {
     csRectangle,

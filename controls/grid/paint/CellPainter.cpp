@@ -3,6 +3,7 @@
 
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/paint/CellLooks.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <algorithm>
 

@@ -4,6 +4,8 @@
 #include "controls/buttons/SbButton.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

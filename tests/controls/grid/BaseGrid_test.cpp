@@ -3,6 +3,7 @@
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/QvUtil.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

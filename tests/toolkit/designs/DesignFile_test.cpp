@@ -199,6 +199,18 @@ TEST(DesignFile, OtherLayersRegisterTheirClasses) {
                ParseDesign("object F: TForm\n object S: TSpecialEdit\n Text = 'x'\n end\nend", "s.form"),
                "s.form");
     EXPECT_EQ(Bind<TEdit>(&form, "S")->ClassName(), "TSpecialEdit");
+
+    // The test main registered the toolkit already: doing it again keeps every class and identifier,
+    // and the other layer's class too.
+    RegisterToolkitClasses();
+    TForm again(nullptr);
+    LoadDesign(&again,
+               ParseDesign("object F: TForm\n Color = clNavy\n object S: TSpecialEdit\n end\n"
+                           " object X: TXMLDocument\n end\nend",
+                           "again.form"),
+               "again.form");
+    EXPECT_EQ(again.Color(), clNavy);
+    EXPECT_EQ(Bind<TEdit>(&again, "S")->ClassName(), "TSpecialEdit");
 }
 
 TEST(DesignFile, TheWindowShowsWhatTheDesignSays) {

@@ -1,5 +1,7 @@
 // Canvas drawing checked by pixel probes on a bitmap: edges, lines, text placement and DrawText layout.
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QImage>
 #include <QPainter>

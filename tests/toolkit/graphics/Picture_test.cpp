@@ -1,5 +1,6 @@
 // Pictures on disk: JPEG through libjpeg, BMP and PNG, kind detection, broken files, bitmap pixels.
 #include "TestSupport.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/Jpeg.h"

@@ -1,5 +1,6 @@
 // Themed parts drawn through Qt's style: known parts draw within their rectangle, unknown ones do nothing.
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The toolkit grid: painting where CellRect says, scrolling, hit tests, keys, mouse, string cells, editing.
 #include "TestSupport.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignValue.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
 #include <QApplication>

@@ -207,6 +207,32 @@ TEST(Files, CreateRenameDeleteAndTellFilesFromFolders) {
     EXPECT_FALSE(FileExists(""));
 }
 
+TEST(Files, CopyFileKeepsOrReplacesTheTargetAndLeavesTheCopyWritable) {
+    const String dir = qvtest::TempDir();
+    const String source = dir + "/source.bmp";
+    {
+        QFile f(source);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("new");
+    }
+    QFile::setPermissions(source, QFileDevice::ReadOwner); // as a compiled-in resource is
+    const String target = dir + "/target.bmp";
+    suTouchFile(target);
+    const qint64 touched = QFile(target).size();
+    EXPECT_FALSE(CopyFile(source, target, true));
+    EXPECT_EQ(QFile(target).size(), touched) << "an existing target stays when asked to";
+    EXPECT_TRUE(CopyFile(source, target, false));
+    EXPECT_EQ(QFile(target).size(), 3);
+    EXPECT_TRUE(QFile::permissions(target) & QFileDevice::WriteOwner);
+    EXPECT_TRUE(CopyFile(source, dir + "/fresh.bmp", true));
+    EXPECT_FALSE(CopyFile(dir + "/missing.bmp", dir + "/other.bmp", false));
+    EXPECT_FALSE(FileExists(dir + "/other.bmp"));
+    ForceDirectories(dir + "/folder");
+    EXPECT_FALSE(CopyFile(source, dir + "/folder", false)); // a folder is never replaced by a file
+    EXPECT_TRUE(DirectoryExists(dir + "/folder"));
+    QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 TEST(FindFiles, MatchesPatternsIgnoringCaseAndListsFoldersOnRequest) {
     const String dir = qvtest::TempDir();
     suTouchFile(dir + "/English.lng", "12345");

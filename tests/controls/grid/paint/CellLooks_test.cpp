@@ -1,5 +1,7 @@
 // The drawing routines of cell looks, checked by pixel probes on painted bitmaps.
 #include "controls/grid/paint/CellLooks.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
