@@ -7,9 +7,9 @@ namespace {
 
 // Entities that the text may carry anywhere; "&amp;" becomes the prefix form "&&" drawn as one "&".
 const std::pair<const char*, const char16_t*> kMarkupPrepEntities[] = {
-    {"&amp;", u"&&"},     {"&quot;", u"\""},    {"&sect;", u"\u00A7"}, {"&permil;", u"\u2030"},
-    {"&reg;", u"\u00AE"}, {"&copy;", u"\u00A9"}, {"&para;", u"\u00B6"}, {"&trade;", u"\u2122"},
-    {"&euro;", u"\u20AC"},
+    {"&amp;", u"&&"},        {"&quot;", u"\""},      {"&sect;", u"\u00A7"},
+    {"&permil;", u"\u2030"}, {"&reg;", u"\u00AE"},   {"&copy;", u"\u00A9"},
+    {"&para;", u"\u00B6"},   {"&trade;", u"\u2122"}, {"&euro;", u"\u20AC"},
 };
 
 // The run's text as it shows: "&&" is one ampersand and a lone "&" marks the next character.
@@ -19,8 +19,10 @@ String markupDisplayText(const String& run) {
     out.reserve(run.size());
     for (qsizetype i = 0; i < run.size(); ++i) {
         if (run[i] == u'&') {
-            if (i + 1 < run.size()) ++i;
-            else continue;
+            if (i + 1 < run.size())
+                ++i;
+            else
+                continue;
         }
         out += run[i];
     }
@@ -255,7 +257,8 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
             const int w = FCanvas->TextWidth(shown);
             const int h = FCanvas->TextHeight(shown);
             if (pass == Pass::Measure && !f.Hidden && in.WordWrap) {
-                const bool stays = line.Width + w < FLayout.Width() || w >= FLayout.Width() || !line.EndsWithSpace;
+                const bool stays =
+                    line.Width + w < FLayout.Width() || w >= FLayout.Width() || !line.EndsWithSpace;
                 if (!stays) {
                     line.End = true;
                     break;
@@ -293,8 +296,8 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
         tag.Upper = tag.Text.toUpper();
         tag.Closing = tag.Text.size() > 3 && tag.Text[1] == u'/';
         const bool fits = tag.Text.size() < 3 ? true
-                          : tag.Closing          ? HandleClosingTag(pass, tag, rect, line)
-                                                 : HandleTag(pass, tag, rect, line);
+                          : tag.Closing       ? HandleClosingTag(pass, tag, rect, line)
+                                              : HandleTag(pass, tag, rect, line);
         if (!fits) {
             line.Full = true;
             break;

@@ -12,9 +12,9 @@ class TPictureContainer;
 struct TMarkupInput {
     TCanvas* Canvas = nullptr; // its font, pen and brush are the starting state, restored at the end
     String Text;
-    TRect Rect;                  // layout rectangle
+    TRect Rect;                   // layout rectangle
     TImageList* Images = nullptr; // for "IDX:" pictures
-    int XPos = -1;               // hit-test point, in the rectangle's coordinates
+    int XPos = -1;                // hit-test point, in the rectangle's coordinates
     int YPos = -1;
     int FocusLink = -1; // 0-based link that gets a focus rectangle, -1 none
     int HoverLink = -1; // 1-based link under the mouse

@@ -67,8 +67,10 @@ bool TMarkupRenderer::HandleImage(Pass pass, const Tag& tag, const TRect& rect, 
     int w = std::clamp(MarkupNumber(tag.Attr("WIDTH")), 0, kMarkupMaxNumber);
     int h = std::clamp(MarkupNumber(tag.Attr("HEIGHT")), 0, kMarkupMaxNumber);
     const bool requested = w > 0 || h > 0;
-    if (w > 0 && h <= 0) h = pic.width > 0 ? static_cast<int>(qint64(w) * pic.height / pic.width) : 0;
-    else if (h > 0 && w <= 0) w = pic.height > 0 ? static_cast<int>(qint64(h) * pic.width / pic.height) : 0;
+    if (w > 0 && h <= 0)
+        h = pic.width > 0 ? static_cast<int>(qint64(w) * pic.height / pic.width) : 0;
+    else if (h > 0 && w <= 0)
+        w = pic.height > 0 ? static_cast<int>(qint64(h) * pic.width / pic.height) : 0;
     else if (!requested) {
         w = pic.width;
         h = pic.height;
@@ -113,17 +115,21 @@ bool TMarkupRenderer::HandleImage(Pass pass, const Tag& tag, const TRect& rect, 
                 in.Images->Draw(FCanvas, left, rect.Top, pic.index);
             }
             break;
-        case MarkupPicture::Icon: FCanvas->StretchDraw(box, &pic.icon); break;
+        case MarkupPicture::Icon:
+            FCanvas->StretchDraw(box, &pic.icon);
+            break;
         case MarkupPicture::Picture:
             if (requested) {
                 pic.picture->StretchDraw(FCanvas, box);
             } else {
                 if (pic.picture->FrameCount() > 1) Fill(box, FStartBrushColor);
-                pic.picture->StretchDraw(FCanvas, Bounds(left + pic.picture->FrameXPos(), rect.Top + pic.picture->FrameYPos(),
+                pic.picture->StretchDraw(FCanvas, Bounds(left + pic.picture->FrameXPos(),
+                                                         rect.Top + pic.picture->FrameYPos(),
                                                          pic.picture->Width(), pic.picture->Height()));
             }
             break;
-        case MarkupPicture::None: break;
+        case MarkupPicture::None:
+            break;
         }
     }
     line.Width += w;
@@ -131,8 +137,10 @@ bool TMarkupRenderer::HandleImage(Pass pass, const Tag& tag, const TRect& rect, 
     line.EndsWithSpace = false;
     const String align = tag.UpperAttr("ALIGN");
     const int gh = GhHeight(pass);
-    if (align == QLatin1String("TOP")) line.Raise = line.Height - gh;
-    else if (align == QLatin1String("MIDDLE")) line.Raise = (line.Height - gh) / 2;
+    if (align == QLatin1String("TOP"))
+        line.Raise = line.Height - gh;
+    else if (align == QLatin1String("MIDDLE"))
+        line.Raise = (line.Height - gh) / 2;
     return true;
 }
 
@@ -164,7 +172,8 @@ bool TMarkupRenderer::HandleControl(Pass pass, const Tag& tag, const TRect& rect
     line.Height = std::max(line.Height, lineHeight);
     const int px = PointX(rect) - rect.Left;
     const bool inside = px > x && px < x + w && in.YPos > rect.Top && in.YPos < rect.Top + h;
-    if (HitTests(pass) && (inside || (in.CheckHotSpot && !in.ControlID.isEmpty() && ctl.ID == in.ControlID))) {
+    if (HitTests(pass) &&
+        (inside || (in.CheckHotSpot && !in.ControlID.isEmpty() && ctl.ID == in.ControlID))) {
         line.Hit = true;
         out.Anchor = QStringLiteral("ctrl");
         out.CtrlRect = TRect(rect.Left + x, rect.Top, rect.Left + x + w, rect.Top + h);
@@ -179,16 +188,20 @@ bool TMarkupRenderer::HandleControl(Pass pass, const Tag& tag, const TRect& rect
         const bool hot = in.XPos > l - 2 && in.XPos < l + w - 2 && in.YPos > b - h - 2 && in.YPos < b - 2;
         if (isCheck) {
             const bool checked = ctl.Value.toUpper() == QLatin1String("TRUE");
-            const TRect box = ctl.Type == QLatin1String("CHECK") ? TRect(l + 2, b - 15, l + 15, b) : TRect(l + 2, b - 14, l + 14, b);
+            const TRect box = ctl.Type == QLatin1String("CHECK") ? TRect(l + 2, b - 15, l + 15, b)
+                                                                 : TRect(l + 2, b - 14, l + 14, b);
             DrawMarkupControlPart(FCanvas, box,
                                   ctl.Type == QLatin1String("CHECK") ? TMarkupControlPart::CheckBox
                                                                      : TMarkupControlPart::RadioButton,
                                   checked ? mcsChecked : mcsNormal);
         } else if (isButton) {
             const TRect face(l + 2, b - ctrlHeight, l + w - 2, b);
-            const bool hotButton = in.XPos > l - 2 && in.XPos < l + w - 2 && in.YPos > b - 26 && in.YPos < b - 2;
+            const bool hotButton =
+                in.XPos > l - 2 && in.XPos < l + w - 2 && in.YPos > b - 26 && in.YPos < b - 2;
             DrawMarkupControlPart(FCanvas, face, TMarkupControlPart::PushButton,
-                                  in.Down && hotButton ? mcsPressed : hotButton ? mcsHot : mcsNormal);
+                                  in.Down && hotButton ? mcsPressed
+                                  : hotButton          ? mcsHot
+                                                       : mcsNormal);
             UseFont(pass);
             TRect r(face.Left + 2, face.Top + 2, face.Right - 2, face.Bottom - 2);
             DrawText(FCanvas, shown, r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);

@@ -25,11 +25,11 @@ struct TMarkupRenderer::Flow {
     bool Sub = false;
     bool Shadow = false;
     bool Error = false;
-    int Angle = 0;          // rotated text while not 0
+    int Angle = 0;                // rotated text while not 0
     bool LinkStartedHere = false; // the open link began on this line
     int LinkStartX = 0;
-    bool HoverMarked = false;     // the point is on the open link's text
-    bool FocusOpen = false;       // the focused link is open
+    bool HoverMarked = false; // the point is on the open link's text
+    bool FocusOpen = false;   // the focused link is open
     int FocusStartX = 0;
     bool FocusStartedHere = false;
 };
@@ -46,9 +46,9 @@ struct TMarkupRenderer::Paint {
 };
 
 struct TMarkupRenderer::Line {
-    String Markup;     // what the measuring pass took for this line
-    int Width = 0;     // x so far
-    int Height = 0;    // line height
+    String Markup;  // what the measuring pass took for this line
+    int Width = 0;  // x so far
+    int Height = 0; // line height
     int SuperExtra = 0;
     int SubExtra = 0;
     int Raise = 0;

@@ -16,12 +16,18 @@ TColor markupColorValue(const String& v) {
 
 int markupPointSize(int n) {
     switch (n) {
-    case 1: return 8;
-    case 2: return 10;
-    case 3: return 12;
-    case 4: return 14;
-    case 5: return 16;
-    default: return std::clamp(n, 1, 400);
+    case 1:
+        return 8;
+    case 2:
+        return 10;
+    case 3:
+        return 12;
+    case 4:
+        return 14;
+    case 5:
+        return 16;
+    default:
+        return std::clamp(n, 1, 400);
     }
 }
 
@@ -66,7 +72,8 @@ bool TMarkupRenderer::HandleTag(Pass pass, const Tag& tag, const TRect& rect, Li
                 font.SetColor(in.HoverFontColor);
             }
         }
-        if (!in.Selected && !(in.HoverStyle && hoverLink && in.HoverFontColor != clNone)) font.SetColor(in.URLColor);
+        if (!in.Selected && !(in.HoverStyle && hoverLink && in.HoverFontColor != clNone))
+            font.SetColor(in.URLColor);
         f.LinkTarget = tag.Attr("HREF");
         f.InLink = true;
         f.LinkTitle = tag.Attr("TITLE");
@@ -87,7 +94,8 @@ bool TMarkupRenderer::HandleTag(Pass pass, const Tag& tag, const TRect& rect, Li
             HandleBody(pass, tag);
         }
         return true;
-    case 'C': return HandleControl(pass, tag, rect, line);
+    case 'C':
+        return HandleControl(pass, tag, rect, line);
     case 'E':
         if (draws) f.Error = true;
         return true;
@@ -141,7 +149,8 @@ bool TMarkupRenderer::HandleTag(Pass pass, const Tag& tag, const TRect& rect, Li
             return HandleImage(pass, tag, rect, line);
         }
         return true;
-    case 'L': return HandleBullet(pass, rect, line);
+    case 'L':
+        return HandleBullet(pass, rect, line);
     case 'P': {
         const String align = tag.UpperAttr("ALIGN");
         if (align.contains(QLatin1String("RIGHT"))) f.Align = TMarkupAlign::Right;
@@ -167,10 +176,14 @@ bool TMarkupRenderer::HandleTag(Pass pass, const Tag& tag, const TRect& rect, Li
         return true;
     }
     case 'S':
-        if (tag.Is("S>")) markupSetStyle(font, fsStrikeOut, true);
-        else if (tag.Is("SH")) f.Shadow = true;
-        else if (tag.Upper == QLatin1String("<SUB>")) f.Sub = true;
-        else if (tag.Upper == QLatin1String("<SUP>")) f.Super = true;
+        if (tag.Is("S>"))
+            markupSetStyle(font, fsStrikeOut, true);
+        else if (tag.Is("SH"))
+            f.Shadow = true;
+        else if (tag.Upper == QLatin1String("<SUB>"))
+            f.Sub = true;
+        else if (tag.Upper == QLatin1String("<SUP>"))
+            f.Super = true;
         return true;
     case 'U':
         if (tag.Is("U>")) {
@@ -180,8 +193,11 @@ bool TMarkupRenderer::HandleTag(Pass pass, const Tag& tag, const TRect& rect, Li
             line.End = true;
         }
         return true;
-    case 'Z': f.Hidden = true; return true;
-    default: return true;
+    case 'Z':
+        f.Hidden = true;
+        return true;
+    default:
+        return true;
     }
 }
 
@@ -213,14 +229,17 @@ bool TMarkupRenderer::HandleClosingTag(Pass pass, const Tag& tag, const TRect& r
             const int bottom = rect.Bottom - line.Raise;
             const int l = CanvasLeft(rect, x0, line.Width - x0);
             if (draws)
-                DrawMarkupFocusRect(FCanvas, TRect(l - 1, bottom - GhHeight(pass), l + line.Width - x0 + 1, bottom));
+                DrawMarkupFocusRect(FCanvas,
+                                    TRect(l - 1, bottom - GhHeight(pass), l + line.Width - x0 + 1, bottom));
             f.FocusOpen = false;
         }
         return true;
     }
     case 'B':
-        if (tag.Is("B>")) markupSetStyle(font, fsBold, false);
-        else font.SetColor(FStartFont->Color());
+        if (tag.Is("B>"))
+            markupSetStyle(font, fsBold, false);
+        else
+            font.SetColor(FStartFont->Color());
         return true;
     case 'E':
         if (draws) f.Error = false;
@@ -239,8 +258,12 @@ bool TMarkupRenderer::HandleClosingTag(Pass pass, const Tag& tag, const TRect& r
             p.Brush = p.HiBrush;
         }
         return true;
-    case 'I': markupSetStyle(font, fsItalic, false); return true;
-    case 'L': line.End = true; return true;
+    case 'I':
+        markupSetStyle(font, fsItalic, false);
+        return true;
+    case 'L':
+        line.End = true;
+        return true;
     case 'P':
         line.End = true;
         if (draws) {
@@ -248,18 +271,28 @@ bool TMarkupRenderer::HandleClosingTag(Pass pass, const Tag& tag, const TRect& r
             p.ParaBack = false;
         }
         return true;
-    case 'R': f.Angle = 0; return true;
+    case 'R':
+        f.Angle = 0;
+        return true;
     case 'S':
-        if (tag.Is("SU")) f.Super = f.Sub = false;
-        else if (tag.Is("SH")) f.Shadow = false;
-        else markupSetStyle(font, fsStrikeOut, false);
+        if (tag.Is("SU"))
+            f.Super = f.Sub = false;
+        else if (tag.Is("SH"))
+            f.Shadow = false;
+        else
+            markupSetStyle(font, fsStrikeOut, false);
         return true;
     case 'U':
-        if (tag.Is("U>") || f.ListLevel < 1) markupSetStyle(font, fsUnderline, false);
-        else --f.ListLevel;
+        if (tag.Is("U>") || f.ListLevel < 1)
+            markupSetStyle(font, fsUnderline, false);
+        else
+            --f.ListLevel;
         return true;
-    case 'Z': f.Hidden = false; return true;
-    default: return true;
+    case 'Z':
+        f.Hidden = false;
+        return true;
+    default:
+        return true;
     }
 }
 

@@ -1,4 +1,5 @@
-// The markup unit's colours: names, hexadecimal values and the shared highlight colours; the renderer's front.
+// The markup unit's colours: names, hexadecimal values and the shared highlight colours; the renderer's
+// front.
 #include "controls/markup/QsgHTMLE.h"
 
 namespace {
@@ -13,10 +14,10 @@ struct MarkupColorName {
 };
 
 const MarkupColorName kMarkupBasicColors[] = {
-    {"clred", clRed},       {"clblack", clBlack}, {"clblue", clBlue},       {"clgreen", clGreen},
-    {"claqua", clAqua},     {"clyellow", clYellow}, {"clfuchsia", clFuchsia}, {"clwhite", clWhite},
-    {"cllime", clLime},     {"clsilver", clSilver}, {"clgray", clGray},       {"clolive", clOlive},
-    {"clnavy", clNavy},     {"clpurple", clPurple}, {"clteal", clTeal},       {"clmaroon", clMaroon},
+    {"clred", clRed},   {"clblack", clBlack},   {"clblue", clBlue},       {"clgreen", clGreen},
+    {"claqua", clAqua}, {"clyellow", clYellow}, {"clfuchsia", clFuchsia}, {"clwhite", clWhite},
+    {"cllime", clLime}, {"clsilver", clSilver}, {"clgray", clGray},       {"clolive", clOlive},
+    {"clnavy", clNavy}, {"clpurple", clPurple}, {"clteal", clTeal},       {"clmaroon", clMaroon},
 };
 
 const MarkupColorName kMarkupSystemColors[] = {

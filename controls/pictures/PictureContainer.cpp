@@ -235,7 +235,8 @@ THTMLPicture* THTMLPictureCache::FindPicture(const String& id) const {
 }
 
 THTMLPicture* THTMLPictureCache::GetPicture(int index) const {
-    if (index < 0 || index >= Count()) throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    if (index < 0 || index >= Count())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return FItems[static_cast<size_t>(index)].get();
 }
 
@@ -289,7 +290,8 @@ void TPictureCollection::Delete(int index) {
 }
 
 TPictureItem* TPictureCollection::Items(int index) const {
-    if (index < 0 || index >= Count()) throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    if (index < 0 || index >= Count())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return FItems[static_cast<size_t>(index)].get();
 }
 

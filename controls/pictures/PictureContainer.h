@@ -82,8 +82,8 @@ private:
     int FAnimMaxY = 0;
     int FNextCount = -1;
     int FTimerCount = -1;
-    std::unique_ptr<TPicture> FDecoded;  // a still picture
-    std::vector<QImage> FFrames;          // a GIF's frames
+    std::unique_ptr<TPicture> FDecoded; // a still picture
+    std::vector<QImage> FFrames;        // a GIF's frames
     std::vector<int> FDelays;
     std::unique_ptr<TBitmap> FFrameImage; // the frame on show
 };

@@ -24,7 +24,8 @@ TPictureFrameSet ReadGifFrames(const QByteArray& data) {
     const qint64 framePixels = qint64(screen.width()) * screen.height();
     if (framePixels > kMaxAnimationPixels) return set;
     qint64 pixels = 0;
-    while (static_cast<int>(set.Frames.size()) < kMaxAnimationFrames && pixels + framePixels <= kMaxAnimationPixels) {
+    while (static_cast<int>(set.Frames.size()) < kMaxAnimationFrames &&
+           pixels + framePixels <= kMaxAnimationPixels) {
         QImage frame;
         if (!reader.read(&frame) || frame.isNull()) break;
         // The reader's delay belongs to the frame just read; GIF keeps hundredths of a second.
