@@ -212,8 +212,9 @@ TEST(HTMLPictureCache, FindsTheURLAsLoaded) {
     EXPECT_EQ(cache.FindPicture("file://" + path), a);
     EXPECT_EQ(cache.FindPicture("FILE://" + path), b);
     EXPECT_EQ(cache.FindPicture("File://" + path), nullptr);
-    b->LoadFromBytes(makeGif(2, 2, {{0, 0}, {1, 0}}));
-    // The first tick only starts the clock; the next one is due at once with no delay.
+    b->LoadFromBytes(makeGif(2, 2, {{0, 10}, {1, 10}}));
+    // The first frame shows for its 100 ms: the third tick changes it.
+    EXPECT_FALSE(cache.Animate());
     EXPECT_FALSE(cache.Animate());
     EXPECT_TRUE(cache.Animate());
     cache.ClearPictures();
