@@ -108,8 +108,7 @@ void TMarkupRenderer::UseFont(Pass pass) {
 }
 
 int TMarkupRenderer::GhHeight(Pass pass) {
-    UseFont(pass);
-    return FCanvas->TextHeight(QStringLiteral("gh"));
+    return MarkupFontHeight(PassFont(pass));
 }
 
 void TMarkupRenderer::Fill(const TRect& r, TColor color) {
@@ -126,9 +125,8 @@ bool TMarkupRenderer::HitTests(Pass pass) const {
     return in.CheckHeight ? pass == Pass::Measure : pass != Pass::Measure;
 }
 
-int TMarkupRenderer::PointX(const TRect& lineRect) const {
+int TMarkupRenderer::PointX(const TRect&) const {
     return FRightToLeft ? FLayout.Left + FLayout.Right - in.XPos - 1 : in.XPos;
-    (void)lineRect;
 }
 
 int TMarkupRenderer::CanvasLeft(const TRect& lineRect, int x, int w) const {
@@ -253,9 +251,9 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
                 text.remove(0, len);
                 continue;
             }
-            UseFont(pass);
-            const int w = FCanvas->TextWidth(shown);
-            const int h = FCanvas->TextHeight(shown);
+            const TFont& font = PassFont(pass);
+            const int w = MarkupTextWidth(font, shown);
+            const int h = MarkupFontHeight(font);
             if (pass == Pass::Measure && !f.Hidden && in.WordWrap) {
                 const bool stays =
                     line.Width + w < FLayout.Width() || w >= FLayout.Width() || !line.EndsWithSpace;
@@ -275,10 +273,10 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
                 // Without wrapping the run that passes the edge ends with an ellipsis and the rest goes.
                 text.clear();
             }
-            TextRun(pass, shown, rect, line);
+            TextRun(pass, shown, w, h, rect, line);
             line.FirstRun = false;
             line.EndsWithSpace = shown.endsWith(u' ');
-            line.TrailingSpace = line.EndsWithSpace ? FCanvas->TextWidth(QStringLiteral(" ")) : 0;
+            line.TrailingSpace = line.EndsWithSpace ? MarkupTextWidth(font, QStringLiteral(" ")) : 0;
             line.Width = std::min(line.Width + w, kMarkupMaxNumber * 10);
             continue;
         }
@@ -319,10 +317,8 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
     f.LinkStartedHere = false;
 }
 
-void TMarkupRenderer::TextRun(Pass pass, const String& shown, const TRect& rect, Line& line) {
+void TMarkupRenderer::TextRun(Pass pass, const String& shown, int w, int h, const TRect& rect, Line& line) {
     Flow& f = *FFlow;
-    const int w = FCanvas->TextWidth(shown);
-    const int h = FCanvas->TextHeight(shown);
     if (pass == Pass::Draw) {
         DrawRun(shown, line.Width, w, h, rect, line);
         if (f.InLink && f.FocusOpen) out.FocusAnchor = f.LinkTarget;
@@ -353,9 +349,13 @@ void TMarkupRenderer::DrawRun(const String& shown, int x, int w, int h, const TR
     if (FRightToLeft) clip = TRect(FLayout.Left, top, std::min(left + w, FLayout.Right), bottom);
     Fill(TRect(std::max(left, clip.Left), top, std::min(left + w, clip.Right), bottom), FPaint->Brush);
 
+    const TFont& font = *FDrawFont;
+    TColor color = font.Color();
     auto textAt = [&](int tx, int ty) {
+        if (fits && f.Angle == 0) return DrawMarkupText(FCanvas, font, color, tx, ty, shown);
+        UseFont(Pass::Draw);
+        FCanvas->Font()->SetColor(color);
         if (f.Angle != 0) return DrawMarkupRotatedText(FCanvas, tx, ty, f.Angle, shown);
-        if (fits) return FCanvas->TextOut(tx, ty, shown);
         if (!in.WordWrap && !FRightToLeft) {
             TRect r(tx, ty, FLayout.Right, ty + h);
             DrawText(FCanvas, shown, r, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -364,15 +364,15 @@ void TMarkupRenderer::DrawRun(const String& shown, int x, int w, int h, const TR
         FCanvas->TextRect(clip, tx, ty, shown);
     };
     if (f.Shadow) {
-        const TColor color = FCanvas->Font()->Color();
-        FCanvas->Font()->SetColor(in.ShadowColor);
+        color = in.ShadowColor;
         textAt(left + in.ShadowOffset, top + in.ShadowOffset);
-        FCanvas->Font()->SetColor(color);
+        color = font.Color();
     }
     textAt(left, top);
     if (f.Error) {
-        // A red zig-zag under the run, its phase fixed by x so that neighbouring runs join up.
-        const int base = rect.Bottom;
+        // A red zig-zag under the run (raised with it), its phase fixed by x so that neighbouring runs join
+        // up.
+        const int base = rect.Bottom - line.Raise;
         int zx = left & ~1;
         const int right = left + std::min(w, std::max(0, clip.Right - left));
         std::vector<TPoint> pts;

@@ -84,7 +84,7 @@ private:
     bool HandleControl(Pass pass, const Tag& tag, const TRect& lineRect, Line& line);
     bool HandleBullet(Pass pass, const TRect& lineRect, Line& line);
     void HandleBody(Pass pass, const Tag& tag);
-    void TextRun(Pass pass, const String& run, const TRect& lineRect, Line& line);
+    void TextRun(Pass pass, const String& run, int w, int h, const TRect& lineRect, Line& line);
     void DrawRun(const String& run, int x, int w, int h, const TRect& lineRect, const Line& line);
 
     TFont& PassFont(Pass pass);

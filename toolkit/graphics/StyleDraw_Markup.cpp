@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -97,4 +100,78 @@ bool GetSystemFileIcon(const String& nameOrIndex, bool large, TBitmap* icon) {
     if (pm.isNull()) return false;
     icon->fromQImage(pm.toImage());
     return true;
+}
+
+namespace {
+
+// One font's Qt objects and the widths measured in it.
+struct MarkupFontEntry {
+    String name;
+    int height = 0;
+    TFontStyles style = 0;
+    TFontPitch pitch = fpDefault;
+    QFont font;
+    std::unique_ptr<QFontMetrics> metrics;
+    QHash<String, int> widths;
+    QHash<String, QStaticText> texts; // laid out once, drawn without shaping again
+};
+
+constexpr int kMarkupFontEntries = 16;
+constexpr int kMarkupWidthEntries = 4096;
+
+MarkupFontEntry& markupFontEntry(const TFont& f) {
+    static std::vector<std::unique_ptr<MarkupFontEntry>> entries;
+    const int height = f.Height();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        MarkupFontEntry& e = *entries[i];
+        if (e.height == height && e.style == f.Style() && e.pitch == f.Pitch() && e.name == f.Name()) {
+            if (i > 0) std::swap(entries[i], entries[0]); // the fonts in use stay in front
+            return *entries[0];
+        }
+    }
+    if (entries.size() >= kMarkupFontEntries) entries.pop_back();
+    auto e = std::make_unique<MarkupFontEntry>();
+    e->name = f.Name();
+    e->height = height;
+    e->style = f.Style();
+    e->pitch = f.Pitch();
+    e->font = f.toQFont();
+    e->metrics = std::make_unique<QFontMetrics>(e->font);
+    entries.insert(entries.begin(), std::move(e));
+    return *entries[0];
+}
+
+} // namespace
+
+int MarkupTextWidth(const TFont& font, const String& text) {
+    MarkupFontEntry& e = markupFontEntry(font);
+    const auto it = e.widths.constFind(text);
+    if (it != e.widths.constEnd()) return it.value();
+    if (e.widths.size() >= kMarkupWidthEntries) e.widths.clear();
+    const int w = e.metrics->horizontalAdvance(text);
+    e.widths.insert(text, w);
+    return w;
+}
+
+int MarkupFontHeight(const TFont& font) {
+    return markupFontEntry(font).metrics->height();
+}
+
+void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int y, const String& text) {
+    QPainter* p = canvas ? canvas->PreparePainter(false, false) : nullptr;
+    if (!p) return;
+    MarkupFontEntry& e = markupFontEntry(font);
+    p->setRenderHint(QPainter::TextAntialiasing, true);
+    p->setFont(e.font);
+    p->setPen(ToQColor(color));
+    auto it = e.texts.find(text);
+    if (it == e.texts.end()) {
+        if (e.texts.size() >= kMarkupWidthEntries) e.texts.clear();
+        QStaticText st(text);
+        st.setTextFormat(Qt::PlainText);
+        st.setPerformanceHint(QStaticText::AggressiveCaching);
+        st.prepare(QTransform(), e.font);
+        it = e.texts.insert(text, st);
+    }
+    p->drawStaticText(QPoint(x, y), it.value());
 }

@@ -27,3 +27,11 @@ void DrawMarkupFocusRect(TCanvas* canvas, const TRect& r);
 bool GetSystemFileIcon(const String& nameOrIndex, bool large, TBitmap* icon);
 // Pixels of the small (16) or large (32) system icons.
 int SystemFileIconSize(bool large);
+
+// Width of `text` in `font` (as the canvas measures it), remembered per font and text: markup measures
+// the same words of the same cells over and over. User-interface thread only.
+int MarkupTextWidth(const TFont& font, const String& text);
+// Height of a line of `font`.
+int MarkupFontHeight(const TFont& font);
+// Text in `font` and `color` with its cell's top-left at (x, y), nothing filled behind it.
+void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int y, const String& text);

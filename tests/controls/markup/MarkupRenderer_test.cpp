@@ -392,3 +392,45 @@ TEST_F(MarkupRender, CanvasStateIsRestored) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MarkupRender, EveryTagStaysInsideItsRectangle) {
+    bmp.SetSize(420, 260);
+    canvas()->Brush()->SetColor(clWhite);
+    canvas()->FillRect(TRect(0, 0, 420, 260));
+    TImageList images;
+    TBitmap strip;
+    strip.SetSize(16, 16);
+    strip.Canvas()->Brush()->SetColor(clGreen);
+    strip.Canvas()->FillRect(TRect(0, 0, 16, 16));
+    images.Add(&strip, nullptr);
+    TMarkupInput in =
+        input("<p align=\"center\" bgcolor=\"#E0E0FF\">Centred <b>bold</b> <i>italic</i> <u>under</u> "
+              "<s>strike</s></p><font face=\"DejaVu Serif\" color=\"clNavy\" size=\"4\">Serif navy</font> "
+              "<a href=\"x\">a link</a> x<sup>2</sup> H<sub>2</sub>O <sh>shadow</sh> <hi>hi</hi>"
+              "<hr><ul><li>bullet one<li>bullet two</ul>"
+              "<img src=\"idx:0\" align=\"middle\"> <img src=\"ssys:5\"> <e>mistake</e> "
+              "<control type=\"EDIT\" id=\"e\" value=\"edit\" width=\"60\"> "
+              "<control type=\"COMBO\" id=\"c\" value=\"combo\" width=\"80\"> "
+              "<control type=\"BUTTON\" id=\"b\" value=\"Press\" width=\"60\"> "
+              "<control type=\"RADIO\" id=\"r\" value=\"TRUE\"><br>"
+              "<p align=\"right\">right aligned and long enough to wrap onto another line</p>",
+              360, 220);
+    in.Rect = TRect(20, 20, 380, 240);
+    in.Images = &images;
+    in.WordWrap = true;
+    in.FocusLink = 0;
+    TMarkupOutput out;
+    RenderMarkup(in, out);
+    save("qv-markup-showcase.png");
+    const auto painted = [](const QColor& c) { return c != QColor(Qt::white); };
+    EXPECT_EQ(count(QRect(0, 0, 420, 19), painted), 0);
+    EXPECT_EQ(count(QRect(0, 0, 19, 260), painted), 0);
+    EXPECT_EQ(count(QRect(381, 0, 39, 260), painted), 0);
+    EXPECT_GT(count(QRect(20, 20, 360, 220), painted), 1000);
+    EXPECT_EQ(out.HyperLinks, 1);
+    EXPECT_EQ(out.FocusAnchor, "x");
+}
+
+} // namespace
