@@ -309,13 +309,7 @@ void TMarkupRenderer::HandleBody(Pass pass, const Tag& tag) {
     if (!src.contains(u':') && in.PicContainer) pic = in.PicContainer->FindPicture(src);
     if (!pic && src.contains(QLatin1String("://")) && in.PicCache) pic = in.PicCache->FindPicture(src);
     if (!pic || pic->Empty()) return;
-    const int w = pic->Width(), h = pic->Height();
-    if (w <= 0 || h <= 0) return;
-    FCanvas->IntersectClipRect(in.Rect);
-    for (int y = in.Rect.Top; y < in.Rect.Bottom; y += h)
-        for (int x = in.Rect.Left; x < in.Rect.Right; x += w)
-            pic->StretchDraw(FCanvas, Bounds(x, y, w, h));
-    FCanvas->ResetClip();
+    DrawMarkupTiled(FCanvas, in.Rect, pic->toQImage());
 }
 
 bool TMarkupRenderer::HandleBullet(Pass pass, const TRect& rect, Line& line) {

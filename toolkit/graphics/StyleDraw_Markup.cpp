@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <QPixmap>
 #include <QStaticText>
 #include <QStyle>
 #include <QStyleOption>
@@ -174,4 +175,13 @@ void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int
         it = e.texts.insert(text, st);
     }
     p->drawStaticText(QPoint(x, y), it.value());
+}
+
+void DrawMarkupTiled(TCanvas* canvas, const TRect& r, const QImage& tile) {
+    QPainter* p = canvas ? canvas->PreparePainter(false, false) : nullptr;
+    if (!p || r.IsEmpty() || tile.isNull()) return;
+    p->save();
+    p->setClipRect(r.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    p->drawTiledPixmap(r.toQRect(), QPixmap::fromImage(tile));
+    p->restore();
 }

@@ -35,3 +35,5 @@ int MarkupTextWidth(const TFont& font, const String& text);
 int MarkupFontHeight(const TFont& font);
 // Text in `font` and `color` with its cell's top-left at (x, y), nothing filled behind it.
 void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int y, const String& text);
+// `tile` repeated from the top-left corner of `r`, clipped to it.
+void DrawMarkupTiled(TCanvas* canvas, const TRect& r, const QImage& tile);

@@ -280,6 +280,14 @@ TEST(PictureContainer, MarkupDrawsPictures) {
     // A second call finds the picture in the cache instead of loading it again.
     RenderMarkup(in, out);
     EXPECT_EQ(cache.Count(), 1);
+    // A body background is tiled over the whole rectangle, and only there.
+    in.Text = "<body background=\"dot\">";
+    in.Rect = TRect(0, 0, 150, 30);
+    RenderMarkup(in, out);
+    const QImage tiled = bmp.toQImage();
+    EXPECT_EQ(QColor(tiled.pixel(145, 25)), QColor(Qt::red));
+    EXPECT_EQ(QColor(tiled.pixel(155, 25)), QColor(Qt::white));
+    EXPECT_EQ(QColor(tiled.pixel(145, 35)), QColor(Qt::white));
 }
 
 } // namespace
