@@ -304,7 +304,13 @@ TEST_F(MarkupRender, ImageListPictures) {
     } cases[] = {{"<img src=\"idx:5\">", 0},
                  {"<img src=\"IDX:1\">", 16},
                  {"<img src=\"idx:-1\">", 0},
-                 {"<img src=\"idx:1\" width=\"32\">", 32}};
+                 {"<img src=\"idx:1\" width=\"32\">", 32},
+                 // Desktop icons: small and large, by standard number or by file name, on disk or not.
+                 {"<img src=\"ssys:5\">", 16},
+                 {"<img src=\"LSYS:5\">", 32},
+                 {"<img src=\"ssys:99\">", 0},
+                 {"<img src=\"ssys:/tmp\">", 16},
+                 {"<img src=\"ssys:no-such-file.txt\">", 16}};
     for (const Case& c : cases) {
         TMarkupInput in = input(c.text);
         in.Images = &images;
