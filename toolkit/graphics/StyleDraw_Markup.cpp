@@ -119,9 +119,26 @@ struct MarkupFontEntry {
 
 constexpr int kMarkupFontEntries = 16;
 constexpr int kMarkupWidthEntries = 4096;
+constexpr int kMarkupTextEntries = 512; // laid-out texts are far larger than widths
+
+std::vector<std::unique_ptr<MarkupFontEntry>> gMarkupFontEntries;
+
+void markupClearFonts() {
+    gMarkupFontEntries.clear();
+}
+
+std::vector<std::unique_ptr<MarkupFontEntry>>& markupFontEntries() {
+    // Qt's fonts must go while the application still exists, not with the program's statics.
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        qAddPostRoutine(markupClearFonts);
+    }
+    return gMarkupFontEntries;
+}
 
 MarkupFontEntry& markupFontEntry(const TFont& f) {
-    static std::vector<std::unique_ptr<MarkupFontEntry>> entries;
+    auto& entries = markupFontEntries();
     const int height = f.Height();
     for (size_t i = 0; i < entries.size(); ++i) {
         MarkupFontEntry& e = *entries[i];
@@ -167,7 +184,7 @@ void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int
     p->setPen(ToQColor(color));
     auto it = e.texts.find(text);
     if (it == e.texts.end()) {
-        if (e.texts.size() >= kMarkupWidthEntries) e.texts.clear();
+        if (e.texts.size() >= kMarkupTextEntries) e.texts.clear();
         QStaticText st(text);
         st.setTextFormat(Qt::PlainText);
         st.setPerformanceHint(QStaticText::AggressiveCaching);
