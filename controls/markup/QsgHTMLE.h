@@ -1,6 +1,7 @@
-// The grid's markup: character entities, stripping, highlight tags and the in-cell CONTROL tags.
+// The grid's markup: the renderer's front and colours, entities, stripping, highlight and CONTROL tags.
 #pragma once
 
+#include "controls/markup/MarkupRenderer.h"
 #include "toolkit/system/Types.h"
 
 // Character and entity name pairs ("é" and "&eacute;" ...), in the order the conversions apply them.
@@ -42,8 +43,6 @@ void InsertHilightTags(const String& Markup, const String& Search, const String&
 void RemoveHilightTags(const String& Markup, const String& Tag, String& Result);
 
 // ---- The renderer and its colours
-
-#include "controls/markup/MarkupRenderer.h"
 
 // Lays out, draws (unless measuring or hit-testing only) and hit-tests one markup text; true when the
 // point lies on a link, a linked picture or a control.
