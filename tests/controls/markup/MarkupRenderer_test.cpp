@@ -440,3 +440,30 @@ TEST_F(MarkupRender, EveryTagStaysInsideItsRectangle) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MarkupRender, OnlyTheHoverLinkTakesTheHoverColours) {
+    const int h = gh();
+    TMarkupInput in = input("<a href=\"x\">MMMM</a> <a href=\"y\">MMMM</a>");
+    in.HoverStyle = true;
+    in.HoverLink = 2;
+    in.HoverColor = clYellow;
+    in.HoverFontColor = clRed;
+    in.URLColor = clBlue;
+    TMarkupOutput out;
+    RenderMarkup(in, out);
+    save("qv-markup-hover.png");
+    const int w = canvas()->TextWidth("MMMM");
+    const int second = 1 + w + canvas()->TextWidth(" ");
+    const auto yellow = [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() < 60; };
+    const auto blue = [](const QColor& c) { return c.blue() > 150 && c.red() < 80 && c.green() < 80; };
+    EXPECT_EQ(count(QRect(0, 0, w, h), yellow), 0);
+    EXPECT_GT(count(QRect(0, 0, w, h), blue), 10);
+    EXPECT_GT(count(QRect(second, 0, w, h), yellow), w * h / 3);
+    EXPECT_GT(count(QRect(second, 0, w, h), reddish), 10);
+    EXPECT_EQ(count(QRect(second, 0, w, h), blue), 0);
+    EXPECT_EQ(out.HyperLinks, 2);
+}
+
+} // namespace
