@@ -192,7 +192,8 @@ bool TMarkupRenderer::Run() {
         lineRect.Left += FFlow->Indent;
 
         if (!in.CheckHeight) {
-            const Flow after = *FFlow;
+            // The second pass starts where the first did and takes the same markup, so it ends in the
+            // same state, plus what only it tracks (error marks, the focus and hover of a link).
             *FFlow = saved;
             const int gh = GhHeight(Pass::Draw);
             Line second = line;
@@ -202,7 +203,6 @@ bool TMarkupRenderer::Run() {
             second.OnLinkText = second.Hit = false;
             String markup = line.Markup;
             RunLine(in.CheckHotSpot ? Pass::HitTest : Pass::Draw, markup, lineRect, second);
-            *FFlow = after;
             const int bottom = lineRect.Bottom - line.Raise;
             if (second.Hit || (second.OnLinkText && in.YPos > bottom - gh && in.YPos < bottom)) result = true;
         } else if (line.Hit) {
@@ -312,8 +312,8 @@ void TMarkupRenderer::RunLine(Pass pass, String& text, const TRect& lineRect, Li
         const int bottom = lineRect.Bottom - line.Raise;
         const int l = CanvasLeft(lineRect, x0, line.Width - x0);
         DrawMarkupFocusRect(FCanvas, TRect(l - 1, bottom - GhHeight(pass), l + line.Width - x0 + 1, bottom));
-        f.FocusStartedHere = false;
     }
+    f.FocusStartedHere = false;
     f.LinkStartedHere = false;
 }
 

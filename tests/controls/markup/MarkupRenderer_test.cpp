@@ -467,3 +467,27 @@ TEST_F(MarkupRender, OnlyTheHoverLinkTakesTheHoverColours) {
 }
 
 } // namespace
+
+namespace {
+
+// Marks and links that go on over a line break keep going on the next line.
+TEST_F(MarkupRender, MarksAndLinksContinueOverLineBreaks) {
+    const int h = gh();
+    draw("<e>aaaa<br>bbbb</e><br>cccc");
+    const int w = canvas()->TextWidth("aaaa");
+    EXPECT_GT(count(QRect(1, h - 1, w, 3), reddish), w / 3);
+    EXPECT_GT(count(QRect(1, 2 * h - 1, w, 3), reddish), w / 3);
+    EXPECT_EQ(count(QRect(0, 2 * h + 2, 100, h), reddish), 0);
+
+    TMarkupInput in = input("<a href=\"x\" title=\"t\">aaaa<br>bbbb</a> after");
+    in.CheckHotSpot = true;
+    in.XPos = 5;
+    in.YPos = h + h / 2;
+    TMarkupOutput out;
+    EXPECT_TRUE(RenderMarkup(in, out));
+    EXPECT_EQ(out.Anchor, "x");
+    EXPECT_EQ(out.MouseLink, 1);
+    EXPECT_EQ(out.HoverRect, TRect(1, h, 1 + canvas()->TextWidth("bbbb"), 2 * h));
+}
+
+} // namespace
