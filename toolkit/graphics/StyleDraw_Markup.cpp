@@ -176,11 +176,15 @@ int MarkupFontHeight(const TFont& font) {
 }
 
 void DrawMarkupText(TCanvas* canvas, const TFont& font, TColor color, int x, int y, const String& text) {
-    QPainter* p = canvas ? canvas->PreparePainter(false, false) : nullptr;
+    if (!canvas) return;
+    // Runs of one text come one after another: the painter is set up once, then only font and colour.
+    QPainter* p = canvas->Painter();
+    if (!p || !p->isActive() || p->compositionMode() != QPainter::CompositionMode_SourceOver)
+        p = canvas->PreparePainter(false, false);
     if (!p) return;
     MarkupFontEntry& e = markupFontEntry(font);
     p->setRenderHint(QPainter::TextAntialiasing, true);
-    p->setFont(e.font);
+    if (p->font() != e.font) p->setFont(e.font);
     p->setPen(ToQColor(color));
     auto it = e.texts.find(text);
     if (it == e.texts.end()) {
