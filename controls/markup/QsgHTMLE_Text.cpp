@@ -1,5 +1,5 @@
 // Markup text utilities: entities, stripping, highlight tags and CONTROL tag values.
-#include "controls/grid/QsgHTMLE.h"
+#include "controls/markup/QsgHTMLE.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Markup utilities: entities, stripping, CONTROL tags and highlight tags.
-#include "controls/grid/QsgHTMLE.h"
+#include "controls/markup/QsgHTMLE.h"
 
 #include <gtest/gtest.h>
 

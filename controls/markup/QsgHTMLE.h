@@ -1,6 +1,7 @@
-// The grid's markup: character entities, stripping, highlight tags and the in-cell CONTROL tags.
+// The grid's markup: the renderer's front and colours, entities, stripping, highlight and CONTROL tags.
 #pragma once
 
+#include "controls/markup/MarkupRenderer.h"
 #include "toolkit/system/Types.h"
 
 // Character and entity name pairs ("é" and "&eacute;" ...), in the order the conversions apply them.
@@ -40,3 +41,21 @@ bool SetControlValue(String& Markup, const String& ID, const String& Value);
 void InsertHilightTags(const String& Markup, const String& Search, const String& Tag, String& Result,
                        bool CaseSensitive);
 void RemoveHilightTags(const String& Markup, const String& Tag, String& Result);
+
+// ---- The renderer and its colours
+
+// Lays out, draws (unless measuring or hit-testing only) and hit-tests one markup text; true when the
+// point lies on a link, a linked picture or a control.
+bool RenderMarkup(const TMarkupInput& In, TMarkupOutput& Out);
+
+// The highlight colours of "<HI>" text, shared by every grid; the last setting wins.
+void SetHilightColors(TColor Background, TColor Text);
+TColor MarkupHilightColor();
+TColor MarkupHilightTextColor();
+// A colour name ("clRed", any letter case); an unknown name is black.
+TColor MarkupColorByName(const String& Name);
+// "#RRGGBB" (upper-case hexadecimal digits) as a colour value.
+TColor MarkupColorByHex(const String& Hex);
+// Whether in-text controls are drawn in the platform's style; they always are here.
+void InitMarkupWinXPFlag();
+bool MarkupThemed();

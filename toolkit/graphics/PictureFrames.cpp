@@ -1,0 +1,91 @@
+// Reading picture bytes safely and splitting GIF animations into frames with Qt's GIF reader.
+#include "toolkit/graphics/PictureFrames.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool IsGifPicture(const QByteArray& data) {
+    return data.size() >= 5 && data.startsWith("GIF8");
+}
+
+TPictureFrameSet ReadGifFrames(const QByteArray& data) {
+    TPictureFrameSet set;
+    if (!IsGifPicture(data)) return set;
+    QByteArray copy = data; // the buffer needs a non-const array; the bytes are shared, not copied
+    QBuffer buffer(&copy);
+    if (!buffer.open(QIODevice::ReadOnly)) return set;
+    QImageReader reader(&buffer, "gif");
+    const QSize screen = reader.size();
+    if (!screen.isValid() || screen.isEmpty()) return set;
+    const qint64 framePixels = qint64(screen.width()) * screen.height();
+    if (framePixels > kMaxAnimationPixels) return set;
+    qint64 pixels = 0;
+    while (static_cast<int>(set.Frames.size()) < kMaxAnimationFrames &&
+           pixels + framePixels <= kMaxAnimationPixels) {
+        QImage frame;
+        if (!reader.read(&frame) || frame.isNull()) break;
+        // The reader's delay belongs to the frame just read; GIF keeps hundredths of a second.
+        const int delayMs = std::max(0, reader.nextImageDelay());
+        set.Frames.push_back(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        set.Delays.push_back(delayMs / 10);
+        pixels += qint64(frame.width()) * frame.height();
+        if (!reader.canRead()) break;
+    }
+    if (!set.Frames.empty()) {
+        set.Width = screen.width();
+        set.Height = screen.height();
+    }
+    return set;
+}
+
+bool ReadResourceBytes(const String& name, QByteArray& data, qint64 limit) {
+    data.clear();
+    String path = name;
+    if (path.startsWith(":/"))
+        path = path.mid(2);
+    else if (path.startsWith('/'))
+        path = path.mid(1);
+    if (path.isEmpty()) return false;
+    QFile f(":/" + path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > limit) return false;
+    data = f.readAll();
+    return true;
+}
+
+bool ReadRegularFileBytes(const String& path, QByteArray& data, qint64 limit) {
+    data.clear();
+    if (path.isEmpty()) return false;
+    const QByteArray local = QFile::encodeName(path);
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; the type is checked on the open file, so a
+    // name swapped for a device between a check and the open cannot slip through.
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
+        ::close(fd);
+        return false;
+    }
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(st.st_size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        if (out.size() + n > limit) { // the file grew while it was read
+            ::close(fd);
+            return false;
+        }
+        out.append(chunk, n);
+    }
+    ::close(fd);
+    data = out;
+    return true;
+}
