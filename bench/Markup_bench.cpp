@@ -1,6 +1,8 @@
 // The markup renderer beside QTextDocument on typical cell markup (bold, colour, italic, a link): measuring
 // and drawing, once and ten times the text.
 #include "controls/markup/QsgHTMLE.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
