@@ -54,6 +54,8 @@ void FinalizeQvGridUnit() {
 // --------------------------------------------------------------------------------------------
 
 TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
+    // Controls can be placed in cells.
+    SetControlStyle(ControlStyle() | csAcceptsControls);
     CreateOwnedObjects();
 
     FFixedFont->SetName("Tahoma");
