@@ -13,7 +13,9 @@ struct Call {
     bool operator==(const Call&) const = default;
 };
 
-void PrintTo(const Call& c, std::ostream* os) { *os << '(' << c.a << ", " << c.b << ')'; }
+void PrintTo(const Call& c, std::ostream* os) {
+    *os << '(' << c.a << ", " << c.b << ')';
+}
 
 TCellGraphic* AddGraphic(TQvStringGrid& g, int col, int row, TCellType type) {
     auto* graphic = new TCellGraphic; // owned by the cell from here on
@@ -57,8 +59,11 @@ TEST(QvGridHooks, ComboAndSpinButtonsFollowTheEditorKindWhenAlwaysVisible) {
     struct Case {
         TEditorType editor;
         bool combo, spin;
-    } cases[] = {{edComboList, true, false}, {edComboEdit, true, false}, {edSpinEdit, false, true},
-                 {edDateSpinEdit, false, true}, {edNormal, false, false}};
+    } cases[] = {{edComboList, true, false},
+                 {edComboEdit, true, false},
+                 {edSpinEdit, false, true},
+                 {edDateSpinEdit, false, true},
+                 {edNormal, false, false}};
     for (const Case& c : cases) {
         editor = c.editor;
         EXPECT_EQ(g.HasComboBox(2, 2), c.combo) << c.editor;
@@ -227,7 +232,9 @@ TEST(QvGridHooks, SavedTextOfCheckBoxesAndMarkup) {
 
 TEST(QvGridHooks, LoadedTextPassesTheEventFirst) {
     TQvStringGrid g(nullptr);
-    g.OnLoadCell = [](TObject*, int ACol, int ARow, String& v) { v = v.toUpper() + String::number(ACol * 10 + ARow); };
+    g.OnLoadCell = [](TObject*, int ACol, int ARow, String& v) {
+        v = v.toUpper() + String::number(ACol * 10 + ARow);
+    };
     g.LoadCellText(2, 3, "abc");
     EXPECT_EQ(g.GridCells(2, 3), "ABC23");
     String value;
@@ -317,8 +324,7 @@ TEST(QvGridHooks, FloatFormatAppliesOnlyToNumbersWithAHandler) {
     EXPECT_EQ(g.GetFormattedCell(1, 1), "3.14159");
     g.OnGetFloatFormat = [](TObject*, int, int ARow, bool& isFloat, String& fmt) {
         isFloat = ARow != 3;
-        if (ARow == 4)
-            fmt = "%s%s%s";
+        if (ARow == 4) fmt = "%s%s%s";
     };
     g.SetCells(1, 3, "2.5");
     g.SetCells(1, 4, "2.5");

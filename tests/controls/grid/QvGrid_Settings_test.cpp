@@ -229,13 +229,20 @@ TEST(QvGridControlLook, AssignCopiesEachGradientColourToItsOwnProperty) {
 
     TControlLook* d = b.ControlLook();
     d->Assign(s);
-    const TColor got[] = {d->FixedGradientFrom(),       d->FixedGradientTo(),
-                          d->FixedGradientMirrorFrom(), d->FixedGradientMirrorTo(),
-                          d->FixedGradientHoverFrom(),  d->FixedGradientHoverTo(),
-                          d->FixedGradientHoverMirrorFrom(), d->FixedGradientHoverMirrorTo(),
-                          d->FixedGradientHoverBorder(), d->FixedGradientDownFrom(),
-                          d->FixedGradientDownTo(),     d->FixedGradientDownMirrorFrom(),
-                          d->FixedGradientDownMirrorTo(), d->FixedGradientDownBorder()};
+    const TColor got[] = {d->FixedGradientFrom(),
+                          d->FixedGradientTo(),
+                          d->FixedGradientMirrorFrom(),
+                          d->FixedGradientMirrorTo(),
+                          d->FixedGradientHoverFrom(),
+                          d->FixedGradientHoverTo(),
+                          d->FixedGradientHoverMirrorFrom(),
+                          d->FixedGradientHoverMirrorTo(),
+                          d->FixedGradientHoverBorder(),
+                          d->FixedGradientDownFrom(),
+                          d->FixedGradientDownTo(),
+                          d->FixedGradientDownMirrorFrom(),
+                          d->FixedGradientDownMirrorTo(),
+                          d->FixedGradientDownBorder()};
     for (int i = 0; i < 14; ++i)
         EXPECT_EQ(got[i], i + 1) << i;
     EXPECT_EQ(d->CheckSize(), 20);
