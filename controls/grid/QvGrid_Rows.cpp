@@ -141,7 +141,8 @@ void TQvStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     ARow2 = std::min(ARow2, RowCount() - 1);
     if (ACol2 < ACol1 || ARow2 < ARow1) return;
     FreeCellPropsRect(ACol1, ARow1, ACol2, ARow2);
-    if (FClearTextOnly || !IsDestroying())
+    // Texts of a grid that is going leave with its store.
+    if (!IsDestroying())
         for (int r = ARow1; r <= ARow2; ++r)
             for (int c = ACol1; c <= ACol2; ++c)
                 SetGridCells(c, r, String());
