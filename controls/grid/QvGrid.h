@@ -98,6 +98,7 @@ public:
     // Lifecycle (QvGrid.cpp)
     // ----------------------------------------------------------------------------------------
     void Loaded() override;
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
     // Copies settings and cells of another string grid without running setters or firing events;
     // any other source is ignored.
     void Assign(const TPersistent* Source) override;

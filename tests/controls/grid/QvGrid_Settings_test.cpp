@@ -1,5 +1,6 @@
 // The string grid's property setters, its own settings objects, copying a grid and the end of loading.
 #include "controls/grid/QvGrid.h"
+#include "toolkit/designs/DesignValue.h"
 
 #include <gtest/gtest.h>
 
@@ -306,4 +307,48 @@ TEST(QvGridColumnSize, StretchFillsTheClientWidthWithTheChosenColumn) {
     EXPECT_EQ(total, g.ClientWidth());
     EXPECT_GT(g.ColWidths(1), g.ColWidths(2));
     g.SetParent(nullptr);
+}
+
+namespace {
+
+TDesignValue DesignInt(int v) {
+    TDesignValue d;
+    d.kind = TDesignValue::Integer;
+    d.integer = v;
+    return d;
+}
+
+TDesignValue DesignIdent(const char* ident) {
+    TDesignValue d;
+    d.kind = TDesignValue::Ident;
+    d.text = ident;
+    return d;
+}
+
+} // namespace
+
+TEST(QvGridLoading, StoredPropertiesOfADesignReachTheGridsSetters) {
+    TQvStringGrid g(nullptr);
+    g.SetLoading(true);
+    EXPECT_TRUE(g.ReadProperty("RowCount", DesignInt(25)));
+    EXPECT_TRUE(g.ReadProperty("FixedRows", DesignInt(2)));
+    EXPECT_TRUE(g.ReadProperty("DefaultRowHeight", DesignInt(18)));
+    EXPECT_TRUE(g.ReadProperty("Look", DesignIdent("glVista")));
+    EXPECT_TRUE(g.ReadProperty("InvalidEntryIcon", DesignIdent("ieError")));
+    EXPECT_TRUE(g.ReadProperty("EnableWheel", DesignIdent("False")));
+    EXPECT_TRUE(g.ReadProperty("SelectionColorMixerFactor", DesignInt(400)));
+    EXPECT_TRUE(g.ReadProperty("Version", DesignIdent("9.9")));
+    EXPECT_TRUE(g.ReadProperty("GridLineWidth", DesignInt(2))) << "the base grid's own properties still read";
+    EXPECT_FALSE(g.ReadProperty("NoSuchProperty", DesignInt(1)));
+    g.Loaded();
+    EXPECT_EQ(g.RowCount(), 25);
+    EXPECT_EQ(g.MaxRowCount(), 25);
+    EXPECT_EQ(g.FixedRowsMin(), 2);
+    EXPECT_EQ(g.DefaultRowHeight(), 18);
+    EXPECT_EQ(g.Look(), glVista);
+    EXPECT_EQ(g.InvalidEntryIcon(), ieError);
+    EXPECT_FALSE(g.EnableWheel());
+    EXPECT_EQ(g.SelectionColorMixerFactor(), 100);
+    EXPECT_EQ(g.Version(), "6.2.1.3");
+    EXPECT_EQ(g.GridLineWidth(), 2);
 }
