@@ -266,16 +266,11 @@ void TQvStringGrid::WndProc(TMessage& Message) {
     TBaseGrid::WndProc(Message);
 }
 
-void TQvStringGrid::StartBalloons() {
-    // The balloon window itself comes with the grid's hints; nothing to start without it.
-}
-
+// The balloon tooltip window belongs to the grid's hints; until it exists there is nothing to start,
+// end or register with it.
+void TQvStringGrid::StartBalloons() {}
 void TQvStringGrid::EndBalloons() {}
-
-void TQvStringGrid::AddBalloonTool(int Icon, const String& Title) {
-    if (Icon < 0 || Icon > 3) Icon = 0;
-    (void)Title.left(255);
-}
+void TQvStringGrid::AddBalloonTool(int, const String&) {}
 
 // End of loading
 // --------------------------------------------------------------------------------------------
