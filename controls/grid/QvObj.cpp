@@ -1,6 +1,8 @@
 // Integer and sort-key lists, the cell control list, the line store and the grid's option objects.
 #include "controls/grid/QvObj.h"
 
+#include "controls/grid/QvGrid.h"
+
 #include <algorithm>
 
 namespace {
@@ -417,6 +419,8 @@ void TMouseActions::Assign(const TPersistent* Source) {
 void TSyncGrid::SetGrid(TQvStringGrid* v) {
     if (v == FOwner) return;
     FGrid = v;
+    // The owning grid lets go of the synchronised grid when that one is freed (its Notification).
+    if (FGrid && FOwner) FGrid->FreeNotification(FOwner);
 }
 
 void TSyncGrid::Assign(const TPersistent* Source) {

@@ -62,7 +62,7 @@ enum TControlStyleFlag : unsigned {
     csNoStdEvents = 1u << 9,
     csParentBackground = 1u << 10,
 };
-using TControlStyle = unsigned;
+using TControlStyleFlags = unsigned;
 
 enum TControlStateFlag : unsigned {
     csLButtonDown = 1u << 0,
@@ -158,8 +158,8 @@ public:
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
-    TControlStyle ControlStyle() const { return FControlStyle; }
-    void SetControlStyle(TControlStyle v) { FControlStyle = v; }
+    TControlStyleFlags ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyleFlags v) { FControlStyle = v; }
     TControlState ControlState() const { return FControlState; }
 
     LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
@@ -229,7 +229,7 @@ protected:
     void WMPaintDefault(TMessage& m);
 
     String FText;
-    TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    TControlStyleFlags FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState FControlState = 0;
     QPointer<QWidget> FWidget;
 
@@ -399,3 +399,9 @@ UINT RegisterWindowMessage(const String& name);
 TShiftState KeyboardStateToShiftState();
 // How many lines the system scrolls for one notch of the mouse wheel.
 int WheelScrollLines();
+// The mouse pointer in screen coordinates.
+TPoint GetCursorPos();
+// The system's width of a vertical scroll bar (and height of a horizontal one), in pixels.
+int SystemScrollBarWidth();
+// The number of a clipboard format known by name; formats and registered messages share one table.
+UINT RegisterClipboardFormat(const String& name);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QStyle>
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
@@ -346,6 +347,18 @@ UINT RegisterWindowMessage(const String& name) {
 
 TShiftState KeyboardStateToShiftState() {
     return qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
+}
+
+int SystemScrollBarWidth() {
+    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+UINT RegisterClipboardFormat(const String& name) {
+    return RegisterWindowMessage(name);
+}
+
+TPoint GetCursorPos() {
+    return TPoint::fromQPoint(QCursor::pos());
 }
 
 int WheelScrollLines() {

@@ -183,6 +183,8 @@ QChar DateSeparator() { return formatSeparator(QLocale().dateFormat(QLocale::Sho
 QChar TimeSeparator() { return formatSeparator(QLocale().timeFormat(QLocale::ShortFormat), u':'); }
 
 String ShortDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
+String ShortTimeFormat() { return QLocale().timeFormat(QLocale::ShortFormat); }
+String LongTimeFormat() { return QLocale().timeFormat(QLocale::LongFormat); }
 
 void SetDecimalSeparatorOverride(QChar separator) {
     gDecimalSeparatorOverride = separator;

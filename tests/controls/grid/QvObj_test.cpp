@@ -1,4 +1,5 @@
 // Helper lists and option objects of the grid library.
+#include "controls/grid/QvGrid.h"
 #include "controls/grid/QvObj.h"
 
 #include <gtest/gtest.h>
@@ -225,18 +226,28 @@ TEST(QvObjOptions, MouseActions) {
 }
 
 TEST(QvObjOptions, SyncGridIgnoresItsOwner) {
-    // Only the pointers matter here; no grid is built.
-    alignas(8) char owner[8], other[8];
-    auto* ownerGrid = reinterpret_cast<TQvStringGrid*>(owner);
-    auto* otherGrid = reinterpret_cast<TQvStringGrid*>(other);
-    TSyncGrid sync(ownerGrid);
-    sync.SetGrid(ownerGrid);
+    TQvStringGrid ownerGrid(nullptr), otherGrid(nullptr);
+    TSyncGrid sync(&ownerGrid);
+    sync.SetGrid(&ownerGrid);
     EXPECT_EQ(sync.Grid(), nullptr);
-    sync.SetGrid(otherGrid);
+    sync.SetGrid(&otherGrid);
     sync.SetMoveRow(true);
 
-    TSyncGrid copy(otherGrid);
+    TSyncGrid copy(&otherGrid);
     copy.Assign(&sync);
     EXPECT_EQ(copy.Grid(), nullptr); // would be its own owner
     EXPECT_TRUE(copy.MoveRow());
+}
+
+TEST(QvObjOptions, SyncGridForgetsAGridThatIsFreed) {
+    TQvStringGrid owner(nullptr);
+    auto* other = new TQvStringGrid(nullptr);
+    owner.SyncGrid()->SetGrid(other);
+    owner.SyncGrid()->SetSelectionColumn(true);
+    owner.SetCol(2);
+    EXPECT_EQ(other->Col(), 2);
+    delete other;
+    EXPECT_EQ(owner.SyncGrid()->Grid(), nullptr);
+    owner.SetCol(3); // no longer reaches the freed grid
+    EXPECT_EQ(owner.Col(), 3);
 }

@@ -1,0 +1,898 @@
+// The string grid: a thin front over the base grid that keeps the system's whole API, grouped by topic.
+// Each topic's operations live in QvGrid_<Topic>.cpp; work with an algorithm of its own goes to helpers.
+#pragma once
+
+#include "controls/grid/BaseGrid.h"
+#include "controls/grid/QvGrid_Graphic.h"
+#include "controls/grid/QvGrid_Settings.h"
+#include "controls/grid/QvGrid_Types.h"
+#include "controls/grid/QvUtil.h"
+#include "controls/grid/options/GridOptions.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/system/StringList.h"
+
+#include <array>
+#include <memory>
+
+class TPopupMenu;
+class TEditLink;
+class TImageList;
+class TTimer;
+class TQvStringGrid;
+
+// The strip below the rows that shows the floating footer.
+class TFooterPanel : public TPanel {
+public:
+    explicit TFooterPanel(TComponent* AOwner) : TPanel(AOwner) {}
+    String ClassName() const override { return "TFooterPanel"; }
+};
+
+// The strip below the rows that holds the search footer's controls.
+class TSearchPanel : public TPanel {
+public:
+    explicit TSearchPanel(TComponent* AOwner) : TPanel(AOwner) {}
+    String ClassName() const override { return "TSearchPanel"; }
+};
+
+// Process-wide state of the grid unit, set up once by InitQvGridUnit.
+namespace QvGrid {
+extern TQvStringGrid* ActiveFocusGrid;
+extern UINT GridCellsClipboardFormat;
+extern UINT GridEditDoneMessage;
+extern UINT DTPShiftFocusMessage;
+extern bool DateTimePickerSupported;
+extern TCursor LinkCursor;
+QChar CurrentTimeSeparator();
+QChar CurrentDateSeparator();
+QChar CurrentThousandSeparator();
+QChar CurrentDecimalSeparator();
+String CurrentShortDateFormat();
+String CurrentShortTimeFormat();
+String CurrentLongTimeFormat();
+} // namespace QvGrid
+
+// Registers the clipboard format and the window messages; a second call does nothing.
+void InitQvGridUnit();
+void FinalizeQvGridUnit();
+
+// The grid's window timer and its period.
+constexpr UINT kGridTimerID = 111;
+constexpr int kGridTimerInterval = 500;
+// Columns from this index on can not be hidden.
+constexpr int kMaxHideableColumns = 513;
+
+// Getter, setter and field of a grid setting without side effects.
+#define QV_GRID_PROP(Type, Name, Init)                                                                       \
+public:                                                                                                      \
+    Type Name() const {                                                                                      \
+        return F##Name;                                                                                      \
+    }                                                                                                        \
+    void Set##Name(Type value) {                                                                             \
+        F##Name = value;                                                                                     \
+    }                                                                                                        \
+                                                                                                             \
+private:                                                                                                     \
+    Type F##Name = Init;
+
+// A grid look setting: a changed value repaints unless an update is in progress.
+#define QV_GRID_LOOK(Type, Name, Init)                                                                       \
+public:                                                                                                      \
+    Type Name() const {                                                                                      \
+        return F##Name;                                                                                      \
+    }                                                                                                        \
+    void Set##Name(Type value) {                                                                             \
+        if (F##Name == value) return;                                                                        \
+        F##Name = value;                                                                                     \
+        RepaintUnlessUpdating();                                                                             \
+    }                                                                                                        \
+                                                                                                             \
+private:                                                                                                     \
+    Type F##Name = Init;
+
+class TQvStringGrid : public TBaseGrid {
+public:
+    explicit TQvStringGrid(TComponent* AOwner);
+    ~TQvStringGrid() override;
+    String ClassName() const override { return "TQvStringGrid"; }
+
+    // Lifecycle (QvGrid.cpp)
+    // ----------------------------------------------------------------------------------------
+    void Loaded() override;
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
+    // Copies settings and cells of another string grid without running setters or firing events;
+    // any other source is ignored.
+    void Assign(const TPersistent* Source) override;
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void InitOrigColSizes();
+    bool IsLoaded() const { return FLoaded; }
+    // Whether the grid's window timer runs (for tests and diagnostics).
+    bool GridTimerActive() const;
+    int GridTimerTicks() const { return FGridTimerTicks; }
+    String Version() const;
+    void SetVersion(const String&) {}
+    void AddBalloonTool(int Icon, const String& Title);
+
+    // The 130 operations descendants refine, in their order (hooks in QvGrid_Hooks.cpp, the others
+    // with their topic).
+    // ----------------------------------------------------------------------------------------
+    virtual void CalcFooterValues(int ACol);
+    virtual void DoClickSort(int ACol);
+    virtual void F2Pressed();
+    virtual void SetEditCellText(int ACol, int ARow, const String& Value);
+    virtual void AdjustKeySelection(TGridRect& NewSelection);
+    virtual void SetCellTextWithUndo(int ACol, int ARow, const String& Value);
+    virtual String GetCurrentCell();
+    virtual void SetCurrentCell(const String& Value);
+    virtual String GetCurrentCellText();
+    virtual void SetCurrentCellEditText(const String& Value);
+    virtual void RestoreCurrentCell();
+    virtual bool ToggleCellCheckBox(int ACol, int ARow);
+    virtual void SelectRadioButton(int ACol, int ARow);
+    virtual String GetFormattedCell(int ACol, int ARow);
+    virtual void GetFloatFormat(int ACol, int ARow, bool& IsFloat, String& FloatFormat);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow);
+    virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString);
+    virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void EditorTextChanged(const String& Value);
+    virtual void AutoInsertRow(int ARow);
+    virtual void AutoDeleteRow(int ARow);
+    virtual void DoFilterDone();
+    virtual void UpdateColSize(int ACol, int& NewWidth);
+    virtual void UpdateAutoColSize(int ACol, int& NewWidth);
+    virtual void ColumnHeadersChanged();
+    virtual void DoEllipsClick(int ACol, int ARow, String& S);
+    virtual bool MatchFilter(int ARow);
+    virtual void BeforePaste();
+    virtual void AfterPaste();
+    virtual void CellsPasted(const TGridRect& R);
+    virtual void EvaluateCell(int ACol, int ARow, String& Value);
+    virtual void GetSaveCellText(int ACol, int ARow, String& Value);
+    virtual void LoadCellText(int ACol, int ARow, String Value);
+    virtual void CellChanged(int ACol, int ARow);
+    virtual void SaveOldCellText(int ACol, int ARow);
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoSearchFooterAction(const String& Value, int ACol, int ARow, TSearchAction Action);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void DoCellsChanged(const TRect& R);
+    virtual void AllCellsChanged();
+    virtual void DoGridHint(int ACol, int ARow, String& HintText, String& WideHintText);
+    virtual void DoGetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void DoGetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void DoGetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void DoGetFormat(int ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix);
+    virtual void DoGetEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixedCell);
+    virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
+    virtual bool HasComboBox(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, String& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, String& Value);
+    virtual bool BuildFilterValueList(int ACol);
+    virtual TGridRect GetUsedCells();
+    virtual void DoRemoveRows(int ARow, int ACount);
+    virtual bool DoCanAddRow();
+    virtual bool DoCanInsertRow(int ARow);
+    virtual void WheelScrolled();
+    virtual void GrowRowCount();
+    virtual void CellSelectorClick(int ACol, int ARow);
+    virtual void FormulaEditing(int ACol, int ARow);
+    virtual void AdjustMouseSelection(TGridRect& NewSelection);
+    virtual void MouseActionsChanged();
+    virtual bool IsDesigning();
+    virtual void InvalidateGrid();
+    virtual void DisableEditing();
+    virtual void EditorKeyDown(Word& Key, TShiftState Shift);
+    virtual void EditorWMKeyDown(Word& Key, TShiftState Shift);
+    virtual void NavigationChanged();
+    virtual void GotoFirstRow();
+    virtual bool GetAllowFMTClipboard();
+    virtual void FilterSelect(int ItemIndex);
+    virtual void FilterCheck(int ItemIndex);
+    virtual void PaintQuickConfigPanel(TCanvas* ACanvas);
+    virtual void QuickConfigPanelClick(int X, int Y);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    virtual void DoColorSelect();
+    virtual void DoImageSelect();
+    virtual bool DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol);
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual bool DoCanShowFixedDropDown(int ACol);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    virtual TImageList* GetCellImageList(int ACol, int ARow);
+    virtual void ExportNotification(TGridExportState AState, int ARow);
+    virtual void ImportNotification(TGridImportState AState, int ARow);
+    virtual void AssignCells(const TPersistent* Source);
+    virtual int GetVersionNr();
+    virtual String GetVersionString();
+    virtual bool ValidateCell(const String& NewValue);
+    virtual bool ValidateCellWide(const String& NewValue);
+    virtual void RemoveRowsEx(int ARow, int ACount);
+    virtual void RemoveRows(int ARow, int ACount);
+    virtual void InsertRows(int ARow, int ACount);
+    virtual void RemoveCols(int ACol, int ACount);
+    virtual void InsertCols(int ACol, int ACount);
+    virtual void SubGroup(int ColIndex);
+    virtual void SubUnGroup(int ColIndex);
+    virtual void Group(int ColIndex);
+    virtual void UnGroup();
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    virtual void SetStyle(int AStyle);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void CalcFooter(int ACol);
+
+    // Overrides of the base grid (QvGrid_Hooks.cpp)
+    // ----------------------------------------------------------------------------------------
+    bool IsFixed(int ACol, int ARow) override;
+    bool HasNodes() override;
+    void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
+                         TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                         bool& WW, TCellGradientDirection& GD) override;
+    bool IsVCLStyled() override { return false; }
+    int TotalColCount() const override { return ColCount() + FNumHiddenColumns; }
+
+    // Cells and fonts (QvGrid_Hooks.cpp)
+    // ----------------------------------------------------------------------------------------
+    // The grid's Font for a cell without properties; else one kept font set from the properties.
+    TFont* GetCellFont(int ACol, int ARow);
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    int GetParentRow(int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    void ClearRows(int ARow, int ACount);
+    void InsertNormalRow(int ARow);
+    void InsertChildRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    void RemoveChildRow(int ARow);
+    int NumHiddenColumns() const { return FNumHiddenColumns; }
+    int NumHiddenRows() const { return FGridItems->Count(); }
+    bool IsHiddenColumn(int ACol) const;
+    int RealRowIndex(int ARow) const { return ARow; }
+    int DisplRowIndex(int ARow) const { return ARow; }
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    bool SelectionChangedMark() const { return FSelectionChanged; }
+    void StretchColumn(int ACol);
+
+    // Counts and geometry (QvGrid_Properties.cpp)
+    // ----------------------------------------------------------------------------------------
+    int RowCount() const { return TCustomGrid::RowCount(); }
+    void SetRowCount(int Value);
+    int ColCount() const { return TCustomGrid::ColCount(); }
+    void SetColCount(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    int DefaultRowHeight() const { return FDefaultRowHeight; }
+    void SetDefaultRowHeight(int Value);
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    int FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    int FixedRowsMin() const { return FFixedRowsMin; }
+    int FixedColsMin() const { return FFixedColsMin; }
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+    void SetCol(int ACol) override;
+    TGridRect Selection() const { return TCustomGrid::Selection(); }
+    void SetSelection(const TGridRect& Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TPoint XYOffset() const { return FXYOffset; }
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(TPoint Value) { FXYOffset = Value; }
+    int ZoomFactor() const { return FZoomFactor; }
+
+    // Look (QvGrid_Properties.cpp)
+    // ----------------------------------------------------------------------------------------
+    TFixedGradientColors& FixedGradientColors() { return FFixedGradient; }
+    void SetFixedGradientFrom(TColor Value);
+    void SetFixedGradientTo(TColor Value);
+    void SetFixedGradientMirrorFrom(TColor Value);
+    void SetFixedGradientMirrorTo(TColor Value);
+    bool WordWrap() const { return TBaseGrid::WordWrap(); }
+    void SetWordWrap(bool Value);
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment Value);
+    unsigned VAlignmentTextFlag() const { return FVAlignmentFlag; }
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int Value);
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool Value);
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value);
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(TColor Value);
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value) override;
+    int MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int Value);
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool Value);
+
+    // Settings objects; a setter copies the given object (QvGrid_Properties.cpp)
+    // ----------------------------------------------------------------------------------------
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    void SetActiveCellFont(const TFont* Value);
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetFixedFont(const TFont* Value);
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    void SetBackGround(const TBackGround* Value);
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    void SetShowModified(const TShowModified* Value) { FShowModified->Assign(Value); }
+    TBalloonSettings* Balloon() const { return FBalloon.get(); }
+    void SetBalloon(const TBalloonSettings* Value) { FBalloon->Assign(Value); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    void SetProgressAppearance(const TGridProgressAppearance* Value) { FProgressAppearance->Assign(Value); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    void SetSortSettings(const TSortSettings* Value) { FSortSettings->Assign(Value); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions->Assign(Value); }
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    void SetRowIndicator(const TBitmap* Value);
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TFilter* Filter() const { return FFilter.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    void SetColumnHeaders(const TStrings* Value) { FColumnHeaders->Assign(Value); }
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    void SetRowHeaders(const TStrings* Value) { FRowHeaders->Assign(Value); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+    TGridItems* GridItems() const { return FGridItems.get(); }
+    TControlList* CellControls() const { return FControlList.get(); }
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TDropList* FilterList() const { return FFilterList; }
+    TDropCheckList* FilterCheckList() const { return FFilterCheckList; }
+    TStringList* FilterValueList() const { return FFilterValues.get(); }
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TIntList* InitialColSizes() const { return FInitialColSizes.get(); }
+    int FilterDropDownColumn() const { return FFilterDropDownColumn; }
+    void SetFilterDropDownColumn(int Value) { FFilterDropDownColumn = Value; }
+    TImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TImageList* Value);
+    String CheckTrue() const { return FCheckTrue; }
+    void SetCheckTrue(const String& Value) { FCheckTrue = Value; }
+    String CheckFalse() const { return FCheckFalse; }
+    void SetCheckFalse(const String& Value) { FCheckFalse = Value; }
+    QChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(QChar Value) { FPasswordChar = Value; }
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+    bool SaveWithRTF() const { return FSaveWithRTF; }
+    void SetSaveWithRTF(bool Value) { FSaveWithRTF = Value; }
+    bool SaveFixedCells() const { return FSaveFixedCells; }
+    bool SaveFixedRows() const { return FSaveFixedRows; }
+    bool SaveFixedCols() const { return FSaveFixedCols; }
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
+    String XMLEncoding() const { return FXMLEncoding; }
+    bool IsXP() const { return FIsWinXP; }
+    bool IsComCtl6() const { return FIsComCtl6; }
+
+    // Plain settings: the setter stores.
+    QV_GRID_PROP(TColor, HintColor, clInfoBk)
+    QV_GRID_PROP(bool, HintShowCells, false)
+    QV_GRID_PROP(bool, HintShowLargeText, false)
+    QV_GRID_PROP(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+    QV_GRID_PROP(bool, HintShowSizing, false)
+    QV_GRID_PROP(bool, HTMLHint, false)
+    QV_GRID_PROP(bool, OemConvert, false)
+    QV_GRID_PROP(bool, AnchorHint, false)
+    QV_GRID_PROP(bool, AutoNumAlign, false)
+    QV_GRID_PROP(bool, AutoFilterUpdate, true)
+    QV_GRID_PROP(TEditorType, DefaultEditor, edNormal)
+    QV_GRID_PROP(TColor, DisabledFontColor, clSilver)
+    QV_GRID_PROP(bool, EditWithTags, false)
+    QV_GRID_PROP(bool, EnableBlink, false)
+    QV_GRID_PROP(bool, EnableHTML, true)
+    QV_GRID_PROP(bool, EnableWheel, true)
+    QV_GRID_PROP(bool, EnhTextSize, false)
+    QV_GRID_PROP(bool, EnhRowColMove, true)
+    QV_GRID_PROP(bool, ExcelStyleDecimalSeparator, false)
+    QV_GRID_PROP(bool, FilterActive, false)
+    QV_GRID_PROP(bool, FilterDropDownAuto, false)
+    QV_GRID_PROP(String, FilterDropDownClear, "(All)")
+    QV_GRID_PROP(bool, FilterDropDownCheck, false)
+    QV_GRID_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
+    QV_GRID_PROP(int, FilterDropDownRow, 0)
+    QV_GRID_PROP(bool, FilterNormalCellsOnly, true)
+    QV_GRID_PROP(bool, FixedAsButtons, false)
+    QV_GRID_PROP(String, FloatFormat, "%.2f")
+    QV_GRID_PROP(bool, HideFocusRect, false)
+    QV_GRID_PROP(THoverFixedCells, HoverFixedCells, hfNone)
+    QV_GRID_PROP(bool, IntegralHeight, false)
+    QV_GRID_PROP(TIntelliPan, IntelliPan, ipVertical)
+    QV_GRID_PROP(bool, IntelliZoom, true)
+    QV_GRID_PROP(String, InvalidEntryTitle, String())
+    QV_GRID_PROP(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+    QV_GRID_PROP(String, InvalidEntryText, String())
+    QV_GRID_PROP(TGridLook, Look, glXP)
+    QV_GRID_PROP(bool, Lookup, false)
+    QV_GRID_PROP(bool, LookupCaseSensitive, false)
+    QV_GRID_PROP(bool, LookupHistory, false)
+    QV_GRID_PROP(int, MaxComboLength, 0)
+    QV_GRID_PROP(bool, Multilinecells, false)
+    QV_GRID_PROP(TColor, ScrollColor, clNone)
+    QV_GRID_PROP(bool, ScrollProportional, false)
+    QV_GRID_PROP(bool, ScrollSynch, false)
+    QV_GRID_PROP(TScrollType, ScrollType, ssNormal)
+    QV_GRID_PROP(int, ScrollWidth, 17)
+    QV_GRID_PROP(TScrollHintType, ScrollHints, shNone)
+    QV_GRID_PROP(bool, SelectionRTFKeep, false)
+    QV_GRID_PROP(bool, SizeWithForm, false)
+    QV_GRID_PROP(TColor, URLColor, clBlue)
+    QV_GRID_PROP(bool, URLShow, false)
+    QV_GRID_PROP(bool, URLShowInText, false)
+    QV_GRID_PROP(bool, URLUnderlineOnHover, false)
+    QV_GRID_PROP(bool, URLFull, false)
+    QV_GRID_PROP(bool, URLEdit, false)
+    QV_GRID_PROP(bool, UseInternalHintClass, true)
+    QV_GRID_PROP(String, ValidChars, String())
+    // Look settings: a changed value repaints.
+    QV_GRID_LOOK(TAlignment, DefaultAlignment, taLeftJustify)
+    QV_GRID_LOOK(bool, ShowDesignHelper, true)
+    QV_GRID_LOOK(TColor, SelectionColor, 0xEACAB6)
+    QV_GRID_LOOK(TColor, SelectionColorTo, clNone)
+    QV_GRID_LOOK(TColor, SelectionMirrorColor, clNone)
+    QV_GRID_LOOK(TColor, SelectionMirrorColorTo, clNone)
+    QV_GRID_LOOK(TColor, SelectionTextColor, clBlack)
+    QV_GRID_LOOK(bool, SelectionColorMixer, false)
+    QV_GRID_LOOK(bool, SelectionRectangle, false)
+    QV_GRID_LOOK(bool, SelectionResizer, false)
+    QV_GRID_LOOK(bool, ActiveCellShow, false)
+    QV_GRID_LOOK(TColor, ActiveCellColor, clGray)
+    QV_GRID_LOOK(TColor, ActiveCellColorTo, clNone)
+
+public:
+    // Events, arguments in their declared order (several cell events pass the row first)
+    // ----------------------------------------------------------------------------------------
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>
+        OnAutoAdvance;
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TGridDrawState AState,
+                       const TRect& ARect, bool Printing)>
+        OnCustomCellBkgDraw;
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TGridDrawState AState,
+                       const TRect& ARect, bool Printing)>
+        OnCustomCellDraw;
+    std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>
+        OnCustomCellSize;
+    std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                       TFont* AFont)>
+        OnGetCellColor;
+    std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)> OnGetCellCursor;
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                       TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>
+        OnGetCellGradient;
+    std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                       TFont* AFont)>
+        OnGetCellPrintColor;
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>
+        OnGetCellPrintBorder;
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>
+        OnGetCellBorder;
+    std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen, TPen* RightPen,
+                       TPen* BottomPen)>
+        OnGetCellBorderProp;
+    std::function<void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>
+        OnGetAlignment;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)> OnGetWordWrap;
+    std::function<void(TObject* Sender, int Column, TStrings* Filter)> OnGetColumnFilter;
+    std::function<void(TObject* Sender)> OnFilterDone;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const String& FriendlyName,
+                       String& FilterCondition)>
+        OnFilterSelect;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const String& FriendlyName,
+                       String& FilterCondition, TDropCheckList* CheckList)>
+        OnFilterCheck;
+    std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, String& aPrefix, String& aSuffix)>
+        OnGetFormat;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnGetCheckTrue;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnGetCheckFalse;
+    std::function<void(TObject* Sender, int ARow, int ACol, String& hintstr)> OnGridHint;
+    std::function<void(TObject* Sender, int ARow, int ACol, String& hintstr)> OnGridWideHint;
+    std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
+    std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
+    std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
+    std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)> OnRowChanging;
+    std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)> OnColChanging;
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>
+        OnCellChanging;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& ATitle, String& AText, int& AIcon)>
+        OnCellBalloon;
+    std::function<void(TObject* Sender, const String& Value, TDateTime& ADate)> OnCustomStrToDate;
+    std::function<void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>
+        OnPrintPage;
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, String& PageNumString)>
+        OnPrintGetPageNum;
+    std::function<void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>
+        OnPrintPageDone;
+    std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)> OnPrintStart;
+    std::function<void(TObject* Sender, int PageNr, bool& Cancel)> OnPrintCancel;
+    std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)> OnFitToPage;
+    std::function<void(TObject* Sender, int ARow, bool& NewPage)> OnPrintNewPage;
+    std::function<void(TObject* Sender, int ACol, int& Width)> OnPrintSetColumnWidth;
+    std::function<void(TObject* Sender, int ARow, int& Height)> OnPrintSetRowHeight;
+    std::function<void(TObject* Sender, bool& CanAdd)> OnCanAddRow;
+    std::function<void(TObject* Sender, int ARow)> OnAutoAddRow;
+    std::function<void(TObject* Sender, int ARow, bool& CanInsert)> OnCanInsertRow;
+    std::function<void(TObject* Sender, int ARow)> OnAutoInsertRow;
+    std::function<void(TObject* Sender, int ACol)> OnAutoInsertCol;
+    std::function<void(TObject* Sender, int ARow, bool& CanDelete)> OnCanDeleteRow;
+    std::function<void(TObject* Sender, int ARow)> OnAutoDeleteRow;
+    std::function<void(TObject* Sender, int ACol)> OnClickSort;
+    std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
+    std::function<void(TObject* Sender, int ARow, int ARowreal)> OnExpandNode;
+    std::function<void(TObject* Sender, int ARow, int ARowreal)> OnContractNode;
+    std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
+    std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeExpandNode;
+    std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeContractNode;
+    std::function<void(TObject* Sender, const String& str1, const String& str2, int& Res)> OnCustomCompare;
+    std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+    std::function<void(TObject* Sender, const String& Value, bool& DefaultSearch)> OnSearchEditChange;
+    std::function<void(TObject* Sender, const String& Value, int ACol, int ARow, TSearchAction SearchAction)>
+        OnSearchFooterAction;
+    std::function<void(TObject* Sender)> OnSearchFooterClose;
+    std::function<void(TObject* Sender, int ACol, bool& CanShow)> OnCanShowFixedDropDown;
+    std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu,
+                       bool& KeepFixedCellHighlighted)>
+        OnFixedDropDownClick;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnClickCell;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnRightClickCell;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnDblClickCell;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnCanClickCell;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& CanEdit)> OnCanEditCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>
+        OnFixedEdit;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)> OnIsFixedCell;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)> OnIsPasswordCell;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor, bool& AutoHandle)>
+        OnAnchorClick;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor)> OnAnchorEnter;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& Anchor)> OnAnchorExit;
+    std::function<void(TObject* Sender, int ARow, int ACol, String& Anchor)> OnAnchorHint;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID, const String& CtrlType,
+                       const String& CtrlVal)>
+        OnControlClick;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID, const String& CtrlType,
+                       const String& CtrlVal)>
+        OnControlEditDone;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& CtrlID, const String& CtrlType,
+                       const String& CtrlVal, TStringList* Values, bool& Edit, int& DropCount)>
+        OnControlComboList;
+    std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex, const String& CtrlID,
+                       const String& CtrlValue)>
+        OnControlComboSelect;
+    std::function<void(TObject* Sender, bool& Allow)> OnClipboardPaste;
+    std::function<void(TObject* Sender, bool& Allow)> OnClipboardCopy;
+    std::function<void(TObject* Sender, bool& Allow)> OnClipboardCut;
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)> OnClipboardAfterPasteCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)>
+        OnClipboardAfterPasteWideCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Allow)>
+        OnClipboardBeforePasteCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Allow)>
+        OnClipboardBeforePasteWideCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)> OnCellValidate;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value, bool& Valid)> OnCellValidateWide;
+    std::function<void(TObject* Sender, const TRect& R)> OnCellsChanged;
+    std::function<void(TObject* Sender, int16_t progress)> OnFileProgress;
+    std::function<void(TObject* Sender, int16_t progress)> OnFilterProgress;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& HasComboBox)> OnHasComboBox;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)> OnHasSpinEdit;
+    std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)> OnGetEditorType;
+    std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)> OnGetEditorProp;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, String& FloatFormat)>
+        OnGetFloatFormat;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& S)> OnEllipsClick;
+    std::function<void(TObject* Sender, int ACol, int ARow)> OnButtonClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool State)> OnCheckBoxChange;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, String& Value)> OnColorSelected;
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const String& Value)> OnColorSelect;
+    std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)> OnExpandClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, int& Index)> OnImageSelected;
+    std::function<void(TObject* Sender, int ACol, int ARow, int Index)> OnImageSelect;
+    std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
+    std::function<void(TObject* Sender, int ACol, int ARow)> OnRadioButtonClick;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnDatePickerCloseUp;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnDatePickerDropDown;
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const String& ASelection)>
+        OnComboChange;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnComboCloseUp;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnComboDropDown;
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const String& ASelection,
+                       TObject* AObject)>
+        OnComboObjectChange;
+    std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnTimeSpinClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnDateSpinClick;
+    std::function<void(TObject* Sender)> OnRichEditSelectionChange;
+    std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirection& DragScrollDir,
+                       bool& CanScroll)>
+        OnDragScroll;
+    std::function<void(TObject* Sender)> OnEditingDone;
+    std::function<void(TObject* Sender, int ACol, int ARow)> OnEditCellDone;
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& Value)> OnEditChange;
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)> OnDateTimeChange;
+    std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnFooterCalc;
+    std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)> OnRowDisjunctSelect;
+    std::function<void(TObject* Sender, int ARow)> OnRowDisjunctSelected;
+    std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)> OnSelectionChanged;
+    std::function<void(TObject* Sender, int ACol, int ARow, const String& NewUnit)> OnUnitChanged;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& data, bool& Allow)> OnOleDrop;
+    std::function<void(TObject* Sender, const TGridRect& ARect)> OnOleDropped;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& data, bool& Allow)> OnOleDrag;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& FileName, bool& Allow)>
+        OnOleDropFile;
+    std::function<void(TObject* Sender, int ARow, int ACol, const String& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)> OnRatingChange;
+    std::function<void(TObject* Sender, int ARow, String& hintstr)> OnScrollHint;
+    std::function<void(TObject* Sender, int ACol, bool& Allow)> OnColumnSize;
+    std::function<void(TObject* Sender, int ACol, int ColumnSize)> OnColumnSizing;
+    std::function<void(TObject* Sender, int ACol, bool& Allow)> OnColumnMove;
+    std::function<void(TObject* Sender, int ACol, bool& Allow)> OnColumnMoving;
+    std::function<void(TObject* Sender, int ARow, bool& Allow)> OnRowSize;
+    std::function<void(TObject* Sender, int ARow, int RowSize)> OnRowSizing;
+    std::function<void(TObject* Sender, int ARow, bool& Allow)> OnRowMove;
+    std::function<void(TObject* Sender, int ARow, bool& Allow)> OnRowMoving;
+    std::function<void(TObject* Sender, int ACol)> OnEndColumnSize;
+    std::function<void(TObject* Sender, int ACol, int& AWidth)> OnUpdateColumnSize;
+    std::function<void(TObject* Sender, int ARow)> OnEndRowSize;
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
+        OnScrollCell;
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>
+        OnSelectionResize;
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>
+        OnSelectionResized;
+    std::function<void(TObject* Sender)> OnCreatedFloatingFooter;
+    std::function<void(TObject* Sender)> OnCreatedSearchFooter;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnSaveCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnLoadCell;
+
+protected:
+    void CreateWnd() override;
+    void Resize() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+
+private:
+    void CreateOwnedObjects();
+    void FormResized(TObject* Sender);
+    void DestroyWidget() override;
+    void StartBalloons();
+    void EndBalloons();
+    void RepaintUnlessUpdating();
+    void ApplyScrollBarAlways();
+    void HeadersToCells();
+    void FreeEditors();
+
+    // Owned settings and lists, created in this order before any property can be set.
+    std::unique_ptr<TFont> FCellFont;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TStringList> FSortList;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TIntList> FRowSelectList;
+    std::unique_ptr<TIntList> FColSelectList;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TGridItems> FGridItems;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<std::vector<TObject*>> FNotifiers;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TCellGraphic> FSharedCellGraphic;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TIntList> FInitialColSizes;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    std::unique_ptr<TStringList> FFilterValues;
+    std::unique_ptr<TTimer> FGridTimer;
+    // Child controls: owned as components, freed explicitly by the destructor.
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    TDropList* FFilterList = nullptr;
+    TDropCheckList* FFilterCheckList = nullptr;
+
+    // Components the grid refers to; cleared when they go.
+    TImageList* FGridImages = nullptr;
+
+    TFixedGradientColors FFixedGradient;
+    std::array<bool, kMaxHideableColumns> FHiddenColumns{};
+    int FNumHiddenColumns = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    bool FLoaded = false;
+    int FUpdateCount = 0;
+    int FZoomFactor = 0;
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsVista = true;
+    bool FIsComCtl6 = true;
+    int FGridTimerTicks = 0;
+    UINT FWheelMessage = 0;
+    int FWheelScrollLines = 3;
+    int FDefaultRowHeight = 22;
+    int FFixedRowHeight = 22;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    TColor FBorderColor = 0xB99D7F;
+    TPoint FXYOffset{2, 2};
+    TVAlignment FVAlignment = vtaTop;
+    unsigned FVAlignmentFlag = DT_TOP;
+    int FSelectionColorMixerFactor = 50;
+    bool FShowSelection = true;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FHovering = false;
+    bool FFlat = false;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    bool FAutoThemeAdapt = false;
+    bool FAutoSize = false;
+    int FMaxEditLength = 0;
+    bool FSpreadSheet = false;
+    bool FSelectionChanged = false;
+    bool FEditChange = false;
+    bool FEditingSwitchedOn = false;
+    int FFilterDropDownColumn = -1;
+    String FCheckTrue = "Y";
+    String FCheckFalse = "N";
+    QChar FPasswordChar = QChar('*');
+    bool FSaveVirtCells = true;
+    bool FSaveWithHTML = true;
+    bool FSaveWithRTF = false;
+    bool FSaveFixedCells = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    bool FClearTextOnly = false;
+    bool FQuoteEmptyCells = true;
+    bool FAlwaysQuotes = false;
+    bool FShowNullDates = true;
+    bool FShowColNrs = true;
+    bool FFitCellsInGrid = true;
+    bool FLoadFirstRow = true;
+    bool FSizeGrowOnly = false;
+    bool FUseDisabledFontColor = true;
+    bool FGrouped = false;
+    QChar FDelimiter = QChar(0);
+    String FXMLEncoding = "ISO-8859-1";
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TPoint FLastTabCell{-1, -1};
+    TPoint FHoveredFixedCell{-1, -1};
+    TPoint FPushedCellButton{-1, -1};
+    TPoint FClipTopLeft{-1, -1};
+    TPoint FClickedCell{-1, -1};
+    int FHoveredLink = -1;
+    int FLastDesignChoice = -1;
+    int FFilterColumn = -1;
+    int FFilterLevel = 0;
+    int FGroupColumn = -1;
+    int FRememberedWidth = -1;
+    int FComboIndex = -1;
+    int FPrintPageFrom = 1;
+    int FPrintPageTo = 1;
+    int FMinRowHeight = 0;
+    int FMaxRowHeight = 0;
+    int FMinColWidth = 0;
+    int FMaxColWidth = 0;
+    bool FLastValidation = true;
+    TColor FToneBrushColor = clNone;
+    TColor FToneBorderColor = clNone;
+    TCursor FRestoreCursor = crDefault;
+    TPoint FTopLeftAtCreation{1, 1};
+    TCustomForm* FOwnerForm = nullptr;
+    TNotifyEvent FPrevFormResize;
+    int FFormWidth = 0;
+    int FFormHeight = 0;
+};
+
+#undef QV_GRID_PROP
+#undef QV_GRID_LOOK
