@@ -4,6 +4,7 @@
 #include "controls/markup/QsgHTMLE.h"
 #include "controls/pictures/PictureContainer.h"
 #include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Picture.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qvfuzz::StartApplication();

@@ -2,6 +2,7 @@
 // stepped through their frames, drawn stretched and at natural size, copied.
 #include "FuzzSupport.h"
 #include "controls/pictures/PictureContainer.h"
+#include "toolkit/graphics/Picture.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qvfuzz::StartApplication();

@@ -3,6 +3,7 @@
 
 #include "controls/buttons/SbButtons.h"
 #include "toolkit/controls/Controls.h"
+#include "toolkit/graphics/Picture.h"
 
 class TTimer;
 

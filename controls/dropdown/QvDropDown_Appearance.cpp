@@ -2,6 +2,8 @@
 #include "controls/dropdown/QvDropDown_Appearance.h"
 
 #include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <cmath>
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <memory>
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/graphics/Canvas.h"
 
 class TCanvas;
 

@@ -5,6 +5,7 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/DateUtils.h"
+#include "toolkit/graphics/Picture.h"
 
 class TTimer;
 class TBitmap;

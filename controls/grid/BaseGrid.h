@@ -5,6 +5,7 @@
 #include "controls/grid/BaseGrid_UndoRedo.h"
 #include "controls/grid/QvObj.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/graphics/Canvas.h"
 
 class TBaseGrid;
 

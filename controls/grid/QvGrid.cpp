@@ -7,6 +7,8 @@
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/system/SysUtils.h"
+#include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/SystemLook.h"
 
 // Unit state
 // --------------------------------------------------------------------------------------------

@@ -10,6 +10,8 @@
 #include "controls/grid/options/GridOptions.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/system/StringList.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <array>
 #include <memory>

@@ -1,8 +1,9 @@
 // The decision points of the string grid: each applies the grid's settings, then fires its event.
 #include "controls/grid/QvGrid.h"
 
-#include "controls/grid/QsgHTMLE.h"
+#include "controls/markup/QsgHTMLE.h"
 #include "toolkit/system/SysUtils.h"
+#include "toolkit/graphics/Canvas.h"
 
 // Cells, formats and graphics
 // --------------------------------------------------------------------------------------------

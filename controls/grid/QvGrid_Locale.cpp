@@ -1,6 +1,7 @@
 // The grid unit's view of the current locale's separators and formats.
 #include "controls/grid/QvGrid.h"
 
+#include "toolkit/system/DateUtils.h"
 #include "toolkit/system/SysUtils.h"
 
 namespace QvGrid {

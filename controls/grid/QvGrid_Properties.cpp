@@ -2,6 +2,7 @@
 #include "controls/grid/QvGrid.h"
 
 #include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Picture.h"
 
 void TQvStringGrid::RepaintUnlessUpdating() {
     if (FUpdateCount == 0) Invalidate();

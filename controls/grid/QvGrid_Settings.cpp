@@ -2,6 +2,7 @@
 #include "controls/grid/QvGrid_Settings.h"
 
 #include "controls/grid/QvGrid.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <memory>
 

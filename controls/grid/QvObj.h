@@ -4,6 +4,7 @@
 #include "toolkit/system/Classes.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Types.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QStringList>
 

@@ -3,6 +3,7 @@
 
 #include "toolkit/controls/Controls.h"
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Canvas.h"
 
 class TImageList;
 class THTMLPictureCache;

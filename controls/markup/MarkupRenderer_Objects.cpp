@@ -5,6 +5,7 @@
 #include "controls/pictures/PictureContainer.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 

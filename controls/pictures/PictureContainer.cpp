@@ -2,6 +2,8 @@
 #include "controls/pictures/PictureContainer.h"
 
 #include "toolkit/graphics/PictureFrames.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 // ---- THTMLPicture
 

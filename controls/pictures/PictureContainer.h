@@ -3,7 +3,9 @@
 #pragma once
 
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Picture.h"
 #include "toolkit/system/Streams.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <memory>
 #include <vector>

@@ -401,7 +401,5 @@ TShiftState KeyboardStateToShiftState();
 int WheelScrollLines();
 // The mouse pointer in screen coordinates.
 TPoint GetCursorPos();
-// The system's width of a vertical scroll bar (and height of a horizontal one), in pixels.
-int SystemScrollBarWidth();
 // The number of a clipboard format known by name; formats and registered messages share one table.
 UINT RegisterClipboardFormat(const String& name);

@@ -349,10 +349,6 @@ TShiftState KeyboardStateToShiftState() {
     return qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
 }
 
-int SystemScrollBarWidth() {
-    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-}
-
 UINT RegisterClipboardFormat(const String& name) {
     return RegisterWindowMessage(name);
 }

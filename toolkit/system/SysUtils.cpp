@@ -184,7 +184,6 @@ QChar TimeSeparator() { return formatSeparator(QLocale().timeFormat(QLocale::Sho
 
 String ShortDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
 String ShortTimeFormat() { return QLocale().timeFormat(QLocale::ShortFormat); }
-String LongTimeFormat() { return QLocale().timeFormat(QLocale::LongFormat); }
 
 void SetDecimalSeparatorOverride(QChar separator) {
     gDecimalSeparatorOverride = separator;

@@ -44,7 +44,6 @@ QChar DateSeparator();
 QChar TimeSeparator();
 String ShortDateFormat();
 String ShortTimeFormat();
-String LongTimeFormat();
 
 // Plain decimal notation with `separator` as the only accepted decimal point; optional sign and
 // exponent, blanks around the number allowed, no thousands separators.

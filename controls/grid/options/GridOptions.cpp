@@ -3,6 +3,7 @@
 
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Messages.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/StringList.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <memory>
 #include <vector>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/grids/Grids.h"
+#include "toolkit/graphics/Canvas.h"
 
 class TBaseGrid;
 class TCanvas;

@@ -1,5 +1,7 @@
 // The dropdown bars' looks and the stepped gradient, blend and text routines.
 #include "controls/dropdown/QvDropDown_Appearance.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // the window and its timer, and the unit's registrations.
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/SystemLook.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,8 @@
 #include "controls/markup/QsgHTMLE.h"
 #include "controls/pictures/PictureContainer.h"
 #include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,6 +1,7 @@
 // Pictures for markup: GIF frames and timing, loading by URL (files, resources, others), cache and container.
 #include "controls/markup/QsgHTMLE.h"
 #include "controls/pictures/PictureContainer.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QDir>
 #include <QFile>

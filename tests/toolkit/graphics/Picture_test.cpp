@@ -4,6 +4,7 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/Jpeg.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The grid's option objects: filter conditions, sort settings, copies between objects, change reports.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/options/GridOptions.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 
