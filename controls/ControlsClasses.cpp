@@ -5,6 +5,7 @@
 #include "controls/editors/QsgCombo.h"
 #include "controls/editors/qsgspin.h"
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/QvGrid.h"
 #include "toolkit/designs/DesignFile.h"
 
 void RegisterControlsClasses() {
@@ -66,6 +67,9 @@ void RegisterControlsClasses() {
                            [](TComponent* owner) -> TComponent* { return new TQsgComboBox(owner); });
     RegisterComponentClass("TQsgSpinEdit",
                            [](TComponent* owner) -> TComponent* { return new TQsgSpinEdit(owner); });
+    RegisterQvGridDesignIdents();
+    RegisterComponentClass("TQvStringGrid",
+                           [](TComponent* owner) -> TComponent* { return new TQvStringGrid(owner); });
     RegisterComponentClass("TSbButton",
                            [](TComponent* owner) -> TComponent* { return new TSbButton(owner); });
 }

@@ -51,11 +51,14 @@ QChar CurrentDecimalSeparator();
 String CurrentShortDateFormat();
 String CurrentShortTimeFormat();
 String CurrentLongTimeFormat();
+
 } // namespace QvGrid
 
 // Registers the clipboard format and the window messages; a second call does nothing.
 void InitQvGridUnit();
 void FinalizeQvGridUnit();
+// The identifiers a window design may give the grid's enumerated properties; part of the layer's registration.
+void RegisterQvGridDesignIdents();
 
 // The grid's window timer and its period.
 constexpr UINT kGridTimerID = 111;

@@ -15,53 +15,6 @@ void SetDesignLines(TStringList* list, const TDesignValue& v) {
         list->Add(line);
 }
 
-void RegisterQvGridIdents() {
-    static const bool done = [] {
-        RegisterDesignIdents({{"glStandard", glStandard},
-                              {"glSoft", glSoft},
-                              {"glClassic", glClassic},
-                              {"glVUR", glVUR},
-                              {"glXP", glXP},
-                              {"glListView", glListView},
-                              {"glVista", glVista},
-                              {"glWin7", glWin7},
-                              {"glOffice2007", glOffice2007},
-                              {"glCustom", glCustom},
-                              {"ieNone", ieNone},
-                              {"ieInfo", ieInfo},
-                              {"ieWarning", ieWarning},
-                              {"ieError", ieError},
-                              {"hfNone", hfNone},
-                              {"hfAll", hfAll},
-                              {"hfFixedRows", hfFixedRows},
-                              {"hfFixedColumns", hfFixedColumns},
-                              {"hpCell", hpCell},
-                              {"hpCursor", hpCursor},
-                              {"saNone", saNone},
-                              {"saVert", saVert},
-                              {"saHorz", saHorz},
-                              {"saBoth", saBoth},
-                              {"ssNormal", ssNormal},
-                              {"ssFlat", ssFlat},
-                              {"ssEncarta", ssEncarta},
-                              {"ssMetro", ssMetro},
-                              {"shNone", shNone},
-                              {"shVertical", shVertical},
-                              {"shHorizontal", shHorizontal},
-                              {"shBoth", shBoth},
-                              {"ipVertical", ipVertical},
-                              {"ipHorizontal", ipHorizontal},
-                              {"ipBoth", ipBoth},
-                              {"ipNone", ipNone},
-                              {"fdNormal", fdNormal},
-                              {"fdAll", fdAll},
-                              {"vtaTop", vtaTop},
-                              {"vtaCenter", vtaCenter},
-                              {"vtaBottom", vtaBottom}});
-        return true;
-    }();
-    (void)done;
-}
 
 #define QV_READ_BOOL(Name)                                                                                   \
     {                                                                                                        \
@@ -206,10 +159,53 @@ const std::map<QString, GridPropertyReader>& GridPropertyReaders() {
 } // namespace
 
 bool TQvStringGrid::ReadProperty(const String& name, const TDesignValue& value) {
-    RegisterQvGridIdents();
     const auto& readers = GridPropertyReaders();
     const auto it = readers.find(name.toLower());
     if (it == readers.end()) return TBaseGrid::ReadProperty(name, value);
     it->second(*this, value);
     return true;
+}
+
+void RegisterQvGridDesignIdents() {
+    RegisterDesignIdents({{"glStandard", glStandard},
+                          {"glSoft", glSoft},
+                          {"glClassic", glClassic},
+                          {"glVUR", glVUR},
+                          {"glXP", glXP},
+                          {"glListView", glListView},
+                          {"glVista", glVista},
+                          {"glWin7", glWin7},
+                          {"glOffice2007", glOffice2007},
+                          {"glCustom", glCustom},
+                          {"ieNone", ieNone},
+                          {"ieInfo", ieInfo},
+                          {"ieWarning", ieWarning},
+                          {"ieError", ieError},
+                          {"hfNone", hfNone},
+                          {"hfAll", hfAll},
+                          {"hfFixedRows", hfFixedRows},
+                          {"hfFixedColumns", hfFixedColumns},
+                          {"hpCell", hpCell},
+                          {"hpCursor", hpCursor},
+                          {"saNone", saNone},
+                          {"saVert", saVert},
+                          {"saHorz", saHorz},
+                          {"saBoth", saBoth},
+                          {"ssNormal", ssNormal},
+                          {"ssFlat", ssFlat},
+                          {"ssEncarta", ssEncarta},
+                          {"ssMetro", ssMetro},
+                          {"shNone", shNone},
+                          {"shVertical", shVertical},
+                          {"shHorizontal", shHorizontal},
+                          {"shBoth", shBoth},
+                          {"ipVertical", ipVertical},
+                          {"ipHorizontal", ipHorizontal},
+                          {"ipBoth", ipBoth},
+                          {"ipNone", ipNone},
+                          {"fdNormal", fdNormal},
+                          {"fdAll", fdAll},
+                          {"vtaTop", vtaTop},
+                          {"vtaCenter", vtaCenter},
+                          {"vtaBottom", vtaBottom}});
 }
