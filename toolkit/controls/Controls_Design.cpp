@@ -4,6 +4,7 @@
 #include "toolkit/controls/Forms.h"
 
 #include <QHash>
+#include <limits>
 
 QStringList TDesignValue::AsStrings() const {
     QStringList out;
@@ -134,6 +135,25 @@ int DesignEnum(const TDesignValue& v, int fallback) {
     return v.kind == TDesignValue::Integer ? int(v.integer) : fallback;
 }
 
+int DesignEnum(const TDesignValue& v, int fallback, int first, int last) {
+    const qint64 value = v.kind == TDesignValue::Integer ? v.integer : DesignEnum(v, fallback);
+    if (value < first || value > last)
+        throw Exception(QString("value %1 is outside %2..%3").arg(value).arg(first).arg(last));
+    return static_cast<int>(value);
+}
+
+int TDesignValue::AsInt() const {
+    if (kind == Float) {
+        // Also false for NaN.
+        if (!(number >= double(std::numeric_limits<int>::min()) && number <= double(std::numeric_limits<int>::max())))
+            throw Exception(QString("number %1 is out of range").arg(number));
+        return int(number);
+    }
+    if (integer < std::numeric_limits<int>::min() || integer > std::numeric_limits<int>::max())
+        throw Exception(QString("number %1 is out of range").arg(integer));
+    return int(integer);
+}
+
 unsigned DesignSet(const TDesignValue& v) {
     unsigned flags = 0;
     for (const QString& m : v.members) {
@@ -189,7 +209,7 @@ bool TControl::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "font.charset" || n == "font.pitch")
         ; // the platform's character sets and pitches have no meaning here
     else if (n == "align")
-        SetAlign(static_cast<TAlign>(DesignEnum(v, alNone)));
+        SetAlign(DesignEnumOf<TAlign>(v, alNone, alNone, alCustom));
     else if (n == "anchors")
         SetAnchors(DesignSet(v));
     else if (n == "cursor")
@@ -197,7 +217,7 @@ bool TControl::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "autosize")
         SetAutoSize(v.AsBool());
     else if (n == "bidimode")
-        SetBiDiMode(static_cast<TBiDiMode>(DesignEnum(v, bdLeftToRight)));
+        SetBiDiMode(DesignEnumOf<TBiDiMode>(v, bdLeftToRight, bdLeftToRight, bdRightToLeftReadingOnly));
     else if (n == "tag")
         SetTag(v.AsInt());
     else

@@ -421,4 +421,9 @@ TEST(QvUtilHtml, InsertURLAnchor) {
     ASSERT_TRUE(InsertURLAnchor("<b>WWW.x.com</b>", "WWW.", dest));
     EXPECT_EQ(dest, "&lt;b&gt;<a href=\"WWW.x.com\">WWW.x.com</a>&lt;/b&gt;");
     EXPECT_FALSE(InsertURLAnchor("nothing here", "HTTP://", dest));
+    // A prefix that only the unescaped text holds is not found, rather than found before the text.
+    EXPECT_FALSE(InsertURLAnchor("a>b", ">", dest));
+    // Letters whose upper case is longer do not shift the anchor.
+    ASSERT_TRUE(InsertURLAnchor(QString(8, QChar(0xDF)) + " http://x", "HTTP://", dest));
+    EXPECT_EQ(dest, QString(8, QChar(0xDF)) + " <a href=\"http://x\">http://x</a>");
 }
