@@ -126,9 +126,25 @@ TEST_F(DialogsTest, NewProjectReportsAFolderThatCannotBeCreated) {
         EXPECT_EQ(dlg->ModalResult(), mrNone);
     });
     EXPECT_EQ(FNew_Project->ShowModal(), mrCancel);
-    EXPECT_EQ(seam.Messages(), QStringList{Text(105)});
+    // The name was fine: the message names the folder and the system's reason, not a bad name.
+    EXPECT_EQ(seam.Messages(),
+              QStringList{QString("The folder \"%1/Plant\" could not be created: Not a directory.").arg(Dir_Projects)});
     EXPECT_TRUE(Name_Project.isEmpty());
     EXPECT_TRUE(Dir_Project.isEmpty());
+}
+
+TEST_F(DialogsTest, SettingsThatCannotBeSavedSayWhy) {
+    // The settings file's place is taken by a folder.
+    ASSERT_TRUE(QDir(FExeDir).mkpath(Settings_File_Name + "/x"));
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerMessage(mrOk);
+    FQuenvarroweFirmWare->Save_Setting();
+    ASSERT_EQ(seam.Messages().size(), 1);
+    const QString shown = seam.Messages()[0];
+    EXPECT_TRUE(shown.startsWith(QString("The settings could not be saved in \"%1/%2\" (Cannot create file")
+                                     .arg(FExeDir, Settings_File_Name)))
+        << shown.toStdString();
+    EXPECT_TRUE(QDir(FExeDir + "/" + Settings_File_Name + "/x").exists());
 }
 
 TEST_F(DialogsTest, OpenListsConfigurationsSortedAndPreselectsTheOpenOneIgnoringCase) {

@@ -50,6 +50,13 @@ TEST(Settings, ReadsEachItemWithItsOwnDefault) {
         {"not well-formed", "<Conf_Settings><lastproj><projectname>Plant", "|192.168.2.205|English|-|-|-|-"},
         {"other root name still read", "<Other><lastlang><language>Français</language></lastlang></Other>",
          "|192.168.2.205|Français|-|-|-|-"},
+        // Far beyond what the program writes: refused whole, like a malformed file.
+        {"one item beyond its limit",
+         "<Conf_Settings><lastproj><projectname>" + QByteArray(2000, 'p') +
+             "</projectname></lastproj><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
+         "|192.168.2.205|English|-|-|-|-"},
+        {"file beyond its limit", QByteArray(kFull) + "<!--" + QByteArray(2 << 20, '-').replace("--", "-x") + "-->",
+         "|192.168.2.205|English|-|-|-|-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,6 +68,11 @@ TEST(Settings, ReadsEachItemWithItsOwnDefault) {
         TXMLDocument xml;
         Read_Settings(xml, file);
         EXPECT_EQ(Summary(), c.expected);
+        if (!c.content.isEmpty()) {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), c.content);
+        }
     }
 }
 

@@ -179,13 +179,21 @@ bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* err
     return true;
 }
 
-bool ReadWholeFile(const String& path, QByteArray& bytes, String* error) {
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    const auto tooLarge = [&] {
+        if (error) *error = QStringLiteral("The file is larger than %1 bytes").arg(maxBytes);
+        bytes.clear();
+        return false;
+    };
+    if (maxBytes >= 0 && file.size() > maxBytes) return tooLarge();
+    // One byte more than allowed tells a file that grew, or a device that reports no size, apart.
+    bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
+    if (maxBytes >= 0 && bytes.size() > maxBytes) return tooLarge();
     if (file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         return false;

@@ -8,7 +8,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QThread>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <sys/stat.h>
 #include <ctime>
 #include <limits>
 
@@ -395,6 +398,17 @@ bool DirectoryExists(const String& path) {
 bool CreateDir(const String& path) {
     return !path.isEmpty() && QDir().mkdir(path);
 }
+bool CreateDir(const String& path, String& reason) {
+    reason.clear();
+    if (path.isEmpty()) {
+        reason = QStringLiteral("No folder name");
+        return false;
+    }
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return true;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
 bool ForceDirectories(const String& path) {
     return !path.isEmpty() && QDir().mkpath(path);
 }
