@@ -1,6 +1,7 @@
 // What the fuzz targets share: a headless application made once and a private folder for input files.
 #pragma once
 
+#include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
 
 #include <QByteArray>
@@ -12,7 +13,21 @@
 
 namespace qvfuzz {
 
-// The one headless application of the run; windows and pictures need it.
+// Answers every message box at once and closes every modal window, so that a reader that reports a bad
+// file with a message does not wait for a person.
+class SilentAnswers : public TInteraction {
+public:
+    int MessageBox(const TMessageRequest&) override { return mrOk; }
+    void RunModal(TCustomForm* form) override { form->SetModalResult(mrCancel); }
+    bool FileDialog(TFileDialogRequest&) override { return false; }
+};
+
+inline void AnswerSilently() {
+    static SilentAnswers answers;
+    SetInteraction(&answers);
+}
+
+// The one headless application of the run (windows and pictures need it); nothing waits for a person.
 inline void StartApplication() {
     static bool started = false;
     if (started) return;
@@ -28,6 +43,7 @@ inline void StartApplication() {
     static char* argv[] = {name, nullptr};
     static TApplication* app = new TApplication(argc, argv); // lives for the whole run
     (void)app;
+    AnswerSilently();
 }
 
 // A folder of this run, removed at exit.

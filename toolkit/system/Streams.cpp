@@ -190,10 +190,22 @@ bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 
         bytes.clear();
         return false;
     };
-    if (maxBytes >= 0 && file.size() > maxBytes) return tooLarge();
-    // One byte more than allowed tells a file that grew, or a device that reports no size, apart.
-    bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
-    if (maxBytes >= 0 && bytes.size() > maxBytes) return tooLarge();
+    if (maxBytes < 0) {
+        bytes = file.readAll();
+    } else {
+        if (file.size() > maxBytes) return tooLarge();
+        // Read in pieces, so that a file that grew meanwhile, or a device that reports no size, is stopped
+        // at the limit and nothing is reserved for what may never come.
+        bytes.clear();
+        bytes.reserve(file.size());
+        char piece[65536];
+        for (;;) {
+            const qint64 n = file.read(piece, sizeof piece);
+            if (n <= 0) break;
+            bytes.append(piece, qsizetype(n));
+            if (bytes.size() > maxBytes) return tooLarge();
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         return false;
