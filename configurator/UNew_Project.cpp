@@ -88,11 +88,13 @@ void TFNew_Project::Btn_OKClick(TObject*) {
     String reason;
     const String bin = folder + PathDelim + "bin";
     if (!CreateDir(folder, reason)) {
-        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(folder, reason), mtError, mbOK);
+        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(folder, reason), mtError,
+                   mbOK);
         return;
     }
     if (!CreateDir(bin, reason)) {
-        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(bin, reason), mtError, mbOK);
+        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(bin, reason), mtError,
+                   mbOK);
         return;
     }
     Name_Project = name;

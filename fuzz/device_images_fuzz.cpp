@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     String error;
     if (Build_Bin_Files(error)) {
         // A build that succeeds fits the device.
-        if (Bank1_Len < 0 || Bank1_Len > Bank1_Buffer.size() || Bank2_Len < 0 || Bank2_Len > Bank2_Buffer.size() ||
-            Bank2_Len > Bank2_Max_Size)
+        if (Bank1_Len < 0 || Bank1_Len > Bank1_Buffer.size() || Bank2_Len < 0 ||
+            Bank2_Len > Bank2_Buffer.size() || Bank2_Len > Bank2_Max_Size)
             std::abort();
     } else if (error.isEmpty()) {
         std::abort(); // a refusal always says why

@@ -127,8 +127,10 @@ TEST_F(DialogsTest, NewProjectReportsAFolderThatCannotBeCreated) {
     });
     EXPECT_EQ(FNew_Project->ShowModal(), mrCancel);
     // The name was fine: the message names the folder and the system's reason, not a bad name.
-    EXPECT_EQ(seam.Messages(),
-              QStringList{QString("The folder \"%1/Plant\" could not be created: Not a directory.").arg(Dir_Projects)});
+    EXPECT_EQ(
+        seam.Messages(),
+        QStringList{
+            QString("The folder \"%1/Plant\" could not be created: Not a directory.").arg(Dir_Projects)});
     EXPECT_TRUE(Name_Project.isEmpty());
     EXPECT_TRUE(Dir_Project.isEmpty());
 }

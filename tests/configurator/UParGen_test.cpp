@@ -454,8 +454,8 @@ TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
 TEST_F(ParGenWindow, FileOrFieldBeyondItsLimitGivesDefaultsAndLeavesTheFile) {
     const QByteArray hugeName = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port><Device_Name>" +
                                 QByteArray(5000, 'x') + "</Device_Name></Par_Gen>";
-    const QByteArray hugeFile = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>" +
-                                QByteArray(5 << 20, ' ') + "</Par_Gen>";
+    const QByteArray hugeFile =
+        "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>" + QByteArray(5 << 20, ' ') + "</Par_Gen>";
     for (const QByteArray& content : {hugeName, hugeFile}) {
         qvtest::ScriptedInteraction script;
         script.AnswerMessage(mrOk);

@@ -145,7 +145,8 @@ int DesignEnum(const TDesignValue& v, int fallback, int first, int last) {
 int TDesignValue::AsInt() const {
     if (kind == Float) {
         // Also false for NaN.
-        if (!(number >= double(std::numeric_limits<int>::min()) && number <= double(std::numeric_limits<int>::max())))
+        if (!(number >= double(std::numeric_limits<int>::min()) &&
+              number <= double(std::numeric_limits<int>::max())))
             throw Exception(QString("number %1 is out of range").arg(number));
         return int(number);
     }

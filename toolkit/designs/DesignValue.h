@@ -36,7 +36,8 @@ int DesignEnum(const TDesignValue& v, int fallback);
 // The same for an enumeration whose values run from `first` to `last`: a value outside raises an Exception.
 int DesignEnum(const TDesignValue& v, int fallback, int first, int last);
 template <class E> E DesignEnumOf(const TDesignValue& v, E fallback, E first, E last) {
-    return static_cast<E>(DesignEnum(v, static_cast<int>(fallback), static_cast<int>(first), static_cast<int>(last)));
+    return static_cast<E>(
+        DesignEnum(v, static_cast<int>(fallback), static_cast<int>(first), static_cast<int>(last)));
 }
 // A set of flags, each member an identifier known to DesignIdentValue.
 unsigned DesignSet(const TDesignValue& v);

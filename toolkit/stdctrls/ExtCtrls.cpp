@@ -138,7 +138,8 @@ bool TPanel::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "alignment")
         SetAlignment(DesignEnumOf<TAlignment>(v, taCenter, taLeftJustify, taCenter));
     else if (n == "verticalalignment")
-        SetVerticalAlignment(DesignEnumOf<TVerticalAlignment>(v, taVerticalCenter, taAlignTop, taVerticalCenter));
+        SetVerticalAlignment(
+            DesignEnumOf<TVerticalAlignment>(v, taVerticalCenter, taAlignTop, taVerticalCenter));
     else if (n == "showcaption")
         SetShowCaption(v.AsBool());
     else if (n == "parentbackground")

@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <sys/stat.h>
 #include <ctime>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 

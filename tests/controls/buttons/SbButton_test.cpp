@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignFile.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -461,7 +461,8 @@ TEST(SbButtonDesign, ValuesOutsideTheEnumerationsAreDesignErrors) {
         {"ColorStyle = 11", "b.form:3: B.ColorStyle: value 11 is outside 0..10"},
     };
     for (const auto& c : cases) {
-        const QString text = QString("object F: TForm\n  object B: TSbButton\n    %1\n  end\nend").arg(c.property);
+        const QString text =
+            QString("object F: TForm\n  object B: TSbButton\n    %1\n  end\nend").arg(c.property);
         TForm form(nullptr);
         QString message;
         try {
@@ -472,7 +473,8 @@ TEST(SbButtonDesign, ValuesOutsideTheEnumerationsAreDesignErrors) {
         EXPECT_EQ(message, c.message) << c.property;
     }
     TForm form(nullptr);
-    LoadDesign(&form, ParseDesign("object F: TForm\n object B: TSbButton\n Style = bsModern\n end\nend", "b.form"),
+    LoadDesign(&form,
+               ParseDesign("object F: TForm\n object B: TSbButton\n Style = bsModern\n end\nend", "b.form"),
                "b.form");
     EXPECT_EQ(Bind<TSbButton>(&form, "B")->Style(), bsModern);
 }

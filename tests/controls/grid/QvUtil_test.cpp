@@ -247,8 +247,8 @@ TEST(QvUtilDates, AdvanceDate) {
             << c.years << "/" << c.months << "/" << c.days;
     // No date, or steps that leave years 1 to 9999, are impossible dates rather than overflows.
     const Case impossible[] = {
-        {1, 0, 0, std::nan(""), 0, 0},     {0, 1, 0, 1e300, 0, 0},         {0, 1, 0, -1e9, 0, 0},
-        {INT_MAX, 0, 0, 45322, 0, 0},      {0, INT_MIN, 0, 45322, 0, 0},   {0, INT_MAX, 0, 45322, 0, 0},
+        {1, 0, 0, std::nan(""), 0, 0}, {0, 1, 0, 1e300, 0, 0},       {0, 1, 0, -1e9, 0, 0},
+        {INT_MAX, 0, 0, 45322, 0, 0},  {0, INT_MIN, 0, 45322, 0, 0}, {0, INT_MAX, 0, 45322, 0, 0},
         {-3000, 0, 0, 45322, 0, 0},
     };
     for (const Case& c : impossible)

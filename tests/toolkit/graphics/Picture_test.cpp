@@ -119,9 +119,7 @@ TEST(Jpeg, DeclaredSizeBeyondAnyPictureIsRefusedFromTheHeader) {
     const qsizetype sof = small.indexOf(QByteArray("\xFF\xC2", 2));
     ASSERT_GT(sof, 0);
     ASSERT_LT(small.size(), 400);
-    const struct {
-        int width, height;
-    } sizes[] = {{65280, 65024}, {12552, 24828}};
+    const struct { int width, height; } sizes[] = {{65280, 65024}, {12552, 24828}};
     for (const auto& k : sizes) {
         QByteArray huge = small;
         huge[sof + 5] = char(k.height >> 8);
