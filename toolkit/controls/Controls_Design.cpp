@@ -4,7 +4,6 @@
 #include "toolkit/controls/Forms.h"
 
 #include <QHash>
-#include <limits>
 
 QStringList TDesignValue::AsStrings() const {
     QStringList out;
@@ -142,17 +141,17 @@ int DesignEnum(const TDesignValue& v, int fallback, int first, int last) {
     return static_cast<int>(value);
 }
 
+// No stored number of a design (position, size, count, font height, interval) means anything beyond what Qt
+// allows for a widget's size; refusing more keeps the arithmetic on sizes and font heights within int.
+constexpr double kDesignMaxNumber = 16777216.0;
+
 int TDesignValue::AsInt() const {
-    if (kind == Float) {
-        // Also false for NaN.
-        if (!(number >= double(std::numeric_limits<int>::min()) &&
-              number <= double(std::numeric_limits<int>::max())))
-            throw Exception(QString("number %1 is out of range").arg(number));
-        return int(number);
-    }
-    if (integer < std::numeric_limits<int>::min() || integer > std::numeric_limits<int>::max())
-        throw Exception(QString("number %1 is out of range").arg(integer));
-    return int(integer);
+    const double value = kind == Float ? number : double(integer);
+    // Also false for NaN.
+    if (!(value >= -kDesignMaxNumber && value <= kDesignMaxNumber))
+        throw Exception(kind == Float ? QString("number %1 is out of range").arg(number)
+                                      : QString("number %1 is out of range").arg(integer));
+    return int(value);
 }
 
 unsigned DesignSet(const TDesignValue& v) {

@@ -174,6 +174,8 @@ TEST(DesignFile, UnknownClassOrPropertyIsLoud) {
         // Numbers that do not fit what they set, and values outside their enumeration.
         {"object F: TForm\n  Width = 1e10\nend", "d.form:2: F.Width: number 1e+10 is out of range"},
         {"object F: TForm\n  Left = 4294967296\nend", "d.form:2: F.Left: number 4294967296 is out of range"},
+        {"object F: TForm\n  Font.Height = -2147483648\nend",
+         "d.form:2: F.Font.Height: number -2147483648 is out of range"},
         {"object F: TForm\n  BorderStyle = 1000\nend", "d.form:2: F.BorderStyle: value 1000 is outside 0..5"},
         {"object F: TForm\n  object E: TEdit\n    Align = -1\n  end\nend",
          "d.form:3: E.Align: value -1 is outside 0..6"},
