@@ -1,10 +1,9 @@
 // The XML document object over pugixml: loading, writing in the fixed layout, and the node handles.
 #include "toolkit/services/XmlDoc.h"
 
-#include <cstring>
-
 #include "toolkit/system/Streams.h"
 
+#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
