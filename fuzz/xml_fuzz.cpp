@@ -16,6 +16,13 @@ void fuzzWalkXml(const TXMLNode& node, int depth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The same bytes as a file of a kind with limits: refused or read, never anything else.
+    {
+        TXMLDocument limited;
+        if (!limited.LoadFromFile(qvfuzz::WriteInput("Limited.xml", data, size), 4096, 16) &&
+            limited.ErrorText().isEmpty())
+            std::abort();
+    }
     TXMLDocument doc;
     if (!doc.LoadFromBytes(qvfuzz::Bytes(data, size))) {
         if (doc.ErrorText().isEmpty()) std::abort(); // a refusal always says why
