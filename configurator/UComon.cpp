@@ -139,8 +139,9 @@ void Read_Settings(TXMLDocument& xml, const String& fileName) {
     Language = Default_Language;
     Enable_Internet = Enable_Update = Enable_Jump_Field = Enable_Auto_Size = false;
     xml.SetActive(true);
-    // A file that is missing or not well-formed XML counts as absent: every item keeps its default.
-    if (!FileExists(fileName) || !xml.LoadFromFile(fileName))
+    // A file that is missing, not well-formed XML or far larger than the program writes counts as absent:
+    // every item keeps its default.
+    if (!FileExists(fileName) || !xml.LoadFromFile(fileName, Max_Settings_File_Bytes, Max_Settings_Text))
         return;
     // The root is the first top-level node as it stands; a declaration or comment before the root
     // element leaves every item at its default.

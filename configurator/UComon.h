@@ -22,6 +22,14 @@ inline const String Default_IP_Address = QStringLiteral("192.168.2.205");
 inline const String Default_Language = QStringLiteral("English");
 inline const String Settings_File_Name = QStringLiteral("Quenvarrow.xml");
 
+// Far beyond anything the program writes: a larger file, or a longer element text, is refused like a
+// malformed file (the readers keep their defaults and leave the file as it is).
+constexpr qint64 Max_Settings_File_Bytes = 1 << 20;
+constexpr qsizetype Max_Settings_Text = 1024;
+constexpr qint64 Max_ParGen_File_Bytes = 4 << 20;
+constexpr qsizetype Max_ParGen_Text = 4096;
+constexpr qint64 Max_Table_File_Bytes = 256 << 20;
+
 extern String Name_Project;
 extern String Dir_Project;
 extern String Dir_Projects;

@@ -6,12 +6,17 @@
 // carriage return. Numbers missing from the resource hold a single blank.
 #include "configurator/ULanguage.h"
 
+#include "configurator/UComon.h"
 #include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/system/TextCodec.h"
 
 namespace {
 constexpr Integer kBuiltInTextCount = 4200;
+// A language file holds one short line per text: a file or a line far beyond that is not a language file,
+// and is refused whole before any of its texts is used.
+constexpr qint64 kLangFileMaxBytes = 8 << 20;
+constexpr qsizetype kLangLineMaxChars = 8192;
 
 TLangTexts langTextsInstance;
 
@@ -107,18 +112,21 @@ void Load_Default_Lang() {
 }
 
 void Load_Lang_File(const String& path) {
+    // An unreadable file (locked, no permission), or one far too large, leaves the texts loaded so far.
     QByteArray bytes;
-    // An unreadable file (locked, no permission) leaves the texts loaded so far.
-    if (!ReadWholeFile(path, bytes)) return;
-    const String content = DecodeText(bytes);
-    for (const String& line : splitTextLines(content))
+    if (!ReadWholeFile(path, bytes, nullptr, kLangFileMaxBytes)) return;
+    const QStringList lines = splitTextLines(DecodeText(bytes));
+    for (const String& line : lines)
+        if (line.size() > kLangLineMaxChars) return;
+    for (const String& line : lines)
         applyLanguageLine(line);
 }
 
 void Load_Lang(const String& Dir_Language, String& Language) {
     Load_Default_Lang();
     const auto fileOf = [&](const String& language) { return Dir_Language + "/" + language + ".lng"; };
-    if (FileExists(fileOf(Language))) {
+    // The stored name is a plain file name in "LANGUAGE", checked like a stored configuration name.
+    if (Is_Safe_Project_Name(Language) && FileExists(fileOf(Language))) {
         Load_Lang_File(fileOf(Language));
         return;
     }

@@ -82,12 +82,20 @@ void TFNew_Project::Btn_OKClick(TObject*) {
         MessageDlg(Lang_Texts->Strings(106), mtError, mbOK);
         return;
     }
+    // The name is fine by now: a folder that cannot be made is the folder's fault and says why.
     const String folder = Dir_Projects + PathDelim + name;
-    if (!CreateDir(folder)) {
-        MessageDlg(Lang_Texts->Strings(105), mtError, mbOK);
+    String reason;
+    const String bin = folder + PathDelim + "bin";
+    if (!CreateDir(folder, reason)) {
+        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(folder, reason), mtError,
+                   mbOK);
         return;
     }
-    CreateDir(folder + PathDelim + "bin");
+    if (!CreateDir(bin, reason)) {
+        MessageDlg(QStringLiteral("The folder \"%1\" could not be created: %2.").arg(bin, reason), mtError,
+                   mbOK);
+        return;
+    }
     Name_Project = name;
     Dir_Project = folder;
     if (FQuenvarroweFirmWare)

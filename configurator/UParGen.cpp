@@ -294,7 +294,7 @@ void TFParGen::Load_Defaults() {
 }
 
 void TFParGen::Load_File() {
-    if (!XML1->LoadFromFile(File_ParGen)) {
+    if (!XML1->LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text)) {
         Load_Defaults();
         MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
                        .arg(File_ParGen, XML1->ErrorText()),

@@ -240,8 +240,8 @@ void TFQuenvarroweFirmWare::Set_Files() {
 
 void TFQuenvarroweFirmWare::Save_Setting() {
     if (!Write_Settings(*XML1, Dir_Exe + PathDelim + Settings_File_Name))
-        MessageDlg(QStringLiteral("The settings could not be saved in \"%1\".")
-                       .arg(Dir_Exe + PathDelim + Settings_File_Name),
+        MessageDlg(QStringLiteral("The settings could not be saved in \"%1\" (%2).")
+                       .arg(Dir_Exe + PathDelim + Settings_File_Name, XML1->ErrorText()),
                    mtWarning, mbOK);
 }
 

@@ -149,7 +149,7 @@ DWORD Get_OPC_UA_Var_Type(const String& typeText) {
 bool Load_ParGen_Setting(String& error) {
     if (!FileExists(File_ParGen)) return true;
     TXMLDocument xml;
-    if (!xml.LoadFromFile(File_ParGen)) {
+    if (!xml.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text)) {
         error =
             QStringLiteral("The settings file \"%1\" cannot be read: %2").arg(File_ParGen, xml.ErrorText());
         return false;
@@ -217,7 +217,7 @@ bool Load_OPC_UA_Variables(DWORD base, String& error) {
     TOPC_UA_Server& rec = OPC_UA_Server_Rec;
     if (FileExists(File_OPC_UA_Server)) {
         TXMLDocument xml;
-        if (!xml.LoadFromFile(File_OPC_UA_Server)) {
+        if (!xml.LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, -1)) {
             error = QStringLiteral("The OPC UA variable file \"%1\" cannot be read: %2")
                         .arg(File_OPC_UA_Server, xml.ErrorText());
             return false;

@@ -11,6 +11,8 @@ build=${QV_BUILD_DIR:-build}
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           smitools python3-pysmi libxml2-utils)
+# The test run also builds the fuzz targets: clang with libFuzzer and the sanitizers' run-time.
+[ "$mode" = test ] && packages+=(clang-14 libclang-rt-14-dev llvm-14)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,8 +40,15 @@ case "$mode" in
   test)
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     chmod 0700 "$XDG_RUNTIME_DIR"
-    cd "$build"
-    exec ctest --output-on-failure -j "$jobs" --timeout 300
+    (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
+    # Every fuzz target over its seeds and the inputs that once failed, plus a few seconds of fuzzing:
+    # a second build with clang and the sanitizers, of the libraries and the targets only.
+    fuzz_build=${QV_FUZZ_BUILD_DIR:-build-fuzz}
+    CC=clang-14 CXX=clang++-14 cmake -S . -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 -DQV_FUZZ=ON -DQV_BUILD_TESTS=OFF \
+      -DQV_BUILD_BENCH=OFF
+    cmake --build "$fuzz_build" -j "$jobs" --target fuzz_targets
+    exec bash fuzz/run.sh "$fuzz_build" "${QV_FUZZ_SECONDS:-5}"
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -405,13 +405,13 @@ void TSbButton::Paint() {
 bool TSbButton::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taCenter)));
+        SetAlignment(DesignEnumOf<TAlignment>(v, taCenter, taLeftJustify, taCenter));
     else if (n == "cancel")
         SetCancel(v.AsBool());
     else if (n == "default")
         SetDefault(v.AsBool());
     else if (n == "colorstyle")
-        SetColorStyle(static_cast<TSbColorStyle>(DesignEnum(v, lcsCustom)));
+        SetColorStyle(DesignEnumOf<TSbColorStyle>(v, lcsCustom, lcsCustom, lcsQuicken));
     else if (n == "colorwhendown")
         SetColorWhenDown(DesignColor(v));
     else if (n == "flat")
@@ -440,9 +440,9 @@ bool TSbButton::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "hottrackfont.charset" || n == "hottrackfont.pitch")
         ; // the platform's character sets and pitches have no meaning here
     else if (n == "kind")
-        SetKind(static_cast<TSbButtonKind>(DesignEnum(v, bkCustom)));
+        SetKind(DesignEnumOf<TSbButtonKind>(v, bkCustom, bkCustom, bkAll));
     else if (n == "layout")
-        SetLayout(static_cast<TSbButtonLayout>(DesignEnum(v, blGlyphLeft)));
+        SetLayout(DesignEnumOf<TSbButtonLayout>(v, blGlyphLeft, blGlyphLeft, blGlyphBottom));
     else if (n == "lightcolor")
         SetLightColor(DesignColor(v));
     else if (n == "modalresult")
@@ -454,7 +454,7 @@ bool TSbButton::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "slowdecease")
         SetSlowDecease(v.AsBool());
     else if (n == "style")
-        SetStyle(static_cast<TSbButtonStyle>(DesignEnum(v, bsNormal)));
+        SetStyle(DesignEnumOf<TSbButtonStyle>(v, bsNormal, bsNormal, bsQuicken));
     else if (n == "usehottrackfont")
         SetUseHotTrackFont(v.AsBool());
     else if (n == "wordwrap")

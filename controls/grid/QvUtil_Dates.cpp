@@ -61,7 +61,14 @@ bool TryEncodeTime(int h, int n, int s, TDateTime& value) {
     return true;
 }
 
+// Day numbers of 1 January 0001 and of the day after 31 December 9999.
+constexpr double kFirstDateDay = -693593.0;
+constexpr double kEndDateDay = 2958466.0;
+
+// A value outside years 1 to 9999 (or no number at all) is not a date.
 void DecodeDate(TDateTime date, int& y, int& m, int& d) {
+    if (!(date >= kFirstDateDay && date < kEndDateDay))
+        throw EConvertError(QStringLiteral("Invalid argument to date decode"));
     CivilFromDays(static_cast<int64_t>(std::floor(date)) + kDayZero, y, m, d);
 }
 
@@ -176,18 +183,21 @@ TDateTime ParseShortDateEU(const String& Text) {
 TDateTime AdvanceDate(int YearStep, int MonthStep, int DayStep, TDateTime Date, TDateTime Delta) {
     if (DayStep != 0 && YearStep == 0 && MonthStep == 0) return Date + DayStep;
     if ((YearStep != 0) == (MonthStep != 0) || DayStep != 0) return Date + Delta;
-    int y = 0, m = 0, d = 0;
-    DecodeDate(Date, y, m, d);
+    int y0 = 0, m = 0, d = 0;
+    DecodeDate(Date, y0, m, d);
     const double time = Date - std::floor(Date);
+    // Wide enough that no step can overflow; a year outside 1..9999 is refused when encoding.
+    int64_t y = y0;
     if (YearStep != 0) {
         y += YearStep;
     } else {
-        const int months = (m - 1) + MonthStep;
+        const int64_t months = int64_t(m - 1) + MonthStep;
         y += months >= 0 ? months / 12 : -((11 - months) / 12);
-        m = ((months % 12) + 12) % 12 + 1;
+        m = int(((months % 12) + 12) % 12) + 1;
     }
+    if (y < 1 || y > 9999) throw EConvertError(QStringLiteral("Invalid argument to date encode"));
     // 31 January plus a month is the last day of February, not an error.
-    if (y >= 1 && y <= 9999) d = std::min(d, DaysInMonth(y, m));
-    return EncodeDateOrRaise(y, m, d) + time;
+    d = std::min(d, DaysInMonth(int(y), m));
+    return EncodeDateOrRaise(int(y), m, d) + time;
 }
 

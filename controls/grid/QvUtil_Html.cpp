@@ -39,16 +39,23 @@ void WriteHtmlClipboard(String& Html) {
 }
 
 bool InsertURLAnchor(const String& Text, const String& Prefix, String& Dest) {
-    if (PosOf(Prefix, Text.toUpper()) == 0) return false;
-    Dest = Text;
-    Dest.replace(QLatin1Char('<'), QLatin1String("&lt;")).replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    const qsizetype f = Dest.toUpper().indexOf(Prefix);
+    if (Prefix.isEmpty()) return false;
+    String escaped = Text;
+    escaped.replace(QLatin1Char('<'), QLatin1String("&lt;")).replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    // Upper-cased one character at a time, so that an index found here stands at the same place in the
+    // escaped text ("ß" would become "SS" in a whole-string upper-casing).
+    String upper = escaped;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    const qsizetype f = upper.indexOf(Prefix);
+    if (f < 0) return false;
     qsizetype e = f;
-    while (e < Dest.size() && IsUrlChar(Dest[e]))
+    while (e < escaped.size() && IsUrlChar(escaped[e]))
         ++e;
-    const String url = Dest.mid(f, e - f);
-    Dest.insert(e, QLatin1String("</a>"));
-    Dest.insert(f, QStringLiteral("<a href=\"%1\">").arg(url));
+    const String url = escaped.mid(f, e - f);
+    escaped.insert(e, QLatin1String("</a>"));
+    escaped.insert(f, QStringLiteral("<a href=\"%1\">").arg(url));
+    Dest = escaped;
     return true;
 }
 

@@ -37,19 +37,30 @@ TEST(Settings, ReadsEachItemWithItsOwnDefault) {
     } cases[] = {
         {"missing file", {}, "|192.168.2.205|English|-|-|-|-"},
         {"everything", kFull, "Plant 7|10.0.0.9|Italiano|I|U|J|A"},
-        {"only the language", "<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
+        {"only the language",
+         "<Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
          "|192.168.2.205|Deutsch|-|-|-|-"},
         {"options must be exactly 1",
-         "<Conf_Settings><lastinternet><enable_internet>true</enable_internet><enable_update> 1</enable_update>"
+         "<Conf_Settings><lastinternet><enable_internet>true</enable_internet><enable_update> "
+         "1</enable_update>"
          "<enable_jump_field_tables>1</enable_jump_field_tables></lastinternet></Conf_Settings>",
          "|192.168.2.205|English|-|-|J|-"},
         {"present but empty address stays empty",
-         "<Conf_Settings><lastipadd><ipaddress></ipaddress></lastipadd></Conf_Settings>", "||English|-|-|-|-"},
+         "<Conf_Settings><lastipadd><ipaddress></ipaddress></lastipadd></Conf_Settings>",
+         "||English|-|-|-|-"},
         {"declaration before the root", QByteArray("<?xml version=\"1.0\"?>") + kFull,
          "|192.168.2.205|English|-|-|-|-"},
         {"not well-formed", "<Conf_Settings><lastproj><projectname>Plant", "|192.168.2.205|English|-|-|-|-"},
         {"other root name still read", "<Other><lastlang><language>Français</language></lastlang></Other>",
          "|192.168.2.205|Français|-|-|-|-"},
+        // Far beyond what the program writes: refused whole, like a malformed file.
+        {"one item beyond its limit",
+         "<Conf_Settings><lastproj><projectname>" + QByteArray(2000, 'p') +
+             "</projectname></lastproj><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
+         "|192.168.2.205|English|-|-|-|-"},
+        {"file beyond its limit",
+         QByteArray(kFull) + "<!--" + QByteArray(2 << 20, '-').replace("--", "-x") + "-->",
+         "|192.168.2.205|English|-|-|-|-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,6 +72,11 @@ TEST(Settings, ReadsEachItemWithItsOwnDefault) {
         TXMLDocument xml;
         Read_Settings(xml, file);
         EXPECT_EQ(Summary(), c.expected);
+        if (!c.content.isEmpty()) {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), c.content);
+        }
     }
 }
 

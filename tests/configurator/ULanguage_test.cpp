@@ -189,6 +189,38 @@ TEST(LangLoad, ChosenFileThenEnglishFallback) {
     EXPECT_EQ(tableNow(), defaults);
 }
 
+// A stored name is a plain file name in the language folder; anything else gives the built-in English.
+TEST(LangLoad, StoredNameStaysInTheLanguageFolder) {
+    const QString base = qvtest::TempDir();
+    ASSERT_TRUE(QDir(base).mkdir("LANGUAGE"));
+    writeFile(base + "/evil.lng", "STR12 = evil\n");
+    writeFile(base + "/LANGUAGE/..lng", "STR12 = dots\n");
+    const QStringList defaults = builtIns();
+    for (const QString& stored : {QString("../evil"), base + "/evil", QString(".."), QString("..\\evil")}) {
+        String language = stored;
+        Load_Lang(base + "/LANGUAGE", language);
+        EXPECT_EQ(language, "English") << stored.toStdString();
+        EXPECT_EQ(tableNow(), defaults) << stored.toStdString();
+    }
+}
+
+// Far larger than a language file can be: refused whole, the texts stay as they were.
+TEST(LangFile, FileOrLineBeyondItsLimitIsRefusedWhole) {
+    const QString dir = qvtest::TempDir();
+    const QStringList defaults = builtIns();
+    writeFile(dir + "/Line.lng", "STR12 = x\nSTR13 = " + QByteArray(20000, 'y') + "\n");
+    QByteArray big = "STR12 = x\n";
+    while (big.size() <= (9 << 20))
+        big += "STR13 = padding padding padding padding padding padding\n";
+    writeFile(dir + "/Big.lng", big);
+    for (const char* name : {"Line", "Big"}) {
+        String language = name;
+        Load_Lang(dir, language);
+        EXPECT_EQ(language, name);
+        EXPECT_EQ(tableNow(), defaults) << name;
+    }
+}
+
 TEST(LangLoad, MissingOrDirectoryPathChangesNothing) {
     const QStringList defaults = builtIns();
     const QString dir = qvtest::TempDir();

@@ -91,7 +91,11 @@ TEST_F(DialogsTest, NewProjectReportsAFolderThatCannotBeCreated) {
         EXPECT_EQ(dlg->ModalResult(), mrNone);
     });
     EXPECT_EQ(FNew_Project->ShowModal(), mrCancel);
-    EXPECT_EQ(seam.Messages(), QStringList{Text(105)});
+    // The name was fine: the message names the folder and the system's reason, not a bad name.
+    EXPECT_EQ(
+        seam.Messages(),
+        QStringList{
+            QString("The folder \"%1/Plant\" could not be created: Not a directory.").arg(Dir_Projects)});
     EXPECT_TRUE(Name_Project.isEmpty());
     EXPECT_TRUE(Dir_Project.isEmpty());
 }

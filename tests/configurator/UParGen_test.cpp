@@ -452,6 +452,23 @@ TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
     EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
 }
 
+// Well-formed but far beyond what the program writes: refused like a malformed file, and left as it is.
+TEST_F(ParGenWindow, FileOrFieldBeyondItsLimitGivesDefaultsAndLeavesTheFile) {
+    const QByteArray hugeName = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port><Device_Name>" +
+                                QByteArray(5000, 'x') + "</Device_Name></Par_Gen>";
+    const QByteArray hugeFile =
+        "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>" + QByteArray(5 << 20, ' ') + "</Par_Gen>";
+    for (const QByteArray& content : {hugeName, hugeFile}) {
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        Load(content);
+        ASSERT_EQ(script.Messages().size(), 1);
+        EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
+        EXPECT_EQ(Values(), kDefaults);
+        EXPECT_EQ(ReadBytes(File_ParGen), content);
+    }
+}
+
 // ---- Data check -----------------------------------------------------------------------------------------
 
 TEST_F(ParGenWindow, DataCheckStopsAtTheFirstBadFieldWithItsMessage) {

@@ -209,3 +209,18 @@ TEST_F(MainWindowTest, VersionTimerReArmsForTwoHoursAndTheLinkOpensInTheBrowser)
     SetUrlOpener(previous);
     EXPECT_EQ(opened, QStringList{"http://maker.example/Home/download/download.asp#LD83K17"});
 }
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedSayWhy) {
+    Create_Program_Windows();
+    // The settings file's place is taken by a folder.
+    ASSERT_TRUE(QDir(FExeDir).mkpath(Settings_File_Name + "/x"));
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerMessage(mrOk);
+    FQuenvarroweFirmWare->Save_Setting();
+    ASSERT_EQ(seam.Messages().size(), 1);
+    const QString shown = seam.Messages()[0];
+    EXPECT_TRUE(shown.startsWith(QString("The settings could not be saved in \"%1/%2\" (Cannot create file")
+                                     .arg(FExeDir, Settings_File_Name)))
+        << shown.toStdString();
+    EXPECT_TRUE(QDir(FExeDir + "/" + Settings_File_Name + "/x").exists());
+}

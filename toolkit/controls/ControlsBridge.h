@@ -44,16 +44,21 @@ public:
 // application object to show it.
 void ShowHandlerError(const std::exception& e);
 
+// Handlers that ignore the signal's arguments take none. A function template of its own keeps both calls
+// dependent, so only the chosen one is checked (a generic lambda's body is checked against F already).
+template <class F, class... A> void CallHandler(const F& f, A&&... args) {
+    if constexpr (std::is_invocable_v<const F&, A...>)
+        f(std::forward<A>(args)...);
+    else
+        f();
+}
+
 // Wraps a handler that Qt calls through a signal: Qt's code is built without exception support, so an error
 // is shown here rather than unwinding through it.
 template <class F> auto Guarded(F f) {
     return [f = std::move(f)](auto&&... args) {
         try {
-            // Handlers that ignore the signal's arguments take none.
-            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
-                f(std::forward<decltype(args)>(args)...);
-            else
-                f();
+            CallHandler(f, std::forward<decltype(args)>(args)...);
         } catch (const std::exception& e) {
             ShowHandlerError(e);
         }

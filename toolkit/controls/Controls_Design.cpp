@@ -47,6 +47,26 @@ int DesignEnum(const TDesignValue& v, int fallback) {
     return v.kind == TDesignValue::Integer ? int(v.integer) : fallback;
 }
 
+int DesignEnum(const TDesignValue& v, int fallback, int first, int last) {
+    const qint64 value = v.kind == TDesignValue::Integer ? v.integer : DesignEnum(v, fallback);
+    if (value < first || value > last)
+        throw Exception(QString("value %1 is outside %2..%3").arg(value).arg(first).arg(last));
+    return static_cast<int>(value);
+}
+
+// No stored number of a design (position, size, count, font height, interval) means anything beyond what Qt
+// allows for a widget's size; refusing more keeps the arithmetic on sizes and font heights within int.
+constexpr double kDesignMaxNumber = 16777216.0;
+
+int TDesignValue::AsInt() const {
+    const double value = kind == Float ? number : double(integer);
+    // Also false for NaN.
+    if (!(value >= -kDesignMaxNumber && value <= kDesignMaxNumber))
+        throw Exception(kind == Float ? QString("number %1 is out of range").arg(number)
+                                      : QString("number %1 is out of range").arg(integer));
+    return int(value);
+}
+
 unsigned DesignSet(const TDesignValue& v) {
     unsigned flags = 0;
     for (const QString& m : v.members) {
@@ -102,7 +122,7 @@ bool TControl::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "font.charset" || n == "font.pitch")
         ; // the platform's character sets and pitches have no meaning here
     else if (n == "align")
-        SetAlign(static_cast<TAlign>(DesignEnum(v, alNone)));
+        SetAlign(DesignEnumOf<TAlign>(v, alNone, alNone, alCustom));
     else if (n == "anchors")
         SetAnchors(DesignSet(v));
     else if (n == "cursor")
@@ -110,7 +130,7 @@ bool TControl::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "autosize")
         SetAutoSize(v.AsBool());
     else if (n == "bidimode")
-        SetBiDiMode(static_cast<TBiDiMode>(DesignEnum(v, bdLeftToRight)));
+        SetBiDiMode(DesignEnumOf<TBiDiMode>(v, bdLeftToRight, bdLeftToRight, bdRightToLeftReadingOnly));
     else if (n == "tag")
         SetTag(v.AsInt());
     else

@@ -5,6 +5,10 @@
 
 namespace {
 
+// Designs nest a few levels (form, panel, group, control); far deeper nesting is a damaged or hostile file,
+// refused before the recursion could exhaust the stack.
+constexpr int kDesignMaxDepth = 64;
+
 struct DesignToken {
     enum Kind { End, Ident, Integer, Float, Text, Symbol } kind = End;
     String text; // identifier, joined string, or the symbol
@@ -195,6 +199,16 @@ private:
         Advance();
         return s;
     }
+    // Counts one level of nesting for the lifetime of the guard.
+    struct DepthGuard {
+        DesignParser* parser;
+        DepthGuard(DesignParser* p, int line) : parser(p) {
+            if (++parser->FDepth > kDesignMaxDepth)
+                parser->FLexer.Fail(line, QString("nested more than %1 levels deep").arg(kDesignMaxDepth));
+        }
+        ~DepthGuard() { --parser->FDepth; }
+    };
+
     void ExpectSymbol(const char* s) {
         if (!IsSymbol(s)) FLexer.Fail(FTok.line, QString("'%1' expected").arg(s));
         Advance();
@@ -204,6 +218,7 @@ private:
         if (!IsObjectStart()) FLexer.Fail(FTok.line, "'object' expected");
         TDesignObject o;
         o.Line = FTok.line;
+        const DepthGuard depth(this, o.Line);
         Advance();
         o.Name = ExpectIdent("component name");
         ExpectSymbol(":");
@@ -294,6 +309,7 @@ private:
         TDesignValue v;
         v.kind = TDesignValue::List;
         int line = FTok.line;
+        const DepthGuard depth(this, line);
         Advance();
         while (!IsSymbol(")")) {
             if (FTok.kind == DesignToken::End) FLexer.Fail(line, "')' missing");
@@ -306,6 +322,7 @@ private:
     TDesignValue ParseCollection() {
         TDesignValue v;
         v.kind = TDesignValue::Collection;
+        const DepthGuard depth(this, FTok.line);
         Advance();
         while (!IsSymbol(">")) {
             if (!IsKeyword("item")) FLexer.Fail(FTok.line, "'item' or '>' expected");
@@ -326,6 +343,7 @@ private:
 
     DesignLexer FLexer;
     DesignToken FTok;
+    int FDepth = 0;
 };
 
 } // namespace

@@ -8,19 +8,19 @@
 bool TCustomForm::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "borderstyle")
-        SetBorderStyle(static_cast<TFormBorderStyle>(DesignEnum(v, bsSizeable)));
+        SetBorderStyle(DesignEnumOf<TFormBorderStyle>(v, bsSizeable, bsNone, bsSizeToolWin));
     else if (n == "bordericons")
         SetBorderIcons(DesignSet(v));
     else if (n == "position")
-        SetPosition(static_cast<TPosition>(DesignEnum(v, poDesigned)));
+        SetPosition(DesignEnumOf<TPosition>(v, poDesigned, poDesigned, poOwnerFormCenter));
     else if (n == "scaled")
         SetScaled(v.AsBool());
     else if (n == "keypreview")
         SetKeyPreview(v.AsBool());
     else if (n == "formstyle")
-        SetFormStyle(static_cast<TFormStyle>(DesignEnum(v, fsNormal)));
+        SetFormStyle(DesignEnumOf<TFormStyle>(v, fsNormal, fsNormal, fsStayOnTop));
     else if (n == "windowstate")
-        SetWindowState(static_cast<TWindowState>(DesignEnum(v, wsNormal)));
+        SetWindowState(DesignEnumOf<TWindowState>(v, wsNormal, wsNormal, wsMaximized));
     else
         return TWinControl::ReadProperty(name, v);
     return true;

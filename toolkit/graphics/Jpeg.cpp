@@ -44,6 +44,8 @@ void jpegEmitMessage(j_common_ptr cinfo, int level) {
     // broken file. A missing end marker after complete pixels is harmless and stays a warning.
     auto* err = reinterpret_cast<JpegErrorMgr*>(cinfo->err);
     if (cinfo->err->msg_code == JWRN_JPEG_EOF && !err->rowsComplete) jpegErrorExit(cinfo);
+    // Pixel data that stops at a marker (an end marker glued onto a cut file, say) is cut short too.
+    if (cinfo->err->msg_code == JWRN_HIT_MARKER) jpegErrorExit(cinfo);
     cinfo->err->num_warnings++;
 }
 
@@ -79,6 +81,19 @@ void jpegCmykRowToRgb(const JSAMPLE* in, QRgb* out, int width, bool inverted) {
     }
 }
 
+// No picture of this program comes near this (64 MB of pixels); a header claiming more is refused before
+// anything is allocated, since progressive pictures buffer every coefficient of the whole image.
+constexpr unsigned long long kJpegMaxPixels = 16ull * 1024 * 1024;
+
+// A progressive stream whose scans stopped early leaves coefficients that no scan ever delivered.
+bool jpegProgressionComplete(const jpeg_decompress_struct* cinfo) {
+    if (!cinfo->progressive_mode || !cinfo->coef_bits) return true;
+    for (int c = 0; c < cinfo->num_components; ++c)
+        for (int k = 0; k < DCTSIZE2; ++k)
+            if (cinfo->coef_bits[c][k] < 0) return false;
+    return true;
+}
+
 // Only plain data lives in this frame, so the longjmp back into it skips no destructor.
 bool jpegRunDecode(JpegDecodeJob* job) {
     jpeg_decompress_struct* cinfo = &job->cinfo;
@@ -92,9 +107,21 @@ bool jpegRunDecode(JpegDecodeJob* job) {
     jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(job->data->constData()),
                  static_cast<unsigned long>(job->data->size()));
     jpeg_read_header(cinfo, TRUE);
+    if (static_cast<unsigned long long>(cinfo->image_width) * cinfo->image_height > kJpegMaxPixels) {
+        std::snprintf(job->err.message, sizeof job->err.message, "Image too large (%u x %u)",
+                      static_cast<unsigned>(cinfo->image_width), static_cast<unsigned>(cinfo->image_height));
+        jpeg_destroy_decompress(cinfo);
+        return false;
+    }
     const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
     cinfo->out_color_space = cmyk ? JCS_CMYK : kJpegQImageSpace;
     jpeg_start_decompress(cinfo);
+    // Progressive pictures are read whole by now: missing scans mean the data ended early.
+    if (!jpegProgressionComplete(cinfo)) {
+        std::snprintf(job->err.message, sizeof job->err.message, "Premature end of JPEG file");
+        jpeg_destroy_decompress(cinfo);
+        return false;
+    }
     const int width = static_cast<int>(cinfo->output_width), height = static_cast<int>(cinfo->output_height);
     job->image = QImage(width, height, QImage::Format_RGB32);
     if (job->image.isNull()) {

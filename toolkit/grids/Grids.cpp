@@ -373,9 +373,9 @@ bool TCustomGrid::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "options")
         SetOptions(DesignSet(v));
     else if (n == "scrollbars")
-        SetScrollBars(static_cast<TScrollStyle>(DesignEnum(v, ssBoth)));
+        SetScrollBars(DesignEnumOf<TScrollStyle>(v, ssBoth, ssNone, ssBoth));
     else if (n == "borderstyle")
-        SetBorderStyle(static_cast<TBorderStyle>(DesignEnum(v, bsSingle)));
+        SetBorderStyle(DesignEnumOf<TBorderStyle>(v, bsSingle, bsNone, bsSizeToolWin));
     else if (n == "defaultdrawing")
         SetDefaultDrawing(v.AsBool());
     else if (n == "fixedcolor")

@@ -3,6 +3,7 @@
 
 #include "toolkit/system/Streams.h"
 
+#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
@@ -300,14 +301,18 @@ void TXMLDocument::Clear() {
 }
 
 bool TXMLDocument::LoadFromFile(const String& fileName) {
+    return LoadFromFile(fileName, -1, -1);
+}
+
+bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizetype maxText) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error)) {
+    if (!ReadWholeFile(fileName, bytes, &error, maxBytes)) {
         Clear();
         FErrorText = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error);
         return false;
     }
-    const bool ok = LoadFromBytes(bytes);
+    const bool ok = LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
     if (ok)
         FFileName = fileName;
     else
@@ -321,6 +326,37 @@ bool TXMLDocument::LoadFromString(const String& xml) {
 
 bool TXMLDocument::LoadFromBytes(const QByteArray& bytes) {
     return parse(bytes, false);
+}
+
+// Walks the tree without recursion: a document may nest as deep as its size allows.
+bool TXMLDocument::textsWithin(qsizetype maxText) {
+    const auto tooLong = [&](const char* text) {
+        // The UTF-8 length bounds the character count from above; count exactly only near the limit.
+        const size_t bytes = std::strlen(text);
+        return bytes > size_t(maxText) && QString::fromUtf8(text, qsizetype(bytes)).size() > maxText;
+    };
+    pugi::xml_node n = FDoc->first_child();
+    while (n) {
+        bool bad = tooLong(n.value()) || tooLong(n.name());
+        for (pugi::xml_attribute a : n.attributes())
+            bad = bad || tooLong(a.value()) || tooLong(a.name());
+        if (bad) {
+            const String name = xmlText(n.name());
+            Clear();
+            FErrorText = QStringLiteral("A text or name in the document%1 is longer than %2 characters")
+                             .arg(name.isEmpty() ? String() : QStringLiteral(" (in \"%1\")").arg(name))
+                             .arg(maxText);
+            return false;
+        }
+        if (n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n && !n.next_sibling())
+            n = n.parent();
+        if (n) n = n.next_sibling();
+    }
+    return true;
 }
 
 bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {

@@ -144,6 +144,9 @@ public:
     void SetActive(bool value);
 
     bool LoadFromFile(const String& fileName);
+    // The same for a file of a known kind: one larger than `maxBytes`, or with an element text or attribute
+    // value longer than `maxText` characters, is refused like a malformed one.
+    bool LoadFromFile(const String& fileName, qint64 maxBytes, qsizetype maxText);
     bool LoadFromString(const String& xml);
     bool LoadFromBytes(const QByteArray& bytes);
     String ErrorText() const { return FErrorText; }
@@ -170,6 +173,7 @@ public:
 private:
     void reset();
     bool parse(const QByteArray& bytes, bool utf8);
+    bool textsWithin(qsizetype maxText);
     TXMLNode wrap(pugi::xml_node_struct* node) const { return TXMLNode(node, FAlive); }
 
     std::unique_ptr<pugi::xml_document> FDoc;

@@ -81,7 +81,7 @@ protected:
     void ShowActiveOnly();
     QWidget* CreateNativeWidget(QWidget* parent) override;
     void SyncWidget() override;
-    void Paint();
+    void Paint() override;
     void Dispatch(TMessage& Message) override;
 
 private:

@@ -127,9 +127,9 @@ void TPanel::Paint() {
 bool TPanel::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "bevelouter")
-        SetBevelOuter(static_cast<TPanelBevel>(DesignEnum(v, bvRaised)));
+        SetBevelOuter(DesignEnumOf<TPanelBevel>(v, bvRaised, bvNone, bvSpace));
     else if (n == "bevelinner")
-        SetBevelInner(static_cast<TPanelBevel>(DesignEnum(v, bvNone)));
+        SetBevelInner(DesignEnumOf<TPanelBevel>(v, bvNone, bvNone, bvSpace));
     else if (n == "bevelwidth")
         SetBevelWidth(v.AsInt());
     else if (n == "borderwidth")
@@ -137,9 +137,10 @@ bool TPanel::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "borderstyle")
         SetBorderStyle(DesignEnum(v, 0));
     else if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taCenter)));
+        SetAlignment(DesignEnumOf<TAlignment>(v, taCenter, taLeftJustify, taCenter));
     else if (n == "verticalalignment")
-        SetVerticalAlignment(static_cast<TVerticalAlignment>(DesignEnum(v, taVerticalCenter)));
+        SetVerticalAlignment(
+            DesignEnumOf<TVerticalAlignment>(v, taVerticalCenter, taAlignTop, taVerticalCenter));
     else if (n == "showcaption")
         SetShowCaption(v.AsBool());
     else if (n == "parentbackground")
@@ -207,17 +208,17 @@ void TShape::Paint() {
 bool TShape::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "shape")
-        SetShape(static_cast<TShapeType>(DesignEnum(v, stRectangle)));
+        SetShape(DesignEnumOf<TShapeType>(v, stRectangle, stRectangle, stCircle));
     else if (n == "pen.color")
         FPen.SetColor(DesignColor(v));
     else if (n == "pen.width")
         FPen.SetWidth(v.AsInt());
     else if (n == "pen.style")
-        FPen.SetStyle(static_cast<TPenStyle>(DesignEnum(v, psSolid)));
+        FPen.SetStyle(DesignEnumOf<TPenStyle>(v, psSolid, psSolid, psInsideFrame));
     else if (n == "brush.color")
         FBrush.SetColor(DesignColor(v));
     else if (n == "brush.style")
-        FBrush.SetStyle(static_cast<TBrushStyle>(DesignEnum(v, bsSolid)));
+        FBrush.SetStyle(DesignEnumOf<TBrushStyle>(v, bsSolid, bsSolid, bsDiagCross));
     else
         return TGraphicControl::ReadProperty(name, v);
     return true;
@@ -291,9 +292,9 @@ void TBevel::Paint() {
 bool TBevel::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "shape")
-        SetShape(static_cast<TBevelShape>(DesignEnum(v, bsBox)));
+        SetShape(DesignEnumOf<TBevelShape>(v, bsBox, bsBox, bsSpacer));
     else if (n == "style")
-        SetStyle(static_cast<TBevelStyle>(DesignEnum(v, bsLowered)));
+        SetStyle(DesignEnumOf<TBevelStyle>(v, bsLowered, bsLowered, bsRaised));
     else
         return TGraphicControl::ReadProperty(name, v);
     return true;

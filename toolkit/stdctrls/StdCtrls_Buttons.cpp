@@ -130,7 +130,7 @@ void TButtonControl::SetAlignment(TAlignment v) {
 
 bool TButtonControl::ReadProperty(const String& name, const TDesignValue& v) {
     if (name.compare("alignment", Qt::CaseInsensitive) != 0) return TWinControl::ReadProperty(name, v);
-    SetAlignment(static_cast<TAlignment>(DesignEnum(v, taRightJustify)));
+    SetAlignment(DesignEnumOf<TAlignment>(v, taRightJustify, taLeftJustify, taCenter));
     return true;
 }
 
@@ -179,7 +179,7 @@ bool TCheckBox::ReadProperty(const String& name, const TDesignValue& v) {
     if (n == "checked")
         SetChecked(v.AsBool());
     else if (n == "state")
-        SetState(static_cast<TCheckBoxState>(DesignEnum(v, cbUnchecked)));
+        SetState(DesignEnumOf<TCheckBoxState>(v, cbUnchecked, cbUnchecked, cbGrayed));
     else if (n == "allowgrayed")
         SetAllowGrayed(v.AsBool());
     else
@@ -365,7 +365,7 @@ void TScrollBar::Scroll(TScrollCode code, int& pos) {
 bool TScrollBar::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "kind")
-        SetKind(static_cast<TScrollBarKind>(DesignEnum(v, sbHorizontal)));
+        SetKind(DesignEnumOf<TScrollBarKind>(v, sbHorizontal, sbHorizontal, sbVertical));
     else if (n == "min")
         SetParams(FPosition, v.AsInt(), std::max(FMax, v.AsInt()));
     else if (n == "max")

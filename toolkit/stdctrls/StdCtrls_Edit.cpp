@@ -213,11 +213,11 @@ bool TEdit::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "passwordchar")
         SetPasswordChar(v.AsString().isEmpty() ? QChar() : v.AsString().at(0));
     else if (n == "charcase")
-        SetCharCase(static_cast<TEditCharCase>(DesignEnum(v, ecNormal)));
+        SetCharCase(DesignEnumOf<TEditCharCase>(v, ecNormal, ecNormal, ecLowerCase));
     else if (n == "texthint")
         SetTextHint(v.AsString());
     else if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taLeftJustify)));
+        SetAlignment(DesignEnumOf<TAlignment>(v, taLeftJustify, taLeftJustify, taCenter));
     else if (n == "autoselect")
         SetAutoSelect(v.AsBool());
     else
@@ -310,7 +310,7 @@ bool TMemo::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "readonly")
         SetReadOnly(v.AsBool());
     else if (n == "scrollbars")
-        SetScrollBars(static_cast<TScrollStyle>(DesignEnum(v, ssNone)));
+        SetScrollBars(DesignEnumOf<TScrollStyle>(v, ssNone, ssNone, ssBoth));
     else if (n == "wordwrap")
         SetWordWrap(v.AsBool());
     else if (n == "wantreturns")

@@ -117,9 +117,9 @@ void TLabel::Paint() {
 bool TLabel::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();
     if (n == "alignment")
-        SetAlignment(static_cast<TAlignment>(DesignEnum(v, taLeftJustify)));
+        SetAlignment(DesignEnumOf<TAlignment>(v, taLeftJustify, taLeftJustify, taCenter));
     else if (n == "layout")
-        SetLayout(static_cast<TTextLayout>(DesignEnum(v, tlTop)));
+        SetLayout(DesignEnumOf<TTextLayout>(v, tlTop, tlTop, tlBottom));
     else if (n == "wordwrap")
         SetWordWrap(v.AsBool());
     else if (n == "transparent")

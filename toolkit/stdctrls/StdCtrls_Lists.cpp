@@ -226,7 +226,7 @@ bool TComboBox::ReadProperty(const String& name, const TDesignValue& v) {
     else if (n == "itemindex")
         SetItemIndex(v.AsInt());
     else if (n == "style")
-        SetStyle(static_cast<TComboBoxStyle>(DesignEnum(v, csDropDown)));
+        SetStyle(DesignEnumOf<TComboBoxStyle>(v, csDropDown, csDropDown, csOwnerDrawVariable));
     else if (n == "dropdowncount")
         SetDropDownCount(v.AsInt());
     else if (n == "sorted")

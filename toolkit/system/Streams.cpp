@@ -179,13 +179,33 @@ bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* err
     return true;
 }
 
-bool ReadWholeFile(const String& path, QByteArray& bytes, String* error) {
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    const auto tooLarge = [&] {
+        if (error) *error = QStringLiteral("The file is larger than %1 bytes").arg(maxBytes);
+        bytes.clear();
+        return false;
+    };
+    if (maxBytes < 0) {
+        bytes = file.readAll();
+    } else {
+        if (file.size() > maxBytes) return tooLarge();
+        // Read in pieces, so that a file that grew meanwhile, or a device that reports no size, is stopped
+        // at the limit and nothing is reserved for what may never come.
+        bytes.clear();
+        bytes.reserve(file.size());
+        char piece[65536];
+        for (;;) {
+            const qint64 n = file.read(piece, sizeof piece);
+            if (n <= 0) break;
+            bytes.append(piece, qsizetype(n));
+            if (bytes.size() > maxBytes) return tooLarge();
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         if (error) *error = file.errorString();
         return false;

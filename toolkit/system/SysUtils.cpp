@@ -8,9 +8,12 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QThread>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -396,6 +399,17 @@ bool DirectoryExists(const String& path) {
 bool CreateDir(const String& path) {
     return !path.isEmpty() && QDir().mkdir(path);
 }
+bool CreateDir(const String& path, String& reason) {
+    reason.clear();
+    if (path.isEmpty()) {
+        reason = QStringLiteral("No folder name");
+        return false;
+    }
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return true;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
 bool ForceDirectories(const String& path) {
     return !path.isEmpty() && QDir().mkpath(path);
 }

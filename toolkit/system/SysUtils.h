@@ -98,6 +98,8 @@ constexpr QChar PathDelim = u'/';
 bool FileExists(const String& path);       // a file, not a folder
 bool DirectoryExists(const String& path);  // a folder
 bool CreateDir(const String& path);        // the parent must exist
+// The same, giving the system's reason ("Permission denied", "Not a directory" ...) when it fails.
+bool CreateDir(const String& path, String& reason);
 bool ForceDirectories(const String& path); // creates missing parents too
 bool DeleteFile(const String& path);
 // Fails when the target already exists.

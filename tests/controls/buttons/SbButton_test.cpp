@@ -4,6 +4,7 @@
 #include "controls/buttons/SbButton.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 
@@ -454,3 +455,33 @@ TEST_F(SbButtonTest, CaptionWithoutWordWrapIsCutToFitWithoutEllipsis) {
 }
 
 } // namespace
+
+// Stored values outside the button's enumerations are design errors with file and line, not casts.
+TEST(SbButtonDesign, ValuesOutsideTheEnumerationsAreDesignErrors) {
+    const struct {
+        const char* property;
+        const char* message;
+    } cases[] = {
+        {"Style = 36", "b.form:3: B.Style: value 36 is outside 0..5"},
+        {"Kind = -1", "b.form:3: B.Kind: value -1 is outside 0..10"},
+        {"Layout = 4", "b.form:3: B.Layout: value 4 is outside 0..3"},
+        {"ColorStyle = 11", "b.form:3: B.ColorStyle: value 11 is outside 0..10"},
+    };
+    for (const auto& c : cases) {
+        const QString text =
+            QString("object F: TForm\n  object B: TSbButton\n    %1\n  end\nend").arg(c.property);
+        TForm form(nullptr);
+        QString message;
+        try {
+            LoadDesign(&form, ParseDesign(text, "b.form"), "b.form");
+        } catch (const EDesignError& e) {
+            message = e.Message();
+        }
+        EXPECT_EQ(message, c.message) << c.property;
+    }
+    TForm form(nullptr);
+    LoadDesign(&form,
+               ParseDesign("object F: TForm\n object B: TSbButton\n Style = bsModern\n end\nend", "b.form"),
+               "b.form");
+    EXPECT_EQ(Bind<TSbButton>(&form, "B")->Style(), bsModern);
+}

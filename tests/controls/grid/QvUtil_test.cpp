@@ -2,6 +2,8 @@
 #include "controls/grid/QvUtil.h"
 
 #include <QLocale>
+#include <climits>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -243,6 +245,15 @@ TEST(QvUtilDates, AdvanceDate) {
     for (const Case& c : cases)
         EXPECT_EQ(AdvanceDate(c.years, c.months, c.days, c.date, c.delta), c.expected)
             << c.years << "/" << c.months << "/" << c.days;
+    // No date, or steps that leave years 1 to 9999, are impossible dates rather than overflows.
+    const Case impossible[] = {
+        {1, 0, 0, std::nan(""), 0, 0}, {0, 1, 0, 1e300, 0, 0},       {0, 1, 0, -1e9, 0, 0},
+        {INT_MAX, 0, 0, 45322, 0, 0},  {0, INT_MIN, 0, 45322, 0, 0}, {0, INT_MAX, 0, 45322, 0, 0},
+        {-3000, 0, 0, 45322, 0, 0},
+    };
+    for (const Case& c : impossible)
+        EXPECT_THROW(AdvanceDate(c.years, c.months, c.days, c.date, c.delta), EConvertError)
+            << c.years << "/" << c.months << "/" << c.date;
 }
 
 TEST(QvUtilText, MixedCase) {
@@ -421,4 +432,9 @@ TEST(QvUtilHtml, InsertURLAnchor) {
     ASSERT_TRUE(InsertURLAnchor("<b>WWW.x.com</b>", "WWW.", dest));
     EXPECT_EQ(dest, "&lt;b&gt;<a href=\"WWW.x.com\">WWW.x.com</a>&lt;/b&gt;");
     EXPECT_FALSE(InsertURLAnchor("nothing here", "HTTP://", dest));
+    // A prefix that only the unescaped text holds is not found, rather than found before the text.
+    EXPECT_FALSE(InsertURLAnchor("a>b", ">", dest));
+    // Letters whose upper case is longer do not shift the anchor.
+    ASSERT_TRUE(InsertURLAnchor(QString(8, QChar(0xDF)) + " http://x", "HTTP://", dest));
+    EXPECT_EQ(dest, QString(8, QChar(0xDF)) + " <a href=\"http://x\">http://x</a>");
 }

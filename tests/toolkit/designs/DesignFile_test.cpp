@@ -171,6 +171,15 @@ TEST(DesignFile, UnknownClassOrPropertyIsLoud) {
          "d.form:3: control E is not inside a windowed control"},
         {"object F: TForm\n  object E: TEdit\n  end\n  object E: TLabel\n  end\nend",
          "d.form:4: component name E is empty or used twice"},
+        // Numbers that do not fit what they set, and values outside their enumeration.
+        {"object F: TForm\n  Width = 1e10\nend", "d.form:2: F.Width: number 1e+10 is out of range"},
+        {"object F: TForm\n  Left = 4294967296\nend", "d.form:2: F.Left: number 4294967296 is out of range"},
+        {"object F: TForm\n  Font.Height = -2147483648\nend",
+         "d.form:2: F.Font.Height: number -2147483648 is out of range"},
+        {"object F: TForm\n  BorderStyle = 1000\nend", "d.form:2: F.BorderStyle: value 1000 is outside 0..5"},
+        {"object F: TForm\n  object E: TEdit\n    Align = -1\n  end\nend",
+         "d.form:3: E.Align: value -1 is outside 0..6"},
+        {"object F: TForm\n  Position = mrAll\nend", "d.form:2: F.Position: value 12 is outside 0..7"},
     };
     for (const Case& c : cases) {
         TForm form(nullptr);
@@ -184,6 +193,23 @@ TEST(DesignFile, UnknownClassOrPropertyIsLoud) {
     }
     TForm form(nullptr);
     EXPECT_THROW(LoadDesign(&form, QString(QV_TEST_DATA_DIR) + "/forms/NoSuch.form"), EDesignError);
+}
+
+// Deep nesting is refused with a message rather than by running out of stack.
+TEST(DesignFile, NestingIsLimited) {
+    const QString lists = "object F: TForm\n  Items.Strings = " + QString(10000, '(') + "\nend";
+    EXPECT_EQ(MessageOf(lists), "bad.form:2: nested more than 64 levels deep");
+    QString objects;
+    for (int i = 0; i < 50000; ++i)
+        objects += QString("object O%1: TPanel\n").arg(i);
+    EXPECT_EQ(MessageOf(objects), "bad.form:65: nested more than 64 levels deep");
+    // What real designs nest stays well inside.
+    QString deep;
+    for (int i = 0; i < 20; ++i)
+        deep += QString("object O%1: TPanel\n").arg(i);
+    for (int i = 0; i < 20; ++i)
+        deep += "end\n";
+    EXPECT_EQ(MessageOf(deep), QString());
 }
 
 TEST(DesignFile, OtherLayersRegisterTheirClasses) {

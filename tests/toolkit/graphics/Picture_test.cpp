@@ -36,6 +36,16 @@ double meanAbsError(const QImage& a, const QImage& b) {
 QByteArray sampleJpeg(bool progressive = false) {
     return JpegEncode(sampleImage(), 90, progressive);
 }
+
+const QByteArray kJpegEnd("\xFF\xD9", 2);
+
+// A progressive stream cut after its first scan and closed with an end marker.
+QByteArray firstScanOnly(const QByteArray& progressive) {
+    const QByteArray sos("\xFF\xDA", 2);
+    const qsizetype first = progressive.indexOf(sos);
+    const qsizetype second = progressive.indexOf(sos, first + 2);
+    return second > first && first > 0 ? progressive.left(second) + kJpegEnd : QByteArray();
+}
 } // namespace
 
 TEST(Jpeg, RoundTripThroughFileKeepsSizeAndPixels) {
@@ -93,6 +103,8 @@ TEST(Jpeg, BrokenStreamsThrowAndLeaveThePictureAlone) {
         {"start marker only", good.left(3)},
         {"zero width", zeroWidth},
         {"garbage after the marker", QByteArray("\xFF\xD8\xFF\x00garbage garbage garbage", 27)},
+        {"cut in the pixel data, end marker added", good.left((sos + good.size()) / 2) + kJpegEnd},
+        {"progressive, later scans missing", firstScanOnly(sampleJpeg(true))},
     };
     for (const auto& k : cases) {
         EXPECT_THROW(JpegDecode(k.data), EJPEG) << k.name;
@@ -100,6 +112,31 @@ TEST(Jpeg, BrokenStreamsThrowAndLeaveThePictureAlone) {
         pic.LoadFromBytes(good, "jpg");
         EXPECT_THROW(pic.LoadFromBytes(k.data, "jpg"), EInvalidGraphic) << k.name;
         EXPECT_EQ(pic.Width(), 64) << k.name;
+    }
+}
+
+// A few hundred bytes that claim tens of thousands of pixels a side must not be decoded into gigabytes.
+TEST(Jpeg, DeclaredSizeBeyondAnyPictureIsRefusedFromTheHeader) {
+    const QByteArray small = firstScanOnly(JpegEncode(sampleImage(8, 8), 10, true));
+    const qsizetype sof = small.indexOf(QByteArray("\xFF\xC2", 2));
+    ASSERT_GT(sof, 0);
+    ASSERT_LT(small.size(), 400);
+    const struct { int width, height; } sizes[] = {{65280, 65024}, {12552, 24828}};
+    for (const auto& k : sizes) {
+        QByteArray huge = small;
+        huge[sof + 5] = char(k.height >> 8);
+        huge[sof + 6] = char(k.height & 0xFF);
+        huge[sof + 7] = char(k.width >> 8);
+        huge[sof + 8] = char(k.width & 0xFF);
+        try {
+            JpegDecode(huge);
+            ADD_FAILURE() << k.width << " x " << k.height << " decoded";
+        } catch (const EJPEG& e) {
+            EXPECT_TRUE(e.Message().contains(QString::number(k.width))) << e.Message().toStdString();
+        }
+        TPicture pic;
+        EXPECT_THROW(pic.LoadFromBytes(huge, "png"), EInvalidGraphic);
+        EXPECT_TRUE(pic.Graphic() == nullptr || pic.Graphic()->Empty());
     }
 }
 

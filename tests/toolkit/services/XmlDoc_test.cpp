@@ -197,3 +197,34 @@ TEST(XMLDocument, ReadsUtf16AndLatin1DeclaredFilesAndWritesUtf8) {
     ASSERT_TRUE(doc.LoadFromBytes(QByteArray("\xFF\xFE<\0r\0/\0>\0", 10)));
     EXPECT_EQ(doc.DocumentElement().NodeName(), "r");
 }
+
+// A reader that knows its kind of file refuses one far larger, or with a far longer text, attribute or name,
+// wherever it stands; multi-byte characters count as one.
+TEST(XMLDocument, KindLimitsRefuseLargeFilesAndLongTexts) {
+    const String path = qvtest::TempDir() + "/Limited.xml";
+    const QByteArray eight(8, 'x');
+    const struct {
+        const char* name;
+        QByteArray content;
+        bool ok;
+    } cases[] = {
+        {"within", "<r><a b=\"" + eight + "\">" + eight + "</a></r>", true},
+        {"eight two-byte letters", "<r><a>" + QString(8, QChar(0xE9)).toUtf8() + "</a></r>", true},
+        {"long text deep inside", "<r><a><b><c>" + eight + "x</c></b></a><d/></r>", false},
+        {"long attribute", "<r><a b=\"" + eight + "x\"/></r>", false},
+        {"long element name", "<r><abcdefghi/></r>", false},
+        {"long comment after the root", "<r/><!--" + eight + "x-->", false},
+        {"file beyond its limit", "<r>" + QByteArray(60, ' ') + "</r>", false},
+    };
+    for (const auto& c : cases) {
+        xmlWriteBytes(path, c.content);
+        TXMLDocument doc;
+        EXPECT_EQ(doc.LoadFromFile(path, 64, 8), c.ok) << c.name;
+        if (!c.ok) {
+            EXPECT_TRUE(doc.ErrorText().contains(path)) << c.name;
+            EXPECT_TRUE(doc.DocumentElement().IsNull()) << c.name;
+        }
+        // Without limits the same files read.
+        EXPECT_TRUE(doc.LoadFromFile(path)) << c.name;
+    }
+}

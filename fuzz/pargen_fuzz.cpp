@@ -1,0 +1,28 @@
+// Fuzz target: the communication settings file ("ParGen.xml") read by its window.
+#include "FuzzSupport.h"
+#include "configurator/UComon.h"
+#include "configurator/ULanguage.h"
+#include "configurator/UParGen.h"
+#include "configurator/UQuenvarroweFirmWare.h"
+
+namespace {
+TFParGen* fuzzParGenWindow = nullptr;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qvfuzz::StartApplication();
+    Load_Default_Lang();
+    Dir_Project = qvfuzz::WorkDir();
+    File_ParGen = Dir_Project + "/ParGen.xml";
+    SW_Code = Product_SW_Code;
+    fuzzParGenWindow = new TFParGen(Application);
+    fuzzParGenWindow->AfterConstruction();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    qvfuzz::WriteInput("ParGen.xml", data, size);
+    fuzzParGenWindow->FormShow(fuzzParGenWindow);
+    fuzzParGenWindow->Controllo_Dati();
+    return 0;
+}
