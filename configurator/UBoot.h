@@ -115,6 +115,7 @@ public:
 
     void FormShow(TObject* Sender);
     void Set_Lang();
+    using TForm::KeyPress; // the form's key virtual stays reachable beside the handler
     void KeyPress(TObject* Sender, QChar& Key);
     void Btn_UpdateClick(TObject* Sender);
     void update_ComPort();

@@ -40,15 +40,21 @@ case "$mode" in
   test)
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     chmod 0700 "$XDG_RUNTIME_DIR"
-    (cd "$build" && ctest --output-on-failure -j "$jobs" --timeout 300)
-    # Every fuzz target over its seeds and the inputs that once failed, plus a few seconds of fuzzing:
-    # a second build with clang and the sanitizers, of the libraries and the targets only.
+    # A second build with clang and the address and undefined-behaviour sanitizers: every fuzz target over
+    # its seeds and the inputs that once failed, plus a few seconds of fuzzing; then the toolkit's and the
+    # grid library's tests under the sanitizers (the grid lifetime tests among them).
     fuzz_build=${QV_FUZZ_BUILD_DIR:-build-fuzz}
     CC=clang-14 CXX=clang++-14 cmake -S . -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 -DQV_FUZZ=ON -DQV_BUILD_TESTS=OFF \
+      -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 -DQV_FUZZ=ON -DQV_BUILD_TESTS=ON \
       -DQV_BUILD_BENCH=OFF
-    cmake --build "$fuzz_build" -j "$jobs" --target fuzz_targets
-    exec bash fuzz/run.sh "$fuzz_build" "${QV_FUZZ_SECONDS:-5}"
+    cmake --build "$fuzz_build" -j "$jobs" --target fuzz_targets toolkit_tests controls_tests
+    bash fuzz/run.sh "$fuzz_build" "${QV_FUZZ_SECONDS:-5}"
+    for t in toolkit_tests controls_tests; do
+      QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp "$fuzz_build/tests/$t" --gtest_brief=1
+    done
+    # The whole suite last, so its summary closes the run.
+    cd "$build"
+    exec ctest --output-on-failure -j "$jobs" --timeout 300
     ;;
   *)
     echo "usage: $0 run|test" >&2

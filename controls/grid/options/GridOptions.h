@@ -90,7 +90,7 @@ public:
 
 private:
     void Repaint();
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     TNodeType FNodeType = cnXP;
     int FNodeIndent = 12;
     bool FShowTree = true;
@@ -187,7 +187,7 @@ public:
     QV_OPT_PROP(bool, FixedCellsAlways, false)
 
 private:
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     std::unique_ptr<TStringList> FTitleLines;
     std::unique_ptr<TFont> FFont, FFixedFont, FHeaderFont, FFooterFont;
 };
@@ -229,7 +229,7 @@ public:
     void RemoveColumnFilter(int Col);
 
 private:
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     std::vector<std::unique_ptr<TFilterData>> FItems;
 };
 
@@ -287,7 +287,7 @@ public:
 private:
     void SetHeaderLook(TColor& field, TColor v);
     void RepaintSortRow();
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     bool FShow = false;
     int FRow = 0;
     TColor FHeaderColor = clNone;
@@ -354,7 +354,7 @@ public:
     QV_OPT_PROP(bool, OleRemoveRows, false)
 
 private:
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     bool FOleDropTarget = false;
     bool FOleDropRTF = false;
     bool FRegistered = false;
@@ -435,7 +435,7 @@ protected:
 
 private:
     void Choose();
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
 };
 
 // The multi-choice value list: checking an item reports it and keeps the list open.
@@ -451,7 +451,7 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
-    TQvStringGrid* FGrid;
+    [[maybe_unused]] TQvStringGrid* FGrid;
     std::vector<bool> FChecked;
 };
 

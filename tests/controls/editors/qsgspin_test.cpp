@@ -217,7 +217,7 @@ TEST(QsgSpinEdit, RefusedCharactersBeepAndDoNotReachTheText) {
 }
 
 TEST(QsgSpinEdit, DateStepsTheFieldUnderTheCaret) {
-    SpinLocale scope(QLocale(QLocale::German)); // dd.MM.yy, day first
+    SpinLocale scope{QLocale(QLocale::German)}; // dd.MM.yy, day first
     struct Case {
         int y, m, d;
         int caret;
@@ -246,7 +246,7 @@ TEST(QsgSpinEdit, DateStepsTheFieldUnderTheCaret) {
 }
 
 TEST(QsgSpinEdit, UsDatesStepTheMonthFirst) {
-    SpinLocale scope(QLocale(QLocale::English, QLocale::UnitedStates)); // M/d/yy
+    SpinLocale scope{QLocale(QLocale::English, QLocale::UnitedStates)}; // M/d/yy
     TQsgSpinEdit e(nullptr);
     e.SetSpinType(sptDate);
     e.SetDateValue(DateOf(2026, 3, 10));
@@ -260,7 +260,7 @@ TEST(QsgSpinEdit, UsDatesStepTheMonthFirst) {
 }
 
 TEST(QsgSpinEdit, EmptyOrZeroDateReadsAsTodayAndStepsTheYear) {
-    SpinLocale scope(QLocale(QLocale::German));
+    SpinLocale scope{QLocale(QLocale::German)};
     for (const char* text : {"", "0"}) {
         TQsgSpinEdit e(nullptr);
         e.SetSpinType(sptDate);
@@ -275,7 +275,7 @@ TEST(QsgSpinEdit, EmptyOrZeroDateReadsAsTodayAndStepsTheYear) {
 }
 
 TEST(QsgSpinEdit, DateLimitsAndUnreadableText) {
-    SpinLocale scope(QLocale(QLocale::German));
+    SpinLocale scope{QLocale(QLocale::German)};
     TQsgSpinEdit e(nullptr);
     e.SetSpinType(sptDate);
     e.SetMinDateValue(DateOf(2026, 1, 1));
@@ -287,7 +287,7 @@ TEST(QsgSpinEdit, DateLimitsAndUnreadableText) {
 }
 
 TEST(QsgSpinEdit, TimeStepsWrapAroundMidnight) {
-    SpinLocale scope(QLocale(QLocale::German)); // HH:mm:ss
+    SpinLocale scope{QLocale(QLocale::German)}; // HH:mm:ss
     struct Case {
         const char* text;
         bool seconds;
@@ -311,7 +311,7 @@ TEST(QsgSpinEdit, TimeStepsWrapAroundMidnight) {
 }
 
 TEST(QsgSpinEdit, LargeTimeIncrementsStepWithoutFailing) {
-    SpinLocale scope(QLocale(QLocale::German));
+    SpinLocale scope{QLocale(QLocale::German)};
     TQsgSpinEdit e(nullptr);
     e.SetShowSeconds(false);
     e.SetSpinType(sptTime);
@@ -509,7 +509,7 @@ TEST_F(QsgSpinWindowTest, ColouredButtonsPaintTheirFace) {
 }
 
 TEST(QsgSpinEdit, DateAndTimeSetWhileLoadingAreWrittenWhenLoaded) {
-    SpinLocale scope(QLocale(QLocale::German));
+    SpinLocale scope{QLocale(QLocale::German)};
     TQsgSpinEdit date(nullptr);
     date.SetLoading(true);
     date.SetSpinType(sptDate);

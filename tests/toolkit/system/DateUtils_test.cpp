@@ -34,7 +34,7 @@ TEST(DateUtils, DatesReadBackInEveryFieldOrder) {
 }
 
 TEST(DateUtils, DateTextsThatAreNoDate) {
-    DateLocale scope(QLocale(QLocale::German)); // dd.MM.yy
+    DateLocale scope{QLocale(QLocale::German)}; // dd.MM.yy
     TDateTime v = 0;
     struct Case {
         const char* text;
