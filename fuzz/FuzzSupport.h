@@ -1,8 +1,10 @@
 // What the fuzz targets share: a headless application made once and a private folder for input files.
 #pragma once
 
+#include "controls/ControlsClasses.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignFile.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -43,6 +45,9 @@ inline void StartApplication() {
     static char* argv[] = {name, nullptr};
     static TApplication* app = new TApplication(argc, argv); // lives for the whole run
     (void)app;
+    // As the program's main does: windows read their designs with every layer's classes known.
+    RegisterToolkitClasses();
+    RegisterControlsClasses();
     AnswerSilently();
 }
 

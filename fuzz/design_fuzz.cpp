@@ -1,12 +1,9 @@
 // Fuzz target: window designs, parsed and loaded onto a window with every class the controls register.
 #include "FuzzSupport.h"
-#include "controls/ControlsClasses.h"
 #include "toolkit/designs/DesignFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qvfuzz::StartApplication();
-    RegisterToolkitClasses();
-    RegisterControlsClasses();
     return 0;
 }
 
