@@ -2,6 +2,7 @@
 #include "toolkit/graphics/PictureFrames.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QFile>
 #include <QImageReader>
 #include <fcntl.h>
@@ -21,7 +22,12 @@ TPictureFrameSet ReadGifFrames(const QByteArray& data) {
     QImageReader reader(&buffer, "gif");
     const QSize screen = reader.size();
     if (!screen.isValid() || screen.isEmpty()) return set;
-    const qint64 framePixels = qint64(screen.width()) * screen.height();
+    // Qt's reader draws every frame onto the logical screen the header declares, which may be far larger
+    // than the first frame it reports: the budget counts whichever is larger.
+    const uchar* head = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 logicalWidth = data.size() >= 10 ? (head[6] | head[7] << 8) : 0;
+    const qint64 logicalHeight = data.size() >= 10 ? (head[8] | head[9] << 8) : 0;
+    const qint64 framePixels = std::max(qint64(screen.width()) * screen.height(), logicalWidth * logicalHeight);
     if (framePixels > kMaxAnimationPixels) return set;
     qint64 pixels = 0;
     while (static_cast<int>(set.Frames.size()) < kMaxAnimationFrames &&

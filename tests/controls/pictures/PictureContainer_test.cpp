@@ -147,7 +147,12 @@ TEST(HTMLPicture, StillPicturesDoNotStep) {
 
 TEST(HTMLPicture, BadBytesGiveAnEmptyPicture) {
     const QByteArray gif = makeGif(4, 4, {{0, 10}, {1, 10}});
+    // Small frames on a logical screen of 4100 x 4100: the reader would draw each on 67 MB.
+    QByteArray hugeScreen = gif;
+    hugeScreen[6] = hugeScreen[8] = char(4100 & 0xFF);
+    hugeScreen[7] = hugeScreen[9] = char(4100 >> 8);
     const QByteArray cases[] = {
+        hugeScreen,
         QByteArray("GIF89a"),
         QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00", 13),
         gif.left(20),
