@@ -261,7 +261,8 @@ int TQvStringGrid::SelectedRow(int i) {
 }
 
 // Cells separated by TAB, rows by CR LF; texts with line breaks keep them (no spreadsheet quoting is
-// asked of this grid).
+// asked of this grid). Selected rows below the range's bottom row still get their line break, so that no
+// two rows run together.
 String TQvStringGrid::SelectedText() {
     TGridRect s = Selection();
     if ((Options() & goRowSelect) && FDragDropSettings->OleEntireRows()) {
@@ -283,7 +284,7 @@ String TQvStringGrid::SelectedText() {
             if (c > s.Left) out += QChar(9);
             out += GetCellEx(RealColumnOfDisplay(this, c), r);
         }
-        if (r != s.Bottom && i + 1 < rows.size()) out += QStringLiteral("\r\n");
+        if (i + 1 < rows.size()) out += QStringLiteral("\r\n");
     }
     return out;
 }
