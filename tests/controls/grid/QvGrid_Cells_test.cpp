@@ -220,3 +220,14 @@ TEST_F(CellsGrid, ClearingARowColourKeepsTheOtherCellSettings) {
         g.SetGraphicObjects(2, 2, nullptr);
     }
 }
+
+TEST_F(CellsGrid, CurrentCellOfAMergedAreaIsItsBaseCell) {
+    g.MergeCells(1, 1, 2, 2);
+    g.SetCells(1, 1, "base");
+    g.SetCol(2);
+    g.SetRow(2);
+    EXPECT_EQ(g.GetCurrentCell(), "base");
+    g.SetCurrentCell("new");
+    EXPECT_EQ(g.GridCells(1, 1), "new");
+    EXPECT_EQ(g.GridCells(2, 2), "");
+}
