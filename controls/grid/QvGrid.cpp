@@ -1,6 +1,7 @@
 // The string grid's life: the grid unit's set-up, construction, window creation, end of loading,
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvGridCheck.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Messages.h"
@@ -160,7 +161,7 @@ void TQvStringGrid::CreateOwnedObjects() {
     FSortRowXRef = std::make_unique<TIntList>(0, 0);
     FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
-    FSelectedCells = std::make_unique<TIntList>(0, 0);
+    FSelectedCells = std::make_unique<SelectedCellSet>();
     FSelectedRows = std::make_unique<TIntList>(0, 0);
     FModifiedRows = std::make_unique<TIntList>(0, 0);
     FEnabledRows = std::make_unique<TIntList>(0, 0);
@@ -317,10 +318,8 @@ void TQvStringGrid::InitOrigColSizes() {
 }
 
 void TQvStringGrid::HeadersToCells() {
-    for (int i = 0; i < FColumnHeaders->Count() && i < ColCount(); ++i)
-        SetGridCells(i, 0, FColumnHeaders->Strings(i));
-    for (int i = 0; i < FRowHeaders->Count() && i < RowCount(); ++i)
-        SetGridCells(0, i, FRowHeaders->Strings(i));
+    ShowColumnHeaders();
+    ShowRowHeaders();
 }
 
 // Destruction
@@ -473,6 +472,7 @@ void TQvStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TQvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove) {
         if (AComponent == FGridImages) FGridImages = nullptr;
+        if (AComponent == FCellChecker) FCellChecker = nullptr;
         if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
     }
     TBaseGrid::Notification(AComponent, Operation);

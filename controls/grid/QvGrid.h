@@ -4,6 +4,7 @@
 
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/QvGrid_Graphic.h"
+#include "controls/grid/QvGrid_SelectedCells.h"
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
@@ -21,6 +22,7 @@ class TEditLink;
 class TImageList;
 class TTimer;
 class TQvStringGrid;
+class TQvStringGridCheck;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -286,6 +288,133 @@ public:
     bool SelectionChangedMark() const { return FSelectionChanged; }
     void StretchColumn(int ACol);
 
+    // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
+    // Columns are real columns; rows are display rows except for the All... accessors.
+    // ----------------------------------------------------------------------------------------
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    String AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const String& Value);
+    String StrippedCells(int ACol, int ARow);
+    int LinesInCell(int ACol, int ARow);
+    int AllColCount() const { return ColCount() + FNumHiddenColumns; }
+    int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+    bool ShowNullDates() const { return FShowNullDates; }
+    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    void SetPrintColMetrics(int ACol, int Width, int Offset);
+
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    String FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const String& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    // Clearing a row's colour with clNone clears that one setting and keeps every other cell setting.
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+
+    static String HilightText(bool DoCase, const String& S, const String& Text);
+    static String UnHilightText(const String& S);
+    static String MarkText(bool DoCase, const String& S, const String& Text);
+    static String UnMarkText(const String& S);
+    void HilightInCell(bool DoCase, int ACol, int ARow, const String& HiText);
+    void UnHilightInCell(int ACol, int ARow);
+    void MarkInCell(bool DoCase, int ACol, int ARow, const String& HiText);
+    void UnMarkInCell(int ACol, int ARow);
+    void HilightInCol(bool DoFixed, bool DoCase, int ACol, const String& HiText);
+    void UnHilightInCol(bool DoFixed, int ACol);
+    void MarkInCol(bool DoFixed, bool DoCase, int ACol, const String& HiText);
+    void UnMarkInCol(bool DoFixed, int ACol);
+    void HilightInRow(bool DoFixed, bool DoCase, int ARow, const String& HiText);
+    void UnHilightInRow(bool DoFixed, int ARow);
+    void MarkInRow(bool DoFixed, bool DoCase, int ARow, const String& HiText);
+    void UnMarkInRow(bool DoFixed, int ARow);
+    void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInGrid(bool DoFixed, bool DoCase, const String& HiText);
+    void UnMarkInGrid(bool DoFixed);
+
+    TQvStringGridCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TQvStringGridCheck* Value);
+    bool CheckCell(int ACol, int ARow);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int ACol);
+    bool CheckRow(bool DoFixed, int ARow);
+    bool CheckGrid(bool DoFixed);
+
+    void TextFill(bool DoFixed, const String& Txt);
+    // The format takes the column and the row; anything but integer placeholders is written as it stands.
+    void FormatFill(bool DoFixed, const String& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    void GotoCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+
+    // Row, column and cell selection; modified and disabled rows (QvGrid_Select.cpp)
+    // ----------------------------------------------------------------------------------------
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void SelectionToRowSelect(bool Unselect);
+    void SelectionToColSelect(bool Unselect);
+    bool SelectedCells(int ACol, int ARow);
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    TGridCoord SelectedCell(int Index);
+    int SelectedCellsCount();
+    void ClearSelectedCells();
+    bool IsSelected(int ACol, int ARow);
+    int RowSelectCount();
+    int ColSelectCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int SelectedRow(int i);
+    String SelectedText();
+    TIntList* SelectedRows() const { return FSelectedRows.get(); }
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return FUseEnabledRows; }
+
     // Counts and geometry (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
     int RowCount() const { return TCustomGrid::RowCount(); }
@@ -397,7 +526,11 @@ public:
     TFilter* Filter() const { return FFilter.get(); }
     TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
     TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
-    void SetColumnHeaders(const TStrings* Value) { FColumnHeaders->Assign(Value); }
+    // Row 0 of the visible columns is emptied first, so no header of the former list stays behind.
+    void SetColumnHeaders(const TStrings* Value) {
+        if (FixedRows() > 0) ClearColumnHeaders();
+        FColumnHeaders->Assign(Value);
+    }
     TStringList* RowHeaders() const { return FRowHeaders.get(); }
     void SetRowHeaders(const TStrings* Value) { FRowHeaders->Assign(Value); }
     TStringList* LookupItems() const { return FLookupItems.get(); }
@@ -775,7 +908,7 @@ private:
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FUnSortRowXRef;
     std::unique_ptr<TIntList> FMergedColumns;
-    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<SelectedCellSet> FSelectedCells;
     std::unique_ptr<TIntList> FSelectedRows;
     std::unique_ptr<TIntList> FModifiedRows;
     std::unique_ptr<TIntList> FEnabledRows;
@@ -897,6 +1030,11 @@ private:
     TNotifyEvent FPrevFormResize;
     int FFormWidth = 0;
     int FFormHeight = 0;
+    // Cell checks and selection state.
+    TQvStringGridCheck* FCellChecker = nullptr;
+    std::array<int, 512> FMaxWidths{};
+    std::array<int, 512> FIndents{};
+    bool FUseEnabledRows = false;
 };
 
 #undef QV_GRID_PROP

@@ -18,16 +18,20 @@ void TQvStringGrid::SetCellTextWithUndo(int ACol, int ARow, const String& Value)
     SetCells(ACol, ARow, Value);
 }
 
+// The current cell's raw text; a cell covered by a merge stands for its area's base cell.
 String TQvStringGrid::GetCurrentCell() {
-    return Cells(Col(), Row());
+    const TPoint b = BaseCell(Col(), Row());
+    return GridCells(b.X, b.Y);
 }
 
 void TQvStringGrid::SetCurrentCell(const String& Value) {
-    SetCells(Col(), Row(), Value);
+    const TPoint b = BaseCell(Col(), Row());
+    SetCellEx(b.X, b.Y, Value);
 }
 
 String TQvStringGrid::GetCurrentCellText() {
-    return Cells(Col(), Row());
+    const TPoint b = BaseCell(Col(), Row());
+    return GetCellEx(b.X, b.Y);
 }
 
 void TQvStringGrid::SetCurrentCellEditText(const String& Value) {

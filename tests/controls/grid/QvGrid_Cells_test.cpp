@@ -1,0 +1,233 @@
+// The string grid's typed values, cell looks, headers, highlights, cell checks and fills.
+#include "controls/grid/QvGrid.h"
+#include "controls/grid/QvGridCheck.h"
+#include "toolkit/system/DateUtils.h"
+#include "toolkit/system/SysUtils.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CellsGrid : ::testing::Test {
+    TQvStringGrid g{nullptr};
+    void SetUp() override {
+        g.SetColCount(5);
+        g.SetRowCount(5);
+    }
+};
+
+// Upper-cases every text and marks the whole text as an error.
+struct UpperMarkChecker : TQvStringGridCheck {
+    UpperMarkChecker() : TQvStringGridCheck(nullptr) {}
+    String Correct(int, int, const String& s) override { return s.toUpper(); }
+    String MarkError(int, int, const String& s) override { return "<e>" + s + "</e>"; }
+};
+
+// Fails the cells whose text is "bad" by marking them, counts its runs.
+struct BadWordChecker : TQvStringGridCheck {
+    BadWordChecker() : TQvStringGridCheck(nullptr) { SetUseMarkError(true); }
+    String MarkError(int, int, const String& s) override { return s == "bad" ? "<e>bad</e>" : s; }
+    void StartCheck() override { ++starts; }
+    void StopCheck() override { ++stops; }
+    int starts = 0, stops = 0;
+};
+
+} // namespace
+
+TEST_F(CellsGrid, IntsReadTheIntegerRule) {
+    const std::pair<const char*, int> good[] = {{"", 0},     {"-", 0},     {"  12  ", 12}, {"$1F", 31},
+                                                {"x10", 16}, {"0x10", 16}, {"-7", -7},     {"<b>42</b>", 42}};
+    for (auto [text, value] : good) {
+        g.SetCells(1, 1, text);
+        EXPECT_EQ(g.Ints(1, 1), value) << text;
+    }
+    for (const char* text : {"1,5", "abc", "12a", "--"}) {
+        g.SetCells(1, 1, text);
+        try {
+            (void)g.Ints(1, 1);
+            ADD_FAILURE() << text;
+        } catch (const EQvGridError& e) {
+            EXPECT_EQ(e.Message(), "Cell does not contain integer value");
+        }
+        EXPECT_EQ(g.Cells(1, 1), text) << "a failed read leaves the cell";
+    }
+    g.SetInts(2, 3, -45);
+    EXPECT_EQ(g.Cells(2, 3), "-45");
+    EXPECT_EQ(g.AllInts(2, 3), -45);
+}
+
+TEST_F(CellsGrid, FloatsCleanTheTextAndRaiseForNonNumbers) {
+    SetDecimalSeparatorOverride(QChar('.'));
+    const std::pair<const char*, double> good[] = {
+        {"", 0.0}, {"-", 0.0}, {"1.5", 1.5}, {"(3.25)", -3.25}, {" 2 ", 2.0}};
+    for (auto [text, value] : good) {
+        g.SetCells(1, 1, text);
+        EXPECT_DOUBLE_EQ(g.Floats(1, 1), value) << text;
+    }
+    g.SetCells(1, 1, "abc");
+    EXPECT_THROW((void)g.Floats(1, 1), EQvGridError);
+    g.SetFloats(1, 2, 3.14159);
+    EXPECT_EQ(g.Cells(1, 2), "3.14") << "written with the grid's float format";
+    SetDecimalSeparatorOverride(QChar());
+}
+
+TEST_F(CellsGrid, DatesWriteNothingForZeroUnlessNullDatesShow) {
+    g.SetShowNullDates(false);
+    g.SetDates(1, 1, 0);
+    EXPECT_EQ(g.Cells(1, 1), "");
+    g.SetDates(1, 1, 45000);
+    EXPECT_EQ(g.Cells(1, 1), DateToStr(45000));
+    g.SetShowNullDates(true);
+    g.SetDates(1, 1, 0);
+    EXPECT_NE(g.Cells(1, 1), "");
+    g.SetCells(1, 1, "no date");
+    EXPECT_THROW((void)g.Dates(1, 1), EConvertError);
+}
+
+TEST_F(CellsGrid, PrintColumnMetricsRejectIndexesOutsideTheTable) {
+    EXPECT_EQ(g.PrintColWidth(511), 0);
+    for (int bad : {512, -1}) {
+        EXPECT_THROW((void)g.PrintColWidth(bad), EQvGridError) << bad;
+        EXPECT_THROW((void)g.PrintColOffset(bad), EQvGridError) << bad;
+    }
+}
+
+TEST_F(CellsGrid, ColumnHeadersFillRowZeroOnlyAsFarAsTheColumnsGo) {
+    TStringList headers;
+    for (const char* h : {"A", "B\\nC", "D", "E", "F", "G", "H"})
+        headers.Add(h);
+    g.SetColumnHeaders(&headers);
+    EXPECT_EQ(g.Cells(0, 0), "A");
+    EXPECT_EQ(g.Cells(1, 0), "B\rC");
+    EXPECT_EQ(g.Cells(4, 0), "F") << "entries beyond the columns are not written";
+
+    TStringList shorter;
+    shorter.Add("X");
+    g.SetColumnHeaders(&shorter);
+    EXPECT_EQ(g.Cells(0, 0), "X");
+    EXPECT_EQ(g.Cells(1, 0), "") << "setting a list clears the former headers";
+    g.ClearColumnHeaders();
+    EXPECT_EQ(g.Cells(0, 0), "");
+}
+
+TEST_F(CellsGrid, HilightRoundTripGivesBackTextWithMarkupCharacters) {
+    const char* texts[] = {"a & b", "x<y>z \"q\"", "plain text"};
+    for (const char* t : texts) {
+        g.SetCells(1, 1, t);
+        g.HilightInCell(false, 1, 1, "a");
+        g.UnHilightInCell(1, 1);
+        EXPECT_EQ(g.Cells(1, 1), t);
+    }
+    g.SetCells(1, 1, "Abc abc");
+    g.HilightInCell(true, 1, 1, "abc");
+    EXPECT_EQ(g.Cells(1, 1), "Abc <hi>abc</hi>");
+    g.MarkInCell(false, 1, 1, "Abc");
+    EXPECT_EQ(TQvStringGrid::UnMarkText(g.Cells(1, 1)), "Abc <hi>abc</hi>");
+}
+
+TEST_F(CellsGrid, HilightInColumnSkipsFixedRowsUnlessAsked) {
+    for (int r = 0; r < 5; ++r)
+        g.SetCells(1, r, "v");
+    g.HilightInCol(false, false, 1, "v");
+    EXPECT_EQ(g.Cells(1, 0), "v");
+    EXPECT_EQ(g.Cells(1, 4), "<hi>v</hi>");
+    g.UnHilightInGrid(true);
+    EXPECT_EQ(g.Cells(1, 4), "v");
+}
+
+TEST_F(CellsGrid, CheckThatCorrectsAndMarksKeepsTheCorrection) {
+    UpperMarkChecker checker;
+    checker.SetUseCorrect(true);
+    checker.SetUseMarkError(true);
+    g.SetCellChecker(&checker);
+    g.SetCells(1, 1, "<e>abc</e>");
+    EXPECT_FALSE(g.CheckCell(1, 1));
+    EXPECT_EQ(g.Cells(1, 1), "<e>ABC</e>") << "the mark goes on the corrected text";
+}
+
+TEST_F(CellsGrid, CheckCellsTestsEveryCellAndReportsFailure) {
+    BadWordChecker checker;
+    g.SetCellChecker(&checker);
+    g.SetCells(1, 1, "bad");
+    g.SetCells(2, 2, "bad");
+    g.SetCells(3, 3, "good");
+    EXPECT_FALSE(g.CheckGrid(false));
+    EXPECT_EQ(g.Cells(1, 1), "<e>bad</e>");
+    EXPECT_EQ(g.Cells(2, 2), "<e>bad</e>") << "checking goes on after a failure";
+    EXPECT_EQ(g.Cells(3, 3), "good");
+    EXPECT_EQ(checker.starts, 1);
+    EXPECT_EQ(checker.stops, 1);
+    EXPECT_TRUE(g.CheckCol(false, 3));
+    g.SetCellChecker(nullptr);
+    EXPECT_TRUE(g.CheckGrid(true));
+}
+
+TEST_F(CellsGrid, FillsWriteTheNormalCells) {
+    g.LinearFill(false);
+    EXPECT_EQ(g.Cells(2, 1), "2:1");
+    EXPECT_EQ(g.Cells(0, 0), "");
+    g.FormatFill(false, "%d-%d");
+    EXPECT_EQ(g.Cells(3, 4), "3-4");
+    g.TextFill(true, "t");
+    EXPECT_EQ(g.Cells(0, 0), "t");
+    g.RandomFill(false, 3);
+    for (int r = 1; r < 5; ++r) {
+        const int v = g.Ints(2, r);
+        EXPECT_TRUE(v >= 0 && v < 3) << v;
+    }
+}
+
+TEST_F(CellsGrid, FormatFillRefusesFormatsReachingPastItsArguments) {
+    g.TextFill(true, "kept");
+    for (const char* fmt : {"%d %d %d", "%s", "%d-%s"}) {
+        EXPECT_THROW(g.FormatFill(false, fmt), EConvertError) << fmt;
+        EXPECT_EQ(g.Cells(1, 1), "kept") << fmt;
+    }
+}
+
+TEST_F(CellsGrid, CellLooksReadDefaultsWithoutProperties) {
+    EXPECT_EQ(g.Colors(1, 1), clNone);
+    EXPECT_FALSE(g.HasCellProperties(1, 1));
+    g.SetColors(1, 1, clRed);
+    g.SetAlignments(1, 1, taRightJustify);
+    g.SetReadOnly(1, 1, true);
+    EXPECT_EQ(g.Colors(1, 1), clRed);
+    EXPECT_EQ(g.Alignments(1, 1), taRightJustify);
+    EXPECT_TRUE(g.ReadOnly(1, 1));
+}
+
+// "No colour" on a row clears that one setting; the rest of each cell's settings stays.
+TEST_F(CellsGrid, ClearingARowColourKeepsTheOtherCellSettings) {
+    struct Case {
+        const char* name;
+        void (TQvStringGrid::*set)(int, TColor);
+        TColor (TQvStringGrid::*read)(int, int) const;
+    };
+    const Case cases[] = {{"RowColor", &TQvStringGrid::SetRowColor, &TQvStringGrid::Colors},
+                          {"RowColorTo", &TQvStringGrid::SetRowColorTo, &TQvStringGrid::ColorsTo},
+                          {"RowFontColor", &TQvStringGrid::SetRowFontColor, &TQvStringGrid::FontColors}};
+    for (const Case& c : cases) {
+        TObject marker;
+        (g.*c.set)(2, clYellow);
+        g.SetReadOnly(2, 2, true);
+        g.SetGraphicObjects(2, 2, &marker);
+        EXPECT_EQ((g.*c.read)(3, 2), clYellow) << c.name;
+        (g.*c.set)(2, clNone);
+        EXPECT_EQ((g.*c.read)(3, 2), clNone) << c.name;
+        ASSERT_TRUE(g.HasCellProperties(2, 2)) << c.name;
+        EXPECT_TRUE(g.ReadOnly(2, 2)) << c.name;
+        EXPECT_EQ(g.GraphicObjects(2, 2), &marker) << c.name;
+        g.SetGraphicObjects(2, 2, nullptr);
+    }
+}
+
+TEST_F(CellsGrid, CurrentCellOfAMergedAreaIsItsBaseCell) {
+    g.MergeCells(1, 1, 2, 2);
+    g.SetCells(1, 1, "base");
+    g.SetCol(2);
+    g.SetRow(2);
+    EXPECT_EQ(g.GetCurrentCell(), "base");
+    g.SetCurrentCell("new");
+    EXPECT_EQ(g.GridCells(1, 1), "new");
+    EXPECT_EQ(g.GridCells(2, 2), "");
+}
