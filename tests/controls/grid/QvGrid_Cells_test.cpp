@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace qvcellstest {
 
 struct CellsGrid : ::testing::Test {
     TQvStringGrid g{nullptr};
@@ -32,7 +32,9 @@ struct BadWordChecker : TQvStringGridCheck {
     int starts = 0, stops = 0;
 };
 
-} // namespace
+} // namespace qvcellstest
+
+using namespace qvcellstest;
 
 TEST_F(CellsGrid, IntsReadTheIntegerRule) {
     const std::pair<const char*, int> good[] = {{"", 0},     {"-", 0},     {"  12  ", 12}, {"$1F", 31},
