@@ -1,0 +1,553 @@
+// The string grid's cell graphics: creating, looking up and removing them, and the operations per kind.
+#include "controls/grid/QvGrid.h"
+
+#include "toolkit/graphics/ImgList.h"
+
+namespace {
+
+constexpr TCellTypes kInCellControlKinds = CellTypeFlag(ctCheckBox) | CellTypeFlag(ctDataCheckBox) |
+                                           CellTypeFlag(ctRadio) | CellTypeFlag(ctButton) |
+                                           CellTypeFlag(ctVirtCheckBox) | CellTypeFlag(ctRowCheckBox) |
+                                           CellTypeFlag(ctRadioButton) | CellTypeFlag(ctTriStateCheckBox);
+constexpr TCellTypes kDataDrivenKinds = CellTypeFlag(ctDataCheckBox) | CellTypeFlag(ctDataImage) |
+                                        CellTypeFlag(ctVirtCheckBox) | CellTypeFlag(ctRowCheckBox);
+
+// The shared row and virtual check boxes belong to their grid, never to a cell.
+bool GraphicIsSharedBox(const TCellGraphic* g) {
+    return g->CellType == ctVirtCheckBox || g->CellType == ctRowCheckBox;
+}
+
+} // namespace
+
+// Lookup and life
+// --------------------------------------------------------------------------------------------
+
+TCellGraphic* TQvStringGrid::CreateCellGraphic(int ACol, int ARow) {
+    auto* old = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    if (old) {
+        SetGraphicObjectEx(ACol, ARow, nullptr);
+        if (!GraphicIsSharedBox(old) && old != FSharedCellGraphic.get()) delete old;
+    }
+    auto* graphic = new TCellGraphic();
+    SetGraphicObjectEx(ACol, ARow, graphic);
+    if (FNumHiddenColumns > 0 && DisplColIndex(ACol) != ACol) RepaintCell(DisplColIndex(ACol), ARow);
+    return graphic;
+}
+
+bool TQvStringGrid::RemoveCellGraphic(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return false;
+    auto* graphic = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    if (!graphic) return false;
+    SetGraphicObjectEx(ACol, ARow, nullptr);
+    if (!GraphicIsSharedBox(graphic) && graphic != FSharedCellGraphic.get()) delete graphic;
+    if (!IsDestroying()) RepaintCell(ACol, ARow);
+    return true;
+}
+
+bool TQvStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind) {
+    if (GetCellType(ACol, ARow) != Kind) return false;
+    return RemoveCellGraphic(ACol, ARow);
+}
+
+bool TQvStringGrid::HasCellGraphicType(int ACol, int ARow, TCellTypes Kinds) {
+    if (ACol < 0 || ARow < 0) return false;
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    return graphic && (Kinds & CellTypeFlag(graphic->CellType)) != 0;
+}
+
+bool TQvStringGrid::HasInCellControl(int ACol, int ARow) {
+    return HasCellGraphicType(ACol, ARow, kInCellControlKinds);
+}
+
+bool TQvStringGrid::HasDataDrivenGraphic(int ACol, int ARow) {
+    return HasCellGraphicType(ACol, ARow, kDataDrivenKinds);
+}
+
+// Images
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal,
+                              TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetBitmap(ABmp, Transparent, hal, val);
+}
+
+TBitmap* TQvStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    auto* bmp = new TBitmap();
+    graphic->SetBitmap(bmp, Transparent, hal, val);
+    graphic->CellCreated = true;
+    return bmp;
+}
+
+TBitmap* TQvStringGrid::GetBitmap(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctBitmap ? dynamic_cast<TBitmap*>(graphic->CellBitmap) : nullptr;
+}
+
+void TQvStringGrid::AddIcon(int ACol, int ARow, TGraphic* AIcon, TCellHAlign hal, TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetIcon(AIcon, hal, val);
+}
+
+// Icons carry an alpha channel, which a PNG image keeps.
+TGraphic* TQvStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    auto* icon = new TPngImage();
+    graphic->SetIcon(icon, hal, val);
+    graphic->CellCreated = true;
+    return icon;
+}
+
+void TQvStringGrid::AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent,
+                               TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
+}
+
+TPicture* TQvStringGrid::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                       int Padding, TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    auto* picture = new TPicture();
+    graphic->SetPicture(picture, Transparent, StretchMode, Padding, hal, val);
+    graphic->CellCreated = true;
+    return picture;
+}
+
+TPicture* TQvStringGrid::GetPicture(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctPicture ? dynamic_cast<TPicture*>(graphic->CellBitmap) : nullptr;
+}
+
+void TQvStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent,
+                                   TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetFilePicture(APicture, Transparent, StretchMode, Padding, hal, val);
+}
+
+TFilePicture* TQvStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                               int Padding, TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    auto* picture = new TFilePicture();
+    graphic->SetFilePicture(picture, Transparent, StretchMode, Padding, hal, val);
+    graphic->CellCreated = true;
+    return picture;
+}
+
+TFilePicture* TQvStringGrid::GetFilePicture(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctFilePicture ? dynamic_cast<TFilePicture*>(graphic->CellBitmap)
+                                                         : nullptr;
+}
+
+void TQvStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
+    if (!FGridImages) return;
+    CreateCellGraphic(ACol, ARow)->SetImageIdx(Aidx, hal, val);
+}
+
+bool TQvStringGrid::GetImageIdx(int ACol, int ARow, int& idx) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!FGridImages || !graphic || graphic->CellType != ctImageList) return false;
+    idx = graphic->CellIndex;
+    return true;
+}
+
+bool TQvStringGrid::SetImageIdx(int ACol, int ARow, int Idx) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!FGridImages || !graphic || graphic->CellType != ctImageList) return false;
+    graphic->CellIndex = Idx;
+    return true;
+}
+
+void TQvStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val) {
+    if (!FGridImages) return;
+    CreateCellGraphic(ACol, ARow)->SetDataImage(Aidx, hal, val);
+    if (Cells(ACol, ARow).isEmpty()) SetCells(ACol, ARow, IntToStr(Aidx));
+}
+
+bool TQvStringGrid::HasDataImage(int ACol, int ARow) {
+    return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctDataImage));
+}
+
+void TQvStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val) {
+    if (!FGridImages) return;
+    CreateCellGraphic(ACol, ARow)->SetMultiImage(ACol, ARow, Dir, hal, val, [this](TObject*, int c, int r) {
+        RepaintCell(c, r);
+    });
+}
+
+TIntList* TQvStringGrid::CellImages(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctImages ? dynamic_cast<TIntList*>(graphic->CellBitmap) : nullptr;
+}
+
+// Rotated text
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddRotated(int ACol, int ARow, int AAngle, const String& s) {
+    CreateCellGraphic(ACol, ARow)->SetAngle(AAngle);
+    SetCells(ACol, ARow, s);
+}
+
+void TQvStringGrid::SetRotated(int ACol, int ARow, int AAngle) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) graphic = CreateCellGraphic(ACol, ARow);
+    graphic->SetAngle(AAngle);
+    RepaintCell(ACol, ARow);
+}
+
+bool TQvStringGrid::IsRotated(int ACol, int ARow, int& aAngle) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic || graphic->CellType != ctRotated) return false;
+    aAngle = graphic->CellAngle;
+    return true;
+}
+
+// Progress, pies, ranges, shapes and ratings
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctProgress;
+    graphic->CellBitmapColor = FGColor;
+    graphic->CellIconColor = BKColor;
+    graphic->CellErrFrom = 0;
+    graphic->CellErrLen = 100;
+    graphic->CellBoolean = false;
+    graphic->CellText.clear();
+    graphic->CellHAlign = haLeft;
+    graphic->CellVAlign = vaTop;
+    if (AutoNumAlign()) GetCellProperties(ACol, ARow)->SetAlignment(taRightJustify);
+}
+
+void TQvStringGrid::AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                                  TColor BKTextColor) {
+    AddProgress(ACol, ARow, FGColor, BKColor);
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    graphic->CellIndex = FGTextColor;
+    graphic->CellAngle = BKTextColor;
+    graphic->CellBoolean = true;
+}
+
+void TQvStringGrid::AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor,
+                                         TColor BKColor, TColor BKTextColor, const String& Fmt, int Min,
+                                         int Max) {
+    AddProgressEx(ACol, ARow, FGColor, FGTextColor, BKColor, BKTextColor);
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    graphic->CellErrFrom = Min;
+    graphic->CellErrLen = Max;
+    graphic->CellText = Fmt;
+}
+
+void TQvStringGrid::AddQvProgress(int ACol, int ARow, int Min, int Max) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctXPProgress;
+    graphic->CellErrFrom = Min;
+    graphic->CellErrLen = Max;
+    graphic->CellHAlign = haLeft;
+    graphic->CellVAlign = vaTop;
+}
+
+void TQvStringGrid::AddProgressPie(int ACol, int ARow, TColor Color, int Value) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctProgressPie;
+    graphic->CellBitmapColor = Color;
+    graphic->CellAngle = Value;
+    graphic->CellHAlign = haBeforeText;
+    graphic->CellVAlign = vaTop;
+}
+
+void TQvStringGrid::SetProgressPie(int ACol, int ARow, int Value) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic || graphic->CellType != ctProgressPie) return;
+    graphic->CellAngle = Value;
+    RepaintCell(ACol, ARow);
+}
+
+void TQvStringGrid::AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor,
+                                      bool ShowValue) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctRangeIndicator;
+    graphic->CellIndex = Range;
+    graphic->CellBitmapColor = NegColor;
+    graphic->CellIconColor = PosColor;
+    graphic->CellBoolean = ShowValue;
+    graphic->CellHAlign = haLeft;
+    graphic->CellVAlign = vaTop;
+}
+
+void TQvStringGrid::AddShape(int ACol, int ARow, int Shape, TColor FillColor, TColor LineColor,
+                             TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctShape;
+    graphic->CellAngle = Shape;
+    graphic->CellIndex = FillColor;
+    graphic->CellBitmapColor = LineColor;
+    graphic->CellHAlign = hal;
+    graphic->CellVAlign = val;
+}
+
+void TQvStringGrid::SetShapeColor(int ACol, int ARow, TColor FillColor) {
+    if (TCellGraphic* graphic = GetCellGraphic(ACol, ARow); graphic && graphic->CellType == ctShape)
+        graphic->CellIndex = FillColor;
+}
+
+TColor TQvStringGrid::GetShapeColor(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctShape ? graphic->CellIndex : clNone;
+}
+
+void TQvStringGrid::AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctRating;
+    graphic->CellAngle = Scale;
+    graphic->CellIndex = FillColor;
+    graphic->CellBitmapColor = EmptyColor;
+    graphic->CellHAlign = haFull;
+}
+
+// Comments
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddComment(int ACol, int ARow, const String& Comment) {
+    AddColorComment(ACol, ARow, Comment, FControlLook->CommentColor());
+}
+
+void TQvStringGrid::AddColorComment(int ACol, int ARow, const String& Comment, TColor Color) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctComment;
+    graphic->CellText = Comment;
+    graphic->CellIndex = Color;
+    graphic->CellHAlign = haLeft;
+    graphic->CellVAlign = vaTop;
+}
+
+String TQvStringGrid::CellComment(int ACol, int ARow) {
+    String comment;
+    IsComment(ACol, ARow, comment);
+    return comment;
+}
+
+void TQvStringGrid::SetCellComment(int ACol, int ARow, const String& Comment) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) {
+        AddComment(ACol, ARow, Comment);
+    } else if (graphic->CellType == ctComment) {
+        graphic->CellText = Comment;
+        RepaintCell(ACol, ARow);
+    }
+}
+
+bool TQvStringGrid::IsComment(int ACol, int ARow, String& comment) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic || graphic->CellType != ctComment) return false;
+    comment = graphic->CellText;
+    return true;
+}
+
+void TQvStringGrid::RemoveAllComments() {
+    for (int c = 0; c < ColCount(); ++c)
+        for (int r = 0; r < RowCount(); ++r)
+            RemoveComment(c, r);
+}
+
+// Scroll bars
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    graphic->CellType = ctScrollbar;
+    graphic->CellAngle = 0;
+    graphic->CellErrFrom = 100;
+    graphic->CellBoolean = AutoRange;
+    if (AutoRange) {
+        graphic->CellAngle = RowHeights(ARow);
+        const int lines = static_cast<int>(Cells(ACol, ARow).count('\n')) + 1;
+        graphic->CellErrFrom = Canvas()->TextHeight("gh") * lines;
+    }
+}
+
+void TQvStringGrid::SetScrollPosition(int ACol, int ARow, int Pos) {
+    const TPoint base = BaseCell(ACol, ARow);
+    TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    if (!graphic || graphic->CellType != ctScrollbar) return;
+    graphic->CellIndex = Pos;
+    RepaintCell(base.X, base.Y);
+}
+
+int TQvStringGrid::GetScrollPosition(int ACol, int ARow) {
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    return graphic && graphic->CellType == ctScrollbar ? graphic->CellIndex : -1;
+}
+
+void TQvStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop) {
+    const TPoint base = BaseCell(ACol, ARow);
+    TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    if (!graphic || graphic->CellType != ctScrollbar) return;
+    graphic->CellAngle = Prop.PageSize;
+    graphic->CellErrFrom = Prop.Range;
+}
+
+TScrollProp TQvStringGrid::GetScrollProp(int ACol, int ARow) {
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    if (!graphic || graphic->CellType != ctScrollbar) return TScrollProp{-1, -1};
+    return TScrollProp{graphic->CellAngle, graphic->CellErrFrom};
+}
+
+bool TQvStringGrid::HasAutoRangeScrollBar(int ACol, int ARow) {
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    return graphic && graphic->CellType == ctScrollbar && graphic->CellBoolean;
+}
+
+// Buttons
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddButton(int ACol, int ARow, int bw, int bh, const String& Caption, TCellHAlign hal,
+                              TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetButton(bw, bh, Caption, hal, val);
+}
+
+void TQvStringGrid::AddBitButton(int ACol, int ARow, int bw, int bh, const String& Caption, TBitmap* Glyph,
+                                 TCellHAlign hal, TCellVAlign val) {
+    CreateCellGraphic(ACol, ARow)->SetBitButton(bw, bh, Caption, Glyph, hal, val);
+}
+
+TBitmap* TQvStringGrid::CreateBitButton(int ACol, int ARow, int bw, int bh, const String& Caption,
+                                        TCellHAlign hal, TCellVAlign val) {
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    auto* glyph = new TBitmap();
+    graphic->SetBitButton(bw, bh, Caption, glyph, hal, val);
+    graphic->CellCreated = true;
+    return glyph;
+}
+
+// A caption written into another kind would become its comment, format or radio text.
+bool TQvStringGrid::SetButtonText(int ACol, int ARow, const String& Caption) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic || (graphic->CellType != ctButton && graphic->CellType != ctBitButton)) return false;
+    graphic->CellText = Caption;
+    RepaintCell(DisplColIndex(ACol), ARow);
+    return true;
+}
+
+String TQvStringGrid::GetButtonText(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic ? graphic->CellText : String();
+}
+
+void TQvStringGrid::PushButton(int ACol, int ARow, bool Push) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return;
+    if (graphic->CellType != ctNode) graphic->CellBoolean = Push;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+bool TQvStringGrid::RemoveButton(int ACol, int ARow) {
+    const TCellType kind = GetCellType(ACol, ARow);
+    return (kind == ctButton || kind == ctBitButton) && RemoveCellGraphic(ACol, ARow);
+}
+
+void TQvStringGrid::RemoveAllButtons() {
+    for (int c = 0; c < ColCount(); ++c)
+        for (int r = 0; r < RowCount(); ++r)
+            RemoveButton(c, r);
+}
+
+// Balloons
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddBalloon(int ACol, int ARow, const String& Title, const String& Text,
+                               TBalloonIcon Icon) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (graphic) {
+        if (graphic->CellType != ctCheckBox && graphic->CellType != ctDataCheckBox &&
+            graphic->CellType != ctRadioButton)
+            return;
+        if (graphic->CellAngle == 1) delete graphic->CellBitmap;
+    } else {
+        graphic = CreateCellGraphic(ACol, ARow);
+        graphic->CellType = ctBalloon;
+    }
+    auto* texts = new TStringList();
+    texts->Add(Title);
+    texts->Add(Text);
+    graphic->CellBitmap = texts;
+    graphic->CellIndex = Icon;
+    graphic->CellAngle = graphic->CellType == ctBalloon ? 0 : 1;
+}
+
+bool TQvStringGrid::IsBalloon(int ACol, int ARow, String& Title, String& Text, TBalloonIcon& Icon) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return false;
+    const bool attached = (graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox ||
+                           graphic->CellType == ctRadioButton) &&
+                          graphic->CellAngle == 1;
+    if (graphic->CellType != ctBalloon && !attached) return false;
+    const auto* texts = dynamic_cast<const TStrings*>(graphic->CellBitmap);
+    if (!texts || texts->Count() < 2) return false;
+    Title = texts->Strings(0);
+    Text = texts->Strings(1);
+    Icon = static_cast<TBalloonIcon>(graphic->CellIndex);
+    return true;
+}
+
+void TQvStringGrid::RemoveBalloon(int ACol, int ARow) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return;
+    if (graphic->CellType == ctBalloon) {
+        RemoveCellGraphic(ACol, ARow);
+    } else if ((graphic->CellType == ctCheckBox || graphic->CellType == ctDataCheckBox ||
+                graphic->CellType == ctRadioButton) &&
+               graphic->CellAngle == 1) {
+        delete graphic->CellBitmap;
+        graphic->CellBitmap = nullptr;
+        graphic->CellAngle = 0;
+    }
+}
+
+// Interfaced objects and markers
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AddInterfacedCell(int ACol, int ARow, TObject* AObject) {
+    CreateCellGraphic(ACol, ARow)->SetInterfacedCell(AObject);
+}
+
+TObject* TQvStringGrid::GetInterfacedCell(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    return graphic && graphic->CellType == ctInterface ? graphic->CellBitmap : nullptr;
+}
+
+void TQvStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) {
+        graphic = CreateCellGraphic(ACol, ARow);
+        graphic->CellType = ctEmpty;
+    }
+    graphic->CellErrFrom = ErrPos;
+    graphic->CellErrLen = ErrLen;
+    RepaintCell(ACol, ARow);
+}
+
+void TQvStringGrid::GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    ErrPos = graphic ? graphic->CellErrFrom : 0;
+    ErrLen = graphic ? graphic->CellErrLen : 0;
+}
+
+void TQvStringGrid::RemoveMarker(int ACol, int ARow) {
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return;
+    if (graphic->CellType == ctEmpty) {
+        RemoveCellGraphic(ACol, ARow);
+        return;
+    }
+    graphic->CellErrFrom = 0;
+    graphic->CellErrLen = 0;
+    RepaintCell(ACol, ARow);
+}
+
+void TQvStringGrid::RemoveAllMarkers() {
+    for (int c = 0; c < ColCount(); ++c)
+        for (int r = 0; r < RowCount(); ++r)
+            RemoveMarker(c, r);
+}
