@@ -141,8 +141,9 @@ public:
     virtual TCellType GetCellType(int ACol, int ARow);
     virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
     virtual TPoint GetCellGraphicSize(int ACol, int ARow);
-    virtual TPoint CalcCellGraphicSize(int ACol, int ARow);
-    virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow);
+    // ExtraMargin: vertical room row sizing keeps free besides the text margin.
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraMargin = 0);
+    virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow, int CellWidth, int CellHeight, double Scale);
     virtual void DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString);
     virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     virtual void DoCheckBoxClick(int ACol, int ARow, bool State);

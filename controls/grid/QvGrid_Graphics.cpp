@@ -3,6 +3,9 @@
 
 #include "toolkit/graphics/ImgList.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr TCellTypes kInCellControlKinds = CellTypeFlag(ctCheckBox) | CellTypeFlag(ctDataCheckBox) |
@@ -550,4 +553,201 @@ void TQvStringGrid::RemoveAllMarkers() {
     for (int c = 0; c < ColCount(); ++c)
         for (int r = 0; r < RowCount(); ++r)
             RemoveMarker(c, r);
+}
+
+// Sizes
+// --------------------------------------------------------------------------------------------
+
+TPoint TQvStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraMargin) {
+    TPoint size(0, 0);
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return size;
+    const bool hasText = !Cells(ACol, ARow).isEmpty();
+    const bool besideText =
+        graphic->CellHAlign == haBeforeText || graphic->CellHAlign == haAfterText || !hasText;
+    const bool aboveText =
+        graphic->CellVAlign == vaUnderText || graphic->CellVAlign == vaAboveText || !hasText;
+    const TRect rect = CellRect(DisplColIndex(ACol), ARow);
+    const int rectW = rect.Right - rect.Left;
+    const int rectH = rect.Bottom - rect.Top;
+    TCanvas* canvas = Canvas();
+    switch (graphic->CellType) {
+    case ctIcon:
+        if (const auto* icon = dynamic_cast<const TGraphic*>(graphic->CellIcon))
+            size = TPoint(besideText ? icon->Width() : 0, icon->Height());
+        break;
+    case ctBitmap:
+        if (const auto* bmp = dynamic_cast<const TGraphic*>(graphic->CellBitmap))
+            size = TPoint(besideText ? bmp->Width() : 0, aboveText ? bmp->Height() : 0);
+        break;
+    case ctImageList:
+    case ctDataImage:
+        if (const TImageList* images = GetCellImageList(ACol, ARow))
+            size = TPoint(besideText ? images->Width() : 0, aboveText ? images->Height() : 0);
+        break;
+    case ctPicture:
+    case ctFilePicture:
+        graphic->GetPictureSize(rectW - XYOffset().X - 1, rectH - XYOffset().Y - ExtraMargin - 1, hasText,
+                                size);
+        break;
+    case ctButton:
+    case ctBitButton: {
+        const int bw = graphic->CellIndex & 0xFFFF;
+        const int bh = static_cast<int>(static_cast<unsigned>(graphic->CellIndex) >> 16);
+        const bool textPlace = graphic->CellVAlign == vaUnderText || graphic->CellVAlign == vaAboveText;
+        if (graphic->CellHAlign == haFull && !hasText) canvas->Font()->Assign(Font());
+        const int captionW = canvas->TextWidth(graphic->CellText) + 4;
+        if (!hasText) {
+            size = TPoint(graphic->CellHAlign == haFull ? captionW : bw, bh);
+        } else {
+            int w = bw;
+            if (graphic->CellHAlign == haCenter || textPlace) w = 0;
+            if (graphic->CellHAlign == haFull) w = captionW;
+            size = TPoint(w, textPlace ? bh : 0);
+        }
+        break;
+    }
+    case ctInterface: {
+        auto* drawn = dynamic_cast<ICellGraphic*>(graphic->CellBitmap);
+        const int w = drawn ? drawn->GetWidth() : 0;
+        const int h = drawn ? drawn->GetHeight() : 0;
+        size = w == 0 || h == 0 ? TPoint(rectW, rectH) : TPoint(w, h);
+        break;
+    }
+    case ctProgressPie:
+        size = TPoint(20, 20);
+        break;
+    case ctRadioButton:
+        size = TPoint(FControlLook->RadioSize(), FControlLook->RadioSize());
+        break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+        size = TPoint(FControlLook->CheckSize(), FControlLook->CheckSize());
+        break;
+    case ctRadio:
+        if (const auto* items = dynamic_cast<const TStrings*>(graphic->CellBitmap)) {
+            const int th = canvas->TextHeight("gh");
+            if (graphic->CellBoolean) {
+                for (int i = 0; i < items->Count(); ++i)
+                    size.X += canvas->TextWidth(items->Strings(i)) + 12;
+                size.Y = th;
+            } else {
+                size.X = 12;
+                for (int i = 0; i < items->Count(); ++i)
+                    size.X = std::max(size.X, canvas->TextWidth(items->Strings(i)) + 12);
+                size.Y = std::max(16, th) * items->Count();
+            }
+        }
+        break;
+    case ctRating:
+        size = TPoint(graphic->CellAngle * 18, 16);
+        break;
+    case ctImages: {
+        const auto* list = dynamic_cast<const TIntList*>(graphic->CellBitmap);
+        const TImageList* images = GetCellImageList(ACol, ARow);
+        if (list && images)
+            size = graphic->CellBoolean ? TPoint(list->Count() * images->Width(), images->Height())
+                                        : TPoint(images->Width(), list->Count() * images->Height());
+        break;
+    }
+    default:
+        break;
+    }
+    if (graphic->CellVAlign == vaFull) {
+        size.Y = rectH;
+        if (graphic->CellHAlign == haFull) size.X = rectW;
+    } else if (graphic->CellHAlign == haFull) {
+        const bool keepsWidth = graphic->CellType == ctRating ||
+                                ((graphic->CellType == ctButton || graphic->CellType == ctBitButton) &&
+                                 !hasText && !graphic->CellText.isEmpty());
+        if (!keepsWidth) size.X = rectW;
+    }
+    return size;
+}
+
+TPoint TQvStringGrid::CalcPrintCellGraphicSize(int ACol, int ARow, int CellWidth, int CellHeight,
+                                               double Scale) {
+    TPoint size(0, 0);
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return size;
+    const bool hasText = !Cells(ACol, ARow).isEmpty();
+    const TImageList* images = GetCellImageList(ACol, ARow);
+    switch (graphic->CellType) {
+    case ctBitmap:
+        if (const auto* bmp = dynamic_cast<const TGraphic*>(graphic->CellBitmap))
+            size = TPoint(bmp->Width(), bmp->Height());
+        break;
+    case ctIcon:
+        if (const auto* icon = dynamic_cast<const TGraphic*>(graphic->CellIcon))
+            size = TPoint(icon->Width(), icon->Height());
+        break;
+    case ctImageList:
+        if (images) {
+            const bool beside =
+                graphic->CellHAlign == haBeforeText || graphic->CellHAlign == haAfterText || !hasText;
+            size = TPoint(beside ? images->Width() : 0, images->Height());
+        }
+        break;
+    case ctDataImage:
+        if (images) size = TPoint(images->Width(), images->Height());
+        break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+        size = TPoint(FControlLook->CheckSize(), FControlLook->CheckSize());
+        break;
+    case ctNode:
+    case ctProgressPie:
+        size = TPoint(20, 20);
+        break;
+    case ctRadio:
+    case ctImages:
+        size = CalcCellGraphicSize(ACol, ARow);
+        if (graphic->CellType == ctRadio && !graphic->CellBoolean) {
+            if (const auto* items = dynamic_cast<const TStrings*>(graphic->CellBitmap))
+                size.Y = Canvas()->TextHeight("gh") * items->Count();
+        }
+        break;
+    case ctPicture:
+    case ctFilePicture:
+        if (Scale > 0) {
+            graphic->GetPictureSize(CellWidth, CellHeight, hasText, size);
+            size = TPoint(static_cast<int>(std::lround(size.X / Scale)),
+                          static_cast<int>(std::lround(size.Y / Scale)));
+        }
+        break;
+    case ctProgress:
+    case ctXPProgress:
+        size = TPoint(ColWidths(DisplColIndex(ACol)), RowHeights(ARow));
+        break;
+    case ctButton:
+    case ctBitButton:
+        size = TPoint(graphic->CellIndex & 0xFFFF,
+                      static_cast<int>(static_cast<unsigned>(graphic->CellIndex) >> 16));
+        break;
+    case ctInterface:
+        if (auto* drawn = dynamic_cast<ICellGraphic*>(graphic->CellBitmap)) {
+            const TRect rect = CellRect(DisplColIndex(ACol), ARow);
+            size = TPoint(drawn->GetWidth(), drawn->GetHeight());
+            if (size.X == 0) size.X = rect.Right - rect.Left;
+            if (size.Y == 0) size.Y = rect.Bottom - rect.Top;
+        }
+        break;
+    case ctRadioButton:
+        size = TPoint(FControlLook->RadioSize(), FControlLook->RadioSize());
+        break;
+    case ctShape: {
+        const int side = RowHeights(ARow) - 2 * XYOffset().Y;
+        size = TPoint(side, side);
+        break;
+    }
+    default:
+        break;
+    }
+    return size;
 }

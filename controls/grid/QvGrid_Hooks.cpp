@@ -70,15 +70,6 @@ TPoint TQvStringGrid::GetCellGraphicSize(int ACol, int ARow) {
     return CalcCellGraphicSize(ACol, ARow);
 }
 
-// A graphic's size depends on its payload, which the cell graphics topic measures; none here.
-TPoint TQvStringGrid::CalcCellGraphicSize(int, int) {
-    return TPoint(0, 0);
-}
-
-TPoint TQvStringGrid::CalcPrintCellGraphicSize(int ACol, int ARow) {
-    return CalcCellGraphicSize(ACol, ARow);
-}
-
 TImageList* TQvStringGrid::GetCellImageList(int, int) {
     return FGridImages;
 }

@@ -323,3 +323,30 @@ TEST(QvGridGraphics, CaptionsAndRadioIndexesChangeOnlyTheirOwnKind) {
     EXPECT_FALSE(g.SetRadioIdx(1, 3, -1));
     EXPECT_EQ(g.Cells(1, 3), "B");
 }
+
+TEST(QvGridGraphics, OnScreenSizeByKind) {
+    TQvStringGrid g(nullptr);
+    TCanvas* canvas = g.Canvas();
+    TStringList items;
+    items.Add("A");
+    items.Add("BB");
+    g.AddRadio(1, 1, 1, 0, &items);
+    EXPECT_EQ(g.GetCellGraphicSize(1, 1),
+              TPoint(canvas->TextWidth("A") + 12 + canvas->TextWidth("BB") + 12, canvas->TextHeight("gh")));
+    g.AddRadio(1, 2, 0, 0, &items);
+    EXPECT_EQ(g.GetCellGraphicSize(1, 2).Y, std::max(16, canvas->TextHeight("gh")) * 2);
+
+    g.AddCheckBox(2, 1, true, false);
+    EXPECT_EQ(g.GetCellGraphicSize(2, 1), TPoint(g.ControlLook()->CheckSize(), g.ControlLook()->CheckSize()));
+    g.AddRating(2, 2, 5, clYellow, clGray);
+    EXPECT_EQ(g.GetCellGraphicSize(2, 2), TPoint(90, 16)) << "a rating keeps its width under haFull";
+    // A button beside text takes no height; over a full cell it takes the cell.
+    g.SetCells(3, 1, "text");
+    g.AddButton(3, 1, 40, 18, "Go", haLeft, vaTop);
+    EXPECT_EQ(g.GetCellGraphicSize(3, 1), TPoint(40, 0));
+    g.AddButton(3, 2, 40, 18, "Go", haFull, vaFull);
+    const TRect r = g.CellRect(3, 2);
+    EXPECT_EQ(g.GetCellGraphicSize(3, 2), TPoint(r.Right - r.Left, r.Bottom - r.Top));
+    EXPECT_EQ(g.GetCellGraphicSize(4, 4), TPoint(0, 0));
+    EXPECT_EQ(g.CalcPrintCellGraphicSize(3, 1, 100, 20, 1.0), TPoint(40, 18));
+}
