@@ -369,6 +369,15 @@ public:
     void RemoveMarker(int ACol, int ARow);
     void RemoveAllMarkers();
     bool HasInCellControl(int ACol, int ARow);
+    // The 11 x 11 expand button at the cell's top right; empty for another kind.
+    TRect GetExpandButtonRect(int ACol, int ARow);
+    // Display column. Where painting last put the cell's button; empty without a graphic.
+    TRect GetCellButtonRect(int ACol, int ARow);
+    // What sorting by image compares: the bitmap, the icon or the image index; -1 for other cells.
+    qintptr GetCellImageRef(int ACol, int ARow);
+    bool IsSortRow(int ACol, int ARow);
+    // Keeps an automatic scroll bar's page and range fitted to the cell's text.
+    void CellTextChanged(int ACol, int ARow) override;
     bool HasDataDrivenGraphic(int ACol, int ARow);
 
     // Check boxes, radio groups and radio buttons (QvGrid_Checks.cpp)

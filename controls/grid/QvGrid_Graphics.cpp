@@ -360,11 +360,7 @@ void TQvStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange) {
     graphic->CellAngle = 0;
     graphic->CellErrFrom = 100;
     graphic->CellBoolean = AutoRange;
-    if (AutoRange) {
-        graphic->CellAngle = RowHeights(ARow);
-        const int lines = static_cast<int>(Cells(ACol, ARow).count('\n')) + 1;
-        graphic->CellErrFrom = Canvas()->TextHeight("gh") * lines;
-    }
+    if (AutoRange) CellTextChanged(ACol, ARow);
 }
 
 void TQvStringGrid::SetScrollPosition(int ACol, int ARow, int Pos) {
@@ -750,4 +746,65 @@ TPoint TQvStringGrid::CalcPrintCellGraphicSize(int ACol, int ARow, int CellWidth
         break;
     }
     return size;
+}
+
+// Geometry and sort keys
+// --------------------------------------------------------------------------------------------
+
+TRect TQvStringGrid::GetExpandButtonRect(int ACol, int ARow) {
+    if (GetCellType(ACol, ARow) != ctExpand) return TRect();
+    const TRect r = CellRect(DisplColIndex(ACol), ARow);
+    return TRect(r.Right - 13, r.Top + 2, r.Right - 2, r.Top + 13);
+}
+
+TRect TQvStringGrid::GetCellButtonRect(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return TRect();
+    const TRect cell = CellRect(ACol, ARow);
+    const auto offset = static_cast<unsigned>(static_cast<int>(graphic->CellValue));
+    const int left = cell.Left + static_cast<int>(offset & 0xFFFFu);
+    const int top = cell.Top + static_cast<int>(offset >> 16);
+    TRect r(left, top, left + (graphic->CellIndex & 0xFFFF),
+            top + static_cast<int>(static_cast<unsigned>(graphic->CellIndex) >> 16));
+    if (graphic->CellVAlign == vaFull) {
+        r.Top = cell.Top;
+        r.Bottom = cell.Bottom;
+    }
+    if (graphic->CellHAlign == haFull) {
+        r.Left = cell.Left;
+        r.Right = cell.Right;
+    }
+    return r;
+}
+
+qintptr TQvStringGrid::GetCellImageRef(int ACol, int ARow) {
+    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) return -1;
+    switch (graphic->CellType) {
+    case ctBitmap:
+        return reinterpret_cast<qintptr>(graphic->CellBitmap);
+    case ctIcon:
+        return reinterpret_cast<qintptr>(graphic->CellIcon);
+    case ctImageList:
+        return graphic->CellIndex;
+    default:
+        return -1;
+    }
+}
+
+bool TQvStringGrid::IsSortRow(int ACol, int ARow) {
+    const TPoint base = BaseCell(ACol, ARow);
+    int row = ARow;
+    if (const TCellProperties* props = PropsAt(base.X, base.Y); props && props->CellSpanY() > 0)
+        row = base.Y + props->CellSpanY();
+    return row == FSortSettings->Row() && FSortSettings->Show() && RowCount() > FixedRows() + 1;
+}
+
+void TQvStringGrid::CellTextChanged(int ACol, int ARow) {
+    TBaseGrid::CellTextChanged(ACol, ARow);
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic || graphic->CellType != ctScrollbar || !graphic->CellBoolean) return;
+    graphic->CellAngle = RowHeights(ARow);
+    const int lines = static_cast<int>(Cells(ACol, ARow).count('\n')) + 1;
+    graphic->CellErrFrom = Canvas()->TextHeight("gh") * lines;
 }

@@ -350,3 +350,24 @@ TEST(QvGridGraphics, OnScreenSizeByKind) {
     EXPECT_EQ(g.GetCellGraphicSize(4, 4), TPoint(0, 0));
     EXPECT_EQ(g.CalcPrintCellGraphicSize(3, 1, 100, 20, 1.0), TPoint(40, 18));
 }
+
+TEST(QvGridGraphics, AutomaticScrollBarFollowsTheCellText) {
+    TQvStringGrid g(nullptr);
+    g.SetCells(1, 1, "one");
+    g.AddScrollBar(1, 1, true);
+    const int line = g.Canvas()->TextHeight("gh");
+    EXPECT_EQ(g.GetScrollProp(1, 1).Range, line);
+    EXPECT_EQ(g.GetScrollProp(1, 1).PageSize, g.RowHeights(1));
+    g.SetCells(1, 1, "one\ntwo\nthree");
+    EXPECT_EQ(g.GetScrollProp(1, 1).Range, 3 * line);
+    EXPECT_TRUE(g.HasAutoRangeScrollBar(1, 1));
+}
+
+TEST(QvGridGraphics, ExpandButtonSitsAtTheTopRight) {
+    TQvStringGrid g(nullptr);
+    EXPECT_EQ(g.GetExpandButtonRect(1, 1), TRect());
+    TCellGraphic* graphic = g.CreateCellGraphic(1, 1);
+    graphic->CellType = ctExpand;
+    const TRect r = g.CellRect(1, 1);
+    EXPECT_EQ(g.GetExpandButtonRect(1, 1), TRect(r.Right - 13, r.Top + 2, r.Right - 2, r.Top + 13));
+}
