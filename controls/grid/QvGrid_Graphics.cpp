@@ -425,7 +425,7 @@ bool TQvStringGrid::SetButtonText(int ACol, int ARow, const String& Caption) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic || (graphic->CellType != ctButton && graphic->CellType != ctBitButton)) return false;
     graphic->CellText = Caption;
-    RepaintCell(DisplColIndex(ACol), ARow);
+    RepaintCell(ACol, ARow);
     return true;
 }
 
@@ -438,7 +438,7 @@ void TQvStringGrid::PushButton(int ACol, int ARow, bool Push) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic) return;
     if (graphic->CellType != ctNode) graphic->CellBoolean = Push;
-    RepaintCell(DisplColIndex(ACol), ARow);
+    RepaintCell(ACol, ARow);
 }
 
 bool TQvStringGrid::RemoveButton(int ACol, int ARow) {
