@@ -34,6 +34,14 @@ void TQvGridUndoRedo::RegisterChange(int ACol, int ARow, const String& NewValue,
     FLevel = FItems->Count();
 }
 
+void TQvGridUndoRedo::RegisterCheckStateChange(int ACol, int ARow, int NewState, int OldState) {
+    RegisterChange(ACol, ARow, String(), String());
+    TUndoRedoItem* item = FItems->Items(FItems->Count() - 1);
+    item->SetIsCheckState(true);
+    item->SetCheckState(NewState);
+    item->SetOrigCheckState(OldState);
+}
+
 void TQvGridUndoRedo::AddMarker(bool start) {
     DropUndone();
     TUndoRedoItem* item = FItems->Add();
@@ -50,6 +58,12 @@ void TQvGridUndoRedo::StopSequence() {
 }
 
 void TQvGridUndoRedo::UndoItem(const TUndoRedoItem& item) {
+    if (item.IsCheckState()) {
+        FGrid->SetCellCheckState(item.Col(), item.Row(), item.OrigCheckState());
+        FGrid->SetCol(FGrid->DisplColIndex(item.Col()));
+        FGrid->SetRow(item.Row());
+        return;
+    }
     if (OnUndo)
         OnUndo(this, FGrid, item.Col(), item.Row(), FGrid->GetCellEx(item.Col(), item.Row()),
                item.OrigValue());
@@ -59,6 +73,12 @@ void TQvGridUndoRedo::UndoItem(const TUndoRedoItem& item) {
 }
 
 void TQvGridUndoRedo::RedoItem(const TUndoRedoItem& item) {
+    if (item.IsCheckState()) {
+        FGrid->SetCellCheckState(item.Col(), item.Row(), item.CheckState());
+        FGrid->SetCol(FGrid->DisplColIndex(item.Col()));
+        FGrid->SetRow(item.Row());
+        return;
+    }
     if (OnRedo)
         OnRedo(this, FGrid, item.Col(), item.Row(), FGrid->GetCellEx(item.Col(), item.Row()), item.Value());
     FGrid->SetCellEx(item.Col(), item.Row(), item.Value());

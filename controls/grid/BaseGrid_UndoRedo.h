@@ -20,6 +20,13 @@ public:
     virtual void SetRow(int ARow) = 0;
     virtual void RepaintCell(int ACol, int ARow) = 0;
     virtual void Invalidate() = 0;
+    // Puts back the state of a check box that keeps it outside the cell text (a TCheckBoxState value);
+    // a grid without such boxes has nothing to put back.
+    virtual void SetCellCheckState(int ACol, int ARow, int State) {
+        (void)ACol;
+        (void)ARow;
+        (void)State;
+    }
 };
 
 // One cell change, or a marker (Col = Row = -1) that opens or closes a group of changes.
@@ -39,6 +46,13 @@ public:
     bool SequenceStop() const { return FSequenceStop; }
     void SetSequenceStop(bool v) { FSequenceStop = v; }
     bool IsMarker() const { return FSequenceStart || FSequenceStop; }
+    // A check box state change instead of a text change.
+    bool IsCheckState() const { return FIsCheckState; }
+    void SetIsCheckState(bool v) { FIsCheckState = v; }
+    int CheckState() const { return FCheckState; }
+    void SetCheckState(int v) { FCheckState = v; }
+    int OrigCheckState() const { return FOrigCheckState; }
+    void SetOrigCheckState(int v) { FOrigCheckState = v; }
 
 private:
     int FRow = -1;
@@ -47,6 +61,9 @@ private:
     String FOrigValue; // the text before it
     bool FSequenceStart = false;
     bool FSequenceStop = false;
+    bool FIsCheckState = false;
+    int FCheckState = 0;
+    int FOrigCheckState = 0;
 };
 
 // The history, oldest first.
@@ -74,6 +91,8 @@ public:
 
     // Records one change. Steps that were undone and not redone are dropped first.
     virtual void RegisterChange(int ACol, int ARow, const String& NewValue, const String& OldValue);
+    // Records a change of a check box whose state lives in the box, not in the cell text.
+    virtual void RegisterCheckStateChange(int ACol, int ARow, int NewState, int OldState);
     virtual void StartSequence();
     virtual void StopSequence();
 

@@ -9,10 +9,10 @@
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/options/GridOptions.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
-#include "toolkit/system/StringList.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/system/StringList.h"
 
 #include <array>
 #include <memory>
@@ -59,7 +59,8 @@ String CurrentLongTimeFormat();
 // Registers the clipboard format and the window messages; a second call does nothing.
 void InitQvGridUnit();
 void FinalizeQvGridUnit();
-// The identifiers a window design may give the grid's enumerated properties; part of the layer's registration.
+// The identifiers a window design may give the grid's enumerated properties; part of the layer's
+// registration.
 void RegisterQvGridDesignIdents();
 
 // The grid's window timer and its period.
@@ -134,15 +135,17 @@ public:
     virtual String GetCurrentCellText();
     virtual void SetCurrentCellEditText(const String& Value);
     virtual void RestoreCurrentCell();
-    virtual bool ToggleCellCheckBox(int ACol, int ARow);
-    virtual void SelectRadioButton(int ACol, int ARow);
+    // EditCheck: the user's click or key; CanEditCell may refuse it.
+    virtual bool ToggleCellCheckBox(int ACol, int ARow, bool EditCheck);
+    virtual bool SelectRadioButton(int ACol, int ARow, bool EditCheck);
     virtual String GetFormattedCell(int ACol, int ARow);
     virtual void GetFloatFormat(int ACol, int ARow, bool& IsFloat, String& FloatFormat);
     virtual TCellType GetCellType(int ACol, int ARow);
     virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
     virtual TPoint GetCellGraphicSize(int ACol, int ARow);
-    virtual TPoint CalcCellGraphicSize(int ACol, int ARow);
-    virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow);
+    // ExtraMargin: vertical room row sizing keeps free besides the text margin.
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraMargin = 0);
+    virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow, int CellWidth, int CellHeight, double Scale);
     virtual void DoPrintGetPageNum(int PageNum, int PageColNum, String& PageNumString);
     virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
@@ -253,6 +256,175 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
+
+    // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
+    // ----------------------------------------------------------------------------------------
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+    bool HasCellGraphicType(int ACol, int ARow, TCellTypes Kinds);
+    TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+    TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddIcon(int ACol, int ARow, TGraphic* AIcon, TCellHAlign hal, TCellVAlign val);
+    TGraphic* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent,
+                        TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                    int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    bool SetImageIdx(int ACol, int ARow, int Idx);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    // Leaves the cell text: it is the cell's value, not part of the image.
+    bool RemoveDataImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctDataImage); }
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList* CellImages(int ACol, int ARow);
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+    void AddRotated(int ACol, int ARow, int AAngle, const String& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const String& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctProgress)); }
+    bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddQvProgress(int ACol, int ARow, int Min, int Max);
+    bool RemoveQvProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    bool RemoveProgressPie(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    bool RemoveRangeIndicator(int ACol, int ARow) {
+        return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator);
+    }
+    void AddComment(int ACol, int ARow, const String& Comment);
+    void AddColorComment(int ACol, int ARow, const String& Comment, TColor Color);
+    String CellComment(int ACol, int ARow);
+    void SetCellComment(int ACol, int ARow, const String& Comment);
+    bool IsComment(int ACol, int ARow, String& comment);
+    bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, int Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctRating)); }
+    bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    bool HasScrollBar(int ACol, int ARow) {
+        return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctScrollbar));
+    }
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    void AddButton(int ACol, int ARow, int bw, int bh, const String& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const String& Caption, TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const String& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    // Display column. Only a button takes a caption; any other cell answers false.
+    bool SetButtonText(int ACol, int ARow, const String& Caption);
+    String GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool Push);
+    bool HasButton(int ACol, int ARow) {
+        return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctButton) | CellTypeFlag(ctBitButton));
+    }
+    bool RemoveButton(int ACol, int ARow);
+    bool RemoveBitButton(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    void AddBalloon(int ACol, int ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, String& Title, String& Text, TBalloonIcon& Icon);
+    bool HasBalloon(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctBalloon)); }
+    void RemoveBalloon(int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    bool RemoveInterfacedCell(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    bool HasInCellControl(int ACol, int ARow);
+    // The 11 x 11 expand button at the cell's top right; empty for another kind.
+    TRect GetExpandButtonRect(int ACol, int ARow);
+    // Display column. Where painting last put the cell's button; empty without a graphic.
+    TRect GetCellButtonRect(int ACol, int ARow);
+    // What sorting by image compares: the bitmap, the icon or the image index; -1 for other cells.
+    qintptr GetCellImageRef(int ACol, int ARow);
+    bool IsSortRow(int ACol, int ARow);
+    // Keeps an automatic scroll bar's page and range fitted to the cell's text.
+    void CellTextChanged(int ACol, int ARow) override;
+    bool HasDataDrivenGraphic(int ACol, int ARow);
+
+    // Check boxes, radio groups and radio buttons (QvGrid_Checks.cpp)
+    // ----------------------------------------------------------------------------------------
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButton(int ACol, int ARow);
+    void RemoveRadioButtonColumn(int ACol);
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+    TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctRadio)); }
+    bool HasRadioButton(int ACol, int ARow) {
+        return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctRadioButton));
+    }
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool ChangeCheckBoxState(int ACol, int ARow, bool State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCellCheckBox(ACol, ARow, false); }
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    // Only a radio group takes an index; any other cell answers false and keeps its graphic as it was.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStrings* GetRadioStrings(int ACol, int ARow);
+    void SelectNextRadioItem(int ACol, int ARow, bool EditCheck);
+    // The undo component's way back to a check box state it recorded.
+    void SetCellCheckState(int ACol, int ARow, int State) override;
 
     // Overrides of the base grid (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 #include "controls/grid/QvGrid.h"
 
 #include "controls/markup/QsgHTMLE.h"
-#include "toolkit/system/SysUtils.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/system/SysUtils.h"
 
 // Cells, formats and graphics
 // --------------------------------------------------------------------------------------------
@@ -74,41 +74,8 @@ TPoint TQvStringGrid::GetCellGraphicSize(int ACol, int ARow) {
     return CalcCellGraphicSize(ACol, ARow);
 }
 
-// A graphic's size depends on its payload, which the cell graphics topic measures; none here.
-TPoint TQvStringGrid::CalcCellGraphicSize(int, int) {
-    return TPoint(0, 0);
-}
-
-TPoint TQvStringGrid::CalcPrintCellGraphicSize(int ACol, int ARow) {
-    return CalcCellGraphicSize(ACol, ARow);
-}
-
 TImageList* TQvStringGrid::GetCellImageList(int, int) {
     return FGridImages;
-}
-
-bool TQvStringGrid::ToggleCellCheckBox(int ACol, int ARow) {
-    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    if (!graphic) return false;
-    switch (graphic->CellType) {
-    case ctCheckBox:
-        graphic->CellBoolean = !graphic->CellBoolean;
-        break;
-    case ctTriStateCheckBox:
-        graphic->CellCheckBoxState = graphic->CellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
-        break;
-    case ctDataCheckBox: {
-        String checkTrue, checkFalse;
-        GetCheckTrue(ACol, ARow, checkTrue);
-        GetCheckFalse(ACol, ARow, checkFalse);
-        SetCells(ACol, ARow, Cells(ACol, ARow) == checkTrue ? checkFalse : checkTrue);
-        break;
-    }
-    default:
-        return false;
-    }
-    RepaintCell(ACol, ARow);
-    return true;
 }
 
 TFont* TQvStringGrid::GetCellFont(int ACol, int ARow) {

@@ -338,13 +338,13 @@ TEST(QvGridHooks, CheckBoxesToggleByKind) {
     TQvStringGrid g(nullptr);
     TCellGraphic* box = AddGraphic(g, 1, 1, ctCheckBox);
     AddGraphic(g, 1, 2, ctDataCheckBox);
-    EXPECT_TRUE(g.ToggleCellCheckBox(1, 1));
+    EXPECT_TRUE(g.ToggleCellCheckBox(1, 1, false));
     EXPECT_TRUE(box->CellBoolean);
-    EXPECT_TRUE(g.ToggleCellCheckBox(1, 2));
+    EXPECT_TRUE(g.ToggleCellCheckBox(1, 2, false));
     EXPECT_EQ(g.Cells(1, 2), "Y");
-    EXPECT_TRUE(g.ToggleCellCheckBox(1, 2));
+    EXPECT_TRUE(g.ToggleCellCheckBox(1, 2, false));
     EXPECT_EQ(g.Cells(1, 2), "N");
-    EXPECT_FALSE(g.ToggleCellCheckBox(2, 2)) << "a cell without a check box changes nothing";
+    EXPECT_FALSE(g.ToggleCellCheckBox(2, 2, false)) << "a cell without a check box changes nothing";
     EXPECT_EQ(g.Cells(2, 2), "");
 }
 
