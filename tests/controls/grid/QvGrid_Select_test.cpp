@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace qvselecttest {
 
 struct SelectGrid : ::testing::Test {
     TQvStringGrid g{nullptr};
@@ -17,7 +17,9 @@ TGridRect SelRect(int l, int t, int r, int b) {
     return TGridRect{l, t, r, b};
 }
 
-} // namespace
+} // namespace qvselecttest
+
+using namespace qvselecttest;
 
 TEST_F(SelectGrid, SelectRowsSetsTheSelectionCutToTheGrid) {
     g.SetFixedCols(0);
