@@ -7,6 +7,7 @@
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/options/GridOptions.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/system/StringList.h"
@@ -63,8 +64,6 @@ void RegisterQvGridDesignIdents();
 // The grid's window timer and its period.
 constexpr UINT kGridTimerID = 111;
 constexpr int kGridTimerInterval = 500;
-// Columns from this index on can not be hidden.
-constexpr int kMaxHideableColumns = 513;
 
 // Getter, setter and field of a grid setting without side effects.
 #define QV_GRID_PROP(Type, Name, Init)                                                                       \
@@ -278,13 +277,97 @@ public:
     int NumHiddenColumns() const { return FNumHiddenColumns; }
     int NumHiddenRows() const { return FGridItems->Count(); }
     bool IsHiddenColumn(int ACol) const;
-    int RealRowIndex(int ARow) const { return ARow; }
-    int DisplRowIndex(int ARow) const { return ARow; }
     void BeginUpdate();
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
     void StretchColumn(int ACol);
+
+    // Hidden rows and columns, real and display indexes, moving (QvGrid_Hidden.cpp). Columns: the
+    // store keeps every column in real order and any column can be hidden. Rows: a hidden row leaves
+    // the display for the hidden-row store, which stays in ascending real order.
+    // ----------------------------------------------------------------------------------------
+    int DisplColIndex(int ACol) override;
+    int RealColIndex(int ACol) const;
+    int RealCol() const { return RealColIndex(Col()); }
+    void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, TotalColCount() - 1); }
+    // Width of a real column: as shown, or the width it had when it was hidden.
+    int AllColWidths(int ACol) const;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealRow() const { return RealRowIndex(Row()); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    bool IsHiddenRow(int ARow) const;
+    void HideRow(int ARow) { HideRows(ARow, ARow); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    void UnHideRow(int ARow);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Text by real column and real row, hidden rows read from their stored copy.
+    String AllCells(int ACol, int ARow) const;
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    int ColumnByHeader(const String& AValue) const;
+    bool IsIgnoredColumn(int ACol) const;
+
+protected:
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+
+private:
+    // Frees the cell properties the hidden-row store holds and empties it.
+    void DiscardHiddenRows();
+    // Copies the hidden-row map's indexes into the store's items after a renumbering.
+    void SyncHiddenRowItems();
+    // Display rows leave (enter) the grid without touching the hidden-row indexes or freeing anything.
+    void CutDisplayRows(int ARow, int ACount);
+    void OpenDisplayRows(int ARow, int ACount);
+    void RestoreHiddenRow(int AItem);
+    // Frees a cell-properties object that no cell holds any more.
+    static void DiscardCellProps(TObject* Props);
+
+public:
+
+    // Row and column operations, calculations, numbering (QvGrid_RowsCols.cpp). Row ranges of -1
+    // mean every normal row; a ToRow at or beyond RowCount reads real rows, hidden ones included.
+    // ----------------------------------------------------------------------------------------
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void ClearCols(int ACol, int ACount);
+    void MergeCols(int ACol1, int ACol2, const String& Separator);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    QV_GRID_PROP(int, AutoNumberStart, 0)
+    QV_GRID_PROP(int, AutoNumberOffset, 0)
+    QV_GRID_PROP(TSortDirection, AutoNumberDirection, sdAscending)
+
+public:
+    // Auto-size (QvGrid_AutoSize.cpp)
+    // ----------------------------------------------------------------------------------------
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoFitColumns(bool DoFixedCells);
 
     // Counts and geometry (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
@@ -806,7 +889,9 @@ private:
     TImageList* FGridImages = nullptr;
 
     TFixedGradientColors FFixedGradient;
-    std::array<bool, kMaxHideableColumns> FHiddenColumns{};
+    HiddenIndexMap FHiddenCols;
+    HiddenIndexMap FHiddenRows; // the Idx of every item of FGridItems, in the same order
+    std::vector<int> FAllColWidths; // by real column: the width a hidden column had
     int FNumHiddenColumns = 0;
     int FFixedRowsMin = 1;
     int FFixedColsMin = 1;
