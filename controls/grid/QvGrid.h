@@ -368,6 +368,12 @@ public:
     void AutoSizeCol(int ACol, int Padding = 0);
     void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
     void AutoFitColumns(bool DoFixedCells);
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+    int MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int Value) { FMinColWidth = Value; }
+    int MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
 
     // Counts and geometry (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
