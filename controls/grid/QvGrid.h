@@ -319,6 +319,21 @@ public:
     int ColumnAtPosition(int APos);
     int ColumnByHeader(const String& AValue) const;
     bool IsIgnoredColumn(int ACol) const;
+    TGridRect UsedCells() { return GetUsedCells(); }
+    void ScrollInView(int ACol, int ARow);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    // The columns and rows the exchange formats write.
+    void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+    void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+    void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+    int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
 
 protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -898,6 +913,8 @@ private:
     HiddenIndexMap FHiddenCols;
     HiddenIndexMap FHiddenRows; // the Idx of every item of FGridItems, in the same order
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had
+    TGridRect FOldSelection{};
+    bool FSelHidden = false;
     int FNumHiddenColumns = 0;
     int FFixedRowsMin = 1;
     int FFixedColsMin = 1;

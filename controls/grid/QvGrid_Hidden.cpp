@@ -341,3 +341,58 @@ int TQvStringGrid::ColumnByHeader(const String& AValue) const {
 bool TQvStringGrid::IsIgnoredColumn(int ACol) const {
     return FIgnoreColumns->HasValue(ACol);
 }
+
+// Scrolling, selection hiding, save range
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::ScrollInView(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    int left = LeftCol(), top = TopRow();
+    const int visCols = VisibleColCount(), visRows = VisibleRowCount();
+    if (ACol < LeftCol() || ACol > LeftCol() + visCols - 1) {
+        SetCol(ACol);
+        left = std::max(ACol - visCols / 2, FixedCols());
+    }
+    if (ARow < TopRow() || ARow > TopRow() + visRows - 1) {
+        SetRow(ARow);
+        top = std::max(ARow - visRows / 2, FixedRows());
+    }
+    left = std::min(left, ColCount() - visCols + 1);
+    if (FixedCols() + visCols < ColCount()) SetLeftCol(std::max(left, FixedCols()));
+    top = std::min(top, RowCount() - visRows + 1);
+    if (FixedRows() + visRows < RowCount()) SetTopRow(std::max(top, FixedRows()));
+}
+
+void TQvStringGrid::HideSelection() {
+    FOldSelection = Selection();
+    TGridRect outside;
+    outside.Left = outside.Right = ColCount();
+    outside.Top = outside.Bottom = RowCount();
+    SetSelection(outside);
+    FSelHidden = true;
+}
+
+void TQvStringGrid::UnHideSelection() {
+    FSelHidden = false;
+    if (FOldSelection.Top < RowCount() && FOldSelection.Left < ColCount()) {
+        SetSelection(FOldSelection);
+        return;
+    }
+    TGridRect cell;
+    cell.Top = cell.Bottom = FFixedRowAlways && FixedRows() >= RowCount() ? 0 : FixedRows();
+    cell.Left = cell.Right = FFixedColAlways && FixedCols() >= ColCount() ? 0 : FixedCols();
+    SetSelection(cell);
+}
+
+int TQvStringGrid::SaveStartCol() const {
+    return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
+}
+int TQvStringGrid::SaveStartRow() const {
+    return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
+}
+int TQvStringGrid::SaveEndCol() const {
+    return FSaveFixedCells || FSaveFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+}
+int TQvStringGrid::SaveEndRow() const {
+    return FSaveFixedCells || FSaveFixedRows ? RowCount() - 1 : RowCount() - FFixedFooters - 1;
+}

@@ -174,7 +174,8 @@ void TQvStringGrid::RemoveCols(int ACol, int ACount) {
             }
         }
         FHiddenCols.RemoveReal(real, 1);
-        if (static_cast<size_t>(real) < FAllColWidths.size()) FAllColWidths.erase(FAllColWidths.begin() + real);
+        if (static_cast<size_t>(real) < FAllColWidths.size())
+            FAllColWidths.erase(FAllColWidths.begin() + real);
         for (int d = ACol; d < ColCount() - 1; ++d)
             SetColWidths(d, ColWidths(d + 1));
         if (Col() >= ColCount() - 1 && Col() > 0) SetCol(Col() - 1);
@@ -205,14 +206,17 @@ void TQvStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
 }
 
 TGridRect TQvStringGrid::GetUsedCells() {
-    TGridRect used;
-    used.Left = used.Top = -1;
-    used.Right = used.Bottom = -1;
+    TGridRect used{};
+    bool any = false;
     for (int r = 0; r < RowCount(); ++r)
-        for (int c = 0; c < TotalColCount(); ++c) {
-            if (GridCells(c, r).isEmpty()) continue;
-            if (used.Left < 0 || c < used.Left) used.Left = c;
-            if (used.Top < 0) used.Top = r;
+        for (int c = 0; c < ColCount(); ++c) {
+            if (Cells(RealColIndex(c), r).isEmpty()) continue;
+            if (!any) {
+                used.Left = used.Right = c;
+                used.Top = used.Bottom = r;
+                any = true;
+            }
+            used.Left = std::min(used.Left, c);
             used.Right = std::max(used.Right, c);
             used.Bottom = r;
         }

@@ -238,3 +238,46 @@ TEST_F(HiddenGrid, ColumnOrderIsRecordedAndRestored) {
     EXPECT_EQ(g.ColumnByHeader("3:0"), 3);
     EXPECT_EQ(g.ColumnByHeader("3:O"), -1);
 }
+
+TEST(QvGridHiddenColumns, UsedCellsAndSaveRange) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(5);
+    g.SetRowCount(6);
+    const TGridRect none = g.UsedCells();
+    EXPECT_EQ((std::vector<int>{none.Left, none.Top, none.Right, none.Bottom}),
+              (std::vector<int>{0, 0, 0, 0}));
+    g.SetGridCells(3, 2, "x");
+    const TGridRect one = g.UsedCells();
+    EXPECT_EQ((std::vector<int>{one.Left, one.Top, one.Right, one.Bottom}), (std::vector<int>{3, 2, 3, 2}));
+    // Display columns: with real column 1 hidden the text stands in display column 2.
+    g.HideColumn(1);
+    EXPECT_EQ(g.UsedCells().Left, 2);
+
+    g.SetSaveFixedCells(false);
+    g.SetFixedCols(1);
+    g.UnHideColumnsAll();
+    EXPECT_EQ(g.SaveStartCol(), 1);
+    EXPECT_EQ(g.SaveEndCol(), 4);
+    EXPECT_EQ(g.SaveColCount(), 4);
+}
+
+TEST(QvGridHiddenColumns, SelectionHidesOutsideAndComesBack) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(5);
+    g.SetRowCount(6);
+    g.ScrollInView(2, 3);
+    EXPECT_EQ(g.Col(), 1); // visible already: nothing moves
+    EXPECT_EQ(g.Row(), 1);
+    TGridRect sel;
+    sel.Left = 1;
+    sel.Top = 2;
+    sel.Right = 3;
+    sel.Bottom = 4;
+    g.SetSelection(sel);
+    g.HideSelection();
+    EXPECT_TRUE(g.SelectionHidden());
+    EXPECT_EQ(g.Selection().Top, 6);
+    g.UnHideSelection();
+    EXPECT_EQ(g.Selection().Bottom, 4);
+    EXPECT_EQ(g.Selection().Left, 1);
+}
