@@ -383,6 +383,13 @@ public:
     void AutoSizeCol(int ACol, int Padding = 0);
     void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
     void AutoFitColumns(bool DoFixedCells);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    int MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+    int MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
     bool SizeGrowOnly() const { return FSizeGrowOnly; }
     void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
     int MinColWidth() const { return FMinColWidth; }

@@ -94,3 +94,70 @@ void TQvStringGrid::AutoFitColumns(bool DoFixedCells) {
         if (ColWidths(c) > ColWidths(widest)) widest = c;
     SetColWidths(widest, std::max(1, ColWidths(widest) + available - lines - newSum));
 }
+
+// Rows
+// --------------------------------------------------------------------------------------------
+
+namespace {
+
+int AutoSizeLineCount(const String& Text, bool MultiLine) {
+    return MultiLine ? static_cast<int>(Text.count('\n')) + 1 : 1;
+}
+
+} // namespace
+
+void TQvStringGrid::AutoSizeRow(int ARow, int Padding) {
+    if (ARow < 0 || ARow >= RowCount()) return;
+    TCanvas* canvas = Canvas();
+    int tallest = 0;
+    for (int c = 0; c < ColCount(); ++c) {
+        const int real = RealColIndex(c);
+        if (IsIgnoredColumn(real) || IsYMergedCell(real, ARow)) continue;
+        const TCellType type = GetCellType(real, ARow);
+        if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton) {
+            tallest = std::max(tallest, DefaultRowHeight());
+            continue;
+        }
+        canvas->Font()->Assign(GetCellFont(real, ARow));
+        if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
+        const String text = Cells(real, ARow);
+        const int t =
+            text.isEmpty() ? 0 : AutoSizeLineCount(text, Multilinecells()) * canvas->TextHeight("gh");
+        tallest = std::max(tallest, t + CalcCellGraphicSize(real, ARow).Y);
+    }
+    const int height = tallest + FXYOffset.Y * 2 + 2 * GridLineWidth();
+    if (!FSizeGrowOnly || RowHeights(ARow) < height)
+        SetRowHeights(ARow, ApplySizeLimits(height, FMinRowHeight, FMaxRowHeight));
+    if (Padding != 0)
+        SetRowHeights(ARow, ApplySizeLimits(RowHeights(ARow) + Padding, FMinRowHeight, FMaxRowHeight));
+}
+
+void TQvStringGrid::SetRowHeightForLines(int ARow, int Lines, int Padding) {
+    if (ARow < 0 || ARow >= RowCount()) return;
+    TCanvas* canvas = Canvas();
+    canvas->Font()->Assign(GetCellFont(RealColIndex(FixedCols()), ARow));
+    if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
+    const int th = canvas->TextHeight("gh");
+    SetRowHeights(ARow, ApplySizeLimits(Padding + Lines * (th + th / 8), FMinRowHeight, FMaxRowHeight));
+}
+
+void TQvStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    const int first = DoFixedRows ? 0 : FixedRows();
+    ExportNotification(esExportStart, first);
+    for (int r = first; r < RowCount(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        if (WordWrap()) {
+            AutoSizeRow(r, 0);
+            if (Padding != 0)
+                SetRowHeights(r, ApplySizeLimits(RowHeights(r) + Padding, FMinRowHeight, FMaxRowHeight));
+        } else {
+            int lines = 1;
+            if (Multilinecells())
+                for (int c = 0; c < ColCount(); ++c)
+                    lines = std::max(lines, AutoSizeLineCount(Cells(RealColIndex(c), r), true));
+            SetRowHeightForLines(r, lines, Padding);
+        }
+    }
+    ExportNotification(esExportDone, -1);
+}

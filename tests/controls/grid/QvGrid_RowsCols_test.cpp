@@ -175,3 +175,30 @@ TEST(QvGridAutoSize, FitColumnsFillTheClientWidth) {
     g.AutoFitColumns(false);
     EXPECT_EQ(g.ColWidths(1) + g.ColWidths(2) + g.ColWidths(3), normal);
 }
+
+TEST(QvGridAutoSize, RowsFitTheirLinesOfMeasuredText) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetMultilinecells(true);
+    g.SetGridCells(2, 1, "one\ntwo\nthree");
+    g.SetGridCells(1, 2, "single");
+    g.Canvas()->Font()->Assign(g.Font());
+    const int th = g.Canvas()->TextHeight("gh");
+    ASSERT_GT(th, 0);
+
+    g.SetRowHeightForLines(3, 3, 0);
+    EXPECT_EQ(g.RowHeights(3), 3 * (th + th / 8));
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1), 3 * th + 4 + 2);
+    g.SetMaxRowHeight(30);
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1), 30);
+    g.SetMaxRowHeight(0);
+
+    g.SetWordWrap(false);
+    g.AutoSizeRows(false, 2);
+    EXPECT_EQ(g.RowHeights(0), g.FixedRowHeight());
+    EXPECT_EQ(g.RowHeights(1), 2 + 3 * (th + th / 8));
+    EXPECT_EQ(g.RowHeights(2), 2 + th + th / 8);
+}
