@@ -370,6 +370,16 @@ public:
     void AddRow();
     void AddColumn() { InsertCols(ColCount(), 1); }
     void ClearCols(int ACol, int ACount);
+    void ClearNormalRows(int ARow, int ACount);
+    void ClearNormalCols(int ACol, int ACount);
+    // Empties the stored cells of every hidden row as well.
+    void ClearAll();
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, TotalColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
+    // Removes each normal row whose text in the column was seen in a row above it.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    bool IsCell(const String& SubStr, int& ACol, int& ARow);
     void MergeCols(int ACol1, int ACol2, const String& Separator);
     void AutoNumberCol(int ACol);
     void AutoNumberRow(int ARow);

@@ -260,3 +260,53 @@ void TQvStringGrid::AutoNumberRow(int ARow) {
         SetGridCells(col, ARow, IntToStr(number));
     }
 }
+
+// Clearing and removing by content
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::ClearNormalRows(int ARow, int ACount) {
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(FixedCols(), ARow, TotalColCount() - FixedRightCols() - 1, ARow + ACount - 1);
+}
+
+void TQvStringGrid::ClearNormalCols(int ACol, int ACount) {
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(ACol, FixedRows(), ACol + ACount - 1, RowCount() - FixedFooters() - 1);
+}
+
+void TQvStringGrid::ClearAll() {
+    if (RowCount() > 0 && TotalColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    for (int i = 0; i < FGridItems->Count(); ++i) {
+        TStringList* items = FGridItems->Items(i)->Items();
+        for (int c = 0; c < items->Count(); ++c) {
+            DiscardCellProps(items->Objects(c));
+            items->SetObjects(c, nullptr);
+            items->SetStrings(c, String());
+        }
+    }
+}
+
+void TQvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+    std::set<String> seen;
+    BeginUpdate();
+    int r = FixedRows();
+    while (r < RowCount() - FixedFooters()) {
+        const String text = DoCase ? GridCells(ACol, r) : GridCells(ACol, r).toUpper();
+        if (seen.insert(text).second)
+            ++r;
+        else
+            DoRemoveRows(r, 1);
+    }
+    EndUpdate();
+}
+
+bool TQvStringGrid::IsCell(const String& SubStr, int& ACol, int& ARow) {
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (Cells(RealColIndex(c), r) == SubStr) {
+                ACol = c;
+                ARow = r;
+                return true;
+            }
+    return false;
+}

@@ -202,3 +202,47 @@ TEST(QvGridAutoSize, RowsFitTheirLinesOfMeasuredText) {
     EXPECT_EQ(g.RowHeights(1), 2 + 3 * (th + th / 8));
     EXPECT_EQ(g.RowHeights(2), 2 + th + th / 8);
 }
+
+TEST(QvGridRowsCols, RemoveDuplicatesKeepsHiddenRowsInPlace) {
+    struct Case {
+        bool doCase;
+        const char* remaining;
+    };
+    for (const Case& c : {Case{false, "h abc x"}, Case{true, "h abc ABC x"}}) {
+        TQvStringGrid g(nullptr);
+        g.SetColCount(2);
+        g.SetRowCount(7);
+        const char* texts[] = {"h", "abc", "ABC", "abc", "x", "x", "hidden"};
+        for (int r = 0; r < 7; ++r)
+            g.SetGridCells(1, r, texts[r]);
+        g.HideRow(6);
+        g.RemoveDuplicates(1, c.doCase);
+        QStringList shown;
+        for (int r = 0; r < g.RowCount(); ++r)
+            shown << g.GridCells(1, r);
+        EXPECT_EQ(shown.join(' '), c.remaining);
+        EXPECT_TRUE(g.IsHiddenRow(g.RowCount()));
+        EXPECT_EQ(g.AllCells(1, g.RowCount()), "hidden");
+    }
+}
+
+TEST(QvGridRowsCols, ClearAllEmptiesHiddenRowsToo) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetGridCells(2, 2, "a");
+    g.CellProperties(2, 2)->SetFontSize(12);
+    g.SetGridCells(1, 3, "b");
+    g.HideRow(2);
+    g.ClearAll();
+    g.UnHideRowsAll();
+    EXPECT_EQ(g.GridCells(2, 2), "");
+    EXPECT_FALSE(g.HasCellProperties(2, 2));
+    EXPECT_EQ(g.GridCells(1, 3), "");
+    int c = -1, r = -1;
+    g.SetGridCells(2, 1, "needle");
+    EXPECT_TRUE(g.IsCell("needle", c, r));
+    EXPECT_EQ(c, 2);
+    EXPECT_EQ(r, 1);
+    EXPECT_FALSE(g.IsCell("Needle", c, r));
+}
