@@ -83,8 +83,8 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     SetWordWrap(true);
     SetVAlignment(vtaTop);
 
-    // Columns from 513 on can not be hidden; the others all start visible.
-    FHiddenColumns.fill(false);
+    // Every column starts visible.
+    FHiddenCols.Clear();
     FNumHiddenColumns = 0;
 
     SetDefaultRowHeight(22);
@@ -338,7 +338,8 @@ TQvStringGrid::~TQvStringGrid() {
     FSaveHiddenCells = false;
     int rows = RowCount();
     int cols = ColCount();
-    FHiddenColumns.fill(false);
+    DiscardHiddenRows();
+    FHiddenCols.Clear();
     cols += FNumHiddenColumns;
     FNumHiddenColumns = 0;
     if (NumHiddenRows() == 0 && !HasNodes()) {

@@ -8,6 +8,7 @@
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/options/GridOptions.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
@@ -66,8 +67,6 @@ void RegisterQvGridDesignIdents();
 // The grid's window timer and its period.
 constexpr UINT kGridTimerID = 111;
 constexpr int kGridTimerInterval = 500;
-// Columns from this index on can not be hidden.
-constexpr int kMaxHideableColumns = 513;
 
 // Getter, setter and field of a grid setting without side effects.
 #define QV_GRID_PROP(Type, Name, Init)                                                                       \
@@ -452,8 +451,6 @@ public:
     int NumHiddenColumns() const { return FNumHiddenColumns; }
     int NumHiddenRows() const { return FGridItems->Count(); }
     bool IsHiddenColumn(int ACol) const;
-    int RealRowIndex(int ARow) const { return ARow; }
-    int DisplRowIndex(int ARow) const { return ARow; }
     void BeginUpdate();
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
@@ -475,7 +472,6 @@ public:
     void SetDates(int ACol, int ARow, TDateTime Value);
     TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, TDateTime Value);
-    String AllCells(int ACol, int ARow);
     void SetAllCells(int ACol, int ARow, const String& Value);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
@@ -586,6 +582,129 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
     bool UseEnabledRows() const { return FUseEnabledRows; }
+    // Hidden rows and columns, real and display indexes, moving (QvGrid_Hidden.cpp). Columns: the
+    // store keeps every column in real order and any column can be hidden. Rows: a hidden row leaves
+    // the display for the hidden-row store, which stays in ascending real order.
+    // ----------------------------------------------------------------------------------------
+    int DisplColIndex(int ACol) override;
+    int RealColIndex(int ACol) const;
+    int RealCol() const { return RealColIndex(Col()); }
+    void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, TotalColCount() - 1); }
+    // Width of a real column: as shown, or the width it had when it was hidden.
+    int AllColWidths(int ACol) const;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealRow() const { return RealRowIndex(Row()); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    bool IsHiddenRow(int ARow) const;
+    void HideRow(int ARow) { HideRows(ARow, ARow); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    void UnHideRow(int ARow);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Text by real column and real row, hidden rows read from their stored copy.
+    String AllCells(int ACol, int ARow) const;
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    int ColumnByHeader(const String& AValue) const;
+    bool IsIgnoredColumn(int ACol) const;
+    TGridRect UsedCells() { return GetUsedCells(); }
+    void ScrollInView(int ACol, int ARow);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    // The columns and rows the exchange formats write.
+    void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+    void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+    void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+    int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+
+protected:
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+
+private:
+    // Frees the cell properties the hidden-row store holds and empties it.
+    void DiscardHiddenRows();
+    // Copies the hidden-row map's indexes into the store's items after a renumbering.
+    void SyncHiddenRowItems();
+    // Display rows leave (enter) the grid without touching the hidden-row indexes or freeing anything.
+    void CutDisplayRows(int ARow, int ACount);
+    void OpenDisplayRows(int ARow, int ACount);
+    void RestoreHiddenRow(int AItem);
+    // Frees a cell-properties object that no cell holds any more.
+    static void DiscardCellProps(TObject* Props);
+
+public:
+
+    // Row and column operations, calculations, numbering (QvGrid_RowsCols.cpp). Row ranges of -1
+    // mean every normal row; a ToRow at or beyond RowCount reads real rows, hidden ones included.
+    // ----------------------------------------------------------------------------------------
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void ClearCols(int ACol, int ACount);
+    void ClearNormalRows(int ARow, int ACount);
+    void ClearNormalCols(int ACol, int ACount);
+    // Empties the stored cells of every hidden row as well.
+    void ClearAll();
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, TotalColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
+    // Removes each normal row whose text in the column was seen in a row above it.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    bool IsCell(const String& SubStr, int& ACol, int& ARow);
+    void MergeCols(int ACol1, int ACol2, const String& Separator);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    QV_GRID_PROP(int, AutoNumberStart, 0)
+    QV_GRID_PROP(int, AutoNumberOffset, 0)
+    QV_GRID_PROP(TSortDirection, AutoNumberDirection, sdAscending)
+
+public:
+    // Auto-size (QvGrid_AutoSize.cpp)
+    // ----------------------------------------------------------------------------------------
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoFitColumns(bool DoFixedCells);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    int MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+    int MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+    int MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int Value) { FMinColWidth = Value; }
+    int MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
 
     // Counts and geometry (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
@@ -1111,7 +1230,11 @@ private:
     TImageList* FGridImages = nullptr;
 
     TFixedGradientColors FFixedGradient;
-    std::array<bool, kMaxHideableColumns> FHiddenColumns{};
+    HiddenIndexMap FHiddenCols;
+    HiddenIndexMap FHiddenRows; // the Idx of every item of FGridItems, in the same order
+    std::vector<int> FAllColWidths; // by real column: the width a hidden column had
+    TGridRect FOldSelection{};
+    bool FSelHidden = false;
     int FNumHiddenColumns = 0;
     int FFixedRowsMin = 1;
     int FFixedColsMin = 1;

@@ -120,17 +120,24 @@ void TQvStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) {
 
 // Rows hidden by the row-hiding operations are not stored among the displayed rows; until those exist
 // every real row is its display row.
-String TQvStringGrid::AllCells(int ACol, int ARow) {
-    if (ACol < 0 || ARow < 0) return String();
-    return Cells(ACol, DisplRowIndex(ARow));
-}
-
 void TQvStringGrid::SetAllCells(int ACol, int ARow, const String& Value) {
     if (ACol < 0 || ARow < 0) return;
-    const int r = DisplRowIndex(ARow);
-    SetCells(ACol, r, Value);
+    // A hidden row keeps its texts in its stored copy until it is shown again.
+    if (!FHiddenRows.Empty()) {
+        const int i = FHiddenRows.HiddenBefore(ARow);
+        if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow) {
+            TStringList* items = FGridItems->Items(i)->Items();
+            while (items->Count() <= ACol)
+                items->Add(String());
+            items->SetStrings(ACol, Value);
+            return;
+        }
+        ARow -= i;
+    }
+    if (ARow >= RowCount()) return;
+    SetCells(ACol, ARow, Value);
     const int dc = DisplColIndex(ACol);
-    if (dc != ACol) RepaintCell(dc, r);
+    if (dc != ACol) RepaintCell(dc, ARow);
 }
 
 String TQvStringGrid::StrippedCells(int ACol, int ARow) {
@@ -401,11 +408,7 @@ void TQvStringGrid::UnMarkInGrid(bool DoFixed) {
 
 void TQvStringGrid::SetCellChecker(TQvStringGridCheck* Value) {
     if (FCellChecker == Value) return;
-    // The toolkit links both sides when asked for a free notification but unlinks one side per call.
-    if (FCellChecker && static_cast<TComponent*>(FCellChecker) != static_cast<TComponent*>(FGridImages)) {
-        FCellChecker->RemoveFreeNotification(this);
-        RemoveFreeNotification(FCellChecker);
-    }
+    if (FCellChecker) FCellChecker->RemoveFreeNotification(this);
     FCellChecker = Value;
     if (FCellChecker) FCellChecker->FreeNotification(this);
 }

@@ -280,7 +280,7 @@ void TQvStringGrid::SetGridImages(TImageList* Value) {
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::IsHiddenColumn(int ACol) const {
-    return ACol >= 0 && ACol < kMaxHideableColumns && FHiddenColumns[static_cast<size_t>(ACol)];
+    return FHiddenCols.IsHidden(ACol);
 }
 
 void TQvStringGrid::StretchColumn(int ACol) {

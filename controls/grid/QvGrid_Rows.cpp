@@ -37,7 +37,10 @@ void TQvStringGrid::InsertRows(int ARow, int ACount) {
     const int oldCount = RowCount();
     SetRowCount(oldCount + ACount);
     for (int i = 0; i < ACount; ++i)
-        MoveRow(RowCount() - 1, ARow);
+        TCustomGrid::MoveRow(RowCount() - 1, ARow);
+    // Hidden rows behind the new rows keep their place among the rows.
+    FHiddenRows.InsertShown(ARow, ACount);
+    SyncHiddenRowItems();
 }
 
 void TQvStringGrid::DoRemoveRows(int ARow, int ACount) {
@@ -45,8 +48,11 @@ void TQvStringGrid::DoRemoveRows(int ARow, int ACount) {
     ACount = std::min(ACount, RowCount() - ARow);
     // The rows leave through the end of the grid, where the base grid frees their properties.
     for (int i = 0; i < ACount; ++i)
-        MoveRow(ARow, RowCount() - 1 - i);
+        TCustomGrid::MoveRow(ARow, RowCount() - 1 - i);
     SetRowCount(RowCount() - ACount);
+    // Hidden rows behind the block move up by the rows removed in front of them.
+    FHiddenRows.RemoveShown(ARow, ACount);
+    SyncHiddenRowItems();
 }
 
 void TQvStringGrid::RemoveRows(int ARow, int ACount) {
@@ -105,31 +111,76 @@ void TQvStringGrid::AutoDeleteRow(int ARow) {
 void TQvStringGrid::SortSwapRows(int ARow1, int ARow2) {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
     const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
-    MoveRow(lo, hi);
-    MoveRow(hi - 1, lo);
+    TCustomGrid::MoveRow(lo, hi);
+    TCustomGrid::MoveRow(hi - 1, lo);
 }
 
 // Columns
 // --------------------------------------------------------------------------------------------
 
+// The store keeps every column in real order, hidden ones included: inserting and removing shift the
+// cells of every display row and of every hidden row.
 void TQvStringGrid::InsertCols(int ACol, int ACount) {
     if (ACount <= 0 || ACol < 0 || ACol > ColCount()) return;
-    SetColCount(ColCount() + ACount);
-    for (int i = 0; i < ACount; ++i)
-        MoveColumn(ColCount() - 1, ACol);
+    const int real = ACol < ColCount() ? RealColIndex(ACol) : TotalColCount();
+    const int total = TotalColCount();
+    for (int r = 0; r < RowCount(); ++r) {
+        for (int c = total - 1; c >= real; --c) {
+            SetGridCells(c + ACount, r, GridCells(c, r));
+            SetGridObjects(c + ACount, r, GridObjects(c, r));
+        }
+        for (int c = real; c < real + ACount; ++c) {
+            SetGridCells(c, r, String());
+            SetGridObjects(c, r, nullptr);
+        }
+    }
+    for (int i = 0; i < FGridItems->Count(); ++i) {
+        TStringList* items = FGridItems->Items(i)->Items();
+        for (int k = 0; k < ACount && real <= items->Count(); ++k)
+            items->Insert(real, String());
+    }
+    FHiddenCols.InsertReal(real, ACount);
+    if (static_cast<size_t>(real) < FAllColWidths.size())
+        FAllColWidths.insert(FAllColWidths.begin() + real, static_cast<size_t>(ACount), 0);
+    const int oldCount = ColCount();
+    SetColCount(oldCount + ACount);
+    for (int d = ColCount() - 1; d >= ACol + ACount; --d)
+        SetColWidths(d, ColWidths(d - ACount));
+    for (int d = ACol; d < ACol + ACount; ++d)
+        SetColWidths(d, DefaultColWidth());
 }
 
 void TQvStringGrid::RemoveCols(int ACol, int ACount) {
     if (ACol < 0 || ACount <= 0 || ACol >= ColCount()) return;
     ACount = std::min(ACount, ColCount() - ACol);
-    for (int c = ACol; c < ACol + ACount; ++c)
+    for (int k = 0; k < ACount; ++k) {
+        const int real = RealColIndex(ACol);
+        const int total = TotalColCount();
         for (int r = 0; r < RowCount(); ++r) {
-            FreeCellProps(c, r);
-            SetGridCells(c, r, String());
+            FreeCellProps(real, r);
+            for (int c = real; c < total - 1; ++c) {
+                SetGridCells(c, r, GridCells(c + 1, r));
+                SetGridObjects(c, r, GridObjects(c + 1, r));
+            }
+            SetGridCells(total - 1, r, String());
+            SetGridObjects(total - 1, r, nullptr);
         }
-    for (int i = 0; i < ACount; ++i)
-        MoveColumn(ACol, ColCount() - 1 - i);
-    SetColCount(ColCount() - ACount);
+        for (int i = 0; i < FGridItems->Count(); ++i) {
+            TStringList* items = FGridItems->Items(i)->Items();
+            if (real < items->Count()) {
+                TObject* props = items->Objects(real);
+                items->Delete(real);
+                if (props) DiscardCellProps(props);
+            }
+        }
+        FHiddenCols.RemoveReal(real, 1);
+        if (static_cast<size_t>(real) < FAllColWidths.size())
+            FAllColWidths.erase(FAllColWidths.begin() + real);
+        for (int d = ACol; d < ColCount() - 1; ++d)
+            SetColWidths(d, ColWidths(d + 1));
+        if (Col() >= ColCount() - 1 && Col() > 0) SetCol(Col() - 1);
+        SetColCount(ColCount() - 1);
+    }
 }
 
 // Rectangles
@@ -155,14 +206,17 @@ void TQvStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
 }
 
 TGridRect TQvStringGrid::GetUsedCells() {
-    TGridRect used;
-    used.Left = used.Top = -1;
-    used.Right = used.Bottom = -1;
+    TGridRect used{};
+    bool any = false;
     for (int r = 0; r < RowCount(); ++r)
-        for (int c = 0; c < TotalColCount(); ++c) {
-            if (GridCells(c, r).isEmpty()) continue;
-            if (used.Left < 0 || c < used.Left) used.Left = c;
-            if (used.Top < 0) used.Top = r;
+        for (int c = 0; c < ColCount(); ++c) {
+            if (Cells(RealColIndex(c), r).isEmpty()) continue;
+            if (!any) {
+                used.Left = used.Right = c;
+                used.Top = used.Bottom = r;
+                any = true;
+            }
+            used.Left = std::min(used.Left, c);
             used.Right = std::max(used.Right, c);
             used.Bottom = r;
         }

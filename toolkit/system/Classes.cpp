@@ -79,7 +79,10 @@ void TComponent::FreeNotification(TComponent* component) {
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
+    // The link was made both ways; a one-sided unlink would leave the other side telling a freed component.
     std::erase(FFreeNotifies, component);
+    if (component)
+        std::erase(component->FFreeNotifies, this);
 }
 
 void TComponent::SetLoading(bool on) {

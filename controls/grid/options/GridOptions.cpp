@@ -4,6 +4,7 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Picture.h"
+#include <algorithm>
 
 namespace {
 
@@ -397,6 +398,11 @@ void TFilterDropDown::Assign(const TPersistent* Source) {
 TGridItem* TGridItems::Add() {
     FItems.push_back(std::make_unique<TGridItem>());
     return FItems.back().get();
+}
+
+TGridItem* TGridItems::Insert(int i) {
+    i = std::clamp(i, 0, Count());
+    return FItems.insert(FItems.begin() + i, std::make_unique<TGridItem>())->get();
 }
 
 void TGridItems::Delete(int i) {

@@ -412,6 +412,8 @@ public:
     int Count() const { return static_cast<int>(FItems.size()); }
     TGridItem* Items(int i) const { return FItems.at(static_cast<size_t>(i)).get(); }
     TGridItem* Add();
+    // A new item at position i (clamped to the store).
+    TGridItem* Insert(int i);
     void Delete(int i);
     void Clear() { FItems.clear(); }
 

@@ -35,3 +35,20 @@ TEST(Component, OwnerFreesOwnedNewestFirstAndWatchersHear) {
     delete watcher; // must not touch the freed `a`
     EXPECT_EQ(QStringList(log.begin(), log.end()).join(", "), "watcher");
 }
+
+// A watch is made both ways, so it is undone both ways: neither side hears of the other going afterwards.
+TEST(Component, RemovingAFreeNotificationUnlinksBothSides) {
+    for (bool removeFromWatched : {true, false}) {
+        std::vector<String> log;
+        auto* watched = new Probe(nullptr, &log, "watched");
+        auto* watcher = new Probe(nullptr, &log, "watcher");
+        watcher->FreeNotification(watched);
+        if (removeFromWatched)
+            watched->RemoveFreeNotification(watcher);
+        else
+            watcher->RemoveFreeNotification(watched);
+        delete watched;
+        delete watcher;
+        EXPECT_EQ(QStringList(log.begin(), log.end()).join(", "), "watched, watcher") << removeFromWatched;
+    }
+}

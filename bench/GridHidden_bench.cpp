@@ -1,0 +1,119 @@
+// Hiding every second row and column of a 100,000 x 20 grid and mapping indexes both ways: the index
+// map alone, the string grid, and Qt's QTableView with its row and column hiding, in one run.
+#include "controls/grid/QvGrid.h"
+#include "controls/grid/data/HiddenIndexMap.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kCols = 20;
+
+// Hide every second entry, then map every display index to real and every real index to display.
+void BM_HiddenIndexMap_HideAndMap(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        HiddenIndexMap rowMap, colMap;
+        for (int r = 1; r < rows; r += 2)
+            rowMap.Hide(r);
+        for (int c = 1; c < kCols; c += 2)
+            colMap.Hide(c);
+        long long sum = 0;
+        for (int d = 0; d < rows - rowMap.Count(); ++d)
+            sum += rowMap.ToReal(d);
+        for (int r = 0; r < rows; ++r)
+            sum += rowMap.ToDisplay(r);
+        for (int d = 0; d < kCols - colMap.Count(); ++d)
+            sum += colMap.ToReal(d) + colMap.ToDisplay(d);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// The grid: the rows hidden from the bottom up, each leaving the display with its cells.
+void BM_QvStringGrid_HideAndMap(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto grid = std::make_unique<TQvStringGrid>(nullptr);
+        TQvStringGrid& g = *grid;
+        g.SetColCount(kCols);
+        g.SetRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < kCols; c += 5)
+                g.SetGridCells(c, r, QString::number(r));
+        state.ResumeTiming();
+        g.BeginUpdate();
+        for (int c = kCols - 1; c >= 1; c -= 2)
+            g.HideColumn(c);
+        for (int r = rows - (rows % 2 == 0 ? 1 : 2); r >= 1; r -= 2)
+            g.HideRow(r);
+        g.EndUpdate();
+        long long sum = 0;
+        for (int d = 0; d < g.RowCount(); ++d)
+            sum += g.RealRowIndex(d);
+        for (int r = 0; r < g.TotalRowCount(); ++r)
+            sum += g.DisplRowIndex(r);
+        for (int d = 0; d < g.ColCount(); ++d)
+            sum += g.RealColIndex(d) + g.DisplColIndex(d);
+        benchmark::DoNotOptimize(sum);
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Qt keeps hidden sections in place: display position to row is rowAt on the laid-out sections, row to
+// display position its viewport position.
+void BM_QTableView_HideAndMap(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<QStandardItemModel>(rows, kCols);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < kCols; c += 5)
+                model->setItem(r, c, new QStandardItem(QString::number(r)));
+        auto view = std::make_unique<QTableView>();
+        view->setModel(model.get());
+        view->verticalHeader()->setDefaultSectionSize(22);
+        state.ResumeTiming();
+        for (int c = 1; c < kCols; c += 2)
+            view->setColumnHidden(c, true);
+        for (int r = 1; r < rows; r += 2)
+            view->setRowHidden(r, true);
+        long long sum = 0;
+        QHeaderView* vh = view->verticalHeader();
+        for (int d = 0; d < rows / 2; ++d)
+            sum += vh->logicalIndexAt(d * 22);
+        for (int r = 0; r < rows; ++r)
+            sum += vh->sectionPosition(r) / 22;
+        QHeaderView* hh = view->horizontalHeader();
+        for (int c = 0; c < kCols; ++c)
+            sum += hh->sectionPosition(c);
+        benchmark::DoNotOptimize(sum);
+        state.PauseTiming();
+        view.reset();
+        model.reset();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_HiddenIndexMap_HideAndMap)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QvStringGrid_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_QTableView_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

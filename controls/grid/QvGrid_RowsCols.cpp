@@ -1,0 +1,312 @@
+// Column and row calculations, swapping, appending and numbering of the string grid.
+#include "controls/grid/QvGrid.h"
+
+#include "toolkit/system/SysUtils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// A cell text as a number for the calculations: markup and blanks dropped, empty or "-" read as 0.
+bool RowsColsCellFloat(const String& Text, double& Value) {
+    String s = Trim(Text);
+    if (s.contains('<')) {
+        String plain;
+        bool inTag = false;
+        for (QChar ch : s) {
+            if (ch == '<')
+                inTag = true;
+            else if (ch == '>')
+                inTag = false;
+            else if (!inTag)
+                plain += ch;
+        }
+        s = Trim(plain);
+    }
+    s.remove(' ');
+    if (s.isEmpty() || s == "-") {
+        Value = 0;
+        return true;
+    }
+    bool ok = false;
+    Value = s.toDouble(&ok);
+    return ok;
+}
+
+double RowsColsRequireFloat(const String& Text) {
+    double v = 0;
+    if (!RowsColsCellFloat(Text, v)) throw EQvGridError("Cell does not contain a float value");
+    return v;
+}
+
+} // namespace
+
+// Column calculations
+// --------------------------------------------------------------------------------------------
+
+namespace {
+
+// The rows a column calculation reads: display rows, or real rows (hidden ones included) when the
+// range reaches past the display.
+struct RowsColsRange {
+    int From = 0;
+    int To = -1;
+    bool Real = false;
+};
+
+RowsColsRange RowsColsMakeRange(const TQvStringGrid& g, int FromRow, int ToRow) {
+    RowsColsRange range;
+    if (FromRow == -1 || ToRow == -1) {
+        range.From = g.FixedRows();
+        range.To = g.RowCount() - g.FixedFooters() - 1;
+        return range;
+    }
+    range.From = std::max(FromRow, 0);
+    range.Real = ToRow >= g.RowCount() && g.NumHiddenRows() > 0;
+    range.To = std::min(ToRow, (range.Real ? g.TotalRowCount() : g.RowCount()) - 1);
+    return range;
+}
+
+} // namespace
+
+double TQvStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    double sum = 0;
+    ExportNotification(esExportStart, range.From);
+    for (int r = range.From; r <= range.To; ++r) {
+        double v = 0;
+        const String text = range.Real ? AllCells(ACol, r) : GridCells(ACol, r);
+        ExportNotification(esExportNextRow, r);
+        if (RowsColsCellFloat(text, v)) sum += v;
+    }
+    ExportNotification(esExportDone, -1);
+    return sum;
+}
+
+double TQvStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    const int count = range.To - range.From + 1;
+    return count > 0 ? ColumnSum(ACol, FromRow, ToRow) / count : 0;
+}
+
+double TQvStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    if (range.To < range.From) return 0;
+    auto cell = [&](int r) { return range.Real ? AllCells(ACol, r) : GridCells(ACol, r); };
+    double result = RowsColsRequireFloat(cell(range.From));
+    for (int r = range.From + 1; r <= range.To; ++r) {
+        double v = 0;
+        if (RowsColsCellFloat(cell(r), v) && v < result) result = v;
+    }
+    return result;
+}
+
+double TQvStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    if (range.To < range.From) return 0;
+    auto cell = [&](int r) { return range.Real ? AllCells(ACol, r) : GridCells(ACol, r); };
+    double result = RowsColsRequireFloat(cell(range.From));
+    for (int r = range.From + 1; r <= range.To; ++r) {
+        double v = 0;
+        if (RowsColsCellFloat(cell(r), v) && v > result) result = v;
+    }
+    return result;
+}
+
+double TQvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    const int count = range.To - range.From + 1;
+    if (count <= 0) return 0;
+    const double avg = ColumnAvg(ACol, FromRow, ToRow);
+    double squares = 0;
+    for (int r = range.From; r <= range.To; ++r) {
+        const double v = RowsColsRequireFloat(range.Real ? AllCells(ACol, r) : GridCells(ACol, r));
+        squares += (v - avg) * (v - avg);
+    }
+    return std::sqrt(squares / count);
+}
+
+int TQvStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
+    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
+    std::set<String> seen;
+    for (int r = range.From; r <= range.To; ++r)
+        seen.insert((range.Real ? AllCells(ACol, r) : GridCells(ACol, r)).toUpper());
+    return static_cast<int>(seen.size());
+}
+
+// Row calculations
+// --------------------------------------------------------------------------------------------
+
+double TQvStringGrid::RowSum(int ARow, int FromCol, int ToCol) {
+    double sum = 0;
+    ToCol = std::min(ToCol, TotalColCount() - 1);
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        double v = 0;
+        if (RowsColsCellFloat(GridCells(c, ARow), v)) sum += v;
+    }
+    return sum;
+}
+
+double TQvStringGrid::RowAvg(int ARow, int FromCol, int ToCol) {
+    const int count = ToCol - FromCol + 1;
+    return count > 0 ? RowSum(ARow, FromCol, ToCol) / count : 0;
+}
+
+double TQvStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
+    double result = 0;
+    RowsColsCellFloat(GridCells(FromCol, ARow), result);
+    for (int c = FromCol + 1; c <= ToCol && c < TotalColCount(); ++c) {
+        double v = 0;
+        if (RowsColsCellFloat(GridCells(c, ARow), v) && v < result) result = v;
+    }
+    return result;
+}
+
+double TQvStringGrid::RowMax(int ARow, int FromCol, int ToCol) {
+    double result = 0;
+    RowsColsCellFloat(GridCells(FromCol, ARow), result);
+    for (int c = FromCol + 1; c <= ToCol && c < TotalColCount(); ++c) {
+        double v = 0;
+        if (RowsColsCellFloat(GridCells(c, ARow), v) && v > result) result = v;
+    }
+    return result;
+}
+
+// Swapping, appending, clearing
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::SwapColumns(int ACol1, int ACol2) {
+    if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= ColCount() || ACol2 >= ColCount()) return;
+    const int r1 = RealColIndex(ACol1), r2 = RealColIndex(ACol2);
+    for (int r = 0; r < RowCount(); ++r) {
+        const String t = GridCells(r1, r);
+        TObject* o = GridObjects(r1, r);
+        SetGridCells(r1, r, GridCells(r2, r));
+        SetGridObjects(r1, r, GridObjects(r2, r));
+        SetGridCells(r2, r, t);
+        SetGridObjects(r2, r, o);
+    }
+    for (int i = 0; i < FGridItems->Count(); ++i) {
+        TStringList* items = FGridItems->Items(i)->Items();
+        while (items->Count() <= std::max(r1, r2))
+            items->Add(String());
+        const String t = items->Strings(r1);
+        TObject* o = items->Objects(r1);
+        items->SetStrings(r1, items->Strings(r2));
+        items->SetObjects(r1, items->Objects(r2));
+        items->SetStrings(r2, t);
+        items->SetObjects(r2, o);
+    }
+    const int w = ColWidths(ACol1);
+    SetColWidths(ACol1, ColWidths(ACol2));
+    SetColWidths(ACol2, w);
+    if (FSortSettings->Column() == r1)
+        FSortSettings->SetColumn(r2);
+    else if (FSortSettings->Column() == r2)
+        FSortSettings->SetColumn(r1);
+    Invalidate();
+}
+
+void TQvStringGrid::SwapRows(int ARow1, int ARow2) {
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
+    // Moving the rows moves their cells, properties and heights in one piece.
+    TCustomGrid::MoveRow(lo, hi);
+    TCustomGrid::MoveRow(hi - 1, lo);
+}
+
+void TQvStringGrid::AddRow() {
+    if (FFloatingFooter && FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow) {
+        InsertRows(RowCount() - 1, 1);
+        ClearRows(RowCount() - 2, 1);
+    } else {
+        InsertRows(RowCount(), 1);
+        ClearRows(RowCount() - 1, 1);
+    }
+}
+
+void TQvStringGrid::ClearCols(int ACol, int ACount) {
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(ACol, 0, ACol + ACount - 1, RowCount() - 1);
+}
+
+void TQvStringGrid::MergeCols(int ACol1, int ACol2, const String& Separator) {
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        SetGridCells(ACol1, r, Trim(GridCells(ACol1, r) + Separator + GridCells(ACol2, r)));
+    RemoveCols(ACol2, 1);
+}
+
+// Numbering
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::AutoNumberCol(int ACol) {
+    if (RowCount() <= 0) return;
+    const int fixed = FixedRows(), last = RowCount() - FixedFooters() - 1;
+    for (int k = fixed + FAutoNumberStart; k <= last; ++k) {
+        const int number = k - fixed + 1 + FAutoNumberOffset;
+        const int row = FAutoNumberDirection == sdAscending ? k : fixed + (last - k);
+        SetGridCells(ACol, row, IntToStr(number));
+    }
+}
+
+void TQvStringGrid::AutoNumberRow(int ARow) {
+    if (ColCount() <= 0) return;
+    const int fixed = FixedCols(), last = ColCount() - FixedRightCols() - 1;
+    for (int k = fixed + FAutoNumberStart; k <= last; ++k) {
+        const int number = k - fixed + 1 + FAutoNumberOffset;
+        const int col = FAutoNumberDirection == sdAscending ? k : fixed + (last - k);
+        SetGridCells(col, ARow, IntToStr(number));
+    }
+}
+
+// Clearing and removing by content
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::ClearNormalRows(int ARow, int ACount) {
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(FixedCols(), ARow, TotalColCount() - FixedRightCols() - 1, ARow + ACount - 1);
+}
+
+void TQvStringGrid::ClearNormalCols(int ACol, int ACount) {
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(ACol, FixedRows(), ACol + ACount - 1, RowCount() - FixedFooters() - 1);
+}
+
+void TQvStringGrid::ClearAll() {
+    if (RowCount() > 0 && TotalColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    for (int i = 0; i < FGridItems->Count(); ++i) {
+        TStringList* items = FGridItems->Items(i)->Items();
+        for (int c = 0; c < items->Count(); ++c) {
+            DiscardCellProps(items->Objects(c));
+            items->SetObjects(c, nullptr);
+            items->SetStrings(c, String());
+        }
+    }
+}
+
+void TQvStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+    std::set<String> seen;
+    BeginUpdate();
+    int r = FixedRows();
+    while (r < RowCount() - FixedFooters()) {
+        const String text = DoCase ? GridCells(ACol, r) : GridCells(ACol, r).toUpper();
+        if (seen.insert(text).second)
+            ++r;
+        else
+            DoRemoveRows(r, 1);
+    }
+    EndUpdate();
+}
+
+bool TQvStringGrid::IsCell(const String& SubStr, int& ACol, int& ARow) {
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (Cells(RealColIndex(c), r) == SubStr) {
+                ACol = c;
+                ARow = r;
+                return true;
+            }
+    return false;
+}

@@ -1,0 +1,248 @@
+// Column and row calculations over ranges with hidden rows, swapping, numbering and column auto-size.
+#include "controls/grid/QvGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Column 1 of rows 1..6 holds 2, 4, x, 6, 10, -; row 0 is the fixed header.
+struct CalcGrid : ::testing::Test {
+    TQvStringGrid g{nullptr};
+    void SetUp() override {
+        g.SetColCount(3);
+        g.SetRowCount(7);
+        const char* values[] = {"Value", "2", "4", "x", "6", "10", "-"};
+        for (int r = 0; r < 7; ++r)
+            g.SetGridCells(1, r, values[r]);
+    }
+};
+
+} // namespace
+
+TEST_F(CalcGrid, CalculationsOverDisplayAndRealRanges) {
+    struct Case {
+        const char* name;
+        std::function<double(TQvStringGrid&)> calc;
+        double expected;
+    };
+    const Case cases[] = {
+        {"sum of the normal rows", [](TQvStringGrid& g) { return g.ColumnSum(1, -1, -1); }, 22},
+        {"sum skips the text", [](TQvStringGrid& g) { return g.ColumnSum(1, 1, 4); }, 12},
+        {"average over the whole range count", [](TQvStringGrid& g) { return g.ColumnAvg(1, 1, 4); }, 3},
+        {"min from the first row", [](TQvStringGrid& g) { return g.ColumnMin(1, 1, 5); }, 2},
+        {"max", [](TQvStringGrid& g) { return g.ColumnMax(1, 1, 5); }, 10},
+        {"min reads - as 0", [](TQvStringGrid& g) { return g.ColumnMin(1, 1, 6); }, 0},
+        {"distinct", [](TQvStringGrid& g) { return g.ColumnDistinct(1, 1, 6); }, 6},
+        {"std dev of 2 and 4",
+         [](TQvStringGrid& g) {
+             g.SetGridCells(1, 3, "0");
+             return g.ColumnStdDev(1, 1, 2);
+         },
+         1},
+        // Empty ranges give 0 instead of dividing by nothing.
+        {"average of an empty range", [](TQvStringGrid& g) { return g.ColumnAvg(1, 4, 3); }, 0},
+        {"std dev of an empty range", [](TQvStringGrid& g) { return g.ColumnStdDev(1, 4, 3); }, 0},
+        {"row average of no columns", [](TQvStringGrid& g) { return g.RowAvg(1, 2, 1); }, 0},
+        // Hidden rows: a display range skips them, a range reaching past the display reads them.
+        {"display range skips hidden rows",
+         [](TQvStringGrid& g) {
+             g.HideRow(2);
+             return g.ColumnSum(1, 1, g.RowCount() - 1);
+         },
+         18},
+        {"real range includes hidden rows",
+         [](TQvStringGrid& g) {
+             g.HideRows(4, 5);
+             return g.ColumnSum(1, 1, g.TotalRowCount());
+         },
+         22},
+        {"max over a real range finds a hidden row",
+         [](TQvStringGrid& g) {
+             g.HideRow(5);
+             return g.ColumnMax(1, 1, g.TotalRowCount());
+         },
+         10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g.UnHideRowsAll();
+        SetUp();
+        EXPECT_DOUBLE_EQ(c.calc(g), c.expected);
+    }
+}
+
+TEST_F(CalcGrid, NonNumericFirstCellOfMinRaises) {
+    EXPECT_THROW(g.ColumnMin(1, 3, 5), EQvGridError);
+    EXPECT_THROW(g.ColumnStdDev(1, 1, 4), EQvGridError);
+}
+
+TEST_F(CalcGrid, RowCalculationsAndNumbering) {
+    g.SetGridCells(0, 2, "1.5");
+    g.SetGridCells(2, 2, "3");
+    EXPECT_DOUBLE_EQ(g.RowSum(2, 0, 2), 8.5);
+    EXPECT_DOUBLE_EQ(g.RowMin(2, 0, 2), 1.5);
+    EXPECT_DOUBLE_EQ(g.RowMax(2, 0, 2), 4);
+    g.AutoNumberCol(0);
+    EXPECT_EQ(g.GridCells(0, 1), "1");
+    EXPECT_EQ(g.GridCells(0, 6), "6");
+    g.SetAutoNumberDirection(sdDescending);
+    g.AutoNumberCol(0);
+    EXPECT_EQ(g.GridCells(0, 1), "6");
+    EXPECT_EQ(g.GridCells(0, 6), "1");
+}
+
+TEST_F(CalcGrid, SwapColumnsTakesPropertiesWidthsAndSortColumn) {
+    g.CellProperties(1, 2)->SetFontSize(31);
+    g.SetColWidths(1, 77);
+    g.SortSettings()->SetColumn(1);
+    g.SwapColumns(1, 2);
+    EXPECT_EQ(g.GridCells(2, 1), "2");
+    EXPECT_EQ(g.GridCells(1, 1), "");
+    EXPECT_EQ(g.CellProperties(2, 2)->FontSize(), 31);
+    EXPECT_EQ(g.ColWidths(2), 77);
+    EXPECT_EQ(g.SortSettings()->Column(), 2);
+}
+
+TEST(QvGridAutoSize, ColumnFitsItsWidestMeasuredText) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetGridCells(1, 0, "Id");
+    g.SetGridCells(1, 2, "A considerably longer cell text");
+    g.SetGridCells(1, 3, "short");
+    g.Canvas()->Font()->Assign(g.Font());
+    const int text = g.Canvas()->TextWidth("A considerably longer cell text");
+    ASSERT_GT(text, 0);
+    struct Case {
+        const char* name;
+        std::function<void(TQvStringGrid&)> setup;
+        int expected;
+    };
+    const Case cases[] = {
+        {"widest text + margins and lines", [](TQvStringGrid&) {}, text + 8},
+        {"padding added", [](TQvStringGrid& g) { g.AutoSizeCol(1, 5); }, text + 13},
+        {"grow only keeps a wider column",
+         [&](TQvStringGrid& g) {
+             g.SetSizeGrowOnly(true);
+             g.SetColWidths(1, text + 50);
+         },
+         text + 50},
+        {"maximum", [](TQvStringGrid& g) { g.SetMinColWidth(10), g.SetMaxColWidth(40); }, 40},
+        {"equal limits are ignored", [](TQvStringGrid& g) { g.SetMinColWidth(40), g.SetMaxColWidth(40); },
+         text + 8},
+        {"fixed rows only", [](TQvStringGrid& g) { g.ColumnSize()->SetRows(arFixed); }, -1}, // checked below
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g.SetSizeGrowOnly(false);
+        g.SetMinColWidth(0);
+        g.SetMaxColWidth(0);
+        g.ColumnSize()->SetRows(arAll);
+        g.SetColWidths(1, 64);
+        g.AutoSizeCol(1);
+        c.setup(g);
+        if (std::string(c.name) != "padding added") g.AutoSizeCol(1);
+        const int expected = c.expected >= 0 ? c.expected : g.Canvas()->TextWidth("Id") + 8;
+        EXPECT_EQ(g.ColWidths(1), expected);
+    }
+}
+
+TEST(QvGridAutoSize, HiddenColumnsAreMeasuredByTheirRealCells) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetGridCells(2, 1, "the third column's text");
+    g.HideColumn(1);
+    g.AutoSizeCol(1);
+    g.Canvas()->Font()->Assign(g.Font());
+    EXPECT_EQ(g.ColWidths(1), g.Canvas()->TextWidth("the third column's text") + 8);
+}
+
+TEST(QvGridAutoSize, FitColumnsFillTheClientWidth) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetFixedCols(1);
+    for (int c = 0; c < 4; ++c)
+        g.SetColWidths(c, 30 + 10 * c);
+    g.AutoFitColumns(false);
+    const int normal = g.ColWidths(1) + g.ColWidths(2) + g.ColWidths(3);
+    EXPECT_EQ(normal + 3 * g.GridLineWidth(), g.ClientWidth() - g.ColWidths(0));
+    EXPECT_EQ(g.ColWidths(0), 30);
+    EXPECT_LT(g.ColWidths(1), g.ColWidths(2));
+    EXPECT_LT(g.ColWidths(2), g.ColWidths(3));
+    g.AutoFitColumns(false);
+    EXPECT_EQ(g.ColWidths(1) + g.ColWidths(2) + g.ColWidths(3), normal);
+}
+
+TEST(QvGridAutoSize, RowsFitTheirLinesOfMeasuredText) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetMultilinecells(true);
+    g.SetGridCells(2, 1, "one\ntwo\nthree");
+    g.SetGridCells(1, 2, "single");
+    g.Canvas()->Font()->Assign(g.Font());
+    const int th = g.Canvas()->TextHeight("gh");
+    ASSERT_GT(th, 0);
+
+    g.SetRowHeightForLines(3, 3, 0);
+    EXPECT_EQ(g.RowHeights(3), 3 * (th + th / 8));
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1), 3 * th + 4 + 2);
+    g.SetMaxRowHeight(30);
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1), 30);
+    g.SetMaxRowHeight(0);
+
+    g.SetWordWrap(false);
+    g.AutoSizeRows(false, 2);
+    EXPECT_EQ(g.RowHeights(0), g.FixedRowHeight());
+    EXPECT_EQ(g.RowHeights(1), 2 + 3 * (th + th / 8));
+    EXPECT_EQ(g.RowHeights(2), 2 + th + th / 8);
+}
+
+TEST(QvGridRowsCols, RemoveDuplicatesKeepsHiddenRowsInPlace) {
+    struct Case {
+        bool doCase;
+        const char* remaining;
+    };
+    for (const Case& c : {Case{false, "h abc x"}, Case{true, "h abc ABC x"}}) {
+        TQvStringGrid g(nullptr);
+        g.SetColCount(2);
+        g.SetRowCount(7);
+        const char* texts[] = {"h", "abc", "ABC", "abc", "x", "x", "hidden"};
+        for (int r = 0; r < 7; ++r)
+            g.SetGridCells(1, r, texts[r]);
+        g.HideRow(6);
+        g.RemoveDuplicates(1, c.doCase);
+        QStringList shown;
+        for (int r = 0; r < g.RowCount(); ++r)
+            shown << g.GridCells(1, r);
+        EXPECT_EQ(shown.join(' '), c.remaining);
+        EXPECT_TRUE(g.IsHiddenRow(g.RowCount()));
+        EXPECT_EQ(g.AllCells(1, g.RowCount()), "hidden");
+    }
+}
+
+TEST(QvGridRowsCols, ClearAllEmptiesHiddenRowsToo) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetGridCells(2, 2, "a");
+    g.CellProperties(2, 2)->SetFontSize(12);
+    g.SetGridCells(1, 3, "b");
+    g.HideRow(2);
+    g.ClearAll();
+    g.UnHideRowsAll();
+    EXPECT_EQ(g.GridCells(2, 2), "");
+    EXPECT_FALSE(g.HasCellProperties(2, 2));
+    EXPECT_EQ(g.GridCells(1, 3), "");
+    int c = -1, r = -1;
+    g.SetGridCells(2, 1, "needle");
+    EXPECT_TRUE(g.IsCell("needle", c, r));
+    EXPECT_EQ(c, 2);
+    EXPECT_EQ(r, 1);
+    EXPECT_FALSE(g.IsCell("Needle", c, r));
+}
