@@ -181,11 +181,20 @@ QChar ThousandSeparator() {
     return s.isEmpty() ? QChar(u',') : s[0];
 }
 
-QChar DateSeparator() { return formatSeparator(QLocale().dateFormat(QLocale::ShortFormat), u'/'); }
+QChar DateSeparator() { return formatSeparator(ShortDateFormat(), u'/'); }
 
 QChar TimeSeparator() { return formatSeparator(QLocale().timeFormat(QLocale::ShortFormat), u':'); }
 
-String ShortDateFormat() { return QLocale().dateFormat(QLocale::ShortFormat); }
+// A short date is numbers only, as the system's own is: some locales (the C locale among them) name the month
+// and separate the fields by blanks, which no date reader of this program could read back.
+String ShortDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("MMM"))) return format;
+    format.replace(QLatin1String("MMMM"), QLatin1String("MM"))
+        .replace(QLatin1String("MMM"), QLatin1String("MM"));
+    if (formatSeparator(format, u'/').isSpace()) format.replace(u' ', u'/');
+    return format;
+}
 String ShortTimeFormat() { return QLocale().timeFormat(QLocale::ShortFormat); }
 
 void SetDecimalSeparatorOverride(QChar separator) {

@@ -80,3 +80,19 @@ TEST(DateUtils, TimesReadWithAndWithoutSecondsAndMarkers) {
     ASSERT_TRUE(TryStrToTime(TimeToStr(t), back));
     EXPECT_NEAR(back, t, 1e-9);
 }
+
+// A date written as a short date reads back, whatever the locale writes: the C locale names the month.
+TEST(DateUtils, AShortDateReadsBackInEveryLocale) {
+    const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German),
+                               QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::French),
+                               QLocale(QLocale::Japanese)};
+    TDateTime date = 0;
+    ASSERT_TRUE(TryDateFromParts(2023, 3, 15, date));
+    for (const QLocale& l : locales) {
+        DateLocale scope{l};
+        const String text = DateToStr(date);
+        TDateTime back = 0;
+        EXPECT_TRUE(TryStrToDate(text, back)) << l.name().toStdString() << ": " << text.toStdString();
+        EXPECT_EQ(back, date) << l.name().toStdString() << ": " << text.toStdString();
+    }
+}
