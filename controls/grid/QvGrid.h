@@ -522,6 +522,12 @@ public:
     String OriginalCells(int ACol, int ARow);
     String ControlValues(int ACol, int ARow, const String& ID);
     void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Display indexes; cells scrolled out of view are not repainted.
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // Repaints the whole grid when a corner of the range is out of view.
+    void RepaintRect(const TRect& r);
+
     // Exchanges texts, properties and graphics of two cells; no repaint.
     void SwapCells(const TPoint& FromCell, const TPoint& ToCell);
 

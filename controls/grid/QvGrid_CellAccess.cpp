@@ -3,6 +3,8 @@
 #include "controls/grid/QvGrid.h"
 #include "controls/markup/QsgHTMLE.h"
 
+#include <algorithm>
+
 TGridItem* TQvStringGrid::HiddenRowItem(int ARow) const {
     if (ARow < 0 || FHiddenRows.Empty()) return nullptr;
     const int i = FHiddenRows.HiddenBefore(ARow);
@@ -187,4 +189,25 @@ void TQvStringGrid::SetVURGradientMirrorFrom(TColor Value) {
 void TQvStringGrid::SetVURGradientMirrorTo(TColor Value) {
     FVURGradientMirrorTo = ColorToRGB(Value);
     Invalidate();
+}
+
+void TQvStringGrid::RepaintRow(int ARow) {
+    if (ARow < 0 || ARow >= RowCount()) return;
+    InvalidateGridRect(TGridRect{0, ARow, std::min(LeftCol() + VisibleColCount(), ColCount() - 1), ARow});
+}
+
+void TQvStringGrid::RepaintCol(int ACol) {
+    if (ACol < 0 || ACol >= ColCount()) return;
+    InvalidateGridRect(
+        TGridRect{ACol, TopRow(), ACol, std::min(TopRow() + VisibleRowCount(), RowCount() - 1)});
+}
+
+void TQvStringGrid::RepaintRect(const TRect& r) {
+    if (r.Left < 0 || r.Top < 0 || r.Right < 0 || r.Bottom < 0) return;
+    const int right = std::min(r.Right, VisibleColCount() + FixedCols());
+    if (CellRect(r.Left, r.Top).IsEmpty() || CellRect(right, r.Bottom).IsEmpty()) {
+        Invalidate();
+        return;
+    }
+    InvalidateGridRect(TGridRect{r.Left, r.Top, right, r.Bottom});
 }
