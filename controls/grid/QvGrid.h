@@ -522,6 +522,12 @@ public:
     String OriginalCells(int ACol, int ARow);
     String ControlValues(int ACol, int ARow, const String& ID);
     void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Rows through the sort cross-reference: the list's entry k is the row sorted to position k.
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    String UnSortedCells(int ACol, int ARow);
+
     // Display indexes; cells scrolled out of view are not repainted.
     void RepaintRow(int ARow);
     void RepaintCol(int ACol);

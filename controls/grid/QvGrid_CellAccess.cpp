@@ -211,3 +211,23 @@ void TQvStringGrid::RepaintRect(const TRect& r) {
     }
     InvalidateGridRect(TGridRect{r.Left, r.Top, right, r.Bottom});
 }
+
+int TQvStringGrid::SortedRowIndex(int ARow) const {
+    const TIntList* xref = FSortRowXRef.get();
+    return ARow >= 0 && ARow < xref->Count() ? RealRowIndex(xref->Items(ARow)) : ARow;
+}
+
+int TQvStringGrid::UnSortedRowIndex(int ARow) const {
+    const TIntList* xref = FSortRowXRef.get();
+    if (xref->Count() == 0) return ARow;
+    for (int i = 0; i < xref->Count(); ++i)
+        if (xref->Items(i) == ARow) return i;
+    return xref->Count();
+}
+
+String TQvStringGrid::UnSortedCells(int ACol, int ARow) {
+    const int n = FSortRowXRef->Count();
+    const int row = n == 0 || n < ARow ? ARow : UnSortedRowIndex(ARow);
+    // A row the list does not hold maps past its end, which need not be a row of the grid.
+    return row >= 0 && row < RowCount() ? Cells(ACol, row) : String();
+}

@@ -330,3 +330,19 @@ TEST_F(CellsGrid, GradientSettingsStoreResolvedColours) {
     g.SetVURGradientMirrorTo(clRed);
     EXPECT_EQ(g.VURGradientMirrorTo(), clRed);
 }
+
+TEST_F(CellsGrid, UnSortedCellsFollowTheSortCrossReference) {
+    for (int r = 0; r < 5; ++r)
+        g.SetCells(1, r, IntToStr(r * 10));
+    EXPECT_EQ(g.UnSortedCells(1, 3), "30"); // no cross-reference yet
+    // Rows 1..4 sorted in reverse: position k holds row xref[k].
+    for (int r : {0, 4, 3, 2, 1})
+        g.SortRowXRef()->Add(r);
+    const std::pair<int, int> unsorted[] = {{0, 0}, {4, 1}, {1, 4}, {7, 5}};
+    for (auto [row, pos] : unsorted)
+        EXPECT_EQ(g.UnSortedRowIndex(row), pos) << row;
+    EXPECT_EQ(g.SortedRowIndex(1), 4);
+    EXPECT_EQ(g.SortedRowIndex(9), 9);
+    EXPECT_EQ(g.UnSortedCells(1, 4), "10");
+    EXPECT_EQ(g.UnSortedCells(1, 7), ""); // beyond the grid
+}
