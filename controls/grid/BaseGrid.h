@@ -4,8 +4,8 @@
 
 #include "controls/grid/BaseGrid_UndoRedo.h"
 #include "controls/grid/QvObj.h"
-#include "toolkit/grids/Grids.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids.h"
 
 class TBaseGrid;
 
@@ -54,6 +54,11 @@ public:
 
     int OwnerCol() const { return FOwnerCol; }
     int OwnerRow() const { return FOwnerRow; }
+    // A properties object moved to another cell repaints that cell from then on.
+    void SetOwnerCell(int ACol, int ARow) {
+        FOwnerCol = ACol;
+        FOwnerRow = ARow;
+    }
     TObject* CellObject() const { return FObject; }
     void SetCellObject(TObject* v) { FObject = v; }
     TObject* GraphicObject() const { return FGraphicObject; }

@@ -499,6 +499,44 @@ public:
     void SetAlignments(int ACol, int ARow, TAlignment Value);
     bool ReadOnly(int ACol, int ARow) const;
     void SetReadOnly(int ACol, int ARow, bool Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // Copies name, size, style and colour into the cell.
+    void SetFonts(int ACol, int ARow, const TFont* Value);
+    TControl* CellControls(int ACol, int ARow) const;
+    // Places the control over the cell (the grid becomes its parent) or, with nullptr, takes the cell's
+    // control out of the list; the control itself is never freed by the grid.
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    int NumCellControls() const { return FNumCellControls; }
+
+    std::wstring WideCells(int ACol, int ARow);
+    void SetWideCells(int ACol, int ARow, const std::wstring& Value);
+    std::wstring AllWideCells(int ACol, int ARow) const;
+    void SetAllWideCells(int ACol, int ARow, const std::wstring& Value);
+    // Real row: a hidden row's cells keep their user objects in their saved properties.
+    TObject* AllObjects(int ACol, int ARow);
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+    // The cells of the column that original column ACol has been moved to.
+    String OriginalCells(int ACol, int ARow);
+    String ControlValues(int ACol, int ARow, const String& ID);
+    void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Rows through the sort cross-reference: the list's entry k is the row sorted to position k.
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    String UnSortedCells(int ACol, int ARow);
+
+    // Display indexes; cells scrolled out of view are not repainted.
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // Repaints the whole grid when a corner of the range is out of view.
+    void RepaintRect(const TRect& r);
+
+    // Exchanges texts, properties and graphics of two cells; no repaint.
+    void SwapCells(const TPoint& FromCell, const TPoint& ToCell);
+
     // Clearing a row's colour with clNone clears that one setting and keeps every other cell setting.
     void SetRowColor(int ARow, TColor Value);
     void SetRowColorTo(int ARow, TColor Value);
@@ -650,7 +688,6 @@ private:
     static void DiscardCellProps(TObject* Props);
 
 public:
-
     // Row and column operations, calculations, numbering (QvGrid_RowsCols.cpp). Row ranges of -1
     // mean every normal row; a ToRow at or beyond RowCount reads real rows, hidden ones included.
     // ----------------------------------------------------------------------------------------
@@ -912,11 +949,35 @@ public:
     QV_GRID_PROP(TScrollHintType, ScrollHints, shNone)
     QV_GRID_PROP(bool, SelectionRTFKeep, false)
     QV_GRID_PROP(bool, SizeWithForm, false)
-    QV_GRID_PROP(TColor, URLColor, clBlue)
-    QV_GRID_PROP(bool, URLShow, false)
-    QV_GRID_PROP(bool, URLShowInText, false)
+public:
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor Value);
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    TColor VURGradientFrom() const { return FVURGradientFrom; }
+    void SetVURGradientFrom(TColor Value);
+    TColor VURGradientTo() const { return FVURGradientTo; }
+    void SetVURGradientTo(TColor Value);
+    TColor VURGradientMirrorFrom() const { return FVURGradientMirrorFrom; }
+    void SetVURGradientMirrorFrom(TColor Value);
+    TColor VURGradientMirrorTo() const { return FVURGradientMirrorTo; }
+    void SetVURGradientMirrorTo(TColor Value);
+
+private:
+    TColor FURLColor = clBlue;
+    bool FURLShow = false;
+    bool FURLShowInText = false;
+    bool FURLFull = false;
+    TColor FVURGradientFrom = clNone;
+    TColor FVURGradientTo = clNone;
+    TColor FVURGradientMirrorFrom = clNone;
+    TColor FVURGradientMirrorTo = clNone;
+
     QV_GRID_PROP(bool, URLUnderlineOnHover, false)
-    QV_GRID_PROP(bool, URLFull, false)
     QV_GRID_PROP(bool, URLEdit, false)
     QV_GRID_PROP(bool, UseInternalHintClass, true)
     QV_GRID_PROP(String, ValidChars, String())
@@ -1206,6 +1267,9 @@ private:
     std::unique_ptr<TBitmap> FRowIndicator;
     std::unique_ptr<TBackGround> FBackGround;
     std::unique_ptr<TControlList> FControlList;
+    int FNumCellControls = 0;
+    // The saved item of a hidden real row, or nullptr for a shown row.
+    TGridItem* HiddenRowItem(int ARow) const;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     std::unique_ptr<TSyncGrid> FSyncGrid;
     std::unique_ptr<TGridItems> FGridItems;
@@ -1231,7 +1295,7 @@ private:
 
     TFixedGradientColors FFixedGradient;
     HiddenIndexMap FHiddenCols;
-    HiddenIndexMap FHiddenRows; // the Idx of every item of FGridItems, in the same order
+    HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had
     TGridRect FOldSelection{};
     bool FSelHidden = false;

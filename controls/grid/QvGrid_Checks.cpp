@@ -147,7 +147,7 @@ bool TQvStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State) 
     case ctRowCheckBox:
         // The shared row box is set up from the row selection when it is looked up.
         if (ACol != 0) return false;
-        State = BoolToCheckBoxState(graphic->CellBoolean);
+        State = BoolToCheckBoxState(RowSelect(RealRowIndex(ARow)));
         return true;
     case ctTriStateCheckBox:
         State = graphic->CellCheckBoxState;
@@ -179,6 +179,10 @@ bool TQvStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
             GetCheckFalse(ACol, ARow, text);
         SetCells(ACol, ARow, text);
         return true;
+    case ctRowCheckBox:
+        if (ACol != 0) return false;
+        SetRowSelect(RealRowIndex(ARow), State);
+        return true;
     default:
         return false;
     }
@@ -204,6 +208,14 @@ bool TQvStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State) {
         SetCheckBoxState(ACol, ARow, State);
         if (before != State) DoCheckBoxChange(ACol, ARow, State);
         return true;
+    case ctRowCheckBox: {
+        if (ACol != 0) return false;
+        const int real = RealRowIndex(ARow);
+        before = RowSelect(real);
+        SetRowSelect(real, State);
+        if (before != State) DoCheckBoxChange(ACol, ARow, State);
+        return true;
+    }
     default:
         return false;
     }
@@ -246,6 +258,14 @@ bool TQvStringGrid::ToggleCellCheckBox(int ACol, int ARow, bool EditCheck) {
                                                                                    : cbUnchecked;
         }
         break;
+    case ctRowCheckBox:
+        // The row box shows the row selection; the text of column 0 is the row's own data.
+        if (ACol != 0 || ARow < FixedRows()) return false;
+        newState = !graphic->CellBoolean;
+        SetRowSelect(RealRowIndex(ARow), newState);
+        RepaintCell(0, ARow);
+        DoCheckBoxChange(ACol, ARow, newState);
+        return true;
     default:
         GetCheckTrue(ACol, ARow, checkTrue);
         GetCheckFalse(ACol, ARow, checkFalse);

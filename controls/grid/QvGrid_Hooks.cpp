@@ -62,10 +62,29 @@ String TQvStringGrid::GetFormattedCell(int ACol, int ARow) {
 
 TCellGraphic* TQvStringGrid::GetCellGraphic(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return nullptr;
+    if (ACol == 0 && FMouseActions->HotmailRowSelect()) {
+        // One shared box answers for every row: its state is the row selection, set up on each look-up.
+        TCellGraphic* box = FSharedCellGraphic.get();
+        box->CellType = ctRowCheckBox;
+        if (ARow == 0) {
+            const int selected = RowSelectCount();
+            const bool all = selected >= RowCount() - FixedRows();
+            box->CellBoolean = all;
+            box->CellAngle = (selected > 0 && !all) ? 1 : 0;
+        } else {
+            box->CellAngle = 0;
+            const int real = RealRowIndex(ARow);
+            box->CellBoolean = real >= 0 && real < AllRowCount() && RowSelect(real);
+        }
+        box->CellTransparent = FControlLook->ControlStyle() == csFlat;
+        return box;
+    }
     return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
 }
 
 TCellType TQvStringGrid::GetCellType(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return ctEmpty;
+    if (ACol == 0 && FMouseActions->HotmailRowSelect()) return ctRowCheckBox;
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     return graphic ? graphic->CellType : ctEmpty;
 }

@@ -233,3 +233,116 @@ TEST_F(CellsGrid, CurrentCellOfAMergedAreaIsItsBaseCell) {
     EXPECT_EQ(g.GridCells(1, 1), "new");
     EXPECT_EQ(g.GridCells(2, 2), "");
 }
+
+TEST_F(CellsGrid, SwapCellsExchangesTextsLooksAndGraphics) {
+    g.SetCells(1, 1, "a");
+    g.SetColors(1, 1, clRed);
+    g.AddComment(1, 1, "note");
+    g.SetCells(3, 2, "b");
+    g.SwapCells(TPoint{1, 1}, TPoint{3, 2});
+    EXPECT_EQ(g.Cells(1, 1), "b");
+    EXPECT_EQ(g.Cells(3, 2), "a");
+    EXPECT_EQ(g.Colors(1, 1), clNone);
+    EXPECT_EQ(g.Colors(3, 2), clRed);
+    EXPECT_EQ(g.CellComment(3, 2), "note");
+    EXPECT_EQ(g.GetCellType(1, 1), ctEmpty);
+    // The moved properties now belong to their new cell.
+    EXPECT_EQ(g.CellProperties(3, 2)->OwnerCol(), 3);
+    EXPECT_EQ(g.CellProperties(3, 2)->OwnerRow(), 2);
+    // A cell outside the grid leaves both alone.
+    g.SwapCells(TPoint{3, 2}, TPoint{3, 9});
+    EXPECT_EQ(g.Cells(3, 2), "a");
+}
+
+TEST_F(CellsGrid, AllObjectsReachHiddenRowsAndComeBackWithThem) {
+    TObject a, b;
+    g.SetAllObjects(1, 2, &a);
+    g.HideRow(3);
+    // Real row 3 is hidden: its object is kept in the row's saved cell properties.
+    g.SetAllObjects(2, 3, &b);
+    EXPECT_EQ(g.AllObjects(2, 3), &b);
+    EXPECT_EQ(g.AllObjects(1, 2), &a);
+    EXPECT_EQ(g.AllObjects(1, 3), nullptr);
+    g.UnHideRowsAll();
+    EXPECT_EQ(g.Objects(2, 3), &b);
+    EXPECT_EQ(g.Objects(1, 2), &a);
+}
+
+TEST_F(CellsGrid, WideControlValueAndOriginalCellAccess) {
+    g.SetWideCells(1, 1, L"Gr\u00fc\u00dfe \u6e29\u5ea6");
+    EXPECT_EQ(g.Cells(1, 1), QString::fromUtf8("Gr\u00fc\u00dfe \u6e29\u5ea6"));
+    EXPECT_EQ(g.AllWideCells(1, 1), L"Gr\u00fc\u00dfe \u6e29\u5ea6");
+
+    const String form = "x <CONTROL TYPE=\"edit\" ID=\"n1\" VALUE=\"old\">";
+    g.SetCells(2, 1, form);
+    EXPECT_EQ(g.ControlValues(2, 1, "n1"), "old");
+    EXPECT_EQ(g.ControlValues(2, 1, "zz"), "");
+    g.SetControlValues(2, 1, "n1", "new");
+    EXPECT_EQ(g.ControlValues(2, 1, "n1"), "new");
+    g.SetCells(3, 1, "plain");
+    g.SetControlValues(3, 1, "n1", "new"); // no tag: the text stays
+    EXPECT_EQ(g.Cells(3, 1), "plain");
+
+    for (int c = 0; c < 5; ++c)
+        g.SetCells(c, 2, IntToStr(c));
+    g.SetColumnOrder();
+    g.MoveColumn(1, 3);
+    EXPECT_EQ(g.Cells(1, 2), "2");
+    EXPECT_EQ(g.OriginalCells(1, 2), "1");
+    EXPECT_EQ(g.OriginalCells(4, 2), "4");
+}
+
+TEST_F(CellsGrid, CellLooksFontsAndControls) {
+    TFont f;
+    f.SetName("Serif");
+    f.SetSize(14);
+    f.SetColor(clGreen);
+    g.SetFonts(1, 1, &f);
+    EXPECT_EQ(g.FontNames(1, 1), "Serif");
+    EXPECT_EQ(g.FontSizes(1, 1), 14);
+    EXPECT_EQ(g.FontColors(1, 1), clGreen);
+    EXPECT_EQ(g.Gradients(2, 2), GradientVertical);
+    g.SetGradients(2, 2, GradientHorizontal);
+    EXPECT_EQ(g.Gradients(2, 2), GradientHorizontal);
+    g.SetWordWraps(2, 2, false);
+    EXPECT_FALSE(g.WordWraps(2, 2));
+
+    TPanel p1(nullptr), p2(nullptr);
+    g.SetCellControls(1, 2, &p1);
+    g.SetCellControls(1, 2, &p2); // replaces: still one cell with a control
+    g.SetCellControls(2, 3, &p1);
+    EXPECT_EQ(g.NumCellControls(), 2);
+    EXPECT_EQ(g.CellControls()->Count(), 2);
+    EXPECT_EQ(g.CellControls(1, 2), &p2);
+    EXPECT_EQ(p2.Parent(), &g);
+    g.SetCellControls(1, 2, nullptr);
+    g.SetCellControls(1, 2, nullptr);
+    g.SetCellControls(4, 4, nullptr); // never had one
+    EXPECT_EQ(g.NumCellControls(), 1);
+    EXPECT_EQ(g.CellControls()->Count(), 1);
+    EXPECT_EQ(g.CellControls(1, 2), nullptr);
+}
+
+TEST_F(CellsGrid, GradientSettingsStoreResolvedColours) {
+    g.SetVURGradientFrom(clBtnFace);
+    EXPECT_EQ(g.VURGradientFrom(), ColorToRGB(clBtnFace));
+    EXPECT_NE(g.VURGradientFrom(), clBtnFace);
+    g.SetVURGradientMirrorTo(clRed);
+    EXPECT_EQ(g.VURGradientMirrorTo(), clRed);
+}
+
+TEST_F(CellsGrid, UnSortedCellsFollowTheSortCrossReference) {
+    for (int r = 0; r < 5; ++r)
+        g.SetCells(1, r, IntToStr(r * 10));
+    EXPECT_EQ(g.UnSortedCells(1, 3), "30"); // no cross-reference yet
+    // Rows 1..4 sorted in reverse: position k holds row xref[k].
+    for (int r : {0, 4, 3, 2, 1})
+        g.SortRowXRef()->Add(r);
+    const std::pair<int, int> unsorted[] = {{0, 0}, {4, 1}, {1, 4}, {7, 5}};
+    for (auto [row, pos] : unsorted)
+        EXPECT_EQ(g.UnSortedRowIndex(row), pos) << row;
+    EXPECT_EQ(g.SortedRowIndex(1), 4);
+    EXPECT_EQ(g.SortedRowIndex(9), 9);
+    EXPECT_EQ(g.UnSortedCells(1, 4), "10");
+    EXPECT_EQ(g.UnSortedCells(1, 7), ""); // beyond the grid
+}

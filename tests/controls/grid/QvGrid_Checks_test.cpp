@@ -220,3 +220,42 @@ TEST(QvGridChecks, UndoOfAPlainBoxRestoresItsStateNotTheText) {
     undo->Undo();
     EXPECT_EQ(g->Cells(3, 1), "N");
 }
+
+TEST(QvGridChecks, RowCheckBoxFollowsTheDisjunctRowSelection) {
+    TQvStringGrid g(nullptr);
+    g.SetRowCount(4);
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.MouseActions()->SetHotmailRowSelect(true);
+    g.SetCells(0, 2, "keep");
+    std::vector<BoxEvent> events;
+    g.OnCheckBoxChange = [&](TObject*, int c, int r, bool s) { events.push_back({c, r, s}); };
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(g.GetCellType(0, r), ctRowCheckBox) << r;
+    EXPECT_NE(g.GetCellType(1, 1), ctRowCheckBox);
+    // Header box: unchecked, then grayed with some rows, then checked with all rows.
+    const struct {
+        std::vector<int> rows;
+        bool checked;
+        int grayed;
+    } cases[] = {{{}, false, 0}, {{2}, false, 1}, {{1, 2, 3}, true, 0}};
+    for (const auto& c : cases) {
+        g.ClearRowSelect();
+        for (int r : c.rows)
+            EXPECT_TRUE(g.SetCheckBoxState(0, r, true));
+        const TCellGraphic* header = g.GetCellGraphic(0, 0);
+        ASSERT_NE(header, nullptr);
+        EXPECT_EQ(header->CellBoolean, c.checked) << c.rows.size();
+        EXPECT_EQ(header->CellAngle, c.grayed) << c.rows.size();
+    }
+    EXPECT_TRUE(events.empty());
+    g.ClearRowSelect();
+    EXPECT_TRUE(g.ChangeCheckBoxState(0, 2, true));
+    EXPECT_TRUE(g.ChangeCheckBoxState(0, 2, true)); // no change, no event
+    EXPECT_TRUE(g.RowSelect(2));
+    EXPECT_TRUE(g.IsChecked(0, 2));
+    // Toggling flips the selection and leaves the row's own text alone.
+    EXPECT_TRUE(g.ToggleCheckBox(0, 2));
+    EXPECT_FALSE(g.RowSelect(2));
+    EXPECT_EQ(g.Cells(0, 2), "keep");
+    EXPECT_EQ(events, (std::vector<BoxEvent>{{0, 2, true}, {0, 2, false}}));
+}
