@@ -680,6 +680,20 @@ public:
     void RemoveDuplicates(int ACol, bool DoCase);
     bool IsCell(const String& SubStr, int& ACol, int& ARow);
     void MergeCols(int ACol1, int ACol2, const String& Separator);
+    // Merges runs of equal texts; without MainMerge only inside the merge areas of other columns.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
     void AutoNumberCol(int ACol);
     void AutoNumberRow(int ARow);
     QV_GRID_PROP(int, AutoNumberStart, 0)
@@ -695,6 +709,11 @@ public:
     void AutoSizeRow(int ARow, int Padding = 0);
     void AutoSizeRows(bool DoFixedRows, int Padding = 0);
     void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // Client width (height) to the sum of all column widths (row heights); both without scroll bars.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
     int MinRowHeight() const { return FMinRowHeight; }
     void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
     int MaxRowHeight() const { return FMaxRowHeight; }
