@@ -650,7 +650,6 @@ private:
     static void DiscardCellProps(TObject* Props);
 
 public:
-
     // Row and column operations, calculations, numbering (QvGrid_RowsCols.cpp). Row ranges of -1
     // mean every normal row; a ToRow at or beyond RowCount reads real rows, hidden ones included.
     // ----------------------------------------------------------------------------------------
@@ -754,6 +753,8 @@ public:
     int MaxRowCount() const { return FMaxRowCount; }
     int MaxColCount() const { return FMaxColCount; }
     void SetCol(int ACol) override;
+    // Moves the current row; OnRowChanged fires only when the row differs from the one last reported.
+    void SetRow(int ARow) override;
     TGridRect Selection() const { return TCustomGrid::Selection(); }
     void SetSelection(const TGridRect& Value);
     TColor BorderColor() const { return FBorderColor; }
@@ -1006,6 +1007,7 @@ public:
     std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
     std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)> OnRowChanging;
+    std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowChanged;
     std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)> OnColChanging;
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>
         OnCellChanging;
@@ -1250,7 +1252,7 @@ private:
 
     TFixedGradientColors FFixedGradient;
     HiddenIndexMap FHiddenCols;
-    HiddenIndexMap FHiddenRows; // the Idx of every item of FGridItems, in the same order
+    HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had
     TGridRect FOldSelection{};
     bool FSelHidden = false;
@@ -1326,6 +1328,7 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;
     int FComboIndex = -1;
