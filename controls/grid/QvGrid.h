@@ -717,6 +717,20 @@ public:
     void RemoveDuplicates(int ACol, bool DoCase);
     bool IsCell(const String& SubStr, int& ACol, int& ARow);
     void MergeCols(int ACol1, int ACol2, const String& Separator);
+    // Merges runs of equal texts; without MainMerge only inside the merge areas of other columns.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
     void AutoNumberCol(int ACol);
     void AutoNumberRow(int ARow);
     QV_GRID_PROP(int, AutoNumberStart, 0)
@@ -732,6 +746,11 @@ public:
     void AutoSizeRow(int ARow, int Padding = 0);
     void AutoSizeRows(bool DoFixedRows, int Padding = 0);
     void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // Client width (height) to the sum of all column widths (row heights); both without scroll bars.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
     int MinRowHeight() const { return FMinRowHeight; }
     void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
     int MaxRowHeight() const { return FMaxRowHeight; }
@@ -772,6 +791,8 @@ public:
     int MaxRowCount() const { return FMaxRowCount; }
     int MaxColCount() const { return FMaxColCount; }
     void SetCol(int ACol) override;
+    // Moves the current row; OnRowChanged fires only when the row differs from the one last reported.
+    void SetRow(int ARow) override;
     TGridRect Selection() const { return TCustomGrid::Selection(); }
     void SetSelection(const TGridRect& Value);
     TColor BorderColor() const { return FBorderColor; }
@@ -1048,6 +1069,7 @@ public:
     std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
     std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)> OnRowChanging;
+    std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowChanged;
     std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)> OnColChanging;
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>
         OnCellChanging;
@@ -1371,6 +1393,7 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;
     int FComboIndex = -1;

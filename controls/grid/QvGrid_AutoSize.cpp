@@ -104,6 +104,13 @@ int AutoSizeLineCount(const String& Text, bool MultiLine) {
     return MultiLine ? static_cast<int>(Text.count('\n')) + 1 : 1;
 }
 
+// Height of a text broken into lines that fit the given width, as the cell draws it word-wrapped.
+int AutoSizeWrappedHeight(TCanvas* Canvas, const String& Text, int Width) {
+    TRect r(0, 0, std::max(Width, 1), 0);
+    DrawText(Canvas, Text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
+    return r.Bottom - r.Top;
+}
+
 } // namespace
 
 void TQvStringGrid::AutoSizeRow(int ARow, int Padding) {
@@ -121,8 +128,13 @@ void TQvStringGrid::AutoSizeRow(int ARow, int Padding) {
         canvas->Font()->Assign(GetCellFont(real, ARow));
         if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
         const String text = Cells(real, ARow);
-        const int t =
-            text.isEmpty() ? 0 : AutoSizeLineCount(text, Multilinecells()) * canvas->TextHeight("gh");
+        int t = 0;
+        if (!text.isEmpty()) {
+            // A wrapped cell keeps its width and grows in height: measure in the room left for text.
+            const int room = ColWidths(c) - FXYOffset.X * 2 - GetCellGraphicSize(real, ARow).X;
+            t = WordWrap() ? AutoSizeWrappedHeight(canvas, text, room)
+                           : AutoSizeLineCount(text, Multilinecells()) * canvas->TextHeight("gh");
+        }
         tallest = std::max(tallest, t + CalcCellGraphicSize(real, ARow).Y);
     }
     const int height = tallest + FXYOffset.Y * 2 + 2 * GridLineWidth();
@@ -160,4 +172,60 @@ void TQvStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
         }
     }
     ExportNotification(esExportDone, -1);
+}
+
+void TQvStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    const int firstCol = DoFixedCells ? 0 : FixedCols();
+    const int firstRow = DoFixedCells ? 0 : FixedRows();
+    TCanvas* canvas = Canvas();
+    BeginUpdate();
+    for (int c = firstCol; c < ColCount(); ++c) {
+        const int real = RealColIndex(c);
+        int width = FSizeGrowOnly ? ColWidths(c) : 0;
+        bool measured = false;
+        for (int r = firstRow; r < RowCount(); ++r) {
+            canvas->Font()->Assign(GetCellFont(real, r));
+            if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
+            const String text = Cells(real, r);
+            const TPoint g = GetCellGraphicSize(real, r);
+            const int w = AutoSizeTextWidth(canvas, text, Multilinecells()) + g.X + PaddingX + FXYOffset.X;
+            const int lines = AutoSizeLineCount(text, Multilinecells());
+            const int h =
+                (text.isEmpty() ? 0 : lines * canvas->TextHeight("gh")) + g.Y + PaddingY + FXYOffset.Y;
+            if (!IsXMergedCell(real, r)) {
+                width = std::max(width, ApplySizeLimits(w, FMinColWidth, FMaxColWidth));
+                measured = true;
+            }
+            if (!IsYMergedCell(real, r)) {
+                const int rh = ApplySizeLimits(h, FMinRowHeight, FMaxRowHeight);
+                if (rh > RowHeights(r)) SetRowHeights(r, rh);
+            }
+        }
+        // A column whose every cell lies in a merge keeps its width.
+        if (measured && width > 0) SetColWidths(c, width);
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::SizeToCols() {
+    int sum = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        sum += ColWidths(c);
+    SetClientWidth(sum);
+}
+
+void TQvStringGrid::SizeToRows() {
+    int sum = 0;
+    for (int r = 0; r < RowCount(); ++r)
+        sum += RowHeights(r);
+    SetClientHeight(sum);
+}
+
+void TQvStringGrid::SizeToCells() {
+    const TScrollStyle old = ScrollBars();
+    SetScrollBars(ssNone);
+    SizeToCols();
+    SizeToRows();
+    SetScrollBars(old);
 }

@@ -114,6 +114,21 @@ void TQvStringGrid::SetCol(int ACol) {
         other->SetCol(ACol);
 }
 
+void TQvStringGrid::SetRow(int ARow) {
+    if (Col() < 0 || Col() >= ColCount()) FocusCell(FixedCols(), ARow);
+    TBaseGrid::SetRow(ARow);
+    if (Row() != FOldRowSel && OnRowChanged) {
+        const int old = FOldRowSel;
+        FOldRowSel = Row();
+        OnRowChanged(this, old, Row());
+    }
+    if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+    TQvStringGrid* other = FSyncGrid ? FSyncGrid->Grid() : nullptr;
+    if (other && other != this && FSyncGrid->SelectionRow() && other->Row() != ARow &&
+        ARow < other->RowCount())
+        other->SetRow(ARow);
+}
+
 void TQvStringGrid::SetSelection(const TGridRect& Value) {
     TCustomGrid::SetSelection(Value);
     if (FActiveCellShow) {

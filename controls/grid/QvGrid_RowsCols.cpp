@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -309,4 +310,191 @@ bool TQvStringGrid::IsCell(const String& SubStr, int& ACol, int& ARow) {
                 return true;
             }
     return false;
+}
+
+// Merging and splitting by content
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
+    if (ColIndex < 0 || ColIndex >= ColCount()) return;
+    const int last = RowCount() - FixedFooters() - 1;
+    BeginUpdate();
+    int start = FixedRows(), length = 1;
+    for (int r = FixedRows() + 1; r <= last; ++r) {
+        if (Cells(ColIndex, r) == Cells(ColIndex, r - 1) && (MainMerge || RowSpanIdentical(r - 1, r))) {
+            ++length;
+            continue;
+        }
+        if (length >= 2) MergeCells(ColIndex, start, 1, length);
+        start = r;
+        length = 1;
+    }
+    if (length >= 2) MergeCells(ColIndex, start, 1, length);
+    EndUpdate();
+}
+
+void TQvStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
+    if (RowIndex < 0 || RowIndex >= RowCount()) return;
+    const int last = ColCount() - FixedRightCols() - 1;
+    BeginUpdate();
+    int start = FixedCols(), length = 1;
+    for (int c = FixedCols() + 1; c <= last; ++c) {
+        if (Cells(c, RowIndex) == Cells(c - 1, RowIndex) && (MainMerge || ColSpanIdentical(c - 1, c))) {
+            ++length;
+            continue;
+        }
+        if (length >= 2) MergeCells(start, RowIndex, length, 1);
+        start = c;
+        length = 1;
+    }
+    if (length >= 2) MergeCells(start, RowIndex, length, 1);
+    EndUpdate();
+}
+
+void TQvStringGrid::SplitColumnCells(int ColIndex) {
+    if (ColIndex < 0 || ColIndex >= ColCount()) return;
+    BeginUpdate();
+    int r = 0;
+    while (r < RowCount() - FixedFooters()) {
+        const TPoint span = CellSpan(ColIndex, r);
+        if (IsMergedCell(ColIndex, r) && span.Y > 0) {
+            SplitCells(ColIndex, r);
+            r += span.Y + 1;
+        } else {
+            ++r;
+        }
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::SplitRowCells(int RowIndex) {
+    if (RowIndex < 0 || RowIndex >= RowCount()) return;
+    BeginUpdate();
+    int c = 0;
+    while (c < ColCount() - FixedRightCols()) {
+        const TPoint span = CellSpan(c, RowIndex);
+        if (IsMergedCell(c, RowIndex) && span.X >= 0) {
+            SplitCells(c, RowIndex);
+            c += span.X + 1;
+        } else {
+            ++c;
+        }
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::SplitAllCells() {
+    BeginUpdate();
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (IsMergedCell(c, r)) SplitCells(c, r);
+    EndUpdate();
+}
+
+// Removal by check box and by selection
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
+    BeginUpdate();
+    for (int r = RowCount() - 1; r >= FixedRows(); --r) {
+        bool state = false;
+        if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) RemoveRows(r, 1);
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor) {
+    for (int r = std::min(ARow1, ARow2); r <= std::max(ARow1, ARow2); ++r)
+        for (int c = std::min(ACol1, ACol2); c <= std::max(ACol1, ACol2); ++c)
+            SetColors(c, r, AColor);
+}
+
+namespace {
+
+// Rows from the first to the last normal row whose disjunct selection equals Selected.
+std::vector<int> RowsColsSelectedRows(TQvStringGrid* Grid, bool Selected) {
+    std::vector<int> rows;
+    const bool persistent = Grid->MouseActions()->RowSelectPersistent();
+    for (int r = Grid->FixedRows(); r <= Grid->RowCount() - Grid->FixedFooters() - 1; ++r)
+        if (Grid->RowSelect(persistent ? Grid->RealRowIndex(r) : r) == Selected) rows.push_back(r);
+    return rows;
+}
+
+} // namespace
+
+void TQvStringGrid::RemoveSelectedRows() {
+    BeginUpdate();
+    if (FMouseActions->DisjunctRowSelect()) {
+        const std::vector<int> rows = RowsColsSelectedRows(this, true);
+        for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+            DoRemoveRows(*it, 1);
+        ClearRowSelect();
+    } else {
+        const TGridRect sel = Selection();
+        const int top = std::min(sel.Top, sel.Bottom), bottom = std::max(sel.Top, sel.Bottom);
+        for (int r = std::min(bottom, RowCount() - 1); r >= std::max(top, FixedRows()); --r)
+            DoRemoveRows(r, 1);
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::RemoveUnSelectedRows() {
+    BeginUpdate();
+    const std::vector<int> rows = RowsColsSelectedRows(this, false);
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        DoRemoveRows(*it, 1);
+    if (FMouseActions->RowSelectPersistent())
+        SelectRows(FixedRows(), RowCount() - FixedRows());
+    else
+        ClearRowSelect();
+    EndUpdate();
+}
+
+void TQvStringGrid::HideSelectedRows() {
+    BeginUpdate();
+    const std::vector<int> rows = RowsColsSelectedRows(this, true);
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        HideRows(RealRowIndex(*it), RealRowIndex(*it));
+    EndUpdate();
+}
+
+void TQvStringGrid::HideUnSelectedRows() {
+    BeginUpdate();
+    // Display rows move up as rows hide, so collect first and hide bottom-up: same rows, valid indexes.
+    const std::vector<int> rows = RowsColsSelectedRows(this, false);
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        HideRows(RealRowIndex(*it), RealRowIndex(*it));
+    EndUpdate();
+}
+
+void TQvStringGrid::RemoveSelectedCols() {
+    BeginUpdate();
+    if (FMouseActions->DisjunctColSelect()) {
+        for (int c = ColCount() - 1; c >= FixedCols(); --c)
+            if (ColSelect(c)) {
+                SetColSelect(c, false);
+                RemoveCols(c, 1);
+            }
+    } else {
+        const TGridRect sel = Selection();
+        const int left = std::max(std::min(sel.Left, sel.Right), FixedCols());
+        const int right = std::min(std::max(sel.Left, sel.Right), ColCount() - 1);
+        if (right >= left) RemoveCols(left, right - left + 1);
+    }
+    EndUpdate();
+}
+
+void TQvStringGrid::RemoveUnSelectedCols() {
+    BeginUpdate();
+    if (FMouseActions->DisjunctColSelect()) {
+        for (int c = ColCount() - 1; c >= FixedCols(); --c)
+            if (!ColSelect(c)) RemoveCols(c, 1);
+    } else {
+        const TGridRect sel = Selection();
+        const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+        if (right + 1 < ColCount()) RemoveCols(right + 1, ColCount() - right - 1);
+        if (left > FixedCols()) RemoveCols(FixedCols(), left - FixedCols());
+    }
+    ClearColSelect();
+    EndUpdate();
 }

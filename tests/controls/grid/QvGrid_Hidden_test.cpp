@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -280,4 +282,24 @@ TEST(QvGridHiddenColumns, SelectionHidesOutsideAndComesBack) {
     g.UnHideSelection();
     EXPECT_EQ(g.Selection().Bottom, 4);
     EXPECT_EQ(g.Selection().Left, 1);
+}
+
+TEST(QvGridHidden, SettingTheRowReportsEachChangeOnce) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(6);
+    std::vector<std::pair<int, int>> reports;
+    g.OnRowChanged = [&](TObject*, int oldRow, int newRow) { reports.push_back({oldRow, newRow}); };
+    g.SetRow(3);
+    g.SetRow(3);
+    g.SetRow(5);
+    const std::vector<std::pair<int, int>> expected = {{-1, 3}, {3, 5}};
+    EXPECT_EQ(reports, expected);
+    EXPECT_EQ(g.Row(), 5);
+
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.SetRowSelect(5, true);
+    g.SetRow(2);
+    EXPECT_TRUE(g.RowSelect(2));
+    EXPECT_TRUE(g.RowSelect(5)); // rows outside the selection keep their flags
 }

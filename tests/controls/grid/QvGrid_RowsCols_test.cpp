@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -245,4 +247,177 @@ TEST(QvGridRowsCols, ClearAllEmptiesHiddenRowsToo) {
     EXPECT_EQ(c, 2);
     EXPECT_EQ(r, 1);
     EXPECT_FALSE(g.IsCell("Needle", c, r));
+}
+
+namespace qvgrid_rowscols_test {
+
+// Column 1 rows 1..5 hold A, A, B, B, B under one fixed row; column 2 is empty.
+struct MergeGrid : ::testing::Test {
+    TQvStringGrid g{nullptr};
+    void SetUp() override {
+        g.SetColCount(4);
+        g.SetRowCount(6);
+        const char* texts[] = {"Head", "A", "A", "B", "B", "B"};
+        for (int r = 0; r < 6; ++r)
+            g.SetGridCells(1, r, texts[r]);
+    }
+};
+
+} // namespace qvgrid_rowscols_test
+
+using qvgrid_rowscols_test::MergeGrid;
+
+TEST_F(MergeGrid, ColumnAndRowCellsMergeRunsOfEqualTexts) {
+    struct Case {
+        const char* name;
+        std::function<void(TQvStringGrid&)> act;
+        std::vector<std::pair<TPoint, TPoint>> areas; // base cell, span
+    };
+    const Case cases[] = {
+        {"main column merges every run",
+         [](TQvStringGrid& g) { g.MergeColumnCells(1, true); },
+         {{{1, 1}, {0, 1}}, {{1, 3}, {0, 2}}}},
+        {"a further column only inside other merges",
+         [](TQvStringGrid& g) { g.MergeColumnCells(1, false); },
+         {}},
+        {"a further column follows the main column",
+         [](TQvStringGrid& g) {
+             g.MergeColumnCells(1, true);
+             for (int r = 1; r < 6; ++r)
+                 g.SetGridCells(2, r, "same");
+             g.MergeColumnCells(2, false);
+         },
+         {{{1, 1}, {0, 1}}, {{1, 3}, {0, 2}}, {{2, 1}, {0, 1}}, {{2, 3}, {0, 2}}}},
+        {"different texts across a row stay apart",
+         [](TQvStringGrid& g) {
+             g.SetGridCells(2, 1, "B");
+             g.SetGridCells(3, 1, "C");
+             g.MergeRowCells(1, true);
+         },
+         {}},
+        {"equal texts across a row merge",
+         [](TQvStringGrid& g) {
+             g.SetGridCells(2, 1, "A");
+             g.SetGridCells(3, 1, "A");
+             g.MergeRowCells(1, true);
+         },
+         {{{1, 1}, {2, 0}}}},
+        {"split column undoes the merge",
+         [](TQvStringGrid& g) {
+             g.MergeColumnCells(1, true);
+             g.SplitColumnCells(1);
+         },
+         {}},
+        {"split all undoes row merges",
+         [](TQvStringGrid& g) {
+             g.SetGridCells(2, 1, "A");
+             g.MergeRowCells(1, true);
+             g.MergeColumnCells(1, true);
+             g.SplitAllCells();
+         },
+         {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        SetUp();
+        for (int r = 0; r < 6; ++r)
+            for (int c = 0; c < 4; ++c)
+                if (g.IsMergedCell(c, r)) g.SplitCells(c, r);
+        for (int r = 1; r < 6; ++r)
+            for (int c = 2; c < 4; ++c)
+                g.SetGridCells(c, r, "");
+        k.act(g);
+        std::vector<std::pair<TPoint, TPoint>> found;
+        for (int c = 0; c < 4; ++c)
+            for (int r = 0; r < 6; ++r)
+                if (g.IsMergedCell(c, r) && g.IsBaseCell(c, r))
+                    found.push_back({TPoint(c, r), g.CellSpan(c, r)});
+        EXPECT_EQ(found, k.areas);
+    }
+}
+
+TEST_F(MergeGrid, CheckedAndSelectedRowsAreRemoved) {
+    for (int r = 1; r < 6; ++r)
+        g.AddCheckBox(0, r, r % 2 == 1, false); // rows 1, 3, 5 checked
+    g.RemoveCheckedRows(0, true);
+    ASSERT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.Cells(1, 1), "A");
+    EXPECT_EQ(g.Cells(1, 2), "B");
+
+    SetUp();
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.SetRowSelect(2, true);
+    g.SetRowSelect(4, true);
+    g.SetGridCells(2, 5, "last");
+    g.RemoveSelectedRows();
+    ASSERT_EQ(g.RowCount(), 4);
+    EXPECT_EQ(g.Cells(1, 2), "B");
+    EXPECT_EQ(g.Cells(2, 3), "last");
+    EXPECT_EQ(g.RowSelectCount(), 0);
+
+    g.SetRowSelect(1, true);
+    g.RemoveUnSelectedRows();
+    ASSERT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.Cells(1, 1), "A");
+}
+
+TEST_F(MergeGrid, HidingSelectedRowsKeepsTheirData) {
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.SetRowSelect(1, true);
+    g.SetRowSelect(3, true);
+    g.HideSelectedRows();
+    EXPECT_EQ(g.RowCount(), 4);
+    EXPECT_TRUE(g.IsHiddenRow(1));
+    EXPECT_TRUE(g.IsHiddenRow(3));
+    g.UnHideRowsAll();
+    EXPECT_EQ(g.Cells(1, 3), "B");
+}
+
+TEST_F(MergeGrid, ColorRectColoursEveryCellOfTheRectangle) {
+    g.ColorRect(2, 3, 1, 2, clRed);
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 6; ++r)
+            EXPECT_EQ(g.Colors(c, r) == clRed, c >= 1 && c <= 2 && r >= 2 && r <= 3) << c << "," << r;
+}
+
+TEST(QvGridAutoSize, WrappedTextGrowsTheRowInItsColumnWidth) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetWordWrap(true);
+    g.SetColWidths(1, 60);
+    g.SetGridCells(1, 1, "many short words that cannot fit on one line of sixty pixels");
+    g.Canvas()->Font()->Assign(g.Font());
+    const int th = g.Canvas()->TextHeight("gh");
+    g.AutoSizeRow(1);
+    EXPECT_GE(g.RowHeights(1), 3 * th + 6);
+    EXPECT_EQ(g.ColWidths(1), 60);
+    g.SetWordWrap(false);
+    g.AutoSizeRow(1);
+    EXPECT_EQ(g.RowHeights(1), th + 6);
+}
+
+TEST(QvGridAutoSize, CellsFitTheirTextAndTheControlFitsTheCells) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetGridCells(1, 1, "A wide text for one cell");
+    g.SetGridCells(2, 2, "x");
+    g.Canvas()->Font()->Assign(g.Font());
+    const int wide = g.Canvas()->TextWidth("A wide text for one cell");
+    const int th = g.Canvas()->TextHeight("gh");
+    g.SetColWidths(2, 200);
+    g.AutoSizeCells(false, 4, 2);
+    EXPECT_EQ(g.ColWidths(1), wide + 4 + 2);
+    EXPECT_EQ(g.ColWidths(2), g.Canvas()->TextWidth("x") + 6);
+    EXPECT_GE(g.RowHeights(1), th + 4);
+
+    g.SizeToCells();
+    int w = 0, h = 0;
+    for (int c = 0; c < 3; ++c)
+        w += g.ColWidths(c);
+    for (int r = 0; r < 3; ++r)
+        h += g.RowHeights(r);
+    EXPECT_EQ(g.ClientWidth(), w);
+    EXPECT_EQ(g.ClientHeight(), h);
 }
