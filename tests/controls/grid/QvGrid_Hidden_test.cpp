@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace qvgrid_hidden_test {
 
 // A grid whose cell (c, r) reads "c:r" and whose column widths and row heights tell the columns and rows
 // apart; cell (1, r) carries properties so that their travel shows.
@@ -34,7 +34,9 @@ struct HiddenGrid : ::testing::Test {
     }
 };
 
-} // namespace
+} // namespace qvgrid_hidden_test
+
+using qvgrid_hidden_test::HiddenGrid;
 
 TEST_F(HiddenGrid, HiddenColumnKeepsItsCellsAndComesBackWithItsWidth) {
     g.HideColumn(2);

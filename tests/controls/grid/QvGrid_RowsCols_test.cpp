@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace qvgrid_calc_test {
 
 // Column 1 of rows 1..6 holds 2, 4, x, 6, 10, -; row 0 is the fixed header.
 struct CalcGrid : ::testing::Test {
@@ -22,7 +22,9 @@ struct CalcGrid : ::testing::Test {
     }
 };
 
-} // namespace
+} // namespace qvgrid_calc_test
+
+using qvgrid_calc_test::CalcGrid;
 
 TEST_F(CalcGrid, CalculationsOverDisplayAndRealRanges) {
     struct Case {
