@@ -2,6 +2,7 @@
 // Each topic's operations live in QvGrid_<Topic>.cpp; work with an algorithm of its own goes to helpers.
 #pragma once
 
+#include "controls/grid/PlainProperty.h"
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/QvGrid_Graphic.h"
 #include "controls/grid/QvGrid_SelectedCells.h"
@@ -67,19 +68,6 @@ void RegisterQvGridDesignIdents();
 // The grid's window timer and its period.
 constexpr UINT kGridTimerID = 111;
 constexpr int kGridTimerInterval = 500;
-
-// Getter, setter and field of a grid setting without side effects.
-#define QV_GRID_PROP(Type, Name, Init)                                                                       \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        F##Name = value;                                                                                     \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
 
 // A grid look setting: a changed value repaints unless an update is in progress.
 #define QV_GRID_LOOK(Type, Name, Init)                                                                       \
@@ -733,9 +721,9 @@ public:
     void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
     void AutoNumberCol(int ACol);
     void AutoNumberRow(int ARow);
-    QV_GRID_PROP(int, AutoNumberStart, 0)
-    QV_GRID_PROP(int, AutoNumberOffset, 0)
-    QV_GRID_PROP(TSortDirection, AutoNumberDirection, sdAscending)
+    QV_PLAIN_PROP(int, AutoNumberStart, 0)
+    QV_PLAIN_PROP(int, AutoNumberOffset, 0)
+    QV_PLAIN_PROP(TSortDirection, AutoNumberDirection, sdAscending)
 
 public:
     // Auto-size (QvGrid_AutoSize.cpp)
@@ -920,56 +908,56 @@ public:
     bool IsComCtl6() const { return FIsComCtl6; }
 
     // Plain settings: the setter stores.
-    QV_GRID_PROP(TColor, HintColor, clInfoBk)
-    QV_GRID_PROP(bool, HintShowCells, false)
-    QV_GRID_PROP(bool, HintShowLargeText, false)
-    QV_GRID_PROP(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
-    QV_GRID_PROP(bool, HintShowSizing, false)
-    QV_GRID_PROP(bool, HTMLHint, false)
-    QV_GRID_PROP(bool, OemConvert, false)
-    QV_GRID_PROP(bool, AnchorHint, false)
-    QV_GRID_PROP(bool, AutoNumAlign, false)
-    QV_GRID_PROP(bool, AutoFilterUpdate, true)
-    QV_GRID_PROP(TEditorType, DefaultEditor, edNormal)
-    QV_GRID_PROP(TColor, DisabledFontColor, clSilver)
-    QV_GRID_PROP(bool, EditWithTags, false)
-    QV_GRID_PROP(bool, EnableBlink, false)
-    QV_GRID_PROP(bool, EnableHTML, true)
-    QV_GRID_PROP(bool, EnableWheel, true)
-    QV_GRID_PROP(bool, EnhTextSize, false)
-    QV_GRID_PROP(bool, EnhRowColMove, true)
-    QV_GRID_PROP(bool, ExcelStyleDecimalSeparator, false)
-    QV_GRID_PROP(bool, FilterActive, false)
-    QV_GRID_PROP(bool, FilterDropDownAuto, false)
-    QV_GRID_PROP(String, FilterDropDownClear, "(All)")
-    QV_GRID_PROP(bool, FilterDropDownCheck, false)
-    QV_GRID_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
-    QV_GRID_PROP(int, FilterDropDownRow, 0)
-    QV_GRID_PROP(bool, FilterNormalCellsOnly, true)
-    QV_GRID_PROP(bool, FixedAsButtons, false)
-    QV_GRID_PROP(String, FloatFormat, "%.2f")
-    QV_GRID_PROP(bool, HideFocusRect, false)
-    QV_GRID_PROP(THoverFixedCells, HoverFixedCells, hfNone)
-    QV_GRID_PROP(bool, IntegralHeight, false)
-    QV_GRID_PROP(TIntelliPan, IntelliPan, ipVertical)
-    QV_GRID_PROP(bool, IntelliZoom, true)
-    QV_GRID_PROP(String, InvalidEntryTitle, String())
-    QV_GRID_PROP(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
-    QV_GRID_PROP(String, InvalidEntryText, String())
-    QV_GRID_PROP(TGridLook, Look, glXP)
-    QV_GRID_PROP(bool, Lookup, false)
-    QV_GRID_PROP(bool, LookupCaseSensitive, false)
-    QV_GRID_PROP(bool, LookupHistory, false)
-    QV_GRID_PROP(int, MaxComboLength, 0)
-    QV_GRID_PROP(bool, Multilinecells, false)
-    QV_GRID_PROP(TColor, ScrollColor, clNone)
-    QV_GRID_PROP(bool, ScrollProportional, false)
-    QV_GRID_PROP(bool, ScrollSynch, false)
-    QV_GRID_PROP(TScrollType, ScrollType, ssNormal)
-    QV_GRID_PROP(int, ScrollWidth, 17)
-    QV_GRID_PROP(TScrollHintType, ScrollHints, shNone)
-    QV_GRID_PROP(bool, SelectionRTFKeep, false)
-    QV_GRID_PROP(bool, SizeWithForm, false)
+    QV_PLAIN_PROP(TColor, HintColor, clInfoBk)
+    QV_PLAIN_PROP(bool, HintShowCells, false)
+    QV_PLAIN_PROP(bool, HintShowLargeText, false)
+    QV_PLAIN_PROP(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+    QV_PLAIN_PROP(bool, HintShowSizing, false)
+    QV_PLAIN_PROP(bool, HTMLHint, false)
+    QV_PLAIN_PROP(bool, OemConvert, false)
+    QV_PLAIN_PROP(bool, AnchorHint, false)
+    QV_PLAIN_PROP(bool, AutoNumAlign, false)
+    QV_PLAIN_PROP(bool, AutoFilterUpdate, true)
+    QV_PLAIN_PROP(TEditorType, DefaultEditor, edNormal)
+    QV_PLAIN_PROP(TColor, DisabledFontColor, clSilver)
+    QV_PLAIN_PROP(bool, EditWithTags, false)
+    QV_PLAIN_PROP(bool, EnableBlink, false)
+    QV_PLAIN_PROP(bool, EnableHTML, true)
+    QV_PLAIN_PROP(bool, EnableWheel, true)
+    QV_PLAIN_PROP(bool, EnhTextSize, false)
+    QV_PLAIN_PROP(bool, EnhRowColMove, true)
+    QV_PLAIN_PROP(bool, ExcelStyleDecimalSeparator, false)
+    QV_PLAIN_PROP(bool, FilterActive, false)
+    QV_PLAIN_PROP(bool, FilterDropDownAuto, false)
+    QV_PLAIN_PROP(String, FilterDropDownClear, "(All)")
+    QV_PLAIN_PROP(bool, FilterDropDownCheck, false)
+    QV_PLAIN_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
+    QV_PLAIN_PROP(int, FilterDropDownRow, 0)
+    QV_PLAIN_PROP(bool, FilterNormalCellsOnly, true)
+    QV_PLAIN_PROP(bool, FixedAsButtons, false)
+    QV_PLAIN_PROP(String, FloatFormat, "%.2f")
+    QV_PLAIN_PROP(bool, HideFocusRect, false)
+    QV_PLAIN_PROP(THoverFixedCells, HoverFixedCells, hfNone)
+    QV_PLAIN_PROP(bool, IntegralHeight, false)
+    QV_PLAIN_PROP(TIntelliPan, IntelliPan, ipVertical)
+    QV_PLAIN_PROP(bool, IntelliZoom, true)
+    QV_PLAIN_PROP(String, InvalidEntryTitle, String())
+    QV_PLAIN_PROP(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+    QV_PLAIN_PROP(String, InvalidEntryText, String())
+    QV_PLAIN_PROP(TGridLook, Look, glXP)
+    QV_PLAIN_PROP(bool, Lookup, false)
+    QV_PLAIN_PROP(bool, LookupCaseSensitive, false)
+    QV_PLAIN_PROP(bool, LookupHistory, false)
+    QV_PLAIN_PROP(int, MaxComboLength, 0)
+    QV_PLAIN_PROP(bool, Multilinecells, false)
+    QV_PLAIN_PROP(TColor, ScrollColor, clNone)
+    QV_PLAIN_PROP(bool, ScrollProportional, false)
+    QV_PLAIN_PROP(bool, ScrollSynch, false)
+    QV_PLAIN_PROP(TScrollType, ScrollType, ssNormal)
+    QV_PLAIN_PROP(int, ScrollWidth, 17)
+    QV_PLAIN_PROP(TScrollHintType, ScrollHints, shNone)
+    QV_PLAIN_PROP(bool, SelectionRTFKeep, false)
+    QV_PLAIN_PROP(bool, SizeWithForm, false)
 public:
     TColor URLColor() const { return FURLColor; }
     void SetURLColor(TColor Value);
@@ -998,10 +986,10 @@ private:
     TColor FVURGradientMirrorFrom = clNone;
     TColor FVURGradientMirrorTo = clNone;
 
-    QV_GRID_PROP(bool, URLUnderlineOnHover, false)
-    QV_GRID_PROP(bool, URLEdit, false)
-    QV_GRID_PROP(bool, UseInternalHintClass, true)
-    QV_GRID_PROP(String, ValidChars, String())
+    QV_PLAIN_PROP(bool, URLUnderlineOnHover, false)
+    QV_PLAIN_PROP(bool, URLEdit, false)
+    QV_PLAIN_PROP(bool, UseInternalHintClass, true)
+    QV_PLAIN_PROP(String, ValidChars, String())
     // Look settings: a changed value repaints.
     QV_GRID_LOOK(TAlignment, DefaultAlignment, taLeftJustify)
     QV_GRID_LOOK(bool, ShowDesignHelper, true)
@@ -1419,5 +1407,4 @@ private:
     bool FUseEnabledRows = false;
 };
 
-#undef QV_GRID_PROP
 #undef QV_GRID_LOOK

@@ -2,6 +2,7 @@
 // progress bars, column sizes, the floating footer settings, drag scrolling and sizing while typing.
 #pragma once
 
+#include "controls/grid/PlainProperty.h"
 #include "controls/dropdown/QvDropDown_Appearance.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvObj.h"
@@ -11,18 +12,6 @@
 #include <memory>
 
 class TQvStringGrid;
-
-#define QV_SET_PROP(Type, Name, Init)                                                                        \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        F##Name = value;                                                                                     \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
 
 // A look property whose change repaints the grid.
 #define QV_LOOK_PROP(Type, Name, Init)                                                                       \
@@ -106,17 +95,17 @@ public:
     QV_LOOK_PROP(bool, FlatButton, false)
     QV_LOOK_PROP(bool, NoDisabledCheckRadioLook, false)
     QV_LOOK_PROP(bool, NoDisabledButtonLook, false)
-    QV_SET_PROP(bool, CheckAlwaysActive, false)
-    QV_SET_PROP(bool, RadioAlwaysActive, false)
+    QV_PLAIN_PROP(bool, CheckAlwaysActive, false)
+    QV_PLAIN_PROP(bool, RadioAlwaysActive, false)
     QV_LOOK_PROP(bool, DropDownAlwaysVisible, false)
     QV_LOOK_PROP(bool, SpinButtonsAlwaysVisible, false)
-    QV_SET_PROP(int, DropDownCount, 8)
-    QV_SET_PROP(int, HintMaxWidth, 0)
-    QV_SET_PROP(TColor, ProgressBorderColor, clGray)
+    QV_PLAIN_PROP(int, DropDownCount, 8)
+    QV_PLAIN_PROP(int, HintMaxWidth, 0)
+    QV_PLAIN_PROP(TColor, ProgressBorderColor, clGray)
     QV_LOOK_PROP(int, ProgressMarginX, 2)
     QV_LOOK_PROP(int, ProgressMarginY, 2)
     QV_LOOK_PROP(bool, ProgressXP, false)
-    QV_SET_PROP(bool, FixedDropDownButton, false)
+    QV_PLAIN_PROP(bool, FixedDropDownButton, false)
 
 private:
     void Repaint();
@@ -169,12 +158,12 @@ public:
     bool Enable() const { return FEnable; }
     void SetEnable(bool v);
 
-    QV_SET_PROP(int, AutoHideDelay, -1)
-    QV_SET_PROP(int, InitialDelay, -1)
-    QV_SET_PROP(int, ReshowDelay, -1)
-    QV_SET_PROP(TColor, BackgroundColor, clNone)
-    QV_SET_PROP(TColor, TextColor, clNone)
-    QV_SET_PROP(uint8_t, Transparency, 0)
+    QV_PLAIN_PROP(int, AutoHideDelay, -1)
+    QV_PLAIN_PROP(int, InitialDelay, -1)
+    QV_PLAIN_PROP(int, ReshowDelay, -1)
+    QV_PLAIN_PROP(TColor, BackgroundColor, clNone)
+    QV_PLAIN_PROP(TColor, TextColor, clNone)
+    QV_PLAIN_PROP(uint8_t, Transparency, 0)
 
 public:
     TNotifyEvent OnEnableChange;
@@ -191,7 +180,7 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor v);
 
-    QV_SET_PROP(bool, Enabled, false)
+    QV_PLAIN_PROP(bool, Enabled, false)
 
 public:
     TNotifyEvent OnChange;
@@ -261,14 +250,14 @@ public:
     bool Stretch() const { return FStretch; }
     void SetStretch(bool v);
 
-    QV_SET_PROP(bool, Save, false)
-    QV_SET_PROP(String, Key, String())
-    QV_SET_PROP(String, Section, String())
-    QV_SET_PROP(TColumnSizeLocation, Location, clRegistry)
-    QV_SET_PROP(int, StretchColumn, -1)
-    QV_SET_PROP(bool, SynchWithGrid, false)
-    QV_SET_PROP(bool, SynchNormalCellsOnly, false)
-    QV_SET_PROP(TAutoSizeRows, Rows, arAll)
+    QV_PLAIN_PROP(bool, Save, false)
+    QV_PLAIN_PROP(String, Key, String())
+    QV_PLAIN_PROP(String, Section, String())
+    QV_PLAIN_PROP(TColumnSizeLocation, Location, clRegistry)
+    QV_PLAIN_PROP(int, StretchColumn, -1)
+    QV_PLAIN_PROP(bool, SynchWithGrid, false)
+    QV_PLAIN_PROP(bool, SynchNormalCellsOnly, false)
+    QV_PLAIN_PROP(TAutoSizeRows, Rows, arAll)
 
 private:
     TQvStringGrid* FGrid;
@@ -304,8 +293,8 @@ public:
     int Height() const { return FHeight; }
     void SetHeight(int v);
 
-    QV_SET_PROP(bool, CalculateHiddenRows, true)
-    QV_SET_PROP(bool, EnableCalculation, true)
+    QV_PLAIN_PROP(bool, CalculateHiddenRows, true)
+    QV_PLAIN_PROP(bool, EnableCalculation, true)
 
 public:
     TCalcFooterEvent OnCalcFooter;
@@ -326,18 +315,18 @@ class TDragScrollDelays : public TPersistent {
 public:
     String ClassName() const override { return "TDragScrollDelays"; }
     void Assign(const TPersistent* Source) override;
-    QV_SET_PROP(int, InitialDelay, 1000)
-    QV_SET_PROP(int, RepeatDelay, 250)
+    QV_PLAIN_PROP(int, InitialDelay, 1000)
+    QV_PLAIN_PROP(int, RepeatDelay, 250)
 };
 
 class TDragScrollMargins : public TPersistent {
 public:
     String ClassName() const override { return "TDragScrollMargins"; }
     void Assign(const TPersistent* Source) override;
-    QV_SET_PROP(int, TopMargin, 50)
-    QV_SET_PROP(int, BottomMargin, 50)
-    QV_SET_PROP(int, LeftMargin, 50)
-    QV_SET_PROP(int, RightMargin, 50)
+    QV_PLAIN_PROP(int, TopMargin, 50)
+    QV_PLAIN_PROP(int, BottomMargin, 50)
+    QV_PLAIN_PROP(int, LeftMargin, 50)
+    QV_PLAIN_PROP(int, RightMargin, 50)
 };
 
 class TDragScrollOptions : public TPersistent {
@@ -346,7 +335,7 @@ public:
     void Assign(const TPersistent* Source) override;
     TDragScrollDelays* Delays() { return &FDelays; }
     TDragScrollMargins* Margins() { return &FMargins; }
-    QV_SET_PROP(bool, Active, false)
+    QV_PLAIN_PROP(bool, Active, false)
 
 private:
     TDragScrollDelays FDelays;
@@ -357,10 +346,9 @@ class TSizeWhileTyping : public TPersistent {
 public:
     String ClassName() const override { return "TSizeWhileTyping"; }
     void Assign(const TPersistent* Source) override;
-    QV_SET_PROP(bool, Height, false)
-    QV_SET_PROP(bool, Width, false)
+    QV_PLAIN_PROP(bool, Height, false)
+    QV_PLAIN_PROP(bool, Width, false)
 };
 
-#undef QV_SET_PROP
 #undef QV_LOOK_PROP
 #undef QV_CHANGE_PROP

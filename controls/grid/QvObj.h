@@ -1,6 +1,7 @@
 // The grid library's shared vocabulary: enumerations, event types, small lists and the option objects.
 #pragma once
 
+#include "controls/grid/PlainProperty.h"
 #include "toolkit/system/Classes.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Types.h"
@@ -249,19 +250,6 @@ private:
     qsizetype fp = 0;
     String cache;
 };
-
-// Getter, setter and field of a setting that has no side effect.
-#define QV_PLAIN_PROP(Type, Name, Init)                                                                      \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        F##Name = value;                                                                                     \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
 
 class TSearchFooter : public TPersistent {
 public:
@@ -538,4 +526,3 @@ public:
     QV_PLAIN_PROP(bool, Enabled, false)
 };
 
-#undef QV_PLAIN_PROP

@@ -2,6 +2,7 @@
 // drag and drop, the filter drop-down look, the hidden-row store and the filter value lists.
 #pragma once
 
+#include "controls/grid/PlainProperty.h"
 #include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -50,18 +51,6 @@ public:
     using Exception::Exception;
 };
 
-#define QV_OPT_PROP(Type, Name, Init)                                                                        \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        F##Name = value;                                                                                     \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
-
 class TCellNode : public TPersistent {
 public:
     explicit TCellNode(TQvStringGrid* AGrid);
@@ -84,9 +73,9 @@ public:
     TBitmap* ContractGlyph() const { return FContractGlyph.get(); }
     void SetContractGlyph(const TBitmap* v) { FContractGlyph->Assign(v); }
 
-    QV_OPT_PROP(TColor, Color, clSilver)
-    QV_OPT_PROP(bool, ExpandOne, false)
-    QV_OPT_PROP(TColor, NodeColor, clBlack)
+    QV_PLAIN_PROP(TColor, Color, clSilver)
+    QV_PLAIN_PROP(bool, ExpandOne, false)
+    QV_PLAIN_PROP(TColor, NodeColor, clBlack)
 
 private:
     void Repaint();
@@ -107,23 +96,23 @@ public:
     void Assign(const TPersistent* Source) override;
     TIntList* ColWidths() { return &FColWidths; }
 
-    QV_OPT_PROP(bool, AutoPreview, false)
-    QV_OPT_PROP(int, BorderSize, 1)
-    QV_OPT_PROP(int, CellSpacing, 0)
-    QV_OPT_PROP(int, CellPadding, 0)
-    QV_OPT_PROP(bool, ConvertSpecialChars, false)
-    QV_OPT_PROP(bool, ExportImages, true)
-    QV_OPT_PROP(String, FooterFile, String())
-    QV_OPT_PROP(String, HeaderFile, String())
-    QV_OPT_PROP(bool, NonBreakingText, false)
-    QV_OPT_PROP(String, PrefixTag, String())
-    QV_OPT_PROP(bool, SaveColor, true)
-    QV_OPT_PROP(bool, SaveFonts, true)
-    QV_OPT_PROP(String, SuffixTag, String())
-    QV_OPT_PROP(String, Summary, String())
-    QV_OPT_PROP(String, TableStyle, String())
-    QV_OPT_PROP(int, Width, 100)
-    QV_OPT_PROP(bool, XHTML, false)
+    QV_PLAIN_PROP(bool, AutoPreview, false)
+    QV_PLAIN_PROP(int, BorderSize, 1)
+    QV_PLAIN_PROP(int, CellSpacing, 0)
+    QV_PLAIN_PROP(int, CellPadding, 0)
+    QV_PLAIN_PROP(bool, ConvertSpecialChars, false)
+    QV_PLAIN_PROP(bool, ExportImages, true)
+    QV_PLAIN_PROP(String, FooterFile, String())
+    QV_PLAIN_PROP(String, HeaderFile, String())
+    QV_PLAIN_PROP(bool, NonBreakingText, false)
+    QV_PLAIN_PROP(String, PrefixTag, String())
+    QV_PLAIN_PROP(bool, SaveColor, true)
+    QV_PLAIN_PROP(bool, SaveFonts, true)
+    QV_PLAIN_PROP(String, SuffixTag, String())
+    QV_PLAIN_PROP(String, Summary, String())
+    QV_PLAIN_PROP(String, TableStyle, String())
+    QV_PLAIN_PROP(int, Width, 100)
+    QV_PLAIN_PROP(bool, XHTML, false)
 
 private:
     TIntList FColWidths{0, 0};
@@ -148,43 +137,43 @@ public:
     TFont* FooterFont() const { return FFooterFont.get(); }
     void SetFooterFont(const TFont* v) { FFooterFont->Assign(v); }
 
-    QV_OPT_PROP(int, FooterSize, 0)
-    QV_OPT_PROP(int, HeaderSize, 0)
-    QV_OPT_PROP(TPrintPosition, Time, ppNone)
-    QV_OPT_PROP(TPrintPosition, Date, ppNone)
-    QV_OPT_PROP(String, DateFormat, "dd/mm/yyyy")
-    QV_OPT_PROP(TPrintPosition, PageNr, ppNone)
-    QV_OPT_PROP(TPrintPosition, Title, ppNone)
-    QV_OPT_PROP(String, TitleText, String())
-    QV_OPT_PROP(TPrintBorders, Borders, pbSingle)
-    QV_OPT_PROP(TPenStyle, BorderStyle, psSolid)
-    QV_OPT_PROP(TColor, BorderColor, clBlack)
-    QV_OPT_PROP(bool, Centered, true)
-    QV_OPT_PROP(bool, RepeatFixedRows, false)
-    QV_OPT_PROP(bool, RepeatFixedCols, false)
-    QV_OPT_PROP(int, LeftSize, 0)
-    QV_OPT_PROP(int, RightSize, 0)
-    QV_OPT_PROP(int, ColumnSpacing, 0)
-    QV_OPT_PROP(int, RowSpacing, 0)
-    QV_OPT_PROP(int, TitleSpacing, 0)
-    QV_OPT_PROP(TPrinterOrientation, Orientation, poPortrait)
-    QV_OPT_PROP(String, PagePrefix, String())
-    QV_OPT_PROP(String, PageSuffix, String())
-    QV_OPT_PROP(int, PageNumberOffset, 0)
-    QV_OPT_PROP(int, MaxPagesOffset, 0)
-    QV_OPT_PROP(int, FixedWidth, 0)
-    QV_OPT_PROP(int, FixedHeight, 0)
-    QV_OPT_PROP(bool, UseFixedHeight, false)
-    QV_OPT_PROP(bool, UseFixedWidth, false)
-    QV_OPT_PROP(TFitToPage, FitToPage, fpNever)
-    QV_OPT_PROP(String, JobName, String())
-    QV_OPT_PROP(String, PageNumSep, "/")
-    QV_OPT_PROP(bool, NoAutoSize, false)
-    QV_OPT_PROP(bool, NoAutoSizeRow, false)
-    QV_OPT_PROP(bool, PrintGraphics, false)
-    QV_OPT_PROP(bool, UseDisplayFont, true)
-    QV_OPT_PROP(bool, UseDefaultOrientation, false)
-    QV_OPT_PROP(bool, FixedCellsAlways, false)
+    QV_PLAIN_PROP(int, FooterSize, 0)
+    QV_PLAIN_PROP(int, HeaderSize, 0)
+    QV_PLAIN_PROP(TPrintPosition, Time, ppNone)
+    QV_PLAIN_PROP(TPrintPosition, Date, ppNone)
+    QV_PLAIN_PROP(String, DateFormat, "dd/mm/yyyy")
+    QV_PLAIN_PROP(TPrintPosition, PageNr, ppNone)
+    QV_PLAIN_PROP(TPrintPosition, Title, ppNone)
+    QV_PLAIN_PROP(String, TitleText, String())
+    QV_PLAIN_PROP(TPrintBorders, Borders, pbSingle)
+    QV_PLAIN_PROP(TPenStyle, BorderStyle, psSolid)
+    QV_PLAIN_PROP(TColor, BorderColor, clBlack)
+    QV_PLAIN_PROP(bool, Centered, true)
+    QV_PLAIN_PROP(bool, RepeatFixedRows, false)
+    QV_PLAIN_PROP(bool, RepeatFixedCols, false)
+    QV_PLAIN_PROP(int, LeftSize, 0)
+    QV_PLAIN_PROP(int, RightSize, 0)
+    QV_PLAIN_PROP(int, ColumnSpacing, 0)
+    QV_PLAIN_PROP(int, RowSpacing, 0)
+    QV_PLAIN_PROP(int, TitleSpacing, 0)
+    QV_PLAIN_PROP(TPrinterOrientation, Orientation, poPortrait)
+    QV_PLAIN_PROP(String, PagePrefix, String())
+    QV_PLAIN_PROP(String, PageSuffix, String())
+    QV_PLAIN_PROP(int, PageNumberOffset, 0)
+    QV_PLAIN_PROP(int, MaxPagesOffset, 0)
+    QV_PLAIN_PROP(int, FixedWidth, 0)
+    QV_PLAIN_PROP(int, FixedHeight, 0)
+    QV_PLAIN_PROP(bool, UseFixedHeight, false)
+    QV_PLAIN_PROP(bool, UseFixedWidth, false)
+    QV_PLAIN_PROP(TFitToPage, FitToPage, fpNever)
+    QV_PLAIN_PROP(String, JobName, String())
+    QV_PLAIN_PROP(String, PageNumSep, "/")
+    QV_PLAIN_PROP(bool, NoAutoSize, false)
+    QV_PLAIN_PROP(bool, NoAutoSizeRow, false)
+    QV_PLAIN_PROP(bool, PrintGraphics, false)
+    QV_PLAIN_PROP(bool, UseDisplayFont, true)
+    QV_PLAIN_PROP(bool, UseDefaultOrientation, false)
+    QV_PLAIN_PROP(bool, FixedCellsAlways, false)
 
 private:
     [[maybe_unused]] TQvStringGrid* FGrid;
@@ -198,14 +187,14 @@ public:
     // Raises EInvalidCast for a source of another class; no source does nothing.
     void Assign(const TPersistent* Source) override;
 
-    QV_OPT_PROP(int16_t, Column, 0)
-    QV_OPT_PROP(String, Condition, String())
-    QV_OPT_PROP(bool, CaseSensitive, true)
-    QV_OPT_PROP(TFilterCells, Data, fcVirtual)
-    QV_OPT_PROP(String, Prefix, String())
-    QV_OPT_PROP(String, Suffix, String())
-    QV_OPT_PROP(TFilterOperation, Operation, foSHORT)
-    QV_OPT_PROP(TFilterMethod, Method, fmExpression)
+    QV_PLAIN_PROP(int16_t, Column, 0)
+    QV_PLAIN_PROP(String, Condition, String())
+    QV_PLAIN_PROP(bool, CaseSensitive, true)
+    QV_PLAIN_PROP(TFilterCells, Data, fcVirtual)
+    QV_PLAIN_PROP(String, Prefix, String())
+    QV_PLAIN_PROP(String, Suffix, String())
+    QV_PLAIN_PROP(TFilterOperation, Operation, foSHORT)
+    QV_PLAIN_PROP(TFilterMethod, Method, fmExpression)
 };
 
 // The filter conditions of a grid, joined in order by each one's Operation.
@@ -265,24 +254,24 @@ public:
     void Remove();
     void ToggleDirection() { FDirection = FDirection == sdAscending ? sdDescending : sdAscending; }
 
-    QV_OPT_PROP(bool, AutoSortForGrouping, true)
-    QV_OPT_PROP(bool, AutoColumnMerge, false)
-    QV_OPT_PROP(int, Column, -1)
-    QV_OPT_PROP(bool, IndexShow, false)
-    QV_OPT_PROP(TColor, IndexColor, clYellow)
-    QV_OPT_PROP(TIndexSortKey, IndexSortKey, ikShift)
-    QV_OPT_PROP(bool, Full, true)
-    QV_OPT_PROP(bool, SingleColumn, false)
-    QV_OPT_PROP(bool, IgnoreBlanks, false)
-    QV_OPT_PROP(TSortBlankPosition, BlankPos, blFirst)
-    QV_OPT_PROP(bool, AutoFormat, true)
-    QV_OPT_PROP(TSortDirection, Direction, sdAscending)
-    QV_OPT_PROP(bool, IgnoreCase, false)
-    QV_OPT_PROP(TSortDirection, InitSortDirection, sdAscending)
-    QV_OPT_PROP(bool, FixedCols, false)
-    QV_OPT_PROP(bool, NormalCellsOnly, false)
-    QV_OPT_PROP(bool, UndoSort, false)
-    QV_OPT_PROP(bool, SortOnVirtualCells, true)
+    QV_PLAIN_PROP(bool, AutoSortForGrouping, true)
+    QV_PLAIN_PROP(bool, AutoColumnMerge, false)
+    QV_PLAIN_PROP(int, Column, -1)
+    QV_PLAIN_PROP(bool, IndexShow, false)
+    QV_PLAIN_PROP(TColor, IndexColor, clYellow)
+    QV_PLAIN_PROP(TIndexSortKey, IndexSortKey, ikShift)
+    QV_PLAIN_PROP(bool, Full, true)
+    QV_PLAIN_PROP(bool, SingleColumn, false)
+    QV_PLAIN_PROP(bool, IgnoreBlanks, false)
+    QV_PLAIN_PROP(TSortBlankPosition, BlankPos, blFirst)
+    QV_PLAIN_PROP(bool, AutoFormat, true)
+    QV_PLAIN_PROP(TSortDirection, Direction, sdAscending)
+    QV_PLAIN_PROP(bool, IgnoreCase, false)
+    QV_PLAIN_PROP(TSortDirection, InitSortDirection, sdAscending)
+    QV_PLAIN_PROP(bool, FixedCols, false)
+    QV_PLAIN_PROP(bool, NormalCellsOnly, false)
+    QV_PLAIN_PROP(bool, UndoSort, false)
+    QV_PLAIN_PROP(bool, SortOnVirtualCells, true)
 
 private:
     void SetHeaderLook(TColor& field, TColor v);
@@ -302,25 +291,25 @@ public:
     String ClassName() const override { return "TGrouping"; }
     void Assign(const TPersistent* Source) override;
 
-    QV_OPT_PROP(bool, AutoSelectGroup, false)
-    QV_OPT_PROP(bool, AutoCheckGroup, false)
-    QV_OPT_PROP(String, GroupCountFormat, String())
-    QV_OPT_PROP(TColor, HeaderColor, clNone)
-    QV_OPT_PROP(TColor, HeaderColorTo, clNone)
-    QV_OPT_PROP(TColor, HeaderTextColor, clNone)
-    QV_OPT_PROP(bool, HeaderUnderline, false)
-    QV_OPT_PROP(TColor, HeaderLineColor, clBlue)
-    QV_OPT_PROP(int, HeaderLineWidth, 2)
-    QV_OPT_PROP(bool, MergeHeader, false)
-    QV_OPT_PROP(bool, MergeSummary, false)
-    QV_OPT_PROP(bool, ShowGroupCount, false)
-    QV_OPT_PROP(bool, Summary, false)
-    QV_OPT_PROP(TColor, SummaryColor, clNone)
-    QV_OPT_PROP(TColor, SummaryColorTo, clNone)
-    QV_OPT_PROP(TColor, SummaryTextColor, clNone)
-    QV_OPT_PROP(bool, SummaryLine, false)
-    QV_OPT_PROP(TColor, SummaryLineColor, clBlue)
-    QV_OPT_PROP(int, SummaryLineWidth, 2)
+    QV_PLAIN_PROP(bool, AutoSelectGroup, false)
+    QV_PLAIN_PROP(bool, AutoCheckGroup, false)
+    QV_PLAIN_PROP(String, GroupCountFormat, String())
+    QV_PLAIN_PROP(TColor, HeaderColor, clNone)
+    QV_PLAIN_PROP(TColor, HeaderColorTo, clNone)
+    QV_PLAIN_PROP(TColor, HeaderTextColor, clNone)
+    QV_PLAIN_PROP(bool, HeaderUnderline, false)
+    QV_PLAIN_PROP(TColor, HeaderLineColor, clBlue)
+    QV_PLAIN_PROP(int, HeaderLineWidth, 2)
+    QV_PLAIN_PROP(bool, MergeHeader, false)
+    QV_PLAIN_PROP(bool, MergeSummary, false)
+    QV_PLAIN_PROP(bool, ShowGroupCount, false)
+    QV_PLAIN_PROP(bool, Summary, false)
+    QV_PLAIN_PROP(TColor, SummaryColor, clNone)
+    QV_PLAIN_PROP(TColor, SummaryColorTo, clNone)
+    QV_PLAIN_PROP(TColor, SummaryTextColor, clNone)
+    QV_PLAIN_PROP(bool, SummaryLine, false)
+    QV_PLAIN_PROP(TColor, SummaryLineColor, clBlue)
+    QV_PLAIN_PROP(int, SummaryLineWidth, 2)
 };
 
 // Whether dropped rich text is taken as such, for every grid of the process.
@@ -339,19 +328,19 @@ public:
     // Whether the grid's window is registered as a drop target.
     bool DropTargetRegistered() const { return FRegistered; }
 
-    QV_OPT_PROP(bool, ShowCells, true)
-    QV_OPT_PROP(bool, OleAcceptFiles, true)
-    QV_OPT_PROP(bool, OleAcceptText, true)
-    QV_OPT_PROP(bool, OleAcceptURLs, true)
-    QV_OPT_PROP(bool, OleAppendRows, false)
-    QV_OPT_PROP(bool, OleColumnDragDrop, false)
-    QV_OPT_PROP(bool, OleColumnReorder, false)
-    QV_OPT_PROP(bool, OleColumnsOnly, false)
-    QV_OPT_PROP(bool, OleCopyAlways, false)
-    QV_OPT_PROP(bool, OleDropSource, false)
-    QV_OPT_PROP(bool, OleEntireRows, false)
-    QV_OPT_PROP(bool, OleInsertRows, false)
-    QV_OPT_PROP(bool, OleRemoveRows, false)
+    QV_PLAIN_PROP(bool, ShowCells, true)
+    QV_PLAIN_PROP(bool, OleAcceptFiles, true)
+    QV_PLAIN_PROP(bool, OleAcceptText, true)
+    QV_PLAIN_PROP(bool, OleAcceptURLs, true)
+    QV_PLAIN_PROP(bool, OleAppendRows, false)
+    QV_PLAIN_PROP(bool, OleColumnDragDrop, false)
+    QV_PLAIN_PROP(bool, OleColumnReorder, false)
+    QV_PLAIN_PROP(bool, OleColumnsOnly, false)
+    QV_PLAIN_PROP(bool, OleCopyAlways, false)
+    QV_PLAIN_PROP(bool, OleDropSource, false)
+    QV_PLAIN_PROP(bool, OleEntireRows, false)
+    QV_PLAIN_PROP(bool, OleInsertRows, false)
+    QV_PLAIN_PROP(bool, OleRemoveRows, false)
 
 private:
     [[maybe_unused]] TQvStringGrid* FGrid;
@@ -374,11 +363,11 @@ public:
     TBitmap* GlyphActive() const { return FGlyphActive.get(); }
     void SetGlyphActive(const TBitmap* v);
 
-    QV_OPT_PROP(bool, AutoSize, false)
-    QV_OPT_PROP(TColor, Color, clWindow)
-    QV_OPT_PROP(bool, ColumnWidth, false)
-    QV_OPT_PROP(int, Height, 150)
-    QV_OPT_PROP(int, Width, 150)
+    QV_PLAIN_PROP(bool, AutoSize, false)
+    QV_PLAIN_PROP(TColor, Color, clWindow)
+    QV_PLAIN_PROP(bool, ColumnWidth, false)
+    QV_PLAIN_PROP(int, Height, 150)
+    QV_PLAIN_PROP(int, Width, 150)
 
 public:
     TNotifyEvent OnChange;
@@ -398,9 +387,9 @@ public:
     // Takes the list over; it is not copied.
     void SetItems(std::unique_ptr<TStringList> v) { FItems = std::move(v); }
 
-    QV_OPT_PROP(int, Idx, 0)
-    QV_OPT_PROP(int, Height, 0)
-    QV_OPT_PROP(int, Level, 0)
+    QV_PLAIN_PROP(int, Idx, 0)
+    QV_PLAIN_PROP(int, Height, 0)
+    QV_PLAIN_PROP(int, Level, 0)
 
 private:
     std::unique_ptr<TStringList> FItems;
@@ -457,4 +446,3 @@ private:
     std::vector<bool> FChecked;
 };
 
-#undef QV_OPT_PROP
