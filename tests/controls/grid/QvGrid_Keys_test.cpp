@@ -4,6 +4,7 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QApplication>
 #include <QTest>
@@ -284,6 +285,29 @@ TEST(QvGridKeys, ATypedCharacterOpensTheEditorWithIt) {
     ASSERT_NE(f.grid->InplaceEditor(), nullptr);
     EXPECT_EQ(f.grid->InplaceEditor()->Text(), "k");
     EXPECT_EQ(f.grid->StartEditChar(), QChar('k'));
+}
+
+TEST(QvGridKeys, OnlyTheKeypadFullStopBecomesTheLocaleDecimalSeparator) {
+    SetDecimalSeparatorOverride(QChar(','));
+    struct Case {
+        bool excelStyle;
+        Qt::KeyboardModifiers mods;
+        const char* typed;
+    } cases[] = {
+        {true, Qt::KeypadModifier, ","},
+        {true, Qt::NoModifier, "."},
+        {false, Qt::KeypadModifier, "."},
+    };
+    for (const Case& tc : cases) {
+        KeyGrid f;
+        f.Editing(true);
+        f.grid->SetExcelStyleDecimalSeparator(tc.excelStyle);
+        f.Go(2, 2);
+        QTest::keyClick(f.grid->Widget(), Qt::Key_Period, tc.mods);
+        ASSERT_TRUE(f.EditorShown());
+        EXPECT_EQ(f.grid->InplaceEditor()->Text(), tc.typed) << tc.excelStyle << int(tc.mods);
+    }
+    SetDecimalSeparatorOverride(QChar());
 }
 
 TEST(QvGridKeys, InsertAndDeleteChangeRowsOnlyWhenTheNavigationAllowsIt) {
