@@ -203,6 +203,12 @@ void TQvStringGrid::WMKeyDown(TMessage& Message) {
                                 : Row();
     const bool ctrl = shift & ssCtrl, shiftKey = shift & ssShift, alt = shift & ssAlt;
 
+    // The clipboard combinations belong to the clipboard while its shortcuts are on: they never insert or
+    // delete a row, whatever the row options say.
+    if (FNavigation->AllowClipboardShortCuts() &&
+        ((ctrl && (key == 'X' || key == 'V' || key == 'C' || key == VK_INSERT)) ||
+         (shiftKey && (key == VK_INSERT || key == VK_DELETE))))
+        return;
     if (key == VK_INSERT && FNavigation->AllowInsertRow() && !ctrl && !shiftKey && !alt) InsertRowKey();
     if (key == 'A' && ctrl) {
         if (Options() & (goRowSelect | goRangeSelect)) SelectAllKey();
@@ -538,6 +544,13 @@ void TQvStringGrid::SelectAllKey() {
     AdjustKeySelection(all);
     SetSelection(all);
     FocusCell(all.Right, all.Bottom);
+    // A click on the corner cell lets the mouse handling take the selection over as its own.
+    const TRect r = CellRect(all.Right, all.Bottom);
+    if (!r.IsEmpty()) {
+        MouseDown(mbLeft, 0, r.Left + 2, r.Top + 2);
+        MouseUp(mbLeft, 0, r.Left + 2, r.Top + 2);
+    }
+    FocusCell(all.Right, all.Bottom);
     SetSelection(all);
 }
 
@@ -697,6 +710,8 @@ void TQvStringGrid::WMChar(TMessage& Message) {
         if (Col() > LeftCol() + VisibleColCount() || Row() > TopRow() + VisibleRowCount() ||
             Col() < LeftCol() || Row() < TopRow())
             ScrollInView(Col(), Row());
+        const TRect r = CellRect(Col(), Row());
+        if (!r.IsEmpty()) MouseDown(mbLeft, 0, r.Left + 2, r.Top + 2);
         TBaseGrid::Dispatch(Message);
         return;
     }

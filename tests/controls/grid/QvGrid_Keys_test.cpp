@@ -355,3 +355,27 @@ TEST(QvGridKeys, SpaceTogglesACheckBoxOnlyWhereItMayBeEdited) {
     EXPECT_TRUE(f.grid->IsChecked(2, 2));
     EXPECT_EQ(clicks, (std::vector<bool>{true}));
 }
+
+TEST(QvGridKeys, CtrlASelectsAllDataCellsOnlyInARangeOrRowSelectGrid) {
+    KeyGrid f;
+    f.grid->SetFixedRightCols(1);
+    f.Go(2, 2);
+    f.Press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 1, 4, 9}));
+
+    f.grid->SetOptions(f.grid->Options() & ~goRangeSelect);
+    f.Go(2, 2);
+    f.Press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{2, 2, 2, 2}));
+}
+
+TEST(QvGridKeys, ClipboardShortcutsNeverDeleteARow) {
+    KeyGrid f;
+    f.grid->Navigation()->SetAllowDeleteRow(true);
+    f.grid->Navigation()->SetAllowClipboardShortCuts(true);
+    f.Go(1, 3);
+    f.Press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(f.grid->RowCount(), 10);
+    f.Press(Qt::Key_Delete);
+    EXPECT_EQ(f.grid->RowCount(), 9);
+}
