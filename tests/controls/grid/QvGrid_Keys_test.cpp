@@ -379,3 +379,18 @@ TEST(QvGridKeys, ClipboardShortcutsNeverDeleteARow) {
     f.Press(Qt::Key_Delete);
     EXPECT_EQ(f.grid->RowCount(), 9);
 }
+
+TEST(QvGridKeys, DownOnTheLastRowStopsAtTheSearchFooter) {
+    KeyGrid f(6, 30);
+    f.grid->SearchFooter()->SetVisible(true);
+    int downs = 0;
+    f.grid->OnKeyDown = [&](TObject*, Word& key, TShiftState) { downs += key == VK_DOWN; };
+    f.Press(Qt::Key_End, Qt::ControlModifier);
+    ASSERT_EQ(f.grid->Row(), 29);
+    f.Press(Qt::Key_Down);
+    EXPECT_EQ(f.grid->Row(), 29);
+    EXPECT_EQ(downs, 1);
+    f.Press(Qt::Key_Right);
+    EXPECT_EQ(f.grid->Col(), 5);
+    EXPECT_EQ(f.grid->UpdateCount(), 0) << "every update the footer guard opened is closed";
+}
