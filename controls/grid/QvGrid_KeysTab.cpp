@@ -145,6 +145,7 @@ bool TQvStringGrid::AdvanceFromEditor(bool Backward) {
         FForceSel = true;
         SelectSingleCell(start.X, start.Y);
         FForceSel = false;
+        ScrollInView(start.X, start.Y);
     }
 
     bool result = true;

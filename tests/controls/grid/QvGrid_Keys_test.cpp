@@ -144,6 +144,8 @@ TEST(QvGridKeys, TabOnAGridWithoutAnEditableCellStaysWhereItStarted) {
             f.Go(3, 500);
             f.Press(Qt::Key_Tab, backward ? Qt::ShiftModifier : Qt::NoModifier);
             EXPECT_EQ(f.Cell(), TPoint(3, 500)) << dir << backward;
+            EXPECT_LE(f.grid->TopRow(), 500);
+            EXPECT_GE(f.grid->TopRow() + f.grid->VisibleRowCount(), 500) << "the start cell is in view again";
             EXPECT_TRUE(f.grid->AdvanceFromEditor(backward)) << "the repeated move marker was reset";
         }
     }
