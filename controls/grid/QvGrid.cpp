@@ -302,6 +302,7 @@ void TQvStringGrid::Loaded() {
         FControlLook->SetControlStyle(csClassic);
 
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    if (FAutoThemeAdapt) ThemeAdapt();
     ApplyScrollBarAlways();
     InitOrigColSizes();
     FColumnOrder->Clear();
