@@ -311,6 +311,9 @@ void TQvStringGrid::SetStyle(TQvGridStyle AStyle) {
 void TQvStringGrid::SetComponentStyle(TQvStyle AStyle) {
     FStyle = AStyle;
     SetStyle(static_cast<TQvGridStyle>(AStyle));
+    // The look change inside SetStyle names its own base style (Luna for every 2007 and 2010 style);
+    // the style asked for is the one the grid and its editors keep.
+    FStyle = AStyle;
     // The drop-down editors take the style through their own SetComponentStyle once the grid owns them.
     if (AStyle != tsCustom && ScrollType() == ssMetro) SetScrollType(ssNormal);
 }

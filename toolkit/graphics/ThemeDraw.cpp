@@ -88,6 +88,8 @@ bool drawThemeIndicator(TCanvas* canvas, const TRect& rect, bool radio, bool che
         QStyleOptionButton opt;
         opt.rect = rect.toQRect();
         opt.palette = pal;
+        // Styles read the current colour group for the greyed look.
+        if (!enabled) opt.palette.setCurrentColorGroup(QPalette::Disabled);
         opt.state = QStyle::State_None;
         if (enabled) opt.state |= QStyle::State_Enabled;
         if (hot && enabled) opt.state |= QStyle::State_MouseOver;

@@ -467,7 +467,8 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
     TCanvas* canvas = Pass.Canvas;
     TCellNode* node = FGrid.CellNode();
     const int indent = node->NodeIndent();
-    const int x0 = FGrid.GetNodeIndent(Pass.Row);
+    // The indent counts from the cell's left, which is the grid's left for column 0 on the screen.
+    const int x0 = R.Left + FGrid.GetNodeIndent(Pass.Row);
     R.Left = x0 - indent;
     const int connector = R.Left + indent / 2 + 2;
     const int row = Pass.Row;
@@ -478,12 +479,12 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
         const int mid = (R.Top + R.Bottom) / 2;
         if (row + 1 < FGrid.RowCount()) {
             const int next = FGrid.GetNodeIndent(row + 1);
-            if (next > 0 && !(G->CellBoolean && next < x0)) {
+            if (next > 0 && !(G->CellBoolean && next < x0 - R.Left)) {
                 canvas->MoveTo(connector, mid);
                 canvas->LineTo(connector, R.Bottom);
             }
         }
-        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= x0) {
+        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= x0 - R.Left) {
             canvas->MoveTo(connector, R.Top);
             canvas->LineTo(connector, R.Top + 6);
         }

@@ -310,3 +310,131 @@ TEST_F(GraphicPaint, BarsAndShapesOverAZeroSizeCellDrawNothing) {
         EXPECT_EQ(sheet.NonWhite(), 0) << "row " << row;
     }
 }
+
+namespace {
+// Nodes one level deep: the indent of every row is one node indent.
+class OneLevelNodeGrid : public TQvStringGrid {
+public:
+    using TQvStringGrid::TQvStringGrid;
+    int GetNodeIndent(int) override { return CellNode()->NodeIndent(); }
+};
+} // namespace
+
+TEST(GraphicPaintNode, FlatNodeShowsPlusWhenCollapsedAndMinusWhenExpanded) {
+    OneLevelNodeGrid grid(nullptr);
+    grid.SetRowCount(4);
+    grid.CellNode()->SetNodeType(cnFlat);
+    grid.CellNode()->SetShowTree(false);
+    grid.CellNode()->SetNodeColor(clBlack);
+    grid.CellNode()->SetColor(clWhite);
+    TCellGraphic* node = grid.CreateCellGraphic(0, 1);
+    node->CellType = ctNode;
+    GraphicPaintSheet sheet(40, 24);
+    for (bool collapsed : {true, false}) {
+        node->CellBoolean = collapsed;
+        sheet.Clear();
+        TCellGraphicPass pass;
+        pass.Canvas = sheet.Canvas();
+        pass.Row = 1;
+        TRect r(0, 0, 40, 24);
+        grid.DrawCellGraphics(pass, r, node);
+        sheet.Save(collapsed ? "node_collapsed" : "node_expanded");
+        // Indent 12: the box's left is 12 - 6 - 4 + 4 = 6, its top (24 - 8) / 2 = 8; the minus runs
+        // along top + 4 from left + 2, the plus adds the column left + 4.
+        const int left = 6, top = 8;
+        EXPECT_EQ(sheet.At(left, top), clBlack) << collapsed; // the outline
+        EXPECT_EQ(sheet.At(left + 3, top + 4), clBlack) << collapsed;
+        EXPECT_EQ(sheet.At(left + 4, top + 2) == clBlack, collapsed);
+        EXPECT_EQ(sheet.At(left + 4, top + 6) == clBlack, collapsed);
+        EXPECT_EQ(sheet.At(left + 1, top + 1), clWhite);
+    }
+}
+
+TEST_F(GraphicPaint, CommentMarksTheTopRightCornerInItsColour) {
+    grid.AddColorComment(1, 1, "note", clLime);
+    grid.AddComment(1, 2, "plain");
+    grid.ControlLook()->SetCommentColor(clRed);
+    Paint(1, 1, TRect(0, 0, 160, 24));
+    EXPECT_EQ(sheet.At(156, 1), clLime);
+    EXPECT_EQ(sheet.At(150, 10), clWhite);
+    sheet.Clear();
+    grid.ControlLook()->SetCommentColor(clNone); // switched off
+    Paint(1, 1, TRect(0, 0, 160, 24));
+    EXPECT_EQ(sheet.NonWhite(), 0);
+    TCellGraphic* plain = grid.GetCellGraphic(1, 2);
+    plain->CellIndex = static_cast<int>(clNone); // a comment without its own colour
+    grid.ControlLook()->SetCommentColor(clBlue);
+    Paint(1, 2, TRect(0, 0, 160, 24));
+    EXPECT_EQ(sheet.At(156, 1), clBlue);
+}
+
+TEST_F(GraphicPaint, RadioGroupWithoutIndexShowsTheItemOfTheCellTextAsOn) {
+    grid.ControlLook()->SetControlStyle(csWinXP);
+    grid.ControlLook()->SetRadioAlwaysActive(true);
+    TStringList items;
+    items.Add("one");
+    items.Add("two");
+    items.Add("three");
+    grid.AddRadio(1, 1, 0, -1, &items);
+    grid.SetCells(1, 1, "two");
+    grid.SetRowHeights(1, 60);
+    GraphicPaintSheet tall(160, 70);
+    TCellGraphicPass pass;
+    pass.Canvas = tall.Canvas();
+    pass.RealCol = pass.DisplayCol = 1;
+    pass.Row = 1;
+    TRect r(0, 0, 160, 60);
+    grid.DrawCellGraphics(pass, r, grid.GetCellGraphic(1, 1));
+    tall.Save("radiogroup");
+    // One below the other, max(16, text height) apart from the shrunk top + 2; the dot is green.
+    const int h = std::max(16, tall.Canvas()->TextHeight("gh"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(tall.Count(kXPTick, TRect(3, 3 + h * i, 19, 3 + h * i + 16)) > 0, i == 1) << i;
+    // An index chooses the item by number.
+    grid.SetRadioIdx(1, 1, 2);
+    tall.Clear();
+    r = TRect(0, 0, 160, 60);
+    grid.DrawCellGraphics(pass, r, grid.GetCellGraphic(1, 1));
+    EXPECT_GT(tall.Count(kXPTick, TRect(3, 3 + 2 * h, 19, 3 + 2 * h + 16)), 0);
+}
+
+TEST_F(GraphicPaint, ButtonRecordsItsPlaceAndDataImageStaysInTheList) {
+    grid.AddButton(1, 1, 40, 18, "Go", haRight, vaTop);
+    Paint(1, 1, TRect(10, 20, 170, 44));
+    const TCellGraphic* button = grid.GetCellGraphic(1, 1);
+    // Right-aligned in the shrunk cell (11 .. 169): x = 169 - 40 - 1, y = 21 + 1.
+    EXPECT_EQ(static_cast<int>(button->CellValue), (128 - 10) | ((22 - 20) << 16));
+
+    TImageList images(nullptr);
+    images.SetWidth(8);
+    images.SetHeight(8);
+    TBitmap red;
+    red.SetSize(8, 8);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect(TRect(0, 0, 8, 8));
+    images.Add(&red, nullptr);
+    grid.SetGridImages(&images);
+    grid.AddDataImage(2, 1, 0, haLeft, vaTop);
+    for (const char* value : {"0", "1", "-1", "abc"}) {
+        grid.SetCells(2, 1, value);
+        sheet.Clear();
+        Paint(2, 1, TRect(0, 0, 160, 24));
+        EXPECT_EQ(sheet.Count(clRed) > 0, QString(value) == "0" || QString(value) == "abc") << value;
+    }
+    grid.SetGridImages(nullptr);
+}
+
+TEST_F(GraphicPaint, TransparentBitmapLeavesItsCornerColourOut) {
+    auto* bmp = new TBitmap;
+    bmp->SetSize(10, 10);
+    bmp->Canvas()->Brush()->SetColor(clFuchsia);
+    bmp->Canvas()->FillRect(TRect(0, 0, 10, 10));
+    bmp->Canvas()->Brush()->SetColor(clBlue);
+    bmp->Canvas()->FillRect(TRect(3, 3, 7, 7));
+    grid.AddBitmap(1, 1, bmp, true, haLeft, vaTop);
+    Paint(1, 1, TRect(0, 0, 160, 24));
+    EXPECT_EQ(sheet.Count(clFuchsia), 0);
+    EXPECT_EQ(sheet.Count(clBlue), 16);
+    EXPECT_EQ(sheet.At(2 + 4, 2 + 4), clBlue);
+    EXPECT_FALSE(bmp->Transparent()); // the cell's own bitmap is not changed by painting
+}
