@@ -2,8 +2,8 @@
 // Each topic's operations live in QvGrid_<Topic>.cpp; work with an algorithm of its own goes to helpers.
 #pragma once
 
-#include "controls/grid/BaseGrid.h"
 #include "controls/grid/PlainProperty.h"
+#include "controls/grid/BaseGrid.h"
 #include "controls/grid/QvGrid_Graphic.h"
 #include "controls/grid/QvGrid_SelectedCells.h"
 #include "controls/grid/QvGrid_Settings.h"
@@ -1343,7 +1343,6 @@ private:
     TGridLook FLook = glXP;
     TQvStyle FStyle = tsWindowsXP;
     TColorTones FTones;
-    bool FUseVCLStyles = false;
     TOfficeTheme FOldOfficeTheme = otUnknown;
     HiddenIndexMap FHiddenCols;
     HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order

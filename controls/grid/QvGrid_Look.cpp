@@ -7,13 +7,13 @@
 
 namespace {
 
-struct LookNames {
+struct GridLookNameRow {
     TGridLook Look;
     const char* FileName;
     const char* DisplayName;
 };
 
-constexpr LookNames kGridLookNames[] = {
+constexpr GridLookNameRow kGridLookNames[] = {
     {glStandard, "glStandard", "Standard"},
     {glSoft, "glSoft", "Soft"},
     {glClassic, "glClassic", "Classic"},
@@ -26,7 +26,7 @@ constexpr LookNames kGridLookNames[] = {
 };
 
 // Marks a colour the preset does not write.
-constexpr TColor kKeep = clDefault;
+constexpr TColor kPresetKeeps = clDefault;
 
 // One row of the style presets: fixed base colours, active cell, search footer, grid lines and selection.
 struct GridStylePreset {
@@ -48,43 +48,43 @@ constexpr GridStylePreset kGridStylePresets[] = {
     {gsOffice2003Olive, glXP, 0xCFF0EA, 0x8CC0B1, clNone, clNone, false, 0x94E6FB, 0x1595EE, 0xCFF0EA,
      0x8CC0B1, clSilver, clGray, 0x94E6FB, 0x1595EE, 0x000000},
     {gsOffice2003Classic, glXP, 0xFFFFFF, 0xCCD4D8, clNone, clNone, true, 0xD8D5D4, 0xD8D5D4, 0xFFFFFF,
-     0xD8D5D4, clSilver, clGray, kKeep, kKeep, kKeep},
+     0xD8D5D4, clSilver, clGray, kPresetKeeps, kPresetKeeps, kPresetKeeps},
     {gsOffice2007Luna, glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, false, 0x9DD8F9, 0x5EC1F1, 0xFFEFE3,
-     0xFFD2AF, 0xF1EDEB, 0xD1BBA4, 0x5EC1F1, kKeep, 0x000000},
+     0xFFD2AF, 0xF1EDEB, 0xD1BBA4, 0x5EC1F1, kPresetKeeps, 0x000000},
     {gsOffice2007Obsidian, glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone, clNone, false, 0x9DD8F9, 0x5EC1F1,
-     0xF2F1F0, 0xC9C2BD, 0xE5D7D0, clGray, 0x5EC1F1, kKeep, 0x000000},
+     0xF2F1F0, 0xC9C2BD, 0xE5D7D0, clGray, 0x5EC1F1, kPresetKeeps, 0x000000},
     {gsWindowsXP, glXP, clBtnFace, clBtnFace, clNone, clNone, true, clBtnFace, clBtnFace, clBtnFace,
-     clBtnFace, clSilver, clGray, kKeep, kKeep, kKeep},
+     clBtnFace, clSilver, clGray, kPresetKeeps, kPresetKeeps, kPresetKeeps},
     {gsWhidbey, -1, 0xFFFFFF, clBtnFace, clNone, clNone, true, 0x94E6FB, 0x1595EE, 0xEBEEEF, 0x7E9898,
-     clSilver, clGray, kKeep, kKeep, kKeep},
-    {gsOffice2007Silver, glOffice2007, 0xF3F3F1, 0xCAC9C8, kKeep, kKeep, false, 0x99CCFF, 0x699CFF, 0xEEEEEE,
-     0xC1C1C1, 0xE5D7D0, clGray, 0x95C7F5, kKeep, 0x000000},
-    {gsWindowsVista, glVista, 0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, kKeep, kKeep,
-     0xECECF0, 0xD4D2D1, 0xEACAB6, kKeep, 0x000000},
-    {gsWindows7, glWin7, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, kKeep, kKeep,
-     0xECECF0, 0xD4D2D1, 0xEACAB6, kKeep, 0x000000},
-    {gsOffice2010Blue, glOffice2007, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, true, 0x5BD5FF, 0x71EFFF, kKeep,
-     kKeep, clSilver, 0xC7B0A0, 0xFFDBB7, kKeep, 0x000000},
+     clSilver, clGray, kPresetKeeps, kPresetKeeps, kPresetKeeps},
+    {gsOffice2007Silver, glOffice2007, 0xF3F3F1, 0xCAC9C8, kPresetKeeps, kPresetKeeps, false, 0x99CCFF,
+     0x699CFF, 0xEEEEEE, 0xC1C1C1, 0xE5D7D0, clGray, 0x95C7F5, kPresetKeeps, 0x000000},
+    {gsWindowsVista, glVista, 0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, kPresetKeeps,
+     kPresetKeeps, 0xECECF0, 0xD4D2D1, 0xEACAB6, kPresetKeeps, 0x000000},
+    {gsWindows7, glWin7, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, kPresetKeeps,
+     kPresetKeeps, 0xECECF0, 0xD4D2D1, 0xEACAB6, kPresetKeeps, 0x000000},
+    {gsOffice2010Blue, glOffice2007, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, true, 0x5BD5FF, 0x71EFFF,
+     kPresetKeeps, kPresetKeeps, clSilver, 0xC7B0A0, 0xFFDBB7, kPresetKeeps, 0x000000},
     {gsOffice2010Silver, glOffice2007, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, true, 0x5BD5FF, 0x71EFFF,
-     kKeep, kKeep, clSilver, 0xBAB5B1, 0xFFDBB7, kKeep, 0x000000},
-    {gsOffice2010Black, glOffice2007, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, true, 0x5BD5FF, 0x71EFFF, kKeep,
-     kKeep, clSilver, 0x444444, 0xFFDBB7, kKeep, 0x000000},
+     kPresetKeeps, kPresetKeeps, clSilver, 0xBAB5B1, 0xFFDBB7, kPresetKeeps, 0x000000},
+    {gsOffice2010Black, glOffice2007, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, true, 0x5BD5FF, 0x71EFFF,
+     kPresetKeeps, kPresetKeeps, clSilver, 0x444444, 0xFFDBB7, kPresetKeeps, 0x000000},
 };
 
 // Hover and down colours: From, To, MirrorFrom, MirrorTo, Border.
-struct FixedStateColors {
+struct PresetStateColors {
     TColor From, To, MirrorFrom, MirrorTo, Border;
 };
 
-void applyHoverColors(TControlLook* look, const FixedStateColors& c) {
+void applyPresetHover(TControlLook* look, const PresetStateColors& c) {
     look->SetFixedGradientHoverFrom(c.From);
     look->SetFixedGradientHoverTo(c.To);
     look->SetFixedGradientHoverMirrorFrom(c.MirrorFrom);
     look->SetFixedGradientHoverMirrorTo(c.MirrorTo);
-    if (c.Border != kKeep) look->SetFixedGradientHoverBorder(c.Border);
+    if (c.Border != kPresetKeeps) look->SetFixedGradientHoverBorder(c.Border);
 }
 
-void applyDownColors(TControlLook* look, const FixedStateColors& c) {
+void applyPresetDown(TControlLook* look, const PresetStateColors& c) {
     look->SetFixedGradientDownFrom(c.From);
     look->SetFixedGradientDownTo(c.To);
     look->SetFixedGradientDownMirrorFrom(c.MirrorFrom);
@@ -92,14 +92,14 @@ void applyDownColors(TControlLook* look, const FixedStateColors& c) {
     look->SetFixedGradientDownBorder(c.Border);
 }
 
-void applySortHeader(TSortSettings* sort, TColor from, TColor to, TColor mirrorFrom, TColor mirrorTo) {
+void applyPresetSortHeader(TSortSettings* sort, TColor from, TColor to, TColor mirrorFrom, TColor mirrorTo) {
     sort->SetHeaderColor(from);
     sort->SetHeaderColorTo(to);
     sort->SetHeaderMirrorColor(mirrorFrom);
     sort->SetHeaderMirrorColorTo(mirrorTo);
 }
 
-TQvStyle styleOfOfficeTheme(TOfficeTheme theme) {
+TQvStyle presetStyleOfOfficeTheme(TOfficeTheme theme) {
     switch (theme) {
     case ot2003Blue:
         return tsOffice2003Blue;
@@ -198,7 +198,7 @@ void TQvStringGrid::SetLook(TGridLook Value) {
             FSearchFooter->SetColorTo(FFixedGradient.To);
             look->SetFixedGradientFrom(0xFFFFFF);
             look->SetFixedGradientTo(Value == glXP ? clBtnFace : clSilver);
-            applyHoverColors(look, {0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, kKeep});
+            applyPresetHover(look, {0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, kPresetKeeps});
             look->SetFixedGradientDownFrom(0x868788);
             look->SetFixedGradientDownTo(0x737C7E);
             look->SetFixedGradientDownMirrorFrom(0x737C7E);
@@ -226,7 +226,7 @@ void TQvStringGrid::SetStyle(TQvGridStyle AStyle) {
     SetSelectionColorTo(clNone);
     SetSelectionTextColor(clHighlightText);
     SetSelectionStyle(ssDefault);
-    applySortHeader(FSortSettings.get(), clNone, clNone, clNone, clNone);
+    applyPresetSortHeader(FSortSettings.get(), clNone, clNone, clNone, clNone);
     look->Init();
 
     if (AStyle == gsTerminal) SetLook(glStandard);
@@ -239,32 +239,32 @@ void TQvStringGrid::SetStyle(TQvGridStyle AStyle) {
         SetActiveCellColorTo(preset->ActiveTo);
         FFixedGradient.From = preset->From;
         FFixedGradient.To = preset->To;
-        if (preset->MirrorFrom != kKeep) FFixedGradient.MirrorFrom = preset->MirrorFrom;
-        if (preset->MirrorTo != kKeep) FFixedGradient.MirrorTo = preset->MirrorTo;
+        if (preset->MirrorFrom != kPresetKeeps) FFixedGradient.MirrorFrom = preset->MirrorFrom;
+        if (preset->MirrorTo != kPresetKeeps) FFixedGradient.MirrorTo = preset->MirrorTo;
         if (!preset->LookGradientNone) {
             look->SetFixedGradientFrom(preset->From);
             look->SetFixedGradientTo(preset->To);
         }
-        if (preset->FooterFrom != kKeep) {
+        if (preset->FooterFrom != kPresetKeeps) {
             FSearchFooter->SetColor(preset->FooterFrom);
             FSearchFooter->SetColorTo(preset->FooterTo);
         }
         SetGridLineColor(preset->GridLine);
         SetGridFixedLineColor(preset->FixedLine);
-        if (preset->Selection != kKeep) SetSelectionColor(preset->Selection);
-        if (preset->SelectionTo != kKeep) SetSelectionColorTo(preset->SelectionTo);
-        if (preset->SelectionText != kKeep) SetSelectionTextColor(preset->SelectionText);
+        if (preset->Selection != kPresetKeeps) SetSelectionColor(preset->Selection);
+        if (preset->SelectionTo != kPresetKeeps) SetSelectionColorTo(preset->SelectionTo);
+        if (preset->SelectionText != kPresetKeeps) SetSelectionTextColor(preset->SelectionText);
 
         switch (AStyle) {
         case gsOffice2007Luna:
-            applyHoverColors(look, {0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87});
-            applyDownColors(look, {0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D});
+            applyPresetHover(look, {0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87});
+            applyPresetDown(look, {0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D});
             SetSelectionStyle(ssOffice2007);
             break;
         case gsWindowsVista:
-            applyHoverColors(look, {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993});
-            applyDownColors(look, {0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F});
-            applySortHeader(FSortSettings.get(), 0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8);
+            applyPresetHover(look, {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993});
+            applyPresetDown(look, {0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F});
+            applyPresetSortHeader(FSortSettings.get(), 0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8);
             SetSelectionStyle(ssVista);
             break;
         case gsWindows7:
@@ -272,9 +272,9 @@ void TQvStringGrid::SetStyle(TQvGridStyle AStyle) {
             FFixedGradient.HoverTo = 0xF9F3EF;
             FFixedGradient.HoverMirrorFrom = FFixedGradient.HoverMirrorTo = clNone;
             FFixedGradient.HoverBorder = 0xEEE8E3;
-            applyHoverColors(look, {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, kKeep});
-            applyDownColors(look, {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA});
-            applySortHeader(FSortSettings.get(), 0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8);
+            applyPresetHover(look, {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, kPresetKeeps});
+            applyPresetDown(look, {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA});
+            applyPresetSortHeader(FSortSettings.get(), 0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8);
             SetSelectionStyle(ssWin7);
             break;
         case gsOffice2010Blue:
@@ -283,12 +283,12 @@ void TQvStringGrid::SetStyle(TQvGridStyle AStyle) {
             FFixedGradient.HoverFrom = FFixedGradient.HoverTo = clNone;
             FFixedGradient.HoverMirrorFrom = FFixedGradient.HoverMirrorTo = clNone;
             FFixedGradient.HoverBorder = clNone;
-            applyHoverColors(look, {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8});
-            applyDownColors(look, {0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2});
+            applyPresetHover(look, {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8});
+            applyPresetDown(look, {0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2});
             const TColor header = AStyle == gsOffice2010Blue     ? 0xD6CEC7
                                   : AStyle == gsOffice2010Silver ? 0xAAAAAA
                                                                  : 0xBABABA;
-            applySortHeader(FSortSettings.get(), header, header, header, header);
+            applyPresetSortHeader(FSortSettings.get(), header, header, header, header);
             SetSelectionStyle(ssDefault);
             break;
         }
@@ -401,6 +401,6 @@ void TQvStringGrid::ThemeAdapt() {
     if (IsDesigning()) return;
     const TOfficeTheme theme = DetectOfficeTheme();
     if (theme == FOldOfficeTheme) return;
-    if (theme != otUnknown) SetComponentStyle(styleOfOfficeTheme(theme));
+    if (theme != otUnknown) SetComponentStyle(presetStyleOfOfficeTheme(theme));
     FOldOfficeTheme = theme;
 }

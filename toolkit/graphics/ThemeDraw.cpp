@@ -101,6 +101,26 @@ bool drawThemeIndicator(TCanvas* canvas, const TRect& rect, bool radio, bool che
     p->restore();
     return true;
 }
+
+// The trough of a progress bar (bar part) or its filled chunk (fill part) over the whole rectangle.
+bool drawThemeProgress(TCanvas* canvas, const TRect& rect, bool fill) {
+    QStyle* style = activeThemeStyle();
+    if (!canvas || !style || rect.IsEmpty()) return false;
+    QPainter* p = canvas->PreparePainter(false, false);
+    if (!p) return false;
+    QStyleOptionProgressBar opt;
+    opt.rect = rect.toQRect();
+    opt.palette = QApplication::palette();
+    opt.state = QStyle::State_Enabled | QStyle::State_Horizontal;
+    opt.minimum = 0;
+    opt.maximum = 100;
+    opt.progress = fill ? 100 : 0;
+    p->save();
+    style->drawControl(fill ? QStyle::CE_ProgressBarContents : QStyle::CE_ProgressBarGroove, &opt, p,
+                       nullptr);
+    p->restore();
+    return true;
+}
 } // namespace
 
 bool IsThemeActive() {
@@ -118,6 +138,7 @@ bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, in
         return drawThemeIndicator(canvas, rect, part == 2, group == 1, group == 2, sub != 3, sub == 1,
                                   sub == 2, false);
     }
+    if (cls == "progress" && (part == 1 || part == 5)) return drawThemeProgress(canvas, rect, part == 5);
     if (cls == "combobox" && part == 1)
         return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, ThemeArrow::Down);
     if (cls == "spin" && part >= 1 && part <= 4) {

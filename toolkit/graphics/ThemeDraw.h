@@ -9,7 +9,7 @@ bool IsThemeActive();
 
 // Theme classes "button" (part 1 push button; states 1 normal, 2 hot, 3 pressed, 4 disabled; part 2 radio
 // button, states 1-4 unchecked and 5-8 checked, each normal, hot, pressed, disabled; part 3 check box, the
-// same plus 9-12 mixed),
+// same plus 9-12 mixed), "progress" (part 1 the bar's trough, part 5 its fill; state 1),
 // "combobox" (part 1 drop-down button; states 1 normal, 4 disabled) and "spin" (part 1 up, part 2 down,
 // part 3 up of a horizontal pair (right arrow), part 4 its down (left arrow); states 1 normal, 4 disabled).
 // False when the class or part is unknown or no style is active.

@@ -24,11 +24,11 @@ bool graphicKindIn(TCellType t, TCellTypes kinds) {
     return (CellTypeFlag(t) & kinds) != 0;
 }
 
-TColor invertedColor(TColor c) {
+TColor graphicInverseColor(TColor c) {
     return ColorToRGB(c) ^ 0xFFFFFF;
 }
 
-TRect shrunkRect(const TRect& r, int dx, int dy) {
+TRect graphicShrunkRect(const TRect& r, int dx, int dy) {
     return TRect(r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy);
 }
 
@@ -43,7 +43,7 @@ double graphicCellNumber(TQvStringGrid& grid, int col, int row) {
 
 // Top-left of a text W x H drawn from its start point at Angle degrees (counter-clockwise), relative to
 // that start point: the rotated box's corner nearest the origin.
-void rotatedTextBox(int w, int h, int angle, double& minX, double& minY, double& maxX, double& maxY) {
+void graphicRotatedBox(int w, int h, int angle, double& minX, double& minY, double& maxX, double& maxY) {
     const double a = angle * M_PI / 180.0;
     const double c = std::cos(a), s = std::sin(a);
     const double xs[4] = {0, double(w), 0, double(w)};
@@ -214,7 +214,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     if (!canvas || !G) return;
     const TRect handedIn = R;
     const TPoint xy = FGrid.XYOffset();
-    if (!graphicKindIn(G->CellType, kGraphicFullRectKinds)) R = shrunkRect(R, xy.X - 1, xy.Y - 1);
+    if (!graphicKindIn(G->CellType, kGraphicFullRectKinds)) R = graphicShrunkRect(R, xy.X - 1, xy.Y - 1);
     const int T = Pass.TextWidth > 0 ? Pass.TextWidth + 2 : 0;
     const TCellGraphicInfo info = Info(Pass.RealCol, Pass.Row);
     const int W = info.Width, H = info.Height;
@@ -315,13 +315,25 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         break;
     }
     case ctProgress: {
-        const TRect bar = shrunkRect(R, 2, 2);
+        const double value = graphicCellNumber(FGrid, Pass.RealCol, Pass.Row);
+        if ((look->ControlStyle() == csWinXP || look->ControlStyle() == csTheme) && IsThemeActive() &&
+            look->ProgressXP()) {
+            const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
+            if (bar.IsEmpty()) break;
+            DrawThemeBackground(canvas, "progress", 1, 1, bar);
+            TRect fill = graphicShrunkRect(bar, 2, 2);
+            fill.Right = fill.Left + static_cast<int>(fill.Width() * std::clamp(value, 0.0, 100.0) / 100.0);
+            if (!fill.IsEmpty()) DrawThemeBackground(canvas, "progress", 5, 1, fill);
+            break;
+        }
+        const TRect bar = graphicShrunkRect(R, 2, 2);
         if (bar.IsEmpty()) break;
         const TColor done = G->CellBitmapColor, rest = G->CellIconColor;
-        const TColor doneText = G->CellBoolean ? static_cast<TColor>(G->CellIndex) : invertedColor(done);
-        const TColor restText = G->CellBoolean ? static_cast<TColor>(G->CellAngle) : invertedColor(rest);
-        DrawClassicProgress(canvas, bar, done, doneText, rest, restText,
-                            graphicCellNumber(FGrid, Pass.RealCol, Pass.Row), look->ProgressMarginX(),
+        const TColor doneText =
+            G->CellBoolean ? static_cast<TColor>(G->CellIndex) : graphicInverseColor(done);
+        const TColor restText =
+            G->CellBoolean ? static_cast<TColor>(G->CellAngle) : graphicInverseColor(rest);
+        DrawClassicProgress(canvas, bar, done, doneText, rest, restText, value, look->ProgressMarginX(),
                             look->ProgressMarginY(), G->CellErrFrom, G->CellErrLen, G->CellText,
                             look->ProgressBorderColor(), false);
         break;
@@ -350,14 +362,14 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
                         std::clamp(G->CellAngle, 0, 100), false);
         break;
     case ctRangeIndicator: {
-        const TRect bar = shrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
+        const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
         if (bar.IsEmpty()) break;
         DrawRangeIndicator(canvas, bar, static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row)),
                            G->CellIndex, G->CellBoolean, G->CellBitmapColor, G->CellIconColor);
         break;
     }
     case ctXPProgress: {
-        TRect bar = shrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
+        TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
         bar.Right -= 1;
         bar.Bottom -= 1;
         if (bar.IsEmpty()) break;
@@ -439,11 +451,11 @@ void GraphicPainter::PaintChecks(const TCellGraphicPass& Pass, const TRect& R, T
 void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, TCellGraphic* G) {
     TCanvas* canvas = Pass.Canvas;
     const String text = FGrid.GridCells(Pass.RealCol, Pass.Row);
-    const TRect clip = shrunkRect(R, 2, 2);
+    const TRect clip = graphicShrunkRect(R, 2, 2);
     if (text.isEmpty() || clip.IsEmpty()) return;
     const int w = canvas->TextWidth(text), h = canvas->TextHeight(text);
     double minX, minY, maxX, maxY;
-    rotatedTextBox(w, h, G->CellAngle, minX, minY, maxX, maxY);
+    graphicRotatedBox(w, h, G->CellAngle, minX, minY, maxX, maxY);
     const double boxW = maxX - minX, boxH = maxY - minY;
     double left = clip.Left, top = clip.Top;
     if (Pass.TextAlign == taRightJustify)
@@ -570,7 +582,7 @@ void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell
     int state = G->CellBoolean ? 2 : 0;
     if (!enabled && G->CellType != ctExpand) state = 3;
     if (G->CellType == ctExpand) {
-        const TRect r = shrunkRect(Cell, FGrid.XYOffset().X - 1, FGrid.XYOffset().Y - 1);
+        const TRect r = graphicShrunkRect(Cell, FGrid.XYOffset().X - 1, FGrid.XYOffset().Y - 1);
         B = TRect(r.Right - 13, r.Top, r.Right, r.Top + 13);
     }
     if (B.IsEmpty()) {

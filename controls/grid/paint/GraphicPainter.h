@@ -56,10 +56,10 @@ struct TGlyphLook {
     int CheckSize = 15;
     int RadioSize = 10;
     TColor Color = clBlack; // tick and dot of the drawn styles
-    const TBitmap* CheckedGlyph = nullptr;
-    const TBitmap* UnCheckedGlyph = nullptr;
-    const TBitmap* RadioOnGlyph = nullptr;
-    const TBitmap* RadioOffGlyph = nullptr;
+    TBitmap* CheckedGlyph = nullptr;
+    TBitmap* UnCheckedGlyph = nullptr;
+    TBitmap* RadioOnGlyph = nullptr;
+    TBitmap* RadioOffGlyph = nullptr;
     bool Themed = false; // visual styles and version 6 common controls
 };
 

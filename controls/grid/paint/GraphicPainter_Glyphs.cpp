@@ -25,8 +25,12 @@ bool isGridBitmapName(const String& name) {
 }
 
 // Draws a glyph with the colour of its bottom-left pixel left out, without touching the caller's bitmap.
-void drawGlyphTransparent(TCanvas* canvas, int x, int y, const TBitmap* glyph) {
+void drawGlyphCopyTransparent(TCanvas* canvas, int x, int y, TBitmap* glyph) {
     if (!glyph || glyph->Empty()) return;
+    if (glyph->Transparent()) {
+        canvas->Draw(x, y, glyph);
+        return;
+    }
     TBitmap copy;
     copy.Assign(glyph);
     copy.SetTransparent(true);
@@ -37,7 +41,7 @@ void drawSharedGlyph(TCanvas* canvas, int x, int y, const char* name) {
     if (TBitmap* bmp = GridBitmap(QString::fromLatin1(name))) canvas->Draw(x, y, bmp);
 }
 
-void borlandCheck(TCanvas* c, TRect r, bool checked, bool enabled, const TGlyphLook& look) {
+void drawBorlandCheck(TCanvas* c, TRect r, bool checked, bool enabled, const TGlyphLook& look) {
     const int size = look.CheckSize;
     r = TRect(r.Left, r.Top, r.Left + size, r.Top + size);
     c->Brush()->SetStyle(bsSolid);
@@ -69,7 +73,7 @@ void borlandCheck(TCanvas* c, TRect r, bool checked, bool enabled, const TGlyphL
     c->LineTo(r.Right - 1, r.Top + 3);
 }
 
-void borlandRadio(TCanvas* c, int x, int y, bool on, const TGlyphLook& look) {
+void drawBorlandRadio(TCanvas* c, int x, int y, bool on, const TGlyphLook& look) {
     const TColor savedBrush = c->Brush()->Color();
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(clBtnFace);
@@ -136,10 +140,10 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Grayed, 
                         Checked ? (Enabled ? "QSGCHK01" : "QSGCHK03") : (Enabled ? "QSGCHK02" : "QSGCHK04"));
         break;
     case csBorland:
-        borlandCheck(Canvas, R, Checked, Enabled, Look);
+        drawBorlandCheck(Canvas, R, Checked, Enabled, Look);
         break;
     case csGlyph:
-        drawGlyphTransparent(Canvas, R.Left, R.Top, Checked ? Look.CheckedGlyph : Look.UnCheckedGlyph);
+        drawGlyphCopyTransparent(Canvas, R.Left, R.Top, Checked ? Look.CheckedGlyph : Look.UnCheckedGlyph);
         break;
     case csTheme: {
         int state = Grayed ? 9 : Checked ? 5 : 1;
@@ -175,10 +179,10 @@ void DrawRadioGlyph(TCanvas* Canvas, int X, int Y, int Size, bool On, bool Enabl
                         On ? (Enabled ? "QSGRAD01" : "QSGRAD03") : (Enabled ? "QSGRAD02" : "QSGRAD04"));
         break;
     case csBorland:
-        borlandRadio(Canvas, X, Y, On, Look);
+        drawBorlandRadio(Canvas, X, Y, On, Look);
         break;
     case csGlyph:
-        drawGlyphTransparent(Canvas, X, Y, On ? Look.RadioOnGlyph : Look.RadioOffGlyph);
+        drawGlyphCopyTransparent(Canvas, X, Y, On ? Look.RadioOnGlyph : Look.RadioOffGlyph);
         break;
     case csTheme:
         DrawThemeBackground(Canvas, "button", 2, (On ? 5 : 1) + (Enabled ? 0 : 3),

@@ -2,6 +2,7 @@
 // the colours each writes and the order of the writes.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/QvObj.h"
+#include "controls/styles/QvStyleIF_Notifier.h"
 #include "toolkit/services/Registry.h"
 
 #include <gtest/gtest.h>
@@ -217,4 +218,17 @@ TEST_F(QvGridThemeAdapt, FollowsTheOfficeThemeOnlyWhenItChanged) {
     g.ThemeAdapt();
     EXPECT_EQ(g.ComponentStyle(), tsOffice2007Silver);
     EXPECT_EQ(g.GridLineColor(), TColor(0xE5D7D0));
+}
+
+TEST_F(QvGridThemeAdapt, TheThemeChangeMessageAdaptsOnlyAnAdaptingGrid) {
+    TQvStringGrid g(nullptr);
+    RegistryStore::SetInteger(HKEY_CURRENT_USER, "Software\\Microsoft\\Office\\14.0\\Common", "Theme", 1);
+    g.Perform(WM_OFFICETHEMECHANGED, 0, 0);
+    EXPECT_EQ(g.OldOfficeTheme(), otUnknown);
+    g.SetAutoThemeAdapt(true);
+    EXPECT_EQ(g.ComponentStyle(), tsOffice2010Blue);
+    RegistryStore::SetInteger(HKEY_CURRENT_USER, "Software\\Microsoft\\Office\\14.0\\Common", "Theme", 3);
+    g.Perform(WM_OFFICETHEMECHANGED, 0, 0);
+    EXPECT_EQ(g.ComponentStyle(), tsOffice2010Black);
+    EXPECT_EQ(g.FixedGradientColors().From, TColor(0x6A6A6A));
 }

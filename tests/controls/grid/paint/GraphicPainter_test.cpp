@@ -262,6 +262,21 @@ TEST_F(GraphicPaint, ProgressWithoutTextColoursWritesInTheInverseOfTheBar) {
     EXPECT_GT(yellowish, 0);
 }
 
+TEST_F(GraphicPaint, ThemedProgressBarIsDrawnByTheStyleUpToItsValue) {
+    grid.SetCells(1, 1, "50");
+    grid.AddProgress(1, 1, clNavy, clWhite);
+    grid.ControlLook()->SetProgressXP(true);
+    grid.ControlLook()->SetControlStyle(csWinXP);
+    Paint(1, 1, TRect(0, 0, 160, 24));
+    sheet.Save("progress_themed");
+    EXPECT_EQ(sheet.Count(clNavy), 0);
+    // The filled chunk covers the left half of the trough only.
+    const QImage img = sheet.bmp.toQImage();
+    auto filled = [&](int x) { return QColor(img.pixel(x, 12)) != QColor(img.pixel(150, 12)); };
+    EXPECT_TRUE(filled(20));
+    EXPECT_FALSE(filled(120));
+}
+
 TEST_F(GraphicPaint, EmptyRangesAndSizesDrawNothingOrTheirEmptyState) {
     grid.SetCells(1, 1, "5");
     grid.AddQvProgress(1, 1, 10, 10); // Min = Max
