@@ -1,5 +1,6 @@
 // Themed and frame-control parts drawn through Qt's style.
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -4,6 +4,8 @@
 
 #include "toolkit/graphics/Graphics.h"
 
+class TCanvas;
+
 // True when a style is there to draw with (a widget application is running).
 bool IsThemeActive();
 

@@ -5,6 +5,7 @@
 
 #include "controls/grid/QvGrid_Graphic.h"
 #include "controls/grid/QvGrid_Types.h"
+#include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
