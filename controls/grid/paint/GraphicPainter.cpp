@@ -180,12 +180,14 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
     }
     case ctPicture:
     case ctFilePicture: {
+        // A hidden column or a row outside the grid has no room: the picture is measured for none.
         const int col = FGrid.DisplColIndex(RealCol);
+        const int cw = col >= 0 && col < FGrid.ColCount() ? FGrid.ColWidths(col) : 0;
+        const int rh = Row >= 0 && Row < FGrid.RowCount() ? FGrid.RowHeights(Row) : 0;
         TPoint size(0, 0);
-        g->GetPictureSize(FGrid.ColWidths(col) - FGrid.XYOffset().X - 1,
-                          FGrid.RowHeights(Row) - FGrid.XYOffset().Y - 1,
+        g->GetPictureSize(cw - FGrid.XYOffset().X - 1, rh - FGrid.XYOffset().Y - 1,
                           !FGrid.Cells(RealCol, Row).isEmpty(), size);
-        info.Width = size.X, info.Height = size.Y;
+        info.Width = std::max(0, size.X), info.Height = std::max(0, size.Y);
         break;
     }
     case ctButton:
@@ -201,7 +203,8 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
             info.Width = drawn->GetWidth(), info.Height = drawn->GetHeight();
         break;
     case ctShape:
-        info.Width = info.Height = std::max(0, FGrid.RowHeights(Row) - 2 * FGrid.XYOffset().Y);
+        if (Row >= 0 && Row < FGrid.RowCount())
+            info.Width = info.Height = std::max(0, FGrid.RowHeights(Row) - 2 * FGrid.XYOffset().Y);
         break;
     default:
         break;
