@@ -1,9 +1,12 @@
 // The OPC UA variable table window: set-up, the type rule, loading (hand-edited and broken files), the
 // data check, writing, the row buttons, and a whole round from filling the table to the device images.
+#include "ProgramFixture.h"
 #include "TestSupport.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UOPC_UA_Server_Access.h"
+#include "configurator/UOpenConf.h"
+#include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/USaveBincc.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
@@ -358,4 +361,38 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         EXPECT_FALSE(image.isNull());
         Form->SetModalResult(mrCancel);
     });
+}
+
+// The same round from the main window: a configuration is opened, its OPC UA step shows the table.
+class OpcUaFromMainWindow : public qvtest::ProgramTest {};
+
+TEST_F(OpcUaFromMainWindow, StepOfAnOpenConfigurationWritesItsTableFile) {
+    Start();
+    qvtest::ScriptedInteraction seam;
+    QDir().mkpath(Dir_Projects + "/Plant");
+    seam.AnswerModal([](TCustomForm* f) {
+        static_cast<TFOpenConf*>(f)->Name_Conf = "Plant";
+        f->SetModalResult(mrOk);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->FindComponent("Btn_Open"));
+    ASSERT_EQ(File_OPC_UA_Server, Dir_Projects + "/Plant/OPC_UA_Server.xml");
+    seam.AnswerModal([](TCustomForm* f) {
+        auto* w = static_cast<TFOPC_UA_Server_Access*>(f);
+        w->QSG->SetCellEx(OPC_Col_Type, 1, "Byte");
+        w->QSGComboChange(w->QSG, OPC_Col_Type, 1, 2, "Byte");
+        w->QSG->SetCellEx(OPC_Col_Position, 1, "7");
+        w->QSG->SetCellEx(OPC_Col_Name, 1, "Status");
+        w->Btn_OK->Click();
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_OPC_UA_Server_Access);
+    EXPECT_EQ(seam.History().back().formClass, "TFOPC_UA_Server_Access");
+    EXPECT_EQ(opcRead(File_OPC_UA_Server),
+              QByteArray("<OPC_UA_Server>\r\n"
+                         "  <OPC_UA_Server_Variables>\r\n"
+                         "    <row Enable=\"Y\" NodeType=\"\" Type=\"Byte\" Position=\"7\" StartBit=\"\" "
+                         "Length=\"1\" Name=\"Status\" ReadWrite=\"Read/Write\" Swap=\"N\" SwapWord=\"N\" "
+                         "SwapAll=\"N\" Mnemonic=\"\" />\r\n"
+                         "  </OPC_UA_Server_Variables>\r\n"
+                         "</OPC_UA_Server>\r\n"
+                         "<!--SW_VERSION = 1.003-->\r\n"));
 }
