@@ -193,6 +193,9 @@ private:
     int FNoRecursiveUpdate = 0;
 };
 
+// The editor kinds and column popup kinds a window design may name; part of the layer's registration.
+void RegisterQvColumnGridDesignIdents();
+
 class TQvColumnGrid : public TQvStringGrid {
 public:
     explicit TQvColumnGrid(TComponent* AOwner);
@@ -222,6 +225,8 @@ public:
     void SyncColumnHeaders();
 
     void Loaded() override;
+    // "Columns" in a window design: one column per collection item (QvCGrid_Design.cpp).
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
                          TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,

@@ -3,6 +3,8 @@
 #include "controls/grid/QvCGrid.h"
 
 #include "TestSupport.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/IniFiles.h"
 
@@ -329,4 +331,39 @@ TEST(QvCGridColumns, FilterListsComeFromTheColumn) {
     ASSERT_EQ(g.FilterValueList()->Count(), 2);
     EXPECT_EQ(g.FilterValueList()->Strings(0), "Small");
     EXPECT_EQ(g.FilterValueList()->Strings(1), "Big");
+}
+
+TEST(QvCGridDesign, ColumnsOfAWindowDesignBecomeItems) {
+    TForm form(nullptr);
+    LoadDesign(&form,
+               ParseDesign("object F: TForm\n"
+                           "  object G: TQvColumnGrid\n"
+                           "    Columns = <\n"
+                           "      item Header = 'N' Width = 40 end\n"
+                           "      item Header = 'Enable' Width = 50 Editor = edDataCheckBox\n"
+                           "        Alignment = taCenter Color = $B0D8FF end\n"
+                           "      item Header = 'Type' Editor = edComboList\n"
+                           "        ComboItems.Strings = ('Byte' 'Int16') HeaderFont.Style = [fsBold] end>\n"
+                           "  end\n"
+                           "end\n",
+                           "columns.form"),
+               "columns.form");
+    auto* g = dynamic_cast<TQvColumnGrid*>(form.FindComponent("G"));
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->ColCount(), 3);
+    ASSERT_EQ(g->Columns()->Count(), 3);
+    EXPECT_EQ(g->Cells(1, 0), "Enable");
+    EXPECT_EQ(g->ColWidths(0), 40);
+    EXPECT_EQ(g->Columns()->Items(1)->Editor(), edDataCheckBox);
+    EXPECT_EQ(g->Columns()->Items(1)->Color(), TColor(0xB0D8FF));
+    EXPECT_EQ(g->Columns()->Items(2)->ComboItems()->Count(), 2);
+    EXPECT_EQ(g->Columns()->Items(2)->HeaderFont()->Style(), TFontStyles(fsBold));
+
+    TForm bad(nullptr);
+    EXPECT_THROW(LoadDesign(&bad,
+                            ParseDesign("object F: TForm\n  object G: TQvColumnGrid\n"
+                                        "    Columns = <item Heder = 'x' end>\n  end\nend\n",
+                                        "bad.form"),
+                            "bad.form"),
+                 Exception);
 }
