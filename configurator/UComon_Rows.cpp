@@ -169,6 +169,8 @@ void ColGrid_Copy_Row(TQvColumnGrid* grid, int row) {
     Copy_Row_Buffer->Clear();
     for (int c = 1; c <= rowsLastDataColumn(grid); ++c)
         Copy_Row_Buffer->Add(grid->GetCellEx(c, row));
+    // A column grid has no string-grid check boxes: flags of an earlier copy must not stay behind.
+    Copy_Row_Is_Check.assign(static_cast<size_t>(Copy_Row_Buffer->Count()), false);
 }
 
 void ColGrid_Paste_Row(TQvColumnGrid* grid, int row, bool copied) {

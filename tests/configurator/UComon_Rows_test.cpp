@@ -196,8 +196,10 @@ TEST_F(RowHelpersTest, ColumnGridRowsMoveAsTextsAndBlankRowsAreFree) {
     EXPECT_EQ(ui.Messages(), QStringList{Lang_Texts->Strings(Text_Insert_Last_Row_Used)});
     EXPECT_EQ(t.Row(1), "Y||");
 
+    Copy_Row_Is_Check.assign(3, true); // left by an earlier string-grid copy
     ColGrid_Copy_Row(&t.g, 2);
     EXPECT_EQ(Copy_Row_Buffer->Count(), 3);
+    EXPECT_EQ(Copy_Row_Is_Check, std::vector<bool>(3, false));
     t.g.SetCells(2, 1, "  ");
     ColGrid_Paste_Row(&t.g, 1, true); // blanks and the check column do not count as data
     EXPECT_EQ(t.Row(1), "Y|r1c2|r1c3");

@@ -114,6 +114,19 @@ TEST_F(OpcUaTable, TableHasItsColumnsHeadersTintsAndLists) {
     EXPECT_EQ(plain, edNormal);
 }
 
+TEST_F(OpcUaTable, LanguageChangeReachesCaptionsHintsAndHeaders) {
+    Lang_Texts->SetStrings(1400, "Variabili");
+    Lang_Texts->SetStrings(1404, "Cancella");
+    Lang_Texts->SetStrings(1413, "Incolla la riga");
+    Lang_Texts->SetStrings(1419, "Nome");
+    Form->Set_Lang();
+    EXPECT_EQ(Form->Caption(), "Variabili");
+    EXPECT_EQ(Form->Btn_DelRow->Caption(), "Cancella");
+    EXPECT_EQ(Form->Btn_PasteRow->Hint(), "Incolla la riga");
+    EXPECT_EQ(G->Cells(OPC_Col_Name, 0), "Nome");
+    Load_Default_Lang();
+}
+
 TEST_F(OpcUaTable, TypeDecidesLengthAndItsReadOnlyStateAndFillsAnEmptyAccess) {
     struct Case {
         const char* type;
