@@ -214,6 +214,10 @@ public:
     TGridColumnItem* ColumnItem(int ACol) const;
     bool IsColumnMoving() const { return FColumnMoving; }
 
+    // Every column item's settings as text (QvCGrid_Stream.cpp), and back: a stream that does not read
+    // raises EDesignError and leaves the columns as they were.
+    void SaveColumnsToStream(TStream* Stream);
+    void LoadColumnsFromStream(TStream* Stream);
     // Column positions in an INI file: key "CP<position>" := the default index of the item there.
     void SaveColumnPositions(const String& Key, const String& Section);
     // Keys missing or naming no column leave the columns as they are.

@@ -9,6 +9,11 @@
 
 namespace {
 
+// A design value made before any pair that holds one: clang completes the types in that order only.
+[[maybe_unused]] TDesignValue cgEmptyValue() {
+    return TDesignValue();
+}
+
 using ColumnReader = std::function<void(TGridColumnItem&, const TDesignValue&)>;
 
 void cgReadFont(TFont* font, const String& sub, const TDesignValue& v) {
