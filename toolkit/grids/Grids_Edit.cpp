@@ -1,8 +1,12 @@
 // The in-place editor: a line edit laid over the current cell, filled from and written back to the grid.
-#include "toolkit/grids/Grids.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/grids/Grids.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TWinControl(AOwner) {
     FGrid = dynamic_cast<TCustomGrid*>(AOwner);
@@ -23,12 +27,16 @@ QLineEdit* TInplaceEdit::LineEdit() const {
 QWidget* TInplaceEdit::CreateNativeWidget(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, qvdetail::Guarded([this](const QString&) { FModified = true; }));
+    // Pasting goes through the editor's own paste (WM_PASTE), which a descendant may filter: Qt's own
+    // menu would paste past it.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     qvdetail::Guarded([this](const QString&) { FModified = true; }));
     QObject::connect(edit, &QLineEdit::textChanged, edit, qvdetail::Guarded([this](const QString& text) {
-        if (FSyncing) return;
-        FText = text;
-        Change();
-    }));
+                         if (FSyncing) return;
+                         FText = text;
+                         Change();
+                     }));
     return edit;
 }
 
@@ -54,6 +62,64 @@ void TInplaceEdit::TextChanged() {
         FSyncing = false;
     }
     Change();
+}
+
+void TInplaceEdit::DefaultHandler(TMessage& Message) {
+    TWinControl::DefaultHandler(Message);
+    if (Message.Msg == WM_CHAR && !Message.Event && Message.CharCode() != 0) {
+        ApplyChar(QChar(static_cast<char16_t>(Message.CharCode())));
+        Message.PassToNative = false;
+    }
+}
+
+void TInplaceEdit::ApplyChar(QChar ch) {
+    const ushort c = ch.unicode();
+    if (c != '\b' && c < 32) return;
+    if (QLineEdit* e = LineEdit()) {
+        if (c == '\b')
+            e->backspace();
+        else
+            e->insert(String(ch));
+        FModified = true;
+        return;
+    }
+    // Without a window the text is the whole edit: typing appends, Backspace takes the last character.
+    String text = FText;
+    if (c == '\b')
+        text.chop(1);
+    else if (FMaxLength <= 0 || text.size() < FMaxLength)
+        text += ch;
+    SetText(text);
+    FModified = true;
+}
+
+bool TInplaceEdit::HandleQtEvent(QWidget* w, QEvent* e) {
+    // The middle button pastes the selection on X11, past the editor's own paste.
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) return true;
+    }
+    return TWinControl::HandleQtEvent(w, e);
+}
+
+bool TInplaceEdit::ClipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+String TInplaceEdit::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void TInplaceEdit::CopySelectionToClipboard() {
+    if (QLineEdit* e = LineEdit()) e->copy();
+}
+
+void TInplaceEdit::CutSelectionToClipboard() {
+    if (QLineEdit* e = LineEdit()) e->cut();
+}
+
+TControl* TInplaceEdit::FocusReceiver() {
+    return FindControl(QApplication::focusWidget());
 }
 
 void TInplaceEdit::Change() {
@@ -284,8 +350,10 @@ void TCustomGrid::HideEdit() {
     bool hadFocus = FInplaceEdit->Focused();
     TCustomForm* form = GetParentForm(this);
     bool wasActive = form && form->ActiveControl() == FInplaceEdit;
-    FInplaceEdit->Hide();
+    // The grid takes the focus before its editor goes, so the editor's focus loss names the grid as the
+    // receiver rather than whatever Qt would pick for a hidden focus widget.
     if (hadFocus || wasActive) SetFocus();
+    FInplaceEdit->Hide();
     if (col >= 0) InvalidateCell(col, row);
 }
 
@@ -311,11 +379,9 @@ void TCustomGrid::SetEditorMode(bool v) {
 void TCustomGrid::ShowEditorChar(QChar ch) {
     ShowEditor();
     if (!FInplaceEdit || !FInplaceEdit->Visible()) return;
-    // The typed character replaces the cell's text, as if typed over the selected text.
-    FInplaceEdit->SetText(ch == QChar('\b') ? String() : String(ch));
-    FInplaceEdit->Deselect();
-    FInplaceEdit->SetSelStart(int(FInplaceEdit->Text().size()));
-    FInplaceEdit->SetModified(true);
+    // The character reaches the editor as typed, over its selected text, so the editor's own character
+    // rules apply to it.
+    FInplaceEdit->Perform(WM_CHAR, ch.unicode(), 0);
 }
 
 void TCustomGrid::DoExit() {
