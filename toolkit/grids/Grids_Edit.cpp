@@ -44,7 +44,8 @@ void TInplaceEdit::SyncWidget() {
     TWinControl::SyncWidget();
     if (QLineEdit* e = LineEdit()) {
         FSyncing = true;
-        e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        if (e->maxLength() != (FMaxLength > 0 ? FMaxLength : 32767))
+            e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
         if (e->text() != FText) e->setText(FText);
         FSyncing = false;
     }
@@ -128,7 +129,18 @@ void TInplaceEdit::Change() {
 
 void TInplaceEdit::SetMaxLength(int v) {
     FMaxLength = v;
-    if (QLineEdit* e = LineEdit()) e->setMaxLength(v > 0 ? v : 32767);
+    // Qt's edit loses its selection when the limit changes: set it only when it differs, and keep the
+    // selection.
+    if (QLineEdit* e = LineEdit(); e && e->maxLength() != (v > 0 ? v : 32767)) {
+        const int start = e->selectionStart();
+        const int length = int(e->selectedText().size());
+        const int cursor = e->cursorPosition();
+        e->setMaxLength(v > 0 ? v : 32767);
+        if (start >= 0 && length > 0)
+            e->setSelection(start, length);
+        else
+            e->setCursorPosition(cursor);
+    }
     if (v > 0 && FText.size() > v && !LineEdit()) FText.truncate(v);
 }
 

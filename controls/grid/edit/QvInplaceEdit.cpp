@@ -140,7 +140,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
     const String o = g->FOldCellText;
     auto swallow = [&] { Message.SetCharCode(0); };
 
-    // The clipboard keys go through the editor's own character rules and paste, never the native edit's.
+    // The clipboard keys go through the editor's own paste, copy and cut, never the native edit's.
     ushort clip = 0;
     if (!alt) {
         if ((ctrl && !shiftHeld && key == 'V') || (shiftHeld && !ctrl && key == VK_INSERT))
@@ -151,9 +151,16 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
             clip = kCtrlX;
     }
     if (clip != 0) {
-        Perform(WM_CHAR, clip, 0);
+        // The paste itself applies the kind's rules to the pasted text, so the keys work in every kind.
         FClipboardKey = true;
-        return swallow();
+        swallow();
+        if (clip == kCtrlV)
+            WMPaste();
+        else if (clip == kCtrlC)
+            WMCopy();
+        else
+            WMCut();
+        return;
     }
 
     if (key == VK_ESCAPE) {
