@@ -191,6 +191,7 @@ TCharFilterResult FilterEditChar(const TEditCharState& State, QChar Ch) {
 
 TPasteResult BuildPastedText(const TEditCharState& State, String Clip) {
     TPasteResult result;
+    if (!IsTextEditorKind(State.Kind)) return result;
     if (State.LengthLimit > 0 && Clip.size() > State.LengthLimit) return result;
     const qsizetype crlf = Clip.indexOf(QStringLiteral("\r\n"));
     if (crlf >= 0 && crlf == Clip.size() - 2) Clip.chop(2);

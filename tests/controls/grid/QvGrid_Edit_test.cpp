@@ -271,3 +271,72 @@ TEST(QvGridEdit, ChangeListenersHearAcceptedChangesOnly) {
     EXPECT_EQ(g->Cells(1, 1), "yesagain");
     EXPECT_EQ(events, 2);
 }
+
+TEST(QvGridEdit, EnterWithAdvanceStoresMovesAndOpensTheNextCell) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    Type("a");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "a");
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_EQ(g->Row(), 1);
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "other");
+    // A read-only cell is skipped.
+    g->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = c != 3; };
+    Type("b");
+    Enter();
+    EXPECT_EQ(g->Cells(2, 1), "b");
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(g->Row(), 2);
+}
+
+TEST(QvGridEdit, AdvanceOverOnlyReadOnlyCellsStopsAfterOneRoundWhereItStarted) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    g->OnCanEditCell = [](TObject*, int, int, bool& can) { can = false; };
+    for (TAdvanceDirection dir : {adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol}) {
+        g->Navigation()->SetAdvanceDirection(dir);
+        g->AdvanceToNextCell(1, 1, false, true, true, false, false);
+        EXPECT_EQ(g->Col(), 1) << dir;
+        EXPECT_EQ(g->Row(), 1) << dir;
+    }
+}
+
+TEST(QvGridEdit, AMovePastTheValidationValidatesTheEditedCellNotTheNewOne) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 3, "third");
+    QStringList seen;
+    g->OnCellValidate = [&](TObject*, int c, int r, String& v, bool&) {
+        seen << QString("%1,%2 %3").arg(c).arg(r).arg(v);
+    };
+    Type("x");
+    // Page Down goes to the grid, which moves without asking the editor's validation.
+    Press(Qt::Key_PageDown);
+    EXPECT_FALSE(f.EditorOpen());
+    ASSERT_NE(g->Row(), 1);
+    const int row = g->Row();
+    const String there = g->Cells(1, row);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(seen, QStringList{"1,1 x"});
+    EXPECT_EQ(g->Cells(1, 1), "x");
+    EXPECT_EQ(g->Cells(1, row), there);
+}
+
+TEST(QvGridEdit, EscapeOnTheGridPutsBackThePendingCellText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    Type("typed");
+    ASSERT_TRUE(f.EditorOpen());
+    // The editor closes without its keys (as a special editor does): the edit still waits for its
+    // validation.
+    g->HideEditor();
+    ASSERT_FALSE(f.EditorOpen());
+    ASSERT_EQ(QApplication::focusWidget(), g->Widget());
+    EXPECT_EQ(g->Cells(1, 1), "typed");
+    Press(Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_EQ(g->Cells(1, 1), "old");
+}

@@ -152,6 +152,7 @@ TEST(EditCharFilter, PasteObeysTheTypingRules) {
         {"valid chars from the set", edValidChars, "", 0, 0, "12", true, "12", 2, 0},
         {"valid chars letter", edValidChars, "", 0, 0, "1a", false, "", 0, 0},
         {"combo kind", edComboEdit, "", 0, 0, "x", false, "", 0, 0},
+        {"combo kind, empty clipboard", edComboEdit, "", 0, 0, "", false, "", 0, 0},
     };
     for (const Case& c : cases) {
         TEditCharState s = CharState(c.kind, c.text, c.selStart, c.selLength);
