@@ -363,8 +363,13 @@ void TCustomGrid::HideEdit() {
     TCustomForm* form = GetParentForm(this);
     bool wasActive = form && form->ActiveControl() == FInplaceEdit;
     // The grid takes the focus before its editor goes, so the editor's focus loss names the grid as the
-    // receiver rather than whatever Qt would pick for a hidden focus widget.
-    if (hadFocus || wasActive) SetFocus();
+    // receiver rather than whatever Qt would pick for a hidden focus widget; but when the focus is on its
+    // way to another control, it goes on there.
+    const bool keepFocus = form ? wasActive || (hadFocus && form->ActiveControl() == this) : hadFocus;
+    if (keepFocus)
+        SetFocus();
+    else if (hadFocus && FInplaceEdit->Widget())
+        FInplaceEdit->Widget()->clearFocus(); // hiding a focused widget would hand Qt's focus on by itself
     FInplaceEdit->Hide();
     if (col >= 0) InvalidateCell(col, row);
 }

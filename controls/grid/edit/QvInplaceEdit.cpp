@@ -2,6 +2,7 @@
 #include "controls/grid/edit/QvInplaceEdit.h"
 
 #include "controls/grid/QvGrid.h"
+#include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/SystemLook.h"
 
 namespace {
@@ -470,7 +471,14 @@ void TQvInplaceEdit::WMKillFocus(TMessage& Message) {
     if (g->LookupHistory() && g->LookupItems()->IndexOf(Text()) < 0) g->LookupItems()->Add(Text());
     TInplaceEdit::WndProc(Message);
     if (FAltBack) return;
-    if (FocusReceiver() != g) {
+    // The focus leaves the grid when the form already made another control active (the toolkit's own
+    // focus change) or Qt hands it to another control's window.
+    TControl* receiver = FocusReceiver();
+    TCustomForm* form = GetParentForm(this);
+    TWinControl* active = form ? form->ActiveControl() : nullptr;
+    const bool activeElsewhere = active && active != g && active != this;
+    const bool receiverElsewhere = receiver && receiver != g && receiver != this;
+    if (activeElsewhere || receiverElsewhere || (!receiver && !active)) {
         // The focus leaves the grid: the edit ends here, validated, whatever the validation raises.
         try {
             g->ValidateCell(Text());

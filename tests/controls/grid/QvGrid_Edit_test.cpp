@@ -5,6 +5,7 @@
 #include "controls/grid/edit/QvInplaceEdit.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/SystemLook.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -339,4 +340,72 @@ TEST(QvGridEdit, EscapeOnTheGridPutsBackThePendingCellText) {
     EXPECT_EQ(g->Cells(1, 1), "typed");
     Press(Qt::Key_Escape, QString(QChar(27)));
     EXPECT_EQ(g->Cells(1, 1), "old");
+}
+
+TEST(QvGridEdit, ASpecialKindEntersTheEditingStateAndItsEndIsAnnouncedLater) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edDataCheckBox; };
+    QStringList log;
+    g->OnEditingDone = [&](TObject*) { log << "editing done"; };
+    g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_TRUE(g->EditMode);
+    EXPECT_TRUE(g->EditActive());
+    EXPECT_EQ(g->EditControl, edDataCheckBox);
+    g->HideInplaceEdit();
+    EXPECT_FALSE(g->EditMode);
+    EXPECT_FALSE(g->EditActive());
+    EXPECT_EQ(log, QStringList{"editing done"});
+    QApplication::processEvents();
+    EXPECT_EQ(log, (QStringList{"editing done", "cell done 1,1"}));
+
+    // edNone keeps the cell out of editing.
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edNone; };
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_FALSE(g->EditMode);
+}
+
+TEST(QvGridEdit, LeavingTheGridValidatesStoresAndClosesTheEditor) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    auto* other = new TEdit(&f.form);
+    other->SetParent(&f.form);
+    other->SetBounds(0, 280, 100, 20);
+    g->SetHeight(270);
+    QStringList log;
+    g->OnCellValidate = [&](TObject*, int c, int r, String& v, bool&) {
+        log << QString("validate %1,%2 %3").arg(c).arg(r).arg(v);
+    };
+    g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
+    Type("gone");
+    ASSERT_TRUE(f.EditorOpen());
+    other->SetFocus();
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(1, 1), "gone");
+    QApplication::processEvents();
+    EXPECT_EQ(log, (QStringList{"validate 1,1 gone", "cell done 1,1"}));
+}
+
+TEST(QvGridEdit, ComboItemListOperations) {
+    TQvStringGrid g(nullptr);
+    g.AddComboString("one");
+    g.AddComboString("two");
+    EXPECT_EQ(g.GetComboCount(), 2);
+    EXPECT_TRUE(g.SetComboSelectionString("two"));
+    EXPECT_EQ(g.FComboIdx, 1);
+    EXPECT_FALSE(g.SetComboSelectionString("three"));
+    EXPECT_EQ(g.FComboIdx, 1);
+    g.SetComboIndex(1, 1, 1);
+    EXPECT_EQ(g.Cells(1, 1), "two");
+    g.SetComboIndex(1, 1, 5); // outside the list: the cell keeps its text
+    EXPECT_EQ(g.Cells(1, 1), "two");
+    EXPECT_EQ(g.GetComboIndex(1, 1), 1);
+    EXPECT_TRUE(g.RemoveComboString("two"));
+    EXPECT_FALSE(g.RemoveComboString("two"));
+    EXPECT_EQ(g.GetComboIndex(1, 1), -1);
+    g.ClearComboString();
+    EXPECT_EQ(g.GetComboCount(), 0);
 }
