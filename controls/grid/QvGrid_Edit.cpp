@@ -267,8 +267,7 @@ void TQvStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift) {
 }
 
 void TQvStringGrid::ShowCellEdit() {
-    Word key = VK_F2;
-    KeyDown(key, 0);
+    Perform(WM_KEYDOWN, VK_F2, 0);
 }
 
 void TQvStringGrid::HideCellEdit() {
