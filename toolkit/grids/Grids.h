@@ -109,6 +109,9 @@ public:
     void SetSelLength(int v);
     void SelectAll();
     void Deselect();
+    // Shows the text as password characters.
+    bool PasswordMode() const { return FPasswordMode; }
+    void SetPasswordMode(bool v);
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
 
@@ -157,6 +160,7 @@ private:
     String FEditMask;
     bool FModified = false;
     bool FSyncing = false;
+    bool FPasswordMode = false;
 };
 
 // The grid control: columns and rows with fixed ones at the top and left, a scrolled area, one rectangular

@@ -44,6 +44,8 @@ void TInplaceEdit::SyncWidget() {
     TWinControl::SyncWidget();
     if (QLineEdit* e = LineEdit()) {
         FSyncing = true;
+        const auto echo = FPasswordMode ? QLineEdit::Password : QLineEdit::Normal;
+        if (e->echoMode() != echo) e->setEchoMode(echo);
         if (e->maxLength() != (FMaxLength > 0 ? FMaxLength : 32767))
             e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
         if (e->text() != FText) e->setText(FText);
@@ -142,6 +144,11 @@ void TInplaceEdit::SetMaxLength(int v) {
             e->setCursorPosition(cursor);
     }
     if (v > 0 && FText.size() > v && !LineEdit()) FText.truncate(v);
+}
+
+void TInplaceEdit::SetPasswordMode(bool v) {
+    FPasswordMode = v;
+    if (QLineEdit* e = LineEdit()) e->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 int TInplaceEdit::SelStart() const {

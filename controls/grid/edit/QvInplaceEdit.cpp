@@ -508,6 +508,7 @@ void TQvInplaceEdit::WMKillFocus(TMessage& Message) {
 void TQvInplaceEdit::UpdateContents() {
     TQvStringGrid* g = FQvGrid;
     g->FNoEditChange = true;
+    SetPasswordMode(g->EditControl == edPassword);
     TInplaceEdit::UpdateContents();
     g->FNoEditChange = false;
     SetFont(g->Font());

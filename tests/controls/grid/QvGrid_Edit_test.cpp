@@ -222,6 +222,20 @@ TEST(QvGridEdit, UpperCaseCellsConvertTypedAndPastedText) {
     EXPECT_EQ(g->Cells(1, 1), "ABCD");
 }
 
+TEST(QvGridEdit, PasswordCellsHideTheirText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edPassword; };
+    Type("pw");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_TRUE(f.Editor()->PasswordMode());
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "pw");
+    g->OnGetEditorType = nullptr;
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.Editor()->PasswordMode());
+}
+
 TEST(QvGridEdit, ReadOnlyCellsOpenNoEditorAndEditableOnesAgain) {
     EditGridForm f;
     TQvStringGrid* g = f.grid;
