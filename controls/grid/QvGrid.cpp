@@ -173,6 +173,7 @@ void TQvStringGrid::CreateOwnedObjects() {
     FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FGridItems = std::make_unique<TGridItems>();
+    FComboItems = std::make_unique<TStringList>();
     FFilter = std::make_unique<TFilter>(this);
     FBalloon = std::make_unique<TBalloonSettings>();
     FBalloon->OnEnableChange = [this](TObject*) {
@@ -268,6 +269,11 @@ void TQvStringGrid::WndProc(TMessage& Message) {
         return;
     }
     if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ThemeAdapt();
+    // The end of an edit, posted by DoEditingDone (the window procedure's topic keeps the full handling).
+    if (Message.Msg == QvGrid::GridEditDoneMessage && QvGrid::GridEditDoneMessage != 0) {
+        if (OnEditCellDone) OnEditCellDone(this, int(Message.WParam), int(Message.LParam));
+        return;
+    }
     TBaseGrid::WndProc(Message);
 }
 
@@ -477,6 +483,7 @@ void TQvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove) {
         if (AComponent == FGridImages) FGridImages = nullptr;
         if (AComponent == FCellChecker) FCellChecker = nullptr;
+        if (FNotifiers) std::erase(*FNotifiers, static_cast<TObject*>(AComponent));
         if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
     }
     TBaseGrid::Notification(AComponent, Operation);

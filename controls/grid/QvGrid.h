@@ -10,6 +10,7 @@
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/data/HiddenIndexMap.h"
+#include "controls/grid/edit/EditCharFilter.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/GraphicPainter.h"
 #include "controls/styles/QvStyleIF.h"
@@ -40,6 +41,17 @@ class TSearchPanel : public TPanel {
 public:
     explicit TSearchPanel(TComponent* AOwner) : TPanel(AOwner) {}
     String ClassName() const override { return "TSearchPanel"; }
+};
+
+class TQvInplaceEdit;
+
+// Told of every accepted cell change of the grids it is registered with; the grid does not own it.
+class TGridChangeNotifier : public TComponent {
+public:
+    explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+    String ClassName() const override { return "TGridChangeNotifier"; }
+    // R: left column, top row, right column, bottom row of the changed cells.
+    virtual void CellsChanged(const TRect& R) { (void)R; }
 };
 
 // Process-wide state of the grid unit, set up once by InitQvGridUnit.
@@ -92,6 +104,8 @@ String GridLookName(TGridLook Look);
 String GridLookDisplayName(TGridLook Look);
 
 class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
+    friend class TQvInplaceEdit;
+
 public:
     explicit TQvStringGrid(TComponent* AOwner);
     ~TQvStringGrid() override;
@@ -251,11 +265,6 @@ public:
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
 
-    // Stand-in for the in-place combo editor's item list until the editing topic brings the editor
-    // (QvGrid_EditStandIn.cpp; the editor's owner keeps its own version).
-    void ClearComboString();
-    void AddComboString(const String& S);
-    TStringList* ComboStrings();
 
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------
@@ -486,17 +495,8 @@ public:
     void KeyUp(Word& Key, TShiftState Shift) override;
     // While set, the selection check accepts any cell.
     bool ForceSel() const { return FForceSel; }
-    // The grid's modified flag: set by rows the keyboard inserts or deletes.
-    bool Modified() const { return FGridModified; }
-    void SetModified(bool Value) { FGridModified = Value; }
     QChar StartEditChar() const { return FStartEditChar; }
     void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
-
-    // Editing engine entries the keyboard uses (QvGrid_Edit.cpp). ACol of IsEditable is a real column.
-    // ----------------------------------------------------------------------------------------
-    bool IsEditable(int ACol, int ARow);
-    void ShowInplaceEdit();
-    void HideInplaceEdit();
 
     // Cells and fonts (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
@@ -644,6 +644,78 @@ public:
     void LinearFill(bool DoFixed);
     void GotoCell(int ACol, int ARow);
     void FocusCell(int ACol, int ARow);
+
+    // In-place editing (QvGrid_Edit.cpp): whether a cell may be edited, which editor it gets, opening,
+    // filling, storing and closing the editor, and announcing the end of an edit. Columns are real
+    // columns unless noted; the toolkit's hooks take display columns.
+    // ----------------------------------------------------------------------------------------
+    bool IsEditable(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    void ShowCellEdit();
+    void HideCellEdit();
+    // Display column. Opens (closes) the special editor of the current editor kind over the cell.
+    void ShowEditorControl(int ACol, int ARow);
+    void HideEditorControl(int ACol, int ARow);
+    // Fires OnEditingDone and posts the done message, which fires OnEditCellDone later.
+    void DoEditingDone(int ACol, int ARow);
+    // Display column. The move after Enter, as the navigation options say.
+    void AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Again,
+                           bool OpenEditor);
+    bool EditorWantsSpecialKeys() const;
+    TQvInplaceEdit* NormalEdit() const;
+    String OriginalCellValue() const { return FCellCache; }
+    bool EditActive() const { return FEditActive; }
+    // The combo editor's item list, shared by every combo cell.
+    TStringList* ComboItems() const { return FComboItems.get(); }
+    void ClearComboString();
+    void AddComboString(const String& S);
+    void AddComboStringObject(const String& S, TObject* AObject);
+    bool RemoveComboString(const String& S);
+    bool SetComboSelectionString(const String& S);
+    void SetComboSelection(int Index);
+    void SetComboIndex(int ACol, int ARow, int Index);
+    int GetComboIndex(int ACol, int ARow);
+    int GetComboCount() const;
+    const TCharSet& ValidCharSet() const { return FValidCharSet; }
+    void SetValidCharSet(const TCharSet& Value) { FValidCharSet = Value; }
+    // The text the validation settled on, and the cell text from before the edit (for the editors).
+    String NewCellText() const { return FNewCellText; }
+    String OldCellText() const { return FOldCellText; }
+    void SetOldCellText(const String& Value) { FOldCellText = Value; }
+
+    // Change tracking and validation (QvGrid_EditValidate.cpp)
+    // ----------------------------------------------------------------------------------------
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool Value) { FGridModified = Value; }
+    QV_PLAIN_PROP(bool, AlwaysValidate, false)
+
+public:
+    // The editing state the editors, the keyboard and the mouse read and set (see QvGrid_Edit.cpp).
+    TEditorType EditControl = edNormal;
+    bool EditMode = false;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    QChar FStartEditChar;
+    String FEditText;
+    TControl* EditCtrl = nullptr;
+    int FComboIdx = -1;
+    bool FEditDisable = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FEntered = false;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool FValidating = false;
+    bool FDisableChange = false;
+    int FAECol = -1;
+    int FAERow = -1;
 
     // Row, column and cell selection; modified and disabled rows (QvGrid_Select.cpp)
     // ----------------------------------------------------------------------------------------
@@ -1333,6 +1405,15 @@ public:
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnLoadCell;
 
 protected:
+    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column.
+    bool SelectCell(int ACol, int ARow) override;
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    String GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+    String GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override;
+    void KeyPress(QChar& Key) override;
     void CreateWnd() override;
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -1413,6 +1494,18 @@ private:
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     std::unique_ptr<TSyncGrid> FSyncGrid;
     std::unique_ptr<TGridItems> FGridItems;
+    std::unique_ptr<TStringList> FComboItems;
+    TCharSet FValidCharSet;
+    // Change tracking (QvGrid_EditValidate.cpp).
+    int FOldCol = -1;
+    int FOldRow = -1;
+    String FOldCellText;
+    String FOldCellTextWide;
+    bool FOldModifiedValue = false;
+    String FNewCellText;
+    bool FModifiedFlag = false;
+    bool FGridModified = false;
+    String FCellCache;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TShowModified> FShowModified;
@@ -1424,7 +1517,6 @@ private:
     std::unique_ptr<TFilterDropDown> FFilterDropDown;
     std::unique_ptr<TStringList> FFilterValues;
     std::unique_ptr<TTimer> FGridTimer;
-    std::unique_ptr<TStringList> FComboStandIn; // see ClearComboString
     // Child controls: owned as components, freed explicitly by the destructor.
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* FSearchPanel = nullptr;
@@ -1482,7 +1574,6 @@ private:
     bool FSpreadSheet = false;
     bool FSelectionChanged = false;
     bool FEditChange = false;
-    bool FEditingSwitchedOn = false;
     int FFilterDropDownColumn = -1;
     String FCheckTrue = "Y";
     String FCheckFalse = "N";
@@ -1511,8 +1602,6 @@ private:
     TGridRect FMoveSelection{};
     TPoint FLastKeyCell{-1, -1};
     bool FForceSel = false;
-    bool FGridModified = false;
-    QChar FStartEditChar = QChar(0);
     String FSearchInc;
     int FSearchTics = 0;
     bool FGridBlink = false;
@@ -1536,7 +1625,10 @@ private:
     int FMaxRowHeight = 0;
     int FMinColWidth = 0;
     int FMaxColWidth = 0;
+public:
     bool FLastValidation = true;
+
+private:
     TColor FToneBrushColor = clNone;
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;

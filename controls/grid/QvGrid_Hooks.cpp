@@ -8,10 +8,6 @@
 // Cells, formats and graphics
 // --------------------------------------------------------------------------------------------
 
-void TQvStringGrid::SetEditCellText(int ACol, int ARow, const String& Value) {
-    SetCells(ACol, ARow, Value);
-}
-
 void TQvStringGrid::SetCellTextWithUndo(int ACol, int ARow, const String& Value) {
     const String old = Cells(ACol, ARow);
     if (UndoRedo() && old != Value) UndoRedo()->RegisterChange(ACol, ARow, Value, old);
@@ -145,16 +141,6 @@ void TQvStringGrid::GetSaveCellText(int ACol, int ARow, String& Value) {
 void TQvStringGrid::LoadCellText(int ACol, int ARow, String Value) {
     if (OnLoadCell) OnLoadCell(this, ACol, ARow, Value);
     SetGridCells(ACol, ARow, Value);
-}
-
-void TQvStringGrid::CellChanged(int ACol, int) {
-    CalcFooter(ACol);
-}
-
-void TQvStringGrid::SaveOldCellText(int, int) {}
-
-void TQvStringGrid::DoCellsChanged(const TRect& R) {
-    if (OnCellsChanged) OnCellsChanged(this, R);
 }
 
 void TQvStringGrid::AllCellsChanged() {
@@ -316,7 +302,7 @@ void TQvStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
     CheckBaseCell(ACol, ARow, bc, br);
     if (const TCellProperties* props = PropsAt(bc, br); props && CanEdit) {
         CanEdit = !props->ReadOnly();
-        if (!(Options() & goEditing) && !FEditingSwitchedOn && !FMouseActions->RangeSelectAndEdit())
+        if (!(Options() & goEditing) && !FEditDisable && !FMouseActions->RangeSelectAndEdit())
             CanEdit = false;
     }
     if (bc < ColCount() + FNumHiddenColumns)
@@ -367,16 +353,6 @@ void TQvStringGrid::DoEllipsClick(int ACol, int ARow, String& S) {
     if (OnEllipsClick) OnEllipsClick(this, ACol, ARow, S);
 }
 
-bool TQvStringGrid::ValidateCell(const String& NewValue) {
-    const String old = Cells(Col(), Row());
-    if (UndoRedo() && old != NewValue) UndoRedo()->RegisterChange(Col(), Row(), NewValue, old);
-    return true;
-}
-
-bool TQvStringGrid::ValidateCellWide(const String& NewValue) {
-    return ValidateCell(NewValue);
-}
-
 void TQvStringGrid::DisableEditing() {
     SetOptions(Options() & ~goEditing);
 }
@@ -392,7 +368,6 @@ void TQvStringGrid::InvalidateGrid() {
 // Notifications that the input code calls; the grid itself has nothing to add.
 void TQvStringGrid::F2Pressed() {}
 void TQvStringGrid::AdjustKeySelection(TGridRect&) {}
-void TQvStringGrid::RestoreCurrentCell() {}
 void TQvStringGrid::EditorTextChanged(const String&) {}
 void TQvStringGrid::WheelScrolled() {}
 void TQvStringGrid::CellSelectorClick(int, int) {}

@@ -7,7 +7,10 @@
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::IsNavigableCell(int ACol, int ARow) {
-    bool result = (Options() & goEditing) ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);
+    // The grid drops goEditing by itself on a cell it may not edit (FEditDisable); editing is still on
+    // for navigation then, or one read-only cell would make every cell after it a Tab stop.
+    const bool editing = (Options() & goEditing) || FEditDisable;
+    bool result = editing ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);
     if (OnSelectCell) OnSelectCell(this, ACol, ARow, result);
     return result;
 }
@@ -131,7 +134,7 @@ bool TQvStringGrid::AdvanceFromEditor(bool Backward) {
     while (true) {
         const TPoint before(Col(), Row());
         const bool covered = TabMove(Backward, endOfGrid);
-        const bool notEditable = (Options() & goEditing) && !IsEditable(RealCol(), Row());
+        const bool notEditable = ((Options() & goEditing) || FEditDisable) && !IsEditable(RealCol(), Row());
         acceptable = !covered && !notEditable;
         if (acceptable) break;
         const TPoint now(Col(), Row());

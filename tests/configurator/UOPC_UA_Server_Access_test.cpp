@@ -75,7 +75,7 @@ protected:
         TEditorType kind = edNormal;
         Form->QSGGetEditorType(G, OPC_Col_Type, row, kind);
         ASSERT_EQ(kind, edComboList);
-        const int index = G->ComboStrings()->IndexOf(type);
+        const int index = G->ComboItems()->IndexOf(type);
         G->SetCellEx(OPC_Col_Type, row, type);
         Form->QSGComboChange(G, OPC_Col_Type, row, index, type);
     }
@@ -107,7 +107,7 @@ TEST_F(OpcUaTable, TableHasItsColumnsHeadersTintsAndLists) {
         TEditorType kind = edNormal;
         Form->QSGGetEditorType(G, col, 1, kind);
         EXPECT_EQ(kind, edComboList) << col;
-        EXPECT_EQ(G->ComboStrings()->Text().trimmed().replace("\r\n", "\n"), items) << col;
+        EXPECT_EQ(G->ComboItems()->Text().trimmed().replace("\r\n", "\n"), items) << col;
     }
     TEditorType plain = edNormal;
     Form->QSGGetEditorType(G, OPC_Col_Name, 1, plain);

@@ -109,6 +109,9 @@ public:
     void SetSelLength(int v);
     void SelectAll();
     void Deselect();
+    // Shows the text as password characters.
+    bool PasswordMode() const { return FPasswordMode; }
+    void SetPasswordMode(bool v);
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
 
@@ -135,6 +138,19 @@ protected:
     LRESULT DialogCode() const override;
     virtual void Change();
     QLineEdit* LineEdit() const;
+    // A character that reached the default handling without a key event behind it (sent or posted to the
+    // editor, or kept back from the native edit by a descendant) is typed here: printable characters
+    // replace the selection, Backspace deletes; other control characters do nothing.
+    void DefaultHandler(TMessage& Message) override;
+    void ApplyChar(QChar ch);
+    bool HandleQtEvent(QWidget* w, QEvent* e) override;
+    // The clipboard as the editor's paste, copy and cut see it.
+    static bool ClipboardHasText();
+    static String ClipboardText();
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    // While WM_KILLFOCUS is handled: the control that receives the focus, or null.
+    static TControl* FocusReceiver();
 
 private:
     bool AtTextStart() const;
@@ -144,6 +160,7 @@ private:
     String FEditMask;
     bool FModified = false;
     bool FSyncing = false;
+    bool FPasswordMode = false;
 };
 
 // The grid control: columns and rows with fixed ones at the top and left, a scrolled area, one rectangular

@@ -1,8 +1,12 @@
 // The in-place editor: a line edit laid over the current cell, filled from and written back to the grid.
-#include "toolkit/grids/Grids.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/grids/Grids.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TWinControl(AOwner) {
     FGrid = dynamic_cast<TCustomGrid*>(AOwner);
@@ -23,12 +27,16 @@ QLineEdit* TInplaceEdit::LineEdit() const {
 QWidget* TInplaceEdit::CreateNativeWidget(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, qvdetail::Guarded([this](const QString&) { FModified = true; }));
+    // Pasting goes through the editor's own paste (WM_PASTE), which a descendant may filter: Qt's own
+    // menu would paste past it.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     qvdetail::Guarded([this](const QString&) { FModified = true; }));
     QObject::connect(edit, &QLineEdit::textChanged, edit, qvdetail::Guarded([this](const QString& text) {
-        if (FSyncing) return;
-        FText = text;
-        Change();
-    }));
+                         if (FSyncing) return;
+                         FText = text;
+                         Change();
+                     }));
     return edit;
 }
 
@@ -36,7 +44,10 @@ void TInplaceEdit::SyncWidget() {
     TWinControl::SyncWidget();
     if (QLineEdit* e = LineEdit()) {
         FSyncing = true;
-        e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        const auto echo = FPasswordMode ? QLineEdit::Password : QLineEdit::Normal;
+        if (e->echoMode() != echo) e->setEchoMode(echo);
+        if (e->maxLength() != (FMaxLength > 0 ? FMaxLength : 32767))
+            e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
         if (e->text() != FText) e->setText(FText);
         FSyncing = false;
     }
@@ -56,14 +67,88 @@ void TInplaceEdit::TextChanged() {
     Change();
 }
 
+void TInplaceEdit::DefaultHandler(TMessage& Message) {
+    TWinControl::DefaultHandler(Message);
+    if (Message.Msg == WM_CHAR && !Message.Event && Message.CharCode() != 0) {
+        ApplyChar(QChar(static_cast<char16_t>(Message.CharCode())));
+        Message.PassToNative = false;
+    }
+}
+
+void TInplaceEdit::ApplyChar(QChar ch) {
+    const ushort c = ch.unicode();
+    if (c != '\b' && c < 32) return;
+    if (QLineEdit* e = LineEdit()) {
+        if (c == '\b')
+            e->backspace();
+        else
+            e->insert(String(ch));
+        FModified = true;
+        return;
+    }
+    // Without a window the text is the whole edit: typing appends, Backspace takes the last character.
+    String text = FText;
+    if (c == '\b')
+        text.chop(1);
+    else if (FMaxLength <= 0 || text.size() < FMaxLength)
+        text += ch;
+    SetText(text);
+    FModified = true;
+}
+
+bool TInplaceEdit::HandleQtEvent(QWidget* w, QEvent* e) {
+    // The middle button pastes the selection on X11, past the editor's own paste.
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) return true;
+    }
+    return TWinControl::HandleQtEvent(w, e);
+}
+
+bool TInplaceEdit::ClipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+String TInplaceEdit::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void TInplaceEdit::CopySelectionToClipboard() {
+    if (QLineEdit* e = LineEdit()) e->copy();
+}
+
+void TInplaceEdit::CutSelectionToClipboard() {
+    if (QLineEdit* e = LineEdit()) e->cut();
+}
+
+TControl* TInplaceEdit::FocusReceiver() {
+    return FindControl(QApplication::focusWidget());
+}
+
 void TInplaceEdit::Change() {
     if (OnChange) OnChange(this);
 }
 
 void TInplaceEdit::SetMaxLength(int v) {
     FMaxLength = v;
-    if (QLineEdit* e = LineEdit()) e->setMaxLength(v > 0 ? v : 32767);
+    // Qt's edit loses its selection when the limit changes: set it only when it differs, and keep the
+    // selection.
+    if (QLineEdit* e = LineEdit(); e && e->maxLength() != (v > 0 ? v : 32767)) {
+        const int start = e->selectionStart();
+        const int length = int(e->selectedText().size());
+        const int cursor = e->cursorPosition();
+        e->setMaxLength(v > 0 ? v : 32767);
+        if (start >= 0 && length > 0)
+            e->setSelection(start, length);
+        else
+            e->setCursorPosition(cursor);
+    }
     if (v > 0 && FText.size() > v && !LineEdit()) FText.truncate(v);
+}
+
+void TInplaceEdit::SetPasswordMode(bool v) {
+    FPasswordMode = v;
+    if (QLineEdit* e = LineEdit()) e->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 int TInplaceEdit::SelStart() const {
@@ -284,8 +369,15 @@ void TCustomGrid::HideEdit() {
     bool hadFocus = FInplaceEdit->Focused();
     TCustomForm* form = GetParentForm(this);
     bool wasActive = form && form->ActiveControl() == FInplaceEdit;
+    // The grid takes the focus before its editor goes, so the editor's focus loss names the grid as the
+    // receiver rather than whatever Qt would pick for a hidden focus widget; but when the focus is on its
+    // way to another control, it goes on there.
+    const bool keepFocus = form ? wasActive || (hadFocus && form->ActiveControl() == this) : hadFocus;
+    if (keepFocus)
+        SetFocus();
+    else if (hadFocus && FInplaceEdit->Widget())
+        FInplaceEdit->Widget()->clearFocus(); // hiding a focused widget would hand Qt's focus on by itself
     FInplaceEdit->Hide();
-    if (hadFocus || wasActive) SetFocus();
     if (col >= 0) InvalidateCell(col, row);
 }
 
@@ -311,11 +403,9 @@ void TCustomGrid::SetEditorMode(bool v) {
 void TCustomGrid::ShowEditorChar(QChar ch) {
     ShowEditor();
     if (!FInplaceEdit || !FInplaceEdit->Visible()) return;
-    // The typed character replaces the cell's text, as if typed over the selected text.
-    FInplaceEdit->SetText(ch == QChar('\b') ? String() : String(ch));
-    FInplaceEdit->Deselect();
-    FInplaceEdit->SetSelStart(int(FInplaceEdit->Text().size()));
-    FInplaceEdit->SetModified(true);
+    // The character reaches the editor as typed, over its selected text, so the editor's own character
+    // rules apply to it.
+    FInplaceEdit->Perform(WM_CHAR, ch.unicode(), 0);
 }
 
 void TCustomGrid::DoExit() {

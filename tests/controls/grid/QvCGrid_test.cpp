@@ -167,7 +167,7 @@ TEST(QvCGridHooks, EditorKindComboItemsAndLimitsComeFromTheColumn) {
     TEditorType kind = edNormal;
     g.GetCellEditorType(3, 1, kind);
     EXPECT_EQ(kind, edComboList);
-    EXPECT_EQ(g.ComboStrings()->Text(), items.Text());
+    EXPECT_EQ(g.ComboItems()->Text(), items.Text());
     EXPECT_EQ(g.ControlLook()->DropDownCount(), 4);
     EXPECT_TRUE(g.HasComboBox(3, 1));
     EXPECT_FALSE(g.HasComboBox(3, 0));

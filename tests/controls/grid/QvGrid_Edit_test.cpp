@@ -1,0 +1,425 @@
+// Editing a shown grid with real key events: typing, Enter, Escape, validation, undo, the character and
+// paste rules of the text editor, change listeners and the end-of-edit announcements.
+#include "TestSupport.h"
+#include "controls/grid/QvGrid.h"
+#include "controls/grid/edit/QvInplaceEdit.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/stdctrls/StdCtrls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EditGridForm {
+    TForm form{nullptr};
+    TQvStringGrid* grid;
+    EditGridForm() {
+        form.SetClientSize(400, 300);
+        grid = new TQvStringGrid(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 400, 300);
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        grid->SetOptions(grid->Options() | goEditing);
+        grid->SetCells(1, 1, "old");
+        grid->SetCells(2, 1, "other");
+        form.Show();
+        grid->SetFocus();
+        QApplication::processEvents();
+    }
+    ~EditGridForm() { form.Hide(); }
+
+    TQvInplaceEdit* Editor() const { return grid->NormalEdit(); }
+    bool EditorOpen() const { return Editor() && Editor()->Visible(); }
+};
+
+// A key as the platform delivers it: to the widget that has the focus.
+void Press(int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(w, &press);
+    if (QWidget* now = QApplication::focusWidget()) w = now;
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &release);
+}
+
+void Type(const QString& text) {
+    for (QChar ch : text) {
+        int key = Qt::Key_unknown;
+        if (ch.isLetter()) key = Qt::Key_A + (ch.toUpper().unicode() - 'A');
+        if (ch.isDigit()) key = Qt::Key_0 + (ch.unicode() - '0');
+        if (ch == QChar('-')) key = Qt::Key_Minus;
+        if (ch == QChar(',')) key = Qt::Key_Comma;
+        Press(key, QString(ch));
+    }
+}
+
+void Enter() {
+    Press(Qt::Key_Return, "\r");
+}
+
+} // namespace
+
+TEST(QvGridEdit, TypingIntoACellAndEnterStoresItAndAnnouncesTheEnd) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    ASSERT_EQ(QApplication::focusWidget(), g->Widget());
+    QStringList log;
+    g->OnCellValidate = [&](TObject*, int c, int r, String& v, bool&) {
+        log << QString("validate %1,%2 %3").arg(c).arg(r).arg(v);
+    };
+    g->OnEditingDone = [&](TObject*) { log << "editing done"; };
+    g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
+
+    Type("new");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "new");
+    EXPECT_EQ(g->OriginalCellValue(), "old");
+    EXPECT_EQ(g->Cells(1, 1), "old");
+    Enter();
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(1, 1), "new");
+    EXPECT_EQ(QApplication::focusWidget(), g->Widget());
+    // The posted done message arrives only once the closing code has returned.
+    EXPECT_EQ(log, (QStringList{"validate 1,1 new", "editing done"}));
+    QApplication::processEvents();
+    EXPECT_EQ(log, (QStringList{"validate 1,1 new", "editing done", "cell done 1,1"}));
+    EXPECT_TRUE(g->Modified());
+}
+
+TEST(QvGridEdit, EscapeRestoresTheTextFromBeforeTheEdit) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    int validations = 0;
+    g->OnCellValidate = [&](TObject*, int, int, String&, bool&) { ++validations; };
+    Press(Qt::Key_F2);
+    ASSERT_TRUE(f.EditorOpen());
+    Type("zz");
+    EXPECT_EQ(f.Editor()->Text(), "oldzz");
+    Press(Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(1, 1), "old");
+    EXPECT_EQ(validations, 0);
+    EXPECT_FALSE(g->Modified());
+}
+
+TEST(QvGridEdit, RefusedValidationKeepsTheEditorOpenWithTheTypedText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    int calls = 0;
+    g->OnCellValidate = [&](TObject*, int, int, String& v, bool& valid) {
+        ++calls;
+        valid = v != "bad";
+    };
+    g->SetFixedCols(1);
+    Type("bad");
+    Enter();
+    EXPECT_EQ(calls, 1); // the Enter character does not validate the same text again
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "bad");
+    EXPECT_EQ(QApplication::focusWidget(), f.Editor()->Widget());
+    EXPECT_EQ(g->Cells(1, 1), "old");
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(g->Row(), 1);
+    // A refused value marks neither the grid nor the row modified.
+    EXPECT_FALSE(g->Modified());
+    EXPECT_FALSE(g->RowModified(1));
+
+    // The whole text is selected, so typing replaces it.
+    Type("good");
+    Enter();
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(1, 1), "good");
+    EXPECT_TRUE(g->RowModified(1));
+}
+
+TEST(QvGridEdit, ValidationThatCorrectsTheValueStoresAndRegistersTheCorrection) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    TQvGridUndoRedo undo(nullptr);
+    g->SetUndoRedo(&undo);
+    g->OnCellValidate = [&](TObject*, int, int, String& v, bool&) { v = v.toUpper(); };
+    Type("abc");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "ABC");
+    ASSERT_TRUE(undo.CanUndo());
+    undo.Undo();
+    EXPECT_EQ(g->Cells(1, 1), "old");
+    undo.Redo();
+    EXPECT_EQ(g->Cells(1, 1), "ABC");
+    g->SetUndoRedo(nullptr);
+}
+
+TEST(QvGridEdit, UndoRestoresTheEditedCell) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    TQvGridUndoRedo undo(nullptr);
+    g->SetUndoRedo(&undo);
+    Type("first");
+    Enter();
+    Press(Qt::Key_F2);
+    Press(Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
+    Type("second");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "second");
+    undo.Undo();
+    EXPECT_EQ(g->Cells(1, 1), "first");
+    undo.Undo();
+    EXPECT_EQ(g->Cells(1, 1), "old");
+    EXPECT_FALSE(undo.CanUndo());
+    // Ending an edit without a change registers nothing.
+    Press(Qt::Key_F2);
+    Enter();
+    EXPECT_FALSE(undo.CanUndo());
+    g->SetUndoRedo(nullptr);
+}
+
+TEST(QvGridEdit, NumericCellsTakeOnlyNumbersFromKeysAndClipboard) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 1, "");
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edNumeric; };
+    int afterPaste = 0;
+    g->OnClipboardAfterPasteCell = [&](TObject*, int, int, const String&) { ++afterPaste; };
+    const int beeps = BeepCount();
+    Type("4x");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "4");
+    EXPECT_EQ(BeepCount(), beeps + 1);
+    Type("-");
+    EXPECT_EQ(f.Editor()->Text(), "4");
+    EXPECT_EQ(BeepCount(), beeps + 2);
+
+    // A paste that the rules refuse leaves the text and reports nothing.
+    QGuiApplication::clipboard()->setText("ab");
+    Press(Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(f.Editor()->Text(), "4");
+    EXPECT_EQ(afterPaste, 0);
+    QGuiApplication::clipboard()->setText("12\r\n");
+    Press(Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(f.Editor()->Text(), "412");
+    EXPECT_EQ(afterPaste, 1);
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "412");
+}
+
+TEST(QvGridEdit, UpperCaseCellsConvertTypedAndPastedText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edUpperCase; };
+    Type("ab");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "AB");
+    QGuiApplication::clipboard()->setText("cd");
+    Press(Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    EXPECT_EQ(f.Editor()->Text(), "ABCD");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "ABCD");
+}
+
+TEST(QvGridEdit, PasswordCellsHideTheirText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edPassword; };
+    Type("pw");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_TRUE(f.Editor()->PasswordMode());
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "pw");
+    g->OnGetEditorType = nullptr;
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.Editor()->PasswordMode());
+}
+
+TEST(QvGridEdit, ReadOnlyCellsOpenNoEditorAndEditableOnesAgain) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = c != 2; };
+    g->SetCol(2);
+    EXPECT_FALSE(g->Options() & goEditing);
+    EXPECT_TRUE(g->IsEditable(1, 1));
+    EXPECT_FALSE(g->IsEditable(2, 1));
+    Type("x");
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(2, 1), "other");
+    g->SetCol(1);
+    EXPECT_TRUE(g->Options() & goEditing);
+    Type("y");
+    EXPECT_TRUE(f.EditorOpen());
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "y");
+}
+
+TEST(QvGridEdit, ChangeListenersHearAcceptedChangesOnly) {
+    struct Listener : TGridChangeNotifier {
+        explicit Listener(TComponent* o) : TGridChangeNotifier(o) {}
+        std::vector<TRect> seen;
+        void CellsChanged(const TRect& R) override { seen.push_back(R); }
+    };
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    auto* listener = new Listener(nullptr);
+    g->RegisterNotifier(listener);
+    g->RegisterNotifier(listener);
+    int events = 0;
+    g->OnCellsChanged = [&](TObject*, const TRect&) { ++events; };
+    g->OnCellValidate = [](TObject*, int, int, String& v, bool& valid) { valid = v != "no"; };
+    Type("no");
+    Enter();
+    Press(Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_TRUE(listener->seen.empty());
+    Type("yes");
+    Enter();
+    ASSERT_EQ(listener->seen.size(), 1u); // registered twice, told once
+    EXPECT_EQ(listener->seen[0], TRect(1, 1, 1, 1));
+    EXPECT_EQ(events, 1);
+    // A listener freed while registered leaves the grid's list.
+    delete listener;
+    Press(Qt::Key_F2);
+    Type("again");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "yesagain");
+    EXPECT_EQ(events, 2);
+}
+
+TEST(QvGridEdit, EnterWithAdvanceStoresMovesAndOpensTheNextCell) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    Type("a");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "a");
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_EQ(g->Row(), 1);
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "other");
+    // A read-only cell is skipped.
+    g->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = c != 3; };
+    Type("b");
+    Enter();
+    EXPECT_EQ(g->Cells(2, 1), "b");
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(g->Row(), 2);
+}
+
+TEST(QvGridEdit, AdvanceOverOnlyReadOnlyCellsStopsAfterOneRoundWhereItStarted) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    g->OnCanEditCell = [](TObject*, int, int, bool& can) { can = false; };
+    for (TAdvanceDirection dir : {adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol}) {
+        g->Navigation()->SetAdvanceDirection(dir);
+        g->AdvanceToNextCell(1, 1, false, true, true, false, false);
+        EXPECT_EQ(g->Col(), 1) << dir;
+        EXPECT_EQ(g->Row(), 1) << dir;
+    }
+}
+
+TEST(QvGridEdit, AMovePastTheValidationValidatesTheEditedCellNotTheNewOne) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 3, "third");
+    QStringList seen;
+    g->OnCellValidate = [&](TObject*, int c, int r, String& v, bool&) {
+        seen << QString("%1,%2 %3").arg(c).arg(r).arg(v);
+    };
+    Type("x");
+    // Page Down goes to the grid, which moves without asking the editor's validation.
+    Press(Qt::Key_PageDown);
+    EXPECT_FALSE(f.EditorOpen());
+    ASSERT_NE(g->Row(), 1);
+    const int row = g->Row();
+    const String there = g->Cells(1, row);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(seen, QStringList{"1,1 x"});
+    EXPECT_EQ(g->Cells(1, 1), "x");
+    EXPECT_EQ(g->Cells(1, row), there);
+}
+
+TEST(QvGridEdit, EscapeOnTheGridPutsBackThePendingCellText) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    Type("typed");
+    ASSERT_TRUE(f.EditorOpen());
+    // The editor closes without its keys (as a special editor does): the edit still waits for its
+    // validation.
+    g->HideEditor();
+    ASSERT_FALSE(f.EditorOpen());
+    ASSERT_EQ(QApplication::focusWidget(), g->Widget());
+    EXPECT_EQ(g->Cells(1, 1), "typed");
+    Press(Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_EQ(g->Cells(1, 1), "old");
+}
+
+TEST(QvGridEdit, ASpecialKindEntersTheEditingStateAndItsEndIsAnnouncedLater) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edDataCheckBox; };
+    QStringList log;
+    g->OnEditingDone = [&](TObject*) { log << "editing done"; };
+    g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_TRUE(g->EditMode);
+    EXPECT_TRUE(g->EditActive());
+    EXPECT_EQ(g->EditControl, edDataCheckBox);
+    g->HideInplaceEdit();
+    EXPECT_FALSE(g->EditMode);
+    EXPECT_FALSE(g->EditActive());
+    EXPECT_EQ(log, QStringList{"editing done"});
+    QApplication::processEvents();
+    EXPECT_EQ(log, (QStringList{"editing done", "cell done 1,1"}));
+
+    // edNone keeps the cell out of editing.
+    g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edNone; };
+    Press(Qt::Key_F2);
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_FALSE(g->EditMode);
+}
+
+TEST(QvGridEdit, LeavingTheGridValidatesStoresAndClosesTheEditor) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    auto* other = new TEdit(&f.form);
+    other->SetParent(&f.form);
+    other->SetBounds(0, 280, 100, 20);
+    g->SetHeight(270);
+    QStringList log;
+    g->OnCellValidate = [&](TObject*, int c, int r, String& v, bool&) {
+        log << QString("validate %1,%2 %3").arg(c).arg(r).arg(v);
+    };
+    g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
+    Type("gone");
+    ASSERT_TRUE(f.EditorOpen());
+    other->SetFocus();
+    EXPECT_FALSE(f.EditorOpen());
+    EXPECT_EQ(g->Cells(1, 1), "gone");
+    QApplication::processEvents();
+    EXPECT_EQ(log, (QStringList{"validate 1,1 gone", "cell done 1,1"}));
+}
+
+TEST(QvGridEdit, ComboItemListOperations) {
+    TQvStringGrid g(nullptr);
+    g.AddComboString("one");
+    g.AddComboString("two");
+    EXPECT_EQ(g.GetComboCount(), 2);
+    EXPECT_TRUE(g.SetComboSelectionString("two"));
+    EXPECT_EQ(g.FComboIdx, 1);
+    EXPECT_FALSE(g.SetComboSelectionString("three"));
+    EXPECT_EQ(g.FComboIdx, 1);
+    g.SetComboIndex(1, 1, 1);
+    EXPECT_EQ(g.Cells(1, 1), "two");
+    g.SetComboIndex(1, 1, 5); // outside the list: the cell keeps its text
+    EXPECT_EQ(g.Cells(1, 1), "two");
+    EXPECT_EQ(g.GetComboIndex(1, 1), 1);
+    EXPECT_TRUE(g.RemoveComboString("two"));
+    EXPECT_FALSE(g.RemoveComboString("two"));
+    EXPECT_EQ(g.GetComboIndex(1, 1), -1);
+    g.ClearComboString();
+    EXPECT_EQ(g.GetComboCount(), 0);
+}
