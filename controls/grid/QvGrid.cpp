@@ -2,6 +2,7 @@
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/QvGridCheck.h"
+#include "controls/grid/HeaderDragButton.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Messages.h"
@@ -67,11 +68,11 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     if (ComponentState() & csDesigning) FActiveCellFont->SetName("Tahoma");
     SetScrollBars(ssBoth);
 
-    // At run time the grid follows its form's size (SizeWithForm) and keeps the form's own handler.
+    // At run time the grid follows its form's size (SizeWithForm) through a watcher of its own, so grids
+    // on one form never chain each other's handlers and may go in any order.
     if (auto* form = dynamic_cast<TCustomForm*>(AOwner); form && !(ComponentState() & csDesigning)) {
         FOwnerForm = form;
-        FPrevFormResize = form->OnResize;
-        form->OnResize = [this](TObject* Sender) { FormResized(Sender); };
+        form->AddResizeWatcher(this, [this](TObject* Sender) { OwnerFormResize(Sender); });
         FFormWidth = form->Width();
         FFormHeight = form->Height();
     }
@@ -101,6 +102,12 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     FIsComCtl6 = true;
     FBorderColor = FIsWinXP ? 0xB99D7F : clGray;
     FScrollWidth = SystemScrollBarWidth();
+
+    // The floating header of a column or row move, hidden and disabled until a move shows it.
+    MoveButton = new THeaderDragButton(this);
+    MoveButton->SetGrid(this);
+    MoveButton->SetVisible(false);
+    MoveButton->SetEnabled(false);
 
     FTopLeftAtCreation = TPoint(LeftCol(), TopRow());
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
@@ -238,35 +245,8 @@ void TQvStringGrid::CreateWnd() {
     if (FWheelScrollLines == -1) FWheelScrollLines = VisibleRowCount();
 }
 
-void TQvStringGrid::FormResized(TObject* Sender) {
-    if (IsDesigning() || IsDestroying() || !FOwnerForm) return;
-    if (FSizeWithForm) {
-        const int w = Width() + FOwnerForm->Width() - FFormWidth;
-        const int h = Height() + FOwnerForm->Height() - FFormHeight;
-        if (w > 0 && h > 0) SetBounds(Left(), Top(), w, h);
-        FFormWidth = FOwnerForm->Width();
-        FFormHeight = FOwnerForm->Height();
-    }
-    if (FPrevFormResize) {
-        try {
-            FPrevFormResize(Sender);
-        } catch (const std::exception&) {
-            // The form's own handler must not stop the grid from following the form.
-        }
-    }
-    if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
-}
-
 bool TQvStringGrid::GridTimerActive() const {
     return FGridTimer && FGridTimer->IsRunning();
-}
-
-void TQvStringGrid::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_TIMER && Message.WParam == kGridTimerID) {
-        ++FGridTimerTicks;
-        return;
-    }
-    TBaseGrid::WndProc(Message);
 }
 
 // The balloon tooltip window belongs to the grid's hints; until it exists there is nothing to start,
@@ -330,7 +310,7 @@ TQvStringGrid::~TQvStringGrid() {
     if (FGridTimer) FGridTimer->SetEnabled(false);
     if (!IsDesigning()) {
         EndBalloons();
-        if (FOwnerForm && !FOwnerForm->IsDestroying()) FOwnerForm->OnResize = FPrevFormResize;
+        if (FOwnerForm) FOwnerForm->RemoveResizeWatcher(this);
     }
     if (QvGrid::ActiveFocusGrid == this) QvGrid::ActiveFocusGrid = nullptr;
 
