@@ -147,6 +147,10 @@ void TQvStringGrid::CellControlsUpdate(bool RebuildList) {
     }
 }
 
+void TQvStringGrid::DoClickSort(int ACol) {
+    if (OnClickSort) OnClickSort(this, ACol);
+}
+
 bool TQvStringGrid::IsPasswordCell(int ACol, int ARow) {
     bool isPassword = false;
     DoIsPasswordCell(ACol, ARow, isPassword);
