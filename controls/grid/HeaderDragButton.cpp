@@ -31,7 +31,11 @@ void THeaderDragButton::Paint() {
     }
     canvas->Brush()->SetStyle(bsSolid);
     canvas->FillRect(r);
+    // The one-pixel border of a floating window.
     canvas->Brush()->SetStyle(bsClear);
+    canvas->Pen()->SetColor(clWindowFrame);
+    canvas->Rectangle(r);
+    r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     if (FCaption.contains("</")) {
         TMarkupInput in;
         in.Canvas = canvas;

@@ -1,16 +1,16 @@
 // The string grid's life: the grid unit's set-up, construction, window creation, end of loading,
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
-#include "controls/grid/QvGridCheck.h"
 #include "controls/grid/HeaderDragButton.h"
+#include "controls/grid/QvGridCheck.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/ImgList.h"
-#include "toolkit/system/SysUtils.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/SystemLook.h"
+#include "toolkit/system/SysUtils.h"
 
 // Unit state
 // --------------------------------------------------------------------------------------------
@@ -106,6 +106,7 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     // The floating header of a column or row move, hidden and disabled until a move shows it.
     MoveButton = new THeaderDragButton(this);
     MoveButton->SetGrid(this);
+    MoveButton->SetParent(this);
     MoveButton->SetVisible(false);
     MoveButton->SetEnabled(false);
 

@@ -4,6 +4,7 @@
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QApplication>
@@ -472,4 +473,70 @@ TEST(QvGridOwnerForm, ShrinkingTheFormBelowTheGridLeavesTheGrid) {
     form.SetBounds(0, 0, 290, 300);
     EXPECT_EQ(g->Width(), 100);
     EXPECT_EQ(g->Height(), 100);
+}
+
+TEST_F(MouseGridTest, DoubleClickOnACellFiresEachEventOnce) {
+    int dbl = 0, dblCell = 0;
+    grid->OnDblClick = [&](TObject*) { ++dbl; };
+    grid->OnDblClickCell = [&](TObject*, int, int) { ++dblCell; };
+    DoubleClick(Center(3, 4));
+    EXPECT_EQ(dbl, 1);
+    EXPECT_EQ(dblCell, 1);
+}
+
+TEST_F(MouseGridTest, CellControlFollowsTheScrollAndHidesOutOfView) {
+    auto* panel = new TPanel(form.get());
+    grid->SetCellControls(2, 3, panel);
+    grid->SetTopRow(5);
+    EXPECT_FALSE(panel->Visible());
+    grid->SetTopRow(2);
+    const TRect r = grid->CellRect(2, 3);
+    EXPECT_TRUE(panel->Visible());
+    EXPECT_EQ(panel->Top(), r.Top - 1);
+    EXPECT_EQ(panel->Left(), r.Left - 1);
+    grid->HideColumn(2);
+    grid->CellControlsUpdate(false);
+    EXPECT_FALSE(panel->Visible());
+}
+
+TEST_F(MouseGridTest, HoveredRowFollowsTheMouseAndGoesWhenItLeaves) {
+    grid->SetHoverRow(true);
+    Move(Center(2, 4), Qt::NoButton);
+    EXPECT_EQ(grid->HoverRowIdx(), 4);
+    Move(Center(2, 6), Qt::NoButton);
+    EXPECT_EQ(grid->HoverRowIdx(), 6);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(grid->Widget(), &leave);
+    EXPECT_EQ(grid->HoverRowIdx(), -1);
+}
+
+TEST_F(MouseGridTest, ColumnSizingReportsTheWidthTheColumnGets) {
+    grid->SetOptions(grid->Options() | goColSizing);
+    std::vector<std::pair<int, int>> sizing;
+    grid->OnColumnSizing = [&](TObject*, int c, int w) { sizing.emplace_back(c, w); };
+    const TRect h = grid->CellRect(2, 0);
+    Move(QPoint(h.Right, 5), Qt::NoButton);
+    Press(QPoint(h.Right, 5));
+    Move(QPoint(h.Right + 30, 5));
+    Release(QPoint(h.Right + 30, 5));
+    ASSERT_FALSE(sizing.empty());
+    EXPECT_EQ(sizing.back(), std::make_pair(2, grid->ColWidths(2)));
+    EXPECT_EQ(grid->ColWidths(2), 64 + 30);
+}
+
+TEST_F(MouseGridTest, HorizontalPanningIgnoresVerticalOffsets) {
+    grid->SetIntelliPan(ipHorizontal);
+    grid->SetRow(3);
+    grid->SetCol(2);
+    const QPoint origin = Center(2, 3);
+    Press(origin, Qt::MiddleButton);
+    ASSERT_TRUE(grid->Panning());
+    QCursor::setPos(Cells()->mapToGlobal(origin + QPoint(20, 40)));
+    if (Cells()->mapFromGlobal(QCursor::pos()) != origin + QPoint(20, 40)) GTEST_SKIP() << "no cursor moves";
+    grid->Perform(WM_TIMER, 999, 0);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->PanCursorId(), 8003);
+    grid->Perform(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(grid->Panning());
 }
