@@ -10,7 +10,11 @@ void TQvStringGrid::HideInplaceEdit() {
 }
 
 bool TQvStringGrid::IsEditable(int ACol, int ARow) {
-    bool canEdit = (Options() & goEditing) != 0;
-    CanEditCell(ACol, ARow, canEdit);
-    return canEdit;
+    if (!(Options() & goEditing) && !FMouseActions->RangeSelectAndEdit()) return false;
+    const TPoint b = BaseCell(DisplColIndex(ACol), ARow);
+    bool allow = true;
+    CanEditCell(RealColIndex(b.X), b.Y, allow);
+    bool fixed = false;
+    DoIsFixedCell(RealColIndex(b.X), b.Y, fixed);
+    return allow && !fixed;
 }

@@ -57,7 +57,8 @@ void TQvStringGrid::WMSetFocus(TMessage& Message) {
     if (FNavigation->AlwaysEdit() && FGridState != gsColMoving && FGridState != gsRowMoving) {
         bool allow = true;
         CanEditCell(rc, Row(), allow);
-        const bool fromEditor = InplaceEditor() && InplaceEditor()->Focused();
+        const bool fromEditor =
+            InplaceEditor() && Message.WParam == reinterpret_cast<WPARAM>(InplaceEditor());
         if (!fromEditor && allow && visible) {
             ShowInplaceEdit();
             Message.Result = 0;

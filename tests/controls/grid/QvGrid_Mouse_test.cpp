@@ -540,3 +540,46 @@ TEST_F(MouseGridTest, HorizontalPanningIgnoresVerticalOffsets) {
     grid->Perform(WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(grid->Panning());
 }
+
+TEST_F(MouseGridTest, PressesOpenTheEditorAsTheMouseOptionsSay) {
+    struct Case {
+        const char* name;
+        bool editing, rangeSelectAndEdit, directEdit;
+        bool openAfterFirst, openAfterSecond;
+    };
+    // First a press on another cell than the current one, then a second press on the same cell.
+    const Case cases[] = {
+        {"editing grid", true, false, false, false, true},
+        {"direct edit", true, false, true, true, true},
+        {"range select and edit", false, true, false, false, true},
+        {"read-only grid", false, false, false, false, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        grid->SetOptions(k.editing ? grid->Options() | goEditing : grid->Options() & ~goEditing);
+        grid->MouseActions()->SetRangeSelectAndEdit(k.rangeSelectAndEdit);
+        grid->MouseActions()->SetDirectEdit(k.directEdit);
+        grid->HideInplaceEdit();
+        grid->FocusCell(1, 1);
+        Click(Center(3, 4));
+        EXPECT_EQ(grid->Col(), 3);
+        EXPECT_EQ(grid->Row(), 4);
+        EXPECT_EQ(grid->EditMode(), k.openAfterFirst);
+        grid->HideInplaceEdit();
+        Click(Center(3, 4));
+        EXPECT_EQ(grid->EditMode(), k.openAfterSecond);
+    }
+}
+
+TEST_F(MouseGridTest, FocusOpensTheEditorWithAlwaysEditExceptOnCheckBoxes) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->Navigation()->SetAlwaysEdit(true);
+    grid->FocusCell(2, 2);
+    grid->Perform(WM_SETFOCUS, 0, 0);
+    EXPECT_TRUE(grid->EditMode());
+    grid->HideInplaceEdit();
+    grid->AddCheckBox(3, 3, false, false);
+    grid->FocusCell(3, 3);
+    grid->Perform(WM_SETFOCUS, 0, 0);
+    EXPECT_FALSE(grid->EditMode());
+}
