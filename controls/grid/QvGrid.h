@@ -1300,7 +1300,6 @@ private:
     void ClickSort(int rc, TShiftState Shift);
     void EnhancedMoveFeedback(int c, int r, int X, int Y);
     void ApplyFixedBorderDrag(int X, int Y);
-    TGridRect RemembersSelection() const { return FWheelSelection; }
 
     // Press, release and hover state.
     TMouseSelectMode FMouseSelectMode = msNormal;
@@ -1311,9 +1310,9 @@ private:
     bool FDropDownDown = false, FNoMouseLeave = false, FEntered = false, FDblClk = false;
     bool FCtrlDown = false, FScrollHintShow = false, ColMoveFlg = false, ColSizeFlg = false;
     bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
-    bool FCellSelectorMode = false, FBlockFocus = false, FBlockKill = false, FSelChange = false;
+    bool FCellSelectorMode = false, FBlockFocus = false, FBlockKill = false;
     bool LButFlg = false, FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
-    bool FShowEditProcess = false, ColSized = false, Rowsized = false, FFocusAfterPopup = false;
+    bool FShowEditProcess = false, ColSized = false, Rowsized = false;
     TRect FPushedFixedCell{};
     TGridRect FDropSelection{}, FSizeSelection{}, FMoveSelection{}, FWheelSelection{};
     int FMoveColInd = -1, FMoveRowInd = -1, Colclicked = -1, Rowclicked = -1;

@@ -24,8 +24,8 @@ void TQvStringGrid::DoEnter() {
 
 void TQvStringGrid::DoExit() {
     if (FBlockKill) return;
-    if (FSelChange && FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
-    FSelChange = false;
+    if (FSelectionChanged && FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+    FSelectionChanged = false;
     TBaseGrid::DoExit();
 }
 

@@ -182,7 +182,7 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
     TBaseGrid::WndProc(Message);
 
     // 15.
-    if (FDeselectMark) FSelChange = false;
+    if (FDeselectMark) FSelectionChanged = false;
     if (FGridState == gsSelecting) FGridState = gsNormal;
 
     // 16. The selection handle: the copied cells fill the new selection.
