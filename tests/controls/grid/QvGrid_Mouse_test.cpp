@@ -253,7 +253,9 @@ TEST_F(MouseGridTest, WheelMovesTheSelectionOrScrolls) {
         changes = 0;
         Wheel(k.delta);
         EXPECT_EQ(grid->Row(), k.row);
-        if (k.topRow >= 0) EXPECT_EQ(grid->TopRow(), k.topRow);
+        if (k.topRow >= 0) {
+            EXPECT_EQ(grid->TopRow(), k.topRow);
+        }
         EXPECT_EQ(changes, k.row != k.startRow ? 1 : 0);
     }
 }
