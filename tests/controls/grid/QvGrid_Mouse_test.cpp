@@ -585,3 +585,27 @@ TEST_F(MouseGridTest, FocusOpensTheEditorWithAlwaysEditExceptOnCheckBoxes) {
     grid->Perform(WM_SETFOCUS, 0, 0);
     EXPECT_FALSE(grid->EditMode());
 }
+
+TEST_F(MouseGridTest, DisjunctRowsFollowPlainAndCtrlClicks) {
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    struct Step {
+        int row;
+        Qt::KeyboardModifiers mods;
+        std::vector<int> flagged;
+    };
+    const Step steps[] = {
+        {3, Qt::NoModifier, {3}},
+        {5, Qt::ControlModifier, {3, 5}},
+        {7, Qt::ControlModifier, {3, 5, 7}},
+        {5, Qt::ControlModifier, {3, 7}},
+        {9, Qt::NoModifier, {9}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.row);
+        Click(Center(2, s.row), Qt::LeftButton, s.mods);
+        std::vector<int> flagged;
+        for (int r = grid->FixedRows(); r < grid->RowCount(); ++r)
+            if (grid->RowSelect(r)) flagged.push_back(r);
+        EXPECT_EQ(flagged, s.flagged);
+    }
+}
