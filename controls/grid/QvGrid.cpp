@@ -58,8 +58,9 @@ void FinalizeQvGridUnit() {
 // --------------------------------------------------------------------------------------------
 
 TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
-    // Controls can be placed in cells.
-    SetControlStyle(ControlStyle() | csAcceptsControls);
+    // Controls can be placed in cells. The grid fires OnClick itself (the end of a selection, a fixed
+    // cell), so the control's generic click on every release is off.
+    SetControlStyle((ControlStyle() | csAcceptsControls) & ~csClickEvents);
     CreateOwnedObjects();
 
     FFixedFont->SetName("Tahoma");

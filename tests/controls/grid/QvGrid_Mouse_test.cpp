@@ -609,3 +609,19 @@ TEST_F(MouseGridTest, DisjunctRowsFollowPlainAndCtrlClicks) {
         EXPECT_EQ(flagged, s.flagged);
     }
 }
+
+TEST_F(MouseGridTest, ClickOnAHeaderFiresOnClickOnce) {
+    int clicks = 0;
+    grid->OnClick = [&](TObject*) { ++clicks; };
+    Click(Center(2, 0));
+    EXPECT_EQ(clicks, 1);
+    // Not at the end of a header sizing.
+    grid->SetOptions(grid->Options() | goColSizing);
+    clicks = 0;
+    const TRect h = grid->CellRect(2, 0);
+    Move(QPoint(h.Right, 5), Qt::NoButton);
+    Press(QPoint(h.Right, 5));
+    Move(QPoint(h.Right + 10, 5));
+    Release(QPoint(h.Right + 10, 5));
+    EXPECT_EQ(clicks, 0);
+}
