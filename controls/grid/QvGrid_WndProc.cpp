@@ -126,18 +126,13 @@ void TQvStringGrid::WndProc(TMessage& Message) {
             PaintPanMarker();
             return;
         }
-        if (wheelpan) {
-            EndPanning();
-            return;
-        }
+        if (wheelpan) EndPanning();
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_KEYDOWN:
-        if (wheelpan) {
-            EndPanning();
-            if (Message.Msg == WM_KEYDOWN) return;
-        }
+        // Any button or key ends panning and then does what it does.
+        if (wheelpan) EndPanning();
         break;
     default:
         break;
