@@ -1,6 +1,7 @@
 // The string grid's life: the grid unit's set-up, construction, window creation, end of loading,
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGridCheck.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
@@ -8,9 +9,9 @@
 #include "toolkit/controls/Messages.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/ImgList.h"
-#include "toolkit/system/SysUtils.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/SystemLook.h"
+#include "toolkit/system/SysUtils.h"
 
 // Unit state
 // --------------------------------------------------------------------------------------------
@@ -58,8 +59,9 @@ void FinalizeQvGridUnit() {
 // --------------------------------------------------------------------------------------------
 
 TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
-    // Controls can be placed in cells.
-    SetControlStyle(ControlStyle() | csAcceptsControls);
+    // Controls can be placed in cells. The grid fires OnClick itself (the end of a selection, a fixed
+    // cell), so the control's generic click on every release is off.
+    SetControlStyle((ControlStyle() | csAcceptsControls) & ~csClickEvents);
     CreateOwnedObjects();
 
     FFixedFont->SetName("Tahoma");
@@ -68,11 +70,11 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     if (ComponentState() & csDesigning) FActiveCellFont->SetName("Tahoma");
     SetScrollBars(ssBoth);
 
-    // At run time the grid follows its form's size (SizeWithForm) and keeps the form's own handler.
+    // At run time the grid follows its form's size (SizeWithForm) through a watcher of its own, so grids
+    // on one form never chain each other's handlers and may go in any order.
     if (auto* form = dynamic_cast<TCustomForm*>(AOwner); form && !(ComponentState() & csDesigning)) {
         FOwnerForm = form;
-        FPrevFormResize = form->OnResize;
-        form->OnResize = [this](TObject* Sender) { FormResized(Sender); };
+        form->AddResizeWatcher(this, [this](TObject* Sender) { OwnerFormResize(Sender); });
         FFormWidth = form->Width();
         FFormHeight = form->Height();
     }
@@ -102,6 +104,13 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     FIsComCtl6 = true;
     FBorderColor = FIsWinXP ? 0xB99D7F : clGray;
     FScrollWidth = SystemScrollBarWidth();
+
+    // The floating header of a column or row move, hidden and disabled until a move shows it.
+    MoveButton = new THeaderDragButton(this);
+    MoveButton->SetGrid(this);
+    MoveButton->SetParent(this);
+    MoveButton->SetVisible(false);
+    MoveButton->SetEnabled(false);
 
     FTopLeftAtCreation = TPoint(LeftCol(), TopRow());
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
@@ -240,41 +249,8 @@ void TQvStringGrid::CreateWnd() {
     if (FWheelScrollLines == -1) FWheelScrollLines = VisibleRowCount();
 }
 
-void TQvStringGrid::FormResized(TObject* Sender) {
-    if (IsDesigning() || IsDestroying() || !FOwnerForm) return;
-    if (FSizeWithForm) {
-        const int w = Width() + FOwnerForm->Width() - FFormWidth;
-        const int h = Height() + FOwnerForm->Height() - FFormHeight;
-        if (w > 0 && h > 0) SetBounds(Left(), Top(), w, h);
-        FFormWidth = FOwnerForm->Width();
-        FFormHeight = FOwnerForm->Height();
-    }
-    if (FPrevFormResize) {
-        try {
-            FPrevFormResize(Sender);
-        } catch (const std::exception&) {
-            // The form's own handler must not stop the grid from following the form.
-        }
-    }
-    if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
-}
-
 bool TQvStringGrid::GridTimerActive() const {
     return FGridTimer && FGridTimer->IsRunning();
-}
-
-void TQvStringGrid::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_TIMER && Message.WParam == kGridTimerID) {
-        WMTimer(Message);
-        return;
-    }
-    if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ThemeAdapt();
-    // The end of an edit, posted by DoEditingDone (the window procedure's topic keeps the full handling).
-    if (Message.Msg == QvGrid::GridEditDoneMessage && QvGrid::GridEditDoneMessage != 0) {
-        if (OnEditCellDone) OnEditCellDone(this, int(Message.WParam), int(Message.LParam));
-        return;
-    }
-    TBaseGrid::WndProc(Message);
 }
 
 // The balloon tooltip window belongs to the grid's hints; until it exists there is nothing to start,
@@ -339,7 +315,7 @@ TQvStringGrid::~TQvStringGrid() {
     if (FGridTimer) FGridTimer->SetEnabled(false);
     if (!IsDesigning()) {
         EndBalloons();
-        if (FOwnerForm && !FOwnerForm->IsDestroying()) FOwnerForm->OnResize = FPrevFormResize;
+        if (FOwnerForm) FOwnerForm->RemoveResizeWatcher(this);
     }
     if (QvGrid::ActiveFocusGrid == this) QvGrid::ActiveFocusGrid = nullptr;
 

@@ -28,6 +28,7 @@ class TImageList;
 class TTimer;
 class TQvStringGrid;
 class TQvStringGridCheck;
+class THeaderDragButton;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -1404,6 +1405,106 @@ public:
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnSaveCell;
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnLoadCell;
 
+public:
+    // Mouse, focus, wheel, panning and hover (QvGrid_Mouse.cpp press, QvGrid_MouseUp.cpp release, double
+    // and right click, QvGrid_Focus.cpp, QvGrid_WndProc.cpp, QvGrid_Hover.cpp). Columns are display
+    // columns unless noted.
+    // ----------------------------------------------------------------------------------------
+    void CellControlsUpdate(bool RebuildList);
+    // Less than 4 pixels from a header cell's side edge (goColSizing) or a row header's top or bottom edge.
+    bool IsOnSizingBorder(int X, int Y);
+    bool IsPasswordCell(int ACol, int ARow);
+    static TCustomForm* FindParentForm(TControl* AControl);
+    // Fills the hint text and placement for the cell under HintInfo.CursorPos.
+    void BuildCellHint(String& HintStr, THintInfo& HintInfo);
+    void OwnerFormResize(TObject* Sender);
+    // Zoom step: the zoom factor moves within -10 .. 10.
+    void Zoom(int Step);
+    void PaintPanMarker();
+    void InvalidatePanMarker();
+    void DoDropDownHeaderButtonClick(TObject* Sender, int ButtonIndex);
+    void DoDropDownFooterButtonClick(TObject* Sender, int ButtonIndex);
+    bool Panning() const { return wheelpan; }
+    // The pan cursor's resource number (8000 .. 8008) while panning, else 0.
+    int PanCursorId() const { return FPanCursorId; }
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+    bool InvokedFocusChange = false;
+    TPoint HoverButton() const { return FHoverButton; }
+    THeaderDragButton* HeaderDragButton() const { return MoveButton; }
+    // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
+    TCursor MoveCursor() const { return FMoveCursor; }
+
+    void Click() override;
+
+protected:
+    void DoEnter() override;
+    void DoExit() override;
+    void TopLeftChanged() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    virtual void WheelScrolled(int Delta, bool& Handled);
+    virtual void SelectAllHook(const TGridRect& NewSelection);
+    void RadioGroupClick(int ACol, int ARow, int dx, int dy);
+    void WMLButtonDown(TMessage& Message);
+    void WMLButtonUp(TMessage& Message);
+    void WMLButtonDblClk(TMessage& Message);
+    void WMRButtonDown(TMessage& Message);
+    void WMRButtonUp(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    // The cursor choice of the mouse state (the window's set-cursor handling).
+    void WMSetCursor(int X, int Y);
+
+private:
+    void PanStep();
+    void EndPanning();
+    void WheelMessage(TMessage& Message);
+    bool OnSizingBorderNear(const TRect& R, int X) const { return X - R.Left < 4 || R.Right - X < 4; }
+    TRect SelectionHandleRect();
+    void GrabSelectionHandle();
+    void PasteHandleBuffer();
+    void ClickSort(int rc, TShiftState Shift);
+    void EnhancedMoveFeedback(int c, int r, int X, int Y);
+    void ApplyFixedBorderDrag(int X, int Y);
+
+    // Press, release and hover state.
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TPoint FPushedCellButton{-1, -1};
+    bool FDoOnClick = false, FMouseDownMove = false, FMouseKeepDown = false, FMouseDown = false;
+    bool FDeselectState = false, FSelectionClick = false;
+    bool FFixedCellPushed = false, FMouseResize = false, FForceSel = false, FEditStart = false;
+    bool FDropDownDown = false, FNoMouseLeave = false, FDblClk = false;
+    bool FCtrlDown = false, FScrollHintShow = false, ColMoveFlg = false, ColSizeFlg = false;
+    bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
+    bool FCellSelectorMode = false;
+    bool LButFlg = false, FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
+    bool ColSized = false, Rowsized = false;
+    TRect FPushedFixedCell{};
+    TGridRect FDropSelection{}, FSizeSelection{}, FMoveSelection{}, FWheelSelection{};
+    int FMoveColInd = -1, FMoveRowInd = -1, Colclicked = -1, Rowclicked = -1;
+    int Colclickedsize = 0, Rowclickedsize = 0, Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
+    int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0, FMouseSelectStart = -1, FOldTopRow = -1;
+    int FOldKeepLeftCol = -1, FOldLeftCol = -1, FSizingFixedCol = 0, FSizingFixedRow = 0;
+    int FSizeFixedX = 0, FSizeFixedY = 0, FHoverFixedX = -1, FHoverFixedY = -1;
+    int FScrollCol = -1, FScrollRow = -1;
+    TPoint FHotFixedCell{-1, -1}, FHoverButton{-1, -1}, FLastHintPos{-1, -1}, FCtrlXY{-1, -1};
+    // The cells the selection handle copied: an internal buffer, so the user's clipboard is left alone.
+    std::vector<std::vector<String>> FHandleCells;
+    THeaderDragButton* MoveButton = nullptr;
+    TCursor FMoveCursor = crDefault;
+    // Middle-button panning.
+    bool wheelpan = false;
+    TPoint wheelpanpos{0, 0};
+    std::unique_ptr<TTimer> FPanTimer;
+    TCursor prevcurs = crDefault;
+    int FPanCursorId = 0;
+    bool FPanHintWas = false;
+
 protected:
     // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column.
     bool SelectCell(int ACol, int ARow) override;
@@ -1442,7 +1543,6 @@ private:
     void BlinkCells();
     void HoverToCell();
     void CreateOwnedObjects();
-    void FormResized(TObject* Sender);
     void DestroyWidget() override;
     void StartBalloons();
     void EndBalloons();
@@ -1597,18 +1697,14 @@ private:
     bool FGrouped = false;
     QChar FDelimiter = QChar(0);
     String FXMLEncoding = "ISO-8859-1";
-    TMouseSelectMode FMouseSelectMode = msNormal;
     TPoint FLastTabCell{-1, -1};
-    TGridRect FMoveSelection{};
     TPoint FLastKeyCell{-1, -1};
-    bool FForceSel = false;
     String FSearchInc;
     int FSearchTics = 0;
     bool FGridBlink = false;
     bool FDisableSize = false;
     bool FInvokedChange = false;
     TPoint FHoveredFixedCell{-1, -1};
-    TPoint FPushedCellButton{-1, -1};
     TPoint FClipTopLeft{-1, -1};
     TPoint FClickedCell{-1, -1};
     int FHoveredLink = -1;
@@ -1634,7 +1730,6 @@ private:
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};
     TCustomForm* FOwnerForm = nullptr;
-    TNotifyEvent FPrevFormResize;
     int FFormWidth = 0;
     int FFormHeight = 0;
     // Cell checks and selection state.

@@ -251,7 +251,6 @@ bool TQvStringGrid::MatchFilter(int) {
 }
 void TQvStringGrid::FilterSelect(int) {}
 void TQvStringGrid::FilterCheck(int) {}
-void TQvStringGrid::DoClickSort(int) {}
 void TQvStringGrid::SubGroup(int) {}
 void TQvStringGrid::SubUnGroup(int) {}
 void TQvStringGrid::Group(int) {}

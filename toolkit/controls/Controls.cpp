@@ -330,6 +330,15 @@ void TControl::MouseLeave() {
 void TControl::Resize() {
     if (OnResize)
         OnResize(this);
+    // A watcher may remove itself (or another) while it runs: walk a copy, asking each key anew.
+    auto watchers = FResizeWatchers;
+    for (auto& w : watchers) {
+        bool still = false;
+        for (auto& cur : FResizeWatchers)
+            still = still || cur.first == w.first;
+        if (still && w.second)
+            w.second(this);
+    }
 }
 
 void TControl::Invalidate() {
@@ -470,4 +479,13 @@ TControl* ControlAtScreenPos(const TPoint& ScreenPos) {
 
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     return control ? control->Perform(Msg, WParam, LParam) : 0;
+}
+
+void TControl::AddResizeWatcher(const void* Key, TNotifyEvent Handler) {
+    RemoveResizeWatcher(Key);
+    FResizeWatchers.emplace_back(Key, std::move(Handler));
+}
+
+void TControl::RemoveResizeWatcher(const void* Key) {
+    std::erase_if(FResizeWatchers, [Key](const auto& w) { return w.first == Key; });
 }

@@ -88,6 +88,19 @@ namespace qvdetail {
 class EventBridge;
 }
 
+class TControl;
+
+// What a hint request asks and answers: where the mouse is, where and how the hint shows.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint CursorPos;
+    TPoint HintPos;
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    String HintWindowClass;
+    void* HintData = nullptr;
+};
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* AOwner);
@@ -197,6 +210,11 @@ public:
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
+    // Others that follow this control's size, each under its own key, called after OnResize. A watcher
+    // removes itself before it goes; the watched control's own OnResize is never touched.
+    void AddResizeWatcher(const void* Key, TNotifyEvent Handler);
+    void RemoveResizeWatcher(const void* Key);
+
 protected:
     virtual String GetText() const { return FText; }
     virtual void TextChanged();
@@ -260,6 +278,7 @@ private:
     bool FAutoSize = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
     std::unique_ptr<qvdetail::EventBridge> FBridge;
+    std::vector<std::pair<const void*, TNotifyEvent>> FResizeWatchers;
 };
 
 // A control without a native window of its own in the platform; here it gets a light widget all the same.

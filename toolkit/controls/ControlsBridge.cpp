@@ -313,6 +313,12 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         TMessage m;
         m.Msg = e->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS;
         m.Event = e;
+        // As on the platform, WM_SETFOCUS names the control that lost the focus (WParam).
+        static QPointer<QWidget> lastFocusOut;
+        if (e->type() == QEvent::FocusOut)
+            lastFocusOut = w;
+        else
+            m.WParam = reinterpret_cast<WPARAM>(lastFocusOut ? FindControl(lastFocusOut) : nullptr);
         control->WndProc(m);
         return false;
     }

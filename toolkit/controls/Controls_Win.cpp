@@ -316,6 +316,15 @@ void TWinControl::Dispatch(TMessage& m) {
             DefaultHandler(m);
         return;
     }
+    case CM_MOUSEWHEEL: {
+        // A child offers its wheel to its parents first: a parent whose wheel handlers take it answers 1.
+        TShiftState shift = qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
+        if (DoMouseWheel(shift, m.WheelDelta(), TPoint(m.XPos(), m.YPos())))
+            m.Result = 1;
+        else if (Parent())
+            m.Result = Parent()->Perform(CM_MOUSEWHEEL, m.WParam, m.LParam);
+        return;
+    }
     case WM_SETFOCUS:
         if (TCustomForm* form = GetParentForm(this))
             form->FocusChanged(this);

@@ -307,9 +307,17 @@ void TCustomForm::FocusChanged(TWinControl* c) {
     if (c)
         for (TWinControl* p = c->Parent(); p; p = p->Parent())
             p->AutoScrollInView(c);
-    if (old)
+    // Focus moving between a control and its own child (a grid and its in-place editor) neither leaves
+    // nor enters the outer control: it keeps the focus chain the whole time.
+    auto contains = [](TWinControl* outer, TWinControl* inner) {
+        for (TWinControl* p = inner; p; p = p->Parent())
+            if (p == outer)
+                return true;
+        return false;
+    };
+    if (old && !(c && contains(old, c)))
         old->Perform(CM_EXIT);
-    if (c)
+    if (c && !(old && contains(c, old)))
         c->Perform(CM_ENTER);
 }
 

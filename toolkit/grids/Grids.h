@@ -253,6 +253,11 @@ public:
 
     TGridState GridState() const { return FGridState; }
 
+    // Shows a cursor over the cells for the mouse state without changing the grid's own Cursor; the
+    // next mouse move over plain cells shows Cursor again.
+    void ShowMouseCursor(TCursor ACursor);
+    TCursor ShownMouseCursor() const { return FShownCursor; }
+
     // Notifications of the platform grid's descendants, as virtual operations.
     virtual void InvalidateCell(int ACol, int ARow);
     virtual void InvalidateRow(int ARow);
@@ -394,6 +399,7 @@ private:
     bool FUpdatingScroll = false;
     TGridCoord FPressedCell{-1, -1};
     TGridCoord FHotCell{-1, -1};
+    TCursor FShownCursor = crDefault;
     QWidget* FClient = nullptr;
     QScrollBar* FHorzBar = nullptr;
     QScrollBar* FVertBar = nullptr;

@@ -133,10 +133,9 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
         TGridState st = gsNormal;
         int index = 0, pos = 0, ofs = 0;
         if (QWidget* w = ChildContainer()) {
-            if (SizingHit(X, Y, st, index, pos, ofs))
-                qvdetail::ApplyCursor(w, st == gsColSizing ? crHSplit : crVSplit);
-            else
-                qvdetail::ApplyCursor(w, Cursor());
+            FShownCursor = SizingHit(X, Y, st, index, pos, ofs) ? (st == gsColSizing ? crHSplit : crVSplit)
+                                                                 : Cursor();
+            qvdetail::ApplyCursor(w, FShownCursor);
         }
         TrackHot(X, Y);
         break;
@@ -227,4 +226,9 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
     if (FCurrent.Y > FFixedRows) SetRow(FCurrent.Y - 1);
     return true;
+}
+
+void TCustomGrid::ShowMouseCursor(TCursor ACursor) {
+    FShownCursor = ACursor;
+    if (QWidget* w = ChildContainer()) qvdetail::ApplyCursor(w, ACursor);
 }
