@@ -236,6 +236,12 @@ public:
 
     TGridState GridState() const { return FGridState; }
 
+    // With right-to-left reading the grid is shown mirrored, column 0 at the right edge, as the platform lays
+    // out such windows (mouse positions arrive mirrored too); painters of text and pictures switch the
+    // grid's own canvas to left-to-right around their drawing and mirror their rectangles themselves.
+    bool PaintsMirrored() const { return BiDiMode() == bdRightToLeft; }
+    void SetPaintOrientation(TCanvas* ACanvas, bool Mirrored) const;
+
     // Notifications of the platform grid's descendants, as virtual operations.
     virtual void InvalidateCell(int ACol, int ARow);
     virtual void InvalidateRow(int ARow);
@@ -301,6 +307,7 @@ protected:
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
     void MoveTopLeft(int ALeft, int ATop);
+    bool ScrollPainted(const TGridCoord& old);
     // Scrolls so that the cell is fully visible, as far as the client area allows.
     void ClampInView(int ACol, int ARow);
     TGridCoord CalcMaxTopLeft() const;
