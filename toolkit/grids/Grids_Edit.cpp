@@ -1,6 +1,6 @@
 // The in-place editor: a line edit laid over the current cell, filled from and written back to the grid.
-#include "toolkit/grids/Grids.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/grids/Grids.h"
 
 #include <QLineEdit>
 
@@ -23,12 +23,13 @@ QLineEdit* TInplaceEdit::LineEdit() const {
 QWidget* TInplaceEdit::CreateNativeWidget(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, qvdetail::Guarded([this](const QString&) { FModified = true; }));
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     qvdetail::Guarded([this](const QString&) { FModified = true; }));
     QObject::connect(edit, &QLineEdit::textChanged, edit, qvdetail::Guarded([this](const QString& text) {
-        if (FSyncing) return;
-        FText = text;
-        Change();
-    }));
+                         if (FSyncing) return;
+                         FText = text;
+                         Change();
+                     }));
     return edit;
 }
 

@@ -183,8 +183,10 @@ void TCustomGrid::PaintClientArea(QWidget* client, QEvent* e) {
     } detach{canvas};
     canvas->SetFont(Font());
     canvas->Brush()->SetColor(Color());
+    // A partial paint (a scroll exposes a strip) draws only the cells that reach into it.
+    const QRect exposed = static_cast<QPaintEvent*>(e)->rect();
+    if (exposed != client->rect()) painter.setClipRect(exposed);
     if (PaintsMirrored()) SetPaintOrientation(canvas, true);
-    (void)e;
     Paint();
 }
 
