@@ -158,6 +158,15 @@ void TCanvas::LineTo(int x, int y) {
     QPainter* p = PreparePainter(true, false);
     if (!p || FPen.Style() == psClear) return;
     if (FPen.Width() <= 1 && FPen.Style() == psSolid) {
+        if ((from.x() == to.x()) != (from.y() == to.y()) && FPen.Mode() == pmCopy) {
+            // A straight line is the run of pixels up to the end point: one fill instead of a point each.
+            const int l = std::min(from.x(), to.x()), r = std::max(from.x(), to.x());
+            const int t = std::min(from.y(), to.y()), b = std::max(from.y(), to.y());
+            QRect run = from.y() == to.y() ? QRect(from.x() < to.x() ? l : l + 1, t, r - l, 1)
+                                           : QRect(l, from.y() < to.y() ? t : t + 1, 1, b - t);
+            p->fillRect(run, ToQColor(FPen.Color()));
+            return;
+        }
         const auto pts = canvasLinePixels(from, to);
         p->drawPoints(pts.data(), static_cast<int>(pts.size()));
     } else {
