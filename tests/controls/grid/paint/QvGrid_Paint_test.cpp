@@ -393,3 +393,50 @@ TEST(QvGridAlignmentTest, AutoNumAlignRightAlignsNumbersUnlessTheCellSaysOtherwi
     g.GetCellAlignment(1, row, ha, va);
     EXPECT_EQ(ha, taCenter) << "the cell's own alignment wins";
 }
+
+TEST_F(QvGridPaintTest, GraphicsAndOwnerDrawingCanTakeTheTextsPlace) {
+    grid->SetCells(1, 1, "text");
+    grid->AddComment(1, 1, "note");
+    grid->SetCells(2, 1, "owner");
+    EXPECT_GT(CountPixels(Shot("graphic_text"), Cell(1, 1), IsDark), 0);
+    grid->SetNoImageAndText(true);
+    EXPECT_EQ(CountPixels(Shot("graphic_only"), Cell(1, 1), IsDark), 0)
+        << "a cell with a graphic shows no text";
+
+    int drawn = 0;
+    grid->OnDrawCell = [&drawn](TObject*, int ACol, int ARow, const TRect&, TGridDrawState) {
+        if (ACol == 2 && ARow == 1) ++drawn;
+    };
+    EXPECT_GT(CountPixels(Shot("owner_default"), Cell(2, 1), IsDark), 0);
+    grid->SetNoDefaultDraw(true);
+    drawn = 0;
+    EXPECT_EQ(CountPixels(Shot("owner_only"), Cell(2, 1), IsDark), 0);
+    EXPECT_GT(drawn, 0) << "the owner still draws";
+}
+
+TEST_F(QvGridPaintTest, SingleLineCellsShowTheFirstLineAndEllipsisOnRequest) {
+    grid->SetWordWrap(false);
+    grid->SetCells(1, 1, "first\nsecond");
+    grid->SetCells(2, 1, "first");
+    const QImage img = Shot("single_line");
+    const TRect one = DarkBox(img, Cell(1, 1)), other = DarkBox(img, Cell(2, 1));
+    EXPECT_EQ(one.Width(), other.Width()) << "only the text before the line break";
+    EXPECT_EQ(one.Height(), other.Height());
+
+    grid->SetCells(1, 2, "A text far too long for its cell");
+    const TRect cut = DarkBox(Shot("clipped"), Cell(1, 2));
+    grid->SetEnhTextSize(true);
+    const TRect shortened = DarkBox(Shot("ellipsis"), Cell(1, 2));
+    EXPECT_LT(shortened.Right, cut.Right) << "the ellipsis ends inside the margin";
+}
+
+TEST_F(QvGridPaintTest, FocusRectangleOnlyWithoutRowSelect) {
+    grid->SetCol(2);
+    grid->SetRow(2);
+    grid->SetFocus();
+    const TRect r = Cell(2, 2);
+    const TRect edge(r.Left, r.Top + 2, r.Left + 2, r.Bottom - 2);
+    EXPECT_GT(CountPixels(Shot("focus"), edge, IsDark), 0);
+    grid->SetOptions(grid->Options() | goRowSelect);
+    EXPECT_EQ(CountPixels(Shot("focus_rowselect"), edge, IsDark), 0);
+}
