@@ -6,6 +6,7 @@
 #include "controls/grid/paint/CellLooks.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/ThemeDraw.h"
 
 #include <algorithm>
 
@@ -109,6 +110,27 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     if (ARow == HoverRowIdx() && (HoverRowCells() & HoverRowCellFlag(hcFixed))) S.Fixed = false;
     S.Styled = IsVCLStyled() && (S.Fixed || (S.State & gdSelected));
     if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
+    if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) {
+        const TPoint mouse = FHoveredFixedCell;
+        const bool inside = mouse.X == ACol && mouse.Y == ARow;
+        const bool down = inside && GridState() != gsNormal;
+        if (IsThemeActive()) {
+            TRect h = R;
+            h.Bottom += 1;
+            // Header parts: 1 item (states 1 normal, 2 hot, 3 pressed), 2 the item at the right end.
+            if (inside)
+                DrawThemeBackground(ACanvas, "header", 1, down ? 3 : 2, h);
+            else
+                DrawThemeBackground(ACanvas, "header", 2, 1, h);
+            PaintLine(ACanvas, clWhite, R.Left, R.Top, R.Right, R.Top);
+        } else {
+            ACanvas->Pen()->SetColor(clWhite);
+            ACanvas->Brush()->SetStyle(bsSolid);
+            ACanvas->Brush()->SetColor(clBtnFace);
+            ACanvas->Rectangle(R);
+        }
+        brush->SetStyle(bsClear);
+    }
 
     const bool indicatorRow =
         S.RealCol == 0 && ARow == Row() && fixedCols > 0 && !(RowCount() == fixedRows && FFixedRowAlways);
@@ -133,6 +155,27 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
 
     const int rightBefore = R.Right;
+    TControlLook& cl = *FControlLook;
+    if (!IsFixed(ACol, ARow) && (cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) {
+        const int look = FFlat && FToneBrushColor != clNone ? 3
+                         : cl.FlatButton()                  ? 2
+                         : IsThemeActive()                  ? 0
+                                                            : 1;
+        bool canEdit = true;
+        CanEditCell(S.RealCol, ARow, canEdit);
+        const int state = canEdit ? 0 : 3;
+        const TColorTones tones{};
+        if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, ARow)) {
+            DrawComboButton(ACanvas, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look,
+                            state, tones);
+            R.Right -= 16;
+        }
+        if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, ARow)) {
+            DrawSpinButtons(ACanvas, nullptr, R, look, state, tones);
+            R.Right -= 16;
+        }
+        brush->SetColor(S.SavedBrushColor);
+    }
     const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
     if (!(S.Graphic.Graphic && NoImageAndText()) && !ownerDraws) {
         brush->SetStyle(bsClear);

@@ -112,6 +112,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     DoIsPasswordCell(S.RealCol, S.Row, password);
     if (password) text = String(text.size(), FPasswordChar);
 
+    const TCellGraphicInfo& gi = S.Graphic;
     // 3. Text rectangle.
     if (S.Fixed) {
         R.Left += GridLineWidth();
@@ -126,6 +127,31 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         brush->SetColor(Color());
         font->SetColor(Font()->Color());
         DoGetCellColor(S.RealCol, S.Row, S.State, brush, font);
+    }
+
+    // 7. The slice of the grid-wide background gradient that falls into the cell.
+    const TBackGround& bg = *FBackGround;
+    if (bg.IsGradient() && bg.ColorTo() != clNone) {
+        const TCellType type = gi.Graphic ? gi.Graphic->CellType : ctEmpty;
+        const TCellProperties* props = PropsAt(S.RealCol, S.Row);
+        const bool own = props && props->BrushColor() != clNone;
+        const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
+                             type == ctButton || type == ctRadioButton;
+        const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
+        const bool showsSelected = FShowSelection && (S.State & gdSelected) &&
+                                   (!(S.State & gdFocused) || (Options() & goDrawFocusSelected));
+        if ((!own || control) && kindMatches && !showsSelected) {
+            const int g = GridLineWidth();
+            const TRect area(R.Left - 1, R.Top - g, R.Right, R.Bottom + g - 1);
+            const bool horz = bg.Display() == bdGradientHorz;
+            const int extent = horz ? Width() : Height();
+            const int from = horz ? area.Left : area.Top, to = horz ? area.Right : area.Bottom;
+            const TColor c1 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, from);
+            const TColor c2 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, to);
+            c->Pen()->SetColor(c2);
+            DrawGradientRect(c, c1, c2, 128, area, horz);
+            brush->SetStyle(bsClear);
+        }
     }
 
     // 8. Selection rectangle.
@@ -162,7 +188,6 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     if (!XYOffsetTopLeftOnly()) R.Right -= FXYOffset.X;
     R.Left += FXYOffset.X;
     R.Top += FXYOffset.Y;
-    const TCellGraphicInfo& gi = S.Graphic;
     if (gi.Graphic) {
         if (gi.HAlign == haBeforeText) R.Left += gi.Width;
         if (gi.HAlign == haAfterText) R.Right -= gi.Width;
@@ -249,6 +274,10 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         S.TextWidth = calc.Width() + 2;
     }
     DrawText(c, text, tr, flags);
+    int errFrom = 0, errLen = 0;
+    GetMarker(S.RealCol, S.Row, errFrom, errLen);
+    if (errLen > 0 && gi.Graphic && (gi.Graphic->CellType == ctEmpty || gi.Graphic->CellType == ctValue))
+        DrawErrorUnderline(this, c, text, tr, c->TextHeight("hg"), errFrom, errLen);
     if (mirrored) SetPaintOrientation(c, true);
     if (sortGlyph) {
         const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(text)));

@@ -440,3 +440,21 @@ TEST_F(QvGridPaintTest, FocusRectangleOnlyWithoutRowSelect) {
     grid->SetOptions(grid->Options() | goRowSelect);
     EXPECT_EQ(CountPixels(Shot("focus_rowselect"), edge, IsDark), 0);
 }
+
+TEST_F(QvGridPaintTest, ErrorMarkerAndBackgroundGradientAreDrawnInTheCell) {
+    grid->SetCells(1, 1, "wrong word");
+    grid->AddMarker(1, 1, 6, 4);
+    grid->SetCells(2, 1, "wrong word");
+    const QImage img = Shot("marker");
+    EXPECT_GT(CountPixels(img, Cell(1, 1), IsRed), 3) << "a red wave under the marked characters";
+    EXPECT_EQ(CountPixels(img, Cell(2, 1), IsRed), 0);
+
+    grid->BackGround()->SetDisplay(bdGradientHorz);
+    grid->BackGround()->SetColor(clWhite);
+    grid->BackGround()->SetColorTo(clBlue);
+    const QImage grad = Shot("background_gradient");
+    const TRect r = Cell(3, 3);
+    const QColor left(grad.pixel(r.Left + 3, r.Top + 10)), right(grad.pixel(r.Right - 3, r.Top + 10));
+    EXPECT_GT(left.red(), right.red()) << "the grid-wide gradient runs through the cell towards ColorTo";
+    EXPECT_EQ(left.blue(), 255);
+}
