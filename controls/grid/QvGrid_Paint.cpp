@@ -273,7 +273,8 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
                S.Row == fixedRows - 1 && (S.DisplCol >= fixedCols || ss.FixedCols())) {
         fill(R, ss.HeaderColor(), ss.HeaderColorTo(), ss.HeaderMirrorColor(), ss.HeaderMirrorColorTo(),
              clNone);
-    } else if (!FFlat) {
+    } else if (!FFlat && (S.ColorTo != clNone || S.MirrorColor != clNone || FLook == glVista)) {
+        // A plain fill would repaint what the base painter has just painted in the same colour.
         fill(R, S.SavedBrushColor, S.ColorTo, S.MirrorColor, S.MirrorColorTo, clNone);
         if (FLook == glVista) {
             PaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);

@@ -139,10 +139,14 @@ QPainter* TCanvas::Require() {
 QPainter* TCanvas::PreparePainter(bool withPen, bool withBrush) {
     QPainter* p = Require();
     if (!p) return nullptr;
-    p->setRenderHint(QPainter::Antialiasing, false);
+    // Each state change makes the paint engine recompute its state, even when nothing changes: grids
+    // prepare the painter several times per cell.
+    if (p->testRenderHint(QPainter::Antialiasing)) p->setRenderHint(QPainter::Antialiasing, false);
     p->setPen(withPen ? canvasQPen(FPen) : QPen(Qt::NoPen));
     p->setBrush(withBrush ? canvasQBrush(FBrush) : QBrush(Qt::NoBrush));
-    p->setCompositionMode(withPen ? canvasPenComposition(FPen.Mode()) : QPainter::CompositionMode_SourceOver);
+    const QPainter::CompositionMode mode =
+        withPen ? canvasPenComposition(FPen.Mode()) : QPainter::CompositionMode_SourceOver;
+    if (p->compositionMode() != mode) p->setCompositionMode(mode);
     return p;
 }
 

@@ -336,9 +336,12 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
         }
         const bool useGlyphs = !rtl && layout->glyphs.size() == layout->lines.size();
         if (useGlyphs) {
-            p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            p->setRenderHint(QPainter::TextAntialiasing, true);
-            p->setFont(canvas->QtFont());
+            if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+                p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            if (!p->testRenderHint(QPainter::TextAntialiasing))
+                p->setRenderHint(QPainter::TextAntialiasing, true);
+            const QFont& qf = canvas->QtFont();
+            if (p->font() != qf) p->setFont(qf);
             p->setPen(ToQColor(f.Color()));
         }
         int y = top;
