@@ -1262,6 +1262,7 @@ public:
 
 protected:
     void Paint() override;
+    bool CanScrollByMoving() override;
     void CreateWnd() override;
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

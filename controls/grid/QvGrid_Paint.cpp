@@ -24,7 +24,7 @@ bool PaintHoverFixedAllowed(THoverFixedCells mode, int col, int row, int fixedCo
     }
 }
 
-void PaintLine(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
+void CellPaintLine(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
     c->Pen()->SetColor(color);
     c->MoveTo(x1, y1);
     c->LineTo(x2, y2);
@@ -56,6 +56,10 @@ void TQvStringGrid::Paint() {
     if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintEmptyArea(canvas);
     PaintQuickConfigPanel(canvas);
     if (OnPainted) OnPainted(this);
+}
+
+bool TQvStringGrid::CanScrollByMoving() {
+    return FBackGround->Bitmap()->Empty() && !FBackGround->IsGradient();
 }
 
 // The client area beyond the last column and row, with the background gradient of the grid.
@@ -122,7 +126,7 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
                 DrawThemeBackground(ACanvas, "header", 1, down ? 3 : 2, h);
             else
                 DrawThemeBackground(ACanvas, "header", 2, 1, h);
-            PaintLine(ACanvas, clWhite, R.Left, R.Top, R.Right, R.Top);
+            CellPaintLine(ACanvas, clWhite, R.Left, R.Top, R.Right, R.Top);
         } else {
             ACanvas->Pen()->SetColor(clWhite);
             ACanvas->Brush()->SetStyle(bsSolid);
@@ -190,12 +194,12 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     if (S.Fixed && !FFlat) PaintLookEdges(S, R);
     if (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols && FLook != glClassic && FFlat) {
         if (Options() & goFixedHorzLine) {
-            PaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
-            PaintLine(ACanvas, clGray, R.Left - 1, R.Bottom + 1, R.Right + 1, R.Bottom + 1);
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Bottom + 1, R.Right + 1, R.Bottom + 1);
         }
         if (Options() & goFixedVertLine) {
-            PaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
-            PaintLine(ACanvas, clGray, R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
+            CellPaintLine(ACanvas, clGray, R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
         }
     }
     if (S.RealCol == 0 && HasNodes() && !S.Fixed) DrawTreeLines(S, R);
@@ -251,8 +255,8 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
             fill(R, fg.DownFrom, fg.DownTo, fg.DownMirrorFrom, fg.DownMirrorTo, fg.DownBorder);
         }
         if (dropDown) {
-            PaintLine(c, mouseDown ? fg.DownBorder : fg.HoverBorder, R.Right - 16, R.Top, R.Right - 16,
-                      R.Bottom);
+            CellPaintLine(c, mouseDown ? fg.DownBorder : fg.HoverBorder, R.Right - 16, R.Top, R.Right - 16,
+                          R.Bottom);
             c->Pen()->SetColor(clBlack);
             c->Brush()->SetStyle(bsSolid);
             c->Brush()->SetColor(clBlack);
@@ -277,8 +281,8 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
         // A plain fill would repaint what the base painter has just painted in the same colour.
         fill(R, S.SavedBrushColor, S.ColorTo, S.MirrorColor, S.MirrorColorTo, clNone);
         if (FLook == glVista) {
-            PaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);
-            PaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+            CellPaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);
+            CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
         }
     }
     c->Brush()->SetStyle(bsClear);
@@ -337,19 +341,19 @@ void TQvStringGrid::PaintLookEdges(TCellPaintState& S, TRect R) {
         R.Top += 1;
         R.Left += 1;
         R.Bottom += 1;
-        PaintLine(c, clBtnHighlight, R.Left, R.Top, R.Left, R.Bottom - 1);
-        PaintLine(c, clBtnHighlight, R.Left, R.Top, R.Right - 1, R.Top);
-        PaintLine(c, clBtnShadow, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
-        PaintLine(c, clBtnShadow, R.Left, R.Bottom - 2, R.Right - 1, R.Bottom - 2);
-        PaintLine(c, clBlack, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
+        CellPaintLine(c, clBtnHighlight, R.Left, R.Top, R.Left, R.Bottom - 1);
+        CellPaintLine(c, clBtnHighlight, R.Left, R.Top, R.Right - 1, R.Top);
+        CellPaintLine(c, clBtnShadow, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
+        CellPaintLine(c, clBtnShadow, R.Left, R.Bottom - 2, R.Right - 1, R.Bottom - 2);
+        CellPaintLine(c, clBlack, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
         c->LineTo(R.Left - 1, R.Bottom - 1);
         break;
     case glVUR:
     case glXP:
         R.Bottom += 1;
         if (o & goFixedHorzLine) {
-            PaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
-            PaintLine(c, clWhite, R.Right - 2, R.Top + 1, R.Left + 1, R.Top + 1);
+            CellPaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right - 2, R.Top + 1, R.Left + 1, R.Top + 1);
             c->LineTo(R.Left + 1, R.Bottom - 1);
         }
         break;
@@ -357,13 +361,13 @@ void TQvStringGrid::PaintLookEdges(TCellPaintState& S, TRect R) {
         R.Right += 1;
         R.Bottom += 1;
         if (o & goFixedHorzLine) {
-            PaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
-            PaintLine(c, clWhite, R.Right, R.Top + 1, R.Left + 1, R.Top + 1);
+            CellPaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right, R.Top + 1, R.Left + 1, R.Top + 1);
             c->LineTo(R.Left + 1, R.Bottom - 1);
         }
         if (o & goFixedVertLine) {
-            PaintLine(c, dark, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
-            PaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
+            CellPaintLine(c, dark, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
         }
         break;
     default:
@@ -410,7 +414,7 @@ void TQvStringGrid::DrawColSizingLine(int X) {
     c->Pen()->SetMode(pmXor);
     c->Pen()->SetWidth(1);
     const TRect last = CalcCellRect(0, RowCount() - 1);
-    PaintLine(c, clBlack, X, 0, X, std::max(Height(), last.Bottom));
+    CellPaintLine(c, clBlack, X, 0, X, std::max(Height(), last.Bottom));
     c->SetPen(&saved);
 }
 
@@ -423,6 +427,6 @@ void TQvStringGrid::DrawRowSizingLine(int Y) {
     c->Pen()->SetMode(pmXor);
     c->Pen()->SetWidth(1);
     const TRect last = CalcCellRect(ColCount() - 1, 0);
-    PaintLine(c, clBlack, 0, Y, std::max(Width(), last.Right), Y);
+    CellPaintLine(c, clBlack, 0, Y, std::max(Width(), last.Right), Y);
     c->SetPen(&saved);
 }

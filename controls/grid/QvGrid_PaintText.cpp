@@ -9,13 +9,13 @@
 #include <algorithm>
 
 namespace {
-unsigned TextAlignFlags(TAlignment ha, TVAlignment va) {
+unsigned CellTextAlignFlags(TAlignment ha, TVAlignment va) {
     unsigned f = ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
     f |= va == vtaBottom ? DT_BOTTOM : va == vtaCenter ? DT_VCENTER : DT_TOP;
     return f;
 }
 
-TRect MirrorInWidth(const TRect& r, int width) {
+TRect CellRectMirrored(const TRect& r, int width) {
     return TRect(width - r.Right, r.Top, width - r.Left, r.Bottom);
 }
 } // namespace
@@ -208,7 +208,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         TMarkupInput in;
         in.Canvas = c;
         in.Text = text;
-        in.Rect = mirrored ? MirrorInWidth(R, ClientWidth()) : R;
+        in.Rect = mirrored ? CellRectMirrored(R, ClientWidth()) : R;
         in.Images = GetCellImageList(S.RealCol, S.Row);
         in.ShadowOffset = 1;
         in.Blink = true;
@@ -247,7 +247,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         font->SetStyle(font->Style() | fsUnderline);
         font->SetColor(linkColor);
     }
-    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | TextAlignFlags(ha, S.VAlign);
+    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, S.VAlign);
     const bool lineBreak = text.contains('\n') || text.contains('\r');
     const bool multi = Multilinecells() && lineBreak;
     if (!multi && !S.WordWrap) {
@@ -265,7 +265,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     if (BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
     TRect tr = R;
     if (mirrored) {
-        tr = MirrorInWidth(tr, ClientWidth());
+        tr = CellRectMirrored(tr, ClientWidth());
         SetPaintOrientation(c, false);
     }
     if (gi.Graphic) {

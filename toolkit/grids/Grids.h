@@ -276,6 +276,9 @@ protected:
     // The frame drawn outside the client area when BorderStyle is bsSingle.
     virtual void DrawBorder(TCanvas* ACanvas, const TRect& ARect);
     virtual void WMHScroll(TMessage& Message);
+    // Whether scrolling may move what is painted; a look tied to the client area (a background picture or
+    // gradient) must be painted anew.
+    virtual bool CanScrollByMoving() { return true; }
     virtual void WMVScroll(TMessage& Message);
 
     void Paint() override;

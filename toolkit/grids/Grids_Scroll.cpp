@@ -148,7 +148,7 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
 // cells that come into view are painted; false when the whole area must be painted anew (both axes moved,
 // or the move is as large as the area).
 bool TCustomGrid::ScrollPainted(const TGridCoord& old) {
-    if (!FClient || !FClient->isVisible()) return false;
+    if (!FClient || !FClient->isVisible() || !CanScrollByMoving()) return false;
     const bool horz = old.X != FTopLeft.X;
     if (horz && (old.Y != FTopLeft.Y || PaintsMirrored())) return false;
     const Axis a = horz ? HorzAxis() : VertAxis();

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -81,6 +83,16 @@ protected:
         return img;
     }
     TRect Cell(int c, int r) { return grid->CellRect(c, r); }
+    // What the window shows now: the screen's copy of it, which scrolling moves, not a fresh paint.
+    QImage OnScreen() {
+        QApplication::processEvents();
+        QWidget* w = form->Widget();
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(w->winId(), 0, 0, kPaintW, kPaintH)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage Fresh() { return form->Grab().convertToFormat(QImage::Format_RGB32).copy(0, 0, kPaintW, kPaintH); }
 
     std::unique_ptr<TForm> form;
     TQvStringGrid* grid = nullptr;
@@ -264,8 +276,8 @@ TEST_F(QvGridPaintTest, ScrollingOneRowPaintsWhatAFullPaintPaints) {
     EXPECT_GT(painted, 0);
     EXPECT_LE(painted, 2 * grid->ColCount()) << "only the row that came into view is painted";
     grid->OnCustomCellDraw = nullptr;
-    const QImage moved = form->Grab();
-    const QImage full = Shot("scroll_full");
+    const QImage moved = OnScreen();
+    const QImage full = Fresh();
     EXPECT_EQ(grid->TopRow(), 3);
     ASSERT_EQ(moved.size(), full.size());
     EXPECT_EQ(moved, full);
@@ -457,4 +469,16 @@ TEST_F(QvGridPaintTest, ErrorMarkerAndBackgroundGradientAreDrawnInTheCell) {
     const QColor left(grad.pixel(r.Left + 3, r.Top + 10)), right(grad.pixel(r.Right - 3, r.Top + 10));
     EXPECT_GT(left.red(), right.red()) << "the grid-wide gradient runs through the cell towards ColorTo";
     EXPECT_EQ(left.blue(), 255);
+}
+
+// A gradient over the whole grid belongs to the client area, not to the cells: scrolling repaints it.
+TEST_F(QvGridPaintTest, ScrollingOverABackgroundGradientPaintsItAnew) {
+    grid->SetRowCount(100);
+    grid->BackGround()->SetDisplay(bdGradientVert);
+    grid->BackGround()->SetColor(clWhite);
+    grid->BackGround()->SetColorTo(clBlue);
+    Shot("gradient_scroll0");
+    grid->SetTopRow(grid->TopRow() + 2);
+    const QImage moved = OnScreen();
+    EXPECT_EQ(moved, Fresh());
 }
