@@ -14,6 +14,7 @@
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/GraphicPainter.h"
 #include "controls/styles/QvStyleIF.h"
+#include "controls/grid/paint/CellPaintState.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
@@ -435,6 +436,35 @@ public:
     void SelectNextRadioItem(int ACol, int ARow, bool EditCheck);
     // The undo component's way back to a check box state it recorded.
     void SetCellCheckState(int ACol, int ARow, int State) override;
+
+    // Painting: visual properties and measurement (QvGrid_PaintVisual.cpp, QvGrid_PaintMeasure.cpp),
+    // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
+    // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.
+    // ----------------------------------------------------------------------------------------
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    void GetFontProperties(int ADisplCol, int ARealCol, bool Map, TBrush* ABrush, TFont* AFont,
+                           TGridDrawState AState, int ARow);
+    // Real column.
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    // The selection colour over a cell of colour CellColor, by SelectionColorMixer.
+    TColor SelectionMixColor(TColor CellColor);
+    // Width (X) and height (Y) of the cell's contents; real column.
+    TPoint GetCellTextSize(int ACol, int ARow, bool WithButton, bool AWordWrap);
+    // The hook where a rich-text cell is drawn: the grid's rich text reader lays it out.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& R, TCanvas* ACanvas);
+    void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
+    // Whether the sort glyph belongs to the cell (real column) and is drawn.
+    bool HasSortGlyph(int ACol, int ARow);
+    void DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
+                          TGridDrawState AState) override;
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    // Changes the zoom factor by Step within -10..10 and every shown column and row with it.
+    void Zoom(int Step);
+    TNotifyEvent OnPainted;
 
     // Overrides of the base grid (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
@@ -1001,9 +1031,9 @@ public:
 
     // Cell graphic painting (QvGrid_PaintGraphic.cpp); real column, display row
     // ----------------------------------------------------------------------------------------
-    TCellGraphicInfo GetCellGraphicInfo(int ACol, int ARow);
+    virtual TCellGraphicInfo GetCellGraphicInfo(int ACol, int ARow);
     // Draws the cell's graphic after its text; R may be changed and is handed back.
-    void DrawCellGraphics(const TCellGraphicPass& Pass, TRect& R, TCellGraphic* Graphic);
+    virtual void DrawCellGraphics(const TCellGraphicPass& Pass, TRect& R, TCellGraphic* Graphic);
 
     // Settings objects; a setter copies the given object (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
@@ -1138,6 +1168,9 @@ public:
     QV_PLAIN_PROP(int, ScrollWidth, 17)
     QV_PLAIN_PROP(TScrollHintType, ScrollHints, shNone)
     QV_PLAIN_PROP(bool, SelectionRTFKeep, false)
+    QV_PLAIN_PROP(bool, NoImageAndText, false)
+    QV_PLAIN_PROP(bool, NoDefaultDraw, false)
+    QV_PLAIN_PROP(bool, XYOffsetTopLeftOnly, false)
     QV_PLAIN_PROP(bool, SizeWithForm, false)
 public:
     TColor URLColor() const { return FURLColor; }
@@ -1182,6 +1215,7 @@ private:
     QV_GRID_LOOK(bool, SelectionColorMixer, false)
     QV_GRID_LOOK(bool, SelectionRectangle, false)
     QV_GRID_LOOK(bool, SelectionResizer, false)
+    QV_GRID_LOOK(TColor, SelectionRectangleColor, clBlack)
     QV_GRID_LOOK(bool, ActiveCellShow, false)
     QV_GRID_LOOK(TColor, ActiveCellColor, clGray)
     QV_GRID_LOOK(TColor, ActiveCellColorTo, clNone)
@@ -1418,8 +1452,6 @@ public:
     // Fills the hint text and placement for the cell under HintInfo.CursorPos.
     void BuildCellHint(String& HintStr, THintInfo& HintInfo);
     void OwnerFormResize(TObject* Sender);
-    // Zoom step: the zoom factor moves within -10 .. 10.
-    void Zoom(int Step);
     void PaintPanMarker();
     void InvalidatePanMarker();
     void DoDropDownHeaderButtonClick(TObject* Sender, int ButtonIndex);
@@ -1515,6 +1547,8 @@ protected:
     String GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void KeyPress(QChar& Key) override;
+    void Paint() override;
+    bool CanScrollByMoving() override;
     void CreateWnd() override;
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -1550,6 +1584,13 @@ private:
     void ApplyScrollBarAlways();
     void HeadersToCells();
     void FreeEditors();
+    // Steps of the cell pipeline (QvGrid_Paint*.cpp).
+    void PaintFixedLook(TCellPaintState& S, TRect& R);
+    void DrawCellText(TCellPaintState& S, TRect R);
+    void DrawCellBorders(TCellPaintState& S, TRect R);
+    void DrawTreeLines(TCellPaintState& S, TRect R);
+    void PaintLookEdges(TCellPaintState& S, TRect R);
+    void PaintEmptyArea(TCanvas* ACanvas);
 
     // Owned settings and lists, created in this order before any property can be set.
     std::unique_ptr<TFont> FCellFont;

@@ -254,13 +254,6 @@ void TQvStringGrid::InvalidatePanMarker() {
     InvalidateGridRect(TGridRect{c1, r1, c2, r2});
 }
 
-void TQvStringGrid::Zoom(int Step) {
-    const int z = std::clamp(FZoomFactor + Step, -10, 10);
-    if (z == FZoomFactor) return;
-    FZoomFactor = z;
-    Invalidate();
-}
-
 void TQvStringGrid::WheelMessage(TMessage& Message) {
     bool handled = true;
     const bool down = Message.WheelDelta() < 0;

@@ -139,10 +139,14 @@ QPainter* TCanvas::Require() {
 QPainter* TCanvas::PreparePainter(bool withPen, bool withBrush) {
     QPainter* p = Require();
     if (!p) return nullptr;
-    p->setRenderHint(QPainter::Antialiasing, false);
+    // Each state change makes the paint engine recompute its state, even when nothing changes: grids
+    // prepare the painter several times per cell.
+    if (p->testRenderHint(QPainter::Antialiasing)) p->setRenderHint(QPainter::Antialiasing, false);
     p->setPen(withPen ? canvasQPen(FPen) : QPen(Qt::NoPen));
     p->setBrush(withBrush ? canvasQBrush(FBrush) : QBrush(Qt::NoBrush));
-    p->setCompositionMode(withPen ? canvasPenComposition(FPen.Mode()) : QPainter::CompositionMode_SourceOver);
+    const QPainter::CompositionMode mode =
+        withPen ? canvasPenComposition(FPen.Mode()) : QPainter::CompositionMode_SourceOver;
+    if (p->compositionMode() != mode) p->setCompositionMode(mode);
     return p;
 }
 
@@ -158,6 +162,15 @@ void TCanvas::LineTo(int x, int y) {
     QPainter* p = PreparePainter(true, false);
     if (!p || FPen.Style() == psClear) return;
     if (FPen.Width() <= 1 && FPen.Style() == psSolid) {
+        if ((from.x() == to.x()) != (from.y() == to.y()) && FPen.Mode() == pmCopy) {
+            // A straight line is the run of pixels up to the end point: one fill instead of a point each.
+            const int l = std::min(from.x(), to.x()), r = std::max(from.x(), to.x());
+            const int t = std::min(from.y(), to.y()), b = std::max(from.y(), to.y());
+            QRect run = from.y() == to.y() ? QRect(from.x() < to.x() ? l : l + 1, t, r - l, 1)
+                                           : QRect(l, from.y() < to.y() ? t : t + 1, 1, b - t);
+            p->fillRect(run, ToQColor(FPen.Color()));
+            return;
+        }
         const auto pts = canvasLinePixels(from, to);
         p->drawPoints(pts.data(), static_cast<int>(pts.size()));
     } else {

@@ -1,8 +1,11 @@
 // The canvas' text: output, measuring and the formatted DrawText.
 #include "toolkit/graphics/Canvas.h"
 
+#include <QCache>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 namespace {
 constexpr auto kEllipsis = "...";
@@ -100,7 +103,10 @@ QStringList drawTextWordBreak(const String& para, int width, const QFontMetrics&
 } // namespace
 
 const QFont& TCanvas::QtFont() const {
-    if (!FMetrics || !FCachedFont.Equals(FFont)) {
+    // The colour does not change the glyphs, so a cell in another colour keeps the metrics.
+    if (!FMetrics || FCachedFont.Name() != FFont.Name() || FCachedFont.Size() != FFont.Size() ||
+        FCachedFont.Style() != FFont.Style() || FCachedFont.Charset() != FFont.Charset() ||
+        FCachedFont.Pitch() != FFont.Pitch()) {
         FCachedFont.Assign(&FFont);
         FQFont = FFont.toQFont();
         FMetrics = std::make_unique<QFontMetrics>(FQFont);
@@ -176,13 +182,52 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const String& text) {
     p->restore();
 }
 
-int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
-    if (!canvas) return 0;
-    const QFontMetrics& fm = canvas->QtMetrics();
-    const int lineHeight = fm.height();
-    const int width = rect.Width();
-    const bool single = flags & DT_SINGLELINE;
+namespace {
+// The result of laying out one DrawText call: its lines, their widths and their shaped glyphs.
+struct DrawTextLayout {
+    std::vector<TextLineOut> lines;
+    std::vector<int> widths;
+    std::vector<QStaticText> glyphs;
+    int textWidth = 0;
+};
 
+// What decides a layout: the text, the font without its colour, the flags that shape lines and, when
+// lines are broken or shortened, the width.
+struct DrawTextLayoutKey {
+    String text;
+    String fontName;
+    int fontSize = 0;
+    int fontStyle = 0;
+    int fontPitch = 0;
+    int width = 0;
+    unsigned flags = 0;
+    bool operator==(const DrawTextLayoutKey& o) const {
+        return fontSize == o.fontSize && width == o.width && flags == o.flags && fontStyle == o.fontStyle &&
+               fontPitch == o.fontPitch && text == o.text && fontName == o.fontName;
+    }
+};
+
+size_t qHash(const DrawTextLayoutKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.fontName, k.fontSize, k.fontStyle, k.width, k.flags);
+}
+
+constexpr unsigned kLayoutFlags =
+    DT_WORDBREAK | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS;
+
+// Grids draw the same cell texts on every paint; shaping them is most of the cost, so laid-out texts are
+// kept (least recently used first out) and dropped with the application.
+QCache<DrawTextLayoutKey, DrawTextLayout>* drawTextLayoutCache() {
+    static QCache<DrawTextLayoutKey, DrawTextLayout>* cache = [] {
+        auto* c = new QCache<DrawTextLayoutKey, DrawTextLayout>(8192);
+        qAddPostRoutine([] { delete drawTextLayoutCache(); });
+        return c;
+    }();
+    return cache;
+}
+
+DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, const QFontMetrics& fm) {
+    DrawTextLayout out;
+    const bool single = flags & DT_SINGLELINE;
     QStringList paragraphs;
     if (single) {
         String s = text;
@@ -195,8 +240,6 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
         s.replace(u'\r', u'\n');
         paragraphs = s.split(u'\n');
     }
-
-    std::vector<TextLineOut> lines;
     for (const String& para : paragraphs) {
         String plain = para;
         int underline = -1;
@@ -220,14 +263,44 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
             else if (flags & DT_END_ELLIPSIS)
                 part = drawTextEndEllipsis(part, width, fm);
             if (part != before && u >= part.size() - 3) u = -1;
-            lines.push_back(TextLineOut{part, u});
+            out.lines.push_back(TextLineOut{part, u});
         }
     }
+    for (const TextLineOut& l : out.lines) {
+        const int w = fm.horizontalAdvance(l.text);
+        out.widths.push_back(w);
+        out.textWidth = std::max(out.textWidth, w);
+    }
+    return out;
+}
+} // namespace
 
-    int textWidth = 0;
-    for (const TextLineOut& l : lines)
-        textWidth = std::max(textWidth, fm.horizontalAdvance(l.text));
-    const int textHeight = static_cast<int>(lines.size()) * lineHeight;
+int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
+    if (!canvas) return 0;
+    const QFontMetrics& fm = canvas->QtMetrics();
+    const int lineHeight = fm.height();
+    const int width = rect.Width();
+    const bool single = flags & DT_SINGLELINE;
+
+    const TFont& f = canvas->FFont;
+    const bool widthMatters =
+        (flags & (DT_PATH_ELLIPSIS | DT_END_ELLIPSIS)) || ((flags & DT_WORDBREAK) && !single);
+    DrawTextLayoutKey key{text,
+                          f.Name(),
+                          f.Size(),
+                          static_cast<int>(f.Style()),
+                          f.Pitch(),
+                          widthMatters ? width : -1,
+                          flags & kLayoutFlags};
+    QCache<DrawTextLayoutKey, DrawTextLayout>* cache = drawTextLayoutCache();
+    DrawTextLayout* layout = cache->object(key);
+    if (!layout) {
+        layout = new DrawTextLayout(layoutDrawText(text, width, flags, fm));
+        // The pointer stays valid until the cache changes again, which nothing below does.
+        if (!cache->insert(key, layout)) return 0;
+    }
+    const int textWidth = layout->textWidth;
+    const int textHeight = static_cast<int>(layout->lines.size()) * lineHeight;
 
     if (flags & DT_CALCRECT) {
         rect.Right = rect.Left + textWidth;
@@ -242,22 +315,51 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
         top = rect.Bottom - textHeight;
 
     if (QPainter* p = canvas->Require()) {
-        p->save();
-        if (!(flags & DT_NOCLIP))
-            p->setClipRect(rect.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-        if (flags & DT_RTLREADING) p->setLayoutDirection(Qt::RightToLeft);
+        const bool rtl = flags & DT_RTLREADING;
+        // Text that stays inside the rectangle needs no clip (a clip per cell costs as much as the text).
+        const bool fits = (flags & DT_NOCLIP) ||
+                          (textWidth + 1 <= width && top >= rect.Top && top + textHeight <= rect.Bottom);
+        const bool saved = rtl || !fits;
+        if (saved) {
+            p->save();
+            if (!fits) p->setClipRect(rect.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+            if (rtl) p->setLayoutDirection(Qt::RightToLeft);
+        }
+        if (layout->glyphs.empty() && !rtl) {
+            layout->glyphs.reserve(layout->lines.size());
+            for (const TextLineOut& l : layout->lines) {
+                QStaticText st(l.text);
+                st.setTextFormat(Qt::PlainText);
+                st.prepare(QTransform(), canvas->QtFont());
+                layout->glyphs.push_back(std::move(st));
+            }
+        }
+        const bool useGlyphs = !rtl && layout->glyphs.size() == layout->lines.size();
+        if (useGlyphs) {
+            if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+                p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            if (!p->testRenderHint(QPainter::TextAntialiasing))
+                p->setRenderHint(QPainter::TextAntialiasing, true);
+            const QFont& qf = canvas->QtFont();
+            if (p->font() != qf) p->setFont(qf);
+            p->setPen(ToQColor(f.Color()));
+        }
         int y = top;
-        for (const TextLineOut& l : lines) {
-            const int w = fm.horizontalAdvance(l.text);
+        for (size_t i = 0; i < layout->lines.size(); ++i) {
+            const TextLineOut& l = layout->lines[i];
+            const int w = layout->widths[i];
             int x = rect.Left;
             if (flags & DT_CENTER)
                 x = rect.Left + (width - w) / 2;
             else if (flags & DT_RIGHT)
                 x = rect.Right - w;
-            canvas->DrawTextLine(p, x, y, l.text, l.underline);
+            if (useGlyphs && l.underline < 0)
+                p->drawStaticText(QPoint(x, y), layout->glyphs[i]);
+            else
+                canvas->DrawTextLine(p, x, y, l.text, l.underline);
             y += lineHeight;
         }
-        p->restore();
+        if (saved) p->restore();
     }
     return (single && (flags & (DT_VCENTER | DT_BOTTOM))) ? top - rect.Top + textHeight : textHeight;
 }

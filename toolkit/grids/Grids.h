@@ -257,6 +257,11 @@ public:
     // next mouse move over plain cells shows Cursor again.
     void ShowMouseCursor(TCursor ACursor);
     TCursor ShownMouseCursor() const { return FShownCursor; }
+    // With right-to-left reading the grid is shown mirrored, column 0 at the right edge, as the platform lays
+    // out such windows (mouse positions arrive mirrored too); painters of text and pictures switch the
+    // grid's own canvas to left-to-right around their drawing and mirror their rectangles themselves.
+    bool PaintsMirrored() const { return BiDiMode() == bdRightToLeft; }
+    void SetPaintOrientation(TCanvas* ACanvas, bool Mirrored) const;
 
     // Notifications of the platform grid's descendants, as virtual operations.
     virtual void InvalidateCell(int ACol, int ARow);
@@ -292,6 +297,9 @@ protected:
     // The frame drawn outside the client area when BorderStyle is bsSingle.
     virtual void DrawBorder(TCanvas* ACanvas, const TRect& ARect);
     virtual void WMHScroll(TMessage& Message);
+    // Whether scrolling may move what is painted; a look tied to the client area (a background picture or
+    // gradient) must be painted anew.
+    virtual bool CanScrollByMoving() { return true; }
     virtual void WMVScroll(TMessage& Message);
 
     void Paint() override;
@@ -323,6 +331,7 @@ protected:
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
     void MoveTopLeft(int ALeft, int ATop);
+    bool ScrollPainted(const TGridCoord& old);
     // Scrolls so that the cell is fully visible, as far as the client area allows.
     void ClampInView(int ACol, int ARow);
     TGridCoord CalcMaxTopLeft() const;

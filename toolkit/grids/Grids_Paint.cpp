@@ -183,8 +183,18 @@ void TCustomGrid::PaintClientArea(QWidget* client, QEvent* e) {
     } detach{canvas};
     canvas->SetFont(Font());
     canvas->Brush()->SetColor(Color());
-    (void)e;
+    // A partial paint (a scroll exposes a strip) draws only the cells that reach into it.
+    const QRect exposed = static_cast<QPaintEvent*>(e)->rect();
+    if (exposed != client->rect()) painter.setClipRect(exposed);
+    if (PaintsMirrored()) SetPaintOrientation(canvas, true);
     Paint();
+}
+
+void TCustomGrid::SetPaintOrientation(TCanvas* ACanvas, bool Mirrored) const {
+    QPainter* p =
+        ACanvas && ACanvas == const_cast<TCustomGrid*>(this)->Canvas() ? ACanvas->Painter() : nullptr;
+    if (!p) return;
+    p->setWorldTransform(Mirrored ? QTransform(-1, 0, 0, 1, ClientWidth(), 0) : QTransform());
 }
 
 bool TCustomGrid::HandleQtEvent(QWidget* w, QEvent* e) {
@@ -204,6 +214,7 @@ bool TCustomGrid::HandleQtEvent(QWidget* w, QEvent* e) {
             // Mouse positions are client coordinates, inside the border, as on the platform.
             auto* me = static_cast<QMouseEvent*>(e);
             QPoint pos = me->position().toPoint();
+            if (PaintsMirrored()) pos.setX(FClient->width() - 1 - pos.x());
             TMessage m;
             m.Msg = GridMouseMessage(e->type(), me->button());
             m.WParam = qvdetail::MouseKeys(me->modifiers(), me->buttons());

@@ -137,10 +137,36 @@ void TCustomGrid::SetTopRow(int v) {
 
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
     if (ALeft == FTopLeft.X && ATop == FTopLeft.Y) return;
+    const TGridCoord old = FTopLeft;
     FTopLeft = TGridCoord{ALeft, ATop};
     UpdateScrollPos();
-    Invalidate();
+    if (!ScrollPainted(old)) Invalidate();
     TopLeftChanged();
+}
+
+// Moves what is painted of the scrolled cells by the distance the view moved along one axis, so only the
+// cells that come into view are painted; false when the whole area must be painted anew (both axes moved,
+// or the move is as large as the area).
+bool TCustomGrid::ScrollPainted(const TGridCoord& old) {
+    if (!FClient || !FClient->isVisible() || !CanScrollByMoving()) return false;
+    const bool horz = old.X != FTopLeft.X;
+    if (horz && (old.Y != FTopLeft.Y || PaintsMirrored())) return false;
+    const Axis a = horz ? HorzAxis() : VertAxis();
+    const int from = horz ? old.X : old.Y;
+    const int to = horz ? FTopLeft.X : FTopLeft.Y;
+    const int area = a.extent - a.fixedBoundary;
+    if (area <= 0) return true;
+    int distance = 0;
+    for (int i = std::min(from, to); i < std::max(from, to); ++i) {
+        distance += a.Size(i) + a.line;
+        if (distance >= area) return false;
+    }
+    const int delta = to > from ? -distance : distance;
+    if (horz)
+        FClient->scroll(delta, 0, QRect(a.fixedBoundary, 0, area, FClient->height()));
+    else
+        FClient->scroll(0, delta, QRect(0, a.fixedBoundary, FClient->width(), area));
+    return true;
 }
 
 void TCustomGrid::UpdateScrollPos() {
@@ -377,10 +403,11 @@ QWidget* TCustomGrid::CreateNativeWidget(QWidget* parent) {
         QObject::connect(b, &QAbstractSlider::actionTriggered, b,
                          qvdetail::Guarded([this, horz](int action) { OnScrollAction(horz, action); }));
         QObject::connect(b, &QAbstractSlider::sliderReleased, b, qvdetail::Guarded([this, horz, b] {
-            Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_THUMBPOSITION, b->sliderPosition()), 0);
-            Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_ENDSCROLL, 0), 0);
-            b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);
-        }));
+                             Perform(horz ? WM_HSCROLL : WM_VSCROLL,
+                                     MAKELPARAM(SB_THUMBPOSITION, b->sliderPosition()), 0);
+                             Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(SB_ENDSCROLL, 0), 0);
+                             b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);
+                         }));
     }
     return frame;
 }

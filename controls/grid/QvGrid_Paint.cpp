@@ -1,0 +1,441 @@
+// The string grid's paint: the grid around the cell loop and each cell's contents after the base painter:
+// fixed-cell looks, row indicator, text, custom borders, look edges, tree lines, the cell graphic,
+// owner-draw events and the focus rectangle.
+#include "controls/grid/QvGrid.h"
+
+#include "controls/grid/paint/CellLooks.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/ThemeDraw.h"
+
+#include <algorithm>
+
+namespace {
+bool PaintHoverFixedAllowed(THoverFixedCells mode, int col, int row, int fixedCols, int fixedRows) {
+    switch (mode) {
+    case hfAll:
+        return true;
+    case hfFixedRows:
+        return row < fixedRows;
+    case hfFixedColumns:
+        return col < fixedCols;
+    default:
+        return false;
+    }
+}
+
+void CellPaintLine(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
+    c->Pen()->SetColor(color);
+    c->MoveTo(x1, y1);
+    c->LineTo(x2, y2);
+}
+
+TColor PaintHalfColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return static_cast<TColor>(((rgb & 0xFF) / 2) | ((((rgb >> 8) & 0xFF) / 2) << 8) |
+                               ((((rgb >> 16) & 0xFF) / 2) << 16));
+}
+} // namespace
+
+void TQvStringGrid::Paint() {
+    TCanvas* canvas = Canvas();
+    canvas->Pen()->SetStyle(psSolid);
+    canvas->Brush()->SetStyle(bsSolid);
+    TBaseGrid::Paint();
+    if (EditorMode()) {
+        // The frame of the edited cell matches the grid lines around the in-place editor.
+        const TGridOptions o = Options();
+        TColor pen = GridLineWidth() > 0 ? GridLineColor() : Color();
+        if (!(o & (goVertLine | goHorzLine))) pen = Color();
+        canvas->Pen()->SetColor(pen);
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Rectangle(CellRect(Col(), Row()));
+        canvas->Brush()->SetStyle(bsSolid);
+    }
+    canvas->Pen()->SetColor(clBlack);
+    if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintEmptyArea(canvas);
+    PaintQuickConfigPanel(canvas);
+    if (OnPainted) OnPainted(this);
+}
+
+bool TQvStringGrid::CanScrollByMoving() {
+    return FBackGround->Bitmap()->Empty() && !FBackGround->IsGradient();
+}
+
+// The client area beyond the last column and row, with the background gradient of the grid.
+void TQvStringGrid::PaintEmptyArea(TCanvas* ACanvas) {
+    if (!FBackGround->IsGradient() || FBackGround->ColorTo() == clNone) return;
+    const TRect last = CalcCellRect(ColCount() - 1, RowCount() - 1);
+    const int cw = ClientWidth(), ch = ClientHeight();
+    const int right = LeftCol() + VisibleColCount() >= ColCount() ? last.Right + GridLineWidth() : cw;
+    const int bottom = TopRow() + VisibleRowCount() >= RowCount() ? last.Bottom + GridLineWidth() : ch;
+    if (right >= cw && bottom >= ch) return;
+    const TRect saved = ACanvas->ClipRect();
+    const bool horz = FBackGround->Display() == bdGradientHorz;
+    auto strip = [&](const TRect& r) {
+        if (r.IsEmpty()) return;
+        ACanvas->SetClipRect(r);
+        DrawGradientRect(ACanvas, FBackGround->Color(), FBackGround->ColorTo(), 128, TRect(0, 0, cw, ch),
+                         horz);
+    };
+    if (right < cw) strip(TRect(right, 0, cw, ch));
+    if (bottom < ch) strip(TRect(0, bottom, std::min(right, cw), ch));
+    ACanvas->SetClipRect(saved);
+}
+
+void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
+                                     TGridDrawState AState) {
+    TCellPaintState S;
+    S.Canvas = ACanvas;
+    S.DisplCol = ACol;
+    S.Row = ARow;
+    S.State = AState;
+    S.RealCol = RealColIndex(ACol);
+    const TMouseActions& ma = *FMouseActions;
+    S.SelRow = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    const int fixedCols = TCustomGrid::FixedCols();
+    const int fixedRows = TCustomGrid::FixedRows();
+    TRect R = ARect;
+
+    TBrush* brush = ACanvas->Brush();
+    TFont* font = ACanvas->Font();
+    GetVisualProperties(ACol, ARow, S.State, false, false, true, brush, S.ColorTo, S.MirrorColor,
+                        S.MirrorColorTo, font, S.HAlign, S.VAlign, S.WordWrap, S.GD);
+    S.Graphic = GetCellGraphicInfo(S.RealCol, ARow);
+    if (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctNode && S.RealCol == 0)
+        if (const TCellProperties* props = PropsAt(0, ARow)) S.Graphic.Width = props->NodeLevel() * 12 + 4;
+    if ((S.State & gdSelected) && !(S.State & gdFocused) && FSelectionColor == clNone)
+        brush->SetColor(clHighlight);
+    if (FZoomFactor != 0) font->SetSize(font->Size() + FZoomFactor);
+    S.SavedBrushColor = brush->Color();
+    S.SavedFontColor = font->Color();
+
+    S.Fixed = IsFixed(ACol, ARow) || ACol < fixedCols || ARow < fixedRows;
+    if (ARow == HoverRowIdx() && (HoverRowCells() & HoverRowCellFlag(hcFixed))) S.Fixed = false;
+    S.Styled = IsVCLStyled() && (S.Fixed || (S.State & gdSelected));
+    if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
+    if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) {
+        const TPoint mouse = FHoveredFixedCell;
+        const bool inside = mouse.X == ACol && mouse.Y == ARow;
+        const bool down = inside && GridState() != gsNormal;
+        if (IsThemeActive()) {
+            TRect h = R;
+            h.Bottom += 1;
+            // Header parts: 1 item (states 1 normal, 2 hot, 3 pressed), 2 the item at the right end.
+            if (inside)
+                DrawThemeBackground(ACanvas, "header", 1, down ? 3 : 2, h);
+            else
+                DrawThemeBackground(ACanvas, "header", 2, 1, h);
+            CellPaintLine(ACanvas, clWhite, R.Left, R.Top, R.Right, R.Top);
+        } else {
+            ACanvas->Pen()->SetColor(clWhite);
+            ACanvas->Brush()->SetStyle(bsSolid);
+            ACanvas->Brush()->SetColor(clBtnFace);
+            ACanvas->Rectangle(R);
+        }
+        brush->SetStyle(bsClear);
+    }
+
+    const bool indicatorRow =
+        S.RealCol == 0 && ARow == Row() && fixedCols > 0 && !(RowCount() == fixedRows && FFixedRowAlways);
+    if (indicatorRow && !FRowIndicator->Empty()) {
+        const int h = FRowIndicator->Height();
+        int y = R.Top;
+        if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - h) / 2;
+        if (FVAlignment == vtaBottom) y = R.Bottom - h;
+        FRowIndicator->SetTransparent(true);
+        SetPaintOrientation(ACanvas, false);
+        const int x = PaintsMirrored() ? ClientWidth() - (R.Left + 2) - FRowIndicator->Width() : R.Left + 2;
+        ACanvas->Draw(x, y, FRowIndicator.get());
+        SetPaintOrientation(ACanvas, PaintsMirrored());
+        R.Left += FRowIndicator->Width() + 2;
+    }
+    if (ACol == 0 && FShowModified->Enabled() && RowModified(RealRowIndex(ARow))) {
+        ACanvas->Pen()->SetColor(FShowModified->Color());
+        ACanvas->Brush()->SetColor(FShowModified->Color());
+        ACanvas->Rectangle(R.Right - 4, R.Top, R.Right, R.Bottom);
+        ACanvas->Brush()->SetColor(S.SavedBrushColor);
+    }
+    if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
+
+    const int rightBefore = R.Right;
+    TControlLook& cl = *FControlLook;
+    if (!IsFixed(ACol, ARow) && (cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) {
+        const int look = FFlat && FToneBrushColor != clNone ? 3
+                         : cl.FlatButton()                  ? 2
+                         : IsThemeActive()                  ? 0
+                                                            : 1;
+        bool canEdit = true;
+        CanEditCell(S.RealCol, ARow, canEdit);
+        const int state = canEdit ? 0 : 3;
+        const TColorTones tones{};
+        if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, ARow)) {
+            DrawComboButton(ACanvas, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look,
+                            state, tones);
+            R.Right -= 16;
+        }
+        if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, ARow)) {
+            DrawSpinButtons(ACanvas, nullptr, R, look, state, tones);
+            R.Right -= 16;
+        }
+        brush->SetColor(S.SavedBrushColor);
+    }
+    const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
+    if (!(S.Graphic.Graphic && NoImageAndText()) && !ownerDraws) {
+        brush->SetStyle(bsClear);
+        DrawCellText(S, R);
+    }
+    R.Right = rightBefore;
+    brush->SetColor(S.SavedBrushColor);
+    font->SetColor(S.SavedFontColor);
+    R = TRect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
+    DrawCellBorders(S, R);
+    if (indicatorRow) R.Left -= FRowIndicator->Width();
+    if (S.Fixed && !FFlat) PaintLookEdges(S, R);
+    if (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols && FLook != glClassic && FFlat) {
+        if (Options() & goFixedHorzLine) {
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Bottom + 1, R.Right + 1, R.Bottom + 1);
+        }
+        if (Options() & goFixedVertLine) {
+            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
+            CellPaintLine(ACanvas, clGray, R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
+        }
+    }
+    if (S.RealCol == 0 && HasNodes() && !S.Fixed) DrawTreeLines(S, R);
+    if (S.Graphic.Graphic) {
+        TRect g = R;
+        if (S.Fixed) g.Top += 1;
+        TCellGraphicPass pass;
+        pass.Canvas = S.Canvas;
+        pass.RealCol = S.RealCol;
+        pass.DisplayCol = S.DisplCol;
+        pass.Row = S.Row;
+        pass.State = S.State;
+        pass.TextWidth = S.TextWidth;
+        pass.TextAlign = S.HAlign;
+        pass.TextVAlign = S.VAlign;
+        DrawCellGraphics(pass, g, S.Graphic.Graphic);
+        R = g;
+    }
+    if (OnDrawCell) {
+        const int lw = GridLineWidth();
+        OnDrawCell(this, S.RealCol, ARow, TRect(R.Left + 1, R.Top + 1, R.Right - lw, R.Bottom - lw), S.State);
+    }
+    if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
+
+    const TPoint base = BaseCell(Col(), Row());
+    const TPoint mine = BaseCell(ACol, ARow);
+    if (!HideFocusRect() && mine == base && ACol == base.X && ARow == base.Y && Focused() &&
+        !(Options() & goRowSelect) && Row() >= fixedRows && Col() >= fixedCols) {
+        const int grow = GridLineWidth() - 1;
+        DrawMarkupFocusRect(ACanvas,
+                            TRect(R.Left - grow, R.Top - grow, R.Right + grow - 1, R.Bottom + grow - 1));
+    }
+    brush->SetStyle(bsSolid);
+}
+
+void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
+    if (FLook != glVUR && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007)
+        return;
+    TCanvas* c = S.Canvas;
+    const int fixedCols = TCustomGrid::FixedCols();
+    const int fixedRows = TCustomGrid::FixedRows();
+    const TFixedGradientColors& fg = FFixedGradient;
+    auto fill = [c](const TRect& r, TColor from, TColor to, TColor mFrom, TColor mTo, TColor border) {
+        FillCellBackground(c, r, from, to, mFrom, mTo, true, border, false, true);
+    };
+    const bool mouseDown = GridState() != gsNormal && GridState() != gsColMoving;
+    const bool moving = GridState() == gsColMoving;
+    const bool over = FHoveredFixedCell.X == S.DisplCol && FHoveredFixedCell.Y == S.Row;
+    const bool hovered = PaintHoverFixedAllowed(HoverFixedCells(), S.DisplCol, S.Row, fixedCols, fixedRows) &&
+                         !IsDesigning() && ((over && !moving) || (moving && FMoveIndex == S.DisplCol));
+    if (hovered) {
+        R.Bottom += 1;
+        const bool dropDown = ControlLook()->FixedDropDownButton() && DoCanShowFixedDropDown(S.RealCol);
+        if (!mouseDown && !moving) {
+            fill(R, fg.HoverFrom, fg.HoverTo, fg.HoverMirrorFrom, fg.HoverMirrorTo, fg.HoverBorder);
+        } else if (dropDown) {
+            TRect left = R, right = R;
+            left.Right = right.Left = R.Right - 16;
+            fill(left, fg.DownFrom, fg.DownTo, fg.DownMirrorFrom, fg.DownMirrorTo, fg.DownBorder);
+            fill(right, fg.HoverFrom, fg.HoverTo, fg.HoverMirrorFrom, fg.HoverMirrorTo, fg.HoverBorder);
+        } else {
+            fill(R, fg.DownFrom, fg.DownTo, fg.DownMirrorFrom, fg.DownMirrorTo, fg.DownBorder);
+        }
+        if (dropDown) {
+            CellPaintLine(c, mouseDown ? fg.DownBorder : fg.HoverBorder, R.Right - 16, R.Top, R.Right - 16,
+                          R.Bottom);
+            c->Pen()->SetColor(clBlack);
+            c->Brush()->SetStyle(bsSolid);
+            c->Brush()->SetColor(clBlack);
+            const int x = R.Right - 8, y = R.Top + 8;
+            c->Polygon({TPoint(x - 3, y - 1), TPoint(x + 3, y - 1), TPoint(x, y + 2)});
+            c->Brush()->SetStyle(bsClear);
+            R.Right -= 16;
+        }
+        return;
+    }
+    const bool activeHeader =
+        FActiveCellShow && ((fixedCols > 0 && S.DisplCol == fixedCols - 1 && S.Row == Row()) ||
+                            (fixedRows > 0 && S.Row == fixedRows - 1 && S.DisplCol == Col()));
+    const TSortSettings& ss = *FSortSettings;
+    if (activeHeader) {
+        fill(R, FActiveCellColor, FActiveCellColorTo, clNone, clNone, clNone);
+    } else if (ss.Column() != -1 && ss.HeaderColor() != clNone && S.RealCol == ss.Column() &&
+               S.Row == fixedRows - 1 && (S.DisplCol >= fixedCols || ss.FixedCols())) {
+        fill(R, ss.HeaderColor(), ss.HeaderColorTo(), ss.HeaderMirrorColor(), ss.HeaderMirrorColorTo(),
+             clNone);
+    } else if (!FFlat && (S.ColorTo != clNone || S.MirrorColor != clNone || FLook == glVista)) {
+        // A plain fill would repaint what the base painter has just painted in the same colour.
+        fill(R, S.SavedBrushColor, S.ColorTo, S.MirrorColor, S.MirrorColorTo, clNone);
+        if (FLook == glVista) {
+            CellPaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);
+            CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+        }
+    }
+    c->Brush()->SetStyle(bsClear);
+}
+
+void TQvStringGrid::DrawCellBorders(TCellPaintState& S, TRect R) {
+    TCanvas* c = S.Canvas;
+    TPen saved;
+    saved.Assign(c->Pen());
+    TCellBorders borders = 0;
+    DoGetCellBorder(S.RealCol, S.Row, c->Pen(), borders);
+    if (borders == 0 && !OnGetCellBorderProp) {
+        c->SetPen(&saved);
+        return;
+    }
+    TPen left, top, right, bottom;
+    left.Assign(c->Pen());
+    top.Assign(c->Pen());
+    right.Assign(c->Pen());
+    bottom.Assign(c->Pen());
+    if (OnGetCellBorderProp) OnGetCellBorderProp(this, S.Row, S.RealCol, &left, &top, &right, &bottom);
+    const int inset = (c->Pen()->Width() + 1) / 2;
+    const int topBefore = R.Top;
+    if (Options() & goVertLine) {
+        R.Left += inset;
+        R.Right -= inset;
+    }
+    if (Options() & goHorzLine) {
+        R.Top += inset;
+        R.Bottom -= inset;
+    }
+    const int lw = GridLineWidth();
+    auto line = [c](const TPen& pen, int x1, int y1, int x2, int y2) {
+        c->SetPen(&pen);
+        c->MoveTo(x1, y1);
+        c->LineTo(x2, y2);
+    };
+    if (borders & CellBorderFlag(cbLeft))
+        line(left, std::max(0, R.Left), topBefore, std::max(0, R.Left), R.Bottom);
+    if (borders & CellBorderFlag(cbRight)) line(right, R.Right - 1, topBefore, R.Right - 1, R.Bottom);
+    if (borders & CellBorderFlag(cbTop)) {
+        const int y = lw == 0 ? R.Top + 1 : std::max(0, R.Top - lw);
+        line(top, R.Left, y, R.Right, y);
+    }
+    if (borders & CellBorderFlag(cbBottom))
+        line(bottom, R.Left - lw - 1, R.Bottom - 1, R.Right, R.Bottom - 1);
+    c->SetPen(&saved);
+}
+
+void TQvStringGrid::PaintLookEdges(TCellPaintState& S, TRect R) {
+    TCanvas* c = S.Canvas;
+    const TGridOptions o = Options();
+    const TColor dark = PaintHalfColor(FixedColor());
+    switch (FLook) {
+    case glClassic:
+        R.Top += 1;
+        R.Left += 1;
+        R.Bottom += 1;
+        CellPaintLine(c, clBtnHighlight, R.Left, R.Top, R.Left, R.Bottom - 1);
+        CellPaintLine(c, clBtnHighlight, R.Left, R.Top, R.Right - 1, R.Top);
+        CellPaintLine(c, clBtnShadow, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
+        CellPaintLine(c, clBtnShadow, R.Left, R.Bottom - 2, R.Right - 1, R.Bottom - 2);
+        CellPaintLine(c, clBlack, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
+        c->LineTo(R.Left - 1, R.Bottom - 1);
+        break;
+    case glVUR:
+    case glXP:
+        R.Bottom += 1;
+        if (o & goFixedHorzLine) {
+            CellPaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right - 2, R.Top + 1, R.Left + 1, R.Top + 1);
+            c->LineTo(R.Left + 1, R.Bottom - 1);
+        }
+        break;
+    case glSoft:
+        R.Right += 1;
+        R.Bottom += 1;
+        if (o & goFixedHorzLine) {
+            CellPaintLine(c, dark, R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right, R.Top + 1, R.Left + 1, R.Top + 1);
+            c->LineTo(R.Left + 1, R.Bottom - 1);
+        }
+        if (o & goFixedVertLine) {
+            CellPaintLine(c, dark, R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
+            CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TQvStringGrid::DrawTreeLines(TCellPaintState& S, TRect R) {
+    if (!FCellNode->ShowTree()) return;
+    TCanvas* c = S.Canvas;
+    const int indent = FCellNode->NodeIndent();
+    const int x0 = GetNodeIndent(S.Row);
+    const int xl = x0 - indent + indent / 2 + 2;
+    const int middle = R.Top + R.Height() / 2;
+    c->Pen()->SetColor(FCellNode->TreeColor());
+    c->Pen()->SetWidth(1);
+    c->Pen()->SetStyle(psDot);
+    auto line = [c](int x1, int y1, int x2, int y2) {
+        c->MoveTo(x1, y1);
+        c->LineTo(x2, y2);
+    };
+    const TCellProperties* props = PropsAt(0, S.Row);
+    const int level = props ? props->NodeLevel() : 0;
+    if (level > 0) line(xl, middle, FCellNode->ShowTreeFull() ? R.Right : x0 + 4, middle);
+    for (int i = 1; i <= level; ++i) {
+        const int x = xl - indent * i;
+        line(x, R.Top, x, middle);
+        const bool lastRow = S.Row == RowCount() - 1;
+        const TCellProperties* next = lastRow ? nullptr : PropsAt(0, S.Row + 1);
+        if (!lastRow && next && next->NodeLevel() != 0)
+            line(x, middle, x, R.Bottom + 4);
+        else if (i < level)
+            line(x, middle, xl + indent - indent * i, middle);
+    }
+    c->Pen()->SetStyle(psSolid);
+}
+
+void TQvStringGrid::DrawColSizingLine(int X) {
+    TCanvas* c = Canvas();
+    TPen saved;
+    saved.Assign(c->Pen());
+    c->Pen()->SetColor(clBlack);
+    c->Pen()->SetStyle(psDot);
+    c->Pen()->SetMode(pmXor);
+    c->Pen()->SetWidth(1);
+    const TRect last = CalcCellRect(0, RowCount() - 1);
+    CellPaintLine(c, clBlack, X, 0, X, std::max(Height(), last.Bottom));
+    c->SetPen(&saved);
+}
+
+void TQvStringGrid::DrawRowSizingLine(int Y) {
+    TCanvas* c = Canvas();
+    TPen saved;
+    saved.Assign(c->Pen());
+    c->Pen()->SetColor(clBlack);
+    c->Pen()->SetStyle(psDot);
+    c->Pen()->SetMode(pmXor);
+    c->Pen()->SetWidth(1);
+    const TRect last = CalcCellRect(ColCount() - 1, 0);
+    CellPaintLine(c, clBlack, 0, Y, std::max(Width(), last.Right), Y);
+    c->SetPen(&saved);
+}

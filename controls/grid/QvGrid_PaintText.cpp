@@ -1,0 +1,297 @@
+// The text step of a string grid cell (selection colours, plain, markup and rich text, links, passwords,
+// the selection rectangle, right-to-left mirroring), rich-text cells and the sort glyph.
+#include "controls/grid/QvGrid.h"
+
+#include "controls/grid/paint/CellLooks.h"
+#include "controls/markup/QsgHTMLE.h"
+#include "toolkit/graphics/Canvas.h"
+
+#include <algorithm>
+
+namespace {
+unsigned CellTextAlignFlags(TAlignment ha, TVAlignment va) {
+    unsigned f = ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
+    f |= va == vtaBottom ? DT_BOTTOM : va == vtaCenter ? DT_VCENTER : DT_TOP;
+    return f;
+}
+
+TRect CellRectMirrored(const TRect& r, int width) {
+    return TRect(width - r.Right, r.Top, width - r.Left, r.Bottom);
+}
+} // namespace
+
+bool TQvStringGrid::HasSortGlyph(int ACol, int ARow) {
+    const TSortSettings& ss = *FSortSettings;
+    if (!ss.Show() || RowCount() <= TCustomGrid::FixedRows() + 1 || TCustomGrid::FixedRows() <= 0)
+        return false;
+    int sortRow = ss.Row();
+    if (IsMergedCell(ACol, ARow)) sortRow = ARow + std::max(0, CellSpan(ACol, ARow).Y);
+    if (ARow != ss.Row() && sortRow != ss.Row()) return false;
+    const int pos = FSortIndexes->Count() > 0 ? FSortIndexes->FindIndex(ACol) : -1;
+    if (ACol != ss.Column() && pos < 0) return false;
+    if (DisplColIndex(ACol) < TCustomGrid::FixedCols() && !ss.FixedCols()) return false;
+    return pos < 1 || ss.IndexShow();
+}
+
+void TQvStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X) {
+    (void)ACol;
+    const TSortSettings& ss = *FSortSettings;
+    const bool mirrored = PaintsMirrored();
+    if (mirrored) {
+        SetPaintOrientation(ACanvas, false);
+        X = ClientWidth() - X;
+    }
+    TBitmap* up = ss.UpGlyph();
+    TBitmap* down = ss.DownGlyph();
+    if (up->Empty() || down->Empty()) {
+        // An outlined triangle, lit from the top left.
+        auto line = [ACanvas](TColor color, int x1, int y1, int x2, int y2) {
+            ACanvas->Pen()->SetColor(color);
+            ACanvas->MoveTo(x1, y1);
+            ACanvas->LineTo(x2, y2);
+        };
+        if (ss.Direction() == sdDescending) {
+            line(clWhite, X + 4, Y - 4, X, Y + 4);
+            line(clGray, X, Y + 4, X - 4, Y - 4);
+            line(clGray, X - 4, Y - 4, X + 4, Y - 4);
+        } else {
+            line(clWhite, X - 4, Y + 4, X + 4, Y + 4);
+            line(clWhite, X + 4, Y + 4, X, Y - 4);
+            line(clGray, X, Y - 4, X - 4, Y + 4);
+        }
+        ACanvas->Pen()->SetColor(clBlack);
+    } else {
+        TBitmap* glyph = ss.Direction() == sdDescending ? down : up;
+        glyph->SetTransparent(true);
+        ACanvas->Draw(X - 4, Y - 4, glyph);
+    }
+    if (mirrored) SetPaintOrientation(ACanvas, true);
+}
+
+// Rich text reaches the cell through the grid's rich text reader; until a cell's text reads, it is shown
+// as it stands, as plain text.
+void TQvStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& R, TCanvas* ACanvas) {
+    if (IsDesigning()) return;
+    TRect r(R.Left + FXYOffset.X, R.Top + FXYOffset.Y, R.Right - FXYOffset.X, R.Bottom - FXYOffset.Y);
+    DrawText(ACanvas, Cells(ACol, ARow), r, DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS);
+}
+
+void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
+    TCanvas* c = S.Canvas;
+    TBrush* brush = c->Brush();
+    TFont* font = c->Font();
+    const int fixedCols = TCustomGrid::FixedCols();
+    TColor linkColor = FURLColor;
+
+    // 1. Selection colours.
+    bool rowSelected = false;
+    if ((Options() & goRowSelect) && S.RealCol >= fixedCols &&
+        S.RealCol <= ColCount() - FFixedRightCols - 1 && S.SelRow >= 0 && S.SelRow < AllRowCount())
+        rowSelected = FMouseActions->DisjunctRowSelect()
+                          ? RowSelect(S.SelRow)
+                          : (S.SelRow >= Selection().Top && S.SelRow <= Selection().Bottom);
+    if (((S.State & gdSelected) || rowSelected) && !IsFixed(DisplColIndex(S.RealCol), S.SelRow)) {
+        if (FShowSelection) {
+            if (FSelectionColor != clNone) brush->SetColor(FSelectionColor);
+            if (FSelectionTextColor != clNone && Enabled()) font->SetColor(FSelectionTextColor);
+            linkColor = FSelectionTextColor;
+        } else if (!Focused() || (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctCheckBox)) {
+            brush->SetColor(S.SavedBrushColor);
+            font->SetColor(S.SavedFontColor);
+        }
+    }
+
+    // 2. The text and its kind.
+    String text = GetFormattedCell(S.RealCol, S.Row);
+    int kind = CellTextKind(text, EnableHTML());
+    if (kind == ctkFormula) {
+        EvaluateCell(S.RealCol, S.Row, text);
+        kind = CellTextKind(text, EnableHTML());
+    }
+    bool password = false;
+    DoIsPasswordCell(S.RealCol, S.Row, password);
+    if (password) text = String(text.size(), FPasswordChar);
+
+    const TCellGraphicInfo& gi = S.Graphic;
+    // 3. Text rectangle.
+    if (S.Fixed) {
+        R.Left += GridLineWidth();
+        R.Top += GridLineWidth();
+    }
+
+    // 5. Unselected colours again where the disjunct selection says so.
+    if (!S.Fixed && GridState() == gsNormal &&
+        ((FMouseActions->DisjunctRowSelect() && S.SelRow < AllRowCount() && !RowSelect(S.SelRow)) ||
+         (FMouseActions->DisjunctColSelect() && S.RealCol < ColCount() && !ColSelect(S.RealCol)))) {
+        linkColor = FURLColor;
+        brush->SetColor(Color());
+        font->SetColor(Font()->Color());
+        DoGetCellColor(S.RealCol, S.Row, S.State, brush, font);
+    }
+
+    // 7. The slice of the grid-wide background gradient that falls into the cell.
+    const TBackGround& bg = *FBackGround;
+    if (bg.IsGradient() && bg.ColorTo() != clNone) {
+        const TCellType type = gi.Graphic ? gi.Graphic->CellType : ctEmpty;
+        const TCellProperties* props = PropsAt(S.RealCol, S.Row);
+        const bool own = props && props->BrushColor() != clNone;
+        const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
+                             type == ctButton || type == ctRadioButton;
+        const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
+        const bool showsSelected = FShowSelection && (S.State & gdSelected) &&
+                                   (!(S.State & gdFocused) || (Options() & goDrawFocusSelected));
+        if ((!own || control) && kindMatches && !showsSelected) {
+            const int g = GridLineWidth();
+            const TRect area(R.Left - 1, R.Top - g, R.Right, R.Bottom + g - 1);
+            const bool horz = bg.Display() == bdGradientHorz;
+            const int extent = horz ? Width() : Height();
+            const int from = horz ? area.Left : area.Top, to = horz ? area.Right : area.Bottom;
+            const TColor c1 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, from);
+            const TColor c2 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, to);
+            c->Pen()->SetColor(c2);
+            DrawGradientRect(c, c1, c2, 128, area, horz);
+            brush->SetStyle(bsClear);
+        }
+    }
+
+    // 8. Selection rectangle.
+    const TGridRect sel = Selection();
+    if (FSelectionRectangle && sel.Contains(S.DisplCol, S.Row) && !IsFixed(S.DisplCol, S.Row)) {
+        const int g = GridLineWidth();
+        TPen saved;
+        saved.Assign(c->Pen());
+        c->Pen()->SetWidth(2);
+        c->Pen()->SetColor(FSelectionRectangleColor);
+        auto line = [c](int x1, int y1, int x2, int y2) {
+            c->MoveTo(x1, y1);
+            c->LineTo(x2, y2);
+        };
+        const bool lastCol = S.DisplCol == sel.Right, lastRow = S.Row == sel.Bottom;
+        if (S.DisplCol == sel.Left) line(R.Left + 1 - g, R.Bottom, R.Left + 1 - g, R.Top - g);
+        if (lastCol) line(R.Right - 1, R.Bottom, R.Right - 1, R.Top - g);
+        if (S.Row == sel.Top) line(R.Left - g, R.Top + 1 - g, lastCol ? R.Right - 1 : R.Right, R.Top + 1 - g);
+        if (lastRow) line(R.Left - g, R.Bottom, lastCol ? R.Right - 1 : R.Right, R.Bottom);
+        if (FSelectionResizer && lastCol && lastRow) {
+            const TRect full = CellRect(S.DisplCol, S.Row);
+            const TColor b = brush->Color();
+            brush->SetStyle(bsSolid);
+            brush->SetColor(FSelectionRectangleColor);
+            c->FillRect(TRect(R.Right - 4, R.Bottom - 4, full.Right, full.Bottom));
+            brush->SetColor(b);
+            brush->SetStyle(bsClear);
+        }
+        c->SetPen(&saved);
+    }
+
+    if (!S.Graphic.AllowText) return;
+    // 9. Margins and room for the graphic.
+    if (!XYOffsetTopLeftOnly()) R.Right -= FXYOffset.X;
+    R.Left += FXYOffset.X;
+    R.Top += FXYOffset.Y;
+    if (gi.Graphic) {
+        if (gi.HAlign == haBeforeText) R.Left += gi.Width;
+        if (gi.HAlign == haAfterText) R.Right -= gi.Width;
+        if (gi.VAlign == vaAboveText) R.Top += gi.Height;
+        if (gi.VAlign == vaUnderText) R.Bottom -= gi.Height;
+        if (gi.HAlign == haLeft || (gi.HAlign == haBeforeText && S.HAlign == taLeftJustify))
+            S.GraphicOffset = gi.Width;
+    }
+    if (S.RealCol == 0 && HasNodes() && !IsNode(S.Row)) R.Left += GetNodeIndent(S.Row);
+    const bool sortGlyph = S.Fixed && HasSortGlyph(S.RealCol, S.Row);
+    const bool mirrored = PaintsMirrored();
+    TAlignment ha = S.HAlign;
+    if (mirrored && ha != taCenter) ha = ha == taLeftJustify ? taRightJustify : taLeftJustify;
+
+    if (kind == ctkHTML) {
+        R.Left -= 1;
+        if (sortGlyph) R.Right -= 10;
+        TMarkupInput in;
+        in.Canvas = c;
+        in.Text = text;
+        in.Rect = mirrored ? CellRectMirrored(R, ClientWidth()) : R;
+        in.Images = GetCellImageList(S.RealCol, S.Row);
+        in.ShadowOffset = 1;
+        in.Blink = true;
+        in.HoverStyle = URLUnderlineOnHover();
+        in.WordWrap = !EnhTextSize();
+        in.URLColor = linkColor;
+        in.ShadowColor = clGray;
+        in.BiDiMode = BiDiMode();
+        if (mirrored) SetPaintOrientation(c, false);
+        TMarkupOutput out;
+        RenderMarkup(in, out);
+        if (mirrored) SetPaintOrientation(c, true);
+        S.TextWidth = out.XSize + 2;
+        if (sortGlyph) DrawSortIndicator(c, S.RealCol, R.Top + R.Height() / 2, R.Right + 2);
+        return;
+    }
+    if (kind == ctkRTF) {
+        // Hook for rich text: filled like the cell, then drawn by the rich-text painter.
+        c->Pen()->SetColor(brush->Color());
+        if (!((S.State & gdSelected) && !(S.State & gdFocused) && FSelectionColor == clNone)) {
+            brush->SetStyle(bsSolid);
+            c->FillRect(R);
+        }
+        brush->SetStyle(bsClear);
+        DrawRichTextCell(S.RealCol, S.Row, R, c);
+        brush->SetStyle(bsSolid);
+        font->SetColor(clBlack);
+        return;
+    }
+
+    // Plain text.
+    if (S.HAlign == taCenter && sortGlyph && S.RealCol == FSortSettings->Column()) R.Left += 10;
+    const bool link = URLShow() && IsURL(text);
+    if (link) {
+        if (!URLFull()) StripURLProtocol(text);
+        font->SetStyle(font->Style() | fsUnderline);
+        font->SetColor(linkColor);
+    }
+    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, S.VAlign);
+    const bool lineBreak = text.contains('\n') || text.contains('\r');
+    const bool multi = Multilinecells() && lineBreak;
+    if (!multi && !S.WordWrap) {
+        for (int i = 0; i < text.size(); ++i)
+            if (text[i] == '\r' || text[i] == '\n') {
+                text.truncate(i);
+                break;
+            }
+        flags |= DT_SINGLELINE;
+        if (EnhTextSize()) flags |= DT_END_ELLIPSIS;
+    } else {
+        if (S.WordWrap && !Multilinecells() && EnhTextSize()) flags |= DT_END_ELLIPSIS;
+        flags |= DT_WORDBREAK;
+    }
+    if (BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
+    TRect tr = R;
+    if (mirrored) {
+        tr = CellRectMirrored(tr, ClientWidth());
+        SetPaintOrientation(c, false);
+    }
+    if (gi.Graphic) {
+        TRect calc = tr;
+        DrawText(c, text, calc, flags | DT_CALCRECT);
+        S.TextWidth = calc.Width() + 2;
+    }
+    DrawText(c, text, tr, flags);
+    int errFrom = 0, errLen = 0;
+    GetMarker(S.RealCol, S.Row, errFrom, errLen);
+    if (errLen > 0 && gi.Graphic && (gi.Graphic->CellType == ctEmpty || gi.Graphic->CellType == ctValue))
+        DrawErrorUnderline(this, c, text, tr, c->TextHeight("hg"), errFrom, errLen);
+    if (mirrored) SetPaintOrientation(c, true);
+    if (sortGlyph) {
+        const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(text)));
+        int y = S.VAlign == vtaTop      ? R.Top + 8
+                : S.VAlign == vtaBottom ? R.Bottom - 8
+                                        : R.Top + R.Height() / 2;
+        int x = S.HAlign == taLeftJustify    ? R.Left + p + S.GraphicOffset + 10
+                : S.HAlign == taRightJustify ? R.Right - p - 10
+                                             : R.Left + 8;
+        if (GetCellType(S.RealCol, S.Row) == ctRotated) {
+            x = R.Right - 10;
+            y = R.Top + 8;
+        }
+        DrawSortIndicator(c, S.RealCol, y, x);
+    }
+    if (link) font->SetStyle(font->Style() & ~fsUnderline);
+}

@@ -1,0 +1,36 @@
+// The working values of one cell's paint in the string grid, shared by its steps and the graphic painter.
+#pragma once
+
+#include "controls/grid/QvGrid_Graphic.h"
+#include "controls/grid/QvObj.h"
+#include "controls/grid/paint/GraphicPainter.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids.h"
+
+struct TCellPaintState {
+    TCanvas* Canvas = nullptr;
+    int DisplCol = 0;
+    int RealCol = 0;
+    int Row = 0;
+    // The row whose selection flag counts: the real row under persistent disjunct row selection.
+    int SelRow = 0;
+    TGridDrawState State = 0;
+    TColor ColorTo = clNone;
+    TColor MirrorColor = clNone;
+    TColor MirrorColorTo = clNone;
+    TCellGradientDirection GD = GradientVertical;
+    bool WordWrap = false;
+    TAlignment HAlign = taLeftJustify;
+    TVAlignment VAlign = vtaTop;
+    TCellGraphicInfo Graphic;
+    // Written by the text step (measured width + 2), read by the graphic step; 0 until then.
+    int TextWidth = 0;
+    // The graphic's width when it stands left of left-aligned text: the sort glyph moves by it.
+    int GraphicOffset = 0;
+    bool Fixed = false;
+    bool Styled = false;
+    bool FilterCell = false;
+    int ScrollOffset = 0;
+    TColor SavedBrushColor = clNone;
+    TColor SavedFontColor = clNone;
+};
