@@ -1,6 +1,7 @@
 // The string grid's life: the grid unit's set-up, construction, window creation, end of loading,
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvRichEdit.h"
 #include "controls/grid/QvGridCheck.h"
 
 #include "toolkit/controls/Forms.h"
@@ -349,6 +350,8 @@ TQvStringGrid::~TQvStringGrid() {
     if (rows > 0 && cols > 0 && HasCellProps()) ClearRect(0, 0, cols - 1, rows - 1);
 
     // The child controls are components of the grid; they go before the settings they report to.
+    delete FRichEdit;
+    FRichEdit = nullptr;
     delete FFilterCheckList;
     FFilterCheckList = nullptr;
     delete FFilterList;

@@ -25,6 +25,8 @@ class TImageList;
 class TTimer;
 class TQvStringGrid;
 class TQvStringGridCheck;
+class TQvRichEdit;
+class TRichEdit;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -608,6 +610,21 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
     bool UseEnabledRows() const { return FUseEnabledRows; }
+    // Rich-text cells (QvGrid_Rich.cpp): cells whose text is RTF, one character a byte.
+    // ----------------------------------------------------------------------------------------
+    // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
+    TQvRichEdit* RichEdit();
+    TQvRichEdit* GetRichEdit() { return RichEdit(); }
+    // Real column. An empty cell empties the rich edit.
+    void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
+    void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
+    // The rich edit's content as RTF cell text; empty while the grid is being destroyed.
+    String RichToString(TRichEdit* ARichEdit);
+    // The text of a rich-text cell value without its formats.
+    String RichCellPlainText(const String& Value);
+    // Display column. Paints the cell's rich text into the rectangle, inset by XYOffset; a selected cell
+    // shows its text in SelectionTextColor unless SelectionRTFKeep is set.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* ACanvas);
     // Hidden rows and columns, real and display indexes, moving (QvGrid_Hidden.cpp). Columns: the
     // store keeps every column in real order and any column can be hidden. Rows: a hidden row leaves
     // the display for the hidden-row store, which stays in ascending real order.
@@ -1299,6 +1316,7 @@ private:
     TSearchPanel* FSearchPanel = nullptr;
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
+    TQvRichEdit* FRichEdit = nullptr;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;

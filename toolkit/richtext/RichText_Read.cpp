@@ -530,23 +530,34 @@ private:
 
     void FlushText() {
         if (FText.isEmpty()) return;
-        // Lone surrogates (a \uN half without its partner) would make the text invalid UTF-16.
+        // Lone surrogates (a \uN half without its partner) would make the text invalid UTF-16. Paragraphs
+        // end only by \par: other paragraph characters break the line; the characters a text document
+        // keeps for its own structure (objects, frames) are not text.
+        String clean;
+        clean.reserve(FText.size());
         for (qsizetype i = 0; i < FText.size(); ++i) {
             const QChar c = FText[i];
-            if (c.isHighSurrogate() && i + 1 < FText.size() && FText[i + 1].isLowSurrogate()) {
-                ++i;
+            const char16_t u = c.unicode();
+            if (u == '\n' || u == QChar::ParagraphSeparator) {
+                clean += QChar(QChar::LineSeparator);
+            } else if (u == '\r' || u == QChar::ObjectReplacementCharacter || u == 0xFDD0 || u == 0xFDD1) {
                 continue;
+            } else if (c.isHighSurrogate() && i + 1 < FText.size() && FText[i + 1].isLowSurrogate()) {
+                clean += c;
+                clean += FText[++i];
+            } else {
+                clean += c.isSurrogate() ? QChar(QChar::ReplacementCharacter) : c;
             }
-            if (c.isSurrogate()) FText[i] = QChar(QChar::ReplacementCharacter);
         }
+        FText.clear();
+        if (clean.isEmpty()) return;
         const TRichFormat f = Format(Top().Chr);
         FDoc.Paragraphs.back().Alignment = Top().Align;
         std::vector<TRichRun>& runs = FDoc.Paragraphs.back().Runs;
         if (!runs.empty() && runs.back().Format == f)
-            runs.back().Text += FText;
+            runs.back().Text += clean;
         else
-            runs.push_back(TRichRun{FText, f});
-        FText.clear();
+            runs.push_back(TRichRun{clean, f});
     }
 
     const QByteArray& FIn;

@@ -245,12 +245,16 @@ TSize TRichEdit::RequiredSize() {
     FDoc->setTextWidth(FWordWrap ? std::max(Width(), 1) : -1);
     const QSizeF size = FDoc->size();
     const int width = FWordWrap ? std::max(Width(), 1) : static_cast<int>(std::ceil(FDoc->idealWidth()));
-    return TSize(width, static_cast<int>(std::ceil(size.height())));
+    return TSize{width, static_cast<int>(std::ceil(size.height()))};
 }
 
 void TRichEdit::PaintTo(TCanvas* Canvas, const TRect& Rect, int MarginX, int MarginY, TColor DefaultColor) {
-    QPainter* p = Canvas ? Canvas->Painter() : nullptr;
+    QPainter* p = Canvas ? Canvas->PreparePainter(false, false) : nullptr;
     if (!p) return;
+    // Margins are given at 96 dpi: a printer's canvas takes them at its own resolution.
+    const QPaintDevice* device = p->device();
+    MarginX = device ? MarginX * device->logicalDpiX() / 96 : MarginX;
+    MarginY = device ? MarginY * device->logicalDpiY() / 96 : MarginY;
     const int w = Rect.Right - Rect.Left - 2 * MarginX;
     const int h = Rect.Bottom - Rect.Top - 2 * MarginY;
     if (w <= 0 || h <= 0) return;
@@ -264,6 +268,13 @@ void TRichEdit::PaintTo(TCanvas* Canvas, const TRect& Rect, int MarginX, int Mar
     ctx.palette.setColor(QPalette::Text, ToQColor(DefaultColor));
     FDoc->documentLayout()->draw(p, ctx);
     p->restore();
+}
+
+bool CanvasMapsOneToOne(TCanvas* Canvas) {
+    QPainter* p = Canvas ? Canvas->PreparePainter(false, false) : nullptr;
+    if (!p) return false;
+    const QTransform t = p->combinedTransform();
+    return !t.isScaling() && !t.isRotating();
 }
 
 // Window -----------------------------------------------------------------------------------------------

@@ -31,6 +31,10 @@ private:
     TRichEdit* FOwner;
 };
 
+// True when the canvas draws one logical unit as one pixel (a screen or bitmap canvas, not a scaled print
+// or preview canvas).
+bool CanvasMapsOneToOne(TCanvas* Canvas);
+
 class TRichEdit : public TWinControl {
 public:
     explicit TRichEdit(TComponent* AOwner);
