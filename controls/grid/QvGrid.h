@@ -10,6 +10,7 @@
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/data/HiddenIndexMap.h"
+#include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/options/GridOptions.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
@@ -439,7 +440,7 @@ public:
     void RemoveNormalRow(int ARow);
     void RemoveChildRow(int ARow);
     int NumHiddenColumns() const { return FNumHiddenColumns; }
-    int NumHiddenRows() const { return FGridItems->Count(); }
+    int NumHiddenRows() const { return FGridItems->Count() + FFilterRows.HiddenRowCount(); }
     bool IsHiddenColumn(int ACol) const;
     void BeginUpdate();
     void EndUpdate();
@@ -650,6 +651,13 @@ public:
     void UnHideRow(int ARow);
     void UnHideRows(int FromRow, int ToRow);
     void UnHideRowsAll();
+    // One filter level: hides the display rows of the list (ascending, each once; others are dropped) in one
+    // pass. Levels keep their rows apart from the other hiding, so real indexes keep their meaning; a list
+    // naming every row leaves the last of them shown.
+    void HideRowList(const TIntList* RowList);
+    // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
+    void UnHideRowList();
+    int FilterLevelCount() const { return FFilterRows.Count(); }
     // Text by real column and real row, hidden rows read from their stored copy.
     String AllCells(int ACol, int ARow) const;
     void MoveColumn(int FromIndex, int ToIndex);
@@ -685,10 +693,18 @@ private:
     void DiscardHiddenRows();
     // Copies the hidden-row map's indexes into the store's items after a renumbering.
     void SyncHiddenRowItems();
-    // Display rows leave (enter) the grid without touching the hidden-row indexes or freeing anything.
-    void CutDisplayRows(int ARow, int ACount);
-    void OpenDisplayRows(int ARow, int ACount);
-    void RestoreHiddenRow(int AItem);
+    // The display rows at the ascending positions leave the grid (their objects already taken), or empty
+    // rows enter so that they stand at those positions; one pass each, no index renumbered.
+    void CutDisplayRows(const std::vector<int>& Rows);
+    void OpenDisplayRows(const std::vector<int>& Rows);
+    // Shows the items AFrom .. ATo - 1 of the hidden-row store again.
+    void RestoreHiddenRows(int AFrom, int ATo);
+    // A copy of display row ARow (every column of the store, objects taken out of the cells).
+    std::unique_ptr<TGridItem> TakeDisplayRow(int ARow, int AIdx);
+    // Writes a saved row into display row ARow and frees nothing: the objects move into the cells.
+    void PutDisplayRow(int ARow, TGridItem* AItem);
+    // The saved rows of both stores, for the operations that change every row's columns.
+    std::vector<TGridItem*> AllHiddenRowItems() const;
     // Frees a cell-properties object that no cell holds any more.
     static void DiscardCellProps(TObject* Props);
 
@@ -1324,6 +1340,7 @@ private:
     TFixedGradientColors FFixedGradient;
     HiddenIndexMap FHiddenCols;
     HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order
+    RowFilterLevels FFilterRows;    // rows hidden by filter levels, stacked on the display FHiddenRows leaves
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had
     TGridRect FOldSelection{};
     bool FSelHidden = false;
