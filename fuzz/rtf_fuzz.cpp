@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RichTextToDocument(read, doc);
     if (DocumentToRichText(doc) != read) std::abort();
 
-    if (size <= 4096) {
+    if (size <= 1024) {
         static TBitmap* surface = [] {
             auto* b = new TBitmap();
             b->SetSize(200, 60);

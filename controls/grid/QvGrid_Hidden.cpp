@@ -157,12 +157,19 @@ void TQvStringGrid::PutDisplayRow(int ARow, TGridItem* AItem) {
 void TQvStringGrid::CutDisplayRows(const std::vector<int>& Rows) {
     if (Rows.empty()) return;
     const int n = RowCount();
+    const int k = static_cast<int>(Rows.size());
+    if (Rows.back() - Rows.front() + 1 == k) {
+        // One block: it moves past the rows behind it only.
+        RotateRows(Rows.front(), Rows.front() + k, n);
+        TCustomGrid::SetRowCount(n - k);
+        return;
+    }
     std::vector<int> order;
     order.reserve(static_cast<size_t>(n));
-    size_t k = 0;
+    size_t at = 0;
     for (int r = 0; r < n; ++r) {
-        if (k < Rows.size() && Rows[k] == r)
-            ++k;
+        if (at < Rows.size() && Rows[at] == r)
+            ++at;
         else
             order.push_back(r);
     }
@@ -175,15 +182,20 @@ void TQvStringGrid::CutDisplayRows(const std::vector<int>& Rows) {
 void TQvStringGrid::OpenDisplayRows(const std::vector<int>& Rows) {
     if (Rows.empty()) return;
     const int old = RowCount();
-    const int n = old + static_cast<int>(Rows.size());
+    const int k = static_cast<int>(Rows.size());
+    const int n = old + k;
     TCustomGrid::SetRowCount(n);
+    if (Rows.back() - Rows.front() + 1 == k) {
+        RotateRows(Rows.front(), old, n);
+        return;
+    }
     std::vector<int> order;
     order.reserve(static_cast<size_t>(n));
-    size_t k = 0;
+    size_t at = 0;
     int next = 0;
     for (int r = 0; r < n; ++r) {
-        if (k < Rows.size() && Rows[k] == r)
-            order.push_back(old + static_cast<int>(k++));
+        if (at < Rows.size() && Rows[at] == r)
+            order.push_back(old + static_cast<int>(at++));
         else
             order.push_back(next++);
     }
@@ -212,10 +224,20 @@ void TQvStringGrid::HideRows(int FromRow, int ToRow) {
     taken.reserve(reals.size());
     for (size_t i = 0; i < reals.size(); ++i)
         taken.push_back(TakeDisplayRow(displays[i], reals[i]));
-    for (size_t i = bases.size(); i-- > 0;)
-        FFilterRows.RemoveBase(bases[i]);
-    // One merge of the new rows into the store and the map, both in ascending real order.
+    FFilterRows.RemoveBases(bases);
     std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
+    if (taken.size() <= 8) {
+        // A few rows go into their places; the store's tail moves along.
+        for (auto& item : taken) {
+            const int r = item->Idx();
+            list.insert(list.begin() + FHiddenRows.HiddenBefore(r), std::move(item));
+            FHiddenRows.Hide(r);
+        }
+        CutDisplayRows(displays);
+        EndUpdate();
+        return;
+    }
+    // Many rows: one merge into the store and the map, both in ascending real order.
     std::vector<std::unique_ptr<TGridItem>> merged;
     std::vector<int> idx;
     merged.reserve(list.size() + taken.size());
@@ -254,8 +276,7 @@ void TQvStringGrid::RestoreHiddenRows(int AFrom, int ATo) {
     bases.reserve(back.size());
     for (const auto& item : back)
         bases.push_back(FHiddenRows.ToDisplay(item->Idx()));
-    for (int base : bases)
-        FFilterRows.InsertBase(base);
+    FFilterRows.InsertBases(bases);
     std::vector<int> displays;
     displays.reserve(back.size());
     for (int base : bases)

@@ -1,6 +1,8 @@
 // Rearranging every row of a grid in one pass.
 #include "toolkit/grids/Grids.h"
 
+#include <algorithm>
+
 void TCustomGrid::PermuteRows(const std::vector<int>& Order) {
     if (static_cast<int>(Order.size()) != FRowCount)
         throw EInvalidGridOperation("A row order must name every row once");
@@ -36,4 +38,30 @@ void TStringGrid::RowsPermuted(const std::vector<int>& Order) {
         rows[i] = std::move(FData[i]);
     FData.swap(rows);
     TDrawGrid::RowsPermuted(Order);
+}
+
+void TCustomGrid::RotateRows(int First, int Middle, int Last) {
+    if (First < 0 || First > Middle || Middle > Last || Last > FRowCount)
+        throw EInvalidGridOperation("Grid index out of range");
+    if (First == Middle || Middle == Last) return;
+    HideEdit();
+    if (!FRowHeights.empty())
+        std::rotate(FRowHeights.begin() + First, FRowHeights.begin() + Middle, FRowHeights.begin() + Last);
+    const auto follow = [&](int y) {
+        if (y < First || y >= Last) return y;
+        return y >= Middle ? y - (Middle - First) : y + (Last - Middle);
+    };
+    FCurrent.Y = follow(FCurrent.Y);
+    FAnchor.Y = follow(FAnchor.Y);
+    RowsRotated(First, Middle, Last);
+    if (!FRowHeights.empty()) RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::RowsRotated(int, int, int) {}
+
+void TStringGrid::RowsRotated(int First, int Middle, int Last) {
+    if (FData.size() < static_cast<size_t>(Last)) FData.resize(static_cast<size_t>(Last));
+    std::rotate(FData.begin() + First, FData.begin() + Middle, FData.begin() + Last);
+    TDrawGrid::RowsRotated(First, Middle, Last);
 }

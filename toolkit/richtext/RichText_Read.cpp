@@ -459,6 +459,8 @@ private:
             EndFontEntry();
             return;
         }
+        // Control characters and line breaks are no part of a font name.
+        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) return;
         if (FFontName.size() < kRtfMaxFontName) FFontName.append(c);
     }
 

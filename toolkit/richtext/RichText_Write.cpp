@@ -35,6 +35,17 @@ void rtfWriteEscaped(QByteArray& out, const String& text) {
     }
 }
 
+// A font name as the reader gives it back: no control characters, line breaks or entry terminator, no
+// surrounding white space.
+String rtfFontName(const String& name) {
+    String out;
+    for (const QChar c : name)
+        if (c.unicode() >= 0x20 && c != QChar::LineSeparator && c != QChar::ParagraphSeparator &&
+            c != QLatin1Char(';'))
+            out += c;
+    return out.trimmed();
+}
+
 } // namespace
 
 QByteArray WriteRtf(const TRichText& Text) {
@@ -43,10 +54,11 @@ QByteArray WriteRtf(const TRichText& Text) {
     bool unnamedFont = false;
     for (const TRichParagraph& p : Text.Paragraphs) {
         for (const TRichRun& r : p.Runs) {
-            if (r.Format.FontName.isEmpty())
+            const String name = rtfFontName(r.Format.FontName);
+            if (name.isEmpty())
                 unnamedFont = true;
-            else if (std::find(fonts.begin(), fonts.end(), r.Format.FontName) == fonts.end())
-                fonts.push_back(r.Format.FontName);
+            else if (std::find(fonts.begin(), fonts.end(), name) == fonts.end())
+                fonts.push_back(name);
             if (r.Format.Color != clNone &&
                 std::find(colors.begin(), colors.end(), r.Format.Color) == colors.end())
                 colors.push_back(r.Format.Color);
@@ -62,9 +74,7 @@ QByteArray WriteRtf(const TRichText& Text) {
         out += "{\\fonttbl";
         for (size_t i = 0; i < fonts.size(); ++i) {
             out += "{\\f" + QByteArray::number(static_cast<int>(i)) + "\\fnil\\fcharset0 ";
-            String name = fonts[i];
-            name.remove(QLatin1Char(';')); // the entry's terminator cannot be part of a name
-            rtfWriteEscaped(out, name);
+            rtfWriteEscaped(out, fonts[i]);
             out += ";}";
         }
         out += '}';
@@ -87,8 +97,9 @@ QByteArray WriteRtf(const TRichText& Text) {
             if (r.Text.isEmpty()) continue;
             const TRichFormat& f = r.Format;
             out += "{\\plain";
-            if (!f.FontName.isEmpty()) {
-                const auto at = std::find(fonts.begin(), fonts.end(), f.FontName) - fonts.begin();
+            const String name = rtfFontName(f.FontName);
+            if (!name.isEmpty()) {
+                const auto at = std::find(fonts.begin(), fonts.end(), name) - fonts.begin();
                 out += "\\f" + QByteArray::number(static_cast<int>(at));
             }
             out += "\\fs" + QByteArray::number(std::clamp(f.HalfPoints, 1, 3276));

@@ -98,21 +98,45 @@ int RowFilterLevels::RemoveDisplay(int Display) {
     return p;
 }
 
-void RowFilterLevels::RemoveBase(int Base) {
-    int p = Base;
+void RowFilterLevels::RemoveBases(const std::vector<int>& Bases) {
+    std::vector<int> at = Bases;
     for (const auto& level : FLevels) {
-        const int next = level->Map.ToDisplay(p);
-        level->Map.RemoveReal(p, 1);
+        std::vector<int> hidden = level->Map.Hidden();
+        std::vector<int> next;
+        next.reserve(at.size());
+        // Each hidden position moves down by the removed rows in front of it; each removed row's display
+        // position on this level is where it leaves the next one.
+        size_t c = 0, h = 0;
+        for (int& x : hidden) {
+            while (c < at.size() && at[c] < x) {
+                next.push_back(at[c] - static_cast<int>(h));
+                ++c;
+            }
+            x -= static_cast<int>(c);
+            ++h;
+        }
+        for (; c < at.size(); ++c)
+            next.push_back(at[c] - static_cast<int>(h));
+        level->Map.Assign(std::move(hidden));
         syncFilterLevelIdx(*level);
-        p = next;
+        at.swap(next);
     }
 }
 
-void RowFilterLevels::InsertBase(int Base) {
-    int p = Base;
+void RowFilterLevels::InsertBases(const std::vector<int>& Bases) {
+    std::vector<int> at = Bases;
     for (const auto& level : FLevels) {
-        level->Map.InsertReal(p, 1);
+        std::vector<int> hidden = level->Map.Hidden();
+        // A hidden position moves up by the rows that land in front of it (or on it) in the new numbering.
+        size_t c = 0;
+        for (int& x : hidden) {
+            while (c < at.size() && at[c] <= x + static_cast<int>(c))
+                ++c;
+            x += static_cast<int>(c);
+        }
+        level->Map.Assign(std::move(hidden));
         syncFilterLevelIdx(*level);
-        p = level->Map.ToDisplay(p);
+        for (int& p : at)
+            p = level->Map.ToDisplay(p);
     }
 }

@@ -47,9 +47,10 @@ public:
     int InsertDisplay(int Display, int Count);
     // The displayed row at Display was removed: answers the base position it had.
     int RemoveDisplay(int Display);
-    // A displayed row at base position Base leaves the base positions (hidden otherwise) or one enters there.
-    void RemoveBase(int Base);
-    void InsertBase(int Base);
+    // Displayed rows at the ascending base positions leave the base positions (hidden otherwise), or rows
+    // enter so that they stand at those positions, displayed; one pass per level.
+    void RemoveBases(const std::vector<int>& Bases);
+    void InsertBases(const std::vector<int>& Bases);
 
 private:
     std::vector<std::unique_ptr<Level>> FLevels; // bottom (first applied) to top

@@ -71,6 +71,8 @@ const RtfReadCase kRtfReadCases[] = {
     {"sub and superscript", "{\\rtf1 H{\\sub 2}O x{\\super 2}\\nosupersub}", u"H2O x2",
      "P0\nH||24||0|auto\n2||24||1|auto\nO x||24||0|auto\n2||24||2|auto"},
     {"not RTF reads as plain lines", "line 1\r\nline \xe9", u"line 1\r\nline \u00E9", nullptr},
+    {"font names lose control characters", "{\\rtf1{\\fonttbl{\\f0 A\x01r\\tab i\\line al ;}}\\f0 x}", u"x",
+     "P0\nx|Arial|24||0|auto"},
     {"text after the document ignored", "{\\rtf1 in}out{\\b more}", u"in", nullptr},
 };
 
