@@ -23,7 +23,6 @@ TRichEdit::TRichEdit(TComponent* AOwner)
     SetParentColor(false);
     // The formatting rectangle is the control's own: no margin of the document's around it.
     FDoc->setDocumentMargin(0);
-    FDoc->setUndoRedoEnabled(false);
     ApplyFont();
     QObject::connect(FDoc.get(), &QTextDocument::contentsChanged,
                      qvdetail::Guarded([this] { DocumentChanged(); }));
@@ -31,6 +30,7 @@ TRichEdit::TRichEdit(TComponent* AOwner)
 
 TRichEdit::~TRichEdit() {
     // The widget shares the document: it goes first.
+    QObject::disconnect(FDoc.get(), nullptr, nullptr, nullptr);
     DestroyWidget();
     FCursor.reset();
 }
@@ -74,7 +74,10 @@ TRichText TRichEdit::RichText() const {
 void TRichEdit::SetRichText(const TRichText& Text) {
     FLoading = true;
     ApplyFont();
+    // Loading is no edit to undo: switching undo off and on again forgets the earlier edits too.
+    FDoc->setUndoRedoEnabled(false);
     RichTextToDocument(Text, *FDoc);
+    FDoc->setUndoRedoEnabled(true);
     FLoading = false;
     FCursor->setPosition(0);
     if (QTextEdit* w = Editor()) w->setTextCursor(*FCursor);
