@@ -1,5 +1,6 @@
 // Hiding every second row and column of a 100,000 x 20 grid and mapping indexes both ways: the index
-// map alone, the string grid, and Qt's QTableView with its row and column hiding, in one run.
+// map alone, the string grid row by row and in one pass, and Qt's QTableView with its row and column
+// hiding, in one run; then showing hidden rows again.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/data/HiddenIndexMap.h"
 
@@ -68,6 +69,68 @@ void BM_QvStringGrid_HideAndMap(benchmark::State& state) {
     }
 }
 
+// The grid hiding the same rows in one pass: one filter level over the display rows.
+void BM_QvStringGrid_HideRowListAndMap(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto grid = std::make_unique<TQvStringGrid>(nullptr);
+        TQvStringGrid& g = *grid;
+        g.SetColCount(kCols);
+        g.SetRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < kCols; c += 5)
+                g.SetGridCells(c, r, QString::number(r));
+        TIntList list(0, 0);
+        for (int r = 1; r < rows; r += 2)
+            list.Add(r);
+        state.ResumeTiming();
+        g.BeginUpdate();
+        for (int c = kCols - 1; c >= 1; c -= 2)
+            g.HideColumn(c);
+        g.HideRowList(&list);
+        g.EndUpdate();
+        long long sum = 0;
+        for (int d = 0; d < g.RowCount(); ++d)
+            sum += g.RealRowIndex(d);
+        for (int r = 0; r < g.TotalRowCount(); ++r)
+            sum += g.DisplRowIndex(r);
+        for (int d = 0; d < g.ColCount(); ++d)
+            sum += g.RealColIndex(d) + g.DisplColIndex(d);
+        benchmark::DoNotOptimize(sum);
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Showing them again: every row hidden by index at once, and the filter level undone.
+void BM_QvStringGrid_UnHideAll(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto grid = std::make_unique<TQvStringGrid>(nullptr);
+        TQvStringGrid& g = *grid;
+        g.SetColCount(kCols);
+        g.SetRowCount(rows);
+        for (int r = 0; r < rows; ++r)
+            g.SetGridCells(0, r, QString::number(r));
+        TIntList list(0, 0);
+        for (int r = 1; r < rows; r += 4)
+            list.Add(r);
+        g.HideRowList(&list);
+        for (int r = rows - 1; r >= 0; r -= 4)
+            g.HideRow(g.RealRowIndex(g.DisplRowIndex(r)));
+        state.ResumeTiming();
+        g.UnHideRowsAll();
+        g.UnHideRowList();
+        benchmark::DoNotOptimize(g.RowCount());
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
+    }
+}
+
 // Qt keeps hidden sections in place: display position to row is rowAt on the laid-out sections, row to
 // display position its viewport position.
 void BM_QTableView_HideAndMap(benchmark::State& state) {
@@ -107,6 +170,12 @@ void BM_QTableView_HideAndMap(benchmark::State& state) {
 
 BENCHMARK(BM_HiddenIndexMap_HideAndMap)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QvStringGrid_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_QvStringGrid_HideRowListAndMap)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_QvStringGrid_UnHideAll)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_QTableView_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {

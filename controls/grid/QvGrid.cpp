@@ -2,6 +2,7 @@
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/HeaderDragButton.h"
+#include "controls/grid/QvRichEdit.h"
 #include "controls/grid/QvGridCheck.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
@@ -334,6 +335,8 @@ TQvStringGrid::~TQvStringGrid() {
     if (rows > 0 && cols > 0 && HasCellProps()) ClearRect(0, 0, cols - 1, rows - 1);
 
     // The child controls are components of the grid; they go before the settings they report to.
+    delete FRichEdit;
+    FRichEdit = nullptr;
     delete FFilterCheckList;
     FFilterCheckList = nullptr;
     delete FFilterList;

@@ -11,6 +11,7 @@
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/edit/EditCharFilter.h"
+#include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/GraphicPainter.h"
 #include "controls/styles/QvStyleIF.h"
@@ -30,6 +31,8 @@ class TTimer;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
+class TQvRichEdit;
+class TRichEdit;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -453,8 +456,6 @@ public:
     TColor SelectionMixColor(TColor CellColor);
     // Width (X) and height (Y) of the cell's contents; real column.
     TPoint GetCellTextSize(int ACol, int ARow, bool WithButton, bool AWordWrap);
-    // The hook where a rich-text cell is drawn: the grid's rich text reader lays it out.
-    void DrawRichTextCell(int ACol, int ARow, const TRect& R, TCanvas* ACanvas);
     void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
     // Whether the sort glyph belongs to the cell (real column) and is drawn.
     bool HasSortGlyph(int ACol, int ARow);
@@ -543,7 +544,7 @@ public:
     void RemoveNormalRow(int ARow);
     void RemoveChildRow(int ARow);
     int NumHiddenColumns() const { return FNumHiddenColumns; }
-    int NumHiddenRows() const { return FGridItems->Count(); }
+    int NumHiddenRows() const { return FGridItems->Count() + FFilterRows.HiddenRowCount(); }
     bool IsHiddenColumn(int ACol) const;
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
@@ -784,6 +785,21 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
     bool UseEnabledRows() const { return FUseEnabledRows; }
+    // Rich-text cells (QvGrid_Rich.cpp): cells whose text is RTF, one character a byte.
+    // ----------------------------------------------------------------------------------------
+    // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
+    TQvRichEdit* RichEdit();
+    TQvRichEdit* GetRichEdit() { return RichEdit(); }
+    // Real column. An empty cell empties the rich edit.
+    void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
+    void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
+    // The rich edit's content as RTF cell text; empty while the grid is being destroyed.
+    String RichToString(TRichEdit* ARichEdit);
+    // The text of a rich-text cell value without its formats.
+    String RichCellPlainText(const String& Value);
+    // Display column. Paints the cell's rich text into the rectangle, inset by XYOffset; a selected cell
+    // shows its text in SelectionTextColor unless SelectionRTFKeep is set.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* ACanvas);
     // Hidden rows and columns, real and display indexes, moving (QvGrid_Hidden.cpp). Columns: the
     // store keeps every column in real order and any column can be hidden. Rows: a hidden row leaves
     // the display for the hidden-row store, which stays in ascending real order.
@@ -813,6 +829,13 @@ public:
     void UnHideRow(int ARow);
     void UnHideRows(int FromRow, int ToRow);
     void UnHideRowsAll();
+    // One filter level: hides the display rows of the list (ascending, each once; others are dropped) in one
+    // pass. Levels keep their rows apart from the other hiding, so real indexes keep their meaning; a list
+    // naming every row leaves the last of them shown.
+    void HideRowList(const TIntList* RowList);
+    // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
+    void UnHideRowList();
+    int FilterLevelCount() const { return FFilterRows.Count(); }
     // Text by real column and real row, hidden rows read from their stored copy.
     String AllCells(int ACol, int ARow) const;
     void MoveColumn(int FromIndex, int ToIndex);
@@ -848,10 +871,18 @@ private:
     void DiscardHiddenRows();
     // Copies the hidden-row map's indexes into the store's items after a renumbering.
     void SyncHiddenRowItems();
-    // Display rows leave (enter) the grid without touching the hidden-row indexes or freeing anything.
-    void CutDisplayRows(int ARow, int ACount);
-    void OpenDisplayRows(int ARow, int ACount);
-    void RestoreHiddenRow(int AItem);
+    // The display rows at the ascending positions leave the grid (their objects already taken), or empty
+    // rows enter so that they stand at those positions; one pass each, no index renumbered.
+    void CutDisplayRows(const std::vector<int>& Rows);
+    void OpenDisplayRows(const std::vector<int>& Rows);
+    // Shows the items AFrom .. ATo - 1 of the hidden-row store again.
+    void RestoreHiddenRows(int AFrom, int ATo);
+    // A copy of display row ARow (every column of the store, objects taken out of the cells).
+    std::unique_ptr<TGridItem> TakeDisplayRow(int ARow, int AIdx);
+    // Writes a saved row into display row ARow and frees nothing: the objects move into the cells.
+    void PutDisplayRow(int ARow, TGridItem* AItem);
+    // The saved rows of both stores, for the operations that change every row's columns.
+    std::vector<TGridItem*> AllHiddenRowItems() const;
     // Frees a cell-properties object that no cell holds any more.
     static void DiscardCellProps(TObject* Props);
 
@@ -1663,6 +1694,7 @@ private:
     TSearchPanel* FSearchPanel = nullptr;
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
+    TQvRichEdit* FRichEdit = nullptr;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;
@@ -1674,6 +1706,7 @@ private:
     TOfficeTheme FOldOfficeTheme = otUnknown;
     HiddenIndexMap FHiddenCols;
     HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order
+    RowFilterLevels FFilterRows;    // rows hidden by filter levels, stacked on the display FHiddenRows leaves
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had
     TGridRect FOldSelection{};
     bool FSelHidden = false;

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 TGridItem* TQvStringGrid::HiddenRowItem(int ARow) const {
-    if (ARow < 0 || FHiddenRows.Empty()) return nullptr;
+    if (ARow < 0) return nullptr;
     const int i = FHiddenRows.HiddenBefore(ARow);
     if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow)
         return FGridItems->Items(i);
-    return nullptr;
+    return FFilterRows.Empty() ? nullptr : FFilterRows.HiddenItem(ARow - i);
 }
 
 TCellGradientDirection TQvStringGrid::Gradients(int ACol, int ARow) const {

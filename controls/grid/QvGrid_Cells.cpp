@@ -123,17 +123,14 @@ void TQvStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) {
 void TQvStringGrid::SetAllCells(int ACol, int ARow, const String& Value) {
     if (ACol < 0 || ARow < 0) return;
     // A hidden row keeps its texts in its stored copy until it is shown again.
-    if (!FHiddenRows.Empty()) {
-        const int i = FHiddenRows.HiddenBefore(ARow);
-        if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow) {
-            TStringList* items = FGridItems->Items(i)->Items();
-            while (items->Count() <= ACol)
-                items->Add(String());
-            items->SetStrings(ACol, Value);
-            return;
-        }
-        ARow -= i;
+    if (TGridItem* item = HiddenRowItem(ARow)) {
+        TStringList* items = item->Items();
+        while (items->Count() <= ACol)
+            items->Add(String());
+        items->SetStrings(ACol, Value);
+        return;
     }
+    ARow = DisplRowIndex(ARow);
     if (ARow >= RowCount()) return;
     SetCells(ACol, ARow, Value);
     const int dc = DisplColIndex(ACol);

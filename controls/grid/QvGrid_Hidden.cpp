@@ -78,28 +78,27 @@ void TQvStringGrid::UnHideColumns(int FromCol, int ToCol) {
 // --------------------------------------------------------------------------------------------
 
 int TQvStringGrid::RealRowIndex(int ARow) const {
-    return FHiddenRows.Empty() ? ARow : FHiddenRows.ToReal(ARow);
+    const int base = FFilterRows.Empty() ? ARow : FFilterRows.ToBase(ARow);
+    return FHiddenRows.Empty() ? base : FHiddenRows.ToReal(base);
 }
 
 int TQvStringGrid::DisplRowIndex(int ARow) const {
-    return FHiddenRows.Empty() ? ARow : FHiddenRows.ToDisplay(ARow);
+    const int base = FHiddenRows.Empty() ? ARow : FHiddenRows.ToDisplay(ARow);
+    return FFilterRows.Empty() ? base : FFilterRows.ToDisplay(base);
 }
 
 bool TQvStringGrid::IsHiddenRow(int ARow) const {
-    return FHiddenRows.IsHidden(ARow);
+    return HiddenRowItem(ARow) != nullptr;
 }
 
 String TQvStringGrid::AllCells(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0) return String();
-    if (!FHiddenRows.Empty()) {
-        const int i = FHiddenRows.HiddenBefore(ARow);
-        if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow) {
-            const TStringList* items = FGridItems->Items(i)->Items();
-            return ACol < items->Count() ? items->Strings(ACol) : String();
-        }
-        ARow -= i;
+    if (const TGridItem* item = HiddenRowItem(ARow)) {
+        const TStringList* items = item->Items();
+        return ACol < items->Count() ? items->Strings(ACol) : String();
     }
-    return ARow < RowCount() ? GridCells(ACol, ARow) : String();
+    const int d = DisplRowIndex(ARow);
+    return d < RowCount() ? GridCells(ACol, d) : String();
 }
 
 void TQvStringGrid::DiscardCellProps(TObject* Props) {
@@ -112,30 +111,95 @@ void TQvStringGrid::SyncHiddenRowItems() {
         FGridItems->Items(i)->SetIdx(idx[static_cast<size_t>(i)]);
 }
 
+std::vector<TGridItem*> TQvStringGrid::AllHiddenRowItems() const {
+    std::vector<TGridItem*> out = FFilterRows.AllItems();
+    for (int i = 0; i < FGridItems->Count(); ++i)
+        out.push_back(FGridItems->Items(i));
+    return out;
+}
+
 void TQvStringGrid::DiscardHiddenRows() {
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* items = FGridItems->Items(i)->Items();
+    for (TGridItem* item : AllHiddenRowItems()) {
+        TStringList* items = item->Items();
         for (int c = 0; c < items->Count(); ++c)
             DisposeHiddenRowProps(items->Objects(c));
     }
     FGridItems->Clear();
     FHiddenRows.Clear();
+    FFilterRows.Clear();
 }
 
-void TQvStringGrid::CutDisplayRows(int ARow, int ACount) {
-    ACount = std::min(ACount, RowCount() - ARow);
-    if (ARow < 0 || ACount <= 0) return;
-    for (int i = 0; i < ACount; ++i)
-        TCustomGrid::MoveRow(ARow, RowCount() - 1 - i);
-    // The rows at the end hold no properties of their own any more: the caller moved them out.
-    TCustomGrid::SetRowCount(RowCount() - ACount);
+std::unique_ptr<TGridItem> TQvStringGrid::TakeDisplayRow(int ARow, int AIdx) {
+    const int cols = TotalColCount();
+    auto items = std::make_unique<TStringList>();
+    for (int c = 0; c < cols; ++c) {
+        // The properties go with the row; the grid must not free them when the row leaves.
+        TObject* o = GridObjects(c, ARow);
+        items->AddObject(GridCells(c, ARow), o);
+        if (o) SetGridObjects(c, ARow, nullptr);
+    }
+    auto item = std::make_unique<TGridItem>();
+    item->SetItems(std::move(items));
+    item->SetIdx(AIdx);
+    item->SetHeight(RowHeights(ARow));
+    return item;
 }
 
-void TQvStringGrid::OpenDisplayRows(int ARow, int ACount) {
-    if (ACount <= 0) return;
-    TCustomGrid::SetRowCount(RowCount() + ACount);
-    for (int i = 0; i < ACount; ++i)
-        TCustomGrid::MoveRow(RowCount() - 1, ARow);
+void TQvStringGrid::PutDisplayRow(int ARow, TGridItem* AItem) {
+    const TStringList* items = AItem->Items();
+    for (int c = 0; c < items->Count(); ++c) {
+        SetGridCells(c, ARow, items->Strings(c));
+        if (items->Objects(c)) SetGridObjects(c, ARow, items->Objects(c));
+    }
+    if (AItem->Height() > 0 && AItem->Height() != RowHeights(ARow)) SetRowHeights(ARow, AItem->Height());
+}
+
+void TQvStringGrid::CutDisplayRows(const std::vector<int>& Rows) {
+    if (Rows.empty()) return;
+    const int n = RowCount();
+    const int k = static_cast<int>(Rows.size());
+    if (Rows.back() - Rows.front() + 1 == k) {
+        // One block: it moves past the rows behind it only.
+        RotateRows(Rows.front(), Rows.front() + k, n);
+        TCustomGrid::SetRowCount(n - k);
+        return;
+    }
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(n));
+    size_t at = 0;
+    for (int r = 0; r < n; ++r) {
+        if (at < Rows.size() && Rows[at] == r)
+            ++at;
+        else
+            order.push_back(r);
+    }
+    order.insert(order.end(), Rows.begin(), Rows.end());
+    PermuteRows(order);
+    // The rows at the end hold no properties of their own any more: the caller took them.
+    TCustomGrid::SetRowCount(n - static_cast<int>(Rows.size()));
+}
+
+void TQvStringGrid::OpenDisplayRows(const std::vector<int>& Rows) {
+    if (Rows.empty()) return;
+    const int old = RowCount();
+    const int k = static_cast<int>(Rows.size());
+    const int n = old + k;
+    TCustomGrid::SetRowCount(n);
+    if (Rows.back() - Rows.front() + 1 == k) {
+        RotateRows(Rows.front(), old, n);
+        return;
+    }
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(n));
+    size_t at = 0;
+    int next = 0;
+    for (int r = 0; r < n; ++r) {
+        if (at < Rows.size() && Rows[at] == r)
+            order.push_back(old + static_cast<int>(at++));
+        else
+            order.push_back(next++);
+    }
+    PermuteRows(order);
 }
 
 void TQvStringGrid::HideRows(int FromRow, int ToRow) {
@@ -143,27 +207,52 @@ void TQvStringGrid::HideRows(int FromRow, int ToRow) {
     ToRow = std::min(ToRow, TotalRowCount() - 1);
     if (FromRow > ToRow) return;
     if (EditorMode()) HideEditor();
-    const int display = FHiddenRows.ToDisplay(FromRow);
-    const int cols = TotalColCount();
-    int moved = 0;
-    BeginUpdate();
+    // The displayed rows of the range; rows already hidden, by this hiding or a filter level, stay where
+    // they are.
+    std::vector<int> reals, bases, displays;
     for (int r = FromRow; r <= ToRow; ++r) {
         if (FHiddenRows.IsHidden(r)) continue;
-        const int d = display + moved;
-        auto items = std::make_unique<TStringList>();
-        for (int c = 0; c < cols; ++c) {
-            // The properties go with the row; the grid must not free them when the row leaves.
-            items->AddObject(GridCells(c, d), GridObjects(c, d));
-            if (GridObjects(c, d)) SetGridObjects(c, d, nullptr);
-        }
-        TGridItem* item = FGridItems->Insert(FHiddenRows.HiddenBefore(r));
-        item->SetItems(std::move(items));
-        item->SetIdx(r);
-        item->SetHeight(RowHeights(d));
-        FHiddenRows.Hide(r);
-        ++moved;
+        const int b = FHiddenRows.ToDisplay(r);
+        if (FFilterRows.HiddenItem(b)) continue;
+        reals.push_back(r);
+        bases.push_back(b);
+        displays.push_back(FFilterRows.ToDisplay(b));
     }
-    CutDisplayRows(display, moved);
+    if (reals.empty()) return;
+    BeginUpdate();
+    std::vector<std::unique_ptr<TGridItem>> taken;
+    taken.reserve(reals.size());
+    for (size_t i = 0; i < reals.size(); ++i)
+        taken.push_back(TakeDisplayRow(displays[i], reals[i]));
+    FFilterRows.RemoveBases(bases);
+    std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
+    if (taken.size() <= 8) {
+        // A few rows go into their places; the store's tail moves along.
+        for (auto& item : taken) {
+            const int r = item->Idx();
+            list.insert(list.begin() + FHiddenRows.HiddenBefore(r), std::move(item));
+            FHiddenRows.Hide(r);
+        }
+        CutDisplayRows(displays);
+        EndUpdate();
+        return;
+    }
+    // Many rows: one merge into the store and the map, both in ascending real order.
+    std::vector<std::unique_ptr<TGridItem>> merged;
+    std::vector<int> idx;
+    merged.reserve(list.size() + taken.size());
+    idx.reserve(list.size() + taken.size());
+    size_t a = 0, b = 0;
+    while (a < list.size() || b < taken.size()) {
+        if (b == taken.size() || (a < list.size() && list[a]->Idx() < taken[b]->Idx()))
+            merged.push_back(std::move(list[a++]));
+        else
+            merged.push_back(std::move(taken[b++]));
+        idx.push_back(merged.back()->Idx());
+    }
+    list.swap(merged);
+    FHiddenRows.Assign(std::move(idx));
+    CutDisplayRows(displays);
     EndUpdate();
 }
 
@@ -173,43 +262,91 @@ void TQvStringGrid::HideRowsEx(int FromRow, int ToRow) {
     HideRows(FromRow, ToRow);
 }
 
-void TQvStringGrid::RestoreHiddenRow(int AItem) {
-    TGridItem* item = FGridItems->Items(AItem);
-    const int real = item->Idx();
-    FHiddenRows.Show(real);
-    const int d = FHiddenRows.ToDisplay(real);
-    OpenDisplayRows(d, 1);
-    const TStringList* items = item->Items();
-    for (int c = 0; c < items->Count(); ++c) {
-        SetGridCells(c, d, items->Strings(c));
-        if (items->Objects(c)) SetGridObjects(c, d, items->Objects(c));
-    }
-    if (item->Height() > 0) SetRowHeights(d, item->Height());
-    FGridItems->Delete(AItem);
+void TQvStringGrid::RestoreHiddenRows(int AFrom, int ATo) {
+    if (AFrom >= ATo) return;
+    std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
+    std::vector<std::unique_ptr<TGridItem>> back(std::make_move_iterator(list.begin() + AFrom),
+                                                 std::make_move_iterator(list.begin() + ATo));
+    list.erase(list.begin() + AFrom, list.begin() + ATo);
+    std::vector<int> idx(FHiddenRows.Hidden());
+    idx.erase(idx.begin() + AFrom, idx.begin() + ATo);
+    FHiddenRows.Assign(std::move(idx));
+    // The rows return as displayed rows: on top of the filter levels' positions as well.
+    std::vector<int> bases;
+    bases.reserve(back.size());
+    for (const auto& item : back)
+        bases.push_back(FHiddenRows.ToDisplay(item->Idx()));
+    FFilterRows.InsertBases(bases);
+    std::vector<int> displays;
+    displays.reserve(back.size());
+    for (int base : bases)
+        displays.push_back(FFilterRows.ToDisplay(base));
+    OpenDisplayRows(displays);
+    for (size_t i = 0; i < back.size(); ++i)
+        PutDisplayRow(displays[i], back[i].get());
 }
 
 void TQvStringGrid::UnHideRow(int ARow) {
     const int i = FHiddenRows.HiddenBefore(ARow);
     if (i >= FHiddenRows.Count() || FHiddenRows.Hidden()[static_cast<size_t>(i)] != ARow) return;
     BeginUpdate();
-    RestoreHiddenRow(i);
+    RestoreHiddenRows(i, i + 1);
     EndUpdate();
 }
 
 void TQvStringGrid::UnHideRows(int FromRow, int ToRow) {
     if (!FHiddenRows.IsHidden(FromRow)) return;
     BeginUpdate();
-    int i = FHiddenRows.HiddenBefore(FromRow);
-    while (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] <= ToRow)
-        RestoreHiddenRow(i); // the next item slides into place i
+    RestoreHiddenRows(FHiddenRows.HiddenBefore(FromRow), FHiddenRows.HiddenBefore(ToRow + 1));
     EndUpdate();
 }
 
 void TQvStringGrid::UnHideRowsAll() {
     if (FHiddenRows.Empty()) return;
     BeginUpdate();
-    while (!FHiddenRows.Empty())
-        RestoreHiddenRow(0);
+    RestoreHiddenRows(0, FHiddenRows.Count());
+    EndUpdate();
+}
+
+// Filter levels
+// --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::HideRowList(const TIntList* RowList) {
+    if (!RowList) return;
+    std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(RowList->Count()));
+    for (int i = 0; i < RowList->Count(); ++i) {
+        const int r = RowList->Items(i);
+        if (r >= 0 && r < RowCount()) rows.push_back(r);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // A grid keeps at least one row: a level cannot take them all.
+    if (!rows.empty() && static_cast<int>(rows.size()) >= RowCount()) rows.pop_back();
+    if (EditorMode()) HideEditor();
+    BeginUpdate();
+    std::vector<std::unique_ptr<TGridItem>> taken;
+    taken.reserve(rows.size());
+    for (int r : rows) {
+        taken.push_back(TakeDisplayRow(r, r));
+        taken.back()->SetLevel(FFilterLevel);
+    }
+    FFilterRows.Push(FFilterLevel, rows, std::move(taken));
+    ++FFilterLevel;
+    CutDisplayRows(rows);
+    EndUpdate();
+}
+
+void TQvStringGrid::UnHideRowList() {
+    if (FFilterRows.Empty()) return;
+    BeginUpdate();
+    std::unique_ptr<RowFilterLevels::Level> level = FFilterRows.Pop();
+    // The level's positions are where its rows stood among the rows it left shown, which are now the
+    // display rows: each row goes back to its position.
+    const std::vector<int>& rows = level->Map.Hidden();
+    OpenDisplayRows(rows);
+    for (size_t i = 0; i < rows.size(); ++i)
+        PutDisplayRow(rows[i], level->Items[i].get());
     EndUpdate();
 }
 
@@ -235,8 +372,8 @@ void TQvStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
         FHiddenCols.MoveReal(rf, rt);
         TBaseGrid::ColumnMoved(rf, rt);
     }
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* items = FGridItems->Items(i)->Items();
+    for (TGridItem* item : AllHiddenRowItems()) {
+        TStringList* items = item->Items();
         while (items->Count() <= std::max(rf, rt))
             items->Add(String());
         const String text = items->Strings(rf);

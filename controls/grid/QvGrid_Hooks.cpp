@@ -129,8 +129,11 @@ void TQvStringGrid::GetSaveCellText(int ACol, int ARow, String& Value) {
         if (!FSaveWithHTML) Value = StripMarkup(Value);
         break;
     case ctkRTF:
-        // Without a rich-text reader the text is kept; saved with RTF it loses its line breaks.
-        if (FSaveWithRTF) Value.remove('\r').remove('\n');
+        // Kept as RTF it loses only its line breaks, which the RTF does not need.
+        if (FSaveWithRTF)
+            Value.remove('\r').remove('\n');
+        else
+            Value = RichCellPlainText(Value);
         break;
     default:
         break;

@@ -68,14 +68,6 @@ void TQvStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X) 
     if (mirrored) SetPaintOrientation(ACanvas, true);
 }
 
-// Rich text reaches the cell through the grid's rich text reader; until a cell's text reads, it is shown
-// as it stands, as plain text.
-void TQvStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& R, TCanvas* ACanvas) {
-    if (IsDesigning()) return;
-    TRect r(R.Left + FXYOffset.X, R.Top + FXYOffset.Y, R.Right - FXYOffset.X, R.Bottom - FXYOffset.Y);
-    DrawText(ACanvas, Cells(ACol, ARow), r, DT_NOPREFIX | DT_WORDBREAK | DT_EXPANDTABS);
-}
-
 void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     TCanvas* c = S.Canvas;
     TBrush* brush = c->Brush();

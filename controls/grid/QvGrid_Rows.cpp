@@ -39,7 +39,7 @@ void TQvStringGrid::InsertRows(int ARow, int ACount) {
     for (int i = 0; i < ACount; ++i)
         TCustomGrid::MoveRow(RowCount() - 1, ARow);
     // Hidden rows behind the new rows keep their place among the rows.
-    FHiddenRows.InsertShown(ARow, ACount);
+    FHiddenRows.InsertShown(FFilterRows.InsertDisplay(ARow, ACount), ACount);
     SyncHiddenRowItems();
 }
 
@@ -51,7 +51,13 @@ void TQvStringGrid::DoRemoveRows(int ARow, int ACount) {
         TCustomGrid::MoveRow(ARow, RowCount() - 1 - i);
     SetRowCount(RowCount() - ACount);
     // Hidden rows behind the block move up by the rows removed in front of them.
-    FHiddenRows.RemoveShown(ARow, ACount);
+    if (FFilterRows.Empty()) {
+        FHiddenRows.RemoveShown(ARow, ACount);
+    } else {
+        // Rows a filter level hid may lie between the removed ones: each removed row is placed on its own.
+        for (int r = ARow + ACount - 1; r >= ARow; --r)
+            FHiddenRows.RemoveShown(FFilterRows.RemoveDisplay(r), 1);
+    }
     SyncHiddenRowItems();
 }
 
@@ -134,8 +140,8 @@ void TQvStringGrid::InsertCols(int ACol, int ACount) {
             SetGridObjects(c, r, nullptr);
         }
     }
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* items = FGridItems->Items(i)->Items();
+    for (TGridItem* item : AllHiddenRowItems()) {
+        TStringList* items = item->Items();
         for (int k = 0; k < ACount && real <= items->Count(); ++k)
             items->Insert(real, String());
     }
@@ -165,8 +171,8 @@ void TQvStringGrid::RemoveCols(int ACol, int ACount) {
             SetGridCells(total - 1, r, String());
             SetGridObjects(total - 1, r, nullptr);
         }
-        for (int i = 0; i < FGridItems->Count(); ++i) {
-            TStringList* items = FGridItems->Items(i)->Items();
+        for (TGridItem* item : AllHiddenRowItems()) {
+            TStringList* items = item->Items();
             if (real < items->Count()) {
                 TObject* props = items->Objects(real);
                 items->Delete(real);

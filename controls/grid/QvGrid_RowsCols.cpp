@@ -189,8 +189,8 @@ void TQvStringGrid::SwapColumns(int ACol1, int ACol2) {
         SetGridCells(r2, r, t);
         SetGridObjects(r2, r, o);
     }
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* items = FGridItems->Items(i)->Items();
+    for (TGridItem* item : AllHiddenRowItems()) {
+        TStringList* items = item->Items();
         while (items->Count() <= std::max(r1, r2))
             items->Add(String());
         const String t = items->Strings(r1);
@@ -277,8 +277,8 @@ void TQvStringGrid::ClearNormalCols(int ACol, int ACount) {
 
 void TQvStringGrid::ClearAll() {
     if (RowCount() > 0 && TotalColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        TStringList* items = FGridItems->Items(i)->Items();
+    for (TGridItem* item : AllHiddenRowItems()) {
+        TStringList* items = item->Items();
         for (int c = 0; c < items->Count(); ++c) {
             DiscardCellProps(items->Objects(c));
             items->SetObjects(c, nullptr);

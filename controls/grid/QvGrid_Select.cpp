@@ -282,7 +282,8 @@ String TQvStringGrid::SelectedText() {
         const int r = rows[i];
         for (int c = s.Left; c <= s.Right; ++c) {
             if (c > s.Left) out += QChar(9);
-            out += GetCellEx(RealColumnOfDisplay(this, c), r);
+            const String text = GetCellEx(RealColumnOfDisplay(this, c), r);
+            out += text.contains(QLatin1String("{\\")) ? RichCellPlainText(text) : text;
         }
         if (i + 1 < rows.size()) out += QStringLiteral("\r\n");
     }

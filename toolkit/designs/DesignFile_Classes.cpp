@@ -9,6 +9,7 @@
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/RichEdit.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 namespace {
@@ -227,6 +228,7 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TLinkLabel", ToolkitMaker<TLinkLabel>());
     RegisterComponentClass("TEdit", ToolkitMaker<TEdit>());
     RegisterComponentClass("TMemo", ToolkitMaker<TMemo>());
+    RegisterComponentClass("TRichEdit", ToolkitMaker<TRichEdit>());
     RegisterComponentClass("TComboBox", ToolkitMaker<TComboBox>());
     RegisterComponentClass("TListBox", ToolkitMaker<TListBox>());
     RegisterComponentClass("TButton", ToolkitMaker<TButton>());

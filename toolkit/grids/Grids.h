@@ -277,6 +277,10 @@ protected:
     virtual void SizeChanged(int OldColCount, int OldRowCount);
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
+    // The rows were rearranged by PermuteRows: new row i is old row Order[i].
+    virtual void RowsPermuted(const std::vector<int>& Order);
+    // Rows [First, Last) were rotated so that row Middle came first (RotateRows).
+    virtual void RowsRotated(int First, int Middle, int Last);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     virtual void TopLeftChanged();
@@ -328,6 +332,13 @@ protected:
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // Rearranges every row at once, in linear time where moving rows one by one takes quadratic time: new
+    // row i is old row Order[i] (a permutation of 0 .. RowCount - 1) with its height and cells; the current
+    // cell and the anchor follow their rows. No row-moved notification.
+    void PermuteRows(const std::vector<int>& Order);
+    // Rotates rows [First, Last) so that row Middle comes first, in time of the rows moved: a block of rows
+    // moves past its neighbours at once. Heights, cells and the current cell go along; no notification.
+    void RotateRows(int First, int Middle, int Last);
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
     void MoveTopLeft(int ALeft, int ATop);
@@ -477,6 +488,8 @@ protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    void RowsPermuted(const std::vector<int>& Order) override;
+    void RowsRotated(int First, int Middle, int Last) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     String GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const String& Value) override;

@@ -1,6 +1,7 @@
 // Real and display index mapping over a sorted set of hidden indexes, independent of any window.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 // One axis of a grid (rows or columns) whose entries are numbered two ways: the real index counts every
@@ -13,6 +14,8 @@ public:
     // The hidden real indexes in ascending order.
     const std::vector<int>& Hidden() const { return FHidden; }
     void Clear() { FHidden.clear(); }
+    // Replaces the set: the indexes must be ascending and distinct.
+    void Assign(std::vector<int> Hidden) { FHidden = std::move(Hidden); }
 
     bool IsHidden(int Real) const;
     // Number of hidden entries with a real index below Real.

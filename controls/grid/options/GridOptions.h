@@ -409,6 +409,8 @@ public:
     TGridItem* Insert(int i);
     void Delete(int i);
     void Clear() { FItems.clear(); }
+    // The items in order, for changes of many at once.
+    std::vector<std::unique_ptr<TGridItem>>& List() { return FItems; }
 
 private:
     std::vector<std::unique_ptr<TGridItem>> FItems;
