@@ -275,3 +275,13 @@ TEST(TableCheck, AnEmptyTablePassesWithoutAnyTest) {
 }
 
 } // namespace
+
+namespace {
+TEST(TableFile, LineBreaksAndTabsInCellsSurviveTheFile) {
+    SheetCells t(frameSheet());
+    t[0].SetRow(1, {"Y", "a", "1", "line 1\r\nline 2\n\tend ", " lead", "N", ""});
+    SheetCells back(frameSheet());
+    EXPECT_TRUE(back.Load(t.Write()).Complete);
+    EXPECT_EQ(back[0].Row(1), t[0].Row(1));
+}
+} // namespace
