@@ -104,6 +104,8 @@ struct TTableTexts {
 };
 
 struct TTableSheet {
+    // The path of the table file (a File_<table> variable, set when a configuration opens).
+    const String* FilePath = nullptr;
     Integer ClientWidth = 0;  // 0: as designed
     Integer ClientHeight = 0; // 0: as designed
     TTableTexts Texts;
