@@ -5,6 +5,7 @@
 #include "controls/editors/QsgCombo.h"
 #include "controls/editors/qsgspin.h"
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/QvCGrid.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/designs/DesignFile.h"
 
@@ -70,6 +71,8 @@ void RegisterControlsClasses() {
     RegisterQvGridDesignIdents();
     RegisterComponentClass("TQvStringGrid",
                            [](TComponent* owner) -> TComponent* { return new TQvStringGrid(owner); });
+    RegisterComponentClass("TQvColumnGrid",
+                           [](TComponent* owner) -> TComponent* { return new TQvColumnGrid(owner); });
     RegisterComponentClass("TSbButton",
                            [](TComponent* owner) -> TComponent* { return new TSbButton(owner); });
 }

@@ -244,6 +244,12 @@ public:
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
 
+    // Stand-in for the in-place combo editor's item list until the editing topic brings the editor
+    // (QvGrid_EditStandIn.cpp; the editor's owner keeps its own version).
+    void ClearComboString();
+    void AddComboString(const String& S);
+    TStringList* ComboStrings();
+
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------
     TCellGraphic* CreateCellGraphic(int ACol, int ARow);
@@ -625,6 +631,10 @@ public:
     int RealRowIndex(int ARow) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
+    // The current row as a real row, and moving to a real row (QvGrid_RowEx.cpp; minimal until the
+    // grid data operations bring theirs).
+    int GetRowEx() const;
+    void SetRowEx(int ARow);
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     bool IsHiddenRow(int ARow) const;
     void HideRow(int ARow) { HideRows(ARow, ARow); }
@@ -859,6 +869,8 @@ public:
     TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
     TMouseActions* MouseActions() const { return FMouseActions.get(); }
     TGrouping* Grouping() const { return FGrouping.get(); }
+    // The column grouped on, or -1.
+    int GroupColumn() const { return FGroupColumn; }
     TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
     TFilter* Filter() const { return FFilter.get(); }
     TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
@@ -1294,6 +1306,7 @@ private:
     std::unique_ptr<TFilterDropDown> FFilterDropDown;
     std::unique_ptr<TStringList> FFilterValues;
     std::unique_ptr<TTimer> FGridTimer;
+    std::unique_ptr<TStringList> FComboStandIn; // see ClearComboString
     // Child controls: owned as components, freed explicitly by the destructor.
     TFooterPanel* FFooterPanel = nullptr;
     TSearchPanel* FSearchPanel = nullptr;

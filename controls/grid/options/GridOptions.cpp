@@ -30,7 +30,7 @@ void TCellNode::Repaint() {
     if (FGrid) FGrid->Invalidate();
 }
 
-void TCellNode::SetNodeType(TNodeType v) {
+void TCellNode::SetNodeType(QvGrid::TNodeType v) {
     if (v == FNodeType) return;
     FNodeType = v;
     Repaint();

@@ -5,16 +5,20 @@
 #include "controls/grid/PlainProperty.h"
 #include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/StringList.h"
-#include "toolkit/graphics/Picture.h"
 
 #include <memory>
 #include <vector>
 
 class TQvStringGrid;
 
+// Inside the grid's namespace: the XML document has a TNodeType of its own, and windows use both.
+namespace QvGrid {
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+} // namespace QvGrid
+using enum QvGrid::TNodeType;
 enum TPrintPosition {
     ppNone,
     ppTopLeft,
@@ -58,8 +62,8 @@ public:
     String ClassName() const override { return "TCellNode"; }
     void Assign(const TPersistent* Source) override;
 
-    TNodeType NodeType() const { return FNodeType; }
-    void SetNodeType(TNodeType v);
+    QvGrid::TNodeType NodeType() const { return FNodeType; }
+    void SetNodeType(QvGrid::TNodeType v);
     int NodeIndent() const { return FNodeIndent; }
     void SetNodeIndent(int v);
     bool ShowTree() const { return FShowTree; }
@@ -80,7 +84,7 @@ public:
 private:
     void Repaint();
     [[maybe_unused]] TQvStringGrid* FGrid;
-    TNodeType FNodeType = cnXP;
+    QvGrid::TNodeType FNodeType = cnXP;
     int FNodeIndent = 12;
     bool FShowTree = true;
     bool FShowTreeFull = true;
@@ -445,4 +449,3 @@ private:
     [[maybe_unused]] TQvStringGrid* FGrid;
     std::vector<bool> FChecked;
 };
-
