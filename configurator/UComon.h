@@ -131,3 +131,14 @@ bool Str_To_Float_Sep(const String& text, QChar separator, float& value);
 TStringList* Get_COM_Ports();
 // The device a port text of Get_COM_Ports stands for ("1" -> "/dev/ttyS0", "ttyUSB0" -> "/dev/ttyUSB0").
 String COM_Port_Device(const String& port);
+
+// ---- Row helpers of the table editors (UComon_Rows.cpp) ---------------------------------------
+// Stand-ins until the shared row helpers land (the owner's version replaces this block and its file).
+class TQvStringGrid;
+class TQvColumnGrid;
+void ColGrid_Del_Row(int row, TQvColumnGrid* grid);
+void ColGrid_Ins_Row(int row, TQvColumnGrid* grid, bool enable);
+void ColGrid_Copy_Row(TQvColumnGrid* grid, int row);
+void ColGrid_Paste_Row(TQvColumnGrid* grid, int row, bool copied);
+void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col);
+void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key);
