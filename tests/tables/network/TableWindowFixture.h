@@ -34,3 +34,27 @@ protected:
 } // namespace qvtables
 
 using qvtables::TableWindowTest;
+
+#include <QApplication>
+#include <QMouseEvent>
+
+namespace qvtables {
+
+// A left click in the middle of a control's window, as a person makes it.
+inline void ClickControl(TControl* control) {
+    QWidget* w = control->Widget();
+    const QPointF p(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// A key typed into a control's window.
+inline void TypeKey(TControl* control, int key, const QString& text) {
+    qvdialogs::dialogsType(control->Widget(), key, text);
+}
+
+} // namespace qvtables
