@@ -23,6 +23,7 @@ TEST_F(DialogsTest, TopicTemplateCaptionsFollowWhatIsEdited) {
             EXPECT_EQ(f->QSG_Keywords->Cells(0, 1), "");
             EXPECT_TRUE(f->QSG_Keywords->GetCellProperties(1, 1)->ReadOnly());
             EXPECT_EQ(f->RE_TopicTemplate->Text(), "$VALUE$");
+            if (isTemplate) f->Grab().save(QDir::tempPath() + "/qv-topictemplate.png");
             f->SetModalResult(mrOk);
         });
         EXPECT_EQ(FTopicTemplate->ShowModal(), mrOk);
