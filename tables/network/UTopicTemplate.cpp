@@ -7,6 +7,7 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/Splitter.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 TFTopicTemplate* FTopicTemplate = nullptr;
@@ -18,6 +19,7 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TForm(AOwner) {
     Bind(this, "L_SW_Desc", L_SW_Desc);
     Bind(this, "Panel1", Panel1);
     Bind(this, "RE_TopicTemplate", RE_TopicTemplate);
+    Bind(this, "Splitter1", Splitter1);
     Bind(this, "P_Legend", P_Legend);
     Bind(this, "L_List_Keywords", L_List_Keywords);
     Bind(this, "QSG_Keywords", QSG_Keywords);

@@ -8,6 +8,7 @@ class TMemo;
 class TPanel;
 class TQvStringGrid;
 class TSbButton;
+class TSplitter;
 
 class TFTopicTemplate : public TForm {
 public:
@@ -29,6 +30,7 @@ public:
     TLabel* L_SW_Desc = nullptr;
     TPanel* Panel1 = nullptr;
     TMemo* RE_TopicTemplate = nullptr;
+    TSplitter* Splitter1 = nullptr;
     TPanel* P_Legend = nullptr;
     TLabel* L_List_Keywords = nullptr;
     TQvStringGrid* QSG_Keywords = nullptr;
