@@ -263,7 +263,7 @@ bool TQvStringGrid::GridTimerActive() const {
 
 void TQvStringGrid::WndProc(TMessage& Message) {
     if (Message.Msg == WM_TIMER && Message.WParam == kGridTimerID) {
-        ++FGridTimerTicks;
+        WMTimer(Message);
         return;
     }
     TBaseGrid::WndProc(Message);
@@ -454,7 +454,7 @@ void TQvStringGrid::Invalidate() {
 }
 
 void TQvStringGrid::Resize() {
-    TBaseGrid::Resize();
+    WMSize();
     if (FBackGround->IsGradient() && FBackGround->ColorTo() != clNone) Invalidate();
     ApplyScrollBarAlways();
     if (IsDesigning()) Invalidate();

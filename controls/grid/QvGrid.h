@@ -429,6 +429,68 @@ public:
     bool IsVCLStyled() override { return false; }
     int TotalColCount() const override { return ColCount() + FNumHiddenColumns; }
 
+    // Update counter, grid timer and window notifications (QvGrid_Update.cpp)
+    // ----------------------------------------------------------------------------------------
+    // Nested brackets on a visible grid: redraw is off from the first BeginUpdate until EndUpdate
+    // brings the counter back to 0, which repaints once. Calls on a hidden grid do not count.
+    void BeginUpdate();
+    void EndUpdate();
+    // Only the counter, for a few property changes that must not touch the window's redraw state.
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+    void ResetFixedCellHighlight();
+    bool IsHoverFixedCell(int ACol, int ARow);
+    bool HasCustomBorders() override;
+    TCanvas* FooterCanvas();
+    bool GridBlink() const { return FGridBlink; }
+    // The incremental search text and the timer ticks since its last character.
+    String SearchInc() const { return FSearchInc; }
+    void SetSearchInc(const String& Value) {
+        FSearchInc = Value;
+        FSearchTics = 0;
+    }
+    int SearchTics() const { return FSearchTics; }
+    TPoint HoverFixedCell() const { return FHoveredFixedCell; }
+    void SetHoverFixedCell(TPoint Value) { FHoveredFixedCell = Value; }
+    void SetInvokedChange(bool Value) { FInvokedChange = Value; }
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+
+    // Keyboard (QvGrid_Keys.cpp: the grid's key messages; QvGrid_KeysTab.cpp: the Tab move and the
+    // navigation helpers). Columns are display columns unless noted.
+    // ----------------------------------------------------------------------------------------
+    // Tab (Backward: Shift+Tab) to the next navigable cell; false when the focus went to the next control.
+    bool AdvanceFromEditor(bool Backward);
+    bool IsNavigableCell(int ACol, int ARow);
+    // -1 when the row has no navigable cell.
+    int FirstNavigableCol(int ARow);
+    int LastNavigableCol(int ARow);
+    int FirstDataCol();
+    int VisibleFixedRightCols();
+    bool IsLastDataRow();
+    void AutoAppendRow();
+    void ClickCellForEdit(int ACol, int ARow);
+    // Offers the current cell to the selection check again.
+    void Select();
+    // The key-down method: the toolkit's processing of the grid's keys and the keys the editors hand back.
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    // While set, the selection check accepts any cell.
+    bool ForceSel() const { return FForceSel; }
+    // The grid's modified flag: set by rows the keyboard inserts or deletes.
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool Value) { FGridModified = Value; }
+    QChar StartEditChar() const { return FStartEditChar; }
+    void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+
+    // Editing engine entries the keyboard uses (QvGrid_Edit.cpp). ACol of IsEditable is a real column.
+    // ----------------------------------------------------------------------------------------
+    bool IsEditable(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+
     // Cells and fonts (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
     // The grid's Font for a cell without properties; else one kept font set from the properties.
@@ -445,8 +507,6 @@ public:
     int NumHiddenColumns() const { return FNumHiddenColumns; }
     int NumHiddenRows() const { return FGridItems->Count(); }
     bool IsHiddenColumn(int ACol) const;
-    void BeginUpdate();
-    void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
     void StretchColumn(int ACol);
@@ -1230,6 +1290,7 @@ public:
         OnSelectionResize;
     std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>
         OnSelectionResized;
+    TNotifyEvent OnGridResize;
     std::function<void(TObject* Sender)> OnCreatedFloatingFooter;
     std::function<void(TObject* Sender)> OnCreatedSearchFooter;
     std::function<void(TObject* Sender, int ACol, int ARow, String& Value)> OnSaveCell;
@@ -1240,8 +1301,29 @@ protected:
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    // The grid's own message handlers (QvGrid_Keys.cpp, QvGrid_Update.cpp).
+    void WMKeyDown(TMessage& Message);
+    void WMKeyUp(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMTimer(TMessage& Message);
+    void WMPaint(TMessage& Message);
+    void WMSize();
 
 private:
+    // Steps of the key handling (QvGrid_Keys.cpp, QvGrid_KeysTab.cpp).
+    bool MoveScrollOnlyKey(Word Key);
+    bool HomeEndKey(TMessage& Message, Word Key, TShiftState Shift, int StartRow, int StartLeftCol);
+    bool SkipFixedCellsKey(Word& Key, TShiftState Shift);
+    void InsertRowKey();
+    void DeleteRowKey();
+    void SelectAllKey();
+    void InCellControlKey(Word Key);
+    void FireKeyDown(Word Key, TShiftState Shift);
+    bool TabMove(bool Backward, bool& EndOfGrid);
+    void SelectSingleCell(int ACol, int ARow);
+    void BlinkCells();
+    void HoverToCell();
     void CreateOwnedObjects();
     void FormResized(TObject* Sender);
     void DestroyWidget() override;
@@ -1386,6 +1468,16 @@ private:
     String FXMLEncoding = "ISO-8859-1";
     TMouseSelectMode FMouseSelectMode = msNormal;
     TPoint FLastTabCell{-1, -1};
+    TGridRect FMoveSelection{};
+    TPoint FLastKeyCell{-1, -1};
+    bool FForceSel = false;
+    bool FGridModified = false;
+    QChar FStartEditChar = QChar(0);
+    String FSearchInc;
+    int FSearchTics = 0;
+    bool FGridBlink = false;
+    bool FDisableSize = false;
+    bool FInvokedChange = false;
     TPoint FHoveredFixedCell{-1, -1};
     TPoint FPushedCellButton{-1, -1};
     TPoint FClipTopLeft{-1, -1};

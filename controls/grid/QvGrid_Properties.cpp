@@ -308,11 +308,3 @@ void TQvStringGrid::StretchColumn(int ACol) {
     if (width > 0) SetColWidths(ACol, width);
 }
 
-void TQvStringGrid::BeginUpdate() {
-    ++FUpdateCount;
-}
-
-void TQvStringGrid::EndUpdate() {
-    if (FUpdateCount == 0) return;
-    if (--FUpdateCount == 0) Invalidate();
-}

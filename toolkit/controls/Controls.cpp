@@ -187,9 +187,12 @@ void TControl::SetAlign(TAlign v) {
 }
 
 void TControl::SetCursor(TCursor v) {
+    if (v == FCursor)
+        return;
     FCursor = v;
     if (FWidget)
         qvdetail::ApplyCursor(FWidget, v);
+    Perform(CM_CURSORCHANGED);
 }
 
 void TControl::SetControlStateFlag(TControlStateFlag f, bool on) {
@@ -459,6 +462,10 @@ TControl* FindControl(const QWidget* w) {
             return static_cast<TControl*>(v.value<void*>());
     }
     return nullptr;
+}
+
+TControl* ControlAtScreenPos(const TPoint& ScreenPos) {
+    return FindControl(QApplication::widgetAt(ScreenPos.toQPoint()));
 }
 
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {

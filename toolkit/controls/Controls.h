@@ -389,6 +389,8 @@ private:
 TCustomForm* GetParentForm(const TControl* control);
 // The control whose native widget is `w` (or contains it), or null.
 TControl* FindControl(const QWidget* w);
+// The control under a screen point (its innermost native window), or null.
+TControl* ControlAtScreenPos(const TPoint& ScreenPos);
 
 // Posts a message to be handled after the current one, through the control's WndProc.
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);

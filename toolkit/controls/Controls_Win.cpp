@@ -306,6 +306,10 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_GETDLGCODE:
         m.Result = DialogCode();
         return;
+    case WM_SETREDRAW:
+        // Suspending redraw holds back the paints of the control and its children until it is switched on.
+        if (QWidget* w = Widget()) w->setUpdatesEnabled(m.WParam != 0);
+        return;
     case WM_MOUSEWHEEL: {
         TShiftState shift = qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
         if (!DoMouseWheel(shift, m.WheelDelta(), TPoint(m.XPos(), m.YPos())))
