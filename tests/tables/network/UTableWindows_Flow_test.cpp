@@ -269,9 +269,26 @@ TEST_F(TableWindowTest, GridEventsHintsRowSelectionAndTheTemplateDialog) {
         EXPECT_EQ(hint, "proposed");
         read->OnClickCell(read, 6, 0);
         EXPECT_TRUE(read->IsSelected(3, 6));
+        // The serial window remembers the item picked in a read rule's Topic column.
+        read->OnComboChange(read, mrTopic, 3, 5, "topic");
+        EXPECT_EQ(FSetAccess->ComboItem_Topic()[2], 5);
         ClickControl(FSetAccess->Btn_Cancel);
     });
     FSetAccess->ShowModal();
+
+    // Enter moves on only in the TCP window's write grid.
+    Enable_Jump_Field = true;
+    seam.AnswerModal([&](TCustomForm*) {
+        for (TQvColumnGrid* grid : {FModbus_TCP_Master_Set_Access->ACG_Modbus_Read,
+                                    FModbus_TCP_Master_Set_Access->ACG_Modbus_Write}) {
+            grid->SetCol(2);
+            grid->SetRow(1);
+            TypeKey(grid, Qt::Key_Return, "\r");
+            EXPECT_EQ(grid->Col(), grid == FModbus_TCP_Master_Set_Access->ACG_Modbus_Read ? 2 : 3);
+        }
+        ClickControl(FModbus_TCP_Master_Set_Access->Btn_Cancel);
+    });
+    FModbus_TCP_Master_Set_Access->ShowModal();
 
     seam.AnswerModal([&](TCustomForm*) {
         TQvColumnGrid* pub = FMQTT_Set_Topic->ACG_Pub;
