@@ -208,7 +208,13 @@ void TFTableWindow::FormShow(TObject*) {
     }
     PageControl1->SetActivePageIndex(0);
     BeforeTableLoad();
-    const TTableLoad load = Load_Table_File(filePath(), FSheet, CellViews());
+    TTableLoad load;
+    if (FileExists(filePath())) {
+        if (XML1->LoadFromFile(filePath(), Max_Table_Window_File_Bytes, Max_Table_Window_Text))
+            load = Load_Table_Document(*XML1, FSheet, CellViews());
+        else
+            load = {false, XML1->ErrorText()};
+    }
     FLoadComplete = load.Complete;
     FCopied.assign(FGrids.size(), false);
     if (!load.Complete)
@@ -231,9 +237,9 @@ void TFTableWindow::Btn_OKClick(TObject*) {
         break;
     }
     if (!FLoadComplete && FileExists(filePath()) && !tableAskYes(text(kTextOverwriteUnread))) return;
-    String error;
-    if (!Save_Table_File(filePath(), FSheet, ConstCellViews(), error)) {
-        MessageDlg(error, mtError, mbOK);
+    Write_Table_Document(*XML1, FSheet, ConstCellViews());
+    if (!XML1->SaveToFile(filePath())) {
+        MessageDlg(XML1->ErrorText(), mtError, mbOK);
         return;
     }
     FLoadComplete = true;
