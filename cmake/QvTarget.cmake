@@ -27,10 +27,15 @@ function(qv_library name)
 endfunction()
 
 # Every file below `folder` becomes a compiled-in resource, addressed as ":/<path below folder>".
+# EXCLUDE names sub-folders another layer compiles in itself.
 function(qv_resources target name folder)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
   file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
     ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*)
   list(FILTER files EXCLUDE REGEX "(^|/)\\.")
+  foreach(sub IN LISTS ARG_EXCLUDE)
+    list(FILTER files EXCLUDE REGEX "^${folder}/${sub}/")
+  endforeach()
   if(files)
     qt_add_resources(${target} ${name} PREFIX "/" BASE ${folder}
       FILES ${files})

@@ -2,6 +2,7 @@
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/QvGridCheck.h"
+#include "controls/styles/QvStyleIF_Notifier.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Messages.h"
@@ -266,6 +267,7 @@ void TQvStringGrid::WndProc(TMessage& Message) {
         WMTimer(Message);
         return;
     }
+    if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ThemeAdapt();
     TBaseGrid::WndProc(Message);
 }
 
@@ -302,6 +304,7 @@ void TQvStringGrid::Loaded() {
         FControlLook->SetControlStyle(csClassic);
 
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    if (FAutoThemeAdapt) ThemeAdapt();
     ApplyScrollBarAlways();
     InitOrigColSizes();
     FColumnOrder->Clear();

@@ -11,6 +11,8 @@
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/options/GridOptions.h"
+#include "controls/grid/paint/GraphicPainter.h"
+#include "controls/styles/QvStyleIF.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
@@ -84,7 +86,12 @@ public:                                                                         
 private:                                                                                                     \
     Type F##Name = Init;
 
-class TQvStringGrid : public TBaseGrid {
+// The name of a look in the visual-properties file ("glXP" ...) and in the quick-config panel
+// ("Windows XP" ...); empty for glCustom.
+String GridLookName(TGridLook Look);
+String GridLookDisplayName(TGridLook Look);
+
+class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
 public:
     explicit TQvStringGrid(TComponent* AOwner);
     ~TQvStringGrid() override;
@@ -236,7 +243,7 @@ public:
     virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
     virtual void SaveColPositions();
     virtual void LoadColPositions();
-    virtual void SetStyle(int AStyle);
+    virtual void SetStyle(TQvGridStyle AStyle);
     virtual void QSort();
     virtual void QSortIndexed();
     virtual void QSortGroup();
@@ -895,6 +902,36 @@ public:
     bool SpreadSheet() const { return FSpreadSheet; }
     void SetSpreadSheet(bool Value);
 
+    // Looks, style presets, tones and the check and radio glyphs (QvGrid_Look.cpp, QvGrid_LookGlyphs.cpp)
+    // ----------------------------------------------------------------------------------------
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value);
+    TQvStyle ComponentStyle() const { return FStyle; }
+    void SetComponentStyle(TQvStyle AStyle) override;
+    void SetColorTones(const TColorTones& ATones) override;
+    const TColorTones& Tones() const { return FTones; }
+    // Writes the fixed-cell colours of a colour scheme; no repaint.
+    void SetTheme(TXPColorScheme AScheme);
+    // Follows the desktop's office colour theme when it changed since the last call.
+    void ThemeAdapt();
+    TOfficeTheme OldOfficeTheme() const { return FOldOfficeTheme; }
+    // The glyph settings of the control look, with the themed style only where a theme draws.
+    TGlyphLook GlyphLook() const;
+    // TriState: the check box has three states and TriStateValue (0, 1, 2) decides over Checked.
+    void DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked, int TriStateValue, bool TriState,
+                      TControlStyle Style, bool Grayed, bool Enabled);
+    // A radio group: Count items of Items (one below the other unless Horizontal, upwards with
+    // StackUp), item SelIndex on (-1: the item whose text is the cell text).
+    void DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool StackUp, double Scale, TControlStyle Style,
+                         int ACol, int ARow, bool SelectedCell, const TStrings* Items, bool Disabled,
+                         bool Horizontal, int SelIndex, int Count);
+
+    // Cell graphic painting (QvGrid_PaintGraphic.cpp); real column, display row
+    // ----------------------------------------------------------------------------------------
+    TCellGraphicInfo GetCellGraphicInfo(int ACol, int ARow);
+    // Draws the cell's graphic after its text; R may be changed and is handed back.
+    void DrawCellGraphics(const TCellGraphicPass& Pass, TRect& R, TCellGraphic* Graphic);
+
     // Settings objects; a setter copies the given object (QvGrid_Properties.cpp)
     // ----------------------------------------------------------------------------------------
     TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
@@ -1016,7 +1053,6 @@ public:
     QV_PLAIN_PROP(String, InvalidEntryTitle, String())
     QV_PLAIN_PROP(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
     QV_PLAIN_PROP(String, InvalidEntryText, String())
-    QV_PLAIN_PROP(TGridLook, Look, glXP)
     QV_PLAIN_PROP(bool, Lookup, false)
     QV_PLAIN_PROP(bool, LookupCaseSensitive, false)
     QV_PLAIN_PROP(bool, LookupHistory, false)
@@ -1399,6 +1435,10 @@ private:
     TImageList* FGridImages = nullptr;
 
     TFixedGradientColors FFixedGradient;
+    TGridLook FLook = glXP;
+    TQvStyle FStyle = tsWindowsXP;
+    TColorTones FTones;
+    TOfficeTheme FOldOfficeTheme = otUnknown;
     HiddenIndexMap FHiddenCols;
     HiddenIndexMap FHiddenRows;     // the Idx of every item of FGridItems, in the same order
     std::vector<int> FAllColWidths; // by real column: the width a hidden column had

@@ -241,6 +241,7 @@ void TQvStringGrid::SetAutoThemeAdapt(bool Value) {
     if (Value == FAutoThemeAdapt) return;
     FAutoThemeAdapt = Value;
     FSearchFooter->SetAutoThemeAdapt(Value);
+    if (Value && !IsLoading()) ThemeAdapt();
     if (Value) Invalidate();
 }
 

@@ -258,7 +258,6 @@ void TQvStringGrid::Group(int) {}
 void TQvStringGrid::UnGroup() {}
 void TQvStringGrid::SaveColPositions() {}
 void TQvStringGrid::LoadColPositions() {}
-void TQvStringGrid::SetStyle(int) {}
 void TQvStringGrid::QSort() {}
 void TQvStringGrid::QSortIndexed() {}
 void TQvStringGrid::QSortGroup() {}

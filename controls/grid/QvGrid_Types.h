@@ -46,6 +46,25 @@ using TDragScrollDirections = unsigned;
 enum TScrollDirection { sdVertical, sdHorizontal };
 enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+// The grid's style presets, in the order of the shared TQvStyle.
+enum TQvGridStyle {
+    gsOffice2003Blue,
+    gsOffice2003Silver,
+    gsOffice2003Olive,
+    gsOffice2003Classic,
+    gsOffice2007Luna,
+    gsOffice2007Obsidian,
+    gsWindowsXP,
+    gsWhidbey,
+    gsCustom,
+    gsOffice2007Silver,
+    gsWindowsVista,
+    gsWindows7,
+    gsTerminal,
+    gsOffice2010Blue,
+    gsOffice2010Silver,
+    gsOffice2010Black
+};
 
 // Settings objects and looks.
 enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csVUR, csGlyph, csTheme };

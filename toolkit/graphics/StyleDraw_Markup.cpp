@@ -1,5 +1,6 @@
 // In-text controls through QStyle, rotated text, focus frames and file icons through QFileIconProvider.
 #include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <QApplication>
 #include <QFileIconProvider>
