@@ -17,6 +17,8 @@
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <optional>
+
 namespace {
 
 constexpr int kTableRowHeight = 22;
@@ -187,6 +189,19 @@ void TFTableWindow::Set_Lang() {
 }
 
 void TFTableWindow::FormShow(TObject*) {
+    // Thousands of cells change: one repaint a grid at the end.
+    struct UpdateBracket {
+        std::vector<TQvColumnGrid*>& grids;
+        explicit UpdateBracket(std::vector<TQvColumnGrid*>& g) : grids(g) {
+            for (TQvColumnGrid* grid : grids)
+                grid->BeginUpdate();
+        }
+        ~UpdateBracket() {
+            for (TQvColumnGrid* grid : grids)
+                grid->EndUpdate();
+        }
+    };
+    std::optional<UpdateBracket> bracket(std::in_place, FGrids);
     for (size_t g = 0; g < FGrids.size(); ++g) {
         const TTableGrid& sheet = FSheet.Grids[g];
         TQvColumnGrid* grid = FGrids[g];
@@ -217,6 +232,7 @@ void TFTableWindow::FormShow(TObject*) {
     }
     FLoadComplete = load.Complete;
     FCopied.assign(FGrids.size(), false);
+    bracket.reset();
     if (!load.Complete)
         MessageDlg(text(kTextTableNotRead) + filePath() + "\r\n" + load.Problem, mtError, mbOK);
 }
