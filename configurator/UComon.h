@@ -133,12 +133,33 @@ TStringList* Get_COM_Ports();
 String COM_Port_Device(const String& port);
 
 // ---- Row helpers of the table editors (UComon_Rows.cpp) ---------------------------------------
-// Stand-ins until the shared row helpers land (the owner's version replaces this block and its file).
+// Data columns are 1 .. ColCount + NumHiddenColumns - 1 (hidden ones included), rows are data rows
+// (1 or more); the row clipboard is Copy_Row_Buffer / Copy_Row_Is_Check. Failures are told by a
+// message of block 1300 and change nothing.
 class TQvStringGrid;
 class TQvColumnGrid;
+
+// Rows below move up one; the last row is emptied and made read-only, its check boxes unchecked but
+// the box of column 1 checked when `enable`.
+void Grid_Del_Row(int row, TQvStringGrid* grid, bool enable);
+// Rows from `row` on move down one and `row` is emptied and made editable (check boxes as in the
+// delete). Refused with a message while the last row holds text, which would fall out of the table.
+void Grid_Ins_Row(int row, TQvStringGrid* grid, bool enable);
+// The row into the clipboard; check boxes as "Y" / "N".
+void Grid_Copy_Row(TQvStringGrid* grid, int row);
+// The clipboard into the row: refused without a copy (`copied` false) or with another column count;
+// asks before overwriting a row that holds text.
+void Grid_Paste_Row(TQvStringGrid* grid, int row, bool copied);
+// The same for column grids, whose check boxes are data check boxes ("Y" / "N" texts); cell
+// properties are not touched.
 void ColGrid_Del_Row(int row, TQvColumnGrid* grid);
 void ColGrid_Ins_Row(int row, TQvColumnGrid* grid, bool enable);
 void ColGrid_Copy_Row(TQvColumnGrid* grid, int row);
 void ColGrid_Paste_Row(TQvColumnGrid* grid, int row, bool copied);
+// A double click on a header cell sizes its column to the contents (Enable_Auto_Size).
 void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col);
+// Enter moves to the next data cell, from the last column to column 1 of the next row and from the last
+// row to row 1 (Enable_Jump_Field); the key is then swallowed.
 void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key);
+// The text shown when an insert would push the last row's data out of the table.
+constexpr int Text_Insert_Last_Row_Used = 1306;

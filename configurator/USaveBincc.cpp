@@ -2,9 +2,9 @@
 #include "configurator/USaveBincc.h"
 
 #include "configurator/UComon.h"
+#include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/services/XmlDoc.h"
 
 #include <algorithm>
 #include <iterator>
@@ -213,6 +213,10 @@ bool Load_ParGen_Setting(String& error) {
     return true;
 }
 
+bool OPC_UA_Row_Enabled(const TXMLNode& row) {
+    return !row.HasAttribute("Enable") || Trim(row.Attributes("Enable")) == QLatin1String("Y");
+}
+
 bool Load_OPC_UA_Variables(DWORD base, String& error) {
     TOPC_UA_Server& rec = OPC_UA_Server_Rec;
     if (FileExists(File_OPC_UA_Server)) {
@@ -233,7 +237,8 @@ bool Load_OPC_UA_Variables(DWORD base, String& error) {
         // The rows to send, with their place in the file for messages.
         std::vector<int> enabled;
         for (int i = 0; i < rows.Count(); ++i)
-            if (rows[i].HasAttribute("Enable") && rows[i].Attributes("Enable") == QLatin1String("Y"))
+            if (rows[i].NodeType() == ntElement && rows[i].NodeName() == QLatin1String("row") &&
+                OPC_UA_Row_Enabled(rows[i]))
                 enabled.push_back(i);
         rec.Num_Var = Word(enabled.size());
         rec.Variables.assign(enabled.size(), TOPC_UA_Var());

@@ -82,6 +82,10 @@ DWORD Get_OPC_UA_Var_Type(const String& typeText);
 // "ParGen.xml" into Device_Setting and OPC_UA_Server_Rec; a missing file changes nothing. False with
 // `error` when the file exists but does not read, or holds a text that one byte per character cannot keep.
 bool Load_ParGen_Setting(String& error);
+class TXMLNode;
+// The one rule for a variable row's "Enable", in the table window and here: a row without the attribute
+// is enabled, otherwise exactly when its text, trimmed, is "Y".
+bool OPC_UA_Row_Enabled(const TXMLNode& row);
 // "OPC_UA_Server.xml" into OPC_UA_Server_Rec, then the device addresses from `base`. False with `error`
 // when the file exists but does not read or lacks its elements, when a name does not fit one byte per
 // character, or when the block would not fit into the device.

@@ -69,6 +69,7 @@ void RegisterControlsClasses() {
     RegisterComponentClass("TQsgSpinEdit",
                            [](TComponent* owner) -> TComponent* { return new TQsgSpinEdit(owner); });
     RegisterQvGridDesignIdents();
+    RegisterQvColumnGridDesignIdents();
     RegisterComponentClass("TQvStringGrid",
                            [](TComponent* owner) -> TComponent* { return new TQvStringGrid(owner); });
     RegisterComponentClass("TQvColumnGrid",

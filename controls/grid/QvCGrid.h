@@ -193,6 +193,9 @@ private:
     int FNoRecursiveUpdate = 0;
 };
 
+// The editor kinds and column popup kinds a window design may name; part of the layer's registration.
+void RegisterQvColumnGridDesignIdents();
+
 class TQvColumnGrid : public TQvStringGrid {
 public:
     explicit TQvColumnGrid(TComponent* AOwner);
@@ -211,6 +214,10 @@ public:
     TGridColumnItem* ColumnItem(int ACol) const;
     bool IsColumnMoving() const { return FColumnMoving; }
 
+    // Every column item's settings as text (QvCGrid_Stream.cpp), and back: a stream that does not read
+    // raises EDesignError and leaves the columns as they were.
+    void SaveColumnsToStream(TStream* Stream);
+    void LoadColumnsFromStream(TStream* Stream);
     // Column positions in an INI file: key "CP<position>" := the default index of the item there.
     void SaveColumnPositions(const String& Key, const String& Section);
     // Keys missing or naming no column leave the columns as they are.
@@ -222,6 +229,8 @@ public:
     void SyncColumnHeaders();
 
     void Loaded() override;
+    // "Columns" in a window design: one column per collection item (QvCGrid_Design.cpp).
+    bool ReadProperty(const String& name, const TDesignValue& value) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
                          TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,

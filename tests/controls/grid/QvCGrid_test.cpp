@@ -3,8 +3,11 @@
 #include "controls/grid/QvCGrid.h"
 
 #include "TestSupport.h"
+#include "toolkit/controls/Forms.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/IniFiles.h"
+#include "toolkit/system/Streams.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -329,4 +332,88 @@ TEST(QvCGridColumns, FilterListsComeFromTheColumn) {
     ASSERT_EQ(g.FilterValueList()->Count(), 2);
     EXPECT_EQ(g.FilterValueList()->Strings(0), "Small");
     EXPECT_EQ(g.FilterValueList()->Strings(1), "Big");
+}
+
+TEST(QvCGridDesign, ColumnsOfAWindowDesignBecomeItems) {
+    TForm form(nullptr);
+    LoadDesign(&form,
+               ParseDesign("object F: TForm\n"
+                           "  object G: TQvColumnGrid\n"
+                           "    Columns = <\n"
+                           "      item Header = 'N' Width = 40 end\n"
+                           "      item Header = 'Enable' Width = 50 Editor = edDataCheckBox\n"
+                           "        Alignment = taCenter Color = $B0D8FF end\n"
+                           "      item Header = 'Type' Editor = edComboList\n"
+                           "        ComboItems.Strings = ('Byte' 'Int16') HeaderFont.Style = [fsBold] end>\n"
+                           "  end\n"
+                           "end\n",
+                           "columns.form"),
+               "columns.form");
+    auto* g = dynamic_cast<TQvColumnGrid*>(form.FindComponent("G"));
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->ColCount(), 3);
+    ASSERT_EQ(g->Columns()->Count(), 3);
+    EXPECT_EQ(g->Cells(1, 0), "Enable");
+    EXPECT_EQ(g->ColWidths(0), 40);
+    EXPECT_EQ(g->Columns()->Items(1)->Editor(), edDataCheckBox);
+    EXPECT_EQ(g->Columns()->Items(1)->Color(), TColor(0xB0D8FF));
+    EXPECT_EQ(g->Columns()->Items(2)->ComboItems()->Count(), 2);
+    EXPECT_EQ(g->Columns()->Items(2)->HeaderFont()->Style(), TFontStyles(fsBold));
+
+    TForm bad(nullptr);
+    EXPECT_THROW(LoadDesign(&bad,
+                            ParseDesign("object F: TForm\n  object G: TQvColumnGrid\n"
+                                        "    Columns = <item Heder = 'x' end>\n  end\nend\n",
+                                        "bad.form"),
+                            "bad.form"),
+                 Exception);
+}
+
+TEST(QvCGridStream, ColumnsRoundTripThroughAStreamAndBadStreamsChangeNothing) {
+    TQvColumnGrid g(nullptr);
+    g.SetColCount(4);
+    TGridColumnItem* c = g.Columns()->Items(2);
+    c->SetHeader("It's #2\tok");
+    c->SetWidth(77);
+    c->SetEditor(edComboEdit);
+    TStringList items;
+    items.Add("a 'b'");
+    items.Add("");
+    c->SetComboItems(&items);
+    c->SetReadOnly(true);
+    c->SetCheckTrue("1");
+    c->SetColor(TColor(0xA8FFA8));
+    c->HeaderFont()->SetStyle(fsBold | fsItalic);
+    TMemoryStream stream;
+    g.SaveColumnsToStream(&stream);
+
+    TQvColumnGrid h(nullptr);
+    stream.SetPosition(0);
+    h.LoadColumnsFromStream(&stream);
+    ASSERT_EQ(h.ColCount(), 4);
+    const TGridColumnItem* back = h.Columns()->Items(2);
+    EXPECT_EQ(back->Header(), "It's #2\tok");
+    EXPECT_EQ(h.Cells(2, 0), "It's #2\tok");
+    EXPECT_EQ(h.ColWidths(2), 77);
+    EXPECT_EQ(back->Editor(), edComboEdit);
+    EXPECT_EQ(back->ComboItems()->Text(), items.Text());
+    EXPECT_TRUE(back->ReadOnly());
+    EXPECT_EQ(back->CheckTrue(), "1");
+    EXPECT_EQ(back->Color(), TColor(0xA8FFA8));
+    EXPECT_EQ(back->HeaderFont()->Style(), TFontStyles(fsBold | fsItalic));
+
+    const char* bad[] = {"",
+                         "object X: TQvColumnGrid\nend\n",
+                         "object X: TQvColumnGrid\n  Columns = <>\nend\n",
+                         "object X: TQvColumnGrid\n  Columns = <item Width = 99999999999 end>\nend\n",
+                         "object X: TQvColumnGrid\n  Columns = <item Editor = 99 end>\nend\n",
+                         "object X: TQvColumnGrid\n  Columns = <item Header = 'x"};
+    for (const char* text : bad) {
+        TMemoryStream s;
+        s.WriteBuffer(QByteArray(text));
+        s.SetPosition(0);
+        EXPECT_THROW(h.LoadColumnsFromStream(&s), Exception) << text;
+        EXPECT_EQ(h.ColCount(), 4) << text;
+        EXPECT_EQ(h.Columns()->Items(2)->Header(), "It's #2\tok") << text;
+    }
 }
