@@ -1,11 +1,11 @@
-// The TFModbus_TCP_Master_Set_Access window: created at start in its place; its table editor is not built yet.
+// The Modbus TCP master rule tables ("ModbusTCPM_SetAccess.xml"): read and write rules by slave address.
 #pragma once
 
-#include "configurator/UStandInWindow.h"
+#include "tables/network/UModbus_Master_Window.h"
 
-class TFModbus_TCP_Master_Set_Access : public TFStandInWindow {
+class TFModbus_TCP_Master_Set_Access : public TFModbusMasterWindow {
 public:
-    explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner);
     String ClassName() const override { return "TFModbus_TCP_Master_Set_Access"; }
 };
 

@@ -10,6 +10,7 @@
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/RichEdit.h"
+#include "toolkit/stdctrls/Splitter.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 namespace {
@@ -239,6 +240,7 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TPanel", ToolkitMaker<TPanel>());
     RegisterComponentClass("TShape", ToolkitMaker<TShape>());
     RegisterComponentClass("TBevel", ToolkitMaker<TBevel>());
+    RegisterComponentClass("TSplitter", ToolkitMaker<TSplitter>());
     RegisterComponentClass("TImage", ToolkitMaker<TImage>());
     RegisterComponentClass("TScrollBox", ToolkitMaker<TScrollBox>());
     RegisterComponentClass("TCategoryPanelGroup", ToolkitMaker<TCategoryPanelGroup>());

@@ -1,0 +1,42 @@
+// The frame's data check over the narrow cell view, and the composition of its one message.
+#include "tables/frame/TableCheck.h"
+
+#include "configurator/ULanguage.h"
+#include "tables/frame/TableFile.h"
+#include "tables/frame/TableNumber.h"
+#include "toolkit/system/SysUtils.h"
+
+String TTableRow::Text(Integer col) const {
+    return FCells.Cell(col, FRow);
+}
+
+Integer TTableRow::Number(Integer col, Integer def) const {
+    return Read_Table_Int(FCells.Cell(col, FRow), def);
+}
+
+bool TTableRow::Shown(Integer col) const {
+    return FCells.ColumnShown(col);
+}
+
+TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const ITableCells*>& cells) {
+    for (size_t g = 0; g < sheet.Grids.size() && g < cells.size(); ++g) {
+        const TTableGrid& grid = sheet.Grids[g];
+        if (!grid.CheckRow) continue;
+        const ITableCells& grid_cells = *cells[g];
+        const Integer end = Table_End_Row(grid, grid_cells);
+        for (Integer r = 1; r < end; ++r) {
+            if (grid.EnableColumn >= 0 && Trim(grid_cells.Cell(grid.EnableColumn, r)) != u"Y") continue;
+            if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r))) return {Integer(g), r, fault};
+        }
+    }
+    return {};
+}
+
+String Compose_Row_Error(const String& prefix, Integer row, const String& message, const String& limit) {
+    return prefix + IntToStr(row) + message + limit;
+}
+
+String Table_Fault_Text(const TTableSheet& sheet, const TTableFault& fault) {
+    return Compose_Row_Error(Lang_Texts->Strings(sheet.Texts.RowErrorPrefix), fault.Row,
+                             Lang_Texts->Strings(fault.Fault.Message), fault.Fault.Limit);
+}

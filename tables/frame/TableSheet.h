@@ -1,0 +1,115 @@
+// The sheet of a table window: everything that makes one table editor differ from another, as data.
+#pragma once
+
+#include "controls/grid/QvObj.h"
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/system/Types.h"
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class ITableCells;
+
+// Cell tints of the table grids.
+constexpr TColor Tint_Orange = 11589887;   // RGB(255,216,176)
+constexpr TColor Tint_Cyan = 16710368;     // RGB(224,250,254)
+constexpr TColor Tint_Green = 11075496;    // RGB(168,255,168)
+constexpr TColor Tint_Pink = 16045820;     // RGB(252,214,244)
+constexpr TColor Tint_Yellow = 11075583;   // RGB(255,255,168)
+constexpr TColor Tint_Lavender = 16766421; // RGB(213,213,255)
+constexpr TColor Tint_White = clWhite;
+
+// What loading does with a column whose attribute the row element lacks (or that is not stored).
+enum class TTableMissing {
+    Required, // the loading stops at this attribute
+    Default,  // the cell gets Default
+    Keep,     // the cell keeps its cleared value
+};
+
+struct TTableColumn {
+    Integer Header = 0; // text number
+    Integer Width = 64;
+    TEditorType Editor = edNormal;
+    TColor Tint = Tint_White;
+    QStringList Items;
+    // The row attribute that stores the cell; empty for a column that is not stored.
+    String Attribute;
+    TTableMissing Missing = TTableMissing::Required;
+    // The default of a missing attribute; for a column that is not stored with SetOnLoad, the value every
+    // row read puts into it.
+    String Default;
+    bool SetOnLoad = false;
+    Integer Hint = 0;  // text number of the header hint; 0 for none
+    bool Shown = true; // visible after every showing
+    // A stored value that is not the cell text (an index into a list, say): the attribute from the row, and
+    // the row from the attribute. Both or neither.
+    std::function<String(const ITableCells&, Integer row)> ToAttribute;
+    std::function<void(ITableCells&, Integer row, const String& value)> FromAttribute;
+};
+
+// The first failing test of a row: its message text number and, for the tests that add one, the limit
+// written right after the message. Message 0: the row passes.
+struct TRowFault {
+    Integer Message = 0;
+    String Limit;
+    explicit operator bool() const { return Message != 0; }
+};
+
+// The cells of one row as the tests see them.
+class TTableRow {
+public:
+    TTableRow(const ITableCells& cells, Integer row) : FCells(cells), FRow(row) {}
+    Integer Row() const { return FRow; }
+    String Text(Integer col) const;
+    // The cell read as a whole number (Read_Table_Int), `def` when it does not read.
+    Integer Number(Integer col, Integer def = -1) const;
+    bool Shown(Integer col) const;
+
+private:
+    const ITableCells& FCells;
+    Integer FRow;
+};
+
+struct TTableGrid {
+    String Name; // the grid component, "ACG_Modbus_Read"
+    String Page; // its tab sheet, "TS_Modbus_Read"
+    Integer PageCaption = 0;
+    String Section; // the element holding its rows; empty: the root itself
+    Integer DataRows = 512;
+    std::vector<TTableColumn> Columns; // column 0, the row numbers, included
+    Integer KeyColumn = 1;
+    Integer EnableColumn = -1; // -1: no Enable column
+    bool ShowsHints = false;
+    bool EnterMovesOn = true;
+    bool ClickSelectsRow = true;
+    bool InsertPutsEnable = false;
+    // A pick-list column whose items are the positions "0" .. capacity - 1, filled at every showing.
+    Integer PositionColumn = -1;
+    Integer Capacity = 0;
+    // The tests of one enabled row up to the key, in their order; the first fault ends the check.
+    std::function<TRowFault(const TTableRow&)> CheckRow;
+};
+
+// Texts of the window's block by number; 0 leaves the design's text.
+struct TTableTexts {
+    Integer Caption = 0;
+    Integer Description = 0;
+    Integer Buttons[6] = {}; // OK, Cancel, Delete Row, Insert Row, Copy Row, Paste Row
+    Integer ButtonHints[6] = {};
+    Integer RowErrorPrefix = 0;
+    Integer DeleteQuestion = 0;
+    // Asked by OK when rows below the first row without a key hold data that will not be stored.
+    Integer LostRowsQuestion = 0;
+};
+
+struct TTableSheet {
+    // The path of the table file (a File_<table> variable, set when a configuration opens).
+    const String* FilePath = nullptr;
+    Integer ClientWidth = 0;  // 0: as designed
+    Integer ClientHeight = 0; // 0: as designed
+    TTableTexts Texts;
+    String RootElement;
+    String VersionComment; // empty: no comment after the root
+    std::vector<TTableGrid> Grids;
+};

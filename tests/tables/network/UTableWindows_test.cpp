@@ -1,0 +1,78 @@
+// The three table windows on the frame: each loads its fixture file into its grids and OK writes it back
+// equal; the layout, texts and column visibility of a showing.
+#include "TableWindowFixture.h"
+#include "controls/buttons/SbButton.h"
+#include "controls/grid/QvCGrid.h"
+#include "tables/network/UMQTT_Set_Topic.h"
+#include "tables/network/UMQTT_Topic_Tables.h"
+#include "tables/network/UModbus_TCP_Master_Set_Access.h"
+#include "tables/network/USetAccess.h"
+#include "toolkit/stdctrls/ComCtrls.h"
+
+namespace {
+
+TEST_F(TableWindowTest, EachWindowWritesItsFixtureFileBackEqual) {
+    const struct {
+        TFTableWindow* window;
+        QString file;
+        QString fixture;
+        int rows[2];
+    } cases[] = {
+        {FSetAccess, File_ModbusM_SetAccess, "ModbusM_SetAccess.xml", {3, 2}},
+        {FModbus_TCP_Master_Set_Access, File_ModbusTCPM_SetAccess, "ModbusTCPM_SetAccess.xml", {3, 2}},
+        {FMQTT_Set_Topic, File_MQTT_Set_Topic, "MQTT_Set_Topic.xml", {3, 2}},
+    };
+    qvtest::ScriptedInteraction seam;
+    for (const auto& c : cases) {
+        const QByteArray fixture = Fixture(c.fixture);
+        PutFile(c.file, fixture);
+        seam.AnswerModal([&](TCustomForm*) {
+            const TTableSheet& sheet = c.window->Sheet();
+            for (int g = 0; g < 2; ++g) {
+                TQvColumnGrid* grid = c.window->Grid(g);
+                EXPECT_EQ(grid->RowCount(), sheet.Grids[size_t(g)].DataRows + 1);
+                const int key = sheet.Grids[size_t(g)].KeyColumn;
+                EXPECT_FALSE(grid->GetCellEx(key, c.rows[g]).isEmpty()) << c.fixture.toStdString();
+                EXPECT_TRUE(grid->GetCellEx(key, c.rows[g] + 1).isEmpty()) << c.fixture.toStdString();
+            }
+            QFile::remove(c.file);
+            c.window->Btn_OK->Click();
+        });
+        EXPECT_EQ(c.window->ShowModal(), mrOk) << c.fixture.toStdString();
+        EXPECT_EQ(FileBytes(c.file), fixture) << c.fixture.toStdString();
+    }
+    EXPECT_EQ(seam.Messages(), QStringList());
+}
+
+TEST_F(TableWindowTest, AShowingClearsHidesAndFillsAsTheSheetSays) {
+    qvtest::ScriptedInteraction seam;
+    FSetAccess->ACG_Modbus_Read->SetCellEx(5, 7, "left over");
+    FSetAccess->PageControl1->SetActivePageIndex(1);
+    seam.AnswerModal([&](TCustomForm*) {
+        TQvColumnGrid* read = FSetAccess->ACG_Modbus_Read;
+        EXPECT_EQ(FSetAccess->PageControl1->ActivePageIndex(), 0);
+        EXPECT_EQ(read->GetCellEx(0, 7), "7");
+        EXPECT_EQ(read->GetCellEx(1, 7), "Y");
+        EXPECT_EQ(read->GetCellEx(5, 7), "");
+        EXPECT_TRUE(read->IsHiddenColumn(mrTopic));
+        EXPECT_FALSE(read->IsHiddenColumn(mrPosition));
+        EXPECT_EQ(read->Columns()->Items(mrPosition)->ComboItems()->Count(), 1500);
+        EXPECT_EQ(read->Columns()->Items(mrType)->ComboItems()->Strings(2), "Holding Register");
+        EXPECT_EQ(read->Columns()->Items(mrSlave_ID)->Header(), "Slave ID");
+        EXPECT_EQ(FSetAccess->Caption(), "Set Modbus Access");
+        EXPECT_EQ(FSetAccess->TS_Modbus_Write->Caption(), "Modbus Write");
+        EXPECT_EQ(FSetAccess->ComboItem_Topic().size(), size_t(512));
+        FSetAccess->FormShow(FSetAccess);
+        const QImage shot = FSetAccess->Grab();
+        shot.save(QDir::tempPath() + "/qv-setaccess.png");
+        EXPECT_EQ(shot.size(), QSize(1040, 337));
+        FSetAccess->SetModalResult(mrCancel);
+    });
+    FSetAccess->ShowModal();
+    // The TCP window keeps its design captions of Copy Row and Paste Row in every language.
+    EXPECT_EQ(FModbus_TCP_Master_Set_Access->Btn_CopyRow->Caption(), "Copy Row");
+    EXPECT_EQ(FModbus_TCP_Master_Set_Access->ClientWidth(), 1150);
+    EXPECT_EQ(FMQTT_Set_Topic->ClientWidth(), 1100);
+}
+
+} // namespace
