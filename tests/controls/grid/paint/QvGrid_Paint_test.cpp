@@ -58,14 +58,15 @@ protected:
         form->SetClientSize(kPaintW, kPaintH);
         grid = new TQvStringGrid(form.get());
         grid->SetParent(form.get());
-        grid->SetBorderStyle(bsNone);
         grid->SetBounds(0, 0, kPaintW, kPaintH);
         grid->SetColCount(5);
         grid->SetRowCount(7);
         grid->SetDefaultColWidth(kPaintColW);
         grid->SetDefaultRowHeight(kPaintRowH);
         grid->SetColor(clWhite);
+        // Every look gives the grid its single border; without it cell coordinates are window coordinates.
         grid->SetLook(glStandard);
+        grid->SetBorderStyle(bsNone);
         grid->Font()->SetColor(clBlack);
         grid->FixedFont()->SetColor(clBlack);
         form->Show();
@@ -147,6 +148,7 @@ TEST_F(QvGridPaintTest, MarkupCellDrawsItsColours) {
 
 TEST_F(QvGridPaintTest, FixedCellsTakeTheLookGradientAndEdges) {
     grid->SetLook(glXP);
+    grid->SetBorderStyle(bsNone);
     TFixedGradientColors& fg = grid->FixedGradientColors();
     fg.From = 0x00FF00;
     fg.To = 0x0000FF;
