@@ -81,7 +81,7 @@ void TFTableWindow::buildGrid(size_t index) {
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
-                     goColSizing | goEditing);
+                     goColSizing | goEditing | sheet.ExtraOptions);
     grid->FixedFont()->SetName("Tahoma");
     grid->FixedFont()->SetHeight(-11);
     grid->FixedFont()->SetStyle(TFontStyles(fsBold));
@@ -111,7 +111,7 @@ void TFTableWindow::buildGrid(size_t index) {
             FGrids[size_t(g)]->SelectRows(ARow, 1);
     };
     grid->OnDblClickCell = [this, g](TObject*, int ARow, int ACol) {
-        Grid_Auto_Size_Col(FGrids[size_t(g)], ARow, ACol);
+        if (FSheet.Grids[size_t(g)].DblClickSizes) Grid_Auto_Size_Col(FGrids[size_t(g)], ARow, ACol);
         GridDblClickCell(g, ARow, ACol);
     };
     grid->OnKeyPress = [this, g](TObject*, QChar& Key) {
@@ -219,6 +219,7 @@ void TFTableWindow::FormShow(TObject*) {
     FCopied.assign(FGrids.size(), false);
     if (!load.Complete)
         MessageDlg(text(kTextTableNotRead) + filePath() + "\r\n" + load.Problem, mtError, mbOK);
+    if (FSheet.FocusGridOnShow && !FGrids.empty() && FGrids[0]->CanFocus()) FGrids[0]->SetFocus();
 }
 
 bool TFTableWindow::Controllo_dati() {
