@@ -190,7 +190,7 @@ void TFTableWindow::FormShow(TObject*) {
     for (size_t g = 0; g < FGrids.size(); ++g) {
         const TTableGrid& sheet = FSheet.Grids[g];
         TQvColumnGrid* grid = FGrids[g];
-        FPages[g]->SetTabVisible(true);
+        FPages[g]->SetTabVisible(FGrids.size() > 1);
         for (int c = 1; c < int(sheet.Columns.size()); ++c) {
             if (sheet.Columns[size_t(c)].Shown)
                 grid->UnHideColumn(c);
