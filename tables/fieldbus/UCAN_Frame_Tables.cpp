@@ -5,6 +5,7 @@
 #include "configurator/ULanguage.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableCells.h"
+#include "tables/frame/TableNumber.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/system/SysUtils.h"
 

@@ -118,7 +118,7 @@ void TFTableWindow::buildGrid(size_t index) {
         if (FSheet.Grids[size_t(g)].EnterMovesOn) Grid_Enter_Next_Cell(FGrids[size_t(g)], Key);
     };
     grid->OnGridHint = [this, g](TObject*, int ARow, int ACol, String& hintstr) {
-        if (ARow != 0) return;
+        if (ARow != 0 || !FSheet.Grids[size_t(g)].ShowsHints) return;
         const int c = FGrids[size_t(g)]->RealColIndex(ACol);
         const auto& columns = FSheet.Grids[size_t(g)].Columns;
         if (c >= 1 && c < int(columns.size()) && columns[size_t(c)].Hint)

@@ -71,11 +71,20 @@ TEST_F(TableWindowTest, FieldbusTextsAndTheCanInsertRow) {
         FReceiveCAN->SetModalResult(mrCancel);
     });
     FReceiveCAN->ShowModal();
-    // The server's write grid has no grid events: no header hints, no sizing by double click.
-    const TTableSheet& server = FSet_SDO_Server_Access->Sheet();
-    EXPECT_TRUE(server.Grids[0].ShowsHints && server.Grids[0].DblClickSizes);
-    EXPECT_FALSE(server.Grids[1].ShowsHints || server.Grids[1].DblClickSizes ||
-                 server.Grids[1].EnterMovesOn || server.Grids[1].ClickSelectsRow);
+    // The server's write grid has no grid events: no header hints, no sizing by double click; its read
+    // grid has them.
+    const bool autoSize = Enable_Auto_Size;
+    Enable_Auto_Size = true;
+    for (TQvColumnGrid* g : {FSet_SDO_Server_Access->sga, FSet_SDO_Server_Access->sgb}) {
+        g->SetCellEx(8, 1, QString(60, 'W'));
+        const int before = g->ColWidths(8);
+        g->OnDblClickCell(g, 0, 8);
+        EXPECT_EQ(g->ColWidths(8) != before, g == FSet_SDO_Server_Access->sga);
+        String hint;
+        g->OnGridHint(g, 0, 1, hint);
+        EXPECT_EQ(hint.isEmpty(), g == FSet_SDO_Server_Access->sgb);
+    }
+    Enable_Auto_Size = autoSize;
     EXPECT_FALSE(FSet_SDO_Server_Access->sgb->ShowHint());
 }
 
