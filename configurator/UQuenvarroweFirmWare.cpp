@@ -15,6 +15,7 @@
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
 #include "generators/UBACnet_EDE_File.h"
+#include "generators/UEds.h"
 #include "generators/UProfinetFileName.h"
 #include "generators/UProfinetXML.h"
 #include "generators/USNMP_MIB.h"
@@ -308,12 +309,18 @@ void TFQuenvarroweFirmWare::Btn_Click(TObject* Sender) {
     }
     if (TCustomForm* window = Step_Window(Sender))
         window->ShowModal();
+    else if (Sender == Btn_CANopen_EDS)
+        Build_EDS_File();
     else if (Sender == Btn_BACnet_EDE_File)
         BACnet_EDE_File();
     else if (Sender == Btn_PROFINET_XML)
         PROFINET_XML();
     else if (Sender == Btn_SNMP_MIB)
         Build_MIB_File();
+}
+
+void TFQuenvarroweFirmWare::Build_EDS_File() {
+    Run_EDS_Step(SaveEDS);
 }
 
 void TFQuenvarroweFirmWare::BACnet_EDE_File() {

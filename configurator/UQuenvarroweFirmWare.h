@@ -84,6 +84,7 @@ public:
     void Update_Device();
     // The description-file steps (their buttons belong to the models that have them).
     void BACnet_EDE_File();
+    void Build_EDS_File();
     void PROFINET_XML();
     // The BACnet server kind of the open configuration ("BACnet_Type" of "ParGen.xml"); 0 when missing.
     Integer Get_Type_BACnet();

@@ -1,7 +1,9 @@
 // Fuzz target: a table window's XML table file as the frame reads it, under the sheets of the Modbus
-// master (serial and TCP) and MQTT topic windows. A shortened reading always says why; the row numbers
-// stay; what the writer makes of the cells reads back whole and writes again the same.
+// master (serial and TCP), MQTT topic, CAN frame and CANopen windows. A shortened reading always says why;
+// the row numbers stay; what the writer makes of the cells reads back whole and writes again the same.
 #include "FuzzSupport.h"
+#include "tables/fieldbus/UCAN_Frame_Tables.h"
+#include "tables/fieldbus/UCANopen_Tables.h"
 #include "tables/frame/TableFile.h"
 #include "tables/network/UMQTT_Topic_Tables.h"
 #include "tables/network/UModbus_Master_Rules.h"
@@ -58,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         tcp.Tcp = true;
         std::vector<TTableSheet> v = {Modbus_Master_Sheet(serial), Modbus_Master_Sheet(tcp),
                                       MQTT_Set_Topic_Sheet()};
+        for (TTableSheet s : {CAN_Frames_Sheet(false), CAN_Frames_Sheet(true), PDO_CANopen_Sheet(),
+                              SDO_Client_CANopen_Sheet(), SDO_Server_CANopen_Sheet()})
+            v.push_back(s);
         for (TTableSheet& s : v)
             for (TTableGrid& g : s.Grids)
                 g.DataRows = 6;

@@ -1,12 +1,24 @@
-// The TFSet_SDO_Server_Access window: created at start in its place; its table editor is not built yet.
+// The CANopen SDO server tables ("SDO_Server_CANopen.xml"): the objects a master reads and writes by SDO.
 #pragma once
 
-#include "configurator/UStandInWindow.h"
+#include "tables/fieldbus/UCANopen_Tables.h"
+#include "tables/frame/UTableWindow.h"
 
-class TFSet_SDO_Server_Access : public TFStandInWindow {
+class TFSet_SDO_Server_Access : public TFTableWindow {
 public:
-    explicit TFSet_SDO_Server_Access(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    explicit TFSet_SDO_Server_Access(TComponent* AOwner);
     String ClassName() const override { return "TFSet_SDO_Server_Access"; }
+    // Deletes a row of either grid: the rows below move up, the last row empties.
+    void Delete_Row(int row, TQvColumnGrid* grid);
+
+    TTabSheet* TS_SDO_Read = nullptr;
+    TTabSheet* TS_SDO_Write = nullptr;
+    TQvColumnGrid* sga = nullptr;
+    TQvColumnGrid* sgb = nullptr;
+    bool Do_Copy_SDO_Read() const { return Copied(0); }
+    bool Do_Copy_SDO_Write() const { return Copied(1); }
+    static constexpr Integer PROFINET_NByte_IN = CANopen_NByte;
+    static constexpr Integer PROFINET_NByte_OUT = CANopen_NByte;
 };
 
 extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;

@@ -25,10 +25,15 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
         const ITableCells& grid_cells = *cells[g];
         const Integer end = Table_End_Row(grid, grid_cells);
         for (Integer r = 1; r < end; ++r) {
-            if (grid.EnableColumn >= 0 && Trim(grid_cells.Cell(grid.EnableColumn, r)) != u"Y") continue;
+            if (grid.EnableColumn >= 0) {
+                String enable = Trim(grid_cells.Cell(grid.EnableColumn, r));
+                if (grid.EnableIgnoresCase) enable = enable.toUpper();
+                if (enable != u"Y") continue;
+            }
             if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r))) return {Integer(g), r, fault};
         }
     }
+    if (sheet.CheckTable) return sheet.CheckTable(cells);
     return {};
 }
 

@@ -84,6 +84,12 @@ struct TTableGrid {
     bool EnterMovesOn = true;
     bool ClickSelectsRow = true;
     bool InsertPutsEnable = false;
+    // A double click on a header sizes the column (Grid_Auto_Size_Col).
+    bool DblClickSizes = true;
+    // The Enable text counts as set when, trimmed, it is "Y" in any case.
+    bool EnableIgnoresCase = false;
+    // Grid options added to the frame's own (goAlwaysShowEditor, goDrawFocusSelected ...).
+    unsigned ExtraOptions = 0;
     // A pick-list column whose items are the positions "0" .. capacity - 1, filled at every showing.
     Integer PositionColumn = -1;
     Integer Capacity = 0;
@@ -103,6 +109,8 @@ struct TTableTexts {
     Integer LostRowsQuestion = 0;
 };
 
+struct TTableFault;
+
 struct TTableSheet {
     // The path of the table file (a File_<table> variable, set when a configuration opens).
     const String* FilePath = nullptr;
@@ -111,5 +119,9 @@ struct TTableSheet {
     TTableTexts Texts;
     String RootElement;
     String VersionComment; // empty: no comment after the root
+    // After a showing the (first) grid takes the keyboard focus when it can.
+    bool FocusGridOnShow = false;
     std::vector<TTableGrid> Grids;
+    // A test across rows and grids, run once every row has passed its own tests (the used rows only).
+    std::function<TTableFault(const std::vector<const ITableCells*>&)> CheckTable;
 };

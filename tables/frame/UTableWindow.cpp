@@ -83,7 +83,7 @@ void TFTableWindow::buildGrid(size_t index) {
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
-                     goColSizing | goEditing);
+                     goColSizing | goEditing | sheet.ExtraOptions);
     grid->FixedFont()->SetName("Tahoma");
     grid->FixedFont()->SetHeight(-11);
     grid->FixedFont()->SetStyle(TFontStyles(fsBold));
@@ -113,14 +113,14 @@ void TFTableWindow::buildGrid(size_t index) {
             FGrids[size_t(g)]->SelectRows(ARow, 1);
     };
     grid->OnDblClickCell = [this, g](TObject*, int ARow, int ACol) {
-        Grid_Auto_Size_Col(FGrids[size_t(g)], ARow, ACol);
+        if (FSheet.Grids[size_t(g)].DblClickSizes) Grid_Auto_Size_Col(FGrids[size_t(g)], ARow, ACol);
         GridDblClickCell(g, ARow, ACol);
     };
     grid->OnKeyPress = [this, g](TObject*, QChar& Key) {
         if (FSheet.Grids[size_t(g)].EnterMovesOn) Grid_Enter_Next_Cell(FGrids[size_t(g)], Key);
     };
     grid->OnGridHint = [this, g](TObject*, int ARow, int ACol, String& hintstr) {
-        if (ARow != 0) return;
+        if (ARow != 0 || !FSheet.Grids[size_t(g)].ShowsHints) return;
         const int c = FGrids[size_t(g)]->RealColIndex(ACol);
         const auto& columns = FSheet.Grids[size_t(g)].Columns;
         if (c >= 1 && c < int(columns.size()) && columns[size_t(c)].Hint)
@@ -205,7 +205,7 @@ void TFTableWindow::FormShow(TObject*) {
     for (size_t g = 0; g < FGrids.size(); ++g) {
         const TTableGrid& sheet = FSheet.Grids[g];
         TQvColumnGrid* grid = FGrids[g];
-        FPages[g]->SetTabVisible(true);
+        FPages[g]->SetTabVisible(FGrids.size() > 1);
         for (int c = 1; c < int(sheet.Columns.size()); ++c) {
             if (sheet.Columns[size_t(c)].Shown)
                 grid->UnHideColumn(c);
@@ -235,6 +235,7 @@ void TFTableWindow::FormShow(TObject*) {
     bracket.reset();
     if (!load.Complete)
         MessageDlg(text(kTextTableNotRead) + filePath() + "\r\n" + load.Problem, mtError, mbOK);
+    if (FSheet.FocusGridOnShow && !FGrids.empty() && FGrids[0]->CanFocus()) FGrids[0]->SetFocus();
 }
 
 bool TFTableWindow::Controllo_dati() {

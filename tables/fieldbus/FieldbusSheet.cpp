@@ -1,0 +1,58 @@
+// The fieldbus windows' shared sheet pieces.
+#include "tables/fieldbus/FieldbusSheet.h"
+
+#include "tables/frame/TableNumber.h"
+#include "toolkit/grids/Grids.h"
+#include "toolkit/system/SysUtils.h"
+
+std::vector<TTableColumn> Fieldbus_Columns(std::initializer_list<TFieldbusColumn> specs) {
+    std::vector<TTableColumn> columns;
+    for (const TFieldbusColumn& s : specs) {
+        TTableColumn c;
+        c.Header = s.Header;
+        c.Width = s.Width;
+        c.Tint = s.Tint;
+        c.Editor = s.Editor;
+        c.Attribute = QLatin1String(s.Attribute);
+        c.Missing = c.Attribute.isEmpty() ? TTableMissing::Keep : TTableMissing::Default;
+        c.Default = QLatin1String(s.Default);
+        c.Hint = s.Hint;
+        columns.push_back(c);
+    }
+    return columns;
+}
+
+TTableTexts Fieldbus_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
+                           Integer lostRowsQuestion) {
+    TTableTexts t;
+    t.Caption = block;
+    t.Description = block + 1;
+    for (int i = 0; i < 6; ++i) {
+        t.Buttons[i] = block + 2 + i;
+        t.ButtonHints[i] = buttonHints + i;
+    }
+    t.RowErrorPrefix = rowErrorPrefix;
+    t.DeleteQuestion = deleteQuestion;
+    t.LostRowsQuestion = lostRowsQuestion;
+    return t;
+}
+
+TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption, const char* section,
+                         Integer dataRows, std::vector<TTableColumn> columns) {
+    TTableGrid g;
+    g.Name = QLatin1String(name);
+    g.Page = QLatin1String(page);
+    g.PageCaption = pageCaption;
+    g.Section = QLatin1String(section);
+    g.DataRows = dataRows;
+    g.Columns = std::move(columns);
+    g.KeyColumn = 1;
+    g.ShowsHints = true;
+    g.ExtraOptions = goDrawFocusSelected;
+    return g;
+}
+
+bool Fieldbus_Outside(const TTableRow& row, Integer col, Integer low, Integer high) {
+    const Integer n = Read_Table_Int(Trim(row.Text(col)));
+    return n < low || n > high;
+}

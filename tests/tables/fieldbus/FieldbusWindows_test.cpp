@@ -1,0 +1,90 @@
+// The CAN and CANopen windows: each writes its fixture file back equal through OK; texts, sizes and page
+// captions of a showing; the CAN Insert Row's Enable; the SDO server's write grid without events.
+#include "../network/TableWindowFixture.h"
+#include "controls/buttons/SbButton.h"
+#include "controls/grid/QvCGrid.h"
+#include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/USet_PDO_Access.h"
+#include "tables/fieldbus/USet_SDO_Client_Access.h"
+#include "tables/fieldbus/USet_SDO_Server_Access.h"
+#include "tables/fieldbus/UTransmitCAN.h"
+#include "toolkit/stdctrls/ComCtrls.h"
+
+namespace {
+
+TEST_F(TableWindowTest, EachFieldbusWindowWritesItsFixtureFileBackEqual) {
+    const struct {
+        TFTableWindow* window;
+        QString file;
+        QString fixture;
+        int width;
+    } cases[] = {
+        {FReceiveCAN, File_CAN_Rec_Frames, "CAN_Rec_Frames.xml", 1010},
+        {FTransmitCAN, File_CAN_Send_Frames, "CAN_Send_Frames.xml", 1100},
+        {FSet_PDO_Access, File_PDO_CANopen, "PDO_CANopen.xml", 798},
+        {FSet_SDO_Client_Access, File_SDO_Client_CANopen, "SDO_Client_CANopen.xml", 798},
+        {FSet_SDO_Server_Access, File_SDO_Server_CANopen, "SDO_Server_CANopen.xml", 749},
+    };
+    qvtest::ScriptedInteraction seam;
+    for (const auto& c : cases) {
+        const QByteArray fixture = Fixture(c.fixture);
+        ASSERT_FALSE(fixture.isEmpty());
+        PutFile(c.file, fixture);
+        seam.AnswerModal([&](TCustomForm*) {
+            EXPECT_EQ(c.window->ClientWidth(), c.width);
+            EXPECT_EQ(c.window->ClientHeight(), 337);
+            EXPECT_EQ(c.window->Caption(), Lang_Texts->Strings(c.window->Sheet().Texts.Caption));
+            const QImage shot = c.window->Grab();
+            shot.save(QDir::tempPath() + "/qv-" + c.window->ClassName() + ".png");
+            QFile::remove(c.file);
+            c.window->Btn_OK->Click();
+        });
+        EXPECT_EQ(c.window->ShowModal(), mrOk) << c.fixture.toStdString();
+        EXPECT_EQ(QString::fromUtf8(FileBytes(c.file)), QString::fromUtf8(fixture))
+            << c.fixture.toStdString();
+    }
+    EXPECT_EQ(seam.Messages(), QStringList());
+}
+
+TEST_F(TableWindowTest, FieldbusTextsAndTheCanInsertRow) {
+    EXPECT_EQ(FSet_PDO_Access->TS_Receive_PDO->Caption(), "Receive PDO");
+    EXPECT_EQ(FSet_PDO_Access->TS_Transmit_PDO->Caption(), "Transmit PDO");
+    EXPECT_EQ(FSet_PDO_Access->sgb->Columns()->Items(12)->Header(), "On Change");
+    EXPECT_EQ(FSet_SDO_Server_Access->TS_SDO_Read->Caption(), "SDO in Read");
+    EXPECT_EQ(FSet_SDO_Client_Access->sgb->Columns()->Items(6)->Header(), "On Change");
+    EXPECT_EQ(FReceiveCAN->ACG_CAN_Receive->Columns()->Items(crByte1)->ComboItems()->Count(), 2001);
+    EXPECT_EQ(FTransmitCAN->ACG_CAN_Transmit->Columns()->Items(ctOnCMD)->Header(), "OnCMD");
+
+    QFile::remove(File_CAN_Rec_Frames);
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerModal([&](TCustomForm*) {
+        TQvColumnGrid* g = FReceiveCAN->ACG_CAN_Receive;
+        g->SetCellEx(crCobID, 1, "1");
+        g->SetCellEx(crEnable, 1, "N");
+        g->SetRowEx(1);
+        FReceiveCAN->Btn_InsRow->Click();
+        EXPECT_EQ(g->GetCellEx(crEnable, 1), "Y");
+        EXPECT_EQ(g->GetCellEx(crCobID, 1), "");
+        EXPECT_EQ(g->GetCellEx(crCobID, 2), "1");
+        EXPECT_EQ(g->GetCellEx(crEnable, 2), "N");
+        FReceiveCAN->SetModalResult(mrCancel);
+    });
+    FReceiveCAN->ShowModal();
+    // The server's write grid has no grid events: no header hints, no sizing by double click; its read
+    // grid has them.
+    const bool autoSize = Enable_Auto_Size;
+    Enable_Auto_Size = true;
+    for (TQvColumnGrid* g : {FSet_SDO_Server_Access->sga, FSet_SDO_Server_Access->sgb}) {
+        g->SetCellEx(8, 1, QString(60, 'W'));
+        const int before = g->ColWidths(8);
+        g->OnDblClickCell(g, 0, 8);
+        EXPECT_EQ(g->ColWidths(8) != before, g == FSet_SDO_Server_Access->sga);
+        String hint;
+        g->OnGridHint(g, 0, 1, hint);
+        EXPECT_EQ(hint.isEmpty(), g == FSet_SDO_Server_Access->sgb);
+    }
+    Enable_Auto_Size = autoSize;
+    EXPECT_FALSE(FSet_SDO_Server_Access->sgb->ShowHint());
+}
+
+} // namespace
