@@ -29,6 +29,8 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
             if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r))) return {Integer(g), r, fault};
         }
     }
+    if (sheet.CheckTables)
+        if (TRowFault fault = sheet.CheckTables(cells)) return {-1, 0, fault};
     return {};
 }
 
@@ -37,6 +39,7 @@ String Compose_Row_Error(const String& prefix, Integer row, const String& messag
 }
 
 String Table_Fault_Text(const TTableSheet& sheet, const TTableFault& fault) {
+    if (fault.Row == 0) return Lang_Texts->Strings(fault.Fault.Message) + fault.Fault.Limit;
     return Compose_Row_Error(Lang_Texts->Strings(sheet.Texts.RowErrorPrefix), fault.Row,
                              Lang_Texts->Strings(fault.Fault.Message), fault.Fault.Limit);
 }

@@ -112,4 +112,6 @@ struct TTableSheet {
     String RootElement;
     String VersionComment; // empty: no comment after the root
     std::vector<TTableGrid> Grids;
+    // Tests of the tables as a whole, run once every row has passed; their message has no row number.
+    std::function<TRowFault(const std::vector<const ITableCells*>&)> CheckTables;
 };
