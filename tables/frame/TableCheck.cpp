@@ -25,7 +25,10 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
         const ITableCells& grid_cells = *cells[g];
         const Integer end = Table_End_Row(grid, grid_cells);
         for (Integer r = 1; r < end; ++r) {
-            if (grid.EnableColumn >= 0 && Trim(grid_cells.Cell(grid.EnableColumn, r)) != u"Y") continue;
+            if (grid.EnableColumn >= 0) {
+                const String enable = grid_cells.Cell(grid.EnableColumn, r);
+                if ((grid.EnableTrimmed ? Trim(enable) : enable) != u"Y") continue;
+            }
             if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r))) return {Integer(g), r, fault};
         }
     }
@@ -40,6 +43,10 @@ String Compose_Row_Error(const String& prefix, Integer row, const String& messag
 
 String Table_Fault_Text(const TTableSheet& sheet, const TTableFault& fault) {
     if (fault.Row == 0) return Lang_Texts->Strings(fault.Fault.Message) + fault.Fault.Limit;
-    return Compose_Row_Error(Lang_Texts->Strings(sheet.Texts.RowErrorPrefix), fault.Row,
-                             Lang_Texts->Strings(fault.Fault.Message), fault.Fault.Limit);
+    Integer prefix = sheet.Texts.RowErrorPrefix;
+    if (fault.Grid >= 0 && size_t(fault.Grid) < sheet.Grids.size() &&
+        sheet.Grids[size_t(fault.Grid)].RowErrorPrefix)
+        prefix = sheet.Grids[size_t(fault.Grid)].RowErrorPrefix;
+    return Compose_Row_Error(Lang_Texts->Strings(prefix), fault.Row, Lang_Texts->Strings(fault.Fault.Message),
+                             fault.Fault.Limit);
 }

@@ -1,8 +1,9 @@
-// The BACnet server object window: its fixture file written back equal, the description mode halving the
-// tables, the unit picker on an Eng. Unit cell and the default length of a write object.
+// The BACnet windows: the server window's fixture written back equal, its description mode, the unit picker
+// and the default write length; the client window's type, address column, hint and round trip.
 #include "TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "tables/network/UBACnetAccess.h"
 #include "tables/network/UBACnetSlaveSetAccess.h"
 #include "tables/network/UBACnet_Eng_Unit.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -102,6 +103,65 @@ TEST_F(TableWindowTest, BACnetUnitPickerShowsItsCategories) {
         p->SetModalResult(mrCancel);
     });
     FBACnet_Eng_Unit->ShowModal();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TableWindowTest, BACnetClientWindowFollowsTheClientType) {
+    qvtest::ScriptedInteraction seam;
+    const struct {
+        const char* parGen; // nullptr: no file
+        bool message;
+        bool shown;
+        const char* header;
+    } cases[] = {
+        {nullptr, true, true, "IP Address"},
+        {"<P><BACnet_Master_Type>1</BACnet_Master_Type></P>", false, true, "Slave ID"},
+        {"<P><BACnet_Master_Type>7</BACnet_Master_Type></P>", false, false, "IP Address"},
+        {"<P><Other/></P>", true, true, "IP Address"},
+    };
+    for (const auto& c : cases) {
+        const qsizetype before = seam.Messages().size();
+        QFile::remove(File_ParGen);
+        if (c.parGen) PutFile(File_ParGen, c.parGen);
+        if (c.message) seam.AnswerMessage(mrOk);
+        seam.AnswerModal([&](TCustomForm*) {
+            EXPECT_EQ(FBACnetAccess->ACG1->IsHiddenColumn(brAddress), !c.shown) << c.header;
+            EXPECT_EQ(FBACnetAccess->ACG2->Columns()->Items(bwAddress)->Header(), c.header);
+            EXPECT_EQ(FBACnetAccess->ACG1->Columns()->Items(brPosition)->ComboItems()->Count(), 1440);
+            EXPECT_FALSE(FBACnetAccess->Btn_CopyRow->Visible());
+            FBACnetAccess->ACG1->SetCellEx(brObject_Type, 3, "Binary Input");
+            FBACnetAccess->ACG1->SetCellEx(brProperty, 3, "Present Value (85)");
+            EXPECT_EQ(FBACnetAccess->Str_Hint_Read(3, 5), "1");
+            EXPECT_EQ(FBACnetAccess->Str_Hint_Read(3, 4), "");
+            FBACnetAccess->SetModalResult(mrCancel);
+        });
+        FBACnetAccess->ShowModal();
+        const QStringList messages = seam.Messages().mid(before);
+        EXPECT_EQ(messages.size(), c.message ? 1 : 0) << c.header;
+        if (c.message && !messages.isEmpty()) EXPECT_TRUE(messages[0].contains("Select the BACnet Type"));
+    }
+}
+
+TEST_F(TableWindowTest, BACnetClientWindowWritesWhatItRead) {
+    qvtest::ScriptedInteraction seam;
+    PutFile(File_ParGen, "<P><BACnet_Master_Type>0</BACnet_Master_Type></P>");
+    TBACnetClientMode mode;
+    qvtables::SheetCells t(BACnet_Master_Sheet(mode));
+    t[0].SetRow(1, {"Y", "192.168.1.20", "Analog Input", "1", "Present Value (85)", "4", "N", "", "", "",
+                    "1000", "0", "0", "0", "", "", "m"});
+    t[1].SetRow(1, {"N", "x", "", "", "", "", "", "", "N", "", "", "", "N", "N", "", "", "", "", "", "", ""});
+    const QByteArray file = t.Write();
+    PutFile(File_BACnet_Master_Access, file);
+    seam.AnswerModal([&](TCustomForm*) {
+        QFile::remove(File_BACnet_Master_Access);
+        FBACnetAccess->Btn_OK->Click();
+    });
+    EXPECT_EQ(FBACnetAccess->ShowModal(), mrOk);
+    EXPECT_EQ(FileBytes(File_BACnet_Master_Access), file);
+    EXPECT_EQ(seam.Messages(), QStringList());
 }
 
 } // namespace
