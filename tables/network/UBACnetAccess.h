@@ -5,6 +5,8 @@
 #include "tables/frame/UTableWindow.h"
 #include "tables/network/UBACnet_Master_Tables.h"
 
+class TOpenDialog;
+
 // Made before the frame, whose sheet refers to it.
 struct TBACnetClientModeHolder {
     TBACnetClientMode Mode;
@@ -21,11 +23,17 @@ public:
     String Str_Hint_Write(int, int) const { return String(); }
 
     Integer App_BACnet_Type() const { return Mode.App_BACnet_Type; }
+    // Fills rows from a device's EDE file through the selection window.
+    void Btn_Import_CSVClick(TObject* Sender);
+    // What the last import could not place (rows past a table's end).
+    Integer Last_Import_Not_Placed = 0;
 
     TTabSheet* TS_BACnet_Read = nullptr;
     TTabSheet* TS_BACnet_Write = nullptr;
     TQvColumnGrid* ACG1 = nullptr;
     TQvColumnGrid* ACG2 = nullptr;
+    TSbButton* Btn_Import_CSV = nullptr;
+    TOpenDialog* OD_EDE_File = nullptr;
 
 protected:
     void BeforeTableLoad() override;

@@ -6,6 +6,7 @@
 #include "tables/network/UBACnetAccess.h"
 #include "tables/network/UBACnetSlaveSetAccess.h"
 #include "tables/network/UBACnet_Eng_Unit.h"
+#include "tables/network/UImportEDEFile.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 namespace {
@@ -162,6 +163,92 @@ TEST_F(TableWindowTest, BACnetClientWindowWritesWhatItRead) {
     EXPECT_EQ(FBACnetAccess->ShowModal(), mrOk);
     EXPECT_EQ(FileBytes(File_BACnet_Master_Access), file);
     EXPECT_EQ(seam.Messages(), QStringList());
+}
+
+} // namespace
+
+namespace {
+
+QString edeFixturePath(const char* name) {
+    return QStringLiteral(QV_TEST_DATA_DIR "/ede/") + name;
+}
+
+TEST_F(TableWindowTest, EDEImportPlacesTheChosenObjectsAfterTheRowsInUse) {
+    qvtest::ScriptedInteraction seam;
+    PutFile(File_ParGen, "<P><BACnet_Master_Type>0</BACnet_Master_Type></P>");
+    seam.AnswerModal([&](TCustomForm*) {
+        TQvColumnGrid* read = FBACnetAccess->ACG1;
+        const char* used[3][2] = {{"0", "4"}, {"4", "4"}, {"20", "1"}};
+        for (int r = 0; r < 3; ++r) {
+            read->SetCellEx(brAddress, r + 1, "10.0.0.1");
+            read->SetCellEx(brPosition, r + 1, used[r][0]);
+            read->SetCellEx(brNumByte, r + 1, used[r][1]);
+        }
+        seam.AnswerFile(edeFixturePath("device.csv"));
+        seam.AnswerModal([&](TCustomForm*) {
+            TFImportEDEFile* f = FImportEDEFile;
+            ASSERT_EQ(f->ACG->RowCount(), 5);
+            EXPECT_EQ(f->ACG->GetCellEx(4, 1), "Temp");
+            EXPECT_EQ(f->ACG->GetCellEx(3, 2), "Y"); // the commandable valve goes to the write table too
+            // Temp is only read: its Write box goes back with the message.
+            f->ACG->SetCellEx(3, 1, "Y");
+            seam.AnswerMessage(mrOk);
+            f->ACGCheckBoxClick(f->ACG, 3, 1, true);
+            EXPECT_EQ(f->ACG->GetCellEx(3, 1), "N");
+            EXPECT_FALSE(f->List_EDE_Var[0].write);
+            f->ACGCheckBoxClick(f->ACG, 1, 4, false); // the meter is not imported
+            f->E_ID_IP->SetText("192.168.1");
+            seam.AnswerMessage(mrOk);
+            f->Btn_OKClick(f);
+            EXPECT_EQ(f->ModalResult(), mrNone);
+            f->E_ID_IP->SetText("192.168.1.30");
+            f->Btn_OKClick(f);
+        });
+        FBACnetAccess->Btn_Import_CSVClick(FBACnetAccess);
+        EXPECT_EQ(read->GetCellEx(brPosition, 4), "21");
+        EXPECT_EQ(read->GetCellEx(brPosition, 5), "25");
+        EXPECT_EQ(read->GetCellEx(brPosition, 6), "29");
+        EXPECT_EQ(read->GetCellEx(brMnemonic, 6), "Pump - ");
+        EXPECT_EQ(read->GetCellEx(brAddress, 7), "");
+        EXPECT_EQ(FBACnetAccess->ACG2->GetCellEx(bwObject_Type, 1), "Analog Output");
+        EXPECT_EQ(FBACnetAccess->ACG2->GetCellEx(bwAddress, 2), "");
+        EXPECT_EQ(Dir_Import_EDE, QStringLiteral(QV_TEST_DATA_DIR "/ede"));
+        FBACnetAccess->SetModalResult(mrCancel);
+    });
+    FBACnetAccess->ShowModal();
+    const QStringList messages = seam.Messages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0], "Error line 1!! The Variable is only in read");
+    EXPECT_EQ(messages[1], "Error!! IP Address is not correct");
+}
+
+TEST_F(TableWindowTest, EDEImportIntoFullTablesSaysWhatWasNotPlaced) {
+    qvtest::ScriptedInteraction seam;
+    PutFile(File_ParGen, "<P><BACnet_Master_Type>1</BACnet_Master_Type></P>");
+    seam.AnswerModal([&](TCustomForm*) {
+        for (int r = 1; r <= BACnet_Master_Rows - 1; ++r)
+            FBACnetAccess->ACG1->SetCellEx(brAddress, r, "3");
+        seam.AnswerFile(edeFixturePath("device.csv"));
+        seam.AnswerModal([&](TCustomForm*) {
+            FImportEDEFile->Btn_Unselect_AllClick(FImportEDEFile);
+            FImportEDEFile->Btn_Select_AllClick(FImportEDEFile);
+            EXPECT_EQ(FImportEDEFile->ACG->GetCellEx(1, 4), "Y");
+            FImportEDEFile->E_ID_IP->SetText("12");
+            FImportEDEFile->Btn_OKClick(FImportEDEFile);
+        });
+        seam.AnswerMessage(mrOk);
+        FBACnetAccess->Btn_Import_CSVClick(FBACnetAccess);
+        EXPECT_EQ(FBACnetAccess->ACG1->GetCellEx(brMnemonic, BACnet_Master_Rows), "Temp - Room temperature");
+        EXPECT_EQ(FBACnetAccess->Last_Import_Not_Placed, 3);
+        // A file that is not there opens no selection window and changes nothing.
+        seam.AnswerFile(edeFixturePath("missing.csv"));
+        FBACnetAccess->Btn_Import_CSVClick(FBACnetAccess);
+        FBACnetAccess->SetModalResult(mrCancel);
+    });
+    FBACnetAccess->ShowModal();
+    ASSERT_EQ(seam.Messages().size(), 1);
+    EXPECT_TRUE(seam.Messages()[0].endsWith("3"));
+    EXPECT_EQ(seam.Pending(), 0);
 }
 
 } // namespace
