@@ -24,10 +24,9 @@ TFBACnetAccess::TFBACnetAccess(TComponent* AOwner)
     TS_BACnet_Write = Page(1);
     ACG1 = Grid(0);
     ACG2 = Grid(1);
-    // No row copy here: the EDE import takes the place of Copy Row.
+    // No row copy here: the EDE import takes the place (and the button) of Copy Row.
     Btn_Import_CSV = Btn_CopyRow;
     Btn_Import_CSV->SetName("Btn_Import_CSV");
-    Btn_CopyRow = nullptr;
     Btn_Import_CSV->OnClick = [this](TObject* Sender) { Btn_Import_CSVClick(Sender); };
     Btn_PasteRow->SetVisible(false);
     OD_EDE_File = new TOpenDialog(this);

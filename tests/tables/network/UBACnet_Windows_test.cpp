@@ -132,7 +132,8 @@ TEST_F(TableWindowTest, BACnetClientWindowFollowsTheClientType) {
             EXPECT_EQ(FBACnetAccess->ACG1->IsHiddenColumn(brAddress), !c.shown) << c.header;
             EXPECT_EQ(FBACnetAccess->ACG2->Columns()->Items(bwAddress)->Header(), c.header);
             EXPECT_EQ(FBACnetAccess->ACG1->Columns()->Items(brPosition)->ComboItems()->Count(), 1440);
-            EXPECT_FALSE(FBACnetAccess->Btn_CopyRow->Visible());
+            EXPECT_FALSE(FBACnetAccess->Btn_PasteRow->Visible());
+            EXPECT_EQ(FBACnetAccess->Btn_Import_CSV->Caption(), "Import EDE");
             FBACnetAccess->ACG1->SetCellEx(brObject_Type, 3, "Binary Input");
             FBACnetAccess->ACG1->SetCellEx(brProperty, 3, "Present Value (85)");
             EXPECT_EQ(FBACnetAccess->Str_Hint_Read(3, 5), "1");
