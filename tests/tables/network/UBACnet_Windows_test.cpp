@@ -253,3 +253,27 @@ TEST_F(TableWindowTest, EDEImportIntoFullTablesSaysWhatWasNotPlaced) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableWindowTest, BACnetClientAndEDEWindowsLookAsDesigned) {
+    qvtest::ScriptedInteraction seam;
+    PutFile(File_ParGen, "<P><BACnet_Master_Type>0</BACnet_Master_Type></P>");
+    seam.AnswerModal([&](TCustomForm*) {
+        seam.AnswerFile(edeFixturePath("device.csv"));
+        seam.AnswerModal([&](TCustomForm*) {
+            const QImage shot = FImportEDEFile->Grab();
+            shot.save(QDir::tempPath() + "/qv-import-ede.png");
+            EXPECT_EQ(shot.size(), QSize(863, 337));
+            FImportEDEFile->SetModalResult(mrCancel);
+        });
+        FBACnetAccess->Btn_Import_CSVClick(FBACnetAccess);
+        const QImage shot = FBACnetAccess->Grab();
+        shot.save(QDir::tempPath() + "/qv-bacnet-access.png");
+        EXPECT_EQ(shot.height(), 337);
+        FBACnetAccess->SetModalResult(mrCancel);
+    });
+    FBACnetAccess->ShowModal();
+}
+
+} // namespace
