@@ -106,6 +106,14 @@ EDEFreeSpace edeFreeSpace(const ITableCells& cells, Integer positionCol, Integer
     return s;
 }
 
+// The first row from `row` on whose address cell is blank; past the last row when there is none. Rows in
+// use further down are skipped, never overwritten.
+Integer edeNextFreeRow(const ITableCells& cells, Integer row) {
+    while (row <= cells.DataRowCount() && !Trim(cells.Cell(2, row)).isEmpty())
+        ++row;
+    return row;
+}
+
 } // namespace
 
 String Get_ObjType_EDE(Integer val) {
@@ -189,7 +197,7 @@ TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const S
                                            mnemonic};
                 for (Integer c = 0; c < cells.size() && c + 1 < read.ColumnCount(); ++c)
                     read.SetCell(c + 1, r.Row, cells[c]);
-                ++r.Row;
+                r.Row = edeNextFreeRow(read, r.Row + 1);
                 r.Position += bytes;
                 ++placed.ReadRows;
             }
@@ -221,7 +229,7 @@ TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const S
                                            mnemonic};
                 for (Integer c = 0; c < cells.size() && c + 1 < write.ColumnCount(); ++c)
                     write.SetCell(c + 1, w.Row, cells[c]);
-                ++w.Row;
+                w.Row = edeNextFreeRow(write, w.Row + 1);
                 w.Position += bytes;
                 ++placed.WriteRows;
             }

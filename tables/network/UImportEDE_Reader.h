@@ -52,7 +52,8 @@ struct TEDEPlacement {
     Integer ReadRows = 0, WriteRows = 0;
     Integer NotPlaced = 0;
 };
-// Appends the chosen objects after the rows in use of the client's read and write cells, with consecutive
-// byte positions; stops at a table's last row and counts what did not fit.
+// Puts the chosen objects into the rows of the client's read and write cells whose address is blank, from
+// the first such row on, with consecutive byte positions after the highest in use; rows in use are never
+// overwritten; stops at a table's last row and counts what did not fit.
 TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const String& address,
                                 ITableCells& read, ITableCells& write);

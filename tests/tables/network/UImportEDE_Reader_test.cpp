@@ -124,6 +124,19 @@ TEST(EDEPlacement, AfterTheRowsInUseAtTheNextFreePositions) {
     EXPECT_EQ(t.FaultText(), ""); // the placed rows pass the client's check
 }
 
+TEST(EDEPlacement, RowsInUseBelowTheFirstFreeRowAreNotOverwritten) {
+    TBACnetClientMode mode;
+    SheetCells t(BACnet_Master_Sheet(mode));
+    t[0].SetRow(2, {"N", "10.0.0.9", "Analog Input", "1", "", "4", "N", "", "", "", "", "", "100", "", "", "",
+                    "kept"});
+    const std::vector<TBACnet_Var> objects(3, edeVar(0, false, "x"));
+    EXPECT_EQ(Place_EDE_Objects(objects, "1.2.3.4", t[0], t[1]).ReadRows, 3);
+    EXPECT_EQ(t[0].Cell(brMnemonic, 2), "kept");
+    EXPECT_EQ(t[0].Cell(brPosition, 1), "104");
+    EXPECT_EQ(t[0].Cell(brPosition, 3), "108");
+    EXPECT_EQ(t[0].Cell(brPosition, 4), "112");
+}
+
 TEST(EDEPlacement, StopsAtTheLastRowAndCountsWhatDidNotFit) {
     TBACnetClientMode mode;
     SheetCells t(BACnet_Master_Sheet(mode));
