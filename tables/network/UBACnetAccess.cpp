@@ -44,6 +44,9 @@ TFBACnetAccess::TFBACnetAccess(TComponent* AOwner)
         hintstr = Str_Hint_Write(ARow, ACol);
     };
     ACG1->SetShowHint(true);
+    // A double click on a header does not size the column here.
+    ACG1->OnDblClickCell = nullptr;
+    ACG2->OnDblClickCell = nullptr;
 }
 
 void TFBACnetAccess::Set_Lang() {
