@@ -246,8 +246,8 @@ TTableGrid bacnetClientGrid(bool write, const TBACnetClientMode& mode) {
         g.Columns[brConvertion].Items = {"None", "Float to Int", "(Float to Int) * 10",
                                          "(Float to Int) * 100"};
     }
-    g.Columns[write ? bwSwap : brSwap].Shown = false;
-    g.Columns[write ? bwConvertion : brConvertion].Shown = false;
+    g.Columns[size_t(write ? Integer(bwSwap) : Integer(brSwap))].Shown = false;
+    g.Columns[size_t(write ? Integer(bwConvertion) : Integer(brConvertion))].Shown = false;
     g.KeyColumn = brAddress;
     g.LiveKeyColumn = &mode.KeyColumn;
     g.EnableColumn = 1;
@@ -255,7 +255,7 @@ TTableGrid bacnetClientGrid(bool write, const TBACnetClientMode& mode) {
     g.EnterMovesOn = false;
     g.ClickSelectsRow = false;
     g.InsertPutsEnable = true;
-    g.PositionColumn = write ? bwPosition : brPosition;
+    g.PositionColumn = write ? Integer(bwPosition) : Integer(brPosition);
     g.Capacity = BACnet_Master_Capacity;
     if (write)
         g.CheckRow = [&mode](const TTableRow& row) { return bacnetWriteFault(mode, row); };
