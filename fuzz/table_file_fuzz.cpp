@@ -1,10 +1,13 @@
 // Fuzz target: a table window's XML table file as the frame reads it, under the sheets of the Modbus
-// master (serial and TCP), MQTT topic, CAN frame and CANopen windows. A shortened reading always says why;
-// the row numbers stay; what the writer makes of the cells reads back whole and writes again the same.
+// master (serial and TCP), MQTT topic, CAN frame, CANopen and BACnet client and server windows. A
+// shortened reading always says why; the row numbers stay; what the writer makes of the cells reads back
+// whole and writes again the same.
 #include "FuzzSupport.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"
 #include "tables/frame/TableFile.h"
+#include "tables/network/UBACnet_Master_Tables.h"
+#include "tables/network/UBACnet_Slave_Tables.h"
 #include "tables/network/UMQTT_Topic_Tables.h"
 #include "tables/network/UModbus_Master_Rules.h"
 #include "toolkit/services/XmlDoc.h"
@@ -54,12 +57,15 @@ void checkSheet(const TTableSheet& sheet, const QString& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static TModbusTopicLink serial, tcp;
+    static TBACnetSlaveMode bacnetMode;
+    static TBACnetClientMode clientMode;
     // A few rows a grid reach every path of the reader (more rows than the grid included) at a fraction
     // of the windows' cost a run.
     static const std::vector<TTableSheet> sheets = [] {
         tcp.Tcp = true;
         std::vector<TTableSheet> v = {Modbus_Master_Sheet(serial), Modbus_Master_Sheet(tcp),
-                                      MQTT_Set_Topic_Sheet()};
+                                      MQTT_Set_Topic_Sheet(), BACnet_Slave_Sheet(bacnetMode),
+                                      BACnet_Master_Sheet(clientMode)};
         for (TTableSheet s : {CAN_Frames_Sheet(false), CAN_Frames_Sheet(true), PDO_CANopen_Sheet(),
                               SDO_Client_CANopen_Sheet(), SDO_Server_CANopen_Sheet()})
             v.push_back(s);

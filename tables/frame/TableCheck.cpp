@@ -26,7 +26,8 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
         const Integer end = Table_End_Row(grid, grid_cells);
         for (Integer r = 1; r < end; ++r) {
             if (grid.EnableColumn >= 0) {
-                String enable = Trim(grid_cells.Cell(grid.EnableColumn, r));
+                String enable = grid_cells.Cell(grid.EnableColumn, r);
+                if (grid.EnableTrimmed) enable = Trim(enable);
                 if (grid.EnableIgnoresCase) enable = enable.toUpper();
                 if (enable != u"Y") continue;
             }
@@ -42,6 +43,11 @@ String Compose_Row_Error(const String& prefix, Integer row, const String& messag
 }
 
 String Table_Fault_Text(const TTableSheet& sheet, const TTableFault& fault) {
-    return Compose_Row_Error(Lang_Texts->Strings(sheet.Texts.RowErrorPrefix), fault.Row,
-                             Lang_Texts->Strings(fault.Fault.Message), fault.Fault.Limit);
+    if (fault.Row == 0) return Lang_Texts->Strings(fault.Fault.Message) + fault.Fault.Limit;
+    Integer prefix = sheet.Texts.RowErrorPrefix;
+    if (fault.Grid >= 0 && size_t(fault.Grid) < sheet.Grids.size() &&
+        sheet.Grids[size_t(fault.Grid)].RowErrorPrefix)
+        prefix = sheet.Grids[size_t(fault.Grid)].RowErrorPrefix;
+    return Compose_Row_Error(Lang_Texts->Strings(prefix), fault.Row, Lang_Texts->Strings(fault.Fault.Message),
+                             fault.Fault.Limit);
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 struct TTableFault {
-    Integer Grid = -1; // index in the sheet
-    Integer Row = 0;
+    Integer Grid = -1; // index in the sheet; -1 for a test of the tables as a whole
+    Integer Row = 0;   // 0 for a test of the tables as a whole
     TRowFault Fault;
     explicit operator bool() const { return bool(Fault); }
 };

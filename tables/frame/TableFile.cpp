@@ -56,7 +56,7 @@ void Clear_Table_Grid(const TTableGrid& grid, ITableCells& cells) {
 Integer Table_End_Row(const TTableGrid& grid, const ITableCells& cells) {
     const Integer n = cells.DataRowCount();
     for (Integer r = 1; r <= n; ++r)
-        if (Trim(cells.Cell(grid.KeyColumn, r)).isEmpty()) return r;
+        if (Trim(cells.Cell(grid.Key(), r)).isEmpty()) return r;
     return n + 1;
 }
 

@@ -75,11 +75,15 @@ struct TTableGrid {
     String Name; // the grid component, "ACG_Modbus_Read"
     String Page; // its tab sheet, "TS_Modbus_Read"
     Integer PageCaption = 0;
-    String Section; // the element holding its rows; empty: the root itself
+    Integer RowErrorPrefix = 0; // 0: the sheet's
+    String Section;             // the element holding its rows; empty: the root itself
     Integer DataRows = 512;
     std::vector<TTableColumn> Columns; // column 0, the row numbers, included
     Integer KeyColumn = 1;
+    // When set, the key column as the window decides it at each showing, in place of KeyColumn.
+    const Integer* LiveKeyColumn = nullptr;
     Integer EnableColumn = -1; // -1: no Enable column
+    bool EnableTrimmed = true; // false: only an Enable cell of exactly "Y" is checked
     bool ShowsHints = false;
     bool EnterMovesOn = true;
     bool ClickSelectsRow = true;
@@ -95,6 +99,8 @@ struct TTableGrid {
     Integer Capacity = 0;
     // The tests of one enabled row up to the key, in their order; the first fault ends the check.
     std::function<TRowFault(const TTableRow&)> CheckRow;
+
+    Integer Key() const { return LiveKeyColumn ? *LiveKeyColumn : KeyColumn; }
 };
 
 // Texts of the window's block by number; 0 leaves the design's text.
