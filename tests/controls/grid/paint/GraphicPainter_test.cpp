@@ -440,7 +440,8 @@ TEST_F(GraphicPaint, ButtonRecordsItsPlaceAndDataImageStaysInTheList) {
 }
 
 TEST_F(GraphicPaint, TransparentBitmapLeavesItsCornerColourOut) {
-    auto* bmp = new TBitmap;
+    auto owner = std::make_unique<TBitmap>(); // the grid draws cell bitmaps but never owns them
+    TBitmap* bmp = owner.get();
     bmp->SetSize(10, 10);
     bmp->Canvas()->Brush()->SetColor(clFuchsia);
     bmp->Canvas()->FillRect(TRect(0, 0, 10, 10));

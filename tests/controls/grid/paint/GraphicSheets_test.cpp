@@ -53,7 +53,9 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
     }
     grid.SetGridImages(&images);
 
-    auto* bitmap = new TBitmap;
+    // The grid draws cell bitmaps but never owns them.
+    auto bitmapOwner = std::make_unique<TBitmap>();
+    TBitmap* bitmap = bitmapOwner.get();
     fillSquare(*bitmap, 16, clFuchsia, clTeal);
     grid.AddBitmap(1, 1, bitmap, true, haLeft, vaCenter);
     grid.AddImageIdx(2, 1, 1, haCenter, vaCenter);
@@ -83,7 +85,8 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
     grid.AddQvProgress(2, 7, 0, 100);
     grid.AddColorComment(1, 8, "note", clRed);
     grid.AddButton(2, 8, 80, 22, "Button", haCenter, vaCenter);
-    auto* glyph = new TBitmap;
+    auto glyphOwner = std::make_unique<TBitmap>();
+    TBitmap* glyph = glyphOwner.get();
     fillSquare(*glyph, 12, clFuchsia, clOlive);
     grid.AddBitButton(1, 9, 90, 22, "Bit", glyph, haLeft, vaCenter);
     TCellGraphic* expand = grid.CreateCellGraphic(2, 9);
