@@ -1,5 +1,6 @@
 // Measuring a string grid cell's contents: plain, wrapped, multi-line, markup, rich and rotated text.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvRichEdit.h"
 
 #include "controls/markup/QsgHTMLE.h"
 #include "toolkit/graphics/Canvas.h"
@@ -63,6 +64,21 @@ TPoint TQvStringGrid::GetCellTextSize(int ACol, int ARow, bool WithButton, bool 
         return TPoint(out.XSize + 2, out.YSize + 2);
     }
 
+    // Rich text is measured by the hidden rich edit, which lays it out exactly as it will paint it; its
+    // plain text in the rich edit's font is what the plain measurement below sees.
+    TQvRichEdit* rich = nullptr;
+    if (kind == ctkRTF && !IsDesigning()) {
+        rich = RichEdit();
+        rich->Clear();
+        rich->SetBounds(0, 0, 0, 0);
+        rich->SetWordWrap(false);
+        CellToRich(ACol, ARow, rich);
+        canvas->Font()->SetName(rich->SelAttributes()->Name());
+        canvas->Font()->SetSize(rich->SelAttributes()->Size());
+        canvas->Font()->SetStyle(rich->SelAttributes()->Style());
+        text = rich->PlainText();
+    }
+
     int width = 0;
     int height = 0;
     const bool rotated = GetCellType(ACol, ARow) == ctRotated;
@@ -90,6 +106,11 @@ TPoint TQvStringGrid::GetCellTextSize(int ACol, int ARow, bool WithButton, bool 
         const TPoint box = MeasureRotatedBox(width, height, angle);
         width = box.X;
         height = box.Y;
+    }
+    if (rich) {
+        rich->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        rich->SetWordWrap(WordWrap());
+        return TPoint(rich->ReqWidth(), rich->ReqHeight() + 4);
     }
     return TPoint(width, height);
 }

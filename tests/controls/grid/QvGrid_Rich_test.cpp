@@ -144,3 +144,24 @@ TEST_F(RichGrid, SelectedRichCellTakesTheSelectionTextColour) {
     g.SetSelectionRTFKeep(true);
     EXPECT_EQ(countGreen(), 0) << "SelectionRTFKeep keeps the text's own colours";
 }
+
+TEST_F(RichGrid, RichCellsAreMeasuredAsTheRichEditLaysThemOut) {
+    // 20-point bold over two paragraphs: the plain text of the same cell in the grid's font is smaller.
+    g.SetCells(1, 1, QString::fromLatin1(kRedBold));
+    g.SetCells(2, 1, "Red bold");
+    const TPoint rich = g.GetCellTextSize(1, 1, false, false);
+    const TPoint plain = g.GetCellTextSize(2, 1, false, false);
+    EXPECT_GT(rich.X, plain.X);
+    EXPECT_GT(rich.Y, 2 * plain.Y) << "two lines of the larger font and the 4-pixel margin";
+
+    // Word wrap in a narrow column makes a long rich text taller than one line of it.
+    g.SetColWidths(3, 60);
+    g.SetCells(3, 1, "{\\rtf1 one two three four five six seven eight nine ten\\par}");
+    g.SetWordWrap(false);
+    const TPoint oneLine = g.GetCellTextSize(3, 1, false, false);
+    g.SetWordWrap(true);
+    const TPoint wrapped = g.GetCellTextSize(3, 1, false, true);
+    EXPECT_GT(wrapped.Y, oneLine.Y);
+    EXPECT_LE(wrapped.X, 60);
+    EXPECT_GT(oneLine.X, 60);
+}
