@@ -1622,6 +1622,12 @@ private:
     void DrawTreeLines(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
     void PaintEmptyArea(TCanvas* ACanvas);
+    // The background bitmap over Area: tiled with the tile grid shifted by (OffsetX, OffsetY), or placed
+    // at BackGround's Left and Top.
+    void DrawBackGroundBitmap(TCanvas* ACanvas, const TRect& Area, int OffsetX, int OffsetY, bool Tile);
+    // Position of a cell's top-left in the grid's whole extent, counted from the first scrolling column
+    // and row (FromFixed false: from column and row 0).
+    TPoint BackGroundTileOrigin(int ACol, int ARow, bool FromFixed);
 
     // Owned settings and lists, created in this order before any property can be set.
     std::unique_ptr<TFont> FCellFont;

@@ -62,25 +62,71 @@ bool TQvStringGrid::CanScrollByMoving() {
     return FBackGround->Bitmap()->Empty() && !FBackGround->IsGradient();
 }
 
-// The client area beyond the last column and row, with the background gradient of the grid.
+// The client area beyond the last column and row, with the background gradient or bitmap of the grid.
 void TQvStringGrid::PaintEmptyArea(TCanvas* ACanvas) {
-    if (!FBackGround->IsGradient() || FBackGround->ColorTo() == clNone) return;
+    TBitmap* bmp = FBackGround->Bitmap();
+    const bool gradient = bmp->Empty() && FBackGround->IsGradient();
+    if (FBackGround->IsGradient() && FBackGround->ColorTo() == clNone) return;
+    if (!gradient && bmp->Empty()) return;
     const TRect last = CalcCellRect(ColCount() - 1, RowCount() - 1);
     const int cw = ClientWidth(), ch = ClientHeight();
     const int right = LeftCol() + VisibleColCount() >= ColCount() ? last.Right + GridLineWidth() : cw;
     const int bottom = TopRow() + VisibleRowCount() >= RowCount() ? last.Bottom + GridLineWidth() : ch;
     if (right >= cw && bottom >= ch) return;
     const TRect saved = ACanvas->ClipRect();
+    const TRect client(0, 0, cw, ch);
     const bool horz = FBackGround->Display() == bdGradientHorz;
     auto strip = [&](const TRect& r) {
         if (r.IsEmpty()) return;
         ACanvas->SetClipRect(r);
-        DrawGradientRect(ACanvas, FBackGround->Color(), FBackGround->ColorTo(), 128, TRect(0, 0, cw, ch),
-                         horz);
+        if (gradient) {
+            DrawGradientRect(ACanvas, FBackGround->Color(), FBackGround->ColorTo(), 128, client, horz);
+        } else if (FBackGround->Display() != bdTile) {
+            DrawBackGroundBitmap(ACanvas, r, 0, 0, false);
+        } else if (FBackGround->Cells() != bcFixed) {
+            // Tiles line up with the ones the cells show: from the first scrolling cell's corner.
+            TPoint origin(0, 0);
+            if (FBackGround->Cells() == bcNormal) {
+                const TRect first = CalcCellRect(TCustomGrid::FixedCols(), TCustomGrid::FixedRows());
+                origin = TPoint(first.Left, first.Top);
+            }
+            origin.X += FXYOffset.X;
+            origin.Y += FXYOffset.Y;
+            DrawBackGroundBitmap(ACanvas, r, r.Left - origin.X, r.Top - origin.Y, true);
+        }
     };
     if (right < cw) strip(TRect(right, 0, cw, ch));
     if (bottom < ch) strip(TRect(0, bottom, std::min(right, cw), ch));
     ACanvas->SetClipRect(saved);
+}
+
+void TQvStringGrid::DrawBackGroundBitmap(TCanvas* ACanvas, const TRect& Area, int OffsetX, int OffsetY,
+                                         bool Tile) {
+    TBitmap* bmp = FBackGround->Bitmap();
+    const int bw = bmp->Width(), bh = bmp->Height();
+    if (bmp->Empty() || bw <= 0 || bh <= 0 || Area.IsEmpty()) return;
+    const TRect saved = ACanvas->ClipRect();
+    ACanvas->IntersectClipRect(Area);
+    if (!Tile) {
+        ACanvas->Draw(FBackGround->Left(), FBackGround->Top(), bmp);
+    } else {
+        const int startX = Area.Left - ((OffsetX % bw) + bw) % bw;
+        const int startY = Area.Top - ((OffsetY % bh) + bh) % bh;
+        for (int y = startY; y < Area.Bottom; y += bh)
+            for (int x = startX; x < Area.Right; x += bw)
+                ACanvas->Draw(x, y, bmp);
+    }
+    ACanvas->SetClipRect(saved);
+}
+
+TPoint TQvStringGrid::BackGroundTileOrigin(int ACol, int ARow, bool FromFixed) {
+    TPoint p(0, 0);
+    const int lw = GridLineWidth();
+    for (int c = FromFixed ? TCustomGrid::FixedCols() : 0; c < ACol; ++c)
+        p.X += ColWidths(c) + lw;
+    for (int r = FromFixed ? TCustomGrid::FixedRows() : 0; r < ARow; ++r)
+        p.Y += RowHeights(r) + lw;
+    return p;
 }
 
 void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,

@@ -121,8 +121,25 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         DoGetCellColor(S.RealCol, S.Row, S.State, brush, font);
     }
 
-    // 7. The slice of the grid-wide background gradient that falls into the cell.
+    // 6. The background picture, where the cell has no colour of its own and does not show as selected.
     const TBackGround& bg = *FBackGround;
+    if (!bg.Bitmap()->Empty()) {
+        const TCellProperties* props = PropsAt(S.RealCol, S.Row);
+        const bool own = props && props->BrushColor() != clNone;
+        const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
+        const bool showsSelected = FShowSelection && (S.State & gdSelected);
+        if (!own && kindMatches && !showsSelected) {
+            const int g = GridLineWidth() - 1;
+            const TRect area(R.Left - g, R.Top - g, R.Right, R.Bottom);
+            const bool tile = bg.Display() == bdTile;
+            const TPoint origin =
+                tile ? BackGroundTileOrigin(S.DisplCol, S.Row, bg.Cells() == bcNormal) : TPoint(0, 0);
+            DrawBackGroundBitmap(c, area, origin.X, origin.Y, tile);
+            brush->SetStyle(bsClear);
+        }
+    }
+
+    // 7. The slice of the grid-wide background gradient that falls into the cell.
     if (bg.IsGradient() && bg.ColorTo() != clNone) {
         const TCellType type = gi.Graphic ? gi.Graphic->CellType : ctEmpty;
         const TCellProperties* props = PropsAt(S.RealCol, S.Row);

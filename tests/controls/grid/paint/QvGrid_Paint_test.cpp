@@ -484,3 +484,33 @@ TEST_F(QvGridPaintTest, ScrollingOverABackgroundGradientPaintsItAnew) {
     const QImage moved = OnScreen();
     EXPECT_EQ(moved, Fresh());
 }
+
+TEST_F(QvGridPaintTest, BackgroundPictureFillsTheCellsItIsFor) {
+    TBitmap tile;
+    tile.SetSize(10, 10);
+    tile.Canvas()->Brush()->SetColor(clRed);
+    tile.Canvas()->FillRect(TRect(0, 0, 5, 10));
+    tile.Canvas()->Brush()->SetColor(clBlue);
+    tile.Canvas()->FillRect(TRect(5, 0, 10, 10));
+    auto isBlue = [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+    grid->BackGround()->SetBitmap(&tile);
+    grid->BackGround()->SetDisplay(bdTile);
+    grid->SetColors(3, 3, clYellow);
+
+    struct Case {
+        TBackGroundCells cells;
+        bool normalCell, fixedCell;
+    };
+    for (const Case& k : {Case{bcNormal, true, false}, Case{bcFixed, false, true}, Case{bcAll, true, true}}) {
+        grid->BackGround()->SetCells(k.cells);
+        const QImage img = Shot("background_picture");
+        EXPECT_EQ(CountPixels(img, Cell(2, 2), IsRed) > 20 && CountPixels(img, Cell(2, 2), isBlue) > 20,
+                  k.normalCell)
+            << k.cells;
+        EXPECT_EQ(CountPixels(img, Cell(0, 2), IsRed) > 20, k.fixedCell) << k.cells;
+        EXPECT_EQ(CountPixels(img, Cell(3, 3), IsRed), 0) << "a cell with its own colour keeps it";
+        // Beyond the last column the tiles go on, except for a picture meant for fixed cells only.
+        const TRect strip(Cell(4, 1).Right + 2, 0, kPaintW, kPaintH);
+        EXPECT_EQ(CountPixels(img, strip, IsRed) > 0, k.cells != bcFixed) << k.cells;
+    }
+}
