@@ -2,20 +2,20 @@
 // Each topic's operations live in QvGrid_<Topic>.cpp; work with an algorithm of its own goes to helpers.
 #pragma once
 
-#include "controls/grid/PlainProperty.h"
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/PlainProperty.h"
 #include "controls/grid/QvGrid_Graphic.h"
 #include "controls/grid/QvGrid_SelectedCells.h"
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
 #include "controls/grid/data/HiddenIndexMap.h"
-#include "controls/grid/edit/EditCharFilter.h"
 #include "controls/grid/data/RowFilterLevels.h"
+#include "controls/grid/edit/EditCharFilter.h"
 #include "controls/grid/options/GridOptions.h"
+#include "controls/grid/paint/CellPaintState.h"
 #include "controls/grid/paint/GraphicPainter.h"
 #include "controls/styles/QvStyleIF.h"
-#include "controls/grid/paint/CellPaintState.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
@@ -269,7 +269,6 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
-
 
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------
@@ -1171,6 +1170,8 @@ public:
     QV_PLAIN_PROP(bool, EnhRowColMove, true)
     QV_PLAIN_PROP(bool, ExcelStyleDecimalSeparator, false)
     QV_PLAIN_PROP(bool, FilterActive, false)
+    // Looks with a border colour draw it one pixel inside the frame, the parent's colour outside it.
+    QV_PLAIN_PROP(bool, FitCellsInGrid, true)
     QV_PLAIN_PROP(bool, FilterDropDownAuto, false)
     QV_PLAIN_PROP(String, FilterDropDownClear, "(All)")
     QV_PLAIN_PROP(bool, FilterDropDownCheck, false)
@@ -1622,6 +1623,8 @@ private:
     void DrawTreeLines(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
     void PaintEmptyArea(TCanvas* ACanvas);
+    // The toolkit's frame, then the looks that have one draw their coloured border over it.
+    void DrawBorder(TCanvas* ACanvas, const TRect& ARect) override;
     // The background bitmap over Area: tiled with the tile grid shifted by (OffsetX, OffsetY), or placed
     // at BackGround's Left and Top.
     void DrawBackGroundBitmap(TCanvas* ACanvas, const TRect& Area, int OffsetX, int OffsetY, bool Tile);
@@ -1770,7 +1773,6 @@ private:
     bool FAlwaysQuotes = false;
     bool FShowNullDates = true;
     bool FShowColNrs = true;
-    bool FFitCellsInGrid = true;
     bool FLoadFirstRow = true;
     bool FSizeGrowOnly = false;
     bool FUseDisabledFontColor = true;
@@ -1801,6 +1803,7 @@ private:
     int FMaxRowHeight = 0;
     int FMinColWidth = 0;
     int FMaxColWidth = 0;
+
 public:
     bool FLastValidation = true;
 

@@ -100,6 +100,39 @@ void TQvStringGrid::PaintEmptyArea(TCanvas* ACanvas) {
     ACanvas->SetClipRect(saved);
 }
 
+void TQvStringGrid::DrawBorder(TCanvas* ACanvas, const TRect& ARect) {
+    TBaseGrid::DrawBorder(ACanvas, ARect);
+    if (FUpdateCount > 0 || FFlat || FBorderColor == clNone) return;
+    switch (FLook) {
+    case glSoft:
+    case glVUR:
+    case glXP:
+    case glListView:
+    case glVista:
+    case glWin7:
+    case glOffice2007:
+        break;
+    default:
+        return;
+    }
+    const int x = ARect.Left, y = ARect.Top, w = ARect.Width(), h = ARect.Height();
+    auto outline = [ACanvas, x, y, h](int left, int top, int right, int bottom, TColor color) {
+        ACanvas->Pen()->SetColor(color);
+        ACanvas->Pen()->SetWidth(1);
+        ACanvas->MoveTo(x + left, y + h);
+        ACanvas->LineTo(x + left, y + top);
+        ACanvas->LineTo(x + right, y + top);
+        ACanvas->LineTo(x + right, y + bottom);
+        ACanvas->LineTo(x + left, y + bottom);
+    };
+    if (FFitCellsInGrid) {
+        outline(1, 1, w - 2, h - 2, FBorderColor);
+        if (Parent()) outline(0, 0, w - 1, h - 1, Parent()->Color());
+    } else {
+        outline(0, 0, w - 1, h - 1, FBorderColor);
+    }
+}
+
 void TQvStringGrid::DrawBackGroundBitmap(TCanvas* ACanvas, const TRect& Area, int OffsetX, int OffsetY,
                                          bool Tile) {
     TBitmap* bmp = FBackGround->Bitmap();

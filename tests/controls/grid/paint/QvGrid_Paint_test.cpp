@@ -514,3 +514,24 @@ TEST_F(QvGridPaintTest, BackgroundPictureFillsTheCellsItIsFor) {
         EXPECT_EQ(CountPixels(img, strip, IsRed) > 0, k.cells != bcFixed) << k.cells;
     }
 }
+
+TEST_F(QvGridPaintTest, LooksWithABorderColourDrawItAroundTheGrid) {
+    grid->SetFlat(false);
+    struct Case {
+        TGridLook look;
+        bool fit;
+        bool coloured;
+    };
+    for (const Case& k :
+         {Case{glXP, true, true}, Case{glOffice2007, false, true}, Case{glStandard, true, false}}) {
+        grid->SetLook(k.look); // a look change gives the grid its single border
+        grid->SetFitCellsInGrid(k.fit);
+        const QImage img = Shot("look_border");
+        const int inset = k.fit ? 1 : 0;
+        EXPECT_EQ(PixelAt(img, inset, kPaintH / 2) == ColorToRGB(grid->BorderColor()), k.coloured) << k.look;
+        EXPECT_EQ(PixelAt(img, kPaintW / 2, inset) == ColorToRGB(grid->BorderColor()), k.coloured) << k.look;
+        if (k.fit && k.coloured)
+            EXPECT_EQ(PixelAt(img, 0, kPaintH / 2), ColorToRGB(form->Color()))
+                << "the parent's colour outside";
+    }
+}
