@@ -89,19 +89,7 @@ constexpr UINT kGridTimerID = 111;
 constexpr int kGridTimerInterval = 500;
 
 // A grid look setting: a changed value repaints unless an update is in progress.
-#define QV_GRID_LOOK(Type, Name, Init)                                                                       \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        if (F##Name == value) return;                                                                        \
-        F##Name = value;                                                                                     \
-        RepaintUnlessUpdating();                                                                             \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
+#define QV_GRID_LOOK(Type, Name, Init) QV_NOTIFY_PROP(Type, Name, Init, RepaintUnlessUpdating())
 
 // The name of a look in the visual-properties file ("glXP" ...) and in the quick-config panel
 // ("Windows XP" ...); empty for glCustom.

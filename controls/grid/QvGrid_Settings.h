@@ -2,8 +2,8 @@
 // progress bars, column sizes, the floating footer settings, drag scrolling and sizing while typing.
 #pragma once
 
-#include "controls/grid/PlainProperty.h"
 #include "controls/dropdown/QvDropDown_Appearance.h"
+#include "controls/grid/PlainProperty.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
@@ -14,18 +14,7 @@
 class TQvStringGrid;
 
 // A look property whose change repaints the grid.
-#define QV_LOOK_PROP(Type, Name, Init)                                                                       \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        F##Name = value;                                                                                     \
-        Repaint();                                                                                           \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
+#define QV_LOOK_PROP(Type, Name, Init) QV_NOTIFY_PROP(Type, Name, Init, Repaint())
 
 // The fourteen colours of the fixed cells in the gradient looks, as the grid paints them.
 struct TFixedGradientColors {
@@ -189,19 +178,7 @@ private:
     TColor FColor = clYellow;
 };
 
-#define QV_CHANGE_PROP(Type, Name, Init)                                                                     \
-public:                                                                                                      \
-    Type Name() const {                                                                                      \
-        return F##Name;                                                                                      \
-    }                                                                                                        \
-    void Set##Name(Type value) {                                                                             \
-        if (F##Name == value) return;                                                                        \
-        F##Name = value;                                                                                     \
-        Changed();                                                                                           \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type F##Name = Init;
+#define QV_CHANGE_PROP(Type, Name, Init) QV_NOTIFY_PROP(Type, Name, Init, Changed())
 
 class TGridProgressAppearance : public TPersistent {
 public:

@@ -143,7 +143,9 @@ TEST_F(TableWindowTest, BACnetClientWindowFollowsTheClientType) {
         FBACnetAccess->ShowModal();
         const QStringList messages = seam.Messages().mid(before);
         EXPECT_EQ(messages.size(), c.message ? 1 : 0) << c.header;
-        if (c.message && !messages.isEmpty()) EXPECT_TRUE(messages[0].contains("Select the BACnet Type"));
+        if (c.message && !messages.isEmpty()) {
+            EXPECT_TRUE(messages[0].contains("Select the BACnet Type"));
+        }
     }
 }
 

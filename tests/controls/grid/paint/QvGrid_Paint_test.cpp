@@ -530,8 +530,9 @@ TEST_F(QvGridPaintTest, LooksWithABorderColourDrawItAroundTheGrid) {
         const int inset = k.fit ? 1 : 0;
         EXPECT_EQ(PixelAt(img, inset, kPaintH / 2) == ColorToRGB(grid->BorderColor()), k.coloured) << k.look;
         EXPECT_EQ(PixelAt(img, kPaintW / 2, inset) == ColorToRGB(grid->BorderColor()), k.coloured) << k.look;
-        if (k.fit && k.coloured)
+        if (k.fit && k.coloured) {
             EXPECT_EQ(PixelAt(img, 0, kPaintH / 2), ColorToRGB(form->Color()))
                 << "the parent's colour outside";
+        }
     }
 }
