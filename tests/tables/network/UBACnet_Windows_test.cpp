@@ -19,6 +19,9 @@ TEST_F(TableWindowTest, BACnetSlaveWindowWritesItsFixtureBackEqual) {
         EXPECT_EQ(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->RowCount(), 2001);
         EXPECT_TRUE(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->IsHiddenColumn(bsSwap));
         EXPECT_EQ(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->GetCellEx(bsSwap, 3), "Y");
+        const QImage shot = FBACnetSlaveSetAccess->Grab();
+        shot.save(QDir::tempPath() + "/qv-bacnet-slave.png");
+        EXPECT_EQ(shot.size(), QSize(764, 337));
         FBACnetSlaveSetAccess->Btn_OK->Click();
     });
     EXPECT_EQ(FBACnetSlaveSetAccess->ShowModal(), mrOk);
