@@ -1,5 +1,6 @@
 // The BACnet windows: the server window's fixture written back equal, its description mode, the unit picker
 // and the default write length; the client window's type, address column, hint and round trip.
+#include "../TableFixture.h"
 #include "TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
