@@ -49,6 +49,7 @@ TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption
     g.KeyColumn = 1;
     g.ShowsHints = true;
     g.ExtraOptions = goDrawFocusSelected;
+    g.HoverRow = true;
     return g;
 }
 

@@ -26,7 +26,7 @@ TTableTexts Fieldbus_Texts(Integer block, Integer buttonHints, Integer rowErrorP
                            Integer lostRowsQuestion);
 
 // A fieldbus grid with the frame's settings for every grid but the CAN ones: hints, Enter, row selection,
-// focus drawing of the selection, no Enable column, the key in column 1.
+// focus drawing of the selection, the hovered row highlighted, no Enable column, the key in column 1.
 TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption, const char* section,
                          Integer dataRows, std::vector<TTableColumn> columns);
 

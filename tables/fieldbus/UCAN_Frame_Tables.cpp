@@ -139,6 +139,7 @@ TTableSheet CAN_Frames_Sheet(bool transmit) {
     g.ClickSelectsRow = false;
     g.InsertPutsEnable = true;
     g.ExtraOptions = goAlwaysShowEditor;
+    g.HoverRow = true;
     const QStringList bytes = canByteItems();
     const Integer byte1 = transmit ? Integer(ctByte1) : Integer(crByte1);
     for (Integer n = 0; n < 8; ++n)

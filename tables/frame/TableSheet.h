@@ -94,6 +94,8 @@ struct TTableGrid {
     bool EnableIgnoresCase = false;
     // Grid options added to the frame's own (goAlwaysShowEditor, goDrawFocusSelected ...).
     unsigned ExtraOptions = 0;
+    // The cells of the row under the mouse are highlighted.
+    bool HoverRow = false;
     // A pick-list column whose items are the positions "0" .. capacity - 1, filled at every showing.
     Integer PositionColumn = -1;
     Integer Capacity = 0;

@@ -90,6 +90,7 @@ void TFTableWindow::buildGrid(size_t index) {
     grid->Font()->SetName("Tahoma");
     grid->Font()->SetHeight(-11);
     grid->SetShowHint(sheet.ShowsHints);
+    grid->SetHoverRow(sheet.HoverRow);
     for (int c = 0; c < int(sheet.Columns.size()); ++c) {
         const TTableColumn& column = sheet.Columns[size_t(c)];
         TGridColumnItem* item = grid->Columns()->Items(c);

@@ -93,8 +93,8 @@ void TFBACnetAccess::Btn_Import_CSVClick(TObject*) {
     FImportEDEFile->EDE_File = file;
     if (FImportEDEFile->ShowModal() != mrOk) return;
     TColumnGridCells read(ACG1), write(ACG2);
-    const TEDEPlacement placed =
-        Place_EDE_Objects(FImportEDEFile->List_EDE_Var, FImportEDEFile->E_ID_IP->Text(), read, write);
+    const TEDEPlacement placed = Place_EDE_Objects(
+        FImportEDEFile->List_EDE_Var, FImportEDEFile->E_ID_IP->Text(), read, write, Mode.KeyColumn);
     Last_Import_Not_Placed = placed.NotPlaced;
     if (placed.NotPlaced > 0)
         MessageDlg(Lang_Texts->Strings(2222) + IntToStr(placed.NotPlaced), mtWarning, mbOK);

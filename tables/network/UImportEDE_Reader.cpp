@@ -36,6 +36,9 @@ const EDEKind edeKinds[] = {
     {48, "Positive Integer Value", "Unsigned Int", 4},
 };
 
+static_assert(Integer(brAddress) == Integer(bwAddress) && Integer(brObject_Type) == Integer(bwObject_Type),
+              "the key column has one index in both client tables");
+
 const EDEKind* edeKind(Integer type) {
     for (const EDEKind& k : edeKinds)
         if (k.Type == type) return &k;
@@ -84,15 +87,15 @@ TBACnet_Var edeObject(const String& line) {
     return v;
 }
 
-// Rows 1 .. end whose address cell is not blank: the next free row and the next free byte position.
+// Rows 1 .. end whose key cell is not blank: the next free row and the next free byte position.
 struct EDEFreeSpace {
     Integer Row;
     qint64 Position; // wide: positions read from cells may lie near the integer limit
 };
-EDEFreeSpace edeFreeSpace(const ITableCells& cells, Integer positionCol, Integer numByteCol) {
+EDEFreeSpace edeFreeSpace(const ITableCells& cells, Integer keyCol, Integer positionCol, Integer numByteCol) {
     EDEFreeSpace s{0, 0};
     for (Integer r = 1; r <= cells.DataRowCount(); ++r) {
-        if (Trim(cells.Cell(2, r)).isEmpty()) {
+        if (Trim(cells.Cell(keyCol, r)).isEmpty()) {
             if (s.Row == 0) s.Row = r;
             continue;
         }
@@ -106,10 +109,10 @@ EDEFreeSpace edeFreeSpace(const ITableCells& cells, Integer positionCol, Integer
     return s;
 }
 
-// The first row from `row` on whose address cell is blank; past the last row when there is none. Rows in
-// use further down are skipped, never overwritten.
-Integer edeNextFreeRow(const ITableCells& cells, Integer row) {
-    while (row <= cells.DataRowCount() && !Trim(cells.Cell(2, row)).isEmpty())
+// The first row from `row` on whose key cell is blank; past the last row when there is none. Rows in use
+// further down are skipped, never overwritten.
+Integer edeNextFreeRow(const ITableCells& cells, Integer keyCol, Integer row) {
+    while (row <= cells.DataRowCount() && !Trim(cells.Cell(keyCol, row)).isEmpty())
         ++row;
     return row;
 }
@@ -166,10 +169,10 @@ std::vector<TBACnet_Var> Read_EDE_Objects(const QByteArray& bytes) {
 }
 
 TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const String& address,
-                                ITableCells& read, ITableCells& write) {
+                                ITableCells& read, ITableCells& write, Integer keyColumn) {
     TEDEPlacement placed;
-    EDEFreeSpace r = edeFreeSpace(read, brPosition, brNumByte);
-    EDEFreeSpace w = edeFreeSpace(write, bwPosition, bwNumByte);
+    EDEFreeSpace r = edeFreeSpace(read, keyColumn, brPosition, brNumByte);
+    EDEFreeSpace w = edeFreeSpace(write, keyColumn, bwPosition, bwNumByte);
     for (const TBACnet_Var& v : objects) {
         if (!v.import) continue;
         const String mnemonic = v.object_name + " - " + v.description;
@@ -197,7 +200,7 @@ TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const S
                                            mnemonic};
                 for (Integer c = 0; c < cells.size() && c + 1 < read.ColumnCount(); ++c)
                     read.SetCell(c + 1, r.Row, cells[c]);
-                r.Row = edeNextFreeRow(read, r.Row + 1);
+                r.Row = edeNextFreeRow(read, keyColumn, r.Row + 1);
                 r.Position += bytes;
                 ++placed.ReadRows;
             }
@@ -229,7 +232,7 @@ TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const S
                                            mnemonic};
                 for (Integer c = 0; c < cells.size() && c + 1 < write.ColumnCount(); ++c)
                     write.SetCell(c + 1, w.Row, cells[c]);
-                w.Row = edeNextFreeRow(write, w.Row + 1);
+                w.Row = edeNextFreeRow(write, keyColumn, w.Row + 1);
                 w.Position += bytes;
                 ++placed.WriteRows;
             }

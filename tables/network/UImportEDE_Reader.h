@@ -52,8 +52,10 @@ struct TEDEPlacement {
     Integer ReadRows = 0, WriteRows = 0;
     Integer NotPlaced = 0;
 };
-// Puts the chosen objects into the rows of the client's read and write cells whose address is blank, from
-// the first such row on, with consecutive byte positions after the highest in use; rows in use are never
-// overwritten; stops at a table's last row and counts what did not fit.
+// Puts the chosen objects into the rows of the client's read and write cells that are not in use (their
+// key cell, the address or, without an address column, the object type, is blank), from the first such
+// row on, with consecutive byte positions after the highest in use; rows in use are never overwritten;
+// stops at a table's last row and counts what did not fit. The key column has the same index in both
+// tables.
 TEDEPlacement Place_EDE_Objects(const std::vector<TBACnet_Var>& objects, const String& address,
-                                ITableCells& read, ITableCells& write);
+                                ITableCells& read, ITableCells& write, Integer keyColumn = 2);

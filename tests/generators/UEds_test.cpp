@@ -102,7 +102,11 @@ TEST_F(EdsTest, FixtureTablesGiveTheGoldenFileThatPassesTheEdsRules) {
     WriteProjectFile("old.eds", "old content");
     RunStep(seam, Dir_Project + "/old.eds");
     EXPECT_TRUE(seam.Messages().isEmpty()) << seam.Messages().join("|").toStdString();
-    EXPECT_EQ(seam.History().front().fileDialog.InitialDir, Dir_Project);
+    const TFileDialogRequest& asked = seam.History().front().fileDialog;
+    EXPECT_EQ(asked.InitialDir, Dir_Project);
+    EXPECT_EQ(asked.Filter, "Electronic Data Sheet (*.eds)|*.eds");
+    EXPECT_EQ(asked.DefaultExt, "eds");
+    EXPECT_FALSE(asked.OverwritePrompt);
     const QByteArray bytes = ReadBytes(Dir_Project + "/old.eds");
     EdsFile eds = ParseCheckedEds(bytes);
     ExpectGolden(bytes, "eds_fixture.eds");

@@ -10,6 +10,9 @@
 #include "tables/fieldbus/UTransmitCAN.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 namespace {
 
 TEST_F(TableWindowTest, EachFieldbusWindowWritesItsFixtureFileBackEqual) {
@@ -44,6 +47,33 @@ TEST_F(TableWindowTest, EachFieldbusWindowWritesItsFixtureFileBackEqual) {
             << c.fixture.toStdString();
     }
     EXPECT_EQ(seam.Messages(), QStringList());
+}
+
+TEST_F(TableWindowTest, FieldbusGridsHighlightTheRowUnderTheMouse) {
+    qvtest::ScriptedInteraction seam;
+    for (TFTableWindow* window :
+         {static_cast<TFTableWindow*>(FReceiveCAN), static_cast<TFTableWindow*>(FTransmitCAN),
+          static_cast<TFTableWindow*>(FSet_PDO_Access), static_cast<TFTableWindow*>(FSet_SDO_Client_Access),
+          static_cast<TFTableWindow*>(FSet_SDO_Server_Access)}) {
+        seam.AnswerModal([&](TCustomForm*) {
+            TQvColumnGrid* g = window->Grid(0);
+            const TRect cell = g->CellRect(3, 2);
+            const QPoint at(cell.Left + 3, cell.Top + 3);
+            QWidget* client = g->Widget()->childAt(at + QPoint(2, 2));
+            ASSERT_NE(client, nullptr);
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), client->mapToGlobal(QPointF(at)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(client, &move);
+            const QImage shot = window->Grab();
+            const QPoint inForm = client->mapTo(window->Widget(), at);
+            EXPECT_EQ(shot.pixelColor(inForm), ToQColor(clInfoBk)) << window->ClassName().toStdString();
+            const QPoint otherRow =
+                client->mapTo(window->Widget(), QPoint(at.x(), g->CellRect(3, 4).Top + 3));
+            EXPECT_NE(shot.pixelColor(otherRow), ToQColor(clInfoBk)) << window->ClassName().toStdString();
+            window->SetModalResult(mrCancel);
+        });
+        window->ShowModal();
+    }
 }
 
 TEST_F(TableWindowTest, FieldbusTextsAndTheCanInsertRow) {

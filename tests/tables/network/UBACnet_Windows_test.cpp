@@ -1,5 +1,6 @@
 // The BACnet windows: the server window's fixture written back equal, its description mode, the unit picker
 // and the default write length; the client window's type, address column, hint and round trip.
+#include "../TableFixture.h"
 #include "TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
@@ -19,6 +20,9 @@ TEST_F(TableWindowTest, BACnetSlaveWindowWritesItsFixtureBackEqual) {
         EXPECT_EQ(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->RowCount(), 2001);
         EXPECT_TRUE(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->IsHiddenColumn(bsSwap));
         EXPECT_EQ(FBACnetSlaveSetAccess->ACG_BACnet_in_Read->GetCellEx(bsSwap, 3), "Y");
+        const QImage shot = FBACnetSlaveSetAccess->Grab();
+        shot.save(QDir::tempPath() + "/qv-bacnet-slave.png");
+        EXPECT_EQ(shot.size(), QSize(764, 337));
         FBACnetSlaveSetAccess->Btn_OK->Click();
     });
     EXPECT_EQ(FBACnetSlaveSetAccess->ShowModal(), mrOk);

@@ -137,6 +137,24 @@ TEST(EDEPlacement, RowsInUseBelowTheFirstFreeRowAreNotOverwritten) {
     EXPECT_EQ(t[0].Cell(brPosition, 4), "112");
 }
 
+TEST(EDEPlacement, WithoutAnAddressColumnTheObjectTypeMarksTheRowsInUse) {
+    TBACnetClientMode mode;
+    mode.SetType(2);
+    SheetCells t(BACnet_Master_Sheet(mode));
+    for (Integer r = 1; r <= 2; ++r) {
+        t[0].SetCell(brObject_Type, r, "Analog Input");
+        t[0].SetCell(brPosition, r, "10");
+        t[0].SetCell(brNumByte, r, "4");
+        t[0].SetCell(brMnemonic, r, "kept");
+    }
+    const std::vector<TBACnet_Var> objects(2, edeVar(2, false, "x"));
+    EXPECT_EQ(Place_EDE_Objects(objects, "", t[0], t[1], mode.KeyColumn).ReadRows, 2);
+    EXPECT_EQ(t[0].Cell(brMnemonic, 1), "kept");
+    EXPECT_EQ(t[0].Cell(brMnemonic, 2), "kept");
+    EXPECT_EQ(t[0].Cell(brPosition, 3), "14");
+    EXPECT_EQ(t[0].Cell(brObject_Type, 4), "Analog Value");
+}
+
 TEST(EDEPlacement, StopsAtTheLastRowAndCountsWhatDidNotFit) {
     TBACnetClientMode mode;
     SheetCells t(BACnet_Master_Sheet(mode));

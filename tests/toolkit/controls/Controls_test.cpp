@@ -123,6 +123,26 @@ TEST(Controls, PaintGoesThroughTheCanvasWhereBoundsSay) {
     EXPECT_EQ(img.pixelColor(30, 35), QColor(255, 255, 255));
 }
 
+// A control painted inside its form (on screen as in a grab) has its own area as the clip: grids cull the
+// cells outside it and once drew only the rows above the control's offset in the form.
+TEST(Controls, ThePaintClipIsTheControlsOwnAreaWhereverItStands) {
+    struct ClipBox : Box {
+        using Box::Box;
+        void Paint() override {
+            Clip = Canvas()->ClipRect();
+            Box::Paint();
+        }
+        TRect Clip;
+    };
+    TForm form(nullptr);
+    form.SetClientSize(100, 80);
+    auto* box = new ClipBox(&form, clBlue);
+    box->SetParent(&form);
+    box->SetBounds(20, 30, 40, 40);
+    form.Grab();
+    EXPECT_EQ(box->Clip, TRect(0, 0, 40, 40));
+}
+
 TEST(Controls, KeysReachHandlersThatMaySwallowThemAndTheFormPreviewsFirst) {
     TForm form(nullptr);
     auto* box = new Box(&form);
