@@ -268,7 +268,7 @@ TRect TCanvas::ClipRect() {
     QPainter* p = Require();
     if (!p || !p->device()) return TRect();
     QRect surface(0, 0, p->device()->width(), p->device()->height());
-    surface = p->deviceTransform().inverted().mapRect(surface);
+    surface = p->combinedTransform().inverted().mapRect(surface);
     if (p->hasClipping()) surface = surface.intersected(p->clipBoundingRect().toAlignedRect());
     return TRect::fromQRect(surface);
 }
