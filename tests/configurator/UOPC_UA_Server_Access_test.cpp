@@ -10,10 +10,12 @@
 #include "configurator/USaveBincc.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -369,9 +371,19 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         PickType(1, "Int32");
         G->SetCellEx(OPC_Col_Name, 1, "Counter");
         const QImage image = Form->Grab();
-        image.save("/tmp/h21_opcua.png");
+        image.save(QDir::tempPath() + "/qv-opcua.png");
         EXPECT_EQ(image.width(), Form->ClientWidth());
-        EXPECT_FALSE(image.isNull());
+        // Each column's tint, in a row well down the table: the whole grid is painted, not only its top.
+        const TColor tints[] = {0xB0D8FF, 0xFEFAE0, 0xFEFAE0, 0xA8FFA8, 0xA8FFA8, 0xA8FFA8,
+                                0xF4D6FC, 0xF4D6FC, 0xA8FFFF, 0xA8FFFF, 0xA8FFFF, 0xFFFFFF};
+        for (int c = 1; c < OPC_Col_Count; ++c) {
+            const TRect cell = G->CellRect(c, 7);
+            if (cell.IsEmpty() || cell.Right > G->ClientWidth()) continue;
+            const TPoint origin = G->ClientOrigin();
+            const QPoint at =
+                Form->Widget()->mapFromGlobal(QPoint(origin.X + cell.Left + 3, origin.Y + cell.Top + 3));
+            EXPECT_EQ(image.pixelColor(at), ToQColor(tints[c - 1])) << c;
+        }
         Form->SetModalResult(mrCancel);
     });
 }
