@@ -165,3 +165,7 @@ void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col);
 void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key);
 // The text shown when an insert would push the last row's data out of the table.
 constexpr int Text_Insert_Last_Row_Used = 1306;
+// A table window's report of a table file it could not read whole (followed by the path and what went
+// wrong), and the question before OK replaces such a file.
+constexpr int Text_Table_Not_Read = 1310;
+constexpr int Text_Overwrite_Unread_Table = 1311;

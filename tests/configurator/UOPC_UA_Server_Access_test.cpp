@@ -278,7 +278,11 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
             Form->SetModalResult(mrCancel);
         });
         ASSERT_EQ(ui.Messages().size(), base + 2) << c.name;
-        EXPECT_TRUE(ui.Messages()[base].contains(File_OPC_UA_Server)) << c.name;
+        // Both in the interface language: the report names the file, the question is the table windows' own.
+        EXPECT_TRUE(ui.Messages()[base].startsWith(Lang_Texts->Strings(Text_Table_Not_Read) +
+                                                   File_OPC_UA_Server + "\r\n"))
+            << c.name;
+        EXPECT_EQ(ui.Messages()[base + 1], Lang_Texts->Strings(Text_Overwrite_Unread_Table)) << c.name;
         EXPECT_EQ(opcRead(File_OPC_UA_Server), c.bytes) << c.name;
         EXPECT_EQ(G->Cells(OPC_Col_Type, 250), c.rowsLoaded ? "Byte" : "") << c.name;
         EXPECT_EQ(G->Cells(OPC_Col_Type, 1), c.rowsLoaded ? "Byte" : "") << c.name;
@@ -293,6 +297,21 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
             << c.name;
         QFile::remove(File_OPC_UA_Server);
     }
+}
+
+TEST_F(OpcUaTable, ASaveThatFailsIsToldAndTheWindowStaysOpen) {
+    File_OPC_UA_Server = Dir_Project + "/missing/OPC_UA_Server.xml";
+    ui.AnswerMessage(mrOk);
+    Show([this] {
+        G->SetCellEx(OPC_Col_Type, 1, "Byte");
+        G->SetCellEx(OPC_Col_Position, 1, "1");
+        Form->Btn_OK->Click();
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_EQ(G->Cells(OPC_Col_Type, 1), "Byte");
+    });
+    ASSERT_EQ(ui.Messages().size(), 1);
+    EXPECT_TRUE(ui.Messages()[0].contains(File_OPC_UA_Server));
+    EXPECT_FALSE(QFile::exists(File_OPC_UA_Server));
 }
 
 TEST_F(OpcUaTable, DataCheckCases) {
