@@ -3,6 +3,7 @@
 // shortened reading always says why; the row numbers stay; the data check runs over what was read; what
 // the writer makes of the cells reads back whole and writes again the same.
 #include "FuzzSupport.h"
+#include "configurator/ULanguage.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"
 #include "tables/frame/TableCheck.h"
@@ -67,6 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A few rows a grid reach every path of the reader (more rows than the grid included) at a fraction
     // of the windows' cost a run.
     static const std::vector<TTableSheet> sheets = [] {
+        // Some checks word their fault from the interface texts, which the program always has.
+        Load_Default_Lang();
         tcp.Tcp = true;
         std::vector<TTableSheet> v = {Modbus_Master_Sheet(serial), Modbus_Master_Sheet(tcp),
                                       MQTT_Set_Topic_Sheet(), BACnet_Slave_Sheet(bacnetMode),
