@@ -64,6 +64,20 @@ void opcClickCell(TQvStringGrid* grid, int col, int row) {
     QApplication::sendEvent(w, &release);
 }
 
+// The platform's order of a double click: press, release, double click, release.
+void opcDoubleClickCell(TQvStringGrid* grid, int col, int row) {
+    opcClickCell(grid, col, row);
+    const TRect rc = grid->CellRect(col, row);
+    const QPointF at((rc.Left + rc.Right) / 2.0, (rc.Top + rc.Bottom) / 2.0);
+    QWidget* w = opcCellsWidget(grid);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(w, &dbl);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
 // Keys go where the focus is: the grid, then the in-place editor its first character opens.
 void opcKey(TQvStringGrid* grid, int key, const QString& text) {
     QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : grid->Widget();
@@ -312,6 +326,25 @@ TEST_F(OpcUaTable, ASaveThatFailsIsToldAndTheWindowStaysOpen) {
     ASSERT_EQ(ui.Messages().size(), 1);
     EXPECT_TRUE(ui.Messages()[0].contains(File_OPC_UA_Server));
     EXPECT_FALSE(QFile::exists(File_OPC_UA_Server));
+}
+
+TEST_F(OpcUaTable, GridEventsMoveOnSelectTheRowAndSizeTheColumn) {
+    Enable_Jump_Field = Enable_Auto_Size = true;
+    Show([this] {
+        G->SetCellEx(OPC_Col_Name, 4, QString(80, 'W'));
+        opcClickCell(G, OPC_Col_Position, 3);
+        opcKey(G, Qt::Key_Return, "\r");
+        EXPECT_EQ(G->Col(), OPC_Col_StartBit);
+        EXPECT_EQ(G->Row(), 3);
+        opcClickCell(G, 0, 5);
+        EXPECT_TRUE(G->IsSelected(OPC_Col_Name, 5));
+        const int width = G->ColWidths(OPC_Col_Name);
+        opcDoubleClickCell(G, OPC_Col_Name, 2);
+        EXPECT_EQ(G->ColWidths(OPC_Col_Name), width);
+        opcDoubleClickCell(G, OPC_Col_Name, 0);
+        EXPECT_GT(G->ColWidths(OPC_Col_Name), width);
+        Form->SetModalResult(mrCancel);
+    });
 }
 
 TEST_F(OpcUaTable, DataCheckCases) {
