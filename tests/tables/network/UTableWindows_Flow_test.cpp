@@ -44,12 +44,12 @@ const QStringList kPublishA = {"plant/a", "N", "0", "Int", "2", "10", "",  "", "
 const QStringList kEmptyPublish = QStringList(17, QString());
 
 // A publish row as a person enters it: text typed, check boxes clicked, list cells picked.
-struct PublishEntry {
+struct MqttPublishEntry {
     const char *topic, *qos, *dataType, *dimension, *position, *templ, *mnemonic;
     bool retained, onChange;
 };
 
-void enterPublishRow(TQvColumnGrid* pub, int row, const PublishEntry& e) {
+void mqttEnterPublishRow(TQvColumnGrid* pub, int row, const MqttPublishEntry& e) {
     const auto pick = [pub, row](int col, const char* item) { pub->SetCellEx(col, row, item); };
     TypeIntoCell(pub, mpTopic, row, e.topic);
     if (e.retained) ClickCell(pub, mpRetained, row);
@@ -63,7 +63,7 @@ void enterPublishRow(TQvColumnGrid* pub, int row, const PublishEntry& e) {
 }
 
 // The row as entered: boxes never clicked and the columns a showing leaves alone stay empty.
-QStringList entered(const PublishEntry& e) {
+QStringList mqttEntered(const MqttPublishEntry& e) {
     QStringList row = kEmptyPublish;
     row[mpTopic - 1] = e.topic;
     row[mpRetained - 1] = e.retained ? "Y" : "";
@@ -78,23 +78,23 @@ QStringList entered(const PublishEntry& e) {
 }
 
 // The same row read back from the file: the columns that are not stored take their loading values.
-QStringList reloaded(const PublishEntry& e) {
-    QStringList row = entered(e);
+QStringList mqttReloaded(const MqttPublishEntry& e) {
+    QStringList row = mqttEntered(e);
     row[mpSwap - 1] = row[mpSwapWord - 1] = "N";
     return row;
 }
 
 TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
-    const PublishEntry a = {"plant/a", "0", "Int", "2", "10", "$VALUE$", "A", false, false};
-    const PublishEntry b = {"plant/b", "1", "Float", "4", "20", "", "B", true, true};
+    const MqttPublishEntry a = {"plant/a", "0", "Int", "2", "10", "$VALUE$", "A", false, false};
+    const MqttPublishEntry b = {"plant/b", "1", "Float", "4", "20", "", "B", true, true};
     qvtest::ScriptedInteraction seam;
     Enable_Jump_Field = true;
     seam.AnswerModal([&](TCustomForm*) {
         TQvColumnGrid* pub = FMQTT_Set_Topic->ACG_Pub;
-        enterPublishRow(pub, 1, a);
-        enterPublishRow(pub, 2, b);
-        EXPECT_EQ(gridRow(pub, 1), entered(a));
-        EXPECT_EQ(gridRow(pub, 2), entered(b));
+        mqttEnterPublishRow(pub, 1, a);
+        mqttEnterPublishRow(pub, 2, b);
+        EXPECT_EQ(gridRow(pub, 1), mqttEntered(a));
+        EXPECT_EQ(gridRow(pub, 2), mqttEntered(b));
         // Enter in the last column of row 2 goes on to the first column of row 3.
         pub->SetRow(2);
         pub->SetCol(pub->ColCount() - 1);
@@ -106,11 +106,11 @@ TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
         EXPECT_TRUE(FMQTT_Set_Topic->Do_Copy_Pub());
         ClickCell(pub, mpTopic, 3);
         ClickControl(FMQTT_Set_Topic->Btn_PasteRow); // an empty row: no question
-        EXPECT_EQ(gridRow(pub, 3), entered(a));
+        EXPECT_EQ(gridRow(pub, 3), mqttEntered(a));
         seam.AnswerMessage(mrYes);
         ClickCell(pub, mpTopic, 2);
         ClickControl(FMQTT_Set_Topic->Btn_DelRow);
-        EXPECT_EQ(gridRow(pub, 2), entered(a));
+        EXPECT_EQ(gridRow(pub, 2), mqttEntered(a));
         EXPECT_EQ(gridRow(pub, 3), kEmptyPublish);
         EXPECT_EQ(pub->GetCellEx(0, 3), "3");
         ClickControl(FMQTT_Set_Topic->Btn_OK);
@@ -120,8 +120,8 @@ TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
 
     seam.AnswerModal([&](TCustomForm*) {
         TQvColumnGrid* pub = FMQTT_Set_Topic->ACG_Pub;
-        EXPECT_EQ(gridRow(pub, 1), reloaded(a));
-        EXPECT_EQ(gridRow(pub, 2), reloaded(a));
+        EXPECT_EQ(gridRow(pub, 1), mqttReloaded(a));
+        EXPECT_EQ(gridRow(pub, 2), mqttReloaded(a));
         EXPECT_EQ(gridRow(pub, 3), kEmptyPublish);
         // A new showing forgets the copy of the last one.
         EXPECT_FALSE(FMQTT_Set_Topic->Do_Copy_Pub());
