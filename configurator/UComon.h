@@ -89,7 +89,8 @@ void Reset_Program_State();
 void Set_Program_Folders(const String& exeDir);
 // The 23 table-file paths from Dir_Project ("/ParGen.xml" ... while no configuration is open).
 void Set_Table_File_Paths();
-// A name that may name a configuration folder inside "PROJECTS": not empty, no path separator, not "." or "..".
+// A name that may name a configuration folder inside "PROJECTS": not empty, no path separator, not "." or
+// "..".
 bool Is_Safe_Project_Name(const String& name);
 // The settings file into the program state: each item with its own default; a missing or unreadable file
 // gives all defaults. Name_Project is taken as stored; the caller decides whether its folder exists.
@@ -143,7 +144,8 @@ class TQvColumnGrid;
 // the box of column 1 checked when `enable`.
 void Grid_Del_Row(int row, TQvStringGrid* grid, bool enable);
 // Rows from `row` on move down one and `row` is emptied and made editable (check boxes as in the
-// delete). Refused with a message while the last row holds text, which would fall out of the table.
+// delete). Refused with a message while the last row holds text, which would fall out of the table (or,
+// inserting at the last row, be emptied).
 void Grid_Ins_Row(int row, TQvStringGrid* grid, bool enable);
 // The row into the clipboard; check boxes as "Y" / "N".
 void Grid_Copy_Row(TQvStringGrid* grid, int row);
@@ -163,3 +165,7 @@ void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col);
 void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key);
 // The text shown when an insert would push the last row's data out of the table.
 constexpr int Text_Insert_Last_Row_Used = 1306;
+// A table window's report of a table file it could not read whole (followed by the path and what went
+// wrong), and the question before OK replaces such a file.
+constexpr int Text_Table_Not_Read = 1310;
+constexpr int Text_Overwrite_Unread_Table = 1311;

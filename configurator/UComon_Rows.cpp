@@ -97,7 +97,8 @@ void Grid_Del_Row(int row, TQvStringGrid* grid, bool enable) {
 void Grid_Ins_Row(int row, TQvStringGrid* grid, bool enable) {
     if (!rowsValid(grid, row)) return;
     const int last = grid->RowCount() - 1;
-    if (row < last && rowsStringRowHoldsText(grid, last, true)) {
+    // Inserting at the last row itself would empty it: refused alike while it holds data.
+    if (rowsStringRowHoldsText(grid, last, true)) {
         rowsError(Text_Insert_Last_Row_Used);
         return;
     }
@@ -152,7 +153,7 @@ void ColGrid_Del_Row(int row, TQvColumnGrid* grid) {
 void ColGrid_Ins_Row(int row, TQvColumnGrid* grid, bool enable) {
     if (!rowsValid(grid, row)) return;
     const int last = grid->RowCount() - 1;
-    if (row < last && rowsColumnRowHoldsText(grid, last)) {
+    if (rowsColumnRowHoldsText(grid, last)) {
         rowsError(Text_Insert_Last_Row_Used);
         return;
     }

@@ -234,15 +234,12 @@ void TFOPC_UA_Server_Access::Clear_Table() {
 void TFOPC_UA_Server_Access::Load_Table() {
     XML1->SetActive(true);
     if (!XML1->LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, Max_OPC_UA_Text)) {
-        Load_Problem = QStringLiteral("The file \"%1\" cannot be read (%2); the table starts empty.")
-                           .arg(File_OPC_UA_Server, XML1->ErrorText());
+        Load_Problem = XML1->ErrorText();
         return;
     }
     const TXMLNode table = XML1->DocumentElement().FindNode("OPC_UA_Server_Variables");
     if (table.IsNull()) {
-        Load_Problem = QStringLiteral("The file \"%1\" holds no \"OPC_UA_Server_Variables\" element; the "
-                                      "table starts empty.")
-                           .arg(File_OPC_UA_Server);
+        Load_Problem = QStringLiteral("The file holds no \"OPC_UA_Server_Variables\" element.");
         return;
     }
     int r = 0, extra = 0;
@@ -268,9 +265,7 @@ void TFOPC_UA_Server_Access::Load_Table() {
         QSG->SetCellEx(OPC_Col_Mnemonic, r, text("Mnemonic"));
     }
     if (extra > 0)
-        Load_Problem = QStringLiteral("The file \"%1\" holds %2 variables; the table shows the first %3, and "
-                                      "saving keeps only those.")
-                           .arg(File_OPC_UA_Server)
+        Load_Problem = QStringLiteral("The file holds %1 variables; the table shows the first %2.")
                            .arg(OPC_UA_Data_Rows + extra)
                            .arg(OPC_UA_Data_Rows);
 }
@@ -280,7 +275,8 @@ void TFOPC_UA_Server_Access::FormShow(TObject*) {
     Clear_Table();
     if (FileExists(File_OPC_UA_Server)) Load_Table();
     Do_Copy = false;
-    if (!Load_Problem.isEmpty()) MessageDlg(Load_Problem, mtError, mbOK);
+    if (!Load_Problem.isEmpty())
+        MessageDlg(opcText(Text_Table_Not_Read) + File_OPC_UA_Server + "\r\n" + Load_Problem, mtError, mbOK);
 }
 
 // Row buttons and grid events
@@ -363,16 +359,10 @@ bool TFOPC_UA_Server_Access::Save_Table(const String& fileName) {
 void TFOPC_UA_Server_Access::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
     if (!Load_Problem.isEmpty() &&
-        MessageDlg(
-            QStringLiteral("The file \"%1\" was not taken whole when the window opened. Replace it with "
-                           "the table as it stands?")
-                .arg(File_OPC_UA_Server),
-            mtConfirmation, mbYes | mbNo) != mrYes)
+        MessageDlg(opcText(Text_Overwrite_Unread_Table), mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     if (!Save_Table(File_OPC_UA_Server)) {
-        MessageDlg(QStringLiteral("The file \"%1\" could not be written (%2); the table was not saved.")
-                       .arg(File_OPC_UA_Server, XML1->ErrorText()),
-                   mtError, mbOK);
+        MessageDlg(XML1->ErrorText(), mtError, mbOK);
         return;
     }
     Load_Problem.clear();

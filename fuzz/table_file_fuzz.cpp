@@ -1,10 +1,12 @@
 // Fuzz target: a table window's XML table file as the frame reads it, under the sheets of the Modbus
 // master (serial and TCP), MQTT topic, CAN frame, CANopen and BACnet client and server windows. A
-// shortened reading always says why; the row numbers stay; what the writer makes of the cells reads back
-// whole and writes again the same.
+// shortened reading always says why; the row numbers stay; the data check runs over what was read; what
+// the writer makes of the cells reads back whole and writes again the same.
 #include "FuzzSupport.h"
+#include "configurator/ULanguage.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"
+#include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "tables/network/UBACnet_Master_Tables.h"
 #include "tables/network/UBACnet_Slave_Tables.h"
@@ -45,6 +47,10 @@ void checkSheet(const TTableSheet& sheet, const QString& path) {
     for (size_t g = 0; g < first.stores.size(); ++g)
         for (Integer r = 1; r <= first.stores[g]->DataRowCount(); ++r)
             if (first.stores[g]->Cell(0, r) != QString::number(r)) std::abort();
+    // The data check reads every cell of the tables as the window's OK would.
+    Find_Table_Fault(sheet, first.constCells);
+    for (size_t g = 0; g < first.stores.size(); ++g)
+        Table_Has_Rows_After_End(sheet.Grids[g], *first.stores[g]);
     const QByteArray written = writeTables(sheet, first);
     TXMLDocument again;
     if (!again.LoadFromBytes(written)) std::abort();
@@ -62,6 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A few rows a grid reach every path of the reader (more rows than the grid included) at a fraction
     // of the windows' cost a run.
     static const std::vector<TTableSheet> sheets = [] {
+        // Some checks word their fault from the interface texts, which the program always has.
+        Load_Default_Lang();
         tcp.Tcp = true;
         std::vector<TTableSheet> v = {Modbus_Master_Sheet(serial), Modbus_Master_Sheet(tcp),
                                       MQTT_Set_Topic_Sheet(), BACnet_Slave_Sheet(bacnetMode),

@@ -275,7 +275,16 @@ void TQvColumnGrid::FilterSelect(int ItemIndex) {
         const String caption = eq < 0 ? line : line.left(eq);
         String condition = eq < 0 ? line : line.mid(eq + 1);
         if (AutoFilterDisplay()) item->SetHeader(caption);
+        if (AutoFilterUpdate()) SetFilterActive(false);
         if (OnFilterSelect) OnFilterSelect(this, column, ItemIndex, caption, condition);
+        TFilterData* data = Filter()->ColumnFilter(column);
+        data->SetCondition(condition);
+        data->SetCaseSensitive(item->FilterCaseSensitive());
+        if (AutoFilterUpdate()) {
+            SetFilterActive(true);
+            if (RowCount() > FixedRows()) SetRow(FixedRows());
+            DoFilterDone();
+        }
     }
     SetFilterDropDownColumn(-1);
 }

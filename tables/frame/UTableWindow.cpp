@@ -23,10 +23,6 @@ namespace {
 
 constexpr int kTableRowHeight = 22;
 constexpr int kTableFixedColWidth = 40;
-// The frame's own texts: the report of a file that could not be read whole, and the question before OK
-// replaces such a file.
-constexpr Integer kTextTableNotRead = 1310;
-constexpr Integer kTextOverwriteUnread = 1311;
 
 bool tableAskYes(const String& question) {
     return MessageDlg(question, mtConfirmation, mbYesNo) == mrYes;
@@ -235,7 +231,7 @@ void TFTableWindow::FormShow(TObject*) {
     FCopied.assign(FGrids.size(), false);
     bracket.reset();
     if (!load.Complete)
-        MessageDlg(text(kTextTableNotRead) + filePath() + "\r\n" + load.Problem, mtError, mbOK);
+        MessageDlg(text(Text_Table_Not_Read) + filePath() + "\r\n" + load.Problem, mtError, mbOK);
     if (FSheet.FocusGridOnShow && !FGrids.empty() && FGrids[0]->CanFocus()) FGrids[0]->SetFocus();
 }
 
@@ -254,7 +250,7 @@ void TFTableWindow::Btn_OKClick(TObject*) {
         if (!tableAskYes(text(FSheet.Texts.LostRowsQuestion))) return;
         break;
     }
-    if (!FLoadComplete && FileExists(filePath()) && !tableAskYes(text(kTextOverwriteUnread))) return;
+    if (!FLoadComplete && FileExists(filePath()) && !tableAskYes(text(Text_Overwrite_Unread_Table))) return;
     Write_Table_Document(*XML1, FSheet, ConstCellViews());
     if (!XML1->SaveToFile(filePath())) {
         MessageDlg(XML1->ErrorText(), mtError, mbOK);

@@ -105,10 +105,17 @@ TEST_F(RowHelpersTest, StringGridInsertRefusesToPushDataOutOfTheTable) {
     EXPECT_EQ(t.Row(3), "N|t2|N|u2");
     EXPECT_TRUE(t.g.ReadOnly(2, 3));
     EXPECT_EQ(t.Row(4), "Y|t3|N|u3");
-    // Inserting at the last row empties it: nothing moves out.
+    // At the last row itself the insert would empty it: refused while it holds data, done once it is free.
+    ui.AnswerMessage(mrOk);
     Grid_Ins_Row(4, &t.g, false);
-    EXPECT_EQ(t.Row(4), "N||N|");
-    EXPECT_EQ(ui.Messages().size(), 1);
+    EXPECT_EQ(t.Row(4), "Y|t3|N|u3");
+    EXPECT_EQ(ui.Messages().size(), 2);
+    Grid_Del_Row(4, &t.g, false);
+    t.g.SetReadOnly(2, 4, true);
+    Grid_Ins_Row(4, &t.g, true);
+    EXPECT_EQ(t.Row(4), "Y||N|");
+    EXPECT_FALSE(t.g.ReadOnly(2, 4));
+    EXPECT_EQ(ui.Messages().size(), 2);
 }
 
 TEST_F(RowHelpersTest, StringGridCopyAndPasteCarryChecksAndAskBeforeOverwriting) {
@@ -190,11 +197,14 @@ TEST_F(RowHelpersTest, ColumnGridRowsMoveAsTextsAndBlankRowsAreFree) {
     EXPECT_EQ(t.Row(1), "Y||");
     EXPECT_EQ(t.Row(2), "Y|r1c2|r1c3");
     EXPECT_EQ(t.Row(4), "Y|r4c2|r4c3");
-    // Now the last row holds data: refused, nothing moves.
-    ui.AnswerMessage(mrOk);
-    ColGrid_Ins_Row(1, &t.g, false);
-    EXPECT_EQ(ui.Messages(), QStringList{Lang_Texts->Strings(Text_Insert_Last_Row_Used)});
+    // Now the last row holds data: refused, nothing moves, also when inserting at that row itself.
+    for (int row : {1, 4}) {
+        ui.AnswerMessage(mrOk);
+        ColGrid_Ins_Row(row, &t.g, false);
+    }
+    EXPECT_EQ(ui.Messages(), QStringList(2, Lang_Texts->Strings(Text_Insert_Last_Row_Used)));
     EXPECT_EQ(t.Row(1), "Y||");
+    EXPECT_EQ(t.Row(4), "Y|r4c2|r4c3");
 
     Copy_Row_Is_Check.assign(3, true); // left by an earlier string-grid copy
     ColGrid_Copy_Row(&t.g, 2);
@@ -203,7 +213,7 @@ TEST_F(RowHelpersTest, ColumnGridRowsMoveAsTextsAndBlankRowsAreFree) {
     t.g.SetCells(2, 1, "  ");
     ColGrid_Paste_Row(&t.g, 1, true); // blanks and the check column do not count as data
     EXPECT_EQ(t.Row(1), "Y|r1c2|r1c3");
-    EXPECT_EQ(ui.Messages().size(), 1);
+    EXPECT_EQ(ui.Messages().size(), 2);
 }
 
 TEST_F(RowHelpersTest, EnterMovesOnAndHeaderDoubleClickSizesOnlyWithTheirOptions) {

@@ -1,5 +1,6 @@
 // The OPC UA variable table window: set-up, the type rule, loading (hand-edited and broken files), the
-// data check, writing, the row buttons, and a whole round from filling the table to the device images.
+// data check, writing, the row buttons, and a whole round from filling the table to the device images,
+// the last also through the main window with real keys and clicks.
 #include "ProgramFixture.h"
 #include "TestSupport.h"
 #include "configurator/UComon.h"
@@ -10,12 +11,18 @@
 #include "configurator/USaveBincc.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +42,74 @@ void opcWrite(const QString& path, const QByteArray& bytes) {
 QByteArray opcFile(const QByteArray& rows) {
     return "<OPC_UA_Server><OPC_UA_Server_Variables>" + rows +
            "</OPC_UA_Server_Variables></OPC_UA_Server><!--SW_VERSION = 1.003-->";
+}
+
+// The widget that shows a grid's cells: its one direct child that is no scroll bar.
+QWidget* opcCellsWidget(TQvStringGrid* grid) {
+    for (QWidget* w : grid->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QScrollBar*>(w)) return w;
+    return grid->Widget();
+}
+
+// A left click in the middle of a cell, as a person makes it (a check box sits there in its column).
+void opcClickCell(TQvStringGrid* grid, int col, int row) {
+    const TRect rc = grid->CellRect(col, row);
+    const QPointF at((rc.Left + rc.Right) / 2.0, (rc.Top + rc.Bottom) / 2.0);
+    QWidget* w = opcCellsWidget(grid);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// The platform's order of a double click: press, release, double click, release.
+void opcDoubleClickCell(TQvStringGrid* grid, int col, int row) {
+    opcClickCell(grid, col, row);
+    const TRect rc = grid->CellRect(col, row);
+    const QPointF at((rc.Left + rc.Right) / 2.0, (rc.Top + rc.Bottom) / 2.0);
+    QWidget* w = opcCellsWidget(grid);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(w, &dbl);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// Keys go where the focus is: the grid, then the in-place editor its first character opens.
+void opcKey(TQvStringGrid* grid, int key, const QString& text) {
+    QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : grid->Widget();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+
+// Clicks the cell, types the text and ends the edit with Enter.
+void opcTypeInto(TQvStringGrid* grid, int col, int row, const QString& text) {
+    opcClickCell(grid, col, row);
+    for (const QChar ch : text) {
+        const QChar up = ch.toUpper();
+        const int key = ch == u' '              ? int(Qt::Key_Space)
+                        : up.isLetterOrNumber() ? int(up.unicode())
+                                                : int(Qt::Key_unknown);
+        opcKey(grid, key, QString(ch));
+    }
+    opcKey(grid, Qt::Key_Return, "\r");
+}
+
+// A left click in the middle of a control's window.
+void opcClickControl(TControl* control) {
+    QWidget* w = control->Widget();
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
 }
 } // namespace
 
@@ -217,7 +292,11 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
             Form->SetModalResult(mrCancel);
         });
         ASSERT_EQ(ui.Messages().size(), base + 2) << c.name;
-        EXPECT_TRUE(ui.Messages()[base].contains(File_OPC_UA_Server)) << c.name;
+        // Both in the interface language: the report names the file, the question is the table windows' own.
+        EXPECT_TRUE(ui.Messages()[base].startsWith(Lang_Texts->Strings(Text_Table_Not_Read) +
+                                                   File_OPC_UA_Server + "\r\n"))
+            << c.name;
+        EXPECT_EQ(ui.Messages()[base + 1], Lang_Texts->Strings(Text_Overwrite_Unread_Table)) << c.name;
         EXPECT_EQ(opcRead(File_OPC_UA_Server), c.bytes) << c.name;
         EXPECT_EQ(G->Cells(OPC_Col_Type, 250), c.rowsLoaded ? "Byte" : "") << c.name;
         EXPECT_EQ(G->Cells(OPC_Col_Type, 1), c.rowsLoaded ? "Byte" : "") << c.name;
@@ -232,6 +311,40 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
             << c.name;
         QFile::remove(File_OPC_UA_Server);
     }
+}
+
+TEST_F(OpcUaTable, ASaveThatFailsIsToldAndTheWindowStaysOpen) {
+    File_OPC_UA_Server = Dir_Project + "/missing/OPC_UA_Server.xml";
+    ui.AnswerMessage(mrOk);
+    Show([this] {
+        G->SetCellEx(OPC_Col_Type, 1, "Byte");
+        G->SetCellEx(OPC_Col_Position, 1, "1");
+        Form->Btn_OK->Click();
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_EQ(G->Cells(OPC_Col_Type, 1), "Byte");
+    });
+    ASSERT_EQ(ui.Messages().size(), 1);
+    EXPECT_TRUE(ui.Messages()[0].contains(File_OPC_UA_Server));
+    EXPECT_FALSE(QFile::exists(File_OPC_UA_Server));
+}
+
+TEST_F(OpcUaTable, GridEventsMoveOnSelectTheRowAndSizeTheColumn) {
+    Enable_Jump_Field = Enable_Auto_Size = true;
+    Show([this] {
+        G->SetCellEx(OPC_Col_Name, 4, QString(80, 'W'));
+        opcClickCell(G, OPC_Col_Position, 3);
+        opcKey(G, Qt::Key_Return, "\r");
+        EXPECT_EQ(G->Col(), OPC_Col_StartBit);
+        EXPECT_EQ(G->Row(), 3);
+        opcClickCell(G, 0, 5);
+        EXPECT_TRUE(G->IsSelected(OPC_Col_Name, 5));
+        const int width = G->ColWidths(OPC_Col_Name);
+        opcDoubleClickCell(G, OPC_Col_Name, 2);
+        EXPECT_EQ(G->ColWidths(OPC_Col_Name), width);
+        opcDoubleClickCell(G, OPC_Col_Name, 0);
+        EXPECT_GT(G->ColWidths(OPC_Col_Name), width);
+        Form->SetModalResult(mrCancel);
+    });
 }
 
 TEST_F(OpcUaTable, DataCheckCases) {
@@ -369,9 +482,19 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         PickType(1, "Int32");
         G->SetCellEx(OPC_Col_Name, 1, "Counter");
         const QImage image = Form->Grab();
-        image.save("/tmp/h21_opcua.png");
+        image.save(QDir::tempPath() + "/qv-opcua.png");
         EXPECT_EQ(image.width(), Form->ClientWidth());
-        EXPECT_FALSE(image.isNull());
+        // Each column's tint, in a row well down the table: the whole grid is painted, not only its top.
+        const TColor tints[] = {0xB0D8FF, 0xFEFAE0, 0xFEFAE0, 0xA8FFA8, 0xA8FFA8, 0xA8FFA8,
+                                0xF4D6FC, 0xF4D6FC, 0xA8FFFF, 0xA8FFFF, 0xA8FFFF, 0xFFFFFF};
+        for (int c = 1; c < OPC_Col_Count; ++c) {
+            const TRect cell = G->CellRect(c, 7);
+            if (cell.IsEmpty() || cell.Right > G->ClientWidth()) continue;
+            const TPoint origin = G->ClientOrigin();
+            const QPoint at =
+                Form->Widget()->mapFromGlobal(QPoint(origin.X + cell.Left + 3, origin.Y + cell.Top + 3));
+            EXPECT_EQ(image.pixelColor(at), ToQColor(tints[c - 1])) << c;
+        }
         Form->SetModalResult(mrCancel);
     });
 }
@@ -408,4 +531,88 @@ TEST_F(OpcUaFromMainWindow, StepOfAnOpenConfigurationWritesItsTableFile) {
                          "  </OPC_UA_Server_Variables>\r\n"
                          "</OPC_UA_Server>\r\n"
                          "<!--SW_VERSION = 1.003-->\r\n"));
+}
+
+TEST_F(OpcUaFromMainWindow, APersonFillsTheTableThroughTheWindowAndTheImagesCarryIt) {
+    Start();
+    qvtest::ScriptedInteraction seam;
+    QDir().mkpath(Dir_Projects + "/Plant");
+    seam.AnswerModal([](TCustomForm* f) {
+        static_cast<TFOpenConf*>(f)->Name_Conf = "Plant";
+        f->SetModalResult(mrOk);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->FindComponent("Btn_Open"));
+    ASSERT_EQ(File_OPC_UA_Server, Dir_Projects + "/Plant/OPC_UA_Server.xml");
+
+    seam.AnswerModal([](TCustomForm* f) {
+        auto* w = static_cast<TFOPC_UA_Server_Access*>(f);
+        TQvStringGrid* g = w->QSG;
+        const auto pick = [w, g](int col, int row, const QString& item) {
+            g->SetCellEx(col, row, item);
+            w->QSGComboChange(g, col, row, -1, item);
+        };
+        pick(OPC_Col_Type, 1, "Int32");
+        pick(OPC_Col_NodeType, 1, "Numeric");
+        pick(OPC_Col_StartBit, 1, "0");
+        opcTypeInto(g, OPC_Col_Position, 1, "10");
+        opcTypeInto(g, OPC_Col_Name, 1, "Counter");
+        opcClickCell(g, OPC_Col_Swap, 1);
+
+        pick(OPC_Col_Type, 2, "String");
+        pick(OPC_Col_NodeType, 2, "String");
+        pick(OPC_Col_ReadWrite, 2, "Read Only");
+        opcTypeInto(g, OPC_Col_Position, 2, "20");
+        opcTypeInto(g, OPC_Col_Length, 2, "16");
+        opcTypeInto(g, OPC_Col_Name, 2, "Label");
+        opcClickCell(g, OPC_Col_Enable, 2);
+        opcClickCell(g, OPC_Col_SwapAll, 2);
+        opcTypeInto(g, OPC_Col_Mnemonic, 2, "shown text");
+        opcClickControl(w->Btn_OK);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_OPC_UA_Server_Access);
+    EXPECT_EQ(seam.History().back().formClass, "TFOPC_UA_Server_Access");
+    EXPECT_EQ(QString::fromUtf8(opcRead(File_OPC_UA_Server)),
+              QString::fromUtf8(opcRead(kOpcData + "filled_expected.xml")));
+
+    // Shown again, the window holds the same rows.
+    seam.AnswerModal([](TCustomForm* f) {
+        TQvStringGrid* g = static_cast<TFOPC_UA_Server_Access*>(f)->QSG;
+        const QStringList row1 = {"Numeric", "Int32", "10", "0", "4", "Counter", "Read/Write"};
+        const QStringList row2 = {"String", "String", "20", "", "16", "Label", "Read Only"};
+        for (int c = OPC_Col_NodeType; c <= OPC_Col_ReadWrite; ++c) {
+            EXPECT_EQ(g->Cells(c, 1), row1[c - OPC_Col_NodeType]) << c;
+            EXPECT_EQ(g->Cells(c, 2), row2[c - OPC_Col_NodeType]) << c;
+        }
+        EXPECT_EQ(g->Cells(OPC_Col_Mnemonic, 2), "shown text");
+        EXPECT_TRUE(g->ReadOnly(OPC_Col_Length, 1));
+        EXPECT_FALSE(g->ReadOnly(OPC_Col_Length, 2));
+        // Row 3 is an empty row: only its Enable box is ticked.
+        const std::vector<std::pair<int, int>> ticked = {
+            {OPC_Col_Enable, 1}, {OPC_Col_Swap, 1}, {OPC_Col_SwapAll, 2}, {OPC_Col_Enable, 3}};
+        for (int c : {OPC_Col_Enable, OPC_Col_Swap, OPC_Col_SwapWord, OPC_Col_SwapAll})
+            for (int r : {1, 2, 3}) {
+                bool state = false;
+                EXPECT_TRUE(g->GetCheckBoxState(c, r, state));
+                EXPECT_EQ(state, std::count(ticked.begin(), ticked.end(), std::pair(c, r)) == 1)
+                    << c << "," << r;
+            }
+        EXPECT_EQ(g->Cells(OPC_Col_Type, 3), "");
+        opcClickControl(static_cast<TFOPC_UA_Server_Access*>(f)->Btn_Cancel);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_OPC_UA_Server_Access);
+
+    // The images built from the file carry the enabled variable (row 2 is not enabled).
+    String error;
+    ASSERT_TRUE(Build_And_Write_Images(error)) << error.toStdString();
+    ASSERT_EQ(OPC_UA_Server_Rec.Num_Var, 1);
+    const TOPC_UA_Var& v = OPC_UA_Server_Rec.Variables[0];
+    EXPECT_EQ(v.Name, "Counter");
+    EXPECT_EQ(v.Position, 10);
+    EXPECT_EQ(v.Length, 4);
+    EXPECT_EQ(v.VarType, Get_OPC_UA_Var_Type("Int32"));
+    EXPECT_TRUE(v.Options & OPC_UA_Opt_Swap);
+    const QByteArray bank2 = opcRead(Dir_Projects + "/Plant/bin/bank2.bin");
+    EXPECT_TRUE(bank2.contains("Counter"));
+    EXPECT_FALSE(bank2.contains("Label"));
+    EXPECT_EQ(seam.Messages(), QStringList());
 }

@@ -269,9 +269,10 @@ TRect TCanvas::ClipRect() {
     if (!p || !p->device()) return TRect();
     // The device's area in the canvas's own coordinates. A widget painted into its window's backing store
     // (or grabbed) has the device transform carry its offset in that window, which is no part of the
-    // widget's coordinates: only the world transform (a mirrored grid) is undone here.
+    // widget's coordinates: only the world and view transforms (a mirrored grid, a scaled page) are undone
+    // here.
     QRect surface(0, 0, p->device()->width(), p->device()->height());
-    surface = p->worldTransform().inverted().mapRect(surface);
+    surface = p->combinedTransform().inverted().mapRect(surface);
     if (p->hasClipping()) surface = surface.intersected(p->clipBoundingRect().toAlignedRect());
     return TRect::fromQRect(surface);
 }

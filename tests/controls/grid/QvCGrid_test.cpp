@@ -332,6 +332,30 @@ TEST(QvCGridColumns, FilterListsComeFromTheColumn) {
     ASSERT_EQ(g.FilterValueList()->Count(), 2);
     EXPECT_EQ(g.FilterValueList()->Strings(0), "Small");
     EXPECT_EQ(g.FilterValueList()->Strings(1), "Big");
+
+    // A chosen value: its caption heads the column, its condition (as the event leaves it) filters it.
+    g.SetRowCount(6);
+    g.SetRow(4);
+    g.SetAutoFilterDisplay(true);
+    int done = 0;
+    g.OnFilterDone = [&done](TObject*) { ++done; };
+    g.OnFilterSelect = [](TObject*, int, int, const String&, String& condition) { condition += "0"; };
+    g.SetFilterDropDownColumn(1);
+    g.FilterSelect(1);
+    EXPECT_EQ(g.Columns()->Items(1)->Header(), "Big");
+    ASSERT_TRUE(g.Filter()->HasFilter(1));
+    EXPECT_EQ(g.Filter()->ColumnFilter(1)->Condition(), ">1000");
+    EXPECT_FALSE(g.Filter()->ColumnFilter(1)->CaseSensitive());
+    EXPECT_TRUE(g.FilterActive());
+    EXPECT_EQ(g.Row(), g.FixedRows());
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(g.FilterDropDownColumn(), -1);
+    // An index beyond the column's values chooses nothing.
+    g.SetFilterDropDownColumn(2);
+    g.FilterSelect(0);
+    EXPECT_FALSE(g.Filter()->HasFilter(2));
+    EXPECT_EQ(g.FilterDropDownColumn(), -1);
+    EXPECT_EQ(done, 1);
 }
 
 TEST(QvCGridDesign, ColumnsOfAWindowDesignBecomeItems) {

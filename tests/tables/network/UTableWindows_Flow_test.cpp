@@ -13,7 +13,9 @@
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/StringList.h"
 
+using qvtables::ClickCell;
 using qvtables::ClickControl;
+using qvtables::TypeIntoCell;
 using qvtables::TypeKey;
 
 namespace {
@@ -39,34 +41,76 @@ int displayCol(TQvColumnGrid* grid, int real) {
 
 const QStringList kPublishA = {"plant/a", "N", "0", "Int", "2", "10", "",  "", "$VALUE$",
                                "N",       "",  "N", "",    "",  "N",  "N", "A"};
-const QStringList kPublishB = {"plant/b", "Y", "1", "Float", "4", "20", "",  "", "",
-                               "Y",       "",  "N", "",      "",  "N",  "N", "B"};
 const QStringList kEmptyPublish = QStringList(17, QString());
 
+// A publish row as a person enters it: text typed, check boxes clicked, list cells picked.
+struct MqttPublishEntry {
+    const char *topic, *qos, *dataType, *dimension, *position, *templ, *mnemonic;
+    bool retained, onChange;
+};
+
+void mqttEnterPublishRow(TQvColumnGrid* pub, int row, const MqttPublishEntry& e) {
+    const auto pick = [pub, row](int col, const char* item) { pub->SetCellEx(col, row, item); };
+    TypeIntoCell(pub, mpTopic, row, e.topic);
+    if (e.retained) ClickCell(pub, mpRetained, row);
+    pick(mpQoS, e.qos);
+    pick(mpDataType, e.dataType);
+    TypeIntoCell(pub, mpDimension, row, e.dimension);
+    TypeIntoCell(pub, mpPosition, row, e.position);
+    pick(mpTemplate, e.templ);
+    if (e.onChange) ClickCell(pub, mpOnChange, row);
+    TypeIntoCell(pub, mpMnemonic, row, e.mnemonic);
+}
+
+// The row as entered: boxes never clicked and the columns a showing leaves alone stay empty.
+QStringList mqttEntered(const MqttPublishEntry& e) {
+    QStringList row = kEmptyPublish;
+    row[mpTopic - 1] = e.topic;
+    row[mpRetained - 1] = e.retained ? "Y" : "";
+    row[mpQoS - 1] = e.qos;
+    row[mpDataType - 1] = e.dataType;
+    row[mpDimension - 1] = e.dimension;
+    row[mpPosition - 1] = e.position;
+    row[mpTemplate - 1] = e.templ;
+    row[mpOnChange - 1] = e.onChange ? "Y" : "";
+    row[mpMnemonic - 1] = e.mnemonic;
+    return row;
+}
+
+// The same row read back from the file: the columns that are not stored take their loading values.
+QStringList mqttReloaded(const MqttPublishEntry& e) {
+    QStringList row = mqttEntered(e);
+    row[mpSwap - 1] = row[mpSwapWord - 1] = "N";
+    return row;
+}
+
 TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
+    const MqttPublishEntry a = {"plant/a", "0", "Int", "2", "10", "$VALUE$", "A", false, false};
+    const MqttPublishEntry b = {"plant/b", "1", "Float", "4", "20", "", "B", true, true};
     qvtest::ScriptedInteraction seam;
     Enable_Jump_Field = true;
     seam.AnswerModal([&](TCustomForm*) {
         TQvColumnGrid* pub = FMQTT_Set_Topic->ACG_Pub;
-        // The in-place editor's work: the two rows as typed.
-        setGridRow(pub, 1, kPublishA);
-        setGridRow(pub, 2, kPublishB);
+        mqttEnterPublishRow(pub, 1, a);
+        mqttEnterPublishRow(pub, 2, b);
+        EXPECT_EQ(gridRow(pub, 1), mqttEntered(a));
+        EXPECT_EQ(gridRow(pub, 2), mqttEntered(b));
         // Enter in the last column of row 2 goes on to the first column of row 3.
         pub->SetRow(2);
         pub->SetCol(pub->ColCount() - 1);
         TypeKey(pub, Qt::Key_Return, "\r");
         EXPECT_EQ(pub->Row(), 3);
         EXPECT_EQ(pub->Col(), 1);
-        pub->SetRow(1);
+        ClickCell(pub, mpTopic, 1);
         ClickControl(FMQTT_Set_Topic->Btn_CopyRow);
         EXPECT_TRUE(FMQTT_Set_Topic->Do_Copy_Pub());
-        pub->SetRow(3);
+        ClickCell(pub, mpTopic, 3);
         ClickControl(FMQTT_Set_Topic->Btn_PasteRow); // an empty row: no question
-        EXPECT_EQ(gridRow(pub, 3), kPublishA);
+        EXPECT_EQ(gridRow(pub, 3), mqttEntered(a));
         seam.AnswerMessage(mrYes);
-        pub->SetRow(2);
+        ClickCell(pub, mpTopic, 2);
         ClickControl(FMQTT_Set_Topic->Btn_DelRow);
-        EXPECT_EQ(gridRow(pub, 2), kPublishA);
+        EXPECT_EQ(gridRow(pub, 2), mqttEntered(a));
         EXPECT_EQ(gridRow(pub, 3), kEmptyPublish);
         EXPECT_EQ(pub->GetCellEx(0, 3), "3");
         ClickControl(FMQTT_Set_Topic->Btn_OK);
@@ -76,13 +120,13 @@ TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
 
     seam.AnswerModal([&](TCustomForm*) {
         TQvColumnGrid* pub = FMQTT_Set_Topic->ACG_Pub;
-        EXPECT_EQ(gridRow(pub, 1), kPublishA);
-        EXPECT_EQ(gridRow(pub, 2), kPublishA);
+        EXPECT_EQ(gridRow(pub, 1), mqttReloaded(a));
+        EXPECT_EQ(gridRow(pub, 2), mqttReloaded(a));
         EXPECT_EQ(gridRow(pub, 3), kEmptyPublish);
         // A new showing forgets the copy of the last one.
         EXPECT_FALSE(FMQTT_Set_Topic->Do_Copy_Pub());
         seam.AnswerMessage(mrOk);
-        pub->SetRow(3);
+        ClickCell(pub, mpTopic, 3);
         ClickControl(FMQTT_Set_Topic->Btn_PasteRow);
         EXPECT_EQ(gridRow(pub, 3), kEmptyPublish);
         ClickControl(FMQTT_Set_Topic->Btn_Cancel);
@@ -90,6 +134,8 @@ TEST_F(TableWindowTest, APersonFillsCopiesPastesDeletesSavesAndReopens) {
     EXPECT_EQ(FMQTT_Set_Topic->ShowModal(), mrCancel);
     EXPECT_EQ(seam.Messages().last(), "Error!!! Copy a valid row before Paste it");
     EXPECT_EQ(seam.Pending(), 0);
+    EXPECT_TRUE(FileBytes(File_MQTT_Set_Topic).contains("Topic=\"plant/a\""));
+    EXPECT_FALSE(FileBytes(File_MQTT_Set_Topic).contains("plant/b"));
 }
 
 TEST_F(TableWindowTest, TheCheckShowsOneMessageAndOKWritesNothing) {

@@ -1,5 +1,5 @@
 // The three table windows on the frame: each loads its fixture file into its grids and OK writes it back
-// equal; the layout, texts and column visibility of a showing.
+// equal; the layout, texts and column visibility of a showing, and what a grab of each page shows.
 #include "TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
@@ -7,6 +7,7 @@
 #include "tables/network/UMQTT_Topic_Tables.h"
 #include "tables/network/UModbus_TCP_Master_Set_Access.h"
 #include "tables/network/USetAccess.h"
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 
 namespace {
@@ -73,6 +74,38 @@ TEST_F(TableWindowTest, AShowingClearsHidesAndFillsAsTheSheetSays) {
     EXPECT_EQ(FModbus_TCP_Master_Set_Access->Btn_CopyRow->Caption(), "Copy Row");
     EXPECT_EQ(FModbus_TCP_Master_Set_Access->ClientWidth(), 1150);
     EXPECT_EQ(FMQTT_Set_Topic->ClientWidth(), 1100);
+}
+
+TEST_F(TableWindowTest, AGrabOfEachPageShowsTheSheetsHeadersWidthsAndTints) {
+    qvtest::ScriptedInteraction seam;
+    for (TFTableWindow* window :
+         {static_cast<TFTableWindow*>(FSetAccess), static_cast<TFTableWindow*>(FModbus_TCP_Master_Set_Access),
+          static_cast<TFTableWindow*>(FMQTT_Set_Topic)}) {
+        seam.AnswerModal([&](TCustomForm*) {
+            for (int g = 0; g < window->GridCount(); ++g) {
+                SCOPED_TRACE(window->ClassName().toStdString() + " page " + std::to_string(g));
+                window->PageControl1->SetActivePageIndex(g);
+                const QImage shot = window->Grab();
+                TQvColumnGrid* grid = window->Grid(g);
+                const auto& columns = window->Sheet().Grids[size_t(g)].Columns;
+                for (int c = 1; c < int(columns.size()); ++c) {
+                    if (!columns[size_t(c)].Shown) continue;
+                    const int d = grid->DisplColIndex(c);
+                    EXPECT_EQ(grid->GetCellEx(c, 0), Text(columns[size_t(c)].Header)) << c;
+                    EXPECT_EQ(grid->ColWidths(d), columns[size_t(c)].Width) << c;
+                    // A row well down the page: the whole client area is painted, not only its top.
+                    const TRect cell = grid->CellRect(d, 7);
+                    if (cell.IsEmpty() || cell.Right > grid->ClientWidth()) continue;
+                    const TPoint origin = grid->ClientOrigin();
+                    const QPoint at = window->Widget()->mapFromGlobal(
+                        QPoint(origin.X + cell.Left + 3, origin.Y + cell.Top + 3));
+                    EXPECT_EQ(shot.pixelColor(at), ToQColor(columns[size_t(c)].Tint)) << c;
+                }
+            }
+            window->SetModalResult(mrCancel);
+        });
+        window->ShowModal();
+    }
 }
 
 } // namespace
