@@ -10,12 +10,20 @@
 #include "configurator/USaveBincc.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/edit/GridCombo.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,14 +78,69 @@ protected:
         EXPECT_TRUE(G->GetCheckBoxState(col, row, state)) << col << "," << row;
         return state;
     }
-    // What the person does with the Type combo: the list offered, then the choice.
+    // What the person does with the Type combo, with the mouse: a click makes the cell current, a second
+    // one opens its combo, a click on the drop button opens the list and a click on the type picks it;
+    // Enter closes the combo and the cell keeps the choice.
     void PickType(int row, const QString& type) {
-        TEditorType kind = edNormal;
-        Form->QSGGetEditorType(G, OPC_Col_Type, row, kind);
-        ASSERT_EQ(kind, edComboList);
-        const int index = G->ComboItems()->IndexOf(type);
-        G->SetCellEx(OPC_Col_Type, row, type);
-        Form->QSGComboChange(G, OPC_Col_Type, row, index, type);
+        OpenTypeList(row);
+        TGridCombo* combo = G->Combobox();
+        QAbstractItemView* view = static_cast<QComboBox*>(combo->Widget())->view();
+        const int index = combo->Items()->IndexOf(type);
+        ASSERT_GE(index, 0) << type.toStdString();
+        // The pointer goes down the list to the type, then clicks.
+        const QPoint item = view->visualRect(view->model()->index(index, 0)).center();
+        QMouseEvent move(QEvent::MouseMove, item, view->viewport()->mapToGlobal(item), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        ClickAt(view->viewport(), item);
+        QApplication::processEvents(); // the close of the list is posted
+        // The window system gives the activation back to the window once its list closed.
+        if (QApplication::activeWindow() != Form->Widget()) Form->Widget()->activateWindow();
+        QApplication::processEvents();
+        EXPECT_FALSE(combo->DroppedDown());
+        EXPECT_EQ(combo->Text(), type);
+        PressKey(Qt::Key_Return, "\r");
+        EXPECT_FALSE(combo->Visible());
+        EXPECT_EQ(G->Cells(OPC_Col_Type, row), type);
+    }
+    void OpenTypeList(int row) {
+        QApplication::processEvents(); // the shown window becomes the active one
+        const TRect r = G->CellRect(OPC_Col_Type, row);
+        const QPoint centre((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        ClickAt(GridCells(), centre);
+        ClickAt(GridCells(), centre);
+        TGridCombo* combo = G->Combobox();
+        ASSERT_TRUE(combo->Visible());
+        ASSERT_EQ(QApplication::focusWidget(), combo->Widget());
+        ClickAt(combo->Widget(), QPoint(combo->Width() - 6, combo->Height() / 2));
+        ASSERT_TRUE(combo->DroppedDown());
+    }
+    // The widget that shows the cells (client coordinates of the grid): its one direct child that is no
+    // scroll bar.
+    QWidget* GridCells() const {
+        for (QWidget* w : G->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QScrollBar*>(w)) return w;
+        return G->Widget();
+    }
+    static void ClickAt(QWidget* w, QPoint at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(w, &release);
+    }
+    // A key goes where the platform sends it: to an open list, else to the widget with the focus.
+    static void PressKey(int key, const QString& text = QString()) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* w =
+            popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &press);
+        if (QWidget* now = QApplication::focusWidget()) w = now;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(w, &release);
     }
     qvtest::ScriptedInteraction ui;
     QString Dir;
@@ -343,6 +406,8 @@ TEST_F(OpcUaTable, FilledTableIsWrittenReadBackAndCarriedIntoTheDeviceImages) {
     EXPECT_EQ(opcRead(File_OPC_UA_Server), opcRead(kOpcData + "filled_expected.xml"));
 
     Show([this] { Form->SetModalResult(mrCancel); });
+    EXPECT_EQ(G->Cells(OPC_Col_Type, 1), "Int32");
+    EXPECT_EQ(G->Cells(OPC_Col_Type, 2), "String");
     EXPECT_EQ(G->Cells(OPC_Col_Name, 1), "Counter");
     EXPECT_TRUE(G->ReadOnly(OPC_Col_Length, 1));
     EXPECT_TRUE(Box(OPC_Col_Swap, 1));
@@ -372,6 +437,29 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         image.save("/tmp/h21_opcua.png");
         EXPECT_EQ(image.width(), Form->ClientWidth());
         EXPECT_FALSE(image.isNull());
+
+        // The type combo of the next row open over its cell, with its list of types dropped.
+        OpenTypeList(2);
+        TGridCombo* combo = G->Combobox();
+        QWidget* list = static_cast<QComboBox*>(combo->Widget())->view()->window();
+        const TRect cell = G->CellRect(OPC_Col_Type, 2);
+        const QPoint cellAt = GridCells()->mapTo(Form->Widget(), QPoint(cell.Left, cell.Top));
+        const QPoint comboAt = combo->Widget()->mapTo(Form->Widget(), QPoint(0, 0));
+        EXPECT_EQ(comboAt, cellAt);
+        EXPECT_EQ(combo->Width(), cell.Width() - 1);
+        const QPoint listAt = Form->Widget()->mapFromGlobal(list->geometry().topLeft());
+        EXPECT_NEAR(listAt.x(), cellAt.x(), 2);
+        EXPECT_GE(listAt.y(), cellAt.y());
+        EXPECT_EQ(combo->Items()->Count(), 13);
+        QImage open = Form->Grab();
+        QPainter painter(&open);
+        painter.drawImage(listAt, list->grab().toImage());
+        painter.end();
+        if (qEnvironmentVariableIsSet("QV_SAVE_GRABS")) open.save("/tmp/opcua_open_type_combo.png");
+        PressKey(Qt::Key_Escape, QString(QChar(27)));
+        PressKey(Qt::Key_Escape, QString(QChar(27)));
+        EXPECT_FALSE(combo->Visible());
+        EXPECT_EQ(G->Cells(OPC_Col_Type, 2), "");
         Form->SetModalResult(mrCancel);
     });
 }
