@@ -4,6 +4,9 @@
 #include "controls/grid/edit/GridCombo.h"
 #include "toolkit/graphics/Canvas.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include <tuple>
 #include <vector>
 
@@ -233,6 +236,45 @@ TEST(GridCombo, RefusedEnterKeepsTheComboOpenOnTheCell) {
     Enter();
     EXPECT_FALSE(f.Combo()->Visible());
     EXPECT_EQ(f.grid->Cells(2, 1), "Int16");
+}
+
+TEST(GridCombo, EditableComboCompletesTypedTextFromItsItems) {
+    ComboGrid f(edComboEdit);
+    f.grid->SetLookup(true);
+    Key(Qt::Key_F2);
+    Type("in");
+    EXPECT_EQ(f.Combo()->Text(), "int16"); // the typed part as typed, the rest completed and selected
+    EXPECT_EQ(f.Combo()->SelStart(), 2);
+    EXPECT_EQ(f.Combo()->SelLength(), 3);
+    Type("t3"); // typing goes on over the completed part
+    EXPECT_EQ(f.Combo()->Text(), "int32");
+    EXPECT_EQ(f.Combo()->SelLength(), 1);
+    Key(Qt::Key_Backspace, QString(QChar('\b')));
+    EXPECT_EQ(f.Combo()->Text(), "int3"); // after Backspace nothing is completed
+    Enter();
+    EXPECT_EQ(f.grid->Cells(2, 1), "int3");
+}
+
+TEST(GridCombo, WithDirectComboCloseAPickInTheListEndsTheEdit) {
+    ComboGrid f;
+    f.grid->MouseActions()->SetDirectComboClose(true);
+    int closeUps = 0;
+    f.grid->OnComboCloseUp = [&](TObject*, int, int) { ++closeUps; };
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Down, QString(), Qt::AltModifier);
+    ASSERT_TRUE(f.Combo()->DroppedDown());
+    QAbstractItemView* view = static_cast<QComboBox*>(f.Combo()->Widget())->view();
+    const QPoint item = view->visualRect(view->model()->index(3, 0)).center();
+    // The pointer goes down the list to the item, then clicks.
+    QMouseEvent move(QEvent::MouseMove, item, view->viewport()->mapToGlobal(item), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item);
+    QApplication::processEvents();
+    EXPECT_FALSE(f.Combo()->Visible());
+    EXPECT_EQ(f.grid->Cells(2, 1), "Int32");
+    EXPECT_EQ(f.changes, (std::vector<ComboChange>{{2, 1, 3, "Int32"}}));
+    EXPECT_EQ(closeUps, 1);
 }
 
 TEST(GridCombo, DroppedListIsWidenedForItsWidestItem) {
