@@ -3,6 +3,7 @@
 #include "EditorGrid.h"
 #include "controls/grid/edit/GridCombo.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -162,6 +163,14 @@ TEST(GridCombo, CellOutsideTheListOpensOnTheFirstItemAndSaysSo) {
     // Escape leaves the cell's own text, not the item the list had to show.
     Escape();
     EXPECT_EQ(f.grid->Cells(2, 3), "Decimal");
+    // A marked-up cell is looked up by its plain text: the item found is the one shown and reported.
+    f.changes.clear();
+    f.grid->SetCells(2, 4, "<B>Int16</B>");
+    f.Go(2, 4);
+    Key(Qt::Key_F2);
+    EXPECT_EQ(f.Combo()->Text(), "Int16");
+    EXPECT_EQ(f.changes, (std::vector<ComboChange>{{2, 4, 2, "Int16"}}));
+    Escape();
     // With a fallback set, that item is shown and nothing is reported.
     f.changes.clear();
     f.grid->SetComboSelection(2);
@@ -234,6 +243,19 @@ TEST(GridCombo, RefusedEnterKeepsTheComboOpenOnTheCell) {
     EXPECT_EQ(f.grid->Cells(2, 1), "Byte");
     Type("Int16");
     Enter();
+    EXPECT_FALSE(f.Combo()->Visible());
+    EXPECT_EQ(f.grid->Cells(2, 1), "Int16");
+}
+
+TEST(GridCombo, TabTheGridDoesNotClaimMovesTheFocusOnAndStores) {
+    ComboGrid f;
+    auto* next = new TButton(&f.form);
+    next->SetParent(&f.form);
+    next->SetBounds(10, 285, 60, 12);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Tab, "\t");
+    EXPECT_EQ(f.Focused(), next);
     EXPECT_FALSE(f.Combo()->Visible());
     EXPECT_EQ(f.grid->Cells(2, 1), "Int16");
 }
