@@ -2,8 +2,11 @@
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/HeaderDragButton.h"
-#include "controls/grid/QvRichEdit.h"
 #include "controls/grid/QvGridCheck.h"
+#include "controls/grid/QvRichEdit.h"
+#include "controls/grid/edit/GridCheckBox.h"
+#include "controls/grid/edit/GridCombo.h"
+#include "controls/grid/edit/GridSpin.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
 #include "toolkit/controls/Forms.h"
@@ -335,6 +338,12 @@ TQvStringGrid::~TQvStringGrid() {
     if (rows > 0 && cols > 0 && HasCellProps()) ClearRect(0, 0, cols - 1, rows - 1);
 
     // The child controls are components of the grid; they go before the settings they report to.
+    delete EditCombo;
+    EditCombo = nullptr;
+    delete FEditSpin;
+    FEditSpin = nullptr;
+    delete EditCheck;
+    EditCheck = nullptr;
     delete FRichEdit;
     FRichEdit = nullptr;
     delete FFilterCheckList;

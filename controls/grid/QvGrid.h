@@ -33,6 +33,9 @@ class TQvStringGridCheck;
 class THeaderDragButton;
 class TQvRichEdit;
 class TRichEdit;
+class TGridCombo;
+class TGridSpin;
+class TGridCheckBox;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -98,6 +101,9 @@ String GridLookDisplayName(TGridLook Look);
 
 class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
     friend class TQvInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridSpin;
+    friend class TGridCheckBox;
 
 public:
     explicit TQvStringGrid(TComponent* AOwner);
@@ -684,6 +690,11 @@ public:
                            bool OpenEditor);
     bool EditorWantsSpecialKeys() const;
     TQvInplaceEdit* NormalEdit() const;
+    // The special editors (QvGrid_EditControls.cpp), made on first use and kept for every cell of their
+    // kind: the combo of list and editable combo cells, the spin of the spin cells.
+    TGridCombo* Combobox();
+    TGridCombo* UniCombo() { return Combobox(); }
+    TGridSpin* SpinEdit();
     String OriginalCellValue() const { return FCellCache; }
     bool EditActive() const { return FEditActive; }
     // The combo editor's item list, shared by every combo cell.
@@ -733,6 +744,10 @@ public:
     bool FSpinDnClick = false;
     bool FValidating = false;
     bool FDisableChange = false;
+    // A special editor's leaving key was refused by validation: the grid does not advance on it.
+    bool FNoAutoAdvance = false;
+    // Escape in a special editor: the editor closes without storing anything into the cell.
+    bool FEditCancelled = false;
     int FAECol = -1;
     int FAERow = -1;
 
@@ -1603,7 +1618,19 @@ private:
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();
-    void FreeEditors();
+    // Opening and closing the special editors' controls (QvGrid_EditControls.cpp). R is the cell's
+    // rectangle, W and H the room inside its lines.
+    TGridCheckBox* CheckEditor();
+    void ShowSpinControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
+                         const String& Text);
+    void ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
+                          const String& Text);
+    void ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow, const String& Text);
+    void HideSpinControl(int ARealCol, int ARow, bool Store);
+    void HideCheckControl(int ARealCol, int ARow);
+    // Hides and disables an editor's control; the grid takes the focus first unless it is on its way
+    // elsewhere.
+    void HideSpecialControl(TWinControl* AControl);
     // Steps of the cell pipeline (QvGrid_Paint*.cpp).
     void PaintFixedLook(TCellPaintState& S, TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);
@@ -1692,6 +1719,9 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
+    TGridCombo* EditCombo = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridCheckBox* EditCheck = nullptr;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;

@@ -274,35 +274,6 @@ void TQvStringGrid::HideCellEdit() {
     HideEditorControl(Col(), Row());
 }
 
-void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
-    FEditing = true;
-    FSpecialEditor = true;
-    FEditActive = true;
-    EditCtrl = nullptr;
-    if (EditControl != edCustom) FLastValidation = true;
-    // The special editors (combo, spin, check box, button, date and time pickers, rich text, drop-downs
-    // and editor links) lay their control over the cell here once they exist; until then no control
-    // opens and the cell keeps its text, and the edit ends normally at the next close.
-    (void)ACol;
-    (void)ARow;
-    FStartEditChar = QChar();
-}
-
-void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
-    if (IsDestroying()) return;
-    FSpecialEditor = false;
-    EditFlagGuard blockKill(FBlockKill, true);
-    const int realCol = RealColIndex(ACol);
-    FStartEditChar = QChar();
-    if (!IsTextEditorKind(EditControl) && EditControl != edDataCheckBox && EditControl != edNone) {
-        // The special editors store their value and hide their control here once they exist.
-        EditMode = false;
-        EditCtrl = nullptr;
-    }
-    if (EditControl != edNormal && FEditActive) DoEditingDone(realCol, ARow);
-    FEditActive = false;
-}
-
 void TQvStringGrid::DoEditingDone(int ACol, int ARow) {
     if (OnEditingDone) OnEditingDone(this);
     EditMode = false;

@@ -2,6 +2,7 @@
 // selection, scrolling, zooming, a parent first) and middle-button panning with its dead zone and timer.
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/edit/GridCombo.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
 #include "toolkit/controls/Timer.h"
@@ -13,8 +14,6 @@ namespace {
 constexpr UINT kPanTimerID = 999;
 constexpr int kPanInterval = 10;
 constexpr int kPanDeadZone = 5;
-constexpr Word kCbnSelChange = 1;
-constexpr Word kCbnEditChange = 5;
 
 // Rounds halves to even, as the grid's half-way row step does.
 int WheelRoundHalfEven(double v) {
@@ -88,7 +87,7 @@ void TQvStringGrid::WndProc(TMessage& Message) {
         auto* combo = reinterpret_cast<TComboBox*>(Message.LParam);
         const Word code = HIWORD(Message.WParam);
         if (combo && combo->Parent() == this) {
-            if (code == kCbnSelChange || code == kCbnEditChange) {
+            if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) {
                 // Fired once, with the real column, whichever notification came.
                 const int idx = combo->ItemIndex();
                 const String sel = idx < 0 ? combo->Text() : combo->Items()->Strings(idx);
@@ -97,6 +96,22 @@ void TQvStringGrid::WndProc(TMessage& Message) {
                     OnComboObjectChange(this, RealColIndex(Col()), Row(), idx, sel,
                                         idx < 0 ? nullptr : combo->Items()->Objects(idx));
             } else if (code == CBN_CLOSEUP) {
+                // The combo editor's choice was reported when it was made; with DirectComboClose the
+                // close of its list also ends the edit.
+                if (combo == EditCombo && FMouseActions->DirectComboClose() && EditMode && FSpecialEditor &&
+                    (EditControl == edComboEdit || EditControl == edComboList)) {
+                    if (combo->ItemIndex() >= 0) combo->SetText(combo->Items()->Strings(combo->ItemIndex()));
+                    const bool directEdit = FMouseActions->DirectEdit();
+                    FMouseActions->SetDirectEdit(false);
+                    try {
+                        HideInplaceEdit();
+                        if (CanFocus()) SetFocus();
+                    } catch (...) {
+                        FMouseActions->SetDirectEdit(directEdit);
+                        throw;
+                    }
+                    FMouseActions->SetDirectEdit(directEdit);
+                }
                 DoComboCloseUp(Row(), RealColIndex(Col()));
             } else if (code == CBN_DROPDOWN) {
                 DoComboDropDown(Row(), RealColIndex(Col()));

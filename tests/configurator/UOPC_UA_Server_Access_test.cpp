@@ -11,17 +11,21 @@
 #include "configurator/USaveBincc.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/edit/GridCombo.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -111,6 +115,75 @@ void opcClickControl(TControl* control) {
                         Qt::NoModifier);
     QApplication::sendEvent(w, &release);
 }
+
+// A key goes where the platform sends it: to an open list, else to the widget with the focus.
+void opcPressKey(int key, const QString& text = QString()) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QWidget* w = popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    if (QWidget* now = QApplication::focusWidget()) w = now;
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+
+// A click makes the cell current, a second one opens its combo and a click on the drop button opens the
+// list.
+void opcOpenList(TQvStringGrid* grid, int col, int row) {
+    QApplication::processEvents(); // the shown window becomes the active one
+    opcClickCell(grid, col, row);
+    opcClickCell(grid, col, row);
+    TGridCombo* combo = grid->Combobox();
+    ASSERT_TRUE(combo->Visible());
+    ASSERT_EQ(QApplication::focusWidget(), combo->Widget());
+    QWidget* w = combo->Widget();
+    const QPointF at(combo->Width() - 6, combo->Height() / 2.0);
+    // A list opened by a press ignores releases for a double-click interval, so that the release of that
+    // press picks nothing; a person's next click comes later than that, a test's at once. The interval is
+    // taken as none for this press, and the events below let the list's guard run out.
+    const int interval = QApplication::doubleClickInterval();
+    QApplication::setDoubleClickInterval(0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::setDoubleClickInterval(interval);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+    QApplication::processEvents();
+    ASSERT_TRUE(combo->DroppedDown());
+}
+
+// What a person does with a list cell, with the mouse: opens the list, moves down it to the item and
+// clicks; Enter closes the combo and the cell keeps the choice.
+void opcPickFromList(TCustomForm* form, TQvStringGrid* grid, int col, int row, const QString& item) {
+    opcOpenList(grid, col, row);
+    TGridCombo* combo = grid->Combobox();
+    QAbstractItemView* view = static_cast<QComboBox*>(combo->Widget())->view();
+    const int index = combo->Items()->IndexOf(item);
+    ASSERT_GE(index, 0) << item.toStdString();
+    const QPoint at = view->visualRect(view->model()->index(index, 0)).center();
+    QWidget* port = view->viewport();
+    QMouseEvent move(QEvent::MouseMove, at, port->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(port, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, at, port->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(port, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, port->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(port, &release);
+    QApplication::processEvents(); // the close of the list is posted
+    // The window system gives the activation back to the window once its list closed; offscreen it does not.
+    if (QApplication::activeWindow() != form->Widget()) form->Widget()->activateWindow();
+    QApplication::processEvents();
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), item);
+    opcPressKey(Qt::Key_Return, "\r");
+    EXPECT_FALSE(combo->Visible());
+    EXPECT_EQ(grid->Cells(col, row), item);
+}
 } // namespace
 
 class OpcUaTable : public ::testing::Test {
@@ -145,15 +218,16 @@ protected:
         EXPECT_TRUE(G->GetCheckBoxState(col, row, state)) << col << "," << row;
         return state;
     }
-    // What the person does with the Type combo: the list offered, then the choice.
-    void PickType(int row, const QString& type) {
-        TEditorType kind = edNormal;
-        Form->QSGGetEditorType(G, OPC_Col_Type, row, kind);
-        ASSERT_EQ(kind, edComboList);
-        const int index = G->ComboItems()->IndexOf(type);
-        G->SetCellEx(OPC_Col_Type, row, type);
-        Form->QSGComboChange(G, OPC_Col_Type, row, index, type);
+    void PickType(int row, const QString& type) { opcPickFromList(Form, G, OPC_Col_Type, row, type); }
+    void OpenTypeList(int row) { opcOpenList(G, OPC_Col_Type, row); }
+    // The widget that shows the cells (client coordinates of the grid): its one direct child that is no
+    // scroll bar.
+    QWidget* GridCells() const {
+        for (QWidget* w : G->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QScrollBar*>(w)) return w;
+        return G->Widget();
     }
+    static void PressKey(int key, const QString& text = QString()) { opcPressKey(key, text); }
     qvtest::ScriptedInteraction ui;
     QString Dir;
     TFOPC_UA_Server_Access* Form = nullptr;
@@ -456,6 +530,8 @@ TEST_F(OpcUaTable, FilledTableIsWrittenReadBackAndCarriedIntoTheDeviceImages) {
     EXPECT_EQ(opcRead(File_OPC_UA_Server), opcRead(kOpcData + "filled_expected.xml"));
 
     Show([this] { Form->SetModalResult(mrCancel); });
+    EXPECT_EQ(G->Cells(OPC_Col_Type, 1), "Int32");
+    EXPECT_EQ(G->Cells(OPC_Col_Type, 2), "String");
     EXPECT_EQ(G->Cells(OPC_Col_Name, 1), "Counter");
     EXPECT_TRUE(G->ReadOnly(OPC_Col_Length, 1));
     EXPECT_TRUE(Box(OPC_Col_Swap, 1));
@@ -495,6 +571,30 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
                 Form->Widget()->mapFromGlobal(QPoint(origin.X + cell.Left + 3, origin.Y + cell.Top + 3));
             EXPECT_EQ(image.pixelColor(at), ToQColor(tints[c - 1])) << c;
         }
+
+        // The type combo of the next row open over its cell, with its list of types dropped.
+        OpenTypeList(2);
+        TGridCombo* combo = G->Combobox();
+        QWidget* list = static_cast<QComboBox*>(combo->Widget())->view()->window();
+        const TRect cell = G->CellRect(OPC_Col_Type, 2);
+        const QPoint cellAt = GridCells()->mapTo(Form->Widget(), QPoint(cell.Left, cell.Top));
+        const QPoint comboAt = combo->Widget()->mapTo(Form->Widget(), QPoint(0, 0));
+        EXPECT_EQ(comboAt, cellAt);
+        EXPECT_EQ(combo->Width(), cell.Width() - 1);
+        const QPoint listAt = Form->Widget()->mapFromGlobal(list->geometry().topLeft());
+        EXPECT_NEAR(listAt.x(), cellAt.x(), 2);
+        EXPECT_GE(listAt.y(), cellAt.y());
+        EXPECT_EQ(combo->Items()->Count(), 13);
+        QImage open = Form->Grab();
+        QPainter painter(&open);
+        painter.drawImage(listAt, list->grab().toImage());
+        painter.end();
+        if (qEnvironmentVariableIsSet("QV_SAVE_GRABS"))
+            open.save(qEnvironmentVariable("QV_SAVE_GRABS") + "/opcua_open_type_combo.png");
+        PressKey(Qt::Key_Escape, QString(QChar(27)));
+        PressKey(Qt::Key_Escape, QString(QChar(27)));
+        EXPECT_FALSE(combo->Visible());
+        EXPECT_EQ(G->Cells(OPC_Col_Type, 2), "");
         Form->SetModalResult(mrCancel);
     });
 }
@@ -548,8 +648,7 @@ TEST_F(OpcUaFromMainWindow, APersonFillsTheTableThroughTheWindowAndTheImagesCarr
         auto* w = static_cast<TFOPC_UA_Server_Access*>(f);
         TQvStringGrid* g = w->QSG;
         const auto pick = [w, g](int col, int row, const QString& item) {
-            g->SetCellEx(col, row, item);
-            w->QSGComboChange(g, col, row, -1, item);
+            opcPickFromList(w, g, col, row, item);
         };
         pick(OPC_Col_Type, 1, "Int32");
         pick(OPC_Col_NodeType, 1, "Numeric");

@@ -31,9 +31,12 @@ enum TScrollCode {
     scEndScroll
 };
 
-// Notifications a combo box reflects to itself as CN_COMMAND (in the high word of WParam).
-enum : Word { CBN_DROPDOWN = 7, CBN_CLOSEUP = 8 };
-inline WPARAM MAKEWPARAM(int lo, int hi) { return static_cast<WPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)); }
+// Notifications of a combo box (in the high word of WParam): it reflects the opening and closing of its list
+// to itself as CN_COMMAND; a control that tells its parent of a choice or a typed change sends WM_COMMAND.
+enum : Word { CBN_SELCHANGE = 1, CBN_EDITCHANGE = 5, CBN_DROPDOWN = 7, CBN_CLOSEUP = 8 };
+inline WPARAM MAKEWPARAM(int lo, int hi) {
+    return static_cast<WPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16));
+}
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
@@ -123,6 +126,8 @@ protected:
     void TextChanged() override;
     virtual void Change();
     void KeyPress(QChar& Key) override;
+    // A character that comes without a key (posted or performed) is typed over the selection.
+    void DefaultHandler(TMessage& Message) override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
     bool PaintsItself() const override { return false; }
     void SyncWidget() override;
@@ -217,6 +222,14 @@ public:
     int DroppedWidth() const { return FDroppedWidth; }
     void SetDroppedWidth(int v);
     void Clear();
+    // Caret and selection of the edit part of an editable combo; 0 and nothing when it has no window yet.
+    int SelStart() const;
+    void SetSelStart(int v);
+    int SelLength() const;
+    void SetSelLength(int v);
+    void SelectAll();
+    // The character of the edit part at a client point of the combo; -1 without an edit part.
+    int EditCharFromPos(TPoint p) const;
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 
@@ -233,6 +246,8 @@ protected:
     virtual void DropDown();
     virtual void CloseUp();
     void Dispatch(TMessage& Message) override;
+    // A character that comes without a key (posted or performed) is typed as the widget would type it.
+    void DefaultHandler(TMessage& Message) override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
     bool PaintsItself() const override { return false; }
     void SyncWidget() override;
@@ -241,6 +256,7 @@ protected:
 private:
     void ItemsChanged();
     void PushToWidget();
+    void TypeChar(QChar ch);
 
     TStringList FItems;
     TComboBoxStyle FStyle = csDropDown;

@@ -137,6 +137,34 @@ void TEdit::KeyPress(QChar& Key) {
         Key = Key.toLower();
 }
 
+void TEdit::DefaultHandler(TMessage& m) {
+    TWinControl::DefaultHandler(m);
+    const ushort c = static_cast<ushort>(m.CharCode());
+    if (m.Msg != WM_CHAR || m.Event || c == 0) return;
+    m.PassToNative = false;
+    if (FReadOnly || (c != '\b' && c < 32)) return;
+    if (QLineEdit* w = LineEdit()) {
+        if (c == '\b')
+            w->backspace();
+        else
+            w->insert(Cased(String(QChar(static_cast<char16_t>(c)))));
+        return;
+    }
+    String t = FText;
+    if (c == '\b') {
+        if (FSelLength > 0)
+            t.remove(FSelStart, FSelLength);
+        else if (FSelStart > 0)
+            t.remove(--FSelStart, 1);
+    } else {
+        t.replace(FSelStart, FSelLength, Cased(String(QChar(static_cast<char16_t>(c)))));
+        ++FSelStart;
+    }
+    const int caret = FSelStart;
+    SetText(t);
+    SetSelStart(caret);
+}
+
 void TEdit::DoEnter() {
     if (FAutoSelect && FWidget && !(FControlState & csLButtonDown)) LineEdit()->selectAll();
     TWinControl::DoEnter();

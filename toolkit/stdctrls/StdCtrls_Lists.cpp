@@ -3,9 +3,13 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 
 QStringList StringsToList(const TStrings& strings) {
     QStringList out;
@@ -83,7 +87,11 @@ void TComboBox::PushToWidget() {
     FSyncing = true;
     bool editable = FStyle == csDropDown || FStyle == csSimple;
     if (w->isEditable() != editable) {
+        QPointer<QLineEdit> oldEdit = w->lineEdit();
         w->setEditable(editable);
+        // Qt deletes the edit part it gives up later; that edit passes its focus on to the combo, so its
+        // late deletion would take the focus from whatever combo has it by then.
+        if (oldEdit) QCoreApplication::sendPostedEvents(oldEdit, QEvent::DeferredDelete);
         if (QLineEdit* edit = w->lineEdit()) {
             AttachEvents(edit);
             QObject::connect(edit, &QLineEdit::textEdited, qvdetail::Guarded([this](const QString& t) {
@@ -181,6 +189,45 @@ void TComboBox::SetDroppedWidth(int v) {
     if (QComboBox* w = Combo(); w && w->view()) w->view()->setMinimumWidth(std::max(0, v));
 }
 
+namespace {
+QLineEdit* ComboEditPart(QComboBox* w) {
+    return w ? w->lineEdit() : nullptr;
+}
+} // namespace
+
+int TComboBox::SelStart() const {
+    QLineEdit* e = ComboEditPart(Combo());
+    if (!e) return 0;
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int v) {
+    if (QLineEdit* e = ComboEditPart(Combo())) e->setCursorPosition(std::clamp(v, 0, int(e->text().size())));
+}
+
+int TComboBox::SelLength() const {
+    QLineEdit* e = ComboEditPart(Combo());
+    return e ? int(e->selectedText().size()) : 0;
+}
+
+void TComboBox::SetSelLength(int v) {
+    QLineEdit* e = ComboEditPart(Combo());
+    if (!e) return;
+    const int start = SelStart();
+    e->setSelection(start, std::clamp(v, 0, int(e->text().size()) - start));
+}
+
+void TComboBox::SelectAll() {
+    if (QLineEdit* e = ComboEditPart(Combo())) e->selectAll();
+}
+
+int TComboBox::EditCharFromPos(TPoint p) const {
+    QComboBox* w = Combo();
+    QLineEdit* e = ComboEditPart(w);
+    if (!e) return -1;
+    return e->cursorPositionAt(e->mapFrom(w, QPoint(p.X, p.Y)));
+}
+
 void TComboBox::Dispatch(TMessage& m) {
     if (m.Msg == CN_COMMAND) {
         if (HIWORD(m.WParam) == CBN_DROPDOWN)
@@ -190,6 +237,49 @@ void TComboBox::Dispatch(TMessage& m) {
         return;
     }
     TWinControl::Dispatch(m);
+}
+
+void TComboBox::DefaultHandler(TMessage& m) {
+    TWinControl::DefaultHandler(m);
+    if (m.Msg == WM_CHAR && !m.Event && m.CharCode() != 0) {
+        TypeChar(QChar(static_cast<char16_t>(m.CharCode())));
+        m.PassToNative = false;
+    }
+}
+
+// An editable combo puts the character over its selection; a list combo chooses the next item that starts
+// with it, as its keyboard search does.
+void TComboBox::TypeChar(QChar ch) {
+    const ushort c = ch.unicode();
+    if (c != '\b' && c < 32) return;
+    if (FStyle != csDropDownList) {
+        if (QLineEdit* e = ComboEditPart(Combo())) {
+            // The edit reports the change as typed.
+            if (c == '\b')
+                e->backspace();
+            else
+                e->insert(String(ch));
+            return;
+        }
+        if (c == '\b') {
+            FText.chop(1);
+        } else if (FMaxLength <= 0 || FText.size() < FMaxLength) {
+            FText += ch;
+        }
+        FItemIndex = -1;
+        Change();
+        return;
+    }
+    const int n = FItems.Count();
+    for (int k = 1; k <= n; ++k) {
+        const int i = (std::max(FItemIndex, -1) + k) % n;
+        if (!FItems.Strings(i).startsWith(ch, Qt::CaseInsensitive)) continue;
+        if (i == FItemIndex) return;
+        SetItemIndex(i);
+        Click();
+        Select();
+        return;
+    }
 }
 
 void TComboBox::DropDown() {

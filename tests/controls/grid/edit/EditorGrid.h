@@ -1,0 +1,79 @@
+// A shown string grid with the focus, for driving its in-place editors with real key, wheel and mouse events.
+#pragma once
+
+#include "controls/grid/QvGrid.h"
+#include "toolkit/controls/Forms.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace editorgrid {
+
+struct EditorGrid {
+    TForm form{nullptr};
+    TQvStringGrid* grid;
+    explicit EditorGrid(int cols = 5, int rows = 6) {
+        form.SetClientSize(500, 300);
+        grid = new TQvStringGrid(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 480, 280);
+        grid->SetColCount(cols);
+        grid->SetRowCount(rows);
+        grid->SetOptions(grid->Options() | goEditing);
+        form.Show();
+        grid->SetFocus();
+        QApplication::processEvents();
+    }
+    ~EditorGrid() { form.Hide(); }
+    void Go(int c, int r) {
+        grid->SetCol(c);
+        grid->SetRow(r);
+    }
+    TPoint Cell() const { return TPoint(grid->Col(), grid->Row()); }
+    // The control that has the focus (an editor, or the grid).
+    TControl* Focused() const { return FindControl(QApplication::focusWidget()); }
+};
+
+// A key as the platform delivers it: to the widget that has the focus, the release to the one that has it
+// then.
+inline void Key(int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(w, &press);
+    if (QWidget* now = QApplication::focusWidget()) w = now;
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &release);
+}
+
+inline void Enter() {
+    Key(Qt::Key_Return, "\r");
+}
+
+inline void Escape() {
+    Key(Qt::Key_Escape, QString(QChar(27)));
+}
+
+inline void Type(const QString& text) {
+    for (QChar ch : text) {
+        int key = Qt::Key_unknown;
+        if (ch.isLetter()) key = Qt::Key_A + (ch.toUpper().unicode() - 'A');
+        if (ch.isDigit()) key = Qt::Key_0 + (ch.unicode() - '0');
+        if (ch == QChar(' ')) key = Qt::Key_Space;
+        Key(key, QString(ch));
+    }
+}
+
+// One notch of the wheel over a widget: towards the person (down) for a negative delta.
+inline void Wheel(QWidget* w, int delta) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace editorgrid
