@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -80,7 +81,8 @@ protected:
         grid->Invalidate();
         QApplication::processEvents();
         QImage img = form->Grab();
-        if (qEnvironmentVariableIsSet("QV_SAVE_GRABS")) img.save(QString("/tmp/qvpaint_%1.png").arg(name));
+        if (const char* dir = std::getenv("QV_SAVE_GRABS"); dir && *dir)
+            img.save(QString::fromLocal8Bit(dir) + "/paint_" + name + ".png");
         return img;
     }
     TRect Cell(int c, int r) { return grid->CellRect(c, r); }
@@ -206,6 +208,13 @@ TEST_F(QvGridPaintTest, RightToLeftMirrorsTheGridAndKeepsTextReadable) {
     EXPECT_EQ(PixelAt(rtl, cw - 1 - (c12.Left + 20), c12.Top + 5), clYellow) << "column 1 mirrored";
     EXPECT_EQ(PixelAt(rtl, cw - 1 - 10, Cell(0, 2).Top + 5), ColorToRGB(grid->FixedColor()))
         << "fixed column at the right";
+    // The grid lines after each cell are mirrored with it, onto the cell's left edge.
+    for (const auto& [cell, color] :
+         {std::pair{Cell(2, 2), grid->GridLineColor()}, std::pair{Cell(2, 0), grid->GridFixedLineColor()}}) {
+        EXPECT_EQ(PixelAt(ltr, cell.Right - 1, cell.Top + 10), ColorToRGB(color));
+        EXPECT_EQ(PixelAt(rtl, cw - cell.Right, cell.Top + 10), ColorToRGB(color))
+            << "vertical line mirrored";
+    }
     // Readable: the text's place is mirrored, not its glyphs; it keeps to the cell's right side.
     const TRect c11 = Cell(1, 1);
     const TRect mirroredCell(cw - c11.Right, c11.Top, cw - c11.Left, c11.Bottom);
