@@ -1796,7 +1796,6 @@ public:
     bool FLastValidation = true;
 
 private:
-    TColor FToneBrushColor = clNone;
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};

@@ -240,21 +240,20 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const int rightBefore = R.Right;
     TControlLook& cl = *FControlLook;
     if (!IsFixed(ACol, ARow) && (cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) {
-        const int look = FFlat && FToneBrushColor != clNone ? 3
-                         : cl.FlatButton()                  ? 2
-                         : IsThemeActive()                  ? 0
-                                                            : 1;
+        const int look = FFlat && FTones.Background.BrushColor != clNone ? 3
+                         : cl.FlatButton()                               ? 2
+                         : IsThemeActive()                               ? 0
+                                                                         : 1;
         bool canEdit = true;
         CanEditCell(S.RealCol, ARow, canEdit);
         const int state = canEdit ? 0 : 3;
-        const TColorTones tones{};
         if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, ARow)) {
             DrawComboButton(ACanvas, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look,
-                            state, tones);
+                            state, FTones);
             R.Right -= 16;
         }
         if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, ARow)) {
-            DrawSpinButtons(ACanvas, nullptr, R, look, state, tones);
+            DrawSpinButtons(ACanvas, nullptr, R, look, state, FTones);
             R.Right -= 16;
         }
         brush->SetColor(S.SavedBrushColor);

@@ -545,3 +545,17 @@ TEST_F(QvGridPaintTest, LooksWithABorderColourDrawItAroundTheGrid) {
         }
     }
 }
+
+TEST_F(QvGridPaintTest, AlwaysVisibleEditorButtonsOfAToneGridTakeTheTones) {
+    TColorTones tones;
+    tones.Background = {clWhite, clRed, clBlack};
+    tones.Foreground = {clBtnFace, clGray, clBlack};
+    tones.Selected = {clNavy, clNavy, clWhite};
+    tones.Hover = {clSilver, clGray, clBlack};
+    tones.Disabled = {clBtnFace, clGray, clGray};
+    grid->SetColorTones(tones);
+    grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    grid->SetDefaultEditor(edComboList);
+    // The tone look draws the button in the tone set, its separator in the border colour.
+    EXPECT_GT(CountPixels(Shot("tone_buttons"), Cell(2, 2), IsRed), 5);
+}
