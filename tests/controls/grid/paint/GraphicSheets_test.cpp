@@ -1,5 +1,6 @@
 // Reference sheets: every cell graphic kind and the check and radio glyphs of every control style, painted
-// on a bitmap and compared with the pictures kept in tests/data/paint; and a shown grid in each look.
+// on a bitmap and compared with the pictures kept in tests/data/paint; and a shown grid in each look, with a
+// rotated and a markup cell, compared the same way.
 #include "PaintReference.h"
 #include "TestSupport.h"
 #include "controls/grid/QvGrid.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,9 +186,20 @@ protected:
     TQvStringGrid* grid = nullptr;
 };
 
-TEST_F(GridLookGrab, EachLookPaintsItsGridLines) {
+TEST_F(GridLookGrab, EachLookPaintsItsGridLinesAndMatchesTheReference) {
     const TGridLook looks[] = {glStandard, glSoft,  glClassic, glVUR,       glXP,
                                glListView, glVista, glWin7,    glOffice2007};
+    grid->SetCells(1, 0, "Name");
+    grid->SetCells(2, 0, "Value");
+    grid->SetCells(0, 2, "2");
+    grid->SetCells(1, 3, "plain");
+    grid->AddRotated(2, 2, 15, "Tilt");
+    grid->SetCells(3, 2, "<b>B</b> <font color=\"clRed\">red</font>");
+    grid->SetSelection(TGridRect{1, 1, 2, 1});
+    // Three looks a row: one sheet shows every look with a header, a selection, a rotated and a markup cell.
+    QImage sheet(3 * 320, 3 * 130, QImage::Format_RGB32);
+    QPainter sheetPainter(&sheet);
+    int at = 0;
     for (TGridLook look : looks) {
         grid->SetLook(glCustom);
         grid->SetLook(look);
@@ -196,8 +209,12 @@ TEST_F(GridLookGrab, EachLookPaintsItsGridLines) {
         if (const char* dir = std::getenv("QV_SAVE_GRABS"); dir && *dir)
             shot.save(QString::fromLocal8Bit(dir) + "/look_" + GridLookName(look) + ".png");
         // The vertical line between two normal cells, half-way down a normal row.
-        const TRect cell = grid->CellRect(2, 2);
+        const TRect cell = grid->CellRect(2, 3);
         const TColor line = FromQColor(QColor(shot.pixel(cell.Right - 1, (cell.Top + cell.Bottom) / 2)));
         EXPECT_EQ(line, ColorToRGB(grid->GridLineColor())) << GridLookName(look).toStdString();
+        sheetPainter.drawImage((at % 3) * 320, (at / 3) * 130, shot, 0, 0, 320, 130);
+        ++at;
     }
+    sheetPainter.end();
+    qvpaint::ExpectMatchesReference(sheet, "looks");
 }
