@@ -582,7 +582,7 @@ void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell
     const bool enabled = look->NoDisabledButtonLook() || CanEdit(Pass.RealCol, Pass.Row);
     int lookNr = look->FlatButton() ? 2 : IsThemeActive() ? 0 : 1;
     if (FGrid.Flat() && FGrid.Tones().Background.BrushColor != clNone) lookNr = 3;
-    int state = G->CellBoolean ? 2 : 0;
+    int state = G->CellBoolean ? 2 : FGrid.HoverButton() == TPoint(Pass.DisplayCol, Pass.Row) ? 1 : 0;
     if (!enabled && G->CellType != ctExpand) state = 3;
     if (G->CellType == ctExpand) {
         const TRect r = graphicShrunkRect(Cell, FGrid.XYOffset().X - 1, FGrid.XYOffset().Y - 1);

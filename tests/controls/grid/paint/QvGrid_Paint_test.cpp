@@ -546,16 +546,33 @@ TEST_F(QvGridPaintTest, LooksWithABorderColourDrawItAroundTheGrid) {
     }
 }
 
-TEST_F(QvGridPaintTest, AlwaysVisibleEditorButtonsOfAToneGridTakeTheTones) {
+// Tones whose colours show which of them a button was drawn in.
+TColorTones PaintTestTones() {
     TColorTones tones;
     tones.Background = {clWhite, clRed, clBlack};
     tones.Foreground = {clBtnFace, clGray, clBlack};
     tones.Selected = {clNavy, clNavy, clWhite};
-    tones.Hover = {clSilver, clGray, clBlack};
+    tones.Hover = {clLime, clGray, clBlack};
     tones.Disabled = {clBtnFace, clGray, clGray};
-    grid->SetColorTones(tones);
+    return tones;
+}
+
+TEST_F(QvGridPaintTest, AlwaysVisibleEditorButtonsOfAToneGridTakeTheTones) {
+    grid->SetColorTones(PaintTestTones());
     grid->ControlLook()->SetDropDownAlwaysVisible(true);
     grid->SetDefaultEditor(edComboList);
     // The tone look draws the button in the tone set, its separator in the border colour.
     EXPECT_GT(CountPixels(Shot("tone_buttons"), Cell(2, 2), IsRed), 5);
+}
+
+TEST_F(QvGridPaintTest, CellButtonUnderTheMouseIsDrawnHot) {
+    grid->SetColorTones(PaintTestTones());
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddButton(2, 2, 60, 18, "", haCenter, vaCenter);
+    auto isLime = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
+    EXPECT_EQ(CountPixels(Shot("button_normal"), Cell(2, 2), isLime), 0);
+    const TRect b = grid->GetCellButtonRect(2, 2);
+    grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2));
+    ASSERT_EQ(grid->HoverButton(), TPoint(2, 2));
+    EXPECT_GT(CountPixels(Shot("button_hot"), Cell(2, 2), isLime), 100) << "the hover tone";
 }
