@@ -576,3 +576,37 @@ TEST_F(QvGridPaintTest, CellButtonUnderTheMouseIsDrawnHot) {
     ASSERT_EQ(grid->HoverButton(), TPoint(2, 2));
     EXPECT_GT(CountPixels(Shot("button_hot"), Cell(2, 2), isLime), 100) << "the hover tone";
 }
+
+// A mirrored grid puts each graphic in its mirrored cell and keeps the picture itself the right way round.
+TEST_F(QvGridPaintTest, RightToLeftDrawsGraphicsInTheirMirroredCellsUnmirrored) {
+    TBitmap halves;
+    halves.SetSize(16, 16);
+    halves.Canvas()->Brush()->SetColor(clRed);
+    halves.Canvas()->FillRect(TRect(0, 0, 8, 16));
+    halves.Canvas()->Brush()->SetColor(clBlue);
+    halves.Canvas()->FillRect(TRect(8, 0, 16, 16));
+    grid->AddBitmap(1, 1, &halves, false, haLeft, vaCenter);
+    grid->ControlLook()->SetControlStyle(csClassic);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddCheckBox(1, 2, true, false);
+    grid->SetBiDiMode(bdRightToLeft);
+    const QImage img = Shot("rtl_graphics");
+    const int cw = grid->ClientWidth();
+    auto mirrored = [cw](const TRect& r) { return TRect(cw - r.Right, r.Top, cw - r.Left, r.Bottom); };
+    auto isBlue = [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+    // Where the bitmap's halves are: the red one must be left of the blue one.
+    auto columnsOf = [&img](const TRect& r, const std::function<bool(QColor)>& test) {
+        int first = -1;
+        for (int x = r.Left; x < r.Right && first < 0; ++x)
+            if (CountPixels(img, TRect(x, r.Top, x + 1, r.Bottom), test) > 0) first = x;
+        return first;
+    };
+    const TRect bitmapCell = mirrored(Cell(1, 1));
+    ASSERT_GT(CountPixels(img, bitmapCell, IsRed), 20) << "the bitmap is in its mirrored cell";
+    EXPECT_LT(columnsOf(bitmapCell, IsRed), columnsOf(bitmapCell, isBlue)) << "and is not turned round";
+    EXPECT_LT(bitmapCell.Right - columnsOf(bitmapCell, IsRed), bitmapCell.Width() / 2)
+        << "left aligned means at the reading side";
+    EXPECT_GT(CountPixels(img, mirrored(Cell(1, 2)), IsDark), 5) << "the check box is in its mirrored cell";
+    EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 1)), IsRed), 0);
+    EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 2)), IsDark), 0);
+}
