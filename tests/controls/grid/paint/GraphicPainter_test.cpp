@@ -227,6 +227,21 @@ TEST_F(GraphicPaint, CheckBoxFollowsTheTextAlignment) {
     EXPECT_EQ(sheet.Count(kXPTick, TRect(0, 0, left, 24)), 0);
 }
 
+// The text beside a radio button starts where the graphic's width says: the glyph must end before it.
+TEST_F(GraphicPaint, RadioButtonGlyphEndsWhereItsTextBegins) {
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.AddRadioButton(1, 1, true);
+    const int textLeft = grid.XYOffset().X + grid.GetCellGraphicInfo(1, 1).Width;
+    for (TControlStyle style : {csTheme, csClassic, csFlat}) {
+        grid.ControlLook()->SetControlStyle(style);
+        sheet.Clear();
+        Paint(1, 1, TRect(0, 0, 160, 24));
+        const TRect beside(textLeft, 0, 160, 24);
+        EXPECT_GT(sheet.NonWhite(), 0) << style;
+        EXPECT_EQ(sheet.Count(clWhite, beside), beside.Width() * beside.Height()) << style;
+    }
+}
+
 TEST_F(GraphicPaint, RatingShowsFullHalfAndEmptyStars) {
     grid.SetCells(1, 1, "3.7");
     grid.AddRating(1, 1, 5, clRed, clBlue);
