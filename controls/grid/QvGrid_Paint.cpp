@@ -6,6 +6,7 @@
 #include "controls/grid/paint/CellLooks.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
 
 #include <algorithm>
@@ -176,6 +177,18 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const int fixedRows = TCustomGrid::FixedRows();
     TRect R = ARect;
 
+    // A cell with its own scroll bar shows it at its right edge and its text moved up by the position.
+    if (const TCellGraphic* bar = GetCellGraphic(S.RealCol, ARow); bar && bar->CellType == ctScrollbar) {
+        const int page = bar->CellAngle, range = bar->CellErrFrom;
+        if (page < range) {
+            const int width = std::min(SystemScrollBarWidth(), std::max(0, R.Width()));
+            R.Right -= width;
+            DrawVertScrollBar(ACanvas, TRect(R.Right, R.Top, R.Right + width, R.Bottom), range, page,
+                              bar->CellIndex);
+            S.ScrollOffset = std::clamp(bar->CellIndex, 0, range - std::max(page, 0));
+        }
+    }
+
     TBrush* brush = ACanvas->Brush();
     TFont* font = ACanvas->Font();
     GetVisualProperties(ACol, ARow, S.State, false, false, true, brush, S.ColorTo, S.MirrorColor,
@@ -261,7 +274,10 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
     if (!(S.Graphic.Graphic && NoImageAndText()) && !ownerDraws) {
         brush->SetStyle(bsClear);
+        const TRect savedClip = S.ScrollOffset > 0 ? ACanvas->ClipRect() : TRect();
+        if (S.ScrollOffset > 0) ACanvas->IntersectClipRect(R);
         DrawCellText(S, R);
+        if (S.ScrollOffset > 0) ACanvas->SetClipRect(savedClip);
     }
     R.Right = rightBefore;
     brush->SetColor(S.SavedBrushColor);

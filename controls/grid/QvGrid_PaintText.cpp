@@ -110,6 +110,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         R.Left += GridLineWidth();
         R.Top += GridLineWidth();
     }
+    R.Top -= S.ScrollOffset; // the caller clips to the cell
 
     // 5. Unselected colours again where the disjunct selection says so.
     if (!S.Fixed && GridState() == gsNormal &&

@@ -498,10 +498,12 @@ void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, 
         top = clip.Top + (clip.Height() - boxH) / 2;
     const TBrushStyle savedBrush = canvas->Brush()->Style();
     canvas->Brush()->SetStyle(bsClear);
-    canvas->SetClipRect(clip);
+    // A partial paint's own clip (the strip a scroll exposed) stays around the text's.
+    const TRect savedClip = canvas->ClipRect();
+    canvas->IntersectClipRect(clip);
     DrawMarkupRotatedText(canvas, static_cast<int>(std::lround(left - minX)),
                           static_cast<int>(std::lround(top - minY)), G->CellAngle, text);
-    canvas->ResetClip();
+    canvas->SetClipRect(savedClip);
     canvas->Brush()->SetStyle(savedBrush);
 }
 

@@ -610,3 +610,27 @@ TEST_F(QvGridPaintTest, RightToLeftDrawsGraphicsInTheirMirroredCellsUnmirrored) 
     EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 1)), IsRed), 0);
     EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 2)), IsDark), 0);
 }
+
+TEST_F(QvGridPaintTest, CellScrollBarShowsWhenTheTextIsTallerAndMovesTheText) {
+    grid->SetMultilinecells(true);
+    grid->SetCells(1, 1, "one\n\nthree\nfour");
+    grid->AddScrollBar(1, 1, true); // the range follows the text, the page is the row
+    const TRect c = Cell(1, 1);
+    const TRect bar(c.Right - 12, c.Top + 2, c.Right - 2, c.Bottom - 2);
+    const TRect firstLine(c.Left, c.Top, c.Right - 20, c.Top + 10);
+    const TRect aboveTheCell(c.Left + 2, c.Top - 10, c.Right - 2, c.Top - 1);
+    auto notWhite = [](QColor q) { return q != QColor(Qt::white); };
+    QImage img = Shot("cell_scrollbar");
+    EXPECT_GT(CountPixels(img, bar, notWhite), 20) << "the bar at the right edge";
+    EXPECT_GT(CountPixels(img, firstLine, IsDark), 0);
+
+    grid->Canvas()->Font()->Assign(grid->Font());
+    grid->SetScrollPosition(1, 1, grid->Canvas()->TextHeight("gh"));
+    img = Shot("cell_scrollbar_moved");
+    EXPECT_EQ(CountPixels(img, firstLine, IsDark), 0) << "the empty second line is at the top now";
+    EXPECT_GT(CountPixels(img, TRect(c.Left, c.Top, c.Right - 20, c.Bottom), IsDark), 0);
+    EXPECT_EQ(CountPixels(img, aboveTheCell, IsDark), 0) << "the text moved up stays inside its cell";
+
+    grid->SetCells(1, 1, "one");
+    EXPECT_EQ(CountPixels(Shot("cell_scrollbar_none"), bar, notWhite), 0) << "a text that fits has no bar";
+}
