@@ -634,3 +634,18 @@ TEST_F(QvGridPaintTest, CellScrollBarShowsWhenTheTextIsTallerAndMovesTheText) {
     grid->SetCells(1, 1, "one");
     EXPECT_EQ(CountPixels(Shot("cell_scrollbar_none"), bar, notWhite), 0) << "a text that fits has no bar";
 }
+
+// Markup is measured by what it shows, not by its tags.
+TEST(QvGridMeasureTest, MarkupIsMeasuredByWhatItShows) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetCells(1, 1, "<b>Bold</b>");
+    g.SetCells(2, 1, "Bold");
+    g.SetFontStyles(2, 1, fsBold);
+    const TPoint markup = g.GetCellTextSize(1, 1, false, false);
+    const TPoint bold = g.GetCellTextSize(2, 1, false, false);
+    EXPECT_NEAR(markup.X, bold.X + 2, 2) << "the tags take no room";
+    g.SetEnableHTML(false);
+    EXPECT_GT(g.GetCellTextSize(1, 1, false, false).X, markup.X + 20) << "shown as typed, tags and all";
+}
