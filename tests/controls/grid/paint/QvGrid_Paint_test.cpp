@@ -649,3 +649,27 @@ TEST(QvGridMeasureTest, MarkupIsMeasuredByWhatItShows) {
     g.SetEnableHTML(false);
     EXPECT_GT(g.GetCellTextSize(1, 1, false, false).X, markup.X + 20) << "shown as typed, tags and all";
 }
+
+// Sorted by several columns, each sorted header shows its place in the order in the index colour.
+TEST_F(QvGridPaintTest, SortIndexesShowEachSortedColumnWithItsPlace) {
+    TSortSettings* ss = grid->SortSettings();
+    ss->SetShow(true);
+    ss->SetColumn(2);
+    grid->SortIndexes()->AddIndex(2, false);
+    grid->SortIndexes()->AddIndex(3, true);
+    auto isIndexColour = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 60; };
+    struct Case {
+        bool indexShow;
+        int col;
+        bool marked;
+    };
+    for (const Case& k : {Case{true, 2, true}, Case{true, 3, true}, Case{true, 1, false},
+                          Case{false, 2, false}, Case{false, 3, false}}) {
+        ss->SetIndexShow(k.indexShow);
+        const QImage img = Shot("sort_indexes");
+        EXPECT_EQ(CountPixels(img, Cell(k.col, 0), isIndexColour) > 10, k.marked) << k.indexShow << k.col;
+    }
+    ss->SetIndexShow(true);
+    const QImage img = Shot("sort_indexes");
+    EXPECT_GT(CountPixels(img, Cell(3, 0), IsDark), 3) << "the place in the order is written";
+}
