@@ -203,9 +203,16 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    QPainter* p = PreparePainter(false, true);
-    if (!p || r.IsEmpty() || FBrush.Style() == bsClear) return;
-    p->fillRect(r.toQRect(), p->brush());
+    if (r.IsEmpty() || FBrush.Style() == bsClear) return;
+    // The fill takes the brush directly: handing it to the painter first costs as much as a small fill.
+    QPainter* p = Require();
+    if (!p) return;
+    if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (FBrush.Style() == bsSolid)
+        p->fillRect(r.toQRect(), ToQColor(FBrush.Color()));
+    else
+        p->fillRect(r.toQRect(), canvasQBrush(FBrush));
 }
 
 void TCanvas::FrameRect(const TRect& r) {
