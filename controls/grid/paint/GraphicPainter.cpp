@@ -512,10 +512,11 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
     TCellNode* node = FGrid.CellNode();
     const int indent = node->NodeIndent();
     // The indent counts from the cell's left, which is the grid's left for column 0 on the screen.
-    const int x0 = R.Left + FGrid.GetNodeIndent(Pass.Row);
+    const int row = Pass.Row;
+    const int own = FGrid.GetNodeIndent(row);
+    const int x0 = R.Left + own;
     R.Left = x0 - indent;
     const int connector = R.Left + indent / 2 + 2;
-    const int row = Pass.Row;
     if (node->ShowTree() && !(Pass.State & gdFixed)) {
         canvas->Pen()->SetStyle(psSolid);
         canvas->Pen()->SetColor(node->TreeColor());
@@ -523,12 +524,12 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
         const int mid = (R.Top + R.Bottom) / 2;
         if (row + 1 < FGrid.RowCount()) {
             const int next = FGrid.GetNodeIndent(row + 1);
-            if (next > 0 && !(G->CellBoolean && next < x0 - R.Left)) {
+            if (next > 0 && !(G->CellBoolean && next < own)) {
                 canvas->MoveTo(connector, mid);
                 canvas->LineTo(connector, R.Bottom);
             }
         }
-        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= x0 - R.Left) {
+        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= own) {
             canvas->MoveTo(connector, R.Top);
             canvas->LineTo(connector, R.Top + 6);
         }
