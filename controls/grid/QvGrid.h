@@ -487,8 +487,12 @@ public:
         FSearchTics = 0;
     }
     int SearchTics() const { return FSearchTics; }
-    TPoint HoverFixedCell() const { return FHoveredFixedCell; }
-    void SetHoverFixedCell(TPoint Value) { FHoveredFixedCell = Value; }
+    // The cell under the mouse while fixed cells hover (the mouse handling keeps it; painting reads it).
+    TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
+    void SetHoverFixedCell(TPoint Value) {
+        FHoverFixedX = Value.X;
+        FHoverFixedY = Value.Y;
+    }
     void SetInvokedChange(bool Value) { FInvokedChange = Value; }
     TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
     void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
@@ -1774,7 +1778,6 @@ private:
     bool FGridBlink = false;
     bool FDisableSize = false;
     bool FInvokedChange = false;
-    TPoint FHoveredFixedCell{-1, -1};
     TPoint FClipTopLeft{-1, -1};
     TPoint FClickedCell{-1, -1};
     int FHoveredLink = -1;

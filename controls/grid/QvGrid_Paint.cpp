@@ -207,7 +207,7 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     S.Styled = IsVCLStyled() && (S.Fixed || (S.State & gdSelected));
     if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
     if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) {
-        const TPoint mouse = FHoveredFixedCell;
+        const TPoint mouse = HoverFixedCell();
         const bool inside = mouse.X == ACol && mouse.Y == ARow;
         const bool down = inside && GridState() != gsNormal;
         if (IsThemeActive()) {
@@ -341,7 +341,7 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
     };
     const bool mouseDown = GridState() != gsNormal && GridState() != gsColMoving;
     const bool moving = GridState() == gsColMoving;
-    const bool over = FHoveredFixedCell.X == S.DisplCol && FHoveredFixedCell.Y == S.Row;
+    const bool over = HoverFixedCell() == TPoint(S.DisplCol, S.Row);
     const bool hovered = PaintHoverFixedAllowed(HoverFixedCells(), S.DisplCol, S.Row, fixedCols, fixedRows) &&
                          !IsDesigning() && ((over && !moving) || (moving && FMoveIndex == S.DisplCol));
     if (hovered) {

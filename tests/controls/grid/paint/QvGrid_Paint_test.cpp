@@ -673,3 +673,21 @@ TEST_F(QvGridPaintTest, SortIndexesShowEachSortedColumnWithItsPlace) {
     const QImage img = Shot("sort_indexes");
     EXPECT_GT(CountPixels(img, Cell(3, 0), IsDark), 3) << "the place in the order is written";
 }
+
+// The fixed cell the mouse is over takes the hover gradient of the look; the others keep theirs.
+TEST_F(QvGridPaintTest, FixedCellUnderTheMouseShowsTheHoverGradient) {
+    grid->SetLook(glXP);
+    grid->SetBorderStyle(bsNone);
+    grid->SetHoverFixedCells(hfAll);
+    grid->ControlLook()->SetFixedGradientHoverFrom(clLime);
+    grid->ControlLook()->SetFixedGradientHoverTo(clLime);
+    grid->ControlLook()->SetFixedGradientHoverMirrorFrom(clNone);
+    grid->ControlLook()->SetFixedGradientHoverMirrorTo(clNone);
+    auto isLime = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
+    EXPECT_EQ(CountPixels(Shot("hover_fixed_none"), Cell(2, 0), isLime), 0);
+    const TRect header = Cell(2, 0);
+    grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(header.Left + 20, header.Top + 8));
+    const QImage img = Shot("hover_fixed");
+    EXPECT_GT(CountPixels(img, header, isLime), header.Width() * header.Height() / 2);
+    EXPECT_EQ(CountPixels(img, Cell(3, 0), isLime), 0);
+}
