@@ -674,20 +674,33 @@ TEST_F(QvGridPaintTest, SortIndexesShowEachSortedColumnWithItsPlace) {
     EXPECT_GT(CountPixels(img, Cell(3, 0), IsDark), 3) << "the place in the order is written";
 }
 
-// The fixed cell the mouse is over takes the hover gradient of the look; the others keep theirs.
-TEST_F(QvGridPaintTest, FixedCellUnderTheMouseShowsTheHoverGradient) {
+// The fixed cell the mouse is over takes the hover gradient of the look, and the down gradient while a
+// button is held on it; the others keep theirs.
+TEST_F(QvGridPaintTest, FixedCellUnderTheMouseShowsTheHoverAndDownGradients) {
     grid->SetLook(glXP);
     grid->SetBorderStyle(bsNone);
     grid->SetHoverFixedCells(hfAll);
-    grid->ControlLook()->SetFixedGradientHoverFrom(clLime);
-    grid->ControlLook()->SetFixedGradientHoverTo(clLime);
-    grid->ControlLook()->SetFixedGradientHoverMirrorFrom(clNone);
-    grid->ControlLook()->SetFixedGradientHoverMirrorTo(clNone);
+    TControlLook* look = grid->ControlLook();
+    look->SetFixedGradientHoverFrom(clLime);
+    look->SetFixedGradientHoverTo(clLime);
+    look->SetFixedGradientHoverMirrorFrom(clNone);
+    look->SetFixedGradientHoverMirrorTo(clNone);
+    look->SetFixedGradientDownFrom(clRed);
+    look->SetFixedGradientDownTo(clRed);
+    look->SetFixedGradientDownMirrorFrom(clNone);
+    look->SetFixedGradientDownMirrorTo(clNone);
     auto isLime = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
-    EXPECT_EQ(CountPixels(Shot("hover_fixed_none"), Cell(2, 0), isLime), 0);
     const TRect header = Cell(2, 0);
-    grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(header.Left + 20, header.Top + 8));
-    const QImage img = Shot("hover_fixed");
-    EXPECT_GT(CountPixels(img, header, isLime), header.Width() * header.Height() / 2);
+    const int most = header.Width() * header.Height() / 2;
+    EXPECT_EQ(CountPixels(Shot("hover_fixed_none"), header, isLime), 0);
+    const LPARAM at = MAKELPARAM(header.Left + 20, header.Top + 8);
+    grid->Perform(WM_MOUSEMOVE, 0, at);
+    QImage img = Shot("hover_fixed");
+    EXPECT_GT(CountPixels(img, header, isLime), most);
     EXPECT_EQ(CountPixels(img, Cell(3, 0), isLime), 0);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    img = Shot("down_fixed");
+    EXPECT_GT(CountPixels(img, header, IsRed), most);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+    EXPECT_GT(CountPixels(Shot("hover_fixed_up"), header, isLime), most);
 }
