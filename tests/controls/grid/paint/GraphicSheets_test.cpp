@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +28,18 @@ void fillSquare(TBitmap& bmp, int size, TColor back, TColor front) {
     bmp.Canvas()->Brush()->SetColor(front);
     bmp.Canvas()->FillRect(TRect(size / 4, size / 4, size - size / 4, size - size / 4));
 }
+
+// A graphic that draws itself: an olive bar of its size.
+class SheetDrawnCell : public TObject, public ICellGraphic {
+public:
+    void Draw(TCanvas* Canvas, const TRect& R, int, int, bool) override {
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->Brush()->SetColor(clOlive);
+        Canvas->FillRect(TRect(R.Left + 4, R.Top + 4, R.Left + 4 + GetWidth(), R.Top + 4 + GetHeight()));
+    }
+    int GetWidth() override { return 40; }
+    int GetHeight() override { return 10; }
+};
 
 TRect sheetCell(int col, int row) {
     return TRect((col - 1) * kSheetColW, (row - 1) * kSheetRowH, col * kSheetColW, row * kSheetRowH);
@@ -105,12 +118,34 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
     }
     grid.AddDataImage(2, 11, 0, haLeft, vaCenter);
     grid.SetCells(2, 11, "2");
+    auto iconOwner = std::make_unique<TBitmap>();
+    fillSquare(*iconOwner, 14, clYellow, clRed);
+    grid.AddIcon(1, 12, iconOwner.get(), haCenter, vaCenter);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const String file = dir.filePath("file_picture.png");
+    {
+        TBitmap onDisk;
+        fillSquare(onDisk, 18, clNavy, clLime);
+        ASSERT_TRUE(onDisk.toQImage().save(file));
+    }
+    TFilePicture* filePicture = grid.CreateFilePicture(2, 12, false, noStretch, 0, haLeft, vaTop);
+    filePicture->Filename = file;
+    filePicture->Width = filePicture->Height = 18;
+    SheetDrawnCell drawn;
+    grid.AddInterfacedCell(1, 13, &drawn);
+    TCellGraphic* rowBox = grid.CreateCellGraphic(2, 13);
+    rowBox->CellType = ctRowCheckBox;
+    rowBox->CellBoolean = true;
+    rowBox->CellHAlign = haLeft;
+    rowBox->CellVAlign = vaCenter;
 
+    constexpr int kSheetRows = 13;
     TBitmap sheet;
-    sheet.SetSize(2 * kSheetColW, 11 * kSheetRowH);
+    sheet.SetSize(2 * kSheetColW, kSheetRows * kSheetRowH);
     sheet.Canvas()->Brush()->SetColor(clWhite);
     sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
-    for (int row = 1; row <= 11; ++row)
+    for (int row = 1; row <= kSheetRows; ++row)
         for (int col = 1; col <= 2; ++col) {
             TCellGraphic* g = grid.GetCellGraphic(col, row);
             ASSERT_NE(g, nullptr) << col << "," << row;
@@ -126,6 +161,7 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
             grid.DrawCellGraphics(pass, r, g);
         }
     grid.SetGridImages(nullptr);
+    grid.RemoveInterfacedCell(1, 13);
     qvpaint::ExpectMatchesReference(sheet.toQImage(), "graphic_kinds");
 }
 
