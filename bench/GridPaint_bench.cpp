@@ -86,11 +86,36 @@ void BM_PaintViewport_QTableWidget(benchmark::State& state) {
     }
 }
 
+// Counts the paint events of a widget and its children, so a run shows that every step really repainted.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* target) : FTarget(target) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    int Count() const { return FCount; }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(o);
+            if (w == FTarget || FTarget->isAncestorOf(w)) ++FCount;
+        }
+        return false;
+    }
+
+private:
+    QWidget* FTarget;
+    int FCount = 0;
+};
+
+void ReportPaintsPerStep(benchmark::State& state, const PaintCounter& paints) {
+    state.counters["paints_per_step"] =
+        double(paints.Count()) / (double(state.iterations()) * (kScrollSteps + 1));
+}
+
 // Each step scrolls one row and lets the window repaint what changed before the next.
 void BM_Scroll1000Rows_QvStringGrid(benchmark::State& state) {
     PaintedGrid g(100000);
     g.form->Show();
     QApplication::processEvents();
+    PaintCounter paints(g.grid->Widget());
     for (auto _ : state) {
         g.grid->SetTopRow(1);
         QApplication::processEvents();
@@ -99,6 +124,7 @@ void BM_Scroll1000Rows_QvStringGrid(benchmark::State& state) {
             QApplication::processEvents();
         }
     }
+    ReportPaintsPerStep(state, paints);
     g.form->Hide();
 }
 
@@ -107,6 +133,7 @@ void BM_Scroll1000Rows_QTableWidget(benchmark::State& state) {
     t.table->show();
     QApplication::processEvents();
     QScrollBar* bar = t.table->verticalScrollBar();
+    PaintCounter paints(t.table->viewport());
     for (auto _ : state) {
         bar->setValue(0);
         QApplication::processEvents();
@@ -115,6 +142,7 @@ void BM_Scroll1000Rows_QTableWidget(benchmark::State& state) {
             QApplication::processEvents();
         }
     }
+    ReportPaintsPerStep(state, paints);
     t.table->hide();
 }
 } // namespace

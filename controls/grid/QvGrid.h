@@ -493,8 +493,12 @@ public:
         FSearchTics = 0;
     }
     int SearchTics() const { return FSearchTics; }
-    TPoint HoverFixedCell() const { return FHoveredFixedCell; }
-    void SetHoverFixedCell(TPoint Value) { FHoveredFixedCell = Value; }
+    // The cell under the mouse while fixed cells hover (the mouse handling keeps it; painting reads it).
+    TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
+    void SetHoverFixedCell(TPoint Value) {
+        FHoverFixedX = Value.X;
+        FHoverFixedY = Value.Y;
+    }
     void SetInvokedChange(bool Value) { FInvokedChange = Value; }
     TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
     void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
@@ -1804,7 +1808,6 @@ private:
     bool FGridBlink = false;
     bool FDisableSize = false;
     bool FInvokedChange = false;
-    TPoint FHoveredFixedCell{-1, -1};
     TPoint FClipTopLeft{-1, -1};
     TPoint FClickedCell{-1, -1};
     int FHoveredLink = -1;
@@ -1826,7 +1829,6 @@ public:
     bool FLastValidation = true;
 
 private:
-    TColor FToneBrushColor = clNone;
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};

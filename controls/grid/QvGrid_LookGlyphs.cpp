@@ -30,13 +30,8 @@ void TQvStringGrid::DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked,
     TGlyphLook look = GlyphLook();
     look.Style = Style;
     if (look.Style == csTheme && !look.Themed) look.Style = csClassic;
-    TRect r = R;
-    if ((look.Style == csClassic || look.Style == csFlat) && UseRightToLeftReading()) {
-        // Mirrored within the client width, as the text of a right-to-left grid is.
-        const int w = ClientWidth();
-        r = TRect(w - R.Right, R.Top, w - R.Left, R.Bottom);
-    }
-    DrawCheckGlyph(ACanvas, r, Checked, Grayed, Enabled, look);
+    UnmirroredBox box(*this, ACanvas, R.Left, R.Right);
+    DrawCheckGlyph(ACanvas, R, Checked, Grayed, Enabled, look);
 }
 
 void TQvStringGrid::DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool StackUp, double Scale,
@@ -51,6 +46,7 @@ void TQvStringGrid::DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool Stack
     const bool drawnSmall = look.Style == csClassic || look.Style == csFlat;
     const bool bitmapLike = look.Style == csWinXP || look.Style == csVUR || look.Style == csGlyph;
 
+    UnmirroredBox box(*this, ACanvas, R.Left, R.Right);
     const TBrushStyle savedBrushStyle = ACanvas->Brush()->Style();
     const TColor savedFontColor = ACanvas->Font()->Color();
     ACanvas->Brush()->SetStyle(bsClear);

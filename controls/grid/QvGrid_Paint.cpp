@@ -6,6 +6,7 @@
 #include "controls/grid/paint/CellLooks.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/StyleDraw_Markup.h"
+#include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
 
 #include <algorithm>
@@ -176,6 +177,18 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const int fixedRows = TCustomGrid::FixedRows();
     TRect R = ARect;
 
+    // A cell with its own scroll bar shows it at its right edge and its text moved up by the position.
+    if (const TCellGraphic* bar = GetCellGraphic(S.RealCol, ARow); bar && bar->CellType == ctScrollbar) {
+        const int page = bar->CellAngle, range = bar->CellErrFrom;
+        if (page < range) {
+            const int width = std::min(SystemScrollBarWidth(), std::max(0, R.Width()));
+            R.Right -= width;
+            DrawVertScrollBar(ACanvas, TRect(R.Right, R.Top, R.Right + width, R.Bottom), range, page,
+                              bar->CellIndex);
+            S.ScrollOffset = std::clamp(bar->CellIndex, 0, range - std::max(page, 0));
+        }
+    }
+
     TBrush* brush = ACanvas->Brush();
     TFont* font = ACanvas->Font();
     GetVisualProperties(ACol, ARow, S.State, false, false, true, brush, S.ColorTo, S.MirrorColor,
@@ -194,9 +207,9 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     S.Styled = IsVCLStyled() && (S.Fixed || (S.State & gdSelected));
     if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
     if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) {
-        const TPoint mouse = FHoveredFixedCell;
+        const TPoint mouse = HoverFixedCell();
         const bool inside = mouse.X == ACol && mouse.Y == ARow;
-        const bool down = inside && GridState() != gsNormal;
+        const bool down = inside && (FMouseKeepDown || GridState() != gsNormal);
         if (IsThemeActive()) {
             TRect h = R;
             h.Bottom += 1;
@@ -240,21 +253,20 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const int rightBefore = R.Right;
     TControlLook& cl = *FControlLook;
     if (!IsFixed(ACol, ARow) && (cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) {
-        const int look = FFlat && FToneBrushColor != clNone ? 3
-                         : cl.FlatButton()                  ? 2
-                         : IsThemeActive()                  ? 0
-                                                            : 1;
+        const int look = FFlat && FTones.Background.BrushColor != clNone ? 3
+                         : cl.FlatButton()                               ? 2
+                         : IsThemeActive()                               ? 0
+                                                                         : 1;
         bool canEdit = true;
         CanEditCell(S.RealCol, ARow, canEdit);
         const int state = canEdit ? 0 : 3;
-        const TColorTones tones{};
         if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, ARow)) {
             DrawComboButton(ACanvas, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look,
-                            state, tones);
+                            state, FTones);
             R.Right -= 16;
         }
         if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, ARow)) {
-            DrawSpinButtons(ACanvas, nullptr, R, look, state, tones);
+            DrawSpinButtons(ACanvas, nullptr, R, look, state, FTones);
             R.Right -= 16;
         }
         brush->SetColor(S.SavedBrushColor);
@@ -262,7 +274,10 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
     if (!(S.Graphic.Graphic && NoImageAndText()) && !ownerDraws) {
         brush->SetStyle(bsClear);
+        const TRect savedClip = S.ScrollOffset > 0 ? ACanvas->ClipRect() : TRect();
+        if (S.ScrollOffset > 0) ACanvas->IntersectClipRect(R);
         DrawCellText(S, R);
+        if (S.ScrollOffset > 0) ACanvas->SetClipRect(savedClip);
     }
     R.Right = rightBefore;
     brush->SetColor(S.SavedBrushColor);
@@ -324,9 +339,10 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
     auto fill = [c](const TRect& r, TColor from, TColor to, TColor mFrom, TColor mTo, TColor border) {
         FillCellBackground(c, r, from, to, mFrom, mTo, true, border, false, true);
     };
-    const bool mouseDown = GridState() != gsNormal && GridState() != gsColMoving;
+    // A press on a fixed cell leaves the grid's state as it is: the held button counts as well.
+    const bool mouseDown = FMouseKeepDown || (GridState() != gsNormal && GridState() != gsColMoving);
     const bool moving = GridState() == gsColMoving;
-    const bool over = FHoveredFixedCell.X == S.DisplCol && FHoveredFixedCell.Y == S.Row;
+    const bool over = HoverFixedCell() == TPoint(S.DisplCol, S.Row);
     const bool hovered = PaintHoverFixedAllowed(HoverFixedCells(), S.DisplCol, S.Row, fixedCols, fixedRows) &&
                          !IsDesigning() && ((over && !moving) || (moving && FMoveIndex == S.DisplCol));
     if (hovered) {

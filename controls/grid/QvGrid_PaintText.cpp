@@ -34,7 +34,6 @@ bool TQvStringGrid::HasSortGlyph(int ACol, int ARow) {
 }
 
 void TQvStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X) {
-    (void)ACol;
     const TSortSettings& ss = *FSortSettings;
     const bool mirrored = PaintsMirrored();
     if (mirrored) {
@@ -43,7 +42,41 @@ void TQvStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X) 
     }
     TBitmap* up = ss.UpGlyph();
     TBitmap* down = ss.DownGlyph();
-    if (up->Empty() || down->Empty()) {
+    if (ss.IndexShow()) {
+        // Sorted by several columns: each one's direction and its place in the order.
+        const int pos = FSortIndexes->FindIndex(ACol);
+        if (pos >= 0) {
+            const bool descending = !FSortIndexes->SortDirections(pos);
+            TBitmap* glyph = descending ? ss.IndexUpGlyph() : ss.IndexDownGlyph();
+            TBrush* brush = ACanvas->Brush();
+            TFont* font = ACanvas->Font();
+            const TColor savedBrush = brush->Color(), savedFont = font->Color();
+            const TBrushStyle savedStyle = brush->Style();
+            const int savedSize = font->Size();
+            const TFontStyles savedStyles = font->Style();
+            brush->SetColor(ss.IndexColor());
+            brush->SetStyle(bsSolid);
+            if (ss.IndexUpGlyph()->Empty() || ss.IndexDownGlyph()->Empty()) {
+                if (descending)
+                    ACanvas->Polygon({TPoint(X - 7, Y - 5), TPoint(X + 7, Y - 5), TPoint(X, Y + 8)});
+                else
+                    ACanvas->Polygon({TPoint(X - 6, Y + 8), TPoint(X + 6, Y + 8), TPoint(X, Y - 4)});
+            } else {
+                glyph->SetTransparent(true);
+                ACanvas->Draw(X - 7, Y - 7, glyph);
+            }
+            brush->SetStyle(bsClear);
+            font->SetColor(clBlack);
+            font->SetSize(6);
+            font->SetStyle(0);
+            ACanvas->TextOut(X - 2, descending ? Y - 4 : Y - 2, String::number(pos + 1));
+            font->SetColor(savedFont);
+            font->SetSize(savedSize);
+            font->SetStyle(savedStyles);
+            brush->SetColor(savedBrush);
+            brush->SetStyle(savedStyle);
+        }
+    } else if (up->Empty() || down->Empty()) {
         // An outlined triangle, lit from the top left.
         auto line = [ACanvas](TColor color, int x1, int y1, int x2, int y2) {
             ACanvas->Pen()->SetColor(color);
@@ -110,6 +143,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         R.Left += GridLineWidth();
         R.Top += GridLineWidth();
     }
+    R.Top -= S.ScrollOffset; // the caller clips to the cell
 
     // 5. Unselected colours again where the disjunct selection says so.
     if (!S.Fixed && GridState() == gsNormal &&

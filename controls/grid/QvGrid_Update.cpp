@@ -35,9 +35,9 @@ void TQvStringGrid::SetLockUpdate(bool Value) {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::ResetFixedCellHighlight() {
-    if (HoverFixedCells() == hfNone || FHoveredFixedCell.X < 0 || FHoveredFixedCell.Y < 0) return;
-    const TPoint cell = FHoveredFixedCell;
-    FHoveredFixedCell = TPoint(-1, -1);
+    const TPoint cell = HoverFixedCell();
+    if (HoverFixedCells() == hfNone || cell.X < 0 || cell.Y < 0) return;
+    SetHoverFixedCell(TPoint(-1, -1));
     if (cell.X < ColCount() && cell.Y < RowCount()) RepaintCell(cell.X, cell.Y);
 }
 

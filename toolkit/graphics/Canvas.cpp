@@ -159,18 +159,24 @@ const QImage* TCanvas::SurfaceImage() {
 void TCanvas::LineTo(int x, int y) {
     const QPoint from = FPenPos.toQPoint(), to(x, y);
     FPenPos = TPoint(x, y);
+    if (FPen.Width() <= 1 && FPen.Style() == psSolid && FPen.Mode() == pmCopy &&
+        (from.x() == to.x()) != (from.y() == to.y())) {
+        // A straight line is the run of pixels up to the end point: one fill instead of a point each, and
+        // no pen to hand the painter (grids draw two such lines a cell).
+        QPainter* p = Require();
+        if (!p) return;
+        if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+            p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const int l = std::min(from.x(), to.x()), r = std::max(from.x(), to.x());
+        const int t = std::min(from.y(), to.y()), b = std::max(from.y(), to.y());
+        QRect run = from.y() == to.y() ? QRect(from.x() < to.x() ? l : l + 1, t, r - l, 1)
+                                       : QRect(l, from.y() < to.y() ? t : t + 1, 1, b - t);
+        p->fillRect(run, ToQColor(FPen.Color()));
+        return;
+    }
     QPainter* p = PreparePainter(true, false);
     if (!p || FPen.Style() == psClear) return;
     if (FPen.Width() <= 1 && FPen.Style() == psSolid) {
-        if ((from.x() == to.x()) != (from.y() == to.y()) && FPen.Mode() == pmCopy) {
-            // A straight line is the run of pixels up to the end point: one fill instead of a point each.
-            const int l = std::min(from.x(), to.x()), r = std::max(from.x(), to.x());
-            const int t = std::min(from.y(), to.y()), b = std::max(from.y(), to.y());
-            QRect run = from.y() == to.y() ? QRect(from.x() < to.x() ? l : l + 1, t, r - l, 1)
-                                           : QRect(l, from.y() < to.y() ? t : t + 1, 1, b - t);
-            p->fillRect(run, ToQColor(FPen.Color()));
-            return;
-        }
         const auto pts = canvasLinePixels(from, to);
         p->drawPoints(pts.data(), static_cast<int>(pts.size()));
     } else {
@@ -197,9 +203,16 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::FillRect(const TRect& r) {
-    QPainter* p = PreparePainter(false, true);
-    if (!p || r.IsEmpty() || FBrush.Style() == bsClear) return;
-    p->fillRect(r.toQRect(), p->brush());
+    if (r.IsEmpty() || FBrush.Style() == bsClear) return;
+    // The fill takes the brush directly: handing it to the painter first costs as much as a small fill.
+    QPainter* p = Require();
+    if (!p) return;
+    if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (FBrush.Style() == bsSolid)
+        p->fillRect(r.toQRect(), ToQColor(FBrush.Color()));
+    else
+        p->fillRect(r.toQRect(), canvasQBrush(FBrush));
 }
 
 void TCanvas::FrameRect(const TRect& r) {

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace {
 enum class ThemeArrow { None, Up, Down, Left, Right };
 
@@ -148,6 +150,32 @@ bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, in
         return drawThemePanel(canvas, rect, enabled, state == 2, state == 3, false, spinArrows[part - 1]);
     }
     return false;
+}
+
+bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, int Pos) {
+    QStyle* style = activeThemeStyle();
+    if (!canvas || !style || rect.IsEmpty()) return false;
+    QPainter* p = canvas->PreparePainter(false, false);
+    if (!p) return false;
+    QStyleOptionSlider opt;
+    // Styles place a scroll bar's parts from the origin of its own widget.
+    opt.rect = QRect(0, 0, rect.Width(), rect.Height());
+    opt.palette = QApplication::palette();
+    opt.state = QStyle::State_Enabled;
+    opt.orientation = Qt::Vertical;
+    opt.subControls = QStyle::SC_All;
+    opt.minimum = 0;
+    opt.maximum = std::max(0, Range - std::max(Page, 0));
+    opt.pageStep = std::max(1, Page);
+    opt.singleStep = 1;
+    opt.sliderPosition = opt.sliderValue = std::clamp(Pos, 0, opt.maximum);
+    p->save();
+    p->translate(rect.Left, rect.Top);
+    // Some styles let the thumb stand out of the bar's width; the bar keeps to its rectangle.
+    p->setClipRect(opt.rect, Qt::IntersectClip);
+    style->drawComplexControl(QStyle::CC_ScrollBar, &opt, p, nullptr);
+    p->restore();
+    return true;
 }
 
 bool DrawFrameControl(TCanvas* canvas, const TRect& rect, unsigned type, unsigned state) {

@@ -17,6 +17,10 @@ bool IsThemeActive();
 // False when the class or part is unknown or no style is active.
 bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, int state, const TRect& rect);
 
+// A vertical scroll bar over the rectangle as the platform's scroll bar control paints itself: positions
+// 0 .. Range, Page of them in view, the thumb at Pos (kept within the range). False without a style.
+bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, int Pos);
+
 // Frame controls: type DFC_SCROLL with DFCS_SCROLLUP / DOWN / LEFT / RIGHT / COMBOBOX, or DFC_BUTTON with
 // DFCS_BUTTONPUSH, DFCS_BUTTONCHECK, DFCS_BUTTONRADIO or DFCS_BUTTON3STATE (grey when checked); the state
 // flags add checked, inactive, pushed, hot and flat.

@@ -2,9 +2,9 @@
 // mouse and key handling, the in-place editor, and the string grid with a text and an object per cell.
 #pragma once
 
-#include "toolkit/graphics/Canvas.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include <memory>
 #include <vector>
@@ -262,6 +262,9 @@ public:
     // grid's own canvas to left-to-right around their drawing and mirror their rectangles themselves.
     bool PaintsMirrored() const { return BiDiMode() == bdRightToLeft; }
     void SetPaintOrientation(TCanvas* ACanvas, bool Mirrored) const;
+    // What is then drawn between Left and Right lands at its mirrored place the right way round: a picture
+    // or glyph with its texts keeps its own left-to-right look. SetPaintOrientation ends it.
+    void SetPaintMirroredBox(TCanvas* ACanvas, int Left, int Right) const;
 
     // Notifications of the platform grid's descendants, as virtual operations.
     virtual void InvalidateCell(int ACol, int ARow);

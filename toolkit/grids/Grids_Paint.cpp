@@ -197,6 +197,13 @@ void TCustomGrid::SetPaintOrientation(TCanvas* ACanvas, bool Mirrored) const {
     p->setWorldTransform(Mirrored ? QTransform(-1, 0, 0, 1, ClientWidth(), 0) : QTransform());
 }
 
+void TCustomGrid::SetPaintMirroredBox(TCanvas* ACanvas, int Left, int Right) const {
+    QPainter* p =
+        ACanvas && ACanvas == const_cast<TCustomGrid*>(this)->Canvas() ? ACanvas->Painter() : nullptr;
+    if (!p) return;
+    p->setWorldTransform(QTransform::fromTranslate(ClientWidth() - Left - Right, 0));
+}
+
 bool TCustomGrid::HandleQtEvent(QWidget* w, QEvent* e) {
     if (w == FClient && FClient) {
         switch (e->type()) {

@@ -172,7 +172,8 @@ void CellPainter::PaintGridLines(TCanvas* canvas, int col, const TRect& r, bool 
         canvas->LineTo(r.Right - half + 1, r.Bottom - half);
     }
     if (opts & (fixed ? goFixedVertLine : goVertLine)) {
-        const int x = g.BiDiMode() == bdRightToLeft ? r.Right - half + 1 : r.Right - half;
+        // Mirrored painting maps whole pixels, so the line keeps its place inside the cell either way.
+        const int x = r.Right - half;
         canvas->MoveTo(x, r.Bottom - half);
         canvas->LineTo(x, r.Top - half);
     }

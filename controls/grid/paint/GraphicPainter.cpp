@@ -112,6 +112,15 @@ int RangePercent(double Value, int Min, int Max) {
     return static_cast<int>(std::lround(std::min(p, 100.0)));
 }
 
+UnmirroredBox::UnmirroredBox(TCustomGrid& Grid, TCanvas* Canvas, int Left, int Right)
+    : FGrid(Grid), FCanvas(Canvas), FActive(Grid.PaintsMirrored() && Canvas && Canvas == Grid.Canvas()) {
+    if (FActive) FGrid.SetPaintMirroredBox(FCanvas, Left, Right);
+}
+
+UnmirroredBox::~UnmirroredBox() {
+    if (FActive) FGrid.SetPaintOrientation(FCanvas, true);
+}
+
 TGlyphLook GraphicPainter::GlyphLook() const {
     return FGrid.GlyphLook();
 }
@@ -234,25 +243,28 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     case ctBitmap: {
         auto* bmp = dynamic_cast<TBitmap*>(G->CellBitmap);
         if (!bmp || bmp->Empty()) break;
-        int left = x;
-        if (FGrid.UseRightToLeftReading()) left = FGrid.ClientWidth() - (x + W);
+        UnmirroredBox box(FGrid, canvas, x, x + W);
         if (G->CellTransparent && !bmp->Transparent()) {
             TBitmap copy;
             copy.Assign(bmp);
             copy.SetTransparent(true);
-            canvas->Draw(left, y, &copy);
+            canvas->Draw(x, y, &copy);
         } else {
-            canvas->Draw(left, y, bmp);
+            canvas->Draw(x, y, bmp);
         }
         break;
     }
     case ctIcon:
-        if (auto* icon = dynamic_cast<TGraphic*>(G->CellIcon)) canvas->Draw(x, y, icon);
+        if (auto* icon = dynamic_cast<TGraphic*>(G->CellIcon)) {
+            UnmirroredBox box(FGrid, canvas, x, x + W);
+            canvas->Draw(x, y, icon);
+        }
         break;
     case ctImageList:
     case ctDataImage: {
         TImageList* images = FGrid.GetCellImageList(Pass.RealCol, Pass.Row);
         if (!images) break;
+        UnmirroredBox box(FGrid, canvas, x, x + W);
         int index = G->CellIndex;
         if (G->CellType == ctDataImage)
             index += static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row));
@@ -263,6 +275,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         TImageList* images = FGrid.GetCellImageList(Pass.RealCol, Pass.Row);
         const auto* list = dynamic_cast<const TIntList*>(G->CellBitmap);
         if (!images || !list) break;
+        UnmirroredBox box(FGrid, canvas, x, x + W);
         int ix = x, iy = y;
         for (int i = 0; i < list->Count(); ++i) {
             const int index = list->Items(i);
@@ -282,9 +295,11 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     case ctRadioButton:
         PaintChecks(Pass, R, G, W, y);
         break;
-    case ctRotated:
+    case ctRotated: {
+        UnmirroredBox box(FGrid, canvas, handedIn.Left, handedIn.Right);
         PaintRotated(Pass, handedIn, G);
         break;
+    }
     case ctNode:
         PaintNode(Pass, R, G);
         break;
@@ -296,9 +311,8 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     case ctPicture: {
         auto* picture = dynamic_cast<TPicture*>(G->CellBitmap);
         if (!picture || !picture->Graphic() || W <= 0 || H <= 0) break;
-        TRect pr(x, y, x + W, y + H);
-        if (FGrid.UseRightToLeftReading())
-            pr = TRect(FGrid.ClientWidth() - pr.Right, pr.Top, FGrid.ClientWidth() - pr.Left, pr.Bottom);
+        const TRect pr(x, y, x + W, y + H);
+        UnmirroredBox box(FGrid, canvas, pr.Left, pr.Right);
         if (static_cast<TStretchMode>(G->CellAngle) != noStretch)
             canvas->StretchDraw(pr, picture->Graphic());
         else
@@ -312,6 +326,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         try {
             TPicture picture;
             picture.LoadFromFile(file->Filename);
+            UnmirroredBox box(FGrid, canvas, x, x + W);
             if (picture.Graphic()) canvas->StretchDraw(TRect(x, y, x + W, y + H), picture.Graphic());
         } catch (const Exception&) {
         }
@@ -319,6 +334,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     }
     case ctProgress: {
         const double value = graphicCellNumber(FGrid, Pass.RealCol, Pass.Row);
+        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
         if ((look->ControlStyle() == csWinXP || look->ControlStyle() == csTheme) && IsThemeActive() &&
             look->ProgressXP()) {
             const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
@@ -360,13 +376,16 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     case ctExpand:
         PaintButton(Pass, handedIn, TRect(x, y, x + W, y + H), G);
         break;
-    case ctProgressPie:
+    case ctProgressPie: {
+        UnmirroredBox box(FGrid, canvas, x, x + 20);
         DrawProgressPie(canvas, TRect(x, y, x + 20, y + 20), G->CellBitmapColor,
                         std::clamp(G->CellAngle, 0, 100), false);
         break;
+    }
     case ctRangeIndicator: {
         const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
         if (bar.IsEmpty()) break;
+        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
         DrawRangeIndicator(canvas, bar, static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row)),
                            G->CellIndex, G->CellBoolean, G->CellBitmapColor, G->CellIconColor);
         break;
@@ -376,6 +395,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         bar.Right -= 1;
         bar.Bottom -= 1;
         if (bar.IsEmpty()) break;
+        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
         const TGridProgressAppearance* pa = FGrid.ProgressAppearance();
         TCellProgressLook pl;
         pl.Level0Color = pa->Level0Color(), pl.Level0ColorTo = pa->Level0ColorTo();
@@ -395,18 +415,24 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         break;
     }
     case ctInterface:
-        if (auto* drawn = dynamic_cast<ICellGraphic*>(G->CellBitmap))
+        if (auto* drawn = dynamic_cast<ICellGraphic*>(G->CellBitmap)) {
+            UnmirroredBox box(FGrid, canvas, R.Left - 1, R.Right);
             drawn->Draw(canvas, TRect(R.Left - 1, R.Top - 1, R.Right, R.Bottom), Pass.RealCol, Pass.Row,
                         (Pass.State & gdSelected) != 0);
+        }
         break;
     case ctShape:
-        if (W > 1 && H > 1)
+        if (W > 1 && H > 1) {
+            UnmirroredBox box(FGrid, canvas, x, x + W);
             DrawCellShape(canvas, x, y, W - 1, H - 1, static_cast<TCellShape>(G->CellAngle),
                           static_cast<TColor>(G->CellIndex), G->CellBitmapColor);
+        }
         break;
-    case ctRating:
+    case ctRating: {
+        UnmirroredBox box(FGrid, canvas, x, x + W);
         PaintRating(canvas, x, y, G, graphicCellNumber(FGrid, Pass.RealCol, Pass.Row));
         break;
+    }
     default:
         break;
     }
@@ -443,6 +469,7 @@ void GraphicPainter::PaintChecks(const TCellGraphicPass& Pass, const TRect& R, T
         x += FGrid.XYOffset().X;
         const TGlyphLook glyph = GlyphLook();
         const bool forceActive = look->NoDisabledCheckRadioLook() || look->RadioAlwaysActive();
+        UnmirroredBox box(FGrid, Pass.Canvas, x, x + W);
         DrawRadioGlyph(Pass.Canvas, x, Top, glyph.RadioSize, G->CellBoolean, enabled || forceActive, glyph);
         break;
     }
@@ -471,10 +498,12 @@ void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, 
         top = clip.Top + (clip.Height() - boxH) / 2;
     const TBrushStyle savedBrush = canvas->Brush()->Style();
     canvas->Brush()->SetStyle(bsClear);
-    canvas->SetClipRect(clip);
+    // A partial paint's own clip (the strip a scroll exposed) stays around the text's.
+    const TRect savedClip = canvas->ClipRect();
+    canvas->IntersectClipRect(clip);
     DrawMarkupRotatedText(canvas, static_cast<int>(std::lround(left - minX)),
                           static_cast<int>(std::lround(top - minY)), G->CellAngle, text);
-    canvas->ResetClip();
+    canvas->SetClipRect(savedClip);
     canvas->Brush()->SetStyle(savedBrush);
 }
 
@@ -483,10 +512,11 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
     TCellNode* node = FGrid.CellNode();
     const int indent = node->NodeIndent();
     // The indent counts from the cell's left, which is the grid's left for column 0 on the screen.
-    const int x0 = R.Left + FGrid.GetNodeIndent(Pass.Row);
+    const int row = Pass.Row;
+    const int own = FGrid.GetNodeIndent(row);
+    const int x0 = R.Left + own;
     R.Left = x0 - indent;
     const int connector = R.Left + indent / 2 + 2;
-    const int row = Pass.Row;
     if (node->ShowTree() && !(Pass.State & gdFixed)) {
         canvas->Pen()->SetStyle(psSolid);
         canvas->Pen()->SetColor(node->TreeColor());
@@ -494,12 +524,12 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
         const int mid = (R.Top + R.Bottom) / 2;
         if (row + 1 < FGrid.RowCount()) {
             const int next = FGrid.GetNodeIndent(row + 1);
-            if (next > 0 && !(G->CellBoolean && next < x0 - R.Left)) {
+            if (next > 0 && !(G->CellBoolean && next < own)) {
                 canvas->MoveTo(connector, mid);
                 canvas->LineTo(connector, R.Bottom);
             }
         }
-        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= x0 - R.Left) {
+        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= own) {
             canvas->MoveTo(connector, R.Top);
             canvas->LineTo(connector, R.Top + 6);
         }
@@ -582,7 +612,7 @@ void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell
     const bool enabled = look->NoDisabledButtonLook() || CanEdit(Pass.RealCol, Pass.Row);
     int lookNr = look->FlatButton() ? 2 : IsThemeActive() ? 0 : 1;
     if (FGrid.Flat() && FGrid.Tones().Background.BrushColor != clNone) lookNr = 3;
-    int state = G->CellBoolean ? 2 : 0;
+    int state = G->CellBoolean ? 2 : FGrid.HoverButton() == TPoint(Pass.DisplayCol, Pass.Row) ? 1 : 0;
     if (!enabled && G->CellType != ctExpand) state = 3;
     if (G->CellType == ctExpand) {
         const TRect r = graphicShrunkRect(Cell, FGrid.XYOffset().X - 1, FGrid.XYOffset().Y - 1);
@@ -592,6 +622,7 @@ void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell
         canvas->Brush()->SetColor(savedBrush);
         return;
     }
+    UnmirroredBox box(FGrid, canvas, B.Left, B.Right);
     DrawPushButton(canvas, nullptr, B, lookNr, state, FGrid.Tones());
     const int shift = state == 2 ? 1 : 0;
     if (G->CellType == ctExpand) {

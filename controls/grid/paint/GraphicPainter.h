@@ -71,6 +71,22 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Grayed, 
 // others are 16 x 16.
 void DrawRadioGlyph(TCanvas* Canvas, int X, int Y, int Size, bool On, bool Enabled, const TGlyphLook& Look);
 
+// While alive, what is drawn between Left and Right on the own canvas of a mirrored grid lands at its
+// mirrored place the right way round, so pictures, glyphs and their texts are not turned; on any other
+// canvas, or in a grid that is not mirrored, it changes nothing.
+class UnmirroredBox {
+public:
+    UnmirroredBox(TCustomGrid& Grid, TCanvas* Canvas, int Left, int Right);
+    ~UnmirroredBox();
+    UnmirroredBox(const UnmirroredBox&) = delete;
+    UnmirroredBox& operator=(const UnmirroredBox&) = delete;
+
+private:
+    TCustomGrid& FGrid;
+    TCanvas* FCanvas;
+    bool FActive;
+};
+
 // Paints one cell's graphic after its text; reads the grid, writes only a button's place into CellValue.
 class GraphicPainter {
 public:

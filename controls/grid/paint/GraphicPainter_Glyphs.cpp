@@ -185,8 +185,10 @@ void DrawRadioGlyph(TCanvas* Canvas, int X, int Y, int Size, bool On, bool Enabl
         drawGlyphCopyTransparent(Canvas, X, Y, On ? Look.RadioOnGlyph : Look.RadioOffGlyph);
         break;
     case csTheme:
-        DrawThemeBackground(Canvas, "button", 2, (On ? 5 : 1) + (Enabled ? 0 : 3),
-                            TRect(X, Y, X + 16, Y + 16));
+        // Drawn in the square asked for: a cell's radio button leaves its text only RadioSize of room.
+        if (Size > 0)
+            DrawThemeBackground(Canvas, "button", 2, (On ? 5 : 1) + (Enabled ? 0 : 3),
+                                TRect(X, Y, X + Size, Y + Size));
         break;
     default: {
         if (Size <= 0) return;

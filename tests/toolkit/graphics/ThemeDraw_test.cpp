@@ -1,6 +1,6 @@
 // Themed parts drawn through Qt's style: known parts draw within their rectangle, unknown ones do nothing.
-#include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/ThemeDraw.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -55,4 +55,21 @@ TEST(ThemeDraw, FrameControlsTakeTheirFlags) {
     none.SetSize(30, 20);
     EXPECT_FALSE(DrawFrameControl(none.Canvas(), TRect(0, 0, 30, 20), 7, 0));
     EXPECT_FALSE(DrawFrameControl(none.Canvas(), TRect(0, 0, 30, 20), DFC_SCROLL, 0x42));
+}
+
+TEST(ThemeDraw, VerticalScrollBarStaysInItsRectangleAndItsThumbFollowsThePosition) {
+    auto bar = [](int range, int page, int pos) {
+        TBitmap bmp;
+        bmp.SetSize(40, 100);
+        EXPECT_TRUE(DrawVertScrollBar(bmp.Canvas(), TRect(10, 0, 27, 100), range, page, pos));
+        return bmp.toQImage();
+    };
+    const QImage top = bar(300, 100, 0);
+    EXPECT_EQ(inkOutside(top, QRect(10, 0, 17, 100)), 0);
+    EXPECT_NE(top, bar(300, 100, 200));
+    EXPECT_EQ(bar(300, 100, 200), bar(300, 100, 5000)) << "a position beyond the range stops at its end";
+    EXPECT_EQ(top, bar(300, 100, -7));
+    TBitmap none;
+    none.SetSize(10, 10);
+    EXPECT_FALSE(DrawVertScrollBar(none.Canvas(), TRect(), 300, 100, 0));
 }

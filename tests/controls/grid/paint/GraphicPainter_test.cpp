@@ -227,6 +227,21 @@ TEST_F(GraphicPaint, CheckBoxFollowsTheTextAlignment) {
     EXPECT_EQ(sheet.Count(kXPTick, TRect(0, 0, left, 24)), 0);
 }
 
+// The text beside a radio button starts where the graphic's width says: the glyph must end before it.
+TEST_F(GraphicPaint, RadioButtonGlyphEndsWhereItsTextBegins) {
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.AddRadioButton(1, 1, true);
+    const int textLeft = grid.XYOffset().X + grid.GetCellGraphicInfo(1, 1).Width;
+    for (TControlStyle style : {csTheme, csClassic, csFlat}) {
+        grid.ControlLook()->SetControlStyle(style);
+        sheet.Clear();
+        Paint(1, 1, TRect(0, 0, 160, 24));
+        const TRect beside(textLeft, 0, 160, 24);
+        EXPECT_GT(sheet.NonWhite(), 0) << style;
+        EXPECT_EQ(sheet.Count(clWhite, beside), beside.Width() * beside.Height()) << style;
+    }
+}
+
 TEST_F(GraphicPaint, RatingShowsFullHalfAndEmptyStars) {
     grid.SetCells(1, 1, "3.7");
     grid.AddRating(1, 1, 5, clRed, clBlue);
@@ -453,4 +468,37 @@ TEST_F(GraphicPaint, TransparentBitmapLeavesItsCornerColourOut) {
     EXPECT_EQ(sheet.Count(clBlue), 16);
     EXPECT_EQ(sheet.At(2 + 4, 2 + 4), clBlue);
     EXPECT_FALSE(bmp->Transparent()); // the cell's own bitmap is not changed by painting
+}
+
+namespace {
+// Nodes at the levels of a table: row r's indent is kIndents[r].
+class TwoLevelNodeGrid : public TQvStringGrid {
+public:
+    using TQvStringGrid::TQvStringGrid;
+    static constexpr int kIndents[] = {0, 12, 24, 24, 0};
+    int GetNodeIndent(int ARow) override { return ARow >= 0 && ARow < 5 ? kIndents[ARow] : 0; }
+};
+} // namespace
+
+// The tree line from a node up to the one before it is drawn only when that one is at least as deep.
+TEST(GraphicPaintNode, TreeLineUpwardsOnlyBelowANodeAsDeep) {
+    TwoLevelNodeGrid grid(nullptr);
+    grid.SetRowCount(5);
+    grid.CellNode()->SetNodeType(cnFlat);
+    grid.CellNode()->SetShowTree(true);
+    grid.CellNode()->SetTreeColor(clRed);
+    for (int row : {1, 2, 3}) {
+        TCellGraphic* node = grid.CreateCellGraphic(0, row);
+        node->CellType = ctNode;
+    }
+    for (const auto& [row, upwards] : {std::pair{2, false}, std::pair{3, true}}) {
+        GraphicPaintSheet sheet(60, 24);
+        TCellGraphicPass pass;
+        pass.Canvas = sheet.Canvas();
+        pass.Row = row;
+        TRect r(0, 0, 60, 24);
+        grid.DrawCellGraphics(pass, r, grid.GetCellGraphic(0, row));
+        // Indent 24, node indent 12: the connector stands at 24 - 12 + 6 + 2.
+        EXPECT_EQ(sheet.Count(clRed, TRect(20, 0, 21, 6)) > 0, upwards) << "row " << row;
+    }
 }

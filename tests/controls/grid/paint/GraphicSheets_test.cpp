@@ -1,5 +1,6 @@
 // Reference sheets: every cell graphic kind and the check and radio glyphs of every control style, painted
-// on a bitmap and compared with the pictures kept in tests/data/paint; and a shown grid in each look.
+// on a bitmap and compared with the pictures kept in tests/data/paint; and a shown grid in each look, with a
+// rotated and a markup cell, compared the same way.
 #include "PaintReference.h"
 #include "TestSupport.h"
 #include "controls/grid/QvGrid.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +28,18 @@ void fillSquare(TBitmap& bmp, int size, TColor back, TColor front) {
     bmp.Canvas()->Brush()->SetColor(front);
     bmp.Canvas()->FillRect(TRect(size / 4, size / 4, size - size / 4, size - size / 4));
 }
+
+// A graphic that draws itself: an olive bar of its size.
+class SheetDrawnCell : public TObject, public ICellGraphic {
+public:
+    void Draw(TCanvas* Canvas, const TRect& R, int, int, bool) override {
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->Brush()->SetColor(clOlive);
+        Canvas->FillRect(TRect(R.Left + 4, R.Top + 4, R.Left + 4 + GetWidth(), R.Top + 4 + GetHeight()));
+    }
+    int GetWidth() override { return 40; }
+    int GetHeight() override { return 10; }
+};
 
 TRect sheetCell(int col, int row) {
     return TRect((col - 1) * kSheetColW, (row - 1) * kSheetRowH, col * kSheetColW, row * kSheetRowH);
@@ -103,12 +118,34 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
     }
     grid.AddDataImage(2, 11, 0, haLeft, vaCenter);
     grid.SetCells(2, 11, "2");
+    auto iconOwner = std::make_unique<TBitmap>();
+    fillSquare(*iconOwner, 14, clYellow, clRed);
+    grid.AddIcon(1, 12, iconOwner.get(), haCenter, vaCenter);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const String file = dir.filePath("file_picture.png");
+    {
+        TBitmap onDisk;
+        fillSquare(onDisk, 18, clNavy, clLime);
+        ASSERT_TRUE(onDisk.toQImage().save(file));
+    }
+    TFilePicture* filePicture = grid.CreateFilePicture(2, 12, false, noStretch, 0, haLeft, vaTop);
+    filePicture->Filename = file;
+    filePicture->Width = filePicture->Height = 18;
+    SheetDrawnCell drawn;
+    grid.AddInterfacedCell(1, 13, &drawn);
+    TCellGraphic* rowBox = grid.CreateCellGraphic(2, 13);
+    rowBox->CellType = ctRowCheckBox;
+    rowBox->CellBoolean = true;
+    rowBox->CellHAlign = haLeft;
+    rowBox->CellVAlign = vaCenter;
 
+    constexpr int kSheetRows = 13;
     TBitmap sheet;
-    sheet.SetSize(2 * kSheetColW, 11 * kSheetRowH);
+    sheet.SetSize(2 * kSheetColW, kSheetRows * kSheetRowH);
     sheet.Canvas()->Brush()->SetColor(clWhite);
     sheet.Canvas()->FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
-    for (int row = 1; row <= 11; ++row)
+    for (int row = 1; row <= kSheetRows; ++row)
         for (int col = 1; col <= 2; ++col) {
             TCellGraphic* g = grid.GetCellGraphic(col, row);
             ASSERT_NE(g, nullptr) << col << "," << row;
@@ -124,6 +161,7 @@ TEST(GraphicSheets, EveryGraphicKindMatchesItsReference) {
             grid.DrawCellGraphics(pass, r, g);
         }
     grid.SetGridImages(nullptr);
+    grid.RemoveInterfacedCell(1, 13);
     qvpaint::ExpectMatchesReference(sheet.toQImage(), "graphic_kinds");
 }
 
@@ -184,9 +222,20 @@ protected:
     TQvStringGrid* grid = nullptr;
 };
 
-TEST_F(GridLookGrab, EachLookPaintsItsGridLines) {
+TEST_F(GridLookGrab, EachLookPaintsItsGridLinesAndMatchesTheReference) {
     const TGridLook looks[] = {glStandard, glSoft,  glClassic, glVUR,       glXP,
                                glListView, glVista, glWin7,    glOffice2007};
+    grid->SetCells(1, 0, "Name");
+    grid->SetCells(2, 0, "Value");
+    grid->SetCells(0, 2, "2");
+    grid->SetCells(1, 3, "plain");
+    grid->AddRotated(2, 2, 15, "Tilt");
+    grid->SetCells(3, 2, "<b>B</b> <font color=\"clRed\">red</font>");
+    grid->SetSelection(TGridRect{1, 1, 2, 1});
+    // Three looks a row: one sheet shows every look with a header, a selection, a rotated and a markup cell.
+    QImage sheet(3 * 320, 3 * 130, QImage::Format_RGB32);
+    QPainter sheetPainter(&sheet);
+    int at = 0;
     for (TGridLook look : looks) {
         grid->SetLook(glCustom);
         grid->SetLook(look);
@@ -196,8 +245,12 @@ TEST_F(GridLookGrab, EachLookPaintsItsGridLines) {
         if (const char* dir = std::getenv("QV_SAVE_GRABS"); dir && *dir)
             shot.save(QString::fromLocal8Bit(dir) + "/look_" + GridLookName(look) + ".png");
         // The vertical line between two normal cells, half-way down a normal row.
-        const TRect cell = grid->CellRect(2, 2);
+        const TRect cell = grid->CellRect(2, 3);
         const TColor line = FromQColor(QColor(shot.pixel(cell.Right - 1, (cell.Top + cell.Bottom) / 2)));
         EXPECT_EQ(line, ColorToRGB(grid->GridLineColor())) << GridLookName(look).toStdString();
+        sheetPainter.drawImage((at % 3) * 320, (at / 3) * 130, shot, 0, 0, 320, 130);
+        ++at;
     }
+    sheetPainter.end();
+    qvpaint::ExpectMatchesReference(sheet, "looks");
 }

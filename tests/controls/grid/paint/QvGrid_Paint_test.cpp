@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -80,7 +81,8 @@ protected:
         grid->Invalidate();
         QApplication::processEvents();
         QImage img = form->Grab();
-        if (qEnvironmentVariableIsSet("QV_SAVE_GRABS")) img.save(QString("/tmp/qvpaint_%1.png").arg(name));
+        if (const char* dir = std::getenv("QV_SAVE_GRABS"); dir && *dir)
+            img.save(QString::fromLocal8Bit(dir) + "/paint_" + name + ".png");
         return img;
     }
     TRect Cell(int c, int r) { return grid->CellRect(c, r); }
@@ -206,6 +208,13 @@ TEST_F(QvGridPaintTest, RightToLeftMirrorsTheGridAndKeepsTextReadable) {
     EXPECT_EQ(PixelAt(rtl, cw - 1 - (c12.Left + 20), c12.Top + 5), clYellow) << "column 1 mirrored";
     EXPECT_EQ(PixelAt(rtl, cw - 1 - 10, Cell(0, 2).Top + 5), ColorToRGB(grid->FixedColor()))
         << "fixed column at the right";
+    // The grid lines after each cell are mirrored with it, onto the cell's left edge.
+    for (const auto& [cell, color] :
+         {std::pair{Cell(2, 2), grid->GridLineColor()}, std::pair{Cell(2, 0), grid->GridFixedLineColor()}}) {
+        EXPECT_EQ(PixelAt(ltr, cell.Right - 1, cell.Top + 10), ColorToRGB(color));
+        EXPECT_EQ(PixelAt(rtl, cw - cell.Right, cell.Top + 10), ColorToRGB(color))
+            << "vertical line mirrored";
+    }
     // Readable: the text's place is mirrored, not its glyphs; it keeps to the cell's right side.
     const TRect c11 = Cell(1, 1);
     const TRect mirroredCell(cw - c11.Right, c11.Top, cw - c11.Left, c11.Bottom);
@@ -535,4 +544,163 @@ TEST_F(QvGridPaintTest, LooksWithABorderColourDrawItAroundTheGrid) {
                 << "the parent's colour outside";
         }
     }
+}
+
+// Tones whose colours show which of them a button was drawn in.
+TColorTones PaintTestTones() {
+    TColorTones tones;
+    tones.Background = {clWhite, clRed, clBlack};
+    tones.Foreground = {clBtnFace, clGray, clBlack};
+    tones.Selected = {clNavy, clNavy, clWhite};
+    tones.Hover = {clLime, clGray, clBlack};
+    tones.Disabled = {clBtnFace, clGray, clGray};
+    return tones;
+}
+
+TEST_F(QvGridPaintTest, AlwaysVisibleEditorButtonsOfAToneGridTakeTheTones) {
+    grid->SetColorTones(PaintTestTones());
+    grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    grid->SetDefaultEditor(edComboList);
+    // The tone look draws the button in the tone set, its separator in the border colour.
+    EXPECT_GT(CountPixels(Shot("tone_buttons"), Cell(2, 2), IsRed), 5);
+}
+
+TEST_F(QvGridPaintTest, CellButtonUnderTheMouseIsDrawnHot) {
+    grid->SetColorTones(PaintTestTones());
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddButton(2, 2, 60, 18, "", haCenter, vaCenter);
+    auto isLime = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
+    EXPECT_EQ(CountPixels(Shot("button_normal"), Cell(2, 2), isLime), 0);
+    const TRect b = grid->GetCellButtonRect(2, 2);
+    grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2));
+    ASSERT_EQ(grid->HoverButton(), TPoint(2, 2));
+    EXPECT_GT(CountPixels(Shot("button_hot"), Cell(2, 2), isLime), 100) << "the hover tone";
+}
+
+// A mirrored grid puts each graphic in its mirrored cell and keeps the picture itself the right way round.
+TEST_F(QvGridPaintTest, RightToLeftDrawsGraphicsInTheirMirroredCellsUnmirrored) {
+    TBitmap halves;
+    halves.SetSize(16, 16);
+    halves.Canvas()->Brush()->SetColor(clRed);
+    halves.Canvas()->FillRect(TRect(0, 0, 8, 16));
+    halves.Canvas()->Brush()->SetColor(clBlue);
+    halves.Canvas()->FillRect(TRect(8, 0, 16, 16));
+    grid->AddBitmap(1, 1, &halves, false, haLeft, vaCenter);
+    grid->ControlLook()->SetControlStyle(csClassic);
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddCheckBox(1, 2, true, false);
+    grid->SetBiDiMode(bdRightToLeft);
+    const QImage img = Shot("rtl_graphics");
+    const int cw = grid->ClientWidth();
+    auto mirrored = [cw](const TRect& r) { return TRect(cw - r.Right, r.Top, cw - r.Left, r.Bottom); };
+    auto isBlue = [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+    // Where the bitmap's halves are: the red one must be left of the blue one.
+    auto columnsOf = [&img](const TRect& r, const std::function<bool(QColor)>& test) {
+        int first = -1;
+        for (int x = r.Left; x < r.Right && first < 0; ++x)
+            if (CountPixels(img, TRect(x, r.Top, x + 1, r.Bottom), test) > 0) first = x;
+        return first;
+    };
+    const TRect bitmapCell = mirrored(Cell(1, 1));
+    ASSERT_GT(CountPixels(img, bitmapCell, IsRed), 20) << "the bitmap is in its mirrored cell";
+    EXPECT_LT(columnsOf(bitmapCell, IsRed), columnsOf(bitmapCell, isBlue)) << "and is not turned round";
+    EXPECT_LT(bitmapCell.Right - columnsOf(bitmapCell, IsRed), bitmapCell.Width() / 2)
+        << "left aligned means at the reading side";
+    EXPECT_GT(CountPixels(img, mirrored(Cell(1, 2)), IsDark), 5) << "the check box is in its mirrored cell";
+    EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 1)), IsRed), 0);
+    EXPECT_EQ(CountPixels(img, mirrored(Cell(3, 2)), IsDark), 0);
+}
+
+TEST_F(QvGridPaintTest, CellScrollBarShowsWhenTheTextIsTallerAndMovesTheText) {
+    grid->SetMultilinecells(true);
+    grid->SetCells(1, 1, "one\n\nthree\nfour");
+    grid->AddScrollBar(1, 1, true); // the range follows the text, the page is the row
+    const TRect c = Cell(1, 1);
+    const TRect bar(c.Right - 12, c.Top + 2, c.Right - 2, c.Bottom - 2);
+    const TRect firstLine(c.Left, c.Top, c.Right - 20, c.Top + 10);
+    const TRect aboveTheCell(c.Left + 2, c.Top - 10, c.Right - 2, c.Top - 1);
+    auto notWhite = [](QColor q) { return q != QColor(Qt::white); };
+    QImage img = Shot("cell_scrollbar");
+    EXPECT_GT(CountPixels(img, bar, notWhite), 20) << "the bar at the right edge";
+    EXPECT_GT(CountPixels(img, firstLine, IsDark), 0);
+
+    grid->Canvas()->Font()->Assign(grid->Font());
+    grid->SetScrollPosition(1, 1, grid->Canvas()->TextHeight("gh"));
+    img = Shot("cell_scrollbar_moved");
+    EXPECT_EQ(CountPixels(img, firstLine, IsDark), 0) << "the empty second line is at the top now";
+    EXPECT_GT(CountPixels(img, TRect(c.Left, c.Top, c.Right - 20, c.Bottom), IsDark), 0);
+    EXPECT_EQ(CountPixels(img, aboveTheCell, IsDark), 0) << "the text moved up stays inside its cell";
+
+    grid->SetCells(1, 1, "one");
+    EXPECT_EQ(CountPixels(Shot("cell_scrollbar_none"), bar, notWhite), 0) << "a text that fits has no bar";
+}
+
+// Markup is measured by what it shows, not by its tags.
+TEST(QvGridMeasureTest, MarkupIsMeasuredByWhatItShows) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetCells(1, 1, "<b>Bold</b>");
+    g.SetCells(2, 1, "Bold");
+    g.SetFontStyles(2, 1, fsBold);
+    const TPoint markup = g.GetCellTextSize(1, 1, false, false);
+    const TPoint bold = g.GetCellTextSize(2, 1, false, false);
+    EXPECT_NEAR(markup.X, bold.X + 2, 2) << "the tags take no room";
+    g.SetEnableHTML(false);
+    EXPECT_GT(g.GetCellTextSize(1, 1, false, false).X, markup.X + 20) << "shown as typed, tags and all";
+}
+
+// Sorted by several columns, each sorted header shows its place in the order in the index colour.
+TEST_F(QvGridPaintTest, SortIndexesShowEachSortedColumnWithItsPlace) {
+    TSortSettings* ss = grid->SortSettings();
+    ss->SetShow(true);
+    ss->SetColumn(2);
+    grid->SortIndexes()->AddIndex(2, false);
+    grid->SortIndexes()->AddIndex(3, true);
+    auto isIndexColour = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 60; };
+    struct Case {
+        bool indexShow;
+        int col;
+        bool marked;
+    };
+    for (const Case& k : {Case{true, 2, true}, Case{true, 3, true}, Case{true, 1, false},
+                          Case{false, 2, false}, Case{false, 3, false}}) {
+        ss->SetIndexShow(k.indexShow);
+        const QImage img = Shot("sort_indexes");
+        EXPECT_EQ(CountPixels(img, Cell(k.col, 0), isIndexColour) > 10, k.marked) << k.indexShow << k.col;
+    }
+    ss->SetIndexShow(true);
+    const QImage img = Shot("sort_indexes");
+    EXPECT_GT(CountPixels(img, Cell(3, 0), IsDark), 3) << "the place in the order is written";
+}
+
+// The fixed cell the mouse is over takes the hover gradient of the look, and the down gradient while a
+// button is held on it; the others keep theirs.
+TEST_F(QvGridPaintTest, FixedCellUnderTheMouseShowsTheHoverAndDownGradients) {
+    grid->SetLook(glXP);
+    grid->SetBorderStyle(bsNone);
+    grid->SetHoverFixedCells(hfAll);
+    TControlLook* look = grid->ControlLook();
+    look->SetFixedGradientHoverFrom(clLime);
+    look->SetFixedGradientHoverTo(clLime);
+    look->SetFixedGradientHoverMirrorFrom(clNone);
+    look->SetFixedGradientHoverMirrorTo(clNone);
+    look->SetFixedGradientDownFrom(clRed);
+    look->SetFixedGradientDownTo(clRed);
+    look->SetFixedGradientDownMirrorFrom(clNone);
+    look->SetFixedGradientDownMirrorTo(clNone);
+    auto isLime = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
+    const TRect header = Cell(2, 0);
+    const int most = header.Width() * header.Height() / 2;
+    EXPECT_EQ(CountPixels(Shot("hover_fixed_none"), header, isLime), 0);
+    const LPARAM at = MAKELPARAM(header.Left + 20, header.Top + 8);
+    grid->Perform(WM_MOUSEMOVE, 0, at);
+    QImage img = Shot("hover_fixed");
+    EXPECT_GT(CountPixels(img, header, isLime), most);
+    EXPECT_EQ(CountPixels(img, Cell(3, 0), isLime), 0);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    img = Shot("down_fixed");
+    EXPECT_GT(CountPixels(img, header, IsRed), most);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+    EXPECT_GT(CountPixels(Shot("hover_fixed_up"), header, isLime), most);
 }
