@@ -883,6 +883,8 @@ public:
     double ColumnMax(int ACol, int FromRow, int ToRow);
     double ColumnStdDev(int ACol, int FromRow, int ToRow);
     int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    // OnColumnCalc's answer (0 without a handler); the range goes to the handler as given.
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
     double RowSum(int ARow, int FromCol, int ToCol);
     double RowAvg(int ARow, int FromCol, int ToCol);
     double RowMin(int ARow, int FromCol, int ToCol);
@@ -922,6 +924,13 @@ public:
     QV_PLAIN_PROP(int, AutoNumberStart, 0)
     QV_PLAIN_PROP(int, AutoNumberOffset, 0)
     QV_PLAIN_PROP(TSortDirection, AutoNumberDirection, sdAscending)
+
+private:
+    // The number a calculation takes from a cell (real column; display row, or real row with RealRow);
+    // false for a cell without one or under another cell's merge area.
+    bool CalcCellValue(int ACol, int ARow, bool RealRow, double& Value);
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Max);
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Max);
 
 public:
     // Auto-size (QvGrid_AutoSize.cpp)

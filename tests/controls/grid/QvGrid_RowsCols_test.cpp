@@ -1,6 +1,7 @@
 // Column and row calculations over ranges with hidden rows, swapping, numbering and column auto-size.
 #include "controls/grid/QvGrid.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -81,6 +82,57 @@ TEST_F(CalcGrid, CalculationsOverDisplayAndRealRanges) {
 TEST_F(CalcGrid, NonNumericFirstCellOfMinRaises) {
     EXPECT_THROW(g.ColumnMin(1, 3, 5), EQvGridError);
     EXPECT_THROW(g.ColumnStdDev(1, 1, 4), EQvGridError);
+}
+
+// A calculation takes from each cell what Floats reads there: with the locale's separators and
+// parentheses, and nothing from a cell under another cell's merge area.
+TEST(QvGridCalc, CellsCountAsTheGridReadsThem) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TQvStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(6);
+    const char* texts[] = {"Wert", "1,5", "(1.234,50)", "<b>2</b>", "12 kg", "x"};
+    for (int r = 0; r < 6; ++r)
+        g.SetCells(1, r, texts[r]);
+    struct Case {
+        const char* name;
+        std::function<double(TQvStringGrid&)> calc;
+        double expected;
+    };
+    const Case cases[] = {
+        {"sum", [](TQvStringGrid& g) { return g.ColumnSum(1, -1, -1); }, 1.5 - 1234.5 + 2 + 12},
+        {"min", [](TQvStringGrid& g) { return g.ColumnMin(1, 1, 5); }, -1234.5},
+        {"max", [](TQvStringGrid& g) { return g.ColumnMax(1, 1, 5); }, 12},
+        {"row sum", [](TQvStringGrid& g) { return g.RowSum(1, 0, 3); }, 1.5},
+        {"merged area counts once",
+         [](TQvStringGrid& g) {
+             g.MergeCells(1, 1, 1, 2);
+             return g.ColumnSum(1, 1, 3);
+         },
+         1.5 + 2},
+        {"merged across a row",
+         [](TQvStringGrid& g) {
+             g.MergeCells(1, 1, 3, 1);
+             return g.RowSum(1, 0, 3);
+         },
+         1.5},
+        {"a hidden row in a real range",
+         [](TQvStringGrid& g) {
+             g.HideRow(2);
+             return g.ColumnSum(1, 1, g.TotalRowCount());
+         },
+         1.5 - 1234.5 + 2 + 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_DOUBLE_EQ(c.calc(g), c.expected);
+        g.UnHideRowsAll();
+        g.SplitAllCells();
+    }
+    g.SetCells(2, 1, "y");
+    EXPECT_THROW(g.RowMin(1, 2, 3), EQvGridError) << "the first cell is the starting point";
+    QLocale::setDefault(before);
 }
 
 TEST_F(CalcGrid, RowCalculationsAndNumbering) {
