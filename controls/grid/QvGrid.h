@@ -772,6 +772,16 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
     bool UseEnabledRows() const { return FUseEnabledRows; }
+
+private:
+    // Rows and columns entering or leaving the grid take their flags along (selection, modified,
+    // disabled), so no flag stays behind on the row or column that moves into its place. Leaving is told
+    // before the rows go (their real indexes are still known), entering after the rows are in.
+    void RowFlagsLeaving(int ARow, int ACount);
+    void RowFlagsEntered(int ARow, int ACount);
+    void ColFlagsChanged(int ACol, int ACount, bool Entered);
+
+public:
     // Rich-text cells (QvGrid_Rich.cpp): cells whose text is RTF, one character a byte.
     // ----------------------------------------------------------------------------------------
     // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
@@ -896,8 +906,19 @@ public:
     void ClearCols(int ACol, int ACount);
     void ClearNormalRows(int ARow, int ACount);
     void ClearNormalCols(int ACol, int ACount);
+    // Every cell of the store, hidden columns included; the incremental search starts afresh.
+    void Clear();
     // Empties the stored cells of every hidden row as well.
     void ClearAll();
+    // The normal cells, hidden columns included.
+    void ClearNormalCells();
+    // The selected rows or columns of a disjunct selection, else the selection rectangle.
+    void ClearSelection();
+    // Clearing keeps each cell's properties (looks, graphic) and empties only its text.
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+    // The cell's text as shown is in the grid's wide-text form.
+    bool IsWideCell(int ACol, int ARow);
     void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
     void TrimRow(int ARow) { TrimRect(0, ARow, TotalColCount() - 1, ARow); }
     void TrimAll() { TrimRect(0, 0, TotalColCount() - 1, RowCount() - 1); }

@@ -259,8 +259,38 @@ void TQvStringGrid::ClearNormalCols(int ACol, int ACount) {
     ClearRect(ACol, FixedRows(), ACol + ACount - 1, RowCount() - FixedFooters() - 1);
 }
 
-void TQvStringGrid::ClearAll() {
+void TQvStringGrid::Clear() {
     if (RowCount() > 0 && TotalColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    SetSearchInc(String());
+    if (FNumHiddenColumns > 0) Invalidate();
+}
+
+void TQvStringGrid::ClearNormalCells() {
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    ClearRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols() - 1,
+              RowCount() - FixedFooters() - 1);
+}
+
+void TQvStringGrid::ClearSelection() {
+    const bool persistent = FMouseActions->RowSelectPersistent();
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r)
+            if (RowSelect(persistent ? RealRowIndex(r) : r)) ClearRows(r, 1);
+    } else if (FMouseActions->DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount() - FixedRightCols(); ++c)
+            if (ColSelect(c)) ClearCols(c, 1);
+    } else {
+        const TGridRect s = Selection();
+        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}
+
+bool TQvStringGrid::IsWideCell(int ACol, int ARow) {
+    return GetCellEx(ACol, ARow).startsWith(QLatin1String("|\\"));
+}
+
+void TQvStringGrid::ClearAll() {
+    Clear();
     for (TGridItem* item : AllHiddenRowItems()) {
         TStringList* items = item->Items();
         for (int c = 0; c < items->Count(); ++c) {
