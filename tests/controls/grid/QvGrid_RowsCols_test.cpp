@@ -208,6 +208,18 @@ TEST(QvGridAutoSize, ColumnFitsItsWidestMeasuredText) {
     }
 }
 
+// A markup cell is as wide as the text it shows, not as its tags.
+TEST(QvGridAutoSize, MarkupCellsAreMeasuredAsShown) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetEnableHTML(true);
+    g.SetGridCells(1, 1, "<u>underlined words</u>");
+    g.SetGridCells(2, 1, "underlined words");
+    g.AutoSizeCol(1);
+    g.AutoSizeCol(2);
+    EXPECT_NEAR(g.ColWidths(1), g.ColWidths(2), 3);
+}
+
 TEST(QvGridAutoSize, HiddenColumnsAreMeasuredByTheirRealCells) {
     TQvStringGrid g(nullptr);
     g.SetColCount(3);
