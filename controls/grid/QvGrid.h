@@ -458,6 +458,8 @@ public:
     // ----------------------------------------------------------------------------------------
     bool IsFixed(int ACol, int ARow) override;
     bool HasNodes() override;
+    // The node level of the row's column-0 properties times the node indent; 0 without nodes.
+    int GetNodeIndent(int ARow) override;
     void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
                          TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                          bool& WW, TCellGradientDirection& GD) override;
@@ -553,6 +555,10 @@ public:
     TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, TDateTime Value);
     void SetAllCells(int ACol, int ARow, const String& Value);
+    // As AllCells without the display hook; writing a hidden row's text beyond its saved texts does
+    // nothing.
+    String AllGridCells(int ACol, int ARow) const;
+    void SetAllGridCells(int ACol, int ARow, const String& Value);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
     int AllColCount() const { return ColCount() + FNumHiddenColumns; }
@@ -593,7 +599,7 @@ public:
 
     std::wstring WideCells(int ACol, int ARow);
     void SetWideCells(int ACol, int ARow, const std::wstring& Value);
-    std::wstring AllWideCells(int ACol, int ARow) const;
+    std::wstring AllWideCells(int ACol, int ARow);
     void SetAllWideCells(int ACol, int ARow, const std::wstring& Value);
     // Real row: a hidden row's cells keep their user objects in their saved properties.
     TObject* AllObjects(int ACol, int ARow);
@@ -809,8 +815,9 @@ public:
     void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
     void UnHideColumns(int FromCol, int ToCol);
     void UnHideColumnsAll() { UnHideColumns(0, TotalColCount() - 1); }
-    // Width of a real column: as shown, or the width it had when it was hidden.
+    // Width of a real column: as shown, or the width it had when it was hidden (and will have when shown).
     int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
     int RealRowIndex(int ARow) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
@@ -833,8 +840,9 @@ public:
     // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
     void UnHideRowList();
     int FilterLevelCount() const { return FFilterRows.Count(); }
-    // Text by real column and real row, hidden rows read from their stored copy.
-    String AllCells(int ACol, int ARow) const;
+    // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
+    // from their stored copy.
+    String AllCells(int ACol, int ARow);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
@@ -842,7 +850,7 @@ public:
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
-    int ColumnByHeader(const String& AValue) const;
+    int ColumnByHeader(const String& AValue);
     bool IsIgnoredColumn(int ACol) const;
     TGridRect UsedCells() { return GetUsedCells(); }
     void ScrollInView(int ACol, int ARow);

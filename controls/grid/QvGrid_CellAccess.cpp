@@ -79,7 +79,7 @@ void TQvStringGrid::SetWideCells(int ACol, int ARow, const std::wstring& Value) 
     SetCells(ACol, ARow, String::fromStdWString(Value));
 }
 
-std::wstring TQvStringGrid::AllWideCells(int ACol, int ARow) const {
+std::wstring TQvStringGrid::AllWideCells(int ACol, int ARow) {
     return AllCells(ACol, ARow).toStdWString();
 }
 

@@ -22,6 +22,12 @@ bool TQvStringGrid::HasNodes() {
     return false;
 }
 
+int TQvStringGrid::GetNodeIndent(int ARow) {
+    if (!HasNodes()) return 0;
+    const TCellProperties* props = PropsAt(0, ARow);
+    return props ? props->NodeLevel() * FCellNode->NodeIndent() : 0;
+}
+
 int TQvStringGrid::GetParentRow(int ARow) {
     if (!HasNodes()) return -1;
     for (int r = ARow; r >= 0; --r)
