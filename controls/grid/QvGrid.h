@@ -1257,6 +1257,7 @@ private:
     TColor FVURGradientTo = clNone;
     TColor FVURGradientMirrorFrom = clNone;
     TColor FVURGradientMirrorTo = clNone;
+    bool FUseHTMLHints = false;
 
     QV_PLAIN_PROP(bool, URLUnderlineOnHover, false)
     QV_PLAIN_PROP(bool, URLEdit, false)
@@ -1509,6 +1510,12 @@ public:
     static TCustomForm* FindParentForm(TControl* AControl);
     // Fills the hint text and placement for the cell under HintInfo.CursorPos.
     void BuildCellHint(String& HintStr, THintInfo& HintInfo);
+    // CM_HINTSHOW: the hint of the cell under the mouse, up while the mouse stays in that cell.
+    void CMHintShow(TMessage& Message);
+    // Hints (QvGrid_Hints.cpp). True switches the program's hint window to the markup hint window, so
+    // every hint's markup is drawn; false gives the toolkit's plain window back.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
     void OwnerFormResize(TObject* Sender);
     void PaintPanMarker();
     void InvalidatePanMarker();
