@@ -669,6 +669,10 @@ public:
     void LinearFill(bool DoFixed);
     void GotoCell(int ACol, int ARow);
     void FocusCell(int ACol, int ARow);
+    // Display column. The cell becomes current with the selection's anchor, scrolled into view.
+    void MoveCurrentCell(int ACol, int ARow);
+    // Display column. Focuses the grid, makes the cell current and opens its editor.
+    void EditCell(int ACol, int ARow);
 
     // In-place editing (QvGrid_Edit.cpp): whether a cell may be edited, which editor it gets, opening,
     // filling, storing and closing the editor, and announcing the end of an edit. Columns are real

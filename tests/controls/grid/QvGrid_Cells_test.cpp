@@ -297,6 +297,20 @@ TEST_F(CellsGrid, CurrentCellOfAMergedAreaIsItsBaseCell) {
     EXPECT_EQ(g.GridCells(2, 2), "");
 }
 
+TEST_F(CellsGrid, MovingToACellAndEditingIt) {
+    g.SelectCells(1, 1, 3, 3);
+    g.MoveCurrentCell(2, 4);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Selection(), (TGridRect{2, 4, 2, 4})) << "the anchor moves along";
+    g.SetOptions(g.Options() | goEditing);
+    g.SetCells(3, 2, "text");
+    g.EditCell(3, 2);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_TRUE(g.EditorMode());
+}
+
 TEST_F(CellsGrid, SwapCellsExchangesTextsLooksAndGraphics) {
     g.SetCells(1, 1, "a");
     g.SetColors(1, 1, clRed);
