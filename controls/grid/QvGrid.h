@@ -1223,6 +1223,9 @@ public:
     QV_PLAIN_PROP(bool, LookupHistory, false)
     QV_PLAIN_PROP(int, MaxComboLength, 0)
     QV_PLAIN_PROP(bool, Multilinecells, false)
+    // Copied cells of several lines go out quoted, their line breaks as character 11, as spreadsheets read
+    // them.
+    QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
     QV_PLAIN_PROP(TColor, ScrollColor, clNone)
     QV_PLAIN_PROP(bool, ScrollProportional, false)
     QV_PLAIN_PROP(bool, ScrollSynch, false)

@@ -1,5 +1,6 @@
 // The string grid's row, column and cell selection, its counts and text, and the modified and disabled rows.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvUtil.h"
 #include "toolkit/system/SysUtils.h"
 
 namespace {
@@ -260,9 +261,8 @@ int TQvStringGrid::SelectedRow(int i) {
     return i >= 0 && s.Top + i <= s.Bottom ? s.Top + i : -1;
 }
 
-// Cells separated by TAB, rows by CR LF; texts with line breaks keep them (no spreadsheet quoting is
-// asked of this grid). Selected rows below the range's bottom row still get their line break, so that no
-// two rows run together.
+// Cells separated by TAB, rows by CR LF. Selected rows below the range's bottom row still get their line
+// break, so that no two rows run together.
 String TQvStringGrid::SelectedText() {
     TGridRect s = Selection();
     if ((Options() & goRowSelect) && FDragDropSettings->OleEntireRows()) {
@@ -282,8 +282,10 @@ String TQvStringGrid::SelectedText() {
         const int r = rows[i];
         for (int c = s.Left; c <= s.Right; ++c) {
             if (c > s.Left) out += QChar(9);
-            const String text = GetCellEx(RealColumnOfDisplay(this, c), r);
-            out += text.contains(QLatin1String("{\\")) ? RichCellPlainText(text) : text;
+            const String cell = GetCellEx(RealColumnOfDisplay(this, c), r);
+            String text = cell.contains(QLatin1String("{\\")) ? RichCellPlainText(cell) : cell;
+            if (ExcelClipboardFormat() && LineCount(text, Multilinecells()) > 1) QuoteWithVTBreaks(text);
+            out += text;
         }
         if (i + 1 < rows.size()) out += QStringLiteral("\r\n");
     }
