@@ -405,11 +405,14 @@ public:
     bool HasRadioButton(int ACol, int ARow) {
         return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctRadioButton));
     }
+    // The state operations take a real row, so that a hidden row's box (a collapsed node's rows) is
+    // reached too; without hidden rows it is the display row. A data box's state is the text of that row.
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
     bool IsChecked(int ACol, int ARow);
     bool SetCheckBoxState(int ACol, int ARow, bool State);
     bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // Display row; fires OnCheckBoxChange when the state changes.
     bool ChangeCheckBoxState(int ACol, int ARow, bool State);
     void CheckAll(int ACol);
     void UnCheckAll(int ACol);
@@ -427,6 +430,12 @@ public:
     // The undo component's way back to a check box state it recorded.
     void SetCellCheckState(int ACol, int ARow, int State) override;
 
+private:
+    // The graphic of the cell at a real row: a hidden row's from its saved copy, a shown row's as the grid
+    // answers at its display row (the shared virtual and row boxes included).
+    TCellGraphic* StateGraphic(int ACol, int ARow);
+
+public:
     // Painting: visual properties and measurement (QvGrid_PaintVisual.cpp, QvGrid_PaintMeasure.cpp),
     // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
     // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.

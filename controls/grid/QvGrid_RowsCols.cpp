@@ -412,7 +412,8 @@ void TQvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
     BeginUpdate();
     for (int r = RowCount() - 1; r >= FixedRows(); --r) {
         bool state = false;
-        if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) RemoveRows(r, 1);
+        if (GetCheckBoxState(CheckBoxColumn, RealRowIndex(r), state) && state == RemoveChecked)
+            RemoveRows(r, 1);
     }
     EndUpdate();
 }
