@@ -574,6 +574,9 @@ public:
     int AllRowCount() const { return RowCount() + NumHiddenRows(); }
     bool ShowNullDates() const { return FShowNullDates; }
     void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    // The display text hook: after OnGetDisplText, with URLShowInText the first kind of link in the text
+    // becomes an anchor to itself.
+    void GetDisplText(int ACol, int ARow, String& Value) override;
     int PrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const;
     void SetPrintColMetrics(int ACol, int Width, int Offset);

@@ -136,6 +136,28 @@ TEST(QvGridCellIndexes, RealAndDisplayIndexesWithHiddenColumnsAndRows) {
         EXPECT_EQ(c.read(g), c.expected) << c.name;
 }
 
+TEST_F(CellsGrid, LinksInTextBecomeAnchorsWhenShownInText) {
+    struct Case {
+        const char* text;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"see www.example.org now", "see <a href=\"www.example.org\">www.example.org</a> now"},
+        // The first kind of link in the list's order is the one anchored.
+        {"mailto:a@example.org or http://example.org",
+         "mailto:a@example.org or <a href=\"http://example.org\">http://example.org</a>"},
+        {"a < b", "a < b"},
+    };
+    for (const Case& c : cases) {
+        g.SetCells(1, 1, c.text);
+        EXPECT_EQ(g.Cells(1, 1), c.text) << "off by default";
+        g.SetURLShowInText(true);
+        EXPECT_EQ(g.Cells(1, 1), c.shown);
+        EXPECT_EQ(g.GridCells(1, 1), c.text) << "the stored text stays";
+        g.SetURLShowInText(false);
+    }
+}
+
 TEST_F(CellsGrid, DatesWriteNothingForZeroUnlessNullDatesShow) {
     g.SetShowNullDates(false);
     g.SetDates(1, 1, 0);
