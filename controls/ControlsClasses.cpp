@@ -5,11 +5,14 @@
 #include "controls/editors/QsgCombo.h"
 #include "controls/editors/qsgspin.h"
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/HTMLHintWindow.h"
 #include "controls/grid/QvCGrid.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/designs/DesignFile.h"
 
 void RegisterControlsClasses() {
+    // The hint window a grid names for a markup cell hint.
+    RegisterHintWindowClass("THTMLHintWindow", &CreateHTMLHintWindow);
     // The styled button's kinds, colour presets, glyph layouts and looks.
     RegisterDesignIdents({{"lcsCustom", lcsCustom},
                           {"lcsGold", lcsGold},

@@ -411,11 +411,14 @@ public:
     bool HasRadioButton(int ACol, int ARow) {
         return HasCellGraphicType(ACol, ARow, CellTypeFlag(ctRadioButton));
     }
+    // The state operations take a real row, so that a hidden row's box (a collapsed node's rows) is
+    // reached too; without hidden rows it is the display row. A data box's state is the text of that row.
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
     bool IsChecked(int ACol, int ARow);
     bool SetCheckBoxState(int ACol, int ARow, bool State);
     bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // Display row; fires OnCheckBoxChange when the state changes.
     bool ChangeCheckBoxState(int ACol, int ARow, bool State);
     void CheckAll(int ACol);
     void UnCheckAll(int ACol);
@@ -433,6 +436,12 @@ public:
     // The undo component's way back to a check box state it recorded.
     void SetCellCheckState(int ACol, int ARow, int State) override;
 
+private:
+    // The graphic of the cell at a real row: a hidden row's from its saved copy, a shown row's as the grid
+    // answers at its display row (the shared virtual and row boxes included).
+    TCellGraphic* StateGraphic(int ACol, int ARow);
+
+public:
     // Painting: visual properties and measurement (QvGrid_PaintVisual.cpp, QvGrid_PaintMeasure.cpp),
     // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
     // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.
@@ -464,6 +473,8 @@ public:
     // ----------------------------------------------------------------------------------------
     bool IsFixed(int ACol, int ARow) override;
     bool HasNodes() override;
+    // The node level of the row's column-0 properties times the node indent; 0 without nodes.
+    int GetNodeIndent(int ARow) override;
     void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
                          TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                          bool& WW, TCellGradientDirection& GD) override;
@@ -563,12 +574,19 @@ public:
     TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, TDateTime Value);
     void SetAllCells(int ACol, int ARow, const String& Value);
+    // As AllCells without the display hook; writing a hidden row's text beyond its saved texts does
+    // nothing.
+    String AllGridCells(int ACol, int ARow) const;
+    void SetAllGridCells(int ACol, int ARow, const String& Value);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
     int AllColCount() const { return ColCount() + FNumHiddenColumns; }
     int AllRowCount() const { return RowCount() + NumHiddenRows(); }
     bool ShowNullDates() const { return FShowNullDates; }
     void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    // The display text hook: after OnGetDisplText, with URLShowInText the first kind of link in the text
+    // becomes an anchor to itself.
+    void GetDisplText(int ACol, int ARow, String& Value) override;
     int PrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const;
     void SetPrintColMetrics(int ACol, int Width, int Offset);
@@ -603,7 +621,7 @@ public:
 
     std::wstring WideCells(int ACol, int ARow);
     void SetWideCells(int ACol, int ARow, const std::wstring& Value);
-    std::wstring AllWideCells(int ACol, int ARow) const;
+    std::wstring AllWideCells(int ACol, int ARow);
     void SetAllWideCells(int ACol, int ARow, const std::wstring& Value);
     // Real row: a hidden row's cells keep their user objects in their saved properties.
     TObject* AllObjects(int ACol, int ARow);
@@ -673,6 +691,10 @@ public:
     void LinearFill(bool DoFixed);
     void GotoCell(int ACol, int ARow);
     void FocusCell(int ACol, int ARow);
+    // Display column. The cell becomes current with the selection's anchor, scrolled into view.
+    void MoveCurrentCell(int ACol, int ARow);
+    // Display column. Focuses the grid, makes the cell current and opens its editor.
+    void EditCell(int ACol, int ARow);
 
     // In-place editing (QvGrid_Edit.cpp): whether a cell may be edited, which editor it gets, opening,
     // filling, storing and closing the editor, and announcing the end of an edit. Columns are real
@@ -791,6 +813,16 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
     bool UseEnabledRows() const { return FUseEnabledRows; }
+
+private:
+    // Rows and columns entering or leaving the grid take their flags along (selection, modified,
+    // disabled), so no flag stays behind on the row or column that moves into its place. Leaving is told
+    // before the rows go (their real indexes are still known), entering after the rows are in.
+    void RowFlagsLeaving(int ARow, int ACount);
+    void RowFlagsEntered(int ARow, int ACount);
+    void ColFlagsChanged(int ACol, int ACount, bool Entered);
+
+public:
     // Rich-text cells (QvGrid_Rich.cpp): cells whose text is RTF, one character a byte.
     // ----------------------------------------------------------------------------------------
     // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
@@ -818,8 +850,9 @@ public:
     void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
     void UnHideColumns(int FromCol, int ToCol);
     void UnHideColumnsAll() { UnHideColumns(0, TotalColCount() - 1); }
-    // Width of a real column: as shown, or the width it had when it was hidden.
+    // Width of a real column: as shown, or the width it had when it was hidden (and will have when shown).
     int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
     int RealRowIndex(int ARow) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
@@ -842,8 +875,9 @@ public:
     // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
     void UnHideRowList();
     int FilterLevelCount() const { return FFilterRows.Count(); }
-    // Text by real column and real row, hidden rows read from their stored copy.
-    String AllCells(int ACol, int ARow) const;
+    // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
+    // from their stored copy.
+    String AllCells(int ACol, int ARow);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
@@ -851,7 +885,7 @@ public:
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
-    int ColumnByHeader(const String& AValue) const;
+    int ColumnByHeader(const String& AValue);
     bool IsIgnoredColumn(int ACol) const;
     TGridRect UsedCells() { return GetUsedCells(); }
     void ScrollInView(int ACol, int ARow);
@@ -902,6 +936,8 @@ public:
     double ColumnMax(int ACol, int FromRow, int ToRow);
     double ColumnStdDev(int ACol, int FromRow, int ToRow);
     int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    // OnColumnCalc's answer (0 without a handler); the range goes to the handler as given.
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
     double RowSum(int ARow, int FromCol, int ToCol);
     double RowAvg(int ARow, int FromCol, int ToCol);
     double RowMin(int ARow, int FromCol, int ToCol);
@@ -913,8 +949,19 @@ public:
     void ClearCols(int ACol, int ACount);
     void ClearNormalRows(int ARow, int ACount);
     void ClearNormalCols(int ACol, int ACount);
+    // Every cell of the store, hidden columns included; the incremental search starts afresh.
+    void Clear();
     // Empties the stored cells of every hidden row as well.
     void ClearAll();
+    // The normal cells, hidden columns included.
+    void ClearNormalCells();
+    // The selected rows or columns of a disjunct selection, else the selection rectangle.
+    void ClearSelection();
+    // Clearing keeps each cell's properties (looks, graphic) and empties only its text.
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+    // The cell's text as shown is in the grid's wide-text form.
+    bool IsWideCell(int ACol, int ARow);
     void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
     void TrimRow(int ARow) { TrimRect(0, ARow, TotalColCount() - 1, ARow); }
     void TrimAll() { TrimRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
@@ -941,6 +988,13 @@ public:
     QV_PLAIN_PROP(int, AutoNumberStart, 0)
     QV_PLAIN_PROP(int, AutoNumberOffset, 0)
     QV_PLAIN_PROP(TSortDirection, AutoNumberDirection, sdAscending)
+
+private:
+    // The number a calculation takes from a cell (real column; display row, or real row with RealRow);
+    // false for a cell without one or under another cell's merge area.
+    bool CalcCellValue(int ACol, int ARow, bool RealRow, double& Value);
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Max);
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Max);
 
 public:
     // Auto-size (QvGrid_AutoSize.cpp)
@@ -1200,6 +1254,9 @@ public:
     QV_PLAIN_PROP(bool, LookupHistory, false)
     QV_PLAIN_PROP(int, MaxComboLength, 0)
     QV_PLAIN_PROP(bool, Multilinecells, false)
+    // Copied cells of several lines go out quoted, their line breaks as character 11, as spreadsheets read
+    // them.
+    QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
     QV_PLAIN_PROP(TColor, ScrollColor, clNone)
     QV_PLAIN_PROP(bool, ScrollProportional, false)
     QV_PLAIN_PROP(bool, ScrollSynch, false)
@@ -1238,6 +1295,7 @@ private:
     TColor FVURGradientTo = clNone;
     TColor FVURGradientMirrorFrom = clNone;
     TColor FVURGradientMirrorTo = clNone;
+    bool FUseHTMLHints = false;
 
     QV_PLAIN_PROP(bool, URLUnderlineOnHover, false)
     QV_PLAIN_PROP(bool, URLEdit, false)
@@ -1490,6 +1548,12 @@ public:
     static TCustomForm* FindParentForm(TControl* AControl);
     // Fills the hint text and placement for the cell under HintInfo.CursorPos.
     void BuildCellHint(String& HintStr, THintInfo& HintInfo);
+    // CM_HINTSHOW: the hint of the cell under the mouse, up while the mouse stays in that cell.
+    void CMHintShow(TMessage& Message);
+    // Hints (QvGrid_Hints.cpp). True switches the program's hint window to the markup hint window, so
+    // every hint's markup is drawn; false gives the toolkit's plain window back.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
     void OwnerFormResize(TObject* Sender);
     void PaintPanMarker();
     void InvalidatePanMarker();

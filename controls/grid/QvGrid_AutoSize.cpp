@@ -32,17 +32,20 @@ void TQvStringGrid::AutoSizeCol(int ACol, int Padding) {
     default:
         break;
     }
-    TCanvas* canvas = Canvas();
     int widest = 0;
     for (int r = std::max(first, 0); r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
-        canvas->Font()->Assign(GetCellFont(real, r));
-        if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
-        int w = AutoSizeTextWidth(canvas, Cells(real, r), Multilinecells()) + GetCellGraphicSize(real, r).X;
+        // Measured as the cell paints it: its font and zoom, markup and rich text by their renderers.
+        const TPoint graphic = GetCellGraphicSize(real, r);
+        int w = graphic.X + GetCellTextSize(real, r, false, false).X;
+        if (FControlLook->DropDownAlwaysVisible() && HasComboBox(real, r)) w += 16;
         if (FSortSettings->Show() && r == 0 && real == FSortSettings->Column()) w += 10;
+        const TCellGraphic* g = GetCellGraphic(real, r);
+        if (g && g->CellHAlign == haFull) w = graphic.X - (2 * GridLineWidth() + 2 + FXYOffset.X);
         widest = std::max(widest, w);
     }
-    int width = widest + FXYOffset.X * 2 + 2 * GridLineWidth() + 2;
+    const int margin = XYOffsetTopLeftOnly() ? FXYOffset.X : FXYOffset.X * 2;
+    int width = widest + margin + 2 * GridLineWidth() + 2;
     if (!FSizeGrowOnly || ColWidths(ACol) < width) {
         UpdateAutoColSize(ACol, width);
         SetColWidths(ACol, ApplySizeLimits(width, FMinColWidth, FMaxColWidth));

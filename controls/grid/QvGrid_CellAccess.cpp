@@ -1,6 +1,7 @@
 // Cell access beyond texts: wide texts, user objects of hidden rows, moved columns, control tags, cell
 // controls, swapping cells and the link and gradient settings that repaint the grid.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvUtil.h"
 #include "controls/markup/QsgHTMLE.h"
 
 #include <algorithm>
@@ -79,7 +80,7 @@ void TQvStringGrid::SetWideCells(int ACol, int ARow, const std::wstring& Value) 
     SetCells(ACol, ARow, String::fromStdWString(Value));
 }
 
-std::wstring TQvStringGrid::AllWideCells(int ACol, int ARow) const {
+std::wstring TQvStringGrid::AllWideCells(int ACol, int ARow) {
     return AllCells(ACol, ARow).toStdWString();
 }
 
@@ -146,6 +147,21 @@ void TQvStringGrid::SwapCells(const TPoint& FromCell, const TPoint& ToCell) {
     SetGridObjects(ToCell.X, ToCell.Y, fromObj);
     if (auto* p = dynamic_cast<TCellProperties*>(toObj)) p->SetOwnerCell(FromCell.X, FromCell.Y);
     if (auto* p = dynamic_cast<TCellProperties*>(fromObj)) p->SetOwnerCell(ToCell.X, ToCell.Y);
+}
+
+void TQvStringGrid::GetDisplText(int ACol, int ARow, String& Value) {
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+    if (!FURLShowInText) return;
+    // One kind of link at most is anchored, the first of this order found in the text.
+    static const char* const prefixes[] = {"HTTP://", "WWW.",    "MAILTO:", "HTTPS://",
+                                           "NNTP://", "FILE://", "FTP://"};
+    for (const char* prefix : prefixes) {
+        String anchored;
+        if (InsertURLAnchor(Value, QString::fromLatin1(prefix), anchored)) {
+            Value = anchored;
+            return;
+        }
+    }
 }
 
 void TQvStringGrid::SetURLShow(bool Value) {

@@ -504,3 +504,13 @@ void TQvStringGrid::GotoCell(int ACol, int ARow) {
 void TQvStringGrid::FocusCell(int ACol, int ARow) {
     SetSelection(TGridRect{ACol, ARow, ACol, ARow});
 }
+
+void TQvStringGrid::MoveCurrentCell(int ACol, int ARow) {
+    TCustomGrid::FocusCell(ACol, ARow, true);
+}
+
+void TQvStringGrid::EditCell(int ACol, int ARow) {
+    if (CanFocus()) SetFocus();
+    GotoCell(ACol, ARow);
+    ShowInplaceEdit();
+}

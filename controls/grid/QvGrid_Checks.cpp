@@ -122,9 +122,20 @@ bool TQvStringGrid::HasDataCheckBox(int ACol, int ARow) {
     return HasCellGraphicType(ACol, ARow, kDataCheckBoxKinds);
 }
 
+TCellGraphic* TQvStringGrid::StateGraphic(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return nullptr;
+    if (const TGridItem* item = HiddenRowItem(ARow)) {
+        const TStringList* saved = item->Items();
+        const auto* props =
+            ACol < saved->Count() ? dynamic_cast<const TCellProperties*>(saved->Objects(ACol)) : nullptr;
+        return props ? dynamic_cast<TCellGraphic*>(props->GraphicObject()) : nullptr;
+    }
+    return GetCellGraphic(ACol, DisplRowIndex(ARow));
+}
+
 bool TQvStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State) {
     TCheckBoxState state = cbUnchecked;
-    const TCellGraphic* graphic = GetCellGraphic(ACol, RealRowIndex(ARow));
+    const TCellGraphic* graphic = StateGraphic(ACol, ARow);
     if (!graphic || graphic->CellType == ctTriStateCheckBox) return false;
     if (!GetCheckBoxState(ACol, ARow, state)) return false;
     State = state == cbChecked;
@@ -132,7 +143,7 @@ bool TQvStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State) {
 }
 
 bool TQvStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State) {
-    const TCellGraphic* graphic = GetCellGraphic(ACol, RealRowIndex(ARow));
+    const TCellGraphic* graphic = StateGraphic(ACol, ARow);
     if (!graphic) return false;
     String checkTrue;
     switch (graphic->CellType) {
@@ -141,13 +152,13 @@ bool TQvStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State) 
         return true;
     case ctDataCheckBox:
     case ctVirtCheckBox:
-        GetCheckTrue(ACol, ARow, checkTrue);
-        State = BoolToCheckBoxState(Cells(ACol, ARow) == checkTrue);
+        GetCheckTrue(ACol, DisplRowIndex(ARow), checkTrue);
+        State = BoolToCheckBoxState(AllCells(ACol, ARow) == checkTrue);
         return true;
     case ctRowCheckBox:
         // The shared row box is set up from the row selection when it is looked up.
         if (ACol != 0) return false;
-        State = BoolToCheckBoxState(RowSelect(RealRowIndex(ARow)));
+        State = BoolToCheckBoxState(RowSelect(ARow));
         return true;
     case ctTriStateCheckBox:
         State = graphic->CellCheckBoxState;
@@ -163,25 +174,25 @@ bool TQvStringGrid::IsChecked(int ACol, int ARow) {
 }
 
 bool TQvStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
-    TCellGraphic* graphic = GetCellGraphic(ACol, RealRowIndex(ARow));
+    TCellGraphic* graphic = StateGraphic(ACol, ARow);
     if (!graphic) return false;
     String text;
     switch (graphic->CellType) {
     case ctCheckBox:
         graphic->CellBoolean = State;
-        RepaintCell(DisplColIndex(ACol), DisplRowIndex(ARow));
+        if (!IsHiddenRow(ARow)) RepaintCell(DisplColIndex(ACol), DisplRowIndex(ARow));
         return true;
     case ctDataCheckBox:
     case ctVirtCheckBox:
         if (State)
-            GetCheckTrue(ACol, ARow, text);
+            GetCheckTrue(ACol, DisplRowIndex(ARow), text);
         else
-            GetCheckFalse(ACol, ARow, text);
-        SetCells(ACol, ARow, text);
+            GetCheckFalse(ACol, DisplRowIndex(ARow), text);
+        SetAllCells(ACol, ARow, text);
         return true;
     case ctRowCheckBox:
         if (ACol != 0) return false;
-        SetRowSelect(RealRowIndex(ARow), State);
+        SetRowSelect(ARow, State);
         return true;
     default:
         return false;
@@ -189,33 +200,28 @@ bool TQvStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
 }
 
 bool TQvStringGrid::SetCheckBoxState(int ACol, int ARow, TCheckBoxState State) {
-    TCellGraphic* graphic = GetCellGraphic(ACol, RealRowIndex(ARow));
+    TCellGraphic* graphic = StateGraphic(ACol, ARow);
     if (!graphic || graphic->CellType != ctTriStateCheckBox) return false;
     graphic->CellCheckBoxState = State;
-    RepaintCell(DisplColIndex(ACol), DisplRowIndex(ARow));
+    if (!IsHiddenRow(ARow)) RepaintCell(DisplColIndex(ACol), DisplRowIndex(ARow));
     return true;
 }
 
 bool TQvStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool State) {
-    const TCellGraphic* graphic = GetCellGraphic(ACol, RealRowIndex(ARow));
+    const int real = RealRowIndex(ARow);
+    const TCellGraphic* graphic = StateGraphic(ACol, real);
     if (!graphic) return false;
     bool before = false;
     switch (graphic->CellType) {
     case ctCheckBox:
     case ctDataCheckBox:
     case ctVirtCheckBox:
-        GetCheckBoxState(ACol, ARow, before);
-        SetCheckBoxState(ACol, ARow, State);
+    case ctRowCheckBox:
+        if (graphic->CellType == ctRowCheckBox && ACol != 0) return false;
+        GetCheckBoxState(ACol, real, before);
+        SetCheckBoxState(ACol, real, State);
         if (before != State) DoCheckBoxChange(ACol, ARow, State);
         return true;
-    case ctRowCheckBox: {
-        if (ACol != 0) return false;
-        const int real = RealRowIndex(ARow);
-        before = RowSelect(real);
-        SetRowSelect(real, State);
-        if (before != State) DoCheckBoxChange(ACol, ARow, State);
-        return true;
-    }
     default:
         return false;
     }

@@ -39,6 +39,14 @@ int TQvStringGrid::AllColWidths(int ACol) const {
     return d < ColCount() ? ColWidths(d) : DefaultColWidth();
 }
 
+void TQvStringGrid::SetAllColWidths(int ACol, int Value) {
+    if (ACol < 0) return;
+    if (FAllColWidths.size() <= static_cast<size_t>(ACol))
+        FAllColWidths.resize(static_cast<size_t>(ACol) + 1, 0);
+    FAllColWidths[static_cast<size_t>(ACol)] = Value;
+    if (!FHiddenCols.IsHidden(ACol) && ACol < TotalColCount()) SetColWidths(DisplColIndex(ACol), Value);
+}
+
 void TQvStringGrid::HideColumns(int FromCol, int ToCol) {
     if (EditorMode()) HideEditor();
     for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
@@ -91,7 +99,18 @@ bool TQvStringGrid::IsHiddenRow(int ARow) const {
     return HiddenRowItem(ARow) != nullptr;
 }
 
-String TQvStringGrid::AllCells(int ACol, int ARow) const {
+String TQvStringGrid::AllCells(int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return String();
+    if (HiddenRowItem(ARow)) {
+        String text = AllGridCells(ACol, ARow);
+        GetDisplText(ACol, ARow, text);
+        return text;
+    }
+    const int d = DisplRowIndex(ARow);
+    return d < RowCount() ? GetCellEx(ACol, d) : String();
+}
+
+String TQvStringGrid::AllGridCells(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0) return String();
     if (const TGridItem* item = HiddenRowItem(ARow)) {
         const TStringList* items = item->Items();
@@ -99,6 +118,16 @@ String TQvStringGrid::AllCells(int ACol, int ARow) const {
     }
     const int d = DisplRowIndex(ARow);
     return d < RowCount() ? GridCells(ACol, d) : String();
+}
+
+void TQvStringGrid::SetAllGridCells(int ACol, int ARow, const String& Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItem* item = HiddenRowItem(ARow)) {
+        if (ACol < item->Items()->Count()) item->Items()->SetStrings(ACol, Value);
+        return;
+    }
+    const int d = DisplRowIndex(ARow);
+    if (d < RowCount()) SetGridCells(ACol, d, Value);
 }
 
 void TQvStringGrid::DiscardCellProps(TObject* Props) {
@@ -469,7 +498,7 @@ int TQvStringGrid::ColumnAtPosition(int APos) {
     return FGroupColumn >= 0 && c >= FGroupColumn ? c + 1 : c;
 }
 
-int TQvStringGrid::ColumnByHeader(const String& AValue) const {
+int TQvStringGrid::ColumnByHeader(const String& AValue) {
     for (int c = 0; c < TotalColCount(); ++c)
         if (AllCells(c, 0) == AValue) return c;
     return -1;

@@ -301,7 +301,7 @@ void TQvStringGrid::InCellControlKey(Word Key) {
                 RepaintCell(0, row);
             }
             bool state = false;
-            GetCheckBoxState(rc, row, state);
+            GetCheckBoxState(rc, RealRowIndex(row), state);
             DoCheckBoxClick(rc, row, state);
         }
         break;

@@ -379,7 +379,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
             }
         }
         bool state = false;
-        GetCheckBoxState(realCol, r, state);
+        GetCheckBoxState(realCol, realRow, state);
         if (c == 0 && FMouseActions->HotmailRowSelect()) state = RowSelect(realRow);
         if (!FNavigation->AlwaysEdit() && r >= FixedRows() && c >= FixedCols())
             TCustomGrid::FocusCell(c, r, true);
@@ -390,7 +390,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
                 if (FMouseActions->HotmailRowSelect())
                     SetRowSelect(RealRowIndex(row), state);
                 else
-                    SetCheckBoxState(realCol, row, state);
+                    SetCheckBoxState(realCol, RealRowIndex(row), state);
             }
             Invalidate();
         }

@@ -201,7 +201,7 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
     const int rc = RealColIndex(c);
     if (HasCheckBox(rc, r) && OnCheckBoxMouseUp) {
         bool state = false;
-        GetCheckBoxState(rc, r, state);
+        GetCheckBoxState(rc, RealRowIndex(r), state);
         OnCheckBoxMouseUp(this, rc, r, state);
     }
     if (IsRadio(rc, r) && OnRadioMouseUp) {

@@ -22,6 +22,12 @@ bool TQvStringGrid::HasNodes() {
     return false;
 }
 
+int TQvStringGrid::GetNodeIndent(int ARow) {
+    if (!HasNodes()) return 0;
+    const TCellProperties* props = PropsAt(0, ARow);
+    return props ? props->NodeLevel() * FCellNode->NodeIndent() : 0;
+}
+
 int TQvStringGrid::GetParentRow(int ARow) {
     if (!HasNodes()) return -1;
     for (int r = ARow; r >= 0; --r)
@@ -41,11 +47,14 @@ void TQvStringGrid::InsertRows(int ARow, int ACount) {
     // Hidden rows behind the new rows keep their place among the rows.
     FHiddenRows.InsertShown(FFilterRows.InsertDisplay(ARow, ACount), ACount);
     SyncHiddenRowItems();
+    RowFlagsEntered(ARow, ACount);
+    if (!IsDestroying()) DoCellsChanged(TRect(0, ARow, ColCount() - 1, ARow + ACount));
 }
 
 void TQvStringGrid::DoRemoveRows(int ARow, int ACount) {
     if (ARow < 0 || ACount <= 0 || ARow >= RowCount()) return;
     ACount = std::min(ACount, RowCount() - ARow);
+    RowFlagsLeaving(ARow, ACount);
     // The rows leave through the end of the grid, where the base grid frees their properties.
     for (int i = 0; i < ACount; ++i)
         TCustomGrid::MoveRow(ARow, RowCount() - 1 - i);
@@ -59,6 +68,7 @@ void TQvStringGrid::DoRemoveRows(int ARow, int ACount) {
             FHiddenRows.RemoveShown(FFilterRows.RemoveDisplay(r), 1);
     }
     SyncHiddenRowItems();
+    if (!IsDestroying()) DoCellsChanged(TRect(0, ARow, ColCount() - 1, ARow + ACount));
 }
 
 void TQvStringGrid::RemoveRows(int ARow, int ACount) {
@@ -70,9 +80,8 @@ void TQvStringGrid::RemoveRowsEx(int ARow, int ACount) {
 }
 
 void TQvStringGrid::ClearRows(int ARow, int ACount) {
-    for (int r = ARow; r < ARow + ACount && r < RowCount(); ++r)
-        for (int c = 0; c < TotalColCount(); ++c)
-            SetGridCells(c, r, String());
+    if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
+    ClearRect(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
 }
 
 void TQvStringGrid::InsertNormalRow(int ARow) {
@@ -154,6 +163,8 @@ void TQvStringGrid::InsertCols(int ACol, int ACount) {
         SetColWidths(d, ColWidths(d - ACount));
     for (int d = ACol; d < ACol + ACount; ++d)
         SetColWidths(d, DefaultColWidth());
+    ColFlagsChanged(ACol, ACount, true);
+    DoCellsChanged(TRect(ACol, 0, ACol + ACount, RowCount() - 1));
 }
 
 void TQvStringGrid::RemoveCols(int ACol, int ACount) {
@@ -186,7 +197,9 @@ void TQvStringGrid::RemoveCols(int ACol, int ACount) {
             SetColWidths(d, ColWidths(d + 1));
         if (Col() >= ColCount() - 1 && Col() > 0) SetCol(Col() - 1);
         SetColCount(ColCount() - 1);
+        ColFlagsChanged(ACol, 1, false);
     }
+    if (!IsDestroying()) DoCellsChanged(TRect(ACol, 0, ACol + ACount, RowCount() - 1));
 }
 
 // Rectangles
@@ -197,12 +210,13 @@ void TQvStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     ARow1 = std::max(ARow1, 0);
     ARow2 = std::min(ARow2, RowCount() - 1);
     if (ACol2 < ACol1 || ARow2 < ARow1) return;
-    FreeCellPropsRect(ACol1, ARow1, ACol2, ARow2);
+    if (!FClearTextOnly) FreeCellPropsRect(ACol1, ARow1, ACol2, ARow2);
     // Texts of a grid that is going leave with its store.
-    if (!IsDestroying())
-        for (int r = ARow1; r <= ARow2; ++r)
-            for (int c = ACol1; c <= ACol2; ++c)
-                SetGridCells(c, r, String());
+    if (IsDestroying()) return;
+    for (int r = ARow1; r <= ARow2; ++r)
+        for (int c = ACol1; c <= ACol2; ++c)
+            SetGridCells(c, r, String());
+    DoCellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
 }
 
 void TQvStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {

@@ -8,42 +8,6 @@
 #include <set>
 #include <vector>
 
-namespace {
-
-// A cell text as a number for the calculations: markup and blanks dropped, empty or "-" read as 0.
-bool RowsColsCellFloat(const String& Text, double& Value) {
-    String s = Trim(Text);
-    if (s.contains('<')) {
-        String plain;
-        bool inTag = false;
-        for (QChar ch : s) {
-            if (ch == '<')
-                inTag = true;
-            else if (ch == '>')
-                inTag = false;
-            else if (!inTag)
-                plain += ch;
-        }
-        s = Trim(plain);
-    }
-    s.remove(' ');
-    if (s.isEmpty() || s == "-") {
-        Value = 0;
-        return true;
-    }
-    bool ok = false;
-    Value = s.toDouble(&ok);
-    return ok;
-}
-
-double RowsColsRequireFloat(const String& Text) {
-    double v = 0;
-    if (!RowsColsCellFloat(Text, v)) throw EQvGridError("Cell does not contain a float value");
-    return v;
-}
-
-} // namespace
-
 // Column calculations
 // --------------------------------------------------------------------------------------------
 
@@ -72,15 +36,28 @@ RowsColsRange RowsColsMakeRange(const TQvStringGrid& g, int FromRow, int ToRow) 
 
 } // namespace
 
+// Cells are read as the grid reads a float (Floats, or AllFloats for real rows), so a calculation and
+// the cell agree on what a text is worth: the locale's separators, parentheses for negative values.
+bool TQvStringGrid::CalcCellValue(int ACol, int ARow, bool RealRow, double& Value) {
+    // A cell under another cell's merge area shows that cell's value, which is counted there.
+    const int d = RealRow ? DisplRowIndex(ARow) : ARow;
+    if ((!RealRow || !IsHiddenRow(ARow)) && IsMergedNonBaseCell(ACol, d)) return false;
+    try {
+        Value = RealRow ? AllFloats(ACol, ARow) : Floats(ACol, ARow);
+        return true;
+    } catch (const EQvGridError&) {
+        return false;
+    }
+}
+
 double TQvStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
     const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
     double sum = 0;
     ExportNotification(esExportStart, range.From);
     for (int r = range.From; r <= range.To; ++r) {
         double v = 0;
-        const String text = range.Real ? AllCells(ACol, r) : GridCells(ACol, r);
         ExportNotification(esExportNextRow, r);
-        if (RowsColsCellFloat(text, v)) sum += v;
+        if (CalcCellValue(ACol, r, range.Real, v)) sum += v;
     }
     ExportNotification(esExportDone, -1);
     return sum;
@@ -92,28 +69,28 @@ double TQvStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
     return count > 0 ? ColumnSum(ACol, FromRow, ToRow) / count : 0;
 }
 
-double TQvStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
+// The first row of the range is the starting point and must hold a number; later rows without one are
+// passed over.
+double TQvStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Max) {
     const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
     if (range.To < range.From) return 0;
-    auto cell = [&](int r) { return range.Real ? AllCells(ACol, r) : GridCells(ACol, r); };
-    double result = RowsColsRequireFloat(cell(range.From));
+    ExportNotification(esExportStart, range.From);
+    double result = range.Real ? AllFloats(ACol, range.From) : Floats(ACol, range.From);
     for (int r = range.From + 1; r <= range.To; ++r) {
         double v = 0;
-        if (RowsColsCellFloat(cell(r), v) && v < result) result = v;
+        ExportNotification(esExportNextRow, r);
+        if (CalcCellValue(ACol, r, range.Real, v) && (Max ? v > result : v < result)) result = v;
     }
+    ExportNotification(esExportDone, -1);
     return result;
 }
 
+double TQvStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
+    return ColumnExtreme(ACol, FromRow, ToRow, false);
+}
+
 double TQvStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
-    const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
-    if (range.To < range.From) return 0;
-    auto cell = [&](int r) { return range.Real ? AllCells(ACol, r) : GridCells(ACol, r); };
-    double result = RowsColsRequireFloat(cell(range.From));
-    for (int r = range.From + 1; r <= range.To; ++r) {
-        double v = 0;
-        if (RowsColsCellFloat(cell(r), v) && v > result) result = v;
-    }
-    return result;
+    return ColumnExtreme(ACol, FromRow, ToRow, true);
 }
 
 double TQvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
@@ -123,7 +100,7 @@ double TQvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
     const double avg = ColumnAvg(ACol, FromRow, ToRow);
     double squares = 0;
     for (int r = range.From; r <= range.To; ++r) {
-        const double v = RowsColsRequireFloat(range.Real ? AllCells(ACol, r) : GridCells(ACol, r));
+        const double v = range.Real ? AllFloats(ACol, r) : Floats(ACol, r);
         squares += (v - avg) * (v - avg);
     }
     return std::sqrt(squares / count);
@@ -132,9 +109,19 @@ double TQvStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
 int TQvStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
     const RowsColsRange range = RowsColsMakeRange(*this, FromRow, ToRow);
     std::set<String> seen;
-    for (int r = range.From; r <= range.To; ++r)
+    ExportNotification(esExportStart, range.From);
+    for (int r = range.From; r <= range.To; ++r) {
+        ExportNotification(esExportNextRow, r);
         seen.insert((range.Real ? AllCells(ACol, r) : GridCells(ACol, r)).toUpper());
+    }
+    ExportNotification(esExportDone, -1);
     return static_cast<int>(seen.size());
+}
+
+double TQvStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow) {
+    double res = 0;
+    if (OnColumnCalc) OnColumnCalc(this, ACol, FromRow, ToRow, res);
+    return res;
 }
 
 // Row calculations
@@ -145,7 +132,7 @@ double TQvStringGrid::RowSum(int ARow, int FromCol, int ToCol) {
     ToCol = std::min(ToCol, TotalColCount() - 1);
     for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
         double v = 0;
-        if (RowsColsCellFloat(GridCells(c, ARow), v)) sum += v;
+        if (CalcCellValue(c, ARow, false, v)) sum += v;
     }
     return sum;
 }
@@ -155,24 +142,21 @@ double TQvStringGrid::RowAvg(int ARow, int FromCol, int ToCol) {
     return count > 0 ? RowSum(ARow, FromCol, ToCol) / count : 0;
 }
 
-double TQvStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
-    double result = 0;
-    RowsColsCellFloat(GridCells(FromCol, ARow), result);
+double TQvStringGrid::RowExtreme(int ARow, int FromCol, int ToCol, bool Max) {
+    double result = Floats(FromCol, ARow);
     for (int c = FromCol + 1; c <= ToCol && c < TotalColCount(); ++c) {
         double v = 0;
-        if (RowsColsCellFloat(GridCells(c, ARow), v) && v < result) result = v;
+        if (CalcCellValue(c, ARow, false, v) && (Max ? v > result : v < result)) result = v;
     }
     return result;
 }
 
+double TQvStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
+    return RowExtreme(ARow, FromCol, ToCol, false);
+}
+
 double TQvStringGrid::RowMax(int ARow, int FromCol, int ToCol) {
-    double result = 0;
-    RowsColsCellFloat(GridCells(FromCol, ARow), result);
-    for (int c = FromCol + 1; c <= ToCol && c < TotalColCount(); ++c) {
-        double v = 0;
-        if (RowsColsCellFloat(GridCells(c, ARow), v) && v > result) result = v;
-    }
-    return result;
+    return RowExtreme(ARow, FromCol, ToCol, true);
 }
 
 // Swapping, appending, clearing
@@ -275,8 +259,38 @@ void TQvStringGrid::ClearNormalCols(int ACol, int ACount) {
     ClearRect(ACol, FixedRows(), ACol + ACount - 1, RowCount() - FixedFooters() - 1);
 }
 
-void TQvStringGrid::ClearAll() {
+void TQvStringGrid::Clear() {
     if (RowCount() > 0 && TotalColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    SetSearchInc(String());
+    if (FNumHiddenColumns > 0) Invalidate();
+}
+
+void TQvStringGrid::ClearNormalCells() {
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    ClearRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols() - 1,
+              RowCount() - FixedFooters() - 1);
+}
+
+void TQvStringGrid::ClearSelection() {
+    const bool persistent = FMouseActions->RowSelectPersistent();
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r)
+            if (RowSelect(persistent ? RealRowIndex(r) : r)) ClearRows(r, 1);
+    } else if (FMouseActions->DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount() - FixedRightCols(); ++c)
+            if (ColSelect(c)) ClearCols(c, 1);
+    } else {
+        const TGridRect s = Selection();
+        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}
+
+bool TQvStringGrid::IsWideCell(int ACol, int ARow) {
+    return GetCellEx(ACol, ARow).startsWith(QLatin1String("|\\"));
+}
+
+void TQvStringGrid::ClearAll() {
+    Clear();
     for (TGridItem* item : AllHiddenRowItems()) {
         TStringList* items = item->Items();
         for (int c = 0; c < items->Count(); ++c) {
@@ -398,7 +412,8 @@ void TQvStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
     BeginUpdate();
     for (int r = RowCount() - 1; r >= FixedRows(); --r) {
         bool state = false;
-        if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) RemoveRows(r, 1);
+        if (GetCheckBoxState(CheckBoxColumn, RealRowIndex(r), state) && state == RemoveChecked)
+            RemoveRows(r, 1);
     }
     EndUpdate();
 }

@@ -1,5 +1,6 @@
 // The string grid's row, column and cell selection, its counts and text, and the modified and disabled rows.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvUtil.h"
 #include "toolkit/system/SysUtils.h"
 
 namespace {
@@ -260,9 +261,8 @@ int TQvStringGrid::SelectedRow(int i) {
     return i >= 0 && s.Top + i <= s.Bottom ? s.Top + i : -1;
 }
 
-// Cells separated by TAB, rows by CR LF; texts with line breaks keep them (no spreadsheet quoting is
-// asked of this grid). Selected rows below the range's bottom row still get their line break, so that no
-// two rows run together.
+// Cells separated by TAB, rows by CR LF. Selected rows below the range's bottom row still get their line
+// break, so that no two rows run together.
 String TQvStringGrid::SelectedText() {
     TGridRect s = Selection();
     if ((Options() & goRowSelect) && FDragDropSettings->OleEntireRows()) {
@@ -282,12 +282,72 @@ String TQvStringGrid::SelectedText() {
         const int r = rows[i];
         for (int c = s.Left; c <= s.Right; ++c) {
             if (c > s.Left) out += QChar(9);
-            const String text = GetCellEx(RealColumnOfDisplay(this, c), r);
-            out += text.contains(QLatin1String("{\\")) ? RichCellPlainText(text) : text;
+            const String cell = GetCellEx(RealColumnOfDisplay(this, c), r);
+            String text = cell.contains(QLatin1String("{\\")) ? RichCellPlainText(cell) : cell;
+            if (ExcelClipboardFormat() && LineCount(text, Multilinecells()) > 1) QuoteWithVTBreaks(text);
+            out += text;
         }
         if (i + 1 < rows.size()) out += QStringLiteral("\r\n");
     }
     return out;
+}
+
+// Flags of rows and columns that enter or leave
+// --------------------------------------------------------------------------------------------
+
+namespace {
+
+// Only entries the list holds move: the flags beyond its end read as unset anyway.
+void FlagListInsert(TIntList* List, int Index, int Count) {
+    if (Index < 0 || Index >= List->Count()) return;
+    for (int i = 0; i < Count; ++i)
+        List->Insert(Index, 0);
+}
+
+void FlagListDelete(TIntList* List, int Index) {
+    if (Index >= 0 && Index < List->Count()) List->Delete(Index);
+}
+
+// SelectedRows names rows by index: a removed row leaves it and the rows behind it move up.
+void SelectedRowsRemove(TIntList* Rows, int Index) {
+    Rows->DeleteValue(Index);
+    for (int i = 0; i < Rows->Count(); ++i)
+        if (Rows->Items(i) > Index) Rows->SetItems(i, Rows->Items(i) - 1);
+}
+
+void SelectedRowsInsert(TIntList* Rows, int Index, int Count) {
+    for (int i = 0; i < Rows->Count(); ++i)
+        if (Rows->Items(i) >= Index) Rows->SetItems(i, Rows->Items(i) + Count);
+}
+
+} // namespace
+
+void TQvStringGrid::RowFlagsLeaving(int ARow, int ACount) {
+    // A persistent selection is kept by real row; the real rows of a block need not follow each other.
+    const bool persistent = FMouseActions->RowSelectPersistent();
+    for (int r = ARow + ACount - 1; r >= ARow; --r) {
+        const int sel = persistent ? RealRowIndex(r) : r;
+        FlagListDelete(FRowSelectList.get(), sel);
+        SelectedRowsRemove(FSelectedRows.get(), sel);
+        FlagListDelete(FModifiedRows.get(), r);
+        FlagListDelete(FEnabledRows.get(), r);
+    }
+}
+
+void TQvStringGrid::RowFlagsEntered(int ARow, int ACount) {
+    const int sel = FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    FlagListInsert(FRowSelectList.get(), sel, ACount);
+    SelectedRowsInsert(FSelectedRows.get(), sel, ACount);
+    FlagListInsert(FModifiedRows.get(), ARow, ACount);
+    FlagListInsert(FEnabledRows.get(), ARow, ACount);
+}
+
+void TQvStringGrid::ColFlagsChanged(int ACol, int ACount, bool Entered) {
+    if (Entered)
+        FlagListInsert(FColSelectList.get(), ACol, ACount);
+    else
+        for (int i = 0; i < ACount; ++i)
+            FlagListDelete(FColSelectList.get(), ACol);
 }
 
 // Modified and disabled rows

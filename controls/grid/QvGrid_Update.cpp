@@ -79,6 +79,9 @@ void TQvStringGrid::Dispatch(TMessage& Message) {
     case WM_PAINT:
         WMPaint(Message);
         return;
+    case CM_HINTSHOW:
+        CMHintShow(Message);
+        return;
     case WM_ERASEBKGND:
         // Every pixel is painted by the grid itself.
         Message.Result = 0;

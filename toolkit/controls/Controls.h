@@ -93,12 +93,14 @@ class TControl;
 // What a hint request asks and answers: where the mouse is, where and how the hint shows.
 struct THintInfo {
     TControl* HintControl = nullptr;
-    TPoint CursorPos;
-    TPoint HintPos;
+    TPoint CursorPos; // client coordinates
+    TRect CursorRect; // client area the hint stays up for; moving out of it takes the hint down
+    TPoint HintPos;   // screen coordinates of the hint's top-left
     int HintMaxWidth = 0;
     TColor HintColor = clInfoBk;
-    String HintWindowClass;
-    void* HintData = nullptr;
+    String HintStr;
+    String HintWindowClass; // a registered hint window class for this hint, empty for the program's own
+    TObject* HintData = nullptr;
 };
 
 class TControl : public TComponent {

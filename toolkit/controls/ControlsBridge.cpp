@@ -30,6 +30,8 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     // Qt's widget code is built without exception support: an error from a handler is shown here, before it
     // would unwind through Qt's frames and skip their clean-up.
     try {
+        if (HintSeesEvent(FControl, static_cast<QWidget*>(watched), event))
+            return true;
         return FControl->HandleQtEvent(static_cast<QWidget*>(watched), event);
     } catch (const std::exception& e) {
         ShowHandlerError(e);

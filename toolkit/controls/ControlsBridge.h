@@ -66,6 +66,9 @@ template <class F> auto Guarded(F f) {
 }
 
 bool TranslateEvent(TControl* control, QWidget* w, QEvent* e);
+// The hint's part of a control's events (HintWindow.cpp): a resting mouse shows the control's hint, and
+// leaving, clicking, typing or moving out of its area takes it down. True when the event is used up.
+bool HintSeesEvent(TControl* control, QWidget* w, QEvent* e);
 void ApplyCursor(QWidget* w, TCursor cursor);
 Qt::CursorShape ToQtCursor(TCursor cursor);
 bool AltIsDown();

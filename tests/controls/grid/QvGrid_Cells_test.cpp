@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace qvcellstest {
 
 struct CellsGrid : ::testing::Test {
@@ -71,6 +73,89 @@ TEST_F(CellsGrid, FloatsCleanTheTextAndRaiseForNonNumbers) {
     g.SetFloats(1, 2, 3.14159);
     EXPECT_EQ(g.Cells(1, 2), "3.14") << "written with the grid's float format";
     SetDecimalSeparatorOverride(QChar());
+}
+
+// Cell accessors take real columns; Cells and the looks take display rows, the All... accessors real rows.
+// Real column 2 and real row 3 are hidden; cell (c, r) held "c:r" and a display hook marks what it shows.
+TEST(QvGridCellIndexes, RealAndDisplayIndexesWithHiddenColumnsAndRows) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(6);
+    g.SetRowCount(6);
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 6; ++c)
+            g.SetGridCells(c, r, String("%1:%2").arg(c).arg(r));
+    g.SetColWidths(2, 55);
+    g.HideColumn(2);
+    g.HideRow(3);
+    g.OnGetDisplText = [](TObject*, int, int, String& Value) { Value += "!"; };
+    struct Case {
+        const char* name;
+        std::function<String(TQvStringGrid&)> read;
+        String expected;
+    };
+    const Case cases[] = {
+        {"Cells reads the hidden column", [](TQvStringGrid& g) { return g.Cells(2, 1); }, "2:1!"},
+        {"Cells takes display rows", [](TQvStringGrid& g) { return g.Cells(4, 3); }, "4:4!"},
+        {"AllCells takes real rows", [](TQvStringGrid& g) { return g.AllCells(4, 4); }, "4:4!"},
+        {"AllCells of a hidden row and column", [](TQvStringGrid& g) { return g.AllCells(2, 3); }, "2:3!"},
+        {"AllGridCells is raw", [](TQvStringGrid& g) { return g.AllGridCells(2, 3); }, "2:3"},
+        {"counts",
+         [](TQvStringGrid& g) {
+             return String("%1 %2 %3 %4")
+                 .arg(g.ColCount())
+                 .arg(g.AllColCount())
+                 .arg(g.RowCount())
+                 .arg(g.AllRowCount());
+         },
+         "5 6 5 6"},
+        {"writing the hidden column",
+         [](TQvStringGrid& g) {
+             g.SetCells(2, 1, "x");
+             g.SetInts(3, 1, 7);
+             return g.GridCells(2, 1) + " " + g.GridCells(3, 1);
+         },
+         "x 7"},
+        {"writing past a hidden row's saved texts extends them",
+         [](TQvStringGrid& g) {
+             g.SetAllGridCells(8, 3, "raw");
+             g.SetAllCells(7, 3, "far");
+             return g.AllGridCells(6, 3) + "|" + g.AllGridCells(7, 3) + "|" + g.AllGridCells(8, 3);
+         },
+         "|far|"},
+        {"widths by real column",
+         [](TQvStringGrid& g) {
+             const int hidden = g.AllColWidths(2);
+             g.SetAllColWidths(4, 33);
+             g.SetAllColWidths(2, 44);
+             g.UnHideColumn(2);
+             return String("%1 %2 %3").arg(hidden).arg(g.ColWidths(2)).arg(g.ColWidths(4));
+         },
+         "55 44 33"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.read(g), c.expected) << c.name;
+}
+
+TEST_F(CellsGrid, LinksInTextBecomeAnchorsWhenShownInText) {
+    struct Case {
+        const char* text;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"see www.example.org now", "see <a href=\"www.example.org\">www.example.org</a> now"},
+        // The first kind of link in the list's order is the one anchored.
+        {"mailto:a@example.org or http://example.org",
+         "mailto:a@example.org or <a href=\"http://example.org\">http://example.org</a>"},
+        {"a < b", "a < b"},
+    };
+    for (const Case& c : cases) {
+        g.SetCells(1, 1, c.text);
+        EXPECT_EQ(g.Cells(1, 1), c.text) << "off by default";
+        g.SetURLShowInText(true);
+        EXPECT_EQ(g.Cells(1, 1), c.shown);
+        EXPECT_EQ(g.GridCells(1, 1), c.text) << "the stored text stays";
+        g.SetURLShowInText(false);
+    }
 }
 
 TEST_F(CellsGrid, DatesWriteNothingForZeroUnlessNullDatesShow) {
@@ -232,6 +317,20 @@ TEST_F(CellsGrid, CurrentCellOfAMergedAreaIsItsBaseCell) {
     g.SetCurrentCell("new");
     EXPECT_EQ(g.GridCells(1, 1), "new");
     EXPECT_EQ(g.GridCells(2, 2), "");
+}
+
+TEST_F(CellsGrid, MovingToACellAndEditingIt) {
+    g.SelectCells(1, 1, 3, 3);
+    g.MoveCurrentCell(2, 4);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Selection(), (TGridRect{2, 4, 2, 4})) << "the anchor moves along";
+    g.SetOptions(g.Options() | goEditing);
+    g.SetCells(3, 2, "text");
+    g.EditCell(3, 2);
+    EXPECT_EQ(g.Col(), 3);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_TRUE(g.EditorMode());
 }
 
 TEST_F(CellsGrid, SwapCellsExchangesTextsLooksAndGraphics) {

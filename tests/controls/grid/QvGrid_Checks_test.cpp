@@ -259,3 +259,36 @@ TEST(QvGridChecks, RowCheckBoxFollowsTheDisjunctRowSelection) {
     EXPECT_EQ(g.Cells(0, 2), "keep");
     EXPECT_EQ(events, (std::vector<BoxEvent>{{0, 2, true}, {0, 2, false}}));
 }
+
+// With hidden rows the state operations take real rows, so a hidden row's box is reached too; a data box's
+// state is the text of that same row, and ChangeCheckBoxState takes the display row.
+TEST(QvGridChecks, StatesOfRealRowsWithHiddenRows) {
+    TQvStringGrid g(nullptr);
+    g.SetRowCount(6);
+    for (int r = 1; r < 6; ++r) {
+        g.AddCheckBox(1, r, r == 3, false);
+        g.SetCells(2, r, r == 4 ? "Y" : "N");
+        g.AddCheckBox(2, r, false, true);
+    }
+    g.HideRow(2);
+    std::vector<BoxEvent> events;
+    g.OnCheckBoxChange = [&](TObject*, int c, int r, bool s) { events.push_back({c, r, s}); };
+    for (int r = 1; r < 6; ++r)
+        for (int c : {1, 2}) {
+            bool state = !((c == 1 && r == 3) || (c == 2 && r == 4));
+            EXPECT_TRUE(g.GetCheckBoxState(c, r, state)) << c << "," << r;
+            EXPECT_EQ(state, (c == 1 && r == 3) || (c == 2 && r == 4)) << c << "," << r;
+        }
+    // The hidden row's boxes take their states and keep them until the row is shown.
+    EXPECT_TRUE(g.SetCheckBoxState(1, 2, true));
+    EXPECT_TRUE(g.SetCheckBoxState(2, 2, true));
+    EXPECT_EQ(g.AllCells(2, 2), "Y");
+    // Display row 2 is real row 3.
+    EXPECT_TRUE(g.ChangeCheckBoxState(1, 2, false));
+    EXPECT_FALSE(g.IsChecked(1, 3));
+    EXPECT_EQ(events, (std::vector<BoxEvent>{{1, 2, false}}));
+    g.UnHideRowsAll();
+    EXPECT_TRUE(g.IsChecked(1, 2));
+    EXPECT_EQ(g.Cells(2, 2), "Y");
+    EXPECT_FALSE(g.IsChecked(1, 3));
+}

@@ -371,3 +371,16 @@ TEST(QvGridGraphics, ExpandButtonSitsAtTheTopRight) {
     const TRect r = g.CellRect(1, 1);
     EXPECT_EQ(g.GetExpandButtonRect(1, 1), TRect(r.Right - 13, r.Top + 2, r.Right - 2, r.Top + 13));
 }
+
+TEST(QvGridGraphics, NodeIndentIsTheRowsLevelTimesTheIndent) {
+    TQvStringGrid g(nullptr);
+    g.SetRowCount(5);
+    g.CellNode()->SetNodeIndent(12);
+    g.CellProperties(0, 3)->SetNodeLevel(2);
+    EXPECT_EQ(g.GetNodeIndent(3), 0) << "a grid without nodes indents nothing";
+    g.CreateCellGraphic(0, 1)->CellType = ctNode;
+    g.CellProperties(0, 1)->SetNodeLevel(1);
+    const std::pair<int, int> cases[] = {{1, 12}, {3, 24}, {2, 0}};
+    for (auto [row, indent] : cases)
+        EXPECT_EQ(g.GetNodeIndent(row), indent) << row;
+}

@@ -1,6 +1,9 @@
 // Hiding and showing columns and rows of the string grid with their data, the two index spaces and moving.
 #include "controls/grid/QvGrid.h"
+#include "toolkit/controls/Forms.h"
 
+#include <QApplication>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -304,4 +307,51 @@ TEST(QvGridHidden, SettingTheRowReportsEachChangeOnce) {
     g.SetRow(2);
     EXPECT_TRUE(g.RowSelect(2));
     EXPECT_TRUE(g.RowSelect(5)); // rows outside the selection keep their flags
+}
+
+// The painter reads each display column's text from the real column shown there: beside a hidden column
+// the text painted is the next column's, and nothing of the hidden text shows.
+TEST(QvGridHiddenPaint, TextBesideAHiddenColumnComesFromItsRealColumn) {
+    TForm form(nullptr);
+    form.SetClientSize(420, 120);
+    auto* grid = new TQvStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 420, 120);
+    grid->SetColCount(5);
+    grid->SetRowCount(4);
+    grid->SetDefaultColWidth(80);
+    grid->SetDefaultRowHeight(24);
+    grid->SetColor(clWhite);
+    grid->SetLook(glStandard);
+    grid->SetBorderStyle(bsNone);
+    grid->Font()->SetColor(clBlack);
+    grid->SetCol(4);
+    grid->SetRow(3);
+    grid->SetCells(2, 1, "WWWWWWW");
+    grid->SetCells(3, 1, "i");
+    grid->HideColumn(2);
+    form.Show();
+    grid->Invalidate();
+    QApplication::processEvents();
+    const QImage img = form.Grab();
+    // The box of the dark pixels of a cell.
+    const auto darkWidth = [&](int c, int r) {
+        const TRect cell = grid->CellRect(c, r);
+        int left = cell.Right, right = cell.Left;
+        for (int y = cell.Top + 1; y < cell.Bottom - 1; ++y)
+            for (int x = cell.Left + 1; x < cell.Right - 1; ++x) {
+                const QColor p(img.pixel(x, y));
+                if (p.red() < 110 && p.green() < 110 && p.blue() < 110) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+            }
+        return std::max(0, right - left);
+    };
+    grid->Canvas()->Font()->Assign(grid->Font());
+    const int narrow = grid->Canvas()->TextWidth("i");
+    EXPECT_GT(darkWidth(2, 1), 0) << "real column 3 shows at display column 2";
+    EXPECT_LE(darkWidth(2, 1), narrow + 2);
+    EXPECT_EQ(darkWidth(3, 1), 0) << "display column 3 is the empty real column 4";
+    form.Hide();
 }

@@ -1,8 +1,11 @@
 // Column and row calculations over ranges with hidden rows, swapping, numbering and column auto-size.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvUtil.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -83,6 +86,57 @@ TEST_F(CalcGrid, NonNumericFirstCellOfMinRaises) {
     EXPECT_THROW(g.ColumnStdDev(1, 1, 4), EQvGridError);
 }
 
+// A calculation takes from each cell what Floats reads there: with the locale's separators and
+// parentheses, and nothing from a cell under another cell's merge area.
+TEST(QvGridCalc, CellsCountAsTheGridReadsThem) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TQvStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(6);
+    const char* texts[] = {"Wert", "1,5", "(1.234,50)", "<b>2</b>", "12 kg", "x"};
+    for (int r = 0; r < 6; ++r)
+        g.SetCells(1, r, texts[r]);
+    struct Case {
+        const char* name;
+        std::function<double(TQvStringGrid&)> calc;
+        double expected;
+    };
+    const Case cases[] = {
+        {"sum", [](TQvStringGrid& g) { return g.ColumnSum(1, -1, -1); }, 1.5 - 1234.5 + 2 + 12},
+        {"min", [](TQvStringGrid& g) { return g.ColumnMin(1, 1, 5); }, -1234.5},
+        {"max", [](TQvStringGrid& g) { return g.ColumnMax(1, 1, 5); }, 12},
+        {"row sum", [](TQvStringGrid& g) { return g.RowSum(1, 0, 3); }, 1.5},
+        {"merged area counts once",
+         [](TQvStringGrid& g) {
+             g.MergeCells(1, 1, 1, 2);
+             return g.ColumnSum(1, 1, 3);
+         },
+         1.5 + 2},
+        {"merged across a row",
+         [](TQvStringGrid& g) {
+             g.MergeCells(1, 1, 3, 1);
+             return g.RowSum(1, 0, 3);
+         },
+         1.5},
+        {"a hidden row in a real range",
+         [](TQvStringGrid& g) {
+             g.HideRow(2);
+             return g.ColumnSum(1, 1, g.TotalRowCount());
+         },
+         1.5 - 1234.5 + 2 + 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_DOUBLE_EQ(c.calc(g), c.expected);
+        g.UnHideRowsAll();
+        g.SplitAllCells();
+    }
+    g.SetCells(2, 1, "y");
+    EXPECT_THROW(g.RowMin(1, 2, 3), EQvGridError) << "the first cell is the starting point";
+    QLocale::setDefault(before);
+}
+
 TEST_F(CalcGrid, RowCalculationsAndNumbering) {
     g.SetGridCells(0, 2, "1.5");
     g.SetGridCells(2, 2, "3");
@@ -152,6 +206,18 @@ TEST(QvGridAutoSize, ColumnFitsItsWidestMeasuredText) {
         const int expected = c.expected >= 0 ? c.expected : g.Canvas()->TextWidth("Id") + 8;
         EXPECT_EQ(g.ColWidths(1), expected);
     }
+}
+
+// A markup cell is as wide as the text it shows, not as its tags.
+TEST(QvGridAutoSize, MarkupCellsAreMeasuredAsShown) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetEnableHTML(true);
+    g.SetGridCells(1, 1, "<u>underlined words</u>");
+    g.SetGridCells(2, 1, "underlined words");
+    g.AutoSizeCol(1);
+    g.AutoSizeCol(2);
+    EXPECT_NEAR(g.ColWidths(1), g.ColWidths(2), 3);
 }
 
 TEST(QvGridAutoSize, HiddenColumnsAreMeasuredByTheirRealCells) {
@@ -422,4 +488,152 @@ TEST(QvGridAutoSize, CellsFitTheirTextAndTheControlFitsTheCells) {
         h += g.RowHeights(r);
     EXPECT_EQ(g.ClientWidth(), w);
     EXPECT_EQ(g.ClientHeight(), h);
+}
+
+// Rows and columns that enter or leave take their selection, modified and disabled flags along, so no
+// flag stays on the row that moves into a removed row's place.
+TEST(QvGridRowsCols, RowAndColumnFlagsFollowTheirRows) {
+    struct Case {
+        const char* name;
+        bool persistent;
+        std::function<void(TQvStringGrid&)> act;
+        std::vector<int> flagged; // rows selected, modified and disabled afterwards (display rows)
+    };
+    // Rows 2 and 5 carry every flag.
+    const Case cases[] = {
+        {"remove above", false, [](TQvStringGrid& g) { g.RemoveRows(1, 1); }, {1, 4}},
+        {"remove a flagged row", false, [](TQvStringGrid& g) { g.RemoveRows(2, 2); }, {3}},
+        {"insert above", false, [](TQvStringGrid& g) { g.InsertRows(3, 2); }, {2, 7}},
+        {"persistent selection over a hidden row",
+         true,
+         [](TQvStringGrid& g) {
+             g.HideRow(1);
+             g.RemoveRows(1, 1); // real row 2
+             g.UnHideRowsAll();
+         },
+         {4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TQvStringGrid g(nullptr);
+        g.SetColCount(3);
+        g.SetRowCount(8);
+        // The current row stays out of the flagged rows: with a disjunct selection it is selected too.
+        g.SetRow(7);
+        g.MouseActions()->SetDisjunctRowSelect(true);
+        g.MouseActions()->SetRowSelectPersistent(c.persistent);
+        for (int r : {2, 5}) {
+            g.SetRowSelect(r, true);
+            g.SetRowModified(r, true);
+            g.SetRowEnabled(r, false);
+        }
+        c.act(g);
+        std::vector<int> selected, modified, disabled, listed;
+        for (int r = 0; r < g.RowCount(); ++r) {
+            if (g.RowSelect(r)) selected.push_back(r);
+            if (g.RowModified(r)) modified.push_back(r);
+            if (!g.RowEnabled(r)) disabled.push_back(r);
+        }
+        for (int i = 0; i < g.SelectedRowCount(); ++i)
+            listed.push_back(g.SelectedRow(i));
+        std::sort(listed.begin(), listed.end());
+        EXPECT_EQ(selected, c.flagged);
+        EXPECT_EQ(listed, c.flagged);
+        if (!c.persistent) {
+            EXPECT_EQ(modified, c.flagged);
+            EXPECT_EQ(disabled, c.flagged);
+        }
+    }
+
+    TQvStringGrid g(nullptr);
+    g.SetColCount(6);
+    g.MouseActions()->SetDisjunctColSelect(true);
+    g.SetColSelect(4, true);
+    g.RemoveCols(1, 2);
+    EXPECT_TRUE(g.ColSelect(2));
+    g.InsertCols(0, 1);
+    EXPECT_TRUE(g.ColSelect(3));
+    EXPECT_EQ(g.ColSelectCount(), 1);
+}
+
+TEST(QvGridRowsCols, ClearingFreesCellPropertiesUnlessTextOnlyAndTellsTheChange) {
+    TQvStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    std::vector<TRect> changes;
+    g.OnCellsChanged = [&](TObject*, const TRect& R) { changes.push_back(R); };
+    g.HideColumn(3);
+    g.SetCells(3, 2, "hidden column");
+    g.AddCheckBox(1, 2, true, false);
+    g.SetClearTextOnly(true);
+    g.ClearRows(2, 1);
+    EXPECT_TRUE(g.IsChecked(1, 2)) << "text only";
+    EXPECT_EQ(g.Cells(3, 2), "");
+    g.SetCells(3, 2, "hidden column");
+    g.SetClearTextOnly(false);
+    g.ClearRows(2, 1);
+    EXPECT_FALSE(g.HasCellProperties(1, 2));
+    EXPECT_EQ(g.Cells(3, 2), "") << "hidden columns are cleared with their row";
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[1], TRect(0, 2, 3, 2));
+
+    changes.clear();
+    g.InsertRows(1, 2);
+    g.RemoveRows(3, 1);
+    EXPECT_EQ(changes, (std::vector<TRect>{TRect(0, 1, 2, 3), TRect(0, 3, 2, 4)}));
+
+    g.SetCells(1, 1, "a");
+    g.SetCells(2, 3, "b");
+    g.SetCells(0, 0, "fixed");
+    g.ClearNormalCells();
+    EXPECT_EQ(g.Cells(1, 1) + g.Cells(2, 3), "");
+    EXPECT_EQ(g.Cells(0, 0), "fixed");
+    g.SetSearchInc("ab");
+    g.Clear();
+    EXPECT_EQ(g.Cells(0, 0), "");
+    EXPECT_EQ(g.SearchInc(), "");
+
+    g.SetCells(1, 1, EncodeWideCellText(QString::fromUtf8("\u6e29")));
+    EXPECT_TRUE(g.IsWideCell(1, 1));
+    g.SetCells(1, 2, "plain");
+    EXPECT_FALSE(g.IsWideCell(1, 2));
+}
+
+TEST(QvGridRowsCols, ClearSelectionClearsWhatIsSelected) {
+    struct Case {
+        const char* name;
+        std::function<void(TQvStringGrid&)> select;
+        const char* left; // the texts of rows 1..3 in columns 1..2 afterwards
+    };
+    const Case cases[] = {
+        {"rectangle", [](TQvStringGrid& g) { g.SelectCells(1, 1, 1, 2); }, " b  d e f"},
+        {"disjunct rows",
+         [](TQvStringGrid& g) {
+             g.MouseActions()->SetDisjunctRowSelect(true);
+             g.SetRowSelect(3, true);
+         },
+         "a b c d  "},
+        {"disjunct columns",
+         [](TQvStringGrid& g) {
+             g.MouseActions()->SetDisjunctColSelect(true);
+             g.SetColSelect(2, true);
+         },
+         "a  c  e "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TQvStringGrid g(nullptr);
+        g.SetColCount(3);
+        g.SetRowCount(4);
+        const char* texts[] = {"a", "b", "c", "d", "e", "f"};
+        for (int i = 0; i < 6; ++i)
+            g.SetCells(1 + i % 2, 1 + i / 2, texts[i]);
+        c.select(g);
+        g.ClearSelection();
+        QStringList left;
+        for (int r = 1; r <= 3; ++r)
+            for (int col = 1; col <= 2; ++col)
+                left << g.Cells(col, r);
+        EXPECT_EQ(left.join(' '), c.left);
+    }
 }

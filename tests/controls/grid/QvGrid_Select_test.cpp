@@ -145,6 +145,15 @@ TEST_F(SelectGrid, SelectedTextJoinsCellsWithTabsAndRowsWithLineBreaks) {
     g.SetRowSelect(2, true);
     g.SelectCells(1, 1, 2, 1);
     EXPECT_EQ(g.SelectedText(), "a\tb\r\nc\td") << "rows beyond the range's bottom keep their line break";
+
+    // Cells of several lines, for a spreadsheet: quoted, each line break one character 11.
+    g.MouseActions()->SetDisjunctRowSelect(false);
+    g.SetCells(2, 1, "two\r\nlines");
+    g.SelectCells(1, 1, 2, 1);
+    g.SetMultilinecells(true);
+    EXPECT_EQ(g.SelectedText(), "a\ttwo\r\nlines");
+    g.SetExcelClipboardFormat(true);
+    EXPECT_EQ(g.SelectedText(), QString("a\t\"two") + QChar(11) + "lines\"");
 }
 
 TEST_F(SelectGrid, ModifiedRowsAreCountedAndCleared) {
