@@ -165,7 +165,10 @@ void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     if (FLastHintPos.X >= 0) {
         int bc = -1, br = -1;
         if (!valid || !CheckBaseCell(c, r, bc, br) || TPoint(bc, br) != FLastHintPos) {
-            if (!valid || TPoint(BaseCell(c, r)) != FLastHintPos) FLastHintPos = TPoint(-1, -1);
+            if (!valid || TPoint(BaseCell(c, r)) != FLastHintPos) {
+                FLastHintPos = TPoint(-1, -1);
+                if (Application) Application->CancelHint();
+            }
         }
     }
 

@@ -91,6 +91,19 @@ void TQvStringGrid::Dispatch(TMessage& Message) {
         TBaseGrid::Dispatch(Message);
         if (FFloatingFooter->Visible() && FFooterPanel) FFooterPanel->Invalidate();
         return;
+    case CM_HINTSHOW:
+        // The hint belongs to the cell under the mouse: its text and place come from the cell, and it goes
+        // once the mouse leaves that cell.
+        if (auto* info = reinterpret_cast<THintInfo*>(Message.LParam)) {
+            FLastHintPos = TPoint(-1, -1);
+            BuildCellHint(info->HintStr, *info);
+            if (FLastHintPos.X >= 0 && FLastHintPos.Y >= 0) {
+                const TRect r = CellRect(FLastHintPos.X, FLastHintPos.Y);
+                if (!r.IsEmpty()) info->CursorRect = r;
+            }
+        }
+        Message.Result = 0;
+        return;
     case CM_CURSORCHANGED:
         TBaseGrid::Dispatch(Message);
         // A cursor the mouse handling set for itself keeps its hover mode; any other change ends it.

@@ -90,10 +90,14 @@ class EventBridge;
 
 class TControl;
 
-// What a hint request asks and answers: where the mouse is, where and how the hint shows.
+// What a hint request (CM_HINTSHOW, LParam a THintInfo*) asks and answers: where the mouse is (client
+// coordinates), the text, where the hint shows (screen coordinates) and the client area it belongs to
+// (leaving it withdraws the hint). A handler that answers non-zero shows no hint.
 struct THintInfo {
     TControl* HintControl = nullptr;
     TPoint CursorPos;
+    String HintStr;
+    TRect CursorRect;
     TPoint HintPos;
     int HintMaxWidth = 0;
     TColor HintColor = clInfoBk;

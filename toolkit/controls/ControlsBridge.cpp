@@ -4,11 +4,12 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QStyle>
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace qvdetail {
@@ -249,6 +250,33 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     return true;
 }
 
+// The hint of a control is asked for when it shows: the control may give a text and a place of its own
+// for the point under the mouse (CM_HINTSHOW), as a grid does for its cells.
+bool ShowControlHint(TControl* control, QWidget* w, QHelpEvent* he) {
+    if (!control->ShowHint() || !control->Widget()) return false;
+    const QPoint pos = w == control->Widget() ? he->pos() : w->mapTo(control->Widget(), he->pos());
+    THintInfo info;
+    info.HintControl = control;
+    info.CursorPos = TPoint(pos.x(), pos.y());
+    info.HintStr = control->Hint();
+    info.CursorRect = TRect(0, 0, control->Widget()->width(), control->Widget()->height());
+    info.HintPos = TPoint(he->globalPos().x(), he->globalPos().y());
+    TMessage m;
+    m.Msg = CM_HINTSHOW;
+    m.LParam = reinterpret_cast<LPARAM>(&info);
+    m.Event = he;
+    control->WndProc(m);
+    if (m.Result != 0 || info.HintStr.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        const TRect& r = info.CursorRect;
+        QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), info.HintStr, control->Widget(),
+                           QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+    }
+    he->accept();
+    return true;
+}
+
 } // namespace
 
 bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
@@ -304,6 +332,8 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         control->WndProc(m);
         return false;
     }
+    case QEvent::ToolTip:
+        return ShowControlHint(control, w, static_cast<QHelpEvent*>(e));
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         auto reason = static_cast<QFocusEvent*>(e)->reason();

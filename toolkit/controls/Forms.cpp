@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 
 TApplication* Application = nullptr;
@@ -461,6 +462,10 @@ void TApplication::Terminate() {
     // The loop may be waiting for the next event; wake it so the program ends now.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
+}
+
+void TApplication::CancelHint() {
+    QToolTip::hideText();
 }
 
 void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }

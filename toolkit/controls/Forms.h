@@ -166,6 +166,8 @@ public:
     void SetMainFormOnTaskBar(bool v) { FMainFormOnTaskBar = v; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool v) { FShowHint = v; }
+    // Withdraws the hint now shown, whichever control showed it.
+    void CancelHint();
     // The program file; tests move its folder with SetExeDirOverride (toolkit/SysUtils.h).
     String ExeName() const;
     HWND Handle() const { return nullptr; }

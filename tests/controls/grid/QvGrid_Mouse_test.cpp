@@ -12,6 +12,8 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -410,6 +412,42 @@ TEST_F(MouseGridTest, CellHintsShowTextsAndLetTheWindowChangeHeaders) {
         EXPECT_EQ(hint, k.hint);
         EXPECT_EQ(info.HintColor, grid->HintColor());
     }
+}
+
+// The hint the platform asks for when the mouse rests: the cell's own, and it goes with the cell.
+TEST_F(MouseGridTest, RestingMouseShowsTheCellOrHeaderHintUntilItLeavesTheCell) {
+    grid->SetShowHint(true);
+    grid->SetHintShowCells(true);
+    grid->OnGridHint = [](TObject*, int r, int c, String& h) {
+        if (r == 0) h = QString("header %1").arg(c);
+    };
+    auto rest = [this](QPoint at) {
+        QWidget* w = Cells();
+        QHelpEvent e(QEvent::ToolTip, at, w->mapToGlobal(at));
+        QApplication::sendEvent(w, &e);
+    };
+    auto hidden = [] {
+        for (int i = 0; i < 50 && QToolTip::isVisible(); ++i)
+            QTest::qWait(20);
+        return !QToolTip::isVisible();
+    };
+    const struct {
+        int c, r;
+        QString hint;
+    } cases[] = {{2, 5, "2:5"}, {3, 0, "header 3"}};
+    for (const auto& k : cases) {
+        rest(Center(k.c, k.r));
+        ASSERT_TRUE(QToolTip::isVisible()) << k.hint.toStdString();
+        EXPECT_EQ(QToolTip::text(), k.hint);
+        // Moving inside the cell keeps the hint; moving to the next cell withdraws it.
+        Move(Center(k.c, k.r) + QPoint(3, 1), Qt::NoButton);
+        EXPECT_TRUE(QToolTip::isVisible());
+        Move(Center(k.c + 1, k.r), Qt::NoButton);
+        EXPECT_TRUE(hidden());
+    }
+    grid->SetShowHint(false);
+    rest(Center(2, 5));
+    EXPECT_FALSE(QToolTip::isVisible());
 }
 
 TEST_F(MouseGridTest, EnhancedColumnMoveShowsTheHeaderButtonAndMoves) {
