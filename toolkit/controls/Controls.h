@@ -415,6 +415,10 @@ TControl* FindControl(const QWidget* w);
 // The control under a screen point (its innermost native window), or null.
 TControl* ControlAtScreenPos(const TPoint& ScreenPos);
 
+// A balloon below a control (a hint with a bold title) that tells why its entry was not taken; nothing
+// for a control without a window or with neither title nor text.
+void ShowBalloonHint(TControl* control, const String& Title, const String& Text);
+
 // Posts a message to be handled after the current one, through the control's WndProc.
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -359,6 +359,15 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
 
 } // namespace qvdetail
 
+void ShowBalloonHint(TControl* control, const String& Title, const String& Text) {
+    if (!control || !control->Widget() || (Title.isEmpty() && Text.isEmpty())) return;
+    String html;
+    if (!Title.isEmpty()) html = "<b>" + Title.toHtmlEscaped() + "</b>";
+    if (!Text.isEmpty()) html += (html.isEmpty() ? String() : String("<br>")) + Text.toHtmlEscaped();
+    QWidget* w = control->Widget();
+    QToolTip::showText(w->mapToGlobal(QPoint(0, w->height())), html, w);
+}
+
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (!control)
         return;

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,6 +138,28 @@ TEST(QvGridEdit, RefusedValidationKeepsTheEditorOpenWithTheTypedText) {
     EXPECT_FALSE(f.EditorOpen());
     EXPECT_EQ(g->Cells(1, 1), "good");
     EXPECT_TRUE(g->RowModified(1));
+}
+
+TEST(QvGridEdit, ARefusalSaysWhyOnTheReopenedEditorWhenTheGridHasAText) {
+    for (const bool withText : {false, true}) {
+        EditGridForm f;
+        TQvStringGrid* g = f.grid;
+        g->OnCellValidate = [](TObject*, int, int, String&, bool& valid) { valid = false; };
+        if (withText) {
+            g->SetInvalidEntryTitle("Entry");
+            g->SetInvalidEntryText("Only <digits>");
+        }
+        QToolTip::hideText();
+        for (int i = 0; i < 50 && QToolTip::isVisible(); ++i)
+            QTest::qWait(20);
+        Type("bad");
+        Enter();
+        ASSERT_TRUE(f.EditorOpen());
+        EXPECT_EQ(QToolTip::isVisible(), withText);
+        if (withText) {
+            EXPECT_EQ(QToolTip::text(), "<b>Entry</b><br>Only &lt;digits&gt;");
+        }
+    }
 }
 
 TEST(QvGridEdit, ValidationThatCorrectsTheValueStoresAndRegistersTheCorrection) {
