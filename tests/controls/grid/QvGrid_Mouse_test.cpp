@@ -565,6 +565,15 @@ TEST_F(MouseGridTest, ColumnSizingReportsTheWidthTheColumnGets) {
     ASSERT_FALSE(sizing.empty());
     EXPECT_EQ(sizing.back(), std::make_pair(2, grid->ColWidths(2)));
     EXPECT_EQ(grid->ColWidths(2), 64 + 30);
+
+    // Dragged past the column's own start, the border stops there: the column is 0 wide, as reported.
+    const TRect g = grid->CellRect(2, 0);
+    Move(QPoint(g.Right, 5), Qt::NoButton);
+    Press(QPoint(g.Right, 5));
+    Move(QPoint(g.Left - 20, 5));
+    Release(QPoint(g.Left - 20, 5));
+    EXPECT_EQ(sizing.back(), std::make_pair(2, 0));
+    EXPECT_EQ(grid->ColWidths(2), 0);
 }
 
 TEST_F(MouseGridTest, HorizontalPanningIgnoresVerticalOffsets) {
