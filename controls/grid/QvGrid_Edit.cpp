@@ -56,6 +56,15 @@ TInplaceEdit* TQvStringGrid::CreateEditor() {
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::SelectCell(int ACol, int ARow) {
+    // A move the grid makes for itself (the Tab move to the next row, a click that opens an editor) has
+    // already asked what it must ask.
+    if (FForceSel) {
+        if (FRowIndicator && !FRowIndicator->Empty() && FixedCols() > 0) {
+            RepaintCell(0, Row());
+            if (ARow >= 0 && ARow < RowCount()) RepaintCell(0, ARow);
+        }
+        return true;
+    }
     if (!Parent()) return true;
     if (ACol < 0 || ARow < 0) return false;
     const int realCol = RealColIndex(ACol);
