@@ -164,6 +164,37 @@ TEST_F(MouseGridTest, ClickOnCheckBoxCellTogglesItWhereEditingAllows) {
     }
 }
 
+// A cell button counts as clicked only when the release falls on it; a radio button cell is checked by
+// the press and its column's other buttons cleared.
+TEST_F(MouseGridTest, CellButtonsAndRadioButtonsTakeThePress) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddButton(2, 3, 40, 18, "Go", haLeft, vaTop);
+    std::vector<std::pair<int, int>> buttonClicks;
+    int mouseUps = 0;
+    grid->OnButtonClick = [&](TObject*, int c, int r) { buttonClicks.emplace_back(c, r); };
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouseUps; };
+    const TRect b = grid->GetCellButtonRect(2, 3);
+    ASSERT_FALSE(b.IsEmpty());
+    const QPoint onButton((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+    Click(onButton);
+    EXPECT_EQ(buttonClicks, (std::vector<std::pair<int, int>>{{2, 3}}));
+    EXPECT_EQ(mouseUps, 0);
+    // Pressed on the button and released elsewhere: drawn up, not clicked, an ordinary release.
+    Press(onButton);
+    Release(Center(4, 6));
+    EXPECT_EQ(buttonClicks.size(), 1u);
+    EXPECT_EQ(mouseUps, 1);
+
+    grid->AddRadioButton(4, 2, true);
+    grid->AddRadioButton(4, 5, false);
+    std::vector<std::pair<int, int>> radioClicks;
+    grid->OnRadioButtonClick = [&](TObject*, int c, int r) { radioClicks.emplace_back(c, r); };
+    Click(Center(4, 5));
+    EXPECT_TRUE(grid->IsRadioButtonChecked(4, 5));
+    EXPECT_FALSE(grid->IsRadioButtonChecked(4, 2));
+    EXPECT_EQ(radioClicks, (std::vector<std::pair<int, int>>{{4, 5}}));
+}
+
 TEST_F(MouseGridTest, DataCheckBoxClickSwitchesItsText) {
     grid->SetOptions(grid->Options() | goEditing);
     grid->AddCheckBox(3, 4, false, true);
