@@ -441,9 +441,8 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
         const int realCol = RealCol();
         if ((AutoEdit && FNavigation->AdvanceAutoEdit()) || HasInCellControl(realCol, Row())) {
             if (IsEditable(realCol, Row())) {
+                // The move was asked for above; asking again now could not undo it.
                 ShowEditor();
-                bool go = true;
-                if (OnCellChanging) OnCellChanging(this, startRow, startCol, Row(), Col(), go);
                 TEditorType previous = FDefaultEditor;
                 GetCellEditorType(RealColIndex(startCol), startRow, previous);
                 if (!IsTextEditorKind(previous) || previous == edValidChars) HideEditor();

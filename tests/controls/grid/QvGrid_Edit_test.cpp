@@ -331,6 +331,21 @@ TEST(QvGridEdit, EnterWithAdvanceStoresMovesAndOpensTheNextCell) {
     EXPECT_EQ(g->Row(), 2);
 }
 
+TEST(QvGridEdit, EnterFromTheEditorAsksTheCellChangeOnce) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    std::vector<TRect> asked;
+    g->OnCellChanging = [&](TObject*, int oldRow, int oldCol, int newRow, int newCol, bool&) {
+        asked.push_back(TRect(oldCol, oldRow, newCol, newRow));
+    };
+    Type("a");
+    Enter();
+    EXPECT_EQ(g->Col(), 2);
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(asked, std::vector<TRect>{TRect(1, 1, 2, 1)});
+}
+
 TEST(QvGridEdit, AdvanceOverOnlyReadOnlyCellsStopsAfterOneRoundWhereItStarted) {
     EditGridForm f;
     TQvStringGrid* g = f.grid;
