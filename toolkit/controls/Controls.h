@@ -418,6 +418,9 @@ TControl* ControlAtScreenPos(const TPoint& ScreenPos);
 // A balloon below a control (a hint with a bold title) that tells why its entry was not taken; nothing
 // for a control without a window or with neither title nor text.
 void ShowBalloonHint(TControl* control, const String& Title, const String& Text);
+// A hint (plain or rich text) at a screen point, for a control that shows one of its own accord (a size
+// while it is dragged); Application->CancelHint takes it down.
+void ShowHintAt(TControl* control, const TPoint& ScreenPos, const String& Text);
 
 // Posts a message to be handled after the current one, through the control's WndProc.
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);

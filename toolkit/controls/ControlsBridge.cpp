@@ -368,6 +368,11 @@ void ShowBalloonHint(TControl* control, const String& Title, const String& Text)
     QToolTip::showText(w->mapToGlobal(QPoint(0, w->height())), html, w);
 }
 
+void ShowHintAt(TControl* control, const TPoint& ScreenPos, const String& Text) {
+    if (!control || !control->Widget()) return;
+    QToolTip::showText(QPoint(ScreenPos.X, ScreenPos.Y), Text, control->Widget());
+}
+
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (!control)
         return;

@@ -597,6 +597,20 @@ TEST_F(MouseGridTest, ColumnSizingReportsTheWidthTheColumnGets) {
     EXPECT_EQ(sizing.back(), std::make_pair(2, grid->ColWidths(2)));
     EXPECT_EQ(grid->ColWidths(2), 64 + 30);
 
+    // With the sizing hint the width shows while the border is dragged, and goes with the release.
+    grid->SetHintShowSizing(true);
+    const TRect h2 = grid->CellRect(2, 0);
+    Move(QPoint(h2.Right, 5), Qt::NoButton);
+    Press(QPoint(h2.Right, 5));
+    Move(QPoint(h2.Right - 10, 5));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QString("cw=<b>%1</b>").arg(64 + 30 - 10));
+    Release(QPoint(h2.Right - 10, 5));
+    for (int i = 0; i < 50 && QToolTip::isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(QToolTip::isVisible());
+    grid->SetHintShowSizing(false);
+
     // Dragged past the column's own start, the border stops there: the column is 0 wide, as reported.
     const TRect g = grid->CellRect(2, 0);
     Move(QPoint(g.Right, 5), Qt::NoButton);
