@@ -462,3 +462,67 @@ TEST(QvGridEdit, ComboItemListOperations) {
     g.ClearComboString();
     EXPECT_EQ(g.GetComboCount(), 0);
 }
+
+TEST(QvGridEdit, LookupCompletesTheTypedTextFromItsItems) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 1, "");
+    g->SetLookup(true);
+    g->LookupItems()->Add("Alpha");
+    g->LookupItems()->Add("Beta");
+    Type("b");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "beta");
+    EXPECT_EQ(f.Editor()->SelStart(), 1);
+    EXPECT_EQ(f.Editor()->SelLength(), 3);
+    // Backspace takes the completion away and does not complete again.
+    Press(Qt::Key_Backspace, "\b");
+    EXPECT_EQ(f.Editor()->Text(), "b");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "b");
+
+    // With the history, a text that leaves the editor joins the items once.
+    g->SetLookupHistory(true);
+    Press(Qt::Key_F2);
+    Type("x");
+    Enter();
+    Press(Qt::Key_F2);
+    Enter();
+    EXPECT_EQ(g->LookupItems()->IndexOf("bx"), 2);
+    EXPECT_EQ(g->LookupItems()->Count(), 3);
+}
+
+TEST(QvGridEdit, ArrowsAtTheEndsOfTheTextWalkToTheNeighbourCell) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetCursorWalkEditor(true);
+    g->SetCol(1);
+    g->SetRow(2);
+    Press(Qt::Key_F2);
+    Press(Qt::Key_Home);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(g->Col(), 3);
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_TRUE(f.EditorOpen()) << "the walk opens the next editor";
+    g->SetCol(1);
+    g->SetRow(1);
+    Press(Qt::Key_F2);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_EQ(g->Row(), 1);
+}
+
+TEST(QvGridEdit, AFullTextMovesOnWithAutoAdvance) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 1, "");
+    g->SetMaxEditLength(4);
+    g->Navigation()->SetAdvanceOnEnter(true);
+    g->Navigation()->SetAdvanceAuto(true);
+    Type("abc");
+    EXPECT_EQ(g->Col(), 1);
+    Type("d");
+    EXPECT_EQ(g->Cells(1, 1), "abcd");
+    EXPECT_EQ(g->Col(), 2);
+}
