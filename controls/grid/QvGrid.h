@@ -1605,6 +1605,7 @@ private:
     void PasteHandleBuffer();
     void ClickSort(int rc, TShiftState Shift);
     void EnhancedMoveFeedback(int c, int r, int X, int Y);
+    void ShowSizingHint(const String& What, int Size, const TPoint& At);
     void ApplyFixedBorderDrag(int X, int Y);
 
     // Press, release and hover state.

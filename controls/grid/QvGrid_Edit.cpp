@@ -56,6 +56,15 @@ TInplaceEdit* TQvStringGrid::CreateEditor() {
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::SelectCell(int ACol, int ARow) {
+    // A move the grid makes for itself (the Tab move to the next row, a click that opens an editor) has
+    // already asked what it must ask.
+    if (FForceSel) {
+        if (FRowIndicator && !FRowIndicator->Empty() && FixedCols() > 0) {
+            RepaintCell(0, Row());
+            if (ARow >= 0 && ARow < RowCount()) RepaintCell(0, ARow);
+        }
+        return true;
+    }
     if (!Parent()) return true;
     if (ACol < 0 || ARow < 0) return false;
     const int realCol = RealColIndex(ACol);
@@ -403,9 +412,8 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
         const int realCol = RealCol();
         if ((AutoEdit && FNavigation->AdvanceAutoEdit()) || HasInCellControl(realCol, Row())) {
             if (IsEditable(realCol, Row())) {
+                // The move was asked for above; asking again now could not undo it.
                 ShowEditor();
-                bool go = true;
-                if (OnCellChanging) OnCellChanging(this, startRow, startCol, Row(), Col(), go);
                 TEditorType previous = FDefaultEditor;
                 GetCellEditorType(RealColIndex(startCol), startRow, previous);
                 if (!IsTextEditorKind(previous) || previous == edValidChars) HideEditor();

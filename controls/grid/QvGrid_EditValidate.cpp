@@ -2,6 +2,7 @@
 // registration for undo, the modified marks, and the change listeners.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/QvGridCheck.h"
+#include "toolkit/controls/HintWindow.h"
 
 #include <algorithm>
 
@@ -127,8 +128,11 @@ bool TQvStringGrid::ValidateCell(const String& NewValue) {
         ShowInplaceEdit();
         if (value == NewValue && Col() != oldCol && InplaceEditor()) InplaceEditor()->Invalidate();
         FModifiedFlag = FOldModifiedValue;
-        // The invalid-entry balloon (InvalidEntryTitle, InvalidEntryText) belongs to the grid's hint
-        // windows, which do not exist yet: nothing is shown.
+        // The balloon says why on the editor that opened again; an editor without a control of its own
+        // (check box, date and time) shows none.
+        TControl* target = !FSpecialEditor && EditMode ? static_cast<TControl*>(InplaceEditor()) : EditCtrl;
+        if (target && (!FInvalidEntryTitle.isEmpty() || !FInvalidEntryText.isEmpty()))
+            ShowBalloonHint(target, FInvalidEntryTitle, FInvalidEntryText);
     }
     const TPoint base = BaseCell(realCol, row);
     FOldCellText = GridCells(base.X, base.Y);

@@ -478,7 +478,9 @@ bool TQvStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCo
     bool allow = true;
     if (OldRow != NewRow && OnRowChanging) OnRowChanging(this, OldRow, NewRow, allow);
     if (allow && OldCol != NewCol && OnColChanging) OnColChanging(this, OldCol, NewCol, allow);
-    if (allow && OnCellChanging) OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, allow);
+    // A move that asked for the cell change itself (the Enter move) guards against a second question.
+    if (allow && (OldRow != NewRow || OldCol != NewCol) && OnCellChanging && !FDisableChange)
+        OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, allow);
     return allow;
 }
 

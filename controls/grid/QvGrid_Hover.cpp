@@ -3,6 +3,7 @@
 // following the owner form's size.
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
+#include "toolkit/controls/HintWindow.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
@@ -165,7 +166,10 @@ void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     if (FLastHintPos.X >= 0) {
         int bc = -1, br = -1;
         if (!valid || !CheckBaseCell(c, r, bc, br) || TPoint(bc, br) != FLastHintPos) {
-            if (!valid || TPoint(BaseCell(c, r)) != FLastHintPos) FLastHintPos = TPoint(-1, -1);
+            if (!valid || TPoint(BaseCell(c, r)) != FLastHintPos) {
+                FLastHintPos = TPoint(-1, -1);
+                if (Application) Application->CancelHint();
+            }
         }
     }
 
@@ -191,28 +195,35 @@ void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         DoGetCellCursor(c, r, X, Y);
 
     // 19. Sizing events.
-    if ((FGridState == gsColSizing || FSizingFixed) && OnColumnSizing) {
-        if (FSizingFixed) {
-            OnColumnSizing(this, 0, FSizeFixedX);
-        } else {
-            const TRect R = Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
-                                                               : CellRect(ColCount() - 1, 0);
-            OnColumnSizing(this, Colclicked, std::max(0, X - R.Left - Clickposdx));
-        }
+    // 20. With the sizing hint the size shows beside the grabbed cell while it is dragged.
+    const bool sizingHint = IsDesigning() || HintShowSizing();
+    if (FGridState == gsColSizing || FSizingFixed) {
+        const TRect R = FSizingFixed                         ? CellRect(0, 0)
+                        : Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
+                                                             : CellRect(ColCount() - 1, 0);
+        const int size = FSizingFixed ? FSizeFixedX : std::max(0, X - R.Left - Clickposdx);
+        if (OnColumnSizing) OnColumnSizing(this, FSizingFixed ? 0 : Colclicked, size);
+        if (sizingHint) ShowSizingHint("cw", size, TPoint(R.Left, R.Top));
     }
-    if ((FGridState == gsRowSizing || FSizingFixedR) && OnRowSizing) {
-        if (FSizingFixedR) {
-            OnRowSizing(this, 0, FSizeFixedY);
-        } else {
-            const TRect R = Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
-                                                               : CellRect(0, RowCount() - 1);
-            OnRowSizing(this, Rowclicked, std::max(0, Y - R.Top - Clickposdy));
-        }
+    if (FGridState == gsRowSizing || FSizingFixedR) {
+        const TRect R = FSizingFixedR                        ? CellRect(0, 0)
+                        : Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
+                                                             : CellRect(0, RowCount() - 1);
+        const int size = FSizingFixedR ? FSizeFixedY : std::max(0, Y - R.Top - Clickposdy);
+        if (OnRowSizing) OnRowSizing(this, FSizingFixedR ? 0 : Rowclicked, size);
+        if (sizingHint) ShowSizingHint("rh", size, TPoint(R.Left, R.Top));
     }
 
     // 21.
     const TGridRect now = Selection();
     if (!(now == entry)) DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+}
+
+void TQvStringGrid::ShowSizingHint(const String& What, int Size, const TPoint& At) {
+    // The number stands out where hints show markup; the plain hint window would show the tags.
+    const String size = String::number(Size);
+    ShowHintAt(this, ClientToScreen(At), What + "=" + (FUseHTMLHints ? "<b>" + size + "</b>" : size));
+    FScrollHintShow = true;
 }
 
 void TQvStringGrid::EnhancedMoveFeedback(int c, int r, int X, int Y) {

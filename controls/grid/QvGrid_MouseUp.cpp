@@ -3,6 +3,7 @@
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
 
+#include "toolkit/controls/Forms.h"
 #include "toolkit/system/SysUtils.h"
 
 namespace {
@@ -102,7 +103,10 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
     }
 
     // 5.
-    if ((IsDesigning() || HintShowSizing()) && FScrollHintShow) FScrollHintShow = false;
+    if ((IsDesigning() || HintShowSizing()) && FScrollHintShow) {
+        if (Application) Application->CancelHint();
+        FScrollHintShow = false;
+    }
 
     // 6. A release on a button ends here.
     if (c >= 0 && r >= 0) {

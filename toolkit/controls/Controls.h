@@ -1,9 +1,9 @@
 // Controls: state that lives without a window, and the Qt widget that shows it once one is needed.
 #pragma once
 
-#include "toolkit/system/Classes.h"
-#include "toolkit/graphics/Graphics.h"
 #include "toolkit/controls/Messages.h"
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/system/Classes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -75,7 +75,8 @@ enum TControlStateFlag : unsigned {
 };
 using TControlState = unsigned;
 
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
@@ -90,7 +91,9 @@ class EventBridge;
 
 class TControl;
 
-// What a hint request asks and answers: where the mouse is, where and how the hint shows.
+// What a hint request (CM_HINTSHOW, LParam a THintInfo*) asks and answers: where the mouse is (client
+// coordinates), the text, where the hint shows (screen coordinates) and the client area it belongs to
+// (leaving it withdraws the hint). A handler that answers non-zero shows no hint.
 struct THintInfo {
     TControl* HintControl = nullptr;
     TPoint CursorPos; // client coordinates
@@ -326,7 +329,8 @@ public:
     bool Focused() const;
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     // The next control in tab order after `current` (or the first), among this control's descendants.
-    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                 bool checkParent) const;
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
     // Brings `control` (a descendant that has just taken the focus) into sight, for a control that scrolls
     // its children.
@@ -367,7 +371,8 @@ protected:
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void DoEnter();
     virtual void DoExit();
-    // Keys the control handles itself rather than the form (arrows, tab, enter ...), as WM_GETDLGCODE answers.
+    // Keys the control handles itself rather than the form (arrows, tab, enter ...), as WM_GETDLGCODE
+    // answers.
     virtual LRESULT DialogCode() const { return 0; }
     virtual void CreateHandle();
     virtual void CreateWnd() {}

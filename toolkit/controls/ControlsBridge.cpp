@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QStyle>
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QWheelEvent>
 
 namespace qvdetail {
@@ -25,13 +25,11 @@ QEvent::Type PostedMessageEvent::Type() {
 }
 
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
-    if (Forwarding || !watched->isWidgetType())
-        return false;
+    if (Forwarding || !watched->isWidgetType()) return false;
     // Qt's widget code is built without exception support: an error from a handler is shown here, before it
     // would unwind through Qt's frames and skip their clean-up.
     try {
-        if (HintSeesEvent(FControl, static_cast<QWidget*>(watched), event))
-            return true;
+        if (HintSeesEvent(FControl, static_cast<QWidget*>(watched), event)) return true;
         return FControl->HandleQtEvent(static_cast<QWidget*>(watched), event);
     } catch (const std::exception& e) {
         ShowHandlerError(e);
@@ -57,37 +55,28 @@ void ShowHandlerError(const std::exception& e) {
     Application->HandleException(e);
 }
 
-bool AltIsDown() { return QApplication::keyboardModifiers() & Qt::AltModifier; }
+bool AltIsDown() {
+    return QApplication::keyboardModifiers() & Qt::AltModifier;
+}
 
 TShiftState ShiftFromModifiers(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
     TShiftState s = 0;
-    if (mods & Qt::ShiftModifier)
-        s |= ssShift;
-    if (mods & Qt::ControlModifier)
-        s |= ssCtrl;
-    if (mods & Qt::AltModifier)
-        s |= ssAlt;
-    if (buttons & Qt::LeftButton)
-        s |= ssLeft;
-    if (buttons & Qt::RightButton)
-        s |= ssRight;
-    if (buttons & Qt::MiddleButton)
-        s |= ssMiddle;
+    if (mods & Qt::ShiftModifier) s |= ssShift;
+    if (mods & Qt::ControlModifier) s |= ssCtrl;
+    if (mods & Qt::AltModifier) s |= ssAlt;
+    if (buttons & Qt::LeftButton) s |= ssLeft;
+    if (buttons & Qt::RightButton) s |= ssRight;
+    if (buttons & Qt::MiddleButton) s |= ssMiddle;
     return s;
 }
 
 WPARAM MouseKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
     WPARAM k = 0;
-    if (buttons & Qt::LeftButton)
-        k |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        k |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        k |= MK_MBUTTON;
-    if (mods & Qt::ShiftModifier)
-        k |= MK_SHIFT;
-    if (mods & Qt::ControlModifier)
-        k |= MK_CONTROL;
+    if (buttons & Qt::LeftButton) k |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) k |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (mods & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (mods & Qt::ControlModifier) k |= MK_CONTROL;
     return k;
 }
 
@@ -144,8 +133,7 @@ namespace {
 
 TMessage MouseMessage(UINT msg, QWidget* from, TControl* control, QMouseEvent* me) {
     QPoint pos = me->position().toPoint();
-    if (control->Widget() && from != control->Widget())
-        pos = from->mapTo(control->Widget(), pos);
+    if (control->Widget() && from != control->Widget()) pos = from->mapTo(control->Widget(), pos);
     TMessage m;
     m.Msg = msg;
     m.WParam = MouseKeys(me->modifiers(), me->buttons());
@@ -155,7 +143,9 @@ TMessage MouseMessage(UINT msg, QWidget* from, TControl* control, QMouseEvent* m
 }
 
 UINT ButtonMessage(QEvent::Type type, Qt::MouseButton button) {
-    int base = button == Qt::RightButton ? WM_RBUTTONDOWN : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+    int base = button == Qt::RightButton    ? WM_RBUTTONDOWN
+               : button == Qt::MiddleButton ? WM_MBUTTONDOWN
+                                            : WM_LBUTTONDOWN;
     switch (type) {
     case QEvent::MouseButtonPress:
         return base;
@@ -204,8 +194,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
         m.WParam = vk;
         m.Event = ke;
         control->WndProc(m);
-        if (m.PassToNative)
-            return DeliverKeyToNative(w, ke);
+        if (m.PassToNative) return DeliverKeyToNative(w, ke);
         ke->accept();
         return true;
     }
@@ -224,8 +213,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     QString text = ke->text();
     // Only the characters the platform would turn into WM_CHAR: not for keys that carry no text.
     if (text.isEmpty() || (ke->modifiers() & Qt::AltModifier)) {
-        if (keyPassed && !keyChanged)
-            return DeliverKeyToNative(w, ke);
+        if (keyPassed && !keyChanged) return DeliverKeyToNative(w, ke);
         ke->accept();
         return true;
     }
@@ -237,14 +225,12 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     control->WndProc(c);
     bool charPassed = c.PassToNative && c.CharCode() != 0;
     bool charChanged = c.CharCode() != text.at(0).unicode();
-    if (keyPassed && !keyChanged && charPassed && !charChanged)
-        return DeliverKeyToNative(w, ke);
+    if (keyPassed && !keyChanged && charPassed && !charChanged) return DeliverKeyToNative(w, ke);
     if (charPassed && c.CharCode() != 0) {
         QString newText(QChar(static_cast<char16_t>(c.CharCode())));
         int key = keyPassed && !charChanged ? ke->key() : Qt::Key_unknown;
         QChar ch = newText.at(0);
-        if (charChanged && ch.isLetterOrNumber() && ch.unicode() < 128)
-            key = ch.toUpper().unicode();
+        if (charChanged && ch.isLetterOrNumber() && ch.unicode() < 128) key = ch.toUpper().unicode();
         ForwardKey(w, ke, key, newText);
     }
     ke->accept();
@@ -272,8 +258,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
     case QEvent::Wheel: {
         auto* we = static_cast<QWheelEvent*>(e);
         int delta = we->angleDelta().y();
-        if (delta == 0)
-            return false;
+        if (delta == 0) return false;
         QPoint g = we->globalPosition().toPoint();
         TMessage m;
         m.Msg = WM_MOUSEWHEEL;
@@ -285,8 +270,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         return !m.PassToNative;
     }
     case QEvent::Paint: {
-        if (w != control->Widget() || !control->PaintsItself())
-            return false;
+        if (w != control->Widget() || !control->PaintsItself()) return false;
         TMessage m;
         m.Msg = WM_PAINT;
         m.Event = e;
@@ -298,8 +282,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         return TranslateKey(control, w, static_cast<QKeyEvent*>(e));
     case QEvent::Enter:
     case QEvent::Leave: {
-        if (w != control->Widget())
-            return false;
+        if (w != control->Widget()) return false;
         TMessage m;
         m.Msg = e->type() == QEvent::Enter ? CM_MOUSEENTER : CM_MOUSELEAVE;
         m.Event = e;
@@ -310,8 +293,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
     case QEvent::FocusOut: {
         auto reason = static_cast<QFocusEvent*>(e)->reason();
         // Switching windows or opening a pop-up does not move the focus inside the form.
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            return false;
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
         TMessage m;
         m.Msg = e->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS;
         m.Event = e;
@@ -332,8 +314,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
 } // namespace qvdetail
 
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
-    if (!control)
-        return;
+    if (!control) return;
     TMessage m;
     m.Msg = Msg;
     m.WParam = WParam;
@@ -346,8 +327,7 @@ UINT RegisterWindowMessage(const String& name) {
     static QHash<QString, UINT> registered;
     static UINT next = 0xC000;
     auto it = registered.constFind(name.toLower());
-    if (it != registered.constEnd())
-        return it.value();
+    if (it != registered.constEnd()) return it.value();
     UINT id = next++;
     registered.insert(name.toLower(), id);
     return id;
@@ -370,12 +350,9 @@ int WheelScrollLines() {
 }
 
 Word QtKeyToVK(int k) {
-    if (k >= Qt::Key_A && k <= Qt::Key_Z)
-        return static_cast<Word>('A' + (k - Qt::Key_A));
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return static_cast<Word>('0' + (k - Qt::Key_0));
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return static_cast<Word>(VK_F1 + (k - Qt::Key_F1));
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return static_cast<Word>('A' + (k - Qt::Key_A));
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return static_cast<Word>('0' + (k - Qt::Key_0));
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return static_cast<Word>(VK_F1 + (k - Qt::Key_F1));
     switch (k) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -451,21 +428,17 @@ Word QtKeyToVK(int k) {
 }
 
 int VKToQtKey(Word vk) {
-    if (vk >= 'A' && vk <= 'Z')
-        return Qt::Key_A + (vk - 'A');
-    if (vk >= '0' && vk <= '9')
-        return Qt::Key_0 + (vk - '0');
-    if (vk >= VK_F1 && vk <= VK_F1 + 23)
-        return Qt::Key_F1 + (vk - VK_F1);
-    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9)
-        return Qt::Key_0 + (vk - VK_NUMPAD0);
-    for (int k : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_Insert, Qt::Key_Delete,
-                  Qt::Key_Pause, Qt::Key_Print, Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
-                  Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
-                  Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_Space, Qt::Key_Menu, Qt::Key_Plus,
-                  Qt::Key_Minus, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Slash, Qt::Key_Semicolon, Qt::Key_Asterisk,
-                  Qt::Key_Clear, Qt::Key_Help})
-        if (QtKeyToVK(k) == vk)
-            return k;
+    if (vk >= 'A' && vk <= 'Z') return Qt::Key_A + (vk - 'A');
+    if (vk >= '0' && vk <= '9') return Qt::Key_0 + (vk - '0');
+    if (vk >= VK_F1 && vk <= VK_F1 + 23) return Qt::Key_F1 + (vk - VK_F1);
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9) return Qt::Key_0 + (vk - VK_NUMPAD0);
+    for (int k : {Qt::Key_Return,   Qt::Key_Escape,     Qt::Key_Tab,     Qt::Key_Backspace, Qt::Key_Insert,
+                  Qt::Key_Delete,   Qt::Key_Pause,      Qt::Key_Print,   Qt::Key_Home,      Qt::Key_End,
+                  Qt::Key_Left,     Qt::Key_Up,         Qt::Key_Right,   Qt::Key_Down,      Qt::Key_PageUp,
+                  Qt::Key_PageDown, Qt::Key_Shift,      Qt::Key_Control, Qt::Key_Alt,       Qt::Key_CapsLock,
+                  Qt::Key_NumLock,  Qt::Key_ScrollLock, Qt::Key_Space,   Qt::Key_Menu,      Qt::Key_Plus,
+                  Qt::Key_Minus,    Qt::Key_Comma,      Qt::Key_Period,  Qt::Key_Slash,     Qt::Key_Semicolon,
+                  Qt::Key_Asterisk, Qt::Key_Clear,      Qt::Key_Help})
+        if (QtKeyToVK(k) == vk) return k;
     return Qt::Key_unknown;
 }

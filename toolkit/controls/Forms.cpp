@@ -2,6 +2,7 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/HintWindow.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QAbstractEventDispatcher>
@@ -30,8 +31,7 @@ protected:
     // order.
     bool focusNextPrevChild(bool next) override {
         // Widgets leaving a form that is being freed do not move the focus among controls half gone.
-        if (FForm->IsDestroying())
-            return NativeWidget::focusNextPrevChild(next);
+        if (FForm->IsDestroying()) return NativeWidget::focusNextPrevChild(next);
         FForm->SelectNextByTab(nullptr, next);
         return true;
     }
@@ -49,35 +49,39 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 
 TCustomForm::~TCustomForm() {
     SetDestroying();
-    if (OnDestroy)
-        OnDestroy(this);
+    if (OnDestroy) OnDestroy(this);
     DestroyComponents();
 }
 
 void TCustomForm::AfterConstruction() {
-    if (FCreated)
-        return;
+    if (FCreated) return;
     FCreated = true;
     DoCreate();
 }
 
 void TCustomForm::DoCreate() {
-    if (OnCreate)
-        OnCreate(this);
+    if (OnCreate) OnCreate(this);
 }
 
-int TCustomForm::FrameWidth() const { return FBorderStyle == bsNone ? 0 : kFrameX; }
-int TCustomForm::FrameHeight() const { return FBorderStyle == bsNone ? 0 : kFrameY; }
+int TCustomForm::FrameWidth() const {
+    return FBorderStyle == bsNone ? 0 : kFrameX;
+}
+int TCustomForm::FrameHeight() const {
+    return FBorderStyle == bsNone ? 0 : kFrameY;
+}
 
-void TCustomForm::SetClientSize(int w, int h) { SetBounds(Left(), Top(), w + FrameWidth(), h + FrameHeight()); }
+void TCustomForm::SetClientSize(int w, int h) {
+    SetBounds(Left(), Top(), w + FrameWidth(), h + FrameHeight());
+}
 
 TPoint TCustomForm::ClientOrigin() const {
-    if (FWidget)
-        return TPoint::fromQPoint(FWidget->mapToGlobal(QPoint(0, 0)));
+    if (FWidget) return TPoint::fromQPoint(FWidget->mapToGlobal(QPoint(0, 0)));
     return TPoint(Left() + FrameWidth() / 2, Top() + FrameHeight() - FrameWidth() / 2);
 }
 
-bool TCustomForm::Showing() const { return Visible() && FWidget && FWidget->isVisible(); }
+bool TCustomForm::Showing() const {
+    return Visible() && FWidget && FWidget->isVisible();
+}
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
     int cw = ClientWidth(), ch = ClientHeight();
@@ -102,35 +106,26 @@ QWidget* TCustomForm::CreateNativeWidget(QWidget*) {
 }
 
 void TCustomForm::ApplyWindowFlags() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     bool wasVisible = FWidget->isVisible();
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
     if (FBorderStyle == bsNone)
         flags |= Qt::FramelessWindowHint;
     else {
         flags |= Qt::WindowTitleHint;
-        if (FBorderIcons & biSystemMenu)
-            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (FBorderStyle != bsDialog && (FBorderIcons & biMinimize))
-            flags |= Qt::WindowMinimizeButtonHint;
-        if (FBorderStyle == bsSizeable && (FBorderIcons & biMaximize))
-            flags |= Qt::WindowMaximizeButtonHint;
-        if (FBorderStyle == bsDialog)
-            flags |= Qt::Dialog;
-        if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin)
-            flags |= Qt::Tool;
+        if (FBorderIcons & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (FBorderStyle != bsDialog && (FBorderIcons & biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+        if (FBorderStyle == bsSizeable && (FBorderIcons & biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
+        if (FBorderStyle == bsDialog) flags |= Qt::Dialog;
+        if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) flags |= Qt::Tool;
     }
-    if (FFormStyle == fsStayOnTop)
-        flags |= Qt::WindowStaysOnTopHint;
+    if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
     FWidget->setWindowFlags(flags);
-    if (wasVisible)
-        FWidget->show();
+    if (wasVisible) FWidget->show();
 }
 
 void TCustomForm::SyncGeometry() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
     bool fixed = FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin;
     if (fixed)
@@ -144,15 +139,13 @@ void TCustomForm::SyncGeometry() {
 }
 
 void TCustomForm::SyncWidget() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     ApplyWindowFlags();
     FWidget->setWindowTitle(Caption());
     bool visible = Visible();
     TWinControl::SyncWidget();
     // A form's window appears only through Show or ShowModal.
-    if (!visible || !FPlaced)
-        FWidget->setVisible(false);
+    if (!visible || !FPlaced) FWidget->setVisible(false);
 }
 
 void TCustomForm::PlaceOnScreen() {
@@ -164,17 +157,15 @@ void TCustomForm::PlaceOnScreen() {
         if ((FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) && Application &&
             Application->MainForm() && Application->MainForm() != this && Application->MainForm()->Visible())
             centreOn = Application->MainForm();
-        if (centreOn)
-            area = centreOn->BoundsRect();
-        SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(),
-                  Height());
+        if (centreOn) area = centreOn->BoundsRect();
+        SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2,
+                  Width(), Height());
     }
 }
 
 void TCustomForm::SetVisible(bool v) {
     if (v == Visible()) {
-        if (v && FWidget && !FWidget->isVisible())
-            FWidget->show();
+        if (v && FWidget && !FWidget->isVisible()) FWidget->show();
         return;
     }
     if (v) {
@@ -189,12 +180,10 @@ void TCustomForm::SetVisible(bool v) {
         TWinControl* target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl : FirstTabStop();
         if (target) {
             FocusChanged(target);
-            if (target->Handle())
-                target->Widget()->setFocus(Qt::TabFocusReason);
+            if (target->Handle()) target->Widget()->setFocus(Qt::TabFocusReason);
         }
     } else {
-        if (FWidget && FWidget->isVisible())
-            DoHide();
+        if (FWidget && FWidget->isVisible()) DoHide();
         TWinControl::SetVisible(false);
         // A window shown again starts at its first field, not at the button that closed it.
         FActiveControl = nullptr;
@@ -202,30 +191,25 @@ void TCustomForm::SetVisible(bool v) {
 }
 
 void TCustomForm::DoShow() {
-    if (OnShow)
-        OnShow(this);
+    if (OnShow) OnShow(this);
 }
 
 void TCustomForm::DoHide() {
-    if (OnHide)
-        OnHide(this);
+    if (OnHide) OnHide(this);
 }
 
 void TCustomForm::DoClose(TCloseAction& action) {
-    if (OnClose)
-        OnClose(this, action);
+    if (OnClose) OnClose(this, action);
 }
 
 bool TCustomForm::CloseQuery() {
     bool canClose = true;
-    if (OnCloseQuery)
-        OnCloseQuery(this, canClose);
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
     return canClose;
 }
 
 int TCustomForm::ShowModal() {
-    if (Visible() || FModal)
-        throw Exception("Cannot make a visible window modal");
+    if (Visible() || FModal) throw Exception("Cannot make a visible window modal");
     // Qt takes the modality into account only when the window is shown after it is set.
     HandleNeeded();
     FWidget->setWindowModality(Qt::ApplicationModal);
@@ -235,10 +219,8 @@ int TCustomForm::ShowModal() {
         TCustomForm* f;
         ~Reset() {
             f->FModal = false;
-            if (f->Visible())
-                f->Hide();
-            if (f->FWidget)
-                f->FWidget->setWindowModality(Qt::NonModal);
+            if (f->Visible()) f->Hide();
+            if (f->FWidget) f->FWidget->setWindowModality(Qt::NonModal);
         }
     } reset{this};
     Show();
@@ -248,15 +230,13 @@ int TCustomForm::ShowModal() {
     }
     for (;;) {
         GetInteraction()->RunModal(this);
-        if (FModalResult == mrNone)
-            FModalResult = mrCancel;
+        if (FModalResult == mrNone) FModalResult = mrCancel;
         TCloseAction action = caNone;
         if (CloseQuery()) {
             action = caHide;
             DoClose(action);
         }
-        if (action != caNone)
-            break;
+        if (action != caNone) break;
         FModalResult = mrNone;
     }
     return FModalResult;
@@ -267,23 +247,18 @@ void TCustomForm::Close() {
         FModalResult = mrCancel;
         return;
     }
-    if (!CloseQuery())
-        return;
+    if (!CloseQuery()) return;
     TCloseAction action = (Application && Application->MainForm() == this) ? caFree : caHide;
     DoClose(action);
-    if (action == caNone)
-        return;
+    if (action == caNone) return;
     Hide();
-    if (Application && Application->MainForm() == this)
-        Application->Terminate();
+    if (Application && Application->MainForm() == this) Application->Terminate();
 }
 
 void TCustomForm::SetActiveControl(TWinControl* c) {
-    if (c && !ContainsControl(c))
-        return;
+    if (c && !ContainsControl(c)) return;
     FocusChanged(c);
-    if (c && Showing() && c->CanFocus() && c->Handle())
-        c->Widget()->setFocus(Qt::OtherFocusReason);
+    if (c && Showing() && c->CanFocus() && c->Handle()) c->Widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void TCustomForm::SelectNextByTab(TWinControl* from, bool goForward) {
@@ -293,14 +268,12 @@ void TCustomForm::SelectNextByTab(TWinControl* from, bool goForward) {
 
 void TCustomForm::TextChanged() {
     // The title bar follows the caption at once (a language change while the window is open).
-    if (FWidget)
-        FWidget->setWindowTitle(Caption());
+    if (FWidget) FWidget->setWindowTitle(Caption());
     TWinControl::TextChanged();
 }
 
 void TCustomForm::FocusChanged(TWinControl* c) {
-    if (c == FActiveControl)
-        return;
+    if (c == FActiveControl) return;
     TWinControl* old = FActiveControl;
     FActiveControl = c;
     // A field reached by Tab below the visible part of a scrolled area comes into sight.
@@ -311,35 +284,28 @@ void TCustomForm::FocusChanged(TWinControl* c) {
     // nor enters the outer control: it keeps the focus chain the whole time.
     auto contains = [](TWinControl* outer, TWinControl* inner) {
         for (TWinControl* p = inner; p; p = p->Parent())
-            if (p == outer)
-                return true;
+            if (p == outer) return true;
         return false;
     };
-    if (old && !(c && contains(old, c)))
-        old->Perform(CM_EXIT);
-    if (c && !(old && contains(c, old)))
-        c->Perform(CM_ENTER);
+    if (old && !(c && contains(old, c))) old->Perform(CM_EXIT);
+    if (c && !(old && contains(c, old))) c->Perform(CM_ENTER);
 }
 
 namespace {
 bool FindDialogButton(TWinControl* parent, Word key) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
         TControl* c = parent->Controls(i);
-        if (!c->Visible() || !c->Enabled())
-            continue;
+        if (!c->Visible() || !c->Enabled()) continue;
         // A default or cancel button clicks itself and answers non-zero.
-        if (c->Perform(CM_DIALOGKEY, key))
-            return true;
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && FindDialogButton(w, key))
-            return true;
+        if (c->Perform(CM_DIALOGKEY, key)) return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && FindDialogButton(w, key)) return true;
     }
     return false;
 }
 } // namespace
 
 bool TCustomForm::DialogKey(Word key) {
-    if (key != VK_RETURN && key != VK_ESCAPE)
-        return false;
+    if (key != VK_RETURN && key != VK_ESCAPE) return false;
     return FindDialogButton(this, key);
 }
 
@@ -350,8 +316,7 @@ void TCustomForm::Dispatch(TMessage& m) {
         return;
     case WM_PAINT:
         TWinControl::Dispatch(m);
-        if (OnPaint)
-            OnPaint(this);
+        if (OnPaint) OnPaint(this);
         return;
     default:
         TWinControl::Dispatch(m);
@@ -373,12 +338,10 @@ bool TCustomForm::HandleQtEvent(QWidget* w, QEvent* e) {
             return false;
         }
         case QEvent::WindowActivate:
-            if (OnActivate)
-                OnActivate(this);
+            if (OnActivate) OnActivate(this);
             return false;
         case QEvent::WindowDeactivate:
-            if (OnDeactivate)
-                OnDeactivate(this);
+            if (OnDeactivate) OnDeactivate(this);
             return false;
         default:
             break;
@@ -405,8 +368,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            if (Application)
-                Application->HandleException(e);
+            if (Application) Application->HandleException(e);
             return false;
         }
     }
@@ -414,14 +376,12 @@ public:
 } // namespace
 
 TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
-    if (!QApplication::instance())
-        FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
+    if (!QApplication::instance()) FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
     Application = this;
 }
 
 void TApplication::HandleException(const std::exception& e) {
-    if (FHandlingException)
-        return;
+    if (FHandlingException) return;
     FHandlingException = true;
     auto* ours = dynamic_cast<const Exception*>(&e);
     String text = ours ? ours->Message() : String::fromLocal8Bit(e.what());
@@ -436,21 +396,18 @@ TApplication::~TApplication() {
     SetDestroying();
     // Windows go newest first, the main form last, while the Qt application still exists.
     DestroyComponents();
-    if (Application == this)
-        Application = nullptr;
+    if (Application == this) Application = nullptr;
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove) {
         std::erase(FForms, component);
-        if (component == FMainForm)
-            FMainForm = nullptr;
+        if (component == FMainForm) FMainForm = nullptr;
     }
 }
 
 void TApplication::Run() {
-    if (!FMainForm)
-        return;
+    if (!FMainForm) return;
     FMainForm->Show();
     while (!FTerminated && FMainForm && FMainForm->Visible())
         HandleMessage();
@@ -459,15 +416,24 @@ void TApplication::Run() {
 void TApplication::Terminate() {
     FTerminated = true;
     // The loop may be waiting for the next event; wake it so the program ends now.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->wakeUp();
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
-void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }
+void TApplication::CancelHint() {
+    ::CancelHint();
+}
 
-void TApplication::HandleMessage() { QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents); }
+void TApplication::ProcessMessages() {
+    QApplication::processEvents(QEventLoop::AllEvents);
+}
 
-String TApplication::ExeName() const { return ::ExeName(); }
+void TApplication::HandleMessage() {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+}
+
+String TApplication::ExeName() const {
+    return ::ExeName();
+}
 
 int TApplication::MessageBox(const String& Text, const String& Caption, unsigned Flags) {
     TMessageRequest r;
@@ -495,13 +461,10 @@ TRect TScreen::WorkAreaRect() const {
 }
 
 void TScreen::SetCursor(TCursor v) {
-    if (v == FCursor)
-        return;
-    if (FCursor != crDefault)
-        QApplication::restoreOverrideCursor();
+    if (v == FCursor) return;
+    if (FCursor != crDefault) QApplication::restoreOverrideCursor();
     FCursor = v;
-    if (v != crDefault)
-        QApplication::setOverrideCursor(qvdetail::ToQtCursor(v));
+    if (v != crDefault) QApplication::setOverrideCursor(qvdetail::ToQtCursor(v));
 }
 
 TCustomForm* TScreen::ActiveForm() const {
@@ -514,4 +477,6 @@ TWinControl* TScreen::ActiveControl() const {
     return w ? dynamic_cast<TWinControl*>(FindControl(w)) : nullptr;
 }
 
-QStringList TScreen::Fonts() const { return QFontDatabase::families(); }
+QStringList TScreen::Fonts() const {
+    return QFontDatabase::families();
+}

@@ -146,8 +146,7 @@ public:
         T* form = new T(this);
         reference = form;
         FForms.push_back(form);
-        if (!FMainForm)
-            FMainForm = form;
+        if (!FMainForm) FMainForm = form;
         form->AfterConstruction();
     }
     // Shows the main form and handles messages until it closes.
@@ -166,6 +165,8 @@ public:
     void SetMainFormOnTaskBar(bool v) { FMainFormOnTaskBar = v; }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool v) { FShowHint = v; }
+    // Withdraws the hint now shown, whichever control showed it.
+    void CancelHint();
     // The program file; tests move its folder with SetExeDirOverride (toolkit/SysUtils.h).
     String ExeName() const;
     HWND Handle() const { return nullptr; }

@@ -133,6 +133,31 @@ void CancelHint() {
     HintState().Owner.clear();
 }
 
+namespace {
+
+// Shows the one hint window, of the class given, with its top-left at a screen point; it stays up while
+// the mouse stays in the control's area given (client coordinates) and goes by itself after a pause.
+void showTheHintWindow(THintWindowClass cls, TControl* owner, const TRect& cursorRect, const TPoint& at,
+                       int maxWidth, const String& hint, TColor color, TObject* data) {
+    HintWindowState& state = HintState();
+    if (state.Window && state.MadeBy != cls) delete state.Window;
+    if (!state.Window) {
+        state.Window = cls(Application);
+        state.MadeBy = cls;
+    }
+    THintWindow* window = state.Window;
+    window->SetColor(color);
+    const TRect size = window->CalcHintRect(maxWidth, hint, data);
+    window->ActivateHintData(TRect(at.X, at.Y, at.X + size.Width(), at.Y + size.Height()), hint, data);
+    state.Owner = owner->Widget();
+    state.CursorRect = cursorRect;
+    QTimer::singleShot(kHintHidePause, window->Widget(), [window] {
+        if (HintState().Window == window) CancelHint();
+    });
+}
+
+} // namespace
+
 bool ActivateControlHint(TControl* AControl, const TPoint& AClientPos) {
     HintWindowState& state = HintState();
     // The windows belong to the application, which frees them while the platform still stands.
@@ -160,23 +185,25 @@ bool ActivateControlHint(TControl* AControl, const TPoint& AClientPos) {
         auto it = state.Named.find(info.HintWindowClass);
         if (it != state.Named.end()) cls = it->second;
     }
-    if (state.Window && state.MadeBy != cls) delete state.Window;
-    if (!state.Window) {
-        state.Window = cls(Application);
-        state.MadeBy = cls;
-    }
-    THintWindow* window = state.Window;
-    window->SetColor(info.HintColor);
-    const TRect size = window->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
-    const TRect r(info.HintPos.X, info.HintPos.Y, info.HintPos.X + size.Width(),
-                  info.HintPos.Y + size.Height());
-    window->ActivateHintData(r, info.HintStr, info.HintData);
-    state.Owner = AControl->Widget();
-    state.CursorRect = info.CursorRect;
-    QTimer::singleShot(kHintHidePause, window->Widget(), [window] {
-        if (HintState().Window == window) CancelHint();
-    });
+    showTheHintWindow(cls, AControl, info.CursorRect, info.HintPos, info.HintMaxWidth, info.HintStr,
+                      info.HintColor, info.HintData);
     return true;
+}
+
+void ShowHintAt(TControl* AControl, const TPoint& ScreenPos, const String& AHint) {
+    if (!Application || !AControl || !AControl->Widget() || AHint.isEmpty()) return;
+    showTheHintWindow(HintWindowClass(), AControl, AControl->ClientRect(), ScreenPos, Screen->Width(), AHint,
+                      clInfoBk, nullptr);
+}
+
+void ShowBalloonHint(TControl* AControl, const String& Title, const String& Text) {
+    if (!Application || !AControl || !AControl->Widget() || (Title.isEmpty() && Text.isEmpty())) return;
+    // Plain text whatever the program's hint class: the title and the reason are the control's own words,
+    // not markup.
+    const String hint = Title.isEmpty() ? Text : Text.isEmpty() ? Title : Title + "\n" + Text;
+    showTheHintWindow(&CreatePlainHintWindow, AControl, AControl->ClientRect(),
+                      AControl->ClientToScreen(TPoint(0, AControl->Height())), Screen->Width(), hint,
+                      clInfoBk, nullptr);
 }
 
 namespace qvdetail {

@@ -3,6 +3,8 @@
 #include "toolkit/grids/Grids.h"
 #include "toolkit/grids/Grids_Axis.h"
 
+#include <algorithm>
+
 namespace {
 // Half the width of the zone around a line in which a press starts sizing.
 constexpr int kSizingSlack = 3;
@@ -133,8 +135,8 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
         TGridState st = gsNormal;
         int index = 0, pos = 0, ofs = 0;
         if (QWidget* w = ChildContainer()) {
-            FShownCursor = SizingHit(X, Y, st, index, pos, ofs) ? (st == gsColSizing ? crHSplit : crVSplit)
-                                                                 : Cursor();
+            FShownCursor =
+                SizingHit(X, Y, st, index, pos, ofs) ? (st == gsColSizing ? crHSplit : crVSplit) : Cursor();
             qvdetail::ApplyCursor(w, FShownCursor);
         }
         TrackHot(X, Y);
@@ -158,15 +160,16 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
         break;
     case gsColSizing: {
         int start = ColLinePos(FSizingIndex);
+        // A border dragged past the column's start leaves it 0 wide, never below and never back.
         int size = FSizingPos - start;
-        if (start >= 0 && size > 1) SetColWidths(FSizingIndex, size);
+        if (start >= 0) SetColWidths(FSizingIndex, std::max(0, size));
         Invalidate();
         break;
     }
     case gsRowSizing: {
         int start = RowLinePos(FSizingIndex);
         int size = FSizingPos - start;
-        if (start >= 0 && size > 1) SetRowHeights(FSizingIndex, size);
+        if (start >= 0) SetRowHeights(FSizingIndex, std::max(0, size));
         Invalidate();
         break;
     }

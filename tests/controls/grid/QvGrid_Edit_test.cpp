@@ -4,12 +4,14 @@
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/edit/QvInplaceEdit.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HintWindow.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,6 +138,26 @@ TEST(QvGridEdit, RefusedValidationKeepsTheEditorOpenWithTheTypedText) {
     EXPECT_FALSE(f.EditorOpen());
     EXPECT_EQ(g->Cells(1, 1), "good");
     EXPECT_TRUE(g->RowModified(1));
+}
+
+TEST(QvGridEdit, ARefusalSaysWhyOnTheReopenedEditorWhenTheGridHasAText) {
+    for (const bool withText : {false, true}) {
+        EditGridForm f;
+        TQvStringGrid* g = f.grid;
+        g->OnCellValidate = [](TObject*, int, int, String&, bool& valid) { valid = false; };
+        if (withText) {
+            g->SetInvalidEntryTitle("Entry");
+            g->SetInvalidEntryText("Only <digits>");
+        }
+        CancelHint();
+        Type("bad");
+        Enter();
+        ASSERT_TRUE(f.EditorOpen());
+        EXPECT_EQ(ShownHintWindow() != nullptr, withText);
+        if (withText && ShownHintWindow()) {
+            EXPECT_EQ(ShownHintWindow()->Caption(), "Entry\nOnly <digits>");
+        }
+    }
 }
 
 TEST(QvGridEdit, ValidationThatCorrectsTheValueStoresAndRegistersTheCorrection) {
@@ -307,6 +329,21 @@ TEST(QvGridEdit, EnterWithAdvanceStoresMovesAndOpensTheNextCell) {
     EXPECT_EQ(g->Row(), 2);
 }
 
+TEST(QvGridEdit, EnterFromTheEditorAsksTheCellChangeOnce) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetAdvanceOnEnter(true);
+    std::vector<TRect> asked;
+    g->OnCellChanging = [&](TObject*, int oldRow, int oldCol, int newRow, int newCol, bool&) {
+        asked.push_back(TRect(oldCol, oldRow, newCol, newRow));
+    };
+    Type("a");
+    Enter();
+    EXPECT_EQ(g->Col(), 2);
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(asked, std::vector<TRect>{TRect(1, 1, 2, 1)});
+}
+
 TEST(QvGridEdit, AdvanceOverOnlyReadOnlyCellsStopsAfterOneRoundWhereItStarted) {
     EditGridForm f;
     TQvStringGrid* g = f.grid;
@@ -422,4 +459,68 @@ TEST(QvGridEdit, ComboItemListOperations) {
     EXPECT_EQ(g.GetComboIndex(1, 1), -1);
     g.ClearComboString();
     EXPECT_EQ(g.GetComboCount(), 0);
+}
+
+TEST(QvGridEdit, LookupCompletesTheTypedTextFromItsItems) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 1, "");
+    g->SetLookup(true);
+    g->LookupItems()->Add("Alpha");
+    g->LookupItems()->Add("Beta");
+    Type("b");
+    ASSERT_TRUE(f.EditorOpen());
+    EXPECT_EQ(f.Editor()->Text(), "beta");
+    EXPECT_EQ(f.Editor()->SelStart(), 1);
+    EXPECT_EQ(f.Editor()->SelLength(), 3);
+    // Backspace takes the completion away and does not complete again.
+    Press(Qt::Key_Backspace, "\b");
+    EXPECT_EQ(f.Editor()->Text(), "b");
+    Enter();
+    EXPECT_EQ(g->Cells(1, 1), "b");
+
+    // With the history, a text that leaves the editor joins the items once.
+    g->SetLookupHistory(true);
+    Press(Qt::Key_F2);
+    Type("x");
+    Enter();
+    Press(Qt::Key_F2);
+    Enter();
+    EXPECT_EQ(g->LookupItems()->IndexOf("bx"), 2);
+    EXPECT_EQ(g->LookupItems()->Count(), 3);
+}
+
+TEST(QvGridEdit, ArrowsAtTheEndsOfTheTextWalkToTheNeighbourCell) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->Navigation()->SetCursorWalkEditor(true);
+    g->SetCol(1);
+    g->SetRow(2);
+    Press(Qt::Key_F2);
+    Press(Qt::Key_Home);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(g->Col(), 3);
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_TRUE(f.EditorOpen()) << "the walk opens the next editor";
+    g->SetCol(1);
+    g->SetRow(1);
+    Press(Qt::Key_F2);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_EQ(g->Row(), 1);
+}
+
+TEST(QvGridEdit, AFullTextMovesOnWithAutoAdvance) {
+    EditGridForm f;
+    TQvStringGrid* g = f.grid;
+    g->SetCells(1, 1, "");
+    g->SetMaxEditLength(4);
+    g->Navigation()->SetAdvanceOnEnter(true);
+    g->Navigation()->SetAdvanceAuto(true);
+    Type("abc");
+    EXPECT_EQ(g->Col(), 1);
+    Type("d");
+    EXPECT_EQ(g->Cells(1, 1), "abcd");
+    EXPECT_EQ(g->Col(), 2);
 }

@@ -396,3 +396,32 @@ TEST(QvGridKeys, DownOnTheLastRowStopsAtTheSearchFooter) {
     EXPECT_EQ(f.grid->Col(), 5);
     EXPECT_EQ(f.grid->UpdateCount(), 0) << "every update the footer guard opened is closed";
 }
+
+// Each move asks the application once: the moves that ask for themselves (Tab into the next row, the Enter
+// move) are not asked again by the selection check.
+TEST(QvGridKeys, EveryMoveAsksItsChangeEventsOnce) {
+    struct Case {
+        const char* name;
+        TPoint from;
+        int key;
+        TPoint to;
+        int rowEvents, cellEvents;
+    } cases[] = {
+        {"down", {2, 2}, Qt::Key_Down, {2, 3}, 1, 1},
+        {"tab into the next row", {5, 2}, Qt::Key_Tab, {1, 3}, 1, 1},
+        {"enter moves on", {2, 2}, Qt::Key_Return, {3, 2}, 0, 1},
+    };
+    for (const Case& tc : cases) {
+        KeyGrid f;
+        f.grid->SetOptions(f.grid->Options() | goTabs | goEditing);
+        f.grid->Navigation()->SetAdvanceOnEnter(true);
+        f.Go(tc.from.X, tc.from.Y);
+        int rows = 0, cells = 0;
+        f.grid->OnRowChanging = [&](TObject*, int, int, bool&) { ++rows; };
+        f.grid->OnCellChanging = [&](TObject*, int, int, int, int, bool&) { ++cells; };
+        f.Press(tc.key);
+        EXPECT_EQ(f.Cell(), tc.to) << tc.name;
+        EXPECT_EQ(rows, tc.rowEvents) << tc.name;
+        EXPECT_EQ(cells, tc.cellEvents) << tc.name;
+    }
+}

@@ -4,6 +4,7 @@
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HintWindow.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
@@ -12,6 +13,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -160,6 +162,37 @@ TEST_F(MouseGridTest, ClickOnCheckBoxCellTogglesItWhereEditingAllows) {
         EXPECT_EQ(grid->Row(), 3);
         grid->RemoveCheckBox(2, 3);
     }
+}
+
+// A cell button counts as clicked only when the release falls on it; a radio button cell is checked by
+// the press and its column's other buttons cleared.
+TEST_F(MouseGridTest, CellButtonsAndRadioButtonsTakeThePress) {
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->AddButton(2, 3, 40, 18, "Go", haLeft, vaTop);
+    std::vector<std::pair<int, int>> buttonClicks;
+    int mouseUps = 0;
+    grid->OnButtonClick = [&](TObject*, int c, int r) { buttonClicks.emplace_back(c, r); };
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouseUps; };
+    const TRect b = grid->GetCellButtonRect(2, 3);
+    ASSERT_FALSE(b.IsEmpty());
+    const QPoint onButton((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+    Click(onButton);
+    EXPECT_EQ(buttonClicks, (std::vector<std::pair<int, int>>{{2, 3}}));
+    EXPECT_EQ(mouseUps, 0);
+    // Pressed on the button and released elsewhere: drawn up, not clicked, an ordinary release.
+    Press(onButton);
+    Release(Center(4, 6));
+    EXPECT_EQ(buttonClicks.size(), 1u);
+    EXPECT_EQ(mouseUps, 1);
+
+    grid->AddRadioButton(4, 2, true);
+    grid->AddRadioButton(4, 5, false);
+    std::vector<std::pair<int, int>> radioClicks;
+    grid->OnRadioButtonClick = [&](TObject*, int c, int r) { radioClicks.emplace_back(c, r); };
+    Click(Center(4, 5));
+    EXPECT_TRUE(grid->IsRadioButtonChecked(4, 5));
+    EXPECT_FALSE(grid->IsRadioButtonChecked(4, 2));
+    EXPECT_EQ(radioClicks, (std::vector<std::pair<int, int>>{{4, 5}}));
 }
 
 TEST_F(MouseGridTest, DataCheckBoxClickSwitchesItsText) {
@@ -412,6 +445,37 @@ TEST_F(MouseGridTest, CellHintsShowTextsAndLetTheWindowChangeHeaders) {
     }
 }
 
+// The hint the platform asks for when the mouse rests: the cell's own, and it goes with the cell.
+TEST_F(MouseGridTest, RestingMouseShowsTheCellOrHeaderHintUntilItLeavesTheCell) {
+    grid->SetShowHint(true);
+    grid->SetHintShowCells(true);
+    grid->OnGridHint = [](TObject*, int r, int c, String& h) {
+        if (r == 0) h = QString("header %1").arg(c);
+    };
+    auto rest = [this](QPoint at) {
+        QWidget* w = Cells();
+        QHelpEvent e(QEvent::ToolTip, at, w->mapToGlobal(at));
+        QApplication::sendEvent(w, &e);
+    };
+    const struct {
+        int c, r;
+        QString hint;
+    } cases[] = {{2, 5, "2:5"}, {3, 0, "header 3"}};
+    for (const auto& k : cases) {
+        rest(Center(k.c, k.r));
+        ASSERT_NE(ShownHintWindow(), nullptr) << k.hint.toStdString();
+        EXPECT_EQ(ShownHintWindow()->Caption(), k.hint);
+        // Moving inside the cell keeps the hint; moving to the next cell withdraws it.
+        Move(Center(k.c, k.r) + QPoint(3, 1), Qt::NoButton);
+        EXPECT_NE(ShownHintWindow(), nullptr);
+        Move(Center(k.c + 1, k.r), Qt::NoButton);
+        EXPECT_EQ(ShownHintWindow(), nullptr);
+    }
+    grid->SetShowHint(false);
+    rest(Center(2, 5));
+    EXPECT_EQ(ShownHintWindow(), nullptr);
+}
+
 TEST_F(MouseGridTest, EnhancedColumnMoveShowsTheHeaderButtonAndMoves) {
     grid->SetOptions(grid->Options() | goColMoving);
     grid->SetCells(2, 0, "moved");
@@ -462,7 +526,10 @@ TEST(QvGridOwnerForm, GridsOnOneFormGoInEitherOrder) {
         form.SetBounds(0, 0, 460, 340);
         EXPECT_EQ(kept->Width(), kw + 30);
         EXPECT_EQ(kept->Height(), kh + 20);
-        EXPECT_EQ(formResizes, 2); // the form's own handler is never replaced
+        // With both gone the form resizes with nothing left watching it.
+        delete kept;
+        form.SetBounds(0, 0, 480, 350);
+        EXPECT_EQ(formResizes, 3); // the form's own handler is never replaced
     }
 }
 
@@ -524,6 +591,27 @@ TEST_F(MouseGridTest, ColumnSizingReportsTheWidthTheColumnGets) {
     ASSERT_FALSE(sizing.empty());
     EXPECT_EQ(sizing.back(), std::make_pair(2, grid->ColWidths(2)));
     EXPECT_EQ(grid->ColWidths(2), 64 + 30);
+
+    // With the sizing hint the width shows while the border is dragged, and goes with the release.
+    grid->SetHintShowSizing(true);
+    const TRect h2 = grid->CellRect(2, 0);
+    Move(QPoint(h2.Right, 5), Qt::NoButton);
+    Press(QPoint(h2.Right, 5));
+    Move(QPoint(h2.Right - 10, 5));
+    ASSERT_NE(ShownHintWindow(), nullptr);
+    EXPECT_EQ(ShownHintWindow()->Caption(), QString("cw=%1").arg(64 + 30 - 10));
+    Release(QPoint(h2.Right - 10, 5));
+    EXPECT_EQ(ShownHintWindow(), nullptr);
+    grid->SetHintShowSizing(false);
+
+    // Dragged past the column's own start, the border stops there: the column is 0 wide, as reported.
+    const TRect g = grid->CellRect(2, 0);
+    Move(QPoint(g.Right, 5), Qt::NoButton);
+    Press(QPoint(g.Right, 5));
+    Move(QPoint(g.Left - 20, 5));
+    Release(QPoint(g.Left - 20, 5));
+    EXPECT_EQ(sizing.back(), std::make_pair(2, 0));
+    EXPECT_EQ(grid->ColWidths(2), 0);
 }
 
 TEST_F(MouseGridTest, HorizontalPanningIgnoresVerticalOffsets) {
