@@ -268,7 +268,9 @@ TRect TCanvas::ClipRect() {
     QPainter* p = Require();
     if (!p || !p->device()) return TRect();
     QRect surface(0, 0, p->device()->width(), p->device()->height());
-    surface = p->deviceTransform().inverted().mapRect(surface);
+    // The combined transform leaves out the offset of a redirected painter (a widget drawn into a parent's
+    // picture), whose device is still the widget.
+    surface = p->combinedTransform().inverted().mapRect(surface);
     if (p->hasClipping()) surface = surface.intersected(p->clipBoundingRect().toAlignedRect());
     return TRect::fromQRect(surface);
 }
