@@ -154,7 +154,27 @@ String ParGenText(int n) {
     return Lang_Texts->Strings(n);
 }
 
+// Every reader of the file loads it within its limits and takes the first top-level node as the root,
+// whatever it is.
+bool LoadParGen(TXMLDocument& xml, const String& path) {
+    return xml.LoadFromFile(path, Max_ParGen_File_Bytes, Max_ParGen_Text);
+}
+
+TXMLNode ParGenRoot(const TXMLDocument& xml) {
+    return xml.ChildNodes().First();
+}
+
 } // namespace
+
+bool Read_ParGen_Element(const String& path, const String& name, String& text) {
+    if (!FileExists(path)) return false;
+    TXMLDocument xml;
+    if (!LoadParGen(xml, path)) return false;
+    const TXMLNode node = ParGenRoot(xml).FindNode(name);
+    if (node.IsNull()) return false;
+    text = node.Text();
+    return true;
+}
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     LoadDesign(this, FormDesignPath("UParGen"));
@@ -294,15 +314,14 @@ void TFParGen::Load_Defaults() {
 }
 
 void TFParGen::Load_File() {
-    if (!XML1->LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text)) {
+    if (!LoadParGen(*XML1, File_ParGen)) {
         Load_Defaults();
         MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
                        .arg(File_ParGen, XML1->ErrorText()),
                    mtError, mbOK, 0);
         return;
     }
-    // The root is the first top-level node, whatever it is: every reader of the file finds it that way.
-    const TXMLNode root = XML1->ChildNodes().First();
+    const TXMLNode root = ParGenRoot(*XML1);
     auto read = [&](const ParGenElement& e) {
         const TXMLNode node = root.FindNode(QString::fromLatin1(e.Element));
         if (!node.IsNull())

@@ -1,9 +1,13 @@
-// Fuzz target: the communication settings file ("ParGen.xml") read by its window.
+// Fuzz target: the communication settings file ("ParGen.xml") read by its window, and the DMX channel
+// count read from it, which stays within 1 .. 512.
 #include "FuzzSupport.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
 #include "configurator/UQuenvarroweFirmWare.h"
+#include "tables/fieldbus/UDMX_Tables.h"
+
+#include <cstdlib>
 
 namespace {
 TFParGen* fuzzParGenWindow = nullptr;
@@ -24,5 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qvfuzz::WriteInput("ParGen.xml", data, size);
     fuzzParGenWindow->FormShow(fuzzParGenWindow);
     fuzzParGenWindow->Controllo_Dati();
+    const Integer channels = DMX_Channel_Count(File_ParGen);
+    if (channels < 1 || channels > DMX_Max_Channels) std::abort();
     return 0;
 }

@@ -1,11 +1,15 @@
 // Fuzz target: a table window's XML table file as the frame reads it, under the sheets of the Modbus
-// master (serial and TCP), MQTT topic, CAN frame, CANopen and BACnet client and server windows. A
-// shortened reading always says why; the row numbers stay; the data check runs over what was read; what
-// the writer makes of the cells reads back whole and writes again the same.
+// master (serial and TCP), MQTT topic, CAN frame, CANopen, J1939, NMEA 2000, DeviceNet slave list, DMX
+// and BACnet client and server windows. A shortened reading always says why; the row numbers stay; what
+// the writer makes of the cells reads back whole and writes again the same; the check of what was read
+// ends with a message or none.
 #include "FuzzSupport.h"
 #include "configurator/ULanguage.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"
+#include "tables/fieldbus/UDMX_Tables.h"
+#include "tables/fieldbus/UDNet_Tables.h"
+#include "tables/fieldbus/UPGN_Tables.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "tables/network/UBACnet_Master_Tables.h"
@@ -47,8 +51,10 @@ void checkSheet(const TTableSheet& sheet, const QString& path) {
     for (size_t g = 0; g < first.stores.size(); ++g)
         for (Integer r = 1; r <= first.stores[g]->DataRowCount(); ++r)
             if (first.stores[g]->Cell(0, r) != QString::number(r)) std::abort();
-    // The data check reads every cell of the tables as the window's OK would.
-    Find_Table_Fault(sheet, first.constCells);
+    // The data check reads every cell of the tables as the window's OK would, and a fault it finds has
+    // its message.
+    if (const TTableFault fault = Find_Table_Fault(sheet, first.constCells))
+        if (Table_Fault_Text(sheet, fault).isEmpty()) std::abort();
     for (size_t g = 0; g < first.stores.size(); ++g)
         Table_Has_Rows_After_End(sheet.Grids[g], *first.stores[g]);
     const QByteArray written = writeTables(sheet, first);
@@ -75,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                       MQTT_Set_Topic_Sheet(), BACnet_Slave_Sheet(bacnetMode),
                                       BACnet_Master_Sheet(clientMode)};
         for (TTableSheet s : {CAN_Frames_Sheet(false), CAN_Frames_Sheet(true), PDO_CANopen_Sheet(),
-                              SDO_Client_CANopen_Sheet(), SDO_Server_CANopen_Sheet()})
+                              SDO_Client_CANopen_Sheet(), SDO_Server_CANopen_Sheet(),
+                              J1939_Frames_Sheet(false), J1939_Frames_Sheet(true), NMEA_Frames_Sheet(false),
+                              NMEA_Frames_Sheet(true), DNet_Net_Sheet(), DMX_Default_Values_Sheet()})
             v.push_back(s);
         for (TTableSheet& s : v)
             for (TTableGrid& g : s.Grids)

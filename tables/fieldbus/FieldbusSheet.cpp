@@ -53,7 +53,11 @@ TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption
     return g;
 }
 
+Integer Fieldbus_Number(const TTableRow& row, Integer col) {
+    return Read_Table_Int(Trim(row.Text(col)));
+}
+
 bool Fieldbus_Outside(const TTableRow& row, Integer col, Integer low, Integer high) {
-    const Integer n = Read_Table_Int(Trim(row.Text(col)));
+    const Integer n = Fieldbus_Number(row, col);
     return n < low || n > high;
 }

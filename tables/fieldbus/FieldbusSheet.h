@@ -30,5 +30,7 @@ TTableTexts Fieldbus_Texts(Integer block, Integer buttonHints, Integer rowErrorP
 TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption, const char* section,
                          Integer dataRows, std::vector<TTableColumn> columns);
 
-// The check's number (Read_Table_Int of the trimmed cell; -1 when it does not read) outside low .. high.
+// The check's number: Read_Table_Int of the trimmed cell, -1 when it does not read.
+Integer Fieldbus_Number(const TTableRow& row, Integer col);
+// The check's number outside low .. high.
 bool Fieldbus_Outside(const TTableRow& row, Integer col, Integer low, Integer high);

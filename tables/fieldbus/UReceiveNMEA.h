@@ -1,12 +1,18 @@
-// The TFReceiveNMEA window: created at start in its place; its table editor is not built yet.
+// The NMEA 2000 receive table ("NMEA_Rec_Frames.xml"): the parameter groups taken from the bus, single,
+// multi-packet or fast-packet, and the slice of each that goes into the internal input array.
 #pragma once
 
-#include "configurator/UStandInWindow.h"
+#include "tables/fieldbus/UPGN_Tables.h"
+#include "tables/frame/UTableWindow.h"
 
-class TFReceiveNMEA : public TFStandInWindow {
+class TFReceiveNMEA : public TFTableWindow {
 public:
-    explicit TFReceiveNMEA(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    explicit TFReceiveNMEA(TComponent* AOwner);
     String ClassName() const override { return "TFReceiveNMEA"; }
+
+    TQvColumnGrid* sga = nullptr;
+    static constexpr Integer NUM_BYTE_IN = NMEA_Num_Byte_In;
+    bool Do_Copy() const { return Copied(0); }
 };
 
 extern TFReceiveNMEA* FReceiveNMEA;

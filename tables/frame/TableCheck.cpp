@@ -24,6 +24,7 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
         if (!grid.CheckRow) continue;
         const ITableCells& grid_cells = *cells[g];
         const Integer end = Table_End_Row(grid, grid_cells);
+        Integer total = 0;
         for (Integer r = 1; r < end; ++r) {
             if (grid.EnableColumn >= 0) {
                 String enable = grid_cells.Cell(grid.EnableColumn, r);
@@ -31,7 +32,8 @@ TTableFault Find_Table_Fault(const TTableSheet& sheet, const std::vector<const I
                 if (grid.EnableIgnoresCase) enable = enable.toUpper();
                 if (enable != u"Y") continue;
             }
-            if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r))) return {Integer(g), r, fault};
+            if (TRowFault fault = grid.CheckRow(TTableRow(grid_cells, r, &total)))
+                return {Integer(g), r, fault};
         }
     }
     if (sheet.CheckTable) return sheet.CheckTable(cells);
@@ -43,7 +45,8 @@ String Compose_Row_Error(const String& prefix, Integer row, const String& messag
 }
 
 String Table_Fault_Text(const TTableSheet& sheet, const TTableFault& fault) {
-    if (fault.Row == 0) return Lang_Texts->Strings(fault.Fault.Message) + fault.Fault.Limit;
+    if (fault.Row == 0 || fault.Fault.Unprefixed)
+        return Lang_Texts->Strings(fault.Fault.Message) + fault.Fault.Limit;
     Integer prefix = sheet.Texts.RowErrorPrefix;
     if (fault.Grid >= 0 && size_t(fault.Grid) < sheet.Grids.size() &&
         sheet.Grids[size_t(fault.Grid)].RowErrorPrefix)

@@ -6,7 +6,15 @@
 
 namespace {
 
-const String tableRowElement = QStringLiteral("row");
+class ElementAttributes : public ITableRowAttributes {
+public:
+    explicit ElementAttributes(const TXMLNode& element) : FElement(element) {}
+    bool Has(const String& name) const override { return FElement.HasAttribute(name); }
+    String Value(const String& name) const override { return FElement.Attributes(name); }
+
+private:
+    const TXMLNode& FElement;
+};
 
 // Fills one data row from its element; false (with the reason) when a required attribute is missing,
 // which ends the whole reading there.
@@ -39,6 +47,7 @@ bool readTableRow(const TTableGrid& grid, const TXMLNode& element, ITableCells& 
             break;
         }
     }
+    if (grid.ReadRow) grid.ReadRow(ElementAttributes(element), cells, row);
     return true;
 }
 
@@ -46,17 +55,27 @@ bool readTableRow(const TTableGrid& grid, const TXMLNode& element, ITableCells& 
 
 void Clear_Table_Grid(const TTableGrid& grid, ITableCells& cells) {
     const Integer columns = cells.ColumnCount();
+    std::vector<String> cleared(size_t(std::max<Integer>(columns, 0)));
+    for (Integer c = 1; c < columns; ++c)
+        if (c == grid.EnableColumn)
+            cleared[size_t(c)] = QStringLiteral("Y");
+        else if (c < Integer(grid.Columns.size()))
+            cleared[size_t(c)] = grid.Columns[size_t(c)].Cleared;
     for (Integer r = 1; r <= cells.DataRowCount(); ++r) {
         cells.SetCell(0, r, IntToStr(r));
         for (Integer c = 1; c < columns; ++c)
-            cells.SetCell(c, r, c == grid.EnableColumn ? QStringLiteral("Y") : String());
+            cells.SetCell(c, r, cleared[size_t(c)]);
     }
 }
 
 Integer Table_End_Row(const TTableGrid& grid, const ITableCells& cells) {
     const Integer n = cells.DataRowCount();
-    for (Integer r = 1; r <= n; ++r)
-        if (Trim(cells.Cell(grid.Key(), r)).isEmpty()) return r;
+    const Integer key = grid.Key();
+    if (key < 0) return n + 1;
+    for (Integer r = 1; r <= n; ++r) {
+        const String text = cells.Cell(key, r);
+        if ((grid.KeyTrimmed ? Trim(text) : text).isEmpty()) return r;
+    }
     return n + 1;
 }
 
@@ -81,10 +100,11 @@ TTableLoad Load_Table_Document(const TXMLDocument& xml, const TTableSheet& sheet
     for (size_t g = 0; g < sheet.Grids.size() && g < cells.size(); ++g) {
         const TTableGrid& grid = sheet.Grids[g];
         const TXMLNode parent = grid.Section.isEmpty() ? root : root.FindNode(grid.Section);
+        load.Rows.push_back(0);
         if (parent.IsNull()) continue;
         Integer row = 0, extra = 0;
         for (const TXMLNode& child : parent.ChildNodes()) {
-            if (child.NodeType() != ntElement || child.NodeName() != tableRowElement) continue;
+            if (child.NodeType() != ntElement || child.NodeName() != grid.RowElement) continue;
             if (row >= cells[g]->DataRowCount()) {
                 ++extra;
                 continue;
@@ -96,6 +116,7 @@ TTableLoad Load_Table_Document(const TXMLDocument& xml, const TTableSheet& sheet
                 load.Problem = problem;
                 return load;
             }
+            load.Rows.back() = row;
         }
         if (extra > 0) {
             load.Complete = false;
@@ -134,7 +155,7 @@ void Write_Table_Document(TXMLDocument& xml, const TTableSheet& sheet,
         TXMLNode parent = grid.Section.isEmpty() ? root : root.AddChild(grid.Section);
         const Integer end = Table_End_Row(grid, grid_cells);
         for (Integer r = 1; r < end; ++r) {
-            TXMLNode row = parent.AddChild(tableRowElement);
+            TXMLNode row = parent.AddChild(grid.RowElement);
             for (Integer c = 1; c < Integer(grid.Columns.size()); ++c) {
                 const TTableColumn& column = grid.Columns[size_t(c)];
                 if (column.Attribute.isEmpty()) continue;

@@ -21,19 +21,22 @@ constexpr qsizetype Max_Table_Window_Text = 32768;
 struct TTableLoad {
     bool Complete = true;
     String Problem;
+    // The data rows read whole from the file, per grid of the sheet (as far as the reading went).
+    std::vector<Integer> Rows = {};
 };
 
-// Row numbers in column 0, "Y" in the Enable column, every other cell (hidden ones too) empty.
+// Row numbers in column 0, "Y" in the Enable column, every other cell (hidden ones too) its column's
+// cleared text (mostly empty).
 void Clear_Table_Grid(const TTableGrid& grid, ITableCells& cells);
-// The first data row whose key cell, trimmed, is empty (DataRowCount() + 1 when there is none): the
-// check and the writer stop before it.
+// The first data row whose key cell is empty, trimmed unless the grid says not (DataRowCount() + 1 when
+// there is none, or no key column): the check and the writer stop before it.
 Integer Table_End_Row(const TTableGrid& grid, const ITableCells& cells);
 // True when the row that ends the table or a row below it holds text in a column that is not a check
 // box: data that OK would not store.
 bool Table_Has_Rows_After_End(const TTableGrid& grid, const ITableCells& cells);
 
 // Reads into freshly cleared cells, one per grid of the sheet. The root is the first element, whatever
-// its name; a missing section gives no rows; elements other than "row" are passed over.
+// its name; a missing section gives no rows; elements other than the grid's row element are passed over.
 TTableLoad Load_Table_Document(const TXMLDocument& xml, const TTableSheet& sheet,
                                const std::vector<ITableCells*>& cells);
 // The file at `path`; a missing file reads as complete and leaves the cells as they are.

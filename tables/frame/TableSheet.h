@@ -18,6 +18,9 @@ constexpr TColor Tint_Green = 11075496;    // RGB(168,255,168)
 constexpr TColor Tint_Pink = 16045820;     // RGB(252,214,244)
 constexpr TColor Tint_Yellow = 11075583;   // RGB(255,255,168)
 constexpr TColor Tint_Lavender = 16766421; // RGB(213,213,255)
+constexpr TColor Tint_Mint = 13303754;     // RGB(202,255,202)
+constexpr TColor Tint_Honeydew = 13565902; // RGB(206,255,206)
+constexpr TColor Tint_Cream = 14024703;    // RGB(255,255,213)
 constexpr TColor Tint_White = clWhite;
 
 // What loading does with a column whose attribute the row element lacks (or that is not stored).
@@ -39,6 +42,8 @@ struct TTableColumn {
     // The default of a missing attribute; for a column that is not stored with SetOnLoad, the value every
     // row read puts into it.
     String Default;
+    // The text a showing clears the cell to (the Enable column's is "Y").
+    String Cleared;
     bool SetOnLoad = false;
     Integer Hint = 0;  // text number of the header hint; 0 for none
     bool Shown = true; // visible after every showing
@@ -53,22 +58,37 @@ struct TTableColumn {
 struct TRowFault {
     Integer Message = 0;
     String Limit;
+    // The message stands alone, without the row prefix and number: a total over the rows so far.
+    bool Unprefixed = false;
     explicit operator bool() const { return Message != 0; }
 };
 
 // The cells of one row as the tests see them.
 class TTableRow {
 public:
-    TTableRow(const ITableCells& cells, Integer row) : FCells(cells), FRow(row) {}
+    TTableRow(const ITableCells& cells, Integer row, Integer* total = nullptr)
+        : FCells(cells), FRow(row), FTotal(total) {}
     Integer Row() const { return FRow; }
     String Text(Integer col) const;
     // The cell read as a whole number (Read_Table_Int), `def` when it does not read.
     Integer Number(Integer col, Integer def = -1) const;
     bool Shown(Integer col) const;
+    // A running total that the row tests of one grid share during one check, 0 before its first row.
+    Integer& Total() const { return FTotal ? *FTotal : FOwnTotal; }
 
 private:
     const ITableCells& FCells;
     Integer FRow;
+    Integer* FTotal;
+    mutable Integer FOwnTotal = 0;
+};
+
+// The attributes of one row element, for a grid that reads more of it than its columns.
+class ITableRowAttributes {
+public:
+    virtual ~ITableRowAttributes() = default;
+    virtual bool Has(const String& name) const = 0;
+    virtual String Value(const String& name) const = 0;
 };
 
 struct TTableGrid {
@@ -77,9 +97,15 @@ struct TTableGrid {
     Integer PageCaption = 0;
     Integer RowErrorPrefix = 0; // 0: the sheet's
     String Section;             // the element holding its rows; empty: the root itself
+    String RowElement = QStringLiteral("row");
     Integer DataRows = 512;
+    // When set, the number of data rows as the window decides it at each showing, in place of DataRows.
+    std::function<Integer()> ShowRows;
     std::vector<TTableColumn> Columns; // column 0, the row numbers, included
+    // -1: no cell ends the table; every data row is checked and written.
     Integer KeyColumn = 1;
+    // False: only a key cell that is empty as it stands ends the table; blanks are a value the tests see.
+    bool KeyTrimmed = true;
     // When set, the key column as the window decides it at each showing, in place of KeyColumn.
     const Integer* LiveKeyColumn = nullptr;
     Integer EnableColumn = -1; // -1: no Enable column
@@ -90,6 +116,8 @@ struct TTableGrid {
     bool InsertPutsEnable = false;
     // A double click on a header sizes the column (Grid_Auto_Size_Col).
     bool DblClickSizes = true;
+    // Column borders can be dragged.
+    bool ColSizing = true;
     // The Enable text counts as set when, trimmed, it is "Y" in any case.
     bool EnableIgnoresCase = false;
     // Grid options added to the frame's own (goAlwaysShowEditor, goDrawFocusSelected ...).
@@ -101,6 +129,8 @@ struct TTableGrid {
     Integer Capacity = 0;
     // The tests of one enabled row up to the key, in their order; the first fault ends the check.
     std::function<TRowFault(const TTableRow&)> CheckRow;
+    // After the columns of a row element are read: what the grid takes from attributes that are no column.
+    std::function<void(const ITableRowAttributes&, ITableCells&, Integer row)> ReadRow;
 
     Integer Key() const { return LiveKeyColumn ? *LiveKeyColumn : KeyColumn; }
 };
@@ -129,6 +159,8 @@ struct TTableSheet {
     String VersionComment; // empty: no comment after the root
     // After a showing the (first) grid takes the keyboard focus when it can.
     bool FocusGridOnShow = false;
+    // Delete, Insert, Copy and Paste Row are shown (else only OK and Cancel).
+    bool RowButtons = true;
     std::vector<TTableGrid> Grids;
     // A test across rows and grids, run once every row has passed its own tests (the used rows only).
     std::function<TTableFault(const std::vector<const ITableCells*>&)> CheckTable;

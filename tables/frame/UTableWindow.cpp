@@ -49,6 +49,8 @@ TFTableWindow::TFTableWindow(TComponent* AOwner, const String& name, TTableSheet
     for (size_t g = 0; g < FSheet.Grids.size(); ++g)
         buildGrid(g);
     FCopied.assign(FGrids.size(), false);
+    for (TSbButton* b : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
+        b->SetVisible(FSheet.RowButtons);
 
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
@@ -79,7 +81,7 @@ void TFTableWindow::buildGrid(size_t index) {
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
     grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect |
-                     goColSizing | goEditing | sheet.ExtraOptions);
+                     (sheet.ColSizing ? goColSizing : 0u) | goEditing | sheet.ExtraOptions);
     grid->FixedFont()->SetName("Tahoma");
     grid->FixedFont()->SetHeight(-11);
     grid->FixedFont()->SetStyle(TFontStyles(fsBold));
@@ -209,7 +211,7 @@ void TFTableWindow::FormShow(TObject*) {
             else
                 grid->HideColumn(c);
         }
-        grid->SetRowCount(sheet.DataRows + 1);
+        grid->SetRowCount((sheet.ShowRows ? sheet.ShowRows() : sheet.DataRows) + 1);
         if (sheet.PositionColumn > 0) {
             QStringList positions;
             for (Integer p = 0; p < sheet.Capacity; ++p)

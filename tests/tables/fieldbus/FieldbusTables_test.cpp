@@ -1,8 +1,12 @@
-// The CAN and CANopen table sheets without a window: fixture files round trip, every test of a row with
-// its message, the defaults of missing attributes, rows beyond the grid and the SDO server's duplicates.
+// The fieldbus table sheets without a window: fixture files round trip; for the CAN and CANopen tables
+// every test of a row with its message, the defaults of missing attributes, rows beyond the grid and the
+// SDO server's duplicates.
 #include "../TableFixture.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"
+#include "tables/fieldbus/UDMX_Tables.h"
+#include "tables/fieldbus/UDNet_Tables.h"
+#include "tables/fieldbus/UPGN_Tables.h"
 
 using qvtables::FixtureBytes;
 using qvtables::SheetCells;
@@ -10,7 +14,19 @@ using qvtables::T;
 
 namespace {
 
-enum FieldbusSheetKind { fsCanReceive, fsCanTransmit, fsPdo, fsSdoClient, fsSdoServer };
+enum FieldbusSheetKind {
+    fsCanReceive,
+    fsCanTransmit,
+    fsPdo,
+    fsSdoClient,
+    fsSdoServer,
+    fsJ1939Receive,
+    fsJ1939Transmit,
+    fsNmeaReceive,
+    fsNmeaTransmit,
+    fsDNet,
+    fsDmx
+};
 
 TTableSheet fieldbusSheet(FieldbusSheetKind k) {
     switch (k) {
@@ -24,6 +40,22 @@ TTableSheet fieldbusSheet(FieldbusSheetKind k) {
         return SDO_Client_CANopen_Sheet();
     case fsSdoServer:
         return SDO_Server_CANopen_Sheet();
+    case fsJ1939Receive:
+        return J1939_Frames_Sheet(false);
+    case fsJ1939Transmit:
+        return J1939_Frames_Sheet(true);
+    case fsNmeaReceive:
+        return NMEA_Frames_Sheet(false);
+    case fsNmeaTransmit:
+        return NMEA_Frames_Sheet(true);
+    case fsDNet:
+        return DNet_Net_Sheet();
+    case fsDmx: {
+        // As many channels as the fixture file has.
+        TTableSheet s = DMX_Default_Values_Sheet();
+        s.Grids[0].DataRows = 5;
+        return s;
+    }
     }
     return {};
 }
@@ -36,7 +68,13 @@ TEST(FieldbusTables, FixtureFilesLoadPassAndWriteBackEqual) {
                  {fsCanTransmit, "CAN_Send_Frames.xml"},
                  {fsPdo, "PDO_CANopen.xml"},
                  {fsSdoClient, "SDO_Client_CANopen.xml"},
-                 {fsSdoServer, "SDO_Server_CANopen.xml"}};
+                 {fsSdoServer, "SDO_Server_CANopen.xml"},
+                 {fsJ1939Receive, "J1939_Rec_Frames.xml"},
+                 {fsJ1939Transmit, "J1939_Send_Frames.xml"},
+                 {fsNmeaReceive, "NMEA_Rec_Frames.xml"},
+                 {fsNmeaTransmit, "NMEA_Send_Frames.xml"},
+                 {fsDNet, "DNETM_Net.xml"},
+                 {fsDmx, "DMX_Default_Values.xml"}};
     for (const auto& c : cases) {
         SheetCells t(fieldbusSheet(c.kind));
         const QByteArray file = FixtureBytes(c.file);

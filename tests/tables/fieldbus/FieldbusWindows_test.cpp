@@ -1,13 +1,19 @@
-// The CAN and CANopen windows: each writes its fixture file back equal through OK; texts, sizes and page
+// The fieldbus windows: each writes its fixture file back equal through OK; texts, sizes and page
 // captions of a showing; the CAN Insert Row's Enable; the SDO server's write grid without events.
 #include "../network/TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "tables/fieldbus/UDMXDefVal.h"
+#include "tables/fieldbus/UDNet.h"
 #include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/UReceiveJ1939.h"
+#include "tables/fieldbus/UReceiveNMEA.h"
 #include "tables/fieldbus/USet_PDO_Access.h"
 #include "tables/fieldbus/USet_SDO_Client_Access.h"
 #include "tables/fieldbus/USet_SDO_Server_Access.h"
 #include "tables/fieldbus/UTransmitCAN.h"
+#include "tables/fieldbus/UTransmitJ1939.h"
+#include "tables/fieldbus/UTransmitNMEA.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 
 #include <QApplication>
@@ -27,7 +33,15 @@ TEST_F(TableWindowTest, EachFieldbusWindowWritesItsFixtureFileBackEqual) {
         {FSet_PDO_Access, File_PDO_CANopen, "PDO_CANopen.xml", 798},
         {FSet_SDO_Client_Access, File_SDO_Client_CANopen, "SDO_Client_CANopen.xml", 798},
         {FSet_SDO_Server_Access, File_SDO_Server_CANopen, "SDO_Server_CANopen.xml", 749},
+        {FReceiveJ1939, File_J1939_Rec_Frames, "J1939_Rec_Frames.xml", 876},
+        {FTransmitJ1939, File_J1939_Send_Frames, "J1939_Send_Frames.xml", 800},
+        {FReceiveNMEA, File_NMEA_Rec_Frames, "NMEA_Rec_Frames.xml", 810},
+        {FTransmitNMEA, File_NMEA_Send_Frames, "NMEA_Send_Frames.xml", 810},
+        {FDNet, File_DNETM_Net, "DNETM_Net.xml", 784},
+        {FDMXDefVal, File_DMX_Default_Values, "DMX_Default_Values.xml", 475},
     };
+    // The DMX fixture holds five channels.
+    PutFile(File_ParGen, "<Par_Gen><DMX_Num_Channels>5</DMX_Num_Channels></Par_Gen>");
     qvtest::ScriptedInteraction seam;
     for (const auto& c : cases) {
         const QByteArray fixture = Fixture(c.fixture);

@@ -259,6 +259,31 @@ TEST(Canvas, PaintsThroughAnAttachedPainterUntilDetached) {
     EXPECT_EQ(img.pixelColor(11, 11), QColor(Qt::white));
 }
 
+namespace {
+// A widget that notes the clip rectangle its canvas sees while it paints.
+class ClipNotingWidget : public QWidget {
+public:
+    TRect Seen;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        TCanvas c;
+        c.Attach(&painter);
+        Seen = c.ClipRect();
+        c.Detach();
+    }
+};
+} // namespace
+
+TEST(Canvas, AWidgetDrawnIntoItsParentsPictureSeesItsOwnSurface) {
+    ClipNotingWidget w;
+    w.resize(20, 10);
+    QImage picture(100, 80, QImage::Format_ARGB32_Premultiplied);
+    w.render(&picture, QPoint(30, 40));
+    EXPECT_EQ(w.Seen, Rect(0, 0, 20, 10));
+}
+
 TEST(DrawText, PrefixesAreTakenOutUnlessNoPrefix) {
     Surface s;
     struct {
