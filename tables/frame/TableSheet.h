@@ -19,6 +19,9 @@ constexpr TColor Tint_Pink = 16045820;     // RGB(252,214,244)
 constexpr TColor Tint_Yellow = 11075583;   // RGB(255,255,168)
 constexpr TColor Tint_Lavender = 16766421; // RGB(213,213,255)
 constexpr TColor Tint_White = clWhite;
+// RGB(145,222,255) and RGB(201,228,228).
+constexpr TColor Tint_LightBlue = 16768657;
+constexpr TColor Tint_GreyBlue = 15000777;
 
 // What loading does with a column whose attribute the row element lacks (or that is not stored).
 enum class TTableMissing {
@@ -42,6 +45,8 @@ struct TTableColumn {
     bool SetOnLoad = false;
     Integer Hint = 0;  // text number of the header hint; 0 for none
     bool Shown = true; // visible after every showing
+    // The longest text the cell editor takes; 0: no limit.
+    Integer MaxLength = 0;
     // A stored value that is not the cell text (an index into a list, say): the attribute from the row, and
     // the row from the attribute. Both or neither.
     std::function<String(const ITableCells&, Integer row)> ToAttribute;
@@ -127,6 +132,8 @@ struct TTableSheet {
     String VersionComment; // empty: no comment after the root
     // After a showing the (first) grid takes the keyboard focus when it can.
     bool FocusGridOnShow = false;
+    // Every showing opens the first page; false: the page active when the window was last closed.
+    bool FirstPageOnShow = true;
     std::vector<TTableGrid> Grids;
     // A test across rows and grids, run once every row has passed its own tests (the used rows only).
     std::function<TTableFault(const std::vector<const ITableCells*>&)> CheckTable;
