@@ -5,6 +5,7 @@
 #include "configurator/ULanguage.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "generators/UDescription_Files.h"
+#include "tables/network/USNMP_Trap_Tables.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
@@ -26,7 +27,8 @@ bool readMibSection(const TXMLNode& root, const char* name, QStringList& descrip
     }
     for (const TXMLNode& row : section.ChildNodes()) {
         if (row.NodeType() != ntElement || row.NodeName() != "row") continue;
-        if (UpperCase(row.Attributes("Enable")) != "Y") continue;
+        // The rows the agent window numbers, so that object n is row n of its column N.
+        if (!SNMP_Trap_Row_Enabled(row.Attributes("Enable"))) continue;
         // A row without a description has none: it never borrows the text of the row before it.
         descriptions << row.Attributes("Description");
         isInt.push_back(UpperCase(row.Attributes("Type")) == "INT");
@@ -89,8 +91,10 @@ void addMibObjects(QStringList& lines, const QStringList& descriptions, const QS
 bool Parse_SNMP_Trap(const TXMLDocument& doc, TMIB_Configuration& config, String& error) {
     config = TMIB_Configuration();
     const TXMLNode root = doc.DocumentElement();
-    return readMibSection(root, "SNMP_Trap_Read", config.Read_Descriptions, config.Read_Is_Int, error) &&
-           readMibSection(root, "SNMP_Trap_Write", config.Write_Descriptions, config.Write_Is_Int, error);
+    return readMibSection(root, SNMP_Trap_Read_Section, config.Read_Descriptions, config.Read_Is_Int,
+                          error) &&
+           readMibSection(root, SNMP_Trap_Write_Section, config.Write_Descriptions, config.Write_Is_Int,
+                          error);
 }
 
 bool Read_SNMP_Trap_Configuration(String& error) {

@@ -22,6 +22,9 @@ constexpr TColor Tint_Mint = 13303754;     // RGB(202,255,202)
 constexpr TColor Tint_Honeydew = 13565902; // RGB(206,255,206)
 constexpr TColor Tint_Cream = 14024703;    // RGB(255,255,213)
 constexpr TColor Tint_White = clWhite;
+// RGB(145,222,255) and RGB(201,228,228).
+constexpr TColor Tint_LightBlue = 16768657;
+constexpr TColor Tint_GreyBlue = 15000777;
 
 // What loading does with a column whose attribute the row element lacks (or that is not stored).
 enum class TTableMissing {
@@ -47,6 +50,8 @@ struct TTableColumn {
     bool SetOnLoad = false;
     Integer Hint = 0;  // text number of the header hint; 0 for none
     bool Shown = true; // visible after every showing
+    // The longest text the cell editor takes; 0: no limit.
+    Integer MaxLength = 0;
     // A stored value that is not the cell text (an index into a list, say): the attribute from the row, and
     // the row from the attribute. Both or neither.
     std::function<String(const ITableCells&, Integer row)> ToAttribute;
@@ -161,6 +166,8 @@ struct TTableSheet {
     bool FocusGridOnShow = false;
     // Delete, Insert, Copy and Paste Row are shown (else only OK and Cancel).
     bool RowButtons = true;
+    // Every showing opens the first page; false: the page active when the window was last closed.
+    bool FirstPageOnShow = true;
     std::vector<TTableGrid> Grids;
     // A test across rows and grids, run once every row has passed its own tests (the used rows only).
     std::function<TTableFault(const std::vector<const ITableCells*>&)> CheckTable;

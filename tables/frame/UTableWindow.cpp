@@ -104,6 +104,7 @@ void TFTableWindow::buildGrid(size_t index) {
         if (column.Editor == edDataCheckBox) item->SetAlignment(taCenter);
         item->SetCheckTrue("Y");
         item->SetCheckFalse("N");
+        item->SetEditLength(column.MaxLength);
         SetStringsFromList(*item->ComboItems(), column.Items);
     }
     const int g = int(index);
@@ -220,7 +221,7 @@ void TFTableWindow::FormShow(TObject*) {
         }
         Clear_Table_Grid(sheet, *FCells[g]);
     }
-    PageControl1->SetActivePageIndex(0);
+    if (FSheet.FirstPageOnShow) PageControl1->SetActivePageIndex(0);
     BeforeTableLoad();
     TTableLoad load;
     if (FileExists(filePath())) {
@@ -230,6 +231,7 @@ void TFTableWindow::FormShow(TObject*) {
             load = {false, XML1->ErrorText()};
     }
     FLoadComplete = load.Complete;
+    AfterTableLoad();
     FCopied.assign(FGrids.size(), false);
     bracket.reset();
     if (!load.Complete)
@@ -272,17 +274,20 @@ void TFTableWindow::Btn_CopyRowClick(TObject*) {
 void TFTableWindow::Btn_PasteRowClick(TObject*) {
     const int g = ActiveGridIndex();
     ColGrid_Paste_Row(FGrids[size_t(g)], FGrids[size_t(g)]->GetRowEx(), FCopied[size_t(g)]);
+    AfterRowChange(g);
 }
 
 void TFTableWindow::Btn_DelRowClick(TObject*) {
     const int g = ActiveGridIndex();
     const int row = FGrids[size_t(g)]->GetRowEx();
-    if (tableAskYes(text(FSheet.Texts.DeleteQuestion) + IntToStr(row)))
-        ColGrid_Del_Row(row, FGrids[size_t(g)]);
+    if (!tableAskYes(text(FSheet.Texts.DeleteQuestion) + IntToStr(row))) return;
+    ColGrid_Del_Row(row, FGrids[size_t(g)]);
+    AfterRowChange(g);
 }
 
 void TFTableWindow::Btn_InsRowClick(TObject*) {
     const int g = ActiveGridIndex();
     ColGrid_Ins_Row(FGrids[size_t(g)]->GetRowEx(), FGrids[size_t(g)],
                     FSheet.Grids[size_t(g)].InsertPutsEnable);
+    AfterRowChange(g);
 }

@@ -62,6 +62,10 @@ public:
 protected:
     // Before the table file is read at a showing, after the grids are cleared.
     virtual void BeforeTableLoad() {}
+    // After the table file is read at a showing (also when there is none).
+    virtual void AfterTableLoad() {}
+    // After Insert, Delete or Paste Row changed rows of that grid.
+    virtual void AfterRowChange(int /*grid*/) {}
     // After the frame's own double-click handling (the column sizing).
     virtual void GridDblClickCell(int /*grid*/, int /*row*/, int /*col*/) {}
     // A combo-list cell's choice changed.

@@ -1,12 +1,15 @@
-// The TFKNXAccess window: created at start in its place; its table editor is not built yet.
+// The KNX access table ("KNX_SetAccess.xml"): the telegrams the converter exchanges on the KNX bus.
 #pragma once
 
-#include "configurator/UStandInWindow.h"
+#include "tables/frame/UTableWindow.h"
 
-class TFKNXAccess : public TFStandInWindow {
+class TFKNXAccess : public TFTableWindow {
 public:
-    explicit TFKNXAccess(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    explicit TFKNXAccess(TComponent* AOwner);
     String ClassName() const override { return "TFKNXAccess"; }
+
+    TQvColumnGrid* ACG_KNX_in_Write = nullptr;
+    bool Do_Copy_In_Write() const { return Copied(0); }
 };
 
 extern TFKNXAccess* FKNXAccess;

@@ -1,12 +1,15 @@
-// The TFSNMPManagerAccess window: created at start in its place; its table editor is not built yet.
+// The SNMP manager request table ("SNMP_Manager.xml"): the requests the converter sends to SNMP agents.
 #pragma once
 
-#include "configurator/UStandInWindow.h"
+#include "tables/frame/UTableWindow.h"
 
-class TFSNMPManagerAccess : public TFStandInWindow {
+class TFSNMPManagerAccess : public TFTableWindow {
 public:
-    explicit TFSNMPManagerAccess(TComponent* AOwner) : TFStandInWindow(AOwner) {}
+    explicit TFSNMPManagerAccess(TComponent* AOwner);
     String ClassName() const override { return "TFSNMPManagerAccess"; }
+
+    TQvColumnGrid* ACG_SNMP = nullptr;
+    bool Do_Copy_SNMP() const { return Copied(0); }
 };
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

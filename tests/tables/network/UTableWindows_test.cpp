@@ -1,11 +1,15 @@
-// The three table windows on the frame: each loads its fixture file into its grids and OK writes it back
-// equal; the layout, texts and column visibility of a showing, and what a grab of each page shows.
+// The table windows on the frame: each loads its fixture file into its grids and OK writes it back equal;
+// the layout, texts and column visibility of a showing, and what a grab of each page shows.
 #include "TableWindowFixture.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "tables/network/UEtherNetIP_Master_Access.h"
+#include "tables/network/UKNXAccess.h"
 #include "tables/network/UMQTT_Set_Topic.h"
 #include "tables/network/UMQTT_Topic_Tables.h"
 #include "tables/network/UModbus_TCP_Master_Set_Access.h"
+#include "tables/network/USNMPManagerAccess.h"
+#include "tables/network/USNMP_Trap_Access.h"
 #include "tables/network/USetAccess.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/stdctrls/ComCtrls.h"
@@ -22,6 +26,10 @@ TEST_F(TableWindowTest, EachWindowWritesItsFixtureFileBackEqual) {
         {FSetAccess, File_ModbusM_SetAccess, "ModbusM_SetAccess.xml", {3, 2}},
         {FModbus_TCP_Master_Set_Access, File_ModbusTCPM_SetAccess, "ModbusTCPM_SetAccess.xml", {3, 2}},
         {FMQTT_Set_Topic, File_MQTT_Set_Topic, "MQTT_Set_Topic.xml", {3, 2}},
+        {FSNMPManagerAccess, File_SNMP_Manager, "SNMP_Manager.xml", {4, 0}},
+        {FSNMP_Trap_Access, File_SNMP_Trap, "SNMP_Trap.xml", {3, 2}},
+        {FKNXAccess, File_KNX_SetAccess, "KNX_SetAccess.xml", {4, 0}},
+        {FEtherNetIP_Master_Access, File_EtherNetIP_Master_Rules, "EtherNetIP_Master_Rules.xml", {4, 0}},
     };
     qvtest::ScriptedInteraction seam;
     for (const auto& c : cases) {
@@ -29,7 +37,7 @@ TEST_F(TableWindowTest, EachWindowWritesItsFixtureFileBackEqual) {
         PutFile(c.file, fixture);
         seam.AnswerModal([&](TCustomForm*) {
             const TTableSheet& sheet = c.window->Sheet();
-            for (int g = 0; g < 2; ++g) {
+            for (int g = 0; g < c.window->GridCount(); ++g) {
                 TQvColumnGrid* grid = c.window->Grid(g);
                 EXPECT_EQ(grid->RowCount(), sheet.Grids[size_t(g)].DataRows + 1);
                 const int key = sheet.Grids[size_t(g)].KeyColumn;
@@ -106,6 +114,47 @@ TEST_F(TableWindowTest, AGrabOfEachPageShowsTheSheetsHeadersWidthsAndTints) {
         });
         window->ShowModal();
     }
+}
+
+TEST_F(TableWindowTest, TheSNMPKNXAndEtherNetIPWindowsShowAsDesigned) {
+    const struct {
+        TFTableWindow* window;
+        const char* caption;
+        QSize size;
+        int positionColumn, positions;
+        const char* header; // of column 2
+    } cases[] = {
+        {FSNMPManagerAccess, "Set SNMP Manager Access", {1230, 337}, 12, 1440, "IP Address"},
+        {FSNMP_Trap_Access, "Set SNMP Trap Access", {1256, 337}, 8, 1440, "Community Name"},
+        {FKNXAccess, "KNX Set Access", {1205, 337}, 14, 1500, "Source Add"},
+        {FEtherNetIP_Master_Access, "Set EtherNet/IP Slaves Access", {1180, 337}, 0, 0, "IP Address"},
+    };
+    qvtest::ScriptedInteraction seam;
+    for (const auto& c : cases) {
+        seam.AnswerModal([&](TCustomForm*) {
+            TFTableWindow* w = c.window;
+            EXPECT_EQ(w->Caption(), c.caption);
+            EXPECT_EQ(w->L_SW_Desc->Caption(), c.caption);
+            EXPECT_EQ(w->Grid(0)->Columns()->Items(2)->Header(), c.header);
+            EXPECT_EQ(w->Grid(0)->GetCellEx(1, 1), "Y");
+            if (c.positions) {
+                EXPECT_EQ(w->Grid(0)->Columns()->Items(c.positionColumn)->ComboItems()->Count(), c.positions);
+            }
+            const QImage shot = w->Grab();
+            shot.save(QDir::tempPath() + "/qv-" + w->ClassName() + ".png");
+            EXPECT_EQ(shot.size(), c.size) << c.caption;
+            w->SetModalResult(mrCancel);
+        });
+        c.window->ShowModal();
+    }
+    EXPECT_EQ(FSNMP_Trap_Access->TS_SNMP_Write->Caption(), "SNMP Write");
+    // The community lists offer the standard community names.
+    EXPECT_EQ(FSNMPManagerAccess->ACG_SNMP->Columns()->Items(4)->ComboItems()->Strings(0), "public");
+    EXPECT_EQ(FSNMP_Trap_Access->ACG_SNMP_Write->Columns()->Items(2)->ComboItems()->Strings(1), "private");
+    EXPECT_EQ(FSNMP_Trap_Access->ACG_SNMP_Read->Columns()->Items(2)->EditLength(), 15);
+    EXPECT_EQ(FEtherNetIP_Master_Access->Btn_Import_EDS->Caption(), "Import EDS");
+    EXPECT_EQ(FEtherNetIP_Master_Access->Btn_Import_EDS->Left(), 724);
+    EXPECT_EQ(seam.Messages(), QStringList());
 }
 
 } // namespace
