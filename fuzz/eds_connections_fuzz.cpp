@@ -21,15 +21,7 @@ void checkConnections(const std::vector<TConnData>& list) {
         if (c.ConnIndex != Integer(i) + 1 || c.DimHeaderOT > 7 || c.DimHeaderTO > 7 || c.NumClass != 0)
             std::abort();
         // The chooser's row of the connection, as the import reads it.
-        const QStringList shown = {"Connection" + IntToStr(Integer(i) + 1),
-                                   c.ConnName,
-                                   c.HelpStr,
-                                   IntToStr(c.InstanceOT),
-                                   IntToStr(c.ConnPointOT),
-                                   IntToStr(c.InstanceTO),
-                                   IntToStr(c.ConnPointTO),
-                                   EDS_Dim_Header_OT_Text(c.DimHeaderOT),
-                                   EDS_Dim_Header_TO_Text(c.DimHeaderTO)};
+        const QStringList shown = EDS_Connection_Row(c, int(i) + 1);
         TTableCellStore cells(sheet.Grids[0]);
         Clear_Table_Grid(sheet.Grids[0], cells);
         cells.SetRow(1, {"Y", "10.0.0.1", "0", "1", "0", "1", "100", "", "", "", "", "", "", ""});

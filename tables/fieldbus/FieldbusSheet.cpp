@@ -22,21 +22,6 @@ std::vector<TTableColumn> Fieldbus_Columns(std::initializer_list<TFieldbusColumn
     return columns;
 }
 
-TTableTexts Fieldbus_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
-                           Integer lostRowsQuestion) {
-    TTableTexts t;
-    t.Caption = block;
-    t.Description = block + 1;
-    for (int i = 0; i < 6; ++i) {
-        t.Buttons[i] = block + 2 + i;
-        t.ButtonHints[i] = buttonHints + i;
-    }
-    t.RowErrorPrefix = rowErrorPrefix;
-    t.DeleteQuestion = deleteQuestion;
-    t.LostRowsQuestion = lostRowsQuestion;
-    return t;
-}
-
 TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption, const char* section,
                          Integer dataRows, std::vector<TTableColumn> columns) {
     TTableGrid g;

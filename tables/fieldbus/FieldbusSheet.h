@@ -20,11 +20,6 @@ struct TFieldbusColumn {
 
 std::vector<TTableColumn> Fieldbus_Columns(std::initializer_list<TFieldbusColumn> specs);
 
-// The frame's texts of a fieldbus window whose block starts at `block`: caption, description and the six
-// button captions from block + 0 .. + 7; the hints of the six buttons from `buttonHints` on.
-TTableTexts Fieldbus_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
-                           Integer lostRowsQuestion);
-
 // A fieldbus grid with the frame's settings for every grid but the CAN ones: hints, Enter, row selection,
 // focus drawing of the selection, the hovered row highlighted, no Enable column, the key in column 1.
 TTableGrid Fieldbus_Grid(const char* name, const char* page, Integer pageCaption, const char* section,

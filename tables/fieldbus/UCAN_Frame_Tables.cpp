@@ -125,8 +125,8 @@ TTableSheet CAN_Frames_Sheet(bool transmit) {
     s.FilePath = transmit ? &File_CAN_Send_Frames : &File_CAN_Rec_Frames;
     s.ClientWidth = transmit ? 1100 : 1010;
     s.ClientHeight = 337;
-    s.Texts = transmit ? Fieldbus_Texts(2000, 2025, 2047, 2061, 2064)
-                       : Fieldbus_Texts(1900, 1923, 1944, 1958, 1959);
+    s.Texts =
+        transmit ? Block_Texts(2000, 2025, 2047, 2061, 2064) : Block_Texts(1900, 1923, 1944, 1958, 1959);
     s.RootElement = transmit ? QStringLiteral("Transmit_Frames") : QStringLiteral("Receive_Frames");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.001");
     s.FocusGridOnShow = true;

@@ -139,14 +139,14 @@ TTableFault sdoServerDuplicate(const TTableSheet& sheet, const std::vector<const
 
 TTableSheet PDO_CANopen_Sheet() {
     TTableSheet s = canopenSheet(&File_PDO_CANopen, 798, "PDO_CANopen");
-    s.Texts = Fieldbus_Texts(2500, 2508, 2568, 2591, 2592);
+    s.Texts = Block_Texts(2500, 2508, 2568, 2591, 2592);
     s.Grids = {pdoGrid(false), pdoGrid(true)};
     return s;
 }
 
 TTableSheet SDO_Client_CANopen_Sheet() {
     TTableSheet s = canopenSheet(&File_SDO_Client_CANopen, 798, "SDO_Client_CANopen");
-    s.Texts = Fieldbus_Texts(2600, 2608, 2660, 2679, 2680);
+    s.Texts = Block_Texts(2600, 2608, 2660, 2679, 2680);
     TTableGrid read = Fieldbus_Grid("sga", "TS_SDO_Read", 2614, "SDO_Read", SDO_Client_Data_Rows,
                                     sdoColumns(true, false, 2616, 2639, 163));
     read.CheckRow = [](const TTableRow& row) -> TRowFault {
@@ -165,7 +165,7 @@ TTableSheet SDO_Client_CANopen_Sheet() {
 
 TTableSheet SDO_Server_CANopen_Sheet() {
     TTableSheet s = canopenSheet(&File_SDO_Server_CANopen, 749, "SDO_Server_CANopen");
-    s.Texts = Fieldbus_Texts(2700, 2708, 2750, 2765, 2768);
+    s.Texts = Block_Texts(2700, 2708, 2750, 2765, 2768);
     TTableGrid read = Fieldbus_Grid("sga", "TS_SDO_Read", 2714, "SDO_Read", SDO_Server_Data_Rows,
                                     sdoColumns(false, false, 2716, 2734, 170));
     read.CheckRow = [](const TTableRow& row) { return sdoFault(row, 1, 0x2000, -1, 4, 2751); };

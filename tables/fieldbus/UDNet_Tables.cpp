@@ -58,7 +58,7 @@ TTableSheet DNet_Net_Sheet() {
     s.FilePath = &File_DNETM_Net;
     s.ClientWidth = 784;
     s.ClientHeight = 337;
-    s.Texts = Fieldbus_Texts(3000, 3008, 3023, 3027, 3032);
+    s.Texts = Block_Texts(3000, 3008, 3023, 3027, 3032);
     s.RootElement = QStringLiteral("DNET_Net");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.001");
     TTableGrid g = Fieldbus_Grid("QSG", "TS_DNet", 0, "", DNet_Data_Rows,

@@ -221,16 +221,16 @@ TTableSheet pgnSheet(const String* file, Integer width, const char* root, const 
 TTableSheet J1939_Frames_Sheet(bool transmit) {
     if (transmit)
         return pgnSheet(&File_J1939_Send_Frames, 800, "Transmit_J1939", "SW_VERSION = 1.001",
-                        Fieldbus_Texts(3400, 3408, 3435, 3443, 3444), j1939TransmitGrid());
+                        Block_Texts(3400, 3408, 3435, 3443, 3444), j1939TransmitGrid());
     return pgnSheet(&File_J1939_Rec_Frames, 876, "Receive_J1939", "SW_VERSION = 1.001",
-                    Fieldbus_Texts(3300, 3308, 3335, 3347, 3348), j1939ReceiveGrid());
+                    Block_Texts(3300, 3308, 3335, 3347, 3348), j1939ReceiveGrid());
 }
 
 TTableSheet NMEA_Frames_Sheet(bool transmit) {
     // Both files have the receive table's root: readers take the first element whatever its name.
     if (transmit)
         return pgnSheet(&File_NMEA_Send_Frames, 810, "Receive_NMEA_2000", "SW_VERSION = 1.000",
-                        Fieldbus_Texts(3700, 3708, 3735, 3742, 3743), nmeaTransmitGrid());
+                        Block_Texts(3700, 3708, 3735, 3742, 3743), nmeaTransmitGrid());
     return pgnSheet(&File_NMEA_Rec_Frames, 810, "Receive_NMEA_2000", "SW_VERSION = 1.000",
-                    Fieldbus_Texts(3600, 3608, 3631, 3643, 3644), nmeaReceiveGrid());
+                    Block_Texts(3600, 3608, 3631, 3643, 3644), nmeaReceiveGrid());
 }

@@ -152,6 +152,11 @@ struct TTableTexts {
     Integer LostRowsQuestion = 0;
 };
 
+// The texts of a window whose block lays out as most do: caption, description and the six button captions
+// from block + 0 .. + 7, the hints of the six buttons from `buttonHints` on.
+TTableTexts Block_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
+                        Integer lostRowsQuestion);
+
 struct TTableFault;
 
 struct TTableSheet {

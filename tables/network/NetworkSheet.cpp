@@ -22,21 +22,6 @@ std::vector<TTableColumn> Network_Columns(std::initializer_list<TNetworkColumn> 
     return columns;
 }
 
-TTableTexts Network_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
-                          Integer lostRowsQuestion) {
-    TTableTexts t;
-    t.Caption = block;
-    t.Description = block + 1;
-    for (int i = 0; i < 6; ++i) {
-        t.Buttons[i] = block + 2 + i;
-        t.ButtonHints[i] = buttonHints + i;
-    }
-    t.RowErrorPrefix = rowErrorPrefix;
-    t.DeleteQuestion = deleteQuestion;
-    t.LostRowsQuestion = lostRowsQuestion;
-    return t;
-}
-
 QStringList Network_Number_Items(Integer count) {
     QStringList items;
     for (Integer i = 0; i < count; ++i)

@@ -22,10 +22,5 @@ struct TNetworkColumn {
 
 std::vector<TTableColumn> Network_Columns(std::initializer_list<TNetworkColumn> specs);
 
-// Caption, description and the six button captions from block + 0 .. + 7; the six button hints from
-// `buttonHints` on.
-TTableTexts Network_Texts(Integer block, Integer buttonHints, Integer rowErrorPrefix, Integer deleteQuestion,
-                          Integer lostRowsQuestion);
-
 // The items "0" .. count - 1 (start bits of a byte, say).
 QStringList Network_Number_Items(Integer count);

@@ -27,18 +27,6 @@ const EDSConnectionColumn edsConnectionColumns[] = {
     {4111, 110}, {4112, 120}, {4113, 125}, {4114, 125},
 };
 
-QStringList edsConnectionCells(const TConnData& c, int row) {
-    return {QStringLiteral("Connection") + IntToStr(row),
-            c.ConnName,
-            c.HelpStr,
-            IntToStr(c.InstanceOT),
-            IntToStr(c.ConnPointOT),
-            IntToStr(c.InstanceTO),
-            IntToStr(c.ConnPointTO),
-            EDS_Dim_Header_OT_Text(c.DimHeaderOT),
-            EDS_Dim_Header_TO_Text(c.DimHeaderTO)};
-}
-
 } // namespace
 
 TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TForm(AOwner) {
@@ -125,7 +113,7 @@ void TFEtherNEtIP_EDS::ShowDatainGrid() {
     }
     ACG->SetRowCount(int(List_Conn.size()) + 1);
     for (size_t i = 0; i < List_Conn.size(); ++i) {
-        const QStringList cells = edsConnectionCells(List_Conn[i], int(i) + 1);
+        const QStringList cells = EDS_Connection_Row(List_Conn[i], int(i) + 1);
         for (int c = 0; c < cells.size(); ++c)
             ACG->SetCellEx(c, int(i) + 1, cells[c]);
     }

@@ -154,3 +154,15 @@ String EDS_Dim_Header_OT_Text(Byte kind) {
 String EDS_Dim_Header_TO_Text(Byte kind) {
     return kind == 0 ? QStringLiteral("Default") : IntToStr(kind);
 }
+
+QStringList EDS_Connection_Row(const TConnData& c, int number) {
+    return {QStringLiteral("Connection") + IntToStr(number),
+            c.ConnName,
+            c.HelpStr,
+            IntToStr(c.InstanceOT),
+            IntToStr(c.ConnPointOT),
+            IntToStr(c.InstanceTO),
+            IntToStr(c.ConnPointTO),
+            EDS_Dim_Header_OT_Text(c.DimHeaderOT),
+            EDS_Dim_Header_TO_Text(c.DimHeaderTO)};
+}

@@ -42,3 +42,5 @@ std::vector<TConnData> Read_EDS_Connections(const QByteArray& bytes);
 // (4 from originator to target, 0 from target to originator).
 String EDS_Dim_Header_OT_Text(Byte kind);
 String EDS_Dim_Header_TO_Text(Byte kind);
+// The chooser's row of the connection numbered `number` (from 1), as the import reads it.
+QStringList EDS_Connection_Row(const TConnData& c, int number);

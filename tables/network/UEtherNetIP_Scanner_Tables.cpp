@@ -99,7 +99,7 @@ TTableSheet EtherNetIP_Scanner_Sheet() {
     TTableSheet s;
     s.ClientWidth = 1180;
     s.ClientHeight = 337;
-    s.Texts = Network_Texts(4000, 4008, 4031, 4040, 4061);
+    s.Texts = Block_Texts(4000, 4008, 4031, 4040, 4061);
     s.RootElement = QStringLiteral("EtherNetIP_Master_Access");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.000");
     TTableGrid g;

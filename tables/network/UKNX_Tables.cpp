@@ -103,7 +103,7 @@ TTableSheet KNX_Sheet() {
     TTableSheet s;
     s.ClientWidth = 1205;
     s.ClientHeight = 337;
-    s.Texts = Network_Texts(3500, 3508, 3548, 3560, 3567);
+    s.Texts = Block_Texts(3500, 3508, 3548, 3560, 3567);
     s.RootElement = QStringLiteral("BACnet_to_KNX");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.000");
     TTableGrid g;

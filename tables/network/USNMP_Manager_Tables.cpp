@@ -150,7 +150,7 @@ TTableSheet SNMP_Manager_Sheet() {
     TTableSheet s;
     s.ClientWidth = 1230;
     s.ClientHeight = 337;
-    s.Texts = Network_Texts(3800, 3848, 3837, 3847, 3890);
+    s.Texts = Block_Texts(3800, 3848, 3837, 3847, 3890);
     s.RootElement = QStringLiteral("SNMP_Manager_Access");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.003");
     s.FocusGridOnShow = true;

@@ -171,7 +171,7 @@ TTableSheet SNMP_Trap_Sheet() {
     TTableSheet s;
     s.ClientWidth = 1256;
     s.ClientHeight = 337;
-    s.Texts = Network_Texts(3900, 3910, 3960, 3975, 3987);
+    s.Texts = Block_Texts(3900, 3910, 3960, 3975, 3987);
     s.RootElement = QStringLiteral("SNMP_Trap");
     s.VersionComment = QStringLiteral("SW_VERSION = 1.001");
     s.FirstPageOnShow = false;

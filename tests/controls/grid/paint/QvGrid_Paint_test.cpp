@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <functional>
 
@@ -388,7 +389,14 @@ const VisualCase kVisualCases[] = {
      },
      3, 4, clMaroon},
 };
-INSTANTIATE_TEST_SUITE_P(Priorities, QvGridVisualTest, ::testing::ValuesIn(kVisualCases));
+// Named after the case, so that test names stay the same from run to run.
+INSTANTIATE_TEST_SUITE_P(Priorities, QvGridVisualTest, ::testing::ValuesIn(kVisualCases),
+                         [](const testing::TestParamInfo<VisualCase>& i) {
+                             std::string n = i.param.name;
+                             for (char& ch : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return n;
+                         });
 
 TEST(QvGridAlignmentTest, AutoNumAlignRightAlignsNumbersUnlessTheCellSaysOtherwise) {
     TQvStringGrid g(nullptr);
