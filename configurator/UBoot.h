@@ -3,13 +3,13 @@
 #pragma once
 
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/IcmpClient.h"
+#include "toolkit/services/XmlDoc.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/system/Types.h"
-#include "toolkit/services/XmlDoc.h"
 
 #include <functional>
 
@@ -33,6 +33,9 @@ inline const String Echo_Payload = QStringLiteral(
 // Where the job goes and which program reads it: beside the program.
 String Update_Job_File();
 String Updater_Program();
+// The reports of an updater that is not beside the program or that would not start (followed by its path).
+constexpr int Text_Updater_Missing = 1238;
+constexpr int Text_Updater_Not_Started = 1239;
 
 // Builds the update job for the device at `ipAddress` into `xml` (whatever it held is removed).
 void Compile_Update_Job(TXMLDocument& xml, const String& ipAddress, Integer option, bool readBack);

@@ -9,6 +9,7 @@
 #include "toolkit/services/IcmpClient.h"
 #include "toolkit/services/ServiceWait.h"
 #include "toolkit/services/XmlDoc.h"
+#include "toolkit/system/SysUtils.h"
 
 namespace {
 
@@ -169,9 +170,10 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
         MessageDlg(error, mtError, mbOK);
         return false;
     }
-    // Without the updater nothing reaches the device: say so rather than leave the user waiting.
+    // Without the updater nothing reaches the device: say so, and whether it is missing or would not run.
     if (!Start_Program(Updater_Program(), QString(), false)) {
-        MessageDlg(QStringLiteral("The updater \"%1\" could not be started.").arg(Updater_Program()), mtError, mbOK);
+        const int text = FileExists(Updater_Program()) ? Text_Updater_Not_Started : Text_Updater_Missing;
+        MessageDlg(Lang_Texts->Strings(text) + "\r\n" + Updater_Program(), mtError, mbOK);
         return false;
     }
     return true;

@@ -356,8 +356,22 @@ bool TFOPC_UA_Server_Access::Save_Table(const String& fileName) {
     return XML1->SaveToFile(fileName);
 }
 
+int TFOPC_UA_Server_Access::First_Row_Without_Type() const {
+    for (int r = 1; r <= OPC_UA_Data_Rows; ++r) {
+        if (!Trim(QSG->GetCellEx(OPC_Col_Type, r)).isEmpty()) continue;
+        for (int c = 1; c < OPC_Col_Count; ++c)
+            if (!opcIsCheckColumn(c) && !Trim(QSG->GetCellEx(c, r)).isEmpty()) return r;
+    }
+    return 0;
+}
+
 void TFOPC_UA_Server_Access::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
+    // A row is stored only with its type: a name or position typed without one would go unnoticed.
+    if (const int row = First_Row_Without_Type();
+        row > 0 && MessageDlg(Format(opcText(Text_OPC_UA_Row_Without_Type), {row}), mtConfirmation,
+                              mbYes | mbNo) != mrYes)
+        return;
     if (!Load_Problem.isEmpty() &&
         MessageDlg(opcText(Text_Overwrite_Unread_Table), mtConfirmation, mbYes | mbNo) != mrYes)
         return;

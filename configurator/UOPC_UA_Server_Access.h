@@ -36,6 +36,8 @@ constexpr int OPC_UA_Data_Rows = 250;
 constexpr int OPC_UA_Max_Position = 1999;
 // Longest attribute text the table file may hold.
 constexpr qsizetype Max_OPC_UA_Text = 4096;
+// The question before OK leaves out a row that holds data but no type (formatted with that row).
+constexpr int Text_OPC_UA_Row_Without_Type = 1441;
 
 class TFOPC_UA_Server_Access : public TForm {
 public:
@@ -62,6 +64,8 @@ public:
     void QSGKeyPress(TObject* Sender, QChar& Key);
     // True when every enabled row with a type has a position in range; else the first failure's message.
     bool Controllo_dati();
+    // The first row without a type that holds text in another column (a row the file will not keep); 0: none.
+    int First_Row_Without_Type() const;
     void Btn_OKClick(TObject* Sender);
     // The table as the file stores it (rows with a type, in order); false with the library's error.
     bool Save_Table(const String& fileName);

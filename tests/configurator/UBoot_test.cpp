@@ -218,6 +218,38 @@ TEST(EthernetUpdate, AMissingUpdaterIsReportedByName) {
     EXPECT_EQ(ui.History()[0].message.Type, mtError);
 }
 
+TEST(EthernetUpdate, AnUpdaterThatDoesNotRunIsReportedByNameInTheInterfaceLanguage) {
+    struct Case {
+        const char* name;
+        QByteArray updater; // empty: no file
+        int text;
+    } cases[] = {{"missing", QByteArray(), Text_Updater_Missing},
+                 {"not a program", "MZ not for this system", Text_Updater_Not_Started}};
+    for (const Case& c : cases) {
+        const QString exe = bootProgramFolder();
+        if (!c.updater.isEmpty()) {
+            QFile f(exe + "/Ethernet_Update.exe");
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << c.name;
+            f.write(c.updater);
+        }
+        Lang_Texts->SetStrings(c.text, QStringLiteral("Updater %1").arg(c.text));
+        qvtest::ScriptedInteraction ui;
+        ui.AnswerMessage(mrOk);
+        TIcmpClient ping(nullptr);
+        TXMLDocument xml;
+        int ping_res = 0;
+        const String octets[4] = {"127", "0", "0", "1"};
+        EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, Update_Configuration_Only, false))
+            << c.name;
+        ASSERT_EQ(ui.Messages().size(), 1) << c.name;
+        EXPECT_EQ(ui.Messages()[0],
+                  QStringLiteral("Updater %1\r\n").arg(c.text) + exe + "/Ethernet_Update.exe")
+            << c.name;
+        EXPECT_EQ(ui.History()[0].message.Type, mtError) << c.name;
+    }
+    Load_Default_Lang();
+}
+
 TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
     struct Case {
         const char* name;

@@ -474,6 +474,57 @@ TEST_F(OpcUaTable, SavingKeepsEveryRowWithATypeInOrder) {
               "Enable,NodeType,Type,Position,StartBit,Length,Name,ReadWrite,Swap,SwapWord,SwapAll,Mnemonic");
 }
 
+TEST_F(OpcUaTable, OkAsksBeforeLeavingOutARowWithDataButNoType) {
+    // A person types a name and a position into row 3 and forgets its type.
+    auto fill = [this] {
+        G->SetCellEx(OPC_Col_Type, 1, "Byte");
+        G->SetCellEx(OPC_Col_Position, 1, "1");
+        opcTypeInto(G, OPC_Col_Name, 3, "Flow");
+        opcTypeInto(G, OPC_Col_Position, 3, "20");
+        EXPECT_EQ(G->Cells(OPC_Col_Name, 3), "Flow");
+    };
+    ui.AnswerMessage(mrNo);
+    Show([&] {
+        fill();
+        Form->Btn_OK->Click();
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        Form->SetModalResult(mrCancel);
+    });
+    ASSERT_EQ(ui.Messages().size(), 1);
+    EXPECT_EQ(ui.Messages()[0], Format(Lang_Texts->Strings(Text_OPC_UA_Row_Without_Type), {3}));
+    EXPECT_FALSE(QFile::exists(File_OPC_UA_Server));
+
+    ui.AnswerMessage(mrYes);
+    EXPECT_EQ(Show([&] {
+                  fill();
+                  Form->Btn_OK->Click();
+              }),
+              mrOk);
+    TXMLDocument back;
+    ASSERT_TRUE(back.LoadFromFile(File_OPC_UA_Server));
+    EXPECT_EQ(back.DocumentElement().FindNode("OPC_UA_Server_Variables").ChildCount(), 1);
+
+    // Ticks and blanks alone are no data: nothing is asked.
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+    } quiet[] = {
+        {"a Swap tick", [this] { G->SetCheckBoxState(OPC_Col_Swap, 2, true); }},
+        {"an Enable untick", [this] { G->SetCheckBoxState(OPC_Col_Enable, 2, false); }},
+        {"blanks", [this] { G->SetCellEx(OPC_Col_Name, 2, "   "); }},
+    };
+    for (const Case& c : quiet) {
+        const int base = ui.Messages().size();
+        EXPECT_EQ(Show([&] {
+                      c.change();
+                      Form->Btn_OK->Click();
+                  }),
+                  mrOk)
+            << c.name;
+        EXPECT_EQ(ui.Messages().size(), base) << c.name;
+    }
+}
+
 TEST_F(OpcUaTable, RowButtonsWorkOnTheCurrentRow) {
     ui.AnswerMessage(mrOk);
     ui.AnswerMessage(mrNo);

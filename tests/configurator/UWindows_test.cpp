@@ -1,0 +1,46 @@
+// The program's windows as a whole: what every window on the way from a new configuration to the device
+// update has in common.
+#include "ProgramFixture.h"
+#include "configurator/UAbout.h"
+#include "configurator/UBoot.h"
+#include "configurator/UNew_Project.h"
+#include "configurator/UOPC_UA_Server_Access.h"
+#include "configurator/UOpenConf.h"
+#include "configurator/UParGen.h"
+#include "configurator/UQuenvarroweFirmWare.h"
+#include "configurator/USoftOptions.h"
+#include "controls/buttons/SbButton.h"
+#include "toolkit/graphics/Graphics.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <gtest/gtest.h>
+
+class ProgramWindows : public qvtest::ProgramTest {};
+
+TEST_F(ProgramWindows, EveryButtonOnTheRoadTurnsYellowUnderTheMouse) {
+    Start();
+    FBoot->Form_Type = 1;
+    TForm* forms[] = {FQuenvarroweFirmWare,  FNew_Project, FOpenConf, FAbout, FSoftOptions, FParGen,
+                      FOPC_UA_Server_Access, FBoot};
+    const QColor yellow = ToQColor(clYellow);
+    for (TForm* form : forms) {
+        form->Show();
+        QApplication::processEvents();
+        int seen = 0;
+        for (int i = 0; i < form->ComponentCount(); ++i) {
+            auto* btn = dynamic_cast<TSbButton*>(form->Components(i));
+            if (!btn || !btn->Widget()->isVisible()) continue;
+            ++seen;
+            QWidget* w = btn->Widget();
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)));
+            QApplication::sendEvent(w, &enter);
+            EXPECT_EQ(QColor(w->grab().toImage().pixel(3, 3)), yellow)
+                << form->ClassName().toStdString() << "." << btn->Name().toStdString();
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(w, &leave);
+        }
+        EXPECT_GT(seen, 0) << form->ClassName().toStdString();
+        form->Hide();
+    }
+}
