@@ -82,3 +82,37 @@ TEST_F(DialogsTest, EscapeClosesEachDialogAsItsCancelButtonDoesAndAReopenedOneSt
             EXPECT_EQ(Last_IP_Address, lastAddress);
         }
 }
+
+TEST_F(DialogsTest, EnterInTheOpenListOpensTheChosenConfigurationAndOnAFocusedButtonPressesThatButton) {
+    for (const char* name : {"Alpha", "Beta"})
+        QDir().mkpath(Dir_Projects + "/" + name);
+    struct Case {
+        const char* keys; // what the person does in the list before Enter
+        bool fromCancel;  // Tab to Cancel first
+        TModalResult result;
+        const char* open;
+    } cases[] = {
+        {"Down", false, mrOk, "Beta"},
+        {"", false, mrOk, "Alpha"},
+        {"Down", true, mrCancel, "Alpha"},
+    };
+    qvtest::ScriptedInteraction seam;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + (c.fromCancel ? ", from Cancel" : ""));
+        Name_Project = "Alpha";
+        Dir_Project = Dir_Projects + "/Alpha";
+        TCustomForm* shown = nullptr;
+        seam.AnswerModal([&](TCustomForm* f) {
+            shown = f;
+            ASSERT_EQ(f->ActiveControl(), FOpenConf->ListBox1);
+            if (QString(c.keys) == "Down")
+                qvdialogs::dialogsPress(FOpenConf->ListBox1->Widget(), Qt::Key_Down);
+            if (c.fromCancel) qvdialogs::dialogsPress(FOpenConf->ListBox1->Widget(), Qt::Key_Tab);
+            qvdialogs::dialogsPress(f->ActiveControl()->Widget(), Qt::Key_Return);
+        });
+        FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Open);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->ModalResult(), c.result);
+        EXPECT_EQ(Name_Project, c.open);
+    }
+}
