@@ -30,6 +30,11 @@ constexpr int Echo_Answers_Needed = 2;
 inline const String Echo_Payload = QStringLiteral(
     "12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789");
 
+// The update's own failures, in the interface language, each followed by what failed: the updater that
+// could not be started, the job file that could not be written.
+constexpr int Text_Updater_Not_Started = 1238;
+constexpr int Text_Update_Job_Not_Written = 1239;
+
 // Where the job goes and which program reads it: beside the program.
 String Update_Job_File();
 String Updater_Program();

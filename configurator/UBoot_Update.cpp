@@ -97,7 +97,8 @@ bool Write_Update_Job(TXMLDocument& xml, const String& ipAddress, Integer option
     Compile_Update_Job(xml, ipAddress, option, readBack);
     const String path = Update_Job_File();
     if (xml.SaveToFile(path)) return true;
-    error = QStringLiteral("The update job \"%1\" cannot be written: %2").arg(path, xml.ErrorText());
+    // The library's text names the file and what went wrong.
+    error = Lang_Texts->Strings(Text_Update_Job_Not_Written) + xml.ErrorText();
     return false;
 }
 
@@ -171,7 +172,8 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
     }
     // Without the updater nothing reaches the device: say so rather than leave the user waiting.
     if (!Start_Program(Updater_Program(), QString(), false)) {
-        MessageDlg(QStringLiteral("The updater \"%1\" could not be started.").arg(Updater_Program()), mtError, mbOK);
+        MessageDlg(Lang_Texts->Strings(Text_Updater_Not_Started) + u'"' + Updater_Program() + u'"', mtError,
+                   mbOK);
         return false;
     }
     return true;

@@ -280,6 +280,41 @@ TEST(EthernetUpdate, UnwritableJobStartsNothing) {
     EXPECT_FALSE(QFile::exists(exe + "/updater.ran"));
 }
 
+TEST(EthernetUpdate, ItsOwnFailuresSpeakTheInterfaceLanguageAndNameWhatFailed) {
+    struct Case {
+        const char* name;
+        bool jobBlocked; // a folder where the job file should go
+        int text;
+        const char* names;
+    } cases[] = {
+        {"no updater", false, Text_Updater_Not_Started, "Ethernet_Update.exe"},
+        {"job not written", true, Text_Update_Job_Not_Written, "Ethernet_Update.xml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString exe = bootProgramFolder();
+        if (c.jobBlocked) QDir().mkpath(exe + "/Ethernet_Update.xml");
+        // A language file's text, as the options dialog loads it.
+        const String translated = QStringLiteral("Aktualisierung nicht m\u00f6glich: ");
+        Lang_Texts->SetStrings(c.text, translated);
+        BootEchoDevice device;
+        device.Script = {97, 97};
+        BootEchoSwap swap(&device);
+        qvtest::ScriptedInteraction ui;
+        ui.AnswerMessage(mrOk);
+        TIcmpClient ping(nullptr);
+        TXMLDocument xml;
+        int ping_res = 0;
+        const String octets[4] = {"127", "0", "0", "1"};
+        EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, 0, true, device.EchoClock()));
+        ASSERT_EQ(ui.Messages().size(), 1);
+        EXPECT_TRUE(ui.Messages()[0].startsWith(translated)) << ui.Messages()[0].toStdString();
+        EXPECT_TRUE(ui.Messages()[0].contains(exe + "/" + c.names)) << ui.Messages()[0].toStdString();
+        EXPECT_EQ(ui.History()[0].message.Type, mtError);
+    }
+    Load_Default_Lang();
+}
+
 TEST(StartProgram, WaitsWithTheBusyCursorAndKeepsTimersRunning) {
     const QString exe = bootProgramFolder();
     writeStandInUpdater(exe);
