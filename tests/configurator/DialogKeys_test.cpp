@@ -116,3 +116,30 @@ TEST_F(DialogsTest, EnterInTheOpenListOpensTheChosenConfigurationAndOnAFocusedBu
         EXPECT_EQ(Name_Project, c.open);
     }
 }
+
+TEST_F(DialogsTest, PagingTheLanguagesByKeyboardKeepsTheFocusOnThePagingButtons) {
+    for (const char* name : {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"}) {
+        QFile f(Dir_Language + "/" + name + ".lng");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("STR0=x\r\n");
+    }
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerModal([](TCustomForm* f) {
+        auto* o = static_cast<TFSoftOptions*>(f);
+        o->Btn_Next->SetFocus();
+        struct Step {
+            int page;
+            TWinControl* focus;
+        } const steps[] = {{2, o->Btn_Prev}, {1, o->Btn_Next}, {2, o->Btn_Prev}};
+        for (const Step& s : steps) {
+            // Enter on the focused button, again and again: it pages, and never reaches Cancel.
+            qvdialogs::dialogsPress(o->ActiveControl()->Widget(), Qt::Key_Return);
+            EXPECT_EQ(o->Show_Page, s.page);
+            EXPECT_EQ(o->ActiveControl(), s.focus);
+            EXPECT_EQ(o->ModalResult(), mrNone);
+        }
+        qvdialogs::dialogsPress(o->ActiveControl()->Widget(), Qt::Key_Escape);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
+    EXPECT_EQ(seam.Pending(), 0);
+}
