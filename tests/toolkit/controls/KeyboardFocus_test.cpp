@@ -1,6 +1,7 @@
 // The keyboard's focus as a person without a mouse meets it: which window has the keys after a modal form,
 // and how a control learns it was reached by Tab, so that its focus can be seen.
 #include "TestSupport.h"
+#include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
@@ -8,6 +9,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -61,6 +63,31 @@ TEST(KeyboardFocus, AModalFormGivesTheKeysBackToTheWindowThatHadThem) {
         EXPECT_EQ(QApplication::activeWindow(), owner.Widget()) << "after " << how;
         EXPECT_EQ(QApplication::focusWidget(), edit->Widget());
     }
+    owner.Hide();
+}
+
+TEST(KeyboardFocus, AMessageBoxGivesTheKeysBackToTheWindowThatHadThem) {
+    TForm owner(nullptr);
+    owner.SetBounds(0, 0, 300, 200);
+    auto* edit = new TEdit(&owner);
+    edit->SetParent(&owner);
+    owner.Show();
+    owner.Widget()->activateWindow();
+    settleWindows();
+    ASSERT_EQ(QApplication::activeWindow(), owner.Widget());
+    // The desktop's own box, answered by Enter as a person does.
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            keyboardFocusPress(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+            answered = true;
+        }
+    });
+    EXPECT_EQ(MessageDlg("Error! Project not Valid", mtError, mbOK), mrOk);
+    EXPECT_TRUE(answered);
+    settleWindows();
+    EXPECT_EQ(QApplication::activeWindow(), owner.Widget());
+    EXPECT_EQ(QApplication::focusWidget(), edit->Widget());
     owner.Hide();
 }
 
