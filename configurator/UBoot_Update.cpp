@@ -6,6 +6,7 @@
 #include "configurator/USaveBincc.h"
 #include "configurator/UStartProgram.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Forms.h"
 #include "toolkit/services/IcmpClient.h"
 #include "toolkit/services/ServiceWait.h"
 #include "toolkit/services/XmlDoc.h"
@@ -154,7 +155,12 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
         MessageDlg(Lang_Texts->Strings(1237), mtError, mbOK);
         return false;
     }
-    if (!Echo_Device(ping, address, ping_res, clock)) {
+    // The echo may take seconds while keys and clicks are not taken: the cursor says why.
+    const TCursor previous = Screen->Cursor();
+    Screen->SetCursor(crHourGlass);
+    const bool answered = Echo_Device(ping, address, ping_res, clock);
+    Screen->SetCursor(previous);
+    if (!answered) {
         if (ping_res == Ping_Silent)
             MessageDlg(Lang_Texts->Strings(1236), mtWarning, mbOK);
         else

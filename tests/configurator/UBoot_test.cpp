@@ -56,8 +56,10 @@ struct BootEchoDevice : IEchoService {
     DWORD Clock = 100000;
     int TryCostMs = Echo_Try_Ms;
     QStringList Hosts;
+    TCursor CursorDuring = crDefault;
     TReplyStatus Echo(quint32 address, const QByteArray& payload, Word, int timeoutMs,
                       const TKeepAlive&) override {
+        CursorDuring = Screen->Cursor();
         EXPECT_EQ(payload, Echo_Payload.toLatin1());
         EXPECT_EQ(timeoutMs, Echo_Try_Ms);
         Hosts << IPv4ToText(address);
@@ -252,6 +254,11 @@ TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
         EXPECT_EQ(ui.History()[0].message.Type,
                   QString(c.message).startsWith("Device") ? mtWarning : mtError);
         EXPECT_EQ(device.Calls, c.echoCalls);
+        // Busy while the device is asked, the normal cursor again for the message.
+        if (c.echoCalls > 0) {
+            EXPECT_EQ(device.CursorDuring, crHourGlass);
+        }
+        EXPECT_EQ(Screen->Cursor(), crDefault);
         EXPECT_EQ(Last_IP_Address, "192.168.2.205");
         EXPECT_EQ(Update_Option_Index, 1);
         EXPECT_TRUE(Update_Read_Back);
