@@ -30,12 +30,15 @@ constexpr int Echo_Answers_Needed = 2;
 inline const String Echo_Payload = QStringLiteral(
     "12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789");
 
+// The update's own failures, in the interface language, each followed by what failed: the updater that
+// is not beside the program or would not start, the job file that could not be written.
+constexpr int Text_Updater_Missing = 1238;
+constexpr int Text_Updater_Not_Started = 1239;
+constexpr int Text_Update_Job_Not_Written = 1240;
+
 // Where the job goes and which program reads it: beside the program.
 String Update_Job_File();
 String Updater_Program();
-// The reports of an updater that is not beside the program or that would not start (followed by its path).
-constexpr int Text_Updater_Missing = 1238;
-constexpr int Text_Updater_Not_Started = 1239;
 
 // Builds the update job for the device at `ipAddress` into `xml` (whatever it held is removed).
 void Compile_Update_Job(TXMLDocument& xml, const String& ipAddress, Integer option, bool readBack);

@@ -6,6 +6,7 @@
 #include "configurator/USaveBincc.h"
 #include "configurator/UStartProgram.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/Forms.h"
 #include "toolkit/services/IcmpClient.h"
 #include "toolkit/services/ServiceWait.h"
 #include "toolkit/services/XmlDoc.h"
@@ -98,7 +99,8 @@ bool Write_Update_Job(TXMLDocument& xml, const String& ipAddress, Integer option
     Compile_Update_Job(xml, ipAddress, option, readBack);
     const String path = Update_Job_File();
     if (xml.SaveToFile(path)) return true;
-    error = QStringLiteral("The update job \"%1\" cannot be written: %2").arg(path, xml.ErrorText());
+    // The library's text names the file and what went wrong.
+    error = Lang_Texts->Strings(Text_Update_Job_Not_Written) + xml.ErrorText();
     return false;
 }
 
@@ -154,7 +156,12 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
         MessageDlg(Lang_Texts->Strings(1237), mtError, mbOK);
         return false;
     }
-    if (!Echo_Device(ping, address, ping_res, clock)) {
+    // The echo may take seconds while keys and clicks are not taken: the cursor says why.
+    const TCursor previous = Screen->Cursor();
+    Screen->SetCursor(crHourGlass);
+    const bool answered = Echo_Device(ping, address, ping_res, clock);
+    Screen->SetCursor(previous);
+    if (!answered) {
         if (ping_res == Ping_Silent)
             MessageDlg(Lang_Texts->Strings(1236), mtWarning, mbOK);
         else

@@ -243,11 +243,22 @@ void TFSoftOptions::FlagsKeyDown(Word& Key) {
 }
 
 void TFSoftOptions::Btn_NextClick(TObject* Sender) {
+    auto* pressed = dynamic_cast<TWinControl*>(Sender);
+    const bool hadFocus = pressed && ActiveControl() == pressed;
     if (Sender == Btn_Next) {
         if (Pages() >= Show_Page + 1) ++Show_Page;
     } else if (Show_Page - 1 > 0)
         --Show_Page;
     Update_Lang_Page(Show_Page);
+    // The button pressed by keyboard may have gone with its page: the focus goes to the other paging
+    // button, not on to Cancel, where the next Enter would close the dialog.
+    if (hadFocus && !pressed->Visible()) {
+        TWinControl* other = pressed == Btn_Next ? static_cast<TWinControl*>(Btn_Prev) : Btn_Next;
+        if (other->CanFocus())
+            other->SetFocus();
+        else if (P_Flags->CanFocus())
+            P_Flags->SetFocus();
+    }
 }
 
 void TFSoftOptions::LangClick(TObject* Sender) {

@@ -82,3 +82,64 @@ TEST_F(DialogsTest, EscapeClosesEachDialogAsItsCancelButtonDoesAndAReopenedOneSt
             EXPECT_EQ(Last_IP_Address, lastAddress);
         }
 }
+
+TEST_F(DialogsTest, EnterInTheOpenListOpensTheChosenConfigurationAndOnAFocusedButtonPressesThatButton) {
+    for (const char* name : {"Alpha", "Beta"})
+        QDir().mkpath(Dir_Projects + "/" + name);
+    struct Case {
+        const char* keys; // what the person does in the list before Enter
+        bool fromCancel;  // Tab to Cancel first
+        TModalResult result;
+        const char* open;
+    } cases[] = {
+        {"Down", false, mrOk, "Beta"},
+        {"", false, mrOk, "Alpha"},
+        {"Down", true, mrCancel, "Alpha"},
+    };
+    qvtest::ScriptedInteraction seam;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + (c.fromCancel ? ", from Cancel" : ""));
+        Name_Project = "Alpha";
+        Dir_Project = Dir_Projects + "/Alpha";
+        TCustomForm* shown = nullptr;
+        seam.AnswerModal([&](TCustomForm* f) {
+            shown = f;
+            ASSERT_EQ(f->ActiveControl(), FOpenConf->ListBox1);
+            if (QString(c.keys) == "Down")
+                qvdialogs::dialogsPress(FOpenConf->ListBox1->Widget(), Qt::Key_Down);
+            if (c.fromCancel) qvdialogs::dialogsPress(FOpenConf->ListBox1->Widget(), Qt::Key_Tab);
+            qvdialogs::dialogsPress(f->ActiveControl()->Widget(), Qt::Key_Return);
+        });
+        FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Open);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->ModalResult(), c.result);
+        EXPECT_EQ(Name_Project, c.open);
+    }
+}
+
+TEST_F(DialogsTest, PagingTheLanguagesByKeyboardKeepsTheFocusOnThePagingButtons) {
+    for (const char* name : {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"}) {
+        QFile f(Dir_Language + "/" + name + ".lng");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("STR0=x\r\n");
+    }
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerModal([](TCustomForm* f) {
+        auto* o = static_cast<TFSoftOptions*>(f);
+        o->Btn_Next->SetFocus();
+        struct Step {
+            int page;
+            TWinControl* focus;
+        } const steps[] = {{2, o->Btn_Prev}, {1, o->Btn_Next}, {2, o->Btn_Prev}};
+        for (const Step& s : steps) {
+            // Enter on the focused button, again and again: it pages, and never reaches Cancel.
+            qvdialogs::dialogsPress(o->ActiveControl()->Widget(), Qt::Key_Return);
+            EXPECT_EQ(o->Show_Page, s.page);
+            EXPECT_EQ(o->ActiveControl(), s.focus);
+            EXPECT_EQ(o->ModalResult(), mrNone);
+        }
+        qvdialogs::dialogsPress(o->ActiveControl()->Widget(), Qt::Key_Escape);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
+    EXPECT_EQ(seam.Pending(), 0);
+}

@@ -56,8 +56,10 @@ struct BootEchoDevice : IEchoService {
     DWORD Clock = 100000;
     int TryCostMs = Echo_Try_Ms;
     QStringList Hosts;
+    TCursor CursorDuring = crDefault;
     TReplyStatus Echo(quint32 address, const QByteArray& payload, Word, int timeoutMs,
                       const TKeepAlive&) override {
+        CursorDuring = Screen->Cursor();
         EXPECT_EQ(payload, Echo_Payload.toLatin1());
         EXPECT_EQ(timeoutMs, Echo_Try_Ms);
         Hosts << IPv4ToText(address);
@@ -284,6 +286,11 @@ TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
         EXPECT_EQ(ui.History()[0].message.Type,
                   QString(c.message).startsWith("Device") ? mtWarning : mtError);
         EXPECT_EQ(device.Calls, c.echoCalls);
+        // Busy while the device is asked, the normal cursor again for the message.
+        if (c.echoCalls > 0) {
+            EXPECT_EQ(device.CursorDuring, crHourGlass);
+        }
+        EXPECT_EQ(Screen->Cursor(), crDefault);
         EXPECT_EQ(Last_IP_Address, "192.168.2.205");
         EXPECT_EQ(Update_Option_Index, 1);
         EXPECT_TRUE(Update_Read_Back);
@@ -310,6 +317,41 @@ TEST(EthernetUpdate, UnwritableJobStartsNothing) {
     EXPECT_TRUE(ui.Messages()[0].contains("Ethernet_Update.xml"));
     EXPECT_EQ(Last_IP_Address, "10.0.0.9"); // the device did answer
     EXPECT_FALSE(QFile::exists(exe + "/updater.ran"));
+}
+
+TEST(EthernetUpdate, ItsOwnFailuresSpeakTheInterfaceLanguageAndNameWhatFailed) {
+    struct Case {
+        const char* name;
+        bool jobBlocked; // a folder where the job file should go
+        int text;
+        const char* names;
+    } cases[] = {
+        {"no updater", false, Text_Updater_Missing, "Ethernet_Update.exe"},
+        {"job not written", true, Text_Update_Job_Not_Written, "Ethernet_Update.xml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString exe = bootProgramFolder();
+        if (c.jobBlocked) QDir().mkpath(exe + "/Ethernet_Update.xml");
+        // A language file's text, as the options dialog loads it.
+        const String translated = QStringLiteral("Aktualisierung nicht m\u00f6glich: ");
+        Lang_Texts->SetStrings(c.text, translated);
+        BootEchoDevice device;
+        device.Script = {97, 97};
+        BootEchoSwap swap(&device);
+        qvtest::ScriptedInteraction ui;
+        ui.AnswerMessage(mrOk);
+        TIcmpClient ping(nullptr);
+        TXMLDocument xml;
+        int ping_res = 0;
+        const String octets[4] = {"127", "0", "0", "1"};
+        EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, 0, true, device.EchoClock()));
+        ASSERT_EQ(ui.Messages().size(), 1);
+        EXPECT_TRUE(ui.Messages()[0].startsWith(translated)) << ui.Messages()[0].toStdString();
+        EXPECT_TRUE(ui.Messages()[0].contains(exe + "/" + c.names)) << ui.Messages()[0].toStdString();
+        EXPECT_EQ(ui.History()[0].message.Type, mtError);
+    }
+    Load_Default_Lang();
 }
 
 TEST(StartProgram, WaitsWithTheBusyCursorAndKeepsTimersRunning) {

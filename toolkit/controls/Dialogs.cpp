@@ -5,9 +5,23 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
+
+// The window that was active gets the keyboard back when a box or file dialog goes, as it does after a
+// modal form: without a window manager nobody else would hand it back.
+class GiveBackActivation {
+public:
+    GiveBackActivation() : FBefore(QApplication::activeWindow()) {}
+    ~GiveBackActivation() {
+        if (FBefore && FBefore->isVisible()) FBefore->activateWindow();
+    }
+
+private:
+    QPointer<QWidget> FBefore;
+};
 
 class DesktopInteraction : public TInteraction {
 public:
@@ -60,6 +74,7 @@ int DesktopInteraction::MessageBox(const TMessageRequest& r) {
             buttons |= b.Qt;
     box.setStandardButtons(buttons ? buttons : QMessageBox::Ok);
     QApplication::setOverrideCursor(Qt::ArrowCursor);
+    GiveBackActivation giveBack;
     int answer = box.exec();
     QApplication::restoreOverrideCursor();
     for (const ButtonInfo& b : kButtons)
@@ -107,6 +122,7 @@ bool DesktopInteraction::FileDialog(TFileDialogRequest& r) {
     if (!r.FileName.isEmpty())
         dlg.selectFile(r.FileName);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !r.OverwritePrompt);
+    GiveBackActivation giveBack;
     if (dlg.exec() != QDialog::Accepted)
         return false;
     r.Files = dlg.selectedFiles();

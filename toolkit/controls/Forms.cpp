@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -217,10 +218,14 @@ int TCustomForm::ShowModal() {
     FModalResult = mrNone;
     struct Reset {
         TCustomForm* f;
+        // The window that was active gets the keyboard back when this one goes, as the platform's own
+        // modal loop does: a desktop without a window manager would leave the keyboard with no window.
+        QPointer<QWidget> before = QApplication::activeWindow();
         ~Reset() {
             f->FModal = false;
             if (f->Visible()) f->Hide();
             if (f->FWidget) f->FWidget->setWindowModality(Qt::NonModal);
+            if (before && before != f->FWidget && before->isVisible()) before->activateWindow();
         }
     } reset{this};
     Show();
@@ -258,11 +263,21 @@ void TCustomForm::Close() {
 void TCustomForm::SetActiveControl(TWinControl* c) {
     if (c && !ContainsControl(c)) return;
     FocusChanged(c);
-    if (c && Showing() && c->CanFocus() && c->Handle()) c->Widget()->setFocus(Qt::OtherFocusReason);
+    // A focus moved by Tab says so, as the platform's dialog manager does: the styles then draw the focus
+    // frame of check boxes, lists and combos, and an edit has its text selected, so typing replaces it.
+    const Qt::FocusReason reason = FTabDirection > 0   ? Qt::TabFocusReason
+                                   : FTabDirection < 0 ? Qt::BacktabFocusReason
+                                                       : Qt::OtherFocusReason;
+    if (c && Showing() && c->CanFocus() && c->Handle()) c->Widget()->setFocus(reason);
 }
 
 void TCustomForm::SelectNextByTab(TWinControl* from, bool goForward) {
     TWinControl* current = FActiveControl && ContainsControl(FActiveControl) ? FActiveControl : from;
+    struct Direction {
+        int& d;
+        ~Direction() { d = 0; }
+    } direction{FTabDirection};
+    FTabDirection = goForward ? 1 : -1;
     SelectNext(current == this ? nullptr : current, goForward, true);
 }
 
@@ -409,6 +424,8 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
 void TApplication::Run() {
     if (!FMainForm) return;
     FMainForm->Show();
+    // The program's first window takes the keyboard, as a newly started program's window does.
+    if (FMainForm->Widget()) FMainForm->Widget()->activateWindow();
     while (!FTerminated && FMainForm && FMainForm->Visible())
         HandleMessage();
 }

@@ -125,6 +125,8 @@ private:
     bool FCreated = false;
     bool FPlaced = false;
     TWinControl* FActiveControl = nullptr;
+    // Set while Tab or Shift+Tab moves the focus, so that the widget learns it came by the keyboard.
+    int FTabDirection = 0;
 };
 
 class TForm : public TCustomForm {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 
 QStringList StringsToList(const TStrings& strings) {
@@ -330,6 +331,40 @@ bool TComboBox::ReadProperty(const String& name, const TDesignValue& v) {
 
 // ---------------------------------------------------------------------------------------------------------
 
+namespace {
+// The platform marks the focused list with a dotted frame round its current item (round its first line
+// when it has none); the Qt styles here draw the focus in the selection's own colour, unseen on a selected
+// item.
+class ListBoxWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QListWidget::paintEvent(e);
+        if (!hasFocus()) return;
+        const QModelIndex current = currentIndex();
+        QRect box = current.isValid() ? visualRect(current)
+                                      : QRect(0, 0, viewport()->width(), fontMetrics().height() + 2);
+        const bool selected = current.isValid() && selectionModel()->isSelected(current);
+        QPainter painter(viewport());
+        QPen pen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+        pen.setStyle(Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+    // The frame belongs to the whole focus, not only to the current item Qt repaints.
+    void focusInEvent(QFocusEvent* e) override {
+        QListWidget::focusInEvent(e);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QListWidget::focusOutEvent(e);
+        viewport()->update();
+    }
+};
+} // namespace
+
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 121, 97);
     SetTabStop(true);
@@ -346,7 +381,7 @@ QListWidget* TListBox::List() const {
 }
 
 QWidget* TListBox::CreateNativeWidget(QWidget* parent) {
-    auto* w = new QListWidget(parent);
+    auto* w = new ListBoxWidget(parent);
     AttachEvents(w->viewport());
     QObject::connect(w, &QListWidget::itemSelectionChanged, qvdetail::Guarded([this] {
         if (FSyncing) return;
