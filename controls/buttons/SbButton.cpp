@@ -198,6 +198,8 @@ bool TSbButton::ParentShowing() const {
 void TSbButton::ClickAction() {
     if (!Visible() || !Enabled() || !bDown) return;
     bDown = false;
+    // The click's work may open a modal window and wait there: the button is shown released meanwhile.
+    Invalidate();
     if (OnClick) OnClick(this);
     if (FModalResult != mrNone)
         if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);

@@ -353,6 +353,46 @@ TEST_F(SbButtonTest, ClicksOnlyWhenReleasedOverTheButton) {
     EXPECT_EQ(clicks, 1) << "a release without a press does nothing";
 }
 
+// A click whose work waits (a modal window opened from OnClick) shows the button released meanwhile, not
+// pressed until the work is done.
+TEST_F(SbButtonTest, TheButtonIsRepaintedReleasedBeforeItsClickWorks) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    UseConfiguratorLook();
+    QApplication::processEvents();
+    int paintsDuringClick = -1;
+    btn->OnClick = [&](TObject*) {
+        EXPECT_FALSE(btn->Down());
+        counter.paints = 0;
+        W()->installEventFilter(&counter);
+        QApplication::processEvents(); // what a modal window's loop does
+        W()->removeEventFilter(&counter);
+        paintsDuringClick = counter.paints;
+    };
+    for (const bool byKey : {false, true}) {
+        paintsDuringClick = -1;
+        // The pressed look is on the screen before the release.
+        if (byKey) {
+            btn->SetFocus();
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+            QApplication::sendEvent(W(), &press);
+            QApplication::processEvents();
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+            QApplication::sendEvent(W(), &release);
+        } else {
+            Mouse(QEvent::MouseButtonPress, QPoint(10, 10));
+            QApplication::processEvents();
+            Mouse(QEvent::MouseButtonRelease, QPoint(10, 10));
+        }
+        EXPECT_GT(paintsDuringClick, 0) << (byKey ? "key" : "mouse");
+    }
+}
+
 TEST_F(SbButtonTest, SpaceAndEnterClickOnKeyUp) {
     int clicks = 0;
     btn->OnClick = [&](TObject*) { ++clicks; };
