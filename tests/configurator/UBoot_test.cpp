@@ -206,52 +206,6 @@ TEST(EthernetUpdate, AnsweringDeviceGetsTheJobAndTheUpdaterRuns) {
     EXPECT_FALSE(Update_Read_Back);
 }
 
-TEST(EthernetUpdate, AMissingUpdaterIsReportedByName) {
-    const QString exe = bootProgramFolder();
-    qvtest::ScriptedInteraction ui;
-    ui.AnswerMessage(mrOk);
-    TIcmpClient ping(nullptr);
-    TXMLDocument xml;
-    int ping_res = 0;
-    const String octets[4] = {"127", "0", "0", "1"};
-    EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, Update_Configuration_Only, false));
-    ASSERT_EQ(ui.Messages().size(), 1);
-    EXPECT_TRUE(ui.Messages()[0].contains(exe + "/Ethernet_Update.exe")) << ui.Messages()[0].toStdString();
-    EXPECT_EQ(ui.History()[0].message.Type, mtError);
-}
-
-TEST(EthernetUpdate, AnUpdaterThatDoesNotRunIsReportedByNameInTheInterfaceLanguage) {
-    struct Case {
-        const char* name;
-        QByteArray updater; // empty: no file
-        int text;
-    } cases[] = {{"missing", QByteArray(), Text_Updater_Missing},
-                 {"not a program", "MZ not for this system", Text_Updater_Not_Started}};
-    for (const Case& c : cases) {
-        const QString exe = bootProgramFolder();
-        if (!c.updater.isEmpty()) {
-            QFile f(exe + "/Ethernet_Update.exe");
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << c.name;
-            f.write(c.updater);
-        }
-        Lang_Texts->SetStrings(c.text, QStringLiteral("Updater %1").arg(c.text));
-        qvtest::ScriptedInteraction ui;
-        ui.AnswerMessage(mrOk);
-        TIcmpClient ping(nullptr);
-        TXMLDocument xml;
-        int ping_res = 0;
-        const String octets[4] = {"127", "0", "0", "1"};
-        EXPECT_FALSE(Run_Ethernet_Update(ping, xml, ping_res, octets, Update_Configuration_Only, false))
-            << c.name;
-        ASSERT_EQ(ui.Messages().size(), 1) << c.name;
-        EXPECT_EQ(ui.Messages()[0],
-                  QStringLiteral("Updater %1\r\n").arg(c.text) + exe + "/Ethernet_Update.exe")
-            << c.name;
-        EXPECT_EQ(ui.History()[0].message.Type, mtError) << c.name;
-    }
-    Load_Default_Lang();
-}
-
 TEST(EthernetUpdate, FailuresStopBeforeAnythingIsStoredOrStarted) {
     struct Case {
         const char* name;
@@ -322,17 +276,25 @@ TEST(EthernetUpdate, UnwritableJobStartsNothing) {
 TEST(EthernetUpdate, ItsOwnFailuresSpeakTheInterfaceLanguageAndNameWhatFailed) {
     struct Case {
         const char* name;
-        bool jobBlocked; // a folder where the job file should go
+        bool jobBlocked;    // a folder where the job file should go
+        QByteArray updater; // empty: no updater beside the program
         int text;
         const char* names;
     } cases[] = {
-        {"no updater", false, Text_Updater_Missing, "Ethernet_Update.exe"},
-        {"job not written", true, Text_Update_Job_Not_Written, "Ethernet_Update.xml"},
+        {"no updater", false, QByteArray(), Text_Updater_Missing, "Ethernet_Update.exe"},
+        {"updater that does not run", false, "MZ not for this system", Text_Updater_Not_Started,
+         "Ethernet_Update.exe"},
+        {"job not written", true, QByteArray(), Text_Update_Job_Not_Written, "Ethernet_Update.xml"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString exe = bootProgramFolder();
         if (c.jobBlocked) QDir().mkpath(exe + "/Ethernet_Update.xml");
+        if (!c.updater.isEmpty()) {
+            QFile f(exe + "/Ethernet_Update.exe");
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.updater);
+        }
         // A language file's text, as the options dialog loads it.
         const String translated = QStringLiteral("Aktualisierung nicht m\u00f6glich: ");
         Lang_Texts->SetStrings(c.text, translated);
