@@ -3,6 +3,7 @@
 // the last also through the main window with real keys and clicks.
 #include "ProgramFixture.h"
 #include "TestSupport.h"
+#include "configurator/PersonInput.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UOPC_UA_Server_Access.h"
@@ -48,32 +49,11 @@ QByteArray opcFile(const QByteArray& rows) {
            "</OPC_UA_Server_Variables></OPC_UA_Server><!--SW_VERSION = 1.003-->";
 }
 
-// The widget that shows a grid's cells: its one direct child that is no scroll bar.
-QWidget* opcCellsWidget(TQvStringGrid* grid) {
-    for (QWidget* w : grid->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QScrollBar*>(w)) return w;
-    return grid->Widget();
-}
-
-// A left click in the middle of a cell, as a person makes it (a check box sits there in its column).
-void opcClickCell(TQvStringGrid* grid, int col, int row) {
-    const TRect rc = grid->CellRect(col, row);
-    const QPointF at((rc.Left + rc.Right) / 2.0, (rc.Top + rc.Bottom) / 2.0);
-    QWidget* w = opcCellsWidget(grid);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
-
 // The platform's order of a double click: press, release, double click, release.
 void opcDoubleClickCell(TQvStringGrid* grid, int col, int row) {
-    opcClickCell(grid, col, row);
-    const TRect rc = grid->CellRect(col, row);
-    const QPointF at((rc.Left + rc.Right) / 2.0, (rc.Top + rc.Bottom) / 2.0);
-    QWidget* w = opcCellsWidget(grid);
+    qvtest::ClickCell(grid, col, row);
+    const QPointF at = qvtest::CellCentre(grid, col, row);
+    QWidget* w = qvtest::GridCells(grid);
     QMouseEvent dbl(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
     QApplication::sendEvent(w, &dbl);
@@ -82,58 +62,12 @@ void opcDoubleClickCell(TQvStringGrid* grid, int col, int row) {
     QApplication::sendEvent(w, &release);
 }
 
-// Keys go where the focus is: the grid, then the in-place editor its first character opens.
-void opcKey(TQvStringGrid* grid, int key, const QString& text) {
-    QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : grid->Widget();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-}
-
-// Clicks the cell, types the text and ends the edit with Enter.
-void opcTypeInto(TQvStringGrid* grid, int col, int row, const QString& text) {
-    opcClickCell(grid, col, row);
-    for (const QChar ch : text) {
-        const QChar up = ch.toUpper();
-        const int key = ch == u' '              ? int(Qt::Key_Space)
-                        : up.isLetterOrNumber() ? int(up.unicode())
-                                                : int(Qt::Key_unknown);
-        opcKey(grid, key, QString(ch));
-    }
-    opcKey(grid, Qt::Key_Return, "\r");
-}
-
-// A left click in the middle of a control's window.
-void opcClickControl(TControl* control) {
-    QWidget* w = control->Widget();
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
-
-// A key goes where the platform sends it: to an open list, else to the widget with the focus.
-void opcPressKey(int key, const QString& text = QString()) {
-    QWidget* popup = QApplication::activePopupWidget();
-    QWidget* w = popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
-    ASSERT_NE(w, nullptr);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    if (QWidget* now = QApplication::focusWidget()) w = now;
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-}
-
 // A click makes the cell current, a second one opens its combo and a click on the drop button opens the
 // list.
 void opcOpenList(TQvStringGrid* grid, int col, int row) {
     QApplication::processEvents(); // the shown window becomes the active one
-    opcClickCell(grid, col, row);
-    opcClickCell(grid, col, row);
+    qvtest::ClickCell(grid, col, row);
+    qvtest::ClickCell(grid, col, row);
     TGridCombo* combo = grid->Combobox();
     ASSERT_TRUE(combo->Visible());
     ASSERT_EQ(QApplication::focusWidget(), combo->Widget());
@@ -180,7 +114,7 @@ void opcPickFromList(TCustomForm* form, TQvStringGrid* grid, int col, int row, c
     QApplication::processEvents();
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(combo->Text(), item);
-    opcPressKey(Qt::Key_Return, "\r");
+    qvtest::KeyToFocus(Qt::Key_Return, "\r");
     EXPECT_FALSE(combo->Visible());
     EXPECT_EQ(grid->Cells(col, row), item);
 }
@@ -220,14 +154,6 @@ protected:
     }
     void PickType(int row, const QString& type) { opcPickFromList(Form, G, OPC_Col_Type, row, type); }
     void OpenTypeList(int row) { opcOpenList(G, OPC_Col_Type, row); }
-    // The widget that shows the cells (client coordinates of the grid): its one direct child that is no
-    // scroll bar.
-    QWidget* GridCells() const {
-        for (QWidget* w : G->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (!qobject_cast<QScrollBar*>(w)) return w;
-        return G->Widget();
-    }
-    static void PressKey(int key, const QString& text = QString()) { opcPressKey(key, text); }
     qvtest::ScriptedInteraction ui;
     QString Dir;
     TFOPC_UA_Server_Access* Form = nullptr;
@@ -406,11 +332,11 @@ TEST_F(OpcUaTable, GridEventsMoveOnSelectTheRowAndSizeTheColumn) {
     Enable_Jump_Field = Enable_Auto_Size = true;
     Show([this] {
         G->SetCellEx(OPC_Col_Name, 4, QString(80, 'W'));
-        opcClickCell(G, OPC_Col_Position, 3);
-        opcKey(G, Qt::Key_Return, "\r");
+        qvtest::ClickCell(G, OPC_Col_Position, 3);
+        qvtest::TypeToFocus(G, Qt::Key_Return, "\r");
         EXPECT_EQ(G->Col(), OPC_Col_StartBit);
         EXPECT_EQ(G->Row(), 3);
-        opcClickCell(G, 0, 5);
+        qvtest::ClickCell(G, 0, 5);
         EXPECT_TRUE(G->IsSelected(OPC_Col_Name, 5));
         const int width = G->ColWidths(OPC_Col_Name);
         opcDoubleClickCell(G, OPC_Col_Name, 2);
@@ -479,8 +405,8 @@ TEST_F(OpcUaTable, OkAsksBeforeLeavingOutARowWithDataButNoType) {
     auto fill = [this] {
         G->SetCellEx(OPC_Col_Type, 1, "Byte");
         G->SetCellEx(OPC_Col_Position, 1, "1");
-        opcTypeInto(G, OPC_Col_Name, 3, "Flow");
-        opcTypeInto(G, OPC_Col_Position, 3, "20");
+        qvtest::TypeIntoCell(G, OPC_Col_Name, 3, "Flow");
+        qvtest::TypeIntoCell(G, OPC_Col_Position, 3, "20");
         EXPECT_EQ(G->Cells(OPC_Col_Name, 3), "Flow");
     };
     ui.AnswerMessage(mrNo);
@@ -628,7 +554,7 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         TGridCombo* combo = G->Combobox();
         QWidget* list = static_cast<QComboBox*>(combo->Widget())->view()->window();
         const TRect cell = G->CellRect(OPC_Col_Type, 2);
-        const QPoint cellAt = GridCells()->mapTo(Form->Widget(), QPoint(cell.Left, cell.Top));
+        const QPoint cellAt = qvtest::GridCells(G)->mapTo(Form->Widget(), QPoint(cell.Left, cell.Top));
         const QPoint comboAt = combo->Widget()->mapTo(Form->Widget(), QPoint(0, 0));
         EXPECT_EQ(comboAt, cellAt);
         EXPECT_EQ(combo->Width(), cell.Width() - 1);
@@ -642,8 +568,8 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
         painter.end();
         if (qEnvironmentVariableIsSet("QV_SAVE_GRABS"))
             open.save(qEnvironmentVariable("QV_SAVE_GRABS") + "/opcua_open_type_combo.png");
-        PressKey(Qt::Key_Escape, QString(QChar(27)));
-        PressKey(Qt::Key_Escape, QString(QChar(27)));
+        qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
+        qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
         EXPECT_FALSE(combo->Visible());
         EXPECT_EQ(G->Cells(OPC_Col_Type, 2), "");
         Form->SetModalResult(mrCancel);
@@ -651,18 +577,24 @@ TEST_F(OpcUaTable, GrabShowsTheTable) {
 }
 
 // The same round from the main window: a configuration is opened, its OPC UA step shows the table.
-class OpcUaFromMainWindow : public qvtest::ProgramTest {};
+class OpcUaFromMainWindow : public qvtest::ProgramTest {
+protected:
+    // The configuration "Plant" opened through the main window's Open step.
+    void OpenPlant(qvtest::ScriptedInteraction& seam) {
+        QDir().mkpath(Dir_Projects + "/Plant");
+        seam.AnswerModal([](TCustomForm* f) {
+            static_cast<TFOpenConf*>(f)->Name_Conf = "Plant";
+            f->SetModalResult(mrOk);
+        });
+        FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->FindComponent("Btn_Open"));
+        ASSERT_EQ(File_OPC_UA_Server, Dir_Projects + "/Plant/OPC_UA_Server.xml");
+    }
+};
 
 TEST_F(OpcUaFromMainWindow, StepOfAnOpenConfigurationWritesItsTableFile) {
     Start();
     qvtest::ScriptedInteraction seam;
-    QDir().mkpath(Dir_Projects + "/Plant");
-    seam.AnswerModal([](TCustomForm* f) {
-        static_cast<TFOpenConf*>(f)->Name_Conf = "Plant";
-        f->SetModalResult(mrOk);
-    });
-    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->FindComponent("Btn_Open"));
-    ASSERT_EQ(File_OPC_UA_Server, Dir_Projects + "/Plant/OPC_UA_Server.xml");
+    OpenPlant(seam);
     seam.AnswerModal([](TCustomForm* f) {
         auto* w = static_cast<TFOPC_UA_Server_Access*>(f);
         w->QSG->SetCellEx(OPC_Col_Type, 1, "Byte");
@@ -687,13 +619,7 @@ TEST_F(OpcUaFromMainWindow, StepOfAnOpenConfigurationWritesItsTableFile) {
 TEST_F(OpcUaFromMainWindow, APersonFillsTheTableThroughTheWindowAndTheImagesCarryIt) {
     Start();
     qvtest::ScriptedInteraction seam;
-    QDir().mkpath(Dir_Projects + "/Plant");
-    seam.AnswerModal([](TCustomForm* f) {
-        static_cast<TFOpenConf*>(f)->Name_Conf = "Plant";
-        f->SetModalResult(mrOk);
-    });
-    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->FindComponent("Btn_Open"));
-    ASSERT_EQ(File_OPC_UA_Server, Dir_Projects + "/Plant/OPC_UA_Server.xml");
+    OpenPlant(seam);
 
     seam.AnswerModal([](TCustomForm* f) {
         auto* w = static_cast<TFOPC_UA_Server_Access*>(f);
@@ -704,20 +630,20 @@ TEST_F(OpcUaFromMainWindow, APersonFillsTheTableThroughTheWindowAndTheImagesCarr
         pick(OPC_Col_Type, 1, "Int32");
         pick(OPC_Col_NodeType, 1, "Numeric");
         pick(OPC_Col_StartBit, 1, "0");
-        opcTypeInto(g, OPC_Col_Position, 1, "10");
-        opcTypeInto(g, OPC_Col_Name, 1, "Counter");
-        opcClickCell(g, OPC_Col_Swap, 1);
+        qvtest::TypeIntoCell(g, OPC_Col_Position, 1, "10");
+        qvtest::TypeIntoCell(g, OPC_Col_Name, 1, "Counter");
+        qvtest::ClickCell(g, OPC_Col_Swap, 1);
 
         pick(OPC_Col_Type, 2, "String");
         pick(OPC_Col_NodeType, 2, "String");
         pick(OPC_Col_ReadWrite, 2, "Read Only");
-        opcTypeInto(g, OPC_Col_Position, 2, "20");
-        opcTypeInto(g, OPC_Col_Length, 2, "16");
-        opcTypeInto(g, OPC_Col_Name, 2, "Label");
-        opcClickCell(g, OPC_Col_Enable, 2);
-        opcClickCell(g, OPC_Col_SwapAll, 2);
-        opcTypeInto(g, OPC_Col_Mnemonic, 2, "shown text");
-        opcClickControl(w->Btn_OK);
+        qvtest::TypeIntoCell(g, OPC_Col_Position, 2, "20");
+        qvtest::TypeIntoCell(g, OPC_Col_Length, 2, "16");
+        qvtest::TypeIntoCell(g, OPC_Col_Name, 2, "Label");
+        qvtest::ClickCell(g, OPC_Col_Enable, 2);
+        qvtest::ClickCell(g, OPC_Col_SwapAll, 2);
+        qvtest::TypeIntoCell(g, OPC_Col_Mnemonic, 2, "shown text");
+        qvtest::ClickControl(w->Btn_OK);
     });
     FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_OPC_UA_Server_Access);
     EXPECT_EQ(seam.History().back().formClass, "TFOPC_UA_Server_Access");
@@ -747,7 +673,7 @@ TEST_F(OpcUaFromMainWindow, APersonFillsTheTableThroughTheWindowAndTheImagesCarr
                     << c << "," << r;
             }
         EXPECT_EQ(g->Cells(OPC_Col_Type, 3), "");
-        opcClickControl(static_cast<TFOPC_UA_Server_Access*>(f)->Btn_Cancel);
+        qvtest::ClickControl(static_cast<TFOPC_UA_Server_Access*>(f)->Btn_Cancel);
     });
     FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_OPC_UA_Server_Access);
 

@@ -1,5 +1,6 @@
 // Editing a shown grid with real key events: typing, Enter, Escape, validation, undo, the character and
 // paste rules of the text editor, change listeners and the end-of-edit announcements.
+#include "InputEvents.h"
 #include "TestSupport.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/edit/QvInplaceEdit.h"
@@ -39,15 +40,9 @@ struct EditGridForm {
     bool EditorOpen() const { return Editor() && Editor()->Visible(); }
 };
 
-// A key as the platform delivers it: to the widget that has the focus.
+// A key as the platform delivers it.
 void Press(int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* w = QApplication::focusWidget();
-    ASSERT_NE(w, nullptr);
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(w, &press);
-    if (QWidget* now = QApplication::focusWidget()) w = now;
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-    QApplication::sendEvent(w, &release);
+    qvtest::KeyToFocus(key, text, mods);
 }
 
 void Type(const QString& text) {

@@ -263,6 +263,7 @@ namespace {
 // A widget that notes the clip rectangle its canvas sees while it paints.
 class ClipNotingWidget : public QWidget {
 public:
+    using QWidget::QWidget;
     TRect Seen;
 
 protected:
@@ -422,30 +423,12 @@ TEST(Canvas, TransparentBitmapLeavesItsKeyColourOut) {
     EXPECT_EQ(f.At(0, 0), clFuchsia);
 }
 
-namespace {
-// A child window that notes the canvas's clip rectangle while it paints.
-class ClipProbeWidget : public QWidget {
-public:
-    using QWidget::QWidget;
-    TRect Seen;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        TCanvas c;
-        c.Attach(&painter);
-        Seen = c.ClipRect();
-        c.Detach();
-    }
-};
-} // namespace
-
 TEST(Canvas, ClipRectOfAChildPaintedIntoItsWindowIsInTheChildsOwnCoordinates) {
     // Qt paints a child into its window's surface with the child's offset; the clip rectangle must not
     // carry that offset, or everything below and right of it would be taken as outside and left unpainted.
     QWidget window;
     window.resize(100, 80);
-    ClipProbeWidget child(&window);
+    ClipNotingWidget child(&window);
     child.setGeometry(10, 20, 30, 40);
     window.grab();
     EXPECT_EQ(child.Seen, Rect(0, 0, 30, 40));

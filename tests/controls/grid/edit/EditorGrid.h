@@ -1,6 +1,7 @@
 // A shown string grid with the focus, for driving its in-place editors with real key, wheel and mouse events.
 #pragma once
 
+#include "InputEvents.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
 
@@ -38,16 +39,9 @@ struct EditorGrid {
     TControl* Focused() const { return FindControl(QApplication::focusWidget()); }
 };
 
-// A key as the platform delivers it: to the widget that has the focus, the release to the one that has it
-// then.
+// A key as the platform delivers it.
 inline void Key(int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* w = QApplication::focusWidget();
-    ASSERT_NE(w, nullptr);
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(w, &press);
-    if (QWidget* now = QApplication::focusWidget()) w = now;
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-    QApplication::sendEvent(w, &release);
+    qvtest::KeyToFocus(key, text, mods);
 }
 
 inline void Enter() {
