@@ -3,8 +3,10 @@
 
 #include "toolkit/controls/Controls.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <type_traits>
 
@@ -24,6 +26,24 @@ public:
 
 private:
     TControl* FControl;
+};
+
+// The window active when a modal window (form, box or file dialog) opens gets the keyboard back when the
+// modal window goes, as the platform's own modal loops do: a desktop without a window manager would leave
+// the keyboard with no window. `except` is the modal window itself.
+class GiveBackActivation {
+public:
+    explicit GiveBackActivation(const QWidget* except = nullptr)
+        : FBefore(QApplication::activeWindow()), FExcept(except) {}
+    ~GiveBackActivation() {
+        if (FBefore && FBefore != FExcept && FBefore->isVisible()) FBefore->activateWindow();
+    }
+    GiveBackActivation(const GiveBackActivation&) = delete;
+    GiveBackActivation& operator=(const GiveBackActivation&) = delete;
+
+private:
+    QPointer<QWidget> FBefore;
+    const QWidget* FExcept;
 };
 
 // The widget of a control that paints itself: every paint goes to WM_PAINT.

@@ -1,27 +1,14 @@
 // The interaction seam and its real answerer: Qt message boxes, modal loops and file dialogs.
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
-
-// The window that was active gets the keyboard back when a box or file dialog goes, as it does after a
-// modal form: without a window manager nobody else would hand it back.
-class GiveBackActivation {
-public:
-    GiveBackActivation() : FBefore(QApplication::activeWindow()) {}
-    ~GiveBackActivation() {
-        if (FBefore && FBefore->isVisible()) FBefore->activateWindow();
-    }
-
-private:
-    QPointer<QWidget> FBefore;
-};
 
 class DesktopInteraction : public TInteraction {
 public:
@@ -36,12 +23,18 @@ struct ButtonInfo {
     int Result;
 };
 constexpr ButtonInfo kButtons[] = {
-    {mbYes, QMessageBox::Yes, mrYes},         {mbNo, QMessageBox::No, mrNo},
-    {mbOK, QMessageBox::Ok, mrOk},            {mbCancel, QMessageBox::Cancel, mrCancel},
-    {mbAbort, QMessageBox::Abort, mrAbort},   {mbRetry, QMessageBox::Retry, mrRetry},
-    {mbIgnore, QMessageBox::Ignore, mrIgnore}, {mbAll, QMessageBox::YesToAll, mrAll},
-    {mbNoToAll, QMessageBox::NoToAll, 9},     {mbYesToAll, QMessageBox::YesToAll, 10},
-    {mbHelp, QMessageBox::Help, 0},           {mbClose, QMessageBox::Close, mrClose},
+    {mbYes, QMessageBox::Yes, mrYes},
+    {mbNo, QMessageBox::No, mrNo},
+    {mbOK, QMessageBox::Ok, mrOk},
+    {mbCancel, QMessageBox::Cancel, mrCancel},
+    {mbAbort, QMessageBox::Abort, mrAbort},
+    {mbRetry, QMessageBox::Retry, mrRetry},
+    {mbIgnore, QMessageBox::Ignore, mrIgnore},
+    {mbAll, QMessageBox::YesToAll, mrAll},
+    {mbNoToAll, QMessageBox::NoToAll, 9},
+    {mbYesToAll, QMessageBox::YesToAll, 10},
+    {mbHelp, QMessageBox::Help, 0},
+    {mbClose, QMessageBox::Close, mrClose},
 };
 
 int DesktopInteraction::MessageBox(const TMessageRequest& r) {
@@ -65,24 +58,22 @@ int DesktopInteraction::MessageBox(const TMessageRequest& r) {
     static const char* const kCaptions[] = {"Warning", "Error", "Information", "Confirm", ""};
     String caption = r.Caption;
     if (caption.isEmpty())
-        caption = r.Type == mtCustom && Application ? Application->Title() : QString::fromLatin1(kCaptions[r.Type]);
+        caption =
+            r.Type == mtCustom && Application ? Application->Title() : QString::fromLatin1(kCaptions[r.Type]);
     box.setWindowTitle(caption);
     box.setText(r.Text);
     QMessageBox::StandardButtons buttons;
     for (const ButtonInfo& b : kButtons)
-        if (r.Buttons & b.Button)
-            buttons |= b.Qt;
+        if (r.Buttons & b.Button) buttons |= b.Qt;
     box.setStandardButtons(buttons ? buttons : QMessageBox::Ok);
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    GiveBackActivation giveBack;
+    qvdetail::GiveBackActivation giveBack;
     int answer = box.exec();
     QApplication::restoreOverrideCursor();
     for (const ButtonInfo& b : kButtons)
-        if (answer == b.Qt && (r.Buttons & b.Button))
-            return b.Result;
+        if (answer == b.Qt && (r.Buttons & b.Button)) return b.Result;
     // Closing the box without a button is Cancel when there is one, else the only answer offered.
-    if (r.Buttons & mbCancel)
-        return mrCancel;
+    if (r.Buttons & mbCancel) return mrCancel;
     return r.Buttons == mbOK || r.Buttons == 0 ? mrOk : mrCancel;
 }
 
@@ -114,17 +105,13 @@ bool DesktopInteraction::FileDialog(TFileDialogRequest& r) {
     if (!filters.isEmpty()) {
         dlg.setNameFilters(filters.split(";;"));
         QStringList list = filters.split(";;");
-        if (r.FilterIndex >= 1 && r.FilterIndex <= list.size())
-            dlg.selectNameFilter(list[r.FilterIndex - 1]);
+        if (r.FilterIndex >= 1 && r.FilterIndex <= list.size()) dlg.selectNameFilter(list[r.FilterIndex - 1]);
     }
-    if (!r.DefaultExt.isEmpty())
-        dlg.setDefaultSuffix(r.DefaultExt);
-    if (!r.FileName.isEmpty())
-        dlg.selectFile(r.FileName);
+    if (!r.DefaultExt.isEmpty()) dlg.setDefaultSuffix(r.DefaultExt);
+    if (!r.FileName.isEmpty()) dlg.selectFile(r.FileName);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !r.OverwritePrompt);
-    GiveBackActivation giveBack;
-    if (dlg.exec() != QDialog::Accepted)
-        return false;
+    qvdetail::GiveBackActivation giveBack;
+    if (dlg.exec() != QDialog::Accepted) return false;
     r.Files = dlg.selectedFiles();
     r.FileName = r.Files.value(0);
     return !r.FileName.isEmpty();
@@ -173,9 +160,13 @@ void TMessageRequest::FromMessageBoxFlags(unsigned flags) {
     }
 }
 
-TInteraction* GetInteraction() { return gInteraction ? gInteraction : &gDesktop; }
+TInteraction* GetInteraction() {
+    return gInteraction ? gInteraction : &gDesktop;
+}
 
-void SetInteraction(TInteraction* interaction) { gInteraction = interaction; }
+void SetInteraction(TInteraction* interaction) {
+    gInteraction = interaction;
+}
 
 int MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
     TMessageRequest r;
@@ -194,7 +185,9 @@ void ShowMessage(const String& Msg) {
     GetInteraction()->MessageBox(r);
 }
 
-bool TOpenDialog::Execute() { return ExecuteAs(false); }
+bool TOpenDialog::Execute() {
+    return ExecuteAs(false);
+}
 
 bool TOpenDialog::ExecuteAs(bool save) {
     TFileDialogRequest r;
@@ -207,8 +200,7 @@ bool TOpenDialog::ExecuteAs(bool save) {
     r.FileName = FFileName;
     r.AllowMultiSelect = FOptions & ofAllowMultiSelect;
     r.OverwritePrompt = FOptions & ofOverwritePrompt;
-    if (!GetInteraction()->FileDialog(r))
-        return false;
+    if (!GetInteraction()->FileDialog(r)) return false;
     FFileName = r.FileName;
     FFiles = r.Files.isEmpty() ? QStringList{r.FileName} : r.Files;
     return true;

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -218,14 +217,12 @@ int TCustomForm::ShowModal() {
     FModalResult = mrNone;
     struct Reset {
         TCustomForm* f;
-        // The window that was active gets the keyboard back when this one goes, as the platform's own
-        // modal loop does: a desktop without a window manager would leave the keyboard with no window.
-        QPointer<QWidget> before = QApplication::activeWindow();
+        // Destroyed after the body below, once this window is hidden.
+        qvdetail::GiveBackActivation giveBack{f->FWidget};
         ~Reset() {
             f->FModal = false;
             if (f->Visible()) f->Hide();
             if (f->FWidget) f->FWidget->setWindowModality(Qt::NonModal);
-            if (before && before != f->FWidget && before->isVisible()) before->activateWindow();
         }
     } reset{this};
     Show();
