@@ -13,7 +13,10 @@ namespace {
 // input, or nobody could close it.
 class DropInputDuringWait : public QObject {
 public:
-    DropInputDuringWait() : FModalAtStart(QApplication::activeModalWidget()) {}
+    DropInputDuringWait() : FModalAtStart(QApplication::activeModalWidget()) {
+        qApp->installEventFilter(this);
+    }
+    ~DropInputDuringWait() override { qApp->removeEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         switch (e->type()) {
@@ -45,11 +48,6 @@ void KeepWindowsPainting() {
         if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return;
     }
-    DropInputDuringWait filter;
-    qApp->installEventFilter(&filter);
-    struct Remove {
-        DropInputDuringWait& f;
-        ~Remove() { qApp->removeEventFilter(&f); }
-    } remove{filter};
+    const DropInputDuringWait dropInput;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
