@@ -6,25 +6,9 @@
 #include "controls/grid/edit/QvInplaceEdit.h"
 #include "controls/markup/QsgHTMLE.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/system/ScopedValue.h"
 
 #include <algorithm>
-
-namespace {
-
-// Restores a flag when the scope ends, also when an event handler raises.
-class EditFlagGuard {
-public:
-    EditFlagGuard(bool& flag, bool value) : FFlag(flag), FOld(flag) { flag = value; }
-    ~EditFlagGuard() { FFlag = FOld; }
-    EditFlagGuard(const EditFlagGuard&) = delete;
-    EditFlagGuard& operator=(const EditFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
-
-} // namespace
 
 // Editability and the editors
 // --------------------------------------------------------------------------------------------
@@ -261,7 +245,7 @@ void TQvStringGrid::HideInplaceEdit() {
 }
 
 void TQvStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift) {
-    EditFlagGuard blockFocus(FBlockFocus, true);
+    ScopedValue<bool> blockFocus(FBlockFocus, true);
     FEditing = false;
     HideInplaceEdit();
     if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) {
@@ -387,7 +371,7 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
         if (allow) {
             bool go = true;
             if (OnAutoAdvance) OnAutoAdvance(this, FAERow, FAECol, nr, nc, go);
-            EditFlagGuard disableChange(FDisableChange, true);
+            ScopedValue<bool> disableChange(FDisableChange, true);
             if (go) {
                 if (OnCellChanging) OnCellChanging(this, FAERow, FAECol, nr, nc, go);
                 if (go && nc >= 0 && nr >= 0 && nc < ColCount() && nr < RowCount())

@@ -11,24 +11,12 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/DateUtils.h"
+#include "toolkit/system/ScopedValue.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <limits>
 
 namespace {
-
-// Restores a flag when the scope ends, also when an event handler raises.
-class EditControlFlagGuard {
-public:
-    EditControlFlagGuard(bool& flag, bool value) : FFlag(flag), FOld(flag) { flag = value; }
-    ~EditControlFlagGuard() { FFlag = FOld; }
-    EditControlFlagGuard(const EditControlFlagGuard&) = delete;
-    EditControlFlagGuard& operator=(const EditControlFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
 
 bool IsSpinKind(TEditorType Kind) {
     return Kind == edSpinEdit || Kind == edFloatSpinEdit || Kind == edTimeSpinEdit || Kind == edDateSpinEdit;
@@ -293,7 +281,7 @@ void TQvStringGrid::HideSpecialControl(TWinControl* AControl) {
 void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
     if (IsDestroying()) return;
     FSpecialEditor = false;
-    EditControlFlagGuard blockKill(FBlockKill, true);
+    ScopedValue<bool> blockKill(FBlockKill, true);
     const int realCol = RealColIndex(ACol);
     FStartEditChar = QChar();
     const bool cancelled = FEditCancelled;

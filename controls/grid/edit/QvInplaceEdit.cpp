@@ -4,25 +4,13 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/SystemLook.h"
+#include "toolkit/system/ScopedValue.h"
 
 namespace {
 
 constexpr ushort kCtrlC = 0x03;
 constexpr ushort kCtrlV = 0x16;
 constexpr ushort kCtrlX = 0x18;
-
-// Puts a value back when the scope ends, also when an event handler raises.
-template <class T> class EditorValueGuard {
-public:
-    EditorValueGuard(T& ref, T value) : FRef(ref), FOld(ref) { ref = value; }
-    ~EditorValueGuard() { FRef = FOld; }
-    EditorValueGuard(const EditorValueGuard&) = delete;
-    EditorValueGuard& operator=(const EditorValueGuard&) = delete;
-
-private:
-    T& FRef;
-    T FOld;
-};
 
 } // namespace
 
@@ -114,7 +102,7 @@ void TQvInplaceEdit::RestoreAfterFailedValidation(const String& OldCellText) {
 
 bool TQvInplaceEdit::WriteAndValidate(const String& S) {
     {
-        EditorValueGuard<bool> validating(FQvGrid->FValidating, true);
+        ScopedValue<bool> validating(FQvGrid->FValidating, true);
         FQvGrid->SetEditText(FQvGrid->Col(), FQvGrid->Row(), S);
     }
     return FQvGrid->ValidateCell(S);
