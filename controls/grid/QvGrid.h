@@ -519,6 +519,12 @@ public:
     // ----------------------------------------------------------------------------------------
     // Tab (Backward: Shift+Tab) to the next navigable cell; false when the focus went to the next control.
     bool AdvanceFromEditor(bool Backward);
+    // Left at the start or Right at the end of an editor's text: the next display column of the row when
+    // that cell holds an in-cell control, else -1 (the walk then goes on as Enter moves).
+    int EditorWalkControlCol(bool Forward);
+    // The walk out of an editor as Enter moves, left to right whatever direction is set; the editor of
+    // the new cell opens when the navigation says so.
+    void WalkFromEditor(bool Forward);
     bool IsNavigableCell(int ACol, int ARow);
     // -1 when the row has no navigable cell.
     int FirstNavigableCol(int ARow);

@@ -107,6 +107,29 @@ void TQvStringGrid::SelectSingleCell(int ACol, int ARow) {
 // The Tab move
 // --------------------------------------------------------------------------------------------
 
+int TQvStringGrid::EditorWalkControlCol(bool Forward) {
+    const int step = Forward ? std::max(0, CellSpan(RealCol(), Row()).X) + 1 : 1;
+    const int target = Forward ? Col() + step : Col() - 1;
+    const bool inRange = Forward ? Col() < ColCount() - 1 - FixedRightCols() : Col() > FixedCols();
+    return inRange && target >= 0 && target < ColCount() && HasInCellControl(RealColIndex(target), Row())
+               ? target
+               : -1;
+}
+
+void TQvStringGrid::WalkFromEditor(bool Forward) {
+    {
+        const TAdvanceDirection direction = FNavigation->AdvanceDirection();
+        FNavigation->SetAdvanceDirection(adLeftRight);
+        struct Restore {
+            TNavigation* nav;
+            TAdvanceDirection direction;
+            ~Restore() { nav->SetAdvanceDirection(direction); }
+        } restore{FNavigation.get(), direction};
+        AdvanceToNextCell(Col(), Row(), true, true, Forward, false, false);
+    }
+    if (FNavigation->CursorWalkAlwaysEdit()) ShowInplaceEdit();
+}
+
 bool TQvStringGrid::AdvanceFromEditor(bool Backward) {
     if (OnKeyDown) {
         Word key = VK_TAB;

@@ -4,6 +4,7 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/system/ScopedValue.h"
 
 #include <functional>
 
@@ -74,14 +75,10 @@ void TGridCombo::Change() {
 }
 
 void TGridCombo::Select() {
-    FInSelect = true;
-    try {
+    {
+        const ScopedValue<bool> inSelect(FInSelect, true);
         TQsgComboBox::Select();
-    } catch (...) {
-        FInSelect = false;
-        throw;
     }
-    FInSelect = false;
     NotifyGrid(CBN_SELCHANGE);
 }
 
@@ -294,26 +291,15 @@ void TGridCombo::KeyUp(Word& Key, TShiftState Shift) {
 void TGridCombo::CursorWalk(Word& Key, bool Forward) {
     TQvStringGrid* g = FGrid;
     Key = 0;
-    const int step = Forward ? std::max(0, g->CellSpan(g->RealCol(), g->Row()).X) + 1 : 1;
-    const int target = Forward ? g->Col() + step : g->Col() - 1;
-    const bool inRange =
-        Forward ? g->Col() < g->ColCount() - 1 - g->FixedRightCols() : g->Col() > g->FixedCols();
-    if (inRange && target >= 0 && target < g->ColCount() &&
-        g->HasInCellControl(g->RealColIndex(target), g->Row())) {
+    const int target = g->EditorWalkControlCol(Forward);
+    if (target >= 0) {
         if (!WriteAndValidate()) return;
         g->HideInplaceEdit();
         g->SetCol(target);
         return;
     }
     g->SetFocus(); // the focus leaving the editor closes it
-    TNavigation* nav = g->Navigation();
-    {
-        const TAdvanceDirection direction = nav->AdvanceDirection();
-        nav->SetAdvanceDirection(adLeftRight);
-        ComboSettingRestore restore([nav, direction] { nav->SetAdvanceDirection(direction); });
-        g->AdvanceToNextCell(g->Col(), g->Row(), true, true, Forward, false, false);
-    }
-    if (nav->CursorWalkAlwaysEdit()) g->ShowInplaceEdit();
+    g->WalkFromEditor(Forward);
 }
 
 // Lookup and the dropped list

@@ -288,28 +288,14 @@ void TQvInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {
 void TQvInplaceEdit::CursorWalk(Word& Key, bool Forward) {
     TQvStringGrid* g = FQvGrid;
     Key = 0;
-    const int step = Forward ? std::max(0, g->CellSpan(g->RealCol(), g->Row()).X) + 1 : 1;
-    const int target = Forward ? g->Col() + step : g->Col() - 1;
-    const bool inRange =
-        Forward ? g->Col() < g->ColCount() - 1 - g->FixedRightCols() : g->Col() > g->FixedCols();
+    const int target = g->EditorWalkControlCol(Forward);
     if (!g->ValidateCell(Text())) return;
     g->HideInplaceEdit();
-    if (inRange && target >= 0 && target < g->ColCount() &&
-        g->HasInCellControl(g->RealColIndex(target), g->Row())) {
+    if (target >= 0) {
         g->SetCol(target);
         return;
     }
-    TNavigation* nav = g->Navigation();
-    const TAdvanceDirection dir = nav->AdvanceDirection();
-    nav->SetAdvanceDirection(adLeftRight);
-    try {
-        g->AdvanceToNextCell(g->Col(), g->Row(), true, true, Forward, false, false);
-    } catch (...) {
-        nav->SetAdvanceDirection(dir);
-        throw;
-    }
-    nav->SetAdvanceDirection(dir);
-    if (nav->CursorWalkAlwaysEdit()) g->ShowInplaceEdit();
+    g->WalkFromEditor(Forward);
 }
 
 // Characters
