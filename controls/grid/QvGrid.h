@@ -1664,7 +1664,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
-    // The grid's own message handlers (QvGrid_Keys.cpp, QvGrid_Update.cpp).
+    // The grid's own message handlers (QvGrid_Keys.cpp, QvGrid_Update.cpp, QvGrid_Dispatch.cpp).
     void WMKeyDown(TMessage& Message);
     void WMKeyUp(TMessage& Message);
     void WMChar(TMessage& Message);

@@ -1,5 +1,5 @@
-// The update counter, the grid timer (search expiry, hovering, blinking), size handling and the window
-// notifications the string grid answers besides keys and mouse.
+// The update counter, the grid timer (search expiry, hovering, blinking), size handling and painting
+// held back while the counter is above 0.
 #include "controls/grid/QvGrid.h"
 
 #include "toolkit/controls/Forms.h"
@@ -60,49 +60,6 @@ bool TQvStringGrid::HasCustomBorders() {
 
 TCanvas* TQvStringGrid::FooterCanvas() {
     return FFooterPanel ? FFooterPanel->Canvas() : nullptr;
-}
-
-// Messages
-// --------------------------------------------------------------------------------------------
-
-void TQvStringGrid::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_KEYDOWN:
-        WMKeyDown(Message);
-        return;
-    case WM_KEYUP:
-        WMKeyUp(Message);
-        return;
-    case WM_CHAR:
-        WMChar(Message);
-        return;
-    case WM_PAINT:
-        WMPaint(Message);
-        return;
-    case CM_HINTSHOW:
-        CMHintShow(Message);
-        return;
-    case WM_ERASEBKGND:
-        // Every pixel is painted by the grid itself.
-        Message.Result = 0;
-        return;
-    case CM_ENABLEDCHANGED:
-        TBaseGrid::Dispatch(Message);
-        Invalidate();
-        return;
-    case CM_COLORCHANGED:
-        TBaseGrid::Dispatch(Message);
-        if (FFloatingFooter->Visible() && FFooterPanel) FFooterPanel->Invalidate();
-        return;
-    case CM_CURSORCHANGED:
-        TBaseGrid::Dispatch(Message);
-        // A cursor the mouse handling set for itself keeps its hover mode; any other change ends it.
-        if (!FInvokedChange) FMouseSelectMode = msNormal;
-        FInvokedChange = false;
-        return;
-    default:
-        TBaseGrid::Dispatch(Message);
-    }
 }
 
 void TQvStringGrid::WMPaint(TMessage& Message) {
