@@ -1,7 +1,7 @@
 // Program start: creating all 34 windows, the main window's start-up state and the interface texts.
-#include "configurator/UComon.h"
 #include "configurator/UWindows.h"
 #include "controls/ControlsClasses.h"
+#include "core/UComon.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/SysUtils.h"

@@ -2,11 +2,11 @@
 // update itself is Run_Ethernet_Update.
 #include "configurator/UBoot.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "toolkit/designs/DesignFile.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/StringList.h"
 
 #include <memory>

@@ -2,9 +2,9 @@
 // and the interface texts.
 #include "configurator/UParGen.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"

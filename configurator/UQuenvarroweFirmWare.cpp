@@ -4,8 +4,6 @@
 
 #include "configurator/UAbout.h"
 #include "configurator/UBoot.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UNew_Project.h"
 #include "configurator/UOPC_UA_Server_Access.h"
 #include "configurator/UOpenConf.h"
@@ -14,6 +12,8 @@
 #include "configurator/UStartProgram.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UBACnet_EDE_File.h"
 #include "generators/UEds.h"
 #include "generators/UProfinetFileName.h"

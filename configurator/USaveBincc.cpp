@@ -1,7 +1,7 @@
 // Builds the settings block and the OPC UA server block from the configuration's files and writes them.
 #include "configurator/USaveBincc.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"

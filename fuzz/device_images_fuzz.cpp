@@ -1,8 +1,8 @@
 // Fuzz target: the two files the device images are built from. The input is "ParGen.xml", then a zero
 // byte and "OPC_UA_Server.xml" (absent without the zero byte).
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
+#include "core/UComon.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // The PROFINET GSDML writer: settings, their checks, the device template and the file step.
 #include "generators/UProfinetXML.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"

@@ -1,9 +1,9 @@
 // The SNMP MIB generator: reading the agent table file and writing an SMIv2 module from it.
 #include "generators/USNMP_MIB.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UQuenvarroweFirmWare.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
 #include "tables/network/USNMP_Trap_Tables.h"
 #include "toolkit/controls/Dialogs.h"

@@ -2,10 +2,10 @@
 // data check with its one message, writing on OK and the row buttons.
 #include "tables/frame/UTableWindow.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"

@@ -1,16 +1,16 @@
 // The start sequence and the main window: folders, settings, texts, step dispatch and layout.
 #include "ProgramFixture.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UOpenConf.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "toolkit/controls/Timer.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The device images: fixture configurations against expected files, the settings conversions one by
 // one, and the builds that must be refused rather than written wrong.
 #include "TestSupport.h"
-#include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
+#include "core/UComon.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 // The options dialog (language pages, language change, options, the version timer it re-arms) and the
 // version check against a server on loopback.
 #include "ProgramFixture.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UMakerSite.h"
 #include "configurator/UNew_Project.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/USoftOptions.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"

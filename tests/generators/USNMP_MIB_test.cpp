@@ -1,6 +1,6 @@
 // The SNMP MIB: the fixture's module against its golden file, the enabled rows, the names and the step.
 #include "GeneratorFixture.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "generators/USNMP_MIB.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
