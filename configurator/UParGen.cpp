@@ -5,6 +5,7 @@
 #include "controls/buttons/SbButton.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "core/UParGen_File.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"
@@ -154,27 +155,7 @@ String ParGenText(int n) {
     return Lang_Texts->Strings(n);
 }
 
-// Every reader of the file loads it within its limits and takes the first top-level node as the root,
-// whatever it is.
-bool LoadParGen(TXMLDocument& xml, const String& path) {
-    return xml.LoadFromFile(path, Max_ParGen_File_Bytes, Max_ParGen_Text);
-}
-
-TXMLNode ParGenRoot(const TXMLDocument& xml) {
-    return xml.ChildNodes().First();
-}
-
 } // namespace
-
-bool Read_ParGen_Element(const String& path, const String& name, String& text) {
-    if (!FileExists(path)) return false;
-    TXMLDocument xml;
-    if (!LoadParGen(xml, path)) return false;
-    const TXMLNode node = ParGenRoot(xml).FindNode(name);
-    if (node.IsNull()) return false;
-    text = node.Text();
-    return true;
-}
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     LoadDesign(this, FormDesignPath("UParGen"));

@@ -316,7 +316,7 @@ void TFQuenvarroweFirmWare::Btn_Click(TObject* Sender) {
     else if (Sender == Btn_PROFINET_XML)
         PROFINET_XML();
     else if (Sender == Btn_SNMP_MIB)
-        Build_MIB_File();
+        Build_MIB_File(SaveMIB);
 }
 
 void TFQuenvarroweFirmWare::Build_EDS_File() {
@@ -333,7 +333,10 @@ Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
 }
 
 void TFQuenvarroweFirmWare::PROFINET_XML() {
-    if (FProfinetFileName->ShowModal() == mrOk) Save_PROFINET_XML(FProfinetFileName->Name_File_XML);
+    if (FProfinetFileName->ShowModal() != mrOk) return;
+    // A dialog of its own for each run: its filter and file name are the composed name's.
+    TSaveDialog dialog(nullptr);
+    Save_PROFINET_XML(&dialog, FProfinetFileName->Name_File_XML);
 }
 
 void TFQuenvarroweFirmWare::Create_New_Project() {

@@ -1,7 +1,6 @@
 // The SNMP MIB generator: reading the agent table file and writing an SMIv2 module from it.
 #include "generators/USNMP_MIB.h"
 
-#include "configurator/UQuenvarroweFirmWare.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
@@ -211,8 +210,7 @@ bool Write_MIB_File(const String& path) {
     return Save_Generated_File(path, MIB_Lines(config), TTextEncoding::ANSI);
 }
 
-void Build_MIB_File() {
-    TSaveDialog* dialog = FQuenvarroweFirmWare->SaveMIB;
+void Build_MIB_File(TSaveDialog* dialog) {
     dialog->SetInitialDir(Dir_Project);
     if (!dialog->Execute()) return;
     const String path = dialog->FileName();
