@@ -288,10 +288,9 @@ void TQsgCustomCombo::Loaded() {
     Init();
 }
 
-QWidget* TQsgCustomCombo::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TComboBox::CreateNativeWidget(parent);
+void TQsgCustomCombo::NativeWidgetCreated() {
+    TComboBox::NativeWidgetCreated();
     if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
-    return w;
 }
 
 bool TQsgCustomCombo::ReadProperty(const String& name, const TDesignValue& v) {

@@ -455,10 +455,9 @@ void TQsgSpinEdit::SetEditRect() {
     SetTextMargins(0, 0, FButton->Width() + 2, 0);
 }
 
-QWidget* TQsgSpinEdit::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TEdit::CreateNativeWidget(parent);
+void TQsgSpinEdit::NativeWidgetCreated() {
+    TEdit::NativeWidgetCreated();
     SetEditRect();
-    return w;
 }
 
 void TQsgSpinEdit::Loaded() {

@@ -239,6 +239,9 @@ protected:
     // The native widget: made by CreateNativeWidget under `parent` when the control is first shown
     // or asked for it, kept in step with the control's state by SyncWidget.
     virtual QWidget* CreateNativeWidget(QWidget* parent);
+    // Runs once the native widget is made, before the control's state goes into it: a control above
+    // the toolkit brings the state its widget takes up to date here, without naming the widget.
+    virtual void NativeWidgetCreated() {}
     void CreateWidgetIn(QWidget* parent);
     virtual void DestroyWidget();
     virtual void SyncGeometry();
