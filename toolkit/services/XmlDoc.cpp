@@ -312,7 +312,7 @@ bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizety
         FErrorText = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error);
         return false;
     }
-    const bool ok = LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
+    const bool ok = LoadFromBytes(bytes, maxText);
     if (ok)
         FFileName = fileName;
     else
@@ -326,6 +326,10 @@ bool TXMLDocument::LoadFromString(const String& xml) {
 
 bool TXMLDocument::LoadFromBytes(const QByteArray& bytes) {
     return parse(bytes, false);
+}
+
+bool TXMLDocument::LoadFromBytes(const QByteArray& bytes, qsizetype maxText) {
+    return LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
 }
 
 // Walks the tree without recursion: a document may nest as deep as its size allows.
