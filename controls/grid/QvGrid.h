@@ -35,6 +35,7 @@ class THeaderDragButton;
 struct PressEvent;
 struct ReleaseEvent;
 struct MoveEvent;
+struct KeyStroke;
 class TQvRichEdit;
 class TRichEdit;
 class TGridCombo;
@@ -1719,6 +1720,17 @@ private:
     void DeleteRowKey();
     void SelectAllKey();
     void InCellControlKey(Word Key);
+    // Steps of WMKeyDown, in their order; a bool answers whether the key ended there.
+    KeyStroke BeginKeyStroke(const TMessage& Message);
+    bool EnterOrF2Key(TMessage& Message, const KeyStroke& K);
+    bool ReadOnlyEnterKey(TMessage& Message, const KeyStroke& K);
+    bool RowSelectScrollKey(TMessage& Message, const KeyStroke& K);
+    void TabKey(TMessage& Message, const KeyStroke& K);
+    void InvalidateKeySelection();
+    bool SearchFooterKey(TMessage& Message, KeyStroke& K);
+    void PassKeyToToolkit(TMessage& Message, KeyStroke& K);
+    bool ClipboardShortcutKey(const KeyStroke& K);
+    void DisjunctSelectKey(const KeyStroke& K);
     void FireKeyDown(Word Key, TShiftState Shift);
     bool TabMove(bool Backward, bool& EndOfGrid);
     void SelectSingleCell(int ACol, int ARow);

@@ -1,4 +1,5 @@
-// The working values of one mouse message on the string grid, shared by the steps of its handler.
+// The working values of one key stroke or mouse message on the string grid, shared by the steps of its
+// handler.
 #pragma once
 
 #include "toolkit/controls/Controls.h"
@@ -48,4 +49,24 @@ struct MoveEvent {
     bool CursorSet = false;
     bool ScrolledUp = false;
     bool OverHandle = false;
+};
+
+// A key-down (WMKeyDown).
+struct KeyStroke {
+    Word Key = 0;
+    TShiftState Shift = 0;
+    bool Ctrl = false;
+    bool ShiftKey = false;
+    bool Alt = false;
+    bool EnterOrF2 = false;
+    int StartRow = 0;
+    int StartLeftCol = 0;
+    int FixedCols = 0;
+    int FixedRows = 0;
+    // A vertical key in row-select mode keeps the horizontal scroll position.
+    bool KeepScroll = false;
+    // Near the search footer: the top row before the key and the updates begun for it.
+    bool Footer = false;
+    int FooterTop = 0;
+    int FooterUpdates = 0;
 };
