@@ -53,8 +53,10 @@ struct MousePress {
     TPoint Grabbed{-1, -1};
     TPoint GrabbedSize{0, 0};
     TPoint GrabOffset{0, 0};
-    // The left column at the press: a drag with KeepHorizScroll puts it back.
+    // The left column and top row at the press: a drag with KeepHorizScroll puts the left column back, a
+    // press with NoScrollOnPartialRow the top row.
     int LeftCol = -1;
+    int TopRow = -1;
 };
 
 // A border of the fixed columns (rows) that the mouse rests on or drags.

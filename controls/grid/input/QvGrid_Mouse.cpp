@@ -167,7 +167,7 @@ void TQvStringGrid::NotePress(PressEvent& p) {
     press.SelectionClick = false;
     press.PushedButton = TPoint(-1, -1);
     press.LeftCol = LeftCol();
-    FOldTopRow = TopRow();
+    press.TopRow = TopRow();
     TPoint& grabbed = press.Grabbed;
     if (r == 0)
         MouseToCell(p.X - 5, p.Y, grabbed.X, grabbed.Y);
@@ -508,8 +508,8 @@ void TQvStringGrid::HandOnCellPress(TMessage& Message, const PressEvent& p) {
             FNavigation->SetAlwaysEdit(alwaysEdit);
         }
         if (FGridState == gsSelecting && partial && FMouseActions->NoAutoRangeScroll()) FGridState = gsNormal;
-        if (TopRow() != FOldTopRow && FMouseActions->NoScrollOnPartialRow()) {
-            SetTopRow(FOldTopRow);
+        if (TopRow() != FMouse.Press.TopRow && FMouseActions->NoScrollOnPartialRow()) {
+            SetTopRow(FMouse.Press.TopRow);
             Perform(WM_LBUTTONUP, 0, 0);
         }
     } catch (...) {
