@@ -15,6 +15,8 @@ bool HoverPointIn(const TRect& r, int X, int Y) {
 }
 } // namespace
 
+// The hover looks and the drags follow the mouse before the toolkit's own move; the cursor and the sizing
+// events after it, once the toolkit chose its cursor and sizing line.
 void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     MoveEvent m = BeginMove(X, Y);
     TrackHoverRow(m);

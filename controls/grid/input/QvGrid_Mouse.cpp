@@ -71,6 +71,7 @@ void TQvStringGrid::PasteHandleBuffer() {
     cells.clear();
 }
 
+// What the press falls on decides who takes it, in this order; a step that takes the press ends it.
 void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     PressEvent p = BeginPress(Message);
     if (SelectionResizer() && SelectionRectangle() && MousePointIn(SelectionHandleRect(), p.X, p.Y)) {

@@ -20,6 +20,8 @@ bool ReleasePointIn(const TRect& r, int X, int Y) {
 }
 } // namespace
 
+// The release finishes what the press began before the toolkit's release runs, and the cell's own
+// release (check boxes, radio groups, the header sort) after it.
 void TQvStringGrid::WMLButtonUp(TMessage& Message) {
     ReleaseEvent u;
     u.X = Message.XPos();
