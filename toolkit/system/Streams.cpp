@@ -1,10 +1,16 @@
-// Byte streams over QFile and QByteArray, and the whole-file atomic write over QSaveFile.
+// Byte streams over QFile and QByteArray, and the whole-file atomic write.
 #include "toolkit/system/Streams.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
     if (count > 0 && Read(buffer, count) != count) throw EReadError(QStringLiteral("Stream read error"));
@@ -161,34 +167,108 @@ void TMemoryStream::SaveToStream(TStream& target) const {
 
 // ---- whole files ----
 
-bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
+namespace {
+
+// Writes all of `bytes` to `fd`; false with errno set when the system refuses any of it.
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        p += n;
+        left -= n;
     }
     return true;
 }
 
-bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
+// A new, empty file with a name of its own beside `target` (created with the default permissions).
+int createSibling(const QByteArray& target, QByteArray& name) {
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
+    const QByteArray base = target.mid(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + '.' + base + ".new-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    const auto tooLarge = [&] {
-        if (error) *error = QStringLiteral("The file is larger than %1 bytes").arg(maxBytes);
+    return -1;
+}
+
+void syncFolderOf(const QByteArray& file) {
+    const qsizetype slash = file.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : file.left(slash);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
+    const auto fail = [error](const String& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (path.isEmpty()) return fail(QStringLiteral("No file name"));
+    const String link = LinkTarget(path);
+    const QByteArray target = QFile::encodeName(link.isEmpty() ? path : link);
+    struct stat old;
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!exists && errno != ENOENT) return fail(SysErrorMessage(errno));
+    if (exists && !S_ISREG(old.st_mode))
+        return fail(QStringLiteral("\"%1\" is not a regular file").arg(QFile::decodeName(target)));
+    // A write-protected file stays as it is, although its folder would let a new one take its place.
+    if (exists && ::access(target.constData(), W_OK) != 0) return fail(SysErrorMessage(errno));
+
+    QByteArray temporary;
+    const int fd = createSibling(target, temporary);
+    if (fd < 0) return fail(SysErrorMessage(errno));
+    // Everything must reach the disk before the old file goes: a full disk or a failing device shows
+    // in the write, the sync or the close, and each of them leaves the old file as it was.
+    bool ok = true;
+    if (exists) {
+        if (geteuid() == 0) (void)::fchown(fd, old.st_uid, old.st_gid);
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    ok = ok && writeAll(fd, bytes) && (::fsync(fd) == 0 || errno == EINVAL);
+    int code = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        code = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return fail(SysErrorMessage(code));
+    }
+    syncFolderOf(target);
+    return true;
+}
+
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes, TReadFault* fault) {
+    const auto fail = [&](TReadFault why, const String& reason) {
+        if (error) *error = reason;
+        if (fault) *fault = why;
         bytes.clear();
         return false;
+    };
+    if (fault) *fault = TReadFault::None;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return fail(TReadFault::NotRegular, QStringLiteral("It is not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(TReadFault::Unreadable, file.errorString());
+    const auto tooLarge = [&] {
+        return fail(TReadFault::TooLarge, QStringLiteral("The file is larger than %1 bytes").arg(maxBytes));
     };
     if (maxBytes < 0) {
         bytes = file.readAll();
@@ -206,9 +286,6 @@ bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 
             if (bytes.size() > maxBytes) return tooLarge();
         }
     }
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError) return fail(TReadFault::Unreadable, file.errorString());
     return true;
 }
