@@ -148,7 +148,7 @@ bool Create_EDE_File(const String& path) {
     if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen); // a bad settings file gives the defaults
     const TBACnet_EDE_Device device = Read_BACnet_Device_Param(parGen);
     std::vector<TBACnet_EDE_Obj> objects;
-    if (FileExists(File_BACnet_Slave)) {
+    if (PathExists(File_BACnet_Slave)) {
         TXMLDocument table;
         String error;
         if (!table.LoadFromFile(File_BACnet_Slave))

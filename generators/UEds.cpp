@@ -383,7 +383,7 @@ bool Write_EDS_File(const String& path) {
     TEDS_Configuration config;
     String error, warning;
     TXMLDocument xml;
-    if (FileExists(File_PDO_CANopen) &&
+    if (PathExists(File_PDO_CANopen) &&
         !(edsLoad(xml, File_PDO_CANopen, error) && Read_PDO_Configuration(xml, config, error, warning))) {
         MessageDlg(
             QStringLiteral("The EDS file was not written: the PDO table \"%1\" could not be read.\r\n%2")
@@ -391,7 +391,7 @@ bool Write_EDS_File(const String& path) {
             mtError, mbOK);
         return false;
     }
-    if (FileExists(File_SDO_Server_CANopen) && !(edsLoad(xml, File_SDO_Server_CANopen, error) &&
+    if (PathExists(File_SDO_Server_CANopen) && !(edsLoad(xml, File_SDO_Server_CANopen, error) &&
                                                  Read_SDO_Server_Configuration(xml, config, error))) {
         MessageDlg(QStringLiteral(
                        "The EDS file was not written: the SDO server table \"%1\" could not be read.\r\n%2")

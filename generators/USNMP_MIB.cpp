@@ -103,7 +103,7 @@ bool Read_SNMP_Trap_Configuration(String& error) {
     MIB_Write_Descriptions->Clear();
     mibReadIsInt.clear();
     mibWriteIsInt.clear();
-    if (!FileExists(File_SNMP_Trap)) return true;
+    if (!PathExists(File_SNMP_Trap)) return true;
     TXMLDocument doc;
     if (!doc.LoadFromFile(File_SNMP_Trap)) {
         error = QStringLiteral("The SNMP table file \"%1\" could not be read: %2")

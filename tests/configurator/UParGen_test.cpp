@@ -3,6 +3,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -447,9 +448,40 @@ TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
     EXPECT_EQ(script.History()[0].message.Type, mtError);
     EXPECT_EQ(Values(), kDefaults);
     Form->E_NTP_Poll_Time->SetText("60");
+    // What could still be read of it goes only after a yes.
+    script.AnswerMessage(mrYes);
     Form->Btn_OKClick(Form->Btn_OK);
+    ASSERT_EQ(script.Messages().size(), 2);
+    EXPECT_EQ(script.Messages()[1], Lang_Texts->Strings(Text_Overwrite_Unread_Settings));
     EXPECT_EQ(Form->ModalResult(), mrOk);
     EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+}
+
+// A damaged file or one of another kind: the window says it could not read it and OK asks before
+// replacing it (a no keeps the file and the window open).
+TEST_F(ParGenWindow, AFileNotReadWholeIsReplacedOnlyAfterAYes) {
+    const QByteArray tableOfAnotherKind = "<BACnet_to_KNX><row Enable=\"Y\"/></BACnet_to_KNX>";
+    const QByteArray damaged = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>";
+    for (const QByteArray& content : {tableOfAnotherKind, damaged}) {
+        SCOPED_TRACE(content.toStdString());
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        Load(content);
+        ASSERT_EQ(script.Messages().size(), 1);
+        EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
+        EXPECT_EQ(Values(), kDefaults);
+        Form->E_NTP_Poll_Time->SetText("60");
+        Form->SetModalResult(mrNone);
+        script.AnswerMessage(mrNo);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(script.Messages().value(1), Lang_Texts->Strings(Text_Overwrite_Unread_Settings));
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_EQ(ReadBytes(File_ParGen), content);
+        script.AnswerMessage(mrYes);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(Form->ModalResult(), mrOk);
+        EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+    }
 }
 
 // Well-formed but far beyond what the program writes: refused like a malformed file, and left as it is.
