@@ -217,7 +217,7 @@ TEST(FieldbusTables, MissingAttributesTakeTheirDefaultsAndLoadingGoesOn) {
     // The CANopen tables go on past a row lacking attributes, with empty cells.
     SheetCells pdo(PDO_CANopen_Sheet());
     const TTableLoad load = pdo.Load("<PDO_CANopen><Receive_PDO><row Dimension='2'/><row COB-ID='5'/>"
-                                     "</Receive_PDO></PDO_CANopen>");
+                                     "</Receive_PDO><Transmit_PDO/></PDO_CANopen>");
     EXPECT_TRUE(load.Complete) << load.Problem.toStdString();
     EXPECT_EQ(pdo[0].Cell(1, 1), "");
     EXPECT_EQ(pdo[0].Cell(2, 1), "2");
