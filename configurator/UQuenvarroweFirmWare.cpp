@@ -337,7 +337,8 @@ void TFQuenvarroweFirmWare::BACnet_EDE_File() {
 }
 
 Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
-    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen)) return 0;
+    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text))
+        return 0;
     return StrToIntDef(XML1->DocumentElement().FindNode("BACnet_Type").Text(), 0);
 }
 

@@ -4,6 +4,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "generators/UDescription_Files.h"
+#include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/Clock.h"
@@ -145,13 +146,14 @@ QStringList EDE_Lines(const String& projectName, const std::vector<TBACnet_EDE_O
 
 bool Create_EDE_File(const String& path) {
     TXMLDocument parGen;
-    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen); // a bad settings file gives the defaults
+    // A bad settings file gives the defaults.
+    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text);
     const TBACnet_EDE_Device device = Read_BACnet_Device_Param(parGen);
     std::vector<TBACnet_EDE_Obj> objects;
     if (PathExists(File_BACnet_Slave)) {
         TXMLDocument table;
         String error;
-        if (!table.LoadFromFile(File_BACnet_Slave))
+        if (!table.LoadFromFile(File_BACnet_Slave, Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             error = QStringLiteral("The BACnet table file \"%1\" could not be read: %2")
                         .arg(File_BACnet_Slave, table.ErrorText());
         else

@@ -3,6 +3,7 @@
 
 #include "configurator/UComon.h"
 #include "generators/UDescription_Files.h"
+#include "tables/frame/TableFile.h"
 #include "tables/frame/TableNumber.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
@@ -215,7 +216,9 @@ void edsManufacturer(QStringList& l, const SDO_Index& record) {
 }
 
 bool edsLoad(TXMLDocument& xml, const String& path, String& error) {
-    if (xml.LoadFromFile(path, 16 << 20, 32768) && !xml.DocumentElement().IsNull()) return true;
+    if (xml.LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text) &&
+        !xml.DocumentElement().IsNull())
+        return true;
     error = xml.ErrorText().isEmpty() ? QStringLiteral("The file holds no table.") : xml.ErrorText();
     return false;
 }

@@ -225,7 +225,8 @@ void Read_PROFINET_Param(const TXMLDocument& parGen) {
 
 void Read_PROFINET_Param() {
     TXMLDocument parGen;
-    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen); // a bad file gives the defaults
+    // A bad file gives the defaults.
+    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text);
     Read_PROFINET_Param(parGen);
 }
 

@@ -310,14 +310,7 @@ bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizety
     TReadFault fault = TReadFault::None;
     if (!ReadWholeFile(fileName, bytes, &error, maxBytes, &fault)) {
         Clear();
-        if (fault == TReadFault::TooLarge)
-            FErrorText = QStringLiteral("The file \"%1\" is too large: it holds more than %2 bytes.")
-                             .arg(fileName)
-                             .arg(maxBytes);
-        else if (fault == TReadFault::NotRegular)
-            FErrorText = QStringLiteral("Cannot read \"%1\": it is not a regular file.").arg(fileName);
-        else
-            FErrorText = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error);
+        FErrorText = ReadFaultText(fileName, fault, error, maxBytes);
         return false;
     }
     const bool ok = LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));

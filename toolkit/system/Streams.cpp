@@ -3,7 +3,6 @@
 #include "toolkit/system/SysUtils.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -143,8 +142,9 @@ void TMemoryStream::Clear() {
 void TMemoryStream::LoadFromFile(const String& fileName) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error));
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, -1, &fault))
+        throw EFOpenError(ReadFaultText(fileName, fault, error, -1));
     FData = bytes;
     FPosition = 0;
 }
@@ -261,31 +261,55 @@ bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 
         bytes.clear();
         return false;
     };
-    if (fault) *fault = TReadFault::None;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return fail(TReadFault::NotRegular, QStringLiteral("It is not a regular file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(TReadFault::Unreadable, file.errorString());
     const auto tooLarge = [&] {
         return fail(TReadFault::TooLarge, QStringLiteral("The file is larger than %1 bytes").arg(maxBytes));
     };
-    if (maxBytes < 0) {
-        bytes = file.readAll();
-    } else {
-        if (file.size() > maxBytes) return tooLarge();
-        // Read in pieces, so that a file that grew meanwhile, or a device that reports no size, is stopped
-        // at the limit and nothing is reserved for what may never come.
-        bytes.clear();
-        bytes.reserve(file.size());
-        char piece[65536];
-        for (;;) {
-            const qint64 n = file.read(piece, sizeof piece);
-            if (n <= 0) break;
-            bytes.append(piece, qsizetype(n));
-            if (bytes.size() > maxBytes) return tooLarge();
-        }
+    if (fault) *fault = TReadFault::None;
+    if (path.startsWith(u':')) { // compiled into the program
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly)) return fail(TReadFault::Unreadable, resource.errorString());
+        if (maxBytes >= 0 && resource.size() > maxBytes) return tooLarge();
+        bytes = resource.readAll();
+        return true;
     }
-    if (file.error() != QFileDevice::NoError) return fail(TReadFault::Unreadable, file.errorString());
+    // O_NONBLOCK: opening a pipe must not wait for a writer. The kind is checked on the open file, so a
+    // name swapped for a device between a look and the open cannot slip through.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+    struct FileCloser {
+        int fd;
+        ~FileCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+    if (!S_ISREG(st.st_mode)) return fail(TReadFault::NotRegular, QStringLiteral("It is not a regular file"));
+    if (maxBytes >= 0 && st.st_size > maxBytes) return tooLarge();
+    // Read in pieces, so that a file that grew meanwhile is stopped at the limit and nothing is reserved
+    // for what may never come.
+    QByteArray out;
+    out.reserve(qsizetype(st.st_size));
+    char piece[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, piece, sizeof piece);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+        if (n == 0) break;
+        out.append(piece, qsizetype(n));
+        if (maxBytes >= 0 && out.size() > maxBytes) return tooLarge();
+    }
+    bytes = out;
     return true;
+}
+
+String ReadFaultText(const String& path, TReadFault fault, const String& error, qint64 maxBytes) {
+    switch (fault) {
+    case TReadFault::TooLarge:
+        return QStringLiteral("The file \"%1\" is too large: it holds more than %2 bytes.")
+            .arg(path)
+            .arg(maxBytes);
+    case TReadFault::NotRegular:
+        return QStringLiteral("Cannot read \"%1\": it is not a regular file.").arg(path);
+    default:
+        return QStringLiteral("Cannot open file \"%1\". %2").arg(path, error);
+    }
 }

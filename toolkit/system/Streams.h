@@ -135,3 +135,6 @@ enum class TReadFault {
 // such a file is refused without being read into memory. `fault` (when given) says why it failed.
 bool ReadWholeFile(const String& path, QByteArray& bytes, String* error = nullptr, qint64 maxBytes = -1,
                    TReadFault* fault = nullptr);
+// What a reader says of a file that ReadWholeFile refused: too large (over `maxBytes`), not a regular file,
+// or the system's `error`; each names the file.
+String ReadFaultText(const String& path, TReadFault fault, const String& error, qint64 maxBytes);
