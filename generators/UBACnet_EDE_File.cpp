@@ -30,9 +30,10 @@ constexpr EdeTypeName kEdeTypes[] = {
     {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
 };
 
-// A field cannot break its line: the separator becomes "," and a line break a blank.
+// A field cannot break its line: the separator becomes "," and a line break a blank. The file stays in
+// the Western code page: a character it lacks becomes "?".
 String edeField(const String& s) {
-    String out = s;
+    String out = Windows1252Repertoire(s);
     out.replace(";", ",");
     out.replace("\r\n", " ");
     out.replace('\r', ' ');
@@ -94,7 +95,7 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
     objects.clear();
     const TXMLNode root = table.DocumentElement();
     TEDE_Instance_Counters counters;
-    std::set<String> keys;
+    std::set<String> keys, names;
     for (const char* sectionName : {"BACnet_in_Read", "BACnet_in_Write"}) {
         const TXMLNode section = root.FindNode(sectionName);
         if (section.IsNull()) {
@@ -110,7 +111,13 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
             const int code = Get_BACnet_Object_Type(dataType);
             TBACnet_EDE_Obj o;
             o.DevObjInstance = edeField(device.Instance);
+            // Object names are unique in a device: one cut to the same first characters takes a number.
             o.ObjectName = edeField(mnemonic.left(device.Name_Length));
+            for (int k = 2; names.count(o.ObjectName); ++k) {
+                const String number = "_" + String::number(k);
+                o.ObjectName = edeField(mnemonic.left(device.Name_Length - number.size())) + number;
+            }
+            names.insert(o.ObjectName);
             o.ObjectType = String::number(code);
             o.ObjectInstance = String::number(counters.Next_EDE_Object_Instance(code));
             // The same mnemonic and instance under two object types would give one key twice.
