@@ -438,37 +438,20 @@ TEST_F(ParGenWindow, RootMustBeTheFirstTopLevelNode) {
     EXPECT_EQ(Form->E_OPC_UA_Server_Port->Text(), "5000");
 }
 
+// A damaged file, or a table of another kind saved under this name: the window says it could not read
+// it, and OK replaces it only after a yes (a no keeps the file and the window open).
 TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
-    qvtest::ScriptedInteraction script;
-    script.AnswerMessage(mrOk);
-    Edit("E_OPC_UA_Server_Port")->SetText("1");
-    Load("<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>");
-    ASSERT_EQ(script.Messages().size(), 1);
-    EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
-    EXPECT_EQ(script.History()[0].message.Type, mtError);
-    EXPECT_EQ(Values(), kDefaults);
-    Form->E_NTP_Poll_Time->SetText("60");
-    // What could still be read of it goes only after a yes.
-    script.AnswerMessage(mrYes);
-    Form->Btn_OKClick(Form->Btn_OK);
-    ASSERT_EQ(script.Messages().size(), 2);
-    EXPECT_EQ(script.Messages()[1], Lang_Texts->Strings(Text_Overwrite_Unread_Settings));
-    EXPECT_EQ(Form->ModalResult(), mrOk);
-    EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
-}
-
-// A damaged file or one of another kind: the window says it could not read it and OK asks before
-// replacing it (a no keeps the file and the window open).
-TEST_F(ParGenWindow, AFileNotReadWholeIsReplacedOnlyAfterAYes) {
-    const QByteArray tableOfAnotherKind = "<BACnet_to_KNX><row Enable=\"Y\"/></BACnet_to_KNX>";
     const QByteArray damaged = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>";
-    for (const QByteArray& content : {tableOfAnotherKind, damaged}) {
+    const QByteArray tableOfAnotherKind = "<BACnet_to_KNX><row Enable=\"Y\"/></BACnet_to_KNX>";
+    for (const QByteArray& content : {damaged, tableOfAnotherKind}) {
         SCOPED_TRACE(content.toStdString());
         qvtest::ScriptedInteraction script;
         script.AnswerMessage(mrOk);
+        Edit("E_OPC_UA_Server_Port")->SetText("1");
         Load(content);
         ASSERT_EQ(script.Messages().size(), 1);
         EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
+        EXPECT_EQ(script.History()[0].message.Type, mtError);
         EXPECT_EQ(Values(), kDefaults);
         Form->E_NTP_Poll_Time->SetText("60");
         Form->SetModalResult(mrNone);
