@@ -7,6 +7,7 @@
 #include "controls/grid/QvGrid.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"
@@ -273,7 +274,7 @@ void TFOPC_UA_Server_Access::Load_Table() {
 void TFOPC_UA_Server_Access::FormShow(TObject*) {
     Load_Problem.clear();
     Clear_Table();
-    if (FileExists(File_OPC_UA_Server)) Load_Table();
+    if (PathExists(File_OPC_UA_Server)) Load_Table();
     Do_Copy = false;
     if (!Load_Problem.isEmpty())
         MessageDlg(opcText(Text_Table_Not_Read) + File_OPC_UA_Server + "\r\n" + Load_Problem, mtError, mbOK);
@@ -372,7 +373,8 @@ void TFOPC_UA_Server_Access::Btn_OKClick(TObject*) {
         row > 0 && MessageDlg(Format(opcText(Text_OPC_UA_Row_Without_Type), {row}), mtConfirmation,
                               mbYes | mbNo) != mrYes)
         return;
-    if (!Load_Problem.isEmpty() &&
+    if (!Confirm_Save_Through_Link(File_OPC_UA_Server)) return;
+    if (!Load_Problem.isEmpty() && FileExists(File_OPC_UA_Server) &&
         MessageDlg(opcText(Text_Overwrite_Unread_Table), mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     if (!Save_Table(File_OPC_UA_Server)) {

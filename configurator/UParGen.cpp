@@ -6,6 +6,7 @@
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "core/UParGen_File.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"
@@ -14,6 +15,8 @@
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
+
+#include <algorithm>
 
 TFParGen* FParGen = nullptr;
 
@@ -295,6 +298,7 @@ void TFParGen::Load_Defaults() {
 }
 
 void TFParGen::Load_File() {
+    FLoadComplete = false;
     if (!LoadParGen(*XML1, File_ParGen)) {
         Load_Defaults();
         MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
@@ -303,6 +307,21 @@ void TFParGen::Load_File() {
         return;
     }
     const TXMLNode root = ParGenRoot(*XML1);
+    // A file of another kind (a table saved under this name) holds nothing of the window: say so, and
+    // OK asks before replacing it. A hand-made file under another root that holds the elements reads.
+    const bool settings =
+        XML1->DocumentElement().NodeName() == QLatin1String("Par_Gen") ||
+        std::any_of(std::begin(kParGenElements), std::end(kParGenElements), [&](const ParGenElement& e) {
+            return !root.FindNode(QString::fromLatin1(e.Element)).IsNull();
+        });
+    if (!settings) {
+        Load_Defaults();
+        MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
+                       .arg(File_ParGen, QStringLiteral("it holds no \"Par_Gen\" settings")),
+                   mtError, mbOK, 0);
+        return;
+    }
+    FLoadComplete = true;
     auto read = [&](const ParGenElement& e) {
         const TXMLNode node = root.FindNode(QString::fromLatin1(e.Element));
         if (!node.IsNull())
@@ -325,7 +344,8 @@ void TFParGen::Load_File() {
 
 void TFParGen::FormShow(TObject*) {
     XML1->SetActive(true);
-    if (FileExists(File_ParGen))
+    FLoadComplete = true;
+    if (PathExists(File_ParGen))
         Load_File();
     else
         Load_Defaults();
@@ -368,7 +388,12 @@ bool TFParGen::Controllo_Dati() {
 
 void TFParGen::Btn_OKClick(TObject*) {
     if (!Controllo_Dati()) return;
+    if (!Confirm_Save_Through_Link(File_ParGen)) return;
+    if (!FLoadComplete && FileExists(File_ParGen) &&
+        MessageDlg(ParGenText(Text_Overwrite_Unread_Settings), mtConfirmation, mbYesNo) != mrYes)
+        return;
     if (!Save_File()) return;
+    FLoadComplete = true;
     SetModalResult(mrOk);
 }
 

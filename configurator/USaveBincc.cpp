@@ -347,7 +347,8 @@ qint64 OPC_UA_Server_Size(const TOPC_UA_Server& rec) {
 TImageSource Read_Image_Source(const String& path, qint64 maxBytes) {
     TImageSource source;
     source.Name = path;
-    source.Present = FileExists(path);
+    // A name that is there but no regular file (a link to a pipe, a folder) is present and does not read.
+    source.Present = PathExists(path);
     if (!source.Present) return source;
     String reason;
     // Worded as the XML document words a file it cannot open.
@@ -415,6 +416,11 @@ bool Build_Bin_Files(String& error) {
     return built;
 }
 
+QStringList Device_Image_Files() {
+    const String bin = Dir_Project + PathDelim + "bin" + PathDelim;
+    return {bin + "bank1.bin", bin + "bank2.bin"};
+}
+
 bool Save_Bin_Files(String& error) {
     if (Bank1_Len == 0 || Bank2_Len == 0) {
         error = QStringLiteral("The device images have not been built.");
@@ -425,13 +431,14 @@ bool Save_Bin_Files(String& error) {
         error = QStringLiteral("The folder \"%1\" cannot be created.").arg(binDir);
         return false;
     }
+    const QStringList paths = Device_Image_Files();
     const struct {
-        const char* Name;
+        const String& Path;
         const QByteArray& Buffer;
         int Len;
-    } files[] = {{"bank1.bin", Bank1_Buffer, Bank1_Len}, {"bank2.bin", Bank2_Buffer, Bank2_Len}};
+    } files[] = {{paths[0], Bank1_Buffer, Bank1_Len}, {paths[1], Bank2_Buffer, Bank2_Len}};
     for (const auto& f : files) {
-        const String path = binDir + PathDelim + f.Name;
+        const String& path = f.Path;
         String reason;
         if (!SaveFileAtomically(path, f.Buffer.left(f.Len), &reason)) {
             error = QStringLiteral("The device image \"%1\" cannot be written: %2").arg(path, reason);

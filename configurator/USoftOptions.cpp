@@ -331,8 +331,8 @@ bool TFSoftOptions::Check_Version() {
     // Input waits meanwhile; the busy cursor says why.
     const TCursor previous = Screen->Cursor();
     Screen->SetCursor(crHourGlass);
-    const THttpResult answer =
-        http->Get("http://" + host + Version_Query_Path(), headers, Version_Timeout_Ms);
+    const THttpResult answer = http->Get("http://" + host + Version_Query_Path(), headers, Version_Timeout_Ms,
+                                         Max_Version_Answer_Bytes);
     Screen->SetCursor(previous);
     return answer.Ok && Is_Newer_Version(answer.Body);
 }

@@ -94,7 +94,8 @@ void Set_Table_File_Paths();
 bool Is_Safe_Project_Name(const String& name);
 // The settings file into the program state: each item with its own default; a missing or unreadable file
 // gives all defaults. Name_Project is taken as stored; the caller decides whether its folder exists.
-void Read_Settings(TXMLDocument& xml, const String& fileName);
+// False when a file is there but could not be read (the reason is the document's ErrorText()).
+bool Read_Settings(TXMLDocument& xml, const String& fileName);
 // The program state into the settings file, replacing it only once the new content is written whole.
 // False when the file could not be written (the old one is then left as it was).
 bool Write_Settings(TXMLDocument& xml, const String& fileName);

@@ -23,6 +23,27 @@ namespace qvtest {
 // A fresh empty folder under the system's temporary folder, removed when the test program ends.
 QString TempDir();
 
+// A file system of a few KiB of its own, to fill up: a tmpfs mounted for the test, which needs root.
+// Where it cannot be mounted Available() is false and Why() says so (the test skips with it). It is
+// unmounted when the object goes, whichever way the test ends.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(int kib = 16);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool Available() const { return FMounted; }
+    QString Why() const { return FWhy; }
+    QString Path() const { return FPath; }
+    // Takes up all the space left, so that the next write of any size fails.
+    void Fill();
+
+private:
+    QString FPath;
+    QString FWhy;
+    bool FMounted = false;
+};
+
 // A small HTTP server on 127.0.0.1 for the tests of the clients: `Respond` turns a request path into a whole
 // HTTP response; an empty response leaves the request unanswered, like a server that hangs.
 class LoopbackHttpServer {

@@ -6,6 +6,7 @@
 #include "controls/grid/QvCGrid.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"
@@ -224,7 +225,7 @@ void TFTableWindow::FormShow(TObject*) {
     if (FSheet.FirstPageOnShow) PageControl1->SetActivePageIndex(0);
     BeforeTableLoad();
     TTableLoad load;
-    if (FileExists(filePath())) {
+    if (PathExists(filePath())) {
         if (XML1->LoadFromFile(filePath(), Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             load = Load_Table_Document(*XML1, FSheet, CellViews());
         else
@@ -254,6 +255,7 @@ void TFTableWindow::Btn_OKClick(TObject*) {
         if (!tableAskYes(text(FSheet.Texts.LostRowsQuestion))) return;
         break;
     }
+    if (!Confirm_Save_Through_Link(filePath())) return;
     if (!FLoadComplete && FileExists(filePath()) && !tableAskYes(text(Text_Overwrite_Unread_Table))) return;
     Write_Table_Document(*XML1, FSheet, ConstCellViews());
     if (!XML1->SaveToFile(filePath())) {

@@ -4,6 +4,7 @@
 #include "controls/buttons/SbButton.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
@@ -437,19 +438,33 @@ TEST_F(ParGenWindow, RootMustBeTheFirstTopLevelNode) {
     EXPECT_EQ(Form->E_OPC_UA_Server_Port->Text(), "5000");
 }
 
+// A damaged file, or a table of another kind saved under this name: the window says it could not read
+// it, and OK replaces it only after a yes (a no keeps the file and the window open).
 TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
-    qvtest::ScriptedInteraction script;
-    script.AnswerMessage(mrOk);
-    Edit("E_OPC_UA_Server_Port")->SetText("1");
-    Load("<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>");
-    ASSERT_EQ(script.Messages().size(), 1);
-    EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
-    EXPECT_EQ(script.History()[0].message.Type, mtError);
-    EXPECT_EQ(Values(), kDefaults);
-    Form->E_NTP_Poll_Time->SetText("60");
-    Form->Btn_OKClick(Form->Btn_OK);
-    EXPECT_EQ(Form->ModalResult(), mrOk);
-    EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+    const QByteArray damaged = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>";
+    const QByteArray tableOfAnotherKind = "<BACnet_to_KNX><row Enable=\"Y\"/></BACnet_to_KNX>";
+    for (const QByteArray& content : {damaged, tableOfAnotherKind}) {
+        SCOPED_TRACE(content.toStdString());
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        Edit("E_OPC_UA_Server_Port")->SetText("1");
+        Load(content);
+        ASSERT_EQ(script.Messages().size(), 1);
+        EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
+        EXPECT_EQ(script.History()[0].message.Type, mtError);
+        EXPECT_EQ(Values(), kDefaults);
+        Form->E_NTP_Poll_Time->SetText("60");
+        Form->SetModalResult(mrNone);
+        script.AnswerMessage(mrNo);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(script.Messages().value(1), Lang_Texts->Strings(Text_Overwrite_Unread_Settings));
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_EQ(ReadBytes(File_ParGen), content);
+        script.AnswerMessage(mrYes);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(Form->ModalResult(), mrOk);
+        EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+    }
 }
 
 // Well-formed but far beyond what the program writes: refused like a malformed file, and left as it is.

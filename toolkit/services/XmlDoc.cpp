@@ -307,9 +307,10 @@ bool TXMLDocument::LoadFromFile(const String& fileName) {
 bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizetype maxText) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error, maxBytes)) {
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, maxBytes, &fault)) {
         Clear();
-        FErrorText = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error);
+        FErrorText = ReadFaultText(fileName, fault, error, maxBytes);
         return false;
     }
     const bool ok = LoadFromBytes(bytes, maxText);
