@@ -163,7 +163,9 @@ void TMemoryStream::SaveToStream(TStream& target) const {
 
 bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a write the system cuts short (a full disk, a file size limit) is seen here: a
+    // buffered one is flushed at commit, which then renames the cut file over the old one all the same.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error) *error = file.errorString();
         return false;
     }
