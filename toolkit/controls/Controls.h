@@ -431,3 +431,5 @@ int WheelScrollLines();
 TPoint GetCursorPos();
 // The number of a clipboard format known by name; formats and registered messages share one table.
 UINT RegisterClipboardFormat(const String& name);
+// The name a registered format (or message) number was first registered under; empty for other numbers.
+String GetClipboardFormatName(UINT format);
