@@ -1,6 +1,7 @@
 // The toolkit's component classes and identifiers that window designs may name.
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/ImgList.h"
@@ -252,4 +253,6 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TSaveDialog", ToolkitMaker<TSaveDialog>());
     RegisterComponentClass("TImageList", ToolkitMaker<TImageList>());
     RegisterComponentClass("TXMLDocument", ToolkitMaker<TXMLDocument>());
+    RegisterComponentClass("TPopupMenu", ToolkitMaker<TPopupMenu>());
+    RegisterComponentClass("TMenuItem", ToolkitMaker<TMenuItem>());
 }
