@@ -7,6 +7,7 @@
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/services/XmlDoc.h"
+#include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
@@ -226,6 +227,13 @@ void RegisterToolkitClasses() {
         {"goFixedRowClick", goFixedRowClick},
         {"goFixedHotTrack", goFixedHotTrack},
     });
+    // Glyph buttons.
+    RegisterDesignIdents({
+        {"blGlyphLeft", blGlyphLeft},
+        {"blGlyphRight", blGlyphRight},
+        {"blGlyphTop", blGlyphTop},
+        {"blGlyphBottom", blGlyphBottom},
+    });
     RegisterComponentClass("TLabel", ToolkitMaker<TLabel>());
     RegisterComponentClass("TLinkLabel", ToolkitMaker<TLinkLabel>());
     RegisterComponentClass("TEdit", ToolkitMaker<TEdit>());
@@ -253,6 +261,7 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TSaveDialog", ToolkitMaker<TSaveDialog>());
     RegisterComponentClass("TImageList", ToolkitMaker<TImageList>());
     RegisterComponentClass("TXMLDocument", ToolkitMaker<TXMLDocument>());
+    RegisterComponentClass("TSpeedButton", ToolkitMaker<TSpeedButton>());
     RegisterComponentClass("TPopupMenu", ToolkitMaker<TPopupMenu>());
     RegisterComponentClass("TMenuItem", ToolkitMaker<TMenuItem>());
 }
