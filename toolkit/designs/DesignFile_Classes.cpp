@@ -11,6 +11,7 @@
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/Mask.h"
 #include "toolkit/stdctrls/RichEdit.h"
 #include "toolkit/stdctrls/Splitter.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -261,6 +262,7 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TSaveDialog", ToolkitMaker<TSaveDialog>());
     RegisterComponentClass("TImageList", ToolkitMaker<TImageList>());
     RegisterComponentClass("TXMLDocument", ToolkitMaker<TXMLDocument>());
+    RegisterComponentClass("TMaskEdit", ToolkitMaker<TMaskEdit>());
     RegisterComponentClass("TSpeedButton", ToolkitMaker<TSpeedButton>());
     RegisterComponentClass("TPopupMenu", ToolkitMaker<TPopupMenu>());
     RegisterComponentClass("TMenuItem", ToolkitMaker<TMenuItem>());
