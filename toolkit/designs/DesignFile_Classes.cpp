@@ -10,6 +10,8 @@
 #include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ComCtrls.h"
+#include "toolkit/stdctrls/ComCtrls_DateTime.h"
+#include "toolkit/stdctrls/ComCtrls_TrackBar.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/Mask.h"
 #include "toolkit/stdctrls/RichEdit.h"
@@ -228,12 +230,24 @@ void RegisterToolkitClasses() {
         {"goFixedRowClick", goFixedRowClick},
         {"goFixedHotTrack", goFixedHotTrack},
     });
-    // Glyph buttons.
+    // Glyph buttons, date-time pickers and trackbars.
     RegisterDesignIdents({
         {"blGlyphLeft", blGlyphLeft},
         {"blGlyphRight", blGlyphRight},
         {"blGlyphTop", blGlyphTop},
         {"blGlyphBottom", blGlyphBottom},
+        {"dtkDate", dtkDate},
+        {"dtkTime", dtkTime},
+        {"dmComboBox", dmComboBox},
+        {"dmUpDown", dmUpDown},
+        {"trHorizontal", trHorizontal},
+        {"trVertical", trVertical},
+        {"tmBottomRight", tmBottomRight},
+        {"tmTopLeft", tmTopLeft},
+        {"tmBoth", tmBoth},
+        {"tsNone", tsNone},
+        {"tsAuto", tsAuto},
+        {"tsManual", tsManual},
     });
     RegisterComponentClass("TLabel", ToolkitMaker<TLabel>());
     RegisterComponentClass("TLinkLabel", ToolkitMaker<TLinkLabel>());
@@ -264,6 +278,8 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TXMLDocument", ToolkitMaker<TXMLDocument>());
     RegisterComponentClass("TMaskEdit", ToolkitMaker<TMaskEdit>());
     RegisterComponentClass("TSpeedButton", ToolkitMaker<TSpeedButton>());
+    RegisterComponentClass("TDateTimePicker", ToolkitMaker<TDateTimePicker>());
+    RegisterComponentClass("TTrackBar", ToolkitMaker<TTrackBar>());
     RegisterComponentClass("TPopupMenu", ToolkitMaker<TPopupMenu>());
     RegisterComponentClass("TMenuItem", ToolkitMaker<TMenuItem>());
 }
