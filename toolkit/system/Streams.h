@@ -120,6 +120,9 @@ private:
 // Writes `bytes` beside `path` and renames the result over it, so the old file is replaced only by a
 // complete new one. False (old file untouched) on any failure; `error` receives the reason when given.
 bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error = nullptr);
+// Whether `path` is a regular file (not a link) that SaveFileAtomically wrote in this run and that nothing
+// has changed or replaced since.
+bool IsFileAsWritten(const String& path);
 // The whole file; false when it cannot be read, or when it holds more than `maxBytes` (when not negative):
 // such a file is refused without being read into memory.
 bool ReadWholeFile(const String& path, QByteArray& bytes, String* error = nullptr, qint64 maxBytes = -1);
