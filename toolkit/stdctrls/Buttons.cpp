@@ -21,8 +21,8 @@ TButtonLayoutResult CalcButtonLayout(const TRect& Client, const TPoint& Offset, 
     const int clientX = Client.Width(), clientY = Client.Height();
     const bool hasGlyph = GlyphSize.cx > 0 && GlyphSize.cy > 0;
     const bool hasText = TextSize.cx > 0;
-    const TSize glyph = hasGlyph ? GlyphSize : TSize(0, 0);
-    const TSize text = hasText ? TextSize : TSize(0, 0);
+    const TSize glyph = hasGlyph ? GlyphSize : TSize{0, 0};
+    const TSize text = hasText ? TextSize : TSize{0, 0};
     TPoint glyphPos, textPos;
     if (horizontal) {
         glyphPos.Y = (clientY - glyph.cy + 1) / 2;
@@ -330,15 +330,15 @@ void TSpeedButton::Paint() {
 
     const TPoint offset = pressed ? TPoint(1, 1) : TPoint(0, 0);
     c->SetFont(Font());
-    TSize textSize(0, 0);
+    TSize textSize{0, 0};
     const String caption = Caption();
     if (!caption.isEmpty()) {
         TRect measure(0, 0, ClientWidth(), 0);
         DrawText(c, caption, measure, DT_CALCRECT | DT_SINGLELINE);
-        textSize = TSize(measure.Width(), measure.Height());
+        textSize = TSize{measure.Width(), measure.Height()};
     }
-    TSize glyphSize(0, 0);
-    if (FGlyph) glyphSize = TSize(FGlyph->Width() / FNumGlyphs, FGlyph->Height());
+    TSize glyphSize{0, 0};
+    if (FGlyph) glyphSize = TSize{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
     const TButtonLayoutResult place = CalcButtonLayout(ClientRect(), offset, glyphSize, textSize, FLayout,
                                                        FMargin, FSpacing, UseRightToLeftReading());
     DrawButtonGlyph(c, FGlyph.get(), FNumGlyphs, state, place.GlyphPos);

@@ -121,9 +121,9 @@ public:
     TRect EditRect() const { return FEditRect; }
     void SetEditRect(const TRect& r);
 
-    void CutToClipboard();
-    void CopyToClipboard();
-    void PasteFromClipboard();
+    void CutToClipboard() override;
+    void CopyToClipboard() override;
+    void PasteFromClipboard() override;
     void ClearSelection();
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
