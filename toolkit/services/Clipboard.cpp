@@ -148,8 +148,11 @@ void TClipData::SetText(const String& text) {
 
 QStringList TClipData::Files() const {
     QStringList files;
-    for (const String& line : uriListLines(MimeBytes(kUriListMime)))
-        if (isLocalFileLine(line)) files << QUrl(line).toLocalFile();
+    for (const String& line : uriListLines(MimeBytes(kUriListMime))) {
+        // A file address without a path ("file://") names no file.
+        const String path = isLocalFileLine(line) ? QUrl(line).toLocalFile() : String();
+        if (!path.isEmpty()) files << path;
+    }
     return files;
 }
 

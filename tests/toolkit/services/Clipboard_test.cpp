@@ -55,7 +55,7 @@ TEST(Clipboard, ForeignDataIsHandedOnAsItCame) {
     // bytes that are no text at all.
     QMimeData mime;
     mime.setData("text/uri-list", "# a comment\r\nfile:///tmp/a%20b.csv\r\nhttps://example.com/x?y=1\r\n"
-                                  "file:///tmp/c.xls\r\nnot a url\r\n");
+                                  "file:///tmp/c.xls\r\nnot a url\r\nfile://\r\n");
     mime.setData("application/rtf", "{\\rtf1 x}");
     mime.setData("application/x-qv-tqvstringgrid-cells", QByteArray("\0\0\xfe", 3));
     const TClipData data = TClipData::FromMimeData(&mime);
