@@ -218,3 +218,14 @@ TEST(MaskEdit, WithoutAWindowTheMaskHoldsToo) {
     EXPECT_EQ(edit->CharFromPos(TPoint(2, 2)), -1);
     EXPECT_FALSE(edit->HandleAllocated());
 }
+
+TEST_F(MaskEditTest, TheTextMakesRoomForAButtonAndACaretFollowsTheMouse) {
+    edit->SetBounds(0, 0, 120, 24);
+    edit->SetEditRect(TRect(0, 0, 100, 24)); // 20 pixels at the right for a button
+    EXPECT_EQ(Line()->textMargins().right(), 20);
+    edit->SetWidth(150); // the room stays where the rectangle says
+    EXPECT_EQ(Line()->textMargins().right(), 50);
+    edit->SetEditText(withSeparators("12:34"));
+    EXPECT_EQ(edit->CharFromPos(TPoint(1, 12)), 0);
+    EXPECT_EQ(edit->CharFromPos(TPoint(99, 12)), 5); // past the text: its end
+}
