@@ -231,8 +231,13 @@ void TPopupMenu::Popup(int X, int Y) {
         FMenu->hide();
         FMenu->deleteLater();
     }
-    // A fresh menu each time: the items are read as they are now.
-    auto* menu = new QMenu;
+    // A fresh menu each time: the items are read as they are now. It belongs to the window it opens over,
+    // as a pop-up must on desktops that place pop-ups by their window.
+    QWidget* over = nullptr;
+    if (auto* control = dynamic_cast<TControl*>(FPopupComponent); control && control->Widget())
+        over = control->Widget()->window();
+    if (!over) over = QApplication::activeWindow();
+    auto* menu = new QMenu(over);
     FMenu = menu;
     FillQtMenu(menu, FItems.get());
     qvdetail::GiveBackActivationAfterPopup(menu);
