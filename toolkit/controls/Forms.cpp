@@ -459,21 +459,6 @@ int TApplication::MessageBox(const String& Text, const String& Caption, unsigned
 
 // ---------------------------------------------------------------------------------------------------------
 
-int TScreen::Width() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().width() : 1024;
-}
-
-int TScreen::Height() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().height() : 768;
-}
-
-TRect TScreen::WorkAreaRect() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? TRect::fromQRect(s->availableGeometry()) : TRect(0, 0, 1024, 768);
-}
-
 void TScreen::SetCursor(TCursor v) {
     if (v == FCursor) return;
     if (FCursor != crDefault) QApplication::restoreOverrideCursor();

@@ -3,6 +3,7 @@
 
 #include "toolkit/controls/Controls.h"
 
+#include <optional>
 #include <vector>
 
 class QApplication;
@@ -190,11 +191,27 @@ private:
     bool FHandlingException = false;
 };
 
+// One monitor of the desktop: its whole area and the part windows may use (without panels and docks), in
+// screen coordinates.
+struct TMonitor {
+    int MonitorNum = 0;
+    TRect BoundsRect;
+    TRect WorkareaRect;
+    bool Primary = false;
+};
+// What MonitorFromPoint answers for a point on no monitor.
+enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+
 class TScreen {
 public:
+    // The primary monitor's size and work area.
     int Width() const;
     int Height() const;
     TRect WorkAreaRect() const;
+    int MonitorCount() const;
+    TMonitor Monitors(int index) const;
+    // The monitor holding the point; for a point on none, the nearest, the primary, or nothing (mdNull).
+    std::optional<TMonitor> MonitorFromPoint(const TPoint& P, TMonitorDefaultTo Default = mdNearest) const;
     int PixelsPerInch() const { return 96; }
     TCursor Cursor() const { return FCursor; }
     // A cursor for the whole program (crDefault gives each control its own back).
@@ -206,6 +223,10 @@ public:
 private:
     TCursor FCursor = crDefault;
 };
+
+// Monitors in place of the desktop's (tests); an empty list gives the desktop's back. A layout without a
+// primary monitor makes its first one primary.
+void SetMonitorLayout(const std::vector<TMonitor>& Monitors);
 
 extern TApplication* Application;
 extern TScreen* Screen;
