@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -528,6 +529,38 @@ TEST_F(OpcUaTable, FilledTableIsWrittenReadBackAndCarriedIntoTheDeviceImages) {
     EXPECT_EQ(v.VarType, Get_OPC_UA_Var_Type("Int32"));
     EXPECT_TRUE(v.Options & OPC_UA_Opt_Swap);
     EXPECT_TRUE(v.Options & OPC_UA_Opt_ReadWrite);
+}
+
+TEST_F(OpcUaTable, AMaximisedWindowKeepsItsButtonsOnTheScreenAndReopensAtItsNormalSize) {
+    const QRect work = QApplication::primaryScreen()->availableGeometry();
+    auto onScreen = [&work](TControl* c) {
+        const QRect r(c->Widget()->mapToGlobal(QPoint(0, 0)), c->Widget()->size());
+        return work.contains(r);
+    };
+    QSize normal;
+    Show([&] {
+        normal = Form->Widget()->size();
+        // The window manager maximises the window, as a person's click on its title bar asks.
+        Form->Widget()->setWindowState(Qt::WindowMaximized);
+        QApplication::processEvents();
+        EXPECT_TRUE(Form->Widget()->isMaximized());
+        EXPECT_EQ(Form->WindowState(), wsMaximized);
+        EXPECT_TRUE(onScreen(Form->Btn_OK));
+        EXPECT_TRUE(onScreen(Form->Btn_Cancel));
+        EXPECT_TRUE(onScreen(Form->Btn_PasteRow));
+        EXPECT_GT(Form->QSG->Height(), normal.height() - 150);
+        Form->SetModalResult(mrCancel); // closed while maximised
+    });
+    Show([&] {
+        EXPECT_FALSE(Form->Widget()->isMaximized());
+        EXPECT_EQ(Form->WindowState(), wsNormal);
+        EXPECT_EQ(Form->Widget()->size(), normal);
+        // The title bar lies on the work area, where the window can be taken.
+        EXPECT_GE(Form->Widget()->frameGeometry().top(), work.top());
+        EXPECT_GE(Form->Widget()->frameGeometry().left(), work.left());
+        EXPECT_TRUE(onScreen(Form->Btn_OK));
+        Form->SetModalResult(mrCancel);
+    });
 }
 
 TEST_F(OpcUaTable, GrabShowsTheTable) {
