@@ -531,6 +531,46 @@ TEST_F(OpcUaTable, FilledTableIsWrittenReadBackAndCarriedIntoTheDeviceImages) {
     EXPECT_TRUE(v.Options & OPC_UA_Opt_ReadWrite);
 }
 
+TEST_F(OpcUaTable, EscapeInTheTypeListLeavesTheRowAsItWasAndF4OrAltDownOpenIt) {
+    opcWrite(File_OPC_UA_Server,
+             opcFile("<row Type=\"Double\" Position=\"1\" Length=\"3\" ReadWrite=\"Read Only\" />"));
+    const struct Case {
+        int row;
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* type;
+        const char* length;
+        const char* access;
+    } cases[] = {{2, Qt::Key_F2, Qt::NoModifier, "", "", ""},
+                 {1, Qt::Key_F2, Qt::NoModifier, "Double", "3", "Read Only"},
+                 {2, Qt::Key_F4, Qt::NoModifier, "", "", ""},
+                 {1, Qt::Key_Down, Qt::AltModifier, "Double", "3", "Read Only"}};
+    Show([&] {
+        QApplication::processEvents();
+        for (const Case& c : cases) {
+            qvtest::ClickCell(G, OPC_Col_Type, c.row);
+            qvtest::KeyToFocus(c.key, QString(), c.mods);
+            TGridCombo* combo = G->Combobox();
+            ASSERT_TRUE(combo->Visible()) << c.row << " " << c.key;
+            // F4 and Alt+Down drop the list at once; F2 opens the editor only.
+            EXPECT_EQ(combo->DroppedDown(), c.key != Qt::Key_F2) << c.row << " " << c.key;
+            if (combo->DroppedDown()) qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
+            qvtest::KeyToFocus(Qt::Key_Down); // another type, and its length, while browsing
+            EXPECT_NE(G->Cells(OPC_Col_Length, c.row), c.length) << c.row << " " << c.key;
+            qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
+            EXPECT_FALSE(combo->Visible()) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_Type, c.row), c.type) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_Length, c.row), c.length) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_ReadWrite, c.row), c.access) << c.row << " " << c.key;
+            EXPECT_EQ(G->ReadOnly(OPC_Col_Length, c.row), c.row == 1) << c.row << " " << c.key;
+        }
+        // Nothing was left in a row without a type: OK asks nothing and saves.
+        Form->Btn_OK->Click();
+    });
+    EXPECT_TRUE(ui.Messages().isEmpty());
+    EXPECT_TRUE(opcRead(File_OPC_UA_Server).contains("Length=\"3\""));
+}
+
 TEST_F(OpcUaTable, AMaximisedWindowKeepsItsButtonsOnTheScreenAndReopensAtItsNormalSize) {
     const QRect work = QApplication::primaryScreen()->availableGeometry();
     auto onScreen = [&work](TControl* c) {
