@@ -121,9 +121,11 @@ void TFOPC_UA_Server_Access::Set_Lang() {
         buttons[i]->SetCaption(opcText(1402 + i));
         buttons[i]->SetHint(opcText(1408 + i));
     }
-    if (QSG->ColCount() >= OPC_Col_Count)
+    if (QSG->ColCount() >= OPC_Col_Count) {
         for (int c = 0; c < OPC_Col_Count; ++c)
             QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
+        Grid_Fit_Header_Row(QSG);
+    }
 }
 
 void TFOPC_UA_Server_Access::Init_Table() {
@@ -143,6 +145,7 @@ void TFOPC_UA_Server_Access::Init_Table() {
         QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
         QSG->SetColWidths(c, kOpcColumns[c].Width);
     }
+    Grid_Fit_Header_Row(QSG);
     for (int c : kOpcCheckColumns)
         QSG->AddCheckBoxColumn(c, false, false);
     for (int r = 1; r <= OPC_UA_Data_Rows; ++r) {

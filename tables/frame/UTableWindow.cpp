@@ -185,6 +185,7 @@ void TFTableWindow::Set_Lang() {
         for (int c = 0; c < int(sheet.Columns.size()); ++c)
             if (sheet.Columns[size_t(c)].Header)
                 FGrids[g]->Columns()->Items(c)->SetHeader(text(sheet.Columns[size_t(c)].Header));
+        Grid_Fit_Header_Row(FGrids[g]);
     }
 }
 

@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -188,6 +189,22 @@ TEST_F(OpcUaTable, TableHasItsColumnsHeadersTintsAndLists) {
     TEditorType plain = edNormal;
     Form->QSGGetEditorType(G, OPC_Col_Name, 1, plain);
     EXPECT_EQ(plain, edNormal);
+}
+
+TEST_F(OpcUaTable, EveryHeaderShowsItsWholeTextAlsoInAnotherLanguage) {
+    // Wrapped in its column's width, in the face the header is drawn with, each header fits its row.
+    auto fits = [this](int c) {
+        const QFontMetrics fm(G->FixedFont()->toQFont());
+        const QRect laid =
+            fm.boundingRect(QRect(0, 0, G->ColWidths(c) - 4, 1000), Qt::TextWordWrap, G->Cells(c, 0));
+        return laid.height() <= G->RowHeights(0) - 4;
+    };
+    for (int c = 0; c < OPC_Col_Count; ++c)
+        EXPECT_TRUE(fits(c)) << G->Cells(c, 0).toStdString();
+    EXPECT_GE(G->RowHeights(0), 22);
+    Lang_Texts->SetStrings(1433, "Scambia le parole del valore");
+    Form->Set_Lang();
+    EXPECT_TRUE(fits(OPC_Col_SwapWord)) << G->RowHeights(0);
 }
 
 TEST_F(OpcUaTable, LanguageChangeReachesCaptionsHintsAndHeaders) {
