@@ -237,12 +237,13 @@ void TFOPC_UA_Server_Access::Clear_Table() {
 void TFOPC_UA_Server_Access::Load_Table() {
     XML1->SetActive(true);
     if (!XML1->LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, Max_OPC_UA_Text)) {
-        Load_Problem = XML1->ErrorText();
+        // The message names the file already.
+        Load_Problem = XML1->ErrorReason();
         return;
     }
     const TXMLNode table = XML1->DocumentElement().FindNode("OPC_UA_Server_Variables");
     if (table.IsNull()) {
-        Load_Problem = QStringLiteral("The file holds no \"OPC_UA_Server_Variables\" element.");
+        Load_Problem = opcText(Text_OPC_UA_No_Variables);
         return;
     }
     int r = 0, extra = 0;
@@ -268,9 +269,8 @@ void TFOPC_UA_Server_Access::Load_Table() {
         QSG->SetCellEx(OPC_Col_Mnemonic, r, text("Mnemonic"));
     }
     if (extra > 0)
-        Load_Problem = QStringLiteral("The file holds %1 variables; the table shows the first %2.")
-                           .arg(OPC_UA_Data_Rows + extra)
-                           .arg(OPC_UA_Data_Rows);
+        Load_Problem =
+            Format(opcText(Text_OPC_UA_Too_Many_Variables), {OPC_UA_Data_Rows + extra, OPC_UA_Data_Rows});
 }
 
 void TFOPC_UA_Server_Access::FormShow(TObject*) {

@@ -229,7 +229,7 @@ void TFTableWindow::FormShow(TObject*) {
         if (XML1->LoadFromFile(filePath(), Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             load = Load_Table_Document(*XML1, FSheet, CellViews());
         else
-            load = {false, XML1->ErrorText()};
+            load = {false, XML1->ErrorReason()}; // the message names the file
     }
     FLoadComplete = load.Complete;
     AfterTableLoad();

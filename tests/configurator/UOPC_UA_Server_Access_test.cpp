@@ -331,6 +331,34 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
     }
 }
 
+TEST_F(OpcUaTable, TheReportOfAnUnreadFileNamesItOnceInTheInterfaceLanguage) {
+    Lang_Texts->SetStrings(Text_Table_Not_Read, "Il file non si legge: ");
+    Lang_Texts->SetStrings(Text_OPC_UA_No_Variables, "Nessun elemento delle variabili.");
+    Lang_Texts->SetStrings(Text_OPC_UA_Too_Many_Variables, "%d variabili, la tabella ne mostra %d.");
+    const struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* detail; // empty: the reader's own words
+    } cases[] = {
+        {"not XML", "<OPC_UA_Server><OPC_UA_Server_Variables><row Type=\"Byte\"", ""},
+        {"no variables element", "<OPC_UA_Server><Other/></OPC_UA_Server>",
+         "Nessun elemento delle variabili."},
+        {"too many rows", opcFile(QByteArray("<row Type=\"Byte\" Position=\"1\" />").repeated(252)),
+         "252 variabili, la tabella ne mostra 250."},
+    };
+    for (const Case& c : cases) {
+        opcWrite(File_OPC_UA_Server, c.bytes);
+        const int base = ui.Messages().size();
+        ui.AnswerMessage(mrOk);
+        Show([this] { Form->SetModalResult(mrCancel); });
+        ASSERT_EQ(ui.Messages().size(), base + 1) << c.name;
+        const QString shown = ui.Messages()[base];
+        EXPECT_EQ(shown.count(File_OPC_UA_Server), 1) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith("Il file non si legge: " + File_OPC_UA_Server + "\r\n")) << c.name;
+        if (*c.detail) EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
+    }
+}
+
 TEST_F(OpcUaTable, ASaveThatFailsIsToldAndTheWindowStaysOpen) {
     File_OPC_UA_Server = Dir_Project + "/missing/OPC_UA_Server.xml";
     ui.AnswerMessage(mrOk);
