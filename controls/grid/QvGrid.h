@@ -24,6 +24,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class TPopupMenu;
 class TEditLink;
@@ -782,6 +783,16 @@ public:
     bool FNoAutoAdvance = false;
     // Escape in a special editor: the editor closes without storing anything into the cell.
     bool FEditCancelled = false;
+    // The edited row's texts and read-only marks when a special editor opened: Escape also takes back
+    // what the edit's change events wrote into the row's other cells (QvGrid_EditControls.cpp).
+    struct EditRowBefore {
+        int Row = -1;
+        std::vector<String> Texts;
+        std::vector<bool> ReadOnly;
+    };
+    EditRowBefore FEditRowBefore;
+    void KeepEditRow(int ARow);
+    void RestoreEditRow();
     int FAECol = -1;
     int FAERow = -1;
 
@@ -1751,6 +1762,8 @@ private:
     void ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
                           const String& Text);
     void ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow, const String& Text);
+    // F4 or Alt+Down on a list cell: its editor opens with the list dropped; false for any other cell.
+    bool DropCellList();
     void HideSpinControl(int ARealCol, int ARow, bool Store);
     void HideCheckControl(int ARealCol, int ARow);
     // Hides and disables an editor's control; the grid takes the focus first unless it is on its way

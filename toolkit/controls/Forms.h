@@ -57,6 +57,8 @@ public:
     void SetFormStyle(TFormStyle v) { FFormStyle = v; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState v) { FWindowState = v; }
+    // True when the form may be sized: by its border, and so by maximising.
+    bool Sizeable() const { return FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin; }
 
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult v) { FModalResult = v; }
@@ -112,6 +114,11 @@ protected:
     int FrameHeight() const;
     void ApplyWindowFlags();
     void PlaceOnScreen();
+    // Takes the place and size the window system gave the window (a person moved, sized or maximised it).
+    void TakeNativeGeometry();
+    // A window shown again comes back in its normal state, at its normal size, wholly on the work area.
+    void RestoreNormalState();
+    void KeepOnScreen();
 
 private:
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -125,6 +132,10 @@ private:
     bool FModal = false;
     bool FCreated = false;
     bool FPlaced = false;
+    // Set while the form takes its geometry from its window, so that it does not push it back.
+    bool FTakingGeometry = false;
+    // Where the window was last in its normal state: a maximised window closed comes back there.
+    TRect FNormalBounds;
     TWinControl* FActiveControl = nullptr;
     // Set while Tab or Shift+Tab moves the focus, so that the widget learns it came by the keyboard.
     int FTabDirection = 0;

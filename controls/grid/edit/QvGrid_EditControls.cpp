@@ -15,6 +15,7 @@
 #include "toolkit/system/SysUtils.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -138,6 +139,7 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
     const String text = GetEditText(ACol, ARow);
+    KeepEditRow(ARow);
     if (IsSpinKind(EditControl))
         ShowSpinControl(R, W, H, realCol, ARow, color, text);
     else if (EditControl == edComboEdit || EditControl == edComboList)
@@ -266,8 +268,44 @@ void TQvStringGrid::ShowCheckControl(const TRect& R, int W, int H, int ARealCol,
     if (check->CanFocus()) check->SetFocus();
 }
 
+bool TQvStringGrid::DropCellList() {
+    if (FEditing || !IsEditable(RealCol(), Row())) return false;
+    const TPoint cell = BaseCell(RealCol(), Row());
+    if (HasInCellControl(cell.X, cell.Y)) return false;
+    TEditorType kind = FDefaultEditor;
+    GetCellEditorType(cell.X, cell.Y, kind);
+    if (kind != edComboList && kind != edComboEdit) return false;
+    if (!(Options() & goEditing)) SetOptions(Options() | goEditing);
+    SaveOldCellText(RealCol(), Row());
+    ShowInplaceEdit();
+    if (EditCombo && EditCombo->Visible()) EditCombo->SetDroppedDown(true);
+    return true;
+}
+
+void TQvStringGrid::KeepEditRow(int ARow) {
+    const int columns = TotalColCount();
+    FEditRowBefore.Row = ARow;
+    FEditRowBefore.Texts.resize(size_t(columns));
+    FEditRowBefore.ReadOnly.resize(size_t(columns));
+    for (int c = 0; c < columns; ++c) {
+        FEditRowBefore.Texts[size_t(c)] = GetCellEx(c, ARow);
+        FEditRowBefore.ReadOnly[size_t(c)] = ReadOnly(c, ARow);
+    }
+}
+
 // Closing
 // --------------------------------------------------------------------------------------------
+
+void TQvStringGrid::RestoreEditRow() {
+    const EditRowBefore before = std::exchange(FEditRowBefore, EditRowBefore{});
+    const int row = before.Row;
+    // A row or column that came or went meanwhile leaves nothing to compare with.
+    if (row < 0 || row >= RowCount() || int(before.Texts.size()) != TotalColCount()) return;
+    for (int c = 0; c < int(before.Texts.size()); ++c) {
+        if (GetCellEx(c, row) != before.Texts[size_t(c)]) SetCellEx(c, row, before.Texts[size_t(c)]);
+        if (ReadOnly(c, row) != before.ReadOnly[size_t(c)]) SetReadOnly(c, row, before.ReadOnly[size_t(c)]);
+    }
+}
 
 void TQvStringGrid::HideSpecialControl(TWinControl* AControl) {
     if (!AControl) return;
@@ -303,6 +341,11 @@ void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
     } else if (!IsTextEditorKind(EditControl) && EditControl != edDataCheckBox && EditControl != edNone) {
         EditMode = false;
     }
+    // Escape leaves the whole row as it was, also the cells a choice made while browsing filled in.
+    if (cancelled)
+        RestoreEditRow();
+    else
+        FEditRowBefore = EditRowBefore{};
     EditCtrl = nullptr;
     if (EditControl != edNormal && FEditActive) DoEditingDone(realCol, ARow);
     FEditActive = false;

@@ -45,6 +45,12 @@ void TQvStringGrid::WMKeyDown(TMessage& Message) {
         ConsumeGridKey(Message);
         return;
     }
+    // F4 and Alt+Down open a list cell's list at once, as they open a combo box's.
+    if (((k.Key == VK_F4 && !k.Ctrl && !k.Alt) || (k.Key == VK_DOWN && k.Shift == ssAlt)) && DropCellList()) {
+        FireKeyDown(k.Key, k.Shift);
+        ConsumeGridKey(Message);
+        return;
+    }
     if (EnterOrF2Key(Message, k)) return;
     if (ReadOnlyEnterKey(Message, k)) return;
     if ((k.Key == VK_RETURN || k.Key == VK_SPACE) && HasInCellControl(RealCol(), Row()))
