@@ -584,6 +584,9 @@ public:
     // nothing.
     String AllGridCells(int ACol, int ARow) const;
     void SetAllGridCells(int ACol, int ARow, const String& Value);
+    // Real row: a hidden row's cells keep their properties in its saved copy. Nullptr for a cell without
+    // properties unless Make gives it them.
+    TCellProperties* AllCellProperties(int ACol, int ARow, bool Make = false);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
     int AllColCount() const { return ColCount() + FNumHiddenColumns; }
@@ -826,6 +829,8 @@ private:
     // before the rows go (their real indexes are still known), entering after the rows are in.
     void RowFlagsLeaving(int ARow, int ACount);
     void RowFlagsEntered(int ARow, int ACount);
+    // The display rows were rearranged (new row i is old row Order[i]): each flag goes with its row.
+    void RowFlagsPermuted(const std::vector<int>& Order);
     void ColFlagsChanged(int ACol, int ACount, bool Entered);
 
 public:
@@ -887,6 +892,9 @@ public:
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Rearranges the display rows in one pass, as the data helpers do: display row i becomes what display
+    // row Order[i] was, with its cells, properties, height and row flags; hidden rows keep their places.
+    void RearrangeRows(const std::vector<int>& Order);
     void SetColumnOrder();
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
