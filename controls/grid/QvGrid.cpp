@@ -441,8 +441,8 @@ void TQvStringGrid::AssignCells(const TPersistent* Source) {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::Invalidate() {
-    if (FEditChange) {
-        FEditChange = false;
+    if (FEdit.EditChange) {
+        FEdit.EditChange = false;
         return;
     }
     TBaseGrid::Invalidate();

@@ -12,6 +12,7 @@
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
+#include "controls/grid/edit/GridEditSession.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellPaintState.h"
 #include "controls/grid/paint/GraphicPainter.h"
@@ -100,11 +101,6 @@ String GridLookName(TGridLook Look);
 String GridLookDisplayName(TGridLook Look);
 
 class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
-    friend class TQvInplaceEdit;
-    friend class TGridCombo;
-    friend class TGridSpin;
-    friend class TGridCheckBox;
-
 public:
     explicit TQvStringGrid(TComponent* AOwner);
     ~TQvStringGrid() override;
@@ -541,8 +537,8 @@ public:
     void KeyUp(Word& Key, TShiftState Shift) override;
     // While set, the selection check accepts any cell.
     bool ForceSel() const { return FForceSel; }
-    QChar StartEditChar() const { return FStartEditChar; }
-    void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+    QChar StartEditChar() const { return FEdit.StartEditChar; }
+    void SetStartEditChar(QChar Value) { FEdit.StartEditChar = Value; }
 
     // Cells and fonts (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
@@ -730,8 +726,8 @@ public:
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
-    String OriginalCellValue() const { return FCellCache; }
-    bool EditActive() const { return FEditActive; }
+    String OriginalCellValue() const { return FEdit.CellCache; }
+    bool EditActive() const { return FEdit.EditActive; }
     // The combo editor's item list, shared by every combo cell.
     TStringList* ComboItems() const { return FComboItems.get(); }
     void ClearComboString();
@@ -746,9 +742,12 @@ public:
     const TCharSet& ValidCharSet() const { return FValidCharSet; }
     void SetValidCharSet(const TCharSet& Value) { FValidCharSet = Value; }
     // The text the validation settled on, and the cell text from before the edit (for the editors).
-    String NewCellText() const { return FNewCellText; }
-    String OldCellText() const { return FOldCellText; }
-    void SetOldCellText(const String& Value) { FOldCellText = Value; }
+    String NewCellText() const { return FEdit.NewCellText; }
+    String OldCellText() const { return FEdit.OldCellText; }
+    void SetOldCellText(const String& Value) { FEdit.OldCellText = Value; }
+    // The state of the edit under way, which the grid holds and hands to its editors.
+    TGridEditSession& EditSession() { return FEdit; }
+    const TGridEditSession& EditSession() const { return FEdit; }
 
     // Change tracking and validation (QvGrid_EditValidate.cpp)
     // ----------------------------------------------------------------------------------------
@@ -759,33 +758,6 @@ public:
     QV_PLAIN_PROP(bool, AlwaysValidate, false)
 
 public:
-    // The editing state the editors, the keyboard and the mouse read and set (see QvGrid_Edit.cpp).
-    TEditorType EditControl = edNormal;
-    bool EditMode = false;
-    bool FEditing = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    QChar FStartEditChar;
-    String FEditText;
-    TControl* EditCtrl = nullptr;
-    int FComboIdx = -1;
-    bool FEditDisable = false;
-    bool FBlockKill = false;
-    bool FBlockFocus = false;
-    bool FNoEditChange = false;
-    bool FShowEditProcess = false;
-    bool FEntered = false;
-    bool FSpinUpClick = false;
-    bool FSpinDnClick = false;
-    bool FValidating = false;
-    bool FDisableChange = false;
-    // A special editor's leaving key was refused by validation: the grid does not advance on it.
-    bool FNoAutoAdvance = false;
-    // Escape in a special editor: the editor closes without storing anything into the cell.
-    bool FEditCancelled = false;
-    int FAECol = -1;
-    int FAERow = -1;
-
     // Row, column and cell selection; modified and disabled rows (QvGrid_Select.cpp)
     // ----------------------------------------------------------------------------------------
     bool RowSelect(int ARow);
@@ -1632,7 +1604,7 @@ private:
     bool FCtrlDown = false, FScrollHintShow = false, ColMoveFlg = false, ColSizeFlg = false;
     bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
     bool FCellSelectorMode = false;
-    bool LButFlg = false, FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
+    bool FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
     bool ColSized = false, Rowsized = false;
     TRect FPushedFixedCell{};
     TGridRect FDropSelection{}, FSizeSelection{}, FMoveSelection{}, FWheelSelection{};
@@ -1655,16 +1627,20 @@ private:
     int FPanCursorId = 0;
     bool FPanHintWas = false;
 
-protected:
-    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column.
+public:
+    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
+    // when they validate, store their text, read their length limit and hand a key back.
     bool SelectCell(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+    int GetEditLimit() override;
+    void KeyPress(QChar& Key) override;
+    using TCustomGrid::CanEditModify;
+
+protected:
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     String GetEditText(int ACol, int ARow) override;
-    void SetEditText(int ACol, int ARow, const String& Value) override;
     String GetEditMask(int ACol, int ARow) override;
-    int GetEditLimit() override;
-    void KeyPress(QChar& Key) override;
     void Paint() override;
     bool CanScrollByMoving() override;
     void CreateWnd() override;
@@ -1775,16 +1751,9 @@ private:
     std::unique_ptr<TGridItems> FGridItems;
     std::unique_ptr<TStringList> FComboItems;
     TCharSet FValidCharSet;
-    // Change tracking (QvGrid_EditValidate.cpp).
-    int FOldCol = -1;
-    int FOldRow = -1;
-    String FOldCellText;
-    String FOldCellTextWide;
-    bool FOldModifiedValue = false;
-    String FNewCellText;
-    bool FModifiedFlag = false;
+    // The edit under way and its change tracking (QvGrid_Edit*.cpp).
+    TGridEditSession FEdit;
     bool FGridModified = false;
-    String FCellCache;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TShowModified> FShowModified;
@@ -1857,7 +1826,6 @@ private:
     int FMaxEditLength = 0;
     bool FSpreadSheet = false;
     bool FSelectionChanged = false;
-    bool FEditChange = false;
     int FFilterDropDownColumn = -1;
     String FCheckTrue = "Y";
     String FCheckFalse = "N";
@@ -1904,10 +1872,6 @@ private:
     int FMinColWidth = 0;
     int FMaxColWidth = 0;
 
-public:
-    bool FLastValidation = true;
-
-private:
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};

@@ -5,6 +5,7 @@
 
 #include "controls/editors/QsgCombo.h"
 
+class TGridEditSession;
 class TQvStringGrid;
 
 class TGridCombo : public TQsgComboBox {
@@ -57,6 +58,7 @@ private:
     void CursorWalk(Word& Key, bool Forward);
 
     TQvStringGrid* FGrid = nullptr;
+    TGridEditSession* FSession = nullptr;
     bool FInSelect = false;
     int FSelKeyDown = 0;
 };

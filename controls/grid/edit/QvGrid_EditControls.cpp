@@ -113,9 +113,9 @@ TGridCheckBox* TQvStringGrid::CheckEditor() {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
-    FEditing = true;
-    FSpecialEditor = true;
-    FEditActive = true;
+    FEdit.Editing = true;
+    FEdit.SpecialEditor = true;
+    FEdit.EditActive = true;
     TRect R = CellRect(ACol, ARow);
     if (BiDiMode() == bdRightToLeft) R.Left += 1;
     // The editor leaves the grid lines free.
@@ -135,22 +135,22 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     const TColor color = canvas->Brush()->Color();
 
     FGridState = gsNormal;
-    EditCtrl = nullptr;
-    if (EditControl != edCustom) FLastValidation = true;
+    FEdit.EditCtrl = nullptr;
+    if (FEdit.EditControl != edCustom) FEdit.LastValidation = true;
     const String text = GetEditText(ACol, ARow);
-    if (IsSpinKind(EditControl))
+    if (IsSpinKind(FEdit.EditControl))
         ShowSpinControl(R, W, H, realCol, ARow, color, text);
-    else if (EditControl == edComboEdit || EditControl == edComboList)
+    else if (FEdit.EditControl == edComboEdit || FEdit.EditControl == edComboList)
         ShowComboControl(R, W, H, realCol, ARow, color, text);
-    else if (EditControl == edCheckBox)
+    else if (FEdit.EditControl == edCheckBox)
         ShowCheckControl(R, W, H, realCol, ARow, text);
-    FStartEditChar = QChar();
+    FEdit.StartEditChar = QChar();
 }
 
 void TQvStringGrid::ShowSpinControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
                                     const String& Text) {
     TGridSpin* spin = SpinEdit();
-    EditMode = true;
+    FEdit.EditMode = true;
     spin->ReCreate();
     spin->SetBounds(R.Left, R.Top, W, H);
     spin->Show();
@@ -158,7 +158,7 @@ void TQvStringGrid::ShowSpinControl(const TRect& R, int W, int H, int ARealCol, 
     spin->SetColor(AColor);
     spin->SetExcelStyleDecimalSeparator(ExcelStyleDecimalSeparator());
     DoGetEditorProp(ARealCol, ARow, nullptr);
-    switch (EditControl) {
+    switch (FEdit.EditControl) {
     case edSpinEdit:
         spin->SetSpinType(sptNormal);
         spin->SetValue(LeadingSpinInt(Text));
@@ -180,19 +180,19 @@ void TQvStringGrid::ShowSpinControl(const TRect& R, int W, int H, int ARealCol, 
     }
     }
     if (spin->CanFocus()) spin->SetFocus();
-    if (!FStartEditChar.isNull()) PostMessage(spin, WM_CHAR, FStartEditChar.unicode(), 0);
+    if (!FEdit.StartEditChar.isNull()) PostMessage(spin, WM_CHAR, FEdit.StartEditChar.unicode(), 0);
     // A spin button painted in the cell was clicked: the editor opens with that step made.
-    if (FSpinUpClick) spin->StepUp(false);
-    if (FSpinDnClick) spin->StepDown(false);
-    FSpinUpClick = FSpinDnClick = false;
-    EditCtrl = spin;
+    if (FEdit.SpinUpClick) spin->StepUp(false);
+    if (FEdit.SpinDnClick) spin->StepDown(false);
+    FEdit.SpinUpClick = FEdit.SpinDnClick = false;
+    FEdit.EditCtrl = spin;
 }
 
 void TQvStringGrid::ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
                                      const String& Text) {
     TGridCombo* combo = Combobox();
-    const bool list = EditControl == edComboList;
-    EditMode = true;
+    const bool list = FEdit.EditControl == edComboList;
+    FEdit.EditMode = true;
     combo->SetDropDownCount(FControlLook->DropDownCount());
     DoGetEditorProp(ARealCol, ARow, nullptr);
     // The item list is the grid's, filled by the application just before the editor opens.
@@ -203,18 +203,18 @@ void TQvStringGrid::ShowComboControl(const TRect& R, int W, int H, int ARealCol,
     bool chose = false;
     if (list) {
         combo->SetItemIndex(combo->Items()->IndexOf(GetCellEx(ARealCol, ARow)));
-        if (combo->ItemIndex() < 0 && FComboIdx == -1) {
+        if (combo->ItemIndex() < 0 && FEdit.ComboIdx == -1) {
             // A text that is no item: the grid chooses the edit text's item, else the first, and says so.
             const int index = combo->Items()->IndexOf(Text);
             combo->SetItemIndex(index >= 0 ? index : 0);
             combo->FireEditChange();
             chose = true;
         } else if (combo->ItemIndex() < 0) {
-            combo->SetItemIndex(FComboIdx);
+            combo->SetItemIndex(FEdit.ComboIdx);
         }
     } else {
         combo->SetText(Text);
-        if (FComboIdx != -1 && combo->ItemIndex() < 0) combo->SetItemIndex(FComboIdx);
+        if (FEdit.ComboIdx != -1 && combo->ItemIndex() < 0) combo->SetItemIndex(FEdit.ComboIdx);
         combo->SetMaxLength(MaxComboLength());
     }
     combo->SetBounds(R.Left, R.Top, W, H);
@@ -244,14 +244,14 @@ void TQvStringGrid::ShowComboControl(const TRect& R, int W, int H, int ARealCol,
         if (OnComboObjectChange)
             OnComboObjectChange(this, ARealCol, ARow, index, item, combo->Items()->Objects(index));
     }
-    if (!FStartEditChar.isNull()) PostMessage(combo, WM_CHAR, FStartEditChar.unicode(), 0);
-    EditCtrl = combo;
+    if (!FEdit.StartEditChar.isNull()) PostMessage(combo, WM_CHAR, FEdit.StartEditChar.unicode(), 0);
+    FEdit.EditCtrl = combo;
 }
 
 void TQvStringGrid::ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow,
                                      const String& Text) {
     TGridCheckBox* check = CheckEditor();
-    EditMode = true;
+    FEdit.EditMode = true;
     String checkTrue, checkFalse;
     GetCheckTrue(ARealCol, ARow, checkTrue);
     GetCheckFalse(ARealCol, ARow, checkFalse);
@@ -280,17 +280,17 @@ void TQvStringGrid::HideSpecialControl(TWinControl* AControl) {
 
 void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
     if (IsDestroying()) return;
-    FSpecialEditor = false;
-    ScopedValue<bool> blockKill(FBlockKill, true);
+    FEdit.SpecialEditor = false;
+    ScopedValue<bool> blockKill(FEdit.BlockKill, true);
     const int realCol = RealColIndex(ACol);
-    FStartEditChar = QChar();
-    const bool cancelled = FEditCancelled;
-    FEditCancelled = false;
-    if (IsSpinKind(EditControl)) {
+    FEdit.StartEditChar = QChar();
+    const bool cancelled = FEdit.EditCancelled;
+    FEdit.EditCancelled = false;
+    if (IsSpinKind(FEdit.EditControl)) {
         HideSpinControl(realCol, ARow, !cancelled);
-    } else if (EditControl == edComboEdit || EditControl == edComboList) {
-        if (EditMode) {
-            EditMode = false;
+    } else if (FEdit.EditControl == edComboEdit || FEdit.EditControl == edComboList) {
+        if (FEdit.EditMode) {
+            FEdit.EditMode = false;
             if (EditCombo) {
                 // A list combo cannot show a text that is none of its items: after Escape the cell's own text
                 // stays rather than the item the combo shows.
@@ -298,18 +298,19 @@ void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
                 HideSpecialControl(EditCombo);
             }
         }
-    } else if (EditControl == edCheckBox) {
+    } else if (FEdit.EditControl == edCheckBox) {
         HideCheckControl(realCol, ARow);
-    } else if (!IsTextEditorKind(EditControl) && EditControl != edDataCheckBox && EditControl != edNone) {
-        EditMode = false;
+    } else if (!IsTextEditorKind(FEdit.EditControl) && FEdit.EditControl != edDataCheckBox &&
+               FEdit.EditControl != edNone) {
+        FEdit.EditMode = false;
     }
-    EditCtrl = nullptr;
-    if (EditControl != edNormal && FEditActive) DoEditingDone(realCol, ARow);
-    FEditActive = false;
+    FEdit.EditCtrl = nullptr;
+    if (FEdit.EditControl != edNormal && FEdit.EditActive) DoEditingDone(realCol, ARow);
+    FEdit.EditActive = false;
 }
 
 void TQvStringGrid::HideSpinControl(int ARealCol, int ARow, bool Store) {
-    EditMode = false;
+    FEdit.EditMode = false;
     TGridSpin* spin = FEditSpin;
     if (!spin) return;
     if (!Store) {
@@ -317,7 +318,7 @@ void TQvStringGrid::HideSpinControl(int ARealCol, int ARow, bool Store) {
     } else if (spin->AllowEmptyValue() && Trim(spin->Text()).isEmpty()) {
         SetCellEx(ARealCol, ARow, String());
     } else {
-        switch (EditControl) {
+        switch (FEdit.EditControl) {
         case edSpinEdit:
             SetInts(ARealCol, ARow, spin->Value());
             break;
@@ -336,7 +337,7 @@ void TQvStringGrid::HideSpinControl(int ARealCol, int ARow, bool Store) {
 }
 
 void TQvStringGrid::HideCheckControl(int ARealCol, int ARow) {
-    EditMode = false;
+    FEdit.EditMode = false;
     TGridCheckBox* check = EditCheck;
     if (!check) return;
     // The state the person set is stored; a state left as it opened keeps the cell's text as it is.

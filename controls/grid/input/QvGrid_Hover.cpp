@@ -16,7 +16,7 @@ bool HoverPointIn(const TRect& r, int X, int Y) {
 
 void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     // 1. A drag from a press selects.
-    if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && (Options() & goEditing) && !EditMode)
+    if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && (Options() & goEditing) && !FEdit.EditMode)
         SetOptions(Options() & ~goEditing);
     // 2.
     const TGridRect entry = Selection();

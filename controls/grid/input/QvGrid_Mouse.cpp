@@ -75,7 +75,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
 
     // 1. The marks of a new press.
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
-    FSpinUpClick = FSpinDnClick = false;
+    FEdit.SpinUpClick = FEdit.SpinDnClick = false;
     FEditingRemoved = false;
     int c = -1, r = -1;
     MouseToCell(X, Y, c, r);
@@ -159,7 +159,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     const TRect R = CellRect(c, r);
 
     // 9.
-    if (FMouseActions->CaretPositioning()) LButFlg = true;
+    if (FMouseActions->CaretPositioning()) FEdit.OpenedByClick = true;
 
     // 10. Fixed borders: the release applies the size.
     if (FSizeFixed || FSizeFixedR) {
@@ -207,9 +207,9 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     if (!IsDesigning()) {
         if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(realCol, r) && X > R.Right - 18) {
             if (Y > R.Top + (R.Bottom - R.Top) / 2)
-                FSpinDnClick = true;
+                FEdit.SpinDnClick = true;
             else
-                FSpinUpClick = true;
+                FEdit.SpinUpClick = true;
         }
         if (IsRadio(realCol, r) && (IsEditable(realCol, r) || FControlLook->RadioAlwaysActive())) {
             HideInplaceEdit();
@@ -308,7 +308,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
         DoExit();
     }
     if (c < FixedCols() && r >= FixedRows() && FMouseActions->RowSelect() && FMouseSelectMode == msRow) {
-        if (EditMode && CanFocus()) SetFocus();
+        if (FEdit.EditMode && CanFocus()) SetFocus();
         HideSelection();
         if (FMouseActions->DisjunctCellSelect()) ClearSelectedCells();
         TGridRect s{FixedCols(), r, ColCount() - 1, r};
@@ -457,7 +457,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     const bool sizingPress = (Options() & goColSizing) && r < FixedRows() && OnSizingBorderNear(R, X);
     if (!sizingPress && OnClickCell) OnClickCell(this, r, c);
     if (OnCellValidate) {
-        FEntered = false;
+        FEdit.Entered = false;
         SaveOldCellText(Col(), Row());
     }
     if (IsMergedCell(c, r) && !IsFixed(c, r) && (onCurrent || FMouseActions->DirectEdit()) && canEdit)
