@@ -24,6 +24,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TPopupMenu;
 class TEditLink;
@@ -36,7 +38,7 @@ class TQvRichEdit;
 class TRichEdit;
 class TGridCombo;
 class TGridSpin;
-class TGridCheckBox;
+struct TEditorEntry;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -722,7 +724,9 @@ public:
     bool EditorWantsSpecialKeys() const;
     TQvInplaceEdit* NormalEdit() const;
     // The special editors (QvGrid_EditControls.cpp), made on first use and kept for every cell of their
-    // kind: the combo of list and editable combo cells, the spin of the spin cells.
+    // kind: the control of the kind's editor table entry, nullptr for a kind without one (or, without Make,
+    // for one not made yet); the combo of list and editable combo cells, the spin of the spin cells.
+    TWinControl* EditorControl(TEditorType Kind, bool Make = true);
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
@@ -1677,19 +1681,6 @@ private:
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();
-    // Opening and closing the special editors' controls (QvGrid_EditControls.cpp). R is the cell's
-    // rectangle, W and H the room inside its lines.
-    TGridCheckBox* CheckEditor();
-    void ShowSpinControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                         const String& Text);
-    void ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                          const String& Text);
-    void ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow, const String& Text);
-    void HideSpinControl(int ARealCol, int ARow, bool Store);
-    void HideCheckControl(int ARealCol, int ARow);
-    // Hides and disables an editor's control; the grid takes the focus first unless it is on its way
-    // elsewhere.
-    void HideSpecialControl(TWinControl* AControl);
     // Steps of the cell pipeline (QvGrid_Paint*.cpp).
     void PaintFixedLook(TCellPaintState& S, TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);
@@ -1771,9 +1762,8 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
-    TGridCombo* EditCombo = nullptr;
-    TGridSpin* FEditSpin = nullptr;
-    TGridCheckBox* EditCheck = nullptr;
+    // The special editors' controls by their editor table entry, in the order they were made.
+    std::vector<std::pair<const TEditorEntry*, TWinControl*>> FEditorControls;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;

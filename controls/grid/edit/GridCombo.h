@@ -32,6 +32,9 @@ public:
     bool Forced = false;
     bool ItemChange = false;
     int ItemIdx = -1;
+    // Opened over a text that is none of its items, the grid chose one; the choice is reported once the
+    // editor shows.
+    bool GridChoseItem = false;
 
 protected:
     void Dispatch(TMessage& Message) override;

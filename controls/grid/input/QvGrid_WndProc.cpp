@@ -98,9 +98,8 @@ void TQvStringGrid::WndProc(TMessage& Message) {
             } else if (code == CBN_CLOSEUP) {
                 // The combo editor's choice was reported when it was made; with DirectComboClose the
                 // close of its list also ends the edit.
-                if (combo == EditCombo && FMouseActions->DirectComboClose() && FEdit.EditMode &&
-                    FEdit.SpecialEditor &&
-                    (FEdit.EditControl == edComboEdit || FEdit.EditControl == edComboList)) {
+                if (combo == EditorControl(FEdit.EditControl, false) && FMouseActions->DirectComboClose() &&
+                    FEdit.EditMode && FEdit.SpecialEditor) {
                     if (combo->ItemIndex() >= 0) combo->SetText(combo->Items()->Strings(combo->ItemIndex()));
                     const bool directEdit = FMouseActions->DirectEdit();
                     FMouseActions->SetDirectEdit(false);
