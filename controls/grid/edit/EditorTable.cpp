@@ -26,6 +26,13 @@ void HideInCell(TWinControl* Control, const TEditorCell& Cell) {
     Control->SetEnabled(false);
 }
 
+// A hidden editor drops its window first, so that each showing starts from a fresh one.
+template <class TEditor> void PlaceAnew(TWinControl* Control, const TEditorCell& Cell) {
+    auto* editor = static_cast<TEditor*>(Control);
+    editor->ReCreate();
+    editor->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
+}
+
 // The character typed on the cell that opened the editor lands after the editor has been filled.
 void PostStartEditChar(TWinControl* Control, const TEditorCell& Cell) {
     const QChar ch = Cell.Grid->EditSession().StartEditChar;
@@ -94,12 +101,6 @@ TWinControl* MakeSpin(TQvStringGrid& Grid) {
     spin->SetIsWinXP(Grid.IsXP());
     spin->SetParent(&Grid);
     return spin;
-}
-
-void PlaceSpin(TWinControl* Control, const TEditorCell& Cell) {
-    auto* spin = static_cast<TGridSpin*>(Control);
-    spin->ReCreate();
-    spin->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
 }
 
 void FillSpin(TWinControl* Control, const TEditorCell& Cell) {
@@ -264,12 +265,6 @@ TWinControl* MakeCheck(TQvStringGrid& Grid) {
     return check;
 }
 
-void PlaceCheck(TWinControl* Control, const TEditorCell& Cell) {
-    auto* check = static_cast<TGridCheckBox*>(Control);
-    check->ReCreate();
-    check->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
-}
-
 void FillCheck(TWinControl* Control, const TEditorCell& Cell) {
     auto* check = static_cast<TGridCheckBox*>(Control);
     String checkTrue, checkFalse;
@@ -302,12 +297,31 @@ void StoreCheck(TWinControl* Control, const TEditorCell& Cell) {
 // The table
 // --------------------------------------------------------------------------------------------
 
-const TEditorEntry kSpinEntry{MakeSpin, PlaceSpin, FillSpin, ShowSpin, StoreSpin, HideInCell, true, false};
-const TEditorEntry kComboEntry{MakeCombo,  PlaceCombo, FillCombo, ShowCombo,
-                               StoreCombo, HideInCell, true,      true};
+const TEditorEntry kSpinEntry{.Make = MakeSpin,
+                              .Place = PlaceAnew<TGridSpin>,
+                              .Fill = FillSpin,
+                              .Show = ShowSpin,
+                              .Store = StoreSpin,
+                              .Hide = HideInCell,
+                              .OverCell = true,
+                              .ClosesOnlyInEditMode = false};
+const TEditorEntry kComboEntry{.Make = MakeCombo,
+                               .Place = PlaceCombo,
+                               .Fill = FillCombo,
+                               .Show = ShowCombo,
+                               .Store = StoreCombo,
+                               .Hide = HideInCell,
+                               .OverCell = true,
+                               .ClosesOnlyInEditMode = true};
 // The check box is no control a refused value's balloon could point at.
-const TEditorEntry kCheckEntry{MakeCheck,  PlaceCheck, FillCheck, ShowCheck,
-                               StoreCheck, HideInCell, false,     false};
+const TEditorEntry kCheckEntry{.Make = MakeCheck,
+                               .Place = PlaceAnew<TGridCheckBox>,
+                               .Fill = FillCheck,
+                               .Show = ShowCheck,
+                               .Store = StoreCheck,
+                               .Hide = HideInCell,
+                               .OverCell = false,
+                               .ClosesOnlyInEditMode = false};
 
 struct TEditorKindEntry {
     TEditorType Kind;
