@@ -24,14 +24,16 @@ public:
         EditCancelled = false;
         return cancelled;
     }
-    // A leaving key was refused by validation: the grid does not advance on it (and may from the next key).
+    // A special editor's leaving key was refused by validation (the combo clears the mark at its next key
+    // up).
     void RefuseAdvance() { NoAutoAdvance = true; }
     void AllowAdvance() { NoAutoAdvance = false; }
-    // The edit ends without waiting for a validation (the focus left, or the text is taken as it stands).
+    // The edit is over: no editor counts as open and nothing waits for validation (the focus left the grid).
     void End() {
         Editing = false;
         EditMode = false;
     }
+    // Nothing waits for validation any more; the editor stays open.
     void DropPendingValidation() { Editing = false; }
     // An editor writes its text into the cell before it validates it: validation waits for the scope.
     [[nodiscard]] ScopedValue<bool> HoldValidation() { return ScopedValue<bool>(Validating, true); }
