@@ -13,6 +13,7 @@
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
 #include "controls/grid/edit/GridEditSession.h"
+#include "controls/grid/input/MouseState.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellPaintState.h"
 #include "controls/grid/paint/GraphicPainter.h"
@@ -34,6 +35,10 @@ class TTimer;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
+struct PressEvent;
+struct ReleaseEvent;
+struct MoveEvent;
+struct KeyStroke;
 class TQvRichEdit;
 class TRichEdit;
 class TGridCombo;
@@ -503,14 +508,11 @@ public:
     }
     int SearchTics() const { return FSearchTics; }
     // The cell under the mouse while fixed cells hover (the mouse handling keeps it; painting reads it).
-    TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
-    void SetHoverFixedCell(TPoint Value) {
-        FHoverFixedX = Value.X;
-        FHoverFixedY = Value.Y;
-    }
+    TPoint HoverFixedCell() const { return FMouse.Hover.FixedCell; }
+    void SetHoverFixedCell(TPoint Value) { FMouse.Hover.FixedCell = Value; }
     void SetInvokedChange(bool Value) { FInvokedChange = Value; }
-    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
-    void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+    TMouseSelectMode MouseSelectMode() const { return FMouse.SelectMode; }
+    void SetMouseSelectMode(TMouseSelectMode Value) { FMouse.SelectMode = Value; }
 
     // Keyboard (QvGrid_Keys.cpp: the grid's key messages; QvGrid_KeysTab.cpp: the Tab move and the
     // navigation helpers). Columns are display columns unless noted.
@@ -1549,16 +1551,16 @@ public:
     void InvalidatePanMarker();
     void DoDropDownHeaderButtonClick(TObject* Sender, int ButtonIndex);
     void DoDropDownFooterButtonClick(TObject* Sender, int ButtonIndex);
-    bool Panning() const { return wheelpan; }
+    bool Panning() const { return FMouse.Pan.Active; }
     // The pan cursor's resource number (8000 .. 8008) while panning, else 0.
-    int PanCursorId() const { return FPanCursorId; }
+    int PanCursorId() const { return FMouse.Pan.CursorId; }
     bool CellSelectorMode() const { return FCellSelectorMode; }
     void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
     bool InvokedFocusChange = false;
-    TPoint HoverButton() const { return FHoverButton; }
+    TPoint HoverButton() const { return FMouse.Hover.Button; }
     THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
-    TCursor MoveCursor() const { return FMoveCursor; }
+    TCursor MoveCursor() const { return FMouse.Move.Cursor; }
 
     void Click() override;
 
@@ -1586,6 +1588,7 @@ protected:
     void WMSetCursor(int X, int Y);
 
 private:
+    void StartPanning(const TPoint& Origin);
     void PanStep();
     void EndPanning();
     void WheelMessage(TMessage& Message);
@@ -1596,40 +1599,75 @@ private:
     void ClickSort(int rc, TShiftState Shift);
     void EnhancedMoveFeedback(int c, int r, int X, int Y);
     void ShowSizingHint(const String& What, int Size, const TPoint& At);
+    // The fixed column (row) whose border lies within 3 pixels of X (Y), -1 none.
+    int FixedColBorderAt(int X);
+    int FixedRowBorderAt(int Y);
+    // Steps of the press (input/QvGrid_Mouse.cpp), in their order; a bool answers whether the press ended.
+    PressEvent BeginPress(const TMessage& Message);
+    void TakeSelectionHandle(TMessage& Message, const PressEvent& P, bool Resting);
+    void PressOutsideSelection(const PressEvent& P);
+    bool PressAllowed(const PressEvent& P);
+    void NotePress(PressEvent& P);
+    void PressOutsideCells(TMessage& Message);
+    void AimAtBaseCell(PressEvent& P);
+    bool StartFixedBorderDrag(const PressEvent& P);
+    void PressFixedCell(PressEvent& P);
+    bool PressCellGraphic(const PressEvent& P);
+    void NoteSpinButtonPress(const PressEvent& P);
+    bool PressRadioGroup(const PressEvent& P);
+    bool PressRating(const PressEvent& P);
+    bool PressCellButton(const PressEvent& P);
+    void AimMergedPress(TMessage& Message, const PressEvent& P);
+    void NoteGrabOffset();
+    bool PressDisjunctLines(TMessage& Message, const PressEvent& P);
+    void PressHeaderSelection(const PressEvent& P);
+    void NoteMoveCandidate(const PressEvent& P);
+    bool PressCheckBox(PressEvent& P);
+    void PressCell(TMessage& Message, PressEvent& P);
+    void AimEditorByPress(PressEvent& P);
+    void HandOnCellPress(TMessage& Message, const PressEvent& P);
+    void ReportCellPress(const PressEvent& P);
+    void OpenEditorByPress(const PressEvent& P);
+    // Steps of the move (input/QvGrid_Hover.cpp).
+    MoveEvent BeginMove(int X, int Y);
+    void TrackHoverRow(const MoveEvent& M);
+    void TrackHoverFixedCell(const MoveEvent& M);
+    void TrackHoverButton(const MoveEvent& M);
+    void DragRowHeaderSelection(MoveEvent& M);
+    void DragColumnHeaderSelection(const MoveEvent& M);
+    void RepaintDraggedSelection();
+    void TrackFixedBorders(const MoveEvent& M);
+    void TrackHeaderMove(const MoveEvent& M);
+    void ChooseSelectMode(MoveEvent& M);
+    void ShowLinkCursor(MoveEvent& M);
+    void WithdrawCellHint(const MoveEvent& M);
+    void ShowRangeSelection();
+    void KeepLeftColWhileDragging();
+    void ChooseMoveCursor(const MoveEvent& M);
+    void ReportSizing(const MoveEvent& M);
+    // Steps of the release (input/QvGrid_MouseUp.cpp).
+    void EndPressMarks();
     void ApplyFixedBorderDrag(int X, int Y);
+    void RaisePushedFixedCell();
+    void ReleasePushedButton(const ReleaseEvent& U);
+    void HideSizingHint();
+    bool ReleasedOnCellButton(const ReleaseEvent& U);
+    void FireFixedCellClick(const ReleaseEvent& U);
+    void EndRangeSelection();
+    void ApplyDeferredSelection(const ReleaseEvent& U);
+    void ReleaseDisjunctRows(const ReleaseEvent& U);
+    void ReleaseDisjunctColumns(const ReleaseEvent& U);
+    void EndEnhancedMove(const ReleaseEvent& U);
+    void PasteSelectionHandle();
+    void ReleaseOnCell(const ReleaseEvent& U);
 
-    // Press, release and hover state.
-    TMouseSelectMode FMouseSelectMode = msNormal;
-    TPoint FPushedCellButton{-1, -1};
-    bool FDoOnClick = false, FMouseDownMove = false, FMouseKeepDown = false, FMouseDown = false;
-    bool FDeselectState = false, FSelectionClick = false;
-    bool FFixedCellPushed = false, FMouseResize = false, FForceSel = false, FEditStart = false;
-    bool FDropDownDown = false, FNoMouseLeave = false, FDblClk = false;
-    bool FCtrlDown = false, FScrollHintShow = false, ColMoveFlg = false, ColSizeFlg = false;
-    bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
+    // Press, drag, hover and panning state (input/MouseState.h).
+    MouseState FMouse;
+    bool FForceSel = false, FEditStart = false;
     bool FCellSelectorMode = false;
-    bool FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
-    bool ColSized = false, Rowsized = false;
-    TRect FPushedFixedCell{};
-    TGridRect FDropSelection{}, FSizeSelection{}, FMoveSelection{}, FWheelSelection{};
-    int FMoveColInd = -1, FMoveRowInd = -1, Colclicked = -1, Rowclicked = -1;
-    int Colclickedsize = 0, Rowclickedsize = 0, Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
-    int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0, FMouseSelectStart = -1, FOldTopRow = -1;
-    int FOldKeepLeftCol = -1, FOldLeftCol = -1, FSizingFixedCol = 0, FSizingFixedRow = 0;
-    int FSizeFixedX = 0, FSizeFixedY = 0, FHoverFixedX = -1, FHoverFixedY = -1;
-    int FScrollCol = -1, FScrollRow = -1;
-    TPoint FHotFixedCell{-1, -1}, FHoverButton{-1, -1}, FLastHintPos{-1, -1}, FCtrlXY{-1, -1};
-    // The cells the selection handle copied: an internal buffer, so the user's clipboard is left alone.
-    std::vector<std::vector<String>> FHandleCells;
+    TGridRect FMoveSelection{}, FWheelSelection{};
+    int FOldTopRow = -1, FOldLeftCol = -1;
     THeaderDragButton* MoveButton = nullptr;
-    TCursor FMoveCursor = crDefault;
-    // Middle-button panning.
-    bool wheelpan = false;
-    TPoint wheelpanpos{0, 0};
-    std::unique_ptr<TTimer> FPanTimer;
-    TCursor prevcurs = crDefault;
-    int FPanCursorId = 0;
-    bool FPanHintWas = false;
 
 public:
     // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
@@ -1669,6 +1707,17 @@ private:
     void DeleteRowKey();
     void SelectAllKey();
     void InCellControlKey(Word Key);
+    // Steps of WMKeyDown, in their order; a bool answers whether the key ended there.
+    KeyStroke BeginKeyStroke(const TMessage& Message);
+    bool EnterOrF2Key(TMessage& Message, const KeyStroke& K);
+    bool ReadOnlyEnterKey(TMessage& Message, const KeyStroke& K);
+    bool RowSelectScrollKey(TMessage& Message, const KeyStroke& K);
+    void TabKey(TMessage& Message, const KeyStroke& K);
+    void InvalidateKeySelection();
+    bool SearchFooterKey(TMessage& Message, KeyStroke& K);
+    void PassKeyToToolkit(TMessage& Message, KeyStroke& K);
+    bool ClipboardShortcutKey(const KeyStroke& K);
+    void DisjunctSelectKey(const KeyStroke& K);
     void FireKeyDown(Word Key, TShiftState Shift);
     bool TabMove(bool Backward, bool& EndOfGrid);
     void SelectSingleCell(int ACol, int ARow);

@@ -36,9 +36,9 @@ void TQvStringGrid::WMKillFocus(TMessage& Message) {
     }
     TBaseGrid::WndProc(Message);
     if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
-    if (FCtrlDown) {
-        FCtrlDown = false;
-        RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
+    if (FMouse.Press.ControlDown) {
+        FMouse.Press.ControlDown = false;
+        RepaintCell(DisplColIndex(FMouse.Press.ControlCell.X), FMouse.Press.ControlCell.Y);
     }
 }
 
@@ -69,9 +69,9 @@ void TQvStringGrid::WMSetFocus(TMessage& Message) {
 }
 
 void TQvStringGrid::WMSetCursor(int X, int Y) {
-    if (FMouseSelectMode != msNormal && FGridState != gsColSizing && FGridState != gsRowSizing) {
+    if (FMouse.SelectMode != msNormal && FGridState != gsColSizing && FGridState != gsRowSizing) {
         // Row, column and whole-grid selection show the toolkit's nearest cursors.
-        switch (FMouseSelectMode) {
+        switch (FMouse.SelectMode) {
         case msColumn:
             ShowMouseCursor(crSizeNS);
             break;
@@ -92,8 +92,8 @@ void TQvStringGrid::WMSetCursor(int X, int Y) {
         MouseToCell(X, Y, c, r);
         if (c >= 0 && r >= 0) DoGetCellCursor(c, r, X, Y);
     }
-    if (FSizeFixed || FSizingFixed) ShowMouseCursor(crHSplit);
-    if (FSizeFixedR || FSizingFixedR) ShowMouseCursor(crVSplit);
+    if (FMouse.ColBorder.Over || FMouse.ColBorder.Sizing) ShowMouseCursor(crHSplit);
+    if (FMouse.RowBorder.Over || FMouse.RowBorder.Sizing) ShowMouseCursor(crVSplit);
 }
 
 void TQvStringGrid::TopLeftChanged() {
