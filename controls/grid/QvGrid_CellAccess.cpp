@@ -119,6 +119,23 @@ void TQvStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value) {
     SetObjectEx(ACol, DisplRowIndex(ARow), Value);
 }
 
+TCellProperties* TQvStringGrid::AllCellProperties(int ACol, int ARow, bool Make) {
+    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount()) return nullptr;
+    if (TGridItem* item = HiddenRowItem(ARow)) {
+        TStringList* saved = item->Items();
+        auto* props = ACol < saved->Count() ? dynamic_cast<TCellProperties*>(saved->Objects(ACol)) : nullptr;
+        if (props || !Make) return props;
+        while (saved->Count() <= ACol)
+            saved->Add(String());
+        props = new TCellProperties(this, ACol, ARow);
+        saved->SetObjects(ACol, props);
+        return props;
+    }
+    const int d = DisplRowIndex(ARow);
+    if (d >= RowCount()) return nullptr;
+    return Make ? GetCellProperties(ACol, d) : PropsAt(ACol, d);
+}
+
 String TQvStringGrid::OriginalCells(int ACol, int ARow) {
     return Cells(ColumnPosition(ACol), ARow);
 }

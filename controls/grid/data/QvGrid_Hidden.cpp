@@ -454,6 +454,17 @@ void TQvStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
     EndUpdate();
 }
 
+void TQvStringGrid::RearrangeRows(const std::vector<int>& Order) {
+    // The toolkit moves texts, property objects and heights and refuses an order that is no permutation.
+    TCustomGrid::PermuteRows(Order);
+    for (int r = 0; r < RowCount(); ++r) {
+        if (Order[static_cast<size_t>(r)] == r) continue;
+        for (int c = 0; c < TotalColCount(); ++c)
+            if (TCellProperties* props = PropsAt(c, r)) props->SetOwnerCell(c, r);
+    }
+    RowFlagsPermuted(Order);
+}
+
 // Column order
 // --------------------------------------------------------------------------------------------
 

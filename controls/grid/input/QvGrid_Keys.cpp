@@ -752,7 +752,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             QChar copy = ch;
             OnKeyPress(this, copy);
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         SetOptions(Options() | goEditing);
         if (Col() > LeftCol() + VisibleColCount() || Row() > TopRow() + VisibleRowCount() ||
             Col() < LeftCol() || Row() < TopRow())
@@ -783,7 +783,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             Message.SetCharCode(0);
             return;
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         if (!inCellControl) ShowEditorChar(ch);
         Message.SetCharCode(0);
         return;

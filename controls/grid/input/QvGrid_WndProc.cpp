@@ -97,8 +97,8 @@ void TQvStringGrid::WndProc(TMessage& Message) {
             } else if (code == CBN_CLOSEUP) {
                 // The combo editor's choice was reported when it was made; with DirectComboClose the
                 // close of its list also ends the edit.
-                if (combo == EditCombo && FMouseActions->DirectComboClose() && EditMode && FSpecialEditor &&
-                    (EditControl == edComboEdit || EditControl == edComboList)) {
+                if (combo == EditorControl(FEdit.EditControl, false) && FMouseActions->DirectComboClose() &&
+                    FEdit.EditMode && FEdit.SpecialEditor) {
                     if (combo->ItemIndex() >= 0) combo->SetText(combo->Items()->Strings(combo->ItemIndex()));
                     const bool directEdit = FMouseActions->DirectEdit();
                     FMouseActions->SetDirectEdit(false);
@@ -368,7 +368,7 @@ bool TQvStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }
@@ -397,7 +397,7 @@ bool TQvStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else if (Row() < RowCount() && Col() < ColCount()) {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }
