@@ -5,6 +5,7 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids_CellText.h"
 
 #include <memory>
 #include <vector>
@@ -499,10 +500,13 @@ protected:
 
 private:
     struct RowData {
-        std::vector<String> texts;
+        std::vector<TCellText> texts;
+        std::vector<String> longTexts; // empty until the row holds a text too long for its cell
         std::vector<TObject*> objects; // empty until the row holds an object
     };
     RowData* EnsureRow(int ARow, int ACol);
+    bool CellIsEmpty(int ACol, int ARow) const;
+    static String CellOf(const RowData& row, size_t ACol);
     std::vector<std::unique_ptr<RowData>> FData;
     bool FEditUpdate = false;
 };
