@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QGlyphRun>
-#include <QRawFont>
 #include <QTextLayout>
 
 #include <cmath>
@@ -52,8 +51,8 @@ bool TextWidthModel::SubstitutesGlyphs(const QString& text) {
     layout.endLayout();
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1) return true;
-    const QRawFont raw = QRawFont::fromFont(FFont);
-    return runs.front().rawFont() != raw || runs.front().glyphIndexes() != raw.glyphIndexesForString(text);
+    if (!FRaw) FRaw = std::make_unique<QRawFont>(QRawFont::fromFont(FFont));
+    return runs.front().rawFont() != *FRaw || runs.front().glyphIndexes() != FRaw->glyphIndexesForString(text);
 }
 
 int TextWidthModel::Advance(char16_t c) {
@@ -86,6 +85,10 @@ int TextWidthModel::Shaped(const QString& text) {
 }
 
 int TextWidthModel::Width(const QString& text) {
+    if (FMeasured < kShapedFirst) {
+        ++FMeasured;
+        return Shaped(text);
+    }
     qint64 sum = 0;
     char16_t prev = 0;
     for (const QChar ch : text) {
