@@ -126,7 +126,8 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
-    for (std::unique_ptr<RowData>& row : FData) {
+    for (size_t i = 0; i < FData.size(); ++i) {
+        std::unique_ptr<RowData>& row = FData[i];
         if (!row) continue;
         if (row->texts.size() < need) row->texts.resize(need);
         RotateEntry(row->texts, FromIndex, ToIndex);
@@ -145,7 +146,7 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
     size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
     if (FData.size() < need) FData.resize(need);
-    RotateEntry(FData, FromIndex, ToIndex);
+    RotateEntry(FData.Contiguous(), FromIndex, ToIndex);
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 
