@@ -25,13 +25,6 @@ QString SizedText(int r, bool repeated) {
     return QString("Variable_%1 (node %2)").arg(r).arg(r % 97);
 }
 
-QFont SizedFont() {
-    TFont f;
-    f.SetName("DejaVu Sans");
-    f.SetSize(8);
-    return f.toQFont();
-}
-
 void BM_AutoSizeColumn_Paired(benchmark::State& state) {
     const bool repeated = state.range(0) != 0;
     TQvStringGrid grid(nullptr);
@@ -44,7 +37,7 @@ void BM_AutoSizeColumn_Paired(benchmark::State& state) {
         grid.SetGridCells(1, r, SizedText(r, repeated));
 
     QTableWidget table(kSizedRows, 1);
-    table.setFont(SizedFont());
+    table.setFont(grid.Font()->toQFont());
     table.setHorizontalHeaderItem(0, new QTableWidgetItem("Name"));
     for (int r = 0; r < kSizedRows; ++r)
         table.setItem(r, 0, new QTableWidgetItem(SizedText(r + 1, repeated)));
@@ -82,10 +75,5 @@ BENCHMARK(BM_AutoSizeColumn_Paired)
     ->Iterations(1);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -237,10 +237,5 @@ BENCHMARK(BM_QvStringGrid_UnHideAll)->Arg(10000)->Arg(100000)->Unit(benchmark::k
 BENCHMARK(BM_QTableView_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -81,6 +82,8 @@ int RunQtChild(int argc, char** argv) {
 // Starts this executable as the given child in a folder of its own and answers the milliseconds from the
 // start to its first painted window.
 double StartChild(const char* which, const QString& folder) {
+    rusage before{};
+    getrusage(RUSAGE_CHILDREN, &before);
     QProcess p;
     p.setWorkingDirectory(folder);
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -91,6 +94,12 @@ double StartChild(const char* which, const QString& folder) {
         p.waitForFinished();
         return -1;
     }
+    // The child's processor time, for the pairs' processor time ratio.
+    rusage after{};
+    getrusage(RUSAGE_CHILDREN, &after);
+    auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
+    benchpairs::LastCpuMs() =
+        ms(after.ru_utime) + ms(after.ru_stime) - ms(before.ru_utime) - ms(before.ru_stime);
     bool ok = false;
     const double painted = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble(&ok);
     return ok ? painted - start : -1;

@@ -36,35 +36,7 @@ void BM_CreateDestroy_QTableWidget(benchmark::State& state) {
     }
 }
 
-// Only the destruction is timed; the grid is filled (texts and a few cell properties) beforehand.
-void BM_TeardownFilled_QvStringGrid(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto* g = new TQvStringGrid(nullptr);
-        g->SetColCount(kCols);
-        g->SetRowCount(kRows + 1);
-        for (int r = 1; r <= kRows; ++r)
-            for (int c = 0; c < kCols; ++c)
-                g->SetCells(c, r, CellText(c, r));
-        for (int r = 1; r <= kRows; r += 1000)
-            g->GetCellProperties(1, r)->SetBrushColor(clYellow);
-        state.ResumeTiming();
-        delete g;
-    }
-}
-
-void BM_TeardownFilled_QTableWidget(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto* t = new QTableWidget(kRows, kCols);
-        for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c)
-                t->setItem(r, c, new QTableWidgetItem(CellText(c, r + 1)));
-        state.ResumeTiming();
-        delete t;
-    }
-}
-
+// A filled grid (texts and a few cell properties) and table; the teardowns time only the destruction.
 TQvStringGrid* FilledGrid() {
     auto* g = new TQvStringGrid(nullptr);
     g->SetColCount(kCols);
@@ -83,6 +55,24 @@ QTableWidget* FilledTable() {
         for (int c = 0; c < kCols; ++c)
             t->setItem(r, c, new QTableWidgetItem(CellText(c, r + 1)));
     return t;
+}
+
+void BM_TeardownFilled_QvStringGrid(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        TQvStringGrid* g = FilledGrid();
+        state.ResumeTiming();
+        delete g;
+    }
+}
+
+void BM_TeardownFilled_QTableWidget(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTableWidget* t = FilledTable();
+        state.ResumeTiming();
+        delete t;
+    }
 }
 
 void BM_TeardownFilled_Paired(benchmark::State& state) {
@@ -108,10 +98,5 @@ BENCHMARK(BM_TeardownFilled_QvStringGrid)->Unit(benchmark::kMillisecond)->Iterat
 BENCHMARK(BM_TeardownFilled_QTableWidget)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -323,10 +323,5 @@ BENCHMARK(BM_CellMemory_Paired)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_CellStore_Paired)->ArgName("op")->DenseRange(0, 6)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -208,6 +209,42 @@ TEST(Grids, ScrollMessagesMoveTheViewByCells) {
     EXPECT_EQ(g->ClientWidth(), 400 - 4 - 17);
     g->SetRowCount(3);
     EXPECT_FALSE(g->ScrollBarVisible(SB_VERT));
+}
+
+// Clicks on the bar's arrow scroll the view a row each; the bar, whose 128 positions stand for many rows,
+// repaints only on the steps that move its thumb, and its thumb ends where the grid's position says.
+TEST(Grids, ScrollBarArrowStepsRepaintTheBarOnlyWhenItsThumbMoves) {
+    GridForm f;
+    TestGrid* g = f.grid;
+    g->SetRowCount(2000);
+    f.form.Show();
+    QApplication::processEvents();
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : g->Widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical) bar = b;
+    ASSERT_NE(bar, nullptr);
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } count;
+    bar->installEventFilter(&count);
+    int thumbMoves = 0;
+    for (int i = 0; i < 40; ++i) {
+        const int before = g->GetScrollPos(SB_VERT);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QApplication::processEvents();
+        if (g->GetScrollPos(SB_VERT) != before) ++thumbMoves;
+        ASSERT_EQ(bar->value(), g->GetScrollPos(SB_VERT));
+        ASSERT_EQ(bar->sliderPosition(), g->GetScrollPos(SB_VERT));
+    }
+    EXPECT_EQ(g->TopRow(), 41);
+    EXPECT_GT(thumbMoves, 0);
+    EXPECT_LT(thumbMoves, 40);
+    EXPECT_LE(count.paints, thumbMoves);
+    bar->removeEventFilter(&count);
 }
 
 TEST(Grids, MouseSelectsAndDragsARange) {
