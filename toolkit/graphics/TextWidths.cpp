@@ -52,7 +52,8 @@ bool TextWidthModel::SubstitutesGlyphs(const QString& text) {
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1) return true;
     if (!FRaw) FRaw = std::make_unique<QRawFont>(QRawFont::fromFont(FFont));
-    return runs.front().rawFont() != *FRaw || runs.front().glyphIndexes() != FRaw->glyphIndexesForString(text);
+    return runs.front().rawFont() != *FRaw ||
+           runs.front().glyphIndexes() != FRaw->glyphIndexesForString(text);
 }
 
 int TextWidthModel::Advance(char16_t c) {
