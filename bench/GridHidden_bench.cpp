@@ -1,8 +1,11 @@
 // Hiding every second row and column of a 100,000 x 20 grid and mapping indexes both ways: the index
 // map alone, the string grid row by row and in one pass, and Qt's QTableView with its row and column
-// hiding, in one run; then showing hidden rows again. Last, a data helper's round over the data view of
-// 10,000 and 100,000 rows: one column's shown text of every displayed row read, the rows ordered by it and
-// permuted, on the string grid (a hidden row and cells with properties among them) and on the plain store.
+// hiding, in one run; then showing hidden rows again; and the 50,000 rows hidden by HideRow one at a time
+// (from either end) beside the list form, and shown again by UnHideRow beside UnHideRowsAll, in paired
+// runs (target: row by row within 2x of the one-pass form). Last, a data helper's round over the data view
+// of 10,000 and 100,000 rows: one column's shown text of every displayed row read, the rows ordered by it
+// and permuted, on the string grid (a hidden row and cells with properties among them) and on the plain
+// store.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/data/GridCellStore.h"
 #include "controls/grid/data/HiddenIndexMap.h"
@@ -13,6 +16,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <benchmark/benchmark.h>
+
+#include "BenchPairs.h"
 
 #include <algorithm>
 #include <memory>
@@ -225,8 +230,62 @@ void BM_GridCellStore_SortByColumn(benchmark::State& state) {
     }
 }
 
+std::unique_ptr<TQvStringGrid> HidingGrid(int rows) {
+    auto g = std::make_unique<TQvStringGrid>(nullptr);
+    g->SetColCount(kCols);
+    g->SetRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kCols; c += 5)
+            g->SetGridCells(c, r, QString::number(r));
+    return g;
+}
+
+// 0: HideRow from the last row up, 1: from the first row down, both beside HideRowList; 2: UnHideRow one by
+// one beside UnHideRowsAll.
+void BM_HideRowOneByOne_Paired(benchmark::State& state) {
+    const int rows = 100000;
+    const int how = static_cast<int>(state.range(0));
+    const int last = rows - (rows % 2 == 0 ? 1 : 2);
+    auto hideEverySecond = [&](TQvStringGrid& g, bool upwards) {
+        if (upwards)
+            for (int r = last; r >= 1; r -= 2)
+                g.HideRow(r);
+        else
+            for (int r = 1; r <= last; r += 2)
+                g.HideRow(r);
+    };
+    static const char* const kHow[] = {"hiding every second row by HideRow, last first",
+                                       "hiding every second row by HideRow, first first",
+                                       "showing every second row by UnHideRow"};
+    benchpairs::RunPairs(
+        state, 5, kHow[how], how == 2 ? "UnHideRowsAll" : "HideRowList", 2.0,
+        [&] {
+            auto g = HidingGrid(rows);
+            if (how == 2) {
+                hideEverySecond(*g, false);
+                return benchpairs::TimeMs([&] {
+                    for (int r = 1; r <= last; r += 2)
+                        g->UnHideRow(r);
+                });
+            }
+            return benchpairs::TimeMs([&] { hideEverySecond(*g, how == 0); });
+        },
+        [&] {
+            auto g = HidingGrid(rows);
+            if (how == 2) {
+                hideEverySecond(*g, false);
+                return benchpairs::TimeMs([&] { g->UnHideRowsAll(); });
+            }
+            TIntList list(0, 0);
+            for (int r = 1; r < rows; r += 2)
+                list.Add(r);
+            return benchpairs::TimeMs([&] { g->HideRowList(&list); });
+        });
+}
+
 } // namespace
 
+BENCHMARK(BM_HideRowOneByOne_Paired)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_HiddenIndexMap_HideAndMap)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QvStringGrid_HideAndMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_QvStringGrid_HideRowListAndMap)
@@ -249,10 +308,5 @@ BENCHMARK(BM_GridCellStore_SortByColumn)
     ->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -9,8 +9,7 @@
 TGridItem* TQvStringGrid::HiddenRowItem(int ARow) const {
     if (ARow < 0) return nullptr;
     const int i = FHiddenRows.HiddenBefore(ARow);
-    if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow)
-        return FGridItems->Items(i);
+    if (i < FHiddenRows.Count() && FHiddenRows.At(i) == ARow) return FGridItems->Items(i);
     return FFilterRows.Empty() ? nullptr : FFilterRows.HiddenItem(ARow - i);
 }
 

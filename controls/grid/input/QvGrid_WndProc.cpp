@@ -311,6 +311,10 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
     const int x = LeftCol();
     int d = 0;
     if (q >= 0 && q < RowCount()) {
+        // A wheel that scrolls has painted its scroll above; the whole grid is repainted only when the
+        // steps below move the selection or the view.
+        const TGridRect before = Selection();
+        const int beforeTop = TopRow();
         StartUpdate();
         try {
             const bool move = FMouseActions->WheelAction() == waMoveSelection;
@@ -327,7 +331,9 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
             throw;
         }
         ResetUpdate();
-        Invalidate();
+        if (FMouseActions->WheelAction() == waMoveSelection || !(Selection() == before) ||
+            TopRow() != beforeTop || LeftCol() != x)
+            Invalidate();
     }
     // 8.
     WheelScrolled(d, handled);
