@@ -122,9 +122,11 @@ void TFOPC_UA_Server_Access::Set_Lang() {
         buttons[i]->SetCaption(opcText(1402 + i));
         buttons[i]->SetHint(opcText(1408 + i));
     }
-    if (QSG->ColCount() >= OPC_Col_Count)
+    if (QSG->ColCount() >= OPC_Col_Count) {
         for (int c = 0; c < OPC_Col_Count; ++c)
             QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
+        Grid_Fit_Header_Row(QSG);
+    }
 }
 
 void TFOPC_UA_Server_Access::Init_Table() {
@@ -144,6 +146,7 @@ void TFOPC_UA_Server_Access::Init_Table() {
         QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
         QSG->SetColWidths(c, kOpcColumns[c].Width);
     }
+    Grid_Fit_Header_Row(QSG);
     for (int c : kOpcCheckColumns)
         QSG->AddCheckBoxColumn(c, false, false);
     for (int r = 1; r <= OPC_UA_Data_Rows; ++r) {
@@ -235,12 +238,13 @@ void TFOPC_UA_Server_Access::Clear_Table() {
 void TFOPC_UA_Server_Access::Load_Table() {
     XML1->SetActive(true);
     if (!XML1->LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, Max_OPC_UA_Text)) {
-        Load_Problem = XML1->ErrorText();
+        // The message names the file already.
+        Load_Problem = XML1->ErrorReason();
         return;
     }
     const TXMLNode table = XML1->DocumentElement().FindNode("OPC_UA_Server_Variables");
     if (table.IsNull()) {
-        Load_Problem = QStringLiteral("The file holds no \"OPC_UA_Server_Variables\" element.");
+        Load_Problem = opcText(Text_OPC_UA_No_Variables);
         return;
     }
     int r = 0, extra = 0;
@@ -266,9 +270,8 @@ void TFOPC_UA_Server_Access::Load_Table() {
         QSG->SetCellEx(OPC_Col_Mnemonic, r, text("Mnemonic"));
     }
     if (extra > 0)
-        Load_Problem = QStringLiteral("The file holds %1 variables; the table shows the first %2.")
-                           .arg(OPC_UA_Data_Rows + extra)
-                           .arg(OPC_UA_Data_Rows);
+        Load_Problem =
+            Format(opcText(Text_OPC_UA_Too_Many_Variables), {OPC_UA_Data_Rows + extra, OPC_UA_Data_Rows});
 }
 
 void TFOPC_UA_Server_Access::FormShow(TObject*) {

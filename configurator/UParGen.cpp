@@ -374,15 +374,19 @@ bool TFParGen::Controllo_Dati() {
         const Integer v = ParseCellInt(Edit(QString::fromLatin1(c.Field))->Text());
         return v < c.Low || v > c.High || v == c.Excluded;
     };
-    auto refuse = [](int message) {
+    // The field the message names comes into sight and takes the focus, so the person can mend it at once.
+    auto refuse = [](int message, TWinControl* field) {
         MessageDlg(ParGenText(message), mtError, mbOK, 0);
+        for (TWinControl* p = field->Parent(); p; p = p->Parent())
+            if (auto* panel = dynamic_cast<TCategoryPanel*>(p)) panel->Expand();
+        if (field->CanFocus()) field->SetFocus();
         return false;
     };
     for (const ParGenCheck& c : kParGenChecks)
-        if (fails(c)) return refuse(c.Message);
+        if (fails(c)) return refuse(c.Message, Edit(QString::fromLatin1(c.Field)));
     if (CB_Serial_StopBits->ItemIndex() >= 1 && Cb_Serial_Parity->ItemIndex() >= 1)
-        return refuse(kParGenStopBitsMessage);
-    if (fails(kParGenPollTime)) return refuse(kParGenPollTime.Message);
+        return refuse(kParGenStopBitsMessage, CB_Serial_StopBits);
+    if (fails(kParGenPollTime)) return refuse(kParGenPollTime.Message, E_NTP_Poll_Time);
     return true;
 }
 

@@ -351,9 +351,10 @@ TImageSource Read_Image_Source(const String& path, qint64 maxBytes) {
     source.Present = PathExists(path);
     if (!source.Present) return source;
     String reason;
-    // Worded as the XML document words a file it cannot open.
-    if (!ReadWholeFile(path, source.Content, &reason, maxBytes))
-        source.Unreadable = QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
+    TReadFault fault = TReadFault::None;
+    // Worded as the XML document words a file it cannot read.
+    if (!ReadWholeFile(path, source.Content, &reason, maxBytes, &fault))
+        source.Unreadable = ReadFaultText(path, fault, reason, maxBytes);
     return source;
 }
 

@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <deque>
 #include <memory>
 #include <ostream>
 #include <functional>
+#include <sys/resource.h>
 #include <vector>
 
 // Readable failure messages for Qt texts.
@@ -42,6 +44,30 @@ private:
     QString FPath;
     QString FWhy;
     bool FMounted = false;
+};
+
+// While it lives, the process may write files of at most `bytes` bytes: a write past that is cut short, as
+// on a full disk (also for root, whom file permissions do not stop). The signal such a write raises is
+// ignored, so the write fails instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long long bytes) {
+        getrlimit(RLIMIT_FSIZE, &FOld);
+        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = FOld;
+        lower.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit FOld{};
+    void (*FOldHandler)(int) = nullptr;
 };
 
 // A small HTTP server on 127.0.0.1 for the tests of the clients: `Respond` turns a request path into a whole

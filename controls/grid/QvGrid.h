@@ -12,6 +12,7 @@
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
+#include "controls/grid/edit/GridEditSession.h"
 #include "controls/grid/input/MouseState.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellPaintState.h"
@@ -24,6 +25,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TPopupMenu;
 class TEditLink;
@@ -40,7 +43,7 @@ class TQvRichEdit;
 class TRichEdit;
 class TGridCombo;
 class TGridSpin;
-class TGridCheckBox;
+struct TEditorEntry;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -105,11 +108,6 @@ String GridLookName(TGridLook Look);
 String GridLookDisplayName(TGridLook Look);
 
 class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
-    friend class TQvInplaceEdit;
-    friend class TGridCombo;
-    friend class TGridSpin;
-    friend class TGridCheckBox;
-
 public:
     explicit TQvStringGrid(TComponent* AOwner);
     ~TQvStringGrid() override;
@@ -543,8 +541,8 @@ public:
     void KeyUp(Word& Key, TShiftState Shift) override;
     // While set, the selection check accepts any cell.
     bool ForceSel() const { return FForceSel; }
-    QChar StartEditChar() const { return FStartEditChar; }
-    void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+    QChar StartEditChar() const { return FEdit.StartEditChar; }
+    void SetStartEditChar(QChar Value) { FEdit.StartEditChar = Value; }
 
     // Cells and fonts (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
@@ -586,6 +584,9 @@ public:
     // nothing.
     String AllGridCells(int ACol, int ARow) const;
     void SetAllGridCells(int ACol, int ARow, const String& Value);
+    // Real row: a hidden row's cells keep their properties in its saved copy. Nullptr for a cell without
+    // properties unless Make gives it them.
+    TCellProperties* AllCellProperties(int ACol, int ARow, bool Make = false);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
     int AllColCount() const { return ColCount() + FNumHiddenColumns; }
@@ -725,12 +726,14 @@ public:
     bool EditorWantsSpecialKeys() const;
     TQvInplaceEdit* NormalEdit() const;
     // The special editors (QvGrid_EditControls.cpp), made on first use and kept for every cell of their
-    // kind: the combo of list and editable combo cells, the spin of the spin cells.
+    // kind: the control of the kind's editor table entry, nullptr for a kind without one (or, without Make,
+    // for one not made yet); the combo of list and editable combo cells, the spin of the spin cells.
+    TWinControl* EditorControl(TEditorType Kind, bool Make = true);
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
-    String OriginalCellValue() const { return FCellCache; }
-    bool EditActive() const { return FEditActive; }
+    String OriginalCellValue() const { return FEdit.CellCache; }
+    bool EditActive() const { return FEdit.EditActive; }
     // The combo editor's item list, shared by every combo cell.
     TStringList* ComboItems() const { return FComboItems.get(); }
     void ClearComboString();
@@ -745,9 +748,12 @@ public:
     const TCharSet& ValidCharSet() const { return FValidCharSet; }
     void SetValidCharSet(const TCharSet& Value) { FValidCharSet = Value; }
     // The text the validation settled on, and the cell text from before the edit (for the editors).
-    String NewCellText() const { return FNewCellText; }
-    String OldCellText() const { return FOldCellText; }
-    void SetOldCellText(const String& Value) { FOldCellText = Value; }
+    String NewCellText() const { return FEdit.NewCellText; }
+    String OldCellText() const { return FEdit.OldCellText; }
+    void SetOldCellText(const String& Value) { FEdit.OldCellText = Value; }
+    // The state of the edit under way, which the grid holds and hands to its editors.
+    TGridEditSession& EditSession() { return FEdit; }
+    const TGridEditSession& EditSession() const { return FEdit; }
 
     // Change tracking and validation (QvGrid_EditValidate.cpp)
     // ----------------------------------------------------------------------------------------
@@ -758,33 +764,6 @@ public:
     QV_PLAIN_PROP(bool, AlwaysValidate, false)
 
 public:
-    // The editing state the editors, the keyboard and the mouse read and set (see QvGrid_Edit.cpp).
-    TEditorType EditControl = edNormal;
-    bool EditMode = false;
-    bool FEditing = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    QChar FStartEditChar;
-    String FEditText;
-    TControl* EditCtrl = nullptr;
-    int FComboIdx = -1;
-    bool FEditDisable = false;
-    bool FBlockKill = false;
-    bool FBlockFocus = false;
-    bool FNoEditChange = false;
-    bool FShowEditProcess = false;
-    bool FEntered = false;
-    bool FSpinUpClick = false;
-    bool FSpinDnClick = false;
-    bool FValidating = false;
-    bool FDisableChange = false;
-    // A special editor's leaving key was refused by validation: the grid does not advance on it.
-    bool FNoAutoAdvance = false;
-    // Escape in a special editor: the editor closes without storing anything into the cell.
-    bool FEditCancelled = false;
-    int FAECol = -1;
-    int FAERow = -1;
-
     // Row, column and cell selection; modified and disabled rows (QvGrid_Select.cpp)
     // ----------------------------------------------------------------------------------------
     bool RowSelect(int ARow);
@@ -828,6 +807,8 @@ private:
     // before the rows go (their real indexes are still known), entering after the rows are in.
     void RowFlagsLeaving(int ARow, int ACount);
     void RowFlagsEntered(int ARow, int ACount);
+    // The display rows were rearranged (new row i is old row Order[i]): each flag goes with its row.
+    void RowFlagsPermuted(const std::vector<int>& Order);
     void ColFlagsChanged(int ACol, int ACount, bool Entered);
 
 public:
@@ -889,6 +870,9 @@ public:
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Rearranges the display rows in one pass, as the data helpers do: display row i becomes what display
+    // row Order[i] was, with its cells, properties, height and row flags; hidden rows keep their places.
+    void RearrangeRows(const std::vector<int>& Order);
     void SetColumnOrder();
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
@@ -1681,21 +1665,24 @@ private:
     MouseState FMouse;
     bool FForceSel = false, FEditStart = false;
     bool FCellSelectorMode = false;
-    bool LButFlg = false;
     TGridRect FMoveSelection{}, FWheelSelection{};
     int FOldTopRow = -1, FOldLeftCol = -1;
     THeaderDragButton* MoveButton = nullptr;
 
-protected:
-    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column.
+public:
+    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
+    // when they validate, store their text, read their length limit and hand a key back.
     bool SelectCell(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+    int GetEditLimit() override;
+    void KeyPress(QChar& Key) override;
+    using TCustomGrid::CanEditModify;
+
+protected:
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     String GetEditText(int ACol, int ARow) override;
-    void SetEditText(int ACol, int ARow, const String& Value) override;
     String GetEditMask(int ACol, int ARow) override;
-    int GetEditLimit() override;
-    void KeyPress(QChar& Key) override;
     void Paint() override;
     bool CanScrollByMoving() override;
     void CreateWnd() override;
@@ -1743,19 +1730,12 @@ private:
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();
-    // Opening and closing the special editors' controls (QvGrid_EditControls.cpp). R is the cell's
-    // rectangle, W and H the room inside its lines.
-    TGridCheckBox* CheckEditor();
-    void ShowSpinControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                         const String& Text);
-    void ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                          const String& Text);
-    void ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow, const String& Text);
-    void HideSpinControl(int ARealCol, int ARow, bool Store);
-    void HideCheckControl(int ARealCol, int ARow);
-    // Hides and disables an editor's control; the grid takes the focus first unless it is on its way
-    // elsewhere.
-    void HideSpecialControl(TWinControl* AControl);
+    // Escape in a special editor takes back the whole row as it was when the editor opened, also what the
+    // edit's change events wrote into the row's other cells (QvGrid_EditControls.cpp).
+    void KeepEditRow(int ARow);
+    void RestoreEditRow();
+    // F4 or Alt+Down on a list cell: its editor opens with the list dropped; false for any other cell.
+    bool DropCellList();
     // Steps of the cell pipeline (QvGrid_Paint*.cpp).
     void PaintFixedLook(TCellPaintState& S, TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);
@@ -1817,16 +1797,9 @@ private:
     std::unique_ptr<TGridItems> FGridItems;
     std::unique_ptr<TStringList> FComboItems;
     TCharSet FValidCharSet;
-    // Change tracking (QvGrid_EditValidate.cpp).
-    int FOldCol = -1;
-    int FOldRow = -1;
-    String FOldCellText;
-    String FOldCellTextWide;
-    bool FOldModifiedValue = false;
-    String FNewCellText;
-    bool FModifiedFlag = false;
+    // The edit under way and its change tracking (QvGrid_Edit*.cpp).
+    TGridEditSession FEdit;
     bool FGridModified = false;
-    String FCellCache;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TShowModified> FShowModified;
@@ -1844,9 +1817,8 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
-    TGridCombo* EditCombo = nullptr;
-    TGridSpin* FEditSpin = nullptr;
-    TGridCheckBox* EditCheck = nullptr;
+    // The special editors' controls by their editor table entry, in the order they were made.
+    std::vector<std::pair<const TEditorEntry*, TWinControl*>> FEditorControls;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;
@@ -1899,7 +1871,6 @@ private:
     int FMaxEditLength = 0;
     bool FSpreadSheet = false;
     bool FSelectionChanged = false;
-    bool FEditChange = false;
     int FFilterDropDownColumn = -1;
     String FCheckTrue = "Y";
     String FCheckFalse = "N";
@@ -1946,10 +1917,6 @@ private:
     int FMinColWidth = 0;
     int FMaxColWidth = 0;
 
-public:
-    bool FLastValidation = true;
-
-private:
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};

@@ -175,7 +175,7 @@ void TFDefOffset::noteProblem(const String& path, const String& problem) {
 
 bool TFDefOffset::loadFile(const String& path) {
     if (XML1->LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text)) return true;
-    noteProblem(path, XML1->ErrorText());
+    noteProblem(path, XML1->ErrorReason());
     return false;
 }
 

@@ -149,7 +149,7 @@ TTableLoad Load_Table_File(const String& path, const TTableSheet& sheet,
     if (!xml.LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text)) {
         TTableLoad load;
         load.Complete = false;
-        load.Problem = xml.ErrorText();
+        load.Problem = xml.ErrorReason();
         return load;
     }
     return Load_Table_Document(xml, sheet, cells);

@@ -186,6 +186,7 @@ void TFTableWindow::Set_Lang() {
         for (int c = 0; c < int(sheet.Columns.size()); ++c)
             if (sheet.Columns[size_t(c)].Header)
                 FGrids[g]->Columns()->Items(c)->SetHeader(text(sheet.Columns[size_t(c)].Header));
+        Grid_Fit_Header_Row(FGrids[g]);
     }
 }
 
@@ -229,7 +230,7 @@ void TFTableWindow::FormShow(TObject*) {
         if (XML1->LoadFromFile(filePath(), Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             load = Load_Table_Document(*XML1, FSheet, CellViews());
         else
-            load = {false, XML1->ErrorText()};
+            load = {false, XML1->ErrorReason()}; // the message names the file
     }
     FLoadComplete = load.Complete;
     AfterTableLoad();

@@ -894,6 +894,51 @@ TEST_F(ParGenWindow, TabSkipsDisabledFieldsAndCollapsedPanels) {
     Form->ShowModal();
 }
 
+TEST_F(ParGenWindow, AFailedCheckBringsTheFieldItNamesIntoSightWithTheFocus) {
+    const struct Case {
+        const char* field;
+        const char* panel; // collapsed before OK
+        std::function<void(TFParGen*)> setUp;
+    } cases[] = {
+        {"E_NTP_Poll_Time", nullptr, [](TFParGen*) {}}, // a new configuration
+        {"E_NTP_Poll_Time", "CP_NTP", [](TFParGen*) {}},
+        {"E_EthConn_Pri_DNS_IP3", nullptr,
+         [](TFParGen* w) {
+             w->CB_EthConn_Enable_DNS->SetChecked(true);
+             static_cast<TEdit*>(w->FindComponent("E_EthConn_Pri_DNS_IP3"))->SetText("256");
+         }},
+        {"CB_Serial_StopBits", "CP_Serial",
+         [](TFParGen* w) {
+             w->CB_Serial_StopBits->SetItemIndex(1);
+             w->Cb_Serial_Parity->SetItemIndex(1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        script.AnswerModal([&](TCustomForm* f) {
+            c.setUp(Form);
+            if (c.panel) Get<TCategoryPanel>(c.panel)->SetCollapsed(true);
+            // OK by keyboard, from the other end of the window than the field.
+            Form->Btn_OK->SetFocus();
+            if (QString(c.field).startsWith("E_Eth")) Form->CPG->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+            PressKey(Form->Btn_OK->Widget(), Qt::Key_Return, Qt::NoModifier, "\r");
+            EXPECT_EQ(f->ModalResult(), mrNone);
+            auto* field = Get<TWinControl>(c.field);
+            EXPECT_EQ(f->ActiveControl(), field);
+            EXPECT_EQ(f->Widget()->focusWidget(), field->Widget());
+            const QRect seen = Form->CPG->Widget()->rect();
+            const QRect at(field->Widget()->mapTo(Form->CPG->Widget(), QPoint(0, 0)),
+                           field->Widget()->size());
+            EXPECT_TRUE(seen.contains(at)) << at.y() << " in " << seen.height();
+            f->SetModalResult(mrCancel);
+        });
+        Form->ShowModal();
+        EXPECT_EQ(script.Pending(), 0);
+    }
+}
+
 TEST_F(ParGenWindow, EscapeCancelsWithNothingWrittenFromAFieldOrFromOk) {
     for (bool fromOk : {false, true}) {
         SCOPED_TRACE(fromOk);

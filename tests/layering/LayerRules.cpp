@@ -25,11 +25,12 @@ constexpr LayerFolder kLayerFolders[] = {
 };
 constexpr int kToolkitLayer = 1;
 
-// The toolkit's areas, lowest first: the basic types and system routines, painting, rich text, the control
-// model, the standard controls, the grid, the services (which may keep windows painting while they wait),
-// and the window designs, which know every class they can load.
-constexpr const char* kToolkitAreas[] = {"system",   "graphics", "richtext", "controls",
-                                         "stdctrls", "grids",    "services", "designs"};
+// The toolkit's areas, lowest first: the basic types and system routines, the services over the platform
+// (files, network, registry, clipboard; they know no control, so every control may use them), painting,
+// rich text, the control model, the standard controls, the grid, and the window designs, which know every
+// class they can load.
+constexpr const char* kToolkitAreas[] = {"system",   "services", "graphics", "richtext",
+                                         "controls", "stdctrls", "grids",    "designs"};
 
 // The Qt headers code above the toolkit may include: the value types the toolkit re-exports.
 const std::set<std::string>& reExportedHeaders() {

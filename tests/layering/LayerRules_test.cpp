@@ -39,8 +39,9 @@ TEST(LayerRules, IncludesRunOnlyDownward) {
         {"toolkit/system/DesignValue.h", "#include \"toolkit/graphics/Graphics.h\"", true},
         {"toolkit/controls/Controls.cpp", "#include \"toolkit/designs/DesignFile.h\"", true},
         {"toolkit/designs/DesignFile.cpp", "#include \"toolkit/stdctrls/StdCtrls.h\"", false},
-        {"toolkit/graphics/Canvas.h", "#include \"toolkit/services/XmlDoc.h\"", true},
-        {"toolkit/services/Wait.cpp", "#include \"toolkit/controls/Forms.h\"", false},
+        {"toolkit/services/ServiceWait.cpp", "#include \"toolkit/controls/Forms.h\"", true},
+        {"toolkit/services/Clipboard.h", "#include \"toolkit/graphics/Canvas.h\"", true},
+        {"toolkit/controls/DragDrop.h", "#include \"toolkit/services/Clipboard.h\"", false},
         // Qt above the toolkit.
         {"controls/editors/QsgCombo.h", "#include <QWidget>", true},
         {"core/UComon.cpp", "#include <QtCore/QFile>", true},

@@ -4,6 +4,7 @@
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Classes.h"
+#include "toolkit/system/RegisteredNames.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -14,6 +15,7 @@ class QEvent;
 class TWinControl;
 class TCustomForm;
 class TCanvas;
+class TPopupMenu;
 struct TDesignValue;
 
 using HWND = QWidget*;
@@ -173,6 +175,11 @@ public:
     void SetCursor(TCursor v);
     bool AutoSize() const { return FAutoSize; }
     virtual void SetAutoSize(bool v) { FAutoSize = v; }
+    // The menu that pops up on the context-menu request (WM_CONTEXTMENU: right button, the Menu key or
+    // Shift+F10) while its AutoPopup is on; without one the request goes to the native widget and on to
+    // the parents.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
@@ -221,6 +228,7 @@ public:
     void RemoveResizeWatcher(const void* Key);
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual String GetText() const { return FText; }
     virtual void TextChanged();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -285,6 +293,7 @@ private:
     TCursor FCursor = crDefault;
     bool FAutoSize = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
+    TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<qvdetail::EventBridge> FBridge;
     std::vector<std::pair<const void*, TNotifyEvent>> FResizeWatchers;
 };
@@ -424,13 +433,9 @@ TControl* ControlAtScreenPos(const TPoint& ScreenPos);
 // Posts a message to be handled after the current one, through the control's WndProc.
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
-// The number of a message known by name; the same name gives the same number for the whole run.
-UINT RegisterWindowMessage(const String& name);
 
 TShiftState KeyboardStateToShiftState();
 // How many lines the system scrolls for one notch of the mouse wheel.
 int WheelScrollLines();
 // The mouse pointer in screen coordinates.
 TPoint GetCursorPos();
-// The number of a clipboard format known by name; formats and registered messages share one table.
-UINT RegisterClipboardFormat(const String& name);

@@ -311,13 +311,16 @@ bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizety
     if (!ReadWholeFile(fileName, bytes, &error, maxBytes, &fault)) {
         Clear();
         FErrorText = ReadFaultText(fileName, fault, error, maxBytes);
+        FErrorReason = error;
         return false;
     }
     const bool ok = LoadFromBytes(bytes, maxText);
-    if (ok)
+    if (ok) {
         FFileName = fileName;
-    else
+    } else {
+        FErrorReason = FErrorText;
         FErrorText = fileName + QStringLiteral(": ") + FErrorText;
+    }
     return ok;
 }
 
@@ -366,6 +369,7 @@ bool TXMLDocument::textsWithin(qsizetype maxText) {
 
 bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {
     Clear();
+    FErrorReason.clear();
     const pugi::xml_parse_result r =
         FDoc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kXmlParseOptions,
                           utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
@@ -409,9 +413,11 @@ bool TXMLDocument::SaveToFile(const String& fileName) {
     String error;
     if (!SaveFileAtomically(fileName, SaveToBytes(), &error)) {
         FErrorText = QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, error);
+        FErrorReason = error;
         return false;
     }
     FErrorText.clear();
+    FErrorReason.clear();
     FFileName = fileName;
     return true;
 }

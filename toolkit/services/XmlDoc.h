@@ -152,6 +152,8 @@ public:
     // The same with the text limit of LoadFromFile, for a file already read.
     bool LoadFromBytes(const QByteArray& bytes, qsizetype maxText);
     String ErrorText() const { return FErrorText; }
+    // The same without the file's name, for a message that names the file itself.
+    String ErrorReason() const { return FErrorReason.isEmpty() ? FErrorText : FErrorReason; }
     String FileName() const { return FFileName; }
 
     // Writes the whole document atomically (the old file stays on failure); false with ErrorText on failure.
@@ -183,5 +185,6 @@ private:
     bool FActive = false;
     bool FWriteDeclaration = false;
     String FErrorText;
+    String FErrorReason;
     String FFileName;
 };

@@ -3,6 +3,9 @@
 #include "toolkit/system/SysUtils.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -208,7 +211,56 @@ void syncFolderOf(const QByteArray& file) {
     ::close(fd);
 }
 
+// A file as this run left it: which file it is and when it last changed.
+struct WrittenFileMark {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    long long ModifiedNs = 0;
+    bool operator==(const WrittenFileMark&) const = default;
+};
+
+bool markOfFile(const String& path, WrittenFileMark& mark) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    mark.Device = st.st_dev;
+    mark.Inode = st.st_ino;
+    mark.Size = st.st_size;
+    mark.ModifiedNs = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
+QMutex& writtenFilesLock() {
+    static QMutex lock;
+    return lock;
+}
+
+QHash<QString, WrittenFileMark>& writtenFiles() {
+    static QHash<QString, WrittenFileMark> files;
+    return files;
+}
+
+void noteWrittenFile(const String& path) {
+    WrittenFileMark mark;
+    const QString key = QFileInfo(path).absoluteFilePath();
+    QMutexLocker guard(&writtenFilesLock());
+    if (markOfFile(key, mark))
+        writtenFiles().insert(key, mark);
+    else
+        writtenFiles().remove(key);
+}
+
 } // namespace
+
+bool IsFileAsWritten(const String& path) {
+    if (path.isEmpty()) return false;
+    const QString key = QFileInfo(path).absoluteFilePath();
+    WrittenFileMark now;
+    if (!markOfFile(key, now)) return false;
+    QMutexLocker guard(&writtenFilesLock());
+    auto it = writtenFiles().constFind(key);
+    return it != writtenFiles().constEnd() && it.value() == now;
+}
 
 bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
     const auto fail = [error](const String& reason) {
@@ -251,6 +303,7 @@ bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* err
         return fail(SysErrorMessage(code));
     }
     syncFolderOf(target);
+    noteWrittenFile(path);
     return true;
 }
 

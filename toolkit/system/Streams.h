@@ -131,6 +131,10 @@ enum class TReadFault {
     NotRegular, // a folder, device or pipe (or a link to one): never opened, so a pipe cannot block
     TooLarge,   // more than the reader's limit
 };
+
+// Whether `path` is a regular file (not a link) that SaveFileAtomically wrote in this run and that nothing
+// has changed or replaced since.
+bool IsFileAsWritten(const String& path);
 // The whole file; false when it cannot be read, or when it holds more than `maxBytes` (when not negative):
 // such a file is refused without being read into memory. `fault` (when given) says why it failed.
 bool ReadWholeFile(const String& path, QByteArray& bytes, String* error = nullptr, qint64 maxBytes = -1,

@@ -6,12 +6,12 @@
 
 void TQvStringGrid::Click() {
     TBaseGrid::Click();
-    FEntered = false;
+    FEdit.Entered = false;
     SaveOldCellText(Col(), Row());
 }
 
 void TQvStringGrid::DoEnter() {
-    if (FBlockFocus) return;
+    if (FEdit.BlockFocus) return;
     try {
         TBaseGrid::DoEnter();
         if ((Options() & goEditing) || FMouseActions->RangeSelectAndEdit()) SelectCell(Col(), Row());
@@ -23,14 +23,14 @@ void TQvStringGrid::DoEnter() {
 }
 
 void TQvStringGrid::DoExit() {
-    if (FBlockKill) return;
+    if (FEdit.BlockKill) return;
     if (FSelectionChanged && FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
     FSelectionChanged = false;
     TBaseGrid::DoExit();
 }
 
 void TQvStringGrid::WMKillFocus(TMessage& Message) {
-    if (FBlockKill) {
+    if (FEdit.BlockKill) {
         Message.Result = 1;
         return;
     }
@@ -100,7 +100,7 @@ void TQvStringGrid::TopLeftChanged() {
     TBaseGrid::TopLeftChanged();
     if (SelectionRectangle() && Selection().Bottom > Selection().Top) Invalidate();
     // A special editor does not follow the scroll: it is closed (its value stored as on any close).
-    if (EditMode && EditControl != edNormal) HideInplaceEdit();
+    if (FEdit.EditMode && FEdit.EditControl != edNormal) HideInplaceEdit();
     if (FFooterPanel) FFooterPanel->Invalidate();
     CellControlsUpdate(false);
     FOldLeftCol = LeftCol();

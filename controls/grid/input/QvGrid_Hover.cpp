@@ -45,7 +45,7 @@ void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 // A drag from a press selects instead of editing; the selection at entry, and the cell under the mouse.
 MoveEvent TQvStringGrid::BeginMove(int X, int Y) {
     if (FMouse.Press.MouseDownMove && FMouseActions->RangeSelectAndEdit() && (Options() & goEditing) &&
-        !EditMode)
+        !FEdit.EditMode)
         SetOptions(Options() & ~goEditing);
     MoveEvent m;
     m.X = X;

@@ -45,6 +45,12 @@ void TQvStringGrid::WMKeyDown(TMessage& Message) {
         ConsumeGridKey(Message);
         return;
     }
+    // F4 and Alt+Down open a list cell's list at once, as they open a combo box's.
+    if (((k.Key == VK_F4 && !k.Ctrl && !k.Alt) || (k.Key == VK_DOWN && k.Shift == ssAlt)) && DropCellList()) {
+        FireKeyDown(k.Key, k.Shift);
+        ConsumeGridKey(Message);
+        return;
+    }
     if (EnterOrF2Key(Message, k)) return;
     if (ReadOnlyEnterKey(Message, k)) return;
     if ((k.Key == VK_RETURN || k.Key == VK_SPACE) && HasInCellControl(RealCol(), Row()))
@@ -746,7 +752,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             QChar copy = ch;
             OnKeyPress(this, copy);
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         SetOptions(Options() | goEditing);
         if (Col() > LeftCol() + VisibleColCount() || Row() > TopRow() + VisibleRowCount() ||
             Col() < LeftCol() || Row() < TopRow())
@@ -777,7 +783,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             Message.SetCharCode(0);
             return;
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         if (!inCellControl) ShowEditorChar(ch);
         Message.SetCharCode(0);
         return;

@@ -94,7 +94,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
         return;
     }
     AimAtBaseCell(p);
-    if (FMouseActions->CaretPositioning()) LButFlg = true;
+    if (FMouseActions->CaretPositioning()) FEdit.OpenedByClick = true;
     if (StartFixedBorderDrag(p)) return;
     PressFixedCell(p);
     if (PressCellGraphic(p)) return;
@@ -118,7 +118,7 @@ PressEvent TQvStringGrid::BeginPress(const TMessage& Message) {
     p.Y = Message.YPos();
     p.Shift = PressShiftOf(Message.Keys());
     FMouse.BeginPress();
-    FSpinUpClick = FSpinDnClick = false;
+    FEdit.SpinUpClick = FEdit.SpinDnClick = false;
     MouseToCell(p.X, p.Y, p.Col, p.Row);
     p.EntrySelection = Selection();
     return p;
@@ -237,9 +237,9 @@ void TQvStringGrid::NoteSpinButtonPress(const PressEvent& p) {
     const TRect& R = p.CellRect;
     if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(p.RealCol, p.Row) && p.X > R.Right - 18) {
         if (p.Y > R.Top + (R.Bottom - R.Top) / 2)
-            FSpinDnClick = true;
+            FEdit.SpinDnClick = true;
         else
-            FSpinUpClick = true;
+            FEdit.SpinUpClick = true;
     }
 }
 
@@ -351,7 +351,7 @@ void TQvStringGrid::PressHeaderSelection(const PressEvent& p) {
         DoExit();
     }
     if (c < FixedCols() && r >= FixedRows() && FMouseActions->RowSelect() && FMouse.SelectMode == msRow) {
-        if (EditMode && CanFocus()) SetFocus();
+        if (FEdit.EditMode && CanFocus()) SetFocus();
         HideSelection();
         if (FMouseActions->DisjunctCellSelect()) ClearSelectedCells();
         TGridRect s{FixedCols(), r, ColCount() - 1, r};
@@ -534,7 +534,7 @@ void TQvStringGrid::ReportCellPress(const PressEvent& p) {
         (Options() & goColSizing) && r < FixedRows() && OnSizingBorderNear(p.CellRect, p.X);
     if (!sizingPress && OnClickCell) OnClickCell(this, r, c);
     if (OnCellValidate) {
-        FEntered = false;
+        FEdit.Entered = false;
         SaveOldCellText(Col(), Row());
     }
     if (IsMergedCell(c, r) && !IsFixed(c, r) && (p.OnCurrent || FMouseActions->DirectEdit()) && p.CanEdit)

@@ -97,8 +97,8 @@ void TQvStringGrid::WndProc(TMessage& Message) {
             } else if (code == CBN_CLOSEUP) {
                 // The combo editor's choice was reported when it was made; with DirectComboClose the
                 // close of its list also ends the edit.
-                if (combo == EditCombo && FMouseActions->DirectComboClose() && EditMode && FSpecialEditor &&
-                    (EditControl == edComboEdit || EditControl == edComboList)) {
+                if (combo == EditorControl(FEdit.EditControl, false) && FMouseActions->DirectComboClose() &&
+                    FEdit.EditMode && FEdit.SpecialEditor) {
                     if (combo->ItemIndex() >= 0) combo->SetText(combo->Items()->Strings(combo->ItemIndex()));
                     const bool directEdit = FMouseActions->DirectEdit();
                     FMouseActions->SetDirectEdit(false);
@@ -311,6 +311,10 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
     const int x = LeftCol();
     int d = 0;
     if (q >= 0 && q < RowCount()) {
+        // A wheel that scrolls has painted its scroll above; the whole grid is repainted only when the
+        // steps below move the selection or the view.
+        const TGridRect before = Selection();
+        const int beforeTop = TopRow();
         StartUpdate();
         try {
             const bool move = FMouseActions->WheelAction() == waMoveSelection;
@@ -327,7 +331,9 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
             throw;
         }
         ResetUpdate();
-        Invalidate();
+        if (FMouseActions->WheelAction() == waMoveSelection || !(Selection() == before) ||
+            TopRow() != beforeTop || LeftCol() != x)
+            Invalidate();
     }
     // 8.
     WheelScrolled(d, handled);
@@ -368,7 +374,7 @@ bool TQvStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }
@@ -397,7 +403,7 @@ bool TQvStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else if (Row() < RowCount() && Col() < ColCount()) {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }

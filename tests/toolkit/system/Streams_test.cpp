@@ -205,3 +205,17 @@ TEST(ReadWholeFile, TellsWhyAFileWasNotRead) {
         }
     }
 }
+
+TEST(SaveFileAtomically, AWriteCutShortKeepsTheOldFile) {
+    // Qt's buffered save renamed the cut file over the old one: the new content must be seen whole first.
+    const String path = qvtest::TempDir() + "/table.xml";
+    ASSERT_TRUE(SaveFileAtomically(path, "old content"));
+    {
+        qvtest::FileSizeLimit limit(100);
+        String error;
+        EXPECT_FALSE(SaveFileAtomically(path, QByteArray(400, 'x'), &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_EQ(stReadBytes(path), "old content");
+    EXPECT_TRUE(SaveFileAtomically(path, QByteArray(400, 'x')));
+}
