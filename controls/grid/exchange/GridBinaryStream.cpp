@@ -272,10 +272,12 @@ GridBlock GridBinaryStream::Read(const QByteArray& Bytes, const GridExchangeLimi
     while (!in.AtEnd()) {
         GridByteReader cellRecord = BinExpectRecord(in, rkBinCell, "a cell");
         GridBlockCell cell;
-        cell.Col = cellRecord.I32() - block.Left;
-        cell.Row = cellRecord.I32() - block.Top;
-        if (cell.Col < 0 || cell.Row < 0 || cell.Col >= block.ColCount || cell.Row >= block.RowCount)
+        const qint64 col = qint64(cellRecord.I32()) - block.Left;
+        const qint64 row = qint64(cellRecord.I32()) - block.Top;
+        if (col < 0 || row < 0 || col >= block.ColCount || row >= block.RowCount)
             BinStreamDamaged(QStringLiteral("a cell outside its block"));
+        cell.Col = int(col);
+        cell.Row = int(row);
         const size_t key = size_t(cell.Row) * size_t(block.ColCount) + size_t(cell.Col);
         if (seen[key]) BinStreamDamaged(QStringLiteral("a cell given twice"));
         seen[key] = true;

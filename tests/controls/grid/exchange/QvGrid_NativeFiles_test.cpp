@@ -3,10 +3,13 @@
 // numbers read from cells.
 #include "controls/grid/QvGrid.h"
 #include "toolkit/system/Streams.h"
+#include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -174,6 +177,51 @@ TEST(QvGridNativeFiles, BinaryBlockLandsAtAPointWithColoursAndCheckBoxes) {
     EXPECT_EQ(dst.Cells(9, 9), "a");
     EXPECT_EQ(dst.ColCount(), 10);
     EXPECT_EQ(dst.RowCount(), 10);
+}
+
+TEST(QvGridNativeFiles, GraphicsTravelWithTheirPicturesAndLists) {
+    TQvStringGrid src(nullptr);
+    src.CreateBitmap(1, 1, true, haCenter, vaCenter)->SetSize(4, 3);
+    QImage image(5, 6, QImage::Format_ARGB32);
+    image.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    src.CreatePicture(2, 1, false, noStretch, 0, haLeft, vaTop)->LoadFromBytes(png);
+    TStrings* radio = src.CreateRadio(3, 1, 0, 1);
+    radio->Add("one");
+    radio->Add("two");
+    src.AddProgress(4, 1, clRed, clWhite);
+    TBitmap owned; // the application's own bitmap stays where it is
+    owned.SetSize(2, 2);
+    src.AddBitmap(1, 2, &owned, false, haLeft, vaTop);
+    TMemoryStream stream;
+    src.SaveRectToBinStream(TGridRect{1, 1, 4, 2}, &stream);
+
+    TQvStringGrid dst(nullptr);
+    stream.SetPosition(0);
+    dst.LoadAtPointFromBinStream(TPoint(0, 2), &stream);
+    const TCellGraphic* bitmap = dst.GetCellGraphic(0, 2);
+    ASSERT_TRUE(bitmap && bitmap->CellType == ctBitmap);
+    const auto* bmp = dynamic_cast<const TBitmap*>(bitmap->CellBitmap);
+    ASSERT_NE(bmp, nullptr);
+    EXPECT_EQ(bmp->Width(), 4);
+    EXPECT_EQ(bitmap->CellHAlign, haCenter);
+    const TCellGraphic* picture = dst.GetCellGraphic(1, 2);
+    ASSERT_TRUE(picture && picture->CellType == ctPicture);
+    const auto* pic = dynamic_cast<const TPicture*>(picture->CellBitmap);
+    ASSERT_NE(pic, nullptr);
+    EXPECT_EQ(pic->Width(), 5);
+    EXPECT_EQ(pic->Height(), 6);
+    const TCellGraphic* list = dst.GetCellGraphic(2, 2);
+    ASSERT_TRUE(list && list->CellType == ctRadio);
+    const auto* items = dynamic_cast<const TStrings*>(list->CellBitmap);
+    ASSERT_NE(items, nullptr);
+    EXPECT_EQ(items->Count(), 2);
+    EXPECT_EQ(items->Strings(1), "two");
+    EXPECT_EQ(dst.GetCellType(3, 2), ctProgress);
+    EXPECT_EQ(dst.GetCellType(0, 3), ctEmpty);
 }
 
 TEST(QvGridNativeFiles, BinaryFileOfTheWholeGridRebuildsItAndADamagedOneChangesNothing) {
