@@ -269,6 +269,8 @@ GridBlock GridBinaryStream::Read(const QByteArray& Bytes, const GridExchangeLimi
 
     // Each cell of the block at most once.
     std::vector<bool> seen(size_t(block.ColCount) * size_t(block.RowCount));
+    // No cell record is shorter than 18 bytes, so the room asked for never outgrows the stream.
+    block.Cells.reserve(std::min(seen.size(), size_t(in.Remaining()) / 18));
     while (!in.AtEnd()) {
         GridByteReader cellRecord = BinExpectRecord(in, rkBinCell, "a cell");
         GridBlockCell cell;

@@ -5,6 +5,7 @@
 #include "controls/grid/QvGrid_Types.h"
 
 #include <QByteArray>
+#include <QtEndian>
 #include <cstdint>
 #include <cstring>
 
@@ -33,11 +34,9 @@ public:
     // UTF-16 code units, counted.
     void Str(const QString& Value) {
         U32(static_cast<uint32_t>(Value.size()));
-        for (QChar c : Value) {
-            const char16_t u = c.unicode();
-            FOut.append(char(u & 0xFF));
-            FOut.append(char(u >> 8));
-        }
+        const qsizetype at = FOut.size();
+        FOut.resize(at + Value.size() * 2);
+        qToLittleEndian<char16_t>(Value.utf16(), Value.size(), FOut.data() + at);
     }
     void Bytes(const QByteArray& Value) {
         U32(static_cast<uint32_t>(Value.size()));
@@ -98,9 +97,7 @@ public:
             throw EQvGridError(QStringLiteral("Cell data damaged: a text runs past the end"));
         const char* p = Take(qsizetype(units) * 2, "a text");
         QString s(qsizetype(units), Qt::Uninitialized);
-        for (qsizetype i = 0; i < qsizetype(units); ++i)
-            s[i] = QChar(char16_t(static_cast<unsigned char>(p[2 * i]) |
-                                  (static_cast<unsigned char>(p[2 * i + 1]) << 8)));
+        qFromLittleEndian<char16_t>(p, units, s.data());
         return s;
     }
     QByteArray Bytes(qsizetype MaxSize) {
