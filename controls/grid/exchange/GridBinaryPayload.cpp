@@ -63,6 +63,22 @@ std::unique_ptr<TGraphic> PayloadGraphicOfClass(const String& Class) {
     PayloadDamaged("a picture of an unknown kind");
 }
 
+// A picture's bytes as the reader takes them: one the reader would refuse is not written at all.
+const QByteArray& PayloadReadable(const QByteArray& Bytes) {
+    if (Bytes.size() > kMaxPictureFileBytes)
+        throw EQvGridError(
+            QStringLiteral("A picture of %1 bytes is too large for cell data").arg(Bytes.size()));
+    return Bytes;
+}
+
+// Bitmaps travel as PNG: an uncompressed bitmap of a picture that came in small can outgrow the reader's
+// limit.
+QByteArray PayloadBitmapBytes(const TBitmap& Bitmap) {
+    TPngImage png;
+    png.Assign(&Bitmap);
+    return PayloadReadable(png.SaveToBytes());
+}
+
 void PayloadWriteGraphicBytes(GridByteWriter& W, const TGraphic* g) {
     if (!g || g->Empty()) {
         W.Str(String());
@@ -73,9 +89,9 @@ void PayloadWriteGraphicBytes(GridByteWriter& W, const TGraphic* g) {
     if (const auto* html = dynamic_cast<const THTMLPicture*>(g)) {
         TMemoryStream data;
         html->WriteData(&data);
-        W.Bytes(data.Bytes());
+        W.Bytes(PayloadReadable(data.Bytes()));
     } else {
-        W.Bytes(g->SaveToBytes());
+        W.Bytes(PayloadReadable(g->SaveToBytes()));
     }
 }
 
@@ -202,7 +218,7 @@ void WritePayload(GridByteWriter& W, const TCellGraphic& g) {
     switch (kind) {
     case plBitmap: {
         const auto* bmp = dynamic_cast<const TBitmap*>(g.CellBitmap);
-        W.Bytes(bmp && !bmp->Empty() ? bmp->SaveToBytes() : QByteArray());
+        W.Bytes(bmp && !bmp->Empty() ? PayloadBitmapBytes(*bmp) : QByteArray());
         break;
     }
     case plGraphic:
@@ -250,10 +266,13 @@ void ReadPayload(GridByteReader& R, TCellGraphic& g) {
         if (bytes.isEmpty()) break;
         auto bmp = std::make_unique<TBitmap>();
         try {
-            bmp->LoadFromBytes(bytes);
+            TPngImage png;
+            png.LoadFromBytes(bytes);
+            bmp->Assign(&png);
         } catch (const Exception&) {
             PayloadDamaged("a bitmap does not read");
         }
+        if (bmp->Empty()) PayloadDamaged("a bitmap does not read");
         g.CellBitmap = bmp.release();
         break;
     }

@@ -59,6 +59,21 @@ QByteArray NativeReadWhole(const String& FileName) {
     return bytes;
 }
 
+// The save range's shown columns and rows, and the text each cell saves.
+GridTextSource NativeTextSource(TQvStringGrid& Grid) {
+    GridTextSource source;
+    for (int c = Grid.SaveStartCol(); c <= Grid.SaveEndCol(); ++c)
+        source.Columns.push_back({c, Grid.RealColIndex(c)});
+    source.FirstRow = Grid.SaveStartRow();
+    source.LastRow = Grid.SaveEndRow();
+    source.SavedText = [&Grid](int ACol, int ARow) {
+        String text;
+        Grid.GetSaveCellText(ACol, ARow, text);
+        return text;
+    };
+    return source;
+}
+
 // What a stream holds from its position on, within the readers' limit.
 QByteArray NativeRestOf(TStream* Stream) {
     const int64_t left = Stream->Size() - Stream->Position();
@@ -80,12 +95,10 @@ quint64 NewGridExchangeId() {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::SaveToFile(const String& FileName, bool Unicode) {
-    GridTextSource source;
+    GridTextSource source = NativeTextSource(*this);
     std::vector<GridTextContent::Width> widths;
-    for (int c = SaveStartCol(); c <= SaveEndCol(); ++c) {
-        source.Columns.push_back({c, RealColIndex(c)});
-        widths.push_back({c, ColWidths(c)});
-    }
+    for (const GridTextSource::Column& c : source.Columns)
+        widths.push_back({c.Index, ColWidths(c.Index)});
     // Hidden columns follow the shown ones, numbered on from the last.
     int next = SaveEndCol() + 1;
     for (int c = 0; FSaveHiddenCells && c < TotalColCount(); ++c)
@@ -93,13 +106,6 @@ void TQvStringGrid::SaveToFile(const String& FileName, bool Unicode) {
             source.Columns.push_back({next, c});
             widths.push_back({next++, AllColWidths(c)});
         }
-    source.FirstRow = SaveStartRow();
-    source.LastRow = SaveEndRow();
-    source.SavedText = [this](int ACol, int ARow) {
-        String text;
-        GetSaveCellText(ACol, ARow, text);
-        return text;
-    };
     NativeFileProgress progress(this);
     source.OnRow = [&](int ARow) {
         ExportNotification(esExportNextRow, ARow);
@@ -153,19 +159,10 @@ void TQvStringGrid::LoadFromFile(const String& FileName) {
 
 void TQvStringGrid::SaveToStream(TStream* Stream) {
     if (!Stream) return;
-    GridTextSource source;
-    for (int c = SaveStartCol(); c <= SaveEndCol(); ++c)
-        source.Columns.push_back({c, RealColIndex(c)});
+    GridTextSource source = NativeTextSource(*this);
     std::vector<GridTextContent::Width> widths;
     for (int c = 0; c < ColCount(); ++c)
         widths.push_back({c, ColWidths(c)});
-    source.FirstRow = SaveStartRow();
-    source.LastRow = SaveEndRow();
-    source.SavedText = [this](int ACol, int ARow) {
-        String text;
-        GetSaveCellText(ACol, ARow, text);
-        return text;
-    };
     source.OnRow = [this](int ARow) { ExportNotification(esExportNextRow, ARow); };
     ExportNotification(esExportStart, SaveStartRow());
     const QByteArray bytes =

@@ -1,9 +1,9 @@
 // The string grid's clipboard driven by Ctrl+C, Ctrl+X and Ctrl+V on a shown grid: the text it copies, a
 // paste's growth within the navigation settings, the smart paste's fills, cut with undo, and the cells with
 // their looks between grids.
+#include "../edit/EditorGrid.h"
 #include "controls/grid/BaseGrid_UndoRedo.h"
 #include "controls/grid/QvGrid.h"
-#include "toolkit/controls/Forms.h"
 #include "toolkit/services/Clipboard.h"
 
 #include <QTest>
@@ -27,21 +27,10 @@ public:
 };
 
 // A shown grid with the focus and its clipboard shortcuts on; keys go in as Qt key events.
-struct ClipGrid {
-    TForm form{nullptr};
-    PasteWatchGrid* grid;
-    explicit ClipGrid(int cols = 5, int rows = 8) {
-        form.SetClientSize(500, 300);
-        grid = new PasteWatchGrid(&form);
-        grid->SetParent(&form);
-        grid->SetBounds(0, 0, 480, 280);
-        grid->SetColCount(cols);
-        grid->SetRowCount(rows);
-        grid->SetOptions(grid->Options() | goEditing);
+struct ClipGrid : editorgrid::ShownGrid<PasteWatchGrid> {
+    explicit ClipGrid(int cols = 5, int rows = 8) : ShownGrid(cols, rows) {
         grid->Navigation()->SetAllowClipboardShortCuts(true);
         grid->Navigation()->SetAdvanceAutoEdit(false);
-        form.Show();
-        grid->SetFocus();
     }
     void Select(int left, int top, int right, int bottom) {
         grid->SetSelection(TGridRect{left, top, right, bottom});
