@@ -44,6 +44,10 @@ class TRichEdit;
 class TGridCombo;
 class TGridSpin;
 struct TEditorEntry;
+class TStream;
+class TClipData;
+struct GridBlock;
+struct GridPasteResult;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -90,6 +94,8 @@ String CurrentLongTimeFormat();
 
 // Registers the clipboard format and the window messages; a second call does nothing.
 void InitQvGridUnit();
+// A new grid's identity in the cell data it writes (exchange/QvGrid_NativeFiles.cpp).
+quint64 NewGridExchangeId();
 void FinalizeQvGridUnit();
 // The identifiers a window design may give the grid's enumerated properties; part of the layer's
 // registration.
@@ -172,7 +178,9 @@ public:
     virtual bool MatchFilter(int ARow);
     virtual void BeforePaste();
     virtual void AfterPaste();
-    virtual void CellsPasted(const TGridRect& R);
+    // SourceTopLeft: where the cells came from in this grid, (-1, -1) when from elsewhere.
+    virtual void CellsPasted(const TPoint& SourceTopLeft, const TGridRect& TargetRect,
+                             TClipOperation Operation);
     virtual void EvaluateCell(int ACol, int ARow, String& Value);
     virtual void GetSaveCellText(int ACol, int ARow, String& Value);
     virtual void LoadCellText(int ACol, int ARow, String Value);
@@ -894,6 +902,90 @@ public:
     int SaveEndRow() const;
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    // The text file also writes the hidden columns, after the shown ones.
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+
+    // Native cell formats (exchange/QvGrid_NativeFiles.cpp): the text file, the UTF-16 stream and the binary
+    // cell stream (exchange/GridTextFile.h, GridTextStream.h, GridBinaryStream.h). A load that does not read
+    // changes nothing and raises EQvGridError; a save that fails leaves the old file whole and raises
+    // EQvGridError with the system's reason.
+    // ----------------------------------------------------------------------------------------
+    void SaveToFile(const String& FileName, bool Unicode = false);
+    void LoadFromFile(const String& FileName);
+    void SaveToStream(TStream* Stream);
+    // Reads up to the first line that is not the grid's and leaves the stream there.
+    void LoadFromStream(TStream* Stream);
+    void SaveToBinFile(const String& FileName);
+    void SaveToBinStream(TStream* Stream);
+    // Display columns and rows, edges included.
+    void SaveRectToBinStream(const TGridRect& Rect, TStream* Stream);
+    void LoadFromBinFile(const String& FileName);
+    void LoadFromBinStream(TStream* Stream);
+    // A block lands with its first cell at (column, row); cells beyond the grid are left out.
+    void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+    // Real column. 0 for an empty cell; EQvGridError naming the position for a text that is no number.
+    double CellToReal(int ACol, int ARow);
+    // The grid in the cell data it writes, unique among the grids of every running program.
+    quint64 ExchangeId() const { return FExchangeId; }
+
+    // Clipboard (exchange/QvGrid_Clipboard.cpp, exchange/QvGrid_Paste.cpp): plain text, the cells with their
+    // looks as "TQvStringGrid Cells", the rich text of a cell, and HTML. Columns and rows are display ones.
+    // ----------------------------------------------------------------------------------------
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void CopyToClipBoardAsHTML();
+    String GetSelectionAsText();
+    void SetSelectionAsText(const String& Value);
+    void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
+    String SelectionToText(const TGridRect& Rect, bool Disjunct);
+    void ExpandSelectionToMerged();
+    // Pastes what the clipboard holds at the cell; answers the cells it went through.
+    int PasteFromFormats(int ACol, int ARow, int& Lines, int& Fields);
+    // The text parser the clipboard and drops share: answers the fields it went through.
+    int PasteTextAt(int ACol, int ARow, int& Lines, int& Fields, const String& Text);
+    static void GetTextBlockSize(const String& Text, int& Cols, int& Rows);
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+private:
+    // What the clipboard takes of a rectangle, and the binary block of one (exchange/QvGrid_Clipboard.cpp).
+    TClipData ClipDataOfRect(const TGridRect& Rect, bool Disjunct);
+    QByteArray BinaryBlockOf(const TGridRect& Rect);
+    // Writes a read block with its first cell at At; answers the display rectangle written.
+    // Paste: only cells the paste may write, each recorded for undo.
+    TGridRect ApplyBinaryBlock(GridBlock& Block, const TPoint& At, bool Paste);
+    // The paste under way (exchange/QvGrid_Paste.cpp): from the clipboard, or from the selection handle's
+    // buffer, which writes every cell that is neither read-only nor fixed and always fills in series.
+    void PasteSelection(const TClipData& Data, bool Smart);
+    GridPasteResult PasteData(const TClipData& Data, int ACol, int ARow);
+    GridPasteResult PasteBlockAt(const QByteArray& Bytes, int ACol, int ARow);
+    void SmartPaste(const GridPasteResult& Pasted, const TClipData& Data);
+    void FillSelectionWith(const String& Value);
+    void FillSeries(const GridPasteResult& Pasted);
+    bool PasteAllowed() const;
+    bool PasteMayWrite(int ACol, int ARow);
+    // Fires the paste events around the write; false when the application refused the cell.
+    bool PasteCell(int ACol, int ARow, String Value);
+    // Grows the grid so that the cell is inside it, within the paste limits; false when it may not.
+    bool GrowForPaste(int ACol, int ARow, bool Cols, bool Rows);
+    // A whole paste or cut is one undo step, however many writes it makes.
+    class PasteUndoStep {
+    public:
+        explicit PasteUndoStep(TQvStringGrid& Grid);
+        ~PasteUndoStep();
+        PasteUndoStep(const PasteUndoStep&) = delete;
+        PasteUndoStep& operator=(const PasteUndoStep&) = delete;
+
+    private:
+        TQvStringGrid& FGrid;
+    };
+    bool FPasteFromHandle = false;
+    // While a block is repeated over the selection, writes stay inside it.
+    TGridRect FPasteClip{0, 0, -1, -1};
+    int FPasteUndoDepth = 0;
 
 protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -1901,6 +1993,9 @@ private:
     bool FDisableSize = false;
     bool FInvokedChange = false;
     TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    quint64 FExchangeId = NewGridExchangeId();
     TPoint FClickedCell{-1, -1};
     int FHoveredLink = -1;
     int FLastDesignChoice = -1;

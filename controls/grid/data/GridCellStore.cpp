@@ -2,6 +2,7 @@
 #include "controls/grid/data/GridCellStore.h"
 
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/QvGrid_Graphic.h"
 
 namespace {
 
@@ -19,7 +20,12 @@ GridCellStore::GridCellStore(int Columns, int Rows)
     }
 }
 
-GridCellStore::~GridCellStore() = default;
+// As in a grid, the graphics of the cell-graphic class go with the cells that hold them.
+GridCellStore::~GridCellStore() {
+    for (StoredRow& row : FRows)
+        for (std::unique_ptr<TCellProperties>& props : row.Props)
+            if (props) delete dynamic_cast<TCellGraphic*>(props->GraphicObject());
+}
 
 String GridCellStore::Text(int Col, int Row) const {
     if (!InStore(Col, Row)) return String();
