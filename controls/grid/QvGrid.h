@@ -446,10 +446,8 @@ public:
     // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
     // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.
     // ----------------------------------------------------------------------------------------
-    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                             TCellGradientDirection& GD) override;
+    void GetVisualProperties(int ACol, int ARow, bool Print, bool Select, bool Remap,
+                             TCellLook& ALook) override;
     void GetFontProperties(int ADisplCol, int ARealCol, bool Map, TBrush* ABrush, TFont* AFont,
                            TGridDrawState AState, int ARow);
     // Real column.
@@ -462,7 +460,7 @@ public:
     // Whether the sort glyph belongs to the cell (real column) and is drawn.
     bool HasSortGlyph(int ACol, int ARow);
     void DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                          TGridDrawState AState) override;
+                          const TCellLook& ALook) override;
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
     // Changes the zoom factor by Step within -10..10 and every shown column and row with it.
@@ -1706,6 +1704,10 @@ private:
     // Hides and disables an editor's control; the grid takes the focus first unless it is on its way
     // elsewhere.
     void HideSpecialControl(TWinControl* AControl);
+    // The selection's colouring of a cell's look (QvGrid_PaintVisual.cpp).
+    void ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
+                            TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
+                            TColor& AFontColor);
     // Steps of the cell pipeline (QvGrid_Paint*.cpp).
     void PaintFixedLook(TCellPaintState& S, TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);

@@ -123,16 +123,9 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     const int H = R.Bottom - R.Top - 1;
     const int realCol = RealColIndex(ACol);
 
-    TCanvas* canvas = Canvas();
-    TGridDrawState state = 0;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient{};
-    GetVisualProperties(ACol, Row(), state, false, false, true, canvas->Brush(), colorTo, mirror, mirrorTo,
-                        canvas->Font(), ha, va, wordWrap, gradient);
-    const TColor color = canvas->Brush()->Color();
+    TCellLook look;
+    GetVisualProperties(ACol, Row(), false, false, true, look);
+    const TColor color = look.Fill.Color;
 
     FGridState = gsNormal;
     EditCtrl = nullptr;

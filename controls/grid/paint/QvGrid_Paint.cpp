@@ -164,12 +164,13 @@ TPoint TQvStringGrid::BackGroundTileOrigin(int ACol, int ARow, bool FromFixed) {
 }
 
 void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                                     TGridDrawState AState) {
+                                     const TCellLook& ALook) {
     TCellPaintState S;
     S.Canvas = ACanvas;
+    S.Look = &ALook;
     S.DisplCol = ACol;
     S.Row = ARow;
-    S.State = AState;
+    S.State = ALook.State;
     S.RealCol = RealColIndex(ACol);
     const TMouseActions& ma = *FMouseActions;
     S.SelRow = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
@@ -189,10 +190,12 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
         }
     }
 
+    // The look goes onto the canvas; a colour set makes the brush solid.
     TBrush* brush = ACanvas->Brush();
     TFont* font = ACanvas->Font();
-    GetVisualProperties(ACol, ARow, S.State, false, false, true, brush, S.ColorTo, S.MirrorColor,
-                        S.MirrorColorTo, font, S.HAlign, S.VAlign, S.WordWrap, S.GD);
+    ACanvas->SetFont(&ALook.Font);
+    brush->SetStyle(bsSolid);
+    brush->SetColor(ALook.ContentsFill.Color);
     S.Graphic = GetCellGraphicInfo(S.RealCol, ARow);
     if (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctNode && S.RealCol == 0)
         if (const TCellProperties* props = PropsAt(0, ARow)) S.Graphic.Width = props->NodeLevel() * 12 + 4;
@@ -307,8 +310,8 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
         pass.Row = S.Row;
         pass.State = S.State;
         pass.TextWidth = S.TextWidth;
-        pass.TextAlign = S.HAlign;
-        pass.TextVAlign = S.VAlign;
+        pass.TextAlign = ALook.HAlign;
+        pass.TextVAlign = ALook.VAlign;
         DrawCellGraphics(pass, g, S.Graphic.Graphic);
         R = g;
     }
@@ -381,9 +384,10 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
                S.Row == fixedRows - 1 && (S.DisplCol >= fixedCols || ss.FixedCols())) {
         fill(R, ss.HeaderColor(), ss.HeaderColorTo(), ss.HeaderMirrorColor(), ss.HeaderMirrorColorTo(),
              clNone);
-    } else if (!FFlat && (S.ColorTo != clNone || S.MirrorColor != clNone || FLook == glVista)) {
+    } else if (const TCellFill& own = S.Look->ContentsFill;
+               !FFlat && (own.ColorTo != clNone || own.MirrorColor != clNone || FLook == glVista)) {
         // A plain fill would repaint what the base painter has just painted in the same colour.
-        fill(R, S.SavedBrushColor, S.ColorTo, S.MirrorColor, S.MirrorColorTo, clNone);
+        fill(R, S.SavedBrushColor, own.ColorTo, own.MirrorColor, own.MirrorColorTo, clNone);
         if (FLook == glVista) {
             CellPaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);
             CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom);

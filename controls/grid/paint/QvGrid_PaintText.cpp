@@ -236,13 +236,13 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         if (gi.HAlign == haAfterText) R.Right -= gi.Width;
         if (gi.VAlign == vaAboveText) R.Top += gi.Height;
         if (gi.VAlign == vaUnderText) R.Bottom -= gi.Height;
-        if (gi.HAlign == haLeft || (gi.HAlign == haBeforeText && S.HAlign == taLeftJustify))
+        if (gi.HAlign == haLeft || (gi.HAlign == haBeforeText && S.Look->HAlign == taLeftJustify))
             S.GraphicOffset = gi.Width;
     }
     if (S.RealCol == 0 && HasNodes() && !IsNode(S.Row)) R.Left += GetNodeIndent(S.Row);
     const bool sortGlyph = S.Fixed && HasSortGlyph(S.RealCol, S.Row);
     const bool mirrored = PaintsMirrored();
-    TAlignment ha = S.HAlign;
+    TAlignment ha = S.Look->HAlign;
     if (mirrored && ha != taCenter) ha = ha == taLeftJustify ? taRightJustify : taLeftJustify;
 
     if (kind == ctkHTML) {
@@ -283,17 +283,17 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     }
 
     // Plain text.
-    if (S.HAlign == taCenter && sortGlyph && S.RealCol == FSortSettings->Column()) R.Left += 10;
+    if (S.Look->HAlign == taCenter && sortGlyph && S.RealCol == FSortSettings->Column()) R.Left += 10;
     const bool link = URLShow() && IsURL(text);
     if (link) {
         if (!URLFull()) StripURLProtocol(text);
         font->SetStyle(font->Style() | fsUnderline);
         font->SetColor(linkColor);
     }
-    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, S.VAlign);
+    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, S.Look->VAlign);
     const bool lineBreak = text.contains('\n') || text.contains('\r');
     const bool multi = Multilinecells() && lineBreak;
-    if (!multi && !S.WordWrap) {
+    if (!multi && !S.Look->WordWrap) {
         for (int i = 0; i < text.size(); ++i)
             if (text[i] == '\r' || text[i] == '\n') {
                 text.truncate(i);
@@ -302,7 +302,7 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         flags |= DT_SINGLELINE;
         if (EnhTextSize()) flags |= DT_END_ELLIPSIS;
     } else {
-        if (S.WordWrap && !Multilinecells() && EnhTextSize()) flags |= DT_END_ELLIPSIS;
+        if (S.Look->WordWrap && !Multilinecells() && EnhTextSize()) flags |= DT_END_ELLIPSIS;
         flags |= DT_WORDBREAK;
     }
     if (BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
@@ -324,12 +324,12 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     if (mirrored) SetPaintOrientation(c, true);
     if (sortGlyph) {
         const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(text)));
-        int y = S.VAlign == vtaTop      ? R.Top + 8
-                : S.VAlign == vtaBottom ? R.Bottom - 8
-                                        : R.Top + R.Height() / 2;
-        int x = S.HAlign == taLeftJustify    ? R.Left + p + S.GraphicOffset + 10
-                : S.HAlign == taRightJustify ? R.Right - p - 10
-                                             : R.Left + 8;
+        int y = S.Look->VAlign == vtaTop      ? R.Top + 8
+                : S.Look->VAlign == vtaBottom ? R.Bottom - 8
+                                              : R.Top + R.Height() / 2;
+        int x = S.Look->HAlign == taLeftJustify    ? R.Left + p + S.GraphicOffset + 10
+                : S.Look->HAlign == taRightJustify ? R.Right - p - 10
+                                                   : R.Left + 8;
         if (GetCellType(S.RealCol, S.Row) == ctRotated) {
             x = R.Right - 10;
             y = R.Top + 8;

@@ -312,17 +312,9 @@ TEST_P(QvGridVisualTest, BrushColourFollowsThePriorities) {
     g.SetColor(clWhite);
     g.SetLook(glStandard);
     GetParam().setup(g);
-    TBrush brush;
-    TFont font;
-    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha;
-    TVAlignment va;
-    bool ww = false;
-    TCellGradientDirection gd;
-    TGridDrawState state = 0;
-    g.GetVisualProperties(GetParam().col, GetParam().row, state, false, true, true, &brush, to, mirror,
-                          mirrorTo, &font, ha, va, ww, gd);
-    EXPECT_EQ(brush.Color(), GetParam().brush) << GetParam().name;
+    TCellLook look;
+    g.GetVisualProperties(GetParam().col, GetParam().row, false, true, true, look);
+    EXPECT_EQ(look.Fill.Color, GetParam().brush) << GetParam().name;
 }
 
 const VisualCase kVisualCases[] = {
