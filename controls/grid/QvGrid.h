@@ -1708,12 +1708,34 @@ private:
     void ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
                             TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
                             TColor& AFontColor);
-    // Steps of the cell pipeline (QvGrid_Paint*.cpp).
+    // Steps of the cell pipeline (QvGrid_Paint*.cpp), in their order.
+    void DrawCellScrollBar(TCellPaintState& S, TRect& R);
+    void PutCellLook(TCellPaintState& S);
     void PaintFixedLook(TCellPaintState& S, TRect& R);
+    void PaintListViewHeader(TCellPaintState& S, const TRect& R);
+    bool DrawRowIndicator(TCellPaintState& S, TRect& R);
+    void DrawModifiedMark(TCellPaintState& S, const TRect& R);
+    void DrawEditorButtons(TCellPaintState& S, TRect& R);
+    void DrawDefaultCellText(TCellPaintState& S, const TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
-    void DrawTreeLines(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
+    void DrawFixedRightLines(TCellPaintState& S, const TRect& R);
+    void DrawTreeLines(TCellPaintState& S, TRect R);
+    void DrawCellGraphicStep(TCellPaintState& S, TRect& R);
+    void FireCellDrawEvents(TCellPaintState& S, const TRect& R);
+    void DrawCellFocusRect(TCellPaintState& S, const TRect& R);
+    // Steps of the text step (QvGrid_PaintText.cpp), in their order.
+    void SetTextSelectionColours(TCellPaintState& S);
+    int CellPaintText(TCellPaintState& S, String& Text);
+    void SetDisjunctUnselectedColours(TCellPaintState& S);
+    void DrawCellBackGroundPicture(TCellPaintState& S, const TRect& R);
+    void DrawCellBackGroundSlice(TCellPaintState& S, const TRect& R);
+    void DrawSelectionRectangle(TCellPaintState& S, const TRect& R);
+    void MakeCellTextRoom(TCellPaintState& S, TRect& R);
+    void DrawCellMarkupText(TCellPaintState& S, TRect R, const String& Text);
+    void DrawCellRichText(TCellPaintState& S, const TRect& R);
+    void DrawCellPlainText(TCellPaintState& S, TRect R, String Text);
     void PaintEmptyArea(TCanvas* ACanvas);
     // The toolkit's frame, then the looks that have one draw their coloured border over it.
     void DrawBorder(TCanvas* ACanvas, const TRect& ARect) override;

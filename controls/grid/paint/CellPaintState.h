@@ -29,4 +29,6 @@ struct TCellPaintState {
     int ScrollOffset = 0;
     TColor SavedBrushColor = clNone;
     TColor SavedFontColor = clNone;
+    // The colour of links in the text: the selection's text colour where the text step lays it on.
+    TColor LinkColor = clNone;
 };
