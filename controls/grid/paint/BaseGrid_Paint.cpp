@@ -23,7 +23,8 @@ bool PaintedAsBaseCell(TBaseGrid& g, int& ACol, int& ARow) {
     return true;
 }
 
-// The cell's plain look, which the descendants' visual properties refine.
+// The cell's plain look, which the descendants' visual properties refine; the look enters with the grid's
+// font.
 void FillPlainLook(TBaseGrid& g, int ACol, int ARow, bool Fixed, TCellLook& Look) {
     const bool plainSelected =
         !Fixed && g.ShowSel() && (Look.State & gdSelected) && !(Look.State & gdFocused);
@@ -31,7 +32,6 @@ void FillPlainLook(TBaseGrid& g, int ACol, int ARow, bool Fixed, TCellLook& Look
     if (const TCellProperties* props =
             g.HasCellProperties(ACol, ARow) ? g.CellProperties(ACol, ARow) : nullptr)
         if (props->BrushColor() != clNone && !plainSelected) fill = props->BrushColor();
-    Look.Font.Assign(g.Font());
     if (plainSelected && g.SelectionStyle() == ssDefault) {
         fill = clHighlight;
         Look.Font.SetColor(clHighlightText);
@@ -208,7 +208,7 @@ void TBaseGrid::DoPaintCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, T
         ACanvas->IntersectClipRect(TRect(clipW, clipH, Width(), Height()));
     }
 
-    TCellLook look;
+    TCellLook look(*Font());
     look.State = AState;
     FillPlainLook(*this, ACol, ARow, fixed, look);
     GetVisualProperties(ACol, ARow, false, true, true, look);

@@ -17,6 +17,11 @@ struct TCellFill {
 };
 
 struct TCellLook {
+    TCellLook() = default;
+    // Starts from a copy of Font, without the owner's change notification: a copy shares the font's name,
+    // where a new font would make its own.
+    explicit TCellLook(const TFont& AFont) : Font(AFont) { Font.OnChange = nullptr; }
+
     // The draw state as the look rules leave it: gdFixed for fixed cells, gdSelected as the selection shows.
     TGridDrawState State = 0;
     // The background as painted: the selection's colours, the hovered and the active row included.
