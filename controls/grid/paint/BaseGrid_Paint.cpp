@@ -63,17 +63,17 @@ bool PaintRowHighlights(TBaseGrid& g, int ACol, int ARow, bool Fixed, bool Full,
 
 TCellFrame PaintCellFrame(TBaseGrid& g, int ACol, bool Fixed, TGridDrawState AState) {
     TCellFrame f;
-    f.GridColor = g.Color();
     f.LineColor = g.GridLineColor();
     f.FixedLineColor = g.GridFixedLineColor();
     f.LineWidth = g.GridLineWidth();
     f.Options = g.Options();
     f.Fixed = Fixed;
     f.HorzLine = !(ACol == 0 && g.HasNodes());
-    f.Mirrored = g.BiDiMode() == bdRightToLeft;
     f.StyleFilled = g.IsVCLStyled();
     f.StyledSelection = (AState & gdSelected) && g.SelectionStyle() != ssDefault && g.ShowSel();
     if (!f.StyledSelection) return f;
+    f.GridColor = g.Color();
+    f.Mirrored = g.BiDiMode() == bdRightToLeft;
     f.SelectionStyle = g.SelectionStyle();
     f.SelectionActive = g.Focused() || (g.Options() & goDrawFocusSelected);
     const TGridRect sel = g.Selection();

@@ -28,7 +28,6 @@ SelectionLook InactiveSelectionLook();
 // The lines and the selection frame round one cell: the grid-wide settings they are drawn with and the
 // cell's place in the selection.
 struct TCellFrame {
-    TColor GridColor = clWindow; // what the styled selection's rounded corners stand on
     TColor LineColor = clSilver;
     TColor FixedLineColor = clBlack;
     int LineWidth = 1;
@@ -36,9 +35,10 @@ struct TCellFrame {
     bool Fixed = false; // lines in the fixed cells' colour, after the fixed options
     // The node column draws its own tree instead of the line under the cell.
     bool HorzLine = true;
-    bool Mirrored = false;
-    // The cell shows the frame of a selection style instead of its fill.
+    // The cell shows the frame of a selection style instead of its fill; the frame's settings follow.
     bool StyledSelection = false;
+    TColor GridColor = clWindow; // what the rounded corners stand on
+    bool Mirrored = false;
     int SelectionStyle = 0;
     bool SelectionActive = false; // the focused colours, else the grey ones
     int SelectionSegment = 0;     // 0 alone, 1 first, 2 last, 3 a column between them
