@@ -1,4 +1,5 @@
-// Cell geometry over merged areas, repaint requests and the paint entries of the base grid.
+// Cell geometry over merged areas, repaint requests and the base grid's paint of a cell: its look filled once
+// and handed to the cell painter and the contents.
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/paint/CellPainter.h"
 #include "toolkit/graphics/Canvas.h"

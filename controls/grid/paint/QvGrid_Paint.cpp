@@ -344,15 +344,8 @@ void TQvStringGrid::DrawFixedRightLines(TCellPaintState& S, const TRect& R) {
 void TQvStringGrid::DrawCellGraphicStep(TCellPaintState& S, TRect& R) {
     TRect g = R;
     if (S.Fixed) g.Top += 1;
-    TCellGraphicPass pass;
-    pass.Canvas = S.Canvas;
-    pass.RealCol = S.RealCol;
-    pass.DisplayCol = S.DisplCol;
-    pass.Row = S.Row;
-    pass.State = S.State;
-    pass.TextWidth = S.TextWidth;
-    pass.TextAlign = S.Look->HAlign;
-    pass.TextVAlign = S.Look->VAlign;
+    const TCellGraphicPass pass{S.Canvas, S.RealCol,   S.DisplCol,     S.Row,
+                                S.State,  S.TextWidth, S.Look->HAlign, S.Look->VAlign};
     DrawCellGraphics(pass, g, S.Graphic.Graphic);
     R = g;
 }

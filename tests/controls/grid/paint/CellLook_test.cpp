@@ -1,51 +1,12 @@
-// A cell's look as the string grid fills it: once per painted cell, the background with the selection's
-// colours and the contents with the cell's own.
+// A cell's look as the string grid fills it: the background with the selection's colours and the contents
+// with the cell's own.
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/paint/CellLook.h"
 #include "controls/grid/paint/CellLooks.h"
-#include "toolkit/controls/Forms.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
-#include <utility>
-
-// Every look rule and its hooks run once for each cell a paint draws, not once per painter.
-TEST(CellLook, EachCellsLookIsAskedOncePerPaint) {
-    TForm form(nullptr);
-    form.SetClientSize(300, 120);
-    auto* g = new TQvStringGrid(&form);
-    g->SetParent(&form);
-    g->SetBounds(0, 0, 300, 120);
-    g->SetColCount(3);
-    g->SetRowCount(3);
-    g->SetDefaultColWidth(60);
-    g->SetDefaultRowHeight(24);
-    std::map<std::pair<int, int>, int> colours, alignments, wraps;
-    g->OnGetCellColor = [&](TObject*, int ARow, int ACol, TGridDrawState, TBrush*, TFont*) {
-        ++colours[{ACol, ARow}];
-    };
-    g->OnGetAlignment = [&](TObject*, int ARow, int ACol, TAlignment&, TVAlignment&) {
-        ++alignments[{ACol, ARow}];
-    };
-    g->OnGetWordWrap = [&](TObject*, int ACol, int ARow, bool&) { ++wraps[{ACol, ARow}]; };
-    form.Show();
-    QApplication::processEvents();
-    colours.clear();
-    alignments.clear();
-    wraps.clear();
-    form.Grab();
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) {
-            const std::pair<int, int> cell(c, r);
-            EXPECT_EQ(colours[cell], 1) << c << "," << r;
-            EXPECT_EQ(alignments[cell], 1) << c << "," << r;
-            EXPECT_EQ(wraps[cell], 1) << c << "," << r;
-        }
-    form.Hide();
-}
 
 struct CellLookCase {
     const char* name;

@@ -216,6 +216,17 @@ TEST(CellPainterAlone, DrawsTheLookAndTheFrameOnAnyCanvas) {
         TColor want;
     };
     auto red = [](TCellLook& l, TCellFrame&) { l.Fill.Color = clRed; };
+    // A focused Win7 selection frame in a segment of the selection.
+    auto styled = [](int segment) {
+        return [segment](TCellLook& l, TCellFrame& f) {
+            l.Fill.Color = clRed;
+            l.State = gdSelected;
+            f.StyledSelection = true;
+            f.SelectionStyle = ssWin7;
+            f.SelectionActive = true;
+            f.SelectionSegment = segment;
+        };
+    };
     const Case cases[] = {
         {"plain fill", red, TPoint(10, 10), clRed},
         {"line under the cell", red, TPoint(10, h - 1), clSilver},
@@ -241,27 +252,14 @@ TEST(CellPainterAlone, DrawsTheLookAndTheFrameOnAnyCanvas) {
          },
          TPoint(0, 10), clRed},
         {"mirror fill's lower half",
-         [](TCellLook& l, TCellFrame&) { l.Fill = {clRed, clRed, clGreen, clGreen}; }, TPoint(10, h - 3),
-         clGreen},
-        {"styled selection alone: closed on the left",
-         [](TCellLook& l, TCellFrame& f) {
-             l.Fill.Color = clRed;
-             l.State = gdSelected;
-             f.StyledSelection = true;
-             f.SelectionStyle = ssWin7;
-             f.SelectionActive = true;
+         [](TCellLook& l, TCellFrame&) {
+             l.Fill = {clRed, clRed, clGreen, clGreen};
          },
-         TPoint(0, 2), FocusedSelectionLook(ssWin7).BorderColor},
-        {"styled selection between columns: open on the left",
-         [](TCellLook& l, TCellFrame& f) {
-             l.Fill.Color = clRed;
-             l.State = gdSelected;
-             f.StyledSelection = true;
-             f.SelectionStyle = ssWin7;
-             f.SelectionActive = true;
-             f.SelectionSegment = 3;
-         },
-         TPoint(0, 2), FocusedSelectionLook(ssWin7).Color},
+         TPoint(10, h - 3), clGreen},
+        {"styled selection alone: closed on the left", styled(0), TPoint(0, 2),
+         FocusedSelectionLook(ssWin7).BorderColor},
+        {"styled selection between columns: open on the left", styled(3), TPoint(0, 2),
+         FocusedSelectionLook(ssWin7).Color},
     };
     for (const Case& c : cases) {
         TBitmap sheet;
