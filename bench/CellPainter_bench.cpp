@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 
+#include "BenchPairs.h"
+
 namespace {
 constexpr int kCols = 20, kRows = 60, kW = 1280, kH = 1024;
 
@@ -76,10 +78,5 @@ BENCHMARK(BM_PaintScreen_BaseGridGradients)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintScreen_QTableWidget)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 
+#include "BenchPairs.h"
+
 namespace {
 
 constexpr int kMarkupBenchWidth = 400;
@@ -97,10 +99,5 @@ BENCHMARK(BM_Draw_RenderMarkup)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Draw_QTextDocument)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchpairs::RunOffscreen(argc, argv);
 }

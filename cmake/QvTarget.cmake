@@ -37,7 +37,10 @@ function(qv_resources target name folder)
     list(FILTER files EXCLUDE REGEX "^${folder}/${sub}/")
   endforeach()
   if(files)
+    # Kept uncompressed: every start reads the designs, texts and pictures, and unpacking them cost more
+    # time than the few hundred kilobytes it saves.
     qt_add_resources(${target} ${name} PREFIX "/" BASE ${folder}
+      OPTIONS -no-compress
       FILES ${files})
   endif()
 endfunction()

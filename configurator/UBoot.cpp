@@ -5,8 +5,9 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "toolkit/designs/DesignFile.h"
+#include "configurator/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/StringList.h"
 
 #include <memory>
@@ -176,6 +177,8 @@ void TFBoot::Btn_COM_ListClick(TObject*) {
 }
 
 void Run_Update_Device(TFBoot& boot) {
+    for (const String& image : Device_Image_Files())
+        if (!Confirm_Save_Through_Link(image)) return;
     String error;
     if (!Build_And_Write_Images(error)) {
         MessageDlg(error, mtError, mbOK);

@@ -4,6 +4,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
+#include "configurator/USave_Target.h"
 #include "configurator/UStartProgram.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
@@ -172,6 +173,7 @@ bool Run_Ethernet_Update(TIcmpClient& ping, TXMLDocument& xml, int& ping_res, co
     Last_IP_Address = address;
     Update_Option_Index = option;
     Update_Read_Back = readBack;
+    if (!Confirm_Save_Through_Link(Update_Job_File())) return false;
     String error;
     if (!Write_Update_Job(xml, address, option, readBack, error)) {
         MessageDlg(error, mtError, mbOK);

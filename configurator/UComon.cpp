@@ -132,7 +132,7 @@ String ChildText(const TXMLNode& parent, const char* child, const char* item, co
 }
 } // namespace
 
-void Read_Settings(TXMLDocument& xml, const String& fileName) {
+bool Read_Settings(TXMLDocument& xml, const String& fileName) {
     Name_Project.clear();
     Dir_Project.clear();
     Last_IP_Address = Default_IP_Address;
@@ -141,8 +141,8 @@ void Read_Settings(TXMLDocument& xml, const String& fileName) {
     xml.SetActive(true);
     // A file that is missing, not well-formed XML or far larger than the program writes counts as absent:
     // every item keeps its default.
-    if (!FileExists(fileName) || !xml.LoadFromFile(fileName, Max_Settings_File_Bytes, Max_Settings_Text))
-        return;
+    if (!PathExists(fileName)) return true;
+    if (!xml.LoadFromFile(fileName, Max_Settings_File_Bytes, Max_Settings_Text)) return false;
     // The root is the first top-level node as it stands; a declaration or comment before the root
     // element leaves every item at its default.
     TXMLNode root = xml.ChildNodes().First();
@@ -154,6 +154,7 @@ void Read_Settings(TXMLDocument& xml, const String& fileName) {
     Enable_Update = ChildText(root, "lastinternet", "enable_update", off) == "1";
     Enable_Jump_Field = ChildText(root, "lastinternet", "enable_jump_field_tables", off) == "1";
     Enable_Auto_Size = ChildText(root, "lastinternet", "Double_Click_Auto_Size", off) == "1";
+    return true;
 }
 
 bool Write_Settings(TXMLDocument& xml, const String& fileName) {

@@ -94,7 +94,8 @@ void Set_Table_File_Paths();
 bool Is_Safe_Project_Name(const String& name);
 // The settings file into the program state: each item with its own default; a missing or unreadable file
 // gives all defaults. Name_Project is taken as stored; the caller decides whether its folder exists.
-void Read_Settings(TXMLDocument& xml, const String& fileName);
+// False when a file is there but could not be read (the reason is the document's ErrorText()).
+bool Read_Settings(TXMLDocument& xml, const String& fileName);
 // The program state into the settings file, replacing it only once the new content is written whole.
 // False when the file could not be written (the old one is then left as it was).
 bool Write_Settings(TXMLDocument& xml, const String& fileName);
@@ -160,6 +161,9 @@ void ColGrid_Copy_Row(TQvColumnGrid* grid, int row);
 void ColGrid_Paste_Row(TQvColumnGrid* grid, int row, bool copied);
 // A double click on a header cell sizes its column to the contents (Enable_Auto_Size).
 void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col);
+// The header row grows, never below the grid's row height, until every header shows its whole text
+// wrapped in its column's width (the interface face may be wider than the one the widths were set for).
+void Grid_Fit_Header_Row(TQvStringGrid* grid);
 // Enter moves to the next data cell, from the last column to column 1 of the next row and from the last
 // row to row 1 (Enable_Jump_Field); the key is then swallowed.
 void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key);

@@ -188,6 +188,13 @@ void Grid_Auto_Size_Col(TQvStringGrid* grid, int row, int col) {
     if (grid && Enable_Auto_Size && row == 0 && col >= 0 && col < grid->ColCount()) grid->AutoSizeCol(col, 0);
 }
 
+void Grid_Fit_Header_Row(TQvStringGrid* grid) {
+    if (!grid || grid->RowCount() < 1) return;
+    const int designed = grid->DefaultRowHeight();
+    grid->AutoSizeRow(0);
+    if (grid->RowHeights(0) < designed) grid->SetRowHeights(0, designed);
+}
+
 void Grid_Enter_Next_Cell(TQvStringGrid* grid, QChar& key) {
     if (!grid || !Enable_Jump_Field || key != QChar(13)) return;
     const int col = grid->Col();

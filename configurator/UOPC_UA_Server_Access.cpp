@@ -5,6 +5,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Dialogs.h"
@@ -121,9 +122,11 @@ void TFOPC_UA_Server_Access::Set_Lang() {
         buttons[i]->SetCaption(opcText(1402 + i));
         buttons[i]->SetHint(opcText(1408 + i));
     }
-    if (QSG->ColCount() >= OPC_Col_Count)
+    if (QSG->ColCount() >= OPC_Col_Count) {
         for (int c = 0; c < OPC_Col_Count; ++c)
             QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
+        Grid_Fit_Header_Row(QSG);
+    }
 }
 
 void TFOPC_UA_Server_Access::Init_Table() {
@@ -143,6 +146,7 @@ void TFOPC_UA_Server_Access::Init_Table() {
         QSG->SetCells(c, 0, opcText(kOpcColumns[c].Header));
         QSG->SetColWidths(c, kOpcColumns[c].Width);
     }
+    Grid_Fit_Header_Row(QSG);
     for (int c : kOpcCheckColumns)
         QSG->AddCheckBoxColumn(c, false, false);
     for (int r = 1; r <= OPC_UA_Data_Rows; ++r) {
@@ -234,12 +238,13 @@ void TFOPC_UA_Server_Access::Clear_Table() {
 void TFOPC_UA_Server_Access::Load_Table() {
     XML1->SetActive(true);
     if (!XML1->LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, Max_OPC_UA_Text)) {
-        Load_Problem = XML1->ErrorText();
+        // The message names the file already.
+        Load_Problem = XML1->ErrorReason();
         return;
     }
     const TXMLNode table = XML1->DocumentElement().FindNode("OPC_UA_Server_Variables");
     if (table.IsNull()) {
-        Load_Problem = QStringLiteral("The file holds no \"OPC_UA_Server_Variables\" element.");
+        Load_Problem = opcText(Text_OPC_UA_No_Variables);
         return;
     }
     int r = 0, extra = 0;
@@ -265,15 +270,14 @@ void TFOPC_UA_Server_Access::Load_Table() {
         QSG->SetCellEx(OPC_Col_Mnemonic, r, text("Mnemonic"));
     }
     if (extra > 0)
-        Load_Problem = QStringLiteral("The file holds %1 variables; the table shows the first %2.")
-                           .arg(OPC_UA_Data_Rows + extra)
-                           .arg(OPC_UA_Data_Rows);
+        Load_Problem =
+            Format(opcText(Text_OPC_UA_Too_Many_Variables), {OPC_UA_Data_Rows + extra, OPC_UA_Data_Rows});
 }
 
 void TFOPC_UA_Server_Access::FormShow(TObject*) {
     Load_Problem.clear();
     Clear_Table();
-    if (FileExists(File_OPC_UA_Server)) Load_Table();
+    if (PathExists(File_OPC_UA_Server)) Load_Table();
     Do_Copy = false;
     if (!Load_Problem.isEmpty())
         MessageDlg(opcText(Text_Table_Not_Read) + File_OPC_UA_Server + "\r\n" + Load_Problem, mtError, mbOK);
@@ -372,7 +376,8 @@ void TFOPC_UA_Server_Access::Btn_OKClick(TObject*) {
         row > 0 && MessageDlg(Format(opcText(Text_OPC_UA_Row_Without_Type), {row}), mtConfirmation,
                               mbYes | mbNo) != mrYes)
         return;
-    if (!Load_Problem.isEmpty() &&
+    if (!Confirm_Save_Through_Link(File_OPC_UA_Server)) return;
+    if (!Load_Problem.isEmpty() && FileExists(File_OPC_UA_Server) &&
         MessageDlg(opcText(Text_Overwrite_Unread_Table), mtConfirmation, mbYes | mbNo) != mrYes)
         return;
     if (!Save_Table(File_OPC_UA_Server)) {

@@ -38,6 +38,9 @@ constexpr int OPC_UA_Max_Position = 1999;
 constexpr qsizetype Max_OPC_UA_Text = 4096;
 // The question before OK leaves out a row that holds data but no type (formatted with that row).
 constexpr int Text_OPC_UA_Row_Without_Type = 1441;
+// Why a file could not be taken whole: no variables element; more variables than rows (with both counts).
+constexpr int Text_OPC_UA_No_Variables = 1442;
+constexpr int Text_OPC_UA_Too_Many_Variables = 1443;
 
 class TFOPC_UA_Server_Access : public TForm {
 public:

@@ -4,6 +4,7 @@
 
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
@@ -13,6 +14,8 @@
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
+
+#include <algorithm>
 
 TFParGen* FParGen = nullptr;
 
@@ -314,6 +317,7 @@ void TFParGen::Load_Defaults() {
 }
 
 void TFParGen::Load_File() {
+    FLoadComplete = false;
     if (!LoadParGen(*XML1, File_ParGen)) {
         Load_Defaults();
         MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
@@ -322,6 +326,21 @@ void TFParGen::Load_File() {
         return;
     }
     const TXMLNode root = ParGenRoot(*XML1);
+    // A file of another kind (a table saved under this name) holds nothing of the window: say so, and
+    // OK asks before replacing it. A hand-made file under another root that holds the elements reads.
+    const bool settings =
+        XML1->DocumentElement().NodeName() == QLatin1String("Par_Gen") ||
+        std::any_of(std::begin(kParGenElements), std::end(kParGenElements), [&](const ParGenElement& e) {
+            return !root.FindNode(QString::fromLatin1(e.Element)).IsNull();
+        });
+    if (!settings) {
+        Load_Defaults();
+        MessageDlg(QString("The file \"%1\" could not be read (%2); the default settings are shown.")
+                       .arg(File_ParGen, QStringLiteral("it holds no \"Par_Gen\" settings")),
+                   mtError, mbOK, 0);
+        return;
+    }
+    FLoadComplete = true;
     auto read = [&](const ParGenElement& e) {
         const TXMLNode node = root.FindNode(QString::fromLatin1(e.Element));
         if (!node.IsNull())
@@ -344,7 +363,8 @@ void TFParGen::Load_File() {
 
 void TFParGen::FormShow(TObject*) {
     XML1->SetActive(true);
-    if (FileExists(File_ParGen))
+    FLoadComplete = true;
+    if (PathExists(File_ParGen))
         Load_File();
     else
         Load_Defaults();
@@ -373,21 +393,30 @@ bool TFParGen::Controllo_Dati() {
         const Integer v = ParseCellInt(Edit(QString::fromLatin1(c.Field))->Text());
         return v < c.Low || v > c.High || v == c.Excluded;
     };
-    auto refuse = [](int message) {
+    // The field the message names comes into sight and takes the focus, so the person can mend it at once.
+    auto refuse = [this](int message, TWinControl* field) {
         MessageDlg(ParGenText(message), mtError, mbOK, 0);
+        for (TWinControl* p = field->Parent(); p; p = p->Parent())
+            if (auto* panel = dynamic_cast<TCategoryPanel*>(p)) panel->Expand();
+        if (field->CanFocus()) field->SetFocus();
         return false;
     };
     for (const ParGenCheck& c : kParGenChecks)
-        if (fails(c)) return refuse(c.Message);
+        if (fails(c)) return refuse(c.Message, Edit(QString::fromLatin1(c.Field)));
     if (CB_Serial_StopBits->ItemIndex() >= 1 && Cb_Serial_Parity->ItemIndex() >= 1)
-        return refuse(kParGenStopBitsMessage);
-    if (fails(kParGenPollTime)) return refuse(kParGenPollTime.Message);
+        return refuse(kParGenStopBitsMessage, CB_Serial_StopBits);
+    if (fails(kParGenPollTime)) return refuse(kParGenPollTime.Message, E_NTP_Poll_Time);
     return true;
 }
 
 void TFParGen::Btn_OKClick(TObject*) {
     if (!Controllo_Dati()) return;
+    if (!Confirm_Save_Through_Link(File_ParGen)) return;
+    if (!FLoadComplete && FileExists(File_ParGen) &&
+        MessageDlg(ParGenText(Text_Overwrite_Unread_Settings), mtConfirmation, mbYesNo) != mrYes)
+        return;
     if (!Save_File()) return;
+    FLoadComplete = true;
     SetModalResult(mrOk);
 }
 

@@ -135,6 +135,8 @@ private:
     void Fixed_Panel(const char* panel);
 
     std::vector<std::pair<TControl*, TParGenTextSlot>> FTextSlots;
+    // False after a showing whose file could not be read whole: OK then asks before replacing it.
+    bool FLoadComplete = true;
 };
 
 extern TFParGen* FParGen;

@@ -1,6 +1,7 @@
 // The main window: creation and start-up state, step dispatch, the version timer and language changes.
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UMakerSite.h"
+#include "configurator/USave_Target.h"
 
 #include "configurator/UAbout.h"
 #include "configurator/UBoot.h"
@@ -159,7 +160,9 @@ void TFQuenvarroweFirmWare::FormCreate(TObject*) {
     Set_Program_Folders(ExtractFilePath(Application->ExeName()));
     Name_Project.clear();
     Update_Read_Back = true;
-    Read_Settings(*XML1, Dir_Exe + PathDelim + Settings_File_Name);
+    const String settingsFile = Dir_Exe + PathDelim + Settings_File_Name;
+    const bool settingsRead = Read_Settings(*XML1, settingsFile);
+    const String settingsProblem = XML1->ErrorText();
     Enable_Version_Timer();
     Title_Program = "Orvane - Configurator RV83K17 - OPC UA Server / Serial ";
     SW_Code = Product_SW_Code;
@@ -179,6 +182,11 @@ void TFQuenvarroweFirmWare::FormCreate(TObject*) {
     Set_Lang();
     Set_Files();
     Create_Shared_Lists();
+    // Once, in the language just loaded: the close replaces the file with what is in use now.
+    if (!settingsRead)
+        MessageDlg(Lang_Texts->Strings(Text_Program_Settings_Not_Read) + settingsFile + "\r\n" +
+                       settingsProblem,
+                   mtWarning, mbOK);
 }
 
 void TFQuenvarroweFirmWare::Layout_Steps() {
@@ -240,6 +248,7 @@ void TFQuenvarroweFirmWare::Set_Files() {
 }
 
 void TFQuenvarroweFirmWare::Save_Setting() {
+    if (!Confirm_Save_Through_Link(Dir_Exe + PathDelim + Settings_File_Name)) return;
     if (!Write_Settings(*XML1, Dir_Exe + PathDelim + Settings_File_Name))
         MessageDlg(QStringLiteral("The settings could not be saved in \"%1\" (%2).")
                        .arg(Dir_Exe + PathDelim + Settings_File_Name, XML1->ErrorText()),
@@ -328,7 +337,8 @@ void TFQuenvarroweFirmWare::BACnet_EDE_File() {
 }
 
 Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
-    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen)) return 0;
+    if (!FileExists(File_ParGen) || !XML1->LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text))
+        return 0;
     return StrToIntDef(XML1->DocumentElement().FindNode("BACnet_Type").Text(), 0);
 }
 

@@ -147,7 +147,7 @@ DWORD Get_OPC_UA_Var_Type(const String& typeText) {
 }
 
 bool Load_ParGen_Setting(String& error) {
-    if (!FileExists(File_ParGen)) return true;
+    if (!PathExists(File_ParGen)) return true;
     TXMLDocument xml;
     if (!xml.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text)) {
         error =
@@ -219,7 +219,7 @@ bool OPC_UA_Row_Enabled(const TXMLNode& row) {
 
 bool Load_OPC_UA_Variables(DWORD base, String& error) {
     TOPC_UA_Server& rec = OPC_UA_Server_Rec;
-    if (FileExists(File_OPC_UA_Server)) {
+    if (PathExists(File_OPC_UA_Server)) {
         TXMLDocument xml;
         if (!xml.LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, -1)) {
             error = QStringLiteral("The OPC UA variable file \"%1\" cannot be read: %2")
@@ -351,6 +351,11 @@ bool Build_Bin_Files(String& error) {
     return true;
 }
 
+QStringList Device_Image_Files() {
+    const String bin = Dir_Project + PathDelim + "bin" + PathDelim;
+    return {bin + "bank1.bin", bin + "bank2.bin"};
+}
+
 bool Save_Bin_Files(String& error) {
     if (Bank1_Len == 0 || Bank2_Len == 0) {
         error = QStringLiteral("The device images have not been built.");
@@ -361,13 +366,14 @@ bool Save_Bin_Files(String& error) {
         error = QStringLiteral("The folder \"%1\" cannot be created.").arg(binDir);
         return false;
     }
+    const QStringList paths = Device_Image_Files();
     const struct {
-        const char* Name;
+        const String& Path;
         const QByteArray& Buffer;
         int Len;
-    } files[] = {{"bank1.bin", Bank1_Buffer, Bank1_Len}, {"bank2.bin", Bank2_Buffer, Bank2_Len}};
+    } files[] = {{paths[0], Bank1_Buffer, Bank1_Len}, {paths[1], Bank2_Buffer, Bank2_Len}};
     for (const auto& f : files) {
-        const String path = binDir + PathDelim + f.Name;
+        const String& path = f.Path;
         String reason;
         if (!SaveFileAtomically(path, f.Buffer.left(f.Len), &reason)) {
             error = QStringLiteral("The device image \"%1\" cannot be written: %2").arg(path, reason);

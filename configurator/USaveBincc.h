@@ -104,5 +104,7 @@ bool Build_Bin_Files(String& error);
 // Writes "bin/bank1.bin" and "bin/bank2.bin" into the configuration folder, making "bin" when missing.
 // Each file is replaced only by its complete new content; false with `error` naming the file.
 bool Save_Bin_Files(String& error);
+// The two image files of the open configuration: "bin/bank1.bin", "bin/bank2.bin".
+QStringList Device_Image_Files();
 // The update step's first half: build, then write.
 bool Build_And_Write_Images(String& error);

@@ -272,6 +272,8 @@ void TFSoftOptions::LangClick(TObject* Sender) {
     const String question = Lang_Texts->Strings(316) + Language_In_Use + Lang_Texts->Strings(317) + chosen +
                             Lang_Texts->Strings(318);
     if (MessageDlg(question, mtConfirmation, mbYes | mbNo) != mrYes) return;
+    // The focus frame marks the flag chosen, also one chosen by a click, and the keys go on from there.
+    FFlagSlot = slot;
     Language_In_Use = chosen;
     // The texts change now; the language itself is committed only by OK.
     String loading = chosen;
@@ -283,6 +285,8 @@ void TFSoftOptions::LangClick(TObject* Sender) {
         Set_Lang();
     // Set_Lang put the first page's label back; the page shown keeps its own, in the new language.
     Update_Lang_Page(Show_Page);
+    if (ActiveControl() != P_Flags && P_Flags->CanFocus()) P_Flags->SetFocus();
+    ShowFlagFocus(ActiveControl() == P_Flags);
 }
 
 void TFSoftOptions::CB_En_ConClick(TObject*) {
@@ -331,8 +335,8 @@ bool TFSoftOptions::Check_Version() {
     // Input waits meanwhile; the busy cursor says why.
     const TCursor previous = Screen->Cursor();
     Screen->SetCursor(crHourGlass);
-    const THttpResult answer =
-        http->Get("http://" + host + Version_Query_Path(), headers, Version_Timeout_Ms);
+    const THttpResult answer = http->Get("http://" + host + Version_Query_Path(), headers, Version_Timeout_Ms,
+                                         Max_Version_Answer_Bytes);
     Screen->SetCursor(previous);
     return answer.Ok && Is_Newer_Version(answer.Body);
 }

@@ -23,6 +23,8 @@ int Conv_Version(const String& Ver_str);
 bool Is_Newer_Version(const String& answer);
 // The path of the version query on the maker's web server.
 String Version_Query_Path();
+// The largest answer to the version query that is read: a version text, far from this size.
+constexpr qint64 Max_Version_Answer_Bytes = 64 * 1024;
 
 class TFSoftOptions : public TForm {
 public:
@@ -79,8 +81,8 @@ public:
     void LL_Check_UpdateLinkClick(TObject* Sender, const String& Link, TSysLinkType LinkType);
     void Btn_OKClick(TObject* Sender);
     // Asks the maker's web server for the newest version: true when it is newer than this program. Any
-    // failure (no host built in, no connection, an error status, no answer in Version_Timeout_Ms) is no
-    // news. The windows keep painting while it waits.
+    // failure (no host built in, no connection, an error status, no answer in Version_Timeout_Ms, an answer
+    // larger than Max_Version_Answer_Bytes) is no news. The windows keep painting while it waits.
     bool Check_Version();
     void Set_Lang();
 

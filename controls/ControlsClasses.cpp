@@ -36,10 +36,6 @@ void RegisterControlsClasses() {
                           {"bkRetry", bkRetry},
                           {"bkIgnore", bkIgnore},
                           {"bkAll", bkAll}});
-    RegisterDesignIdents({{"blGlyphLeft", blGlyphLeft},
-                          {"blGlyphRight", blGlyphRight},
-                          {"blGlyphTop", blGlyphTop},
-                          {"blGlyphBottom", blGlyphBottom}});
     RegisterDesignIdents({{"bsNormal", bsNormal},
                           {"bsEncarta", bsEncarta},
                           {"bsModern", bsModern},

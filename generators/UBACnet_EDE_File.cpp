@@ -4,6 +4,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "generators/UDescription_Files.h"
+#include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/Clock.h"
@@ -29,9 +30,10 @@ constexpr EdeTypeName kEdeTypes[] = {
     {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
 };
 
-// A field cannot break its line: the separator becomes "," and a line break a blank.
+// A field cannot break its line: the separator becomes "," and a line break a blank. The file stays in
+// the Western code page: a character it lacks becomes "?".
 String edeField(const String& s) {
-    String out = s;
+    String out = Windows1252Repertoire(s);
     out.replace(";", ",");
     out.replace("\r\n", " ");
     out.replace('\r', ' ');
@@ -93,7 +95,7 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
     objects.clear();
     const TXMLNode root = table.DocumentElement();
     TEDE_Instance_Counters counters;
-    std::set<String> keys;
+    std::set<String> keys, names;
     for (const char* sectionName : {"BACnet_in_Read", "BACnet_in_Write"}) {
         const TXMLNode section = root.FindNode(sectionName);
         if (section.IsNull()) {
@@ -109,7 +111,13 @@ bool Read_BACnet_Slave_Objects(const TXMLDocument& table, const TBACnet_EDE_Devi
             const int code = Get_BACnet_Object_Type(dataType);
             TBACnet_EDE_Obj o;
             o.DevObjInstance = edeField(device.Instance);
+            // Object names are unique in a device: one cut to the same first characters takes a number.
             o.ObjectName = edeField(mnemonic.left(device.Name_Length));
+            for (int k = 2; names.count(o.ObjectName); ++k) {
+                const String number = "_" + String::number(k);
+                o.ObjectName = edeField(mnemonic.left(device.Name_Length - number.size())) + number;
+            }
+            names.insert(o.ObjectName);
             o.ObjectType = String::number(code);
             o.ObjectInstance = String::number(counters.Next_EDE_Object_Instance(code));
             // The same mnemonic and instance under two object types would give one key twice.
@@ -145,13 +153,14 @@ QStringList EDE_Lines(const String& projectName, const std::vector<TBACnet_EDE_O
 
 bool Create_EDE_File(const String& path) {
     TXMLDocument parGen;
-    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen); // a bad settings file gives the defaults
+    // A bad settings file gives the defaults.
+    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text);
     const TBACnet_EDE_Device device = Read_BACnet_Device_Param(parGen);
     std::vector<TBACnet_EDE_Obj> objects;
-    if (FileExists(File_BACnet_Slave)) {
+    if (PathExists(File_BACnet_Slave)) {
         TXMLDocument table;
         String error;
-        if (!table.LoadFromFile(File_BACnet_Slave))
+        if (!table.LoadFromFile(File_BACnet_Slave, Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             error = QStringLiteral("The BACnet table file \"%1\" could not be read: %2")
                         .arg(File_BACnet_Slave, table.ErrorText());
         else

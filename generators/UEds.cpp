@@ -3,6 +3,7 @@
 
 #include "configurator/UComon.h"
 #include "generators/UDescription_Files.h"
+#include "tables/frame/TableFile.h"
 #include "tables/frame/TableNumber.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
@@ -174,48 +175,58 @@ void edsData(QStringList& l, bool transmit, int i, const TPDO_Entry& e) {
                        "1");
 }
 
+// One variable of the table: a sub-index of a record, or the whole object when it is the index's only
+// row at sub-index 0.
+void edsApplicationVariable(QStringList& l, const String& section, const SDO_Sub_Type& s) {
+    l << "[" + section + "]"
+      << "ParameterName=Application Variable"
+      << "ObjectType=0x7";
+    if (s.Quantity == 1)
+        l << "DataType=0x0005"
+          << "LowLimit=0x00"
+          << "HighLimit=0xFF"
+          << "DefaultValue=0x00";
+    else if (s.Quantity == 2)
+        l << "DataType=0x0006"
+          << "LowLimit=0x0000"
+          << "HighLimit=0xFFFF"
+          << "DefaultValue=0x0000";
+    else
+        l << "DataType=0x0007"
+          << "LowLimit=0x00000000"
+          << "HighLimit=0xFFFFFFFF"
+          << "DefaultValue=0x00000000";
+    l << (s.Readonly ? "AccessType=ro" : "AccessType=rw") << "PDOMapping=0"
+      << "";
+}
+
 void edsManufacturer(QStringList& l, const SDO_Index& record) {
     const String idx = edsHex(record.Index, 4);
     const auto& subs = record.Sub_Indexs;
-    const bool hasZero = subs.front().Sub == 0;
+    // Sub-index 0 of a record is its count of entries, an UNSIGNED8: a row there is the index itself.
+    if (subs.front().Sub == 0) {
+        edsApplicationVariable(l, idx, subs.front());
+        return;
+    }
     l << "[" + idx + "]"
-      << "SubNumber=" + String::number(subs.size() + (hasZero ? 0 : 1)) << "ParameterName=App Vars"
+      << "SubNumber=" + String::number(subs.size() + 1) << "ParameterName=App Vars"
       << "ObjectType=0x9"
       << "";
-    if (!hasZero)
-        l << "[" + idx + "sub0]"
-          << "ParameterName=Largest Sub-Index supported"
-          << "ObjectType=0x7"
-          << "DataType=0x0005"
-          << "AccessType=ro"
-          << "DefaultValue=0x" + edsHex(subs.back().Sub, 2) << "PDOMapping=0"
-          << "";
-    for (const SDO_Sub_Type& s : subs) {
-        l << "[" + idx + edsSub(s.Sub) + "]"
-          << "ParameterName=Application Variable"
-          << "ObjectType=0x7";
-        if (s.Quantity == 1)
-            l << "DataType=0x0005"
-              << "LowLimit=0x00"
-              << "HighLimit=0xFF"
-              << "DefaultValue=0x00";
-        else if (s.Quantity == 2)
-            l << "DataType=0x0006"
-              << "LowLimit=0x0000"
-              << "HighLimit=0xFFFF"
-              << "DefaultValue=0x0000";
-        else
-            l << "DataType=0x0007"
-              << "LowLimit=0x00000000"
-              << "HighLimit=0xFFFFFFFF"
-              << "DefaultValue=0x00000000";
-        l << (s.Readonly ? "AccessType=ro" : "AccessType=rw") << "PDOMapping=0"
-          << "";
-    }
+    l << "[" + idx + "sub0]"
+      << "ParameterName=Largest Sub-Index supported"
+      << "ObjectType=0x7"
+      << "DataType=0x0005"
+      << "AccessType=ro"
+      << "DefaultValue=0x" + edsHex(subs.back().Sub, 2) << "PDOMapping=0"
+      << "";
+    for (const SDO_Sub_Type& s : subs)
+        edsApplicationVariable(l, idx + edsSub(s.Sub), s);
 }
 
 bool edsLoad(TXMLDocument& xml, const String& path, String& error) {
-    if (xml.LoadFromFile(path, 16 << 20, 32768) && !xml.DocumentElement().IsNull()) return true;
+    if (xml.LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text) &&
+        !xml.DocumentElement().IsNull())
+        return true;
     error = xml.ErrorText().isEmpty() ? QStringLiteral("The file holds no table.") : xml.ErrorText();
     return false;
 }
@@ -277,10 +288,20 @@ bool Read_SDO_Server_Configuration(const TXMLDocument& xml, TEDS_Configuration& 
             const SDO_Sub_Type entry{
                 std::uint8_t(s), std::uint8_t(n), QLatin1String(name) == u"SDO_Read", {}};
             const int p = Find_SDO_Index(config.SDO_Index_List, std::uint16_t(i));
-            if (p == -1)
+            if (p == -1) {
                 config.SDO_Index_List.push_back({std::uint16_t(i), {entry}});
-            else
-                config.SDO_Index_List[size_t(p)].Sub_Indexs.push_back(entry);
+                continue;
+            }
+            // The table's check refuses this; a file edited by hand would give an invalid record.
+            std::vector<SDO_Sub_Type>& subs = config.SDO_Index_List[size_t(p)].Sub_Indexs;
+            if (s == 0 ||
+                std::any_of(subs.begin(), subs.end(), [](const SDO_Sub_Type& e) { return e.Sub == 0; })) {
+                error =
+                    where +
+                    QStringLiteral(": the Index %1 lists its SubIndex 0 together with others.").arg(index);
+                return false;
+            }
+            subs.push_back(entry);
         }
     }
     return true;
@@ -315,7 +336,7 @@ QStringList EDS_File_Lines(const TEDS_Configuration& config, const TLocalDateTim
       << "ModifiedBy=" + Maker_Name << "";
     l << "[DeviceInfo]"
       << "VendorName=" + Maker_Name << "VendorNumber=0x00"
-      << "ProductName=" + edsProduct << "ProductNumber=K25"
+      << "ProductName=" + edsProduct << "ProductNumber=25"
       << "RevisionNumber=0x0"
       << "OrderCode=LD83K25";
     for (const char* rate : {"10=1", "20=1", "50=1", "125=1", "250=1", "500=1", "800=0", "1000=1"})
@@ -383,7 +404,7 @@ bool Write_EDS_File(const String& path) {
     TEDS_Configuration config;
     String error, warning;
     TXMLDocument xml;
-    if (FileExists(File_PDO_CANopen) &&
+    if (PathExists(File_PDO_CANopen) &&
         !(edsLoad(xml, File_PDO_CANopen, error) && Read_PDO_Configuration(xml, config, error, warning))) {
         MessageDlg(
             QStringLiteral("The EDS file was not written: the PDO table \"%1\" could not be read.\r\n%2")
@@ -391,7 +412,7 @@ bool Write_EDS_File(const String& path) {
             mtError, mbOK);
         return false;
     }
-    if (FileExists(File_SDO_Server_CANopen) && !(edsLoad(xml, File_SDO_Server_CANopen, error) &&
+    if (PathExists(File_SDO_Server_CANopen) && !(edsLoad(xml, File_SDO_Server_CANopen, error) &&
                                                  Read_SDO_Server_Configuration(xml, config, error))) {
         MessageDlg(QStringLiteral(
                        "The EDS file was not written: the SDO server table \"%1\" could not be read.\r\n%2")

@@ -6,6 +6,7 @@
 #include "generators/UDescription_Files.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
+#include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
 
 Integer PROFINET_NB_IN = 1438;
@@ -199,20 +200,25 @@ const char* const kGsdmlTemplate[] = {
     R"(</ISO15745Profile>)",
 };
 
+// Read as every reader of the settings file reads a number: decimal, "$" or "0x" hexadecimal.
 int profinetLength(const TXMLNode& root, const char* name) {
-    bool ok = false;
-    const int v = Trim(root.FindNode(name).Text()).toInt(&ok);
-    return ok ? v : kProfinetDefaultLength;
+    Integer v = kProfinetDefaultLength;
+    return TryStrToInt(Trim(root.FindNode(name).Text()), v) ? v : kProfinetDefaultLength;
 }
 } // namespace
 
 bool Is_Valid_Station_Name(const String& name) {
-    if (name.isEmpty()) return false;
-    for (QChar c : name) {
-        const bool letterOrDigit = c.unicode() < 128 && c.isLetterOrNumber();
-        if (!letterOrDigit && c != '-' && c != '.') return false;
+    if (name.isEmpty() || name.size() > 240) return false;
+    const QStringList labels = name.split(u'.');
+    for (const String& label : labels) {
+        if (label.isEmpty() || label.size() > 63 || label.startsWith(u'-') || label.endsWith(u'-'))
+            return false;
+        for (QChar c : label)
+            if (!(c.unicode() < 128 && c.isLetterOrNumber()) && c != u'-') return false;
     }
-    return true;
+    static const TRegEx ipv4(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,3}){3}$"));
+    static const TRegEx port(QStringLiteral("^(?i)port-[0-9]{3}(-[0-9]{5})?$"));
+    return !ipv4.IsMatch(name) && !port.IsMatch(labels.front());
 }
 
 void Read_PROFINET_Param(const TXMLDocument& parGen) {
@@ -225,14 +231,17 @@ void Read_PROFINET_Param(const TXMLDocument& parGen) {
 
 void Read_PROFINET_Param() {
     TXMLDocument parGen;
-    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen); // a bad file gives the defaults
+    // A bad file gives the defaults.
+    if (FileExists(File_ParGen)) parGen.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text);
     Read_PROFINET_Param(parGen);
 }
 
 String Check_PROFINET_Param() {
     if (!Is_Valid_Station_Name(PROFINET_NAME_STA))
         return QStringLiteral(
-                   "The PROFINET station name \"%1\" may hold only letters, digits, \"-\" and \".\".")
+                   "The PROFINET station name \"%1\" may hold only letters, digits, \"-\" and \".\": "
+                   "parts of 1 to 63 characters between dots, none starting or ending with \"-\", "
+                   "240 characters at most, and neither an IP address nor a port name.")
             .arg(PROFINET_NAME_STA);
     for (const auto& [name, value] :
          {std::pair{"input", PROFINET_NB_OUT}, std::pair{"output", PROFINET_NB_IN}})

@@ -28,5 +28,7 @@ String Check_PROFINET_Param();
 bool Write_GSDML_File(const String& path);
 // The file's lines for the values read.
 QStringList GSDML_Lines();
-// A station name PROFINET accepts here: letters, digits, "-" and ".".
+// A station name PROFINET accepts (its name rules, as for DNS names): labels of 1 to 63 letters, digits
+// and "-", neither starting nor ending with "-", joined by "."; at most 240 characters; not the form of an
+// IPv4 address (n.n.n.n) and not a port name ("port-xyz", "port-xyz-abcde").
 bool Is_Valid_Station_Name(const String& name);

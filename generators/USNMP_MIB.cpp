@@ -5,6 +5,7 @@
 #include "configurator/ULanguage.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "generators/UDescription_Files.h"
+#include "tables/frame/TableFile.h"
 #include "tables/network/USNMP_Trap_Tables.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
@@ -103,9 +104,9 @@ bool Read_SNMP_Trap_Configuration(String& error) {
     MIB_Write_Descriptions->Clear();
     mibReadIsInt.clear();
     mibWriteIsInt.clear();
-    if (!FileExists(File_SNMP_Trap)) return true;
+    if (!PathExists(File_SNMP_Trap)) return true;
     TXMLDocument doc;
-    if (!doc.LoadFromFile(File_SNMP_Trap)) {
+    if (!doc.LoadFromFile(File_SNMP_Trap, Max_Table_Window_File_Bytes, Max_Table_Window_Text)) {
         error = QStringLiteral("The SNMP table file \"%1\" could not be read: %2")
                     .arg(File_SNMP_Trap, doc.ErrorText());
         return false;

@@ -2,10 +2,16 @@
 
 #include "toolkit/controls/Forms.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <map>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -15,6 +21,36 @@ QString TempDir() {
     static std::vector<std::unique_ptr<QTemporaryDir>> dirs;
     dirs.push_back(std::make_unique<QTemporaryDir>());
     return dirs.back()->path();
+}
+
+SmallFileSystem::SmallFileSystem(int kib) : FPath(TempDir() + "/small") {
+    if (geteuid() != 0) {
+        FWhy = QStringLiteral("mounting a small file system needs root");
+        return;
+    }
+    QDir().mkpath(FPath);
+    const QByteArray options = "size=" + QByteArray::number(kib) + "k,mode=0777";
+    if (::mount("qv-small", QFile::encodeName(FPath).constData(), "tmpfs", 0, options.constData()) != 0) {
+        FWhy = QStringLiteral("no tmpfs could be mounted: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        return;
+    }
+    FMounted = true;
+}
+
+SmallFileSystem::~SmallFileSystem() {
+    // Lazily, so that a file a failed test left open cannot keep it mounted.
+    if (FMounted) ::umount2(QFile::encodeName(FPath).constData(), MNT_DETACH);
+}
+
+void SmallFileSystem::Fill() {
+    QFile filler(FPath + "/.filler");
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return;
+    const QByteArray block(512, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    // The last pages may only take fewer bytes than a block.
+    while (filler.write("f", 1) == 1) {
+    }
 }
 
 struct LoopbackHttpServer::Impl {

@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <deque>
 #include <memory>
 #include <ostream>
 #include <functional>
+#include <sys/resource.h>
 #include <vector>
 
 // Readable failure messages for Qt texts.
@@ -22,6 +24,51 @@ void RegisterTestProgramClasses();
 namespace qvtest {
 // A fresh empty folder under the system's temporary folder, removed when the test program ends.
 QString TempDir();
+
+// A file system of a few KiB of its own, to fill up: a tmpfs mounted for the test, which needs root.
+// Where it cannot be mounted Available() is false and Why() says so (the test skips with it). It is
+// unmounted when the object goes, whichever way the test ends.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(int kib = 16);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool Available() const { return FMounted; }
+    QString Why() const { return FWhy; }
+    QString Path() const { return FPath; }
+    // Takes up all the space left, so that the next write of any size fails.
+    void Fill();
+
+private:
+    QString FPath;
+    QString FWhy;
+    bool FMounted = false;
+};
+
+// While it lives, the process may write files of at most `bytes` bytes: a write past that is cut short, as
+// on a full disk (also for root, whom file permissions do not stop). The signal such a write raises is
+// ignored, so the write fails instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long long bytes) {
+        getrlimit(RLIMIT_FSIZE, &FOld);
+        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = FOld;
+        lower.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit FOld{};
+    void (*FOldHandler)(int) = nullptr;
+};
 
 // A small HTTP server on 127.0.0.1 for the tests of the clients: `Respond` turns a request path into a whole
 // HTTP response; an empty response leaves the request unanswered, like a server that hangs.

@@ -1,6 +1,7 @@
 // Test entry: headless Qt, a private runtime folder, the application object, then GoogleTest.
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
         chmod(dir.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+    // The per-user settings a test writes go to a folder of this run, never to the user's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     // No test may reach another machine, whatever it asks for.
     SetLoopbackOnly(true);
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,6 +3,7 @@
 
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/stdctrls/Buttons.h"
 
 enum TSbColorStyle {
     lcsCustom,
@@ -30,7 +31,8 @@ enum TSbButtonKind {
     bkIgnore,
     bkAll
 };
-enum TSbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// The glyph places of every glyph button.
+using TSbButtonLayout = TButtonLayout;
 enum TSbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 
 // The usual key colour of the transparent looks: whatever keeps it shows the parent.

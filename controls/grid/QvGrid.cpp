@@ -338,12 +338,9 @@ TQvStringGrid::~TQvStringGrid() {
     if (rows > 0 && cols > 0 && HasCellProps()) ClearRect(0, 0, cols - 1, rows - 1);
 
     // The child controls are components of the grid; they go before the settings they report to.
-    delete EditCombo;
-    EditCombo = nullptr;
-    delete FEditSpin;
-    FEditSpin = nullptr;
-    delete EditCheck;
-    EditCheck = nullptr;
+    for (auto& [entry, control] : FEditorControls)
+        delete control;
+    FEditorControls.clear();
     delete FRichEdit;
     FRichEdit = nullptr;
     delete FFilterCheckList;
@@ -441,8 +438,8 @@ void TQvStringGrid::AssignCells(const TPersistent* Source) {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::Invalidate() {
-    if (FEditChange) {
-        FEditChange = false;
+    if (FEdit.EditChange) {
+        FEdit.EditChange = false;
         return;
     }
     TBaseGrid::Invalidate();

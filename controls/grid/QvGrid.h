@@ -12,6 +12,8 @@
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
+#include "controls/grid/edit/GridEditSession.h"
+#include "controls/grid/input/MouseState.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellPaintState.h"
 #include "controls/grid/paint/GraphicPainter.h"
@@ -23,6 +25,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TPopupMenu;
 class TEditLink;
@@ -31,11 +35,15 @@ class TTimer;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
+struct PressEvent;
+struct ReleaseEvent;
+struct MoveEvent;
+struct KeyStroke;
 class TQvRichEdit;
 class TRichEdit;
 class TGridCombo;
 class TGridSpin;
-class TGridCheckBox;
+struct TEditorEntry;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -100,11 +108,6 @@ String GridLookName(TGridLook Look);
 String GridLookDisplayName(TGridLook Look);
 
 class TQvStringGrid : public TBaseGrid, public IQvStyle, public IQvTones {
-    friend class TQvInplaceEdit;
-    friend class TGridCombo;
-    friend class TGridSpin;
-    friend class TGridCheckBox;
-
 public:
     explicit TQvStringGrid(TComponent* AOwner);
     ~TQvStringGrid() override;
@@ -503,14 +506,11 @@ public:
     }
     int SearchTics() const { return FSearchTics; }
     // The cell under the mouse while fixed cells hover (the mouse handling keeps it; painting reads it).
-    TPoint HoverFixedCell() const { return TPoint(FHoverFixedX, FHoverFixedY); }
-    void SetHoverFixedCell(TPoint Value) {
-        FHoverFixedX = Value.X;
-        FHoverFixedY = Value.Y;
-    }
+    TPoint HoverFixedCell() const { return FMouse.Hover.FixedCell; }
+    void SetHoverFixedCell(TPoint Value) { FMouse.Hover.FixedCell = Value; }
     void SetInvokedChange(bool Value) { FInvokedChange = Value; }
-    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
-    void SetMouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+    TMouseSelectMode MouseSelectMode() const { return FMouse.SelectMode; }
+    void SetMouseSelectMode(TMouseSelectMode Value) { FMouse.SelectMode = Value; }
 
     // Keyboard (QvGrid_Keys.cpp: the grid's key messages; QvGrid_KeysTab.cpp: the Tab move and the
     // navigation helpers). Columns are display columns unless noted.
@@ -539,8 +539,8 @@ public:
     void KeyUp(Word& Key, TShiftState Shift) override;
     // While set, the selection check accepts any cell.
     bool ForceSel() const { return FForceSel; }
-    QChar StartEditChar() const { return FStartEditChar; }
-    void SetStartEditChar(QChar Value) { FStartEditChar = Value; }
+    QChar StartEditChar() const { return FEdit.StartEditChar; }
+    void SetStartEditChar(QChar Value) { FEdit.StartEditChar = Value; }
 
     // Cells and fonts (QvGrid_Hooks.cpp)
     // ----------------------------------------------------------------------------------------
@@ -582,6 +582,9 @@ public:
     // nothing.
     String AllGridCells(int ACol, int ARow) const;
     void SetAllGridCells(int ACol, int ARow, const String& Value);
+    // Real row: a hidden row's cells keep their properties in its saved copy. Nullptr for a cell without
+    // properties unless Make gives it them.
+    TCellProperties* AllCellProperties(int ACol, int ARow, bool Make = false);
     String StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
     int AllColCount() const { return ColCount() + FNumHiddenColumns; }
@@ -721,12 +724,14 @@ public:
     bool EditorWantsSpecialKeys() const;
     TQvInplaceEdit* NormalEdit() const;
     // The special editors (QvGrid_EditControls.cpp), made on first use and kept for every cell of their
-    // kind: the combo of list and editable combo cells, the spin of the spin cells.
+    // kind: the control of the kind's editor table entry, nullptr for a kind without one (or, without Make,
+    // for one not made yet); the combo of list and editable combo cells, the spin of the spin cells.
+    TWinControl* EditorControl(TEditorType Kind, bool Make = true);
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
-    String OriginalCellValue() const { return FCellCache; }
-    bool EditActive() const { return FEditActive; }
+    String OriginalCellValue() const { return FEdit.CellCache; }
+    bool EditActive() const { return FEdit.EditActive; }
     // The combo editor's item list, shared by every combo cell.
     TStringList* ComboItems() const { return FComboItems.get(); }
     void ClearComboString();
@@ -741,9 +746,12 @@ public:
     const TCharSet& ValidCharSet() const { return FValidCharSet; }
     void SetValidCharSet(const TCharSet& Value) { FValidCharSet = Value; }
     // The text the validation settled on, and the cell text from before the edit (for the editors).
-    String NewCellText() const { return FNewCellText; }
-    String OldCellText() const { return FOldCellText; }
-    void SetOldCellText(const String& Value) { FOldCellText = Value; }
+    String NewCellText() const { return FEdit.NewCellText; }
+    String OldCellText() const { return FEdit.OldCellText; }
+    void SetOldCellText(const String& Value) { FEdit.OldCellText = Value; }
+    // The state of the edit under way, which the grid holds and hands to its editors.
+    TGridEditSession& EditSession() { return FEdit; }
+    const TGridEditSession& EditSession() const { return FEdit; }
 
     // Change tracking and validation (QvGrid_EditValidate.cpp)
     // ----------------------------------------------------------------------------------------
@@ -754,33 +762,6 @@ public:
     QV_PLAIN_PROP(bool, AlwaysValidate, false)
 
 public:
-    // The editing state the editors, the keyboard and the mouse read and set (see QvGrid_Edit.cpp).
-    TEditorType EditControl = edNormal;
-    bool EditMode = false;
-    bool FEditing = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    QChar FStartEditChar;
-    String FEditText;
-    TControl* EditCtrl = nullptr;
-    int FComboIdx = -1;
-    bool FEditDisable = false;
-    bool FBlockKill = false;
-    bool FBlockFocus = false;
-    bool FNoEditChange = false;
-    bool FShowEditProcess = false;
-    bool FEntered = false;
-    bool FSpinUpClick = false;
-    bool FSpinDnClick = false;
-    bool FValidating = false;
-    bool FDisableChange = false;
-    // A special editor's leaving key was refused by validation: the grid does not advance on it.
-    bool FNoAutoAdvance = false;
-    // Escape in a special editor: the editor closes without storing anything into the cell.
-    bool FEditCancelled = false;
-    int FAECol = -1;
-    int FAERow = -1;
-
     // Row, column and cell selection; modified and disabled rows (QvGrid_Select.cpp)
     // ----------------------------------------------------------------------------------------
     bool RowSelect(int ARow);
@@ -824,6 +805,8 @@ private:
     // before the rows go (their real indexes are still known), entering after the rows are in.
     void RowFlagsLeaving(int ARow, int ACount);
     void RowFlagsEntered(int ARow, int ACount);
+    // The display rows were rearranged (new row i is old row Order[i]): each flag goes with its row.
+    void RowFlagsPermuted(const std::vector<int>& Order);
     void ColFlagsChanged(int ACol, int ACount, bool Entered);
 
 public:
@@ -885,6 +868,9 @@ public:
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Rearranges the display rows in one pass, as the data helpers do: display row i becomes what display
+    // row Order[i] was, with its cells, properties, height and row flags; hidden rows keep their places.
+    void RearrangeRows(const std::vector<int>& Order);
     void SetColumnOrder();
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
@@ -1563,16 +1549,16 @@ public:
     void InvalidatePanMarker();
     void DoDropDownHeaderButtonClick(TObject* Sender, int ButtonIndex);
     void DoDropDownFooterButtonClick(TObject* Sender, int ButtonIndex);
-    bool Panning() const { return wheelpan; }
+    bool Panning() const { return FMouse.Pan.Active; }
     // The pan cursor's resource number (8000 .. 8008) while panning, else 0.
-    int PanCursorId() const { return FPanCursorId; }
+    int PanCursorId() const { return FMouse.Pan.CursorId; }
     bool CellSelectorMode() const { return FCellSelectorMode; }
     void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
     bool InvokedFocusChange = false;
-    TPoint HoverButton() const { return FHoverButton; }
+    TPoint HoverButton() const { return FMouse.Hover.Button; }
     THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
-    TCursor MoveCursor() const { return FMoveCursor; }
+    TCursor MoveCursor() const { return FMouse.Move.Cursor; }
 
     void Click() override;
 
@@ -1600,6 +1586,7 @@ protected:
     void WMSetCursor(int X, int Y);
 
 private:
+    void StartPanning(const TPoint& Origin);
     void PanStep();
     void EndPanning();
     void WheelMessage(TMessage& Message);
@@ -1610,51 +1597,90 @@ private:
     void ClickSort(int rc, TShiftState Shift);
     void EnhancedMoveFeedback(int c, int r, int X, int Y);
     void ShowSizingHint(const String& What, int Size, const TPoint& At);
+    // The fixed column (row) whose border lies within 3 pixels of X (Y), -1 none.
+    int FixedColBorderAt(int X);
+    int FixedRowBorderAt(int Y);
+    // Steps of the press (input/QvGrid_Mouse.cpp), in their order; a bool answers whether the press ended.
+    PressEvent BeginPress(const TMessage& Message);
+    void TakeSelectionHandle(TMessage& Message, const PressEvent& P, bool Resting);
+    void PressOutsideSelection(const PressEvent& P);
+    bool PressAllowed(const PressEvent& P);
+    void NotePress(PressEvent& P);
+    void PressOutsideCells(TMessage& Message);
+    void AimAtBaseCell(PressEvent& P);
+    bool StartFixedBorderDrag(const PressEvent& P);
+    void PressFixedCell(PressEvent& P);
+    bool PressCellGraphic(const PressEvent& P);
+    void NoteSpinButtonPress(const PressEvent& P);
+    bool PressRadioGroup(const PressEvent& P);
+    bool PressRating(const PressEvent& P);
+    bool PressCellButton(const PressEvent& P);
+    void AimMergedPress(TMessage& Message, const PressEvent& P);
+    void NoteGrabOffset();
+    bool PressDisjunctLines(TMessage& Message, const PressEvent& P);
+    void PressHeaderSelection(const PressEvent& P);
+    void NoteMoveCandidate(const PressEvent& P);
+    bool PressCheckBox(PressEvent& P);
+    void PressCell(TMessage& Message, PressEvent& P);
+    void AimEditorByPress(PressEvent& P);
+    void HandOnCellPress(TMessage& Message, const PressEvent& P);
+    void ReportCellPress(const PressEvent& P);
+    void OpenEditorByPress(const PressEvent& P);
+    // Steps of the move (input/QvGrid_Hover.cpp).
+    MoveEvent BeginMove(int X, int Y);
+    void TrackHoverRow(const MoveEvent& M);
+    void TrackHoverFixedCell(const MoveEvent& M);
+    void TrackHoverButton(const MoveEvent& M);
+    void DragRowHeaderSelection(MoveEvent& M);
+    void DragColumnHeaderSelection(const MoveEvent& M);
+    void RepaintDraggedSelection();
+    void TrackFixedBorders(const MoveEvent& M);
+    void TrackHeaderMove(const MoveEvent& M);
+    void ChooseSelectMode(MoveEvent& M);
+    void ShowLinkCursor(MoveEvent& M);
+    void WithdrawCellHint(const MoveEvent& M);
+    void ShowRangeSelection();
+    void KeepLeftColWhileDragging();
+    void ChooseMoveCursor(const MoveEvent& M);
+    void ReportSizing(const MoveEvent& M);
+    // Steps of the release (input/QvGrid_MouseUp.cpp).
+    void EndPressMarks();
     void ApplyFixedBorderDrag(int X, int Y);
+    void RaisePushedFixedCell();
+    void ReleasePushedButton(const ReleaseEvent& U);
+    void HideSizingHint();
+    bool ReleasedOnCellButton(const ReleaseEvent& U);
+    void FireFixedCellClick(const ReleaseEvent& U);
+    void EndRangeSelection();
+    void ApplyDeferredSelection(const ReleaseEvent& U);
+    void ReleaseDisjunctRows(const ReleaseEvent& U);
+    void ReleaseDisjunctColumns(const ReleaseEvent& U);
+    void EndEnhancedMove(const ReleaseEvent& U);
+    void PasteSelectionHandle();
+    void ReleaseOnCell(const ReleaseEvent& U);
 
-    // Press, release and hover state.
-    TMouseSelectMode FMouseSelectMode = msNormal;
-    TPoint FPushedCellButton{-1, -1};
-    bool FDoOnClick = false, FMouseDownMove = false, FMouseKeepDown = false, FMouseDown = false;
-    bool FDeselectState = false, FSelectionClick = false;
-    bool FFixedCellPushed = false, FMouseResize = false, FForceSel = false, FEditStart = false;
-    bool FDropDownDown = false, FNoMouseLeave = false, FDblClk = false;
-    bool FCtrlDown = false, FScrollHintShow = false, ColMoveFlg = false, ColSizeFlg = false;
-    bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
+    // Press, drag, hover and panning state (input/MouseState.h).
+    MouseState FMouse;
+    bool FForceSel = false, FEditStart = false;
     bool FCellSelectorMode = false;
-    bool LButFlg = false, FEditingRemoved = false, FDeselectMark = false, FMoveEnded = false;
-    bool ColSized = false, Rowsized = false;
-    TRect FPushedFixedCell{};
-    TGridRect FDropSelection{}, FSizeSelection{}, FMoveSelection{}, FWheelSelection{};
-    int FMoveColInd = -1, FMoveRowInd = -1, Colclicked = -1, Rowclicked = -1;
-    int Colclickedsize = 0, Rowclickedsize = 0, Clickposx = 0, Clickposy = 0, Clickposdx = 0, Clickposdy = 0;
-    int Movecell = -1, MoveOfsX = 0, MoveOfsY = 0, FMouseSelectStart = -1, FOldTopRow = -1;
-    int FOldKeepLeftCol = -1, FOldLeftCol = -1, FSizingFixedCol = 0, FSizingFixedRow = 0;
-    int FSizeFixedX = 0, FSizeFixedY = 0, FHoverFixedX = -1, FHoverFixedY = -1;
-    int FScrollCol = -1, FScrollRow = -1;
-    TPoint FHotFixedCell{-1, -1}, FHoverButton{-1, -1}, FLastHintPos{-1, -1}, FCtrlXY{-1, -1};
-    // The cells the selection handle copied: an internal buffer, so the user's clipboard is left alone.
-    std::vector<std::vector<String>> FHandleCells;
+    TGridRect FMoveSelection{}, FWheelSelection{};
+    int FOldTopRow = -1, FOldLeftCol = -1;
     THeaderDragButton* MoveButton = nullptr;
-    TCursor FMoveCursor = crDefault;
-    // Middle-button panning.
-    bool wheelpan = false;
-    TPoint wheelpanpos{0, 0};
-    std::unique_ptr<TTimer> FPanTimer;
-    TCursor prevcurs = crDefault;
-    int FPanCursorId = 0;
-    bool FPanHintWas = false;
+
+public:
+    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
+    // when they validate, store their text, read their length limit and hand a key back.
+    bool SelectCell(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const String& Value) override;
+    int GetEditLimit() override;
+    void KeyPress(QChar& Key) override;
+    using TCustomGrid::CanEditModify;
 
 protected:
-    // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column.
-    bool SelectCell(int ACol, int ARow) override;
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     String GetEditText(int ACol, int ARow) override;
-    void SetEditText(int ACol, int ARow, const String& Value) override;
     String GetEditMask(int ACol, int ARow) override;
-    int GetEditLimit() override;
-    void KeyPress(QChar& Key) override;
     void Paint() override;
     bool CanScrollByMoving() override;
     void CreateWnd() override;
@@ -1679,6 +1705,17 @@ private:
     void DeleteRowKey();
     void SelectAllKey();
     void InCellControlKey(Word Key);
+    // Steps of WMKeyDown, in their order; a bool answers whether the key ended there.
+    KeyStroke BeginKeyStroke(const TMessage& Message);
+    bool EnterOrF2Key(TMessage& Message, const KeyStroke& K);
+    bool ReadOnlyEnterKey(TMessage& Message, const KeyStroke& K);
+    bool RowSelectScrollKey(TMessage& Message, const KeyStroke& K);
+    void TabKey(TMessage& Message, const KeyStroke& K);
+    void InvalidateKeySelection();
+    bool SearchFooterKey(TMessage& Message, KeyStroke& K);
+    void PassKeyToToolkit(TMessage& Message, KeyStroke& K);
+    bool ClipboardShortcutKey(const KeyStroke& K);
+    void DisjunctSelectKey(const KeyStroke& K);
     void FireKeyDown(Word Key, TShiftState Shift);
     bool TabMove(bool Backward, bool& EndOfGrid);
     void SelectSingleCell(int ACol, int ARow);
@@ -1691,19 +1728,12 @@ private:
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();
-    // Opening and closing the special editors' controls (QvGrid_EditControls.cpp). R is the cell's
-    // rectangle, W and H the room inside its lines.
-    TGridCheckBox* CheckEditor();
-    void ShowSpinControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                         const String& Text);
-    void ShowComboControl(const TRect& R, int W, int H, int ARealCol, int ARow, TColor AColor,
-                          const String& Text);
-    void ShowCheckControl(const TRect& R, int W, int H, int ARealCol, int ARow, const String& Text);
-    void HideSpinControl(int ARealCol, int ARow, bool Store);
-    void HideCheckControl(int ARealCol, int ARow);
-    // Hides and disables an editor's control; the grid takes the focus first unless it is on its way
-    // elsewhere.
-    void HideSpecialControl(TWinControl* AControl);
+    // Escape in a special editor takes back the whole row as it was when the editor opened, also what the
+    // edit's change events wrote into the row's other cells (QvGrid_EditControls.cpp).
+    void KeepEditRow(int ARow);
+    void RestoreEditRow();
+    // F4 or Alt+Down on a list cell: its editor opens with the list dropped; false for any other cell.
+    bool DropCellList();
     // The selection's colouring of a cell's look (QvGrid_PaintVisual.cpp).
     void ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
                             TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
@@ -1791,16 +1821,9 @@ private:
     std::unique_ptr<TGridItems> FGridItems;
     std::unique_ptr<TStringList> FComboItems;
     TCharSet FValidCharSet;
-    // Change tracking (QvGrid_EditValidate.cpp).
-    int FOldCol = -1;
-    int FOldRow = -1;
-    String FOldCellText;
-    String FOldCellTextWide;
-    bool FOldModifiedValue = false;
-    String FNewCellText;
-    bool FModifiedFlag = false;
+    // The edit under way and its change tracking (QvGrid_Edit*.cpp).
+    TGridEditSession FEdit;
     bool FGridModified = false;
-    String FCellCache;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TShowModified> FShowModified;
@@ -1818,9 +1841,8 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
-    TGridCombo* EditCombo = nullptr;
-    TGridSpin* FEditSpin = nullptr;
-    TGridCheckBox* EditCheck = nullptr;
+    // The special editors' controls by their editor table entry, in the order they were made.
+    std::vector<std::pair<const TEditorEntry*, TWinControl*>> FEditorControls;
 
     // Components the grid refers to; cleared when they go.
     TImageList* FGridImages = nullptr;
@@ -1873,7 +1895,6 @@ private:
     int FMaxEditLength = 0;
     bool FSpreadSheet = false;
     bool FSelectionChanged = false;
-    bool FEditChange = false;
     int FFilterDropDownColumn = -1;
     String FCheckTrue = "Y";
     String FCheckFalse = "N";
@@ -1920,10 +1941,6 @@ private:
     int FMinColWidth = 0;
     int FMaxColWidth = 0;
 
-public:
-    bool FLastValidation = true;
-
-private:
     TColor FToneBorderColor = clNone;
     TCursor FRestoreCursor = crDefault;
     TPoint FTopLeftAtCreation{1, 1};

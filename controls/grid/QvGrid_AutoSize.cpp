@@ -128,7 +128,8 @@ void TQvStringGrid::AutoSizeRow(int ARow, int Padding) {
             tallest = std::max(tallest, DefaultRowHeight());
             continue;
         }
-        canvas->Font()->Assign(GetCellFont(real, ARow));
+        // Measured in the font the cell paints with: a header's is the fixed font.
+        GetFontProperties(c, real, false, canvas->Brush(), canvas->Font(), 0, ARow);
         if (FZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + FZoomFactor);
         const String text = Cells(real, ARow);
         int t = 0;

@@ -9,8 +9,7 @@
 TGridItem* TQvStringGrid::HiddenRowItem(int ARow) const {
     if (ARow < 0) return nullptr;
     const int i = FHiddenRows.HiddenBefore(ARow);
-    if (i < FHiddenRows.Count() && FHiddenRows.Hidden()[static_cast<size_t>(i)] == ARow)
-        return FGridItems->Items(i);
+    if (i < FHiddenRows.Count() && FHiddenRows.At(i) == ARow) return FGridItems->Items(i);
     return FFilterRows.Empty() ? nullptr : FFilterRows.HiddenItem(ARow - i);
 }
 
@@ -117,6 +116,23 @@ void TQvStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value) {
         return;
     }
     SetObjectEx(ACol, DisplRowIndex(ARow), Value);
+}
+
+TCellProperties* TQvStringGrid::AllCellProperties(int ACol, int ARow, bool Make) {
+    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount()) return nullptr;
+    if (TGridItem* item = HiddenRowItem(ARow)) {
+        TStringList* saved = item->Items();
+        auto* props = ACol < saved->Count() ? dynamic_cast<TCellProperties*>(saved->Objects(ACol)) : nullptr;
+        if (props || !Make) return props;
+        while (saved->Count() <= ACol)
+            saved->Add(String());
+        props = new TCellProperties(this, ACol, ARow);
+        saved->SetObjects(ACol, props);
+        return props;
+    }
+    const int d = DisplRowIndex(ARow);
+    if (d >= RowCount()) return nullptr;
+    return Make ? GetCellProperties(ACol, d) : PropsAt(ACol, d);
 }
 
 String TQvStringGrid::OriginalCells(int ACol, int ARow) {

@@ -22,16 +22,9 @@ int CellTextToInt(const String& Text) {
     return v;
 }
 
-// The cleaner drops what is no number; a text it empties that held something other than a sign is no
-// number at all.
 double CellTextToFloat(const String& Text) {
-    const String trimmed = Text.trimmed();
-    if (trimmed.isEmpty() || trimmed == QStringLiteral("-")) return 0.0;
-    const String s = CleanNumberText(trimmed);
-    if (s.isEmpty()) throw EQvGridError("Cell does not contain a float value");
-    if (s == QStringLiteral("-")) return 0.0;
     double v = 0;
-    if (!TryStrToFloat(s, v, QLatin1Char('.'))) throw EQvGridError("Cell does not contain a float value");
+    if (!CellTextToNumber(Text, v)) throw EQvGridError("Cell does not contain a float value");
     return v;
 }
 

@@ -305,7 +305,7 @@ void TQvStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
     CheckBaseCell(ACol, ARow, bc, br);
     if (const TCellProperties* props = PropsAt(bc, br); props && CanEdit) {
         CanEdit = !props->ReadOnly();
-        if (!(Options() & goEditing) && !FEditDisable && !FMouseActions->RangeSelectAndEdit())
+        if (!(Options() & goEditing) && !FEdit.EditDisable && !FMouseActions->RangeSelectAndEdit())
             CanEdit = false;
     }
     if (bc < ColCount() + FNumHiddenColumns)
@@ -479,7 +479,7 @@ bool TQvStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCo
     if (OldRow != NewRow && OnRowChanging) OnRowChanging(this, OldRow, NewRow, allow);
     if (allow && OldCol != NewCol && OnColChanging) OnColChanging(this, OldCol, NewCol, allow);
     // A move that asked for the cell change itself (the Enter move) guards against a second question.
-    if (allow && (OldRow != NewRow || OldCol != NewCol) && OnCellChanging && !FDisableChange)
+    if (allow && (OldRow != NewRow || OldCol != NewCol) && OnCellChanging && !FEdit.DisableChange)
         OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, allow);
     return allow;
 }

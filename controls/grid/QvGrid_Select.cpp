@@ -3,6 +3,8 @@
 #include "controls/grid/QvUtil.h"
 #include "toolkit/system/SysUtils.h"
 
+#include <algorithm>
+
 namespace {
 
 void GrowSelectFlags(TIntList* List, int Count) {
@@ -320,6 +322,43 @@ void SelectedRowsInsert(TIntList* Rows, int Index, int Count) {
         if (Rows->Items(i) >= Index) Rows->SetItems(i, Rows->Items(i) + Count);
 }
 
+// The entry of row From[i] goes to row To[i]; rows of neither list keep theirs.
+void FlagListPermute(TIntList* List, const std::vector<int>& From, const std::vector<int>& To) {
+    const int count = List->Count();
+    std::vector<int> old(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        old[static_cast<size_t>(i)] = List->Items(i);
+    std::vector<int> moved = old;
+    for (size_t i = 0; i < From.size(); ++i) {
+        const int v = From[i] < count ? old[static_cast<size_t>(From[i])] : 0;
+        // Entries beyond the list's end read as unset: an unset one need not be written there.
+        if (To[i] >= static_cast<int>(moved.size())) {
+            if (v == 0) continue;
+            moved.resize(static_cast<size_t>(To[i]) + 1, 0);
+        }
+        moved[static_cast<size_t>(To[i])] = v;
+    }
+    if (moved == old) return;
+    List->Clear();
+    for (int v : moved)
+        List->Add(v);
+}
+
+void SelectedRowsPermute(TIntList* Rows, const std::vector<int>& From, const std::vector<int>& To) {
+    if (Rows->Count() == 0) return;
+    int size = 0;
+    for (int r : From)
+        size = std::max(size, r + 1);
+    std::vector<int> newIndex(static_cast<size_t>(size), -1);
+    for (size_t i = 0; i < From.size(); ++i)
+        newIndex[static_cast<size_t>(From[i])] = To[i];
+    for (int i = 0; i < Rows->Count(); ++i) {
+        const int r = Rows->Items(i);
+        if (r >= 0 && r < size && newIndex[static_cast<size_t>(r)] >= 0)
+            Rows->SetItems(i, newIndex[static_cast<size_t>(r)]);
+    }
+}
+
 } // namespace
 
 void TQvStringGrid::RowFlagsLeaving(int ARow, int ACount) {
@@ -340,6 +379,25 @@ void TQvStringGrid::RowFlagsEntered(int ARow, int ACount) {
     SelectedRowsInsert(FSelectedRows.get(), sel, ACount);
     FlagListInsert(FModifiedRows.get(), ARow, ACount);
     FlagListInsert(FEnabledRows.get(), ARow, ACount);
+}
+
+void TQvStringGrid::RowFlagsPermuted(const std::vector<int>& Order) {
+    // Row i of each index space takes the flags of row Order[i]; flags kept by real row move between the real
+    // rows of those display rows, and hidden rows keep theirs.
+    std::vector<int> fromDispl(Order.size()), toDispl(Order.size()), fromReal(Order.size()),
+        toReal(Order.size());
+    for (size_t i = 0; i < Order.size(); ++i) {
+        fromDispl[i] = Order[i];
+        toDispl[i] = static_cast<int>(i);
+        fromReal[i] = RealRowIndex(Order[i]);
+        toReal[i] = RealRowIndex(static_cast<int>(i));
+    }
+    const bool persistent = FMouseActions->RowSelectPersistent();
+    FlagListPermute(FRowSelectList.get(), persistent ? fromReal : fromDispl, persistent ? toReal : toDispl);
+    SelectedRowsPermute(FSelectedRows.get(), persistent ? fromReal : fromDispl,
+                        persistent ? toReal : toDispl);
+    FlagListPermute(FModifiedRows.get(), fromReal, toReal);
+    FlagListPermute(FEnabledRows.get(), fromDispl, toDispl);
 }
 
 void TQvStringGrid::ColFlagsChanged(int ACol, int ACount, bool Entered) {

@@ -230,6 +230,18 @@ String CleanNumberText(const String& Text) {
     return negative ? QLatin1Char('-') + out : out;
 }
 
+bool CellTextToNumber(const String& Text, double& Value) {
+    Value = 0;
+    const String trimmed = Text.trimmed();
+    if (trimmed.isEmpty() || trimmed == QStringLiteral("-")) return true;
+    // The cleaner drops what is no number; a text it empties that held something other than a sign is no
+    // number at all.
+    const String s = CleanNumberText(trimmed);
+    if (s.isEmpty()) return false;
+    if (s == QStringLiteral("-")) return true;
+    return TryStrToFloat(s, Value, QLatin1Char('.'));
+}
+
 String NormalizeNumberText(const String& Text) {
     const QChar thousand = LocaleThousandSeparator();
     const QChar decimal = LocaleDecimalSeparator();

@@ -62,6 +62,9 @@ String DecodeCellLineBreaks(const String& Text, bool MultiLine);
 void ExtractFirstLine(String& S, bool KeepRest, String& Line);
 int LineCount(const String& Text, bool MultiLine);
 String CleanNumberText(const String& Text);
+// A cell text as the grid's float accessors read it: blank, empty and "-" are 0; false when the text holds
+// no number.
+bool CellTextToNumber(const String& Text, double& Value);
 String NormalizeNumberText(const String& Text);
 String ColorToHex(TColor Color);
 // OEM code page 437; characters it lacks become "?".

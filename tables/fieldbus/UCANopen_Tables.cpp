@@ -120,9 +120,12 @@ TTableSheet canopenSheet(const String* file, Integer width, const char* root) {
     return s;
 }
 
-// Index and SubIndex listed before, in either grid: the object would be described twice.
+// Index and SubIndex listed before, in either grid: the object would be described twice. Sub-index 0 of
+// an index with other sub-indexes is the record's count, which the device description writes itself, so it
+// cannot be a variable of its own.
 TTableFault sdoServerDuplicate(const TTableSheet& sheet, const std::vector<const ITableCells*>& cells) {
     std::set<std::pair<Integer, Integer>> seen;
+    std::set<Integer> withZero, withOthers;
     for (size_t g = 0; g < sheet.Grids.size() && g < cells.size(); ++g) {
         const Integer end = Table_End_Row(sheet.Grids[g], *cells[g]);
         for (Integer r = 1; r < end; ++r) {
@@ -130,6 +133,11 @@ TTableFault sdoServerDuplicate(const TTableSheet& sheet, const std::vector<const
             const auto key =
                 std::make_pair(Read_Table_Int(Trim(row.Text(1))), Read_Table_Int(Trim(row.Text(2))));
             if (!seen.insert(key).second) return {Integer(g), r, {g == 0 ? 2766 : 2767, {}}};
+            (key.second == 0 ? withZero : withOthers).insert(key.first);
+            if (withZero.count(key.first) && withOthers.count(key.first))
+                return {Integer(g),
+                        r,
+                        {g == 0 ? Text_SDO_Read_Sub_Zero_Shared : Text_SDO_Write_Sub_Zero_Shared, {}}};
         }
     }
     return {};

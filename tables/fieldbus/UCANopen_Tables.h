@@ -11,6 +11,10 @@ constexpr Integer CANopen_NByte = 1500;
 
 TTableSheet PDO_CANopen_Sheet();
 TTableSheet SDO_Client_CANopen_Sheet();
-// The server table also refuses an (Index, SubIndex) listed twice: the EDS file would hold the object's
-// section twice.
+// The server table also refuses an (Index, SubIndex) listed twice, where the EDS file would hold the
+// object's section twice, and sub-index 0 of an index listed with others, where it would have to be the
+// record's count.
 TTableSheet SDO_Server_CANopen_Sheet();
+// The message of a row whose sub-index 0 shares its index with other sub-indexes, per grid.
+constexpr Integer Text_SDO_Read_Sub_Zero_Shared = 2769;
+constexpr Integer Text_SDO_Write_Sub_Zero_Shared = 2770;

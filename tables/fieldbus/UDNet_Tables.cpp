@@ -116,6 +116,10 @@ TTableLoad Read_Slaves_DN(const TXMLDocument& xml, std::vector<TSlave_DN>& slave
 TTableLoad Read_Offsets_DN(const TXMLDocument& xml, std::vector<TSlave_DN>& slaves) {
     const TXMLNode root = xml.DocumentElement();
     if (root.IsNull()) return {false, QStringLiteral("The file holds no table."), {}};
+    if (root.NodeName() != u"Define_Offset")
+        return {false,
+                QStringLiteral("The file holds no \"Define_Offset\" table, but \"%1\".").arg(root.NodeName()),
+                {}};
     size_t k = 0;
     for (const TXMLNode& node : root.ChildNodes()) {
         if (k >= slaves.size()) break;

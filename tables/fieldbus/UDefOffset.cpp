@@ -4,6 +4,7 @@
 
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
 #include "tables/frame/TableFile.h"
@@ -174,7 +175,7 @@ void TFDefOffset::noteProblem(const String& path, const String& problem) {
 
 bool TFDefOffset::loadFile(const String& path) {
     if (XML1->LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text)) return true;
-    noteProblem(path, XML1->ErrorText());
+    noteProblem(path, XML1->ErrorReason());
     return false;
 }
 
@@ -184,7 +185,7 @@ void TFDefOffset::Load_Slave_DN() {
     ACG_DN_Slaves->SetRowCount(1);
     List_Slaves_DN.clear();
     std::vector<QStringList> texts;
-    if (FileExists(File_DNETM_Net) && loadFile(File_DNETM_Net)) {
+    if (PathExists(File_DNETM_Net) && loadFile(File_DNETM_Net)) {
         const TTableLoad load = Read_Slaves_DN(*XML1, List_Slaves_DN, &texts);
         if (!load.Complete) noteProblem(File_DNETM_Net, load.Problem);
     }
@@ -198,7 +199,7 @@ void TFDefOffset::Load_Slave_DN() {
 }
 
 void TFDefOffset::Load_Offset_Slave_DN() {
-    if (!FileExists(File_DNETM_DefOff) || !loadFile(File_DNETM_DefOff)) return;
+    if (!PathExists(File_DNETM_DefOff) || !loadFile(File_DNETM_DefOff)) return;
     const TTableLoad load = Read_Offsets_DN(*XML1, List_Slaves_DN);
     if (!load.Complete) noteProblem(File_DNETM_DefOff, load.Problem);
 }
@@ -265,6 +266,7 @@ bool TFDefOffset::Save_Offset_Slave_DN() {
 void TFDefOffset::bitbtn1Click(TObject*) {
     Save_Data_ByteIN_ByteOUT();
     if (!Check_Data()) return;
+    if (!Confirm_Save_Through_Link(File_DNETM_DefOff)) return;
     if (!FLoadComplete && FileExists(File_DNETM_DefOff) &&
         MessageDlg(Lang_Texts->Strings(kDefOffsetOverwrite), mtConfirmation, mbYesNo) != mrYes)
         return;

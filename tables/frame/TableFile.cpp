@@ -97,11 +97,23 @@ TTableLoad Load_Table_Document(const TXMLDocument& xml, const TTableSheet& sheet
         load.Problem = QStringLiteral("The file holds no table.");
         return load;
     }
+    // Another table saved under this name would read as an empty one, which OK would then write over it.
+    if (!sheet.RootElement.isEmpty() && root.NodeName() != sheet.RootElement) {
+        load.Complete = false;
+        load.Problem = QStringLiteral("The file holds no \"%1\" table, but \"%2\".")
+                           .arg(sheet.RootElement, root.NodeName());
+        return load;
+    }
     for (size_t g = 0; g < sheet.Grids.size() && g < cells.size(); ++g) {
         const TTableGrid& grid = sheet.Grids[g];
         const TXMLNode parent = grid.Section.isEmpty() ? root : root.FindNode(grid.Section);
         load.Rows.push_back(0);
-        if (parent.IsNull()) continue;
+        if (parent.IsNull()) {
+            load.Complete = false;
+            if (load.Problem.isEmpty())
+                load.Problem = QStringLiteral("The file holds no \"%1\" section.").arg(grid.Section);
+            continue;
+        }
         Integer row = 0, extra = 0;
         for (const TXMLNode& child : parent.ChildNodes()) {
             if (child.NodeType() != ntElement || child.NodeName() != grid.RowElement) continue;
@@ -137,7 +149,7 @@ TTableLoad Load_Table_File(const String& path, const TTableSheet& sheet,
     if (!xml.LoadFromFile(path, Max_Table_Window_File_Bytes, Max_Table_Window_Text)) {
         TTableLoad load;
         load.Complete = false;
-        load.Problem = xml.ErrorText();
+        load.Problem = xml.ErrorReason();
         return load;
     }
     return Load_Table_Document(xml, sheet, cells);

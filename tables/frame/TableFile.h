@@ -35,8 +35,9 @@ Integer Table_End_Row(const TTableGrid& grid, const ITableCells& cells);
 // box: data that OK would not store.
 bool Table_Has_Rows_After_End(const TTableGrid& grid, const ITableCells& cells);
 
-// Reads into freshly cleared cells, one per grid of the sheet. The root is the first element, whatever
-// its name; a missing section gives no rows; elements other than the grid's row element are passed over.
+// Reads into freshly cleared cells, one per grid of the sheet. The root is the first element; one of
+// another name than the sheet's is another kind of file, read as nothing, and a missing section gives no
+// rows: both leave the reading incomplete. Elements other than the grid's row element are passed over.
 TTableLoad Load_Table_Document(const TXMLDocument& xml, const TTableSheet& sheet,
                                const std::vector<ITableCells*>& cells);
 // The file at `path`; a missing file reads as complete and leaves the cells as they are.

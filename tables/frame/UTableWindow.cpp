@@ -4,6 +4,7 @@
 
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
 #include "tables/frame/TableCheck.h"
@@ -185,6 +186,7 @@ void TFTableWindow::Set_Lang() {
         for (int c = 0; c < int(sheet.Columns.size()); ++c)
             if (sheet.Columns[size_t(c)].Header)
                 FGrids[g]->Columns()->Items(c)->SetHeader(text(sheet.Columns[size_t(c)].Header));
+        Grid_Fit_Header_Row(FGrids[g]);
     }
 }
 
@@ -224,11 +226,11 @@ void TFTableWindow::FormShow(TObject*) {
     if (FSheet.FirstPageOnShow) PageControl1->SetActivePageIndex(0);
     BeforeTableLoad();
     TTableLoad load;
-    if (FileExists(filePath())) {
+    if (PathExists(filePath())) {
         if (XML1->LoadFromFile(filePath(), Max_Table_Window_File_Bytes, Max_Table_Window_Text))
             load = Load_Table_Document(*XML1, FSheet, CellViews());
         else
-            load = {false, XML1->ErrorText()};
+            load = {false, XML1->ErrorReason()}; // the message names the file
     }
     FLoadComplete = load.Complete;
     AfterTableLoad();
@@ -254,6 +256,7 @@ void TFTableWindow::Btn_OKClick(TObject*) {
         if (!tableAskYes(text(FSheet.Texts.LostRowsQuestion))) return;
         break;
     }
+    if (!Confirm_Save_Through_Link(filePath())) return;
     if (!FLoadComplete && FileExists(filePath()) && !tableAskYes(text(Text_Overwrite_Unread_Table))) return;
     Write_Table_Document(*XML1, FSheet, ConstCellViews());
     if (!XML1->SaveToFile(filePath())) {

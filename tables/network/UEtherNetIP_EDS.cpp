@@ -90,10 +90,11 @@ void TFEtherNEtIP_EDS::FormShow(TObject*) {
     if (FileExists(EDS_FileName)) {
         QByteArray bytes;
         String error;
-        if (ReadWholeFile(EDS_FileName, bytes, &error, Max_EDS_File_Bytes))
+        TReadFault fault = TReadFault::None;
+        if (ReadWholeFile(EDS_FileName, bytes, &error, Max_EDS_File_Bytes, &fault))
             List_Conn = Read_EDS_Connections(bytes);
         else
-            MessageDlg(error, mtError, mbOK);
+            MessageDlg(ReadFaultText(EDS_FileName, fault, error, Max_EDS_File_Bytes), mtError, mbOK);
     }
     ShowDatainGrid();
 }

@@ -120,8 +120,9 @@ void TFImportEDEFile::FormShow(TObject*) {
 bool TFImportEDEFile::Load_EDE_File() {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(EDE_File, bytes, &error, Max_EDE_File_Bytes)) {
-        MessageDlg(error, mtError, mbOK);
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(EDE_File, bytes, &error, Max_EDE_File_Bytes, &fault)) {
+        MessageDlg(ReadFaultText(EDE_File, fault, error, Max_EDE_File_Bytes), mtError, mbOK);
         return false;
     }
     List_EDE_Var = Read_EDE_Objects(bytes);

@@ -23,10 +23,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -189,6 +191,22 @@ TEST_F(OpcUaTable, TableHasItsColumnsHeadersTintsAndLists) {
     EXPECT_EQ(plain, edNormal);
 }
 
+TEST_F(OpcUaTable, EveryHeaderShowsItsWholeTextAlsoInAnotherLanguage) {
+    // Wrapped in its column's width, in the face the header is drawn with, each header fits its row.
+    auto fits = [this](int c) {
+        const QFontMetrics fm(G->FixedFont()->toQFont());
+        const QRect laid =
+            fm.boundingRect(QRect(0, 0, G->ColWidths(c) - 4, 1000), Qt::TextWordWrap, G->Cells(c, 0));
+        return laid.height() <= G->RowHeights(0) - 4;
+    };
+    for (int c = 0; c < OPC_Col_Count; ++c)
+        EXPECT_TRUE(fits(c)) << G->Cells(c, 0).toStdString();
+    EXPECT_GE(G->RowHeights(0), 22);
+    Lang_Texts->SetStrings(1433, "Scambia le parole del valore");
+    Form->Set_Lang();
+    EXPECT_TRUE(fits(OPC_Col_SwapWord)) << G->RowHeights(0);
+}
+
 TEST_F(OpcUaTable, LanguageChangeReachesCaptionsHintsAndHeaders) {
     Lang_Texts->SetStrings(1400, "Variabili");
     Lang_Texts->SetStrings(1404, "Cancella");
@@ -310,6 +328,34 @@ TEST_F(OpcUaTable, UnreadableFilesAreToldAndOnlyReplacedAfterAsking) {
         EXPECT_EQ(back.DocumentElement().FindNode("OPC_UA_Server_Variables").ChildCount(), c.rowsLoaded)
             << c.name;
         QFile::remove(File_OPC_UA_Server);
+    }
+}
+
+TEST_F(OpcUaTable, TheReportOfAnUnreadFileNamesItOnceInTheInterfaceLanguage) {
+    Lang_Texts->SetStrings(Text_Table_Not_Read, "Il file non si legge: ");
+    Lang_Texts->SetStrings(Text_OPC_UA_No_Variables, "Nessun elemento delle variabili.");
+    Lang_Texts->SetStrings(Text_OPC_UA_Too_Many_Variables, "%d variabili, la tabella ne mostra %d.");
+    const struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* detail; // empty: the reader's own words
+    } cases[] = {
+        {"not XML", "<OPC_UA_Server><OPC_UA_Server_Variables><row Type=\"Byte\"", ""},
+        {"no variables element", "<OPC_UA_Server><Other/></OPC_UA_Server>",
+         "Nessun elemento delle variabili."},
+        {"too many rows", opcFile(QByteArray("<row Type=\"Byte\" Position=\"1\" />").repeated(252)),
+         "252 variabili, la tabella ne mostra 250."},
+    };
+    for (const Case& c : cases) {
+        opcWrite(File_OPC_UA_Server, c.bytes);
+        const int base = ui.Messages().size();
+        ui.AnswerMessage(mrOk);
+        Show([this] { Form->SetModalResult(mrCancel); });
+        ASSERT_EQ(ui.Messages().size(), base + 1) << c.name;
+        const QString shown = ui.Messages()[base];
+        EXPECT_EQ(shown.count(File_OPC_UA_Server), 1) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith("Il file non si legge: " + File_OPC_UA_Server + "\r\n")) << c.name;
+        if (*c.detail) EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
     }
 }
 
@@ -528,6 +574,78 @@ TEST_F(OpcUaTable, FilledTableIsWrittenReadBackAndCarriedIntoTheDeviceImages) {
     EXPECT_EQ(v.VarType, Get_OPC_UA_Var_Type("Int32"));
     EXPECT_TRUE(v.Options & OPC_UA_Opt_Swap);
     EXPECT_TRUE(v.Options & OPC_UA_Opt_ReadWrite);
+}
+
+TEST_F(OpcUaTable, EscapeInTheTypeListLeavesTheRowAsItWasAndF4OrAltDownOpenIt) {
+    opcWrite(File_OPC_UA_Server,
+             opcFile("<row Type=\"Double\" Position=\"1\" Length=\"3\" ReadWrite=\"Read Only\" />"));
+    const struct Case {
+        int row;
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* type;
+        const char* length;
+        const char* access;
+    } cases[] = {{2, Qt::Key_F2, Qt::NoModifier, "", "", ""},
+                 {1, Qt::Key_F2, Qt::NoModifier, "Double", "3", "Read Only"},
+                 {2, Qt::Key_F4, Qt::NoModifier, "", "", ""},
+                 {1, Qt::Key_Down, Qt::AltModifier, "Double", "3", "Read Only"}};
+    Show([&] {
+        QApplication::processEvents();
+        for (const Case& c : cases) {
+            qvtest::ClickCell(G, OPC_Col_Type, c.row);
+            qvtest::KeyToFocus(c.key, QString(), c.mods);
+            TGridCombo* combo = G->Combobox();
+            ASSERT_TRUE(combo->Visible()) << c.row << " " << c.key;
+            // F4 and Alt+Down drop the list at once; F2 opens the editor only.
+            EXPECT_EQ(combo->DroppedDown(), c.key != Qt::Key_F2) << c.row << " " << c.key;
+            if (combo->DroppedDown()) qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
+            qvtest::KeyToFocus(Qt::Key_Down); // another type, and its length, while browsing
+            EXPECT_NE(G->Cells(OPC_Col_Length, c.row), c.length) << c.row << " " << c.key;
+            qvtest::KeyToFocus(Qt::Key_Escape, QString(QChar(27)));
+            EXPECT_FALSE(combo->Visible()) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_Type, c.row), c.type) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_Length, c.row), c.length) << c.row << " " << c.key;
+            EXPECT_EQ(G->Cells(OPC_Col_ReadWrite, c.row), c.access) << c.row << " " << c.key;
+            EXPECT_EQ(G->ReadOnly(OPC_Col_Length, c.row), c.row == 1) << c.row << " " << c.key;
+        }
+        // Nothing was left in a row without a type: OK asks nothing and saves.
+        Form->Btn_OK->Click();
+    });
+    EXPECT_TRUE(ui.Messages().isEmpty());
+    EXPECT_TRUE(opcRead(File_OPC_UA_Server).contains("Length=\"3\""));
+}
+
+TEST_F(OpcUaTable, AMaximisedWindowKeepsItsButtonsOnTheScreenAndReopensAtItsNormalSize) {
+    const QRect work = QApplication::primaryScreen()->availableGeometry();
+    auto onScreen = [&work](TControl* c) {
+        const QRect r(c->Widget()->mapToGlobal(QPoint(0, 0)), c->Widget()->size());
+        return work.contains(r);
+    };
+    QSize normal;
+    Show([&] {
+        normal = Form->Widget()->size();
+        // The window manager maximises the window, as a person's click on its title bar asks.
+        Form->Widget()->setWindowState(Qt::WindowMaximized);
+        QApplication::processEvents();
+        EXPECT_TRUE(Form->Widget()->isMaximized());
+        EXPECT_EQ(Form->WindowState(), wsMaximized);
+        EXPECT_TRUE(onScreen(Form->Btn_OK));
+        EXPECT_TRUE(onScreen(Form->Btn_Cancel));
+        EXPECT_TRUE(onScreen(Form->Btn_PasteRow));
+        EXPECT_GT(Form->QSG->Height(), normal.height() - 150);
+        Form->SetModalResult(mrCancel); // closed while maximised
+    });
+    Show([&] {
+        EXPECT_FALSE(Form->Widget()->isMaximized());
+        EXPECT_EQ(Form->WindowState(), wsNormal);
+        EXPECT_EQ(Form->Widget()->size(), normal);
+        // The title bar lies on the work area, where the window can be taken.
+        EXPECT_GE(Form->Widget()->frameGeometry().top(), work.top());
+        EXPECT_GE(Form->Widget()->frameGeometry().left(), work.left());
+        EXPECT_TRUE(onScreen(Form->Btn_OK));
+        Form->SetModalResult(mrCancel);
+    });
 }
 
 TEST_F(OpcUaTable, GrabShowsTheTable) {

@@ -3,6 +3,7 @@
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
+#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -437,19 +438,33 @@ TEST_F(ParGenWindow, RootMustBeTheFirstTopLevelNode) {
     EXPECT_EQ(Form->E_OPC_UA_Server_Port->Text(), "5000");
 }
 
+// A damaged file, or a table of another kind saved under this name: the window says it could not read
+// it, and OK replaces it only after a yes (a no keeps the file and the window open).
 TEST_F(ParGenWindow, MalformedFileGivesDefaultsAndSaysSoThenOkWritesAGoodFile) {
-    qvtest::ScriptedInteraction script;
-    script.AnswerMessage(mrOk);
-    Edit("E_OPC_UA_Server_Port")->SetText("1");
-    Load("<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>");
-    ASSERT_EQ(script.Messages().size(), 1);
-    EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
-    EXPECT_EQ(script.History()[0].message.Type, mtError);
-    EXPECT_EQ(Values(), kDefaults);
-    Form->E_NTP_Poll_Time->SetText("60");
-    Form->Btn_OKClick(Form->Btn_OK);
-    EXPECT_EQ(Form->ModalResult(), mrOk);
-    EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+    const QByteArray damaged = "<Par_Gen><OPC_UA_Server_Port>5000</OPC_UA_Server_Port>";
+    const QByteArray tableOfAnotherKind = "<BACnet_to_KNX><row Enable=\"Y\"/></BACnet_to_KNX>";
+    for (const QByteArray& content : {damaged, tableOfAnotherKind}) {
+        SCOPED_TRACE(content.toStdString());
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        Edit("E_OPC_UA_Server_Port")->SetText("1");
+        Load(content);
+        ASSERT_EQ(script.Messages().size(), 1);
+        EXPECT_TRUE(script.Messages()[0].contains(File_ParGen));
+        EXPECT_EQ(script.History()[0].message.Type, mtError);
+        EXPECT_EQ(Values(), kDefaults);
+        Form->E_NTP_Poll_Time->SetText("60");
+        Form->SetModalResult(mrNone);
+        script.AnswerMessage(mrNo);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(script.Messages().value(1), Lang_Texts->Strings(Text_Overwrite_Unread_Settings));
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_EQ(ReadBytes(File_ParGen), content);
+        script.AnswerMessage(mrYes);
+        Form->Btn_OKClick(Form->Btn_OK);
+        EXPECT_EQ(Form->ModalResult(), mrOk);
+        EXPECT_EQ(ReadBytes(File_ParGen), ReadBytes(kData + "ParGen_defaults_expected.xml"));
+    }
 }
 
 // Well-formed but far beyond what the program writes: refused like a malformed file, and left as it is.
@@ -877,6 +892,51 @@ TEST_F(ParGenWindow, TabSkipsDisabledFieldsAndCollapsedPanels) {
         f->SetModalResult(mrCancel);
     });
     Form->ShowModal();
+}
+
+TEST_F(ParGenWindow, AFailedCheckBringsTheFieldItNamesIntoSightWithTheFocus) {
+    const struct Case {
+        const char* field;
+        const char* panel; // collapsed before OK
+        std::function<void(TFParGen*)> setUp;
+    } cases[] = {
+        {"E_NTP_Poll_Time", nullptr, [](TFParGen*) {}}, // a new configuration
+        {"E_NTP_Poll_Time", "CP_NTP", [](TFParGen*) {}},
+        {"E_EthConn_Pri_DNS_IP3", nullptr,
+         [](TFParGen* w) {
+             w->CB_EthConn_Enable_DNS->SetChecked(true);
+             static_cast<TEdit*>(w->FindComponent("E_EthConn_Pri_DNS_IP3"))->SetText("256");
+         }},
+        {"CB_Serial_StopBits", "CP_Serial",
+         [](TFParGen* w) {
+             w->CB_Serial_StopBits->SetItemIndex(1);
+             w->Cb_Serial_Parity->SetItemIndex(1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        qvtest::ScriptedInteraction script;
+        script.AnswerMessage(mrOk);
+        script.AnswerModal([&](TCustomForm* f) {
+            c.setUp(Form);
+            if (c.panel) Get<TCategoryPanel>(c.panel)->SetCollapsed(true);
+            // OK by keyboard, from the other end of the window than the field.
+            Form->Btn_OK->SetFocus();
+            if (QString(c.field).startsWith("E_Eth")) Form->CPG->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+            PressKey(Form->Btn_OK->Widget(), Qt::Key_Return, Qt::NoModifier, "\r");
+            EXPECT_EQ(f->ModalResult(), mrNone);
+            auto* field = Get<TWinControl>(c.field);
+            EXPECT_EQ(f->ActiveControl(), field);
+            EXPECT_EQ(f->Widget()->focusWidget(), field->Widget());
+            const QRect seen = Form->CPG->Widget()->rect();
+            const QRect at(field->Widget()->mapTo(Form->CPG->Widget(), QPoint(0, 0)),
+                           field->Widget()->size());
+            EXPECT_TRUE(seen.contains(at)) << at.y() << " in " << seen.height();
+            f->SetModalResult(mrCancel);
+        });
+        Form->ShowModal();
+        EXPECT_EQ(script.Pending(), 0);
+    }
 }
 
 TEST_F(ParGenWindow, EscapeCancelsWithNothingWrittenFromAFieldOrFromOk) {

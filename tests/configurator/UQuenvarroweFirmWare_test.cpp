@@ -4,13 +4,14 @@
 #include "configurator/ULanguage.h"
 #include "configurator/UOpenConf.h"
 #include "configurator/UQuenvarroweFirmWare.h"
+#include "configurator/USave_Target.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/controls/Timer.h"
 #include "toolkit/services/Shell.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"
-#include "toolkit/controls/Timer.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,6 +209,30 @@ TEST_F(MainWindowTest, VersionTimerReArmsForTwoHoursAndTheLinkOpensInTheBrowser)
     w->LL_UpdateLinkClick(w->LL_Update, "http://maker.example/Home/download/download.asp#LD83K17", sltURL);
     SetUrlOpener(previous);
     EXPECT_EQ(opened, QStringList{"http://maker.example/Home/download/download.asp#LD83K17"});
+}
+
+// A settings file that does not read is told once at start, naming the file; the close then writes the
+// settings in use.
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsToldOnceAtStart) {
+    const QByteArray damaged = "<Conf_Settings><lastlang><language>English</language>";
+    const QByteArray huge = "<Conf_Settings>" + QByteArray(2 << 20, ' ') + "</Conf_Settings>";
+    for (const QByteArray& content : {damaged, huge}) {
+        WriteFile(Settings_File_Name, content);
+        qvtest::ScriptedInteraction seam;
+        seam.AnswerMessage(mrOk);
+        Start();
+        ASSERT_EQ(seam.Messages().size(), 1);
+        EXPECT_TRUE(seam.Messages()[0].startsWith(Lang_Texts->Strings(Text_Program_Settings_Not_Read) +
+                                                  FExeDir + "/" + Settings_File_Name + "\r\n"))
+            << seam.Messages()[0].toStdString();
+        EXPECT_EQ(seam.History()[0].message.Type, mtWarning);
+        EXPECT_EQ(ReadFile(Settings_File_Name), content);
+        FQuenvarroweFirmWare->Close();
+        EXPECT_EQ(QString::fromUtf8(ReadFile(Settings_File_Name)),
+                  QString::fromUtf8(qvmain::kNoConfigurationSettings));
+        EXPECT_EQ(seam.Messages().size(), 1);
+        Free_Program_Windows();
+    }
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedSayWhy) {

@@ -1,6 +1,7 @@
 // The options dialog (language pages, language change, options, the version timer it re-arms) and the
 // version check against a server on loopback.
 #include "ProgramFixture.h"
+#include "configurator/PersonInput.h"
 #include "configurator/UComon.h"
 #include "configurator/ULanguage.h"
 #include "configurator/UMakerSite.h"
@@ -398,6 +399,29 @@ QStringList allTexts() {
     return l;
 }
 } // namespace qvoptions
+
+TEST_F(OptionsTest, AfterALanguageChangeTheFocusFrameIsOnTheChosenFlag) {
+    WriteFile("LANGUAGE/Deutsch.lng", "STR300=Optionen\r\n");
+    WriteFile("LANGUAGE/Italiano.lng", "STR300=Opzioni\r\n");
+    Start();
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerMessage(mrYes);
+    seam.AnswerModal([&](TCustomForm* f) {
+        auto* o = static_cast<TFSoftOptions*>(f);
+        // A click on the third flag (English, Deutsch, Italiano); the frame was on the first.
+        qvtest::ClickControl(qvoptions::slotLabel(o, "Italiano"));
+        EXPECT_EQ(o->Language_In_Use, "Italiano");
+        EXPECT_EQ(f->ActiveControl(), o->P_Flags);
+        EXPECT_TRUE(o->Sh_Flag_Focus->Visible());
+        EXPECT_EQ(o->Sh_Flag_Focus->Top(), 1 + 2 * 54);
+        // The keys go on from the chosen flag.
+        qvoptions::optionsPress(o->P_Flags->Widget(), Qt::Key_Up);
+        EXPECT_EQ(o->Sh_Flag_Focus->Top(), 55);
+        f->SetModalResult(mrCancel);
+    });
+    FQuenvarroweFirmWare->Btn_Click(FQuenvarroweFirmWare->Btn_Opz);
+    EXPECT_EQ(seam.Pending(), 0);
+}
 
 TEST_F(OptionsTest, FlagsChosenByKeyboardAndEnglishRestoresTheBuiltInTexts) {
     using qvoptions::optionsPress;

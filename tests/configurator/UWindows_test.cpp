@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 class ProgramWindows : public qvtest::ProgramTest {};
@@ -43,4 +44,33 @@ TEST_F(ProgramWindows, EveryButtonOnTheRoadTurnsYellowUnderTheMouse) {
         EXPECT_GT(seen, 0) << form->ClassName().toStdString();
         form->Hide();
     }
+}
+
+TEST_F(ProgramWindows, EveryOtherWindowIsADialogOfTheMainWindowAndFixedOnesOfferNoMaximiseOrMinimise) {
+    Start();
+    FBoot->Form_Type = 1;
+    FQuenvarroweFirmWare->Show();
+    QApplication::processEvents();
+    TForm* forms[] = {FQuenvarroweFirmWare,  FNew_Project, FOpenConf, FAbout, FSoftOptions, FParGen,
+                      FOPC_UA_Server_Access, FBoot};
+    const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    for (TForm* form : forms) {
+        const std::string name = form->ClassName().toStdString();
+        form->Show();
+        QApplication::processEvents();
+        QWidget* w = form->Widget();
+        // Window managers keep a dialog with the window that owns it (it is not minimised away alone
+        // while that window waits for it); the main window owns no window.
+        if (form == FQuenvarroweFirmWare) {
+            EXPECT_EQ(w->windowType(), Qt::Window) << name;
+        } else {
+            EXPECT_EQ(w->windowType(), Qt::Dialog) << name;
+            EXPECT_EQ(w->windowHandle()->transientParent(), FQuenvarroweFirmWare->Widget()->windowHandle())
+                << name;
+        }
+        EXPECT_FALSE(w->windowFlags() & boxes) << name;
+        if (!form->Sizeable()) EXPECT_EQ(w->minimumSize(), w->maximumSize()) << name;
+        if (form != FQuenvarroweFirmWare) form->Hide();
+    }
+    FQuenvarroweFirmWare->Hide();
 }

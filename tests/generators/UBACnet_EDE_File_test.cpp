@@ -18,19 +18,20 @@ protected:
 
 namespace {
 
-// Every line holds seven fields, each ended by ";", and no key repeats.
+// Every line holds seven fields, each ended by ";", and no key or object name repeats.
 void ExpectWellFormedEde(const QByteArray& bytes) {
     ASSERT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
     ASSERT_TRUE(bytes.endsWith("\r\n"));
     const QStringList lines = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
     ASSERT_GE(lines.size(), 7);
-    std::set<QString> keys;
+    std::set<QString> keys, names;
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(';');
         EXPECT_EQ(fields.size(), 8) << lines[i].toStdString();
         EXPECT_TRUE(fields.last().isEmpty()) << lines[i].toStdString();
         if (i >= 7) {
             EXPECT_TRUE(keys.insert(fields[0]).second) << "repeated key " << fields[0].toStdString();
+            EXPECT_TRUE(names.insert(fields[2]).second) << "repeated name " << fields[2].toStdString();
         }
     }
 }
@@ -118,6 +119,49 @@ TEST_F(EdeTest, NameLengthFollowsTheLimitOfEachGenerationAndTheKeyKeepsTheWholeM
                         table)[0]
                   .DevObjInstance,
               "7");
+}
+
+// BACnet wants the object names of a device unique: names cut to the same first characters take a number
+// and keep to the length; the keys stay as they were.
+TEST_F(EdeTest, ObjectNamesCutToTheSameCharactersAreNumberedWithinTheLength) {
+    const std::vector<TBACnet_EDE_Obj> objects = ObjectsOf(
+        "<P><BACnet_DEV_IDE>7</BACnet_DEV_IDE></P>",
+        "<T><BACnet_in_Read><row Data_Type='Analog Input' Eng_Unit='62' Mnemonic='Supply_Air_Temperature_1'/>"
+        "<row Data_Type='Analog Input' Eng_Unit='62' Mnemonic='Supply_Air_Temperature_2'/>"
+        "<row Data_Type='Analog Value' Eng_Unit='62' Mnemonic='Supply_Air_Tem_2'/></BACnet_in_Read>"
+        "<BACnet_in_Write><row Data_Type='Binary Out' Eng_Unit='95' Mnemonic='Supply_Air_Temperature_3'/>"
+        "</BACnet_in_Write></T>");
+    QStringList names, keys;
+    for (const TBACnet_EDE_Obj& o : objects) {
+        names << o.ObjectName;
+        keys << o.Keyname;
+    }
+    EXPECT_EQ(names,
+              QStringList({"Supply_Air_Tempe", "Supply_Air_Tem_2", "Supply_Air_Tem_3", "Supply_Air_Tem_4"}));
+    EXPECT_EQ(keys, QStringList({"7_Supply_Air_Temperature_1_0", "7_Supply_Air_Temperature_2_1",
+                                 "7_Supply_Air_Tem_2_0", "7_Supply_Air_Temperature_3_0"}));
+}
+
+// The file stays in the Western code page without a mark: a character the page lacks becomes "?".
+TEST_F(EdeTest, CharactersTheCodePageLacksBecomeQuestionMarks) {
+    Name_Project = QString::fromUtf8("Łódź Hall");
+    WriteProjectFile("BACnet_Slave.xml",
+                     QString::fromUtf8("<T><BACnet_in_Read><row Data_Type='Analog Input' "
+                                       "Eng_Unit='62' Mnemonic='Temp_Ω'/><row "
+                                       "Data_Type='Analog Input' Eng_Unit='62' Mnemonic='Temp_Σ'/>"
+                                       "<row Data_Type='Analog Input' Eng_Unit='62' "
+                                       "Mnemonic='Température 🌡'/></BACnet_in_Read>"
+                                       "<BACnet_in_Write/></T>")
+                         .toUtf8());
+    qvtest::ScriptedInteraction seam;
+    RunStep(seam, Dir_Project + "/objects.csv");
+    const QByteArray bytes = ReadBytes(Dir_Project + "/objects.csv");
+    ExpectWellFormedEde(bytes);
+    EXPECT_TRUE(bytes.startsWith("PROJECT_NAME; Orvane--?\xF3"
+                                 "d? Hall;;;;;;\r\n"));
+    EXPECT_TRUE(bytes.contains(";Temp_?;0;0;Temp_?;62;")) << bytes.toStdString();
+    EXPECT_TRUE(bytes.contains(";Temp_?_2;0;1;Temp_?_2;62;")) << bytes.toStdString();
+    EXPECT_TRUE(bytes.contains(";Temp\xE9rature ?;0;2;")) << bytes.toStdString();
 }
 
 TEST_F(EdeTest, TheMainWindowReadsTheServerKindOfTheConfiguration) {

@@ -47,8 +47,12 @@ EdsFile ParseCheckedEds(const QByteArray& bytes) {
     };
     const QStringList dataTypes = {"0x0005", "0x0006", "0x0007", "0x0009"};
     const QStringList accessTypes = {"ro", "wo", "rw", "rwr", "rww", "const"};
+    // The identity numbers are Unsigned32: a reader refuses the whole file otherwise.
+    for (const char* key : {"VendorNumber", "ProductNumber", "RevisionNumber"})
+        number(file["DEVICEINFO"][key]);
     // Every listed object exists; an object with sub-indexes has exactly SubNumber of them, named in
-    // hexadecimal; every variable has a known data and access type.
+    // hexadecimal, its sub-index 0 an UNSIGNED8 count; a variable has no sub-indexes; every variable has
+    // a known data and access type.
     for (const char* list : {"MANDATORYOBJECTS", "OPTIONALOBJECTS", "MANUFACTUREROBJECTS"}) {
         const EdsSection& s = file[list];
         const uint count = number(s.at("SupportedObjects"));
@@ -57,7 +61,14 @@ EdsFile ParseCheckedEds(const QByteArray& bytes) {
             const QString index = s.at(QString::number(i)).mid(2);
             EXPECT_EQ(file.count(index), 1u) << list << " names " << index.toStdString();
             const EdsSection& object = file[index];
-            if (!object.count("SubNumber")) continue;
+            if (!object.count("SubNumber")) {
+                EXPECT_EQ(file.count(index + "SUB0"), 0u) << index.toStdString();
+                EXPECT_TRUE(QStringList({"0x07", "0x7"}).contains(object.at("ObjectType")))
+                    << index.toStdString();
+                EXPECT_TRUE(dataTypes.contains(object.at("DataType"))) << index.toStdString();
+                continue;
+            }
+            EXPECT_EQ(file[index + "SUB0"]["DataType"], "0x0005") << index.toStdString();
             int subs = 0;
             for (const auto& [name, keys] : file) {
                 if (!name.startsWith(index + "SUB")) continue;
@@ -128,9 +139,17 @@ TEST_F(EdsTest, FixtureTablesGiveTheGoldenFileThatPassesTheEdsRules) {
     EXPECT_EQ(eds["2000SUB1"]["AccessType"], "rw");
     EXPECT_EQ(eds["2000SUB3"]["DataType"], "0x0005");
     EXPECT_EQ(eds["2000SUB3"]["AccessType"], "ro");
-    // 0x2001 lists its own sub-index 0: no generated one.
-    EXPECT_EQ(eds["2001"]["SubNumber"], "2");
-    EXPECT_EQ(eds["2001SUB0"]["ParameterName"], "Application Variable");
+    // 0x2001 has only its sub-index 0: the object is that variable, not a record.
+    EXPECT_EQ(eds["2001"].count("SubNumber"), 0u);
+    EXPECT_EQ(eds["2001"]["ParameterName"], "Application Variable");
+    EXPECT_EQ(eds["2001"]["DataType"], "0x0006");
+    EXPECT_EQ(eds["2001"]["AccessType"], "ro");
+    EXPECT_EQ(eds.count("2001SUB0"), 0u);
+    EXPECT_EQ(eds["2002"]["SubNumber"], "2");
+    EXPECT_EQ(eds["2002SUB0"]["DefaultValue"], "0x01");
+    // The product is the model's number, the model code its order code.
+    EXPECT_EQ(eds["DEVICEINFO"]["ProductNumber"], "25");
+    EXPECT_EQ(eds["DEVICEINFO"]["OrderCode"], "LD83K25");
     // Sub-index 10 in hexadecimal, as EDS readers look it up.
     EXPECT_EQ(eds.count("5FFFSUBA"), 1u);
     EXPECT_EQ(eds.count("5FFFSUB10"), 0u);
@@ -178,6 +197,11 @@ TEST_F(EdsTest, ARunThatCannotReadItsTablesSaysWhichAndWritesNothing) {
          "<S><SDO_Read><row Index='0x2000' SubIndex='1' NByte='1'/></SDO_Read>"
          "<SDO_Write><row Index='8192' SubIndex='0x01' NByte='2'/></SDO_Write></S>",
          "twice"},
+        // Sub-index 0 would have to be the record's count: a file edited by hand gives no invalid record.
+        {"SDO_Server_CANopen.xml",
+         "<S><SDO_Read><row Index='0x2000' SubIndex='1' NByte='1'/></SDO_Read>"
+         "<SDO_Write><row Index='0x2000' SubIndex='0' NByte='2'/></SDO_Write></S>",
+         "SubIndex 0"},
     };
     for (const auto& c : cases) {
         QFile::remove(File_PDO_CANopen);

@@ -3,6 +3,7 @@
 #include "configurator/ULanguage.h"
 #include "generators/UProfinetFileName.h"
 #include "generators/UProfinetXML.h"
+#include "toolkit/services/XmlDoc.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QImage>
@@ -59,6 +60,53 @@ TEST_F(GsdmlTest, WithoutSettingsTheStationIsSerialAndBothLengthsAreTheDefault) 
     }
 }
 
+// The lengths read as every reader of the settings file reads a number.
+TEST(GsdmlSettings, LengthsReadDecimalAndHexadecimalNumbers) {
+    const struct {
+        const char* text;
+        Integer length;
+    } cases[] = {{"$20", 32}, {"0x40", 64}, {" 96 ", 96}, {"1e3", 1438}, {"", 1438}, {"-4", -4}};
+    for (const auto& c : cases) {
+        TXMLDocument parGen;
+        ASSERT_TRUE(parGen.LoadFromString(QStringLiteral("<Par_Gen><PROFINET_NB_IN>%1</PROFINET_NB_IN>"
+                                                         "<PROFINET_NB_OUT>%1</PROFINET_NB_OUT></Par_Gen>")
+                                              .arg(c.text)));
+        Read_PROFINET_Param(parGen);
+        EXPECT_EQ(PROFINET_NB_IN, c.length) << c.text;
+        EXPECT_EQ(PROFINET_NB_OUT, c.length) << c.text;
+    }
+}
+
+TEST(GsdmlSettings, StationNamesFollowThePROFINETNameRules) {
+    const QString label63(63, 'a');
+    const struct {
+        QString name;
+        bool valid;
+    } cases[] = {
+        {"gw-01.line-3", true},
+        {"Line-3.Gateway", true},
+        {"1.2.3", true},
+        {"192.168.0.1a", true},
+        {"port-01", true},
+        {label63 + "." + label63 + "." + label63 + "." + QString(48, 'b'), true}, // 240 characters
+        {"-GW-", false},
+        {"gw-", false},
+        {"gw..01", false},
+        {".gw", false},
+        {"gw.", false},
+        {"192.168.0.1", false},
+        {"999.0.0.1", false},
+        {"port-001", false},
+        {"Port-001-00002.line", false},
+        {label63 + "a", false},
+        {label63 + "." + label63 + "." + label63 + "." + QString(49, 'b'), false},
+        {"Line 3", false},
+        {QString::fromUtf8("g\u00E4rten"), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Is_Valid_Station_Name(c.name), c.valid) << c.name.toStdString();
+}
+
 TEST_F(GsdmlTest, TheUserPartJoinsTheFixedPartsAndCannotLeaveTheFolder) {
     const std::pair<const char*, const char*> cases[] = {{"abc", "GSDML-V2.25-Orvane-_abc-20260307.xml"},
                                                          {"_abc", "GSDML-V2.25-Orvane-_abc-20260307.xml"},
@@ -102,9 +150,10 @@ TEST_F(GsdmlTest, BadStationNamesAndLengthsAreRefusedBeforeTheFolderIsAsked) {
         const char* out;
         bool writes;
     } cases[] = {
-        {"Line 3", "10", "10", false}, {"a<b&c", "10", "10", false}, {"Gw", "0", "10", false},
-        {"Gw", "10", "1441", false},   {"Gw", "-4", "10", false},    {"Gw", "1", "1440", true},
-        {"A.b-9", "1440", "1", true},
+        {"Line 3", "10", "10", false},      {"a<b&c", "10", "10", false}, {"Gw", "0", "10", false},
+        {"Gw", "10", "1441", false},        {"Gw", "-4", "10", false},    {"Gw", "1", "1440", true},
+        {"A.b-9", "1440", "1", true},       {"-GW-", "10", "10", false},  {"gw..01", "10", "10", false},
+        {"192.168.0.1", "10", "10", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.station);

@@ -2,6 +2,7 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -285,9 +286,33 @@ void TControl::Dispatch(TMessage& m) {
     case WM_PAINT:
         WMPaintDefault(m);
         return;
+    case WM_CONTEXTMENU:
+        if (FPopupMenu && FPopupMenu->AutoPopup()) {
+            // From the keyboard (-1, -1) the menu opens over the control's middle.
+            TPoint at(m.XPos(), m.YPos());
+            if (at.X == -1 && at.Y == -1) at = ClientToScreen(TPoint(FWidth / 2, FHeight / 2));
+            FPopupMenu->SetPopupComponent(this);
+            FPopupMenu->Popup(at.X, at.Y);
+            m.Result = 1;
+            return;
+        }
+        DefaultHandler(m);
+        return;
     default:
         DefaultHandler(m);
     }
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (menu == FPopupMenu) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 void TControl::WMPaintDefault(TMessage& m) { DefaultHandler(m); }

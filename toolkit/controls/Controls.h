@@ -14,6 +14,7 @@ class QEvent;
 class TWinControl;
 class TCustomForm;
 class TCanvas;
+class TPopupMenu;
 struct TDesignValue;
 
 using HWND = QWidget*;
@@ -173,6 +174,11 @@ public:
     void SetCursor(TCursor v);
     bool AutoSize() const { return FAutoSize; }
     virtual void SetAutoSize(bool v) { FAutoSize = v; }
+    // The menu that pops up on the context-menu request (WM_CONTEXTMENU: right button, the Menu key or
+    // Shift+F10) while its AutoPopup is on; without one the request goes to the native widget and on to
+    // the parents.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode v) { FBiDiMode = v; }
     bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
@@ -221,6 +227,7 @@ public:
     void RemoveResizeWatcher(const void* Key);
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual String GetText() const { return FText; }
     virtual void TextChanged();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -282,6 +289,7 @@ private:
     TCursor FCursor = crDefault;
     bool FAutoSize = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
+    TPopupMenu* FPopupMenu = nullptr;
     std::unique_ptr<qvdetail::EventBridge> FBridge;
     std::vector<std::pair<const void*, TNotifyEvent>> FResizeWatchers;
 };
@@ -431,3 +439,5 @@ int WheelScrollLines();
 TPoint GetCursorPos();
 // The number of a clipboard format known by name; formats and registered messages share one table.
 UINT RegisterClipboardFormat(const String& name);
+// The name a registered format (or message) number was first registered under; empty for other numbers.
+String GetClipboardFormatName(UINT format);

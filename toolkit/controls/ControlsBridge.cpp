@@ -3,13 +3,16 @@
 #include "toolkit/controls/Forms.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace qvdetail {
 
@@ -48,6 +51,53 @@ bool EventBridge::event(QEvent* event) {
         return true;
     }
     return QObject::event(event);
+}
+
+namespace {
+// Notes the active window as a pop-up shows, and activates it again once the pop-up has gone.
+class PopupActivationWatch : public QObject {
+public:
+    static constexpr const char* kName = "qv-popup-activation";
+    explicit PopupActivationWatch(QWidget* popup) : QObject(popup), FPopup(popup) {
+        setObjectName(kName);
+        // A platform that activates the pop-up late gives the activation to it after it has gone.
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+            if (FGone && w && w == FPopup->windowHandle() && !FPopup->isVisible()) GiveBack();
+        });
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched != FPopup) return false;
+        if (e->type() == QEvent::Show) {
+            FBefore = QApplication::activeWindow();
+            if (FBefore == FPopup) FBefore = nullptr;
+            FGone = false;
+        } else if (e->type() == QEvent::Hide) {
+            FGone = true;
+            QTimer::singleShot(0, this, [this] { GiveBack(); });
+        }
+        return false;
+    }
+
+private:
+    void GiveBack() {
+        if (!FBefore || !FBefore->isVisible()) return;
+        // Taken by nothing else: no window is active, or the pop-up that went still counts as active.
+        const QWidget* active = QApplication::activeWindow();
+        if (!active || active == FPopup || !active->isVisible()) FBefore->activateWindow();
+        // The window's own focus comes back too, as it does when the window is activated again.
+        if (QApplication::activeWindow() == FBefore && !QApplication::focusWidget())
+            if (QWidget* last = FBefore->focusWidget()) last->setFocus(Qt::PopupFocusReason);
+    }
+
+    QWidget* FPopup;
+    QPointer<QWidget> FBefore;
+    bool FGone = false;
+};
+} // namespace
+
+void GiveBackActivationAfterPopup(QWidget* popup) {
+    if (popup->findChild<QObject*>(PopupActivationWatch::kName, Qt::FindDirectChildrenOnly)) return;
+    popup->installEventFilter(new PopupActivationWatch(popup));
 }
 
 void ShowHandlerError(const std::exception& e) {
@@ -280,6 +330,17 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return TranslateKey(control, w, static_cast<QKeyEvent*>(e));
+    case QEvent::ContextMenu: {
+        auto* ce = static_cast<QContextMenuEvent*>(e);
+        const QPoint g = ce->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : ce->globalPos();
+        TMessage m;
+        m.Msg = WM_CONTEXTMENU;
+        m.WParam = reinterpret_cast<WPARAM>(control);
+        m.LParam = MAKELPARAM(g.x(), g.y());
+        m.Event = e;
+        control->WndProc(m);
+        return !m.PassToNative;
+    }
     case QEvent::Enter:
     case QEvent::Leave: {
         if (w != control->Widget()) return false;
@@ -322,14 +383,27 @@ void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     QCoreApplication::postEvent(control->FBridge.get(), new qvdetail::PostedMessageEvent(m));
 }
 
+namespace {
+// Names registered for messages and clipboard formats, by lower-case name, and each number's name as first
+// given.
+QHash<QString, UINT>& registeredNumbers() {
+    static QHash<QString, UINT> registered;
+    return registered;
+}
+QHash<UINT, QString>& registeredNames() {
+    static QHash<UINT, QString> names;
+    return names;
+}
+} // namespace
+
 UINT RegisterWindowMessage(const String& name) {
     // Registered messages take the platform's range for them, so they never meet WM_USER or WM_APP numbers.
-    static QHash<QString, UINT> registered;
     static UINT next = 0xC000;
-    auto it = registered.constFind(name.toLower());
-    if (it != registered.constEnd()) return it.value();
+    auto it = registeredNumbers().constFind(name.toLower());
+    if (it != registeredNumbers().constEnd()) return it.value();
     UINT id = next++;
-    registered.insert(name.toLower(), id);
+    registeredNumbers().insert(name.toLower(), id);
+    registeredNames().insert(id, name);
     return id;
 }
 
@@ -339,6 +413,10 @@ TShiftState KeyboardStateToShiftState() {
 
 UINT RegisterClipboardFormat(const String& name) {
     return RegisterWindowMessage(name);
+}
+
+String GetClipboardFormatName(UINT format) {
+    return registeredNames().value(format);
 }
 
 TPoint GetCursorPos() {

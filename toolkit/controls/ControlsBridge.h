@@ -46,6 +46,10 @@ private:
     const QWidget* FExcept;
 };
 
+// A pop-up (a menu, a calendar) that closes gives the keyboard back to the window that had it when nothing
+// else took it meanwhile: without a window manager no window would be active after it.
+void GiveBackActivationAfterPopup(QWidget* popup);
+
 // The widget of a control that paints itself: every paint goes to WM_PAINT.
 class NativeWidget : public QWidget {
 public:

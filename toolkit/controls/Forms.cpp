@@ -3,6 +3,7 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/HintWindow.h"
+#include "toolkit/system/ScopedValue.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QAbstractEventDispatcher>
@@ -116,7 +117,10 @@ void TCustomForm::ApplyWindowFlags() {
         if (FBorderIcons & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (FBorderStyle != bsDialog && (FBorderIcons & biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
         if (FBorderStyle == bsSizeable && (FBorderIcons & biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
-        if (FBorderStyle == bsDialog) flags |= Qt::Dialog;
+        // A window owned by the main window is its dialog: window managers keep it with its owner (it is
+        // not minimised away on its own while the owner waits for it) and offer it no maximise or minimise
+        // where its hints say so.
+        if (FBorderStyle == bsDialog || FWidget->parentWidget()) flags |= Qt::Dialog;
         if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) flags |= Qt::Tool;
     }
     if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
@@ -124,11 +128,17 @@ void TCustomForm::ApplyWindowFlags() {
     if (wasVisible) FWidget->show();
 }
 
+namespace {
+bool NotNormalState(const QWidget* w) {
+    return w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen);
+}
+} // namespace
+
 void TCustomForm::SyncGeometry() {
-    if (!FWidget) return;
+    if (!FWidget || FTakingGeometry) return;
     int cw = std::max(0, ClientWidth()), ch = std::max(0, ClientHeight());
-    bool fixed = FBorderStyle != bsSizeable && FBorderStyle != bsSizeToolWin;
-    if (fixed)
+    if (!NotNormalState(FWidget)) FNormalBounds = BoundsRect();
+    if (!Sizeable())
         FWidget->setFixedSize(cw, ch);
     else {
         FWidget->setMinimumSize(0, 0);
@@ -136,6 +146,34 @@ void TCustomForm::SyncGeometry() {
         FWidget->resize(cw, ch);
     }
     FWidget->move(Left(), Top());
+}
+
+void TCustomForm::TakeNativeGeometry() {
+    const QPoint at = FWidget->pos();
+    const QSize size = FWidget->size();
+    {
+        const ScopedValue<bool> taking(FTakingGeometry, true);
+        TControl::SetBounds(at.x(), at.y(), size.width() + FrameWidth(), size.height() + FrameHeight());
+    }
+    if (!NotNormalState(FWidget)) FNormalBounds = BoundsRect();
+}
+
+void TCustomForm::RestoreNormalState() {
+    FWindowState = wsNormal;
+    if (!FWidget || !NotNormalState(FWidget)) return;
+    FWidget->setWindowState(Qt::WindowNoState);
+    if (!FNormalBounds.IsEmpty()) SetBoundsRect(FNormalBounds);
+}
+
+void TCustomForm::KeepOnScreen() {
+    const TRect area = Screen->WorkAreaRect();
+    // A window that can be sized is made to fit the height, so that its buttons along the bottom stay
+    // reachable; one wider than the screen keeps its left part, where the buttons start, in sight.
+    const int h = Sizeable() ? std::min(Height(), area.Height()) : Height();
+    // The title bar always lands on the work area, where the window can be taken and moved.
+    const int left = std::clamp(Left(), area.Left, std::max(area.Left, area.Right - Width()));
+    const int top = std::clamp(Top(), area.Top, std::max(area.Top, area.Bottom - h));
+    SetBounds(left, top, Width(), h);
 }
 
 void TCustomForm::SyncWidget() {
@@ -171,7 +209,9 @@ void TCustomForm::SetVisible(bool v) {
     if (v) {
         TWinControl::SetVisible(true);
         HandleNeeded();
+        RestoreNormalState();
         PlaceOnScreen();
+        KeepOnScreen();
         SyncGeometry();
         DoShow();
         FWidget->setWindowTitle(Caption());
@@ -342,13 +382,17 @@ bool TCustomForm::HandleQtEvent(QWidget* w, QEvent* e) {
             e->ignore();
             Perform(WM_CLOSE);
             return true;
-        case QEvent::Resize: {
-            QSize s = FWidget->size();
-            if (s.width() != ClientWidth() || s.height() != ClientHeight()) {
-                TControl::SetBounds(Left(), Top(), s.width() + FrameWidth(), s.height() + FrameHeight());
-            }
+        case QEvent::Resize:
+        case QEvent::Move:
+            // The window system's place and size are taken as they are: pushing the form's old place back
+            // would move a maximised window down and its buttons off the screen.
+            TakeNativeGeometry();
             return false;
-        }
+        case QEvent::WindowStateChange:
+            FWindowState = FWidget->isMinimized()   ? wsMinimized
+                           : FWidget->isMaximized() ? wsMaximized
+                                                    : wsNormal;
+            return false;
         case QEvent::WindowActivate:
             if (OnActivate) OnActivate(this);
             return false;
@@ -458,21 +502,6 @@ int TApplication::MessageBox(const String& Text, const String& Caption, unsigned
 }
 
 // ---------------------------------------------------------------------------------------------------------
-
-int TScreen::Width() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().width() : 1024;
-}
-
-int TScreen::Height() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().height() : 768;
-}
-
-TRect TScreen::WorkAreaRect() const {
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? TRect::fromQRect(s->availableGeometry()) : TRect(0, 0, 1024, 768);
-}
 
 void TScreen::SetCursor(TCursor v) {
     if (v == FCursor) return;

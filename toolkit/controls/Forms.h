@@ -3,6 +3,7 @@
 
 #include "toolkit/controls/Controls.h"
 
+#include <optional>
 #include <vector>
 
 class QApplication;
@@ -56,6 +57,8 @@ public:
     void SetFormStyle(TFormStyle v) { FFormStyle = v; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState v) { FWindowState = v; }
+    // True when the form may be sized: by its border, and so by maximising.
+    bool Sizeable() const { return FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin; }
 
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult v) { FModalResult = v; }
@@ -111,6 +114,11 @@ protected:
     int FrameHeight() const;
     void ApplyWindowFlags();
     void PlaceOnScreen();
+    // Takes the place and size the window system gave the window (a person moved, sized or maximised it).
+    void TakeNativeGeometry();
+    // A window shown again comes back in its normal state, at its normal size, wholly on the work area.
+    void RestoreNormalState();
+    void KeepOnScreen();
 
 private:
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -124,6 +132,10 @@ private:
     bool FModal = false;
     bool FCreated = false;
     bool FPlaced = false;
+    // Set while the form takes its geometry from its window, so that it does not push it back.
+    bool FTakingGeometry = false;
+    // Where the window was last in its normal state: a maximised window closed comes back there.
+    TRect FNormalBounds;
     TWinControl* FActiveControl = nullptr;
     // Set while Tab or Shift+Tab moves the focus, so that the widget learns it came by the keyboard.
     int FTabDirection = 0;
@@ -190,11 +202,27 @@ private:
     bool FHandlingException = false;
 };
 
+// One monitor of the desktop: its whole area and the part windows may use (without panels and docks), in
+// screen coordinates.
+struct TMonitor {
+    int MonitorNum = 0;
+    TRect BoundsRect;
+    TRect WorkareaRect;
+    bool Primary = false;
+};
+// What MonitorFromPoint answers for a point on no monitor.
+enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+
 class TScreen {
 public:
+    // The primary monitor's size and work area.
     int Width() const;
     int Height() const;
     TRect WorkAreaRect() const;
+    int MonitorCount() const;
+    TMonitor Monitors(int index) const;
+    // The monitor holding the point; for a point on none, the nearest, the primary, or nothing (mdNull).
+    std::optional<TMonitor> MonitorFromPoint(const TPoint& P, TMonitorDefaultTo Default = mdNearest) const;
     int PixelsPerInch() const { return 96; }
     TCursor Cursor() const { return FCursor; }
     // A cursor for the whole program (crDefault gives each control its own back).
@@ -206,6 +234,10 @@ public:
 private:
     TCursor FCursor = crDefault;
 };
+
+// Monitors in place of the desktop's (tests); an empty list gives the desktop's back. A layout without a
+// primary monitor makes its first one primary.
+void SetMonitorLayout(const std::vector<TMonitor>& Monitors);
 
 extern TApplication* Application;
 extern TScreen* Screen;

@@ -4,10 +4,8 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
 
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 #include <map>
@@ -91,13 +89,10 @@ void THintWindow::Paint() {
 }
 
 TRect THintWindow::KeepOnMonitor(const TRect& ARect) {
-    const QPoint topLeft(ARect.Left, ARect.Top);
-    QScreen* screen = QGuiApplication::screenAt(topLeft);
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return ARect;
-    const QRect monitor = screen->geometry();
+    const std::optional<TMonitor> monitor = Screen->MonitorFromPoint(TPoint(ARect.Left, ARect.Top));
+    if (!monitor) return ARect;
     TRect r = ARect;
-    const int right = monitor.x() + monitor.width(), bottom = monitor.y() + monitor.height();
+    const int right = monitor->BoundsRect.Right, bottom = monitor->BoundsRect.Bottom;
     const int dx = r.Right > right ? right - 2 - r.Right : 0;
     const int dy = r.Bottom > bottom ? bottom - 2 - r.Bottom : 0;
     return TRect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);

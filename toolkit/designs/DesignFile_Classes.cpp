@@ -1,14 +1,19 @@
 // The toolkit's component classes and identifiers that window designs may name.
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/services/XmlDoc.h"
+#include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/ComCtrls.h"
+#include "toolkit/stdctrls/ComCtrls_DateTime.h"
+#include "toolkit/stdctrls/ComCtrls_TrackBar.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/stdctrls/Mask.h"
 #include "toolkit/stdctrls/RichEdit.h"
 #include "toolkit/stdctrls/Splitter.h"
 #include "toolkit/stdctrls/StdCtrls.h"
@@ -225,6 +230,25 @@ void RegisterToolkitClasses() {
         {"goFixedRowClick", goFixedRowClick},
         {"goFixedHotTrack", goFixedHotTrack},
     });
+    // Glyph buttons, date-time pickers and trackbars.
+    RegisterDesignIdents({
+        {"blGlyphLeft", blGlyphLeft},
+        {"blGlyphRight", blGlyphRight},
+        {"blGlyphTop", blGlyphTop},
+        {"blGlyphBottom", blGlyphBottom},
+        {"dtkDate", dtkDate},
+        {"dtkTime", dtkTime},
+        {"dmComboBox", dmComboBox},
+        {"dmUpDown", dmUpDown},
+        {"trHorizontal", trHorizontal},
+        {"trVertical", trVertical},
+        {"tmBottomRight", tmBottomRight},
+        {"tmTopLeft", tmTopLeft},
+        {"tmBoth", tmBoth},
+        {"tsNone", tsNone},
+        {"tsAuto", tsAuto},
+        {"tsManual", tsManual},
+    });
     RegisterComponentClass("TLabel", ToolkitMaker<TLabel>());
     RegisterComponentClass("TLinkLabel", ToolkitMaker<TLinkLabel>());
     RegisterComponentClass("TEdit", ToolkitMaker<TEdit>());
@@ -252,4 +276,10 @@ void RegisterToolkitClasses() {
     RegisterComponentClass("TSaveDialog", ToolkitMaker<TSaveDialog>());
     RegisterComponentClass("TImageList", ToolkitMaker<TImageList>());
     RegisterComponentClass("TXMLDocument", ToolkitMaker<TXMLDocument>());
+    RegisterComponentClass("TMaskEdit", ToolkitMaker<TMaskEdit>());
+    RegisterComponentClass("TSpeedButton", ToolkitMaker<TSpeedButton>());
+    RegisterComponentClass("TDateTimePicker", ToolkitMaker<TDateTimePicker>());
+    RegisterComponentClass("TTrackBar", ToolkitMaker<TTrackBar>());
+    RegisterComponentClass("TPopupMenu", ToolkitMaker<TPopupMenu>());
+    RegisterComponentClass("TMenuItem", ToolkitMaker<TMenuItem>());
 }

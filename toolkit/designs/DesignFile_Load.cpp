@@ -67,6 +67,12 @@ private:
                 if (!parent)
                     Fail(child.Line, QString("control %1 is not inside a windowed control").arg(child.Name));
                 control->SetParent(parent);
+            } else if (enclosing != FRoot) {
+                try {
+                    c->SetParentComponent(enclosing);
+                } catch (const Exception& e) {
+                    Fail(child.Line, QString("%1: %2").arg(child.Name, e.Message()));
+                }
             }
             if (auto* w = dynamic_cast<TWinControl*>(c)) {
                 w->DisableAlign();

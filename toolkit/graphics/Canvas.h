@@ -10,6 +10,7 @@
 
 class QPainter;
 class TGraphic;
+class TextWidthModel;
 
 // A drawing surface. It paints through whatever QPainter it is attached to: a widget's paint event or a
 // bitmap's image. Rectangles exclude their right and bottom edges, lines their last pixel.
@@ -95,6 +96,7 @@ private:
     mutable TFont FCachedFont;
     mutable QFont FQFont;
     mutable std::unique_ptr<QFontMetrics> FMetrics;
+    mutable std::shared_ptr<TextWidthModel> FWidths;
 };
 
 // Flags of DrawText, with the platform's values.

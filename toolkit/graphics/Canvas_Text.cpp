@@ -1,5 +1,6 @@
 // The canvas' text: output, measuring and the formatted DrawText.
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/TextWidths.h"
 
 #include <QCache>
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ TextLineOut drawTextStripPrefix(const String& s) {
     return out;
 }
 
-String drawTextExpandTabs(const String& s, const QFontMetrics& fm) {
+String drawTextExpandTabs(const String& s, const QFontMetrics& fm, TextWidthModel& tw) {
     if (!s.contains(u'\t')) return s;
     const int space = std::max(1, fm.horizontalAdvance(u' '));
     const int stop = 8 * std::max(1, fm.averageCharWidth());
@@ -40,7 +41,7 @@ String drawTextExpandTabs(const String& s, const QFontMetrics& fm) {
             out += c;
             continue;
         }
-        const int x = fm.horizontalAdvance(out);
+        const int x = tw.Width(out);
         const int next = (x / stop + 1) * stop;
         out += String((next - x + space - 1) / space, u' ');
     }
@@ -48,29 +49,29 @@ String drawTextExpandTabs(const String& s, const QFontMetrics& fm) {
 }
 
 // Longest start of `s` that fits `width` with the ellipsis after it.
-String drawTextEndEllipsis(const String& s, int width, const QFontMetrics& fm) {
-    if (fm.horizontalAdvance(s) <= width) return s;
+String drawTextEndEllipsis(const String& s, int width, TextWidthModel& tw) {
+    if (tw.Width(s) <= width) return s;
     String head = s;
-    while (!head.isEmpty() && fm.horizontalAdvance(head + kEllipsis) > width)
+    while (!head.isEmpty() && tw.Width(head + kEllipsis) > width)
         head.chop(1);
     return head + kEllipsis;
 }
 
 // Keeps the last path component and shortens what comes before it: "C:\a\...\file.txt".
-String drawTextPathEllipsis(const String& s, int width, const QFontMetrics& fm) {
-    if (fm.horizontalAdvance(s) <= width) return s;
+String drawTextPathEllipsis(const String& s, int width, TextWidthModel& tw) {
+    if (tw.Width(s) <= width) return s;
     const int cut = std::max(s.lastIndexOf(u'\\'), s.lastIndexOf(u'/'));
-    if (cut < 0) return drawTextEndEllipsis(s, width, fm);
+    if (cut < 0) return drawTextEndEllipsis(s, width, tw);
     const String tail = s.mid(cut);
     String head = s.left(cut);
-    while (!head.isEmpty() && fm.horizontalAdvance(head + kEllipsis + tail) > width)
+    while (!head.isEmpty() && tw.Width(head + kEllipsis + tail) > width)
         head.chop(1);
-    if (head.isEmpty()) return drawTextEndEllipsis(kEllipsis + tail, width, fm);
+    if (head.isEmpty()) return drawTextEndEllipsis(kEllipsis + tail, width, tw);
     return head + kEllipsis + tail;
 }
 
 // Breaks one paragraph at spaces so that each line fits; a word wider than the width stays whole.
-QStringList drawTextWordBreak(const String& para, int width, const QFontMetrics& fm) {
+QStringList drawTextWordBreak(const String& para, int width, TextWidthModel& tw) {
     QStringList lines;
     String line;
     int i = 0;
@@ -84,7 +85,7 @@ QStringList drawTextWordBreak(const String& para, int width, const QFontMetrics&
         while (k < n && para[k] == u' ')
             ++k;
         const String spaces = para.mid(j, k - j);
-        if (!line.isEmpty() && fm.horizontalAdvance(line + word) > width) {
+        if (!line.isEmpty() && tw.Width(line + word) > width) {
             lines << line;
             line.clear();
         }
@@ -110,6 +111,7 @@ const QFont& TCanvas::QtFont() const {
         FCachedFont.Assign(&FFont);
         FQFont = FFont.toQFont();
         FMetrics = std::make_unique<QFontMetrics>(FQFont);
+        FWidths = TextWidthModel::For(FQFont);
     }
     return FQFont;
 }
@@ -119,17 +121,19 @@ const QFontMetrics& TCanvas::QtMetrics() const {
     return *FMetrics;
 }
 
+// Grids measure every cell of a column: widths come from the font's width model instead of shaping each
+// text, and the height, the font's own, needs no text at all.
 int TCanvas::TextWidth(const String& text) const {
-    return TextExtent(text).cx;
+    QtFont();
+    return FWidths->Width(text);
 }
 
-int TCanvas::TextHeight(const String& text) const {
-    return TextExtent(text).cy;
+int TCanvas::TextHeight(const String&) const {
+    return QtMetrics().height();
 }
 
 TSize TCanvas::TextExtent(const String& text) const {
-    const QFontMetrics& fm = QtMetrics();
-    return TSize{fm.horizontalAdvance(text), fm.height()};
+    return TSize{TextWidth(text), TextHeight(text)};
 }
 
 void TCanvas::DrawTextLine(QPainter* p, int x, int y, const String& text, int underlineIndex) {
@@ -188,6 +192,7 @@ struct DrawTextLayout {
     std::vector<TextLineOut> lines;
     std::vector<int> widths;
     std::vector<QStaticText> glyphs;
+    int draws = 0;
     int textWidth = 0;
 };
 
@@ -225,7 +230,8 @@ QCache<DrawTextLayoutKey, DrawTextLayout>* drawTextLayoutCache() {
     return cache;
 }
 
-DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, const QFontMetrics& fm) {
+DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, const QFontMetrics& fm,
+                              TextWidthModel& tw) {
     DrawTextLayout out;
     const bool single = flags & DT_SINGLELINE;
     QStringList paragraphs;
@@ -248,10 +254,10 @@ DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, con
             plain = stripped.text;
             underline = stripped.underline;
         }
-        plain = (flags & DT_EXPANDTABS) ? drawTextExpandTabs(plain, fm) : plain.replace(u'\t', u' ');
+        plain = (flags & DT_EXPANDTABS) ? drawTextExpandTabs(plain, fm, tw) : plain.replace(u'\t', u' ');
         // A prefix underline is kept only while the broken or shortened line still shows that character.
         QStringList parts =
-            (flags & DT_WORDBREAK) && !single ? drawTextWordBreak(plain, width, fm) : QStringList{plain};
+            (flags & DT_WORDBREAK) && !single ? drawTextWordBreak(plain, width, tw) : QStringList{plain};
         int offset = 0;
         for (String part : parts) {
             const int start = plain.indexOf(part, offset);
@@ -259,15 +265,15 @@ DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, con
             offset = start + part.size();
             const String before = part;
             if (flags & DT_PATH_ELLIPSIS)
-                part = drawTextPathEllipsis(part, width, fm);
+                part = drawTextPathEllipsis(part, width, tw);
             else if (flags & DT_END_ELLIPSIS)
-                part = drawTextEndEllipsis(part, width, fm);
+                part = drawTextEndEllipsis(part, width, tw);
             if (part != before && u >= part.size() - 3) u = -1;
             out.lines.push_back(TextLineOut{part, u});
         }
     }
     for (const TextLineOut& l : out.lines) {
-        const int w = fm.horizontalAdvance(l.text);
+        const int w = tw.Width(l.text);
         out.widths.push_back(w);
         out.textWidth = std::max(out.textWidth, w);
     }
@@ -295,7 +301,7 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
     QCache<DrawTextLayoutKey, DrawTextLayout>* cache = drawTextLayoutCache();
     DrawTextLayout* layout = cache->object(key);
     if (!layout) {
-        layout = new DrawTextLayout(layoutDrawText(text, width, flags, fm));
+        layout = new DrawTextLayout(layoutDrawText(text, width, flags, fm, *canvas->FWidths));
         // The pointer stays valid until the cache changes again, which nothing below does.
         if (!cache->insert(key, layout)) return 0;
     }
@@ -325,7 +331,9 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
             if (!fits) p->setClipRect(rect.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
             if (rtl) p->setLayoutDirection(Qt::RightToLeft);
         }
-        if (layout->glyphs.empty() && !rtl) {
+        // Keeping the glyphs costs more than shaping once: a text drawn once (a row scrolled past) is shaped
+        // as it is drawn, one drawn again keeps them.
+        if (layout->glyphs.empty() && !rtl && layout->draws++ > 0) {
             layout->glyphs.reserve(layout->lines.size());
             for (const TextLineOut& l : layout->lines) {
                 QStaticText st(l.text);

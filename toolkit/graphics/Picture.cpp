@@ -3,13 +3,13 @@
 
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Jpeg.h"
+#include "toolkit/system/Streams.h"
 #include <QPainter>
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace {
 const QByteArray kPictureBmpMagic("BM");
@@ -56,18 +56,23 @@ void TGraphic::SetTransparent(bool v) {
     Changed();
 }
 
+QByteArray ReadPictureFile(const String& fileName) {
+    QByteArray bytes;
+    String error;
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, kMaxPictureFileBytes, &fault))
+        throw EInOutError(ReadFaultText(fileName, fault, error, kMaxPictureFileBytes));
+    return bytes;
+}
+
 void TGraphic::LoadFromFile(const String& fileName) {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
-    LoadFromBytes(f.readAll());
+    LoadFromBytes(ReadPictureFile(fileName));
 }
 
 void TGraphic::SaveToFile(const String& fileName) const {
-    const QByteArray data = SaveToBytes();
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit())
-        throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+    String error;
+    if (!SaveFileAtomically(fileName, SaveToBytes(), &error))
+        throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, error));
 }
 
 void TGraphic::Assign(const TPersistent* source) {
@@ -275,10 +280,7 @@ TBitmap* TPicture::Bitmap() {
 }
 
 void TPicture::LoadFromFile(const String& fileName) {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
-    LoadFromBytes(f.readAll(), QFileInfo(fileName).suffix());
+    LoadFromBytes(ReadPictureFile(fileName), QFileInfo(fileName).suffix());
 }
 
 void TPicture::SaveToFile(const String& fileName) const {

@@ -15,6 +15,12 @@ public:
     using Exception::Exception;
 };
 
+// The largest picture file read (by path: flags, glyphs, markup pictures; or from the resources).
+constexpr qint64 kMaxPictureFileBytes = 32 * 1024 * 1024;
+// The bytes of a picture file within that limit; raises EInOutError naming the file and why it was not
+// read (too large, not a regular file, the system's reason).
+QByteArray ReadPictureFile(const String& fileName);
+
 class TGraphic : public TPersistent {
 public:
     String ClassName() const override { return "TGraphic"; }

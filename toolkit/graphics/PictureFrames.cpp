@@ -1,13 +1,11 @@
 // Reading picture bytes safely and splitting GIF animations into frames with Qt's GIF reader.
 #include "toolkit/graphics/PictureFrames.h"
+#include "toolkit/system/Streams.h"
 
 #include <QBuffer>
-#include <algorithm>
 #include <QFile>
 #include <QImageReader>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 bool IsGifPicture(const QByteArray& data) {
     return data.size() >= 5 && data.startsWith("GIF8");
@@ -63,35 +61,5 @@ bool ReadResourceBytes(const String& name, QByteArray& data, qint64 limit) {
 }
 
 bool ReadRegularFileBytes(const String& path, QByteArray& data, qint64 limit) {
-    data.clear();
-    if (path.isEmpty()) return false;
-    const QByteArray local = QFile::encodeName(path);
-    // O_NONBLOCK: opening a FIFO must not wait for a writer; the type is checked on the open file, so a
-    // name swapped for a device between a check and the open cannot slip through.
-    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
-        ::close(fd);
-        return false;
-    }
-    QByteArray out;
-    out.reserve(static_cast<qsizetype>(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0) {
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) break;
-        if (out.size() + n > limit) { // the file grew while it was read
-            ::close(fd);
-            return false;
-        }
-        out.append(chunk, n);
-    }
-    ::close(fd);
-    data = out;
-    return true;
+    return !path.startsWith(u':') && ReadWholeFile(path, data, nullptr, limit);
 }

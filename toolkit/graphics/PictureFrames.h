@@ -14,8 +14,7 @@ struct TPictureFrameSet {
     int Height = 0;
 };
 
-// Largest picture file the markup pictures read, and the pixels all frames of one animation may hold.
-constexpr qint64 kMaxPictureFileBytes = 32 * 1024 * 1024;
+// The pixels all frames of one animation may hold.
 constexpr qint64 kMaxAnimationPixels = 16 * 1024 * 1024;
 constexpr int kMaxAnimationFrames = 1000;
 

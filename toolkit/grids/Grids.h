@@ -5,6 +5,8 @@
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids_CellText.h"
+#include "toolkit/system/GapVector.h"
 
 #include <memory>
 #include <vector>
@@ -284,6 +286,9 @@ protected:
     virtual void RowsPermuted(const std::vector<int>& Order);
     // Rows [First, Last) were rotated so that row Middle came first (RotateRows).
     virtual void RowsRotated(int First, int Middle, int Last);
+    // Count rows at First left the grid, or empty ones came in there (CutRows, OpenRows).
+    virtual void RowsCut(int First, int Count);
+    virtual void RowsOpened(int First, int Count);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     virtual void TopLeftChanged();
@@ -342,6 +347,11 @@ protected:
     // Rotates rows [First, Last) so that row Middle comes first, in time of the rows moved: a block of rows
     // moves past its neighbours at once. Heights, cells and the current cell go along; no notification.
     void RotateRows(int First, int Middle, int Last);
+    // Takes Count rows out at First with their heights and cells, or puts Count empty ones in there, in
+    // time of the distance from the last such change: rows hidden or shown one by one walk through the
+    // store once. The current cell and the anchor follow their rows; no notification.
+    void CutRows(int First, int Count);
+    void OpenRows(int First, int Count);
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
     void MoveTopLeft(int ALeft, int ATop);
@@ -493,16 +503,21 @@ protected:
     void RowMoved(int FromIndex, int ToIndex) override;
     void RowsPermuted(const std::vector<int>& Order) override;
     void RowsRotated(int First, int Middle, int Last) override;
+    void RowsCut(int First, int Count) override;
+    void RowsOpened(int First, int Count) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     String GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const String& Value) override;
 
 private:
     struct RowData {
-        std::vector<String> texts;
+        std::vector<TCellText> texts;
+        std::vector<String> longTexts; // empty until the row holds a text too long for its cell
         std::vector<TObject*> objects; // empty until the row holds an object
     };
     RowData* EnsureRow(int ARow, int ACol);
-    std::vector<std::unique_ptr<RowData>> FData;
+    bool CellIsEmpty(int ACol, int ARow) const;
+    static String CellOf(const RowData& row, size_t ACol);
+    TGapVector<std::unique_ptr<RowData>> FData;
     bool FEditUpdate = false;
 };

@@ -1,4 +1,4 @@
-// Rearranging every row of a grid in one pass.
+// Rearranging every row of a grid in one pass, and taking rows out or putting them in where they stand.
 #include "toolkit/grids/Grids.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ void TStringGrid::RowsPermuted(const std::vector<int>& Order) {
         rows[i] = std::move(FData[static_cast<size_t>(Order[i])]);
     for (size_t i = Order.size(); i < FData.size(); ++i)
         rows[i] = std::move(FData[i]);
-    FData.swap(rows);
+    FData.assign(std::move(rows));
     TDrawGrid::RowsPermuted(Order);
 }
 
@@ -62,6 +62,58 @@ void TCustomGrid::RowsRotated(int, int, int) {}
 
 void TStringGrid::RowsRotated(int First, int Middle, int Last) {
     if (FData.size() < static_cast<size_t>(Last)) FData.resize(static_cast<size_t>(Last));
-    std::rotate(FData.begin() + First, FData.begin() + Middle, FData.begin() + Last);
+    std::vector<std::unique_ptr<RowData>>& rows = FData.Contiguous();
+    std::rotate(rows.begin() + First, rows.begin() + Middle, rows.begin() + Last);
     TDrawGrid::RowsRotated(First, Middle, Last);
+}
+
+void TCustomGrid::CutRows(int First, int Count) {
+    if (First < 0 || Count < 0 || First + Count > FRowCount)
+        throw EInvalidGridOperation("Grid index out of range");
+    if (Count == 0) return;
+    HideEdit();
+    if (!FRowHeights.empty())
+        FRowHeights.erase(FRowHeights.begin() + First, FRowHeights.begin() + First + Count);
+    // As if the rows had been rotated to the end and cut off there.
+    const int n = FRowCount;
+    const auto follow = [&](int y) {
+        if (y < First) return y;
+        return y >= First + Count ? y - Count : n - Count + (y - First);
+    };
+    FCurrent.Y = follow(FCurrent.Y);
+    FAnchor.Y = follow(FAnchor.Y);
+    RowsCut(First, Count);
+    if (!FRowHeights.empty()) RowHeightsChanged();
+    const int v = std::max(n - Count, 1);
+    if (FFixedRows >= v) FFixedRows = v - 1;
+    // The heights are already gone: the size change keeps the rest as it is.
+    if (FRowHeights.size() > static_cast<size_t>(v)) FRowHeights.resize(static_cast<size_t>(v));
+    ChangeSize(FColCount, v);
+}
+
+void TCustomGrid::OpenRows(int First, int Count) {
+    if (First < 0 || Count < 0 || First > FRowCount) throw EInvalidGridOperation("Grid index out of range");
+    if (Count == 0) return;
+    HideEdit();
+    if (!FRowHeights.empty()) FRowHeights.insert(FRowHeights.begin() + First, Count, FDefaultRowHeight);
+    if (FCurrent.Y >= First) FCurrent.Y += Count;
+    if (FAnchor.Y >= First) FAnchor.Y += Count;
+    RowsOpened(First, Count);
+    if (!FRowHeights.empty()) RowHeightsChanged();
+    ChangeSize(FColCount, FRowCount + Count);
+}
+
+void TCustomGrid::RowsCut(int, int) {}
+void TCustomGrid::RowsOpened(int, int) {}
+
+void TStringGrid::RowsCut(int First, int Count) {
+    const size_t first = static_cast<size_t>(First);
+    if (first < FData.size()) FData.erase(first, std::min(static_cast<size_t>(Count), FData.size() - first));
+    TDrawGrid::RowsCut(First, Count);
+}
+
+void TStringGrid::RowsOpened(int First, int Count) {
+    if (static_cast<size_t>(First) < FData.size())
+        FData.insert(static_cast<size_t>(First), static_cast<size_t>(Count));
+    TDrawGrid::RowsOpened(First, Count);
 }

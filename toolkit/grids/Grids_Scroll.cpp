@@ -140,7 +140,14 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
     const TGridCoord old = FTopLeft;
     FTopLeft = TGridCoord{ALeft, ATop};
     UpdateScrollPos();
-    if (!ScrollPainted(old)) Invalidate();
+    // Scrolling changes the cells only: the border and the bars (which repaint themselves when their thumb
+    // moves) stay as they are.
+    if (!ScrollPainted(old)) {
+        if (FClient && FClient->isVisible())
+            FClient->update();
+        else
+            Invalidate();
+    }
     TopLeftChanged();
 }
 
@@ -287,12 +294,15 @@ void TCustomGrid::EnableScrollBar(int bar, bool enable) {
 }
 
 void TCustomGrid::SyncScrollBars() {
+    // A bar repaints itself on every change it is told of, even one to the same value: only what differs
+    // is passed on, so scrolling that leaves the thumb in place does not paint the bar.
     auto apply = [](QScrollBar* b, const TScrollInfo& i, bool shown, bool enabled) {
         if (!b) return;
         QSignalBlocker block(b);
-        b->setRange(i.nMin, QtMaximum(i));
-        b->setPageStep(std::max(i.nPage, 1));
-        if (!b->isSliderDown()) b->setValue(i.nPos);
+        if (b->minimum() != i.nMin || b->maximum() != QtMaximum(i)) b->setRange(i.nMin, QtMaximum(i));
+        if (b->pageStep() != std::max(i.nPage, 1)) b->setPageStep(std::max(i.nPage, 1));
+        if (!b->isSliderDown() && (b->value() != i.nPos || b->sliderPosition() != i.nPos))
+            b->setValue(i.nPos);
         b->setEnabled(enabled);
         b->setVisible(shown);
     };
@@ -381,6 +391,9 @@ void TCustomGrid::OnScrollAction(bool horz, int action) {
         return;
     }
     int pos = b->sliderPosition();
+    // The bar has already stepped its slider; it goes back to the grid's position, quietly, so that the
+    // thumb is drawn again only if the grid's scroll moves it.
+    if (code != SB_THUMBTRACK) b->setSliderPosition(b->value());
     Perform(horz ? WM_HSCROLL : WM_VSCROLL, MAKELPARAM(code, pos), 0);
     // The grid decides where the thumb stands, except while the user drags it.
     if (code != SB_THUMBTRACK && b) b->setSliderPosition((horz ? FHorzInfo : FVertInfo).nPos);

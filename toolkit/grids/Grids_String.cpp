@@ -1,4 +1,4 @@
-// The string grid: a text and an object per cell in rows made on first write, moved by pointer.
+// The string grid: a compact text and an object per cell in rows made on first write, moved by pointer.
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
@@ -33,14 +33,37 @@ String TStringGrid::Cells(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0 || size_t(ARow) >= FData.size()) return String();
     const RowData* row = FData[size_t(ARow)].get();
     if (!row || size_t(ACol) >= row->texts.size()) return String();
-    return row->texts[size_t(ACol)];
+    return CellOf(*row, size_t(ACol));
+}
+
+String TStringGrid::CellOf(const RowData& row, size_t ACol) {
+    const TCellText& t = row.texts[ACol];
+    return t.IsLong() ? row.longTexts[ACol] : t.Get();
+}
+
+bool TStringGrid::CellIsEmpty(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || size_t(ARow) >= FData.size()) return true;
+    const RowData* row = FData[size_t(ARow)].get();
+    return !row || size_t(ACol) >= row->texts.size() || row->texts[size_t(ACol)].IsEmpty();
 }
 
 void TStringGrid::SetCells(int ACol, int ARow, const String& Value) {
     if (ACol < 0 || ARow < 0) return;
     // Clearing a cell that holds nothing must not make its row.
-    if (Value.isEmpty() && Cells(ACol, ARow).isEmpty()) return;
-    EnsureRow(ARow, ACol)->texts[size_t(ACol)] = Value;
+    if (Value.isEmpty() && CellIsEmpty(ACol, ARow)) return;
+    RowData* row = EnsureRow(ARow, ACol);
+    const size_t c = size_t(ACol);
+    TCellText& t = row->texts[c];
+    if (t.IsLong() && Value.size() > 0) {
+        row->longTexts[c] = Value;
+    } else {
+        if (t.IsLong()) row->longTexts[c] = String();
+        if (!t.SetShort(Value)) {
+            if (row->longTexts.size() < row->texts.size()) row->longTexts.resize(row->texts.size());
+            row->longTexts[c] = Value;
+            t.SetLong();
+        }
+    }
     InvalidateCell(ACol, ARow);
     if (!FEditUpdate && EditorMode() && ACol == Col() && ARow == Row() && InplaceEditor() &&
         InplaceEditor()->Visible())
@@ -103,10 +126,15 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
-    for (std::unique_ptr<RowData>& row : FData) {
+    for (size_t i = 0; i < FData.size(); ++i) {
+        std::unique_ptr<RowData>& row = FData[i];
         if (!row) continue;
         if (row->texts.size() < need) row->texts.resize(need);
         RotateEntry(row->texts, FromIndex, ToIndex);
+        if (!row->longTexts.empty()) {
+            if (row->longTexts.size() < need) row->longTexts.resize(need);
+            RotateEntry(row->longTexts, FromIndex, ToIndex);
+        }
         if (!row->objects.empty()) {
             if (row->objects.size() < need) row->objects.resize(need, nullptr);
             RotateEntry(row->objects, FromIndex, ToIndex);
@@ -118,7 +146,7 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
     size_t need = size_t(std::max(FromIndex, ToIndex)) + 1;
     if (FData.size() < need) FData.resize(need);
-    RotateEntry(FData, FromIndex, ToIndex);
+    RotateEntry(FData.Contiguous(), FromIndex, ToIndex);
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 

@@ -33,7 +33,8 @@ THttpClient::THttpClient(TComponent* AOwner) : TComponent(AOwner) {}
 
 THttpClient::~THttpClient() = default;
 
-THttpResult THttpClient::Get(const String& url, const THttpHeaders& headers, int timeoutMs) {
+THttpResult THttpClient::Get(const String& url, const THttpHeaders& headers, int timeoutMs,
+                             qint64 maxBodyBytes) {
     THttpResult result;
     QUrl target(url, QUrl::StrictMode);
     if (!target.isValid() ||
@@ -65,12 +66,23 @@ THttpResult THttpClient::Get(const String& url, const THttpHeaders& headers, int
         reply->abort(); // emits finished
     });
     if (timeoutMs > 0) timer.start(timeoutMs);
+    // The announced size or what has come so far: the answer is dropped before it fills the memory.
+    if (maxBodyBytes >= 0)
+        QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop,
+                         [&](qint64 received, qint64 total) {
+                             if (result.TooLarge || (received <= maxBodyBytes && total <= maxBodyBytes))
+                                 return;
+                             result.TooLarge = true;
+                             reply->abort(); // emits finished
+                         });
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
 
     result.StatusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    result.Body = decodeHttpBody(reply->readAll(), reply->rawHeader("Content-Type"));
-    if (result.TimedOut) {
+    if (!result.TooLarge) result.Body = decodeHttpBody(reply->readAll(), reply->rawHeader("Content-Type"));
+    if (result.TooLarge) {
+        result.ErrorText = QStringLiteral("The answer is larger than %1 bytes").arg(maxBodyBytes);
+    } else if (result.TimedOut) {
         result.ErrorText = QStringLiteral("No answer within %1 ms").arg(timeoutMs);
         result.StatusCode = 0;
     } else if (reply->error() != QNetworkReply::NoError) {

@@ -15,6 +15,7 @@ struct THttpResult {
     // Why the request failed; empty when Ok.
     String ErrorText;
     bool TimedOut = false;
+    bool TooLarge = false;
 };
 
 // Header name to value, e.g. {"User-Agent", "..."}, {"Accept", "text/html"}.
@@ -30,8 +31,10 @@ public:
 
     // Fetches `url`; no cookies are sent or kept. The wait ends after `timeoutMs` (the request is
     // aborted then; 0 or less waits without limit). Meanwhile paint and timer events are handled but
-    // no keyboard or mouse input, so the caller's window cannot be re-entered.
-    THttpResult Get(const String& url, const THttpHeaders& headers = {}, int timeoutMs = 30000);
+    // no keyboard or mouse input, so the caller's window cannot be re-entered. An answer whose body
+    // grows past `maxBodyBytes` (when not negative) is aborted and fails as too large, without a body.
+    THttpResult Get(const String& url, const THttpHeaders& headers = {}, int timeoutMs = 30000,
+                    qint64 maxBodyBytes = -1);
 
 private:
     std::unique_ptr<QNetworkAccessManager> FManager;

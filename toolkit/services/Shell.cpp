@@ -1,9 +1,11 @@
 // Programs run through QProcess (we need their exit code); links go through QDesktopServices.
 #include "toolkit/services/Shell.h"
+#include "toolkit/system/Streams.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -119,6 +121,11 @@ bool OpenUrl(const String& url) {
         return false;
     }
     return urlOpener()(parsed.toString());
+}
+
+bool OpenWrittenFile(const String& path) {
+    if (!IsFileAsWritten(path)) return false;
+    return urlOpener()(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
 }
 
 TUrlOpener SetUrlOpener(TUrlOpener opener) {

@@ -60,6 +60,11 @@ TWaitResult WaitForExit(const TProgramRef& program, int timeoutMs, const TKeepAl
 // parse. Returns whether the opener took it.
 bool OpenUrl(const String& url);
 
+// Opens a document this program wrote (an export shown to the person) with the desktop's program for its
+// kind. Only a regular file that SaveFileAtomically wrote in this run, unchanged since, is opened; anything
+// else (another file, a folder, a link, a file changed or replaced meanwhile) is refused with false.
+bool OpenWrittenFile(const String& path);
+
 // The routine that finally hands a link to the desktop; tests install their own to capture links.
 using TUrlOpener = std::function<bool(const String& url)>;
 // Installs `opener` (an empty function restores the desktop's) and returns the previous one.

@@ -307,16 +307,20 @@ bool TXMLDocument::LoadFromFile(const String& fileName) {
 bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizetype maxText) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error, maxBytes)) {
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, maxBytes, &fault)) {
         Clear();
-        FErrorText = QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error);
+        FErrorText = ReadFaultText(fileName, fault, error, maxBytes);
+        FErrorReason = error;
         return false;
     }
     const bool ok = LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
-    if (ok)
+    if (ok) {
         FFileName = fileName;
-    else
+    } else {
+        FErrorReason = FErrorText;
         FErrorText = fileName + QStringLiteral(": ") + FErrorText;
+    }
     return ok;
 }
 
@@ -361,6 +365,7 @@ bool TXMLDocument::textsWithin(qsizetype maxText) {
 
 bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {
     Clear();
+    FErrorReason.clear();
     const pugi::xml_parse_result r =
         FDoc->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kXmlParseOptions,
                           utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
@@ -404,9 +409,11 @@ bool TXMLDocument::SaveToFile(const String& fileName) {
     String error;
     if (!SaveFileAtomically(fileName, SaveToBytes(), &error)) {
         FErrorText = QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, error);
+        FErrorReason = error;
         return false;
     }
     FErrorText.clear();
+    FErrorReason.clear();
     FFileName = fileName;
     return true;
 }

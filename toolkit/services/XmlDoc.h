@@ -150,6 +150,8 @@ public:
     bool LoadFromString(const String& xml);
     bool LoadFromBytes(const QByteArray& bytes);
     String ErrorText() const { return FErrorText; }
+    // The same without the file's name, for a message that names the file itself.
+    String ErrorReason() const { return FErrorReason.isEmpty() ? FErrorText : FErrorReason; }
     String FileName() const { return FFileName; }
 
     // Writes the whole document atomically (the old file stays on failure); false with ErrorText on failure.
@@ -181,5 +183,6 @@ private:
     bool FActive = false;
     bool FWriteDeclaration = false;
     String FErrorText;
+    String FErrorReason;
     String FFileName;
 };

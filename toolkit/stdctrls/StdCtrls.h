@@ -111,9 +111,9 @@ public:
     String SelText() const;
     void SelectAll();
     void Clear() { SetText(String()); }
-    void CutToClipboard();
-    void CopyToClipboard();
-    void PasteFromClipboard();
+    virtual void CutToClipboard();
+    virtual void CopyToClipboard();
+    virtual void PasteFromClipboard();
     // Blank space kept between the edge and the text (the edit's formatting rectangle).
     void SetTextMargins(int left, int top, int right, int bottom);
 

@@ -68,6 +68,8 @@ public:
     virtual void Loaded();
     // Reads one stored property of a window design; false when the class has no such property.
     virtual bool ReadProperty(const String& name, const TDesignValue& value);
+    // A design nests this component (not a control) inside `AParent`; most components ignore it.
+    virtual void SetParentComponent(TComponent* AParent) { (void)AParent; }
 
 protected:
     virtual void Notification(TComponent* component, TOperation operation);

@@ -1,10 +1,18 @@
-// Byte streams over QFile and QByteArray, and the whole-file atomic write over QSaveFile.
+// Byte streams over QFile and QByteArray, and the whole-file atomic write.
 #include "toolkit/system/Streams.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QRandomGenerator>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
     if (count > 0 && Read(buffer, count) != count) throw EReadError(QStringLiteral("Stream read error"));
@@ -137,8 +145,9 @@ void TMemoryStream::Clear() {
 void TMemoryStream::LoadFromFile(const String& fileName) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error));
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, -1, &fault))
+        throw EFOpenError(ReadFaultText(fileName, fault, error, -1));
     FData = bytes;
     FPosition = 0;
 }
@@ -161,54 +170,199 @@ void TMemoryStream::SaveToStream(TStream& target) const {
 
 // ---- whole files ----
 
-bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
+namespace {
+
+// Writes all of `bytes` to `fd`; false with errno set when the system refuses any of it.
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        p += n;
+        left -= n;
     }
     return true;
 }
 
-bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
+// A new, empty file with a name of its own beside `target` (created with the default permissions).
+int createSibling(const QByteArray& target, QByteArray& name) {
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
+    const QByteArray base = target.mid(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + '.' + base + ".new-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    const auto tooLarge = [&] {
-        if (error) *error = QStringLiteral("The file is larger than %1 bytes").arg(maxBytes);
+    return -1;
+}
+
+void syncFolderOf(const QByteArray& file) {
+    const qsizetype slash = file.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : file.left(slash);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A file as this run left it: which file it is and when it last changed.
+struct WrittenFileMark {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    long long ModifiedNs = 0;
+    bool operator==(const WrittenFileMark&) const = default;
+};
+
+bool markOfFile(const String& path, WrittenFileMark& mark) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    mark.Device = st.st_dev;
+    mark.Inode = st.st_ino;
+    mark.Size = st.st_size;
+    mark.ModifiedNs = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
+QMutex& writtenFilesLock() {
+    static QMutex lock;
+    return lock;
+}
+
+QHash<QString, WrittenFileMark>& writtenFiles() {
+    static QHash<QString, WrittenFileMark> files;
+    return files;
+}
+
+void noteWrittenFile(const String& path) {
+    WrittenFileMark mark;
+    const QString key = QFileInfo(path).absoluteFilePath();
+    QMutexLocker guard(&writtenFilesLock());
+    if (markOfFile(key, mark))
+        writtenFiles().insert(key, mark);
+    else
+        writtenFiles().remove(key);
+}
+
+} // namespace
+
+bool IsFileAsWritten(const String& path) {
+    if (path.isEmpty()) return false;
+    const QString key = QFileInfo(path).absoluteFilePath();
+    WrittenFileMark now;
+    if (!markOfFile(key, now)) return false;
+    QMutexLocker guard(&writtenFilesLock());
+    auto it = writtenFiles().constFind(key);
+    return it != writtenFiles().constEnd() && it.value() == now;
+}
+
+bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error) {
+    const auto fail = [error](const String& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (path.isEmpty()) return fail(QStringLiteral("No file name"));
+    const String link = LinkTarget(path);
+    const QByteArray target = QFile::encodeName(link.isEmpty() ? path : link);
+    struct stat old;
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!exists && errno != ENOENT) return fail(SysErrorMessage(errno));
+    if (exists && !S_ISREG(old.st_mode))
+        return fail(QStringLiteral("\"%1\" is not a regular file").arg(QFile::decodeName(target)));
+    // A write-protected file stays as it is, although its folder would let a new one take its place.
+    if (exists && ::access(target.constData(), W_OK) != 0) return fail(SysErrorMessage(errno));
+
+    QByteArray temporary;
+    const int fd = createSibling(target, temporary);
+    if (fd < 0) return fail(SysErrorMessage(errno));
+    // Everything must reach the disk before the old file goes: a full disk or a failing device shows
+    // in the write, the sync or the close, and each of them leaves the old file as it was.
+    bool ok = true;
+    if (exists) {
+        if (geteuid() == 0) (void)::fchown(fd, old.st_uid, old.st_gid);
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    ok = ok && writeAll(fd, bytes) && (::fsync(fd) == 0 || errno == EINVAL);
+    int code = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        code = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return fail(SysErrorMessage(code));
+    }
+    syncFolderOf(target);
+    noteWrittenFile(path);
+    return true;
+}
+
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error, qint64 maxBytes, TReadFault* fault) {
+    const auto fail = [&](TReadFault why, const String& reason) {
+        if (error) *error = reason;
+        if (fault) *fault = why;
         bytes.clear();
         return false;
     };
-    if (maxBytes < 0) {
-        bytes = file.readAll();
-    } else {
-        if (file.size() > maxBytes) return tooLarge();
-        // Read in pieces, so that a file that grew meanwhile, or a device that reports no size, is stopped
-        // at the limit and nothing is reserved for what may never come.
-        bytes.clear();
-        bytes.reserve(file.size());
-        char piece[65536];
-        for (;;) {
-            const qint64 n = file.read(piece, sizeof piece);
-            if (n <= 0) break;
-            bytes.append(piece, qsizetype(n));
-            if (bytes.size() > maxBytes) return tooLarge();
-        }
+    const auto tooLarge = [&] {
+        return fail(TReadFault::TooLarge, QStringLiteral("The file is larger than %1 bytes").arg(maxBytes));
+    };
+    if (fault) *fault = TReadFault::None;
+    if (path.startsWith(u':')) { // compiled into the program
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly)) return fail(TReadFault::Unreadable, resource.errorString());
+        if (maxBytes >= 0 && resource.size() > maxBytes) return tooLarge();
+        bytes = resource.readAll();
+        return true;
     }
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return false;
+    // O_NONBLOCK: opening a pipe must not wait for a writer. The kind is checked on the open file, so a
+    // name swapped for a device between a look and the open cannot slip through.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+    struct FileCloser {
+        int fd;
+        ~FileCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+    if (!S_ISREG(st.st_mode)) return fail(TReadFault::NotRegular, QStringLiteral("It is not a regular file"));
+    if (maxBytes >= 0 && st.st_size > maxBytes) return tooLarge();
+    // Read in pieces, so that a file that grew meanwhile is stopped at the limit and nothing is reserved
+    // for what may never come.
+    QByteArray out;
+    out.reserve(qsizetype(st.st_size));
+    char piece[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, piece, sizeof piece);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(TReadFault::Unreadable, SysErrorMessage(errno));
+        if (n == 0) break;
+        out.append(piece, qsizetype(n));
+        if (maxBytes >= 0 && out.size() > maxBytes) return tooLarge();
     }
+    bytes = out;
     return true;
+}
+
+String ReadFaultText(const String& path, TReadFault fault, const String& error, qint64 maxBytes) {
+    switch (fault) {
+    case TReadFault::TooLarge:
+        return QStringLiteral("The file \"%1\" is too large: it holds more than %2 bytes.")
+            .arg(path)
+            .arg(maxBytes);
+    case TReadFault::NotRegular:
+        return QStringLiteral("Cannot read \"%1\": it is not a regular file.").arg(path);
+    default:
+        return QStringLiteral("Cannot open file \"%1\". %2").arg(path, error);
+    }
 }

@@ -117,9 +117,28 @@ private:
     int64_t FPosition = 0;
 };
 
-// Writes `bytes` beside `path` and renames the result over it, so the old file is replaced only by a
-// complete new one. False (old file untouched) on any failure; `error` receives the reason when given.
+// Writes `bytes` beside `path`, forces them to the disk and renames the result over it, so the old file
+// is replaced only by a complete new one; the folder is synced after the rename. A link is written
+// through: the file it leads to is replaced and the link stays (callers ask first). A name that is not a
+// regular file (a folder, device or pipe, or a link to one) is never written. False (old file untouched)
+// on any failure; `error` receives the system's reason ("No space left on device" ...) when given.
 bool SaveFileAtomically(const String& path, const QByteArray& bytes, String* error = nullptr);
+
+// Why a whole-file read failed.
+enum class TReadFault {
+    None,
+    Unreadable, // missing, no permission, a read error ...
+    NotRegular, // a folder, device or pipe (or a link to one): never opened, so a pipe cannot block
+    TooLarge,   // more than the reader's limit
+};
+
+// Whether `path` is a regular file (not a link) that SaveFileAtomically wrote in this run and that nothing
+// has changed or replaced since.
+bool IsFileAsWritten(const String& path);
 // The whole file; false when it cannot be read, or when it holds more than `maxBytes` (when not negative):
-// such a file is refused without being read into memory.
-bool ReadWholeFile(const String& path, QByteArray& bytes, String* error = nullptr, qint64 maxBytes = -1);
+// such a file is refused without being read into memory. `fault` (when given) says why it failed.
+bool ReadWholeFile(const String& path, QByteArray& bytes, String* error = nullptr, qint64 maxBytes = -1,
+                   TReadFault* fault = nullptr);
+// What a reader says of a file that ReadWholeFile refused: too large (over `maxBytes`), not a regular file,
+// or the system's `error`; each names the file.
+String ReadFaultText(const String& path, TReadFault fault, const String& error, qint64 maxBytes);

@@ -204,8 +204,9 @@ void TStrings::SetCommaText(const String& text) {
 void TStrings::LoadFromFile(const String& fileName) {
     QByteArray bytes;
     String error;
-    if (!ReadWholeFile(fileName, bytes, &error))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, error));
+    TReadFault fault = TReadFault::None;
+    if (!ReadWholeFile(fileName, bytes, &error, -1, &fault))
+        throw EFOpenError(ReadFaultText(fileName, fault, error, -1));
     TTextEncoding encoding;
     const String text = DecodeTextDetect(bytes, &encoding);
     SetText(text);

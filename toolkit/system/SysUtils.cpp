@@ -405,6 +405,24 @@ bool DirectoryExists(const String& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
+bool PathExists(const String& path) {
+    struct stat st;
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+String SysErrorMessage(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+String LinkTarget(const String& path) {
+    QFileInfo info(path);
+    if (path.isEmpty() || !info.isSymLink()) return String();
+    // Bounded, so that a loop of links ends.
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
 bool CreateDir(const String& path) {
     return !path.isEmpty() && QDir().mkdir(path);
 }
@@ -415,7 +433,7 @@ bool CreateDir(const String& path, String& reason) {
         return false;
     }
     if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0) return true;
-    reason = QString::fromLocal8Bit(std::strerror(errno));
+    reason = SysErrorMessage(errno);
     return false;
 }
 

@@ -95,9 +95,15 @@ String QuotedStr(const String& s);
 
 constexpr QChar PathDelim = u'/';
 
-bool FileExists(const String& path);       // a file, not a folder
-bool DirectoryExists(const String& path);  // a folder
-bool CreateDir(const String& path);        // the parent must exist
+bool FileExists(const String& path);      // a regular file (or a link to one), not a folder
+bool DirectoryExists(const String& path); // a folder
+// Anything at all stands at this name: a file, a folder, a device, a pipe, a link (one that leads
+// nowhere too). With FileExists false, such a name is not a file that may be read or replaced.
+bool PathExists(const String& path);
+// Where a symbolic link at `path` finally leads (every link on the way followed); empty when `path`
+// is no link. The target need not exist.
+String LinkTarget(const String& path);
+bool CreateDir(const String& path); // the parent must exist
 // The same, giving the system's reason ("Permission denied", "Not a directory" ...) when it fails.
 bool CreateDir(const String& path, String& reason);
 bool ForceDirectories(const String& path); // creates missing parents too
@@ -144,6 +150,9 @@ std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern 
                                     bool withHidden = false);
 
 // ---- process and system ----
+
+// The system's text for an error number ("No space left on device" ...).
+String SysErrorMessage(int code);
 
 // The program's folder, without a trailing separator. Tests put it elsewhere with the override.
 String ExeDir();

@@ -26,6 +26,15 @@ constexpr char16_t kCp1252High[128] = {
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF, // F8
 };
 
+// The Windows-1252 byte of `c`; -1 when the page lacks it.
+int cp1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    const char16_t* first = std::begin(kCp1252High);
+    const char16_t* last = first + 32;
+    const char16_t* hit = std::find(first, last, c);
+    return hit == last ? -1 : 0x80 + int(hit - first);
+}
+
 String decodeUtf16(const char* data, qsizetype size, bool bigEndian) {
     // An odd last byte cannot form a character and is dropped.
     String out(size / 2, Qt::Uninitialized);
@@ -59,19 +68,26 @@ String DecodeText(const QByteArray& bytes) {
 bool EncodeWindows1252(const String& s, QByteArray& out) {
     out.resize(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
-        const char16_t c = s[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out[i] = static_cast<char>(c);
-            continue;
-        }
-        const char16_t* first = std::begin(kCp1252High);
-        const char16_t* last = first + 32;
-        const char16_t* hit = std::find(first, last, c);
-        if (hit == last)
-            return false;
-        out[i] = static_cast<char>(0x80 + (hit - first));
+        const int byte = cp1252Byte(s[i].unicode());
+        if (byte < 0) return false;
+        out[i] = static_cast<char>(byte);
     }
     return true;
+}
+
+String Windows1252Repertoire(const String& s, QChar replacement) {
+    String out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (cp1252Byte(s[i].unicode()) >= 0) {
+            out += s[i];
+            continue;
+        }
+        out += replacement;
+        // A character beyond the Basic Multilingual Plane is one character in two code units.
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ++i;
+    }
+    return out;
 }
 
 String DecodeTextDetect(const QByteArray& bytes, TTextEncoding* detected) {

@@ -24,6 +24,9 @@ String DecodeText(const QByteArray& bytes);
 
 // False when a character has no Windows-1252 byte.
 bool EncodeWindows1252(const String& s, QByteArray& out);
+// `s` with every character that Windows-1252 lacks replaced by `replacement` (one for a character beyond
+// the Basic Multilingual Plane too), for files that must stay in that page.
+String Windows1252Repertoire(const String& s, QChar replacement = u'?');
 
 // As DecodeText, but without a mark, text that is valid UTF-8 is UTF-8 and only anything else is read as
 // Windows-1252. `detected` (when given) receives the encoding chosen.

@@ -1,21 +1,26 @@
 // Real and display index mapping over a sorted set of hidden indexes, independent of any window.
 #pragma once
 
+#include "toolkit/system/GapVector.h"
+
 #include <utility>
 #include <vector>
 
 // One axis of a grid (rows or columns) whose entries are numbered two ways: the real index counts every
 // entry, the display index only the shown ones. Lookups are O(log h) for h hidden entries; hiding and
-// showing in ascending order (the common case) append at the end.
+// showing one entry costs the distance from the last one hidden or shown, so a walk in either direction
+// costs one pass.
 class HiddenIndexMap {
 public:
     int Count() const { return static_cast<int>(FHidden.size()); }
     bool Empty() const { return FHidden.empty(); }
     // The hidden real indexes in ascending order.
-    const std::vector<int>& Hidden() const { return FHidden; }
+    const std::vector<int>& Hidden() const { return FHidden.Contiguous(); }
+    // The i-th hidden real index.
+    int At(int i) const { return FHidden[static_cast<size_t>(i)]; }
     void Clear() { FHidden.clear(); }
     // Replaces the set: the indexes must be ascending and distinct.
-    void Assign(std::vector<int> Hidden) { FHidden = std::move(Hidden); }
+    void Assign(std::vector<int> Hidden) { FHidden.assign(std::move(Hidden)); }
 
     bool IsHidden(int Real) const;
     // Number of hidden entries with a real index below Real.
@@ -45,5 +50,5 @@ public:
     void MoveReal(int From, int To);
 
 private:
-    std::vector<int> FHidden;
+    mutable TGapVector<int> FHidden;
 };

@@ -188,9 +188,8 @@ void TQvStringGrid::CutDisplayRows(const std::vector<int>& Rows) {
     const int n = RowCount();
     const int k = static_cast<int>(Rows.size());
     if (Rows.back() - Rows.front() + 1 == k) {
-        // One block: it moves past the rows behind it only.
-        RotateRows(Rows.front(), Rows.front() + k, n);
-        TCustomGrid::SetRowCount(n - k);
+        // One block: taken out where it stands, so that rows hidden one by one cost a walk through the store.
+        CutRows(Rows.front(), k);
         return;
     }
     std::vector<int> order;
@@ -213,11 +212,11 @@ void TQvStringGrid::OpenDisplayRows(const std::vector<int>& Rows) {
     const int old = RowCount();
     const int k = static_cast<int>(Rows.size());
     const int n = old + k;
-    TCustomGrid::SetRowCount(n);
     if (Rows.back() - Rows.front() + 1 == k) {
-        RotateRows(Rows.front(), old, n);
+        OpenRows(Rows.front(), k);
         return;
     }
+    TCustomGrid::SetRowCount(n);
     std::vector<int> order;
     order.reserve(static_cast<size_t>(n));
     size_t at = 0;
@@ -254,12 +253,11 @@ void TQvStringGrid::HideRows(int FromRow, int ToRow) {
     for (size_t i = 0; i < reals.size(); ++i)
         taken.push_back(TakeDisplayRow(displays[i], reals[i]));
     FFilterRows.RemoveBases(bases);
-    std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
     if (taken.size() <= 8) {
-        // A few rows go into their places; the store's tail moves along.
+        // A few rows go into their places.
         for (auto& item : taken) {
             const int r = item->Idx();
-            list.insert(list.begin() + FHiddenRows.HiddenBefore(r), std::move(item));
+            FGridItems->Put(FHiddenRows.HiddenBefore(r), std::move(item));
             FHiddenRows.Hide(r);
         }
         CutDisplayRows(displays);
@@ -267,6 +265,7 @@ void TQvStringGrid::HideRows(int FromRow, int ToRow) {
         return;
     }
     // Many rows: one merge into the store and the map, both in ascending real order.
+    std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
     std::vector<std::unique_ptr<TGridItem>> merged;
     std::vector<int> idx;
     merged.reserve(list.size() + taken.size());
@@ -293,13 +292,9 @@ void TQvStringGrid::HideRowsEx(int FromRow, int ToRow) {
 
 void TQvStringGrid::RestoreHiddenRows(int AFrom, int ATo) {
     if (AFrom >= ATo) return;
-    std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
-    std::vector<std::unique_ptr<TGridItem>> back(std::make_move_iterator(list.begin() + AFrom),
-                                                 std::make_move_iterator(list.begin() + ATo));
-    list.erase(list.begin() + AFrom, list.begin() + ATo);
-    std::vector<int> idx(FHiddenRows.Hidden());
-    idx.erase(idx.begin() + AFrom, idx.begin() + ATo);
-    FHiddenRows.Assign(std::move(idx));
+    std::vector<std::unique_ptr<TGridItem>> back = FGridItems->Take(AFrom, ATo);
+    for (const auto& item : back)
+        FHiddenRows.Show(item->Idx());
     // The rows return as displayed rows: on top of the filter levels' positions as well.
     std::vector<int> bases;
     bases.reserve(back.size());
@@ -317,7 +312,7 @@ void TQvStringGrid::RestoreHiddenRows(int AFrom, int ATo) {
 
 void TQvStringGrid::UnHideRow(int ARow) {
     const int i = FHiddenRows.HiddenBefore(ARow);
-    if (i >= FHiddenRows.Count() || FHiddenRows.Hidden()[static_cast<size_t>(i)] != ARow) return;
+    if (i >= FHiddenRows.Count() || FHiddenRows.At(i) != ARow) return;
     BeginUpdate();
     RestoreHiddenRows(i, i + 1);
     EndUpdate();
@@ -452,6 +447,17 @@ void TQvStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
             TCustomGrid::MoveRow(FromIndex + i, ToIndex + i);
     }
     EndUpdate();
+}
+
+void TQvStringGrid::RearrangeRows(const std::vector<int>& Order) {
+    // The toolkit moves texts, property objects and heights and refuses an order that is no permutation.
+    TCustomGrid::PermuteRows(Order);
+    for (int r = 0; r < RowCount(); ++r) {
+        if (Order[static_cast<size_t>(r)] == r) continue;
+        for (int c = 0; c < TotalColCount(); ++c)
+            if (TCellProperties* props = PropsAt(c, r)) props->SetOwnerCell(c, r);
+    }
+    RowFlagsPermuted(Order);
 }
 
 // Column order

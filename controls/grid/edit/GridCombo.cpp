@@ -33,6 +33,7 @@ bool IsComboLeavingKey(Word Key, bool ListMode) {
 TGridCombo::TGridCombo(TComponent* AOwner) : TQsgComboBox(AOwner) {
     FGrid = dynamic_cast<TQvStringGrid*>(AOwner);
     if (!FGrid) throw EInvalidGridOperation("The grid's combo editor needs a string grid as its owner");
+    FSession = &FGrid->EditSession();
     SetButtonWidth(16);
 }
 
@@ -130,7 +131,7 @@ void TGridCombo::Dispatch(TMessage& Message) {
         else
             SetSelStart(int(Text().size()));
     }
-    if (FGrid->LButFlg) {
+    if (FSession->OpenedByClick) {
         // Opened by a click: the caret goes where the click was.
         const TPoint p = ScreenToClient(GetCursorPos());
         if (p.X >= 0 && p.X <= Width() && p.Y >= 0 && p.Y <= Height()) {
@@ -138,7 +139,7 @@ void TGridCombo::Dispatch(TMessage& Message) {
             if (at != -1) {
                 SetSelStart(at);
                 SetSelLength(0);
-                FGrid->LButFlg = false;
+                FSession->ClearOpenedByClick();
             }
         }
     }
@@ -206,7 +207,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
         const String stored = g->GetCurrentCellText();
         SetText(stored);
         SelectItem(stored);
-        g->FEditCancelled = true;
+        FSession->Cancel();
         g->HideInplaceEdit();
         g->SetFocus();
         Key = 0;
@@ -216,7 +217,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift) {
         if (!WriteAndValidate()) {
             ShowRefusedValue(true);
             Key = 0;
-            g->FNoAutoAdvance = true;
+            FSession->RefuseAdvance();
             return;
         }
         if (Style() == csDropDownList)
@@ -283,7 +284,7 @@ void TGridCombo::KeyUp(Word& Key, TShiftState Shift) {
         else if (Key == VK_RIGHT && SelStart() >= int(Text().size()) && FSelKeyDown >= int(Text().size()))
             CursorWalk(Key, true);
     }
-    g->FNoAutoAdvance = false;
+    FSession->AllowAdvance();
     if (Key != VK_RETURN) TQsgComboBox::KeyUp(Key, Shift);
     if (Visible()) DoChange();
 }

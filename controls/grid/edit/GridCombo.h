@@ -5,6 +5,7 @@
 
 #include "controls/editors/QsgCombo.h"
 
+class TGridEditSession;
 class TQvStringGrid;
 
 class TGridCombo : public TQsgComboBox {
@@ -31,6 +32,9 @@ public:
     bool Forced = false;
     bool ItemChange = false;
     int ItemIdx = -1;
+    // Opened over a text that is none of its items, the grid chose one; the choice is reported once the
+    // editor shows.
+    bool GridChoseItem = false;
 
 protected:
     void Dispatch(TMessage& Message) override;
@@ -57,6 +61,7 @@ private:
     void CursorWalk(Word& Key, bool Forward);
 
     TQvStringGrid* FGrid = nullptr;
+    TGridEditSession* FSession = nullptr;
     bool FInSelect = false;
     int FSelKeyDown = 0;
 };

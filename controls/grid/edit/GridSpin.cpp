@@ -8,6 +8,7 @@
 TGridSpin::TGridSpin(TComponent* AOwner) : TQsgSpinEdit(AOwner) {
     FGrid = dynamic_cast<TQvStringGrid*>(AOwner);
     if (!FGrid) throw EInvalidGridOperation("The grid's spin editor needs a string grid as its owner");
+    FSession = &FGrid->EditSession();
     SetMaxValue(100);
     SetMinValue(0);
     SetIncrement(1);
@@ -137,7 +138,7 @@ void TGridSpin::KeyDown(Word& Key, TShiftState Shift) {
             SetText(g->GetCurrentCellText());
             SetSelStart(int(Text().size()));
             Key = 0;
-            g->FNoAutoAdvance = true;
+            FSession->RefuseAdvance();
             Invalidate();
             return;
         }
@@ -151,7 +152,7 @@ void TGridSpin::KeyDown(Word& Key, TShiftState Shift) {
         return;
     }
     // After Escape the cell keeps exactly the text it had, also one that reads as no number.
-    if (escape) g->FEditCancelled = true;
+    if (escape) FSession->Cancel();
     g->DoneInplaceEdit(Key, Shift);
     TNavigation* nav = g->Navigation();
     if (nav->AdvanceOnEnter() && nav->AdvanceAutoEdit()) g->ShowInplaceEdit();

@@ -4,6 +4,7 @@
 
 #include "controls/editors/qsgspin.h"
 
+class TGridEditSession;
 class TQvStringGrid;
 
 class TGridSpin : public TQsgSpinEdit {
@@ -32,4 +33,5 @@ private:
     void LimitKey(Word Key);
 
     TQvStringGrid* FGrid = nullptr;
+    TGridEditSession* FSession = nullptr;
 };

@@ -14,7 +14,7 @@
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::IsEditable(int ACol, int ARow) {
-    if (!((Options() & goEditing) || FMouseActions->RangeSelectAndEdit() || FEditDisable)) return false;
+    if (!((Options() & goEditing) || FMouseActions->RangeSelectAndEdit() || FEdit.EditDisable)) return false;
     if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount()) return false;
     const TPoint base = BaseCell(ACol, ARow);
     bool allow = true;
@@ -52,7 +52,7 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
     if (!Parent()) return true;
     if (ACol < 0 || ARow < 0) return false;
     const int realCol = RealColIndex(ACol);
-    FEditText = GetCellEx(realCol, ARow);
+    FEdit.EditText = GetCellEx(realCol, ARow);
 
     // A covered cell of a merged area sends the current cell to the area's base cell.
     if (!(Options() & goRangeSelect) && IsMergedNonBaseCell(realCol, ARow)) {
@@ -78,42 +78,42 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
     if (HasInCellControl(realCol, ARow)) {
         bool allow = true;
         CanEditCell(realCol, ARow, allow);
-        if (!FEditDisable)
-            FEditDisable = !allow && ((Options() & goEditing) || FMouseActions->RangeSelectAndEdit());
+        if (!FEdit.EditDisable)
+            FEdit.EditDisable = !allow && ((Options() & goEditing) || FMouseActions->RangeSelectAndEdit());
         if (!(Options() & (goEditing | goRowSelect)) && allow) {
-            FEditChange = true;
+            FEdit.EditChange = true;
             SetOptions(Options() | goEditing);
         }
     } else {
-        bool allow = (Options() & goEditing) || FEditDisable;
+        bool allow = (Options() & goEditing) || FEdit.EditDisable;
         CanEditCell(realCol, ARow, allow);
         if (allow && FMouseActions->DirectEdit()) {
-            EditControl = FDefaultEditor;
+            FEdit.EditControl = FDefaultEditor;
             if (HasNoEditor(realCol, ARow)) allow = false;
         }
         if (FMouseActions->EditOnDblClickOnly()) allow = false;
         if (allow) {
-            FEditDisable = false;
+            FEdit.EditDisable = false;
             if (!(Options() & goEditing)) {
-                FEditChange = true;
-                if (!FEditing) SaveOldCellText(ACol, ARow);
+                FEdit.EditChange = true;
+                if (!FEdit.Editing) SaveOldCellText(ACol, ARow);
                 TGridOptions options = Options();
                 if ((options & goRowSelect) && FMouseActions->RangeSelectAndEdit()) options &= ~goRowSelect;
                 SetOptions(options | goEditing);
             }
-            if (FEditing) {
+            if (FEdit.Editing) {
                 HideInplaceEdit();
                 text = GetCellEx(realCol, ARow);
             }
         } else {
-            if (FEditing) {
+            if (FEdit.Editing) {
                 HideInplaceEdit();
                 text = GetCellEx(realCol, ARow);
             }
             if (Options() & goEditing) {
-                EditMode = false;
-                FEditDisable = true;
-                FEditChange = true;
+                FEdit.EditMode = false;
+                FEdit.EditDisable = true;
+                FEdit.EditChange = true;
                 SetOptions(Options() & ~goEditing);
                 SetEditorMode(false);
             }
@@ -121,13 +121,13 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
     }
 
     bool result;
-    if (FEditing && !editorFocused) {
+    if (FEdit.Editing && !editorFocused) {
         // The edit was made in a special editor or the text editor already lost the focus: its value is
         // validated before the current cell may leave. The value is the text of the cell whose edit is
         // pending, which is the current cell unless a move went past the validation.
-        const String original = FCellCache;
-        const int pendingCol = FOldCol >= 0 && FOldCol < ColCount() ? FOldCol : Col();
-        const int pendingRow = FOldRow >= 0 && FOldRow < RowCount() ? FOldRow : Row();
+        const String original = FEdit.CellCache;
+        const int pendingCol = FEdit.OldCol >= 0 && FEdit.OldCol < ColCount() ? FEdit.OldCol : Col();
+        const int pendingRow = FEdit.OldRow >= 0 && FEdit.OldRow < RowCount() ? FEdit.OldRow : Row();
         const TPoint pending = BaseCell(RealColIndex(pendingCol), pendingRow);
         const String value = GridCells(pending.X, pending.Y);
         if (CellTextKind(value, false) == ctkWide)
@@ -149,48 +149,48 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
         OnRowUpdate(this, FOldRowSel, ARow);
         FOldRowSel = ARow;
     }
-    FCellCache = text;
+    FEdit.CellCache = text;
     return result;
 }
 
 bool TQvStringGrid::CanEditShow() {
-    if (FValidating) return false;
+    if (FEdit.Validating) return false;
     const bool base = TBaseGrid::CanEditShow();
     if (IsDesigning()) return base;
     const TPoint cell = BaseCell(RealCol(), Row());
     // An edit counts as open while its editor is: a lost end-of-edit (no focus event ever came) must not
     // keep the next edit from starting.
     const TQvInplaceEdit* editor = NormalEdit();
-    if (EditMode && !FSpecialEditor && !(editor && editor->Visible())) EditMode = false;
-    if (base && !EditMode && HasInCellControl(cell.X, cell.Y)) return false;
-    if (base && !EditMode) {
-        FNoEditChange = true;
-        FCellCache = GetCellEx(cell.X, cell.Y);
-        EditControl = FDefaultEditor;
-        GetCellEditorType(cell.X, cell.Y, EditControl);
-        if (EditControl == edNone) return false;
+    if (FEdit.EditMode && !FEdit.SpecialEditor && !(editor && editor->Visible())) FEdit.EditMode = false;
+    if (base && !FEdit.EditMode && HasInCellControl(cell.X, cell.Y)) return false;
+    if (base && !FEdit.EditMode) {
+        FEdit.NoEditChange = true;
+        FEdit.CellCache = GetCellEx(cell.X, cell.Y);
+        FEdit.EditControl = FDefaultEditor;
+        GetCellEditorType(cell.X, cell.Y, FEdit.EditControl);
+        if (FEdit.EditControl == edNone) return false;
         // The value from before the edit belongs to the cell being edited.
-        if (!FEditing) SaveOldCellText(Col(), Row());
-        EditMode = true;
-        if (IsTextEditorKind(EditControl)) {
-            FShowEditProcess = true;
+        if (!FEdit.Editing) SaveOldCellText(Col(), Row());
+        FEdit.EditMode = true;
+        if (IsTextEditorKind(FEdit.EditControl)) {
+            FEdit.ShowEditProcess = true;
         } else {
             ShowEditorControl(DisplColIndex(cell.X), cell.Y);
-            FEntered = true;
+            FEdit.Entered = true;
             if (FFocusHelper->Enabled()) QvGrid::ActiveFocusGrid = this;
             return false;
         }
     }
     if (base) {
-        FEntered = true;
-        FEditing = true;
+        FEdit.Entered = true;
+        FEdit.Editing = true;
         if (FFocusHelper->Enabled()) QvGrid::ActiveFocusGrid = this;
     }
     return base;
 }
 
 String TQvStringGrid::GetEditText(int ACol, int ARow) {
-    FNoEditChange = true;
+    FEdit.NoEditChange = true;
     const TPoint base = BaseCell(RealColIndex(ACol), ARow);
     String text = GetCellEx(base.X, base.Y);
     // Only a text that is markup loses its tags: a plain text with a "<" in it stays whole.
@@ -220,7 +220,7 @@ void TQvStringGrid::SetEditCellText(int ACol, int ARow, const String& Value) {
 
 void TQvStringGrid::RestoreCurrentCell() {
     const int realCol = RealCol();
-    SetCellEx(realCol, Row(), FCellCache);
+    SetCellEx(realCol, Row(), FEdit.CellCache);
     SetEditText(Col(), Row(), GetCellEx(realCol, Row()));
     RepaintCell(Col(), Row());
 }
@@ -232,21 +232,21 @@ void TQvStringGrid::ShowInplaceEdit() {
     if (HasInCellControl(RealCol(), Row())) return;
     if (Row() < TopRow()) SetTopRow(Row());
     if (Col() < LeftCol()) SetLeftCol(Col());
-    FEditText = GetCellEx(RealCol(), Row());
+    FEdit.EditText = GetCellEx(RealCol(), Row());
     ShowEditor();
 }
 
 void TQvStringGrid::HideInplaceEdit() {
-    if (!EditMode) return;
+    if (!FEdit.EditMode) return;
     HideEditor();
     HideEditorControl(Col(), Row());
-    EditMode = false;
+    FEdit.EditMode = false;
     SelectCell(Col(), Row());
 }
 
 void TQvStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift) {
-    ScopedValue<bool> blockFocus(FBlockFocus, true);
-    FEditing = false;
+    ScopedValue<bool> blockFocus(FEdit.BlockFocus, true);
+    FEdit.Editing = false;
     HideInplaceEdit();
     if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) {
         Word key = Key;
@@ -269,7 +269,7 @@ void TQvStringGrid::HideCellEdit() {
 
 void TQvStringGrid::DoEditingDone(int ACol, int ARow) {
     if (OnEditingDone) OnEditingDone(this);
-    EditMode = false;
+    FEdit.EditMode = false;
     if (QvGrid::GridEditDoneMessage != 0)
         PostMessage(this, QvGrid::GridEditDoneMessage, WPARAM(ACol), LPARAM(ARow));
 }
@@ -282,10 +282,10 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
     if (!FNavigation->AdvanceOnEnter() && !Force) return;
     if (FMouseActions->RangeSelectAndEdit() && !(Options() & goEditing)) SetOptions(Options() | goEditing);
     if (!Again) {
-        FAECol = ACol;
-        FAERow = ARow;
+        FEdit.AECol = ACol;
+        FEdit.AERow = ARow;
     }
-    FStartEditChar = QChar();
+    FEdit.StartEditChar = QChar();
     const int startCol = ACol;
     const int startRow = ARow;
     const int firstCol = FirstDataCol();
@@ -370,10 +370,10 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
         CanEditCell(realCol, nr, allow);
         if (allow) {
             bool go = true;
-            if (OnAutoAdvance) OnAutoAdvance(this, FAERow, FAECol, nr, nc, go);
-            ScopedValue<bool> disableChange(FDisableChange, true);
+            if (OnAutoAdvance) OnAutoAdvance(this, FEdit.AERow, FEdit.AECol, nr, nc, go);
+            ScopedValue<bool> disableChange(FEdit.DisableChange, true);
             if (go) {
-                if (OnCellChanging) OnCellChanging(this, FAERow, FAECol, nr, nc, go);
+                if (OnCellChanging) OnCellChanging(this, FEdit.AERow, FEdit.AECol, nr, nc, go);
                 if (go && nc >= 0 && nr >= 0 && nc < ColCount() && nr < RowCount())
                     TCustomGrid::FocusCell(nc, nr, true);
                 else
@@ -387,7 +387,7 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
             TCustomGrid::FocusCell(nc, nr, true);
             break;
         }
-        if (nc == FAECol && nr == FAERow) break; // a whole round found no editable cell
+        if (nc == FEdit.AECol && nr == FEdit.AERow) break; // a whole round found no editable cell
         col = nc;
         row = nr;
     }
@@ -416,7 +416,7 @@ void TQvStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoE
 void TQvStringGrid::KeyPress(QChar& Key) {
     const ushort c = Key.unicode();
     if (c == 27) {
-        if ((Options() & goEditing) && FEditing) RestoreCurrentCell();
+        if ((Options() & goEditing) && FEdit.Editing) RestoreCurrentCell();
         if (OnKeyPress) OnKeyPress(this, Key);
         return;
     }
@@ -428,7 +428,7 @@ void TQvStringGrid::KeyPress(QChar& Key) {
         }
         if (!Focused() || HasInCellControl(RealCol(), Row())) {
             const TGridCoord before{Col(), Row()};
-            AdvanceToNextCell(Col(), Row(), false, true, true, false, EditMode);
+            AdvanceToNextCell(Col(), Row(), false, true, true, false, FEdit.EditMode);
             if (!FNavigation->AdvanceAutoEdit()) {
                 if (OnKeyPress) OnKeyPress(this, Key);
                 Key = QChar();
@@ -475,12 +475,12 @@ bool TQvStringGrid::RemoveComboString(const String& S) {
 bool TQvStringGrid::SetComboSelectionString(const String& S) {
     const int index = FComboItems->IndexOf(S);
     if (index < 0) return false;
-    FComboIdx = index;
+    FEdit.ComboIdx = index;
     return true;
 }
 
 void TQvStringGrid::SetComboSelection(int Index) {
-    FComboIdx = Index;
+    FEdit.ComboIdx = Index;
 }
 
 void TQvStringGrid::SetComboIndex(int ACol, int ARow, int Index) {

@@ -29,7 +29,7 @@ public:
     explicit ValidationEnd(TQvStringGrid* grid) : FGrid(grid) {}
     ~ValidationEnd() {
         FGrid->SaveOldCellText(FGrid->Col(), FGrid->Row());
-        FGrid->FValidating = false;
+        FGrid->EditSession().Validating = false;
     }
     ValidationEnd(const ValidationEnd&) = delete;
     ValidationEnd& operator=(const ValidationEnd&) = delete;
@@ -41,17 +41,17 @@ private:
 } // namespace
 
 void TQvStringGrid::SaveOldCellText(int ACol, int ARow) {
-    FOldCol = ACol;
-    FOldRow = ARow;
+    FEdit.OldCol = ACol;
+    FEdit.OldRow = ARow;
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) {
-        FOldCellText.clear();
-        FOldCellTextWide.clear();
+        FEdit.OldCellText.clear();
+        FEdit.OldCellTextWide.clear();
     } else {
         const TPoint base = BaseCell(RealColIndex(ACol), ARow);
-        FOldCellText = GridCells(base.X, base.Y);
-        FOldCellTextWide = QString::fromStdWString(WideCells(base.X, base.Y));
+        FEdit.OldCellText = GridCells(base.X, base.Y);
+        FEdit.OldCellTextWide = QString::fromStdWString(WideCells(base.X, base.Y));
     }
-    FOldModifiedValue = FModifiedFlag;
+    FEdit.OldModifiedValue = FEdit.ModifiedFlag;
 }
 
 void TQvStringGrid::CellChanged(int ACol, int) {
@@ -83,73 +83,74 @@ void TQvStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
 }
 
 bool TQvStringGrid::ValidateCell(const String& NewValue) {
-    if (!FEditing || FValidating) return true;
-    FEditing = false;
-    FValidating = true;
+    if (!FEdit.Editing || FEdit.Validating) return true;
+    FEdit.Editing = false;
+    FEdit.Validating = true;
     bool valid = true;
     ValidationEnd end(this);
-    const int realCol = RealColIndex(std::clamp(FOldCol, 0, std::max(0, ColCount() - 1)));
-    const int row = FOldRow;
-    FNewCellText = NewValue;
-    if (NewValue == FOldCellText && !FAlwaysValidate) return true;
+    const int realCol = RealColIndex(std::clamp(FEdit.OldCol, 0, std::max(0, ColCount() - 1)));
+    const int row = FEdit.OldRow;
+    FEdit.NewCellText = NewValue;
+    if (NewValue == FEdit.OldCellText && !FAlwaysValidate) return true;
 
-    const bool changed = NewValue != FOldCellText;
+    const bool changed = NewValue != FEdit.OldCellText;
     String value = NewValue;
     {
         AdvanceOnEnterPause pause(FNavigation.get());
         if (FCellChecker && FCellChecker->AutoCorrect()) value = FCellChecker->Correct(realCol, row, value);
         if (OnCellValidate) OnCellValidate(this, realCol, row, value, valid);
         // Only an accepted change marks the grid and the row modified.
-        if (valid && value != FOldCellText) {
+        if (valid && value != FEdit.OldCellText) {
             FGridModified = true;
             if (FixedCols() > 0) SetRowModified(RealRowIndex(row), true);
         }
         if (valid) CellChanged(realCol, row);
         if (FCellChecker && FCellChecker->AutoMarkError())
             value = FCellChecker->MarkError(realCol, row, value);
-        if (valid && UndoRedo()) UndoRedo()->RegisterChange(realCol, row, value, FOldCellText);
+        if (valid && UndoRedo()) UndoRedo()->RegisterChange(realCol, row, value, FEdit.OldCellText);
         if (valid && changed) DoCellsChanged(TRect(realCol, row, realCol, row));
-        FNewCellText = value;
+        FEdit.NewCellText = value;
     }
     if (valid) {
         SetCellEx(realCol, row, value);
     } else {
-        FLastValidation = false;
-        const int oldCol = FOldCol;
-        const String restored = value != NewValue ? value : FOldCellText;
-        if (value == NewValue && EditMode) FValidating = false;
+        FEdit.LastValidation = false;
+        const int oldCol = FEdit.OldCol;
+        const String restored = value != NewValue ? value : FEdit.OldCellText;
+        if (value == NewValue && FEdit.EditMode) FEdit.Validating = false;
         HideEditor();
         SetCellEx(realCol, row, restored);
         if ((Col() != oldCol || Row() != row) && oldCol >= 0 && oldCol < ColCount() && row >= 0 &&
             row < RowCount())
             TCustomGrid::FocusCell(oldCol, row, true);
-        FValidating = false;
-        FEditing = true;
+        FEdit.Validating = false;
+        FEdit.Editing = true;
         ShowInplaceEdit();
         if (value == NewValue && Col() != oldCol && InplaceEditor()) InplaceEditor()->Invalidate();
-        FModifiedFlag = FOldModifiedValue;
+        FEdit.ModifiedFlag = FEdit.OldModifiedValue;
         // The balloon says why on the editor that opened again; an editor without a control of its own
         // (check box, date and time) shows none.
-        TControl* target = !FSpecialEditor && EditMode ? static_cast<TControl*>(InplaceEditor()) : EditCtrl;
+        TControl* target =
+            !FEdit.SpecialEditor && FEdit.EditMode ? static_cast<TControl*>(InplaceEditor()) : FEdit.EditCtrl;
         if (target && (!FInvalidEntryTitle.isEmpty() || !FInvalidEntryText.isEmpty()))
             ShowBalloonHint(target, FInvalidEntryTitle, FInvalidEntryText);
     }
     const TPoint base = BaseCell(realCol, row);
-    FOldCellText = GridCells(base.X, base.Y);
+    FEdit.OldCellText = GridCells(base.X, base.Y);
     return valid;
 }
 
 bool TQvStringGrid::ValidateCellWide(const String& NewValue) {
-    if (!FEditing || FValidating) return true;
-    FEditing = false;
-    FValidating = true;
+    if (!FEdit.Editing || FEdit.Validating) return true;
+    FEdit.Editing = false;
+    FEdit.Validating = true;
     bool valid = true;
     ValidationEnd end(this);
-    const int realCol = RealColIndex(std::clamp(FOldCol, 0, std::max(0, ColCount() - 1)));
-    const int row = FOldRow;
-    if (NewValue == FOldCellTextWide && !FAlwaysValidate) return true;
+    const int realCol = RealColIndex(std::clamp(FEdit.OldCol, 0, std::max(0, ColCount() - 1)));
+    const int row = FEdit.OldRow;
+    if (NewValue == FEdit.OldCellTextWide && !FAlwaysValidate) return true;
 
-    const bool changed = NewValue != FOldCellTextWide;
+    const bool changed = NewValue != FEdit.OldCellTextWide;
     CellChanged(realCol, row);
     String value = NewValue;
     if (OnCellValidateWide) OnCellValidateWide(this, realCol, row, value, valid);
@@ -161,18 +162,18 @@ bool TQvStringGrid::ValidateCellWide(const String& NewValue) {
         }
     } else {
         HideEditor();
-        SetWideCells(realCol, row, (value != NewValue ? value : FOldCellTextWide).toStdWString());
-        const int oldCol = FOldCol;
+        SetWideCells(realCol, row, (value != NewValue ? value : FEdit.OldCellTextWide).toStdWString());
+        const int oldCol = FEdit.OldCol;
         if ((Col() != oldCol || Row() != row) && oldCol >= 0 && oldCol < ColCount() && row >= 0 &&
             row < RowCount())
             TCustomGrid::FocusCell(oldCol, row, true);
-        FValidating = false;
-        FEditing = true;
+        FEdit.Validating = false;
+        FEdit.Editing = true;
         ShowInplaceEdit();
         if (value == NewValue && Col() != oldCol && InplaceEditor()) InplaceEditor()->Invalidate();
-        FModifiedFlag = FOldModifiedValue;
+        FEdit.ModifiedFlag = FEdit.OldModifiedValue;
     }
     if (valid && changed) DoCellsChanged(TRect(realCol, row, realCol, row));
-    FOldCellTextWide = QString::fromStdWString(WideCells(realCol, row));
+    FEdit.OldCellTextWide = QString::fromStdWString(WideCells(realCol, row));
     return valid;
 }

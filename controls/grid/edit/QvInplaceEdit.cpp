@@ -4,7 +4,6 @@
 #include "controls/grid/QvGrid.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/SystemLook.h"
-#include "toolkit/system/ScopedValue.h"
 
 namespace {
 
@@ -17,6 +16,7 @@ constexpr ushort kCtrlX = 0x18;
 TQvInplaceEdit::TQvInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner) {
     FQvGrid = dynamic_cast<TQvStringGrid*>(AOwner);
     if (!FQvGrid) throw EInvalidGridOperation("The grid's text editor needs a string grid as its owner");
+    FSession = &FQvGrid->EditSession();
     FWordWrap = FQvGrid->WordWrap();
     FLengthLimit = FQvGrid->MaxEditLength();
 }
@@ -76,7 +76,7 @@ void TQvInplaceEdit::WndProc(TMessage& Message) {
 
 TEditCharState TQvInplaceEdit::CharState() const {
     TEditCharState s;
-    s.Kind = FQvGrid->EditControl;
+    s.Kind = FSession->EditControl;
     s.Text = Text();
     s.SelStart = SelStart();
     s.SelLength = SelLength();
@@ -92,17 +92,17 @@ TEditCharState TQvInplaceEdit::CharState() const {
 }
 
 void TQvInplaceEdit::RestoreAfterFailedValidation(const String& OldCellText) {
-    SetText(FQvGrid->FNewCellText);
+    SetText(FSession->NewCellText);
     if (FQvGrid->Navigation()->EditSelectAll())
         SelectAll();
     else
         SetSelStart(int(Text().size()));
-    FQvGrid->FOldCellText = OldCellText;
+    FSession->RestoreOldCellText(OldCellText);
 }
 
 bool TQvInplaceEdit::WriteAndValidate(const String& S) {
     {
-        ScopedValue<bool> validating(FQvGrid->FValidating, true);
+        const auto held = FSession->HoldValidation();
         FQvGrid->SetEditText(FQvGrid->Col(), FQvGrid->Row(), S);
     }
     return FQvGrid->ValidateCell(S);
@@ -126,7 +126,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
     if (key == 0) return;
     FOldSelStart = SelStart();
     const String s = Text();
-    const String o = g->FOldCellText;
+    const String o = FSession->OldCellText;
     auto swallow = [&] { Message.SetCharCode(0); };
 
     // The clipboard keys go through the editor's own paste, copy and cut, never the native edit's.
@@ -166,7 +166,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
     }
     if (key == VK_TAB && g->EditorWantsSpecialKeys()) {
         if (g->ValidateCell(s)) {
-            SetText(g->FNewCellText);
+            SetText(FSession->NewCellText);
             g->HideInplaceEdit();
             if (g->Options() & goTabs)
                 g->AdvanceFromEditor(shiftHeld);
@@ -182,7 +182,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
     if (shiftHeld && !ctrl && nav->CursorWalkEditor() &&
         ((key == VK_LEFT && SelStart() == 0) || (key == VK_RIGHT && SelStart() >= length))) {
         if (WriteAndValidate(s)) {
-            SetText(g->FNewCellText);
+            SetText(FSession->NewCellText);
             g->HideInplaceEdit();
             g->SetFocus();
         } else {
@@ -199,7 +199,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
             Invalidate();
             return swallow();
         }
-        SetText(g->FNewCellText);
+        SetText(FSession->NewCellText);
         FLeftVertically = true;
     }
     if (key == VK_RETURN && !ctrl && !nav->LineFeedOnEnter()) {
@@ -209,7 +209,7 @@ void TQvInplaceEdit::WMKeyDown(TMessage& Message) {
             FSkipEnterChar = true;
             return swallow();
         }
-        SetText(g->FNewCellText);
+        SetText(FSession->NewCellText);
     }
     if (!ctrl && !shiftHeld && key == VK_HOME) SetSelStart(0);
     if (!ctrl && !shiftHeld && key == VK_END) SetSelStart(int(Text().size()));
@@ -238,7 +238,8 @@ void TQvInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
     case VK_DOWN:
         break;
     case VK_RETURN:
-        if (!g->Navigation()->AllowCtrlEnter() && (g->WordWrap() || g->Multilinecells())) g->FEditing = false;
+        if (!g->Navigation()->AllowCtrlEnter() && (g->WordWrap() || g->Multilinecells()))
+            FSession->DropPendingValidation();
         break;
     default:
         Workmode = true;
@@ -362,7 +363,7 @@ void TQvInplaceEdit::WMChar(TMessage& Message) {
     if (nav->AdvanceAuto() && nav->AdvanceOnEnter() && g->MaxEditLength() > 0 &&
         length == g->MaxEditLength() && SelLength() == 0 && SelStart() == length) {
         // A full text moves on as Enter would, after the same validation.
-        const String o = g->FOldCellText;
+        const String o = FSession->OldCellText;
         if (g->ValidateCell(Text())) {
             QChar enter('\r');
             g->KeyPress(enter);
@@ -386,7 +387,7 @@ void TQvInplaceEdit::KeyPress(QChar& Key) {
 
 void TQvInplaceEdit::Change() {
     TInplaceEdit::Change();
-    if (!FQvGrid->FNoEditChange && FQvGrid->OnEditChange)
+    if (!FSession->NoEditChange && FQvGrid->OnEditChange)
         FQvGrid->OnEditChange(FQvGrid, FQvGrid->RealCol(), FQvGrid->Row(), Text());
 }
 
@@ -430,7 +431,7 @@ void TQvInplaceEdit::WMCut() {
 void TQvInplaceEdit::WMSetFocus(TMessage& Message) {
     TInplaceEdit::WndProc(Message);
     FGotFocus = true;
-    FQvGrid->FNoEditChange = false;
+    FSession->SetEditChangeMuted(false);
     FLengthLimit = FQvGrid->GetEditLimit();
     SetMaxLength(FLengthLimit);
     if (!FQvGrid->Navigation()->EditSelectAll()) {
@@ -441,7 +442,7 @@ void TQvInplaceEdit::WMSetFocus(TMessage& Message) {
 
 void TQvInplaceEdit::WMKillFocus(TMessage& Message) {
     TQvStringGrid* g = FQvGrid;
-    g->FStartEditChar = QChar();
+    FSession->ClearStartEditChar();
     if (g->LookupHistory() && g->LookupItems()->IndexOf(Text()) < 0) g->LookupItems()->Add(Text());
     TInplaceEdit::WndProc(Message);
     if (FAltBack) return;
@@ -459,17 +460,15 @@ void TQvInplaceEdit::WMKillFocus(TMessage& Message) {
             SetText(g->GetCurrentCellText());
         } catch (...) {
             g->HideInplaceEdit();
-            g->FEditing = false;
-            g->EditMode = false;
+            FSession->End();
             throw;
         }
         g->HideInplaceEdit();
-        g->FEditing = false;
-        g->EditMode = false;
+        FSession->End();
         if (FColE >= 0 && FColE < g->ColCount() && FRowE >= 0 && FRowE < g->RowCount())
             g->SelectCell(FColE, FRowE);
     }
-    if (g->FNoEditChange) SetText(g->GetCurrentCellText());
+    if (FSession->NoEditChange) SetText(g->GetCurrentCellText());
     if (FGotFocus) {
         FGotFocus = false;
         g->DoEditingDone(g->RealColIndex(FColE), FRowE);
@@ -481,10 +480,10 @@ void TQvInplaceEdit::WMKillFocus(TMessage& Message) {
 
 void TQvInplaceEdit::UpdateContents() {
     TQvStringGrid* g = FQvGrid;
-    g->FNoEditChange = true;
-    SetPasswordMode(g->EditControl == edPassword);
+    FSession->SetEditChangeMuted(true);
+    SetPasswordMode(FSession->EditControl == edPassword);
     TInplaceEdit::UpdateContents();
-    g->FNoEditChange = false;
+    FSession->SetEditChangeMuted(false);
     SetFont(g->Font());
     FColE = g->Col();
     FRowE = g->Row();

@@ -6,6 +6,7 @@
 #include "controls/grid/edit/EditCharFilter.h"
 #include "toolkit/grids/Grids.h"
 
+class TGridEditSession;
 class TQvStringGrid;
 
 class TQvInplaceEdit : public TInplaceEdit {
@@ -52,6 +53,7 @@ private:
     void CursorWalk(Word& Key, bool Forward);
 
     TQvStringGrid* FQvGrid = nullptr;
+    TGridEditSession* FSession = nullptr;
     int FSelKeyDown = 0;
     int FOldSelStart = 0;
     int FLengthLimit = 0;

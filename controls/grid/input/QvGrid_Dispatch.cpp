@@ -33,7 +33,7 @@ void TQvStringGrid::Dispatch(TMessage& Message) {
     case CM_CURSORCHANGED:
         TBaseGrid::Dispatch(Message);
         // A cursor the mouse handling set for itself keeps its hover mode; any other change ends it.
-        if (!FInvokedChange) FMouseSelectMode = msNormal;
+        if (!FInvokedChange) FMouse.SelectMode = msNormal;
         FInvokedChange = false;
         return;
     default:

@@ -6,12 +6,12 @@
 
 void TQvStringGrid::Click() {
     TBaseGrid::Click();
-    FEntered = false;
+    FEdit.Entered = false;
     SaveOldCellText(Col(), Row());
 }
 
 void TQvStringGrid::DoEnter() {
-    if (FBlockFocus) return;
+    if (FEdit.BlockFocus) return;
     try {
         TBaseGrid::DoEnter();
         if ((Options() & goEditing) || FMouseActions->RangeSelectAndEdit()) SelectCell(Col(), Row());
@@ -23,22 +23,22 @@ void TQvStringGrid::DoEnter() {
 }
 
 void TQvStringGrid::DoExit() {
-    if (FBlockKill) return;
+    if (FEdit.BlockKill) return;
     if (FSelectionChanged && FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
     FSelectionChanged = false;
     TBaseGrid::DoExit();
 }
 
 void TQvStringGrid::WMKillFocus(TMessage& Message) {
-    if (FBlockKill) {
+    if (FEdit.BlockKill) {
         Message.Result = 1;
         return;
     }
     TBaseGrid::WndProc(Message);
     if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
-    if (FCtrlDown) {
-        FCtrlDown = false;
-        RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
+    if (FMouse.Press.ControlDown) {
+        FMouse.Press.ControlDown = false;
+        RepaintCell(DisplColIndex(FMouse.Press.ControlCell.X), FMouse.Press.ControlCell.Y);
     }
 }
 
@@ -69,9 +69,9 @@ void TQvStringGrid::WMSetFocus(TMessage& Message) {
 }
 
 void TQvStringGrid::WMSetCursor(int X, int Y) {
-    if (FMouseSelectMode != msNormal && FGridState != gsColSizing && FGridState != gsRowSizing) {
+    if (FMouse.SelectMode != msNormal && FGridState != gsColSizing && FGridState != gsRowSizing) {
         // Row, column and whole-grid selection show the toolkit's nearest cursors.
-        switch (FMouseSelectMode) {
+        switch (FMouse.SelectMode) {
         case msColumn:
             ShowMouseCursor(crSizeNS);
             break;
@@ -92,15 +92,15 @@ void TQvStringGrid::WMSetCursor(int X, int Y) {
         MouseToCell(X, Y, c, r);
         if (c >= 0 && r >= 0) DoGetCellCursor(c, r, X, Y);
     }
-    if (FSizeFixed || FSizingFixed) ShowMouseCursor(crHSplit);
-    if (FSizeFixedR || FSizingFixedR) ShowMouseCursor(crVSplit);
+    if (FMouse.ColBorder.Over || FMouse.ColBorder.Sizing) ShowMouseCursor(crHSplit);
+    if (FMouse.RowBorder.Over || FMouse.RowBorder.Sizing) ShowMouseCursor(crVSplit);
 }
 
 void TQvStringGrid::TopLeftChanged() {
     TBaseGrid::TopLeftChanged();
     if (SelectionRectangle() && Selection().Bottom > Selection().Top) Invalidate();
     // A special editor does not follow the scroll: it is closed (its value stored as on any close).
-    if (EditMode && EditControl != edNormal) HideInplaceEdit();
+    if (FEdit.EditMode && FEdit.EditControl != edNormal) HideInplaceEdit();
     if (FFooterPanel) FFooterPanel->Invalidate();
     CellControlsUpdate(false);
     FOldLeftCol = LeftCol();

@@ -3,6 +3,7 @@
 // following the owner form's size.
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/input/InputEvents.h"
 #include "toolkit/controls/HintWindow.h"
 
 #include "toolkit/controls/Forms.h"
@@ -14,235 +15,289 @@ bool HoverPointIn(const TRect& r, int X, int Y) {
 }
 } // namespace
 
+// The hover looks and the drags follow the mouse before the toolkit's own move; the cursor and the sizing
+// events after it, once the toolkit chose its cursor and sizing line.
 void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-    // 1. A drag from a press selects.
-    if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && (Options() & goEditing) && !EditMode)
-        SetOptions(Options() & ~goEditing);
-    // 2.
-    const TGridRect entry = Selection();
-    if (SelectionRectangle() && FGridState == gsSelecting && !(FSizeSelection == entry))
-        FSizeSelection = entry;
-    // 3.
-    int c = -1, r = -1;
-    MouseToCell(X, Y, c, r);
-    bool cursorSet = false;
-    bool scrolledUp = false;
-    const bool valid = c >= 0 && r >= 0;
-
-    // 4a. The hovered row.
-    if (valid && !IsDesigning() && HoverRow() && r != TBaseGrid::HoverRowIdx()) {
-        const int old = TBaseGrid::HoverRowIdx();
-        SetHoverRowIdx(r);
-        RepaintRow(r);
-        if (old >= 0 && old < RowCount()) RepaintRow(old);
-    }
-
-    // 5. The hovered fixed cell.
-    if (HoverFixedCells() != hfNone && !FNoMouseLeave && (c != FHoverFixedX || r != FHoverFixedY)) {
-        const int ox = FHoverFixedX, oy = FHoverFixedY;
-        FHoverFixedX = c;
-        FHoverFixedY = r;
-        if (ox >= 0 && oy >= 0 && (oy <= FixedRows() || ox <= FixedCols())) RepaintCell(ox, oy);
-        if (valid && (r <= FixedRows() || c <= FixedCols())) RepaintCell(c, r);
-    }
-
-    // 7. The hovered cell button.
-    if (valid) {
-        const int rc = RealColIndex(c);
-        const bool overButton =
-            (HasButton(rc, r) && HoverPointIn(GetCellButtonRect(c, r), X, Y)) ||
-            (GetCellType(rc, r) == ctExpand && HoverPointIn(GetExpandButtonRect(rc, r), X, Y));
-        if (overButton) {
-            if (FHoverButton != TPoint(c, r)) {
-                if (FHoverButton.X >= 0) RepaintCell(FHoverButton.X, FHoverButton.Y);
-                FHoverButton = TPoint(c, r);
-                RepaintCell(c, r);
-            }
-        } else if (FHoverButton.X >= 0) {
-            RepaintCell(FHoverButton.X, FHoverButton.Y);
-            FHoverButton = TPoint(-1, -1);
-        }
-    }
-
-    // 8. A row header selection follows the mouse, scrolling at the edges.
-    if (FMouseSelectStart != -1 && FMouseActions->RowSelect() && FMouseSelectMode == msRow) {
-        const int s = FMouseSelectStart;
-        if (r >= FixedRows() && r <= RowCount() - FixedFooters()) {
-            const int to = std::max(FixedRows(), std::min(r, RowCount() - 1));
-            SetSelection(TGridRect{FixedCols(), std::min(s, to), ColCount() - 1, std::max(s, to)});
-            if (SelectionRectangle() && !(Selection() == FSizeSelection)) {
-                InvalidateGridRect(Selection());
-                FSizeSelection = Selection();
-            }
-        }
-        if (Y > Height() - 4 && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
-        if (FixedRows() > 0 && RowCount() > 0 && Y < RowHeights(0) && TopRow() > FixedRows()) {
-            SetTopRow(TopRow() - 1);
-            scrolledUp = true;
-        }
-    }
-
-    // 9. A column header selection follows the mouse.
-    if (FMouseSelectStart != -1 && FMouseActions->ColSelect() && FMouseSelectMode == msColumn && c >= 0) {
-        const int s = FMouseSelectStart;
-        const int to = std::max(FixedCols(), c);
-        SetSelection(TGridRect{std::min(s, to), FixedRows(), std::max(s, to), RowCount() - 1});
-        if (SelectionRectangle() && !(Selection() == FSizeSelection)) {
-            InvalidateGridRect(Selection());
-            FSizeSelection = Selection();
-        }
-    }
-
-    // 10. Fixed borders.
-    if (!FSizingFixed && !FSizingFixedR) {
-        FSizeFixed = FSizeFixedR = false;
-        int sum = 0;
-        for (int i = 0; i < FixedCols(); ++i) {
-            const int border = sum + ColWidths(i);
-            if (std::abs(border - X) < 3 && valid && !IsDesigning())
-                FSizeFixed = FMouseActions->SizeFixedCol();
-            sum += ColWidths(i) + 1;
-        }
-        sum = 0;
-        for (int i = 0; i < FixedRows(); ++i) {
-            const int border = sum + RowHeights(i);
-            if (std::abs(border - Y) < 3 && valid && !IsDesigning())
-                FSizeFixedR = FMouseActions->SizeFixedRow();
-            sum += RowHeights(i) + 1;
-        }
-    }
-    if (FSizingFixed) FSizeFixedX = X;
-    if (FSizingFixedR) FSizeFixedY = Y;
-
-    // 11. The selection handle.
-    const bool overHandle =
-        SelectionResizer() && SelectionRectangle() && HoverPointIn(SelectionHandleRect(), X, Y);
-
-    // 13. Sizing and moving.
+    MoveEvent m = BeginMove(X, Y);
+    TrackHoverRow(m);
+    TrackHoverFixedCell(m);
+    TrackHoverButton(m);
+    DragRowHeaderSelection(m);
+    DragColumnHeaderSelection(m);
+    TrackFixedBorders(m);
+    m.OverHandle = SelectionResizer() && SelectionRectangle() && HoverPointIn(SelectionHandleRect(), X, Y);
     if (!IsDesigning()) {
-        if (FGridState == gsColSizing) ColSized = true;
-        if (FGridState == gsRowSizing) Rowsized = true;
-        if (FGridState == gsColMoving || FGridState == gsRowMoving) {
-            bool allow = true;
-            if (FGridState == gsColMoving && OnColumnMove) OnColumnMove(this, Movecell, allow);
-            if (FGridState == gsRowMoving && OnRowMove) OnRowMove(this, Movecell, allow);
-            if (!allow) {
-                FGridState = gsNormal;
-                FMoveCursor = crDefault;
-                if (MoveButton) MoveButton->Hide();
-            }
+        TrackHeaderMove(m);
+        ChooseSelectMode(m);
+    }
+    ShowLinkCursor(m);
+    WithdrawCellHint(m);
+    ShowRangeSelection();
+    // The toolkit grid's own move (range selection, sizing line, move mark, OnMouseMove).
+    TBaseGrid::MouseMove(Shift, X, Y);
+    KeepLeftColWhileDragging();
+    ChooseMoveCursor(m);
+    ReportSizing(m);
+    const TGridRect now = Selection();
+    if (!(now == m.EntrySelection)) DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+}
+
+// A drag from a press selects instead of editing; the selection at entry, and the cell under the mouse.
+MoveEvent TQvStringGrid::BeginMove(int X, int Y) {
+    if (FMouse.Press.MouseDownMove && FMouseActions->RangeSelectAndEdit() && (Options() & goEditing) &&
+        !FEdit.EditMode)
+        SetOptions(Options() & ~goEditing);
+    MoveEvent m;
+    m.X = X;
+    m.Y = Y;
+    m.EntrySelection = Selection();
+    if (SelectionRectangle() && FGridState == gsSelecting && !(FMouse.PaintedSelection == m.EntrySelection))
+        FMouse.PaintedSelection = m.EntrySelection;
+    MouseToCell(X, Y, m.Col, m.Row);
+    m.Valid = m.Col >= 0 && m.Row >= 0;
+    return m;
+}
+
+void TQvStringGrid::TrackHoverRow(const MoveEvent& m) {
+    if (!m.Valid || IsDesigning() || !HoverRow() || m.Row == TBaseGrid::HoverRowIdx()) return;
+    const int old = TBaseGrid::HoverRowIdx();
+    SetHoverRowIdx(m.Row);
+    RepaintRow(m.Row);
+    if (old >= 0 && old < RowCount()) RepaintRow(old);
+}
+
+// The cell under the mouse, kept for the fixed-cell hover look; fixed cells (and those next to them) repaint.
+void TQvStringGrid::TrackHoverFixedCell(const MoveEvent& m) {
+    TPoint& hover = FMouse.Hover.FixedCell;
+    if (HoverFixedCells() == hfNone || FMouse.Hover.NoMouseLeave || (m.Col == hover.X && m.Row == hover.Y))
+        return;
+    const TPoint old = hover;
+    hover = TPoint(m.Col, m.Row);
+    if (old.X >= 0 && old.Y >= 0 && (old.Y <= FixedRows() || old.X <= FixedCols())) RepaintCell(old.X, old.Y);
+    if (m.Valid && (m.Row <= FixedRows() || m.Col <= FixedCols())) RepaintCell(m.Col, m.Row);
+}
+
+void TQvStringGrid::TrackHoverButton(const MoveEvent& m) {
+    if (!m.Valid) return;
+    const int c = m.Col, r = m.Row, rc = RealColIndex(c);
+    TPoint& hover = FMouse.Hover.Button;
+    const bool overButton =
+        (HasButton(rc, r) && HoverPointIn(GetCellButtonRect(c, r), m.X, m.Y)) ||
+        (GetCellType(rc, r) == ctExpand && HoverPointIn(GetExpandButtonRect(rc, r), m.X, m.Y));
+    if (overButton) {
+        if (hover != TPoint(c, r)) {
+            if (hover.X >= 0) RepaintCell(hover.X, hover.Y);
+            hover = TPoint(c, r);
+            RepaintCell(c, r);
         }
-        if ((FGridState == gsRowMoving || FGridState == gsColMoving) && RowCount() > 1 &&
-            (X != Clickposx || Y != Clickposy) && EnhRowColMove() && !FSizingFixed && !FSizingFixedR)
-            EnhancedMoveFeedback(c, r, X, Y);
-        FMouseSelectMode = overHandle ? msResize : msNormal;
-        const bool onBorder = IsOnSizingBorder(X, Y);
-        if (r >= 0 && r < FixedRows() && c >= 0 && c < FixedCols() && FMouseActions->AllSelect()) {
-            FMouseSelectMode = msAll;
-            cursorSet = true;
-        }
-        if (r >= 0 && r < FixedRows() && c >= FixedCols() && FMouseActions->ColSelect() && !onBorder) {
-            FMouseSelectMode = msColumn;
-            cursorSet = true;
-        }
-        const int f = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow ? 2 : 1;
-        if (c >= 0 && c < FixedCols() && r >= 0 && r <= RowCount() - f && (r >= FixedRows() || scrolledUp) &&
-            FMouseActions->RowSelect() && !onBorder) {
-            FMouseSelectMode = msRow;
-            cursorSet = true;
+    } else if (hover.X >= 0) {
+        RepaintCell(hover.X, hover.Y);
+        hover = TPoint(-1, -1);
+    }
+}
+
+// A row header selection follows the mouse, scrolling at the edges.
+void TQvStringGrid::DragRowHeaderSelection(MoveEvent& m) {
+    if (FMouse.SelectStart == -1 || !FMouseActions->RowSelect() || FMouse.SelectMode != msRow) return;
+    const int s = FMouse.SelectStart, r = m.Row;
+    if (r >= FixedRows() && r <= RowCount() - FixedFooters()) {
+        const int to = std::max(FixedRows(), std::min(r, RowCount() - 1));
+        SetSelection(TGridRect{FixedCols(), std::min(s, to), ColCount() - 1, std::max(s, to)});
+        RepaintDraggedSelection();
+    }
+    if (m.Y > Height() - 4 && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
+    if (FixedRows() > 0 && RowCount() > 0 && m.Y < RowHeights(0) && TopRow() > FixedRows()) {
+        SetTopRow(TopRow() - 1);
+        m.ScrolledUp = true;
+    }
+}
+
+// A column header selection follows the mouse.
+void TQvStringGrid::DragColumnHeaderSelection(const MoveEvent& m) {
+    if (FMouse.SelectStart == -1 || !FMouseActions->ColSelect() || FMouse.SelectMode != msColumn || m.Col < 0)
+        return;
+    const int s = FMouse.SelectStart;
+    const int to = std::max(FixedCols(), m.Col);
+    SetSelection(TGridRect{std::min(s, to), FixedRows(), std::max(s, to), RowCount() - 1});
+    RepaintDraggedSelection();
+}
+
+// With the selection rectangle, a header selection repaints as it grows.
+void TQvStringGrid::RepaintDraggedSelection() {
+    if (SelectionRectangle() && !(Selection() == FMouse.PaintedSelection)) {
+        InvalidateGridRect(Selection());
+        FMouse.PaintedSelection = Selection();
+    }
+}
+
+int TQvStringGrid::FixedColBorderAt(int X) {
+    return FixedBorderAt(
+        FixedCols(), [this](int c) { return ColWidths(c); }, X);
+}
+
+int TQvStringGrid::FixedRowBorderAt(int Y) {
+    return FixedBorderAt(
+        FixedRows(), [this](int r) { return RowHeights(r); }, Y);
+}
+
+// Which fixed border the mouse rests on (while none is dragged), and where a dragged one's line is.
+void TQvStringGrid::TrackFixedBorders(const MoveEvent& m) {
+    FixedBorderDrag& cols = FMouse.ColBorder;
+    FixedBorderDrag& rows = FMouse.RowBorder;
+    if (!cols.Sizing && !rows.Sizing) {
+        cols.Over = rows.Over = false;
+        if (m.Valid && !IsDesigning()) {
+            if (FixedColBorderAt(m.X) >= 0) cols.Over = FMouseActions->SizeFixedCol();
+            if (FixedRowBorderAt(m.Y) >= 0) rows.Over = FMouseActions->SizeFixedRow();
         }
     }
+    if (cols.Sizing) cols.Pos = m.X;
+    if (rows.Sizing) rows.Pos = m.Y;
+}
 
-    // 14. URLs show the hand.
-    if (valid && c < ColCount() && r < RowCount() && URLShow()) {
-        const String t = Cells(RealColIndex(c), r);
-        if (CellTextKind(t, EnableHTML()) != ctkHTML && IsURL(t)) {
-            cursorSet = true;
-            ShowMouseCursor(QvGrid::LinkCursor);
+// A sizing marks what it sizes; a column or row move asks for each step and gives its feedback.
+void TQvStringGrid::TrackHeaderMove(const MoveEvent& m) {
+    HeaderMove& move = FMouse.Move;
+    if (FGridState == gsColSizing) move.ColSized = true;
+    if (FGridState == gsRowSizing) move.RowSized = true;
+    const bool moving = FGridState == gsColMoving || FGridState == gsRowMoving;
+    if (moving) {
+        bool allow = true;
+        if (FGridState == gsColMoving && OnColumnMove) OnColumnMove(this, move.Cell, allow);
+        if (FGridState == gsRowMoving && OnRowMove) OnRowMove(this, move.Cell, allow);
+        if (!allow) {
+            FGridState = gsNormal;
+            move.Cursor = crDefault;
+            if (MoveButton) MoveButton->Hide();
         }
     }
+    if ((FGridState == gsRowMoving || FGridState == gsColMoving) && RowCount() > 1 &&
+        (m.X != FMouse.Press.At.X || m.Y != FMouse.Press.At.Y) && EnhRowColMove() &&
+        !FMouse.ColBorder.Sizing && !FMouse.RowBorder.Sizing)
+        EnhancedMoveFeedback(m.Col, m.Row, m.X, m.Y);
+}
 
-    // 16. A hint shown for another cell is withdrawn.
-    if (FLastHintPos.X >= 0) {
-        int bc = -1, br = -1;
-        if (!valid || !CheckBaseCell(c, r, bc, br) || TPoint(bc, br) != FLastHintPos) {
-            if (!valid || TPoint(BaseCell(c, r)) != FLastHintPos) {
-                FLastHintPos = TPoint(-1, -1);
-                if (Application) Application->CancelHint();
-            }
+// The hover mode: the handle, the corner, a column header or a row header (not on a sizing border).
+void TQvStringGrid::ChooseSelectMode(MoveEvent& m) {
+    const int c = m.Col, r = m.Row;
+    TMouseSelectMode& mode = FMouse.SelectMode;
+    mode = m.OverHandle ? msResize : msNormal;
+    const bool onBorder = IsOnSizingBorder(m.X, m.Y);
+    if (r >= 0 && r < FixedRows() && c >= 0 && c < FixedCols() && FMouseActions->AllSelect()) {
+        mode = msAll;
+        m.CursorSet = true;
+    }
+    if (r >= 0 && r < FixedRows() && c >= FixedCols() && FMouseActions->ColSelect() && !onBorder) {
+        mode = msColumn;
+        m.CursorSet = true;
+    }
+    const int f = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow ? 2 : 1;
+    if (c >= 0 && c < FixedCols() && r >= 0 && r <= RowCount() - f && (r >= FixedRows() || m.ScrolledUp) &&
+        FMouseActions->RowSelect() && !onBorder) {
+        mode = msRow;
+        m.CursorSet = true;
+    }
+}
+
+// URLs show the hand.
+void TQvStringGrid::ShowLinkCursor(MoveEvent& m) {
+    if (!m.Valid || m.Col >= ColCount() || m.Row >= RowCount() || !URLShow()) return;
+    const String t = Cells(RealColIndex(m.Col), m.Row);
+    if (CellTextKind(t, EnableHTML()) != ctkHTML && IsURL(t)) {
+        m.CursorSet = true;
+        ShowMouseCursor(QvGrid::LinkCursor);
+    }
+}
+
+// A hint shown for another cell is withdrawn.
+void TQvStringGrid::WithdrawCellHint(const MoveEvent& m) {
+    TPoint& shown = FMouse.Hover.HintCell;
+    if (shown.X < 0) return;
+    const int c = m.Col, r = m.Row;
+    int bc = -1, br = -1;
+    if (!m.Valid || !CheckBaseCell(c, r, bc, br) || TPoint(bc, br) != shown) {
+        if (!m.Valid || TPoint(BaseCell(c, r)) != shown) {
+            shown = TPoint(-1, -1);
+            if (Application) Application->CancelHint();
         }
     }
+}
 
-    // 17.
+// A range selection with the selection rectangle repaints as it grows.
+void TQvStringGrid::ShowRangeSelection() {
     if (FGridState == gsSelecting && SelectionRectangle() && !(Selection() == FMoveSelection)) {
         InvalidateGridRect(Selection());
         FMoveSelection = Selection();
     }
+}
 
-    // 18. The toolkit grid's own move (range selection, sizing line, move mark, OnMouseMove).
-    TBaseGrid::MouseMove(Shift, X, Y);
-    if (FNavigation->KeepHorizScroll() && FMouseKeepDown && FGridState != gsColMoving) {
+// With KeepHorizScroll a drag from a press does not scroll the grid sideways.
+void TQvStringGrid::KeepLeftColWhileDragging() {
+    if (FNavigation->KeepHorizScroll() && FMouse.Press.MouseKeepDown && FGridState != gsColMoving) {
         StartUpdate();
-        SetLeftCol(FOldKeepLeftCol);
+        SetLeftCol(FMouse.Press.LeftCol);
         ResetUpdate();
     }
+}
 
-    // 15. and the cursor of the mouse state (after the toolkit chose its own).
-    if (cursorSet || FMouseSelectMode != msNormal || FSizeFixed || FSizeFixedR || FSizingFixed ||
-        FSizingFixedR || FCellSelectorMode)
-        WMSetCursor(X, Y);
-    else if (valid && OnGetCellCursor)
-        DoGetCellCursor(c, r, X, Y);
+// The cursor of the mouse state, after the toolkit chose its own.
+void TQvStringGrid::ChooseMoveCursor(const MoveEvent& m) {
+    if (m.CursorSet || FMouse.SelectMode != msNormal || FMouse.OnFixedBorder() || FCellSelectorMode)
+        WMSetCursor(m.X, m.Y);
+    else if (m.Valid && OnGetCellCursor)
+        DoGetCellCursor(m.Col, m.Row, m.X, m.Y);
+}
 
-    // 19. Sizing events.
-    // 20. With the sizing hint the size shows beside the grabbed cell while it is dragged.
+// Sizing events; with the sizing hint the size shows beside the grabbed cell while it is dragged.
+void TQvStringGrid::ReportSizing(const MoveEvent& m) {
     const bool sizingHint = IsDesigning() || HintShowSizing();
-    if (FGridState == gsColSizing || FSizingFixed) {
-        const TRect R = FSizingFixed                         ? CellRect(0, 0)
-                        : Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
-                                                             : CellRect(ColCount() - 1, 0);
-        const int size = FSizingFixed ? FSizeFixedX : std::max(0, X - R.Left - Clickposdx);
-        if (OnColumnSizing) OnColumnSizing(this, FSizingFixed ? 0 : Colclicked, size);
+    const MousePress& press = FMouse.Press;
+    const bool grabbed = press.Grabbed.X >= 0 && press.Grabbed.Y >= 0;
+    const FixedBorderDrag& cols = FMouse.ColBorder;
+    if (FGridState == gsColSizing || cols.Sizing) {
+        const TRect R = cols.Sizing ? CellRect(0, 0)
+                        : grabbed   ? CellRect(press.Grabbed.X, press.Grabbed.Y)
+                                    : CellRect(ColCount() - 1, 0);
+        const int size = cols.Sizing ? cols.Pos : std::max(0, m.X - R.Left - press.GrabOffset.X);
+        if (OnColumnSizing) OnColumnSizing(this, cols.Sizing ? 0 : press.Grabbed.X, size);
         if (sizingHint) ShowSizingHint("cw", size, TPoint(R.Left, R.Top));
     }
-    if (FGridState == gsRowSizing || FSizingFixedR) {
-        const TRect R = FSizingFixedR                        ? CellRect(0, 0)
-                        : Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked)
-                                                             : CellRect(0, RowCount() - 1);
-        const int size = FSizingFixedR ? FSizeFixedY : std::max(0, Y - R.Top - Clickposdy);
-        if (OnRowSizing) OnRowSizing(this, FSizingFixedR ? 0 : Rowclicked, size);
+    const FixedBorderDrag& rows = FMouse.RowBorder;
+    if (FGridState == gsRowSizing || rows.Sizing) {
+        const TRect R = rows.Sizing ? CellRect(0, 0)
+                        : grabbed   ? CellRect(press.Grabbed.X, press.Grabbed.Y)
+                                    : CellRect(0, RowCount() - 1);
+        const int size = rows.Sizing ? rows.Pos : std::max(0, m.Y - R.Top - press.GrabOffset.Y);
+        if (OnRowSizing) OnRowSizing(this, rows.Sizing ? 0 : press.Grabbed.Y, size);
         if (sizingHint) ShowSizingHint("rh", size, TPoint(R.Left, R.Top));
     }
-
-    // 21.
-    const TGridRect now = Selection();
-    if (!(now == entry)) DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
 }
 
 void TQvStringGrid::ShowSizingHint(const String& What, int Size, const TPoint& At) {
     // The number stands out where hints show markup; the plain hint window would show the tags.
     const String size = String::number(Size);
     ShowHintAt(this, ClientToScreen(At), What + "=" + (FUseHTMLHints ? "<b>" + size + "</b>" : size));
-    FScrollHintShow = true;
+    FMouse.SizingHintShown = true;
 }
 
 void TQvStringGrid::EnhancedMoveFeedback(int c, int r, int X, int Y) {
     bool allowDrop = true;
     DoStartBlockFocus();
-    const int m = Movecell;
+    HeaderMove& move = FMouse.Move;
+    const int m = move.Cell;
     if (MoveButton) {
         if (FGridState == gsColMoving && m >= FixedCols() && r >= 0 && m < ColCount()) {
             MoveButton->SetCaption(Cells(RealColIndex(m), 0));
-            MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(m), RowHeights(r));
+            MoveButton->SetBounds(X - move.Offset.X, Y - move.Offset.Y, ColWidths(m), RowHeights(r));
         } else if (FGridState == gsRowMoving && m >= FixedRows() && c >= 0 && m < RowCount()) {
             MoveButton->SetCaption(Cells(0, m));
-            MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(c), RowHeights(m));
+            MoveButton->SetBounds(X - move.Offset.X, Y - move.Offset.Y, ColWidths(c), RowHeights(m));
         }
         MoveButton->Invalidate();
     }
     if (FGridState == gsColMoving) {
-        FMoveColInd = c;
-        FMoveRowInd = 0;
+        move.TargetCol = c;
+        move.TargetRow = 0;
         if (OnColumnMoving) OnColumnMoving(this, c, allowDrop);
         int fixedWidth = 0;
         for (int i = 0; i < FixedCols(); ++i)
@@ -250,8 +305,8 @@ void TQvStringGrid::EnhancedMoveFeedback(int c, int r, int X, int Y) {
         if (X < fixedWidth && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
         if (X > Width() && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
     } else {
-        FMoveColInd = 0;
-        FMoveRowInd = r;
+        move.TargetCol = 0;
+        move.TargetRow = r;
         if (OnRowMoving) OnRowMoving(this, r, allowDrop);
         int fixedHeight = 0;
         for (int i = 0; i < FixedRows(); ++i)
@@ -264,18 +319,18 @@ void TQvStringGrid::EnhancedMoveFeedback(int c, int r, int X, int Y) {
         if (!MoveButton->Enabled()) MoveButton->SetEnabled(true);
         MoveButton->BringToFront();
     }
-    FMoveCursor = allowDrop ? crDrag : crNoDrop;
-    ShowMouseCursor(FMoveCursor);
+    move.Cursor = allowDrop ? crDrag : crNoDrop;
+    ShowMouseCursor(move.Cursor);
 }
 
 void TQvStringGrid::CMMouseLeave(TMessage& Message) {
     TBaseGrid::WndProc(Message);
-    FMouseSelectMode = msNormal;
-    FSizeFixed = FSizeFixedR = false;
-    if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixedX != -1 || FHoverFixedY != -1)) {
-        const int ox = FHoverFixedX, oy = FHoverFixedY;
-        FHoverFixedX = FHoverFixedY = -1;
-        if (ox >= 0 && oy >= 0) RepaintCell(ox, oy);
+    FMouse.Leave();
+    TPoint& hover = FMouse.Hover.FixedCell;
+    if (!FMouse.Hover.NoMouseLeave && HoverFixedCells() != hfNone && (hover.X != -1 || hover.Y != -1)) {
+        const TPoint old = hover;
+        hover = TPoint(-1, -1);
+        if (old.X >= 0 && old.Y >= 0) RepaintCell(old.X, old.Y);
     }
     if (HoverRow() && TBaseGrid::HoverRowIdx() != -1) {
         const int old = TBaseGrid::HoverRowIdx();
@@ -292,7 +347,7 @@ void TQvStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo) {
         const TPoint b = BaseCell(c, r);
         c = b.X;
         r = b.Y;
-        FLastHintPos = TPoint(c, r);
+        FMouse.Hover.HintCell = TPoint(c, r);
         const TRect R = CellRect(c, r);
         const int rc = RealColIndex(c);
         String comment;

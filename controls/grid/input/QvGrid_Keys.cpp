@@ -3,6 +3,7 @@
 #include "controls/grid/QvGrid.h"
 
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/input/InputEvents.h"
 #include "toolkit/controls/Forms.h"
 
 #include <algorithm>
@@ -39,147 +40,205 @@ void TQvStringGrid::FireKeyDown(Word Key, TShiftState Shift) {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::WMKeyDown(TMessage& Message) {
-    const Word key = Message.CharCode();
-    FMoveSelection = Selection();
-    const int startRow = Row();
-    const int startLeftCol = LeftCol();
-    const TShiftState shift = KeyboardStateToShiftState() & (ssShift | ssCtrl | ssAlt);
-    const int fixedCols = TCustomGrid::FixedCols();
-    const int fixedRows = TCustomGrid::FixedRows();
-
-    const bool keepScroll = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
-                            (Options() & goRowSelect) && LeftCol() != fixedCols &&
-                            FNavigation->KeepHorizScroll();
-
-    if (FNavigation->MoveScrollOnly() && MoveScrollOnlyKey(key)) {
-        Message.Result = 1;
+    KeyStroke k = BeginKeyStroke(Message);
+    if (FNavigation->MoveScrollOnly() && MoveScrollOnlyKey(k.Key)) {
+        ConsumeGridKey(Message);
+        return;
+    }
+    // F4 and Alt+Down open a list cell's list at once, as they open a combo box's.
+    if (((k.Key == VK_F4 && !k.Ctrl && !k.Alt) || (k.Key == VK_DOWN && k.Shift == ssAlt)) && DropCellList()) {
+        FireKeyDown(k.Key, k.Shift);
+        ConsumeGridKey(Message);
+        return;
+    }
+    if (EnterOrF2Key(Message, k)) return;
+    if (ReadOnlyEnterKey(Message, k)) return;
+    if ((k.Key == VK_RETURN || k.Key == VK_SPACE) && HasInCellControl(RealCol(), Row()))
+        InCellControlKey(k.Key);
+    if ((k.Key == VK_HOME || k.Key == VK_END) &&
+        HomeEndKey(Message, k.Key, k.Shift, k.StartRow, k.StartLeftCol))
+        return;
+    if (RowSelectScrollKey(Message, k)) return;
+    if (k.Key == VK_TAB) {
+        TabKey(Message, k);
+        return;
+    }
+    Word skipped = k.Key;
+    if (FNavigation->SkipFixedCells() && IsArrowKey(k.Key) && SkipFixedCellsKey(skipped, k.Shift)) {
         Message.SetCharCode(0);
         return;
     }
+    if (k.Key == VK_DOWN && IsLastDataRow() && FNavigation->AppendOnArrowDown()) AutoAppendRow();
+    InvalidateKeySelection();
+    if (SearchFooterKey(Message, k)) return;
+    PassKeyToToolkit(Message, k);
+    if (ClipboardShortcutKey(k)) return;
+    if (k.Key == VK_INSERT && FNavigation->AllowInsertRow() && !k.Ctrl && !k.ShiftKey && !k.Alt)
+        InsertRowKey();
+    if (k.Key == 'A' && k.Ctrl) {
+        if (Options() & (goRowSelect | goRangeSelect)) SelectAllKey();
+        return;
+    }
+    DisjunctSelectKey(k);
+    if (k.Key == VK_DELETE && FNavigation->AllowDeleteRow() && !k.Alt &&
+        RowCount() - FFixedFooters - k.FixedRows >= 1)
+        DeleteRowKey();
+    if (k.EnterOrF2) {
+        SaveOldCellText(RealCol(), Row());
+        if (k.Key == VK_F2) F2Pressed();
+    }
+    const TGridRect sel = Selection();
+    if (!(sel == FMoveSelection)) {
+        DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+        FMoveSelection = sel;
+    }
+}
 
-    const bool enterOrF2 = key == VK_RETURN || key == VK_F2;
-    if (FMouseActions->EditOnDblClickOnly() && enterOrF2 && !(Options() & goEditing)) {
+// The selection, current cell and left column the key found, and the shift state read from the keyboard.
+KeyStroke TQvStringGrid::BeginKeyStroke(const TMessage& Message) {
+    KeyStroke k;
+    k.Key = Message.CharCode();
+    FMoveSelection = Selection();
+    k.StartRow = Row();
+    k.StartLeftCol = LeftCol();
+    k.Shift = KeyboardStateToShiftState() & (ssShift | ssCtrl | ssAlt);
+    k.Ctrl = k.Shift & ssCtrl;
+    k.ShiftKey = k.Shift & ssShift;
+    k.Alt = k.Shift & ssAlt;
+    k.FixedCols = TCustomGrid::FixedCols();
+    k.FixedRows = TCustomGrid::FixedRows();
+    k.EnterOrF2 = k.Key == VK_RETURN || k.Key == VK_F2;
+    k.KeepScroll = (k.Key == VK_PRIOR || k.Key == VK_NEXT || k.Key == VK_UP || k.Key == VK_DOWN) &&
+                   (Options() & goRowSelect) && LeftCol() != k.FixedCols && FNavigation->KeepHorizScroll();
+    return k;
+}
+
+// Enter and F2 switch editing on where the mouse options ask for it, and are swallowed on a cell that may not
+// be edited or that holds a control; true when the key ends here.
+bool TQvStringGrid::EnterOrF2Key(TMessage& Message, const KeyStroke& k) {
+    if (!k.EnterOrF2) return false;
+    if (FMouseActions->EditOnDblClickOnly() && !(Options() & goEditing)) {
         const bool rangeEdit = FMouseActions->RangeSelectAndEdit();
         FMouseActions->SetRangeSelectAndEdit(true);
         const bool editable = IsEditable(RealCol(), Row());
         FMouseActions->SetRangeSelectAndEdit(rangeEdit);
         if (editable) SetOptions(Options() | goEditing);
     }
-    if (FMouseActions->RangeSelectAndEdit() && enterOrF2 && !(Options() & goEditing)) {
+    if (FMouseActions->RangeSelectAndEdit() && !(Options() & goEditing)) {
         if (!IsEditable(RealCol(), Row())) {
-            FireKeyDown(key, shift);
+            FireKeyDown(k.Key, k.Shift);
             ConsumeGridKey(Message);
-            return;
+            return true;
         }
         SetOptions(Options() | goEditing);
         ShowInplaceEdit();
     }
-    if (enterOrF2) {
-        if ((Options() & goEditing) && !IsEditable(RealCol(), Row())) {
-            FireKeyDown(key, shift);
-            ConsumeGridKey(Message);
-            return;
-        }
-        const TPoint b = BaseCell(Col(), Row());
-        const String text = GridCells(RealColIndex(b.X), b.Y);
-        if (EnableHTML() && CellTextKind(text, true) == ctkHTML &&
-            text.toUpper().contains(QStringLiteral("<CONTROL"))) {
-            ConsumeGridKey(Message);
-            return;
-        }
-    }
-    if (key == VK_RETURN && !IsEditable(RealCol(), Row())) {
-        TCustomForm* form = GetParentForm(this);
-        if (form && form->KeyPreview()) {
-            TBaseGrid::Dispatch(Message);
-            return;
-        }
-        FireKeyDown(key, shift);
+    if ((Options() & goEditing) && !IsEditable(RealCol(), Row())) {
+        FireKeyDown(k.Key, k.Shift);
         ConsumeGridKey(Message);
-        return;
+        return true;
     }
-    if ((key == VK_RETURN || key == VK_SPACE) && HasInCellControl(RealCol(), Row())) InCellControlKey(key);
-
-    if ((key == VK_HOME || key == VK_END) && HomeEndKey(Message, key, shift, startRow, startLeftCol)) return;
-
-    if ((Options() & goRowSelect) && ColCount() > VisibleColCount() && !IsNode(Row())) {
-        const bool left = key == VK_LEFT, right = key == VK_RIGHT;
-        if (FNavigation->LeftRightRowSelect()) {
-            if ((shift & ssCtrl) && left && LeftCol() > fixedCols) SetLeftCol(LeftCol() - 1);
-            if ((shift & ssCtrl) && right && VisibleColCount() + LeftCol() < ColCount())
-                SetLeftCol(LeftCol() + 1);
-        } else if (left || right) {
-            if (left && LeftCol() > fixedCols) SetLeftCol(LeftCol() - 1);
-            if (right && VisibleColCount() + LeftCol() < ColCount()) SetLeftCol(LeftCol() + 1);
-            FireKeyDown(key, shift);
-            Message.Result = 0;
-            Message.SetCharCode(0);
-            return;
-        }
+    const TPoint b = BaseCell(Col(), Row());
+    const String text = GridCells(RealColIndex(b.X), b.Y);
+    if (EnableHTML() && CellTextKind(text, true) == ctkHTML &&
+        text.toUpper().contains(QStringLiteral("<CONTROL"))) {
+        ConsumeGridKey(Message);
+        return true;
     }
+    return false;
+}
 
-    if (key == VK_TAB) {
-        if (Options() & goTabs) {
-            AdvanceFromEditor(shift & ssShift);
-            const TGridRect sel = Selection();
-            if (!(sel == FMoveSelection)) DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
-            FMoveSelection = Selection();
-            Message.SetCharCode(0);
-            return;
-        }
+// Enter on a cell that may not be edited goes to a form that previews keys, else it is swallowed.
+bool TQvStringGrid::ReadOnlyEnterKey(TMessage& Message, const KeyStroke& k) {
+    if (k.Key != VK_RETURN || IsEditable(RealCol(), Row())) return false;
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->KeyPreview()) {
+        TBaseGrid::Dispatch(Message);
+        return true;
+    }
+    FireKeyDown(k.Key, k.Shift);
+    ConsumeGridKey(Message);
+    return true;
+}
+
+// Row-select mode on a grid wider than its view: Ctrl+Left and Ctrl+Right scroll a column, or, without
+// LeftRightRowSelect, plain Left and Right scroll and end there.
+bool TQvStringGrid::RowSelectScrollKey(TMessage& Message, const KeyStroke& k) {
+    if (!(Options() & goRowSelect) || ColCount() <= VisibleColCount() || IsNode(Row())) return false;
+    const bool left = k.Key == VK_LEFT, right = k.Key == VK_RIGHT;
+    if (FNavigation->LeftRightRowSelect()) {
+        if (k.Ctrl && left && LeftCol() > k.FixedCols) SetLeftCol(LeftCol() - 1);
+        if (k.Ctrl && right && VisibleColCount() + LeftCol() < ColCount()) SetLeftCol(LeftCol() + 1);
+        return false;
+    }
+    if (!left && !right) return false;
+    if (left && LeftCol() > k.FixedCols) SetLeftCol(LeftCol() - 1);
+    if (right && VisibleColCount() + LeftCol() < ColCount()) SetLeftCol(LeftCol() + 1);
+    FireKeyDown(k.Key, k.Shift);
+    Message.Result = 0;
+    Message.SetCharCode(0);
+    return true;
+}
+
+void TQvStringGrid::TabKey(TMessage& Message, const KeyStroke& k) {
+    if (!(Options() & goTabs)) {
         // Not a key of the grid: the form's dialog navigation moves the focus on.
         TBaseGrid::Dispatch(Message);
         return;
     }
+    AdvanceFromEditor(k.ShiftKey);
+    const TGridRect sel = Selection();
+    if (!(sel == FMoveSelection)) DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    FMoveSelection = Selection();
+    Message.SetCharCode(0);
+}
 
-    Word work = key;
-    if (FNavigation->SkipFixedCells() && IsArrowKey(work) && SkipFixedCellsKey(work, shift)) {
+// With the selection rectangle, a selection that changed before the key is repainted.
+void TQvStringGrid::InvalidateKeySelection() {
+    if (!SelectionRectangle()) return;
+    const TGridRect sel = Selection();
+    if (!(sel == FMoveSelection)) {
+        InvalidateGridRect(sel);
+        FMoveSelection = sel;
+    }
+}
+
+// Near the search footer the view must not scroll the last rows under it: the keys that would are swallowed
+// at the last row, and the others move in one update so the grid repaints once at the final position. True
+// when the key ends here.
+bool TQvStringGrid::SearchFooterKey(TMessage& Message, KeyStroke& k) {
+    k.Footer = FSearchFooter->Visible() && TopRow() >= RowCount() - VisibleRowCount();
+    k.FooterTop = TopRow();
+    if (!k.Footer) return false;
+    const Word key = k.Key;
+    const bool lastRow = Row() >= RowCount() - 1;
+    if ((key == VK_DOWN && lastRow) || (key == VK_RIGHT && lastRow && Col() == ColCount() - 1) ||
+        (key == VK_LEFT && lastRow && Col() == k.FixedCols)) {
+        Message.Result = 1;
+        FireKeyDown(key, k.Shift);
         Message.SetCharCode(0);
-        return;
+        return true;
     }
-    if (work == VK_DOWN && IsLastDataRow() && FNavigation->AppendOnArrowDown()) AutoAppendRow();
-
-    if (SelectionRectangle()) {
-        const TGridRect sel = Selection();
-        if (!(sel == FMoveSelection)) {
-            InvalidateGridRect(sel);
-            FMoveSelection = sel;
-        }
+    if ((key != VK_SHIFT && key != VK_MENU && !IsNavigationKey(key)) ||
+        (lastRow && (key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT))) {
+        BeginUpdate();
+        ++k.FooterUpdates;
     }
+    return false;
+}
 
-    // Near the search footer the view must not scroll the last rows under it; the moves are made in one
-    // update so the grid repaints once at the final position.
-    const bool footer = FSearchFooter->Visible() && TopRow() >= RowCount() - VisibleRowCount();
-    const int footerTop = TopRow();
-    int footerUpdates = 0;
-    if (footer) {
-        const bool lastRow = Row() >= RowCount() - 1;
-        if ((work == VK_DOWN && lastRow) || (work == VK_RIGHT && lastRow && Col() == ColCount() - 1) ||
-            (work == VK_LEFT && lastRow && Col() == fixedCols)) {
-            Message.Result = 1;
-            FireKeyDown(work, shift);
-            Message.SetCharCode(0);
-            return;
-        }
-        if (work != VK_SHIFT && work != VK_MENU && !IsNavigationKey(work)) {
-            BeginUpdate();
-            ++footerUpdates;
-        } else if (lastRow && (work == VK_NEXT || work == VK_END || work == VK_LEFT || work == VK_RIGHT)) {
-            BeginUpdate();
-            ++footerUpdates;
-        }
-    }
-    if (keepScroll) BeginUpdate();
-
-    Message.SetCharCode(work);
+// The toolkit's key processing (the key-down method moves the cell), inside the updates the key began;
+// then the top row stays clear of the search footer and the left column where it was.
+void TQvStringGrid::PassKeyToToolkit(TMessage& Message, KeyStroke& k) {
+    const Word key = k.Key;
+    if (k.KeepScroll) BeginUpdate();
+    Message.SetCharCode(key);
     TBaseGrid::Dispatch(Message);
-    work = Message.CharCode();
-
-    if (footer) {
+    if (k.Footer) {
         if (TopRow() >= RowCount() - VisibleRowCount() && key != VK_SHIFT && key != VK_MENU &&
             !IsNavigationKey(key))
-            SetTopRow(footerTop);
-        while (footerUpdates-- > 0)
+            SetTopRow(k.FooterTop);
+        while (k.FooterUpdates-- > 0)
             EndUpdate();
     }
     if (FSearchFooter->Visible() && Row() == RowCount() - 1 &&
@@ -194,57 +253,45 @@ void TQvStringGrid::WMKeyDown(TMessage& Message) {
             if (TopRow() == before) break;
         }
     }
-    if (keepScroll) {
-        SetLeftCol(startLeftCol);
+    if (k.KeepScroll) {
+        SetLeftCol(k.StartLeftCol);
         EndUpdate();
     }
-    const int disjunctRow = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent()
-                                ? RealRowIndex(Row())
-                                : Row();
-    const bool ctrl = shift & ssCtrl, shiftKey = shift & ssShift, alt = shift & ssAlt;
+}
 
-    // The clipboard combinations belong to the clipboard while its shortcuts are on: they never insert or
-    // delete a row, whatever the row options say.
-    if (FNavigation->AllowClipboardShortCuts() &&
-        ((ctrl && (key == 'X' || key == 'V' || key == 'C' || key == VK_INSERT)) ||
-         (shiftKey && (key == VK_INSERT || key == VK_DELETE))))
-        return;
-    if (key == VK_INSERT && FNavigation->AllowInsertRow() && !ctrl && !shiftKey && !alt) InsertRowKey();
-    if (key == 'A' && ctrl) {
-        if (Options() & (goRowSelect | goRangeSelect)) SelectAllKey();
-        return;
-    }
-    if (IsNavigationKey(key)) {
+// The clipboard combinations belong to the clipboard while its shortcuts are on: they never insert or
+// delete a row, whatever the row options say.
+bool TQvStringGrid::ClipboardShortcutKey(const KeyStroke& k) {
+    const Word key = k.Key;
+    return FNavigation->AllowClipboardShortCuts() &&
+           ((k.Ctrl && (key == 'X' || key == 'V' || key == 'C' || key == VK_INSERT)) ||
+            (k.ShiftKey && (key == VK_INSERT || key == VK_DELETE)));
+}
+
+// Disjunct rows and columns follow a navigation key, and Space toggles the current one.
+void TQvStringGrid::DisjunctSelectKey(const KeyStroke& k) {
+    const int row = FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent()
+                        ? RealRowIndex(Row())
+                        : Row();
+    if (IsNavigationKey(k.Key)) {
         if (FMouseActions->DisjunctRowSelect()) {
-            if (!shiftKey && !ctrl) ClearRowSelect();
-            if (shiftKey)
+            if (!k.ShiftKey && !k.Ctrl) ClearRowSelect();
+            if (k.ShiftKey)
                 SelectionToRowSelect(true);
             else
-                SetRowSelect(disjunctRow, true);
+                SetRowSelect(row, true);
         }
         if (FMouseActions->DisjunctColSelect()) {
-            if (!shiftKey && !ctrl) ClearColSelect();
-            if (shiftKey)
+            if (!k.ShiftKey && !k.Ctrl) ClearColSelect();
+            if (k.ShiftKey)
                 SelectionToColSelect(true);
             else
                 SetColSelect(Col(), true);
         }
     }
-    if (key == VK_SPACE) {
-        if (FMouseActions->DisjunctRowSelect()) SetRowSelect(disjunctRow, !RowSelect(disjunctRow));
+    if (k.Key == VK_SPACE) {
+        if (FMouseActions->DisjunctRowSelect()) SetRowSelect(row, !RowSelect(row));
         if (FMouseActions->DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
-    }
-    if (key == VK_DELETE && FNavigation->AllowDeleteRow() && !alt &&
-        RowCount() - FFixedFooters - fixedRows >= 1)
-        DeleteRowKey();
-    if (enterOrF2) {
-        SaveOldCellText(RealCol(), Row());
-        if (key == VK_F2) F2Pressed();
-    }
-    const TGridRect sel = Selection();
-    if (!(sel == FMoveSelection)) {
-        DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
-        FMoveSelection = sel;
     }
 }
 
@@ -705,7 +752,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             QChar copy = ch;
             OnKeyPress(this, copy);
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         SetOptions(Options() | goEditing);
         if (Col() > LeftCol() + VisibleColCount() || Row() > TopRow() + VisibleRowCount() ||
             Col() < LeftCol() || Row() < TopRow())
@@ -736,7 +783,7 @@ void TQvStringGrid::WMChar(TMessage& Message) {
             Message.SetCharCode(0);
             return;
         }
-        FStartEditChar = ch;
+        FEdit.StartEditChar = ch;
         if (!inCellControl) ShowEditorChar(ch);
         Message.SetCharCode(0);
         return;

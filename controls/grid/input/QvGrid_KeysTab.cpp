@@ -7,9 +7,9 @@
 // --------------------------------------------------------------------------------------------
 
 bool TQvStringGrid::IsNavigableCell(int ACol, int ARow) {
-    // The grid drops goEditing by itself on a cell it may not edit (FEditDisable); editing is still on
+    // The grid drops goEditing by itself on a cell it may not edit (EditDisable); editing is still on
     // for navigation then, or one read-only cell would make every cell after it a Tab stop.
-    const bool editing = (Options() & goEditing) || FEditDisable;
+    const bool editing = (Options() & goEditing) || FEdit.EditDisable;
     bool result = editing ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);
     if (OnSelectCell) OnSelectCell(this, ACol, ARow, result);
     return result;
@@ -157,7 +157,8 @@ bool TQvStringGrid::AdvanceFromEditor(bool Backward) {
     while (true) {
         const TPoint before(Col(), Row());
         const bool covered = TabMove(Backward, endOfGrid);
-        const bool notEditable = ((Options() & goEditing) || FEditDisable) && !IsEditable(RealCol(), Row());
+        const bool notEditable =
+            ((Options() & goEditing) || FEdit.EditDisable) && !IsEditable(RealCol(), Row());
         acceptable = !covered && !notEditable;
         if (acceptable) break;
         const TPoint now(Col(), Row());

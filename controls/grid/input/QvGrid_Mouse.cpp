@@ -1,6 +1,7 @@
 // The left-button press on the string grid: what the press falls on decides who handles it, then the press
 // hook extends the toolkit grid's own press (current cell, range selection, sizing and moving).
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/input/InputEvents.h"
 
 namespace {
 // One modifier per press, in the order the grid gives them priority.
@@ -40,23 +41,25 @@ TRect TQvStringGrid::SelectionHandleRect() {
 // The handle copies the selection into the grid's own buffer: the release fills the new selection from
 // it, and the user's clipboard keeps what it held.
 void TQvStringGrid::GrabSelectionHandle() {
-    FDropSelection = Selection();
-    FHandleCells.clear();
-    for (int r = FDropSelection.Top; r <= FDropSelection.Bottom; ++r) {
+    HandleDrag& handle = FMouse.Handle;
+    handle.From = Selection();
+    handle.Cells.clear();
+    for (int r = handle.From.Top; r <= handle.From.Bottom; ++r) {
         std::vector<String> row;
-        for (int c = FDropSelection.Left; c <= FDropSelection.Right; ++c)
+        for (int c = handle.From.Left; c <= handle.From.Right; ++c)
             row.push_back(Cells(RealColIndex(c), r));
-        FHandleCells.push_back(std::move(row));
+        handle.Cells.push_back(std::move(row));
     }
-    FMouseResize = true;
+    handle.Active = true;
 }
 
 void TQvStringGrid::PasteHandleBuffer() {
-    if (FHandleCells.empty()) return;
+    std::vector<std::vector<String>>& cells = FMouse.Handle.Cells;
+    if (cells.empty()) return;
     const TGridRect sel = Selection();
-    const int h = static_cast<int>(FHandleCells.size());
+    const int h = static_cast<int>(cells.size());
     for (int r = sel.Top; r <= sel.Bottom; ++r) {
-        const std::vector<String>& src = FHandleCells[static_cast<size_t>((r - sel.Top) % h)];
+        const std::vector<String>& src = cells[static_cast<size_t>((r - sel.Top) % h)];
         if (src.empty()) continue;
         const int w = static_cast<int>(src.size());
         for (int c = sel.Left; c <= sel.Right; ++c) {
@@ -65,240 +68,280 @@ void TQvStringGrid::PasteHandleBuffer() {
             SetCells(rc, r, src[static_cast<size_t>((c - sel.Left) % w)]);
         }
     }
-    FHandleCells.clear();
+    cells.clear();
 }
 
+// What the press falls on decides who takes it, in this order; a step that takes the press ends it.
 void TQvStringGrid::WMLButtonDown(TMessage& Message) {
-    const int X = Message.XPos();
-    const int Y = Message.YPos();
-    TShiftState shift = PressShiftOf(Message.Keys());
-
-    // 1. The marks of a new press.
-    FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
-    FSpinUpClick = FSpinDnClick = false;
-    FEditingRemoved = false;
-    int c = -1, r = -1;
-    MouseToCell(X, Y, c, r);
-    const TGridRect entrySel = Selection();
-
-    // 2. The selection handle.
-    if (SelectionResizer() && SelectionRectangle() && MousePointIn(SelectionHandleRect(), X, Y)) {
-        FGridState = gsSelecting;
-        GrabSelectionHandle();
-        const int col = Col(), row = Row();
-        if (!(Options() & goEditing) && !FMouseActions->RangeSelectAndEdit()) TBaseGrid::WndProc(Message);
-        SetSelection(entrySel);
-        TCustomGrid::FocusCell(col, row, false);
-        SetSelection(entrySel);
-        MouseMove(0, X, Y);
-        Message.Result = 1;
+    PressEvent p = BeginPress(Message);
+    if (SelectionResizer() && SelectionRectangle() && MousePointIn(SelectionHandleRect(), p.X, p.Y)) {
+        TakeSelectionHandle(Message, p, false);
         return;
     }
-
-    // 3. A press outside the selection selects rather than edits.
-    if ((Options() & goEditing) && FMouseActions->RangeSelectAndEdit() && !entrySel.Contains(c, r))
-        SetOptions(Options() & ~goEditing);
-
-    // 4. The application may refuse the press altogether.
-    bool allow = true;
-    if (OnCanClickCell) OnCanClickCell(this, r, c, allow);
-    if (!allow) return;
-
-    // 5. Cell selector mode.
+    PressOutsideSelection(p);
+    if (!PressAllowed(p)) return;
     if (FCellSelectorMode) {
-        CellSelectorClick(c, r);
+        CellSelectorClick(p.Col, p.Row);
         return;
     }
-
-    // 6. The mouse rests on the selection handle.
-    if (FMouseSelectMode == msResize) {
-        GrabSelectionHandle();
-        const int col = Col(), row = Row();
-        if (!(Options() & goEditing)) TBaseGrid::WndProc(Message);
-        TCustomGrid::FocusCell(col, row, false);
-        SetSelection(entrySel);
-        MouseMove(0, X, Y);
+    if (FMouse.SelectMode == msResize) {
+        TakeSelectionHandle(Message, p, true);
         return;
     }
+    NotePress(p);
+    if (p.Col < 0 || p.Row < 0) {
+        PressOutsideCells(Message);
+        return;
+    }
+    AimAtBaseCell(p);
+    if (FMouseActions->CaretPositioning()) FEdit.OpenedByClick = true;
+    if (StartFixedBorderDrag(p)) return;
+    PressFixedCell(p);
+    if (PressCellGraphic(p)) return;
+    AimMergedPress(Message, p);
+    if (p.Col >= ColCount() || p.Row >= RowCount()) {
+        TBaseGrid::WndProc(Message);
+        return;
+    }
+    NoteGrabOffset();
+    if (PressDisjunctLines(Message, p)) return;
+    PressHeaderSelection(p);
+    NoteMoveCandidate(p);
+    if (PressCheckBox(p)) return;
+    PressCell(Message, p);
+}
 
-    // 7. Modifier, reset marks, the grabbed cell.
-    shift = PressModifier(shift);
-    if (FMouseActions->DisjunctCellSelect() && !(shift & ssCtrl) && c >= 0 && r >= 0 && !IsFixed(c, r)) {
+// The marks of a new press, the cell under it and the selection it found.
+PressEvent TQvStringGrid::BeginPress(const TMessage& Message) {
+    PressEvent p;
+    p.X = Message.XPos();
+    p.Y = Message.YPos();
+    p.Shift = PressShiftOf(Message.Keys());
+    FMouse.BeginPress();
+    FEdit.SpinUpClick = FEdit.SpinDnClick = false;
+    MouseToCell(p.X, p.Y, p.Col, p.Row);
+    p.EntrySelection = Selection();
+    return p;
+}
+
+// A press on the selection handle, or with the mouse resting on it, starts a handle drag. The toolkit's press
+// (where it runs) may move the current cell: it goes back where it was, with the selection.
+void TQvStringGrid::TakeSelectionHandle(TMessage& Message, const PressEvent& p, bool Resting) {
+    if (!Resting) FGridState = gsSelecting;
+    GrabSelectionHandle();
+    const int col = Col(), row = Row();
+    const bool handOn = !(Options() & goEditing) && (Resting || !FMouseActions->RangeSelectAndEdit());
+    if (handOn) TBaseGrid::WndProc(Message);
+    if (!Resting) SetSelection(p.EntrySelection);
+    TCustomGrid::FocusCell(col, row, false);
+    SetSelection(p.EntrySelection);
+    MouseMove(0, p.X, p.Y);
+    if (!Resting) Message.Result = 1;
+}
+
+// A press outside the selection selects rather than edits.
+void TQvStringGrid::PressOutsideSelection(const PressEvent& p) {
+    if ((Options() & goEditing) && FMouseActions->RangeSelectAndEdit() &&
+        !p.EntrySelection.Contains(p.Col, p.Row))
+        SetOptions(Options() & ~goEditing);
+}
+
+// The application may refuse the press altogether.
+bool TQvStringGrid::PressAllowed(const PressEvent& p) {
+    bool allow = true;
+    if (OnCanClickCell) OnCanClickCell(this, p.Row, p.Col, allow);
+    return allow;
+}
+
+// The press's modifier, the marks it resets, and where it fell: the grabbed cell is the one whose border a
+// press beside it would take.
+void TQvStringGrid::NotePress(PressEvent& p) {
+    p.Shift = PressModifier(p.Shift);
+    const int c = p.Col, r = p.Row;
+    if (FMouseActions->DisjunctCellSelect() && !(p.Shift & ssCtrl) && c >= 0 && r >= 0 && !IsFixed(c, r)) {
         ClearSelectedCells();
         Invalidate();
     }
     FSearchInc.clear();
-    FMoveColInd = FMoveRowInd = -1;
-    FSelectionClick = false;
-    FPushedCellButton = TPoint(-1, -1);
-    FOldKeepLeftCol = LeftCol();
-    FOldTopRow = TopRow();
+    FMouse.Move.TargetCol = FMouse.Move.TargetRow = -1;
+    MousePress& press = FMouse.Press;
+    press.SelectionClick = false;
+    press.PushedButton = TPoint(-1, -1);
+    press.LeftCol = LeftCol();
+    press.TopRow = TopRow();
+    TPoint& grabbed = press.Grabbed;
     if (r == 0)
-        MouseToCell(X - 5, Y, Colclicked, Rowclicked);
+        MouseToCell(p.X - 5, p.Y, grabbed.X, grabbed.Y);
     else if (c == 0)
-        MouseToCell(X, Y - 4, Colclicked, Rowclicked);
+        MouseToCell(p.X, p.Y - 4, grabbed.X, grabbed.Y);
     else
-        MouseToCell(X - 5, Y - 4, Colclicked, Rowclicked);
-    if (Colclicked >= 0 && Rowclicked >= 0) {
-        Colclickedsize = ColWidths(Colclicked);
-        Rowclickedsize = RowHeights(Rowclicked);
+        MouseToCell(p.X - 5, p.Y - 4, grabbed.X, grabbed.Y);
+    if (grabbed.X >= 0 && grabbed.Y >= 0)
+        press.GrabbedSize = TPoint(ColWidths(grabbed.X), RowHeights(grabbed.Y));
+    press.At = TPoint(p.X, p.Y);
+    p.PosFixed = c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols());
+}
+
+void TQvStringGrid::PressOutsideCells(TMessage& Message) {
+    HideInplaceEdit();
+    if (!FFixedRowAlways) TBaseGrid::WndProc(Message);
+}
+
+// A merged cell is pressed as its base cell.
+void TQvStringGrid::AimAtBaseCell(PressEvent& p) {
+    const TPoint base = BaseCell(p.Col, p.Row);
+    p.Col = base.X;
+    p.Row = base.Y;
+    p.CellRect = CellRect(p.Col, p.Row);
+    p.RealCol = RealColIndex(p.Col);
+}
+
+// A press on a fixed border that may be dragged starts its drag; the release applies the size.
+bool TQvStringGrid::StartFixedBorderDrag(const PressEvent& p) {
+    if (!FMouse.ColBorder.Over && !FMouse.RowBorder.Over) return false;
+    const bool cols = FMouse.ColBorder.Over;
+    FixedBorderDrag& border = cols ? FMouse.ColBorder : FMouse.RowBorder;
+    border.Sizing = true;
+    border.Pos = cols ? p.X : p.Y;
+    if (!IsDesigning()) {
+        const int index = cols ? FixedColBorderAt(p.X) : FixedRowBorderAt(p.Y);
+        if (index >= 0) border.Index = index;
     }
-    Clickposx = X;
-    Clickposy = Y;
-    const bool posFixed = c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols());
+    Invalidate();
+    return true;
+}
 
-    // 8. Outside the cells.
-    if (c < 0 || r < 0) {
-        HideInplaceEdit();
-        if (!FFixedRowAlways) TBaseGrid::WndProc(Message);
-        return;
-    }
-    const TPoint base = BaseCell(c, r);
-    c = base.X;
-    r = base.Y;
-    const TRect R = CellRect(c, r);
-
-    // 9.
-    if (FMouseActions->CaretPositioning()) LButFlg = true;
-
-    // 10. Fixed borders: the release applies the size.
-    if (FSizeFixed || FSizeFixedR) {
-        const bool cols = FSizeFixed;
-        const int pos = cols ? X : Y;
-        if (cols) {
-            FSizingFixed = true;
-            FSizeFixedX = X;
-        } else {
-            FSizingFixedR = true;
-            FSizeFixedY = Y;
-        }
-        const int fixedCount = cols ? FixedCols() : FixedRows();
-        int sum = 0;
-        for (int i = 0; i < fixedCount; ++i) {
-            const int size = cols ? ColWidths(i) : RowHeights(i);
-            const int border = sum + size;
-            if (std::abs(border - pos) < 3 && fixedCount > 0 && !IsDesigning()) {
-                if (cols)
-                    FSizingFixedCol = i;
-                else
-                    FSizingFixedRow = i;
-            }
-            sum += size + 1;
-        }
-        Invalidate();
-        return;
-    }
-
-    // 11.
-    if (posFixed || IsFixed(c, r)) HideInplaceEdit();
-    const bool virtFixed = IsFixed(c, r) && !posFixed;
-
-    // 12. Fixed cells drawn as buttons.
-    if ((r < FixedRows() || c < FixedCols() || virtFixed) && FixedAsButtons() &&
+// A fixed cell closes the editor; drawn as a button, it is pushed.
+void TQvStringGrid::PressFixedCell(PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    if (p.PosFixed || IsFixed(c, r)) HideInplaceEdit();
+    p.VirtFixed = IsFixed(c, r) && !p.PosFixed;
+    if ((r < FixedRows() || c < FixedCols() || p.VirtFixed) && FixedAsButtons() &&
         (Options() & goFixedVertLine) && (Options() & goFixedHorzLine)) {
-        FPushedFixedCell = R;
-        FPushedCellButton = TPoint(c, r);
-        FFixedCellPushed = true;
+        FMouse.Press.PushedFixedRect = p.CellRect;
+        FMouse.Press.PushedButton = TPoint(c, r);
+        FMouse.Press.FixedCellPushed = true;
         RepaintCell(c, r);
     }
+}
 
-    // 13. Graphics that take the press themselves.
-    const int realCol = RealColIndex(c);
-    if (!IsDesigning()) {
-        if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(realCol, r) && X > R.Right - 18) {
-            if (Y > R.Top + (R.Bottom - R.Top) / 2)
-                FSpinDnClick = true;
-            else
-                FSpinUpClick = true;
-        }
-        if (IsRadio(realCol, r) && (IsEditable(realCol, r) || FControlLook->RadioAlwaysActive())) {
-            HideInplaceEdit();
-            RadioGroupClick(realCol, r, X - R.Left, Y - R.Top);
-            if (CanFocus()) SetFocus();
-            return;
-        }
-        if (HasRating(realCol, r) && IsEditable(realCol, r)) {
-            HideInplaceEdit();
-            double v = static_cast<int>((X - R.Left) / 9.0) / 2.0;
-            if (DoRatingChange(realCol, r, v)) {
-                SetFloats(realCol, r, v);
-                RepaintCell(c, r);
-            }
-            return;
-        }
-        if (HasButton(realCol, r) || GetCellType(realCol, r) == ctExpand) {
-            const bool button = HasButton(realCol, r);
-            HideInplaceEdit();
-            if (!IsFixed(realCol, r)) {
-                FForceSel = true;
-                SelectCell(c, r);
-                TCustomGrid::FocusCell(c, r, true);
-                FForceSel = false;
-            }
-            const TRect br = button ? GetCellButtonRect(c, r) : GetExpandButtonRect(realCol, r);
-            if (MousePointIn(br, X, Y)) {
-                if (button) PushButton(c, r, true);
-                FPushedCellButton = TPoint(c, r);
-                if (OnClickCell) OnClickCell(this, r, c);
-                return;
-            }
-        }
+// Graphics that take the press themselves; true when one did.
+bool TQvStringGrid::PressCellGraphic(const PressEvent& p) {
+    if (IsDesigning()) return false;
+    NoteSpinButtonPress(p);
+    return PressRadioGroup(p) || PressRating(p) || PressCellButton(p);
+}
+
+// The half of an always-visible spin button the press fell on; the spin editor reads it.
+void TQvStringGrid::NoteSpinButtonPress(const PressEvent& p) {
+    const TRect& R = p.CellRect;
+    if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(p.RealCol, p.Row) && p.X > R.Right - 18) {
+        if (p.Y > R.Top + (R.Bottom - R.Top) / 2)
+            FEdit.SpinDnClick = true;
+        else
+            FEdit.SpinUpClick = true;
     }
+}
 
-    // 14. A press in a merged cell selects its base cell.
-    if (IsMergedCell(c, r) && !IsFixed(c, r) && !OnMouseDown)
-        Message.LParam = MAKELPARAM(R.Left + 2, R.Top + 2);
+bool TQvStringGrid::PressRadioGroup(const PressEvent& p) {
+    if (!IsRadio(p.RealCol, p.Row) || !(IsEditable(p.RealCol, p.Row) || FControlLook->RadioAlwaysActive()))
+        return false;
+    HideInplaceEdit();
+    RadioGroupClick(p.RealCol, p.Row, p.X - p.CellRect.Left, p.Y - p.CellRect.Top);
+    if (CanFocus()) SetFocus();
+    return true;
+}
 
-    // 15.
-    if (c >= ColCount() || r >= RowCount()) {
-        TBaseGrid::WndProc(Message);
-        return;
+// A rating takes half steps per 9 pixels; the press ends here, allowed or not.
+bool TQvStringGrid::PressRating(const PressEvent& p) {
+    if (!HasRating(p.RealCol, p.Row) || !IsEditable(p.RealCol, p.Row)) return false;
+    HideInplaceEdit();
+    double v = static_cast<int>((p.X - p.CellRect.Left) / 9.0) / 2.0;
+    if (DoRatingChange(p.RealCol, p.Row, v)) {
+        SetFloats(p.RealCol, p.Row, v);
+        RepaintCell(p.Col, p.Row);
     }
+    return true;
+}
 
-    // 16.
-    if (Colclicked >= 0 && Rowclicked >= 0) {
-        const TRect g = CellRect(Colclicked, Rowclicked);
-        Clickposdx = Clickposx - g.Right;
-        Clickposdy = Clickposy - g.Bottom;
+// A cell button or expand button makes its cell current; pressed on the button itself, it is held down
+// until the release.
+bool TQvStringGrid::PressCellButton(const PressEvent& p) {
+    const int c = p.Col, r = p.Row, realCol = p.RealCol;
+    const bool button = HasButton(realCol, r);
+    if (!button && GetCellType(realCol, r) != ctExpand) return false;
+    HideInplaceEdit();
+    if (!IsFixed(realCol, r)) {
+        FForceSel = true;
+        SelectCell(c, r);
+        TCustomGrid::FocusCell(c, r, true);
+        FForceSel = false;
+    }
+    const TRect br = button ? GetCellButtonRect(c, r) : GetExpandButtonRect(realCol, r);
+    if (!MousePointIn(br, p.X, p.Y)) return false;
+    if (button) PushButton(c, r, true);
+    FMouse.Press.PushedButton = TPoint(c, r);
+    if (OnClickCell) OnClickCell(this, r, c);
+    return true;
+}
+
+// A press in a merged cell selects its base cell.
+void TQvStringGrid::AimMergedPress(TMessage& Message, const PressEvent& p) {
+    if (IsMergedCell(p.Col, p.Row) && !IsFixed(p.Col, p.Row) && !OnMouseDown)
+        Message.LParam = MAKELPARAM(p.CellRect.Left + 2, p.CellRect.Top + 2);
+}
+
+// Where the press fell relative to the bottom-right corner of the grabbed cell: a sizing drag measures from
+// it.
+void TQvStringGrid::NoteGrabOffset() {
+    MousePress& press = FMouse.Press;
+    if (press.Grabbed.X >= 0 && press.Grabbed.Y >= 0) {
+        const TRect g = CellRect(press.Grabbed.X, press.Grabbed.Y);
+        press.GrabOffset = TPoint(press.At.X - g.Right, press.At.Y - g.Bottom);
     } else {
-        Clickposdx = Clickposx;
-        Clickposdy = Clickposy;
+        press.GrabOffset = press.At;
     }
+}
 
-    // 17. Disjunct rows and columns.
+// Disjunct rows and columns; true when a Shift press extended the selection over whole rows.
+bool TQvStringGrid::PressDisjunctLines(TMessage& Message, const PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    MousePress& press = FMouse.Press;
     if (FMouseActions->DisjunctRowSelect() && r >= FixedRows() &&
         (c != 0 || !FMouseActions->HotmailRowSelect())) {
-        if (shift & ssShift) {
+        if (p.Shift & ssShift) {
             TBaseGrid::WndProc(Message);
-            TGridRect s;
-            s.Left = std::min(c, entrySel.Left);
-            s.Right = std::max(c, entrySel.Left);
-            s.Top = std::min(r, entrySel.Top);
-            s.Bottom = std::max(r, entrySel.Top);
-            SetSelection(s);
-            return;
+            const TGridRect& entry = p.EntrySelection;
+            SetSelection(TGridRect{std::min(c, entry.Left), std::min(r, entry.Top), std::max(c, entry.Left),
+                                   std::max(r, entry.Top)});
+            return true;
         }
-        if ((shift & ssCtrl) || FMouseActions->DisjunctRowSelectNoCtrl()) {
+        if ((p.Shift & ssCtrl) || FMouseActions->DisjunctRowSelectNoCtrl()) {
             const int row = FMouseActions->RowSelectPersistent() ? RealRowIndex(r) : r;
-            if (RowSelect(row)) FDeselectState = true;
+            if (RowSelect(row)) press.DeselectOnRelease = true;
         } else {
-            FMouseDown = true;
-            if (!(shift & ssAlt)) ClearRowSelect();
+            press.ClearedDisjunct = true;
+            if (!(p.Shift & ssAlt)) ClearRowSelect();
         }
     }
     if (FMouseActions->DisjunctColSelect() && c >= FixedCols()) {
-        if (shift & ssCtrl) {
-            if (ColSelect(c)) FDeselectState = true;
+        if (p.Shift & ssCtrl) {
+            if (ColSelect(c)) press.DeselectOnRelease = true;
         } else {
-            FMouseDown = true;
+            press.ClearedDisjunct = true;
             ClearColSelect();
         }
     }
+    return false;
+}
 
-    // 19. Header selections and move candidates.
-    Movecell = -1;
+// A press on the corner, a row header or a column header selects all, whole rows or whole columns in the
+// hover mode the mouse showed.
+void TQvStringGrid::PressHeaderSelection(const PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    const TGridRect& entry = p.EntrySelection;
     if (c < FixedCols() && r < FixedRows() && FMouseActions->AllSelect() && (Options() & goRangeSelect) &&
-        FMouseSelectMode == msAll) {
+        FMouse.SelectMode == msAll) {
         if (CanFocus()) SetFocus();
         HideSelection();
         const TGridRect all{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
@@ -307,121 +350,148 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
         FSelHidden = false;
         DoExit();
     }
-    if (c < FixedCols() && r >= FixedRows() && FMouseActions->RowSelect() && FMouseSelectMode == msRow) {
-        if (EditMode && CanFocus()) SetFocus();
+    if (c < FixedCols() && r >= FixedRows() && FMouseActions->RowSelect() && FMouse.SelectMode == msRow) {
+        if (FEdit.EditMode && CanFocus()) SetFocus();
         HideSelection();
         if (FMouseActions->DisjunctCellSelect()) ClearSelectedCells();
         TGridRect s{FixedCols(), r, ColCount() - 1, r};
-        if (shift & ssShift) {
-            s.Top = std::min(r, entrySel.Top);
-            s.Bottom = std::max(r, entrySel.Top);
+        if (p.Shift & ssShift) {
+            s.Top = std::min(r, entry.Top);
+            s.Bottom = std::max(r, entry.Top);
         }
         SetSelection(s);
         FSelHidden = false;
         DoExit();
-        FMouseSelectStart = r;
+        FMouse.SelectStart = r;
     }
     if (c >= FixedCols() && r < FixedRows() && FMouseActions->ColSelect() && (Options() & goRangeSelect) &&
-        FMouseSelectMode == msColumn) {
+        FMouse.SelectMode == msColumn) {
         if (CanFocus()) SetFocus();
         HideSelection();
         if (FMouseActions->DisjunctCellSelect()) ClearSelectedCells();
         TGridRect s{c, FixedRows(), c, RowCount() - 1};
-        if (shift & ssShift) {
-            if (c < entrySel.Left) {
+        if (p.Shift & ssShift) {
+            if (c < entry.Left) {
                 s.Left = c;
-                s.Right = entrySel.Right;
+                s.Right = entry.Right;
             } else {
-                s.Left = entrySel.Left;
+                s.Left = entry.Left;
                 s.Right = c;
             }
         }
         SetSelection(s);
         FSelHidden = false;
         DoExit();
-        FMouseSelectStart = c;
+        FMouse.SelectStart = c;
     }
-    if (c >= FixedCols() && r < FixedRows())
-        Movecell = c;
-    else if (c < FixedCols() && r >= FixedRows())
-        Movecell = r;
-    MoveOfsX = X - R.Left;
-    MoveOfsY = Y - R.Top;
+}
 
-    // 20. Check boxes and radio buttons.
-    bool canEdit = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
-    CanEditCell(realCol, r, canEdit);
-    if ((canEdit || FControlLook->CheckAlwaysActive() || (c == 0 && FMouseActions->HotmailRowSelect())) &&
-        (HasCheckBox(realCol, r) || HasRadioButton(realCol, r)) && IsInCheckBox(realCol, r, X, Y)) {
-        HideInplaceEdit();
-        if (CanFocus()) SetFocus();
-        const int realRow = RealRowIndex(r);
-        bool changed;
-        if (HasRadioButton(realCol, r)) {
-            changed = SelectRadioButton(realCol, r, true);
-            if (OnRadioButtonClick) OnRadioButtonClick(this, realCol, r);
-        } else {
-            // The row box of column 0 is the row selection itself: toggled below, not twice.
-            const bool rowBox = c == 0 && FMouseActions->HotmailRowSelect();
-            changed = rowBox || ToggleCellCheckBox(realCol, r, !FControlLook->CheckAlwaysActive());
-        }
-        if (FShowModified->Enabled()) {
-            SetRowModified(r, true);
-            RepaintCell(0, r);
-        }
-        if (c == 0 && FMouseActions->HotmailRowSelect()) {
-            SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
-            SetRowSelect(realRow, !RowSelect(realRow));
-            if (realRow != r) RepaintCell(0, r);
-            if (r == Row() && !RowSelect(realRow)) {
-                HideSelection();
-                FSelHidden = false;
-            }
-        }
-        bool state = false;
-        GetCheckBoxState(realCol, realRow, state);
-        if (c == 0 && FMouseActions->HotmailRowSelect()) state = RowSelect(realRow);
-        if (!FNavigation->AlwaysEdit() && r >= FixedRows() && c >= FixedCols())
-            TCustomGrid::FocusCell(c, r, true);
-        if (changed) DoCheckBoxClick(c, r, state);
-        if (HideFocusRect()) RepaintCell(c, r);
-        if (r < FixedRows() && FMouseActions->CheckAllCheck()) {
-            for (int row = FixedRows(); row < RowCount(); ++row) {
-                if (FMouseActions->HotmailRowSelect())
-                    SetRowSelect(RealRowIndex(row), state);
-                else
-                    SetCheckBoxState(realCol, RealRowIndex(row), state);
-            }
-            Invalidate();
-        }
-        if (OnMouseDown) OnMouseDown(this, mbLeft, KeyboardStateToShiftState(), X, Y);
-        TControl::Click();
-        return;
-    }
+// The header column or row a move would take, and where in its cell the press fell.
+void TQvStringGrid::NoteMoveCandidate(const PressEvent& p) {
+    HeaderMove& move = FMouse.Move;
+    move.Cell = -1;
+    if (p.Col >= FixedCols() && p.Row < FixedRows())
+        move.Cell = p.Col;
+    else if (p.Col < FixedCols() && p.Row >= FixedRows())
+        move.Cell = p.Row;
+    move.Offset = TPoint(p.X - p.CellRect.Left, p.Y - p.CellRect.Top);
+}
 
-    // 21. Every other cell.
-    const bool hasCombo = c >= FixedCols() && r >= FixedRows() && FControlLook->DropDownAlwaysVisible() &&
-                          HasComboBox(realCol, r);
-    const bool openEditor =
-        c >= FixedCols() && r >= FixedRows() &&
-        (canEdit || (FMouseActions->EditOnDblClickOnly() && hasCombo)) &&
-        (FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && hasCombo));
-    if (openEditor) {
-        HideInplaceEdit();
-        if (CanFocus()) SetFocus();
+// Check boxes and radio buttons take the press where editing allows; true when one did.
+bool TQvStringGrid::PressCheckBox(PressEvent& p) {
+    const int c = p.Col, r = p.Row, realCol = p.RealCol;
+    p.CanEdit = (Options() & goEditing) || FMouseActions->RangeSelectAndEdit();
+    CanEditCell(realCol, r, p.CanEdit);
+    const bool rowBox = c == 0 && FMouseActions->HotmailRowSelect();
+    if (!(p.CanEdit || FControlLook->CheckAlwaysActive() || rowBox) ||
+        !(HasCheckBox(realCol, r) || HasRadioButton(realCol, r)) || !IsInCheckBox(realCol, r, p.X, p.Y))
+        return false;
+    HideInplaceEdit();
+    if (CanFocus()) SetFocus();
+    const int realRow = RealRowIndex(r);
+    bool changed;
+    if (HasRadioButton(realCol, r)) {
+        changed = SelectRadioButton(realCol, r, true);
+        if (OnRadioButtonClick) OnRadioButtonClick(this, realCol, r);
+    } else {
+        // The row box of column 0 is the row selection itself: toggled below, not twice.
+        changed = rowBox || ToggleCellCheckBox(realCol, r, !FControlLook->CheckAlwaysActive());
     }
-    const bool onCurrent = MousePointIn(CellRect(c, r), X, Y) && Selection() == TGridRect{c, r, c, r};
-    if (!onCurrent && FMouseActions->RangeSelectAndEdit() && !IsFixed(c, r) && !canEdit) {
-        SetOptions(Options() & ~goEditing);
-        FEditingRemoved = true;
+    if (FShowModified->Enabled()) {
+        SetRowModified(r, true);
+        RepaintCell(0, r);
     }
-    if (virtFixed) {
-        if (!(r == RowCount() - 1 && FFloatingFooter->Visible() &&
+    if (rowBox) {
+        SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
+        SetRowSelect(realRow, !RowSelect(realRow));
+        if (realRow != r) RepaintCell(0, r);
+        if (r == Row() && !RowSelect(realRow)) {
+            HideSelection();
+            FSelHidden = false;
+        }
+    }
+    bool state = false;
+    GetCheckBoxState(realCol, realRow, state);
+    if (rowBox) state = RowSelect(realRow);
+    if (!FNavigation->AlwaysEdit() && r >= FixedRows() && c >= FixedCols())
+        TCustomGrid::FocusCell(c, r, true);
+    if (changed) DoCheckBoxClick(c, r, state);
+    if (HideFocusRect()) RepaintCell(c, r);
+    if (r < FixedRows() && FMouseActions->CheckAllCheck()) {
+        for (int row = FixedRows(); row < RowCount(); ++row) {
+            if (FMouseActions->HotmailRowSelect())
+                SetRowSelect(RealRowIndex(row), state);
+            else
+                SetCheckBoxState(realCol, RealRowIndex(row), state);
+        }
+        Invalidate();
+    }
+    if (OnMouseDown) OnMouseDown(this, mbLeft, KeyboardStateToShiftState(), p.X, p.Y);
+    TControl::Click();
+    return true;
+}
+
+// Every other cell: the toolkit's press makes it current or starts a range selection, the cell event
+// fires, and the editor opens where the mouse options ask for it.
+void TQvStringGrid::PressCell(TMessage& Message, PressEvent& p) {
+    AimEditorByPress(p);
+    if (p.VirtFixed) {
+        if (!(p.Row == RowCount() - 1 && FFloatingFooter->Visible() &&
               FFloatingFooter->FooterStyle() == fsFixedLastRow) &&
             OnClickCell)
-            OnClickCell(this, r, c);
+            OnClickCell(this, p.Row, p.Col);
         return;
     }
+    HandOnCellPress(Message, p);
+    ReportCellPress(p);
+    if (OnSizingBorderNear(p.CellRect, p.X)) return;
+    if (p.OpenEditor && !HasInCellControl(p.RealCol, p.Row)) OpenEditorByPress(p);
+    if (FMouse.Press.EditingRemoved) FGridState = gsSelecting;
+}
+
+// Whether the press opens the editor, and whether it falls on the current cell; off the current cell, a
+// press on a cell that may not be edited takes editing away and selects.
+void TQvStringGrid::AimEditorByPress(PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    const bool normal = c >= FixedCols() && r >= FixedRows();
+    p.HasCombo = normal && FControlLook->DropDownAlwaysVisible() && HasComboBox(p.RealCol, r);
+    p.OpenEditor = normal && (p.CanEdit || (FMouseActions->EditOnDblClickOnly() && p.HasCombo)) &&
+                   (FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && p.HasCombo));
+    if (p.OpenEditor) {
+        HideInplaceEdit();
+        if (CanFocus()) SetFocus();
+    }
+    p.OnCurrent = MousePointIn(CellRect(c, r), p.X, p.Y) && Selection() == TGridRect{c, r, c, r};
+    if (!p.OnCurrent && FMouseActions->RangeSelectAndEdit() && !IsFixed(c, r) && !p.CanEdit) {
+        SetOptions(Options() & ~goEditing);
+        FMouse.Press.EditingRemoved = true;
+    }
+}
+
+// The toolkit's press, without AlwaysEdit (the press opens the editor itself); with KeepHorizScroll in
+// row-select mode the left column stays.
+void TQvStringGrid::HandOnCellPress(TMessage& Message, const PressEvent& p) {
+    const int c = p.Col, r = p.Row;
     const bool partial = r == TopRow() + VisibleRowCount() || c == LeftCol() + VisibleColCount() ||
                          (c == LeftCol() && LeftCol() > FixedCols());
     const bool keepLeft = (Options() & goRowSelect) && FNavigation->KeepHorizScroll();
@@ -439,47 +509,54 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
             FNavigation->SetAlwaysEdit(alwaysEdit);
         }
         if (FGridState == gsSelecting && partial && FMouseActions->NoAutoRangeScroll()) FGridState = gsNormal;
-        if (TopRow() != FOldTopRow && FMouseActions->NoScrollOnPartialRow()) {
-            SetTopRow(FOldTopRow);
+        if (TopRow() != FMouse.Press.TopRow && FMouseActions->NoScrollOnPartialRow()) {
+            SetTopRow(FMouse.Press.TopRow);
             Perform(WM_LBUTTONUP, 0, 0);
         }
     } catch (...) {
         if (keepLeft) {
-            SetLeftCol(FOldKeepLeftCol);
+            SetLeftCol(FMouse.Press.LeftCol);
             EndUpdate();
         }
         throw;
     }
     if (keepLeft) {
-        SetLeftCol(FOldKeepLeftCol);
+        SetLeftCol(FMouse.Press.LeftCol);
         EndUpdate();
     }
-    const bool sizingPress = (Options() & goColSizing) && r < FixedRows() && OnSizingBorderNear(R, X);
+}
+
+// The cell event (not for a header sizing press), the old-value snapshot for validation, and the editor
+// of a merged cell.
+void TQvStringGrid::ReportCellPress(const PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    const bool sizingPress =
+        (Options() & goColSizing) && r < FixedRows() && OnSizingBorderNear(p.CellRect, p.X);
     if (!sizingPress && OnClickCell) OnClickCell(this, r, c);
     if (OnCellValidate) {
-        FEntered = false;
+        FEdit.Entered = false;
         SaveOldCellText(Col(), Row());
     }
-    if (IsMergedCell(c, r) && !IsFixed(c, r) && (onCurrent || FMouseActions->DirectEdit()) && canEdit)
+    if (IsMergedCell(c, r) && !IsFixed(c, r) && (p.OnCurrent || FMouseActions->DirectEdit()) && p.CanEdit)
         ShowInplaceEdit();
-    if (OnSizingBorderNear(R, X)) return;
-    if (openEditor && !HasInCellControl(realCol, r)) {
-        if (FMouseActions->EditOnDblClickOnly() && hasCombo && !(Options() & goEditing)) {
-            SetOptions(Options() | goEditing);
-            if (CanFocus()) SetFocus();
-        }
-        bool allowMove = true;
-        if (Row() != r && OnRowChanging) OnRowChanging(this, Row(), r, allowMove);
-        if (Col() != c && OnColChanging) OnColChanging(this, Col(), c, allowMove);
-        if ((Row() != r || Col() != c) && OnCellChanging) OnCellChanging(this, Row(), Col(), r, c, allowMove);
-        if (allowMove) {
-            SetSelection(TGridRect{c, r, c, r});
-            TCustomGrid::FocusCell(c, r, true);
-            SaveOldCellText(Col(), Row());
-            ShowInplaceEdit();
-        }
+}
+
+// Direct editing: the cell change is asked for, then the pressed cell opens its editor.
+void TQvStringGrid::OpenEditorByPress(const PressEvent& p) {
+    const int c = p.Col, r = p.Row;
+    if (FMouseActions->EditOnDblClickOnly() && p.HasCombo && !(Options() & goEditing)) {
+        SetOptions(Options() | goEditing);
+        if (CanFocus()) SetFocus();
     }
-    if (FEditingRemoved) FGridState = gsSelecting;
+    bool allowMove = true;
+    if (Row() != r && OnRowChanging) OnRowChanging(this, Row(), r, allowMove);
+    if (Col() != c && OnColChanging) OnColChanging(this, Col(), c, allowMove);
+    if ((Row() != r || Col() != c) && OnCellChanging) OnCellChanging(this, Row(), Col(), r, c, allowMove);
+    if (!allowMove) return;
+    SetSelection(TGridRect{c, r, c, r});
+    TCustomGrid::FocusCell(c, r, true);
+    SaveOldCellText(Col(), Row());
+    ShowInplaceEdit();
 }
 
 void TQvStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -509,13 +586,13 @@ void TQvStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         const TRect R = CellRect(c, r);
         const int w = (Options() & goColSizing) ? 2 : 0;
         if (X > R.Right - 16 && X < R.Right - w) {
-            FDropDownDown = true;
+            FMouse.Press.DropDownDown = true;
             bool keep = false;
             TPopupMenu* menu = nullptr;
             if (OnFixedDropDownClick) {
-                FNoMouseLeave = true;
+                FMouse.Hover.NoMouseLeave = true;
                 OnFixedDropDownClick(this, c, r, menu, keep);
-                FNoMouseLeave = keep;
+                FMouse.Hover.NoMouseLeave = keep;
                 return;
             }
         }

@@ -2,6 +2,7 @@
 // what the press began, header sorts, column sizing from a header border, reporting the right-clicked cell.
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/input/InputEvents.h"
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/system/SysUtils.h"
@@ -19,188 +20,219 @@ bool ReleasePointIn(const TRect& r, int X, int Y) {
 }
 } // namespace
 
+// The release finishes what the press began before the toolkit's release runs, and the cell's own
+// release (check boxes, radio groups, the header sort) after it.
+void TQvStringGrid::WMLButtonUp(TMessage& Message) {
+    ReleaseEvent u;
+    u.X = Message.XPos();
+    u.Y = Message.YPos();
+    u.Shift = ReleaseShiftOf(Message.Keys());
+    EndPressMarks();
+    ApplyFixedBorderDrag(u.X, u.Y);
+    RaisePushedFixedCell();
+    // The cell under the release, once a fixed border took its new size.
+    MouseToCell(u.X, u.Y, u.Col, u.Row);
+    ReleasePushedButton(u);
+    HideSizingHint();
+    if (ReleasedOnCellButton(u)) return;
+    FireFixedCellClick(u);
+    EndRangeSelection();
+    ApplyDeferredSelection(u);
+    ReleaseDisjunctRows(u);
+    ReleaseDisjunctColumns(u);
+    EndEnhancedMove(u);
+    // The toolkit's own release (which calls MouseUp).
+    TBaseGrid::WndProc(Message);
+    if (FMouse.Press.Deselected) FSelectionChanged = false;
+    if (FGridState == gsSelecting) FGridState = gsNormal;
+    PasteSelectionHandle();
+    if (FMouse.Press.MovedColumnOrRow || FMouse.Press.SizedColumns || u.Col < 0 || u.Row < 0) return;
+    ReleaseOnCell(u);
+}
+
+// The marks the press left are cleared; a held HTML control comes up.
+void TQvStringGrid::EndPressMarks() {
+    FMouse.EndPress();
+    if (FMouse.Press.ControlDown) {
+        FMouse.Press.ControlDown = false;
+        RepaintCell(DisplColIndex(FMouse.Press.ControlCell.X), FMouse.Press.ControlCell.Y);
+    }
+}
+
 void TQvStringGrid::ApplyFixedBorderDrag(int X, int Y) {
     // A border dragged before the start of its own column (row) leaves it at 0 wide, never below.
-    if (FSizingFixed) {
-        FSizeFixed = FSizingFixed = false;
+    FixedBorderDrag& cols = FMouse.ColBorder;
+    if (cols.Sizing) {
+        cols.Over = cols.Sizing = false;
         int w = X;
-        for (int i = 0; i < FSizingFixedCol; ++i)
+        for (int i = 0; i < cols.Index; ++i)
             w -= ColWidths(i);
         w = std::max(0, w);
-        SetColWidths(FSizingFixedCol, w);
-        if (OnEndColumnSize) OnEndColumnSize(this, FSizingFixedCol);
+        SetColWidths(cols.Index, w);
+        if (OnEndColumnSize) OnEndColumnSize(this, cols.Index);
         if (OnUpdateColumnSize) {
-            OnUpdateColumnSize(this, FSizingFixedCol, w);
+            OnUpdateColumnSize(this, cols.Index, w);
             w = std::max(0, w);
-            if (ColWidths(FSizingFixedCol) != w) SetColWidths(FSizingFixedCol, w);
+            if (ColWidths(cols.Index) != w) SetColWidths(cols.Index, w);
         }
         Invalidate();
     }
-    if (FSizingFixedR) {
-        FSizeFixedR = FSizingFixedR = false;
+    FixedBorderDrag& rows = FMouse.RowBorder;
+    if (rows.Sizing) {
+        rows.Over = rows.Sizing = false;
         int h = Y;
-        for (int i = 0; i < FSizingFixedRow; ++i)
+        for (int i = 0; i < rows.Index; ++i)
             h -= RowHeights(i);
-        SetRowHeights(FSizingFixedRow, std::max(0, h));
-        if (OnEndRowSize) OnEndRowSize(this, FSizingFixedRow);
+        SetRowHeights(rows.Index, std::max(0, h));
+        if (OnEndRowSize) OnEndRowSize(this, rows.Index);
         Invalidate();
     }
 }
 
-void TQvStringGrid::WMLButtonUp(TMessage& Message) {
-    const int X = Message.XPos();
-    const int Y = Message.YPos();
-    const TShiftState shift = ReleaseShiftOf(Message.Keys());
+// A fixed cell drawn pushed comes up.
+void TQvStringGrid::RaisePushedFixedCell() {
+    if (!FMouse.Press.FixedCellPushed) return;
+    FMouse.Press.FixedCellPushed = false;
+    const TPoint& b = FMouse.Press.PushedButton;
+    InvalidateGridRect(TGridRect{b.X, b.Y, b.X, b.Y});
+}
 
-    // 1. Reset.
-    ColMoveFlg = ColSizeFlg = FMouseDown = FMouseKeepDown = false;
-    FMouseSelectMode = msNormal;
-    FDeselectMark = false;
-    FMoveEnded = false;
-    if (FCtrlDown) {
-        FCtrlDown = false;
-        RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
+// A pushed cell button comes up, and counts as clicked only when released on the button.
+void TQvStringGrid::ReleasePushedButton(const ReleaseEvent& u) {
+    if (FMouse.Press.PushedButton.X == -1) return;
+    const int c = u.Col, r = u.Row;
+    const int pc = FMouse.Press.PushedButton.X, pr = FMouse.Press.PushedButton.Y;
+    bool enabled = (Options() & goEditing) != 0;
+    if (c >= 0 && r >= 0 && !FControlLook->NoDisabledButtonLook()) {
+        enabled = true;
+        CanEditCell(RealColIndex(c), r, enabled);
     }
-    FMouseDownMove = false;
-    FMouseSelectStart = -1;
-
-    // 2. Fixed border drags.
-    ApplyFixedBorderDrag(X, Y);
-
-    // 3. A fixed cell drawn pushed comes up.
-    if (FFixedCellPushed) {
-        FFixedCellPushed = false;
-        InvalidateGridRect(
-            TGridRect{FPushedCellButton.X, FPushedCellButton.Y, FPushedCellButton.X, FPushedCellButton.Y});
-    }
-
-    // 4. A pushed cell button counts as clicked only when released on the button.
-    int c = -1, r = -1;
-    MouseToCell(X, Y, c, r);
-    if (FPushedCellButton.X != -1) {
-        const int pc = FPushedCellButton.X, pr = FPushedCellButton.Y;
-        bool enabled = (Options() & goEditing) != 0;
-        if (c >= 0 && r >= 0 && !FControlLook->NoDisabledButtonLook()) {
-            enabled = true;
-            CanEditCell(RealColIndex(c), r, enabled);
+    if (enabled || FControlLook->NoDisabledButtonLook() || pc < FixedCols() || pr < FixedRows()) {
+        if (!IsNode(pr)) PushButton(pc, pr, false);
+        if (c >= 0 && r >= 0) {
+            const TPoint b = BaseCell(c, r);
+            const bool fixedHit = (FixedAsButtons() && pc < FixedCols()) || pr < FixedRows();
+            if (ReleasePointIn(GetCellButtonRect(b.X, b.Y), u.X, u.Y) || fixedHit) DoButtonClick(pc, pr);
+            const int rb = RealColIndex(b.X);
+            if (GetCellType(rb, b.Y) == ctExpand &&
+                (ReleasePointIn(GetExpandButtonRect(rb, b.Y), u.X, u.Y) || fixedHit))
+                if (TCellGraphic* g = GetCellGraphic(rb, b.Y)) {
+                    g->CellBoolean = !g->CellBoolean;
+                    DoExpandClick(pc, pr, g->CellBoolean);
+                }
         }
-        if (enabled || FControlLook->NoDisabledButtonLook() || pc < FixedCols() || pr < FixedRows()) {
-            if (!IsNode(pr)) PushButton(pc, pr, false);
-            if (c >= 0 && r >= 0) {
-                const TPoint b = BaseCell(c, r);
-                const bool fixedHit = (FixedAsButtons() && pc < FixedCols()) || pr < FixedRows();
-                if (ReleasePointIn(GetCellButtonRect(b.X, b.Y), X, Y) || fixedHit) DoButtonClick(pc, pr);
-                const int rb = RealColIndex(b.X);
-                if (GetCellType(rb, b.Y) == ctExpand &&
-                    (ReleasePointIn(GetExpandButtonRect(rb, b.Y), X, Y) || fixedHit))
-                    if (TCellGraphic* g = GetCellGraphic(rb, b.Y)) {
-                        g->CellBoolean = !g->CellBoolean;
-                        DoExpandClick(pc, pr, g->CellBoolean);
-                    }
-            }
-        }
-        FPushedCellButton = TPoint(-1, -1);
     }
+    FMouse.Press.PushedButton = TPoint(-1, -1);
+}
 
-    // 5.
-    if ((IsDesigning() || HintShowSizing()) && FScrollHintShow) {
+void TQvStringGrid::HideSizingHint() {
+    if ((IsDesigning() || HintShowSizing()) && FMouse.SizingHintShown) {
         if (Application) Application->CancelHint();
-        FScrollHintShow = false;
+        FMouse.SizingHintShown = false;
     }
+}
 
-    // 6. A release on a button ends here.
-    if (c >= 0 && r >= 0) {
-        const int rc = RealColIndex(c);
-        if ((HasButton(rc, r) && ReleasePointIn(GetCellButtonRect(c, r), X, Y)) ||
-            (GetCellType(rc, r) == ctExpand && ReleasePointIn(GetExpandButtonRect(rc, r), X, Y)))
-            return;
-    }
+// A release on a cell button or expand button ends there: neither the toolkit's release nor OnMouseUp runs.
+bool TQvStringGrid::ReleasedOnCellButton(const ReleaseEvent& u) {
+    if (u.Col < 0 || u.Row < 0) return false;
+    const int c = u.Col, r = u.Row, rc = RealColIndex(c);
+    return (HasButton(rc, r) && ReleasePointIn(GetCellButtonRect(c, r), u.X, u.Y)) ||
+           (GetCellType(rc, r) == ctExpand && ReleasePointIn(GetExpandButtonRect(rc, r), u.X, u.Y));
+}
 
-    // 7. OnClick for fixed cells.
+// OnClick for a fixed cell pressed on this grid, unless the release ends a header sizing.
+void TQvStringGrid::FireFixedCellClick(const ReleaseEvent& u) {
+    const int c = u.Col, r = u.Row;
     const bool sizing =
         r < FixedRows() && c >= 0 && (Options() & goColSizing) && ShownMouseCursor() == crHSplit;
-    if (OnClick && FDoOnClick && !sizing && (r < FixedRows() || c < FixedCols())) OnClick(this);
-    FDoOnClick = false;
+    if (OnClick && FMouse.Press.DoOnClick && !sizing && (r < FixedRows() || c < FixedCols())) OnClick(this);
+    FMouse.Press.DoOnClick = false;
+}
 
-    // 8. A range selection ends here, so the toolkit's release does not end it again.
-    if (FGridState == gsSelecting) {
-        FGridState = gsNormal;
-        Click();
+// A range selection ends here, so the toolkit's release does not end it again.
+void TQvStringGrid::EndRangeSelection() {
+    if (FGridState != gsSelecting) return;
+    FGridState = gsNormal;
+    Click();
+}
+
+// A deferred selection: the release selects the pressed cell (its row in row-select mode).
+void TQvStringGrid::ApplyDeferredSelection(const ReleaseEvent& u) {
+    if (!FMouse.Press.SelectionClick) return;
+    FMouse.Press.SelectionClick = false;
+    const int c = u.Col, r = u.Row;
+    if (r >= FixedRows() && c >= FixedCols()) {
+        if (Options() & goRowSelect)
+            SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
+        else
+            SetSelection(TGridRect{c, r, c, r});
     }
+}
 
-    // 9. A deferred selection.
-    if (FSelectionClick) {
-        FSelectionClick = false;
-        if (r >= FixedRows() && c >= FixedCols()) {
-            if (Options() & goRowSelect)
-                SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
-            else
-                SetSelection(TGridRect{c, r, c, r});
-        }
+// Disjunct rows: the selection's rows become flagged, and a Ctrl press on a flagged row takes its flag off.
+void TQvStringGrid::ReleaseDisjunctRows(const ReleaseEvent& u) {
+    const int c = u.Col, r = u.Row;
+    if (!FMouseActions->DisjunctRowSelect() || c < 0 || (IsNode(r) && c == 0)) return;
+    if (!(c == 0 && FMouseActions->HotmailRowSelect())) SelectionToRowSelect(false);
+    if (r >= FixedRows() && r < RowCount() - FixedFooters() && FMouse.Press.DeselectOnRelease) {
+        SetRowSelect(FMouseActions->RowSelectPersistent() ? RealRowIndex(r) : r, false);
+        FMouse.Press.Deselected = true;
+        if (FMouseActions->HotmailRowSelect()) RepaintCell(0, 0);
     }
+    FMouse.Press.DeselectOnRelease = false;
+}
 
-    // 10. Disjunct rows.
-    if (FMouseActions->DisjunctRowSelect() && c >= 0 && !(IsNode(r) && c == 0)) {
-        if (!(c == 0 && FMouseActions->HotmailRowSelect())) SelectionToRowSelect(false);
-        if (r >= FixedRows() && r < RowCount() - FixedFooters() && FDeselectState) {
-            SetRowSelect(FMouseActions->RowSelectPersistent() ? RealRowIndex(r) : r, false);
-            FDeselectMark = true;
-            if (FMouseActions->HotmailRowSelect()) RepaintCell(0, 0);
-        }
-        FDeselectState = false;
+// Disjunct columns, as the rows.
+void TQvStringGrid::ReleaseDisjunctColumns(const ReleaseEvent& u) {
+    if (!FMouseActions->DisjunctColSelect()) return;
+    const int c = u.Col;
+    SelectionToColSelect(false);
+    if (c >= FixedCols() && c < ColCount() - FixedRightCols() && FMouse.Press.DeselectOnRelease)
+        SetColSelect(c, false);
+    FMouse.Press.DeselectOnRelease = false;
+}
+
+// The end of an enhanced move: the grid moves the column or row, the toolkit's release does not.
+void TQvStringGrid::EndEnhancedMove(const ReleaseEvent& u) {
+    HeaderMove& move = FMouse.Move;
+    if (!move.Dragging() || !(FGridState == gsRowMoving || FGridState == gsColMoving) || !EnhRowColMove())
+        return;
+    const int c = u.Col, r = u.Row;
+    if (MoveButton) {
+        MoveButton->SetEnabled(false);
+        MoveButton->Hide();
     }
-
-    // 12. Disjunct columns.
-    if (FMouseActions->DisjunctColSelect()) {
-        SelectionToColSelect(false);
-        if (c >= FixedCols() && c < ColCount() - FixedRightCols() && FDeselectState) SetColSelect(c, false);
-        FDeselectState = false;
+    DoEndBlockFocus();
+    const bool refused = move.Cursor == crNoDrop;
+    move.Cursor = crDefault;
+    if (refused) {
+        if (FGridState == gsColMoving && move.Cell >= 0) RepaintRow(0);
+        if (FGridState == gsRowMoving && move.Cell >= 0) RepaintCol(0);
+    } else if (FGridState == gsColMoving && move.Cell >= 0 && c >= FixedCols() && move.Cell != c) {
+        MoveColumn(move.Cell, c);
+        FMouse.Press.MovedColumnOrRow = true;
+    } else if (FGridState == gsRowMoving && move.Cell >= 0 && r >= FixedRows() && move.Cell != r) {
+        MoveRow(move.Cell, r);
+        FMouse.Press.MovedColumnOrRow = true;
     }
+    FGridState = gsNormal;
+    FMouse.Press.MoveEnded = true;
+    Invalidate();
+}
 
-    // 13. End of an enhanced move: the grid moves, the toolkit's release does not.
-    if ((FMoveCursor == crDrag || FMoveCursor == crNoDrop) &&
-        (FGridState == gsRowMoving || FGridState == gsColMoving) && EnhRowColMove()) {
-        if (MoveButton) {
-            MoveButton->SetEnabled(false);
-            MoveButton->Hide();
-        }
-        DoEndBlockFocus();
-        const bool refused = FMoveCursor == crNoDrop;
-        FMoveCursor = crDefault;
-        if (refused) {
-            if (FGridState == gsColMoving && Movecell >= 0) RepaintRow(0);
-            if (FGridState == gsRowMoving && Movecell >= 0) RepaintCol(0);
-        } else if (FGridState == gsColMoving && Movecell >= 0 && c >= FixedCols() && Movecell != c) {
-            MoveColumn(Movecell, c);
-            ColMoveFlg = true;
-        } else if (FGridState == gsRowMoving && Movecell >= 0 && r >= FixedRows() && Movecell != r) {
-            MoveRow(Movecell, r);
-            ColMoveFlg = true;
-        }
-        FGridState = gsNormal;
-        FMoveEnded = true;
-        Invalidate();
-    }
+// A drag of the selection handle: the copied cells fill the new selection.
+void TQvStringGrid::PasteSelectionHandle() {
+    HandleDrag& handle = FMouse.Handle;
+    if (!handle.Active) return;
+    if (OnSelectionResize) OnSelectionResize(this, handle.From, Selection());
+    PasteHandleBuffer();
+    handle.Active = false;
+    if (OnSelectionResized) OnSelectionResized(this, handle.From, Selection());
+}
 
-    // 14. The toolkit's own release (which calls MouseUp).
-    TBaseGrid::WndProc(Message);
-
-    // 15.
-    if (FDeselectMark) FSelectionChanged = false;
-    if (FGridState == gsSelecting) FGridState = gsNormal;
-
-    // 16. The selection handle: the copied cells fill the new selection.
-    if (FMouseResize) {
-        if (OnSelectionResize) OnSelectionResize(this, FDropSelection, Selection());
-        PasteHandleBuffer();
-        FMouseResize = false;
-        if (OnSelectionResized) OnSelectionResized(this, FDropSelection, Selection());
-    }
-
-    // 17.
-    if (ColMoveFlg || ColSizeFlg || c < 0 || r < 0) return;
-
-    // 18. Check boxes, radio groups and sorting.
+// A release on a cell: check boxes and radio groups report it, and a header click sorts.
+void TQvStringGrid::ReleaseOnCell(const ReleaseEvent& u) {
+    const int c = u.Col, r = u.Row;
     if (c < FixedCols() && !FSortSettings->FixedCols()) return;
     const int rc = RealColIndex(c);
     if (HasCheckBox(rc, r) && OnCheckBoxMouseUp) {
@@ -213,22 +245,22 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
         GetRadioIdx(rc, r, idx);
         OnRadioMouseUp(this, rc, r, idx);
     }
-    if (FDblClk) {
-        FDblClk = false;
+    if (FMouse.Press.BorderDoubleClick) {
+        FMouse.Press.BorderDoubleClick = false;
         return;
     }
     const TRect R = CellRect(c, r);
-    if (r == 0 && (Options() & goColSizing) && OnSizingBorderNear(R, X)) return;
+    if (r == 0 && (Options() & goColSizing) && OnSizingBorderNear(R, u.X)) return;
     int pc = -1, pr = -1;
-    MouseToCell(Clickposx, Clickposy, pc, pr);
-    if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(rc) && X > R.Right - 16) return;
-    if (X > R.Right - 16 && BuildFilterValueList(rc)) return;
-    if (FSortSettings->Row() == r && r == pr && FixedRows() > 0 && !IsInCheckBox(rc, r, X, Y) &&
-        FSortSettings->Show() && !FMoveEnded && RowCount() > 2) {
+    MouseToCell(FMouse.Press.At.X, FMouse.Press.At.Y, pc, pr);
+    if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(rc) && u.X > R.Right - 16) return;
+    if (u.X > R.Right - 16 && BuildFilterValueList(rc)) return;
+    if (FSortSettings->Row() == r && r == pr && FixedRows() > 0 && !IsInCheckBox(rc, r, u.X, u.Y) &&
+        FSortSettings->Show() && !FMouse.Press.MoveEnded && RowCount() > 2) {
         bool doSort = !IsIgnoredColumn(rc);
         if (OnCanSort) OnCanSort(this, rc, doSort);
         if (doSort)
-            ClickSort(rc, shift);
+            ClickSort(rc, u.Shift);
         else
             RepaintCell(c, FSortSettings->Row());
     }
@@ -307,7 +339,7 @@ void TQvStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     MouseToCell(X, Y, c, r);
 
     // 5.
-    FDropDownDown = false;
+    FMouse.Press.DropDownDown = false;
 
     // 6. A sizing released beyond the grid keeps the old size.
     if ((X > Width() && FGridState == gsColSizing) || (Y > Height() && FGridState == gsRowSizing)) {
@@ -344,7 +376,7 @@ void TQvStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     // 10. The toolkit grid's base release.
     const TGridState state = FGridState;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (state == gsColSizing) ColSizeFlg = true;
+    if (state == gsColSizing) FMouse.Press.SizedColumns = true;
 
     // 12.
     const TGridRect after = Selection();
@@ -384,7 +416,7 @@ void TQvStringGrid::WMLButtonDblClk(TMessage& Message) {
             }
         };
         if (std::abs(X - R.Left) < 4) {
-            FDblClk = true;
+            FMouse.Press.BorderDoubleClick = true;
             if (c - 1 >= FixedCols()) {
                 sizeColumn(c - 1);
                 FForceSel = false;
@@ -393,7 +425,7 @@ void TQvStringGrid::WMLButtonDblClk(TMessage& Message) {
             }
         }
         if (std::abs(X - R.Right) < 4 && c >= FixedCols()) {
-            FDblClk = true;
+            FMouse.Press.BorderDoubleClick = true;
             sizeColumn(c);
             FForceSel = false;
             TBaseGrid::WndProc(Message);
@@ -512,8 +544,8 @@ void TQvStringGrid::WMRButtonDown(TMessage& Message) {
 }
 
 void TQvStringGrid::WMRButtonUp(TMessage& Message) {
-    if ((FMoveCursor == crDrag || FMoveCursor == crNoDrop) &&
-        (FGridState == gsRowMoving || FGridState == gsColMoving) && EnhRowColMove()) {
+    if (FMouse.Move.Dragging() && (FGridState == gsRowMoving || FGridState == gsColMoving) &&
+        EnhRowColMove()) {
         Message.Result = 0;
         return;
     }

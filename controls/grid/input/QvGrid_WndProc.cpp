@@ -13,7 +13,6 @@
 namespace {
 constexpr UINT kPanTimerID = 999;
 constexpr int kPanInterval = 10;
-constexpr int kPanDeadZone = 5;
 
 // Rounds halves to even, as the grid's half-way row step does.
 int WheelRoundHalfEven(double v) {
@@ -49,8 +48,8 @@ void TQvStringGrid::WndProc(TMessage& Message) {
     if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ThemeAdapt();
     // 1.
     if (Message.Msg == WM_DESTROY) {
-        if (FPanTimer) FPanTimer->SetEnabled(false);
-        wheelpan = false;
+        if (FMouse.Pan.Timer) FMouse.Pan.Timer->SetEnabled(false);
+        FMouse.Pan.Active = false;
     }
     // 2.
     if (IsDestroying()) {
@@ -73,9 +72,9 @@ void TQvStringGrid::WndProc(TMessage& Message) {
 
     switch (Message.Msg) {
     case WM_CANCELMODE: // 5.
-        if (FMoveCursor == crDrag && (FGridState == gsColMoving || FGridState == gsRowMoving) &&
+        if (FMouse.Move.Cursor == crDrag && (FGridState == gsColMoving || FGridState == gsRowMoving) &&
             EnhRowColMove()) {
-            FMoveCursor = crDefault;
+            FMouse.Move.Cursor = crDefault;
             if (MoveButton) {
                 MoveButton->SetEnabled(false);
                 MoveButton->Hide();
@@ -98,8 +97,8 @@ void TQvStringGrid::WndProc(TMessage& Message) {
             } else if (code == CBN_CLOSEUP) {
                 // The combo editor's choice was reported when it was made; with DirectComboClose the
                 // close of its list also ends the edit.
-                if (combo == EditCombo && FMouseActions->DirectComboClose() && EditMode && FSpecialEditor &&
-                    (EditControl == edComboEdit || EditControl == edComboList)) {
+                if (combo == EditorControl(FEdit.EditControl, false) && FMouseActions->DirectComboClose() &&
+                    FEdit.EditMode && FEdit.SpecialEditor) {
                     if (combo->ItemIndex() >= 0) combo->SetText(combo->Items()->Strings(combo->ItemIndex()));
                     const bool directEdit = FMouseActions->DirectEdit();
                     FMouseActions->SetDirectEdit(false);
@@ -121,42 +120,29 @@ void TQvStringGrid::WndProc(TMessage& Message) {
     }
     case WM_TIMER: // 16.
         if (Message.WParam == kPanTimerID) {
-            if (wheelpan && FWheelMessage != 0 && IntelliPan() != ipNone) PanStep();
+            if (FMouse.Pan.Active && FWheelMessage != 0 && IntelliPan() != ipNone) PanStep();
             return;
         }
         break;
     case WM_MBUTTONDOWN: // 17.
-        if (FWheelMessage != 0 && !wheelpan && IntelliPan() != ipNone && RowCount() > FixedRows()) {
-            prevcurs = ShownMouseCursor();
-            FPanCursorId = 8000;
-            ShowMouseCursor(PanCursorFor(8000));
-            wheelpan = true;
-            if (!FPanTimer) {
-                FPanTimer = std::make_unique<TTimer>(nullptr);
-                FPanTimer->SetInterval(kPanInterval);
-                FPanTimer->OnTimer = [this](TObject*) { SendMessage(this, WM_TIMER, kPanTimerID, 0); };
-            }
-            FPanTimer->SetEnabled(true);
-            wheelpanpos = TPoint(Message.XPos(), Message.YPos());
-            FPanHintWas = ShowHint();
-            SetShowHint(false);
-            PaintPanMarker();
+        if (FWheelMessage != 0 && !FMouse.Pan.Active && IntelliPan() != ipNone && RowCount() > FixedRows()) {
+            StartPanning(TPoint(Message.XPos(), Message.YPos()));
             return;
         }
-        if (wheelpan) EndPanning();
+        if (FMouse.Pan.Active) EndPanning();
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_KEYDOWN:
         // Any button or key ends panning and then does what it does.
-        if (wheelpan) EndPanning();
+        if (FMouse.Pan.Active) EndPanning();
         break;
     default:
         break;
     }
 
     // 18. The wheel.
-    if (Message.Msg == FWheelMessage && FWheelMessage != 0 && !wheelpan) {
+    if (Message.Msg == FWheelMessage && FWheelMessage != 0 && !FMouse.Pan.Active) {
         WheelMessage(Message);
         return;
     }
@@ -195,24 +181,37 @@ void TQvStringGrid::WndProc(TMessage& Message) {
     if (Row() != before && FSyncGrid->SelectionRow()) SetRow(Row());
 }
 
+void TQvStringGrid::StartPanning(const TPoint& Origin) {
+    MousePan& pan = FMouse.Pan;
+    pan.PrevCursor = ShownMouseCursor();
+    pan.CursorId = PanCursorIdFor(TPoint(0, 0));
+    ShowMouseCursor(PanCursorFor(pan.CursorId));
+    pan.Active = true;
+    if (!pan.Timer) {
+        pan.Timer = std::make_unique<TTimer>(nullptr);
+        pan.Timer->SetInterval(kPanInterval);
+        pan.Timer->OnTimer = [this](TObject*) { SendMessage(this, WM_TIMER, kPanTimerID, 0); };
+    }
+    pan.Timer->SetEnabled(true);
+    pan.Origin = Origin;
+    pan.HintWas = ShowHint();
+    SetShowHint(false);
+    PaintPanMarker();
+}
+
 void TQvStringGrid::EndPanning() {
-    if (FPanTimer) FPanTimer->SetEnabled(false);
-    ShowMouseCursor(prevcurs);
-    SetShowHint(FPanHintWas);
-    wheelpan = false;
-    FPanCursorId = 0;
+    MousePan& pan = FMouse.Pan;
+    if (pan.Timer) pan.Timer->SetEnabled(false);
+    ShowMouseCursor(pan.PrevCursor);
+    SetShowHint(pan.HintWas);
+    pan.Active = false;
+    pan.CursorId = 0;
     InvalidatePanMarker();
 }
 
 void TQvStringGrid::PanStep() {
-    const TPoint p = ScreenToClient(GetCursorPos());
-    const TPoint o = wheelpanpos;
-    int v = p.Y < o.Y - kPanDeadZone ? -1 : p.Y > o.Y + kPanDeadZone ? 1 : 0;
-    int h = p.X < o.X - kPanDeadZone ? -1 : p.X > o.X + kPanDeadZone ? 1 : 0;
-    if (IntelliPan() == ipHorizontal) v = 0;
-    if (IntelliPan() == ipVertical) h = 0;
-    static constexpr int ids[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
-    const int id = ids[v + 1][h + 1];
+    const TPoint d = PanDirection(FMouse.Pan.Origin, ScreenToClient(GetCursorPos()), IntelliPan());
+    const int h = d.X, v = d.Y;
 
     // The current cell stays inside the data area.
     const int lastRow = RowCount() - FixedFooters() - 1;
@@ -246,8 +245,8 @@ void TQvStringGrid::PanStep() {
         if (v == 1 && Row() < lastRow) SetRow(Row() + 1);
         InvalidatePanMarker();
     }
-    FPanCursorId = id;
-    ShowMouseCursor(PanCursorFor(id));
+    FMouse.Pan.CursorId = PanCursorIdFor(d);
+    ShowMouseCursor(PanCursorFor(FMouse.Pan.CursorId));
     PaintPanMarker();
     const TGridRect s = Selection();
     if (!(s == FWheelSelection)) DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
@@ -261,8 +260,9 @@ void TQvStringGrid::PaintPanMarker() {
 void TQvStringGrid::InvalidatePanMarker() {
     if (!HandleAllocated()) return;
     int c1 = -1, r1 = -1, c2 = -1, r2 = -1;
-    MouseToCell(wheelpanpos.X, wheelpanpos.Y, c1, r1);
-    MouseToCell(wheelpanpos.X + 32, wheelpanpos.Y + 32, c2, r2);
+    const TPoint& o = FMouse.Pan.Origin;
+    MouseToCell(o.X, o.Y, c1, r1);
+    MouseToCell(o.X + 32, o.Y + 32, c2, r2);
     if (c1 < 0 || r1 < 0) return;
     if (c2 < 0) c2 = ColCount() - 1;
     if (r2 < 0) r2 = RowCount() - 1;
@@ -311,6 +311,10 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
     const int x = LeftCol();
     int d = 0;
     if (q >= 0 && q < RowCount()) {
+        // A wheel that scrolls has painted its scroll above; the whole grid is repainted only when the
+        // steps below move the selection or the view.
+        const TGridRect before = Selection();
+        const int beforeTop = TopRow();
         StartUpdate();
         try {
             const bool move = FMouseActions->WheelAction() == waMoveSelection;
@@ -327,7 +331,9 @@ void TQvStringGrid::WheelMessage(TMessage& Message) {
             throw;
         }
         ResetUpdate();
-        Invalidate();
+        if (FMouseActions->WheelAction() == waMoveSelection || !(Selection() == before) ||
+            TopRow() != beforeTop || LeftCol() != x)
+            Invalidate();
     }
     // 8.
     WheelScrolled(d, handled);
@@ -368,7 +374,7 @@ bool TQvStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }
@@ -397,7 +403,7 @@ bool TQvStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
             SetLeftCol(left);
             ResetUpdate();
         } else if (Row() < RowCount() && Col() < ColCount()) {
-            const bool editing = EditMode;
+            const bool editing = FEdit.EditMode;
             result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
             if (editing && CanFocus()) SetFocus();
         }

@@ -5,6 +5,7 @@
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Picture.h"
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -395,6 +396,11 @@ void TFilterDropDown::Assign(const TPersistent* Source) {
 // Hidden-row store
 // --------------------------------------------------------------------------------------------
 
+TGridItem* TGridItems::Items(int i) const {
+    if (i < 0 || i >= Count()) throw std::out_of_range("TGridItems::Items");
+    return FItems[static_cast<size_t>(i)].get();
+}
+
 TGridItem* TGridItems::Add() {
     FItems.push_back(std::make_unique<TGridItem>());
     return FItems.back().get();
@@ -402,11 +408,27 @@ TGridItem* TGridItems::Add() {
 
 TGridItem* TGridItems::Insert(int i) {
     i = std::clamp(i, 0, Count());
-    return FItems.insert(FItems.begin() + i, std::make_unique<TGridItem>())->get();
+    FItems.insert(static_cast<size_t>(i), std::make_unique<TGridItem>());
+    return FItems[static_cast<size_t>(i)].get();
+}
+
+void TGridItems::Put(int i, std::unique_ptr<TGridItem> item) {
+    FItems.insert(static_cast<size_t>(std::clamp(i, 0, Count())), std::move(item));
+}
+
+std::vector<std::unique_ptr<TGridItem>> TGridItems::Take(int From, int To) {
+    From = std::clamp(From, 0, Count());
+    To = std::clamp(To, From, Count());
+    std::vector<std::unique_ptr<TGridItem>> out;
+    out.reserve(static_cast<size_t>(To - From));
+    for (int i = From; i < To; ++i)
+        out.push_back(std::move(FItems[static_cast<size_t>(i)]));
+    FItems.erase(static_cast<size_t>(From), static_cast<size_t>(To - From));
+    return out;
 }
 
 void TGridItems::Delete(int i) {
-    if (i >= 0 && i < Count()) FItems.erase(FItems.begin() + i);
+    if (i >= 0 && i < Count()) FItems.erase(static_cast<size_t>(i));
 }
 
 // Filter value lists

@@ -7,6 +7,7 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/GapVector.h"
 #include "toolkit/system/StringList.h"
 
 #include <memory>
@@ -399,21 +400,25 @@ private:
     std::unique_ptr<TStringList> FItems;
 };
 
-// The hidden-row store.
+// The hidden-row store; rows hidden or shown one by one walk through it once (a gap follows the changes).
 class TGridItems : public TObject {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }
-    TGridItem* Items(int i) const { return FItems.at(static_cast<size_t>(i)).get(); }
+    TGridItem* Items(int i) const;
     TGridItem* Add();
     // A new item at position i (clamped to the store).
     TGridItem* Insert(int i);
+    // Puts `item` at position i (clamped to the store).
+    void Put(int i, std::unique_ptr<TGridItem> item);
+    // Takes the items at positions [From, To) out, in order.
+    std::vector<std::unique_ptr<TGridItem>> Take(int From, int To);
     void Delete(int i);
     void Clear() { FItems.clear(); }
     // The items in order, for changes of many at once.
-    std::vector<std::unique_ptr<TGridItem>>& List() { return FItems; }
+    std::vector<std::unique_ptr<TGridItem>>& List() { return FItems.Contiguous(); }
 
 private:
-    std::vector<std::unique_ptr<TGridItem>> FItems;
+    TGapVector<std::unique_ptr<TGridItem>> FItems;
 };
 
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;

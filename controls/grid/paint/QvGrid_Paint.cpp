@@ -242,7 +242,7 @@ void TQvStringGrid::PaintListViewHeader(TCellPaintState& S, const TRect& R) {
     TCanvas* c = S.Canvas;
     const TPoint mouse = HoverFixedCell();
     const bool inside = mouse.X == S.DisplCol && mouse.Y == S.Row;
-    const bool down = inside && (FMouseKeepDown || GridState() != gsNormal);
+    const bool down = inside && (FMouse.Press.MouseKeepDown || GridState() != gsNormal);
     if (IsThemeActive()) {
         TRect h = R;
         h.Bottom += 1;
@@ -382,7 +382,8 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
         FillCellBackground(c, r, from, to, mFrom, mTo, true, border, false, true);
     };
     // A press on a fixed cell leaves the grid's state as it is: the held button counts as well.
-    const bool mouseDown = FMouseKeepDown || (GridState() != gsNormal && GridState() != gsColMoving);
+    const bool mouseDown =
+        FMouse.Press.MouseKeepDown || (GridState() != gsNormal && GridState() != gsColMoving);
     const bool moving = GridState() == gsColMoving;
     const bool over = HoverFixedCell() == TPoint(S.DisplCol, S.Row);
     const bool hovered = PaintHoverFixedAllowed(HoverFixedCells(), S.DisplCol, S.Row, fixedCols, fixedRows) &&

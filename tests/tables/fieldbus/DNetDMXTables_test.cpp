@@ -296,7 +296,10 @@ TEST(DMXTables, TheFileFillsAsManyChannelsAsThereAre) {
     // A missing value is 0; elements named otherwise are not channels.
     SheetCells missing = dmxChannels(3);
     EXPECT_TRUE(
-        missing.Load("<D><row Default_Value='9'/><Row Mnemonic='m'/><Row Default_Value='7'/></D>").Complete);
+        missing
+            .Load("<DMX_Default_Values><row Default_Value='9'/><Row Mnemonic='m'/><Row Default_Value='7'/>"
+                  "</DMX_Default_Values>")
+            .Complete);
     EXPECT_EQ(missing[0].Row(1), QStringList({"0", "m"}));
     EXPECT_EQ(missing[0].Row(2), QStringList({"7", ""}));
 }

@@ -108,22 +108,26 @@ TEST_F(ByteMapTest, WithoutASlaveListTheByteGridsHoldOnlyTheirHeaders) {
 
 TEST_F(ByteMapTest, AMapThatDidNotReadIsReportedAndReplacedOnlyAfterAQuestion) {
     const QByteArray broken = "<Define_Offset><Nodo_DNET><ByteIN>";
-    PutFile(File_DNETM_DefOff, broken);
-    qvtest::ScriptedInteraction seam;
-    seam.AnswerMessage(mrOk); // the report at showing
-    seam.AnswerMessage(mrNo); // replace it?
-    seam.AnswerModal([&](TCustomForm*) {
-        EXPECT_FALSE(FDefOffset->LoadComplete());
-        EXPECT_EQ(FDefOffset->ACG_ByteIN->GetCellEx(dbOffset, 1), "None");
-        FDefOffset->Btn_OK->Click();
-        FDefOffset->SetModalResult(mrCancel);
-    });
-    EXPECT_EQ(FDefOffset->ShowModal(), mrCancel);
-    ASSERT_EQ(seam.Messages().size(), 2);
-    EXPECT_TRUE(seam.Messages()[0].startsWith(Text(1310) + File_DNETM_DefOff))
-        << seam.Messages()[0].toStdString();
-    EXPECT_EQ(seam.Messages()[1], Text(1311));
-    EXPECT_EQ(FileBytes(File_DNETM_DefOff), broken);
+    // Well-formed, but the slave list, not a map: it would read as a map without bytes.
+    const QByteArray anotherKind = Fixture("DNETM_Net.xml");
+    for (const QByteArray& file : {broken, anotherKind}) {
+        PutFile(File_DNETM_DefOff, file);
+        qvtest::ScriptedInteraction seam;
+        seam.AnswerMessage(mrOk); // the report at showing
+        seam.AnswerMessage(mrNo); // replace it?
+        seam.AnswerModal([&](TCustomForm*) {
+            EXPECT_FALSE(FDefOffset->LoadComplete());
+            EXPECT_EQ(FDefOffset->ACG_ByteIN->GetCellEx(dbOffset, 1), "None");
+            FDefOffset->Btn_OK->Click();
+            FDefOffset->SetModalResult(mrCancel);
+        });
+        EXPECT_EQ(FDefOffset->ShowModal(), mrCancel);
+        ASSERT_EQ(seam.Messages().size(), 2);
+        EXPECT_TRUE(seam.Messages()[0].startsWith(Text(1310) + File_DNETM_DefOff))
+            << seam.Messages()[0].toStdString();
+        EXPECT_EQ(seam.Messages()[1], Text(1311));
+        EXPECT_EQ(FileBytes(File_DNETM_DefOff), file);
+    }
 }
 
 TEST_F(TableWindowTest, TheDmxChannelsFollowTheSettingsAndAFileLongerThanThemIsAskedAbout) {

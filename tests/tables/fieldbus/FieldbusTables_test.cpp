@@ -217,7 +217,7 @@ TEST(FieldbusTables, MissingAttributesTakeTheirDefaultsAndLoadingGoesOn) {
     // The CANopen tables go on past a row lacking attributes, with empty cells.
     SheetCells pdo(PDO_CANopen_Sheet());
     const TTableLoad load = pdo.Load("<PDO_CANopen><Receive_PDO><row Dimension='2'/><row COB-ID='5'/>"
-                                     "</Receive_PDO></PDO_CANopen>");
+                                     "</Receive_PDO><Transmit_PDO/></PDO_CANopen>");
     EXPECT_TRUE(load.Complete) << load.Problem.toStdString();
     EXPECT_EQ(pdo[0].Cell(1, 1), "");
     EXPECT_EQ(pdo[0].Cell(2, 1), "2");
@@ -251,6 +251,33 @@ TEST(FieldbusTables, TheSdoServerRefusesAnObjectListedTwice) {
     // A row test still comes first.
     t[0].SetRow(2, {"0x2001", "1", "3", "0"});
     EXPECT_EQ(t.FaultText(), T(2750) + "2" + T(2753));
+}
+
+// Sub-index 0 of an index with others would be the record's count: the EDS reader refuses it as a
+// variable. Alone it is the index's one variable.
+TEST(FieldbusTables, TheSdoServerRefusesSubIndexZeroBesideOtherSubIndexesOfItsIndex) {
+    const struct {
+        QStringList read, write;
+        QString fault;
+    } cases[] = {
+        {{"0x2000", "0", "1", "0"}, {"0x2001", "1", "1", "1"}, ""},
+        {{"0x2000", "0", "1", "0"},
+         {"0x2000", "2", "1", "1"},
+         T(2750) + "1" + T(Text_SDO_Write_Sub_Zero_Shared)},
+        {{"0x2000", "2", "1", "0"},
+         {"0x2000", "$0", "1", "1"},
+         T(2750) + "1" + T(Text_SDO_Write_Sub_Zero_Shared)},
+    };
+    for (const auto& c : cases) {
+        SheetCells t(SDO_Server_CANopen_Sheet());
+        t[0].SetRow(1, c.read);
+        t[1].SetRow(1, c.write);
+        EXPECT_EQ(t.FaultText(), c.fault) << c.read.join(' ').toStdString();
+    }
+    SheetCells read(SDO_Server_CANopen_Sheet());
+    read[0].SetRow(1, {"0x2000", "1", "1", "0"});
+    read[0].SetRow(2, {"0x2000", "0", "1", "1"});
+    EXPECT_EQ(read.FaultText(), T(2750) + "2" + T(Text_SDO_Read_Sub_Zero_Shared));
 }
 
 } // namespace

@@ -228,8 +228,12 @@ TEST(PGNTables, MissingAttributesTakeTheirColumnsDefaults) {
         {pkJ1939Transmit,
          "<Transmit_J1939><row PGN='1' TP_NByte='' On_Timer='Y'/></Transmit_J1939>",
          {"", "", "1", "", "8", "N", "N", "Y", "", ""}},
-        {pkNmeaReceive, "<R><row SA='4'/></R>", {"", "4", "N", "N", "", "", "N", ""}},
-        {pkNmeaTransmit, "<R><row Mnemonic='m'/></R>", {"", "", "", "N", "", "N", "N", "N", "", "m"}},
+        {pkNmeaReceive,
+         "<Receive_NMEA_2000><row SA='4'/></Receive_NMEA_2000>",
+         {"", "4", "N", "N", "", "", "N", ""}},
+        {pkNmeaTransmit,
+         "<Receive_NMEA_2000><row Mnemonic='m'/></Receive_NMEA_2000>",
+         {"", "", "", "N", "", "N", "N", "N", "", "m"}},
     };
     for (const auto& c : cases) {
         SheetCells t(pgnSheet(c.kind));
@@ -273,10 +277,11 @@ TEST(PGNTables, AHandEditedFileWithTooManyRowsLoadsTheGridsRowsAndSaysSo) {
     for (PgnSheetKind kind : {pkJ1939Receive, pkNmeaTransmit}) {
         SheetCells t(pgnSheet(kind));
         const int rows = t[0].DataRowCount();
-        QByteArray xml = "<Root>";
+        const QByteArray root = t.sheet.RootElement.toUtf8();
+        QByteArray xml = "<" + root + ">";
         for (int i = 1; i <= rows + 3; ++i)
             xml += "<row PGN='" + QByteArray::number(i) + "'/>";
-        xml += "</Root>";
+        xml += "</" + root + ">";
         const TTableLoad load = t.Load(xml);
         EXPECT_FALSE(load.Complete) << kind;
         EXPECT_TRUE(load.Problem.contains("3 rows more")) << load.Problem.toStdString();

@@ -113,7 +113,7 @@ TEST(TableFile, WritesRootCommentSectionsAndRowsUpToTheFirstBlankKey) {
 
 TEST(TableFile, MissingOptionalAttributesTakeTheirDefaults) {
     SheetCells t(frameSheet());
-    const TTableLoad load = t.Load(frameXml("<First><row Key='a' Count='1'/></First>"));
+    const TTableLoad load = t.Load(frameXml("<First><row Key='a' Count='1'/></First><Second/>"));
     EXPECT_TRUE(load.Complete);
     EXPECT_EQ(t[0].Row(1), QStringList({"Y", "a", "1", "none", "", "N", ""}));
 }
@@ -148,17 +148,28 @@ TEST(TableFile, RowsBeyondTheGridAreCountedAndTheNextSectionStillRead) {
 TEST(TableFile, ReadsWhatItCanPlaceAndPassesOverTheRest) {
     const struct {
         const char* name;
-        const char* xml;
+        QByteArray xml;
         bool complete;
         const char* firstKey;
     } cases[] = {
         {"declaration and comment before the root",
-         "<?xml version='1.0'?><!--c--><Other_Root><First><row Key='a' Count='1'/></First></Other_Root>",
+         "<?xml version='1.0'?><!--c--><Frame_Table><First><row Key='a' Count='1'/></First><Second/>"
+         "</Frame_Table>",
          true, "a"},
         {"comments and other elements among the rows",
-         "<R><First><!--x--><note/><row Key='a' Count='1'/></First></R>", true, "a"},
-        {"missing sections", "<R><Third><row Key='a' Count='1'/></Third></R>", true, ""},
-        {"rows directly under the root", "<R><row Key='a' Count='1'/></R>", true, ""},
+         "<Frame_Table><First><!--x--><note/><row Key='a' Count='1'/></First><Second/></Frame_Table>", true,
+         "a"},
+        // A file of another kind, or without the table's sections, is not read whole: OK asks first.
+        {"another root", "<Other_Root><First><row Key='a' Count='1'/></First><Second/></Other_Root>", false,
+         ""},
+        {"missing sections", "<Frame_Table><Third><row Key='a' Count='1'/></Third></Frame_Table>", false, ""},
+        {"a missing section after a read one",
+         "<Frame_Table><First><row Key='a' Count='1'/></First></Frame_Table>", false, "a"},
+        {"rows directly under the root", "<Frame_Table><row Key='a' Count='1'/></Frame_Table>", false, ""},
+        {"deep nesting under the right root",
+         "<Frame_Table>" + QByteArray("<a>").repeated(200000) + QByteArray("</a>").repeated(200000) +
+             "</Frame_Table>",
+         false, ""},
         {"malformed", "<R><First><row Key='a' Count='1'></First></R>", false, ""},
         {"no element at all", "<!--only a comment-->", false, ""},
     };

@@ -70,9 +70,9 @@ TEST(BACnetClientTables, WritesAndReadsBackEveryStoredColumn) {
 TEST(BACnetClientTables, MissingAttributesGetTheirDefaults) {
     TBACnetClientMode mode;
     SheetCells t(BACnet_Master_Sheet(mode));
-    EXPECT_TRUE(
-        t.Load("<x><BACnet_Read><row IP_Address_Slave_ID='1.2.3.4'/></BACnet_Read><BACnet_Write/></x>")
-            .Complete);
+    EXPECT_TRUE(t.Load("<BACnet_Master_Access><BACnet_Read><row IP_Address_Slave_ID='1.2.3.4'/></BACnet_Read>"
+                       "<BACnet_Write/></BACnet_Master_Access>")
+                    .Complete);
     EXPECT_EQ(t[0].Cell(brEnable, 1), "Y");
     EXPECT_EQ(t[0].Cell(brEnDest, 1), "N");
     EXPECT_EQ(t[0].Cell(brObject_Type, 1), "");

@@ -26,10 +26,11 @@ TEST(BACnetSlaveTables, SwapIsOptionalAndTheOtherAttributesRequired) {
     TBACnetSlaveMode mode;
     SheetCells t(BACnet_Slave_Sheet(mode));
     const TTableLoad load = t.Load(
-        "<r><BACnet_in_Read><row Data_Type='Analog Input' Eng_Unit='62' Position='0' Bit='0' Length='4' "
+        "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type='Analog Input' Eng_Unit='62' Position='0' Bit='0' "
+        "Length='4' "
         "Mnemonic='T'/><row Data_Type='Analog Value' Eng_Unit='62' Position='4' Bit='0' Mnemonic='U'/>"
         "</BACnet_in_Read><BACnet_in_Write><row Data_Type='Analog Out' Eng_Unit='1' Position='0' Bit='0' "
-        "Length='4' Swap='Y' Mnemonic='W'/></BACnet_in_Write></r>");
+        "Length='4' Swap='Y' Mnemonic='W'/></BACnet_in_Write></BACnet_to_Modbus>");
     EXPECT_FALSE(load.Complete);
     EXPECT_EQ(t[0].Cell(bsSwap, 1), "N");
     EXPECT_EQ(t[0].Cell(bsPosition, 2), "4"); // read before the missing Length

@@ -8,6 +8,7 @@
 #include "tables/network/UBACnetSlaveSetAccess.h"
 #include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UImportEDEFile.h"
+#include "tables/network/UImportEDE_Reader.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 namespace {
@@ -227,6 +228,24 @@ TEST_F(TableWindowTest, EDEImportPlacesTheChosenObjectsAfterTheRowsInUse) {
     ASSERT_EQ(messages.size(), 2);
     EXPECT_EQ(messages[0], "Error line 1!! The Variable is only in read");
     EXPECT_EQ(messages[1], "Error!! IP Address is not correct");
+}
+
+// An EDE file beyond its limit is told as too large, by name, and nothing is listed.
+TEST_F(TableWindowTest, EDEImportOfAFileBeyondItsLimitSaysItIsTooLarge) {
+    const QString path = Dir_Project + "/huge.csv";
+    QFile huge(path);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(Max_EDE_File_Bytes + 1));
+    huge.close();
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerMessage(mrOk);
+    seam.AnswerModal([](TCustomForm*) { EXPECT_TRUE(FImportEDEFile->List_EDE_Var.empty()); });
+    FImportEDEFile->EDE_File = path;
+    FImportEDEFile->ShowModal();
+    ASSERT_EQ(seam.Messages().size(), 1);
+    EXPECT_EQ(seam.Messages()[0], QStringLiteral("The file \"%1\" is too large: it holds more than %2 bytes.")
+                                      .arg(path)
+                                      .arg(Max_EDE_File_Bytes));
 }
 
 TEST_F(TableWindowTest, EDEImportIntoFullTablesSaysWhatWasNotPlaced) {

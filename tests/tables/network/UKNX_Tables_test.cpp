@@ -24,11 +24,11 @@ TEST(KNXTable, FixtureFileLoadsAndWritesBackEqual) {
 
 TEST(KNXTable, OptionalAttributesGetDefaultsAndAMissingRequiredOneStopsTheReading) {
     SheetCells t(KNX_Sheet());
-    const TTableLoad load =
-        t.Load("<X><KNX_in_Write><row Source_Address='1.1.1' Destination_Address='1/1' APCI='Read' "
-               "Extended='N' ReTest='N' On_Change='N' Poll_Time='' Position='0' Bit_Mode='No' Length='1' "
-               "Mnemonic='a'/><row Source_Address='1.1.2' Destination_Address='1/2' Priority='normal' "
-               "APCI='Read'/><row Source_Address='1.1.3'/></KNX_in_Write></X>");
+    const TTableLoad load = t.Load(
+        "<BACnet_to_KNX><KNX_in_Write><row Source_Address='1.1.1' Destination_Address='1/1' APCI='Read' "
+        "Extended='N' ReTest='N' On_Change='N' Poll_Time='' Position='0' Bit_Mode='No' Length='1' "
+        "Mnemonic='a'/><row Source_Address='1.1.2' Destination_Address='1/2' Priority='normal' "
+        "APCI='Read'/><row Source_Address='1.1.3'/></KNX_in_Write></BACnet_to_KNX>");
     EXPECT_FALSE(load.Complete);
     EXPECT_TRUE(load.Problem.contains("Extended")) << load.Problem.toStdString();
     EXPECT_EQ(t[0].Row(1), QStringList({"Y", "1.1.1", "1/1", "Read", "Normal", "None", "", "N", "N", "N", "N",

@@ -190,12 +190,21 @@ TEST_F(TableWindowTest, AFileThatDidNotReadIsReportedAndReplacedOnlyAfterAYes) {
     } cases[] = {
         {"malformed", "<EtherNetIP_to_Modbus><Modbus_Read><row", 0},
         {"a required attribute missing",
-         "<R><Modbus_Read><row Enable='Y' Slave_ID='1' Type='Coil Status' Address='0' NPoint='1' "
+         "<EtherNetIP_to_Modbus><Modbus_Read><row Enable='Y' Slave_ID='1' Type='Coil Status' Address='0' "
+         "NPoint='1' "
          "PollTime='1' "
          "MaxError='0' Position='0' Bit='0' Mnemonic='m'/><row Enable='N' Type='Coil "
-         "Status'/></Modbus_Read></R>",
+         "Status'/></Modbus_Read></EtherNetIP_to_Modbus>",
          1},
-        {"more rows than the grid", ("<R><Modbus_Read>" + rows + "</Modbus_Read></R>").toUtf8(), 512},
+        {"more rows than the grid",
+         ("<EtherNetIP_to_Modbus><Modbus_Read>" + rows + "</Modbus_Read></EtherNetIP_to_Modbus>").toUtf8(),
+         512},
+        // Well-formed, but no table of this window: it would read as an empty one.
+        {"another table saved under this name", Fixture("KNX_SetAccess.xml"), 0},
+        {"deep nesting under the right root",
+         "<EtherNetIP_to_Modbus>" + QByteArray("<a>").repeated(200000) + QByteArray("</a>").repeated(200000) +
+             "</EtherNetIP_to_Modbus>",
+         0},
     };
     qvtest::ScriptedInteraction seam;
     for (const auto& c : cases) {
@@ -218,6 +227,8 @@ TEST_F(TableWindowTest, AFileThatDidNotReadIsReportedAndReplacedOnlyAfterAYes) {
         const QStringList shown = seam.Messages().mid(seam.Messages().size() - 3);
         EXPECT_TRUE(shown[0].startsWith(Text(1310) + File_ModbusM_SetAccess + "\r\n"))
             << shown[0].toStdString();
+        // The file is named once, also when the reader's own words would name it again.
+        EXPECT_EQ(shown[0].count(File_ModbusM_SetAccess), 1) << shown[0].toStdString();
         EXPECT_EQ(shown[1], Text(1311));
         EXPECT_EQ(shown[2], Text(1311));
         EXPECT_EQ(FileBytes(File_ModbusM_SetAccess).count("<row "), c.rowsRead);

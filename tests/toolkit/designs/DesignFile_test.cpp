@@ -5,6 +5,11 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/stdctrls/Buttons.h"
+#include "toolkit/stdctrls/ComCtrls_DateTime.h"
+#include "toolkit/stdctrls/ComCtrls_TrackBar.h"
+#include "toolkit/stdctrls/Mask.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -272,4 +277,35 @@ TEST(DesignFile, TheWindowShowsWhatTheDesignSays) {
         for (int x = title->Left(); x < title->Left() + title->Width(); ++x)
             light += img.pixelColor(x, y).red() > 200;
     EXPECT_GT(light, 10);
+}
+
+TEST(DesignFile, ButtonsMasksPickersAndTrackbarsReadTheirProperties) {
+    TForm form(nullptr);
+    LoadDesign(&form,
+               ParseDesign("object F: TForm\n"
+                           "  object B: TSpeedButton\n"
+                           "    GroupIndex = 2\n    AllowAllUp = True\n    Down = True\n    Flat = True\n"
+                           "    Layout = blGlyphTop\n    Margin = 3\n    Spacing = -1\n  end\n"
+                           "  object M: TMaskEdit\n    EditMask = '00:00;1;_'\n    Text = '1234'\n  end\n"
+                           "  object P: TDateTimePicker\n    Kind = dtkTime\n    DateMode = dmUpDown\n"
+                           "    Format = 'HH:mm'\n    ShowCheckbox = True\n    Checked = False\n"
+                           "    DateTime = 45000.5\n  end\n"
+                           "  object T: TTrackBar\n    Max = 20\n    Position = 15\n    Frequency = 5\n"
+                           "    PageSize = 4\n    Orientation = trVertical\n    TickStyle = tsNone\n  end\n"
+                           "end\n",
+                           "controls.form"),
+               "controls.form");
+    auto* b = Bind<TSpeedButton>(&form, "B");
+    EXPECT_TRUE(b->Down() && b->AllowAllUp() && b->Flat());
+    EXPECT_EQ(b->Layout(), blGlyphTop);
+    EXPECT_EQ(b->Spacing(), -1);
+    EXPECT_EQ(Bind<TMaskEdit>(&form, "M")->Text(), "12" + String(TimeSeparator()) + "34");
+    auto* p = Bind<TDateTimePicker>(&form, "P");
+    EXPECT_EQ(p->Kind(), dtkTime);
+    EXPECT_FALSE(p->Checked());
+    EXPECT_EQ(p->DateTime(), 45000.5);
+    auto* t = Bind<TTrackBar>(&form, "T");
+    EXPECT_EQ(t->Position(), 15);
+    EXPECT_EQ(t->Orientation(), trVertical);
+    EXPECT_EQ(t->TickStyle(), tsNone);
 }

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 // A smooth gradient with a flat block: what photos and screenshots of the windows look like.
@@ -184,6 +185,37 @@ TEST(Picture, UnreadableFilesThrow) {
     EXPECT_THROW(TBitmap().LoadFromBytes("BMnot really a bitmap"), EInvalidGraphic);
     EXPECT_THROW(TPngImage().LoadFromBytes("plain text"), EInvalidGraphic);
     EXPECT_EQ(pic.Graphic(), nullptr);
+}
+
+// A picture by path (a flag, a glyph) is read only within its limit and only from a regular file: a pipe
+// would wait for a writer, a device never end.
+TEST(Picture, FilesBeyondTheLimitOrNoRegularFileAreNotRead) {
+    const QString dir = qvtest::TempDir();
+    QFile huge(dir + "/flag.bmp");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(kMaxPictureFileBytes + 1)); // sparse: no disk is used
+    huge.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + "/pipe.bmp").constData(), 0644), 0);
+    const struct {
+        QString path;
+        const char* says;
+    } cases[] = {{dir + "/flag.bmp", "too large"},
+                 {dir + "/pipe.bmp", "not a regular file"},
+                 {"/dev/zero", "not a regular file"}};
+    for (const auto& c : cases) {
+        for (const bool whole : {true, false}) {
+            try {
+                if (whole)
+                    TPicture().LoadFromFile(c.path);
+                else
+                    TBitmap().LoadFromFile(c.path);
+                ADD_FAILURE() << c.path.toStdString() << " was read";
+            } catch (const EInOutError& e) {
+                EXPECT_TRUE(e.Message().contains(c.says)) << e.Message().toStdString();
+                EXPECT_TRUE(e.Message().contains(c.path)) << e.Message().toStdString();
+            }
+        }
+    }
 }
 
 TEST(Bitmap, SizeScanLinesAndCanvasShareThePixels) {

@@ -17,6 +17,8 @@ public:
             SetRowHeights(r, 20 + r);
         }
     }
+    using TStringGrid::CutRows;
+    using TStringGrid::OpenRows;
     using TStringGrid::PermuteRows;
     using TStringGrid::RotateRows;
     QString Order() {
@@ -52,4 +54,56 @@ TEST(GridPermuteRows, RowsCarryCellsHeightsAndTheCurrentCell) {
     EXPECT_TRUE(g.HeightsFollow());
     EXPECT_EQ(g.Row(), 4);
     EXPECT_THROW(g.RotateRows(2, 1, 6), EInvalidGridOperation);
+}
+
+// Taking rows out or putting empty ones in where they stand ends as rotating them to the end and cutting
+// them off (or adding them at the end and rotating them in) does, one row at a time from either end too.
+TEST(GridCutAndOpenRows, EndAsRotatingThroughTheEndDoes) {
+    struct Case {
+        const char* name;
+        bool open;
+        int first, count, current;
+    };
+    const Case cases[] = {
+        {"cut one in the middle, current behind", false, 2, 1, 4},
+        {"cut a block, current inside", false, 1, 3, 2},
+        {"cut the last row, current on it", false, 5, 1, 5},
+        {"open one at the start", true, 0, 1, 3},
+        {"open a block in the middle, current in front", true, 3, 2, 1},
+        {"open at the end", true, 6, 2, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PermutableGrid a, b;
+        a.SetRow(c.current);
+        b.SetRow(c.current);
+        if (c.open) {
+            a.OpenRows(c.first, c.count);
+            const int old = b.RowCount();
+            b.SetRowCount(old + c.count);
+            b.RotateRows(c.first, old, old + c.count);
+        } else {
+            a.CutRows(c.first, c.count);
+            b.RotateRows(c.first, c.first + c.count, b.RowCount());
+            b.SetRowCount(b.RowCount() - c.count);
+        }
+        EXPECT_EQ(a.RowCount(), b.RowCount());
+        EXPECT_EQ(a.Order(), b.Order());
+        EXPECT_EQ(a.Row(), b.Row());
+        for (int r = 0; r < a.RowCount(); ++r)
+            EXPECT_EQ(a.RowHeights(r), b.RowHeights(r)) << "row " << r;
+    }
+    // One row at a time from the end up and from the start down, then back in.
+    PermutableGrid g;
+    g.CutRows(4, 1);
+    g.CutRows(2, 1);
+    g.CutRows(0, 1);
+    EXPECT_EQ(g.Order(), "135");
+    EXPECT_TRUE(g.HeightsFollow());
+    g.OpenRows(0, 1);
+    g.SetCells(1, 0, "0");
+    g.OpenRows(2, 1);
+    g.SetCells(1, 2, "2");
+    EXPECT_EQ(g.Order(), "01235");
+    EXPECT_EQ(g.Cells(1, 4), "5");
 }

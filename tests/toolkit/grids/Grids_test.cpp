@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +21,7 @@ struct TestGrid : TStringGrid {
     using TCustomGrid::DeleteRow;
     using TCustomGrid::KeyDown;
     using TCustomGrid::KeyPress;
+    using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
     void InsertRow(int at) {
         SetRowCount(RowCount() + 1);
@@ -209,6 +211,42 @@ TEST(Grids, ScrollMessagesMoveTheViewByCells) {
     EXPECT_FALSE(g->ScrollBarVisible(SB_VERT));
 }
 
+// Clicks on the bar's arrow scroll the view a row each; the bar, whose 128 positions stand for many rows,
+// repaints only on the steps that move its thumb, and its thumb ends where the grid's position says.
+TEST(Grids, ScrollBarArrowStepsRepaintTheBarOnlyWhenItsThumbMoves) {
+    GridForm f;
+    TestGrid* g = f.grid;
+    g->SetRowCount(2000);
+    f.form.Show();
+    QApplication::processEvents();
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : g->Widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical) bar = b;
+    ASSERT_NE(bar, nullptr);
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } count;
+    bar->installEventFilter(&count);
+    int thumbMoves = 0;
+    for (int i = 0; i < 40; ++i) {
+        const int before = g->GetScrollPos(SB_VERT);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QApplication::processEvents();
+        if (g->GetScrollPos(SB_VERT) != before) ++thumbMoves;
+        ASSERT_EQ(bar->value(), g->GetScrollPos(SB_VERT));
+        ASSERT_EQ(bar->sliderPosition(), g->GetScrollPos(SB_VERT));
+    }
+    EXPECT_EQ(g->TopRow(), 41);
+    EXPECT_GT(thumbMoves, 0);
+    EXPECT_LT(thumbMoves, 40);
+    EXPECT_LE(count.paints, thumbMoves);
+    bar->removeEventFilter(&count);
+}
+
 TEST(Grids, MouseSelectsAndDragsARange) {
     GridForm f;
     TestGrid* g = f.grid;
@@ -303,6 +341,50 @@ TEST(Grids, StringGridKeepsTextsAndObjectsPerCell) {
     g.SetRowCount(6);
     EXPECT_EQ(g.Cells(2, 3), "");
     EXPECT_EQ(g.Objects(1, 4), nullptr);
+}
+
+// A cell keeps a short text itself and a longer one beside its row: every text reads back as written,
+// across the limits, when a cell changes between the two, and when its column moves.
+TEST(Grids, StringGridCellsKeepEveryTextAcrossTheCompactLimits) {
+    const QString texts[] = {
+        "",
+        "a",
+        "seven c",                              // 7: fits either way
+        "eight ch",                             // 8
+        "fourteen chars",                       // 14: the most a cell keeps in 8 bits
+        "fifteen chars!!",                      // 15: beside the row
+        QString::fromUtf8("Größe ÆØ"),          // Latin-1 beyond ASCII
+        QString::fromUtf8("Строка7"),           // 7 UTF-16 characters
+        QString::fromUtf8("Строка78"),          // 8 UTF-16 characters
+        QString::fromLatin1("nul\0inside", 10), // a NUL is a character like any other
+        QString::fromUtf8("\U0001F600 pair"),   // a surrogate pair
+        QString(5000, QChar('x')),
+    };
+    TestGrid g(nullptr);
+    const int n = int(std::size(texts));
+    g.SetColCount(n);
+    g.SetRowCount(n + 1);
+    // Row r holds text (r + c) % n in column c, so each cell goes from every kind to every other below.
+    auto expected = [&](int c, int r, int shift) { return texts[(r + c + shift) % n]; };
+    for (int shift = 0; shift < 3; ++shift) {
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < n; ++c)
+                g.SetCells(c, r, expected(c, r, shift));
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < n; ++c)
+                ASSERT_EQ(g.Cells(c, r), expected(c, r, shift)) << "col " << c << " row " << r;
+    }
+    // Moving the first column to the end moves short and long texts alike.
+    g.MoveColumn(0, n - 1);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            ASSERT_EQ(g.Cells(c, r), expected((c + 1) % n, r, 2)) << "col " << c << " row " << r;
+    // Clearing a cell of each kind leaves it empty, and clearing an empty one makes no row.
+    for (int c = 0; c < n; ++c)
+        g.SetCells(c, 0, QString());
+    EXPECT_EQ(g.Rows(0), QStringList(n, QString()));
+    g.SetCells(0, n, QString());
+    EXPECT_EQ(g.Cells(0, n), "");
 }
 
 TEST(Grids, InsertingAndDeletingRowsKeepsTheCells) {

@@ -17,6 +17,10 @@ QByteArray CannedAnswer(const QByteArray& path) {
     if (path == "/ver")
         return LoopbackHttpServer::Response(200, "VER. 1.004\n",
                                             "Content-Type: text/html\r\nSet-Cookie: session=42\r\n");
+    if (path == "/big") return LoopbackHttpServer::Response(200, QByteArray(100000, 'v'));
+    // Without a length the body ends with the connection: only what arrives tells its size.
+    if (path == "/big-unannounced")
+        return "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + QByteArray(100000, 'v');
     if (path == "/latin1")
         return LoopbackHttpServer::Response(200, "caf\xe9", "Content-Type: text/plain; charset=ISO-8859-1\r\n");
     return LoopbackHttpServer::Response(404, "nope", "Content-Type: text/plain\r\n");
@@ -54,6 +58,21 @@ TEST(HttpClient, AnswersAndStatusesOfALoopbackServer) {
         EXPECT_EQ(r.ErrorText.isEmpty(), c.Ok) << c.Path;
         EXPECT_FALSE(r.TimedOut);
     }
+}
+
+TEST(HttpClient, AnAnswerLargerThanTheCallerTakesFailsWithoutABody) {
+    LoopbackHttpServer server;
+    THttpClient http(nullptr);
+    for (const char* path : {"/big", "/big-unannounced"}) {
+        const THttpResult r = http.Get(server.Url(path), kBrowserHeaders, 5000, 1000);
+        EXPECT_FALSE(r.Ok) << path;
+        EXPECT_TRUE(r.TooLarge) << path;
+        EXPECT_TRUE(r.Body.isEmpty()) << path;
+        EXPECT_EQ(r.ErrorText, "The answer is larger than 1000 bytes") << path;
+    }
+    const THttpResult within = http.Get(server.Url("/ver"), kBrowserHeaders, 5000, 1000);
+    EXPECT_TRUE(within.Ok) << within.ErrorText.toStdString();
+    EXPECT_EQ(within.Body, "VER. 1.004\n");
 }
 
 TEST(HttpClient, SendsTheGivenHeadersAndNoCookies) {

@@ -1,5 +1,6 @@
-// Starting programs and waiting for their exit; which links may reach the browser.
+// Starting programs and waiting for their exit; which links and documents may reach the desktop's programs.
 #include "toolkit/services/Shell.h"
+#include "toolkit/system/Streams.h"
 
 #include "TestSupport.h"
 
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -115,4 +117,41 @@ TEST(Shell, OpenUrlPassesOnlyWebAndMailLinks) {
     ASSERT_EQ(capture.Opened.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(capture.Opened[i].toLower(), expected[i].toLower());
+}
+
+TEST(Shell, OpenWrittenFileOpensOnlyTheDocumentThisRunWroteAsItIs) {
+    UrlOpenerCapture capture;
+    const QString dir = qvtest::TempDir();
+    const QString written = dir + "/export.html";
+    ASSERT_TRUE(SaveFileAtomically(written, "<p>grid</p>"));
+    const QString foreign = dir + "/foreign.html";
+    QFile f(foreign);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<p>not ours</p>");
+    f.close();
+    const QString link = dir + "/link.html";
+    ASSERT_TRUE(QFile::link(written, link));
+
+    EXPECT_TRUE(OpenWrittenFile(written));
+    ASSERT_EQ(capture.Opened.size(), 1);
+    EXPECT_EQ(capture.Opened[0], QUrl::fromLocalFile(written).toString());
+
+    EXPECT_FALSE(OpenWrittenFile(foreign));               // written by someone else
+    EXPECT_FALSE(OpenWrittenFile(link));                  // a link, even to our own file
+    EXPECT_FALSE(OpenWrittenFile(dir));                   // a folder
+    EXPECT_FALSE(OpenWrittenFile(dir + "/missing.html")); // nothing there
+    EXPECT_FALSE(OpenWrittenFile(""));
+
+    // Changed behind our back: no longer what we wrote.
+    QFile again(written);
+    ASSERT_TRUE(again.open(QIODevice::Append));
+    again.write("<script>");
+    again.close();
+    EXPECT_FALSE(OpenWrittenFile(written));
+    // Replaced by another file under the same name.
+    ASSERT_TRUE(SaveFileAtomically(written, "<p>grid</p>"));
+    ASSERT_TRUE(QFile::remove(written));
+    ASSERT_TRUE(QFile::copy(foreign, written));
+    EXPECT_FALSE(OpenWrittenFile(written));
+    EXPECT_EQ(capture.Opened.size(), 1);
 }

@@ -223,6 +223,9 @@ TEST(XMLDocument, KindLimitsRefuseLargeFilesAndLongTexts) {
         if (!c.ok) {
             EXPECT_TRUE(doc.ErrorText().contains(path)) << c.name;
             EXPECT_TRUE(doc.DocumentElement().IsNull()) << c.name;
+            // A file over its limit is too large, not one that could not be opened.
+            EXPECT_EQ(doc.ErrorText().contains("too large"), c.content.size() > 64) << c.name;
+            EXPECT_FALSE(doc.ErrorText().contains("Cannot open")) << c.name;
         }
         // Without limits the same files read.
         EXPECT_TRUE(doc.LoadFromFile(path)) << c.name;

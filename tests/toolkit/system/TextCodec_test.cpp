@@ -51,3 +51,21 @@ TEST(TextCodec, ByteOrderMarkSelectsEncoding) {
         EXPECT_EQ(DecodeText(c.bytes), c.text);
     }
 }
+
+TEST(TextCodec, Windows1252RepertoireReplacesWhatThePageLacks) {
+    const struct {
+        QString text, kept;
+    } cases[] = {
+        {QString::fromUtf8("caf\u00E9 \u20AC5 \u2013 \u0160"),
+         QString::fromUtf8("caf\u00E9 \u20AC5 \u2013 \u0160")},
+        {QString::fromUtf8("\u0141\u00F3d\u017A"), QString::fromUtf8("?\u00F3d?")},
+        {QString::fromUtf8("Temp_\u03A9"), "Temp_?"},
+        {QString::fromUtf8("a\U0001F321b"), "a?b"}, // one character in two code units
+        {QString(QChar(0xD83C)) + "x", "?x"},       // a lone surrogate
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Windows1252Repertoire(c.text), c.kept) << c.text.toStdString();
+        QByteArray bytes;
+        EXPECT_TRUE(EncodeWindows1252(Windows1252Repertoire(c.text), bytes)) << c.text.toStdString();
+    }
+}

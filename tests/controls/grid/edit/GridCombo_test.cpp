@@ -117,6 +117,75 @@ TEST(GridCombo, EnterMovesOnWithAdvanceOnEnterAndEscapeRestores) {
     EXPECT_EQ(f.Cell(), TPoint(2, 2));
 }
 
+TEST(GridCombo, EscapeLeavesTheWholeRowAsItWasAlsoWhatTheChangeEventsWrote) {
+    // The application fills a neighbour and locks another as the choice changes, the way a type decides a
+    // length; Escape takes all of it back, Enter keeps it.
+    const struct Case {
+        int row;
+        bool browse;
+        bool escape;
+    } cases[] = {{3, false, true}, {3, true, true}, {1, true, true}, {1, true, false}};
+    for (const Case& c : cases) {
+        ComboGrid f;
+        f.grid->OnComboChange = [&f](TObject*, int, int r, int, const String& s) {
+            f.grid->SetCellEx(3, r, s + " size");
+            f.grid->SetReadOnly(4, r, true);
+        };
+        f.grid->SetCells(3, 1, "old size");
+        f.Go(2, c.row); // row 3 is empty: opening chooses the first item for it and says so
+        Key(Qt::Key_F2);
+        ASSERT_TRUE(f.Open()) << c.row;
+        if (c.browse) Key(Qt::Key_Down);
+        EXPECT_FALSE(f.grid->Cells(3, c.row).isEmpty()) << c.row;
+        if (c.escape)
+            Escape();
+        else
+            Enter();
+        EXPECT_FALSE(f.Combo()->Visible()) << c.row;
+        const QString before = c.row == 1 ? "Byte" : "";
+        if (c.escape) {
+            EXPECT_EQ(f.grid->Cells(2, c.row), before) << c.row;
+            EXPECT_EQ(f.grid->Cells(3, c.row), c.row == 1 ? "old size" : "") << c.row;
+            EXPECT_FALSE(f.grid->ReadOnly(4, c.row)) << c.row;
+        } else {
+            EXPECT_EQ(f.grid->Cells(2, c.row), "Int16") << c.row;
+            EXPECT_EQ(f.grid->Cells(3, c.row), "Int16 size") << c.row;
+            EXPECT_TRUE(f.grid->ReadOnly(4, c.row)) << c.row;
+        }
+    }
+}
+
+TEST(GridCombo, F4AndAltDownOpenAListCellsListWithoutF2) {
+    const struct Case {
+        int key;
+        Qt::KeyboardModifiers mods;
+        TEditorType kind;
+    } cases[] = {{Qt::Key_F4, Qt::NoModifier, edComboList},
+                 {Qt::Key_Down, Qt::AltModifier, edComboList},
+                 {Qt::Key_F4, Qt::NoModifier, edComboEdit}};
+    for (const Case& c : cases) {
+        ComboGrid f(c.kind);
+        Key(c.key, QString(), c.mods);
+        ASSERT_TRUE(f.Open()) << c.key;
+        EXPECT_TRUE(f.Combo()->DroppedDown()) << c.key;
+        EXPECT_EQ(f.Combo()->Text(), "Byte") << c.key;
+        EXPECT_EQ(f.Cell(), TPoint(2, 1)) << c.key;
+        Escape();
+        Escape();
+        EXPECT_FALSE(f.Combo()->Visible()) << c.key;
+        EXPECT_EQ(f.grid->Cells(2, 1), "Byte") << c.key;
+    }
+    // A cell without a list keeps Alt+Down a move and F4 nothing of the grid's.
+    ComboGrid f;
+    f.Go(1, 1);
+    Key(Qt::Key_F4);
+    EXPECT_FALSE(f.Combo()->Visible());
+    EXPECT_EQ(f.Cell(), TPoint(1, 1));
+    Key(Qt::Key_Down, QString(), Qt::AltModifier);
+    EXPECT_FALSE(f.Combo()->Visible());
+    EXPECT_EQ(f.Cell(), TPoint(1, 2));
+}
+
 TEST(GridCombo, WheelStepsAndStopsAtBothEndsStillReporting) {
     ComboGrid f;
     f.Go(2, 2); // "Int32", the last item

@@ -397,11 +397,11 @@ TEST(QvGridEdit, ASpecialKindEntersTheEditingStateAndItsEndIsAnnouncedLater) {
     g->OnEditCellDone = [&](TObject*, int c, int r) { log << QString("cell done %1,%2").arg(c).arg(r); };
     Press(Qt::Key_F2);
     EXPECT_FALSE(f.EditorOpen());
-    EXPECT_TRUE(g->EditMode);
+    EXPECT_TRUE(g->EditSession().EditMode);
     EXPECT_TRUE(g->EditActive());
-    EXPECT_EQ(g->EditControl, edDataCheckBox);
+    EXPECT_EQ(g->EditSession().EditControl, edDataCheckBox);
     g->HideInplaceEdit();
-    EXPECT_FALSE(g->EditMode);
+    EXPECT_FALSE(g->EditSession().EditMode);
     EXPECT_FALSE(g->EditActive());
     EXPECT_EQ(log, QStringList{"editing done"});
     QApplication::processEvents();
@@ -411,7 +411,7 @@ TEST(QvGridEdit, ASpecialKindEntersTheEditingStateAndItsEndIsAnnouncedLater) {
     g->OnGetEditorType = [](TObject*, int, int, TEditorType& e) { e = edNone; };
     Press(Qt::Key_F2);
     EXPECT_FALSE(f.EditorOpen());
-    EXPECT_FALSE(g->EditMode);
+    EXPECT_FALSE(g->EditSession().EditMode);
 }
 
 TEST(QvGridEdit, LeavingTheGridValidatesStoresAndClosesTheEditor) {
@@ -441,9 +441,9 @@ TEST(QvGridEdit, ComboItemListOperations) {
     g.AddComboString("two");
     EXPECT_EQ(g.GetComboCount(), 2);
     EXPECT_TRUE(g.SetComboSelectionString("two"));
-    EXPECT_EQ(g.FComboIdx, 1);
+    EXPECT_EQ(g.EditSession().ComboIdx, 1);
     EXPECT_FALSE(g.SetComboSelectionString("three"));
-    EXPECT_EQ(g.FComboIdx, 1);
+    EXPECT_EQ(g.EditSession().ComboIdx, 1);
     g.SetComboIndex(1, 1, 1);
     EXPECT_EQ(g.Cells(1, 1), "two");
     g.SetComboIndex(1, 1, 5); // outside the list: the cell keeps its text

@@ -713,3 +713,19 @@ TEST_F(MouseGridTest, ClickOnAHeaderFiresOnClickOnce) {
     Release(QPoint(h.Right + 10, 5));
     EXPECT_EQ(clicks, 0);
 }
+
+// The view used to follow the press whatever the option said: every scroll moved the row it was compared
+// with.
+TEST_F(MouseGridTest, NoScrollOnPartialRowKeepsTheTopRowOfThePress) {
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep);
+        grid->MouseActions()->SetNoScrollOnPartialRow(keep);
+        grid->SetTopRow(1);
+        grid->FocusCell(2, 2);
+        const int partial = grid->TopRow() + grid->VisibleRowCount();
+        const TRect r = grid->CellRect(2, partial);
+        Click(QPoint(r.Left + 5, r.Top + 2));
+        EXPECT_EQ(grid->Row(), partial);
+        EXPECT_EQ(grid->TopRow(), keep ? 1 : 2);
+    }
+}

@@ -1,0 +1,47 @@
+// The string grid's editor table: for each special editor kind, how its control is made, placed over the
+// cell, filled with the cell's value and shown, and how the value is stored and the control hidden when
+// the edit ends. It is the only place that maps an editor kind to its control; a kind joins with one entry.
+#pragma once
+
+#include "controls/grid/QvObj.h"
+#include "toolkit/system/Types.h"
+
+class TQvStringGrid;
+class TWinControl;
+
+// The cell an editor opens over or closes on. Closing fills only the grid, the kind and the cell.
+struct TEditorCell {
+    TQvStringGrid* Grid = nullptr;
+    TEditorType Kind = edNormal;
+    int RealCol = 0;
+    int Row = 0;
+    // The cell's rectangle and the room inside its lines.
+    TRect Rect{};
+    int Width = 0;
+    int Height = 0;
+    // The colour the cell is painted in, and its edit text.
+    TColor Color = clNone;
+    String Text;
+};
+
+// One control and its steps, shared by the kinds that open it.
+struct TEditorEntry {
+    // A new control for the grid, hidden; the grid keeps it for every later edit of the entry's kinds.
+    TWinControl* (*Make)(TQvStringGrid& Grid);
+    // Opening, in this order, once the grid is in edit mode.
+    void (*Place)(TWinControl* Control, const TEditorCell& Cell);
+    void (*Fill)(TWinControl* Control, const TEditorCell& Cell);
+    void (*Show)(TWinControl* Control, const TEditorCell& Cell);
+    // Closing: the control's value goes into the cell (not when Escape cancelled the edit), then the
+    // control goes.
+    void (*Store)(TWinControl* Control, const TEditorCell& Cell);
+    void (*Hide)(TWinControl* Control, const TEditorCell& Cell);
+    // The open control is the grid's control over the cell (the one a refused value's balloon points at).
+    bool OverCell;
+    // Closing stores and hides only while the grid is still in edit mode.
+    bool ClosesOnlyInEditMode;
+};
+
+// The entry of an editor kind; nullptr for a kind without a control of its own (the text kinds, the data
+// check box, edNone and the kinds whose control does not exist yet), which opens nothing.
+const TEditorEntry* FindEditorEntry(TEditorType Kind);
