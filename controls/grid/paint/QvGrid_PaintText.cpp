@@ -357,7 +357,7 @@ void TQvStringGrid::DrawCellPlainText(TCellPaintState& S, TRect R, String Text) 
     int errFrom = 0, errLen = 0;
     GetMarker(S.RealCol, S.Row, errFrom, errLen);
     if (errLen > 0 && gi.Graphic && (gi.Graphic->CellType == ctEmpty || gi.Graphic->CellType == ctValue))
-        DrawErrorUnderline(this, c, Text, tr, c->TextHeight("hg"), errFrom, errLen);
+        DrawErrorUnderline(c, Text, tr, c->TextHeight("hg"), errFrom, errLen);
     if (mirrored) SetPaintOrientation(c, true);
     if (sortGlyph) {
         const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(Text)));
