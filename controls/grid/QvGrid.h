@@ -457,10 +457,8 @@ public:
     // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
     // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.
     // ----------------------------------------------------------------------------------------
-    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                             TCellGradientDirection& GD) override;
+    void GetVisualProperties(int ACol, int ARow, bool Print, bool Select, bool Remap,
+                             TCellLook& ALook) override;
     void GetFontProperties(int ADisplCol, int ARealCol, bool Map, TBrush* ABrush, TFont* AFont,
                            TGridDrawState AState, int ARow);
     // Real column.
@@ -473,7 +471,7 @@ public:
     // Whether the sort glyph belongs to the cell (real column) and is drawn.
     bool HasSortGlyph(int ACol, int ARow);
     void DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                          TGridDrawState AState) override;
+                          const TCellLook& ALook) override;
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
     // Changes the zoom factor by Step within -10..10 and every shown column and row with it.
@@ -1828,12 +1826,38 @@ private:
     void RestoreEditRow();
     // F4 or Alt+Down on a list cell: its editor opens with the list dropped; false for any other cell.
     bool DropCellList();
-    // Steps of the cell pipeline (QvGrid_Paint*.cpp).
+    // The selection's colouring of a cell's look (QvGrid_PaintVisual.cpp).
+    void ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
+                            TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
+                            TColor& AFontColor);
+    // Steps of the cell pipeline (QvGrid_Paint*.cpp), in their order.
+    void DrawCellScrollBar(TCellPaintState& S, TRect& R);
+    void PutCellLook(TCellPaintState& S);
     void PaintFixedLook(TCellPaintState& S, TRect& R);
+    void PaintListViewHeader(TCellPaintState& S, const TRect& R);
+    bool DrawRowIndicator(TCellPaintState& S, TRect& R);
+    void DrawModifiedMark(TCellPaintState& S, const TRect& R);
+    void DrawEditorButtons(TCellPaintState& S, TRect& R);
+    void DrawDefaultCellText(TCellPaintState& S, const TRect& R);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
-    void DrawTreeLines(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
+    void DrawFixedRightLines(TCellPaintState& S, const TRect& R);
+    void DrawTreeLines(TCellPaintState& S, TRect R);
+    void DrawCellGraphicStep(TCellPaintState& S, TRect& R);
+    void FireCellDrawEvents(TCellPaintState& S, const TRect& R);
+    void DrawCellFocusRect(TCellPaintState& S, const TRect& R);
+    // Steps of the text step (QvGrid_PaintText.cpp), in their order.
+    void SetTextSelectionColours(TCellPaintState& S);
+    int CellPaintText(TCellPaintState& S, String& Text);
+    void SetDisjunctUnselectedColours(TCellPaintState& S);
+    void DrawCellBackGroundPicture(TCellPaintState& S, const TRect& R);
+    void DrawCellBackGroundSlice(TCellPaintState& S, const TRect& R);
+    void DrawSelectionRectangle(TCellPaintState& S, const TRect& R);
+    void MakeCellTextRoom(TCellPaintState& S, TRect& R);
+    void DrawCellMarkupText(TCellPaintState& S, TRect R, const String& Text);
+    void DrawCellRichText(TCellPaintState& S, const TRect& R);
+    void DrawCellPlainText(TCellPaintState& S, TRect R, String Text);
     void PaintEmptyArea(TCanvas* ACanvas);
     // The toolkit's frame, then the looks that have one draw their coloured border over it.
     void DrawBorder(TCanvas* ACanvas, const TRect& ARect) override;

@@ -43,15 +43,8 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     TRect R = CellRect(ACol, ARow);
     if (BiDiMode() == bdRightToLeft) R.Left += 1;
 
-    TCanvas* canvas = Canvas();
-    TGridDrawState state = 0;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient{};
-    GetVisualProperties(ACol, Row(), state, false, false, true, canvas->Brush(), colorTo, mirror, mirrorTo,
-                        canvas->Font(), ha, va, wordWrap, gradient);
+    TCellLook look;
+    GetVisualProperties(ACol, Row(), false, false, true, look);
 
     FGridState = gsNormal;
     FEdit.EditCtrl = nullptr;
@@ -65,7 +58,7 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     // The editor leaves the grid lines free.
     cell.Width = R.Right - R.Left - 1;
     cell.Height = R.Bottom - R.Top - 1;
-    cell.Color = canvas->Brush()->Color();
+    cell.Color = look.Fill.Color;
     cell.Text = GetEditText(ACol, ARow);
     KeepEditRow(ARow);
     if (const TEditorEntry* entry = FindEditorEntry(cell.Kind)) {
