@@ -316,3 +316,23 @@ TEST(DropDownPlacement, BelowWhenItFitsElseAboveElseOnTheRoomierSideAndInsideThe
                                  << r.Height();
     }
 }
+
+TEST_F(DropCycle, ThePopupStaysOnTheMonitorThatHoldsTheEdit) {
+    // The edit's monitor ends just right of and below the edit; the primary one lies beyond it.
+    const TPoint at = edit->ClientToScreen(TPoint(0, 0));
+    const TRect own(at.X - 1000, at.Y - 500, at.X + 250, at.Y + 60);
+    SetMonitorLayout({TMonitor{0, TRect(own.Right, own.Top, own.Right + 1000, own.Bottom),
+                               TRect(own.Right, own.Top, own.Right + 1000, own.Bottom), true},
+                      TMonitor{1, own, own, false}});
+    edit->SetDropDownWidth(300);
+    edit->SetDropDownHeight(150);
+    Key(Qt::Key_F4);
+    const TRect popup = edit->DropDownForm()->BoundsRect();
+    SetMonitorLayout({});
+    ASSERT_TRUE(Shows());
+    // No room below the edit on its monitor: above it, moved in from that monitor's right edge.
+    EXPECT_EQ(popup.Right, own.Right);
+    EXPECT_EQ(popup.Width(), 300);
+    EXPECT_EQ(popup.Bottom, at.Y);
+    EXPECT_GE(popup.Top, own.Top);
+}
