@@ -6,6 +6,10 @@
 #include "controls/dropdown/QvDropDown_Layout.h"
 #include "toolkit/controls/Forms.h"
 
+#include <QApplication>
+#include <QEnterEvent>
+#include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -212,4 +216,45 @@ TEST(DbgList, ReadsAndWritesPastTheEndRaise) {
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "Index out of bounds in list write access");
     }
+}
+
+TEST(DropDownButtonLook, OwnColoursForNormalHotAndPressed) {
+    TForm form(nullptr);
+    form.SetBounds(100, 100, 300, 100);
+    auto* edit = new TQvCustomDropDown(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(20, 20, 200, 21);
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(20, 60, 100, 21);
+    form.Show();
+    other->SetFocus();
+    QApplication::processEvents();
+    TDropDownEditButton* b = edit->Button();
+    b->SetButtonColor(RGB(200, 0, 0));
+    b->SetButtonColorHot(RGB(0, 200, 0));
+    b->SetButtonColorDown(RGB(0, 0, 200));
+    b->SetButtonTextColor(RGB(255, 255, 0));
+    b->SetButtonTextColorHot(RGB(0, 255, 255));
+    TQvDropDownSpeedButton* speed = b->SpeedButton();
+    QWidget* w = speed->Widget();
+    auto probe = [&](int x, int y) {
+        const QImage shot = form.Grab().copy(QRect(w->mapTo(form.Widget(), QPoint(0, 0)), w->size()));
+        const QRgb p = shot.pixel(x, y);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    };
+    const int dx = (speed->Width() - 17) / 2, dy = (speed->Height() - 17) / 2;
+    EXPECT_EQ(probe(3, 3), RGB(200, 0, 0));
+    EXPECT_EQ(probe(8 + dx, 8 + dy), RGB(255, 255, 0));
+    QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), w->mapToGlobal(QPointF(4, 4)));
+    QApplication::sendEvent(w, &enter);
+    EXPECT_EQ(probe(3, 3), RGB(0, 200, 0));
+    EXPECT_EQ(probe(8 + dx, 8 + dy), RGB(0, 255, 255));
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_EQ(probe(3, 3), RGB(0, 0, 200));
+    // The release asks for the popup.
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_TRUE(edit->DroppedDown());
+    edit->HideDropDown(false);
+    form.Hide();
 }
