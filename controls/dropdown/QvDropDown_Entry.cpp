@@ -308,7 +308,12 @@ TDropDownPasteResult TDropDownEntryRules::Paste(const String& Clip) const {
     case etRange:
     case etHex: {
         // Typed one character after the other, each must be taken where it lands.
+        // A control character in the clipboard is no typing: Backspace would delete instead of insert.
+        if (std::any_of(Clip.begin(), Clip.end(), [](QChar c) { return c.unicode() < 32; })) return r;
+        // Typed into the value only: a selection reaching into the prefix or suffix is cut to the value.
         TEntryState typed = s;
+        typed.SelStart = std::clamp(s.SelStart, ValueStart(), ValueEnd());
+        typed.SelLength = std::clamp(s.SelStart + s.SelLength, typed.SelStart, ValueEnd()) - typed.SelStart;
         for (QChar c : Clip) {
             const TEntryResult step = TDropDownEntryRules(typed).TypeChar(c);
             if (!step.Changed) return r;

@@ -147,6 +147,7 @@ TEST(DropDownEntryRules, PastesByEditType) {
         {"hex refused when a character would be", etHex, "A|", "bx", false, ""},
         {"range taken as typed", etRange, "1|", ",2-3", true, "1,2-3"},
         {"range doubled separator", etRange, "1|", ",,2", false, ""},
+        {"range with a backspace in the clipboard", etRange, "12|", "\b3", false, ""},
         {"alphanumeric", etAlphaNumeric, "a|", "b-c", false, ""},
     };
     for (const Case& k : cases) {
