@@ -43,6 +43,10 @@ TPoint AttachedLabelOrigin(const TRect& c, TSize l, int tw, TLabelPosition posit
         return TPoint(c.Left + c.Width() + m, centredTop);
     case lpRighBottom:
         return TPoint(c.Left + c.Width() + m, bottomTop);
+    case lpTopRight:
+        return TPoint(c.Left + c.Width() - l.cx, c.Top - l.cy - m);
+    case lpBottomRight:
+        return TPoint(c.Left + c.Width() - l.cx, c.Top + c.Height() + m);
     }
     return TPoint(c.Left, c.Top);
 }

@@ -2,8 +2,8 @@
 // colours and an attached caption label.
 #pragma once
 
-#include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 class TCanvas;
 
@@ -21,7 +21,9 @@ enum TLabelPosition {
     lpBottomCenter,
     lpRightTop,
     lpRightCenter,
-    lpRighBottom
+    lpRighBottom,
+    lpTopRight,
+    lpBottomRight
 };
 
 // Top-left corner of a label of size `labelSize` beside `control`; the left positions use the caption's

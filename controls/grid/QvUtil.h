@@ -2,6 +2,7 @@
 // Positions count from 1; 0 means "not found".
 #pragma once
 
+#include "controls/QvTextCase.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Types.h"
 
@@ -42,7 +43,6 @@ bool IsDigitOrMinus(QChar Ch);
 bool IsNumberChar(QChar Ch);
 bool IsFloatChar(QChar Ch);
 bool IsSignedNumberChar(QChar Ch);
-bool IsWordBreakChar(QChar Ch);
 
 // Conversions for CSV, clipboard, HTML and the grid's text files.
 String DoubleQuotes(const String& Text);
@@ -70,7 +70,6 @@ String ColorToHex(TColor Color);
 // OEM code page 437; characters it lacks become "?".
 void StringToOem(String& S);
 void OemToString(String& S);
-String ToMixedCase(const String& Text);
 String EncodeWideCellText(const String& Wide);
 String DecodeWideCellText(const String& Text);
 

@@ -475,6 +475,8 @@ void TControl::SyncWidget() {
     SyncGeometry();
     SyncFont();
     SyncColor();
+    // A control that paints only part of itself lets its parent show through the rest.
+    if (FControlStyle & csParentBackground) FWidget->setAutoFillBackground(false);
     FWidget->setEnabled(FEnabled);
     FWidget->setToolTip(FShowHint ? FHint : String());
     qvdetail::ApplyCursor(FWidget, FCursor);

@@ -54,6 +54,7 @@ enum : UINT {
     WM_MBUTTONDBLCLK = 0x0209,
     WM_MOUSEWHEEL = 0x020A,
     WM_MOUSEHWHEEL = 0x020E,
+    WM_SIZING = 0x0214,
     WM_CAPTURECHANGED = 0x0215,
     WM_MOUSEHOVER = 0x02A1,
     WM_MOUSELEAVE = 0x02A3,
@@ -98,6 +99,9 @@ enum : UINT {
     CN_KEYDOWN = CN_BASE + WM_KEYDOWN,
     CN_CHAR = CN_BASE + WM_CHAR,
 };
+
+// WM_ACTIVATE's WParam: the window lost or gained the activation.
+enum : WPARAM { WA_INACTIVE = 0, WA_ACTIVE = 1 };
 
 // Mouse-key flags carried by mouse messages.
 enum : WPARAM { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008, MK_MBUTTON = 0x0010 };
