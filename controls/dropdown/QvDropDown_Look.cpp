@@ -7,7 +7,7 @@
 #include "controls/dropdown/QvDropDown_Styles.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
 
