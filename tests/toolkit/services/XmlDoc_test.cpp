@@ -257,8 +257,9 @@ TEST(XMLDocument, WritesTheEncodingItDeclaresAndReadsBackTheSameTexts) {
         const String written = c.Declared == "UTF-16" ? DecodeTextDetect(bytes) : String::fromLatin1(bytes);
         EXPECT_TRUE(written.contains("encoding=\"" + c.Declared + "\"")) << c.Name;
         EXPECT_EQ(written.contains("&#8364;"), c.References) << c.Name;
-        if (c.Declared == "US-ASCII")
+        if (c.Declared == "US-ASCII") {
             EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; }));
+        }
         TXMLDocument back;
         ASSERT_TRUE(back.LoadFromBytes(bytes)) << c.Name;
         EXPECT_EQ(back.DocumentElement().Child(0).Text(), text) << c.Name;

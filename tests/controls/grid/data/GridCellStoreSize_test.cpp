@@ -34,10 +34,15 @@ TEST(GridCellStore, SetShownSizeKeepsHiddenOnesBeforeTheLastShownOne) {
         EXPECT_EQ(store.ColumnCount(), c.RealCols) << c.Name;
         EXPECT_EQ(store.RowCount(), c.RealRows) << c.Name;
         EXPECT_EQ(store.ColumnCount() > 1 && store.DisplayColumn(1) == -1, c.KeepsHiddenColumn) << c.Name;
-        if (c.Cols > 0 && c.Rows > 0) EXPECT_EQ(store.Text(0, 0), "0:0") << c.Name;
-        if (c.Cols > 3)
+        if (c.Cols > 0 && c.Rows > 0) {
+            EXPECT_EQ(store.Text(0, 0), "0:0") << c.Name;
+        }
+        if (c.Cols > 3) {
             EXPECT_EQ(store.Text(store.RealColumn(3), 0), "") << c.Name << ": a new column is empty";
-        if (c.Rows > 4) EXPECT_EQ(store.Text(0, store.RealRow(4)), "") << c.Name << ": a new row is empty";
+        }
+        if (c.Rows > 4) {
+            EXPECT_EQ(store.Text(0, store.RealRow(4)), "") << c.Name << ": a new row is empty";
+        }
     }
 }
 

@@ -87,9 +87,12 @@ TEST(HtmlTableWriter, SettingsShapeTheTableAndItsCells) {
         THTMLSettings settings;
         c.Set(settings);
         const String page = Page(store, settings);
-        if (!c.Contains.isEmpty())
+        if (!c.Contains.isEmpty()) {
             EXPECT_TRUE(page.contains(c.Contains)) << c.Name << "\n" << page.toStdString();
-        if (!c.Lacks.isEmpty()) EXPECT_FALSE(page.contains(c.Lacks)) << c.Name;
+        }
+        if (!c.Lacks.isEmpty()) {
+            EXPECT_FALSE(page.contains(c.Lacks)) << c.Name;
+        }
     }
 }
 
