@@ -79,6 +79,8 @@ String CsvWriter::Write(ExchangeGrid& Grid) const {
             out += Field(Grid.SavedText(cols[k], r));
         }
         out += QLatin1String("\r\n");
+        // The first row tells roughly how long the text gets, so it grows once instead of step by step.
+        if (r == first) out.reserve(out.size() * (qsizetype(last) - first + 1) * 9 / 8);
         Grid.Progress(CsvPercent(r, rowCount - 1));
     }
     Grid.ExportNotification(esExportDone, -1);
