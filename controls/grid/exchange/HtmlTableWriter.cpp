@@ -11,7 +11,7 @@
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/SysUtils.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -56,17 +56,34 @@ bool RunsCode(const String& Text, qsizetype SchemeEnd) {
            scheme == QLatin1String("data");
 }
 
-// Whether every "&" starts a reference XML knows without a DTD: the XML layer reads a bare "&" as itself,
-// which an XML reader refuses.
+// Whether a reference XML knows without a DTD starts at P ("&amp;", "&#160;", "&#xA0;" ...).
+bool KnownReferenceAt(const String& Markup, qsizetype P) {
+    const qsizetype semicolon = Markup.indexOf(QLatin1Char(';'), P);
+    if (semicolon < 0) return false;
+    const String name = Markup.mid(P + 1, semicolon - P - 1);
+    static const char* const kNamed[] = {"amp", "lt", "gt", "quot", "apos"};
+    for (const char* named : kNamed)
+        if (name == QLatin1String(named)) return true;
+    if (!name.startsWith(QLatin1Char('#'))) return false;
+    const bool hex = name.size() > 1 && name[1] == QLatin1Char('x');
+    const String digits = name.mid(hex ? 2 : 1);
+    const auto digit = [hex](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (hex && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F')));
+    };
+    if (digits.isEmpty() || digits.size() > 7 || !std::all_of(digits.begin(), digits.end(), digit))
+        return false;
+    const uint code = digits.toUInt(nullptr, hex ? 16 : 10);
+    // Only characters XML allows, as a reference too.
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+           (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// Whether every "&" starts a reference XML knows: the XML layer reads a bare "&" as itself, which an XML
+// reader refuses.
 bool KnownReferencesOnly(const String& Markup) {
-    static const QRegularExpression reference(
-        QStringLiteral("&(?:amp|lt|gt|quot|apos|#[0-9]{1,7}|#x[0-9A-Fa-f]{1,6});"));
     for (qsizetype i = Markup.indexOf(QLatin1Char('&')); i >= 0; i = Markup.indexOf(QLatin1Char('&'), i + 1))
-        if (!reference
-                 .match(Markup, i, QRegularExpression::NormalMatch,
-                        QRegularExpression::AnchorAtOffsetMatchOption)
-                 .hasMatch())
-            return false;
+        if (!KnownReferenceAt(Markup, i)) return false;
     return true;
 }
 

@@ -124,6 +124,7 @@ TEST(HtmlTableWriter, XhtmlIsWellFormedXml) {
     exchangecases::Table cells = exchangecases::HardCells();
     cells.push_back({"<B>bold</B>", "<B>unclosed", "http://h/?a=1&b=2", "a\u00a0b"});
     cells.push_back({"", "<B>a &amp; b</B>", "<I>x</I> & y", "\u00e9"});
+    cells.push_back({"<B>&#x41;&#233;</B>", "<B>&#0;</B>", "<B>&nbsp;</B>", "<B>a &amp b</B>"});
     exchangecases::Fill(store, cells);
     store.MakeProperties(0, 0)->SetCellSpanY(1);
     store.MakeProperties(0, 1)->SetIsBaseCell(false);
@@ -140,6 +141,9 @@ TEST(HtmlTableWriter, XhtmlIsWellFormedXml) {
         EXPECT_TRUE(page.contains("rowspan=\"2\""));
         EXPECT_TRUE(page.contains(">" + cells[5][0] + "</td>")) << "well-formed markup passes as it is";
         EXPECT_TRUE(page.contains(">" + cells[6][1] + "</td>"));
+        EXPECT_TRUE(page.contains(">" + cells[7][0] + "</td>"));
+        for (const QString& cell : cells[7].mid(1))
+            EXPECT_FALSE(page.contains(cell)) << "markup with references XML does not know goes as text";
         EXPECT_TRUE(page.contains(special ? ">x&#160;&amp;&#160;y</td>" : ">x &amp; y</td>"))
             << "other markup goes as its text";
 
