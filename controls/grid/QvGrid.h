@@ -32,6 +32,7 @@ class TPopupMenu;
 class TEditLink;
 class TImageList;
 class TTimer;
+class TStream;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
@@ -900,6 +901,32 @@ public:
     int SaveEndRow() const;
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    // Delimited, fixed-width and aligned text (exchange/QvGrid_TextFiles.cpp). A save replaces its file only
+    // with a whole new one, else raises EQvGridError and leaves it as it was; a load that refuses its file
+    // changes nothing.
+    void SaveToCSV(const String& FileName, bool Unicode = true);
+    // The file must exist; its lines stay in front of the grid's.
+    void AppendToCSV(const String& FileName, bool Unicode = true);
+    // MaxRows <= 0 reads every record; an empty file changes nothing.
+    void LoadFromCSV(const String& FileName, int MaxRows = -1);
+    void InsertFromCSV(const String& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(TStream& AStream, int MaxRows = -1);
+    // Positions: one width per save column; missing widths are appended.
+    void SaveToFixed(const String& FileName, TIntList* Positions);
+    // Positions: 1-based field starts and the end of the last field, sorted in place.
+    void LoadFromFixed(const String& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+    void SaveToASCII(const String& FileName, bool Unicode = true);
+    // Starts a new file when there is none.
+    void AppendToASCII(const String& FileName, bool Unicode = true);
+    // HTML and XML (exchange/QvGrid_HtmlXml.cpp). Show (or the HTML settings' AutoPreview) opens the written
+    // page with the desktop's program.
+    void SaveToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+    void AppendToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+    // Pictures go below Dir ("" exports none).
+    String SaveToHTMLString(const String& Dir);
+    void SaveToXML(const String& FileName, const String& ListDescr, const String& RecordDescr,
+                   const TStrings* FieldDescr, bool ExportEmptyCells = false);
+    void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
     // The text file also writes the hidden columns, after the shown ones.
     void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
 
@@ -1289,6 +1316,16 @@ public:
     bool SaveFixedCols() const { return FSaveFixedCols; }
     bool SaveHiddenCells() const { return FSaveHiddenCells; }
     String XMLEncoding() const { return FXMLEncoding; }
+    void SetXMLEncoding(const String& Value) { FXMLEncoding = Value; }
+    // Character 0: "," when writing, detected when reading.
+    QChar Delimiter() const { return FDelimiter; }
+    void SetDelimiter(QChar Value) { FDelimiter = Value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
     bool IsXP() const { return FIsWinXP; }
     bool IsComCtl6() const { return FIsComCtl6; }
 
@@ -1300,6 +1337,8 @@ public:
     QV_PLAIN_PROP(bool, HintShowSizing, false)
     QV_PLAIN_PROP(bool, HTMLHint, false)
     QV_PLAIN_PROP(bool, OemConvert, false)
+    // CSV with "^" for an empty cell and "~" for a line break.
+    QV_PLAIN_PROP(bool, JavaCSV, false)
     QV_PLAIN_PROP(bool, AnchorHint, false)
     QV_PLAIN_PROP(bool, AutoNumAlign, false)
     QV_PLAIN_PROP(bool, AutoFilterUpdate, true)
