@@ -29,6 +29,9 @@
 #include <vector>
 
 class TPopupMenu;
+class IGridCells;
+class RowSorter;
+struct SortColumnRule;
 class TEditLink;
 class TImageList;
 class TTimer;
@@ -639,6 +642,22 @@ public:
     String OriginalCells(int ACol, int ARow);
     String ControlValues(int ACol, int ARow, const String& ID);
     void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Sorting (data/QvGrid_Sort.cpp). Columns are real columns, rows display rows. A sort is stable: rows
+    // that tie on every compared column keep their order.
+    // ----------------------------------------------------------------------------------------
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // Rows Left .. Right by the column (and, with SortSettings.Full, the columns after it).
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Swaps the two rows when they compare as the last sort ordered (ties go on to the next columns).
+    bool SortLine(int Col, int ARow1, int ARow2);
+    // The cross-reference starts again from the rows as they stand.
+    void InitSortXRef();
+    // Cell comparisons made by sorts.
+    int Compares() const { return FCompares; }
+    void SetCompares(int Value) { FCompares = Value; }
+
     // Rows through the sort cross-reference: the list's entry k is the row sorted to position k.
     TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
     int SortedRowIndex(int ARow) const;
@@ -1738,6 +1757,22 @@ private:
     bool DropCellList();
     // Steps of the cell pipeline (QvGrid_Paint*.cpp).
     void PaintFixedLook(TCellPaintState& S, TRect& R);
+
+    // Sorting (data/QvGrid_Sort.cpp): the rules from the sort settings, the sorter over the grid's cells, the
+    // order applied with the current row following it or staying where it was.
+    enum class TSortRowFollow { Setting, Stay };
+    SortColumnRule SortRuleFor(int ACol, bool Descending);
+    std::vector<SortColumnRule> ColumnSortRules(int ACol, bool Descending, bool Following);
+    // Raises EQvGridError without index entries.
+    std::vector<SortColumnRule> IndexSortRules();
+    std::unique_ptr<RowSorter> MakeRowSorter(const IGridCells& Cells, std::vector<SortColumnRule> Rules);
+    std::vector<int> SortedRowOrder(std::vector<SortColumnRule> Rules,
+                                    const std::vector<std::pair<int, int>>& Ranges);
+    // The child rows of every expanded node of the deepest level.
+    std::vector<std::pair<int, int>> GroupSortRanges();
+    void ApplyRowOrder(const std::vector<int>& Order, TSortRowFollow Follow, bool ReportRow);
+    void PermuteSortXRef(const std::vector<int>& Order);
+    void CountCompares(long long Count);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
     void DrawTreeLines(TCellPaintState& S, TRect R);
@@ -1906,6 +1941,8 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FCompares = 0;
+    int FSortSense = 0; // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;

@@ -128,6 +128,12 @@ void TQvStringGrid::SortSwapRows(int ARow1, int ARow2) {
     const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
     TCustomGrid::MoveRow(lo, hi);
     TCustomGrid::MoveRow(hi - 1, lo);
+    // The cross-reference follows the rows, so that the order before sorting can come back.
+    if (FSortRowXRef->Count() == RowCount()) {
+        const int entry = FSortRowXRef->Items(lo);
+        FSortRowXRef->SetItems(lo, FSortRowXRef->Items(hi));
+        FSortRowXRef->SetItems(hi, entry);
+    }
 }
 
 // Columns
@@ -277,8 +283,3 @@ void TQvStringGrid::Group(int) {}
 void TQvStringGrid::UnGroup() {}
 void TQvStringGrid::SaveColPositions() {}
 void TQvStringGrid::LoadColPositions() {}
-void TQvStringGrid::QSort() {}
-void TQvStringGrid::QSortIndexed() {}
-void TQvStringGrid::QSortGroup() {}
-void TQvStringGrid::QSortGroupIndexed() {}
-void TQvStringGrid::QUnSort() {}

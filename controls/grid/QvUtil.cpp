@@ -243,14 +243,16 @@ bool CellTextToNumber(const String& Text, double& Value) {
 }
 
 String NormalizeNumberText(const String& Text) {
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
+    return NormalizeNumberText(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+String NormalizeNumberText(const String& Text, QChar Thousand, QChar Decimal) {
     String out;
     out.reserve(Text.size());
     for (QChar c : Text) {
-        if (c == decimal)
+        if (c == Decimal)
             out += QLatin1Char('.');
-        else if (c != thousand)
+        else if (c != Thousand)
             out += c;
     }
     return out;
@@ -331,9 +333,11 @@ String DecodeWideCellText(const String& Text) {
 // --- Classification and detection ---
 
 int TextNumberKind(const String& Text) {
+    return TextNumberKind(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+int TextNumberKind(const String& Text, QChar thousand, QChar decimal) {
     if (Text.isEmpty()) return nkNoNumber;
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
     const qsizetype n = Text.size();
     bool isInt = true, isFloat = true, isExp = true, hasE = false;
     int minus = 0, decimals = 0, eCount = 0;

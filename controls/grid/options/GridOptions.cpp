@@ -2,6 +2,7 @@
 #include "controls/grid/options/GridOptions.h"
 
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/data/RowSorter.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Picture.h"
 #include <algorithm>
@@ -256,6 +257,28 @@ void TSortSettings::Remove() {
     FColumn = -1;
     if (FGrid) FGrid->SortIndexes()->Clear();
     RepaintSortRow();
+}
+
+String TSortSettings::SaveToString() const {
+    return WriteSortSpecifier(IndexShow(), Direction() == sdAscending, Column(),
+                              FGrid ? FGrid->SortIndexes()->SaveToString() : String());
+}
+
+void TSortSettings::LoadFromString(const String& Value) {
+    if (Value.isEmpty()) return;
+    SetShow(true);
+    const SortSpecifier spec = ReadSortSpecifier(Value);
+    SetIndexShow(spec.Indexed);
+    if (spec.Indexed) {
+        if (spec.Indexes.isEmpty() || !FGrid) return;
+        FGrid->SortIndexes()->LoadFromString(spec.Indexes);
+        FGrid->QSortIndexed();
+        return;
+    }
+    SetDirection(spec.Ascending ? sdAscending : sdDescending);
+    if (!spec.HasColumn) return;
+    SetColumn(spec.Column);
+    if (FGrid) FGrid->QSort();
 }
 
 void TSortSettings::Assign(const TPersistent* Source) {
