@@ -30,6 +30,7 @@
 
 class TPopupMenu;
 class IGridCells;
+class RowFilter;
 class RowSorter;
 struct SortColumnRule;
 class TEditLink;
@@ -883,6 +884,22 @@ public:
     // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
     void UnHideRowList();
     int FilterLevelCount() const { return FFilterRows.Count(); }
+    // Filtering (data/QvGrid_Filter.cpp). The levels ApplyFilter, NarrowDown and the filter drop-downs
+    // applied and not yet undone.
+    int FilterLevel() const { return FFilterLevel; }
+    // Hides display row ARow when it fails the filter.
+    void FilterRow(int ARow);
+    // The rows failing the filter as one new level.
+    void ApplyFilter();
+    // Undoes the top level; true while two or more levels remain.
+    bool RemoveLastFilter();
+    // Undoes every level; without one, clears the conditions.
+    void RemoveAllFilters();
+    // The filter of typed text: one level more for a character more, one less for a character less, else
+    // all levels undone and the text applied afresh. Column -1 searches whole rows.
+    void NarrowDown(const String& ACondition, int AColumn);
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
@@ -1241,7 +1258,6 @@ public:
     QV_PLAIN_PROP(bool, EnhTextSize, false)
     QV_PLAIN_PROP(bool, EnhRowColMove, true)
     QV_PLAIN_PROP(bool, ExcelStyleDecimalSeparator, false)
-    QV_PLAIN_PROP(bool, FilterActive, false)
     // Looks with a border colour draw it one pixel inside the frame, the parent's colour outside it.
     QV_PLAIN_PROP(bool, FitCellsInGrid, true)
     QV_PLAIN_PROP(bool, FilterDropDownAuto, false)
@@ -1250,6 +1266,8 @@ public:
     QV_PLAIN_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
     QV_PLAIN_PROP(int, FilterDropDownRow, 0)
     QV_PLAIN_PROP(bool, FilterNormalCellsOnly, true)
+    // Value lists leave out the values of hidden rows.
+    QV_PLAIN_PROP(bool, FilterIncremental, false)
     QV_PLAIN_PROP(bool, FixedAsButtons, false)
     QV_PLAIN_PROP(String, FloatFormat, "%.2f")
     QV_PLAIN_PROP(bool, HideFocusRect, false)
@@ -1773,6 +1791,10 @@ private:
     void ApplyRowOrder(const std::vector<int>& Order, TSortRowFollow Follow, bool ReportRow);
     void PermuteSortXRef(const std::vector<int>& Order);
     void CountCompares(long long Count);
+    // Filtering: the row test of the conditions, a level undone with what it changed.
+    std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
+    void UndoFilterLevel();
+    void ShowFilterList(int ACol, const TRect& Cell);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
     void DrawTreeLines(TCellPaintState& S, TRect R);
@@ -1941,8 +1963,12 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FFilterFixedRows = 0; // FixedRows when the last filter was applied
+    String FLastFilter;       // the text of the last NarrowDown
+    bool FFilterActive = false;
+    const RowFilter* FRowTest = nullptr; // the conditions prepared for the filter pass under way
     int FCompares = 0;
-    int FSortSense = 0; // 1 after an ascending row sort, -1 after a descending one
+    int FSortSense = 0;  // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;
