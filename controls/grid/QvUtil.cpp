@@ -36,11 +36,21 @@ String ReplaceAll(String text, const QString& from, const QString& to) {
 
 // --- Locale ---
 
-QChar LocaleTimeSeparator() { return TimeSeparator(); }
-QChar LocaleDateSeparator() { return DateSeparator(); }
-QChar LocaleThousandSeparator() { return ThousandSeparator(); }
-QChar LocaleDecimalSeparator() { return DecimalSeparator(); }
-String LocaleShortDateFormat() { return ShortDateFormat(); }
+QChar LocaleTimeSeparator() {
+    return TimeSeparator();
+}
+QChar LocaleDateSeparator() {
+    return DateSeparator();
+}
+QChar LocaleThousandSeparator() {
+    return ThousandSeparator();
+}
+QChar LocaleDecimalSeparator() {
+    return DecimalSeparator();
+}
+String LocaleShortDateFormat() {
+    return ShortDateFormat();
+}
 
 // --- Positions, limits and lists ---
 
@@ -361,7 +371,11 @@ int TextNumberKind(const String& Text, QChar thousand, QChar decimal) {
             lastThousand = i;
             isExp = false;
         }
-        if (!IsSignedNumberChar(c)) isExp = false;
+        // The separators given, not the locale's again for every character: reading the locale is costly.
+        if (!(digit || isMinus || isE || c == QLatin1Char('+') || c == thousand || c == decimal))
+            isExp = false;
+        // Nothing left that the text could be.
+        if (!isInt && !isFloat && !isExp) return nkNoNumber;
     }
     if (eCount != 1) isExp = false;
     const QChar last = Text[n - 1];
@@ -425,4 +439,3 @@ bool HasDateSeparators(const String& Text) {
     if (first < 1) return false;
     return Text.indexOf(sep, first + 1) - (first + 1) >= 1;
 }
-
