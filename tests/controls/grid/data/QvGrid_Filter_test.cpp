@@ -2,14 +2,11 @@
 // rows hidden by HideRows surviving every undo, node rows kept apart, progress, the single- and multi-choice
 // value lists, and a filter chosen from the header's drop-down by a real click and real keys.
 #include "InputEvents.h"
+#include "GridOnForm.h"
 #include "controls/grid/QvGrid.h"
-#include "toolkit/controls/Forms.h"
 
-#include <QApplication>
-#include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace qvgrid_filter_test {
@@ -155,35 +152,12 @@ TEST_F(FilteredGrid, MultiChoiceJoinsTheTickedValues) {
 // A click on the drop-down button of a header cell lists the column's values; Down and Enter choose one and
 // the rows are filtered; choosing "(All)" again shows them all.
 TEST(FilterByClick, TheHeaderListChoosesAValueByKeys) {
-    auto form = std::make_unique<TForm>(nullptr);
-    form->SetBounds(0, 0, 600, 400);
-    auto* grid = new TQvStringGrid(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 500, 300);
-    grid->SetColCount(4);
-    grid->SetRowCount(6);
-    const QStringList values{"pear", "apple", "pear", "fig", "apple"};
-    for (int r = 1; r < 6; ++r) {
-        grid->SetCells(1, r, QString("r%1").arg(r));
-        grid->SetCells(2, r, values[r - 1]);
-    }
+    qvtest::GridOnForm shown({"pear", "apple", "pear", "fig", "apple"});
+    TQvStringGrid* grid = shown.grid;
     grid->SetFilterDropDownAuto(true);
-    form->Show();
-    QApplication::processEvents();
-    QWidget* cells = grid->Widget();
-    for (QWidget* w : grid->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QScrollBar*>(w) && w != grid->FilterList()->Widget() &&
-            w != grid->FilterCheckList()->Widget())
-            cells = w;
-    auto shown = [&] {
-        QStringList out;
-        for (int r = 1; r < grid->RowCount(); ++r)
-            out << grid->Cells(1, r);
-        return out;
-    };
-    const TRect header = grid->CellRect(2, 0);
-    const QPointF button(header.Right - 6, (header.Top + header.Bottom) / 2);
-    qvtest::ClickAt(cells, button);
+    shown.Show();
+    const QPointF button = shown.HeaderPoint(2, 6);
+    qvtest::ClickAt(shown.Cells(), button);
     ASSERT_TRUE(grid->FilterList()->Visible());
     ASSERT_EQ(grid->FilterList()->Items()->Count(), 4); // "(All)", "apple", "fig", "pear"
     EXPECT_EQ(grid->FilterList()->Items()->Strings(2), "fig");
@@ -191,14 +165,14 @@ TEST(FilterByClick, TheHeaderListChoosesAValueByKeys) {
     qvtest::KeyToFocus(Qt::Key_Down);
     qvtest::KeyToFocus(Qt::Key_Return, "\r");
     EXPECT_FALSE(grid->FilterList()->Visible());
-    EXPECT_EQ(shown(), (QStringList{"r4"}));
+    EXPECT_EQ(shown.Names(), (QStringList{"r4"}));
     EXPECT_TRUE(grid->Focused());
 
-    qvtest::ClickAt(cells, button);
+    qvtest::ClickAt(shown.Cells(), button);
     ASSERT_TRUE(grid->FilterList()->Visible());
     EXPECT_EQ(grid->FilterList()->ItemIndex(), 0);
     qvtest::KeyToFocus(Qt::Key_Return, "\r");
-    EXPECT_EQ(shown(), (QStringList{"r1", "r2", "r3", "r4", "r5"}));
+    EXPECT_EQ(shown.Names(), (QStringList{"r1", "r2", "r3", "r4", "r5"}));
 }
 
 } // namespace qvgrid_filter_test

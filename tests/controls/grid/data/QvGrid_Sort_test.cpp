@@ -1,11 +1,9 @@
 // Sorting the string grid: the sort operations over its rows (hidden columns, hidden rows, flags, the current
 // row and the cross-reference moving along), the settings' text, the group sorts, and a real header click.
 #include "InputEvents.h"
+#include "GridOnForm.h"
 #include "controls/grid/QvGrid.h"
-#include "toolkit/controls/Forms.h"
 
-#include <QApplication>
-#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -195,40 +193,20 @@ TEST_F(SortGrid, GroupSortsOrderTheRowsOfEachDeepestExpandedNode) {
 
 // A real click on a sortable header sorts the rows; a second click on it reverses them.
 TEST(SortByClick, AHeaderClickSortsAndASecondReverses) {
-    auto form = std::make_unique<TForm>(nullptr);
-    form->SetBounds(0, 0, 600, 400);
-    auto* grid = new TQvStringGrid(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 500, 300);
-    grid->SetColCount(4);
-    grid->SetRowCount(6);
-    const QStringList values{"30", "4", "200", "15", "4"};
-    for (int r = 1; r < 6; ++r) {
-        grid->SetCells(1, r, QString("r%1").arg(r));
-        grid->SetCells(2, r, values[r - 1]);
-    }
+    qvtest::GridOnForm shown({"30", "4", "200", "15", "4"});
+    TQvStringGrid* grid = shown.grid;
     grid->SortSettings()->SetShow(true);
     int clicked = -2;
     grid->OnClickSort = [&](TObject*, int ACol) { clicked = ACol; };
-    form->Show();
-    QApplication::processEvents();
-    QWidget* cells = grid->Widget();
-    for (QWidget* w : grid->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QScrollBar*>(w)) cells = w;
-    auto names = [&] {
-        QStringList out;
-        for (int r = 1; r < 6; ++r)
-            out << grid->Cells(1, r);
-        return out;
-    };
+    shown.Show();
     const TRect header = grid->CellRect(2, 0);
-    const QPointF at((header.Left + header.Right) / 2 - 10, (header.Top + header.Bottom) / 2);
-    qvtest::ClickAt(cells, at);
+    const QPointF at = shown.HeaderPoint(2, (header.Right - header.Left) / 2 + 10);
+    qvtest::ClickAt(shown.Cells(), at);
     EXPECT_EQ(clicked, 2);
-    EXPECT_EQ(names(), (QStringList{"r2", "r5", "r4", "r1", "r3"}));
-    qvtest::ClickAt(cells, at);
+    EXPECT_EQ(shown.Names(), (QStringList{"r2", "r5", "r4", "r1", "r3"}));
+    qvtest::ClickAt(shown.Cells(), at);
     EXPECT_EQ(grid->SortSettings()->Direction(), sdDescending);
-    EXPECT_EQ(names(), (QStringList{"r3", "r1", "r4", "r2", "r5"}));
+    EXPECT_EQ(shown.Names(), (QStringList{"r3", "r1", "r4", "r2", "r5"}));
 }
 
 } // namespace qvgrid_sort_test
