@@ -464,6 +464,17 @@ bool PointerOutside(TControl* list) {
     return !list->ClientRect().Contains(p);
 }
 
+// Escape closes a value list without a choice and gives the keyboard back to the grid.
+bool CloseValueListOnEscape(TListBox* list, TQvStringGrid* grid, QChar Key) {
+    if (Key != QChar(27)) return false;
+    list->SetVisible(false);
+    if (grid) {
+        grid->SetFilterDropDownColumn(-1);
+        if (grid->CanFocus()) grid->SetFocus();
+    }
+    return true;
+}
+
 } // namespace
 
 void TDropList::WndProc(TMessage& Message) {
@@ -480,6 +491,7 @@ void TDropList::Choose() {
 }
 
 void TDropList::KeyPress(QChar& Key) {
+    if (CloseValueListOnEscape(this, FGrid, Key)) return;
     TListBox::KeyPress(Key);
     if (Key == QChar(13)) Choose();
 }
@@ -499,6 +511,11 @@ void TDropCheckList::SetChecked(int Index, bool v) {
     if (FChecked[static_cast<size_t>(Index)] == v) return;
     FChecked[static_cast<size_t>(Index)] = v;
     if (OnSelect) OnSelect(this, -1);
+}
+
+void TDropCheckList::KeyPress(QChar& Key) {
+    if (CloseValueListOnEscape(this, FGrid, Key)) return;
+    TListBox::KeyPress(Key);
 }
 
 void TDropCheckList::WndProc(TMessage& Message) {

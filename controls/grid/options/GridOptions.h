@@ -443,7 +443,7 @@ protected:
 
 private:
     void Choose();
-    [[maybe_unused]] TQvStringGrid* FGrid;
+    TQvStringGrid* FGrid;
 };
 
 // The multi-choice value list: checking an item reports it and keeps the list open.
@@ -457,8 +457,9 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    void KeyPress(QChar& Key) override;
 
 private:
-    [[maybe_unused]] TQvStringGrid* FGrid;
+    TQvStringGrid* FGrid;
     std::vector<bool> FChecked;
 };

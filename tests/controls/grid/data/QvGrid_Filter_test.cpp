@@ -1,8 +1,8 @@
 // Filtering the string grid: levels applied and undone through FilterActive, RemoveLastFilter and NarrowDown,
 // rows hidden by HideRows surviving every undo, node rows kept apart, progress, the single- and multi-choice
 // value lists, and a filter chosen from the header's drop-down by a real click and real keys.
-#include "InputEvents.h"
 #include "GridOnForm.h"
+#include "InputEvents.h"
 #include "controls/grid/QvGrid.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +150,7 @@ TEST_F(FilteredGrid, MultiChoiceJoinsTheTickedValues) {
 }
 
 // A click on the drop-down button of a header cell lists the column's values; Down and Enter choose one and
-// the rows are filtered; choosing "(All)" again shows them all.
+// the rows are filtered; Escape closes the list without a choice; choosing "(All)" shows them all again.
 TEST(FilterByClick, TheHeaderListChoosesAValueByKeys) {
     qvtest::GridOnForm shown({"pear", "apple", "pear", "fig", "apple"});
     TQvStringGrid* grid = shown.grid;
@@ -167,6 +167,15 @@ TEST(FilterByClick, TheHeaderListChoosesAValueByKeys) {
     EXPECT_FALSE(grid->FilterList()->Visible());
     EXPECT_EQ(shown.Names(), (QStringList{"r4"}));
     EXPECT_TRUE(grid->Focused());
+
+    // Escape closes the list and changes nothing.
+    qvtest::ClickAt(shown.Cells(), button);
+    ASSERT_TRUE(grid->FilterList()->Visible());
+    qvtest::KeyToFocus(Qt::Key_Escape, "\x1b");
+    EXPECT_FALSE(grid->FilterList()->Visible());
+    EXPECT_EQ(grid->FilterDropDownColumn(), -1);
+    EXPECT_TRUE(grid->Focused());
+    EXPECT_EQ(shown.Names(), (QStringList{"r4"}));
 
     qvtest::ClickAt(shown.Cells(), button);
     ASSERT_TRUE(grid->FilterList()->Visible());
