@@ -1963,8 +1963,8 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
-    int FFilterFixedRows = 0; // FixedRows when the last filter was applied
-    String FLastFilter;       // the text of the last NarrowDown
+    int FFilterFixedRows = -1; // FixedRows when the last filter was applied; -1 before the first
+    String FLastFilter;        // the text of the last NarrowDown
     bool FFilterActive = false;
     const RowFilter* FRowTest = nullptr; // the conditions prepared for the filter pass under way
     int FCompares = 0;

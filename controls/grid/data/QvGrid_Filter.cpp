@@ -57,7 +57,9 @@ void TQvStringGrid::ApplyFilter() {
 
 void TQvStringGrid::UndoFilterLevel() {
     UnHideRowList();
-    if (FixedRows() != FFilterFixedRows && FFilterFixedRows < RowCount()) SetFixedRows(FFilterFixedRows);
+    // A level hidden through HideRowList alone, before any filter, leaves the fixed rows as they are.
+    if (FFilterFixedRows >= 0 && FixedRows() != FFilterFixedRows && FFilterFixedRows < RowCount())
+        SetFixedRows(FFilterFixedRows);
     if (FSelHidden) UnHideSelection();
     FFilterLevel = std::max(FFilterLevel - 1, 0);
 }
