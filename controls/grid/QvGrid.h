@@ -29,6 +29,10 @@
 #include <vector>
 
 class TPopupMenu;
+class IGridCells;
+class RowFilter;
+class RowSorter;
+struct SortColumnRule;
 class TEditLink;
 class TImageList;
 class TTimer;
@@ -646,6 +650,22 @@ public:
     String OriginalCells(int ACol, int ARow);
     String ControlValues(int ACol, int ARow, const String& ID);
     void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Sorting (data/QvGrid_Sort.cpp). Columns are real columns, rows display rows. A sort is stable: rows
+    // that tie on every compared column keep their order.
+    // ----------------------------------------------------------------------------------------
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // Rows Left .. Right by the column (and, with SortSettings.Full, the columns after it).
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Swaps the two rows when they compare as the last sort ordered (ties go on to the next columns).
+    bool SortLine(int Col, int ARow1, int ARow2);
+    // The cross-reference starts again from the rows as they stand.
+    void InitSortXRef();
+    // Cell comparisons made by sorts.
+    int Compares() const { return FCompares; }
+    void SetCompares(int Value) { FCompares = Value; }
+
     // Rows through the sort cross-reference: the list's entry k is the row sorted to position k.
     TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
     int SortedRowIndex(int ARow) const;
@@ -871,6 +891,22 @@ public:
     // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
     void UnHideRowList();
     int FilterLevelCount() const { return FFilterRows.Count(); }
+    // Filtering (data/QvGrid_Filter.cpp). The levels ApplyFilter, NarrowDown and the filter drop-downs
+    // applied and not yet undone.
+    int FilterLevel() const { return FFilterLevel; }
+    // Hides display row ARow when it fails the filter.
+    void FilterRow(int ARow);
+    // The rows failing the filter as one new level.
+    void ApplyFilter();
+    // Undoes the top level; true while two or more levels remain.
+    bool RemoveLastFilter();
+    // Undoes every level; without one, clears the conditions.
+    void RemoveAllFilters();
+    // The filter of typed text: one level more for a character more, one less for a character less, else
+    // all levels undone and the text applied afresh. Column -1 searches whole rows.
+    void NarrowDown(const String& ACondition, int AColumn);
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
@@ -1351,7 +1387,6 @@ public:
     QV_PLAIN_PROP(bool, EnhTextSize, false)
     QV_PLAIN_PROP(bool, EnhRowColMove, true)
     QV_PLAIN_PROP(bool, ExcelStyleDecimalSeparator, false)
-    QV_PLAIN_PROP(bool, FilterActive, false)
     // Looks with a border colour draw it one pixel inside the frame, the parent's colour outside it.
     QV_PLAIN_PROP(bool, FitCellsInGrid, true)
     QV_PLAIN_PROP(bool, FilterDropDownAuto, false)
@@ -1360,6 +1395,8 @@ public:
     QV_PLAIN_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
     QV_PLAIN_PROP(int, FilterDropDownRow, 0)
     QV_PLAIN_PROP(bool, FilterNormalCellsOnly, true)
+    // Value lists leave out the values of hidden rows.
+    QV_PLAIN_PROP(bool, FilterIncremental, false)
     QV_PLAIN_PROP(bool, FixedAsButtons, false)
     QV_PLAIN_PROP(String, FloatFormat, "%.2f")
     QV_PLAIN_PROP(bool, HideFocusRect, false)
@@ -1878,6 +1915,26 @@ private:
     void DrawModifiedMark(TCellPaintState& S, const TRect& R);
     void DrawEditorButtons(TCellPaintState& S, TRect& R);
     void DrawDefaultCellText(TCellPaintState& S, const TRect& R);
+
+    // Sorting (data/QvGrid_Sort.cpp): the rules from the sort settings, the sorter over the grid's cells, the
+    // order applied with the current row following it or staying where it was.
+    enum class TSortRowFollow { Setting, Stay };
+    SortColumnRule SortRuleFor(int ACol, bool Descending);
+    std::vector<SortColumnRule> ColumnSortRules(int ACol, bool Descending, bool Following);
+    // Raises EQvGridError without index entries.
+    std::vector<SortColumnRule> IndexSortRules();
+    std::unique_ptr<RowSorter> MakeRowSorter(const IGridCells& Cells, std::vector<SortColumnRule> Rules);
+    std::vector<int> SortedRowOrder(std::vector<SortColumnRule> Rules,
+                                    const std::vector<std::pair<int, int>>& Ranges);
+    // The child rows of every expanded node of the deepest level.
+    std::vector<std::pair<int, int>> GroupSortRanges();
+    void ApplyRowOrder(const std::vector<int>& Order, TSortRowFollow Follow, bool ReportRow);
+    void PermuteSortXRef(const std::vector<int>& Order);
+    void CountCompares(long long Count);
+    // Filtering: the row test of the conditions, a level undone with what it changed.
+    std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
+    void UndoFilterLevel();
+    void ShowFilterList(int ACol, const TRect& Cell);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
@@ -2064,6 +2121,12 @@ private:
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FFilterFixedRows = -1; // FixedRows when the last filter was applied; -1 before the first
+    String FLastFilter;        // the text of the last NarrowDown
+    bool FFilterActive = false;
+    const RowFilter* FRowTest = nullptr; // the conditions prepared for the filter pass under way
+    int FCompares = 0;
+    int FSortSense = 0;  // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;

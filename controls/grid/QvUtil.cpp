@@ -36,11 +36,21 @@ String ReplaceAll(String text, const QString& from, const QString& to) {
 
 // --- Locale ---
 
-QChar LocaleTimeSeparator() { return TimeSeparator(); }
-QChar LocaleDateSeparator() { return DateSeparator(); }
-QChar LocaleThousandSeparator() { return ThousandSeparator(); }
-QChar LocaleDecimalSeparator() { return DecimalSeparator(); }
-String LocaleShortDateFormat() { return ShortDateFormat(); }
+QChar LocaleTimeSeparator() {
+    return TimeSeparator();
+}
+QChar LocaleDateSeparator() {
+    return DateSeparator();
+}
+QChar LocaleThousandSeparator() {
+    return ThousandSeparator();
+}
+QChar LocaleDecimalSeparator() {
+    return DecimalSeparator();
+}
+String LocaleShortDateFormat() {
+    return ShortDateFormat();
+}
 
 // --- Positions, limits and lists ---
 
@@ -240,14 +250,16 @@ bool CellTextToNumber(const String& Text, double& Value) {
 }
 
 String NormalizeNumberText(const String& Text) {
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
+    return NormalizeNumberText(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+String NormalizeNumberText(const String& Text, QChar Thousand, QChar Decimal) {
     String out;
     out.reserve(Text.size());
     for (QChar c : Text) {
-        if (c == decimal)
+        if (c == Decimal)
             out += QLatin1Char('.');
-        else if (c != thousand)
+        else if (c != Thousand)
             out += c;
     }
     return out;
@@ -302,9 +314,11 @@ String DecodeWideCellText(const String& Text) {
 // --- Classification and detection ---
 
 int TextNumberKind(const String& Text) {
+    return TextNumberKind(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+int TextNumberKind(const String& Text, QChar thousand, QChar decimal) {
     if (Text.isEmpty()) return nkNoNumber;
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
     const qsizetype n = Text.size();
     bool isInt = true, isFloat = true, isExp = true, hasE = false;
     int minus = 0, decimals = 0, eCount = 0;
@@ -328,7 +342,11 @@ int TextNumberKind(const String& Text) {
             lastThousand = i;
             isExp = false;
         }
-        if (!IsSignedNumberChar(c)) isExp = false;
+        // The separators given, not the locale's again for every character: reading the locale is costly.
+        if (!(digit || isMinus || isE || c == QLatin1Char('+') || c == thousand || c == decimal))
+            isExp = false;
+        // Nothing left that the text could be.
+        if (!isInt && !isFloat && !isExp) return nkNoNumber;
     }
     if (eCount != 1) isExp = false;
     const QChar last = Text[n - 1];
@@ -392,4 +410,3 @@ bool HasDateSeparators(const String& Text) {
     if (first < 1) return false;
     return Text.indexOf(sep, first + 1) - (first + 1) >= 1;
 }
-

@@ -66,6 +66,8 @@ String CleanNumberText(const String& Text);
 // no number.
 bool CellTextToNumber(const String& Text, double& Value);
 String NormalizeNumberText(const String& Text);
+// With the separators given, for callers that read many texts with one set.
+String NormalizeNumberText(const String& Text, QChar Thousand, QChar Decimal);
 String ColorToHex(TColor Color);
 // OEM code page 437; characters it lacks become "?".
 void StringToOem(String& S);
@@ -82,6 +84,7 @@ QChar FindDelimiterOutsideQuotes(const QString& Chars, const String& Text, int& 
 // Classification and detection.
 enum : int { nkInteger = 0, nkFloat = 1, nkNoNumber = 2, nkExponent = 5 };
 int TextNumberKind(const String& Text);
+int TextNumberKind(const String& Text, QChar Thousand, QChar Decimal);
 enum : int { ctkPlain = 0, ctkHTML = 1, ctkRTF = 2, ctkFormula = 3, ctkWide = 5 };
 int CellTextKind(const String& Text, bool CheckHTML);
 bool IsURL(const String& Text);
