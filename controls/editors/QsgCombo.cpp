@@ -12,62 +12,17 @@ namespace {
 constexpr TColor kQsgComboDisabledFrame = 0xB99D7F;
 } // namespace
 
-TPoint AttachedLabelOrigin(const TRect& c, TSize l, int tw, TLabelPosition position, int m) {
-    const int centredTop = c.Top + (c.Height() - l.cy) / 2;
-    const int centredLeft = c.Left + (c.Width() - l.cx) / 2;
-    const int bottomTop = c.Top + c.Height() - l.cy;
-    switch (position) {
-    case lpLeftTop:
-        return TPoint(c.Left - tw - m, c.Top);
-    case lpLeftCenter:
-        return TPoint(c.Left - tw - m, centredTop);
-    case lpLeftBottom:
-        return TPoint(c.Left - tw - m, bottomTop);
-    case lpTopLeft:
-        return TPoint(c.Left, c.Top - l.cy - m);
-    case lpBottomLeft:
-        return TPoint(c.Left, c.Top + c.Height() + m);
-    case lpLeftTopLeft:
-        return TPoint(c.Left - m, c.Top);
-    case lpLeftCenterLeft:
-        return TPoint(c.Left - m, centredTop);
-    case lpLeftBottomLeft:
-        return TPoint(c.Left - m, bottomTop);
-    case lpTopCenter:
-        return TPoint(centredLeft, c.Top - l.cy - m);
-    case lpBottomCenter:
-        return TPoint(centredLeft, c.Top + c.Height() + m);
-    case lpRightTop:
-        return TPoint(c.Left + c.Width() + m, c.Top);
-    case lpRightCenter:
-        return TPoint(c.Left + c.Width() + m, centredTop);
-    case lpRighBottom:
-        return TPoint(c.Left + c.Width() + m, bottomTop);
-    }
-    return TPoint(c.Left, c.Top);
-}
-
-int AttachedLabelTextWidth(TLabel* label) {
-    if (label->Caption().isEmpty()) return 0;
-    TCanvas* canvas = label->Canvas();
-    canvas->SetFont(label->Font());
-    TRect r(0, 0, 1000, 255);
-    DrawText(canvas, label->Caption(), r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-    return r.Right;
-}
-
 TQsgCustomCombo::TQsgCustomCombo(TComponent* AOwner)
-    : TComboBox(AOwner), FLabelFont(std::make_unique<TFont>()), FCanvas(std::make_unique<TCanvas>()) {
+    : TComboBox(AOwner), FCanvas(std::make_unique<TCanvas>()) {
     FButtonWidth = SystemScrollBarWidth() + 2;
     FIsThemed = CommonControlsThemed();
-    FLabelFont->OnChange = [this](TObject*) { LabelFontChanged(); };
+    FLabel.Font()->OnChange = [this](TObject*) { LabelFontChanged(); };
 }
 
 TQsgCustomCombo::~TQsgCustomCombo() {
     SetDestroying();
     // The label is owned here but sits on the parent: it goes before the combo.
-    delete FLabel;
-    FLabel = nullptr;
+    FLabel.Free();
 }
 
 // ---- properties ----
@@ -160,15 +115,12 @@ void TQsgCustomCombo::SetEnabled(bool v) {
     const bool changed = v != Enabled();
     TComboBox::SetEnabled(v);
     if (IsLoading() || (ComponentState() & csDesigning) || !changed) return;
-    if (FLabel && !FLabelAlwaysEnabled) {
-        FLabel->SetEnabled(v);
-        UpdateLabel();
-    }
+    FLabel.ControlEnabled(v);
 }
 
 void TQsgCustomCombo::SetVisible(bool v) {
     TComboBox::SetVisible(v);
-    if (FLabel) FLabel->SetVisible(v);
+    if (FLabel.Label()) FLabel.Label()->SetVisible(v);
 }
 
 void TQsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -178,10 +130,7 @@ void TQsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TQsgCustomCombo::SetParent(TWinControl* AParent) {
     TComboBox::SetParent(AParent);
-    if (FLabel && !IsDestroying()) {
-        FLabel->SetParent(AParent);
-        UpdateLabel();
-    }
+    FLabel.ControlParent(AParent);
 }
 
 void TQsgCustomCombo::Init() {
@@ -201,57 +150,23 @@ void TQsgCustomCombo::SelectItem(const String& AString) {
 
 // ---- label ----
 
-String TQsgCustomCombo::LabelCaption() const {
-    return FLabel ? FLabel->Caption() : String();
-}
-
 void TQsgCustomCombo::SetLabelCaption(const String& v) {
-    if (!FLabel) CreateLabel();
-    FLabel->SetCaption(v);
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelPosition(TLabelPosition v) {
-    FLabelPosition = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelMargin(int v) {
-    FLabelMargin = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelTransparent(bool v) {
-    FLabelTransparent = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelAlwaysEnabled(bool v) {
-    FLabelAlwaysEnabled = v;
+    FLabel.SetCaption(v, [this](TLabel* label) {
+        label->SetFont(FLabel.Font());
+        label->SetParentFont(ParentFont());
+    });
     UpdateLabel();
 }
 
 void TQsgCustomCombo::SetLabelFont(const TFont* v) {
-    if (!ParentFont()) FLabelFont->Assign(v);
+    if (!ParentFont()) FLabel.Font()->Assign(v);
     UpdateLabel();
 }
 
-void TQsgCustomCombo::CreateLabel() {
-    FLabel = new TLabel(this);
-    FLabel->SetParent(Parent());
-    FLabel->SetFont(FLabelFont.get());
-    FLabel->SetParentFont(ParentFont());
-}
-
 void TQsgCustomCombo::UpdateLabel() {
-    if (!FLabel || IsDestroying()) return;
-    FLabel->SetTransparent(FLabelTransparent);
-    if (!ParentFont()) FLabel->SetFont(FLabelFont.get());
-    const int tw = AttachedLabelTextWidth(FLabel);
-    const TPoint at = AttachedLabelOrigin(BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, tw,
-                                          FLabelPosition, FLabelMargin);
-    FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
-    FLabel->SetVisible(Visible());
+    if (!FLabel.Label() || IsDestroying()) return;
+    if (!ParentFont()) FLabel.Label()->SetFont(FLabel.Font());
+    FLabel.Place();
 }
 
 void TQsgCustomCombo::LabelFontChanged() {
@@ -259,16 +174,10 @@ void TQsgCustomCombo::LabelFontChanged() {
     UpdateLabel();
 }
 
-void TQsgCustomCombo::SetLabelBold(bool bold) {
-    if (!FLabel) return;
-    TFontStyles s = FLabel->Font()->Style();
-    FLabel->Font()->SetStyle(bold ? (s | fsBold) : (s & ~TFontStyles(fsBold)));
-}
-
 void TQsgCustomCombo::FontChanged() {
     TComboBox::FontChanged();
-    if (FLabel && FLabel->ParentFont()) {
-        FLabel->SetFont(Font());
+    if (FLabel.Label() && FLabel.Label()->ParentFont()) {
+        FLabel.Label()->SetFont(Font());
         UpdateLabel();
     }
 }
@@ -280,9 +189,9 @@ void TQsgCustomCombo::Loaded() {
     if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
     FOldColor = FLoadedColor;
     if (!FFlatParentColor || FFlat) TControl::SetColor(FLoadedColor);
-    if (FLabel) {
-        if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
-        if (ParentFont()) FLabel->SetFont(Font());
+    if (TLabel* label = FLabel.Label()) {
+        if (!FLabel.AlwaysEnabled()) label->SetEnabled(Enabled());
+        if (ParentFont()) label->SetFont(Font());
     }
     UpdateLabel();
     Init();
@@ -382,12 +291,12 @@ void TQsgCustomCombo::Dispatch(TMessage& m) {
         if (FFocusBorderColor != clNone) Invalidate();
         KeepNormalColor();
         if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
-        if (FFocusLabel) SetLabelBold(true);
+        if (FFocusLabel) FLabel.SetBold(true);
         return;
     case WM_KILLFOCUS:
         TComboBox::Dispatch(m);
         if (FFocusColor != clNone && FNormalColor != clNone) TControl::SetColor(FNormalColor);
-        if (FFocusLabel) SetLabelBold(false);
+        if (FFocusLabel) FLabel.SetBold(false);
         Invalidate();
         return;
     default:
@@ -402,7 +311,7 @@ void TQsgCustomCombo::DoEnter() {
     Invalidate();
     KeepNormalColor();
     if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
-    if (FFocusLabel) SetLabelBold(true);
+    if (FFocusLabel) FLabel.SetBold(true);
 }
 
 void TQsgCustomCombo::DoExit() {
@@ -411,7 +320,7 @@ void TQsgCustomCombo::DoExit() {
     FHasFocus = false;
     Invalidate();
     if (FFocusColor != clNone && FNormalColor != clNone) TControl::SetColor(FNormalColor);
-    if (FFocusLabel) SetLabelBold(false);
+    if (FFocusLabel) FLabel.SetBold(false);
 }
 
 void TQsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
