@@ -1,16 +1,12 @@
 // The flat combo box: own frames and drop button over Qt's combo, focus colours, the attached label.
 #include "controls/editors/QsgCombo.h"
+#include "controls/editors/FlatEditLook.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
-
-namespace {
-// The frame colour of a disabled themed combo that keeps no ordinary border.
-constexpr TColor kQsgComboDisabledFrame = 0xB99D7F;
-} // namespace
 
 TQsgCustomCombo::TQsgCustomCombo(TComponent* AOwner)
     : TComboBox(AOwner), FCanvas(std::make_unique<TCanvas>()) {
@@ -415,37 +411,19 @@ void TQsgCustomCombo::DrawButton() {
     TRect strip(CW - FButtonWidth + 3, 1, W - 1, H - 1);
     const bool down = MouseButtonDown();
     if (FButtonColor == clNone && ThemesActive()) {
-        int state = TS_HOT;
-        if (!Enabled())
-            state = TS_DISABLED;
-        else if (down && DroppedDown())
-            state = TS_PRESSED;
-        else if (down || !FButtonHover || DroppedDown())
-            state = TS_NORMAL;
-        DrawThemeBackground(FCanvas.get(), "combobox", CP_DROPDOWNBUTTON, state, strip);
+        DrawThemeBackground(FCanvas.get(), "combobox", CP_DROPDOWNBUTTON,
+                            DropButtonThemeState(Enabled(), down, FButtonHover, DroppedDown()), strip);
     } else if (FButtonColor == clNone) {
         strip = TRect(CW - FButtonWidth - 1, 2, W - 1, H - 2);
         DrawFrameControl(FCanvas.get(), strip, DFC_SCROLL,
                          DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
     } else {
-        TColor face = FButtonColor;
-        if (FButtonHover) face = down ? FButtonColorDown : FButtonColorHot;
-        if (face == clNone) face = FButtonColor;
         strip = TRect(CW - FButtonWidth + 2, 2, W - 2, H - 2);
-        FCanvas->Brush()->SetColor(face);
-        FCanvas->Pen()->SetColor(face);
-        FCanvas->FillRect(strip);
-        if (FButtonBorderColor != clNone) {
-            FCanvas->Pen()->SetColor(FButtonBorderColor);
-            FCanvas->MoveTo(strip.Left, strip.Top);
-            FCanvas->LineTo(strip.Left, strip.Bottom);
-        }
-        TColor arrow = down && FButtonTextColorDown != clNone ? FButtonTextColorDown : FButtonTextColor;
-        if (arrow == clNone) arrow = clBlack;
-        FCanvas->Brush()->SetColor(arrow);
-        FCanvas->Pen()->SetColor(arrow);
-        FCanvas->Polygon({TPoint(strip.Left + 4, strip.Top + 7), TPoint(strip.Left + 10, strip.Top + 7),
-                          TPoint(strip.Left + 7, strip.Top + 10)});
+        DrawColouredDropButton(
+            FCanvas.get(), strip, strip.Left,
+            DropButtonFaceColor(FButtonColor, FButtonColorHot, FButtonColorDown, FButtonHover, down),
+            FButtonBorderColor, TPoint(strip.Left + 4, strip.Top + 7),
+            DropButtonArrowColor(FButtonTextColor, FButtonTextColorDown, down));
     }
 }
 
@@ -458,45 +436,29 @@ void TQsgCustomCombo::DrawBorders() {
 }
 
 void TQsgCustomCombo::DrawBorder() {
-    const int W = Width(), H = Height();
-    TRect r(0, 0, W, H);
-    auto frame = [this](const TRect& rect, TColor colour) {
-        FCanvas->Brush()->SetColor(colour);
-        FCanvas->FrameRect(rect);
-    };
-    if (!Enabled() && FIsThemed && !FDisabledBorder) {
-        frame(r, kQsgComboDisabledFrame);
-        return;
-    }
-    if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-        frame(r, FBorderColor);
-        return;
-    }
-    if (FFocusBorderColor != clNone) {
-        if (FHasFocus) frame(r, FFocusBorderColor);
-        return;
-    }
-    const bool focusBorder = FocusBorderActive();
-    const TColor outer = focusBorder ? clBtnFace : (Parent() ? Parent()->Color() : clBtnFace);
-    const TColor inner = Color();
-    if (focusBorder) {
-        DrawSunkenOuterEdge(FCanvas.get(), r);
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        frame(r, inner);
-    } else {
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1 - FButtonWidth, r.Bottom - 1);
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        frame(r, inner);
-    }
-    if (FFlat && FFlatLineColor != clNone) {
+    TFlatFrame f;
+    f.Width = Width();
+    f.Height = Height();
+    f.ButtonWidth = FButtonWidth;
+    f.Enabled = Enabled();
+    f.Themed = FIsThemed;
+    f.DisabledBorder = FDisabledBorder;
+    f.HasFocus = FHasFocus;
+    f.FocusBorderActive = FocusBorderActive();
+    f.BorderColor = FBorderColor;
+    f.FocusBorderColor = FFocusBorderColor;
+    f.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
+    f.Color = Color();
+    DrawFlatFrame(FCanvas.get(), f);
+    // Only the plain flat frames have the underline.
+    const bool plainFrame =
+        (Enabled() || !FIsThemed || FDisabledBorder) && FBorderColor == clNone && FFocusBorderColor == clNone;
+    if (plainFrame && FFlat && FFlatLineColor != clNone) {
         FCanvas->Pen()->SetColor(FFlatLineColor);
         FCanvas->Pen()->SetStyle(psSolid);
         FCanvas->Pen()->SetWidth(1);
-        FCanvas->MoveTo(0, H - 1);
-        FCanvas->LineTo(W - FButtonWidth - 3, H - 1);
+        FCanvas->MoveTo(0, Height() - 1);
+        FCanvas->LineTo(Width() - FButtonWidth - 3, Height() - 1);
     }
 }
 
@@ -504,11 +466,6 @@ void TQsgCustomCombo::DrawButtonFace() {
     if (IsHot()) return;
     const int W = Width(), H = Height(), CW = ClientWidth();
     // The arrow of the strip stays; the raised edges around it take the face colour.
-    const TRect arrow(CW - FButtonWidth + 4, 4, CW - 4, ClientHeight() - 4);
-    FCanvas->Brush()->SetColor(clBtnFace);
-    const TRect face(CW - FButtonWidth, 3, W - 3, H - 3);
-    FCanvas->FillRect(TRect(face.Left, face.Top, face.Right, arrow.Top));
-    FCanvas->FillRect(TRect(face.Left, arrow.Bottom, face.Right, face.Bottom));
-    FCanvas->FillRect(TRect(face.Left, arrow.Top, arrow.Left, arrow.Bottom));
-    FCanvas->FillRect(TRect(arrow.Right, arrow.Top, face.Right, arrow.Bottom));
+    FillButtonFaceAround(FCanvas.get(), TRect(CW - FButtonWidth, 3, W - 3, H - 3),
+                         TRect(CW - FButtonWidth + 4, 4, CW - 4, ClientHeight() - 4));
 }
