@@ -394,7 +394,7 @@ bool TFParGen::Controllo_Dati() {
         return v < c.Low || v > c.High || v == c.Excluded;
     };
     // The field the message names comes into sight and takes the focus, so the person can mend it at once.
-    auto refuse = [this](int message, TWinControl* field) {
+    auto refuse = [](int message, TWinControl* field) {
         MessageDlg(ParGenText(message), mtError, mbOK, 0);
         for (TWinControl* p = field->Parent(); p; p = p->Parent())
             if (auto* panel = dynamic_cast<TCategoryPanel*>(p)) panel->Expand();

@@ -355,7 +355,9 @@ TEST_F(OpcUaTable, TheReportOfAnUnreadFileNamesItOnceInTheInterfaceLanguage) {
         const QString shown = ui.Messages()[base];
         EXPECT_EQ(shown.count(File_OPC_UA_Server), 1) << shown.toStdString();
         EXPECT_TRUE(shown.startsWith("Il file non si legge: " + File_OPC_UA_Server + "\r\n")) << c.name;
-        if (*c.detail) EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
+        if (*c.detail) {
+            EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
+        }
     }
 }
 
