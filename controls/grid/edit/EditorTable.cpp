@@ -38,6 +38,12 @@ template <class TEditor> void PlaceAnew(TWinControl* Control, const TEditorCell&
     editor->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
 }
 
+// Over the cell, keeping its window: the native pickers and edits are dear to make, and every opening fills
+// them anew.
+void PlaceOverCell(TWinControl* Control, const TEditorCell& Cell) {
+    Control->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
+}
+
 // The character typed on the cell that opened the editor lands after the editor has been filled.
 void PostStartEditChar(TWinControl* Control, const TEditorCell& Cell) {
     const QChar ch = Cell.Grid->EditSession().StartEditChar;
@@ -307,14 +313,16 @@ TDateTime OpeningDate(const TEditorCell& Cell, const TDateTimePicker& Picker) {
 void FillDate(TWinControl* Control, const TEditorCell& Cell) {
     auto* picker = static_cast<TGridDatePicker*>(Control);
     Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
-    if (Cell.Kind == edTimeEdit) {
+    // The native picker redoes its fields on every kind or mode it is given: only changes are given.
+    const TDateTimeKind kind = Cell.Kind == edTimeEdit ? dtkTime : dtkDate;
+    if (picker->Kind() != kind) picker->SetKind(kind);
+    if (kind == dtkTime) {
         TDateTime t = 0;
-        picker->SetKind(dtkTime);
         picker->SetDateTime(TryStrToTime(Trim(Cell.Text), t) ? t : Now());
         return;
     }
-    picker->SetKind(dtkDate);
-    picker->SetDateMode(Cell.Kind == edDateEditUpDown ? dmUpDown : dmComboBox);
+    const TDTDateMode mode = Cell.Kind == edDateEditUpDown ? dmUpDown : dmComboBox;
+    if (picker->DateMode() != mode) picker->SetDateMode(mode);
     picker->SetDateTime(OpeningDate(Cell, *picker));
 }
 
@@ -339,7 +347,6 @@ void HideDate(TWinControl* Control, const TEditorCell& Cell) {
 
 void PlaceDateTime(TWinControl* Control, const TEditorCell& Cell) {
     auto* picker = static_cast<TGridDateTimePicker*>(Control);
-    picker->ReCreate();
     picker->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, std::max(Cell.Height, picker->Height()));
 }
 
@@ -505,7 +512,7 @@ const TEditorEntry kCheckEntry{.Make = MakeCheck,
                                .ClosesOnlyInEditMode = false};
 
 const TEditorEntry kDateEntry{.Make = MakeHidden<TGridDatePicker>,
-                              .Place = PlaceAnew<TGridDatePicker>,
+                              .Place = PlaceOverCell,
                               .Fill = FillDate,
                               .Show = ShowDate,
                               .Store = StoreDate,
@@ -522,7 +529,7 @@ const TEditorEntry kDateTimeEntry{.Make = MakeHidden<TGridDateTimePicker>,
                                   .OverCell = false,
                                   .ClosesOnlyInEditMode = false};
 const TEditorEntry kEditBtnEntry{.Make = MakeEditBtn,
-                                 .Place = PlaceAnew<TGridEditBtn>,
+                                 .Place = PlaceOverCell,
                                  .Fill = FillEditBtn,
                                  .Show = ShowEditWithChar<TGridEditBtn>,
                                  .Store = StoreEditBtn,
@@ -530,7 +537,7 @@ const TEditorEntry kEditBtnEntry{.Make = MakeEditBtn,
                                  .OverCell = true,
                                  .ClosesOnlyInEditMode = true};
 const TEditorEntry kUnitEditEntry{.Make = MakeUnitEdit,
-                                  .Place = PlaceAnew<TGridUnitEditBtn>,
+                                  .Place = PlaceOverCell,
                                   .Fill = FillUnitEdit,
                                   .Show = ShowEditWithChar<TGridUnitEditBtn>,
                                   .Store = StoreUnitEdit,
