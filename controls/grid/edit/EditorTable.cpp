@@ -589,6 +589,23 @@ TQvStringGrid* EditorOwnerGrid(TComponent* Owner, const char* Editor) {
     return grid;
 }
 
+void EndEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift) {
+    if (Key == VK_TAB && (Grid.Options() & goTabs)) {
+        Grid.HideInplaceEdit();
+        Grid.SetFocus();
+        Grid.AdvanceFromEditor(Shift & ssShift);
+    } else {
+        Grid.DoneInplaceEdit(Key, Shift);
+    }
+    Key = 0;
+}
+
+void CancelEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift) {
+    Grid.EditSession().Cancel();
+    Grid.DoneInplaceEdit(Key, Shift);
+    Key = 0;
+}
+
 const TEditorEntry* FindEditorEntry(TEditorType Kind) {
     for (const TEditorKindEntry& e : kEditorTable)
         if (e.Kind == Kind) return e.Entry;

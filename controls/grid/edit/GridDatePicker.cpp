@@ -102,10 +102,7 @@ void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift) {
         return;
     }
     if (Key == VK_ESCAPE) {
-        // The cell keeps exactly its text, also one that reads as no date.
-        FSession->Cancel();
-        g->DoneInplaceEdit(Key, Shift);
-        Key = 0;
+        CancelEditByKey(*g, Key, Shift);
         return;
     }
     // What is half typed into a field counts.
@@ -119,15 +116,7 @@ void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift) {
             return;
         }
     }
-    if (Key == VK_TAB && (g->Options() & goTabs)) {
-        g->HideInplaceEdit();
-        g->SetFocus();
-        g->AdvanceFromEditor(Shift & ssShift);
-        Key = 0;
-        return;
-    }
-    g->DoneInplaceEdit(Key, Shift);
-    Key = 0;
+    EndEditByKey(*g, Key, Shift);
 }
 
 // TGridDateTimePicker

@@ -151,9 +151,7 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift) {
     }
     if (OnKeyDown) OnKeyDown(this, Key, Shift);
     if (Key == VK_ESCAPE) {
-        FSession->Cancel();
-        g->DoneInplaceEdit(Key, Shift);
-        Key = 0;
+        CancelEditByKey(*g, Key, Shift);
         return;
     }
     if (Key == VK_RETURN || Key == VK_TAB || Key == VK_UP || Key == VK_DOWN) {
@@ -171,15 +169,7 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift) {
         }
         SetText(g->GetCurrentCellText());
     }
-    if (Key == VK_TAB && (g->Options() & goTabs)) {
-        g->HideInplaceEdit();
-        g->SetFocus();
-        g->AdvanceFromEditor(Shift & ssShift);
-        Key = 0;
-        return;
-    }
-    g->DoneInplaceEdit(Key, Shift);
-    Key = 0;
+    EndEditByKey(*g, Key, Shift);
 }
 
 // TGridUnitEditBtn
@@ -234,9 +224,7 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift) {
         return;
     }
     if (Key == VK_ESCAPE) {
-        FSession->Cancel();
-        g->DoneInplaceEdit(Key, Shift);
-        Key = 0;
+        CancelEditByKey(*g, Key, Shift);
         return;
     }
     if (Key == VK_RETURN || Key == VK_TAB || Key == VK_UP || Key == VK_DOWN) {
@@ -249,13 +237,5 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift) {
         }
         Open(g->GetCurrentCellText());
     }
-    if (Key == VK_TAB && (g->Options() & goTabs)) {
-        g->HideInplaceEdit();
-        g->SetFocus();
-        g->AdvanceFromEditor(Shift & ssShift);
-        Key = 0;
-        return;
-    }
-    g->DoneInplaceEdit(Key, Shift);
-    Key = 0;
+    EndEditByKey(*g, Key, Shift);
 }

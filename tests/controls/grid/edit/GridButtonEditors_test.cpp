@@ -226,3 +226,40 @@ TEST(GridButtonEditors, AClickOnACellWithDirectEditOpensItsEditor) {
 }
 
 } // namespace gridbuttoneditorstest
+
+namespace gridbuttoneditorstest {
+
+TEST(GridButtonEditors, ADateCellWithNoDateKeepsItsTextOnEscapeAndADateBeyondTheRangeOpensAtTheLimit) {
+    ButtonEditorGrid f;
+    f.kind = edDateEdit;
+    f.grid->SetCells(1, 1, "no date yet");
+    Key(Qt::Key_F2);
+    Escape();
+    EXPECT_EQ(f.grid->Cells(1, 1), "no date yet");
+    // Today's date when the text is none.
+    Key(Qt::Key_F2);
+    Enter();
+    int y = 0, m = 0, d = 0;
+    DatePartsOf(Now(), y, m, d);
+    EXPECT_EQ(f.grid->Cells(1, 1), QString::asprintf("%02d/%02d/%04d", d, m, y));
+
+    struct Case {
+        const char* cell;
+        const char* opened;
+    } cases[] = {{"01/01/2024", "01/01/2024"}, {"15/12/2023", "01/01/2024"}, {"15/06/2024", "31/03/2024"}};
+    for (const Case& c : cases) {
+        f.grid->SetCells(1, 1, c.cell);
+        f.grid->OnGetEditorProp = [&](TObject*, int, int, TEditLink*) {
+            TGridDatePicker* picker = f.grid->DateTimePicker();
+            picker->SetFormat("dd/MM/yyyy");
+            picker->SetMinDate(At(2024, 1, 1));
+            picker->SetMaxDate(At(2024, 3, 31));
+        };
+        Key(Qt::Key_F2);
+        EXPECT_EQ(f.grid->DateTimePicker()->Text(), c.opened) << c.cell;
+        Escape();
+        EXPECT_EQ(f.grid->Cells(1, 1), c.cell);
+    }
+}
+
+} // namespace gridbuttoneditorstest
