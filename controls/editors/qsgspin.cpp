@@ -2,10 +2,10 @@
 #include "controls/editors/qsgspin.h"
 #include "controls/editors/EditLayout.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <cmath>
@@ -449,10 +449,9 @@ void TQsgSpinEdit::SetEditRect() {
     SetTextMargins(0, 0, FButton->Width() + 2, 0);
 }
 
-QWidget* TQsgSpinEdit::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TEdit::CreateNativeWidget(parent);
+void TQsgSpinEdit::NativeWidgetCreated() {
+    TEdit::NativeWidgetCreated();
     SetEditRect();
-    return w;
 }
 
 void TQsgSpinEdit::Loaded() {

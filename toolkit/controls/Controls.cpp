@@ -408,6 +408,7 @@ void TControl::CreateWidgetIn(QWidget* parent) {
         return;
     FControlState |= csCreating;
     QWidget* w = CreateNativeWidget(parent);
+    NativeWidgetCreated();
     FWidget = w;
     w->setObjectName(Name());
     AttachEvents(w);

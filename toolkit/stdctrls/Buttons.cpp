@@ -1,10 +1,10 @@
 // The speed button, the glyph and caption placement of glyph buttons and the drawing of glyph strips.
 #include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QPainter>
 
