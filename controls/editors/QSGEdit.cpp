@@ -4,7 +4,7 @@
 #include "controls/editors/EditLayout.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "controls/editors/FlatEditLook.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
 

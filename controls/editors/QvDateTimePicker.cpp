@@ -2,7 +2,7 @@
 #include "controls/editors/QvDateTimePicker.h"
 
 #include "controls/editors/DateTimeAutoTab.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/ScopedValue.h"
 
 #include <cmath>
