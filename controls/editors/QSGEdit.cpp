@@ -4,8 +4,8 @@
 #include "controls/editors/EditLayout.h"
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/system/DesignValue.h"
 
 namespace {
 
@@ -96,10 +96,9 @@ void TQsgEditBtn::Resize() {
     PlaceButton();
 }
 
-QWidget* TQsgEditBtn::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TCustomMaskEdit::CreateNativeWidget(parent);
+void TQsgEditBtn::CreateWnd() {
+    TCustomMaskEdit::CreateWnd();
     SetEditRect();
-    return w;
 }
 
 void TQsgEditBtn::KeyDown(Word& Key, TShiftState Shift) {

@@ -139,7 +139,7 @@ protected:
     void Dispatch(TMessage& Message) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void Resize() override;
-    QWidget* CreateNativeWidget(QWidget* parent) override;
+    void CreateWnd() override;
     // The text keeps clear of the button and of the room for a unit.
     void SetEditRect();
     void PlaceButton();
