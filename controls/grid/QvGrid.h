@@ -46,8 +46,13 @@ struct MoveEvent;
 struct KeyStroke;
 class TQvRichEdit;
 class TRichEdit;
+class TGridButton;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridEditBtn;
 class TGridSpin;
+class TGridUnitEditBtn;
 struct TEditorEntry;
 class TStream;
 class TClipData;
@@ -759,6 +764,15 @@ public:
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
+    // The date and time cells' picker, the date-and-time cells' picker, the edit-button cells' edit, the
+    // unit cells' edit and the button cells' button.
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
+    TGridButton* Btn();
+    // The edit mask of a cell (real column), as the edit-button cells of the mask kind take it.
+    String CellEditMask(int ARealCol, int ARow) { return GetEditMask(ARealCol, ARow); }
     String OriginalCellValue() const { return FEdit.CellCache; }
     bool EditActive() const { return FEdit.EditActive; }
     // The combo editor's item list, shared by every combo cell.

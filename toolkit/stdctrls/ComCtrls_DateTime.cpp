@@ -364,13 +364,32 @@ void TDateTimePicker::CalendarShown(bool shown, bool cancelled) {
     CloseUp();
 }
 
+int TDateTimePicker::FieldCount() const {
+    QDateTimeEdit* e = DateEdit();
+    return e ? e->sectionCount() : 0;
+}
+
+int TDateTimePicker::FieldIndex() const {
+    QDateTimeEdit* e = DateEdit();
+    return e ? e->currentSectionIndex() : -1;
+}
+
+void TDateTimePicker::SetFieldIndex(int v) {
+    QDateTimeEdit* e = DateEdit();
+    if (!e || e->sectionCount() == 0) return;
+    e->setCurrentSectionIndex(std::clamp(v, 0, e->sectionCount() - 1));
+    // The whole field is selected, so the next digit replaces it as on the platform.
+    e->setSelectedSection(e->currentSection());
+}
+
+void TDateTimePicker::CommitTyped() {
+    if (QDateTimeEdit* e = DateEdit()) e->interpretText();
+}
+
 void TDateTimePicker::StepField(int delta) {
     QDateTimeEdit* e = DateEdit();
     if (!e || e->sectionCount() == 0) return;
-    const int index = std::clamp(e->currentSectionIndex() + delta, 0, e->sectionCount() - 1);
-    e->setCurrentSectionIndex(index);
-    // The whole field is selected, so the next digit replaces it as on the platform.
-    e->setSelectedSection(e->currentSection());
+    SetFieldIndex(e->currentSectionIndex() + delta);
 }
 
 void TDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {

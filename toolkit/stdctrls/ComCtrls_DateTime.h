@@ -54,6 +54,14 @@ public:
     bool DroppedDown() const;
     // Opens or closes the calendar (a date picker in dmComboBox mode with a window only).
     void SetDroppedDown(bool v);
+    // The fields: how many the format shows, and the one with the caret (0 for the first); 0 and -1 without
+    // a window. Qt's fields move on by themselves once a typed number fills them.
+    int FieldCount() const;
+    int FieldIndex() const;
+    void SetFieldIndex(int v);
+    // What is being typed into a field becomes the value (as when the caret leaves the field); a number
+    // that is not whole yet goes back to the field's value.
+    void CommitTyped();
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 

@@ -4,7 +4,10 @@
 #include "controls/grid/QvGrid.h"
 
 #include "controls/grid/edit/EditorTable.h"
+#include "controls/grid/edit/GridButton.h"
 #include "controls/grid/edit/GridCombo.h"
+#include "controls/grid/edit/GridDatePicker.h"
+#include "controls/grid/edit/GridEditBtn.h"
 #include "controls/grid/edit/GridSpin.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/ScopedValue.h"
@@ -31,6 +34,26 @@ TGridCombo* TQvStringGrid::Combobox() {
 
 TGridSpin* TQvStringGrid::SpinEdit() {
     return static_cast<TGridSpin*>(EditorControl(edSpinEdit));
+}
+
+TGridDatePicker* TQvStringGrid::DateTimePicker() {
+    return static_cast<TGridDatePicker*>(EditorControl(edDateEdit));
+}
+
+TGridDateTimePicker* TQvStringGrid::DateAndTimePicker() {
+    return static_cast<TGridDateTimePicker*>(EditorControl(edDateTimeEdit));
+}
+
+TGridEditBtn* TQvStringGrid::BtnEdit() {
+    return static_cast<TGridEditBtn*>(EditorControl(edEditBtn));
+}
+
+TGridUnitEditBtn* TQvStringGrid::BtnUnitEdit() {
+    return static_cast<TGridUnitEditBtn*>(EditorControl(edUnitEditBtn));
+}
+
+TGridButton* TQvStringGrid::Btn() {
+    return static_cast<TGridButton*>(EditorControl(edButton));
 }
 
 // Opening
