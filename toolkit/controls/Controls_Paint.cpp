@@ -56,3 +56,9 @@ void TCustomControl::Dispatch(TMessage& m) {
     else
         TWinControl::Dispatch(m);
 }
+
+void TWinControl::PaintTo(TCanvas* Canvas, int X, int Y) {
+    if (!Canvas) return;
+    const QPixmap picture = Handle()->grab();
+    if (QPainter* p = Canvas->PreparePainter(false, false)) p->drawPixmap(X, Y, picture);
+}

@@ -72,6 +72,9 @@ enum : UINT {
     CM_ACTIVATE = CM_BASE + 0,
     CM_DEACTIVATE = CM_BASE + 1,
     CM_DIALOGKEY = CM_BASE + 5,
+    // A character typed with Alt, offered to every control of the form until one takes it as its
+    // accelerator (WParam: the character; a non-zero result takes it).
+    CM_DIALOGCHAR = CM_BASE + 6,
     CM_LOSTFOCUS = CM_BASE + 3,
     CM_ENABLEDCHANGED = CM_BASE + 12,
     CM_COLORCHANGED = CM_BASE + 13,

@@ -1,6 +1,7 @@
 // The speed button, the glyph and caption placement of glyph buttons and the drawing of glyph strips.
 #include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/controls/Forms.h"
 #include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
@@ -229,6 +230,13 @@ void TSpeedButton::Dispatch(TMessage& m) {
     if (m.Msg == CM_BUTTONPRESSED) {
         // Only buttons answer: another control of the same parent may have its own meaning for the number.
         ButtonPressed(int(m.WParam), dynamic_cast<TSpeedButton*>(reinterpret_cast<TObject*>(m.LParam)));
+        return;
+    }
+    if (m.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(Word(m.WParam), Caption()) && Enabled() && Visible() && Parent() && Parent()->Showing()) {
+            Click();
+            m.Result = 1;
+        }
         return;
     }
     TGraphicControl::Dispatch(m);
