@@ -374,6 +374,9 @@ public:
     // Paints the control as it shows, children included, onto the canvas with its top-left at (X, Y); the
     // window is made if needed.
     void PaintTo(TCanvas* Canvas, int X, int Y);
+    // Paints the control's own face without its children, the part Area (client coordinates) at the
+    // canvas's origin: what a transparent child shows through.
+    void PaintFaceTo(TCanvas* Canvas, const TRect& Area);
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 
