@@ -365,18 +365,11 @@ void TQvGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 
 void TQvGridButton::MouseMove(TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseMove(Shift, X, Y);
-    const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
-    if (!FDragging) {
-        if (!FHot && inside && Enabled()) {
-            FHot = true;
-            Invalidate();
-        }
-        return;
-    }
-    TButtonState next = FDown ? bsExclusive : (inside ? bsDown : bsUp);
-    if (FStyle == tasCheck && FDown) next = bsDown;
-    if (next != FState) {
-        FState = next;
+    const bool inside = InClient(X, Y);
+    if (FDragging) {
+        ShowState(FStyle == tasCheck && FDown ? bsDown : DragState(inside));
+    } else if (!FHot && inside && Enabled()) {
+        FHot = true;
         Invalidate();
     }
 }
@@ -385,17 +378,14 @@ void TQvGridButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     TGraphicControl::MouseUp(Button, Shift, X, Y);
     if (!FDragging || Button != mbLeft) return;
     FDragging = false;
-    const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
+    const bool inside = InClient(X, Y);
     if (GroupIndex() == 0) {
         FState = bsUp;
         // A press let go outside is taken back: a check button keeps its state then.
         if (FStyle == tasCheck && inside) SetDown(!FDown);
         Invalidate();
-    } else if (inside) {
-        SetDown(!FDown);
     } else {
-        if (FDown) FState = bsExclusive;
-        Invalidate();
+        ReleaseInGroup(inside);
     }
     FHot = inside;
     if (inside) Click();

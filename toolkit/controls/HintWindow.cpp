@@ -458,6 +458,25 @@ void TBalloonTips::ShowTip() {
     timersOf(FTimers).AutoPop.start(FAutoPop < 0 ? kTipAutoPopDelay : FAutoPop);
 }
 
+namespace {
+// What takes a shown hint or balloon down: the mouse leaving or pressing, a key, the wheel, the control
+// hidden or losing the focus.
+bool endsHint(QEvent::Type type) {
+    switch (type) {
+    case QEvent::Leave:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::Hide:
+    case QEvent::FocusOut:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 namespace qvdetail {
 
 bool HintSeesEvent(TControl* control, QWidget*, QEvent* e) {
@@ -478,16 +497,8 @@ bool HintSeesEvent(TControl* control, QWidget*, QEvent* e) {
             }
             break;
         }
-        case QEvent::Leave:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Wheel:
-        case QEvent::Hide:
-        case QEvent::FocusOut:
-            tips->second->MouseGone();
-            break;
         default:
+            if (endsHint(e->type())) tips->second->MouseGone();
             break;
         }
     }
@@ -504,16 +515,8 @@ bool HintSeesEvent(TControl* control, QWidget*, QEvent* e) {
         if (!state.CursorRect.Contains(clientPos(static_cast<QMouseEvent*>(e)->globalPosition().toPoint())))
             CancelHint();
         break;
-    case QEvent::Leave:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::Wheel:
-    case QEvent::Hide:
-    case QEvent::FocusOut:
-        CancelHint();
-        break;
     default:
+        if (endsHint(e->type())) CancelHint();
         break;
     }
     return false;

@@ -84,6 +84,14 @@ protected:
     void UpdateExclusive();
     // Another button of the group went down (or changed its group settings): this one comes up.
     virtual void ButtonPressed(int group, TSpeedButton* sender);
+    // Whether a mouse position counts as on the button (its bottom edge included).
+    bool InClient(int X, int Y) const { return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight(); }
+    // The state a press shows while the mouse is dragged inside or outside.
+    TButtonState DragState(bool Inside) const { return FDown ? bsExclusive : (Inside ? bsDown : bsUp); }
+    // Takes the state and repaints when it changed.
+    void ShowState(TButtonState State);
+    // A group's button let go: inside it toggles Down, outside a held button shows held again.
+    void ReleaseInGroup(bool Inside);
 
     TButtonState FState = bsUp;
     bool FDragging = false;
