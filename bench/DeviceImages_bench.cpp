@@ -1,6 +1,6 @@
 // Building the two device images for a configuration with a full OPC UA variable table (250 rows).
-#include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
+#include "core/UComon.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,9 +2,9 @@
 // painted main window beside a minimal one-window Qt program, both started as fresh processes of this same
 // executable in the same conditions (run it under Xvfb, `xvfb-run -a`, for the platform's windows), in
 // paired runs. Target: at most 1.25x the minimal Qt program.
-#include "configurator/UComon.h"
 #include "configurator/UWindows.h"
 #include "controls/ControlsClasses.h"
+#include "core/UComon.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/SysUtils.h"

@@ -1,9 +1,9 @@
 // The about box.
 #include "configurator/UAbout.h"
 
-#include "configurator/UComon.h"
 #include "configurator/UMakerSite.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/Shell.h"
 #include "toolkit/stdctrls/ExtCtrls.h"

@@ -2,10 +2,10 @@
 // update itself is Run_Ethernet_Update.
 #include "configurator/UBoot.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "configurator/USave_Target.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/system/StringList.h"

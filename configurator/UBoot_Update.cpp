@@ -1,11 +1,11 @@
 // The update job, the device echo and the update action; the window only gathers their inputs.
 #include "configurator/UBoot.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "configurator/USave_Target.h"
 #include "configurator/UStartProgram.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/IcmpClient.h"

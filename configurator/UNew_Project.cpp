@@ -1,12 +1,12 @@
 // The new-configuration dialog: the name check and the configuration's folders.
 #include "configurator/UNew_Project.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
-#include "toolkit/designs/DesignFile.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
+#include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"

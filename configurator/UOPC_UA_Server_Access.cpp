@@ -2,12 +2,12 @@
 // the table file, the row buttons and the grid events.
 #include "configurator/UOPC_UA_Server_Access.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/USaveBincc.h"
-#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"

@@ -1,9 +1,9 @@
 // The open-configuration dialog: the list of configuration folders and the preselection of the open one.
 #include "configurator/UOpenConf.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"

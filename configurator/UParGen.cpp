@@ -2,10 +2,11 @@
 // and the interface texts.
 #include "configurator/UParGen.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
-#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/UParGen_File.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/services/XmlDoc.h"
@@ -157,27 +158,7 @@ String ParGenText(int n) {
     return Lang_Texts->Strings(n);
 }
 
-// Every reader of the file loads it within its limits and takes the first top-level node as the root,
-// whatever it is.
-bool LoadParGen(TXMLDocument& xml, const String& path) {
-    return xml.LoadFromFile(path, Max_ParGen_File_Bytes, Max_ParGen_Text);
-}
-
-TXMLNode ParGenRoot(const TXMLDocument& xml) {
-    return xml.ChildNodes().First();
-}
-
 } // namespace
-
-bool Read_ParGen_Element(const String& path, const String& name, String& text) {
-    if (!FileExists(path)) return false;
-    TXMLDocument xml;
-    if (!LoadParGen(xml, path)) return false;
-    const TXMLNode node = ParGenRoot(xml).FindNode(name);
-    if (node.IsNull()) return false;
-    text = node.Text();
-    return true;
-}
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     LoadDesign(this, FormDesignPath("UParGen"));
@@ -394,7 +375,7 @@ bool TFParGen::Controllo_Dati() {
         return v < c.Low || v > c.High || v == c.Excluded;
     };
     // The field the message names comes into sight and takes the focus, so the person can mend it at once.
-    auto refuse = [this](int message, TWinControl* field) {
+    auto refuse = [](int message, TWinControl* field) {
         MessageDlg(ParGenText(message), mtError, mbOK, 0);
         for (TWinControl* p = field->Parent(); p; p = p->Parent())
             if (auto* panel = dynamic_cast<TCategoryPanel*>(p)) panel->Expand();

@@ -25,10 +25,6 @@ struct TParGenTextSlot {
 };
 const std::vector<TParGenTextSlot>& ParGen_Text_Slots();
 
-// The text of the element `name` in the settings file at `path`, read as the window reads the file;
-// false when the file does not exist or read, or lacks the element.
-bool Read_ParGen_Element(const String& path, const String& name, String& text);
-
 // The converter model the program is built for ("LD83K17" unless the build chose another).
 String ParGen_Model();
 // Every model the window can lay out, in the family's order.

@@ -2,7 +2,7 @@
 // order and under which numbered titles, and how each panel sizes itself and arranges its fields.
 #include "configurator/UParGen.h"
 
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 

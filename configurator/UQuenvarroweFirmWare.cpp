@@ -1,12 +1,10 @@
 // The main window: creation and start-up state, step dispatch, the version timer and language changes.
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UMakerSite.h"
-#include "configurator/USave_Target.h"
+#include "core/USave_Target.h"
 
 #include "configurator/UAbout.h"
 #include "configurator/UBoot.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UNew_Project.h"
 #include "configurator/UOPC_UA_Server_Access.h"
 #include "configurator/UOpenConf.h"
@@ -15,6 +13,8 @@
 #include "configurator/UStartProgram.h"
 #include "configurator/UWindows.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UBACnet_EDE_File.h"
 #include "generators/UEds.h"
 #include "generators/UProfinetFileName.h"
@@ -325,7 +325,7 @@ void TFQuenvarroweFirmWare::Btn_Click(TObject* Sender) {
     else if (Sender == Btn_PROFINET_XML)
         PROFINET_XML();
     else if (Sender == Btn_SNMP_MIB)
-        Build_MIB_File();
+        Build_MIB_File(SaveMIB);
 }
 
 void TFQuenvarroweFirmWare::Build_EDS_File() {
@@ -343,7 +343,10 @@ Integer TFQuenvarroweFirmWare::Get_Type_BACnet() {
 }
 
 void TFQuenvarroweFirmWare::PROFINET_XML() {
-    if (FProfinetFileName->ShowModal() == mrOk) Save_PROFINET_XML(FProfinetFileName->Name_File_XML);
+    if (FProfinetFileName->ShowModal() != mrOk) return;
+    // A dialog of its own for each run: its filter and file name are the composed name's.
+    TSaveDialog dialog(nullptr);
+    Save_PROFINET_XML(&dialog, FProfinetFileName->Name_File_XML);
 }
 
 void TFQuenvarroweFirmWare::Create_New_Project() {

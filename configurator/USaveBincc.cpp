@@ -1,7 +1,10 @@
 // Builds the settings block and the OPC UA server block from the configuration's files and writes them.
+// The build itself is Build_Device_Images, which touches no state; the unit's globals and the operations
+// without arguments are the shell that reads the open configuration's files and keeps the last build.
 #include "configurator/USaveBincc.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
+#include "core/UParGen_File.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"
@@ -32,15 +35,15 @@ void putU32(Byte* p, DWORD v) {
     p[2] = Byte(v >> 16);
     p[3] = Byte(v >> 24);
 }
-void settingU16(int offset, Word v) {
-    putU16(Device_Setting.data() + offset, v);
+void settingU16(TDeviceSetting& setting, int offset, Word v) {
+    putU16(setting.data() + offset, v);
 }
-void settingU32(int offset, DWORD v) {
-    putU32(Device_Setting.data() + offset, v);
+void settingU32(TDeviceSetting& setting, int offset, DWORD v) {
+    putU32(setting.data() + offset, v);
 }
-void settingOctets(int offset, const Byte (&b)[4]) {
+void settingOctets(TDeviceSetting& setting, int offset, const Byte (&b)[4]) {
     for (int i = 0; i < 4; ++i)
-        Device_Setting[size_t(offset + i)] = b[i];
+        setting[size_t(offset + i)] = b[i];
 }
 
 // The device keeps texts one byte per character; a character beyond that would change on the way.
@@ -101,136 +104,124 @@ void putText(QByteArray& buffer, int& pos, const String& text) {
     buffer[pos++] = '\0';
 }
 
-void forgetImages() {
-    Bank1_Buffer.clear();
-    Bank2_Buffer.clear();
-    Bank1_Len = Bank2_Len = 0;
-}
-
-} // namespace
-
-void Init_Device_Setting() {
-    Device_Setting.fill(0);
-    settingU32(0, 250000);
-    settingU32(4, 250000);
-    settingU32(8, 0);
-    settingU32(12, 9600);
-    settingOctets(DS_IP_Address, {192, 168, 2, 205});
-    settingOctets(DS_Subnet_Mask, {255, 255, 255, 0});
-    settingOctets(DS_Gateway, {255, 255, 255, 255});
-    settingU16(52, 10000);
-    settingU16(54, 10001);
-    settingU16(56, 10001);
-    for (int i = 0; i < 8; ++i)
-        Device_Setting[size_t(DS_Data_Bits + i)] = 8;
-}
-
-void Init_OPC_UA_Server() {
-    OPC_UA_Server_Rec = TOPC_UA_Server();
-    OPC_UA_Server_Rec.Port = 4840;
-    OPC_UA_Server_Rec.NTP_Time = 10;
-}
-
-void Set_SW_Version() {
-    std::fill_n(Device_Setting.begin() + DS_Version, DS_Version_Size, Byte(0));
-    const QByteArray v = Program_Version.toLatin1().left(DS_Version_Size);
-    std::copy(v.begin(), v.end(), Device_Setting.begin() + DS_Version);
-}
-
-DWORD Get_OPC_UA_Var_Type(const String& typeText) {
-    static const char* const names[] = {"Boolean", "Signed Byte", "Byte",   "Int16", "UInt16", "Int32",
-                                        "UInt32",  "Int64",       "UInt64", "Float", "Double", "String"};
-    for (DWORD i = 0; i < DWORD(std::size(names)); ++i)
-        if (typeText == QLatin1String(names[i])) return i;
-    if (typeText == QLatin1String("ByteString")) return 14;
-    return 0;
-}
-
-bool Load_ParGen_Setting(String& error) {
-    if (!PathExists(File_ParGen)) return true;
-    TXMLDocument xml;
-    if (!xml.LoadFromFile(File_ParGen, Max_ParGen_File_Bytes, Max_ParGen_Text)) {
-        error =
-            QStringLiteral("The settings file \"%1\" cannot be read: %2").arg(File_ParGen, xml.ErrorText());
+// Loads a source that is present; false with the reason in `why` when it did not read or parse.
+bool loadImageSource(const TImageSource& source, qsizetype maxText, TXMLDocument& xml, String& why) {
+    if (!source.Unreadable.isEmpty()) {
+        why = source.Unreadable;
         return false;
     }
-    // Every reader of this file takes the first top-level node as the root, whatever it is.
-    const SettingsReader in(xml.ChildNodes().First());
-    Set_SW_Version();
+    if (xml.LoadFromBytes(source.Content, maxText)) return true;
+    why = source.Name + QStringLiteral(": ") + xml.ErrorText();
+    return false;
+}
+
+void initDeviceSetting(TDeviceSetting& setting) {
+    setting.fill(0);
+    settingU32(setting, 0, 250000);
+    settingU32(setting, 4, 250000);
+    settingU32(setting, 8, 0);
+    settingU32(setting, 12, 9600);
+    settingOctets(setting, DS_IP_Address, {192, 168, 2, 205});
+    settingOctets(setting, DS_Subnet_Mask, {255, 255, 255, 0});
+    settingOctets(setting, DS_Gateway, {255, 255, 255, 255});
+    settingU16(setting, 52, 10000);
+    settingU16(setting, 54, 10001);
+    settingU16(setting, 56, 10001);
+    for (int i = 0; i < 8; ++i)
+        setting[size_t(DS_Data_Bits + i)] = 8;
+}
+
+void initServerRecord(TOPC_UA_Server& rec) {
+    rec = TOPC_UA_Server();
+    rec.Port = 4840;
+    rec.NTP_Time = 10;
+}
+
+void writeSoftwareVersion(TDeviceSetting& setting) {
+    std::fill_n(setting.begin() + DS_Version, DS_Version_Size, Byte(0));
+    const QByteArray v = Program_Version.toLatin1().left(DS_Version_Size);
+    std::copy(v.begin(), v.end(), setting.begin() + DS_Version);
+}
+
+bool loadParGenSetting(const TImageSource& source, TDeviceSetting& setting, TOPC_UA_Server& rec,
+                       String& error) {
+    if (!source.Present) return true;
+    TXMLDocument xml;
+    if (String why; !loadImageSource(source, Max_ParGen_Text, xml, why)) {
+        error = QStringLiteral("The settings file \"%1\" cannot be read: %2").arg(source.Name, why);
+        return false;
+    }
+    const SettingsReader in(ParGenRoot(xml));
+    writeSoftwareVersion(setting);
 
     const String hostName = in.TextOr("Eth_Conn_Device_Name", QString()).left(kHostNameChars);
     if (!fitsOneByte(hostName)) {
         error = unstorableText(QStringLiteral("The device name"), hostName);
         return false;
     }
-    std::fill_n(Device_Setting.begin() + DS_Host_Name, DS_Host_Name_Size, Byte(0));
+    std::fill_n(setting.begin() + DS_Host_Name, DS_Host_Name_Size, Byte(0));
     for (int i = 0; i < hostName.size(); ++i)
-        Device_Setting[size_t(DS_Host_Name + i)] = Byte(hostName[i].unicode());
+        setting[size_t(DS_Host_Name + i)] = Byte(hostName[i].unicode());
 
     Word dhcp = 0;
     if (in.IsOne("Eth_Conn_DHCP_Cable")) dhcp |= 0x0001;
     if (in.IsOne("Eth_Conn_DHCP_WiFi")) dhcp |= 0x0002;
-    settingU16(DS_DHCP_Flags, dhcp);
+    settingU16(setting, DS_DHCP_Flags, dhcp);
 
     if (in.IsOne("Eth_Conn_Enable_DNS")) {
         Byte primary[4], secondary[4];
         in.Octets("Eth_Conn_Primary_DNS", {8, 8, 8, 8}, primary);
         in.Octets("Eth_Conn_Secondary_DNS", {8, 8, 4, 4}, secondary);
-        settingOctets(DS_Primary_DNS, primary);
-        settingOctets(DS_Secondary_DNS, secondary);
+        settingOctets(setting, DS_Primary_DNS, primary);
+        settingOctets(setting, DS_Secondary_DNS, secondary);
     }
 
     Byte octets[4];
     in.Octets("OPC_UA_Server_IP", {192, 168, 0, 10}, octets);
-    settingOctets(DS_IP_Address, octets);
+    settingOctets(setting, DS_IP_Address, octets);
     in.Octets("OPC_UA_Server_SM", {255, 255, 255, 0}, octets);
-    settingOctets(DS_Subnet_Mask, octets);
+    settingOctets(setting, DS_Subnet_Mask, octets);
     in.Octets("OPC_UA_Server_GAT", {192, 168, 0, 1}, octets);
     if (in.IsOne("OPC_UA_Server_EN_GAT"))
-        settingOctets(DS_Gateway, octets);
+        settingOctets(setting, DS_Gateway, octets);
     else
-        settingOctets(DS_Gateway, {255, 255, 255, 255});
+        settingOctets(setting, DS_Gateway, {255, 255, 255, 255});
 
-    OPC_UA_Server_Rec.Port = Word(in.IntOr("OPC_UA_Server_Port", 4840));
+    rec.Port = Word(in.IntOr("OPC_UA_Server_Port", 4840));
     DWORD resetMs = 0;
     if (in.IsOne("OPC_UA_Server_Reset_Inactivity"))
         resetMs = DWORD(in.IntOr("OPC_UA_Server_Reset_Inactivity_Time", 0)) * 60000u;
-    settingU32(DS_Reset_Time, resetMs);
+    settingU32(setting, DS_Reset_Time, resetMs);
 
-    OPC_UA_Server_Rec.NTP = in.TextOr("NTP_Server_URL", QString());
-    if (!fitsOneByte(OPC_UA_Server_Rec.NTP)) {
-        error = unstorableText(QStringLiteral("The NTP server"), OPC_UA_Server_Rec.NTP);
+    rec.NTP = in.TextOr("NTP_Server_URL", QString());
+    if (!fitsOneByte(rec.NTP)) {
+        error = unstorableText(QStringLiteral("The NTP server"), rec.NTP);
         return false;
     }
-    OPC_UA_Server_Rec.NTP_Time = DWORD(in.IntOr("NTP_Poll_Time", 1000));
+    rec.NTP_Time = DWORD(in.IntOr("NTP_Poll_Time", 1000));
 
-    Device_Setting[DS_Serial_Kind] = in.IsZero("SERIAL_SERIAL") ? 1 : 0;
-    settingU32(DS_Baudrate, baudFromIndex(in.IntOr("SERIAL_BAUDRATE", 7)));
-    Device_Setting[DS_Parity] = Byte(in.IntOr("SERIAL_PARITY", 0));
+    setting[DS_Serial_Kind] = in.IsZero("SERIAL_SERIAL") ? 1 : 0;
+    settingU32(setting, DS_Baudrate, baudFromIndex(in.IntOr("SERIAL_BAUDRATE", 7)));
+    setting[DS_Parity] = Byte(in.IntOr("SERIAL_PARITY", 0));
     const Integer stopBits = in.IntOr("SERIAL_STOPBITS", 0);
-    Device_Setting[DS_Stop_Bits] = stopBits == 1 ? 2 : Byte(stopBits);
-    Device_Setting[DS_Data_Bits] = 8;
+    setting[DS_Stop_Bits] = stopBits == 1 ? 2 : Byte(stopBits);
+    setting[DS_Data_Bits] = 8;
     return true;
 }
 
-bool OPC_UA_Row_Enabled(const TXMLNode& row) {
-    return !row.HasAttribute("Enable") || Trim(row.Attributes("Enable")) == QLatin1String("Y");
-}
-
-bool Load_OPC_UA_Variables(DWORD base, String& error) {
-    TOPC_UA_Server& rec = OPC_UA_Server_Rec;
-    if (PathExists(File_OPC_UA_Server)) {
+bool loadServerVariables(const TImageSource& source, DWORD base, TOPC_UA_Server& rec, String& error) {
+    if (source.Present) {
         TXMLDocument xml;
-        if (!xml.LoadFromFile(File_OPC_UA_Server, Max_Table_File_Bytes, -1)) {
-            error = QStringLiteral("The OPC UA variable file \"%1\" cannot be read: %2")
-                        .arg(File_OPC_UA_Server, xml.ErrorText());
+        if (String why; !loadImageSource(source, -1, xml, why)) {
+            error =
+                QStringLiteral("The OPC UA variable file \"%1\" cannot be read: %2").arg(source.Name, why);
             return false;
         }
         const TXMLNode table = xml.ChildNodes().FindNode("OPC_UA_Server").FindNode("OPC_UA_Server_Variables");
         if (table.IsNull()) {
             error = QStringLiteral("The OPC UA variable file \"%1\" holds no \"OPC_UA_Server_Variables\" "
                                    "element in \"OPC_UA_Server\".")
-                        .arg(File_OPC_UA_Server);
+                        .arg(source.Name);
             return false;
         }
         const TXMLNodeList rows = table.ChildNodes();
@@ -294,26 +285,17 @@ bool Load_OPC_UA_Variables(DWORD base, String& error) {
     return true;
 }
 
-qint64 OPC_UA_Server_Size(const TOPC_UA_Server& rec) {
-    qint64 size = kHeaderSize + qint64(kEntrySize) * qint64(rec.Variables.size()) + 1;
-    if (!rec.NTP.isEmpty()) size += rec.NTP.size() + 1;
-    for (const TOPC_UA_Var& v : rec.Variables)
-        if (!v.Name.isEmpty()) size += v.Name.size() + 1;
-    return size;
-}
-
-int Copy_Device_Setting(int pos, QByteArray& buffer) {
+int copySettingBlock(TDeviceSetting& setting, int pos, QByteArray& buffer) {
     DWORD sum = 0;
     for (int i = 0; i < DS_Checksum; ++i)
-        sum += Device_Setting[size_t(i)];
-    settingU32(DS_Checksum, sum);
+        sum += setting[size_t(i)];
+    settingU32(setting, DS_Checksum, sum);
     if (buffer.size() < pos + Device_Setting_Size) buffer.resize(pos + Device_Setting_Size);
-    std::copy(Device_Setting.begin(), Device_Setting.end(), buffer.begin() + pos);
+    std::copy(setting.begin(), setting.end(), buffer.begin() + pos);
     return pos + Device_Setting_Size;
 }
 
-int Copy_OPC_UA_Server(int pos, QByteArray& buffer) {
-    const TOPC_UA_Server& rec = OPC_UA_Server_Rec;
+int copyServerBlock(const TOPC_UA_Server& rec, int pos, QByteArray& buffer) {
     const int end = pos + int(OPC_UA_Server_Size(rec));
     if (buffer.size() < end) buffer.resize(end);
     auto* p = reinterpret_cast<Byte*>(buffer.data());
@@ -339,16 +321,100 @@ int Copy_OPC_UA_Server(int pos, QByteArray& buffer) {
     return pos;
 }
 
-bool Build_Bin_Files(String& error) {
-    forgetImages();
-    Init_Device_Setting();
-    Init_OPC_UA_Server();
-    if (!Load_ParGen_Setting(error)) return false;
-    settingU32(DS_OPC_UA_Server_Address, Bank2_Device_Address);
-    if (!Load_OPC_UA_Variables(Bank2_Device_Address, error)) return false;
-    Bank1_Len = Copy_Device_Setting(0, Bank1_Buffer);
-    Bank2_Len = Copy_OPC_UA_Server(0, Bank2_Buffer);
+} // namespace
+
+DWORD Get_OPC_UA_Var_Type(const String& typeText) {
+    static const char* const names[] = {"Boolean", "Signed Byte", "Byte",   "Int16", "UInt16", "Int32",
+                                        "UInt32",  "Int64",       "UInt64", "Float", "Double", "String"};
+    for (DWORD i = 0; i < DWORD(std::size(names)); ++i)
+        if (typeText == QLatin1String(names[i])) return i;
+    if (typeText == QLatin1String("ByteString")) return 14;
+    return 0;
+}
+
+bool OPC_UA_Row_Enabled(const TXMLNode& row) {
+    return !row.HasAttribute("Enable") || Trim(row.Attributes("Enable")) == QLatin1String("Y");
+}
+
+qint64 OPC_UA_Server_Size(const TOPC_UA_Server& rec) {
+    qint64 size = kHeaderSize + qint64(kEntrySize) * qint64(rec.Variables.size()) + 1;
+    if (!rec.NTP.isEmpty()) size += rec.NTP.size() + 1;
+    for (const TOPC_UA_Var& v : rec.Variables)
+        if (!v.Name.isEmpty()) size += v.Name.size() + 1;
+    return size;
+}
+
+TImageSource Read_Image_Source(const String& path, qint64 maxBytes) {
+    TImageSource source;
+    source.Name = path;
+    // A name that is there but no regular file (a link to a pipe, a folder) is present and does not read.
+    source.Present = PathExists(path);
+    if (!source.Present) return source;
+    String reason;
+    TReadFault fault = TReadFault::None;
+    // Worded as the XML document words a file it cannot read.
+    if (!ReadWholeFile(path, source.Content, &reason, maxBytes, &fault))
+        source.Unreadable = ReadFaultText(path, fault, reason, maxBytes);
+    return source;
+}
+
+bool Build_Device_Images(const TImageSource& parGen, const TImageSource& variables, TDeviceImages& images,
+                         String& error) {
+    images = TDeviceImages();
+    initDeviceSetting(images.Setting);
+    initServerRecord(images.Server);
+    if (!loadParGenSetting(parGen, images.Setting, images.Server, error)) return false;
+    settingU32(images.Setting, DS_OPC_UA_Server_Address, Bank2_Device_Address);
+    if (!loadServerVariables(variables, Bank2_Device_Address, images.Server, error)) return false;
+    copySettingBlock(images.Setting, 0, images.Bank1);
+    copyServerBlock(images.Server, 0, images.Bank2);
     return true;
+}
+
+// ---- The shell: the open configuration's files and the last build ----------------------------------
+
+void Init_Device_Setting() {
+    initDeviceSetting(Device_Setting);
+}
+
+void Init_OPC_UA_Server() {
+    initServerRecord(OPC_UA_Server_Rec);
+}
+
+void Set_SW_Version() {
+    writeSoftwareVersion(Device_Setting);
+}
+
+bool Load_ParGen_Setting(String& error) {
+    return loadParGenSetting(Read_Image_Source(File_ParGen, Max_ParGen_File_Bytes), Device_Setting,
+                             OPC_UA_Server_Rec, error);
+}
+
+bool Load_OPC_UA_Variables(DWORD base, String& error) {
+    return loadServerVariables(Read_Image_Source(File_OPC_UA_Server, Max_Table_File_Bytes), base,
+                               OPC_UA_Server_Rec, error);
+}
+
+int Copy_Device_Setting(int pos, QByteArray& buffer) {
+    return copySettingBlock(Device_Setting, pos, buffer);
+}
+
+int Copy_OPC_UA_Server(int pos, QByteArray& buffer) {
+    return copyServerBlock(OPC_UA_Server_Rec, pos, buffer);
+}
+
+bool Build_Bin_Files(String& error) {
+    TDeviceImages images;
+    const bool built =
+        Build_Device_Images(Read_Image_Source(File_ParGen, Max_ParGen_File_Bytes),
+                            Read_Image_Source(File_OPC_UA_Server, Max_Table_File_Bytes), images, error);
+    Device_Setting = images.Setting;
+    OPC_UA_Server_Rec = std::move(images.Server);
+    Bank1_Buffer = std::move(images.Bank1);
+    Bank2_Buffer = std::move(images.Bank2);
+    Bank1_Len = int(Bank1_Buffer.size());
+    Bank2_Len = int(Bank2_Buffer.size());
+    return built;
 }
 
 QStringList Device_Image_Files() {

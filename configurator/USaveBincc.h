@@ -65,7 +65,36 @@ struct TOPC_UA_Server {
     DWORD NTP_Time = 0;
 };
 
-// The state of the last build; each build starts from scratch.
+using TDeviceSetting = std::array<Byte, Device_Setting_Size>;
+
+// One file the images are built from, as reading it gave it: absent, present but unreadable (with the
+// reason), or its content. `Name` names it in messages.
+struct TImageSource {
+    String Name;
+    bool Present = false;
+    String Unreadable;
+    QByteArray Content;
+};
+// The file at `path` as a source, read whole within `maxBytes`.
+TImageSource Read_Image_Source(const String& path, qint64 maxBytes);
+
+// One build: the settings block and the server record the images were made from, and the two images
+// (both empty when the build was refused).
+struct TDeviceImages {
+    TDeviceSetting Setting{};
+    TOPC_UA_Server Server;
+    QByteArray Bank1;
+    QByteArray Bank2;
+};
+// The two images from the contents of "ParGen.xml" and "OPC_UA_Server.xml", and nothing else: no file,
+// no global. False with `error` when they cannot be built (nothing of a refused build is meant for
+// writing).
+bool Build_Device_Images(const TImageSource& parGen, const TImageSource& variables, TDeviceImages& images,
+                         String& error);
+
+// ---- The shell over the open configuration --------------------------------------------------------
+// The last build of the open configuration's files (Build_Bin_Files) and the steps of a build over it,
+// as the update step names them; each build starts from scratch.
 extern std::array<Byte, Device_Setting_Size> Device_Setting;
 extern TOPC_UA_Server OPC_UA_Server_Rec;
 extern QByteArray Bank1_Buffer;

@@ -1,11 +1,11 @@
 // The options dialog: language pages, the language change, the four options and the version check.
 #include "configurator/USoftOptions.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UMakerSite.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/designs/DesignFile.h"

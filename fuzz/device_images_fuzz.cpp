@@ -1,7 +1,6 @@
 // Fuzz target: the two files the device images are built from. The input is "ParGen.xml", then a zero
 // byte and "OPC_UA_Server.xml" (absent without the zero byte).
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
 
 #include <cstring>
@@ -12,22 +11,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Reset_Program_State();
-    Dir_Project = qvfuzz::WorkDir();
-    Set_Table_File_Paths();
     const auto* zero = static_cast<const uint8_t*>(std::memchr(data, 0, size));
     const size_t first = zero ? size_t(zero - data) : size;
-    qvfuzz::WriteInput("ParGen.xml", data, first);
-    QFile::remove(File_OPC_UA_Server);
-    if (zero) qvfuzz::WriteInput("OPC_UA_Server.xml", zero + 1, size - first - 1);
+    TImageSource parGen;
+    parGen.Name = "ParGen.xml";
+    parGen.Present = true;
+    parGen.Content = QByteArray(reinterpret_cast<const char*>(data), qsizetype(first));
+    TImageSource variables;
+    variables.Name = "OPC_UA_Server.xml";
+    variables.Present = zero != nullptr;
+    if (zero)
+        variables.Content = QByteArray(reinterpret_cast<const char*>(zero + 1), qsizetype(size - first - 1));
+    TDeviceImages images;
     String error;
-    if (Build_Bin_Files(error)) {
+    if (Build_Device_Images(parGen, variables, images, error)) {
         // A build that succeeds fits the device.
-        if (Bank1_Len < 0 || Bank1_Len > Bank1_Buffer.size() || Bank2_Len < 0 ||
-            Bank2_Len > Bank2_Buffer.size() || Bank2_Len > Bank2_Max_Size)
+        if (images.Bank1.size() != Device_Setting_Size || images.Bank2.isEmpty() ||
+            images.Bank2.size() > Bank2_Max_Size)
             std::abort();
-    } else if (error.isEmpty()) {
-        std::abort(); // a refusal always says why
+    } else if (error.isEmpty() || !images.Bank1.isEmpty() || !images.Bank2.isEmpty()) {
+        std::abort(); // a refusal always says why and leaves nothing to write
     }
     return 0;
 }

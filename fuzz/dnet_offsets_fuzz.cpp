@@ -3,7 +3,7 @@
 // the byte map of those slaves and of a fixed set; the check ends with a message or none, and the map
 // written reads back into the same slaves and writes again the same.
 #include "FuzzSupport.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "tables/fieldbus/UDNet_Tables.h"
 #include "toolkit/services/XmlDoc.h"
 

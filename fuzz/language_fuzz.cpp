@@ -1,6 +1,6 @@
 // Fuzz target: language files, in every encoding the reader recognises, over the built-in texts.
 #include "FuzzSupport.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qvfuzz::StartApplication(); // the built-in texts are a compiled-in resource

@@ -1,10 +1,10 @@
 // Fuzz target: the OPC UA variable table file ("OPC_UA_Server.xml") read by its window, checked and
 // written back, and read by the device image builder.
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UOPC_UA_Server_Access.h"
 #include "configurator/USaveBincc.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 
 namespace {
 TFOPC_UA_Server_Access* fuzzOpcUaWindow = nullptr;

@@ -1,10 +1,10 @@
 // Fuzz target: the communication settings file ("ParGen.xml") read by its window, and the DMX channel
 // count read from it, which stays within 1 .. 512.
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
 #include "configurator/UQuenvarroweFirmWare.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/fieldbus/UDMX_Tables.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // generators (the BACnet client's kind, the BACnet server's name length, the PROFINET values and their
 // check, the EDE device), each within the file's limits and with its default for what it cannot read.
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "generators/UBACnet_EDE_File.h"
 #include "generators/UProfinetXML.h"
 #include "tables/network/UBACnet_Master_Tables.h"

@@ -1,6 +1,6 @@
 // Fuzz target: the program's settings file, read as at start and written back.
 #include "FuzzSupport.h"
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "toolkit/services/XmlDoc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

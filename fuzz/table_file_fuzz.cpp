@@ -6,7 +6,7 @@
 // sheet whose reader converts stored values). Under the SNMP agent sheet, the MIB writer reading the
 // written file numbers its objects as the window's column N does.
 #include "FuzzSupport.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "generators/USNMP_MIB.h"
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 #include "tables/fieldbus/UCANopen_Tables.h"

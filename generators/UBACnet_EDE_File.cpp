@@ -1,8 +1,8 @@
 // The BACnet EDE file writer: device settings, the table's objects, their instances and the list.
 #include "generators/UBACnet_EDE_File.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"

@@ -1,7 +1,7 @@
 // Writing a generated description file whole, with its failure shown to the user.
 #include "generators/UDescription_Files.h"
 
-#include "configurator/USave_Target.h"
+#include "core/USave_Target.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/system/Streams.h"
 

@@ -1,7 +1,7 @@
 // The CANopen EDS file writer: table readers, the fixed objects, the PDO and manufacturer objects.
 #include "generators/UEds.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "generators/UDescription_Files.h"
 #include "tables/frame/TableFile.h"
 #include "tables/frame/TableNumber.h"

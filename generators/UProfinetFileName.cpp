@@ -1,9 +1,9 @@
 // The GSDML file-name dialog: the name's parts, its composition and the check of the user part.
 #include "generators/UProfinetFileName.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"

@@ -1,8 +1,8 @@
 // The PROFINET GSDML writer: settings, their checks, the device template and the file step.
 #include "generators/UProfinetXML.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
@@ -276,19 +276,18 @@ bool Write_GSDML_File(const String& path) {
     return Save_Generated_File(path, GSDML_Lines(), TTextEncoding::UTF8BOM);
 }
 
-void Save_PROFINET_XML(const String& name) {
+void Save_PROFINET_XML(TSaveDialog* dialog, const String& name) {
     Read_PROFINET_Param();
     if (const String problem = Check_PROFINET_Param(); !problem.isEmpty()) {
         MessageDlg(problem, mtError, mbOK);
         return;
     }
-    TSaveDialog dialog(nullptr);
-    dialog.SetInitialDir(Dir_Project);
-    dialog.SetFilter("PROFINET XML (*.xml)|" + name);
-    dialog.SetFileName(name);
-    if (!dialog.Execute()) return;
+    dialog->SetInitialDir(Dir_Project);
+    dialog->SetFilter("PROFINET XML (*.xml)|" + name);
+    dialog->SetFileName(name);
+    if (!dialog->Execute()) return;
     // Only the folder is taken from the dialog: the file keeps the composed name.
-    const String path = ExtractFilePath(dialog.FileName()) + name;
+    const String path = ExtractFilePath(dialog->FileName()) + name;
     if (FileExists(path) && MessageDlg(Lang_Texts->Strings(1608), mtConfirmation, mbYesNo) != mrYes) return;
     Write_GSDML_File(path);
 }

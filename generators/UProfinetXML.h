@@ -4,6 +4,7 @@
 
 #include "toolkit/system/Types.h"
 
+class TSaveDialog;
 class TXMLDocument;
 
 // The values one generation takes from "ParGen.xml" (kept between the read and the write).
@@ -15,9 +16,9 @@ extern String PROFINET_NAME_STA;
 constexpr int Profinet_Min_Length = 1;
 constexpr int Profinet_Max_Length = 1440;
 
-// Folder choice (the composed `name` is kept whatever file the user types), overwrite question 1608,
-// then Write_GSDML_File. Bad settings are reported before the folder is asked for.
-void Save_PROFINET_XML(const String& name);
+// Folder choice in `dialog` (the composed `name` is kept whatever file the user types), overwrite question
+// 1608, then Write_GSDML_File. Bad settings are reported before the folder is asked for.
+void Save_PROFINET_XML(TSaveDialog* dialog, const String& name);
 // Reads the three values from File_ParGen, each with its default.
 void Read_PROFINET_Param();
 // The same from a loaded settings document (an empty one gives the defaults).

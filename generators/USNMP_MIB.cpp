@@ -1,9 +1,8 @@
 // The SNMP MIB generator: reading the agent table file and writing an SMIv2 module from it.
 #include "generators/USNMP_MIB.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
-#include "configurator/UQuenvarroweFirmWare.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "generators/UDescription_Files.h"
 #include "tables/frame/TableFile.h"
 #include "tables/network/USNMP_Trap_Tables.h"
@@ -212,8 +211,7 @@ bool Write_MIB_File(const String& path) {
     return Save_Generated_File(path, MIB_Lines(config), TTextEncoding::ANSI);
 }
 
-void Build_MIB_File() {
-    TSaveDialog* dialog = FQuenvarroweFirmWare->SaveMIB;
+void Build_MIB_File(TSaveDialog* dialog) {
     dialog->SetInitialDir(Dir_Project);
     if (!dialog->Execute()) return;
     const String path = dialog->FileName();

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class TSaveDialog;
 class TXMLDocument;
 
 // The enabled rows of the agent table, as the MIB names them.
@@ -16,8 +17,9 @@ struct TMIB_Configuration {
     std::vector<bool> Write_Is_Int;
 };
 
-// The step: file choice in the main window's SaveMIB dialog, overwrite question 1305, reading and writing.
-void Build_MIB_File();
+// The step: file choice in `dialog` (initial folder the configuration's), overwrite question 1305, reading
+// and writing.
+void Build_MIB_File(TSaveDialog* dialog);
 // Fills MIB_Read_Descriptions, MIB_Write_Descriptions and the flags from File_SNMP_Trap. A missing file
 // gives no rows; false with `error` set when the file does not read or lacks one of its sections.
 bool Read_SNMP_Trap_Configuration(String& error);

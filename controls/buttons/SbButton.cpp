@@ -3,9 +3,9 @@
 
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Timer.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/system/DesignValue.h"
 
 namespace {
 

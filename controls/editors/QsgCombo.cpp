@@ -2,10 +2,10 @@
 #include "controls/editors/QsgCombo.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 
 namespace {
 // The frame colour of a disabled themed combo that keeps no ordinary border.
@@ -288,10 +288,9 @@ void TQsgCustomCombo::Loaded() {
     Init();
 }
 
-QWidget* TQsgCustomCombo::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TComboBox::CreateNativeWidget(parent);
+void TQsgCustomCombo::NativeWidgetCreated() {
+    TComboBox::NativeWidgetCreated();
     if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
-    return w;
 }
 
 bool TQsgCustomCombo::ReadProperty(const String& name, const TDesignValue& v) {

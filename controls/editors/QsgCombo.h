@@ -134,7 +134,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void EnabledChanged() override;
     void FontChanged() override;
-    QWidget* CreateNativeWidget(QWidget* parent) override;
+    void NativeWidgetCreated() override;
 
 private:
     void CreateLabel();

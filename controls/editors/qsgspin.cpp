@@ -1,10 +1,10 @@
 // The spin edit: values of four kinds kept as text, stepping by buttons and keys, the typed-character filter.
 #include "controls/editors/qsgspin.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <cmath>
@@ -455,10 +455,9 @@ void TQsgSpinEdit::SetEditRect() {
     SetTextMargins(0, 0, FButton->Width() + 2, 0);
 }
 
-QWidget* TQsgSpinEdit::CreateNativeWidget(QWidget* parent) {
-    QWidget* w = TEdit::CreateNativeWidget(parent);
+void TQsgSpinEdit::NativeWidgetCreated() {
+    TEdit::NativeWidgetCreated();
     SetEditRect();
-    return w;
 }
 
 void TQsgSpinEdit::Loaded() {

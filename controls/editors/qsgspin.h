@@ -226,7 +226,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Resize() override;
-    QWidget* CreateNativeWidget(QWidget* parent) override;
+    void NativeWidgetCreated() override;
 
 private:
     void SetEditRect();

@@ -1,7 +1,7 @@
 // The base grid's construction and destruction, its settings, the undo link and the cell properties object.
 #include "controls/grid/BaseGrid.h"
 
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 // Cell properties
 // --------------------------------------------------------------------------------------------

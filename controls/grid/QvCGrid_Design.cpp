@@ -2,7 +2,7 @@
 // column per item, and the unit's identifiers.
 #include "controls/grid/QvCGrid.h"
 
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <functional>
 #include <map>

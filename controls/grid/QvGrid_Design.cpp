@@ -1,7 +1,7 @@
 // Reading the string grid's stored properties from a window design.
 #include "controls/grid/QvGrid.h"
 
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <map>
 

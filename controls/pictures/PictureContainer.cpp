@@ -19,8 +19,8 @@ void THTMLPicture::Reset() {
     FFrame = 1;
     FAnimMaxX = FAnimMaxY = 0;
     FDecoded.reset();
-    FFrames.clear();
-    FDelays.clear();
+    FAnimation.Frames.clear();
+    FAnimation.Delays.clear();
     FFrameImage.reset();
 }
 
@@ -28,9 +28,9 @@ void THTMLPicture::Decode() {
     if (IsGifPicture(FData)) {
         TPictureFrameSet set = ReadGifFrames(FData);
         if (set.Frames.empty()) throw EInvalidGraphic(QStringLiteral("Could not load image. Invalid format"));
-        FFrames = std::move(set.Frames);
-        FDelays = std::move(set.Delays);
-        FFrameCount = static_cast<int>(FFrames.size());
+        FAnimation.Frames = std::move(set.Frames);
+        FAnimation.Delays = std::move(set.Delays);
+        FFrameCount = static_cast<int>(FAnimation.Frames.size());
         FAnimMaxX = set.Width;
         FAnimMaxY = set.Height;
         FFrame = std::clamp(FFrame, 1, FFrameCount);
@@ -51,8 +51,8 @@ void THTMLPicture::Decode() {
 }
 
 void THTMLPicture::ShowFrame() {
-    if (FFrames.empty() || !FFrameImage) return;
-    FFrameImage->fromQImage(FFrames[static_cast<size_t>(FFrame - 1)]);
+    if (FAnimation.Frames.empty() || !FFrameImage) return;
+    FFrameImage->fromQImage(FAnimation.Frames[static_cast<size_t>(FFrame - 1)]);
 }
 
 TGraphic* THTMLPicture::Current() const {
@@ -142,14 +142,9 @@ void THTMLPicture::Assign(const TPersistent* source) {
     FData.clear();
 }
 
-void THTMLPicture::fromQImage(const QImage&) {
+void THTMLPicture::ForgetContent() {
     Reset();
     FData.clear();
-}
-
-QImage THTMLPicture::toQImage() const {
-    TGraphic* g = Current();
-    return g ? g->toQImage() : QImage();
 }
 
 int THTMLPicture::Width() const {
@@ -189,7 +184,7 @@ bool THTMLPicture::IsGIFFile() const {
 
 void THTMLPicture::SetFrame(int frame) {
     FFrame = frame;
-    if (FFrames.empty()) return;
+    if (FAnimation.Frames.empty()) return;
     FFrame = std::clamp(frame, 1, FFrameCount);
     ShowFrame();
     if (OnFrameChange) OnFrameChange(this);
@@ -206,8 +201,8 @@ void THTMLPicture::FramePrev() {
 }
 
 int THTMLPicture::GetFrameTime(int frame) const {
-    if (frame < 1 || frame > static_cast<int>(FDelays.size())) return -1;
-    return FDelays[static_cast<size_t>(frame - 1)];
+    if (frame < 1 || frame > static_cast<int>(FAnimation.Delays.size())) return -1;
+    return FAnimation.Delays[static_cast<size_t>(frame - 1)];
 }
 
 bool THTMLPicture::Step() {

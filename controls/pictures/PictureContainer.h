@@ -2,17 +2,18 @@
 // component of named pictures.
 #pragma once
 
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/PictureFrames.h"
 #include "toolkit/system/Streams.h"
-#include "toolkit/graphics/Canvas.h"
 
 #include <memory>
 #include <vector>
 
 // Keeps a picture's file bytes and shows them; a GIF shows one frame at a time, stepped by Step.
 // A picture whose bytes do not read is empty.
-class THTMLPicture : public TGraphic {
+class THTMLPicture : public TGraphicHolder {
 public:
     THTMLPicture();
     ~THTMLPicture() override;
@@ -29,9 +30,6 @@ public:
     // The stream path: the bytes stay even when they do not read; the failure is raised.
     void LoadFromBytes(const QByteArray& data) override;
     QByteArray SaveToBytes() const override { return FData; }
-    QImage toQImage() const override;
-    // Only another THTMLPicture brings a picture; raw pixels leave it empty.
-    void fromQImage(const QImage& image) override;
 
     void LoadFromStream(TStream* stream);
     void SaveToStream(TStream* stream) const;
@@ -66,6 +64,11 @@ public:
 
     TNotifyEvent OnFrameChange;
 
+protected:
+    TGraphic* Shown() const override { return Current(); }
+    // Only another THTMLPicture brings a picture; raw pixels leave it empty.
+    void ForgetContent() override;
+
 private:
     void Reset();
     // Decodes FData; raises EInvalidGraphic when the bytes are not a picture.
@@ -85,8 +88,7 @@ private:
     int FNextCount = -1;
     int FTimerCount = -1;
     std::unique_ptr<TPicture> FDecoded; // a still picture
-    std::vector<QImage> FFrames;        // a GIF's frames
-    std::vector<int> FDelays;
+    TPictureFrameSet FAnimation;        // a GIF's frames and delays
     std::unique_ptr<TBitmap> FFrameImage; // the frame on show
 };
 

@@ -1,8 +1,8 @@
 // The sheets and tests of the CAN receive and transmit frame tables.
 #include "tables/fieldbus/UCAN_Frame_Tables.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableNumber.h"

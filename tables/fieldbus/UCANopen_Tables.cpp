@@ -1,7 +1,7 @@
 // The sheets and tests of the CANopen PDO and SDO tables.
 #include "tables/fieldbus/UCANopen_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"

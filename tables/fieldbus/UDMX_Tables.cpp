@@ -1,8 +1,8 @@
 // The DMX default-value sheet and the channel count of the communication settings.
 #include "tables/fieldbus/UDMX_Tables.h"
 
-#include "configurator/UComon.h"
-#include "configurator/UParGen.h"
+#include "core/UComon.h"
+#include "core/UParGen_File.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableNumber.h"
 #include "toolkit/system/SysUtils.h"

@@ -1,8 +1,8 @@
 // The DeviceNet slave-list sheet and the byte map's reading, check and writing.
 #include "tables/fieldbus/UDNet_Tables.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableNumber.h"

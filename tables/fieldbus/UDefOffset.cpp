@@ -2,11 +2,11 @@
 // check of the output positions and the writing of the map.
 #include "tables/fieldbus/UDefOffset.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
-#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/designs/DesignFile.h"

@@ -1,7 +1,7 @@
 // The sheets and tests of the J1939 and NMEA 2000 receive and transmit tables.
 #include "tables/fieldbus/UPGN_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/fieldbus/FieldbusSheet.h"
 #include "tables/frame/TableCells.h"
 #include "toolkit/system/SysUtils.h"

@@ -1,7 +1,7 @@
 // The CANopen PDO tables window: the frame with the PDO sheet.
 #include "tables/fieldbus/USet_PDO_Access.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 TFSet_PDO_Access* FSet_PDO_Access = nullptr;
 

@@ -1,7 +1,7 @@
 // The CANopen SDO client tables window: the frame with the client sheet.
 #include "tables/fieldbus/USet_SDO_Client_Access.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 TFSet_SDO_Client_Access* FSet_SDO_Client_Access = nullptr;
 

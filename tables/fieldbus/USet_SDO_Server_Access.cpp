@@ -1,7 +1,7 @@
 // The CANopen SDO server tables window: the frame with the server sheet.
 #include "tables/fieldbus/USet_SDO_Server_Access.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 TFSet_SDO_Server_Access* FSet_SDO_Server_Access = nullptr;
 

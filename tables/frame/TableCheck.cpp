@@ -1,7 +1,7 @@
 // The frame's data check over the narrow cell view, and the composition of its one message.
 #include "tables/frame/TableCheck.h"
 
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "tables/frame/TableFile.h"
 #include "tables/frame/TableNumber.h"
 #include "toolkit/system/SysUtils.h"

@@ -2,11 +2,11 @@
 // data check with its one message, writing on OK and the row buttons.
 #include "tables/frame/UTableWindow.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
-#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/controls/Dialogs.h"

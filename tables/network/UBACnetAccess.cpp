@@ -2,10 +2,10 @@
 // column, and the read table's cell hint.
 #include "tables/network/UBACnetAccess.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/frame/ColumnGridCells.h"
 #include "tables/network/UImportEDEFile.h"
 #include "toolkit/controls/Dialogs.h"

@@ -2,8 +2,8 @@
 // length of a write object and the way to the unit picker.
 #include "tables/network/UBACnetSlaveSetAccess.h"
 
-#include "configurator/UComon.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
 #include "tables/frame/TableNumber.h"
 #include "tables/network/UBACnet_Eng_Unit.h"
 #include "tables/network/UBACnet_Eng_Units.h"

@@ -2,9 +2,9 @@
 // edit and its name into the label.
 #include "tables/network/UBACnet_Eng_Unit.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/network/UBACnet_Eng_Units.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"

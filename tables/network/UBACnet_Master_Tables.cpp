@@ -1,7 +1,7 @@
 // The sheet, the knowledge tables and the tests of the BACnet client access tables.
 #include "tables/network/UBACnet_Master_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableNumber.h"
 #include "toolkit/services/XmlDoc.h"

@@ -1,7 +1,7 @@
 // The sheet and the tests of the BACnet server object tables.
 #include "tables/network/UBACnet_Slave_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"

@@ -2,10 +2,10 @@
 // timer when there is none.
 #include "tables/network/UEtherNetIP_EDS.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/designs/DesignFile.h"

@@ -2,10 +2,10 @@
 // import through the connection chooser.
 #include "tables/network/UEtherNetIP_Master_Access.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/frame/ColumnGridCells.h"
 #include "tables/network/UEtherNetIP_EDS.h"
 #include "tables/network/UEtherNetIP_Scanner_Tables.h"

@@ -1,7 +1,7 @@
 // The sheet, the tests and the EDS placement of the EtherNet/IP scanner connection table.
 #include "tables/network/UEtherNetIP_Scanner_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"

@@ -2,10 +2,10 @@
 // the device's address checked on OK.
 #include "tables/network/UImportEDEFile.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/frame/TableNumber.h"
 #include "tables/frame/TableSheet.h"
 #include "toolkit/controls/Dialogs.h"

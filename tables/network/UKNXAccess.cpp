@@ -1,7 +1,7 @@
 // The KNX access table: the frame with the KNX sheet and file.
 #include "tables/network/UKNXAccess.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/network/UKNX_Tables.h"
 
 TFKNXAccess* FKNXAccess = nullptr;

@@ -1,7 +1,7 @@
 // The sheet and the row tests of the KNX access table.
 #include "tables/network/UKNX_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/network/NetworkSheet.h"

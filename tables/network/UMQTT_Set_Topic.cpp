@@ -1,8 +1,8 @@
 // The MQTT topic tables: the frame with the MQTT sheet, and the way to the template dialog.
 #include "tables/network/UMQTT_Set_Topic.h"
 
-#include "configurator/UComon.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
 #include "tables/network/UMQTT_Topic_Tables.h"
 #include "tables/network/UTopicTemplate.h"
 #include "toolkit/stdctrls/StdCtrls.h"

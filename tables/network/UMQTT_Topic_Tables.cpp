@@ -1,7 +1,7 @@
 // The sheet and the row tests of the MQTT topic tables.
 #include "tables/network/UMQTT_Topic_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "toolkit/system/SysUtils.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The Modbus TCP master rule tables: the frame with the TCP sheet and file.
 #include "tables/network/UModbus_TCP_Master_Set_Access.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;
 

@@ -1,7 +1,7 @@
 // The SNMP manager request table: the frame with the manager's sheet and file.
 #include "tables/network/USNMPManagerAccess.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/network/USNMP_Manager_Tables.h"
 
 TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;

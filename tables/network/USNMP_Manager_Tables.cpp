@@ -1,8 +1,8 @@
 // The sheet and the tests of the SNMP manager request table.
 #include "tables/network/USNMP_Manager_Tables.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/network/NetworkSheet.h"

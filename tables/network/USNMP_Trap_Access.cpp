@@ -2,8 +2,8 @@
 // Enable column through every showing, tick and row operation.
 #include "tables/network/USNMP_Trap_Access.h"
 
-#include "configurator/UComon.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
 #include "tables/frame/ColumnGridCells.h"
 #include "tables/network/USNMP_Trap_Tables.h"
 #include "toolkit/stdctrls/ComCtrls.h"

@@ -1,7 +1,7 @@
 // The sheet, the tests and the row numbering of the SNMP agent tables.
 #include "tables/network/USNMP_Trap_Tables.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/frame/TableCells.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"

@@ -1,7 +1,7 @@
 // The serial Modbus master rule tables: the frame with the serial sheet and file.
 #include "tables/network/USetAccess.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 TFSetAccess* FSetAccess = nullptr;
 

@@ -1,10 +1,10 @@
 // The topic template dialog: captions by what is edited, the keyword list, the text's focus.
 #include "tables/network/UTopicTemplate.h"
 
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/Splitter.h"

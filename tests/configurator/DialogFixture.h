@@ -2,8 +2,8 @@
 #pragma once
 
 #include "ProgramFixture.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UWindows.h"
+#include "core/ULanguage.h"
 
 #include <QApplication>
 #include <QDir>

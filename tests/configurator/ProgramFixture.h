@@ -2,10 +2,10 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "configurator/UComon.h"
 #include "configurator/UMakerSite.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "configurator/UWindows.h"
+#include "core/UComon.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QDir>

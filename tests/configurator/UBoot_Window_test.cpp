@@ -2,8 +2,8 @@
 // button, and the main window's update step that opens it.
 #include "TestSupport.h"
 #include "configurator/UBoot.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,9 +3,9 @@
 // wait for an outside program.
 #include "TestSupport.h"
 #include "configurator/UBoot.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UStartProgram.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/services/IcmpClient.h"
 #include "toolkit/services/XmlDoc.h"

@@ -1,9 +1,9 @@
 // The new-configuration dialog: names it refuses, the folders it makes, its texts and looks.
 #include "DialogFixture.h"
-#include "configurator/UComon.h"
 #include "configurator/UNew_Project.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"

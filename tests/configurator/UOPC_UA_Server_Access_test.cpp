@@ -4,8 +4,6 @@
 #include "ProgramFixture.h"
 #include "TestSupport.h"
 #include "configurator/PersonInput.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UOPC_UA_Server_Access.h"
 #include "configurator/UOpenConf.h"
 #include "configurator/UQuenvarroweFirmWare.h"
@@ -13,6 +11,8 @@
 #include "controls/buttons/SbButton.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/edit/GridCombo.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
@@ -355,7 +355,9 @@ TEST_F(OpcUaTable, TheReportOfAnUnreadFileNamesItOnceInTheInterfaceLanguage) {
         const QString shown = ui.Messages()[base];
         EXPECT_EQ(shown.count(File_OPC_UA_Server), 1) << shown.toStdString();
         EXPECT_TRUE(shown.startsWith("Il file non si legge: " + File_OPC_UA_Server + "\r\n")) << c.name;
-        if (*c.detail) EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
+        if (*c.detail) {
+            EXPECT_TRUE(shown.endsWith(c.detail)) << shown.toStdString();
+        }
     }
 }
 

@@ -1,9 +1,9 @@
 // The open-configuration dialog: the list it offers, cancel and OK, its texts and looks.
 #include "DialogFixture.h"
-#include "configurator/UComon.h"
 #include "configurator/UOpenConf.h"
 #include "configurator/UQuenvarroweFirmWare.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"

@@ -1,10 +1,10 @@
 // The communication settings window: panels and layout, "ParGen.xml", the data check, keys, wheel and texts.
 #include "TestSupport.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "configurator/UParGen.h"
-#include "configurator/USave_Target.h"
 #include "controls/buttons/SbButton.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USave_Target.h"
 #include "toolkit/stdctrls/CategoryPanels.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/SysUtils.h"

@@ -1,8 +1,8 @@
 // The device images: fixture configurations against expected files, the settings conversions one by
 // one, and the builds that must be refused rather than written wrong.
 #include "TestSupport.h"
-#include "configurator/UComon.h"
 #include "configurator/USaveBincc.h"
+#include "core/UComon.h"
 #include "toolkit/system/SysUtils.h"
 
 #include <QDir>
@@ -103,6 +103,51 @@ TEST(DeviceImages, FixtureConfigurationsGiveTheExpectedFiles) {
             ImgSameBytes(imgReadFile(project + "/bin/bank1.bin"), imgReadFile(data + "/bank1.expected.bin")));
         EXPECT_TRUE(
             ImgSameBytes(imgReadFile(project + "/bin/bank2.bin"), imgReadFile(data + "/bank2.expected.bin")));
+    }
+}
+
+// The build needs only the two contents: no configuration is open and the last build stays as it was.
+TEST(DeviceImages, TheBuildIsAFunctionOfTheTwoContents) {
+    const QString on = kImgData + "/settings_on";
+    imgOpenProject({on + "/ParGen.xml"});
+    String error;
+    ASSERT_TRUE(Build_Bin_Files(error)) << error.toStdString();
+    const QByteArray lastBank1 = Bank1_Buffer.left(Bank1_Len);
+    Reset_Program_State();
+    auto source = [](const QString& path) {
+        TImageSource s;
+        s.Name = path;
+        s.Present = QFile::exists(path);
+        s.Content = imgReadFile(path);
+        return s;
+    };
+    const QStringList cases = QDir(kImgData).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : cases) {
+        SCOPED_TRACE(name.toStdString());
+        const QString data = kImgData + "/" + name;
+        TDeviceImages images;
+        ASSERT_TRUE(Build_Device_Images(source(data + "/ParGen.xml"), source(data + "/OPC_UA_Server.xml"),
+                                        images, error))
+            << error.toStdString();
+        EXPECT_TRUE(ImgSameBytes(images.Bank1, imgReadFile(data + "/bank1.expected.bin")));
+        EXPECT_TRUE(ImgSameBytes(images.Bank2, imgReadFile(data + "/bank2.expected.bin")));
+    }
+    EXPECT_TRUE(ImgSameBytes(Bank1_Buffer.left(Bank1_Len), lastBank1));
+
+    // A refusal names the file and leaves nothing to write, whether the file did not read or not parse.
+    TImageSource unread;
+    unread.Name = "unread/ParGen.xml";
+    unread.Present = true;
+    unread.Unreadable = "Cannot open file \"unread/ParGen.xml\". Permission denied";
+    TImageSource broken = unread;
+    broken.Unreadable.clear();
+    broken.Content = "<Par_Gen><SERIAL_BAUDRATE>3";
+    for (const TImageSource& parGen : {unread, broken}) {
+        TDeviceImages images;
+        error.clear();
+        EXPECT_FALSE(Build_Device_Images(parGen, TImageSource(), images, error));
+        EXPECT_TRUE(error.contains("unread/ParGen.xml")) << error.toStdString();
+        EXPECT_TRUE(images.Bank1.isEmpty() && images.Bank2.isEmpty());
     }
 }
 

@@ -69,7 +69,9 @@ TEST_F(ProgramWindows, EveryOtherWindowIsADialogOfTheMainWindowAndFixedOnesOffer
                 << name;
         }
         EXPECT_FALSE(w->windowFlags() & boxes) << name;
-        if (!form->Sizeable()) EXPECT_EQ(w->minimumSize(), w->maximumSize()) << name;
+        if (!form->Sizeable()) {
+            EXPECT_EQ(w->minimumSize(), w->maximumSize()) << name;
+        }
         if (form != FQuenvarroweFirmWare) form->Hide();
     }
     FQuenvarroweFirmWare->Hide();

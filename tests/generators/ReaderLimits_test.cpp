@@ -2,7 +2,7 @@
 // kind: a table file beyond its limit stops the step as too large, a settings file beyond its limit gives
 // the defaults.
 #include "GeneratorFixture.h"
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "generators/UProfinetXML.h"
 #include "tables/frame/TableFile.h"
 

@@ -1,6 +1,6 @@
 // The BACnet EDE file: the fixture's list against its golden file, instances, names, keys and the step.
 #include "GeneratorFixture.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "generators/UBACnet_EDE_File.h"
 #include "toolkit/services/XmlDoc.h"
 

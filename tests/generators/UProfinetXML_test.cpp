@@ -1,6 +1,6 @@
 // The PROFINET GSDML file and its file-name dialog: golden files, the name, the checks and the step.
 #include "GeneratorFixture.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "generators/UProfinetFileName.h"
 #include "generators/UProfinetXML.h"
 #include "toolkit/services/XmlDoc.h"

@@ -1,7 +1,9 @@
 // The SNMP MIB: the fixture's module against its golden file, the enabled rows, the names and the step.
 #include "GeneratorFixture.h"
-#include "configurator/ULanguage.h"
+#include "configurator/UQuenvarroweFirmWare.h"
+#include "core/ULanguage.h"
 #include "generators/USNMP_MIB.h"
+#include "toolkit/controls/Dialogs.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
 
@@ -146,6 +148,27 @@ TEST_F(MibTest, OnlyYesOverwritesAndABadTableWritesNothing) {
     RunStep(seam, Dir_Project + "/no-folder/GATEWAY.mib");
     ASSERT_EQ(seam.Messages().size(), 1);
     EXPECT_TRUE(seam.Messages()[0].contains("no-folder/GATEWAY.mib"));
+}
+
+// The step needs only the dialog it is handed; it once reached for the main window's, which does not
+// exist outside the running program.
+TEST(MibStep, RunsWithTheDialogItIsHandedWithoutAMainWindow) {
+    Reset_Program_State();
+    Create_Shared_Lists();
+    Dir_Project = qvtest::TempDir();
+    Set_Table_File_Paths();
+    ASSERT_TRUE(QFile::copy(GeneratorData("SNMP_Trap.xml"), File_SNMP_Trap));
+    ASSERT_EQ(FQuenvarroweFirmWare, nullptr);
+    TSaveDialog dialog(nullptr);
+    qvtest::ScriptedInteraction seam;
+    seam.AnswerFile(Dir_Project + "/GATEWAY.mib");
+    Build_MIB_File(&dialog);
+    EXPECT_TRUE(seam.Messages().isEmpty()) << seam.Messages().join("|").toStdString();
+    EXPECT_EQ(seam.History().front().fileDialog.InitialDir, Dir_Project);
+    const QByteArray bytes = ReadBytes(Dir_Project + "/GATEWAY.mib");
+    EXPECT_TRUE(bytes.startsWith("GATEWAY DEFINITIONS ::= BEGIN"));
+    EXPECT_TRUE(bytes.contains("temp1 OBJECT-TYPE"));
+    Reset_Program_State();
 }
 
 } // namespace qvgen

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "tables/frame/TableCheck.h"
 #include "tables/frame/TableFile.h"
 #include "toolkit/services/XmlDoc.h"

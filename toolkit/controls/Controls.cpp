@@ -414,6 +414,7 @@ void TControl::CreateWidgetIn(QWidget* parent) {
         return;
     FControlState |= csCreating;
     QWidget* w = CreateNativeWidget(parent);
+    NativeWidgetCreated();
     FWidget = w;
     w->setObjectName(Name());
     AttachEvents(w);

@@ -4,6 +4,7 @@
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Classes.h"
+#include "toolkit/system/RegisteredNames.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -261,6 +262,9 @@ protected:
     // The native widget: made by CreateNativeWidget under `parent` when the control is first shown
     // or asked for it, kept in step with the control's state by SyncWidget.
     virtual QWidget* CreateNativeWidget(QWidget* parent);
+    // Runs once the native widget is made, before the control's state goes into it: a control above
+    // the toolkit brings the state its widget takes up to date here, without naming the widget.
+    virtual void NativeWidgetCreated() {}
     void CreateWidgetIn(QWidget* parent);
     virtual void DestroyWidget();
     virtual void SyncGeometry();
@@ -451,15 +455,9 @@ TControl* ControlAtScreenPos(const TPoint& ScreenPos);
 // Posts a message to be handled after the current one, through the control's WndProc.
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT SendMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam);
-// The number of a message known by name; the same name gives the same number for the whole run.
-UINT RegisterWindowMessage(const String& name);
 
 TShiftState KeyboardStateToShiftState();
 // How many lines the system scrolls for one notch of the mouse wheel.
 int WheelScrollLines();
 // The mouse pointer in screen coordinates.
 TPoint GetCursorPos();
-// The number of a clipboard format known by name; formats and registered messages share one table.
-UINT RegisterClipboardFormat(const String& name);
-// The name a registered format (or message) number was first registered under; empty for other numbers.
-String GetClipboardFormatName(UINT format);

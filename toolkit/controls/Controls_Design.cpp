@@ -1,7 +1,7 @@
 // Stored properties common to every control, read from window designs.
 #include "toolkit/controls/Controls.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 // Menu items and pop-up menus over QMenu.
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "toolkit/system/Classes.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <functional>
 #include <vector>

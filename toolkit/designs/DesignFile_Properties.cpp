@@ -1,9 +1,9 @@
 // Stored properties of forms and of the toolkit's non-visual components.
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/graphics/ImgList.h"
 #include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/ImgList.h"
+#include "toolkit/system/DesignValue.h"
 
 bool TCustomForm::ReadProperty(const String& name, const TDesignValue& v) {
     const QString n = name.toLower();

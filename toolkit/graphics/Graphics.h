@@ -11,9 +11,7 @@ class QPainter;
 class QPaintDevice;
 class QImage;
 
-// 0x00BBGGRR: red in the low byte. 0xFF0000nn is system colour nn; 0x1FFFFFFF is "no colour".
-using TColor = int32_t;
-
+// TColor itself is a basic type (Types.h): design values below the graphics carry colours too.
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 constexpr TColor clBlack = 0x000000;

@@ -82,6 +82,17 @@ void TGraphic::Assign(const TPersistent* source) {
     fromQImage(g->toQImage());
 }
 
+// ---- TGraphicHolder
+
+QImage TGraphicHolder::toQImage() const {
+    TGraphic* g = Shown();
+    return g ? g->toQImage() : QImage();
+}
+
+void TGraphicHolder::fromQImage(const QImage&) {
+    ForgetContent();
+}
+
 // ---- TBitmap
 
 TBitmap::TBitmap() : FCanvas(std::make_unique<TCanvas>()) {

@@ -52,6 +52,20 @@ protected:
     bool FTransparent = false;
 };
 
+// A graphic that shows another one it holds (a decoded file, the frame of an animation on show): its
+// pixels are those of the graphic on show, and pixels written into it make it forget what it holds.
+// Graphics above the toolkit derive from it, so they never handle the pixels themselves.
+class TGraphicHolder : public TGraphic {
+public:
+    QImage toQImage() const override;
+    void fromQImage(const QImage& image) override;
+
+protected:
+    // The graphic on show; null when there is none.
+    virtual TGraphic* Shown() const = 0;
+    virtual void ForgetContent() = 0;
+};
+
 enum TTransparentMode { tmAuto, tmFixed };
 
 // The pixel layout a bitmap stands for. The pixels are kept as 32-bit premultiplied ARGB whatever it says;

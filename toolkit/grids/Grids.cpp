@@ -1,7 +1,7 @@
 // The grid's state: counts, sizes, options, the current cell and selection, moving columns and rows.
 #include "toolkit/grids/Grids.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/grids/Grids_Axis.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <algorithm>
 

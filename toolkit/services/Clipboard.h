@@ -4,7 +4,7 @@
 // the clipboard or a drop is another program's, and its reader checks it.
 #pragma once
 
-#include "toolkit/controls/Controls.h"
+#include "toolkit/system/RegisteredNames.h"
 
 #include <QByteArray>
 #include <QStringList>

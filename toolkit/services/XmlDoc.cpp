@@ -314,7 +314,7 @@ bool TXMLDocument::LoadFromFile(const String& fileName, qint64 maxBytes, qsizety
         FErrorReason = error;
         return false;
     }
-    const bool ok = LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
+    const bool ok = LoadFromBytes(bytes, maxText);
     if (ok) {
         FFileName = fileName;
     } else {
@@ -330,6 +330,10 @@ bool TXMLDocument::LoadFromString(const String& xml) {
 
 bool TXMLDocument::LoadFromBytes(const QByteArray& bytes) {
     return parse(bytes, false);
+}
+
+bool TXMLDocument::LoadFromBytes(const QByteArray& bytes, qsizetype maxText) {
+    return LoadFromBytes(bytes) && (maxText < 0 || textsWithin(maxText));
 }
 
 // Walks the tree without recursion: a document may nest as deep as its size allows.

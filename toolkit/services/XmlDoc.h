@@ -149,6 +149,8 @@ public:
     bool LoadFromFile(const String& fileName, qint64 maxBytes, qsizetype maxText);
     bool LoadFromString(const String& xml);
     bool LoadFromBytes(const QByteArray& bytes);
+    // The same with the text limit of LoadFromFile, for a file already read.
+    bool LoadFromBytes(const QByteArray& bytes, qsizetype maxText);
     String ErrorText() const { return FErrorText; }
     // The same without the file's name, for a message that names the file itself.
     String ErrorReason() const { return FErrorReason.isEmpty() ? FErrorText : FErrorReason; }

@@ -2,10 +2,10 @@
 #include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QPainter>
 

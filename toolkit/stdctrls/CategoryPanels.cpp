@@ -1,8 +1,8 @@
 // TCategoryPanel and TCategoryPanelGroup: collapsible panels stacked by their Top in a scrolling group.
 #include "toolkit/stdctrls/CategoryPanels.h"
-#include "toolkit/graphics/Canvas.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QWidget>
 #include <algorithm>

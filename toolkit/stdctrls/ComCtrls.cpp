@@ -1,7 +1,7 @@
 // TPageControl and TTabSheet: a tab bar over the sheets, the active sheet the only one shown.
 #include "toolkit/stdctrls/ComCtrls.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The date-time picker over QDateTimeEdit, with its calendar drop-down and its "no date" check box.
 #include "toolkit/stdctrls/ComCtrls_DateTime.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/ScopedValue.h"
 #include "toolkit/system/SysUtils.h"
 

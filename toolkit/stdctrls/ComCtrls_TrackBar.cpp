@@ -1,7 +1,7 @@
 // The trackbar over QSlider.
 #include "toolkit/stdctrls/ComCtrls_TrackBar.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/ScopedValue.h"
 
 #include <QSlider>

@@ -1,9 +1,9 @@
 // TPanel, TShape, TBevel and TImage: controls that paint themselves with the canvas.
 #include "toolkit/stdctrls/ExtCtrls.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QFile>
 #include <QWidget>

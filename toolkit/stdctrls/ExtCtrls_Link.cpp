@@ -1,8 +1,8 @@
 // TLinkLabel: text with anchors, the links drawn in the link colour and reported when clicked.
-#include "toolkit/graphics/Canvas.h"
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QFontMetrics>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // Scrolling controls: a content area under a QScrollArea, scrolled by position or by scroll commands.
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/stdctrls/ExtCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QApplication>
 #include <QScrollArea>

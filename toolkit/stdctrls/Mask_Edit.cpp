@@ -1,9 +1,9 @@
 // The masked edit: a one-line edit whose typing, clipboard and leaving follow its edit mask.
 #include "toolkit/controls/ControlsBridge.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/services/Clipboard.h"
 #include "toolkit/stdctrls/Mask.h"
+#include "toolkit/system/DesignValue.h"
 #include "toolkit/system/ScopedValue.h"
 
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // The splitter bar: finding the control it resizes, dragging within the minimum sizes, painting.
 #include "toolkit/stdctrls/Splitter.h"
 
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <algorithm>
 

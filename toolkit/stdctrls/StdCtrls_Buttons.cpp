@@ -1,8 +1,8 @@
 // TButton, TCheckBox, TRadioButton, TGroupBox and TScrollBar over Qt's widgets of the same kind.
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // TEdit and TMemo over Qt's line and text editors.
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // TLabel: a caption painted with the canvas, measured for AutoSize without a window.
 #include "toolkit/graphics/Canvas.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QWidget>
 

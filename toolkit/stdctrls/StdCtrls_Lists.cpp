@@ -1,7 +1,7 @@
 // TComboBox and TListBox: items and the chosen index kept by the control, mirrored into Qt's widgets.
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/stdctrls/StdCtrls.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <algorithm>
 

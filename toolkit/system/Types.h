@@ -22,6 +22,9 @@ using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using UINT = uint32_t;
 using DWORD = uint32_t;
+// 0x00BBGGRR: red in the low byte. 0xFF0000nn is system colour nn; 0x1FFFFFFF is "no colour" (the
+// colour constants are in Graphics.h).
+using TColor = int32_t;
 
 struct TPoint {
     int X = 0;

@@ -1,6 +1,6 @@
 // The string grid's property setters, its own settings objects, copying a grid and the end of loading.
 #include "controls/grid/QvGrid.h"
-#include "toolkit/designs/DesignValue.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <gtest/gtest.h>
 

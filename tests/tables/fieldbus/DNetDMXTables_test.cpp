@@ -2,7 +2,7 @@
 // row, the byte map's slaves from the slave list, its positions by place, its check and file, the DMX
 // channel count from the communication settings and the channel rows.
 #include "../TableFixture.h"
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "tables/fieldbus/UDMX_Tables.h"
 #include "tables/fieldbus/UDNet_Tables.h"
 

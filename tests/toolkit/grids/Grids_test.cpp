@@ -1,9 +1,9 @@
 // The toolkit grid: painting where CellRect says, scrolling, hit tests, keys, mouse, string cells, editing.
 #include "TestSupport.h"
 #include "toolkit/controls/Forms.h"
-#include "toolkit/designs/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/system/DesignValue.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // The settings file and the program's folders and table-file paths.
 #include "TestSupport.h"
-#include "configurator/UComon.h"
-#include "toolkit/system/SysUtils.h"
+#include "core/UComon.h"
 #include "toolkit/services/XmlDoc.h"
 #include "toolkit/system/StringList.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

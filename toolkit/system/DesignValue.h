@@ -1,7 +1,6 @@
 // One stored property value of a window design, and the readers that turn it into toolkit values.
 #pragma once
 
-#include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Types.h"
 
 #include <utility>

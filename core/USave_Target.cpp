@@ -1,7 +1,7 @@
 // The question before a window writes one of its files through a link.
-#include "configurator/USave_Target.h"
+#include "core/USave_Target.h"
 
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/system/SysUtils.h"
 

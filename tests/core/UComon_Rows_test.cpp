@@ -1,9 +1,9 @@
 // The table editors' row helpers: delete, insert, copy and paste over the shared row clipboard with
 // their messages, and the header double click and Enter options.
 #include "TestSupport.h"
-#include "configurator/UComon.h"
-#include "configurator/ULanguage.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
 #include "toolkit/system/StringList.h"
 
 #include <gtest/gtest.h>

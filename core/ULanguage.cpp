@@ -4,9 +4,9 @@
 // the number, a TAB, then the text exactly as shown (blanks at either end belong to it). Inside the
 // text a backslash starts an escape: "\\" is a backslash, "\t" a TAB, "\n" a line feed, "\r" a
 // carriage return. Numbers missing from the resource hold a single blank.
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "toolkit/system/Streams.h"
 #include "toolkit/system/SysUtils.h"
 #include "toolkit/system/TextCodec.h"

@@ -1,6 +1,6 @@
 // Text checks and conversions behind the editors' data checks: KNX and IPv4 addresses, SNMP object
 // identifiers and security levels, decimal numbers.
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 #include "toolkit/system/RegularExpressions.h"
 #include "toolkit/system/SysUtils.h"
 

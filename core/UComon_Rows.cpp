@@ -1,9 +1,9 @@
 // The table editors' shared row helpers: delete, insert, copy and paste one grid row over the shared
 // row clipboard, header double-click sizing and Enter moving on.
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
-#include "configurator/ULanguage.h"
 #include "controls/grid/QvCGrid.h"
+#include "core/ULanguage.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"

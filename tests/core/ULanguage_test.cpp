@@ -1,5 +1,5 @@
 // The interface text table: built-in texts, language-file lines, encodings and the choice of file.
-#include "configurator/ULanguage.h"
+#include "core/ULanguage.h"
 
 #include "TestSupport.h"
 

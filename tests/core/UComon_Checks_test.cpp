@@ -1,5 +1,5 @@
 // The editors' text checks: KNX and IPv4 addresses, object identifiers, security levels, decimals.
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 #include <gtest/gtest.h>
 

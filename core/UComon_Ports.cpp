@@ -1,5 +1,5 @@
 // The serial ports present on this computer, numbered as the update window shows them.
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 #include "toolkit/services/SerialPorts.h"
 #include "toolkit/system/StringList.h"

@@ -1,5 +1,5 @@
 // The program state: folders, open configuration, options, table-file paths and the settings file.
-#include "configurator/UComon.h"
+#include "core/UComon.h"
 
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/SysUtils.h"
