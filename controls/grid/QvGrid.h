@@ -40,6 +40,10 @@ class TStream;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
+class TArrowWindow;
+class TGridFocusWindow;
+class TNoActiveForm;
+class TBalloonTips;
 struct PressEvent;
 struct ReleaseEvent;
 struct MoveEvent;
@@ -1742,6 +1746,26 @@ public:
     // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
     TCursor MoveCursor() const { return FMouse.Move.Cursor; }
 
+    // The windows over the cells (overlays/QvGrid_Overlays.cpp): the frame around the cell being edited
+    // (ARect in client coordinates), which follows the cell as windows move, the snapshot of a cell range
+    // (made unshown, owned by the grid; the caller shows, places and frees it), and the arrows of a column
+    // or row move (none in a grid being designed).
+    void ShowFocusWindow(const TRect& ARect);
+    void UpdateFocusWindowPos();
+    void HideFocusWindow();
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+    TNoActiveForm* SelectionToForm(const TGridRect& ARect);
+    TArrowWindow* MoveArrow(TArrowDirection Direction) const;
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
+
+    // Balloons (input/QvGrid_Balloons.cpp): the tips of the cells while Balloon.Enable is on, null while
+    // off; the cell whose balloon shows, (-1, -1) none. The buffer the shown text is read from holds 4096
+    // characters and a zero.
+    TBalloonTips* BalloonTips() const { return FHToolTip.get(); }
+    TPoint LastBalloonPos() const { return FLastBalloonPos; }
+    static constexpr int kToolTipBufferSize = 4096;
+
     void Click() override;
 
 protected:
@@ -1766,6 +1790,8 @@ protected:
     void CMMouseLeave(TMessage& Message);
     // The cursor choice of the mouse state (the window's set-cursor handling).
     void WMSetCursor(int X, int Y);
+    // Notifications of the children: a date picker's change, the balloon tips' request for their text.
+    void WMNotify(TMessage& Message);
 
 private:
     void StartPanning(const TPoint& Origin);
@@ -1821,6 +1847,7 @@ private:
     void ChooseSelectMode(MoveEvent& M);
     void ShowLinkCursor(MoveEvent& M);
     void WithdrawCellHint(const MoveEvent& M);
+    void WithdrawCellBalloon(const MoveEvent& M);
     void ShowRangeSelection();
     void KeepLeftColWhileDragging();
     void ChooseMoveCursor(const MoveEvent& M);
@@ -1838,6 +1865,14 @@ private:
     void ReleaseDisjunctRows(const ReleaseEvent& U);
     void ReleaseDisjunctColumns(const ReleaseEvent& U);
     void EndEnhancedMove(const ReleaseEvent& U);
+    // The arrows at the target of a move (from the target the previous move recorded), and their hiding.
+    void PlaceMoveArrows(int c, int r, int m);
+    void HideMoveArrows();
+    // With FocusHelper on, an editor that opens gets the frame around its cell.
+    void ShowFocusFrameOnEdit();
+    void CreateOverlayWindows();
+    // The text of the balloon of the cell under the mouse, into the buffer the tips read.
+    void FillBalloonRequest(NMTTDISPINFOW& Info);
     void PasteSelectionHandle();
     void ReleaseOnCell(const ReleaseEvent& U);
 
@@ -1848,6 +1883,14 @@ private:
     TGridRect FMoveSelection{}, FWheelSelection{};
     int FOldTopRow = -1, FOldLeftCol = -1;
     THeaderDragButton* MoveButton = nullptr;
+    TGridFocusWindow* FFocusWindow = nullptr;
+    TArrowWindow* ArwU = nullptr;
+    TArrowWindow* ArwD = nullptr;
+    TArrowWindow* ArwL = nullptr;
+    TArrowWindow* ArwR = nullptr;
+    std::unique_ptr<TBalloonTips> FHToolTip;
+    TPoint FLastBalloonPos{-1, -1};
+    std::array<char16_t, kToolTipBufferSize + 1> FToolTipBuffer{};
 
 public:
     // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
@@ -1905,8 +1948,8 @@ private:
     void HoverToCell();
     void CreateOwnedObjects();
     void DestroyWidget() override;
-    void StartBalloons();
-    void EndBalloons();
+    void BalloonInit();
+    void BalloonDone();
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();

@@ -74,6 +74,9 @@ enum : UINT {
     CM_ACTIVATE = CM_BASE + 0,
     CM_DEACTIVATE = CM_BASE + 1,
     CM_DIALOGKEY = CM_BASE + 5,
+    // A character typed with Alt, offered to every control of the form until one takes it as its
+    // accelerator (WParam: the character; a non-zero result takes it).
+    CM_DIALOGCHAR = CM_BASE + 6,
     CM_LOSTFOCUS = CM_BASE + 3,
     CM_ENABLEDCHANGED = CM_BASE + 12,
     CM_COLORCHANGED = CM_BASE + 13,
@@ -225,6 +228,42 @@ struct TMessage {
     int WheelDelta() const { return static_cast<short>(HIWORD(WParam)); }
     int ScrollCode() const { return static_cast<short>(LOWORD(WParam)); }
     int ScrollPos() const { return static_cast<short>(HIWORD(WParam)); }
+};
+
+// Notifications a control sends its parent (WM_NOTIFY, LParam a pointer to a record that starts with an
+// NMHDR), with the platform's codes.
+struct NMHDR {
+    void* hwndFrom = nullptr; // the control that sends it
+    uintptr_t idFrom = 0;
+    int code = 0;
+};
+enum : int {
+    // The tooltip asks its tool for the text to show (NMTTDISPINFOW).
+    TTN_GETDISPINFOW = -530,
+    TTN_SHOW = -521,
+    TTN_POP = -522,
+    // A date-time picker's value was changed by the person (NMDATETIMECHANGE).
+    DTN_DATETIMECHANGE = -759,
+};
+// The tooltip's request for its text: the tool points lpszText at a zero-terminated text of its own (kept
+// until the next request) or fills szText.
+struct NMTTDISPINFOW {
+    NMHDR hdr;
+    const char16_t* lpszText = nullptr;
+    char16_t szText[80] = {};
+    unsigned uFlags = 0;
+    intptr_t lParam = 0;
+};
+// The date and time fields of a picker's value, as the platform hands them over.
+struct SYSTEMTIME {
+    Word wYear = 0, wMonth = 0, wDayOfWeek = 0, wDay = 0;
+    Word wHour = 0, wMinute = 0, wSecond = 0, wMilliseconds = 0;
+};
+enum : DWORD { GDT_VALID = 0, GDT_NONE = 1 };
+struct NMDATETIMECHANGE {
+    NMHDR nmhdr;
+    DWORD dwFlags = GDT_VALID; // GDT_NONE: the picker's check box is unchecked, "no date"
+    SYSTEMTIME st;
 };
 
 // Virtual key code of a Qt key (0 when it has none) and the Qt key of a virtual key code.

@@ -432,6 +432,27 @@ void TDateTimePicker::DefaultHandler(TMessage& m) {
 }
 
 void TDateTimePicker::Change() {
+    // The parent hears of the person's change first (DTN_DATETIMECHANGE), as the platform's picker tells
+    // it, then the picker's own OnChange fires.
+    if (Parent()) {
+        NMDATETIMECHANGE change;
+        change.nmhdr.hwndFrom = this;
+        change.nmhdr.code = DTN_DATETIMECHANGE;
+        if (FShowCheckbox && !FChecked) {
+            change.dwFlags = GDT_NONE;
+        } else {
+            int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+            DatePartsOf(FDateTime, y, mo, d);
+            TimePartsOf(FDateTime, h, mi, s);
+            change.st.wYear = Word(y);
+            change.st.wMonth = Word(mo);
+            change.st.wDay = Word(d);
+            change.st.wHour = Word(h);
+            change.st.wMinute = Word(mi);
+            change.st.wSecond = Word(s);
+        }
+        Parent()->Perform(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    }
     if (OnChange) OnChange(this);
 }
 

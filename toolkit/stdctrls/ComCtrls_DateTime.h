@@ -15,7 +15,8 @@ enum TDTDateMode { dmComboBox, dmUpDown };
 // into it; F4 or Alt+Down opens the calendar (the arrows move the date, Enter takes it, Escape takes it
 // back); with the check box
 // shown, Space checks and unchecks it, and a change made in the fields checks it. OnChange follows every
-// change the person makes (fields, calendar, check box), not values set by code.
+// change the person makes (fields, calendar, check box), not values set by code; the parent hears of each
+// first (WM_NOTIFY with an NMDATETIMECHANGE, code DTN_DATETIMECHANGE; GDT_NONE for "no date").
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);

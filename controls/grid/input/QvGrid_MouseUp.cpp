@@ -59,6 +59,7 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
 // The marks the press left are cleared; a held HTML control comes up.
 void TQvStringGrid::EndPressMarks() {
     FMouse.EndPress();
+    if (!IsDesigning()) HideMoveArrows();
     if (FMouse.Press.ControlDown) {
         FMouse.Press.ControlDown = false;
         RepaintCell(DisplColIndex(FMouse.Press.ControlCell.X), FMouse.Press.ControlCell.Y);
