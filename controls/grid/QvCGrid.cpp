@@ -1,6 +1,7 @@
 // The column grid: life, the item count, and the string grid's hooks answered from the column items.
 #include "controls/grid/QvCGrid.h"
 
+#include "toolkit/controls/Menus.h"
 #include "toolkit/system/IniFiles.h"
 #include "toolkit/system/SysUtils.h"
 
@@ -279,4 +280,32 @@ void TQvColumnGrid::LoadColPositions() {
         LoadColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
     else
         TQvStringGrid::LoadColPositions();
+}
+
+void TQvColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TQvStringGrid::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft && Button != mbRight) return;
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) return;
+    const int realCol = RealColIndex(cell.X);
+    const TGridColumnItem* item = ColumnItem(realCol);
+    if (!item || !item->ColumnPopup()) return;
+    const TColumnPopupType type = item->ColumnPopupType();
+    const bool left = Button == mbLeft;
+    const TColumnPopupType fixedKind = left ? cpFixedCellsLClick : cpFixedCellsRClick;
+    const TColumnPopupType normalKind = left ? cpNormalCellsLClick : cpNormalCellsRClick;
+    const TColumnPopupType allKind = left ? cpAllCellsLClick : cpAllCellsRClick;
+    if (type != fixedKind && type != normalKind && type != allKind) return;
+    TPopupMenu* menu = item->ColumnPopup();
+    if (OnColumnPopup) OnColumnPopup(this, realCol, cell.Y, menu);
+    // The handler may have taken the menu away from the column.
+    item = ColumnItem(realCol);
+    if (!item || item->ColumnPopup() != menu) return;
+    const bool fixedRow = cell.Y < FixedRows();
+    if (type == allKind || (fixedRow ? type == fixedKind : type == normalKind)) {
+        const TRect r = CellRect(cell.X, cell.Y);
+        const TPoint at = ClientToScreen(TPoint(r.Left, r.Bottom));
+        menu->SetPopupComponent(this);
+        menu->Popup(at.X, at.Y);
+    }
 }

@@ -278,6 +278,9 @@ protected:
     virtual std::unique_ptr<TGridColumnCollection> CreateColumns();
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    // After the string grid's handling: a click of the kind the column's popup type names shows its menu
+    // below the cell.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void ColWidthsChanged() override;
     String GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;

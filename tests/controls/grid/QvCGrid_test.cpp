@@ -4,12 +4,17 @@
 
 #include "TestSupport.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/Menus.h"
 #include "toolkit/designs/DesignFile.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/IniFiles.h"
 #include "toolkit/system/Streams.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -439,5 +444,71 @@ TEST(QvCGridStream, ColumnsRoundTripThroughAStreamAndBadStreamsChangeNothing) {
         EXPECT_THROW(h.LoadColumnsFromStream(&s), Exception) << text;
         EXPECT_EQ(h.ColCount(), 4) << text;
         EXPECT_EQ(h.Columns()->Items(2)->Header(), "It's #2\tok") << text;
+    }
+}
+
+TEST(QvCGridPopup, AColumnsMenuOpensBelowTheCellForTheClicksItsTypeNames) {
+    struct Case {
+        TColumnPopupType Type;
+        Qt::MouseButton Button;
+        int Row;
+        bool Fired, Shown;
+    } cases[] = {
+        {cpFixedCellsRClick, Qt::RightButton, 0, true, true},
+        {cpFixedCellsRClick, Qt::RightButton, 2, true, false},
+        {cpFixedCellsRClick, Qt::LeftButton, 0, false, false},
+        {cpNormalCellsLClick, Qt::LeftButton, 2, true, true},
+        {cpNormalCellsLClick, Qt::LeftButton, 0, true, false},
+        {cpAllCellsLClick, Qt::LeftButton, 0, true, true},
+        {cpAllCellsRClick, Qt::RightButton, 2, true, true},
+        {cpAllCellsRClick, Qt::LeftButton, 2, false, false},
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 600, 400);
+    auto* g = new TQvColumnGrid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 500, 300);
+    auto* menu = new TPopupMenu(&form);
+    auto* item = new TMenuItem(menu);
+    item->SetCaption("Sort");
+    menu->Items()->Add(item);
+    g->Columns()->Items(2)->SetColumnPopup(menu);
+    int fired = 0, firedCol = -1, firedRow = -1;
+    g->OnColumnPopup = [&](TObject*, int ACol, int ARow, TPopupMenu* m) {
+        ++fired;
+        firedCol = ACol;
+        firedRow = ARow;
+        EXPECT_EQ(m, menu);
+    };
+    form.Show();
+    QApplication::processEvents();
+    QWidget* cells = g->Widget();
+    for (QWidget* w : g->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QScrollBar*>(w)) cells = w;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.Type << " row " << c.Row);
+        g->Columns()->Items(2)->SetColumnPopupType(c.Type);
+        fired = 0;
+        const TRect r = g->CellRect(2, c.Row);
+        const QPointF at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, at, cells->mapToGlobal(at), c.Button, c.Button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(cells, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, cells->mapToGlobal(at), c.Button, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(cells, &release);
+        QApplication::processEvents();
+        EXPECT_EQ(fired, c.Fired ? 1 : 0);
+        if (c.Fired) {
+            EXPECT_EQ(firedCol, 2);
+            EXPECT_EQ(firedRow, c.Row);
+        }
+        EXPECT_EQ(menu->Showing(), c.Shown);
+        if (auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget()); shown && c.Shown) {
+            const TPoint corner = g->ClientToScreen(TPoint(r.Left, r.Bottom));
+            EXPECT_NEAR(shown->pos().y(), corner.Y, 2);
+        }
+        menu->CloseMenu();
+        QApplication::processEvents();
     }
 }
