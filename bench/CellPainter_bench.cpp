@@ -16,12 +16,10 @@ constexpr int kCols = 20, kRows = 60, kW = 1280, kH = 1024;
 struct GradientGrid : TBaseGrid {
     using TBaseGrid::TBaseGrid;
     bool gradients = false;
-    void GetVisualProperties(int, int, TGridDrawState& State, bool, bool, bool, TBrush* ABrush,
-                             TColor& AColorTo, TColor&, TColor&, TFont*, TAlignment&, TVAlignment&, bool&,
-                             TCellGradientDirection&) override {
-        if (gradients && !(State & gdFixed)) {
-            ABrush->SetColor(0xFDF8F1);
-            AColorTo = 0xFCDBC1;
+    void GetVisualProperties(int, int, bool, bool, bool, TCellLook& ALook) override {
+        if (gradients && !(ALook.State & gdFixed)) {
+            ALook.Fill.Color = 0xFDF8F1;
+            ALook.Fill.ColorTo = 0xFCDBC1;
         }
     }
 };

@@ -1,7 +1,9 @@
-// Fuzz target: the grid library's text, number, date and filter routines. The input is two texts split at
-// the first zero byte (a pattern or delimiter, then the text it works on).
+// Fuzz target: the grid library's text, number, date and filter routines and the sort settings' text. The
+// input is two texts split at the first zero byte (a pattern or delimiter, then the text it works on).
 #include "FuzzSupport.h"
+#include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/data/RowSorter.h"
 
 #include <cstring>
 
@@ -104,6 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)MatchFilterExpression(a, b, false);
         (void)MatchFilterTerm(a, b, false);
         (void)MatchFilterPattern(a, b);
+        // The sort settings as text, read and written back.
+        try {
+            const SortSpecifier spec = ReadSortSpecifier(b);
+            (void)WriteSortSpecifier(spec.Indexed, spec.Ascending, spec.Column, spec.Indexes);
+        } catch (const EQvGridError&) {
+        }
     } catch (const EConvertError&) {
     }
     return 0;

@@ -1,8 +1,10 @@
 // Header and footer bar settings of the dropdowns and the gradient, blend and text routines they paint with.
 #include "controls/dropdown/QvDropDown_Appearance.h"
 
-#include "toolkit/graphics/ImgList.h"
+#include "controls/markup/QsgHTMLE.h"
+
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/Picture.h"
 
 #include <cmath>
@@ -17,6 +19,13 @@ void TBarAppearance::SetVisible(bool v) {
     if (OnChange) OnChange(this);
 }
 
+void TBarAppearance::SetButtonsCollection(std::unique_ptr<TBarButtons> buttons) {
+    FButtons = std::move(buttons);
+    FButtons->OnChange = [this](TObject*) {
+        if (OnButtonsChanged) OnButtonsChanged(this);
+    };
+}
+
 void TBarAppearance::AssignBar(const TBarAppearance& src) {
     FColorTo = src.FColorTo;
     FColor = src.FColor;
@@ -29,6 +38,7 @@ void TBarAppearance::AssignBar(const TBarAppearance& src) {
     FHeight = src.FHeight;
     SetVisible(src.FVisible);
     FButtonAlignment = src.FButtonAlignment;
+    FButtons->Assign(src.FButtons.get());
 }
 
 void TBarAppearance::AssignColors(const TPersistent* Source) {
@@ -43,6 +53,11 @@ void TBarAppearance::AssignColors(const TPersistent* Source) {
 
 THeaderAppearance::THeaderAppearance(TPersistent* AOwner) : TBarAppearance(AOwner) {
     Font()->SetName("Tahoma");
+    SetButtonsCollection(std::make_unique<THeaderButtons>(AOwner));
+}
+
+TFooterAppearance::TFooterAppearance(TPersistent* AOwner) : TBarAppearance(AOwner) {
+    SetButtonsCollection(std::make_unique<TFooterButtons>(AOwner));
 }
 
 void THeaderAppearance::Assign(const TPersistent* Source) {
@@ -176,4 +191,19 @@ String EllipsisText(TCanvas* Canvas, const String& Text, int MaxWidth, bool AddE
 
 String CaseFoldUnless(const String& Text, bool CaseSensitive) {
     return CaseSensitive ? Text : Text.toUpper();
+}
+
+TSize DrawMarkupText(TCanvas* Canvas, const String& Text, const TRect& R, bool Draw, TImageList* Images) {
+    if (!Canvas || Text.isEmpty()) return TSize{0, 0};
+    TMarkupInput in;
+    in.Canvas = Canvas;
+    in.Text = Text;
+    in.Rect = R;
+    in.Images = Images;
+    in.CheckHeight = !Draw;
+    in.ShadowColor = clGray;
+    in.URLColor = clBlue;
+    TMarkupOutput out;
+    RenderMarkup(in, out);
+    return TSize{out.XSize, out.YSize};
 }

@@ -1,8 +1,9 @@
 // The look of a dropdown's header and footer bars and the unit's stateless paint routines.
 #pragma once
 
-#include "toolkit/graphics/Graphics.h"
+#include "controls/dropdown/QvDropDown_ButtonItems.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Picture.h"
 
 #include <memory>
@@ -44,12 +45,17 @@ public:
     TButtonAlignment ButtonAlignment() const { return FButtonAlignment; }
     void SetButtonAlignment(TButtonAlignment v) { FButtonAlignment = v; }
 
+    // The buttons of the bar, in the collection of the bar's kind.
+    TBarButtons* BarButtons() const { return FButtons.get(); }
+
     TNotifyEvent OnChange;
-    // Fired when the bar's buttons change; the buttons arrive with the dropdown bars.
+    // Fired when an item of the bar's buttons changes.
     TNotifyEvent OnButtonsChanged;
 
 protected:
-    // Copies every setting; Visible through its setter so that a change is announced.
+    // Takes the buttons collection of the bar's kind and passes its changes on as OnButtonsChanged.
+    void SetButtonsCollection(std::unique_ptr<TBarButtons> buttons);
+    // Copies every setting and the buttons; Visible through its setter so that a change is announced.
     void AssignBar(const TBarAppearance& src);
 
 private:
@@ -65,6 +71,7 @@ private:
     std::unique_ptr<TFont> FFont;
     TGradientDirection FGradientDirection = gdVertical;
     TButtonAlignment FButtonAlignment = baRight;
+    std::unique_ptr<TBarButtons> FButtons;
 };
 
 class THeaderAppearance : public TBarAppearance {
@@ -72,13 +79,19 @@ public:
     explicit THeaderAppearance(TPersistent* AOwner);
     String ClassName() const override { return "THeaderAppearance"; }
     void Assign(const TPersistent* Source) override;
+
+    THeaderButtons* Buttons() const { return static_cast<THeaderButtons*>(BarButtons()); }
+    void SetButtons(const THeaderButtons* v) { BarButtons()->Assign(v); }
 };
 
 class TFooterAppearance : public TBarAppearance {
 public:
-    explicit TFooterAppearance(TPersistent* AOwner) : TBarAppearance(AOwner) {}
+    explicit TFooterAppearance(TPersistent* AOwner);
     String ClassName() const override { return "TFooterAppearance"; }
     void Assign(const TPersistent* Source) override;
+
+    TFooterButtons* Buttons() const { return static_cast<TFooterButtons*>(BarButtons()); }
+    void SetButtons(const TFooterButtons* v) { BarButtons()->Assign(v); }
 
     bool SizeGrip() const { return FSizeGrip; }
     void SetSizeGrip(bool v) { FSizeGrip = v; }
@@ -104,3 +117,7 @@ TSize TextExtent(TCanvas* Canvas, const String& Text);
 // Shortens Text from its end until it fits MaxWidth; when no prefix fits the whole text stays.
 String EllipsisText(TCanvas* Canvas, const String& Text, int MaxWidth, bool AddEllipsis);
 String CaseFoldUnless(const String& Text, bool CaseSensitive);
+// Lays out a caption that may hold markup in R with the markup renderer and answers its width and height;
+// draws it too when Draw is set (grey shadows, blue links, the canvas' own background). An empty text
+// measures 0 x 0 and draws nothing.
+TSize DrawMarkupText(TCanvas* Canvas, const String& Text, const TRect& R, bool Draw, TImageList* Images);

@@ -1,5 +1,6 @@
 // The flat combo box: own frames and drop button over Qt's combo, focus colours, the attached label.
 #include "controls/editors/QsgCombo.h"
+#include "controls/editors/FlatEditLook.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
 #include "toolkit/graphics/Canvas.h"
@@ -7,67 +8,17 @@
 #include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/system/DesignValue.h"
 
-namespace {
-// The frame colour of a disabled themed combo that keeps no ordinary border.
-constexpr TColor kQsgComboDisabledFrame = 0xB99D7F;
-} // namespace
-
-TPoint AttachedLabelOrigin(const TRect& c, TSize l, int tw, TLabelPosition position, int m) {
-    const int centredTop = c.Top + (c.Height() - l.cy) / 2;
-    const int centredLeft = c.Left + (c.Width() - l.cx) / 2;
-    const int bottomTop = c.Top + c.Height() - l.cy;
-    switch (position) {
-    case lpLeftTop:
-        return TPoint(c.Left - tw - m, c.Top);
-    case lpLeftCenter:
-        return TPoint(c.Left - tw - m, centredTop);
-    case lpLeftBottom:
-        return TPoint(c.Left - tw - m, bottomTop);
-    case lpTopLeft:
-        return TPoint(c.Left, c.Top - l.cy - m);
-    case lpBottomLeft:
-        return TPoint(c.Left, c.Top + c.Height() + m);
-    case lpLeftTopLeft:
-        return TPoint(c.Left - m, c.Top);
-    case lpLeftCenterLeft:
-        return TPoint(c.Left - m, centredTop);
-    case lpLeftBottomLeft:
-        return TPoint(c.Left - m, bottomTop);
-    case lpTopCenter:
-        return TPoint(centredLeft, c.Top - l.cy - m);
-    case lpBottomCenter:
-        return TPoint(centredLeft, c.Top + c.Height() + m);
-    case lpRightTop:
-        return TPoint(c.Left + c.Width() + m, c.Top);
-    case lpRightCenter:
-        return TPoint(c.Left + c.Width() + m, centredTop);
-    case lpRighBottom:
-        return TPoint(c.Left + c.Width() + m, bottomTop);
-    }
-    return TPoint(c.Left, c.Top);
-}
-
-int AttachedLabelTextWidth(TLabel* label) {
-    if (label->Caption().isEmpty()) return 0;
-    TCanvas* canvas = label->Canvas();
-    canvas->SetFont(label->Font());
-    TRect r(0, 0, 1000, 255);
-    DrawText(canvas, label->Caption(), r, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-    return r.Right;
-}
-
 TQsgCustomCombo::TQsgCustomCombo(TComponent* AOwner)
-    : TComboBox(AOwner), FLabelFont(std::make_unique<TFont>()), FCanvas(std::make_unique<TCanvas>()) {
+    : TComboBox(AOwner), FCanvas(std::make_unique<TCanvas>()) {
     FButtonWidth = SystemScrollBarWidth() + 2;
     FIsThemed = CommonControlsThemed();
-    FLabelFont->OnChange = [this](TObject*) { LabelFontChanged(); };
+    FLabel.Font()->OnChange = [this](TObject*) { LabelFontChanged(); };
 }
 
 TQsgCustomCombo::~TQsgCustomCombo() {
     SetDestroying();
     // The label is owned here but sits on the parent: it goes before the combo.
-    delete FLabel;
-    FLabel = nullptr;
+    FLabel.Free();
 }
 
 // ---- properties ----
@@ -160,15 +111,12 @@ void TQsgCustomCombo::SetEnabled(bool v) {
     const bool changed = v != Enabled();
     TComboBox::SetEnabled(v);
     if (IsLoading() || (ComponentState() & csDesigning) || !changed) return;
-    if (FLabel && !FLabelAlwaysEnabled) {
-        FLabel->SetEnabled(v);
-        UpdateLabel();
-    }
+    FLabel.ControlEnabled(v);
 }
 
 void TQsgCustomCombo::SetVisible(bool v) {
     TComboBox::SetVisible(v);
-    if (FLabel) FLabel->SetVisible(v);
+    if (FLabel.Label()) FLabel.Label()->SetVisible(v);
 }
 
 void TQsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -178,10 +126,7 @@ void TQsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TQsgCustomCombo::SetParent(TWinControl* AParent) {
     TComboBox::SetParent(AParent);
-    if (FLabel && !IsDestroying()) {
-        FLabel->SetParent(AParent);
-        UpdateLabel();
-    }
+    FLabel.ControlParent(AParent);
 }
 
 void TQsgCustomCombo::Init() {
@@ -201,57 +146,23 @@ void TQsgCustomCombo::SelectItem(const String& AString) {
 
 // ---- label ----
 
-String TQsgCustomCombo::LabelCaption() const {
-    return FLabel ? FLabel->Caption() : String();
-}
-
 void TQsgCustomCombo::SetLabelCaption(const String& v) {
-    if (!FLabel) CreateLabel();
-    FLabel->SetCaption(v);
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelPosition(TLabelPosition v) {
-    FLabelPosition = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelMargin(int v) {
-    FLabelMargin = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelTransparent(bool v) {
-    FLabelTransparent = v;
-    UpdateLabel();
-}
-
-void TQsgCustomCombo::SetLabelAlwaysEnabled(bool v) {
-    FLabelAlwaysEnabled = v;
+    FLabel.SetCaption(v, [this](TLabel* label) {
+        label->SetFont(FLabel.Font());
+        label->SetParentFont(ParentFont());
+    });
     UpdateLabel();
 }
 
 void TQsgCustomCombo::SetLabelFont(const TFont* v) {
-    if (!ParentFont()) FLabelFont->Assign(v);
+    if (!ParentFont()) FLabel.Font()->Assign(v);
     UpdateLabel();
 }
 
-void TQsgCustomCombo::CreateLabel() {
-    FLabel = new TLabel(this);
-    FLabel->SetParent(Parent());
-    FLabel->SetFont(FLabelFont.get());
-    FLabel->SetParentFont(ParentFont());
-}
-
 void TQsgCustomCombo::UpdateLabel() {
-    if (!FLabel || IsDestroying()) return;
-    FLabel->SetTransparent(FLabelTransparent);
-    if (!ParentFont()) FLabel->SetFont(FLabelFont.get());
-    const int tw = AttachedLabelTextWidth(FLabel);
-    const TPoint at = AttachedLabelOrigin(BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, tw,
-                                          FLabelPosition, FLabelMargin);
-    FLabel->SetBounds(at.X, at.Y, FLabel->Width(), FLabel->Height());
-    FLabel->SetVisible(Visible());
+    if (!FLabel.Label() || IsDestroying()) return;
+    if (!ParentFont()) FLabel.Label()->SetFont(FLabel.Font());
+    FLabel.Place();
 }
 
 void TQsgCustomCombo::LabelFontChanged() {
@@ -259,16 +170,10 @@ void TQsgCustomCombo::LabelFontChanged() {
     UpdateLabel();
 }
 
-void TQsgCustomCombo::SetLabelBold(bool bold) {
-    if (!FLabel) return;
-    TFontStyles s = FLabel->Font()->Style();
-    FLabel->Font()->SetStyle(bold ? (s | fsBold) : (s & ~TFontStyles(fsBold)));
-}
-
 void TQsgCustomCombo::FontChanged() {
     TComboBox::FontChanged();
-    if (FLabel && FLabel->ParentFont()) {
-        FLabel->SetFont(Font());
+    if (FLabel.Label() && FLabel.Label()->ParentFont()) {
+        FLabel.Label()->SetFont(Font());
         UpdateLabel();
     }
 }
@@ -280,9 +185,9 @@ void TQsgCustomCombo::Loaded() {
     if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
     FOldColor = FLoadedColor;
     if (!FFlatParentColor || FFlat) TControl::SetColor(FLoadedColor);
-    if (FLabel) {
-        if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
-        if (ParentFont()) FLabel->SetFont(Font());
+    if (TLabel* label = FLabel.Label()) {
+        if (!FLabel.AlwaysEnabled()) label->SetEnabled(Enabled());
+        if (ParentFont()) label->SetFont(Font());
     }
     UpdateLabel();
     Init();
@@ -381,12 +286,12 @@ void TQsgCustomCombo::Dispatch(TMessage& m) {
         if (FFocusBorderColor != clNone) Invalidate();
         KeepNormalColor();
         if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
-        if (FFocusLabel) SetLabelBold(true);
+        if (FFocusLabel) FLabel.SetBold(true);
         return;
     case WM_KILLFOCUS:
         TComboBox::Dispatch(m);
         if (FFocusColor != clNone && FNormalColor != clNone) TControl::SetColor(FNormalColor);
-        if (FFocusLabel) SetLabelBold(false);
+        if (FFocusLabel) FLabel.SetBold(false);
         Invalidate();
         return;
     default:
@@ -401,7 +306,7 @@ void TQsgCustomCombo::DoEnter() {
     Invalidate();
     KeepNormalColor();
     if (FFocusColor != clNone) TControl::SetColor(FFocusColor);
-    if (FFocusLabel) SetLabelBold(true);
+    if (FFocusLabel) FLabel.SetBold(true);
 }
 
 void TQsgCustomCombo::DoExit() {
@@ -410,7 +315,7 @@ void TQsgCustomCombo::DoExit() {
     FHasFocus = false;
     Invalidate();
     if (FFocusColor != clNone && FNormalColor != clNone) TControl::SetColor(FNormalColor);
-    if (FFocusLabel) SetLabelBold(false);
+    if (FFocusLabel) FLabel.SetBold(false);
 }
 
 void TQsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
@@ -505,37 +410,19 @@ void TQsgCustomCombo::DrawButton() {
     TRect strip(CW - FButtonWidth + 3, 1, W - 1, H - 1);
     const bool down = MouseButtonDown();
     if (FButtonColor == clNone && ThemesActive()) {
-        int state = TS_HOT;
-        if (!Enabled())
-            state = TS_DISABLED;
-        else if (down && DroppedDown())
-            state = TS_PRESSED;
-        else if (down || !FButtonHover || DroppedDown())
-            state = TS_NORMAL;
-        DrawThemeBackground(FCanvas.get(), "combobox", CP_DROPDOWNBUTTON, state, strip);
+        DrawThemeBackground(FCanvas.get(), "combobox", CP_DROPDOWNBUTTON,
+                            DropButtonThemeState(Enabled(), down, FButtonHover, DroppedDown()), strip);
     } else if (FButtonColor == clNone) {
         strip = TRect(CW - FButtonWidth - 1, 2, W - 1, H - 2);
         DrawFrameControl(FCanvas.get(), strip, DFC_SCROLL,
                          DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
     } else {
-        TColor face = FButtonColor;
-        if (FButtonHover) face = down ? FButtonColorDown : FButtonColorHot;
-        if (face == clNone) face = FButtonColor;
         strip = TRect(CW - FButtonWidth + 2, 2, W - 2, H - 2);
-        FCanvas->Brush()->SetColor(face);
-        FCanvas->Pen()->SetColor(face);
-        FCanvas->FillRect(strip);
-        if (FButtonBorderColor != clNone) {
-            FCanvas->Pen()->SetColor(FButtonBorderColor);
-            FCanvas->MoveTo(strip.Left, strip.Top);
-            FCanvas->LineTo(strip.Left, strip.Bottom);
-        }
-        TColor arrow = down && FButtonTextColorDown != clNone ? FButtonTextColorDown : FButtonTextColor;
-        if (arrow == clNone) arrow = clBlack;
-        FCanvas->Brush()->SetColor(arrow);
-        FCanvas->Pen()->SetColor(arrow);
-        FCanvas->Polygon({TPoint(strip.Left + 4, strip.Top + 7), TPoint(strip.Left + 10, strip.Top + 7),
-                          TPoint(strip.Left + 7, strip.Top + 10)});
+        DrawColouredDropButton(
+            FCanvas.get(), strip, strip.Left,
+            DropButtonFaceColor(FButtonColor, FButtonColorHot, FButtonColorDown, FButtonHover, down),
+            FButtonBorderColor, TPoint(strip.Left + 4, strip.Top + 7),
+            DropButtonArrowColor(FButtonTextColor, FButtonTextColorDown, down));
     }
 }
 
@@ -548,45 +435,29 @@ void TQsgCustomCombo::DrawBorders() {
 }
 
 void TQsgCustomCombo::DrawBorder() {
-    const int W = Width(), H = Height();
-    TRect r(0, 0, W, H);
-    auto frame = [this](const TRect& rect, TColor colour) {
-        FCanvas->Brush()->SetColor(colour);
-        FCanvas->FrameRect(rect);
-    };
-    if (!Enabled() && FIsThemed && !FDisabledBorder) {
-        frame(r, kQsgComboDisabledFrame);
-        return;
-    }
-    if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-        frame(r, FBorderColor);
-        return;
-    }
-    if (FFocusBorderColor != clNone) {
-        if (FHasFocus) frame(r, FFocusBorderColor);
-        return;
-    }
-    const bool focusBorder = FocusBorderActive();
-    const TColor outer = focusBorder ? clBtnFace : (Parent() ? Parent()->Color() : clBtnFace);
-    const TColor inner = Color();
-    if (focusBorder) {
-        DrawSunkenOuterEdge(FCanvas.get(), r);
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        frame(r, inner);
-    } else {
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1 - FButtonWidth, r.Bottom - 1);
-        frame(r, outer);
-        r = TRect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        frame(r, inner);
-    }
-    if (FFlat && FFlatLineColor != clNone) {
+    TFlatFrame f;
+    f.Width = Width();
+    f.Height = Height();
+    f.ButtonWidth = FButtonWidth;
+    f.Enabled = Enabled();
+    f.Themed = FIsThemed;
+    f.DisabledBorder = FDisabledBorder;
+    f.HasFocus = FHasFocus;
+    f.FocusBorderActive = FocusBorderActive();
+    f.BorderColor = FBorderColor;
+    f.FocusBorderColor = FFocusBorderColor;
+    f.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
+    f.Color = Color();
+    DrawFlatFrame(FCanvas.get(), f);
+    // Only the plain flat frames have the underline.
+    const bool plainFrame =
+        (Enabled() || !FIsThemed || FDisabledBorder) && FBorderColor == clNone && FFocusBorderColor == clNone;
+    if (plainFrame && FFlat && FFlatLineColor != clNone) {
         FCanvas->Pen()->SetColor(FFlatLineColor);
         FCanvas->Pen()->SetStyle(psSolid);
         FCanvas->Pen()->SetWidth(1);
-        FCanvas->MoveTo(0, H - 1);
-        FCanvas->LineTo(W - FButtonWidth - 3, H - 1);
+        FCanvas->MoveTo(0, Height() - 1);
+        FCanvas->LineTo(Width() - FButtonWidth - 3, Height() - 1);
     }
 }
 
@@ -594,11 +465,6 @@ void TQsgCustomCombo::DrawButtonFace() {
     if (IsHot()) return;
     const int W = Width(), H = Height(), CW = ClientWidth();
     // The arrow of the strip stays; the raised edges around it take the face colour.
-    const TRect arrow(CW - FButtonWidth + 4, 4, CW - 4, ClientHeight() - 4);
-    FCanvas->Brush()->SetColor(clBtnFace);
-    const TRect face(CW - FButtonWidth, 3, W - 3, H - 3);
-    FCanvas->FillRect(TRect(face.Left, face.Top, face.Right, arrow.Top));
-    FCanvas->FillRect(TRect(face.Left, arrow.Bottom, face.Right, face.Bottom));
-    FCanvas->FillRect(TRect(face.Left, arrow.Top, arrow.Left, arrow.Bottom));
-    FCanvas->FillRect(TRect(arrow.Right, arrow.Top, face.Right, arrow.Bottom));
+    FillButtonFaceAround(FCanvas.get(), TRect(CW - FButtonWidth, 3, W - 3, H - 3),
+                         TRect(CW - FButtonWidth + 4, 4, CW - 4, ClientHeight() - 4));
 }

@@ -2,34 +2,11 @@
 // colours and an attached caption label.
 #pragma once
 
-#include "toolkit/stdctrls/StdCtrls.h"
+#include "controls/editors/AttachedLabel.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/stdctrls/StdCtrls.h"
 
 class TCanvas;
-
-// Where a control's attached caption label stands.
-enum TLabelPosition {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter,
-    lpRightTop,
-    lpRightCenter,
-    lpRighBottom
-};
-
-// Top-left corner of a label of size `labelSize` beside `control`; the left positions use the caption's
-// measured width `textWidth`, not the label's width.
-TPoint AttachedLabelOrigin(const TRect& control, TSize labelSize, int textWidth, TLabelPosition position,
-                           int margin);
-// Width of the caption as the label's font lays it out (ampersands shown as they are).
-int AttachedLabelTextWidth(TLabel* label);
 
 class TQsgCustomCombo : public TComboBox {
 public:
@@ -72,18 +49,18 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void SetParent(TWinControl* AParent) override;
 
-    TLabel* ComboLabel() const { return FLabel; }
-    String LabelCaption() const;
+    TLabel* ComboLabel() const { return FLabel.Label(); }
+    String LabelCaption() const { return FLabel.Caption(); }
     void SetLabelCaption(const String& v);
-    TLabelPosition LabelPosition() const { return FLabelPosition; }
-    void SetLabelPosition(TLabelPosition v);
-    int LabelMargin() const { return FLabelMargin; }
-    void SetLabelMargin(int v);
-    bool LabelTransparent() const { return FLabelTransparent; }
-    void SetLabelTransparent(bool v);
-    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
-    void SetLabelAlwaysEnabled(bool v);
-    TFont* LabelFont() const { return FLabelFont.get(); }
+    TLabelPosition LabelPosition() const { return FLabel.Position(); }
+    void SetLabelPosition(TLabelPosition v) { FLabel.SetPosition(v); }
+    int LabelMargin() const { return FLabel.Margin(); }
+    void SetLabelMargin(int v) { FLabel.SetMargin(v); }
+    bool LabelTransparent() const { return FLabel.Transparent(); }
+    void SetLabelTransparent(bool v) { FLabel.SetTransparent(v); }
+    bool LabelAlwaysEnabled() const { return FLabel.AlwaysEnabled(); }
+    void SetLabelAlwaysEnabled(bool v) { FLabel.SetAlwaysEnabled(v); }
+    TFont* LabelFont() const { return FLabel.Font(); }
     void SetLabelFont(const TFont* v);
 
     TColor ButtonColor() const { return FButtonColor; }
@@ -137,7 +114,6 @@ protected:
     void NativeWidgetCreated() override;
 
 private:
-    void CreateLabel();
     void UpdateLabel();
     void LabelFontChanged();
     bool IsHot() const;
@@ -152,7 +128,6 @@ private:
     void DrawBorder();
     void DrawButtonFace();
     void InvalidateButtonStrip();
-    void SetLabelBold(bool bold);
     void KeepNormalColor();
 
     bool FAutoFocus = false;
@@ -168,12 +143,7 @@ private:
     bool FIsWinXP = false;
     bool FIsThemed = false;
     bool FButtonHover = false;
-    bool FLabelAlwaysEnabled = false;
-    bool FLabelTransparent = false;
-    int FLabelMargin = 4;
-    std::unique_ptr<TFont> FLabelFont;
-    TLabelPosition FLabelPosition = lpLeftTop;
-    TLabel* FLabel = nullptr;
+    TAttachedLabel FLabel{this};
     TColor FFlatLineColor = clNone;
     bool FFlatParentColor = true;
     TColor FFocusColor = clNone;

@@ -1,5 +1,6 @@
 // The spin edit: values of four kinds kept as text, stepping by buttons and keys, the typed-character filter.
 #include "controls/editors/qsgspin.h"
+#include "controls/editors/EditLayout.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
@@ -417,14 +418,7 @@ void TQsgSpinEdit::DoExit() {
 // ---- layout ----
 
 int TQsgSpinEdit::GetMinHeight() const {
-    TCanvas measure;
-    measure.SetFont(Font());
-    const int h = measure.TextHeight("0");
-    TFont systemFont;
-    measure.SetFont(&systemFont);
-    const int sh = measure.TextHeight("0");
-    // The edit's single border: twice the system border height on each side.
-    return h + std::min(h, sh) / 4 + 2 + 4;
+    return EditMinHeight(Font());
 }
 
 void TQsgSpinEdit::Resize() {

@@ -136,9 +136,7 @@ void TBaseGrid::GetCellDefaults(int, int, TFont* AFont, TBrush* ABrush, TColor& 
     GD = GradientVertical;
 }
 
-void TBaseGrid::GetVisualProperties(int, int, TGridDrawState&, bool, bool, bool, TBrush*, TColor&, TColor&,
-                                    TColor&, TFont*, TAlignment&, TVAlignment&, bool&,
-                                    TCellGradientDirection&) {}
+void TBaseGrid::GetVisualProperties(int, int, bool, bool, bool, TCellLook&) {}
 
 void TBaseGrid::SetUndoRedo(TQvGridUndoRedo* v) {
     if (v == FUndoRedo) return;

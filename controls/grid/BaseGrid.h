@@ -4,6 +4,7 @@
 
 #include "controls/grid/BaseGrid_UndoRedo.h"
 #include "controls/grid/QvObj.h"
+#include "controls/grid/paint/CellLook.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
@@ -160,7 +161,7 @@ public:
     virtual int GetNodeIndent(int ARow);
     virtual bool HasNodes();
     virtual void DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                                  TGridDrawState AState);
+                                  const TCellLook& ALook);
     virtual void LastRowChanged();
     virtual void GetDisplText(int ACol, int ARow, String& Value);
     virtual void GetDisplWideText(int ACol, int ARow, String& Value);
@@ -170,10 +171,9 @@ public:
     virtual void CellTextChanged(int ACol, int ARow);
     virtual bool HasCustomBorders();
     virtual bool IsVCLStyled();
-    virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
-                                     bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                                     TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
-                                     bool& WW, TCellGradientDirection& GD);
+    // Refines ALook, which enters as the cell's plain look with its draw state in ALook.State.
+    virtual void GetVisualProperties(int ACol, int ARow, bool Print, bool Select, bool Remap,
+                                     TCellLook& ALook);
     int DisplColIndex(int ACol) override;
     // Makes the rectangle of spanx columns and spany rows from (c, r) one area, clipped to the grid.
     virtual void MergeCells(int c, int r, int spanx, int spany);

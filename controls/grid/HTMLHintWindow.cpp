@@ -13,7 +13,20 @@ constexpr int kHTMLHintMaxWidth = 1008;
 // Links in hints are blue (the colour value keeps red in its low byte).
 constexpr TColor kHTMLHintLinkColor = 0xFF0000;
 
+String& wideHintFont() {
+    static String name;
+    return name;
+}
+
 } // namespace
+
+void SetWideHintFontName(const String& Name) {
+    wideHintFont() = Name;
+}
+
+String WideHintFontName() {
+    return wideHintFont();
+}
 
 THTMLHintWindow::THTMLHintWindow(TComponent* AOwner) : THintWindow(AOwner) {}
 
@@ -25,6 +38,7 @@ TPoint THTMLHintWindow::Measure(const String& AHint, int MaxWidth) {
     TCanvas* c = Canvas();
     c->SetFont(Font());
     if (IsWide(AHint)) {
+        if (!wideHintFont().isEmpty()) c->Font()->SetName(wideHintFont());
         const String plain = DecodeWideCellText(AHint);
         return TPoint(c->TextWidth(plain), c->TextHeight(plain));
     }
@@ -86,6 +100,8 @@ void THTMLHintWindow::Paint() {
     TRect text(client.Left + 4, top, client.Right - 4, top + FTextHeight + 8);
     c->Brush()->SetStyle(bsClear);
     if (IsWide(Caption())) {
+        c->SetFont(Font());
+        if (!wideHintFont().isEmpty()) c->Font()->SetName(wideHintFont());
         DrawText(c, FWideCaption, text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
         return;
     }

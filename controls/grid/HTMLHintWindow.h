@@ -37,3 +37,7 @@ private:
 };
 
 THintWindow* CreateHTMLHintWindow(TComponent* AOwner);
+
+// The font of hints in the wide-text form: the font name of the grid that last built a cell hint.
+void SetWideHintFontName(const String& Name);
+String WideHintFontName();

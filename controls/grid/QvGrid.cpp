@@ -7,9 +7,11 @@
 #include "controls/grid/edit/GridCheckBox.h"
 #include "controls/grid/edit/GridCombo.h"
 #include "controls/grid/edit/GridSpin.h"
+#include "controls/grid/overlays/GridOverlays.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
 #include "toolkit/controls/Forms.h"
+#include "toolkit/controls/HintWindow.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/ImgList.h"
@@ -115,6 +117,7 @@ TQvStringGrid::TQvStringGrid(TComponent* AOwner) : TBaseGrid(AOwner) {
     MoveButton->SetParent(this);
     MoveButton->SetVisible(false);
     MoveButton->SetEnabled(false);
+    if (!IsDesigning()) CreateOverlayWindows();
 
     FTopLeftAtCreation = TPoint(LeftCol(), TopRow());
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
@@ -191,9 +194,9 @@ void TQvStringGrid::CreateOwnedObjects() {
     FBalloon = std::make_unique<TBalloonSettings>();
     FBalloon->OnEnableChange = [this](TObject*) {
         if (FBalloon->Enable() && !IsLoading())
-            StartBalloons();
+            BalloonInit();
         else
-            EndBalloons();
+            BalloonDone();
     };
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](TObject*) { InvalidateCol(0); };
@@ -228,7 +231,7 @@ void TQvStringGrid::CreateWnd() {
     if (IsDestroying()) return;
     TBaseGrid::CreateWnd();
     if (!Parent()) return;
-    if (!IsDesigning() && FBalloon->Enable()) StartBalloons();
+    if (!IsDesigning() && FBalloon->Enable()) BalloonInit();
 
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(FFloatingFooter->Visible());
@@ -256,12 +259,6 @@ void TQvStringGrid::CreateWnd() {
 bool TQvStringGrid::GridTimerActive() const {
     return FGridTimer && FGridTimer->IsRunning();
 }
-
-// The balloon tooltip window belongs to the grid's hints; until it exists there is nothing to start,
-// end or register with it.
-void TQvStringGrid::StartBalloons() {}
-void TQvStringGrid::EndBalloons() {}
-void TQvStringGrid::AddBalloonTool(int, const String&) {}
 
 // End of loading
 // --------------------------------------------------------------------------------------------
@@ -296,7 +293,7 @@ void TQvStringGrid::Loaded() {
     FColumnOrder->Clear();
     for (int c = 0; c < TotalColCount(); ++c)
         FColumnOrder->Add(c);
-    if (FBalloon->Enable()) StartBalloons();
+    if (FBalloon->Enable()) BalloonInit();
 }
 
 void TQvStringGrid::InitOrigColSizes() {
@@ -318,7 +315,7 @@ TQvStringGrid::~TQvStringGrid() {
     SetDestroying();
     if (FGridTimer) FGridTimer->SetEnabled(false);
     if (!IsDesigning()) {
-        EndBalloons();
+        BalloonDone();
         if (FOwnerForm) FOwnerForm->RemoveResizeWatcher(this);
     }
     if (QvGrid::ActiveFocusGrid == this) QvGrid::ActiveFocusGrid = nullptr;

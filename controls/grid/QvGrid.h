@@ -29,21 +29,39 @@
 #include <vector>
 
 class TPopupMenu;
+class IGridCells;
+class RowFilter;
+class RowSorter;
+struct SortColumnRule;
 class TEditLink;
 class TImageList;
 class TTimer;
+class TStream;
 class TQvStringGrid;
 class TQvStringGridCheck;
 class THeaderDragButton;
+class TArrowWindow;
+class TGridFocusWindow;
+class TNoActiveForm;
+class TBalloonTips;
 struct PressEvent;
 struct ReleaseEvent;
 struct MoveEvent;
 struct KeyStroke;
 class TQvRichEdit;
 class TRichEdit;
+class TGridButton;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridEditBtn;
 class TGridSpin;
+class TGridUnitEditBtn;
 struct TEditorEntry;
+class TStream;
+class TClipData;
+struct GridBlock;
+struct GridPasteResult;
 
 // The strip below the rows that shows the floating footer.
 class TFooterPanel : public TPanel {
@@ -90,6 +108,8 @@ String CurrentLongTimeFormat();
 
 // Registers the clipboard format and the window messages; a second call does nothing.
 void InitQvGridUnit();
+// A new grid's identity in the cell data it writes (exchange/QvGrid_NativeFiles.cpp).
+quint64 NewGridExchangeId();
 void FinalizeQvGridUnit();
 // The identifiers a window design may give the grid's enumerated properties; part of the layer's
 // registration.
@@ -172,7 +192,9 @@ public:
     virtual bool MatchFilter(int ARow);
     virtual void BeforePaste();
     virtual void AfterPaste();
-    virtual void CellsPasted(const TGridRect& R);
+    // SourceTopLeft: where the cells came from in this grid, (-1, -1) when from elsewhere.
+    virtual void CellsPasted(const TPoint& SourceTopLeft, const TGridRect& TargetRect,
+                             TClipOperation Operation);
     virtual void EvaluateCell(int ACol, int ARow, String& Value);
     virtual void GetSaveCellText(int ACol, int ARow, String& Value);
     virtual void LoadCellText(int ACol, int ARow, String Value);
@@ -449,10 +471,8 @@ public:
     // the cell pipeline (QvGrid_Paint.cpp, QvGrid_PaintText.cpp) and the cell graphic
     // (QvGrid_PaintGraphic.cpp). ACol of the visual properties is a display column.
     // ----------------------------------------------------------------------------------------
-    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                             TCellGradientDirection& GD) override;
+    void GetVisualProperties(int ACol, int ARow, bool Print, bool Select, bool Remap,
+                             TCellLook& ALook) override;
     void GetFontProperties(int ADisplCol, int ARealCol, bool Map, TBrush* ABrush, TFont* AFont,
                            TGridDrawState AState, int ARow);
     // Real column.
@@ -465,7 +485,7 @@ public:
     // Whether the sort glyph belongs to the cell (real column) and is drawn.
     bool HasSortGlyph(int ACol, int ARow);
     void DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                          TGridDrawState AState) override;
+                          const TCellLook& ALook) override;
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
     // Changes the zoom factor by Step within -10..10 and every shown column and row with it.
@@ -639,6 +659,22 @@ public:
     String OriginalCells(int ACol, int ARow);
     String ControlValues(int ACol, int ARow, const String& ID);
     void SetControlValues(int ACol, int ARow, const String& ID, const String& Value);
+    // Sorting (data/QvGrid_Sort.cpp). Columns are real columns, rows display rows. A sort is stable: rows
+    // that tie on every compared column keep their order.
+    // ----------------------------------------------------------------------------------------
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // Rows Left .. Right by the column (and, with SortSettings.Full, the columns after it).
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Swaps the two rows when they compare as the last sort ordered (ties go on to the next columns).
+    bool SortLine(int Col, int ARow1, int ARow2);
+    // The cross-reference starts again from the rows as they stand.
+    void InitSortXRef();
+    // Cell comparisons made by sorts.
+    int Compares() const { return FCompares; }
+    void SetCompares(int Value) { FCompares = Value; }
+
     // Rows through the sort cross-reference: the list's entry k is the row sorted to position k.
     TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
     int SortedRowIndex(int ARow) const;
@@ -732,6 +768,15 @@ public:
     TGridCombo* Combobox();
     TGridCombo* UniCombo() { return Combobox(); }
     TGridSpin* SpinEdit();
+    // The date and time cells' picker, the date-and-time cells' picker, the edit-button cells' edit, the
+    // unit cells' edit and the button cells' button.
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TGridEditBtn* BtnEdit();
+    TGridUnitEditBtn* BtnUnitEdit();
+    TGridButton* Btn();
+    // The edit mask of a cell (real column), as the edit-button cells of the mask kind take it.
+    String CellEditMask(int ARealCol, int ARow) { return GetEditMask(ARealCol, ARow); }
     String OriginalCellValue() const { return FEdit.CellCache; }
     bool EditActive() const { return FEdit.EditActive; }
     // The combo editor's item list, shared by every combo cell.
@@ -864,6 +909,22 @@ public:
     // Shows the rows of the last filter level again in their places (the caller lowers the filter level).
     void UnHideRowList();
     int FilterLevelCount() const { return FFilterRows.Count(); }
+    // Filtering (data/QvGrid_Filter.cpp). The levels ApplyFilter, NarrowDown and the filter drop-downs
+    // applied and not yet undone.
+    int FilterLevel() const { return FFilterLevel; }
+    // Hides display row ARow when it fails the filter.
+    void FilterRow(int ARow);
+    // The rows failing the filter as one new level.
+    void ApplyFilter();
+    // Undoes the top level; true while two or more levels remain.
+    bool RemoveLastFilter();
+    // Undoes every level; without one, clears the conditions.
+    void RemoveAllFilters();
+    // The filter of typed text: one level more for a character more, one less for a character less, else
+    // all levels undone and the text applied afresh. Column -1 searches whole rows.
+    void NarrowDown(const String& ACondition, int AColumn);
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
@@ -894,6 +955,116 @@ public:
     int SaveEndRow() const;
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    // Delimited, fixed-width and aligned text (exchange/QvGrid_TextFiles.cpp). A save replaces its file only
+    // with a whole new one, else raises EQvGridError and leaves it as it was; a load that refuses its file
+    // changes nothing.
+    void SaveToCSV(const String& FileName, bool Unicode = true);
+    // The file must exist; its lines stay in front of the grid's.
+    void AppendToCSV(const String& FileName, bool Unicode = true);
+    // MaxRows <= 0 reads every record; an empty file changes nothing.
+    void LoadFromCSV(const String& FileName, int MaxRows = -1);
+    void InsertFromCSV(const String& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(TStream& AStream, int MaxRows = -1);
+    // Positions: one width per save column; missing widths are appended.
+    void SaveToFixed(const String& FileName, TIntList* Positions);
+    // Positions: 1-based field starts and the end of the last field, sorted in place.
+    void LoadFromFixed(const String& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+    void SaveToASCII(const String& FileName, bool Unicode = true);
+    // Starts a new file when there is none.
+    void AppendToASCII(const String& FileName, bool Unicode = true);
+    // HTML and XML (exchange/QvGrid_HtmlXml.cpp). Show (or the HTML settings' AutoPreview) opens the written
+    // page with the desktop's program.
+    void SaveToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+    void AppendToHTML(const String& FileName, bool Show = false, bool Unicode = true);
+    // Pictures go below Dir ("" exports none).
+    String SaveToHTMLString(const String& Dir);
+    void SaveToXML(const String& FileName, const String& ListDescr, const String& RecordDescr,
+                   const TStrings* FieldDescr, bool ExportEmptyCells = false);
+    void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // The text file also writes the hidden columns, after the shown ones.
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+
+    // Native cell formats (exchange/QvGrid_NativeFiles.cpp): the text file, the UTF-16 stream and the binary
+    // cell stream (exchange/GridTextFile.h, GridTextStream.h, GridBinaryStream.h). A load that does not read
+    // changes nothing and raises EQvGridError; a save that fails leaves the old file whole and raises
+    // EQvGridError with the system's reason.
+    // ----------------------------------------------------------------------------------------
+    void SaveToFile(const String& FileName, bool Unicode = false);
+    void LoadFromFile(const String& FileName);
+    void SaveToStream(TStream* Stream);
+    // Reads up to the first line that is not the grid's and leaves the stream there.
+    void LoadFromStream(TStream* Stream);
+    void SaveToBinFile(const String& FileName);
+    void SaveToBinStream(TStream* Stream);
+    // Display columns and rows, edges included.
+    void SaveRectToBinStream(const TGridRect& Rect, TStream* Stream);
+    void LoadFromBinFile(const String& FileName);
+    void LoadFromBinStream(TStream* Stream);
+    // A block lands with its first cell at (column, row); cells beyond the grid are left out.
+    void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+    // Real column. 0 for an empty cell; EQvGridError naming the position for a text that is no number.
+    double CellToReal(int ACol, int ARow);
+    // The grid in the cell data it writes, unique among the grids of every running program.
+    quint64 ExchangeId() const { return FExchangeId; }
+
+    // Clipboard (exchange/QvGrid_Clipboard.cpp, exchange/QvGrid_Paste.cpp): plain text, the cells with their
+    // looks as "TQvStringGrid Cells", the rich text of a cell, and HTML. Columns and rows are display ones.
+    // ----------------------------------------------------------------------------------------
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void CopyToClipBoardAsHTML();
+    String GetSelectionAsText();
+    void SetSelectionAsText(const String& Value);
+    void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
+    String SelectionToText(const TGridRect& Rect, bool Disjunct);
+    void ExpandSelectionToMerged();
+    // Pastes what the clipboard holds at the cell; answers the cells it went through.
+    int PasteFromFormats(int ACol, int ARow, int& Lines, int& Fields);
+    // The text parser the clipboard and drops share: answers the fields it went through.
+    int PasteTextAt(int ACol, int ARow, int& Lines, int& Fields, const String& Text);
+    static void GetTextBlockSize(const String& Text, int& Cols, int& Rows);
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+private:
+    // What the clipboard takes of a rectangle, and the binary block of one (exchange/QvGrid_Clipboard.cpp).
+    TClipData ClipDataOfRect(const TGridRect& Rect, bool Disjunct);
+    QByteArray BinaryBlockOf(const TGridRect& Rect);
+    // Writes a read block with its first cell at At; answers the display rectangle written.
+    // Paste: only cells the paste may write, each recorded for undo.
+    TGridRect ApplyBinaryBlock(GridBlock& Block, const TPoint& At, bool Paste);
+    // The paste under way (exchange/QvGrid_Paste.cpp): from the clipboard, or from the selection handle's
+    // buffer, which writes every cell that is neither read-only nor fixed and always fills in series.
+    void PasteSelection(const TClipData& Data, bool Smart);
+    GridPasteResult PasteData(const TClipData& Data, int ACol, int ARow);
+    GridPasteResult PasteBlockAt(const QByteArray& Bytes, int ACol, int ARow);
+    void SmartPaste(const GridPasteResult& Pasted, const TClipData& Data);
+    void FillSelectionWith(const String& Value);
+    void FillSeries(const GridPasteResult& Pasted);
+    bool PasteAllowed() const;
+    bool PasteMayWrite(int ACol, int ARow);
+    // Fires the paste events around the write; false when the application refused the cell.
+    bool PasteCell(int ACol, int ARow, String Value);
+    // Grows the grid so that the cell is inside it, within the paste limits; false when it may not.
+    bool GrowForPaste(int ACol, int ARow, bool Cols, bool Rows);
+    // A whole paste or cut is one undo step, however many writes it makes.
+    class PasteUndoStep {
+    public:
+        explicit PasteUndoStep(TQvStringGrid& Grid);
+        ~PasteUndoStep();
+        PasteUndoStep(const PasteUndoStep&) = delete;
+        PasteUndoStep& operator=(const PasteUndoStep&) = delete;
+
+    private:
+        TQvStringGrid& FGrid;
+    };
+    bool FPasteFromHandle = false;
+    // While a block is repeated over the selection, writes stay inside it.
+    TGridRect FPasteClip{0, 0, -1, -1};
+    int FPasteUndoDepth = 0;
 
 protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -1199,6 +1370,16 @@ public:
     bool SaveFixedCols() const { return FSaveFixedCols; }
     bool SaveHiddenCells() const { return FSaveHiddenCells; }
     String XMLEncoding() const { return FXMLEncoding; }
+    void SetXMLEncoding(const String& Value) { FXMLEncoding = Value; }
+    // Character 0: "," when writing, detected when reading.
+    QChar Delimiter() const { return FDelimiter; }
+    void SetDelimiter(QChar Value) { FDelimiter = Value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
     bool IsXP() const { return FIsWinXP; }
     bool IsComCtl6() const { return FIsComCtl6; }
 
@@ -1210,6 +1391,8 @@ public:
     QV_PLAIN_PROP(bool, HintShowSizing, false)
     QV_PLAIN_PROP(bool, HTMLHint, false)
     QV_PLAIN_PROP(bool, OemConvert, false)
+    // CSV with "^" for an empty cell and "~" for a line break.
+    QV_PLAIN_PROP(bool, JavaCSV, false)
     QV_PLAIN_PROP(bool, AnchorHint, false)
     QV_PLAIN_PROP(bool, AutoNumAlign, false)
     QV_PLAIN_PROP(bool, AutoFilterUpdate, true)
@@ -1222,7 +1405,6 @@ public:
     QV_PLAIN_PROP(bool, EnhTextSize, false)
     QV_PLAIN_PROP(bool, EnhRowColMove, true)
     QV_PLAIN_PROP(bool, ExcelStyleDecimalSeparator, false)
-    QV_PLAIN_PROP(bool, FilterActive, false)
     // Looks with a border colour draw it one pixel inside the frame, the parent's colour outside it.
     QV_PLAIN_PROP(bool, FitCellsInGrid, true)
     QV_PLAIN_PROP(bool, FilterDropDownAuto, false)
@@ -1231,6 +1413,8 @@ public:
     QV_PLAIN_PROP(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
     QV_PLAIN_PROP(int, FilterDropDownRow, 0)
     QV_PLAIN_PROP(bool, FilterNormalCellsOnly, true)
+    // Value lists leave out the values of hidden rows.
+    QV_PLAIN_PROP(bool, FilterIncremental, false)
     QV_PLAIN_PROP(bool, FixedAsButtons, false)
     QV_PLAIN_PROP(String, FloatFormat, "%.2f")
     QV_PLAIN_PROP(bool, HideFocusRect, false)
@@ -1562,6 +1746,26 @@ public:
     // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
     TCursor MoveCursor() const { return FMouse.Move.Cursor; }
 
+    // The windows over the cells (overlays/QvGrid_Overlays.cpp): the frame around the cell being edited
+    // (ARect in client coordinates), which follows the cell as windows move, the snapshot of a cell range
+    // (made unshown, owned by the grid; the caller shows, places and frees it), and the arrows of a column
+    // or row move (none in a grid being designed).
+    void ShowFocusWindow(const TRect& ARect);
+    void UpdateFocusWindowPos();
+    void HideFocusWindow();
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+    TNoActiveForm* SelectionToForm(const TGridRect& ARect);
+    TArrowWindow* MoveArrow(TArrowDirection Direction) const;
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
+
+    // Balloons (input/QvGrid_Balloons.cpp): the tips of the cells while Balloon.Enable is on, null while
+    // off; the cell whose balloon shows, (-1, -1) none. The buffer the shown text is read from holds 4096
+    // characters and a zero.
+    TBalloonTips* BalloonTips() const { return FHToolTip.get(); }
+    TPoint LastBalloonPos() const { return FLastBalloonPos; }
+    static constexpr int kToolTipBufferSize = 4096;
+
     void Click() override;
 
 protected:
@@ -1586,6 +1790,8 @@ protected:
     void CMMouseLeave(TMessage& Message);
     // The cursor choice of the mouse state (the window's set-cursor handling).
     void WMSetCursor(int X, int Y);
+    // Notifications of the children: a date picker's change, the balloon tips' request for their text.
+    void WMNotify(TMessage& Message);
 
 private:
     void StartPanning(const TPoint& Origin);
@@ -1641,6 +1847,7 @@ private:
     void ChooseSelectMode(MoveEvent& M);
     void ShowLinkCursor(MoveEvent& M);
     void WithdrawCellHint(const MoveEvent& M);
+    void WithdrawCellBalloon(const MoveEvent& M);
     void ShowRangeSelection();
     void KeepLeftColWhileDragging();
     void ChooseMoveCursor(const MoveEvent& M);
@@ -1658,6 +1865,14 @@ private:
     void ReleaseDisjunctRows(const ReleaseEvent& U);
     void ReleaseDisjunctColumns(const ReleaseEvent& U);
     void EndEnhancedMove(const ReleaseEvent& U);
+    // The arrows at the target of a move (from the target the previous move recorded), and their hiding.
+    void PlaceMoveArrows(int c, int r, int m);
+    void HideMoveArrows();
+    // With FocusHelper on, an editor that opens gets the frame around its cell.
+    void ShowFocusFrameOnEdit();
+    void CreateOverlayWindows();
+    // The text of the balloon of the cell under the mouse, into the buffer the tips read.
+    void FillBalloonRequest(NMTTDISPINFOW& Info);
     void PasteSelectionHandle();
     void ReleaseOnCell(const ReleaseEvent& U);
 
@@ -1668,6 +1883,14 @@ private:
     TGridRect FMoveSelection{}, FWheelSelection{};
     int FOldTopRow = -1, FOldLeftCol = -1;
     THeaderDragButton* MoveButton = nullptr;
+    TGridFocusWindow* FFocusWindow = nullptr;
+    TArrowWindow* ArwU = nullptr;
+    TArrowWindow* ArwD = nullptr;
+    TArrowWindow* ArwL = nullptr;
+    TArrowWindow* ArwR = nullptr;
+    std::unique_ptr<TBalloonTips> FHToolTip;
+    TPoint FLastBalloonPos{-1, -1};
+    std::array<char16_t, kToolTipBufferSize + 1> FToolTipBuffer{};
 
 public:
     // The toolkit grid's editing hooks (QvGrid_Edit.cpp); ACol is a display column. The editors call these
@@ -1725,8 +1948,8 @@ private:
     void HoverToCell();
     void CreateOwnedObjects();
     void DestroyWidget() override;
-    void StartBalloons();
-    void EndBalloons();
+    void BalloonInit();
+    void BalloonDone();
     void RepaintUnlessUpdating();
     void ApplyScrollBarAlways();
     void HeadersToCells();
@@ -1736,12 +1959,58 @@ private:
     void RestoreEditRow();
     // F4 or Alt+Down on a list cell: its editor opens with the list dropped; false for any other cell.
     bool DropCellList();
-    // Steps of the cell pipeline (QvGrid_Paint*.cpp).
+    // The selection's colouring of a cell's look (QvGrid_PaintVisual.cpp).
+    void ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
+                            TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
+                            TColor& AFontColor);
+    // Steps of the cell pipeline (QvGrid_Paint*.cpp), in their order.
+    void DrawCellScrollBar(TCellPaintState& S, TRect& R);
+    void PutCellLook(TCellPaintState& S);
     void PaintFixedLook(TCellPaintState& S, TRect& R);
+    void PaintListViewHeader(TCellPaintState& S, const TRect& R);
+    bool DrawRowIndicator(TCellPaintState& S, TRect& R);
+    void DrawModifiedMark(TCellPaintState& S, const TRect& R);
+    void DrawEditorButtons(TCellPaintState& S, TRect& R);
+    void DrawDefaultCellText(TCellPaintState& S, const TRect& R);
+
+    // Sorting (data/QvGrid_Sort.cpp): the rules from the sort settings, the sorter over the grid's cells, the
+    // order applied with the current row following it or staying where it was.
+    enum class TSortRowFollow { Setting, Stay };
+    SortColumnRule SortRuleFor(int ACol, bool Descending);
+    std::vector<SortColumnRule> ColumnSortRules(int ACol, bool Descending, bool Following);
+    // Raises EQvGridError without index entries.
+    std::vector<SortColumnRule> IndexSortRules();
+    std::unique_ptr<RowSorter> MakeRowSorter(const IGridCells& Cells, std::vector<SortColumnRule> Rules);
+    std::vector<int> SortedRowOrder(std::vector<SortColumnRule> Rules,
+                                    const std::vector<std::pair<int, int>>& Ranges);
+    // The child rows of every expanded node of the deepest level.
+    std::vector<std::pair<int, int>> GroupSortRanges();
+    void ApplyRowOrder(const std::vector<int>& Order, TSortRowFollow Follow, bool ReportRow);
+    void PermuteSortXRef(const std::vector<int>& Order);
+    void CountCompares(long long Count);
+    // Filtering: the row test of the conditions, a level undone with what it changed.
+    std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
+    void UndoFilterLevel();
+    void ShowFilterList(int ACol, const TRect& Cell);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
-    void DrawTreeLines(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
+    void DrawFixedRightLines(TCellPaintState& S, const TRect& R);
+    void DrawTreeLines(TCellPaintState& S, TRect R);
+    void DrawCellGraphicStep(TCellPaintState& S, TRect& R);
+    void FireCellDrawEvents(TCellPaintState& S, const TRect& R);
+    void DrawCellFocusRect(TCellPaintState& S, const TRect& R);
+    // Steps of the text step (QvGrid_PaintText.cpp), in their order.
+    void SetTextSelectionColours(TCellPaintState& S);
+    int CellPaintText(TCellPaintState& S, String& Text);
+    void SetDisjunctUnselectedColours(TCellPaintState& S);
+    void DrawCellBackGroundPicture(TCellPaintState& S, const TRect& R);
+    void DrawCellBackGroundSlice(TCellPaintState& S, const TRect& R);
+    void DrawSelectionRectangle(TCellPaintState& S, const TRect& R);
+    void MakeCellTextRoom(TCellPaintState& S, TRect& R);
+    void DrawCellMarkupText(TCellPaintState& S, TRect R, const String& Text);
+    void DrawCellRichText(TCellPaintState& S, const TRect& R);
+    void DrawCellPlainText(TCellPaintState& S, TRect R, String Text);
     void PaintEmptyArea(TCanvas* ACanvas);
     // The toolkit's frame, then the looks that have one draw their coloured border over it.
     void DrawBorder(TCanvas* ACanvas, const TRect& ARect) override;
@@ -1901,11 +2170,20 @@ private:
     bool FDisableSize = false;
     bool FInvokedChange = false;
     TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    quint64 FExchangeId = NewGridExchangeId();
     TPoint FClickedCell{-1, -1};
     int FHoveredLink = -1;
     int FLastDesignChoice = -1;
     int FFilterColumn = -1;
     int FFilterLevel = 0;
+    int FFilterFixedRows = -1; // FixedRows when the last filter was applied; -1 before the first
+    String FLastFilter;        // the text of the last NarrowDown
+    bool FFilterActive = false;
+    const RowFilter* FRowTest = nullptr; // the conditions prepared for the filter pass under way
+    int FCompares = 0;
+    int FSortSense = 0;  // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FRememberedWidth = -1;

@@ -8,10 +8,30 @@
 // Cells, formats and graphics
 // --------------------------------------------------------------------------------------------
 
+// Display column. A check box takes the value as its state; the undo component gets what changed, a box
+// that keeps its state itself as a state.
 void TQvStringGrid::SetCellTextWithUndo(int ACol, int ARow, const String& Value) {
-    const String old = Cells(ACol, ARow);
-    if (UndoRedo() && old != Value) UndoRedo()->RegisterChange(ACol, ARow, Value, old);
-    SetCells(ACol, ARow, Value);
+    const int real = RealColIndex(ACol);
+    TQvGridUndoRedo* undo = UndoRedo();
+    const String oldText = Cells(real, ARow);
+    if (HasCheckBox(real, ARow)) {
+        const TCellGraphic* graphic = GetCellGraphic(real, ARow);
+        const bool ownState =
+            graphic && (graphic->CellType == ctCheckBox || graphic->CellType == ctTriStateCheckBox);
+        TCheckBoxState before = cbUnchecked, after = cbUnchecked;
+        GetCheckBoxState(real, RealRowIndex(ARow), before);
+        String checkTrue;
+        GetCheckTrue(real, ARow, checkTrue);
+        ChangeCheckBoxState(real, ARow, Value == checkTrue);
+        GetCheckBoxState(real, RealRowIndex(ARow), after);
+        if (undo && ownState && after != before) undo->RegisterCheckStateChange(real, ARow, after, before);
+        if (undo && !ownState && Cells(real, ARow) != oldText)
+            undo->RegisterChange(real, ARow, Cells(real, ARow), oldText);
+    } else {
+        if (undo && oldText != Value) undo->RegisterChange(real, ARow, Value, oldText);
+        SetCellEx(real, ARow, Value);
+    }
+    if (real != ACol) RepaintCell(ACol, ARow);
 }
 
 // The current cell's raw text; a cell covered by a merge stands for its area's base cell.
@@ -387,7 +407,11 @@ void TQvStringGrid::UpdateAutoColSize(int, int&) {}
 void TQvStringGrid::ColumnHeadersChanged() {}
 void TQvStringGrid::BeforePaste() {}
 void TQvStringGrid::AfterPaste() {}
-void TQvStringGrid::CellsPasted(const TGridRect&) {}
+void TQvStringGrid::CellsPasted(const TPoint&, const TGridRect& TargetRect, TClipOperation) {
+    if (!FShowModified->Enabled()) return;
+    for (int r = TargetRect.Top; r <= TargetRect.Bottom; ++r)
+        SetRowModified(r, true);
+}
 void TQvStringGrid::ExportNotification(TGridExportState, int) {}
 void TQvStringGrid::ImportNotification(TGridImportState, int) {}
 

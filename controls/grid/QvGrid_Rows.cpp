@@ -1,5 +1,5 @@
-// Row and column operations the grid's hooks rely on, node queries, the filter value list and the
-// slots whose work belongs to the data topics (sorting, grouping, filtering, persistence).
+// Row and column operations the grid's hooks rely on, node queries and the slots whose work belongs to
+// the data topics (grouping, persistence).
 #include "controls/grid/QvGrid.h"
 
 #include "toolkit/system/SysUtils.h"
@@ -128,6 +128,12 @@ void TQvStringGrid::SortSwapRows(int ARow1, int ARow2) {
     const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
     TCustomGrid::MoveRow(lo, hi);
     TCustomGrid::MoveRow(hi - 1, lo);
+    // The cross-reference follows the rows, so that the order before sorting can come back.
+    if (FSortRowXRef->Count() == RowCount()) {
+        const int entry = FSortRowXRef->Items(lo);
+        FSortRowXRef->SetItems(lo, FSortRowXRef->Items(hi));
+        FSortRowXRef->SetItems(hi, entry);
+    }
 }
 
 // Columns
@@ -243,42 +249,12 @@ TGridRect TQvStringGrid::GetUsedCells() {
     return used;
 }
 
-// Filter values
-// --------------------------------------------------------------------------------------------
-
-bool TQvStringGrid::BuildFilterValueList(int ACol) {
-    FFilterValues->Clear();
-    if (FFilterDropDownAuto)
-        for (int r = TCustomGrid::FixedRows(); r < RowCount() - FFixedFooters; ++r) {
-            String value = Trim(GridCells(ACol, r));
-            if (value.contains(' ')) value = '"' + value + '"';
-            FFilterValues->Add(value);
-        }
-    TStringList* items = FFilterList->Items();
-    items->Clear();
-    if (!FFilterDropDownClear.isEmpty()) items->Add(FFilterDropDownClear);
-    for (int i = 0; i < FFilterValues->Count(); ++i)
-        items->Add(FFilterValues->Strings(i));
-    if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, items);
-    return items->Count() > 0;
-}
-
 // Slots of the data topics, filled in by them
 // --------------------------------------------------------------------------------------------
 
-bool TQvStringGrid::MatchFilter(int) {
-    return true;
-}
-void TQvStringGrid::FilterSelect(int) {}
-void TQvStringGrid::FilterCheck(int) {}
 void TQvStringGrid::SubGroup(int) {}
 void TQvStringGrid::SubUnGroup(int) {}
 void TQvStringGrid::Group(int) {}
 void TQvStringGrid::UnGroup() {}
 void TQvStringGrid::SaveColPositions() {}
 void TQvStringGrid::LoadColPositions() {}
-void TQvStringGrid::QSort() {}
-void TQvStringGrid::QSortIndexed() {}
-void TQvStringGrid::QSortGroup() {}
-void TQvStringGrid::QSortGroupIndexed() {}
-void TQvStringGrid::QUnSort() {}

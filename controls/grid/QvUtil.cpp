@@ -36,11 +36,21 @@ String ReplaceAll(String text, const QString& from, const QString& to) {
 
 // --- Locale ---
 
-QChar LocaleTimeSeparator() { return TimeSeparator(); }
-QChar LocaleDateSeparator() { return DateSeparator(); }
-QChar LocaleThousandSeparator() { return ThousandSeparator(); }
-QChar LocaleDecimalSeparator() { return DecimalSeparator(); }
-String LocaleShortDateFormat() { return ShortDateFormat(); }
+QChar LocaleTimeSeparator() {
+    return TimeSeparator();
+}
+QChar LocaleDateSeparator() {
+    return DateSeparator();
+}
+QChar LocaleThousandSeparator() {
+    return ThousandSeparator();
+}
+QChar LocaleDecimalSeparator() {
+    return DecimalSeparator();
+}
+String LocaleShortDateFormat() {
+    return ShortDateFormat();
+}
 
 // --- Positions, limits and lists ---
 
@@ -113,9 +123,6 @@ bool IsFloatChar(QChar Ch) {
 }
 bool IsSignedNumberChar(QChar Ch) {
     return IsNumberChar(Ch) || Ch == QLatin1Char('+') || Ch == QLatin1Char('-');
-}
-bool IsWordBreakChar(QChar Ch) {
-    return QStringLiteral(" ',-.").contains(Ch);
 }
 
 // --- Conversions ---
@@ -243,14 +250,16 @@ bool CellTextToNumber(const String& Text, double& Value) {
 }
 
 String NormalizeNumberText(const String& Text) {
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
+    return NormalizeNumberText(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+String NormalizeNumberText(const String& Text, QChar Thousand, QChar Decimal) {
     String out;
     out.reserve(Text.size());
     for (QChar c : Text) {
-        if (c == decimal)
+        if (c == Decimal)
             out += QLatin1Char('.');
-        else if (c != thousand)
+        else if (c != Thousand)
             out += c;
     }
     return out;
@@ -283,32 +292,6 @@ void OemToString(String& S) {
         if (c.unicode() >= 128 && c.unicode() < 256) c = QChar(kOem437[c.unicode() - 128]);
 }
 
-String ToMixedCase(const String& Text) {
-    String out;
-    out.reserve(Text.size());
-    bool arm = true;
-    const qsizetype n = Text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = Text[i];
-        if (IsWordBreakChar(c)) {
-            out += c;
-            arm = true;
-        } else if (arm) {
-            out += c.toUpper();
-            arm = false;
-        } else {
-            out += c.toLower();
-        }
-        // "McDonald" and a closing roman "II" or "III" keep their capitals.
-        if (out == QLatin1String("Mc")) arm = true;
-        const qsizetype mc = out.indexOf(QLatin1String(" Mc"));
-        if (mc >= 0 && mc + 3 == out.size()) arm = true;
-        if (i >= n - 3 && (out.endsWith(QLatin1String(" I")) || out.endsWith(QLatin1String(" II"))))
-            arm = true;
-    }
-    return out;
-}
-
 String EncodeWideCellText(const String& Wide) {
     String out = QStringLiteral("|\\");
     out.reserve(2 + Wide.size() * 2);
@@ -331,9 +314,11 @@ String DecodeWideCellText(const String& Text) {
 // --- Classification and detection ---
 
 int TextNumberKind(const String& Text) {
+    return TextNumberKind(Text, LocaleThousandSeparator(), LocaleDecimalSeparator());
+}
+
+int TextNumberKind(const String& Text, QChar thousand, QChar decimal) {
     if (Text.isEmpty()) return nkNoNumber;
-    const QChar thousand = LocaleThousandSeparator();
-    const QChar decimal = LocaleDecimalSeparator();
     const qsizetype n = Text.size();
     bool isInt = true, isFloat = true, isExp = true, hasE = false;
     int minus = 0, decimals = 0, eCount = 0;
@@ -357,7 +342,11 @@ int TextNumberKind(const String& Text) {
             lastThousand = i;
             isExp = false;
         }
-        if (!IsSignedNumberChar(c)) isExp = false;
+        // The separators given, not the locale's again for every character: reading the locale is costly.
+        if (!(digit || isMinus || isE || c == QLatin1Char('+') || c == thousand || c == decimal))
+            isExp = false;
+        // Nothing left that the text could be.
+        if (!isInt && !isFloat && !isExp) return nkNoNumber;
     }
     if (eCount != 1) isExp = false;
     const QChar last = Text[n - 1];
@@ -421,4 +410,3 @@ bool HasDateSeparators(const String& Text) {
     if (first < 1) return false;
     return Text.indexOf(sep, first + 1) - (first + 1) >= 1;
 }
-

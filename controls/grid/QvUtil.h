@@ -2,6 +2,7 @@
 // Positions count from 1; 0 means "not found".
 #pragma once
 
+#include "controls/QvTextCase.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Types.h"
 
@@ -42,7 +43,6 @@ bool IsDigitOrMinus(QChar Ch);
 bool IsNumberChar(QChar Ch);
 bool IsFloatChar(QChar Ch);
 bool IsSignedNumberChar(QChar Ch);
-bool IsWordBreakChar(QChar Ch);
 
 // Conversions for CSV, clipboard, HTML and the grid's text files.
 String DoubleQuotes(const String& Text);
@@ -66,11 +66,12 @@ String CleanNumberText(const String& Text);
 // no number.
 bool CellTextToNumber(const String& Text, double& Value);
 String NormalizeNumberText(const String& Text);
+// With the separators given, for callers that read many texts with one set.
+String NormalizeNumberText(const String& Text, QChar Thousand, QChar Decimal);
 String ColorToHex(TColor Color);
 // OEM code page 437; characters it lacks become "?".
 void StringToOem(String& S);
 void OemToString(String& S);
-String ToMixedCase(const String& Text);
 String EncodeWideCellText(const String& Wide);
 String DecodeWideCellText(const String& Text);
 
@@ -83,6 +84,7 @@ QChar FindDelimiterOutsideQuotes(const QString& Chars, const String& Text, int& 
 // Classification and detection.
 enum : int { nkInteger = 0, nkFloat = 1, nkNoNumber = 2, nkExponent = 5 };
 int TextNumberKind(const String& Text);
+int TextNumberKind(const String& Text, QChar Thousand, QChar Decimal);
 enum : int { ctkPlain = 0, ctkHTML = 1, ctkRTF = 2, ctkFormula = 3, ctkWide = 5 };
 int CellTextKind(const String& Text, bool CheckHTML);
 bool IsURL(const String& Text);

@@ -1,9 +1,9 @@
 // THTMLPicture, its cache and the picture container.
 #include "controls/pictures/PictureContainer.h"
 
-#include "toolkit/graphics/PictureFrames.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/PictureFrames.h"
 
 // ---- THTMLPicture
 
@@ -72,6 +72,13 @@ void THTMLPicture::LoadFromBytes(const QByteArray& data) {
 void THTMLPicture::LoadFromStream(TStream* stream) {
     if (!stream) return;
     LoadFromBytes(stream->ReadAll());
+}
+
+void THTMLPicture::ReadData(TStream* stream) {
+    if (!stream) return;
+    Reset();
+    FData = stream->ReadAll();
+    if (!FData.isEmpty()) Decode();
 }
 
 void THTMLPicture::SaveToStream(TStream* stream) const {

@@ -33,6 +33,10 @@ public:
 
     void LoadFromStream(TStream* stream);
     void SaveToStream(TStream* stream) const;
+    // The streamed-component path: the rest of `stream` becomes the picture's bytes as LoadFromStream takes
+    // them, without OnChange; WriteData writes the bytes as they were loaded.
+    void ReadData(TStream* stream);
+    void WriteData(TStream* stream) const { SaveToStream(stream); }
     // Never raises: a file that is missing, not a regular file, too large or not a picture leaves it empty.
     void LoadFromFile(const String& fileName);
     // A picture compiled into the program; nothing happens when there is none of that name.

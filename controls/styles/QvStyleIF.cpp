@@ -105,3 +105,30 @@ TOfficeTheme DetectOfficeTheme() {
         return ot2003Blue;
     }
 }
+
+TQvStyle PresetStyleOfOfficeTheme(TOfficeTheme theme) {
+    switch (theme) {
+    case ot2003Blue:
+        return tsOffice2003Blue;
+    case ot2003Silver:
+        return tsOffice2003Silver;
+    case ot2003Olive:
+        return tsOffice2003Olive;
+    case ot2003Classic:
+        return tsOffice2003Classic;
+    case ot2007Blue:
+        return tsOffice2007Luna;
+    case ot2007Silver:
+        return tsOffice2007Silver;
+    case ot2007Black:
+        return tsOffice2007Obsidian;
+    case ot2010Blue:
+        return tsOffice2010Blue;
+    case ot2010Silver:
+        return tsOffice2010Silver;
+    case ot2010Black:
+        return tsOffice2010Black;
+    default:
+        return tsCustom;
+    }
+}

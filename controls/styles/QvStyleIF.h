@@ -81,6 +81,8 @@ int ReadOfficeThemeValue(TRegistry* Registry, const String& Key);
 // 0 none, 1 blue, 2 olive, 3 silver: the colour scheme of the desktop's visual style.
 int DetectXPColorScheme();
 TOfficeTheme DetectOfficeTheme();
+// The preset look of an office theme; tsCustom for otUnknown.
+TQvStyle PresetStyleOfOfficeTheme(TOfficeTheme theme);
 
 // Where the colour-scheme name of the active visual style comes from. The default answers empty (no
 // visual style of that kind on this desktop); tests put their own in.

@@ -1,5 +1,6 @@
 // TControl: state, bounds, fonts and colours, and the messages every control understands.
 #include "toolkit/controls/Controls.h"
+#include "toolkit/controls/ActnList.h"
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/Menus.h"
@@ -18,6 +19,7 @@ TControl::TControl(TComponent* AOwner)
 
 TControl::~TControl() {
     SetDestroying();
+    FActionLink.reset();
     DestroyComponents();
     if (FParent)
         FParent->RemoveControl(this);
@@ -313,6 +315,8 @@ void TControl::SetPopupMenu(TPopupMenu* menu) {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    // An action that goes lets go of its links first, so the link left without one is this control's.
+    if (Operation == opRemove && FActionLink && !FActionLink->Action()) SetAction(nullptr);
 }
 
 void TControl::WMPaintDefault(TMessage& m) { DefaultHandler(m); }
@@ -320,6 +324,8 @@ void TControl::WMPaintDefault(TMessage& m) { DefaultHandler(m); }
 void TControl::Click() {
     if (OnClick)
         OnClick(this);
+    else if (FActionLink)
+        FActionLink->Execute(this);
 }
 
 void TControl::DblClick() {
@@ -475,6 +481,8 @@ void TControl::SyncWidget() {
     SyncGeometry();
     SyncFont();
     SyncColor();
+    // A control that paints only part of itself lets its parent show through the rest.
+    if (FControlStyle & csParentBackground) FWidget->setAutoFillBackground(false);
     FWidget->setEnabled(FEnabled);
     FWidget->setToolTip(FShowHint ? FHint : String());
     qvdetail::ApplyCursor(FWidget, FCursor);

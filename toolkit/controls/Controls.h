@@ -16,6 +16,8 @@ class TWinControl;
 class TCustomForm;
 class TCanvas;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
 struct TDesignValue;
 
 using HWND = QWidget*;
@@ -186,6 +188,13 @@ public:
     TControlStyleFlags ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyleFlags v) { FControlStyle = v; }
     TControlState ControlState() const { return FControlState; }
+    // The action a click carries out (when OnClick is not set) and the control takes its caption, enabled
+    // state and hint from, kept in step while they are the action's; null for none. The control lets go
+    // of an action that is freed.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    // Asks the action's OnUpdate (the idle update does it for every shown control).
+    void InitiateAction();
 
     LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
     // Every message passes here first; a class may swallow one by not passing it on.
@@ -229,6 +238,12 @@ public:
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The kind of link the control keeps its action with.
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // Takes the action's values (Sender: the action); with CheckDefaults only those still at the control's
+    // defaults.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
     virtual String GetText() const { return FText; }
     virtual void TextChanged();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -294,6 +309,7 @@ private:
     bool FAutoSize = false;
     TBiDiMode FBiDiMode = bdLeftToRight;
     TPopupMenu* FPopupMenu = nullptr;
+    std::unique_ptr<TControlActionLink> FActionLink;
     std::unique_ptr<qvdetail::EventBridge> FBridge;
     std::vector<std::pair<const void*, TNotifyEvent>> FResizeWatchers;
 };
@@ -359,6 +375,12 @@ public:
 
     // The widget under which the children's widgets are placed.
     virtual QWidget* ChildContainer() { return Widget(); }
+    // Paints the control as it shows, children included, onto the canvas with its top-left at (X, Y); the
+    // window is made if needed.
+    void PaintTo(TCanvas* Canvas, int X, int Y);
+    // Paints the control's own face without its children, the part Area (client coordinates) at the
+    // canvas's origin: what a transparent child shows through.
+    void PaintFaceTo(TCanvas* Canvas, const TRect& Area);
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 

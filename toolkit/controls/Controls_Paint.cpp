@@ -56,3 +56,17 @@ void TCustomControl::Dispatch(TMessage& m) {
     else
         TWinControl::Dispatch(m);
 }
+
+void TWinControl::PaintTo(TCanvas* Canvas, int X, int Y) {
+    if (!Canvas) return;
+    const QPixmap picture = Handle()->grab();
+    if (QPainter* p = Canvas->PreparePainter(false, false)) p->drawPixmap(X, Y, picture);
+}
+
+void TWinControl::PaintFaceTo(TCanvas* Canvas, const TRect& Area) {
+    if (!Canvas || Area.Width() <= 0 || Area.Height() <= 0) return;
+    QPainter* p = Canvas->PreparePainter(false, false);
+    if (!p) return;
+    const QRect area(Area.Left, Area.Top, Area.Width(), Area.Height());
+    Handle()->render(p, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);
+}

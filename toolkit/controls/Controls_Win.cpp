@@ -377,6 +377,14 @@ void TWinControl::DoKeyDownMessage(TMessage& m) {
             return;
         }
     }
+    // Alt with a letter or a digit is an accelerator (Qt's own widgets have taken their mnemonics before).
+    const bool accelKey = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    if (accelKey && (shift & ssAlt) && !(shift & ssCtrl)) {
+        if (TCustomForm* form = GetParentForm(this); form && form->DialogChar(key)) {
+            m.SetCharCode(0);
+            return;
+        }
+    }
     DefaultHandler(m);
 }
 

@@ -344,13 +344,14 @@ void TCustomForm::FocusChanged(TWinControl* c) {
 }
 
 namespace {
-bool FindDialogButton(TWinControl* parent, Word key) {
+// Offers a dialog key or character to the shown and enabled controls, depth first, until one answers
+// non-zero (a default or cancel button, a control whose accelerator it is, clicks itself).
+bool OfferToControls(TWinControl* parent, UINT msg, Word key) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
         TControl* c = parent->Controls(i);
         if (!c->Visible() || !c->Enabled()) continue;
-        // A default or cancel button clicks itself and answers non-zero.
-        if (c->Perform(CM_DIALOGKEY, key)) return true;
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && FindDialogButton(w, key)) return true;
+        if (c->Perform(msg, key)) return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && OfferToControls(w, msg, key)) return true;
     }
     return false;
 }
@@ -358,7 +359,24 @@ bool FindDialogButton(TWinControl* parent, Word key) {
 
 bool TCustomForm::DialogKey(Word key) {
     if (key != VK_RETURN && key != VK_ESCAPE) return false;
-    return FindDialogButton(this, key);
+    return OfferToControls(this, CM_DIALOGKEY, key);
+}
+
+bool TCustomForm::DialogChar(Word CharCode) {
+    return OfferToControls(this, CM_DIALOGCHAR, CharCode);
+}
+
+bool IsAccel(Word CharCode, const String& Caption) {
+    // The character after a single '&' ("&&" is an ampersand of the text).
+    for (qsizetype i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption.at(i) != QLatin1Char('&')) continue;
+        if (Caption.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return Caption.at(i + 1).toUpper() == QChar(char16_t(CharCode)).toUpper();
+    }
+    return false;
 }
 
 void TCustomForm::Dispatch(TMessage& m) {

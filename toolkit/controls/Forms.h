@@ -74,6 +74,8 @@ public:
     void SetActiveControl(TWinControl* c);
     // Enter and Escape go to the default and cancel buttons; true when one took the key.
     virtual bool DialogKey(Word key);
+    // A character typed with Alt goes to the control whose accelerator it is; true when one took it.
+    bool DialogChar(Word CharCode);
     void FocusChanged(TWinControl* c);
     // Tab and Shift+Tab from `from` (the control that had the key, used when no control is active yet):
     // the next control in tab order that can take the focus.
@@ -140,6 +142,9 @@ private:
     // Set while Tab or Shift+Tab moves the focus, so that the widget learns it came by the keyboard.
     int FTabDirection = 0;
 };
+
+// Whether a character is the accelerator of a caption: the character after a single '&', in any case.
+bool IsAccel(Word CharCode, const String& Caption);
 
 class TForm : public TCustomForm {
 public:

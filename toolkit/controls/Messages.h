@@ -31,6 +31,7 @@ enum : UINT {
     WM_CONTEXTMENU = 0x007B,
     WM_GETDLGCODE = 0x0087,
     WM_NCHITTEST = 0x0084,
+    WM_NCPAINT = 0x0085,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
@@ -54,6 +55,7 @@ enum : UINT {
     WM_MBUTTONDBLCLK = 0x0209,
     WM_MOUSEWHEEL = 0x020A,
     WM_MOUSEHWHEEL = 0x020E,
+    WM_SIZING = 0x0214,
     WM_CAPTURECHANGED = 0x0215,
     WM_MOUSEHOVER = 0x02A1,
     WM_MOUSELEAVE = 0x02A3,
@@ -72,6 +74,9 @@ enum : UINT {
     CM_ACTIVATE = CM_BASE + 0,
     CM_DEACTIVATE = CM_BASE + 1,
     CM_DIALOGKEY = CM_BASE + 5,
+    // A character typed with Alt, offered to every control of the form until one takes it as its
+    // accelerator (WParam: the character; a non-zero result takes it).
+    CM_DIALOGCHAR = CM_BASE + 6,
     CM_LOSTFOCUS = CM_BASE + 3,
     CM_ENABLEDCHANGED = CM_BASE + 12,
     CM_COLORCHANGED = CM_BASE + 13,
@@ -98,6 +103,9 @@ enum : UINT {
     CN_KEYDOWN = CN_BASE + WM_KEYDOWN,
     CN_CHAR = CN_BASE + WM_CHAR,
 };
+
+// WM_ACTIVATE's WParam: the window lost or gained the activation.
+enum : WPARAM { WA_INACTIVE = 0, WA_ACTIVE = 1 };
 
 // Mouse-key flags carried by mouse messages.
 enum : WPARAM { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008, MK_MBUTTON = 0x0010 };
@@ -220,6 +228,42 @@ struct TMessage {
     int WheelDelta() const { return static_cast<short>(HIWORD(WParam)); }
     int ScrollCode() const { return static_cast<short>(LOWORD(WParam)); }
     int ScrollPos() const { return static_cast<short>(HIWORD(WParam)); }
+};
+
+// Notifications a control sends its parent (WM_NOTIFY, LParam a pointer to a record that starts with an
+// NMHDR), with the platform's codes.
+struct NMHDR {
+    void* hwndFrom = nullptr; // the control that sends it
+    uintptr_t idFrom = 0;
+    int code = 0;
+};
+enum : int {
+    // The tooltip asks its tool for the text to show (NMTTDISPINFOW).
+    TTN_GETDISPINFOW = -530,
+    TTN_SHOW = -521,
+    TTN_POP = -522,
+    // A date-time picker's value was changed by the person (NMDATETIMECHANGE).
+    DTN_DATETIMECHANGE = -759,
+};
+// The tooltip's request for its text: the tool points lpszText at a zero-terminated text of its own (kept
+// until the next request) or fills szText.
+struct NMTTDISPINFOW {
+    NMHDR hdr;
+    const char16_t* lpszText = nullptr;
+    char16_t szText[80] = {};
+    unsigned uFlags = 0;
+    intptr_t lParam = 0;
+};
+// The date and time fields of a picker's value, as the platform hands them over.
+struct SYSTEMTIME {
+    Word wYear = 0, wMonth = 0, wDayOfWeek = 0, wDay = 0;
+    Word wHour = 0, wMinute = 0, wSecond = 0, wMilliseconds = 0;
+};
+enum : DWORD { GDT_VALID = 0, GDT_NONE = 1 };
+struct NMDATETIMECHANGE {
+    NMHDR nmhdr;
+    DWORD dwFlags = GDT_VALID; // GDT_NONE: the picker's check box is unchecked, "no date"
+    SYSTEMTIME st;
 };
 
 // Virtual key code of a Qt key (0 when it has none) and the Qt key of a virtual key code.

@@ -166,6 +166,19 @@ void TBitmap::SetTransparentMode(TTransparentMode v) {
     Modified();
 }
 
+void TBitmap::SetPixelFormat(TPixelFormat v) {
+    if (v == FPixelFormat) return;
+    FPixelFormat = v;
+    if (v != pf24bit || FImage.isNull()) return;
+    QImage& img = Image();
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            row[x] |= 0xFF000000u;
+    }
+    Modified();
+}
+
 uint32_t* TBitmap::ScanLine(int row) {
     if (row < 0 || row >= Height()) throw EInvalidGraphic(QStringLiteral("Scan line index out of range"));
     return reinterpret_cast<uint32_t*>(Image().scanLine(row));
@@ -226,6 +239,7 @@ void TBitmap::Assign(const TPersistent* source) {
         FTransparent = b->FTransparent;
         FTransparentColor = b->FTransparentColor;
         FTransparentMode = b->FTransparentMode;
+        FPixelFormat = b->FPixelFormat;
         fromQImage(b->toQImage());
         return;
     }

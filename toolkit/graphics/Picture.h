@@ -68,6 +68,10 @@ protected:
 
 enum TTransparentMode { tmAuto, tmFixed };
 
+// The pixel layout a bitmap stands for. The pixels are kept as 32-bit premultiplied ARGB whatever it says;
+// a bitmap made pf24bit has no alpha, so its pixels become opaque (the colour bytes stay as they are).
+enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+
 // A 32-bit bitmap over a QImage. Its canvas paints straight into the image.
 class TBitmap : public TGraphic {
 public:
@@ -90,6 +94,8 @@ public:
     void SetTransparentColor(TColor v);
     TTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TTransparentMode v);
+    TPixelFormat PixelFormat() const { return FPixelFormat; }
+    void SetPixelFormat(TPixelFormat v);
 
     // Raw access to row `row`: Width() pixels of 32 bits, 0xAARRGGBB. Ends any painting in progress.
     uint32_t* ScanLine(int row);
@@ -114,6 +120,7 @@ private:
     std::unique_ptr<TCanvas> FCanvas;
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = tmAuto;
+    TPixelFormat FPixelFormat = pfDevice;
 };
 
 // A PNG picture with its alpha channel.

@@ -114,6 +114,9 @@ public:
     // Shows the text as password characters.
     bool PasswordMode() const { return FPasswordMode; }
     void SetPasswordMode(bool v);
+    // How the text lines up in the editor, as the cell it edits shows it.
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment v);
     bool Modified() const { return FModified; }
     void SetModified(bool v) { FModified = v; }
 
@@ -163,6 +166,7 @@ private:
     bool FModified = false;
     bool FSyncing = false;
     bool FPasswordMode = false;
+    TAlignment FAlignment = taLeftJustify;
 };
 
 // The grid control: columns and rows with fixed ones at the top and left, a scrolled area, one rectangular

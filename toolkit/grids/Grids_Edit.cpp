@@ -8,6 +8,17 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+namespace {
+
+void applyInplaceAlignment(QLineEdit* e, TAlignment a) {
+    const Qt::Alignment h = a == taCenter         ? Qt::AlignHCenter
+                            : a == taRightJustify ? Qt::AlignRight
+                                                  : Qt::AlignLeft;
+    if (e->alignment() != (h | Qt::AlignVCenter)) e->setAlignment(h | Qt::AlignVCenter);
+}
+
+} // namespace
+
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TWinControl(AOwner) {
     FGrid = dynamic_cast<TCustomGrid*>(AOwner);
     SetVisible(false);
@@ -49,6 +60,7 @@ void TInplaceEdit::SyncWidget() {
         if (e->maxLength() != (FMaxLength > 0 ? FMaxLength : 32767))
             e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
         if (e->text() != FText) e->setText(FText);
+        applyInplaceAlignment(e, FAlignment);
         FSyncing = false;
     }
 }
@@ -144,6 +156,12 @@ void TInplaceEdit::SetMaxLength(int v) {
             e->setCursorPosition(cursor);
     }
     if (v > 0 && FText.size() > v && !LineEdit()) FText.truncate(v);
+}
+
+void TInplaceEdit::SetAlignment(TAlignment v) {
+    if (v == FAlignment) return;
+    FAlignment = v;
+    if (QLineEdit* e = LineEdit()) applyInplaceAlignment(e, v);
 }
 
 void TInplaceEdit::SetPasswordMode(bool v) {

@@ -2,6 +2,7 @@
 #include "toolkit/services/XmlDoc.h"
 
 #include "toolkit/system/Streams.h"
+#include "toolkit/system/TextCodec.h"
 
 #include <cstring>
 #include <pugixml.hpp>
@@ -391,18 +392,85 @@ bool TXMLDocument::parse(const QByteArray& bytes, bool utf8) {
     return true;
 }
 
-QByteArray TXMLDocument::SaveToBytes() {
+// Writes the document as UTF-8; a declaration of the document's own, or the one asked for, names
+// `declaration` as its encoding.
+QByteArray TXMLDocument::writeUtf8(const char* declaration) {
     bool hasDeclaration = false;
     for (pugi::xml_node n : FDoc->children()) {
         if (n.type() != pugi::node_declaration) continue;
         hasDeclaration = true;
-        // The bytes are UTF-8 whatever the file that was read said.
-        if (pugi::xml_attribute enc = n.attribute("encoding")) enc.set_value("UTF-8");
+        if (pugi::xml_attribute enc = n.attribute("encoding")) enc.set_value(declaration);
     }
     CrLfWriter writer;
-    if (FWriteDeclaration && !hasDeclaration) writer.Out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+    if (FWriteDeclaration && !hasDeclaration)
+        writer.Out = QByteArray("<?xml version=\"1.0\" encoding=\"") + declaration + "\"?>\r\n";
     FDoc->save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
     return writer.Out;
+}
+
+QByteArray TXMLDocument::SaveToBytes() {
+    // The bytes are UTF-8 whatever the file that was read said.
+    return writeUtf8("UTF-8");
+}
+
+bool TXMLDocument::SaveToBytes(const String& encoding, QByteArray& bytes) {
+    const String name = encoding.trimmed().toUpper();
+    char32_t limit = 0x10FFFF;
+    const char* declared = "UTF-8";
+    if (name == QLatin1String("UTF-16")) {
+        declared = "UTF-16";
+    } else if (name == QLatin1String("ISO-8859-1") || name == QLatin1String("LATIN1")) {
+        declared = "ISO-8859-1";
+        limit = 0xFF;
+    } else if (name == QLatin1String("US-ASCII") || name == QLatin1String("ASCII")) {
+        declared = "US-ASCII";
+        limit = 0x7F;
+    } else if (name != QLatin1String("UTF-8") && name != QLatin1String("UTF8")) {
+        return false;
+    }
+    const bool writeDeclaration = FWriteDeclaration;
+    FWriteDeclaration = true;
+    const QByteArray utf8 = writeUtf8(declared);
+    FWriteDeclaration = writeDeclaration;
+    if (limit == 0x10FFFF) {
+        bytes = std::strcmp(declared, "UTF-16") == 0
+                    ? EncodeText(String::fromUtf8(utf8), TTextEncoding::UTF16LE)
+                    : utf8;
+        return true;
+    }
+    // A reference stands for a character only in texts and attribute values; comments, CDATA sections and
+    // processing instructions take their characters as they are.
+    const auto raw = [limit](char32_t c) { return c <= limit && (c < 0x80 || c > 0x9F); };
+    const auto fits = [&raw](const char* s) {
+        for (const char32_t c : String::fromUtf8(s).toUcs4())
+            if (!raw(c)) return false;
+        return true;
+    };
+    for (pugi::xml_node n = FDoc->first_child(); n;) {
+        const pugi::xml_node_type type = n.type();
+        const bool rawValue = type == pugi::node_comment || type == pugi::node_cdata || type == pugi::node_pi;
+        bool ok = fits(n.name()) && (!rawValue || fits(n.value()));
+        for (pugi::xml_attribute a : n.attributes())
+            ok = ok && fits(a.name());
+        if (!ok) return false;
+        if (n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n && !n.next_sibling())
+            n = n.parent();
+        if (n) n = n.next_sibling();
+    }
+    QByteArray out;
+    out.reserve(utf8.size());
+    for (const char32_t c : String::fromUtf8(utf8).toUcs4()) {
+        if (raw(c))
+            out.push_back(static_cast<char>(c));
+        else
+            out += "&#" + QByteArray::number(static_cast<uint>(c)) + ';';
+    }
+    bytes = out;
+    return true;
 }
 
 String TXMLDocument::SaveToString() {

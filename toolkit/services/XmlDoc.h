@@ -159,6 +159,12 @@ public:
     // Writes the whole document atomically (the old file stays on failure); false with ErrorText on failure.
     bool SaveToFile(const String& fileName);
     QByteArray SaveToBytes();
+    // The document in the named encoding ("UTF-8", "UTF-16", "ISO-8859-1" or "US-ASCII", case ignored) after
+    // a declaration that names it; UTF-16 is little-endian with a byte-order mark. A character the encoding
+    // lacks, and a C1 control character, is written as a character reference. False (Bytes untouched) for
+    // another encoding, or when such a character stands where no reference may (a name, a comment, a CDATA
+    // section).
+    bool SaveToBytes(const String& encoding, QByteArray& bytes);
     String SaveToString();
     void SetWriteDeclaration(bool value) { FWriteDeclaration = value; }
     bool WriteDeclaration() const { return FWriteDeclaration; }
@@ -178,6 +184,7 @@ private:
     void reset();
     bool parse(const QByteArray& bytes, bool utf8);
     bool textsWithin(qsizetype maxText);
+    QByteArray writeUtf8(const char* declaration);
     TXMLNode wrap(pugi::xml_node_struct* node) const { return TXMLNode(node, FAlive); }
 
     std::unique_ptr<pugi::xml_document> FDoc;

@@ -1,6 +1,7 @@
 // The speed button, the glyph and caption placement of glyph buttons and the drawing of glyph strips.
 #include "toolkit/stdctrls/Buttons.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/ThemeDraw.h"
@@ -231,6 +232,13 @@ void TSpeedButton::Dispatch(TMessage& m) {
         ButtonPressed(int(m.WParam), dynamic_cast<TSpeedButton*>(reinterpret_cast<TObject*>(m.LParam)));
         return;
     }
+    if (m.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(Word(m.WParam), Caption()) && Enabled() && Visible() && Parent() && Parent()->Showing()) {
+            Click();
+            m.Result = 1;
+        }
+        return;
+    }
     TGraphicControl::Dispatch(m);
 }
 
@@ -246,29 +254,35 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
 
 void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseMove(Shift, X, Y);
-    if (!FDragging) return;
-    const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
-    TButtonState next = FDown ? bsExclusive : (inside ? bsDown : bsUp);
-    if (next != FState) {
-        FState = next;
-        Invalidate();
+    if (FDragging) ShowState(DragState(InClient(X, Y)));
+}
+
+void TSpeedButton::ShowState(TButtonState State) {
+    if (State == FState) return;
+    FState = State;
+    Invalidate();
+}
+
+void TSpeedButton::ReleaseInGroup(bool Inside) {
+    if (Inside) {
+        SetDown(!FDown);
+        return;
     }
+    if (FDown) FState = bsExclusive;
+    Invalidate();
 }
 
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseUp(Button, Shift, X, Y);
     if (!FDragging || Button != mbLeft) return;
     FDragging = false;
-    const bool inside = X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
+    const bool inside = InClient(X, Y);
     if (FGroupIndex == 0) {
         FState = bsUp;
         FMouseInControl = FMouseInControl && inside;
         Invalidate();
-    } else if (inside) {
-        SetDown(!FDown);
     } else {
-        if (FDown) FState = bsExclusive;
-        Invalidate();
+        ReleaseInGroup(inside);
     }
     if (inside) Click();
 }

@@ -35,7 +35,7 @@ void DrawButtonGlyph(TCanvas* Canvas, const TBitmap* Glyph, int NumGlyphs, TButt
 // A button without a window of its own in the platform: it never takes the focus. With a GroupIndex it
 // stays down when clicked and raises the button of its group that was down (AllowAllUp lets the last one
 // come up again); without one it comes up again after each click. Flat buttons show their edge only while
-// the mouse is over them.
+// the mouse is over them. Alt with the caption's accelerator clicks it (it never has the focus).
 class TSpeedButton : public TGraphicControl {
 public:
     explicit TSpeedButton(TComponent* AOwner);
@@ -48,7 +48,7 @@ public:
     void SetGroupIndex(int v);
     // Held down; only a button of a group can be (false is kept for one outside a group).
     bool Down() const { return FDown; }
-    void SetDown(bool v);
+    virtual void SetDown(bool v);
     bool Flat() const { return FFlat; }
     void SetFlat(bool v);
     // A copy of the picture is kept; null or an empty picture removes it.
@@ -82,16 +82,24 @@ protected:
     TButtonState PaintState();
     // Tells the other buttons of the group (the parent's controls) that this one went down.
     void UpdateExclusive();
+    // Another button of the group went down (or changed its group settings): this one comes up.
+    virtual void ButtonPressed(int group, TSpeedButton* sender);
+    // Whether a mouse position counts as on the button (its bottom edge included).
+    bool InClient(int X, int Y) const { return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight(); }
+    // The state a press shows while the mouse is dragged inside or outside.
+    TButtonState DragState(bool Inside) const { return FDown ? bsExclusive : (Inside ? bsDown : bsUp); }
+    // Takes the state and repaints when it changed.
+    void ShowState(TButtonState State);
+    // A group's button let go: inside it toggles Down, outside a held button shows held again.
+    void ReleaseInGroup(bool Inside);
 
     TButtonState FState = bsUp;
     bool FDragging = false;
-
-private:
-    void ButtonPressed(int group, TSpeedButton* sender);
-
     bool FAllowAllUp = false;
     int FGroupIndex = 0;
     bool FDown = false;
+
+private:
     bool FFlat = false;
     std::unique_ptr<TBitmap> FGlyph;
     int FNumGlyphs = 1;

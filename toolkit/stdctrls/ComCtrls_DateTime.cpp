@@ -364,13 +364,32 @@ void TDateTimePicker::CalendarShown(bool shown, bool cancelled) {
     CloseUp();
 }
 
+int TDateTimePicker::FieldCount() const {
+    QDateTimeEdit* e = DateEdit();
+    return e ? e->sectionCount() : 0;
+}
+
+int TDateTimePicker::FieldIndex() const {
+    QDateTimeEdit* e = DateEdit();
+    return e ? e->currentSectionIndex() : -1;
+}
+
+void TDateTimePicker::SetFieldIndex(int v) {
+    QDateTimeEdit* e = DateEdit();
+    if (!e || e->sectionCount() == 0) return;
+    e->setCurrentSectionIndex(std::clamp(v, 0, e->sectionCount() - 1));
+    // The whole field is selected, so the next digit replaces it as on the platform.
+    e->setSelectedSection(e->currentSection());
+}
+
+void TDateTimePicker::CommitTyped() {
+    if (QDateTimeEdit* e = DateEdit()) e->interpretText();
+}
+
 void TDateTimePicker::StepField(int delta) {
     QDateTimeEdit* e = DateEdit();
     if (!e || e->sectionCount() == 0) return;
-    const int index = std::clamp(e->currentSectionIndex() + delta, 0, e->sectionCount() - 1);
-    e->setCurrentSectionIndex(index);
-    // The whole field is selected, so the next digit replaces it as on the platform.
-    e->setSelectedSection(e->currentSection());
+    SetFieldIndex(e->currentSectionIndex() + delta);
 }
 
 void TDateTimePicker::KeyDown(Word& Key, TShiftState Shift) {
@@ -413,6 +432,27 @@ void TDateTimePicker::DefaultHandler(TMessage& m) {
 }
 
 void TDateTimePicker::Change() {
+    // The parent hears of the person's change first (DTN_DATETIMECHANGE), as the platform's picker tells
+    // it, then the picker's own OnChange fires.
+    if (Parent()) {
+        NMDATETIMECHANGE change;
+        change.nmhdr.hwndFrom = this;
+        change.nmhdr.code = DTN_DATETIMECHANGE;
+        if (FShowCheckbox && !FChecked) {
+            change.dwFlags = GDT_NONE;
+        } else {
+            int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+            DatePartsOf(FDateTime, y, mo, d);
+            TimePartsOf(FDateTime, h, mi, s);
+            change.st.wYear = Word(y);
+            change.st.wMonth = Word(mo);
+            change.st.wDay = Word(d);
+            change.st.wHour = Word(h);
+            change.st.wMinute = Word(mi);
+            change.st.wSecond = Word(s);
+        }
+        Parent()->Perform(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    }
     if (OnChange) OnChange(this);
 }
 

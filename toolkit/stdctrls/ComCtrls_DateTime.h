@@ -15,7 +15,8 @@ enum TDTDateMode { dmComboBox, dmUpDown };
 // into it; F4 or Alt+Down opens the calendar (the arrows move the date, Enter takes it, Escape takes it
 // back); with the check box
 // shown, Space checks and unchecks it, and a change made in the fields checks it. OnChange follows every
-// change the person makes (fields, calendar, check box), not values set by code.
+// change the person makes (fields, calendar, check box), not values set by code; the parent hears of each
+// first (WM_NOTIFY with an NMDATETIMECHANGE, code DTN_DATETIMECHANGE; GDT_NONE for "no date").
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);
@@ -54,6 +55,14 @@ public:
     bool DroppedDown() const;
     // Opens or closes the calendar (a date picker in dmComboBox mode with a window only).
     void SetDroppedDown(bool v);
+    // The fields: how many the format shows, and the one with the caret (0 for the first); 0 and -1 without
+    // a window. Qt's fields move on by themselves once a typed number fills them.
+    int FieldCount() const;
+    int FieldIndex() const;
+    void SetFieldIndex(int v);
+    // What is being typed into a field becomes the value (as when the caret leaves the field); a number
+    // that is not whole yet goes back to the field's value.
+    void CommitTyped();
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
 

@@ -210,25 +210,27 @@ int TEdit::SelLength() const {
     return FSelLength;
 }
 
+// Caret places count in the text as shown, which a descendant's Text may not be (a masked edit's value
+// without its literals).
 void TEdit::SetSelStart(int v) {
-    FSelStart = std::clamp<int>(v, 0, Text().size());
+    FSelStart = std::clamp<int>(v, 0, TEdit::GetText().size());
     FSelLength = 0;
     if (QLineEdit* w = LineEdit()) w->setCursorPosition(FSelStart);
 }
 
 void TEdit::SetSelLength(int v) {
     FSelStart = SelStart();
-    FSelLength = std::clamp<int>(v, 0, Text().size() - FSelStart);
+    FSelLength = std::clamp<int>(v, 0, TEdit::GetText().size() - FSelStart);
     if (QLineEdit* w = LineEdit()) w->setSelection(FSelStart, FSelLength);
 }
 
 String TEdit::SelText() const {
-    return Text().mid(SelStart(), SelLength());
+    return TEdit::GetText().mid(SelStart(), SelLength());
 }
 
 void TEdit::SelectAll() {
     FSelStart = 0;
-    FSelLength = Text().size();
+    FSelLength = TEdit::GetText().size();
     if (QLineEdit* w = LineEdit()) w->selectAll();
 }
 

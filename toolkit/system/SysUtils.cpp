@@ -181,9 +181,13 @@ QChar ThousandSeparator() {
     return s.isEmpty() ? QChar(u',') : s[0];
 }
 
-QChar DateSeparator() { return formatSeparator(ShortDateFormat(), u'/'); }
+QChar DateSeparator() {
+    return formatSeparator(ShortDateFormat(), u'/');
+}
 
-QChar TimeSeparator() { return formatSeparator(QLocale().timeFormat(QLocale::ShortFormat), u':'); }
+QChar TimeSeparator() {
+    return formatSeparator(QLocale().timeFormat(QLocale::ShortFormat), u':');
+}
 
 // A short date is numbers only, as the system's own is: some locales (the C locale among them) name the month
 // and separate the fields by blanks, which no date reader of this program could read back.
@@ -195,7 +199,9 @@ String ShortDateFormat() {
     if (formatSeparator(format, u'/').isSpace()) format.replace(u' ', u'/');
     return format;
 }
-String ShortTimeFormat() { return QLocale().timeFormat(QLocale::ShortFormat); }
+String ShortTimeFormat() {
+    return QLocale().timeFormat(QLocale::ShortFormat);
+}
 
 void SetDecimalSeparatorOverride(QChar separator) {
     gDecimalSeparatorOverride = separator;
@@ -464,6 +470,10 @@ String ExtractFilePath(const String& path) {
     return path.left(path.lastIndexOf(PathDelim) + 1);
 }
 
+String ExpandFileName(const String& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
 String ExtractFileName(const String& path) {
     return path.mid(path.lastIndexOf(PathDelim) + 1);
 }
@@ -529,8 +539,9 @@ std::vector<TSearchRec> FindFolders(const String& folder, const String& pattern,
 // ---- process and system ----
 
 String ExeName() {
-    String real = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
-                                               : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    String real = QCoreApplication::instance()
+                      ? QCoreApplication::applicationFilePath()
+                      : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     if (!gExeDirOverride.isEmpty()) return gExeDirOverride + PathDelim + ExtractFileName(real);
     return real;
 }

@@ -120,6 +120,9 @@ String ExtractFileName(const String& path);
 String ExtractFileExt(const String& path); // ".ext" including the dot, "" when none
 String ChangeFileExt(const String& path, const String& ext);
 String IncludeTrailingPathDelimiter(const String& path);
+// The path from the root, a relative one taken from the current folder ("." and ".." resolved, links
+// kept).
+String ExpandFileName(const String& path);
 String ExcludeTrailingPathDelimiter(const String& path);
 
 // Entry attributes as the file listing reports them.

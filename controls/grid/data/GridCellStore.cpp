@@ -2,6 +2,7 @@
 #include "controls/grid/data/GridCellStore.h"
 
 #include "controls/grid/BaseGrid.h"
+#include "controls/grid/QvGrid_Graphic.h"
 
 namespace {
 
@@ -19,7 +20,12 @@ GridCellStore::GridCellStore(int Columns, int Rows)
     }
 }
 
-GridCellStore::~GridCellStore() = default;
+// As in a grid, the graphics of the cell-graphic class go with the cells that hold them.
+GridCellStore::~GridCellStore() {
+    for (StoredRow& row : FRows)
+        for (std::unique_ptr<TCellProperties>& props : row.Props)
+            if (props) delete dynamic_cast<TCellGraphic*>(props->GraphicObject());
+}
 
 String GridCellStore::Text(int Col, int Row) const {
     if (!InStore(Col, Row)) return String();
@@ -100,6 +106,38 @@ void GridCellStore::HideColumn(int Col) {
 
 void GridCellStore::HideRow(int Row) {
     if (Row >= 0 && Row < RowCount()) FHiddenRows.Hide(Row);
+}
+
+void GridCellStore::SetShownSize(int Cols, int Rows) {
+    Cols = std::max(Cols, 0);
+    Rows = std::max(Rows, 0);
+    int columns = FColumns;
+    if (columns - FHiddenCols.Count() > Cols) {
+        const int cut = Cols == 0 ? 0 : FHiddenCols.ToReal(Cols - 1) + 1;
+        FHiddenCols.RemoveReal(cut, columns - cut);
+        columns = cut;
+    } else {
+        columns = Cols + FHiddenCols.Count();
+    }
+    if (columns != FColumns) {
+        FColumns = columns;
+        for (StoredRow& row : FRows) {
+            row.Texts.resize(static_cast<size_t>(FColumns));
+            row.Props.resize(static_cast<size_t>(FColumns));
+        }
+    }
+    const int rows = RowCount();
+    if (rows - FHiddenRows.Count() > Rows) {
+        const int cut = Rows == 0 ? 0 : FHiddenRows.ToReal(Rows - 1) + 1;
+        FHiddenRows.RemoveReal(cut, rows - cut);
+        FRows.resize(static_cast<size_t>(cut));
+    } else {
+        FRows.resize(static_cast<size_t>(Rows + FHiddenRows.Count()));
+        for (size_t r = static_cast<size_t>(rows); r < FRows.size(); ++r) {
+            FRows[r].Texts.resize(static_cast<size_t>(FColumns));
+            FRows[r].Props.resize(static_cast<size_t>(FColumns));
+        }
+    }
 }
 
 bool GridCellStore::RowFlag(int Row, GridRowFlag Flag) const {

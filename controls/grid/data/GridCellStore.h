@@ -38,6 +38,9 @@ public:
 
     void HideColumn(int Col);
     void HideRow(int Row);
+    // Sets the shown column and row counts as a grid's ColCount and RowCount do: new ones come empty at the
+    // end, and shrinking takes the last ones away, hidden ones behind the last shown one among them.
+    void SetShownSize(int Cols, int Rows);
     bool RowFlag(int Row, GridRowFlag Flag) const;
     void SetRowFlag(int Row, GridRowFlag Flag, bool Value);
 

@@ -1,12 +1,17 @@
-// The editor table and the steps of its entries: the spin, combo and check box editors.
+// The editor table and the steps of its entries: the spin, combo, check box, date, time, date-and-time,
+// edit-button, unit and button editors.
 #include "controls/grid/edit/EditorTable.h"
 
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/edit/GridButton.h"
 #include "controls/grid/edit/GridCheckBox.h"
 #include "controls/grid/edit/GridCombo.h"
+#include "controls/grid/edit/GridDatePicker.h"
+#include "controls/grid/edit/GridEditBtn.h"
 #include "controls/grid/edit/GridSpin.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/grids/Grids.h"
 #include "toolkit/system/DateUtils.h"
 #include "toolkit/system/SysUtils.h"
 
@@ -31,6 +36,12 @@ template <class TEditor> void PlaceAnew(TWinControl* Control, const TEditorCell&
     auto* editor = static_cast<TEditor*>(Control);
     editor->ReCreate();
     editor->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
+}
+
+// Over the cell, keeping its window: the native pickers and edits are dear to make, and every opening fills
+// them anew.
+void PlaceOverCell(TWinControl* Control, const TEditorCell& Cell) {
+    Control->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
 }
 
 // The character typed on the cell that opened the editor lands after the editor has been filled.
@@ -255,6 +266,183 @@ void StoreCombo(TWinControl* Control, const TEditorCell& Cell) {
     Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row, static_cast<TGridCombo*>(Control)->Text());
 }
 
+// A new control of the grid, hidden until an edit opens it.
+template <class TEditor> TWinControl* MakeHidden(TQvStringGrid& Grid) {
+    auto* editor = new TEditor(&Grid);
+    editor->SetVisible(false);
+    editor->SetEnabled(false);
+    editor->SetParent(&Grid);
+    return editor;
+}
+
+// Shown with the cell's colour and the focus.
+void ShowFocused(TWinControl* Control, const TEditorCell& Cell) {
+    Control->Show();
+    Control->SetEnabled(true);
+    Control->SetColor(Cell.Color);
+    if (Control->CanFocus()) Control->SetFocus();
+}
+
+// The same, with the character that opened it.
+void ShowFocusedWithChar(TWinControl* Control, const TEditorCell& Cell) {
+    ShowFocused(Control, Cell);
+    PostStartEditChar(Control, Cell);
+}
+
+// Date and time: edDateEdit, edDateEditUpDown, edTimeEdit
+// --------------------------------------------------------------------------------------------
+
+// The date a date cell opens on: the application's reading when it has one, else the cell's date (and
+// time); now for an empty or unreadable text. A date outside the picker's range opens at the limit it
+// passed, one at a limit as itself.
+TDateTime OpeningDate(const TEditorCell& Cell, const TDateTimePicker& Picker) {
+    TDateTime d = Now();
+    const String text = Trim(Cell.Text);
+    if (!text.isEmpty()) {
+        TDateTime read = 0;
+        if (Cell.Grid->OnCustomStrToDate)
+            Cell.Grid->OnCustomStrToDate(Cell.Grid, Cell.Text, d);
+        else if (TryCellTextToDateTime(text, read))
+            d = read;
+    }
+    if (Picker.MaxDate() != 0 && d > Picker.MaxDate()) d = Picker.MaxDate();
+    if (Picker.MinDate() != 0 && d < Picker.MinDate()) d = Picker.MinDate();
+    return d;
+}
+
+void FillDate(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDatePicker*>(Control);
+    Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
+    // The native picker redoes its fields on every kind or mode it is given: only changes are given.
+    const TDateTimeKind kind = Cell.Kind == edTimeEdit ? dtkTime : dtkDate;
+    if (picker->Kind() != kind) picker->SetKind(kind);
+    if (kind == dtkTime) {
+        TDateTime t = 0;
+        picker->SetDateTime(TryStrToTime(Trim(Cell.Text), t) ? t : Now());
+        return;
+    }
+    const TDTDateMode mode = Cell.Kind == edDateEditUpDown ? dmUpDown : dmComboBox;
+    if (picker->DateMode() != mode) picker->SetDateMode(mode);
+    picker->SetDateTime(OpeningDate(Cell, *picker));
+}
+
+void ShowDate(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDatePicker*>(Control);
+    ShowFocusedWithChar(picker, Cell);
+    if (Cell.Kind == edDateEdit && Cell.Grid->MouseActions()->DirectDateDrop()) picker->SetDroppedDown(true);
+}
+
+void StoreDate(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDatePicker*>(Control);
+    Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row, picker->Checked() ? picker->Text() : String());
+}
+
+void HideDate(TWinControl* Control, const TEditorCell& Cell) {
+    static_cast<TGridDatePicker*>(Control)->SetDroppedDown(false);
+    HideInCell(Control, Cell);
+}
+
+// Date and time: edDateTimeEdit
+// --------------------------------------------------------------------------------------------
+
+void PlaceDateTime(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDateTimePicker*>(Control);
+    picker->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, std::max(Cell.Height, picker->Height()));
+}
+
+void FillDateTime(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDateTimePicker*>(Control);
+    picker->SetKind(dkDateTime);
+    picker->SetBorderStyle(bsNone);
+    Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
+    TDateTime d = 0;
+    picker->Open(TryCellTextToDateTime(Cell.Text, d) ? d : Now());
+}
+
+void StoreDateTime(TWinControl* Control, const TEditorCell& Cell) {
+    auto* picker = static_cast<TGridDateTimePicker*>(Control);
+    Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row,
+                               picker->Checked() ? CellDateTimeText(picker->DateTime()) : String());
+}
+
+// Edit with a button: edEditBtn, edNumericEditBtn, edFloatEditBtn, edMaskEditBtn
+// --------------------------------------------------------------------------------------------
+
+TWinControl* MakeEditBtn(TQvStringGrid& Grid) {
+    auto* edit = static_cast<TGridEditBtn*>(MakeHidden<TGridEditBtn>(Grid));
+    edit->SetIsWinXP(Grid.IsXP());
+    return edit;
+}
+
+void FillEditBtn(TWinControl* Control, const TEditorCell& Cell) {
+    auto* edit = static_cast<TGridEditBtn*>(Control);
+    edit->SetEditMask(Cell.Kind == edMaskEditBtn ? Cell.Grid->CellEditMask(Cell.RealCol, Cell.Row)
+                                                 : String());
+    edit->SetText(Cell.Text);
+    edit->SetMaxLength(Cell.Grid->MaxEditLength());
+}
+
+// As the text editor opens: the whole text selected (so that the character that opened it replaces it), or
+// the caret after it.
+template <class TEditor> void ShowEditWithChar(TWinControl* Control, const TEditorCell& Cell) {
+    auto* edit = static_cast<TEditor*>(Control);
+    ShowFocused(edit, Cell);
+    if (Cell.Grid->Navigation()->EditSelectAll())
+        edit->SelectAll();
+    else
+        edit->SetSelStart(int(edit->Text().size()));
+    PostStartEditChar(edit, Cell);
+}
+
+void StoreEditBtn(TWinControl* Control, const TEditorCell& Cell) {
+    Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row, static_cast<TGridEditBtn*>(Control)->Text());
+}
+
+// Value and unit: edUnitEditBtn, edNumericUnitEditBtn, edFloatUnitEditBtn
+// --------------------------------------------------------------------------------------------
+
+TWinControl* MakeUnitEdit(TQvStringGrid& Grid) {
+    auto* edit = static_cast<TGridUnitEditBtn*>(MakeHidden<TGridUnitEditBtn>(Grid));
+    edit->SetIsWinXP(Grid.IsXP());
+    return edit;
+}
+
+void FillUnitEdit(TWinControl* Control, const TEditorCell& Cell) {
+    auto* edit = static_cast<TGridUnitEditBtn*>(Control);
+    edit->SetMaxLength(Cell.Grid->MaxEditLength());
+    // The application gives the cell's units first, so that the text splits by them.
+    Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
+    edit->Open(Cell.Text);
+}
+
+void StoreUnitEdit(TWinControl* Control, const TEditorCell& Cell) {
+    Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row,
+                               static_cast<TGridUnitEditBtn*>(Control)->TextAndUnit());
+}
+
+// Button: edButton
+// --------------------------------------------------------------------------------------------
+
+// The button covers the cell's lines too.
+void PlaceButton(TWinControl* Control, const TEditorCell& Cell) {
+    auto* button = static_cast<TGridButton*>(Control);
+    button->ReCreate();
+    button->SetBounds(Cell.Rect.Left - 1, Cell.Rect.Top - 1, Cell.Width + 2, Cell.Height + 2);
+}
+
+void FillButton(TWinControl* Control, const TEditorCell& Cell) {
+    Control->SetCaption(Cell.Text);
+}
+
+void ShowButton(TWinControl* Control, const TEditorCell&) {
+    Control->Show();
+    Control->SetEnabled(true);
+    if (Control->CanFocus()) Control->SetFocus();
+}
+
+// The button writes its value when it is clicked, not when it closes.
+void StoreNothing(TWinControl*, const TEditorCell&) {}
+
 // Check box: edCheckBox
 // --------------------------------------------------------------------------------------------
 
@@ -323,18 +511,100 @@ const TEditorEntry kCheckEntry{.Make = MakeCheck,
                                .OverCell = false,
                                .ClosesOnlyInEditMode = false};
 
+const TEditorEntry kDateEntry{.Make = MakeHidden<TGridDatePicker>,
+                              .Place = PlaceOverCell,
+                              .Fill = FillDate,
+                              .Show = ShowDate,
+                              .Store = StoreDate,
+                              .Hide = HideDate,
+                              .OverCell = true,
+                              .ClosesOnlyInEditMode = false};
+// The date-and-time picker is two controls; a refused value's balloon points at the cell.
+const TEditorEntry kDateTimeEntry{.Make = MakeHidden<TGridDateTimePicker>,
+                                  .Place = PlaceDateTime,
+                                  .Fill = FillDateTime,
+                                  .Show = ShowFocused,
+                                  .Store = StoreDateTime,
+                                  .Hide = HideInCell,
+                                  .OverCell = false,
+                                  .ClosesOnlyInEditMode = false};
+const TEditorEntry kEditBtnEntry{.Make = MakeEditBtn,
+                                 .Place = PlaceOverCell,
+                                 .Fill = FillEditBtn,
+                                 .Show = ShowEditWithChar<TGridEditBtn>,
+                                 .Store = StoreEditBtn,
+                                 .Hide = HideInCell,
+                                 .OverCell = true,
+                                 .ClosesOnlyInEditMode = true};
+const TEditorEntry kUnitEditEntry{.Make = MakeUnitEdit,
+                                  .Place = PlaceOverCell,
+                                  .Fill = FillUnitEdit,
+                                  .Show = ShowEditWithChar<TGridUnitEditBtn>,
+                                  .Store = StoreUnitEdit,
+                                  .Hide = HideInCell,
+                                  .OverCell = true,
+                                  .ClosesOnlyInEditMode = false};
+const TEditorEntry kButtonEntry{.Make = MakeHidden<TGridButton>,
+                                .Place = PlaceButton,
+                                .Fill = FillButton,
+                                .Show = ShowButton,
+                                .Store = StoreNothing,
+                                .Hide = HideInCell,
+                                .OverCell = true,
+                                .ClosesOnlyInEditMode = false};
+
 struct TEditorKindEntry {
     TEditorType Kind;
     const TEditorEntry* Entry;
 };
 
 const TEditorKindEntry kEditorTable[] = {
-    {edSpinEdit, &kSpinEntry},     {edFloatSpinEdit, &kSpinEntry}, {edTimeSpinEdit, &kSpinEntry},
-    {edDateSpinEdit, &kSpinEntry}, {edComboEdit, &kComboEntry},    {edComboList, &kComboEntry},
+    {edSpinEdit, &kSpinEntry},
+    {edFloatSpinEdit, &kSpinEntry},
+    {edTimeSpinEdit, &kSpinEntry},
+    {edDateSpinEdit, &kSpinEntry},
+    {edComboEdit, &kComboEntry},
+    {edComboList, &kComboEntry},
     {edCheckBox, &kCheckEntry},
+    {edDateEdit, &kDateEntry},
+    {edDateEditUpDown, &kDateEntry},
+    {edTimeEdit, &kDateEntry},
+    {edDateTimeEdit, &kDateTimeEntry},
+    {edEditBtn, &kEditBtnEntry},
+    {edNumericEditBtn, &kEditBtnEntry},
+    {edFloatEditBtn, &kEditBtnEntry},
+    {edMaskEditBtn, &kEditBtnEntry},
+    {edUnitEditBtn, &kUnitEditEntry},
+    {edNumericUnitEditBtn, &kUnitEditEntry},
+    {edFloatUnitEditBtn, &kUnitEditEntry},
+    {edButton, &kButtonEntry},
 };
 
 } // namespace
+
+TQvStringGrid* EditorOwnerGrid(TComponent* Owner, const char* Editor) {
+    auto* grid = dynamic_cast<TQvStringGrid*>(Owner);
+    if (!grid)
+        throw EInvalidGridOperation(String("The grid's %1 needs a string grid as its owner").arg(Editor));
+    return grid;
+}
+
+void EndEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift) {
+    if (Key == VK_TAB && (Grid.Options() & goTabs)) {
+        Grid.HideInplaceEdit();
+        Grid.SetFocus();
+        Grid.AdvanceFromEditor(Shift & ssShift);
+    } else {
+        Grid.DoneInplaceEdit(Key, Shift);
+    }
+    Key = 0;
+}
+
+void CancelEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift) {
+    Grid.EditSession().Cancel();
+    Grid.DoneInplaceEdit(Key, Shift);
+    Key = 0;
+}
 
 const TEditorEntry* FindEditorEntry(TEditorType Kind) {
     for (const TEditorKindEntry& e : kEditorTable)

@@ -6,6 +6,7 @@
 #include "controls/grid/QvObj.h"
 #include "toolkit/system/Types.h"
 
+class TComponent;
 class TQvStringGrid;
 class TWinControl;
 
@@ -45,3 +46,13 @@ struct TEditorEntry {
 // The entry of an editor kind; nullptr for a kind without a control of its own (the text kinds, the data
 // check box, edNone and the kinds whose control does not exist yet), which opens nothing.
 const TEditorEntry* FindEditorEntry(TEditorType Kind);
+
+// The string grid an editor control is made for (its owner); an owner that is no string grid is a
+// programming error (EInvalidGridOperation naming the editor).
+TQvStringGrid* EditorOwnerGrid(TComponent* Owner, const char* Editor);
+
+// The end of an edit by a leaving key the editor accepted: with goTabs a Tab moves on from the editor,
+// every other key ends the edit as the grid ends it (and moves by the key). The key is spent.
+void EndEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift);
+// Escape: the edit ends and the cell keeps exactly its text (also one the editor cannot show).
+void CancelEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift);

@@ -177,14 +177,14 @@ bool TQvStringGrid::CanEditShow() {
         } else {
             ShowEditorControl(DisplColIndex(cell.X), cell.Y);
             FEdit.Entered = true;
-            if (FFocusHelper->Enabled()) QvGrid::ActiveFocusGrid = this;
+            ShowFocusFrameOnEdit();
             return false;
         }
     }
     if (base) {
         FEdit.Entered = true;
         FEdit.Editing = true;
-        if (FFocusHelper->Enabled()) QvGrid::ActiveFocusGrid = this;
+        ShowFocusFrameOnEdit();
     }
     return base;
 }

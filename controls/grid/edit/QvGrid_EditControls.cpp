@@ -4,7 +4,10 @@
 #include "controls/grid/QvGrid.h"
 
 #include "controls/grid/edit/EditorTable.h"
+#include "controls/grid/edit/GridButton.h"
 #include "controls/grid/edit/GridCombo.h"
+#include "controls/grid/edit/GridDatePicker.h"
+#include "controls/grid/edit/GridEditBtn.h"
 #include "controls/grid/edit/GridSpin.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/system/ScopedValue.h"
@@ -33,6 +36,26 @@ TGridSpin* TQvStringGrid::SpinEdit() {
     return static_cast<TGridSpin*>(EditorControl(edSpinEdit));
 }
 
+TGridDatePicker* TQvStringGrid::DateTimePicker() {
+    return static_cast<TGridDatePicker*>(EditorControl(edDateEdit));
+}
+
+TGridDateTimePicker* TQvStringGrid::DateAndTimePicker() {
+    return static_cast<TGridDateTimePicker*>(EditorControl(edDateTimeEdit));
+}
+
+TGridEditBtn* TQvStringGrid::BtnEdit() {
+    return static_cast<TGridEditBtn*>(EditorControl(edEditBtn));
+}
+
+TGridUnitEditBtn* TQvStringGrid::BtnUnitEdit() {
+    return static_cast<TGridUnitEditBtn*>(EditorControl(edUnitEditBtn));
+}
+
+TGridButton* TQvStringGrid::Btn() {
+    return static_cast<TGridButton*>(EditorControl(edButton));
+}
+
 // Opening
 // --------------------------------------------------------------------------------------------
 
@@ -43,15 +66,8 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     TRect R = CellRect(ACol, ARow);
     if (BiDiMode() == bdRightToLeft) R.Left += 1;
 
-    TCanvas* canvas = Canvas();
-    TGridDrawState state = 0;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient{};
-    GetVisualProperties(ACol, Row(), state, false, false, true, canvas->Brush(), colorTo, mirror, mirrorTo,
-                        canvas->Font(), ha, va, wordWrap, gradient);
+    TCellLook look;
+    GetVisualProperties(ACol, Row(), false, false, true, look);
 
     FGridState = gsNormal;
     FEdit.EditCtrl = nullptr;
@@ -65,7 +81,7 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     // The editor leaves the grid lines free.
     cell.Width = R.Right - R.Left - 1;
     cell.Height = R.Bottom - R.Top - 1;
-    cell.Color = canvas->Brush()->Color();
+    cell.Color = look.Fill.Color;
     cell.Text = GetEditText(ACol, ARow);
     KeepEditRow(ARow);
     if (const TEditorEntry* entry = FindEditorEntry(cell.Kind)) {

@@ -91,7 +91,10 @@ bool TQvStringGrid::ValidateCell(const String& NewValue) {
     const int realCol = RealColIndex(std::clamp(FEdit.OldCol, 0, std::max(0, ColCount() - 1)));
     const int row = FEdit.OldRow;
     FEdit.NewCellText = NewValue;
-    if (NewValue == FEdit.OldCellText && !FAlwaysValidate) return true;
+    if (NewValue == FEdit.OldCellText && !FAlwaysValidate) {
+        HideFocusWindow();
+        return true;
+    }
 
     const bool changed = NewValue != FEdit.OldCellText;
     String value = NewValue;
@@ -133,10 +136,11 @@ bool TQvStringGrid::ValidateCell(const String& NewValue) {
         TControl* target =
             !FEdit.SpecialEditor && FEdit.EditMode ? static_cast<TControl*>(InplaceEditor()) : FEdit.EditCtrl;
         if (target && (!FInvalidEntryTitle.isEmpty() || !FInvalidEntryText.isEmpty()))
-            ShowBalloonHint(target, FInvalidEntryTitle, FInvalidEntryText);
+            ShowBalloonHint(target, FInvalidEntryTitle, FInvalidEntryText, FInvalidEntryIcon);
     }
     const TPoint base = BaseCell(realCol, row);
     FEdit.OldCellText = GridCells(base.X, base.Y);
+    if (valid) HideFocusWindow();
     return valid;
 }
 

@@ -5,6 +5,7 @@
 #include "controls/grid/QvGrid_Types.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/services/Clipboard.h"
 
 #include <functional>
 #include <memory>
@@ -86,11 +87,12 @@ struct HeaderMove {
     bool Dragging() const { return Cursor == crDrag || Cursor == crNoDrop; }
 };
 
-// A drag of the selection handle: the cells it copied into the grid's own buffer fill the new selection.
+// A drag of the selection handle: the cells it copied into the grid's own buffer (the formats a copy puts on
+// the clipboard) fill the new selection as a paste of them would.
 struct HandleDrag {
     bool Active = false;
     TGridRect From{};
-    std::vector<std::vector<String>> Cells;
+    TClipData Buffer;
 };
 
 // What the mouse rests on.

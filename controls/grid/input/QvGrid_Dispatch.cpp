@@ -18,6 +18,9 @@ void TQvStringGrid::Dispatch(TMessage& Message) {
     case CM_HINTSHOW:
         CMHintShow(Message);
         return;
+    case WM_NOTIFY:
+        WMNotify(Message);
+        return;
     case WM_ERASEBKGND:
         // Every pixel is painted by the grid itself.
         Message.Result = 0;

@@ -1,6 +1,7 @@
 // Mouse movement over the string grid: hover looks, header selections by dragging, fixed borders, the
 // selection handle, the feedback of a column or row move, sizing events; the cell hints; leaving the grid;
 // following the owner form's size.
+#include "controls/grid/HTMLHintWindow.h"
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/input/InputEvents.h"
@@ -32,6 +33,7 @@ void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     }
     ShowLinkCursor(m);
     WithdrawCellHint(m);
+    WithdrawCellBalloon(m);
     ShowRangeSelection();
     // The toolkit grid's own move (range selection, sizing line, move mark, OnMouseMove).
     TBaseGrid::MouseMove(Shift, X, Y);
@@ -169,6 +171,7 @@ void TQvStringGrid::TrackHeaderMove(const MoveEvent& m) {
             FGridState = gsNormal;
             move.Cursor = crDefault;
             if (MoveButton) MoveButton->Hide();
+            HideMoveArrows();
         }
     }
     if ((FGridState == gsRowMoving || FGridState == gsColMoving) && RowCount() > 1 &&
@@ -295,6 +298,7 @@ void TQvStringGrid::EnhancedMoveFeedback(int c, int r, int X, int Y) {
         }
         MoveButton->Invalidate();
     }
+    PlaceMoveArrows(c, r, m);
     if (FGridState == gsColMoving) {
         move.TargetCol = c;
         move.TargetRow = 0;
@@ -343,6 +347,7 @@ void TQvStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo) {
     int c = -1, r = -1;
     MouseToCell(HintInfo.CursorPos.X, HintInfo.CursorPos.Y, c, r);
     if (FControlLook->HintMaxWidth() > 0) HintInfo.HintMaxWidth = FControlLook->HintMaxWidth();
+    SetWideHintFontName(Font()->Name());
     if (c >= 0 && r >= 0) {
         const TPoint b = BaseCell(c, r);
         c = b.X;

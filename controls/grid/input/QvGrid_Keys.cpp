@@ -260,12 +260,25 @@ void TQvStringGrid::PassKeyToToolkit(TMessage& Message, KeyStroke& k) {
 }
 
 // The clipboard combinations belong to the clipboard while its shortcuts are on: they never insert or
-// delete a row, whatever the row options say.
+// delete a row, whatever the row options say. Each runs once the application's handler allowed it.
 bool TQvStringGrid::ClipboardShortcutKey(const KeyStroke& k) {
+    if (!FNavigation->AllowClipboardShortCuts()) return false;
     const Word key = k.Key;
-    return FNavigation->AllowClipboardShortCuts() &&
-           ((k.Ctrl && (key == 'X' || key == 'V' || key == 'C' || key == VK_INSERT)) ||
-            (k.ShiftKey && (key == VK_INSERT || key == VK_DELETE)));
+    const bool copy = k.Ctrl && (key == 'C' || key == VK_INSERT);
+    const bool cut = (k.Ctrl && key == 'X') || (k.ShiftKey && key == VK_DELETE);
+    const bool paste = (k.Ctrl && key == 'V') || (k.ShiftKey && !k.Ctrl && key == VK_INSERT);
+    bool allow = true;
+    if (copy) {
+        if (OnClipboardCopy) OnClipboardCopy(this, allow);
+        if (allow) CopySelectionToClipboard();
+    } else if (cut) {
+        if (OnClipboardCut) OnClipboardCut(this, allow);
+        if (allow) CutSelectionToClipboard();
+    } else if (paste) {
+        if (OnClipboardPaste) OnClipboardPaste(this, allow);
+        if (allow) PasteSelectionFromClipboard();
+    }
+    return copy || cut || paste;
 }
 
 // Disjunct rows and columns follow a navigation key, and Space toggles the current one.

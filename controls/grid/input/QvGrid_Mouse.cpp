@@ -2,6 +2,7 @@
 // hook extends the toolkit grid's own press (current cell, range selection, sizing and moving).
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/input/InputEvents.h"
+#include "toolkit/system/ScopedValue.h"
 
 namespace {
 // One modifier per press, in the order the grid gives them priority.
@@ -38,37 +39,21 @@ TRect TQvStringGrid::SelectionHandleRect() {
     return r;
 }
 
-// The handle copies the selection into the grid's own buffer: the release fills the new selection from
-// it, and the user's clipboard keeps what it held.
+// The handle copies the selection into the grid's own buffer: the release pastes it into the new selection,
+// and the user's clipboard keeps what it held.
 void TQvStringGrid::GrabSelectionHandle() {
     HandleDrag& handle = FMouse.Handle;
     handle.From = Selection();
-    handle.Cells.clear();
-    for (int r = handle.From.Top; r <= handle.From.Bottom; ++r) {
-        std::vector<String> row;
-        for (int c = handle.From.Left; c <= handle.From.Right; ++c)
-            row.push_back(Cells(RealColIndex(c), r));
-        handle.Cells.push_back(std::move(row));
-    }
+    handle.Buffer = ClipDataOfRect(handle.From, false);
     handle.Active = true;
 }
 
 void TQvStringGrid::PasteHandleBuffer() {
-    std::vector<std::vector<String>>& cells = FMouse.Handle.Cells;
-    if (cells.empty()) return;
-    const TGridRect sel = Selection();
-    const int h = static_cast<int>(cells.size());
-    for (int r = sel.Top; r <= sel.Bottom; ++r) {
-        const std::vector<String>& src = cells[static_cast<size_t>((r - sel.Top) % h)];
-        if (src.empty()) continue;
-        const int w = static_cast<int>(src.size());
-        for (int c = sel.Left; c <= sel.Right; ++c) {
-            const int rc = RealColIndex(c);
-            if (ReadOnly(rc, r) || IsFixed(c, r)) continue;
-            SetCells(rc, r, src[static_cast<size_t>((c - sel.Left) % w)]);
-        }
-    }
-    cells.clear();
+    TClipData buffer;
+    std::swap(buffer, FMouse.Handle.Buffer);
+    if (buffer.IsEmpty()) return;
+    ScopedValue<bool> fromHandle(FPasteFromHandle, true);
+    PasteSelection(buffer, true);
 }
 
 // What the press falls on decides who takes it, in this order; a step that takes the press ends it.

@@ -28,6 +28,12 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
     u.Y = Message.YPos();
     u.Shift = ReleaseShiftOf(Message.Keys());
     EndPressMarks();
+    // A click on the grid closes an open value list; one on the button that opened it opens it afresh.
+    if (FFilterList->Visible() || FFilterCheckList->Visible()) {
+        FFilterList->SetVisible(false);
+        FFilterCheckList->SetVisible(false);
+        FFilterDropDownColumn = -1;
+    }
     ApplyFixedBorderDrag(u.X, u.Y);
     RaisePushedFixedCell();
     // The cell under the release, once a fixed border took its new size.
@@ -53,6 +59,7 @@ void TQvStringGrid::WMLButtonUp(TMessage& Message) {
 // The marks the press left are cleared; a held HTML control comes up.
 void TQvStringGrid::EndPressMarks() {
     FMouse.EndPress();
+    if (!IsDesigning()) HideMoveArrows();
     if (FMouse.Press.ControlDown) {
         FMouse.Press.ControlDown = false;
         RepaintCell(DisplColIndex(FMouse.Press.ControlCell.X), FMouse.Press.ControlCell.Y);
@@ -254,7 +261,10 @@ void TQvStringGrid::ReleaseOnCell(const ReleaseEvent& u) {
     int pc = -1, pr = -1;
     MouseToCell(FMouse.Press.At.X, FMouse.Press.At.Y, pc, pr);
     if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(rc) && u.X > R.Right - 16) return;
-    if (u.X > R.Right - 16 && BuildFilterValueList(rc)) return;
+    if (r == FFilterDropDownRow && r < FixedRows() && u.X > R.Right - 16) {
+        ShowFilterList(rc, R);
+        if (FFilterDropDownColumn >= 0) return;
+    }
     if (FSortSettings->Row() == r && r == pr && FixedRows() > 0 && !IsInCheckBox(rc, r, u.X, u.Y) &&
         FSortSettings->Show() && !FMouse.Press.MoveEnded && RowCount() > 2) {
         bool doSort = !IsIgnoredColumn(rc);

@@ -79,6 +79,7 @@ void TQvStringGrid::WndProc(TMessage& Message) {
                 MoveButton->SetEnabled(false);
                 MoveButton->Hide();
             }
+            HideMoveArrows();
             FGridState = gsNormal;
         }
         break;

@@ -2,6 +2,7 @@
 #include "controls/grid/options/GridOptions.h"
 
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/data/RowSorter.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Picture.h"
 #include <algorithm>
@@ -258,6 +259,28 @@ void TSortSettings::Remove() {
     RepaintSortRow();
 }
 
+String TSortSettings::SaveToString() const {
+    return WriteSortSpecifier(IndexShow(), Direction() == sdAscending, Column(),
+                              FGrid ? FGrid->SortIndexes()->SaveToString() : String());
+}
+
+void TSortSettings::LoadFromString(const String& Value) {
+    if (Value.isEmpty()) return;
+    SetShow(true);
+    const SortSpecifier spec = ReadSortSpecifier(Value);
+    SetIndexShow(spec.Indexed);
+    if (spec.Indexed) {
+        if (spec.Indexes.isEmpty() || !FGrid) return;
+        FGrid->SortIndexes()->LoadFromString(spec.Indexes);
+        FGrid->QSortIndexed();
+        return;
+    }
+    SetDirection(spec.Ascending ? sdAscending : sdDescending);
+    if (!spec.HasColumn) return;
+    SetColumn(spec.Column);
+    if (FGrid) FGrid->QSort();
+}
+
 void TSortSettings::Assign(const TPersistent* Source) {
     const auto* s = SameClass<TSortSettings>(Source);
     if (!s) return;
@@ -441,6 +464,17 @@ bool PointerOutside(TControl* list) {
     return !list->ClientRect().Contains(p);
 }
 
+// Escape closes a value list without a choice and gives the keyboard back to the grid.
+bool CloseValueListOnEscape(TListBox* list, TQvStringGrid* grid, QChar Key) {
+    if (Key != QChar(27)) return false;
+    list->SetVisible(false);
+    if (grid) {
+        grid->SetFilterDropDownColumn(-1);
+        if (grid->CanFocus()) grid->SetFocus();
+    }
+    return true;
+}
+
 } // namespace
 
 void TDropList::WndProc(TMessage& Message) {
@@ -457,6 +491,7 @@ void TDropList::Choose() {
 }
 
 void TDropList::KeyPress(QChar& Key) {
+    if (CloseValueListOnEscape(this, FGrid, Key)) return;
     TListBox::KeyPress(Key);
     if (Key == QChar(13)) Choose();
 }
@@ -476,6 +511,11 @@ void TDropCheckList::SetChecked(int Index, bool v) {
     if (FChecked[static_cast<size_t>(Index)] == v) return;
     FChecked[static_cast<size_t>(Index)] = v;
     if (OnSelect) OnSelect(this, -1);
+}
+
+void TDropCheckList::KeyPress(QChar& Key) {
+    if (CloseValueListOnEscape(this, FGrid, Key)) return;
+    TListBox::KeyPress(Key);
 }
 
 void TDropCheckList::WndProc(TMessage& Message) {

@@ -258,6 +258,12 @@ public:
 
     void Remove();
     void ToggleDirection() { FDirection = FDirection == sdAscending ? sdDescending : sdAscending; }
+    // "u3" / "d3" (direction and column) or, with IndexShow, "i;" and the sort index as text.
+    String SaveToString() const;
+    // Nothing for an empty text. Otherwise shows the sort glyph, takes the direction and column (or the
+    // index) and sorts the grid; raises EQvGridError for a text of one character. A column part that is no
+    // number sorts nothing.
+    void LoadFromString(const String& Value);
 
     QV_PLAIN_PROP(bool, AutoSortForGrouping, true)
     QV_PLAIN_PROP(bool, AutoColumnMerge, false)
@@ -437,7 +443,7 @@ protected:
 
 private:
     void Choose();
-    [[maybe_unused]] TQvStringGrid* FGrid;
+    TQvStringGrid* FGrid;
 };
 
 // The multi-choice value list: checking an item reports it and keeps the list open.
@@ -451,8 +457,9 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    void KeyPress(QChar& Key) override;
 
 private:
-    [[maybe_unused]] TQvStringGrid* FGrid;
+    TQvStringGrid* FGrid;
     std::vector<bool> FChecked;
 };

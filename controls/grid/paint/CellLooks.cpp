@@ -1,10 +1,10 @@
 // The drawing routines of the cell looks.
 #include "controls/grid/paint/CellLooks.h"
 
-#include "toolkit/graphics/ThemeDraw.h"
-#include "toolkit/system/SysUtils.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/SysUtils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -593,10 +593,10 @@ void DrawSpinButtons(TCanvas* Canvas, HWND, const TRect& R, int Look, int State,
 // Error underline and bitmaps
 // ---------------------------------------------------------------------------------------------------
 
-// Character positions come from the canvas font on one line instead of from a hidden edit on Parent: the
-// same positions, without making a window for each underline.
-void DrawErrorUnderline(TWinControl*, TCanvas* Canvas, const String& Text, const TRect& R, int YOffset,
-                        int ErrorStart, int ErrorLength) {
+// Character positions come from the canvas font on one line instead of from a hidden edit: the same
+// positions, without making a window for each underline.
+void DrawErrorUnderline(TCanvas* Canvas, const String& Text, const TRect& R, int YOffset, int ErrorStart,
+                        int ErrorLength) {
     const int len = static_cast<int>(Text.size());
     ErrorStart = std::max(0, ErrorStart);
     auto posOf = [&](int i) { return Canvas->TextWidth(Text.left(std::clamp(i, 0, len))); };

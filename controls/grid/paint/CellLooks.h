@@ -6,8 +6,8 @@
 
 #include "controls/styles/QvStyleIF.h"
 #include "toolkit/controls/Controls.h"
-#include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Picture.h"
 
 enum TCellShape {
@@ -97,7 +97,7 @@ void DrawDownArrow(TCanvas* Canvas, int X, int Y, TColor Color);
 
 // A red zigzag under characters ErrorStart .. ErrorStart + ErrorLength - 1 (from 0) of Text as a single
 // line laid out from R's left edge in the canvas font.
-void DrawErrorUnderline(TWinControl* Parent, TCanvas* Canvas, const String& Text, const TRect& R, int YOffset,
-                        int ErrorStart, int ErrorLength);
+void DrawErrorUnderline(TCanvas* Canvas, const String& Text, const TRect& R, int YOffset, int ErrorStart,
+                        int ErrorLength);
 // Draws Bitmap at R's top-left with the colour of its top-left pixel replaced by Color.
 void DrawTransparentBitmap(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& R);

@@ -3,25 +3,21 @@
 
 #include "controls/grid/QvGrid_Graphic.h"
 #include "controls/grid/QvObj.h"
+#include "controls/grid/paint/CellLook.h"
 #include "controls/grid/paint/GraphicPainter.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
 struct TCellPaintState {
     TCanvas* Canvas = nullptr;
+    // The cell's look, filled once for the whole paint of the cell.
+    const TCellLook* Look = nullptr;
     int DisplCol = 0;
     int RealCol = 0;
     int Row = 0;
     // The row whose selection flag counts: the real row under persistent disjunct row selection.
     int SelRow = 0;
     TGridDrawState State = 0;
-    TColor ColorTo = clNone;
-    TColor MirrorColor = clNone;
-    TColor MirrorColorTo = clNone;
-    TCellGradientDirection GD = GradientVertical;
-    bool WordWrap = false;
-    TAlignment HAlign = taLeftJustify;
-    TVAlignment VAlign = vtaTop;
     TCellGraphicInfo Graphic;
     // Written by the text step (measured width + 2), read by the graphic step; 0 until then.
     int TextWidth = 0;
@@ -33,4 +29,6 @@ struct TCellPaintState {
     int ScrollOffset = 0;
     TColor SavedBrushColor = clNone;
     TColor SavedFontColor = clNone;
+    // The colour of links in the text: the selection's text colour where the text step lays it on.
+    TColor LinkColor = clNone;
 };

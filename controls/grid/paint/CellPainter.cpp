@@ -5,8 +5,6 @@
 #include "controls/grid/paint/CellLooks.h"
 #include "toolkit/graphics/Canvas.h"
 
-#include <algorithm>
-
 SelectionLook FocusedSelectionLook(int selectionStyle) {
     switch (selectionStyle) {
     case ssWin7:
@@ -22,156 +20,59 @@ SelectionLook InactiveSelectionLook() {
     return {0xF8F8F8, 0xE5E5E5, clNone, clNone, 0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
 }
 
-void CellPainter::Paint(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state, bool full) {
-    if (!canvas) return;
-    TBaseGrid& g = FGrid;
-    if (g.HideLastRow() && row == g.RowCount() - 1) {
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(g.Color());
-        canvas->Pen()->SetColor(g.Color());
-        canvas->Rectangle(rect);
-        return;
-    }
-    if (full && g.IsMergedCell(col, row)) {
-        // The whole area is painted once per pass, as its base cell, by whichever of its cells comes first.
-        const TPoint base = g.BaseCell(col, row);
-        if (TCellProperties* baseProps = g.CellProperties(base.X, base.Y)) {
-            if (baseProps->PaintID() == g.PaintID()) return;
-            baseProps->SetPaintID(g.PaintID());
-        }
-        col = base.X;
-        row = base.Y;
-    }
-    if (full && g.IsFixed(col, row)) state = (state | gdFixed) & ~gdSelected;
-    const bool fixed = state & gdFixed;
-    const TRect r = full ? g.CellRect(col, row) : rect;
-
-    // A merged area scrolled under the fixed band must not be drawn over it.
-    const int clipW = col >= g.FixedCols() ? g.FixedColsWidth() : 0;
-    const int clipH = row >= g.FixedRows() ? g.FixedRowsHeight() : 0;
-    const bool clip = (col >= g.FixedCols() && g.FixedCols() > 0 && r.Left < clipW) ||
-                      (row >= g.FixedRows() && g.FixedRows() > 0 && r.Top < clipH);
-    TRect savedClip;
-    if (clip) {
-        savedClip = canvas->ClipRect();
-        canvas->IntersectClipRect(TRect(clipW, clipH, g.Width(), g.Height()));
-    }
-
-    canvas->Pen()->SetWidth(1);
-    canvas->SetFont(g.Font());
-    // The cell's plain look, which the descendants' visual properties refine.
-    const bool plainSelected = !fixed && g.ShowSel() && (state & gdSelected) && !(state & gdFocused);
-    TColor fill = fixed ? g.FixedColor() : g.Color();
-    if (const TCellProperties* props = g.HasCellProperties(col, row) ? g.CellProperties(col, row) : nullptr)
-        if (props->BrushColor() != clNone && !plainSelected) fill = props->BrushColor();
-    if (plainSelected && g.SelectionStyle() == ssDefault) {
-        fill = clHighlight;
-        canvas->Font()->SetColor(clHighlightText);
-    }
+void CellPainter::Paint(TCanvas* canvas, const TRect& r, const TCellLook& look) {
     canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(fill);
-    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = g.WordWrap();
-    TCellGradientDirection gd = GradientVertical;
-    g.GetVisualProperties(col, row, state, false, true, true, canvas->Brush(), colorTo, mirrorColor,
-                          mirrorColorTo, canvas->Font(), ha, va, ww, gd);
-    canvas->Pen()->SetColor(canvas->Brush()->Color());
-
-    const bool selected = state & gdSelected;
-    if (g.HoverRow() && row == g.HoverRowIdx() &&
-        !(selected && !(g.HoverRowCells() & HoverRowCellFlag(hcSelected))) &&
-        !(fixed && !(g.HoverRowCells() & HoverRowCellFlag(hcFixed)))) {
-        canvas->Brush()->SetColor(g.HoverRowColor());
-        colorTo = g.HoverRowColorTo();
-        mirrorColor = clNone;
-        mirrorColorTo = clNone;
-        gd = GradientVertical;
-    }
-    if ((g.ActiveRowShow() && row == g.Row() && (col != g.Col() || !g.ShowSel()) && col >= g.FixedCols()) ||
-        (!full && selected)) {
-        canvas->Brush()->SetColor(g.ActiveRowColor());
-        colorTo = g.ActiveRowColorTo();
-        mirrorColor = g.ActiveRowMirrorColor();
-        mirrorColorTo = g.ActiveRowMirrorColorTo();
-        canvas->Pen()->SetColor(canvas->Brush()->Color());
-    }
-
-    PaintBackground(canvas, col, r, state, colorTo, mirrorColor, mirrorColorTo, gd == GradientHorizontal);
-    PaintGridLines(canvas, col, r, fixed);
-
-    if (full) {
-        const int lw = g.GridLineWidth();
-        const TRect contents = fixed ? TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 2)
-                                     : TRect(r.Left + lw, r.Top + lw, r.Right - lw, r.Bottom - lw);
-        canvas->Brush()->SetStyle(bsClear);
-        g.DrawCellContents(canvas, col, row, contents, state);
-    }
-    if (clip) canvas->SetClipRect(savedClip);
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Pen()->SetStyle(psSolid);
+    canvas->Brush()->SetColor(look.Fill.Color);
+    PaintBackground(canvas, r, look);
+    PaintGridLines(canvas, r);
 }
 
-void CellPainter::PaintBackground(TCanvas* canvas, int col, const TRect& r, TGridDrawState state,
-                                  TColor colorTo, TColor mirrorColor, TColor mirrorColorTo,
-                                  bool gradientHorizontal) {
-    TBaseGrid& g = FGrid;
-    const bool fixed = state & gdFixed;
-    const bool selected = state & gdSelected;
-    if (selected && g.SelectionStyle() != ssDefault && g.ShowSel()) {
-        const TGridRect sel = g.Selection();
-        const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
-        int segment = 0;
-        if (left == col && col < right)
-            segment = 1;
-        else if (right == col && col > left)
-            segment = 2;
-        else if (left < col && col < right)
-            segment = 3;
+void CellPainter::PaintBackground(TCanvas* canvas, const TRect& r, const TCellLook& look) {
+    const TCellFrame& f = FFrame;
+    if (f.StyledSelection) {
         TRect s = r;
-        if (!(g.Options() & goHorzLine)) s.Bottom += 1;
-        if (!(g.Options() & goVertLine)) s.Right += 1;
-        if (g.BiDiMode() == bdRightToLeft) {
+        if (!(f.Options & goHorzLine)) s.Bottom += 1;
+        if (!(f.Options & goVertLine)) s.Right += 1;
+        if (f.Mirrored) {
             s.Right += 1;
             s.Bottom += 1;
         }
-        const bool active = g.Focused() || (g.Options() & goDrawFocusSelected);
-        const SelectionLook look =
-            active ? FocusedSelectionLook(g.SelectionStyle()) : InactiveSelectionLook();
-        DrawStyledSelection(canvas, look.Color, look.ColorTo, look.MirrorColor, look.MirrorColorTo,
-                            look.InnerTopColor, look.InnerBottomColor, look.BorderColor, look.CornerColor,
-                            g.Color(), s, segment);
+        const SelectionLook sel =
+            f.SelectionActive ? FocusedSelectionLook(f.SelectionStyle) : InactiveSelectionLook();
+        DrawStyledSelection(canvas, sel.Color, sel.ColorTo, sel.MirrorColor, sel.MirrorColorTo,
+                            sel.InnerTopColor, sel.InnerBottomColor, sel.BorderColor, sel.CornerColor,
+                            f.GridColor, s, f.SelectionSegment);
         return;
     }
-    if (g.IsVCLStyled() && (fixed || selected)) return;
-    const TColor color = canvas->Brush()->Color();
-    if (mirrorColorTo == clNone)
-        DrawGradientRect(canvas, color, colorTo, 64, r, gradientHorizontal);
+    if (f.StyleFilled && (look.State & (gdFixed | gdSelected))) return;
+    const TCellFill& fill = look.Fill;
+    if (fill.MirrorColorTo == clNone)
+        DrawGradientRect(canvas, fill.Color, fill.ColorTo, 64, r, look.Gradient == GradientHorizontal);
     else
-        FillCellBackground(canvas, r, color, colorTo, mirrorColor, mirrorColorTo, true, clNone, false, true);
-    canvas->Brush()->SetColor(color);
+        FillCellBackground(canvas, r, fill.Color, fill.ColorTo, fill.MirrorColor, fill.MirrorColorTo, true,
+                           clNone, false, true);
+    canvas->Brush()->SetColor(fill.Color);
 }
 
-void CellPainter::PaintGridLines(TCanvas* canvas, int col, const TRect& r, bool fixed) {
-    TBaseGrid& g = FGrid;
-    const TGridOptions opts = g.Options();
+void CellPainter::PaintGridLines(TCanvas* canvas, const TRect& r) {
+    const TCellFrame& f = FFrame;
+    const bool fixed = f.Fixed;
     int half = 1;
     if (fixed) {
-        canvas->Pen()->SetColor(g.GridFixedLineColor());
+        canvas->Pen()->SetColor(f.FixedLineColor);
         canvas->Pen()->SetWidth(1);
     } else {
         // Without a line width there are no lines, only the cells edge to edge.
-        if (g.GridLineWidth() <= 0) return;
-        canvas->Pen()->SetColor(g.GridLineColor());
-        canvas->Pen()->SetWidth(g.GridLineWidth());
-        half = (g.GridLineWidth() + 1) / 2;
+        if (f.LineWidth <= 0) return;
+        canvas->Pen()->SetColor(f.LineColor);
+        canvas->Pen()->SetWidth(f.LineWidth);
+        half = (f.LineWidth + 1) / 2;
     }
-    if (!(col == 0 && g.HasNodes()) && (opts & (fixed ? goFixedHorzLine : goHorzLine))) {
+    if (f.HorzLine && (f.Options & (fixed ? goFixedHorzLine : goHorzLine))) {
         canvas->MoveTo(r.Left - half + 1, r.Bottom - half);
         canvas->LineTo(r.Right - half + 1, r.Bottom - half);
     }
-    if (opts & (fixed ? goFixedVertLine : goVertLine)) {
+    if (f.Options & (fixed ? goFixedVertLine : goVertLine)) {
         // Mirrored painting maps whole pixels, so the line keeps its place inside the cell either way.
         const int x = r.Right - half;
         canvas->MoveTo(x, r.Bottom - half);

@@ -1,11 +1,11 @@
-// The base grid's paint of one cell: background, selection look, hover and active row, grid lines, then
-// the grid's own contents.
+// The base grid's paint of one cell from what it is handed: the background with the selection look, then
+// the grid lines. It reads no grid, so a screen cell and a printed one are painted alike.
 #pragma once
 
-#include "toolkit/grids/Grids.h"
+#include "controls/grid/paint/CellLook.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/grids/Grids.h"
 
-class TBaseGrid;
 class TCanvas;
 
 // Colours of one selection look.
@@ -25,17 +25,37 @@ struct SelectionLook {
 SelectionLook FocusedSelectionLook(int selectionStyle);
 SelectionLook InactiveSelectionLook();
 
+// The lines and the selection frame round one cell: the grid-wide settings they are drawn with and the
+// cell's place in the selection.
+struct TCellFrame {
+    TColor LineColor = clSilver;
+    TColor FixedLineColor = clBlack;
+    int LineWidth = 1;
+    TGridOptions Options = 0;
+    bool Fixed = false; // lines in the fixed cells' colour, after the fixed options
+    // The node column draws its own tree instead of the line under the cell.
+    bool HorzLine = true;
+    // The cell shows the frame of a selection style instead of its fill; the frame's settings follow.
+    bool StyledSelection = false;
+    TColor GridColor = clWindow; // what the rounded corners stand on
+    bool Mirrored = false;
+    int SelectionStyle = 0;
+    bool SelectionActive = false; // the focused colours, else the grey ones
+    int SelectionSegment = 0;     // 0 alone, 1 first, 2 last, 3 a column between them
+    // A toolkit style paints fixed and selected cells itself.
+    bool StyleFilled = false;
+};
+
 class CellPainter {
 public:
-    explicit CellPainter(TBaseGrid& grid) : FGrid(grid) {}
-    // Full paints a merged area once per pass over its whole rectangle, with contents; otherwise the single
-    // cell is painted without contents (drag images).
-    void Paint(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state, bool full);
+    explicit CellPainter(const TCellFrame& frame) : FFrame(frame) {}
+    // The background in the look's fill, then the lines. Where it draws neither, the canvas pen stays the
+    // caller's.
+    void Paint(TCanvas* canvas, const TRect& r, const TCellLook& look);
 
 private:
-    void PaintBackground(TCanvas* canvas, int col, const TRect& r, TGridDrawState state, TColor colorTo,
-                         TColor mirrorColor, TColor mirrorColorTo, bool gradientHorizontal);
-    void PaintGridLines(TCanvas* canvas, int col, const TRect& r, bool fixed);
+    void PaintBackground(TCanvas* canvas, const TRect& r, const TCellLook& look);
+    void PaintGridLines(TCanvas* canvas, const TRect& r);
 
-    TBaseGrid& FGrid;
+    const TCellFrame& FFrame;
 };

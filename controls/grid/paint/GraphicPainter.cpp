@@ -1,9 +1,11 @@
 // The cell graphic painter: size and place of each kind of graphic, then its drawing after the text.
 #include "controls/grid/paint/GraphicPainter.h"
 
-#include "controls/grid/QvGrid.h"
+#include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvObj.h"
+#include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellLooks.h"
+#include "controls/styles/QvStyleIF.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/StyleDraw_Markup.h"
@@ -30,15 +32,6 @@ TColor graphicInverseColor(TColor c) {
 
 TRect graphicShrunkRect(const TRect& r, int dx, int dy) {
     return TRect(r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy);
-}
-
-// The cell's number for bars, ratings and data images; a text that is no number counts as 0.
-double graphicCellNumber(TQvStringGrid& grid, int col, int row) {
-    try {
-        return grid.Floats(col, row);
-    } catch (const Exception&) {
-        return 0;
-    }
 }
 
 // Top-left of a text W x H drawn from its start point at Angle degrees (counter-clockwise), relative to
@@ -112,33 +105,25 @@ int RangePercent(double Value, int Min, int Max) {
     return static_cast<int>(std::lround(std::min(p, 100.0)));
 }
 
-UnmirroredBox::UnmirroredBox(TCustomGrid& Grid, TCanvas* Canvas, int Left, int Right)
-    : FGrid(Grid), FCanvas(Canvas), FActive(Grid.PaintsMirrored() && Canvas && Canvas == Grid.Canvas()) {
-    if (FActive) FGrid.SetPaintMirroredBox(FCanvas, Left, Right);
-}
+UnmirroredBox::UnmirroredBox(IPaintMirror& Mirror, TCanvas* Canvas, int Left, int Right)
+    : FMirror(Mirror), FCanvas(Canvas), FActive(Mirror.BeginUnmirroredBox(Canvas, Left, Right)) {}
 
 UnmirroredBox::~UnmirroredBox() {
-    if (FActive) FGrid.SetPaintOrientation(FCanvas, true);
+    if (FActive) FMirror.EndUnmirroredBox(FCanvas);
 }
 
 TGlyphLook GraphicPainter::GlyphLook() const {
-    return FGrid.GlyphLook();
-}
-
-bool GraphicPainter::CanEdit(int RealCol, int Row) {
-    bool can = true;
-    FGrid.CanEditCell(RealCol, Row, can);
-    return can;
+    return GlyphLookOf(*FLook.Controls, FLook.ComCtl6);
 }
 
 TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
     TCellGraphicInfo info;
-    TCellGraphic* g = FGrid.GetCellGraphic(RealCol, Row);
+    TCellGraphic* g = FCells.Graphic(RealCol, Row);
     if (!g) return info;
     info.Graphic = g;
     info.HAlign = g->CellHAlign;
     info.VAlign = g->CellVAlign;
-    const TControlLook* look = FGrid.ControlLook();
+    const TControlLook* look = FLook.Controls;
     switch (g->CellType) {
     case ctBitmap:
         if (auto* bmp = dynamic_cast<TGraphic*>(g->CellBitmap))
@@ -150,7 +135,7 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
         break;
     case ctImageList:
     case ctDataImage:
-        if (TImageList* images = FGrid.GetCellImageList(RealCol, Row))
+        if (TImageList* images = FCells.Images(RealCol, Row))
             info.Width = images->Width(), info.Height = images->Height();
         info.AllowText = g->CellType == ctImageList;
         break;
@@ -177,7 +162,7 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
         if (g->CellType == ctRating) info.Width = std::max(0, g->CellAngle) * 18, info.Height = 16;
         break;
     case ctImages: {
-        const TImageList* images = FGrid.GetCellImageList(RealCol, Row);
+        const TImageList* images = FCells.Images(RealCol, Row);
         const auto* list = dynamic_cast<const TIntList*>(g->CellBitmap);
         if (images && list) {
             if (g->CellBoolean)
@@ -190,12 +175,10 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
     case ctPicture:
     case ctFilePicture: {
         // A hidden column or a row outside the grid has no room: the picture is measured for none.
-        const int col = FGrid.DisplColIndex(RealCol);
-        const int cw = col >= 0 && col < FGrid.ColCount() ? FGrid.ColWidths(col) : 0;
-        const int rh = Row >= 0 && Row < FGrid.RowCount() ? FGrid.RowHeights(Row) : 0;
+        const TPoint room = FCells.Room(RealCol, Row);
         TPoint size(0, 0);
-        g->GetPictureSize(cw - FGrid.XYOffset().X - 1, rh - FGrid.XYOffset().Y - 1,
-                          !FGrid.Cells(RealCol, Row).isEmpty(), size);
+        g->GetPictureSize(room.X - FLook.XYOffset.X - 1, room.Y - FLook.XYOffset.Y - 1,
+                          !FCells.Text(RealCol, Row).isEmpty(), size);
         info.Width = std::max(0, size.X), info.Height = std::max(0, size.Y);
         break;
     }
@@ -212,8 +195,8 @@ TCellGraphicInfo GraphicPainter::Info(int RealCol, int Row) {
             info.Width = drawn->GetWidth(), info.Height = drawn->GetHeight();
         break;
     case ctShape:
-        if (Row >= 0 && Row < FGrid.RowCount())
-            info.Width = info.Height = std::max(0, FGrid.RowHeights(Row) - 2 * FGrid.XYOffset().Y);
+        if (Row >= 0 && Row < FCells.RowCount())
+            info.Width = info.Height = std::max(0, FCells.Room(RealCol, Row).Y - 2 * FLook.XYOffset.Y);
         break;
     default:
         break;
@@ -225,25 +208,25 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     TCanvas* canvas = Pass.Canvas;
     if (!canvas || !G) return;
     const TRect handedIn = R;
-    const TPoint xy = FGrid.XYOffset();
+    const TPoint xy = FLook.XYOffset;
     if (!graphicKindIn(G->CellType, kGraphicFullRectKinds)) R = graphicShrunkRect(R, xy.X - 1, xy.Y - 1);
     const int T = Pass.TextWidth > 0 ? Pass.TextWidth + 2 : 0;
     const TCellGraphicInfo info = Info(Pass.RealCol, Pass.Row);
     const int W = info.Width, H = info.Height;
 
     TCellVAlign va = G->CellVAlign;
-    if (graphicKindIn(G->CellType, kGraphicCheckKinds) && Pass.TextVAlign != FGrid.VAlignment())
+    if (graphicKindIn(G->CellType, kGraphicCheckKinds) && Pass.TextVAlign != FLook.VAlignment)
         va = Pass.TextVAlign == vtaTop ? vaTop : Pass.TextVAlign == vtaCenter ? vaCenter : vaBottom;
     const int x =
         G->CellHAlign == haFull ? R.Left : GraphicLeft(G->CellHAlign, Pass.TextAlign, R.Left, R.Right, W, T);
     const int y = va == vaFull ? R.Top : GraphicTop(va, R.Top, R.Bottom, H);
-    const TControlLook* look = FGrid.ControlLook();
+    const TControlLook* look = FLook.Controls;
 
     switch (G->CellType) {
     case ctBitmap: {
         auto* bmp = dynamic_cast<TBitmap*>(G->CellBitmap);
         if (!bmp || bmp->Empty()) break;
-        UnmirroredBox box(FGrid, canvas, x, x + W);
+        UnmirroredBox box(FCells, canvas, x, x + W);
         if (G->CellTransparent && !bmp->Transparent()) {
             TBitmap copy;
             copy.Assign(bmp);
@@ -256,26 +239,25 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     }
     case ctIcon:
         if (auto* icon = dynamic_cast<TGraphic*>(G->CellIcon)) {
-            UnmirroredBox box(FGrid, canvas, x, x + W);
+            UnmirroredBox box(FCells, canvas, x, x + W);
             canvas->Draw(x, y, icon);
         }
         break;
     case ctImageList:
     case ctDataImage: {
-        TImageList* images = FGrid.GetCellImageList(Pass.RealCol, Pass.Row);
+        TImageList* images = FCells.Images(Pass.RealCol, Pass.Row);
         if (!images) break;
-        UnmirroredBox box(FGrid, canvas, x, x + W);
+        UnmirroredBox box(FCells, canvas, x, x + W);
         int index = G->CellIndex;
-        if (G->CellType == ctDataImage)
-            index += static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row));
+        if (G->CellType == ctDataImage) index += static_cast<int>(FCells.Number(Pass.RealCol, Pass.Row));
         if (index >= 0 && index < images->Count()) images->Draw(canvas, x, y, index, true);
         break;
     }
     case ctImages: {
-        TImageList* images = FGrid.GetCellImageList(Pass.RealCol, Pass.Row);
+        TImageList* images = FCells.Images(Pass.RealCol, Pass.Row);
         const auto* list = dynamic_cast<const TIntList*>(G->CellBitmap);
         if (!images || !list) break;
-        UnmirroredBox box(FGrid, canvas, x, x + W);
+        UnmirroredBox box(FCells, canvas, x, x + W);
         int ix = x, iy = y;
         for (int i = 0; i < list->Count(); ++i) {
             const int index = list->Items(i);
@@ -296,23 +278,26 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         PaintChecks(Pass, R, G, W, y);
         break;
     case ctRotated: {
-        UnmirroredBox box(FGrid, canvas, handedIn.Left, handedIn.Right);
+        UnmirroredBox box(FCells, canvas, handedIn.Left, handedIn.Right);
         PaintRotated(Pass, handedIn, G);
         break;
     }
     case ctNode:
         PaintNode(Pass, R, G);
         break;
-    case ctRadio:
-        FGrid.DrawRadioButton(canvas, R, false, 1.0, look->ControlStyle(), Pass.RealCol, Pass.Row,
-                              (Pass.State & gdSelected) != 0, dynamic_cast<const TStrings*>(G->CellBitmap),
-                              !CanEdit(Pass.RealCol, Pass.Row), G->CellBoolean, G->CellIndex, G->CellAngle);
+    case ctRadio: {
+        const bool disabled = !FCells.Editable(Pass.RealCol, Pass.Row);
+        if (G->CellAngle < 1) break;
+        PaintRadioGroup(canvas, R, false, 1.0, look->ControlStyle(), FCells.Text(Pass.RealCol, Pass.Row),
+                        (Pass.State & gdSelected) != 0, dynamic_cast<const TStrings*>(G->CellBitmap),
+                        disabled, G->CellBoolean, G->CellIndex, G->CellAngle);
         break;
+    }
     case ctPicture: {
         auto* picture = dynamic_cast<TPicture*>(G->CellBitmap);
         if (!picture || !picture->Graphic() || W <= 0 || H <= 0) break;
         const TRect pr(x, y, x + W, y + H);
-        UnmirroredBox box(FGrid, canvas, pr.Left, pr.Right);
+        UnmirroredBox box(FCells, canvas, pr.Left, pr.Right);
         if (static_cast<TStretchMode>(G->CellAngle) != noStretch)
             canvas->StretchDraw(pr, picture->Graphic());
         else
@@ -326,15 +311,15 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         try {
             TPicture picture;
             picture.LoadFromFile(file->Filename);
-            UnmirroredBox box(FGrid, canvas, x, x + W);
+            UnmirroredBox box(FCells, canvas, x, x + W);
             if (picture.Graphic()) canvas->StretchDraw(TRect(x, y, x + W, y + H), picture.Graphic());
         } catch (const Exception&) {
         }
         break;
     }
     case ctProgress: {
-        const double value = graphicCellNumber(FGrid, Pass.RealCol, Pass.Row);
-        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
+        const double value = FCells.Number(Pass.RealCol, Pass.Row);
+        UnmirroredBox box(FCells, canvas, R.Left, R.Right);
         if ((look->ControlStyle() == csWinXP || look->ControlStyle() == csTheme) && IsThemeActive() &&
             look->ProgressXP()) {
             const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
@@ -368,7 +353,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         canvas->Brush()->SetColor(color);
         const int rr = handedIn.Right, tt = handedIn.Top;
         canvas->Polygon({TPoint(rr - 7, tt), TPoint(rr - 2, tt), TPoint(rr - 2, tt + 5)});
-        canvas->Brush()->SetColor(FGrid.Color());
+        canvas->Brush()->SetColor(FLook.Color);
         break;
     }
     case ctButton:
@@ -377,7 +362,7 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         PaintButton(Pass, handedIn, TRect(x, y, x + W, y + H), G);
         break;
     case ctProgressPie: {
-        UnmirroredBox box(FGrid, canvas, x, x + 20);
+        UnmirroredBox box(FCells, canvas, x, x + 20);
         DrawProgressPie(canvas, TRect(x, y, x + 20, y + 20), G->CellBitmapColor,
                         std::clamp(G->CellAngle, 0, 100), false);
         break;
@@ -385,9 +370,9 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
     case ctRangeIndicator: {
         const TRect bar = graphicShrunkRect(R, look->ProgressMarginX(), look->ProgressMarginY());
         if (bar.IsEmpty()) break;
-        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
-        DrawRangeIndicator(canvas, bar, static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row)),
-                           G->CellIndex, G->CellBoolean, G->CellBitmapColor, G->CellIconColor);
+        UnmirroredBox box(FCells, canvas, R.Left, R.Right);
+        DrawRangeIndicator(canvas, bar, static_cast<int>(FCells.Number(Pass.RealCol, Pass.Row)), G->CellIndex,
+                           G->CellBoolean, G->CellBitmapColor, G->CellIconColor);
         break;
     }
     case ctXPProgress: {
@@ -395,8 +380,8 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         bar.Right -= 1;
         bar.Bottom -= 1;
         if (bar.IsEmpty()) break;
-        UnmirroredBox box(FGrid, canvas, R.Left, R.Right);
-        const TGridProgressAppearance* pa = FGrid.ProgressAppearance();
+        UnmirroredBox box(FCells, canvas, R.Left, R.Right);
+        const TGridProgressAppearance* pa = FLook.Progress;
         TCellProgressLook pl;
         pl.Level0Color = pa->Level0Color(), pl.Level0ColorTo = pa->Level0ColorTo();
         pl.Level1Color = pa->Level1Color(), pl.Level1ColorTo = pa->Level1ColorTo();
@@ -409,28 +394,28 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
         pl.Steps = pa->Steps(), pl.CompleteFontColor = pa->CompleteFontColor();
         pl.UnCompleteColor =
             pa->UnCompleteColor() == clNone ? canvas->Brush()->Color() : pa->UnCompleteColor();
-        pl.Font = FGrid.Font();
-        const int value = static_cast<int>(graphicCellNumber(FGrid, Pass.RealCol, Pass.Row));
+        pl.Font = FLook.Font;
+        const int value = static_cast<int>(FCells.Number(Pass.RealCol, Pass.Row));
         DrawCellProgress(canvas, bar, RangePercent(value, G->CellErrFrom, G->CellErrLen), pl);
         break;
     }
     case ctInterface:
         if (auto* drawn = dynamic_cast<ICellGraphic*>(G->CellBitmap)) {
-            UnmirroredBox box(FGrid, canvas, R.Left - 1, R.Right);
+            UnmirroredBox box(FCells, canvas, R.Left - 1, R.Right);
             drawn->Draw(canvas, TRect(R.Left - 1, R.Top - 1, R.Right, R.Bottom), Pass.RealCol, Pass.Row,
                         (Pass.State & gdSelected) != 0);
         }
         break;
     case ctShape:
         if (W > 1 && H > 1) {
-            UnmirroredBox box(FGrid, canvas, x, x + W);
+            UnmirroredBox box(FCells, canvas, x, x + W);
             DrawCellShape(canvas, x, y, W - 1, H - 1, static_cast<TCellShape>(G->CellAngle),
                           static_cast<TColor>(G->CellIndex), G->CellBitmapColor);
         }
         break;
     case ctRating: {
-        UnmirroredBox box(FGrid, canvas, x, x + W);
-        PaintRating(canvas, x, y, G, graphicCellNumber(FGrid, Pass.RealCol, Pass.Row));
+        UnmirroredBox box(FCells, canvas, x, x + W);
+        PaintRating(canvas, x, y, G, FCells.Number(Pass.RealCol, Pass.Row));
         break;
     }
     default:
@@ -440,36 +425,35 @@ void GraphicPainter::Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic*
 
 void GraphicPainter::PaintChecks(const TCellGraphicPass& Pass, const TRect& R, TCellGraphic* G, int W,
                                  int Top) {
-    const TControlLook* look = FGrid.ControlLook();
+    const TControlLook* look = FLook.Controls;
     const int T = Pass.TextWidth > 0 ? Pass.TextWidth + 2 : 0;
     const bool withText =
         G->CellType == ctCheckBox || G->CellType == ctRadioButton || G->CellType == ctTriStateCheckBox;
     int x = CheckBoxLeft(Pass.TextAlign, withText, R.Left, R.Right, W, T);
-    const bool enabled = CanEdit(Pass.RealCol, Pass.Row);
+    const bool enabled = FCells.Editable(Pass.RealCol, Pass.Row);
     const TRect box(x, Top, x + W, Top + W);
     switch (G->CellType) {
     case ctCheckBox:
     case ctRowCheckBox:
-        FGrid.DrawCheckBox(Pass.Canvas, box, G->CellBoolean, 0, false, look->ControlStyle(), G->CellAngle > 0,
-                           enabled);
+        PaintCheckBox(Pass.Canvas, box, G->CellBoolean, 0, false, look->ControlStyle(), G->CellAngle > 0,
+                      enabled);
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
-        String checkTrue;
-        FGrid.GetCheckTrue(Pass.RealCol, Pass.Row, checkTrue);
-        FGrid.DrawCheckBox(Pass.Canvas, box, FGrid.Cells(Pass.RealCol, Pass.Row) == checkTrue, 0, false,
-                           look->ControlStyle(), false, enabled);
+        const String checkTrue = FCells.CheckTrue(Pass.RealCol, Pass.Row);
+        PaintCheckBox(Pass.Canvas, box, FCells.Text(Pass.RealCol, Pass.Row) == checkTrue, 0, false,
+                      look->ControlStyle(), false, enabled);
         break;
     }
     case ctTriStateCheckBox:
-        FGrid.DrawCheckBox(Pass.Canvas, box, false, static_cast<int>(G->CellCheckBoxState), true,
-                           look->ControlStyle(), G->CellAngle > 0, enabled);
+        PaintCheckBox(Pass.Canvas, box, false, static_cast<int>(G->CellCheckBoxState), true,
+                      look->ControlStyle(), G->CellAngle > 0, enabled);
         break;
     case ctRadioButton: {
-        x += FGrid.XYOffset().X;
+        x += FLook.XYOffset.X;
         const TGlyphLook glyph = GlyphLook();
         const bool forceActive = look->NoDisabledCheckRadioLook() || look->RadioAlwaysActive();
-        UnmirroredBox box(FGrid, Pass.Canvas, x, x + W);
+        UnmirroredBox box(FCells, Pass.Canvas, x, x + W);
         DrawRadioGlyph(Pass.Canvas, x, Top, glyph.RadioSize, G->CellBoolean, enabled || forceActive, glyph);
         break;
     }
@@ -480,7 +464,7 @@ void GraphicPainter::PaintChecks(const TCellGraphicPass& Pass, const TRect& R, T
 
 void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, TCellGraphic* G) {
     TCanvas* canvas = Pass.Canvas;
-    const String text = FGrid.GridCells(Pass.RealCol, Pass.Row);
+    const String text = FCells.StoredText(Pass.RealCol, Pass.Row);
     const TRect clip = graphicShrunkRect(R, 2, 2);
     if (text.isEmpty() || clip.IsEmpty()) return;
     const int w = canvas->TextWidth(text), h = canvas->TextHeight(text);
@@ -509,11 +493,11 @@ void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, 
 
 void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraphic* G) {
     TCanvas* canvas = Pass.Canvas;
-    TCellNode* node = FGrid.CellNode();
+    const TCellNode* node = FLook.Nodes;
     const int indent = node->NodeIndent();
     // The indent counts from the cell's left, which is the grid's left for column 0 on the screen.
     const int row = Pass.Row;
-    const int own = FGrid.GetNodeIndent(row);
+    const int own = FCells.NodeIndent(row);
     const int x0 = R.Left + own;
     R.Left = x0 - indent;
     const int connector = R.Left + indent / 2 + 2;
@@ -522,22 +506,22 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
         canvas->Pen()->SetColor(node->TreeColor());
         canvas->Pen()->SetWidth(1);
         const int mid = (R.Top + R.Bottom) / 2;
-        if (row + 1 < FGrid.RowCount()) {
-            const int next = FGrid.GetNodeIndent(row + 1);
+        if (row + 1 < FCells.RowCount()) {
+            const int next = FCells.NodeIndent(row + 1);
             if (next > 0 && !(G->CellBoolean && next < own)) {
                 canvas->MoveTo(connector, mid);
                 canvas->LineTo(connector, R.Bottom);
             }
         }
-        if (row > 0 && FGrid.GetNodeIndent(row - 1) >= own) {
+        if (row > 0 && FCells.NodeIndent(row - 1) >= own) {
             canvas->MoveTo(connector, R.Top);
             canvas->LineTo(connector, R.Top + 6);
         }
     }
     R.Left = x0 - indent / 2 - 4;
     TColor back = canvas->Brush()->Color();
-    if (back == clNone) back = FGrid.FixedCols() > 0 ? FGrid.FixedColor() : FGrid.Color();
-    if (FGrid.ShowSelection() && (Pass.State & gdSelected)) back = FGrid.SelectionColor();
+    if (back == clNone) back = FLook.NodeBackColor;
+    if (FLook.ShowSelection && (Pass.State & gdSelected)) back = FLook.SelectionColor;
     const bool collapsed = G->CellBoolean;
     if (node->NodeType() == cn3D) {
         canvas->Brush()->SetStyle(bsSolid);
@@ -604,26 +588,26 @@ void GraphicPainter::PaintNode(const TCellGraphicPass& Pass, TRect R, TCellGraph
 
 void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell, TRect B, TCellGraphic* G) {
     TCanvas* canvas = Pass.Canvas;
-    const TControlLook* look = FGrid.ControlLook();
+    const TControlLook* look = FLook.Controls;
     G->CellValue = (B.Left - Cell.Left) | ((B.Top - Cell.Top) << 16);
     const TColor savedBrush = canvas->Brush()->Color();
     const TColor savedFont = canvas->Font()->Color();
     canvas->Brush()->SetColor(clBtnFace);
-    const bool enabled = look->NoDisabledButtonLook() || CanEdit(Pass.RealCol, Pass.Row);
+    const bool enabled = look->NoDisabledButtonLook() || FCells.Editable(Pass.RealCol, Pass.Row);
     int lookNr = look->FlatButton() ? 2 : IsThemeActive() ? 0 : 1;
-    if (FGrid.Flat() && FGrid.Tones().Background.BrushColor != clNone) lookNr = 3;
-    int state = G->CellBoolean ? 2 : FGrid.HoverButton() == TPoint(Pass.DisplayCol, Pass.Row) ? 1 : 0;
+    if (FLook.ToneButtons) lookNr = 3;
+    int state = G->CellBoolean ? 2 : FLook.HoverButton == TPoint(Pass.DisplayCol, Pass.Row) ? 1 : 0;
     if (!enabled && G->CellType != ctExpand) state = 3;
     if (G->CellType == ctExpand) {
-        const TRect r = graphicShrunkRect(Cell, FGrid.XYOffset().X - 1, FGrid.XYOffset().Y - 1);
+        const TRect r = graphicShrunkRect(Cell, FLook.XYOffset.X - 1, FLook.XYOffset.Y - 1);
         B = TRect(r.Right - 13, r.Top, r.Right, r.Top + 13);
     }
     if (B.IsEmpty()) {
         canvas->Brush()->SetColor(savedBrush);
         return;
     }
-    UnmirroredBox box(FGrid, canvas, B.Left, B.Right);
-    DrawPushButton(canvas, nullptr, B, lookNr, state, FGrid.Tones());
+    UnmirroredBox box(FCells, canvas, B.Left, B.Right);
+    DrawPushButton(canvas, nullptr, B, lookNr, state, *FLook.Tones);
     const int shift = state == 2 ? 1 : 0;
     if (G->CellType == ctExpand) {
         canvas->Pen()->SetStyle(psSolid);
@@ -656,13 +640,13 @@ void GraphicPainter::PaintButton(const TCellGraphicPass& Pass, const TRect& Cell
     }
     if (!G->CellText.isEmpty()) {
         if (lookNr == 3) {
-            const TColorTones& tones = FGrid.Tones();
+            const TColorTones& tones = *FLook.Tones;
             const TColorTone* tone[] = {&tones.Background, &tones.Hover, &tones.Selected, &tones.Disabled};
             canvas->Font()->SetColor(tone[state]->TextColor);
         }
         unsigned flags = DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
         flags |= G->CellText.contains('\r') ? DT_WORDBREAK : DT_SINGLELINE;
-        if (FGrid.UseRightToLeftReading()) flags |= DT_RTLREADING;
+        if (FLook.RightToLeftReading) flags |= DT_RTLREADING;
         const TBrushStyle savedStyle = canvas->Brush()->Style();
         canvas->Brush()->SetStyle(bsClear);
         DrawText(canvas, G->CellText, captionRect, flags);

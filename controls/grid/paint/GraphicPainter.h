@@ -9,9 +9,13 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
 
-class TQvStringGrid;
 class TBitmap;
+class TCellNode;
+class TControlLook;
+class TGridProgressAppearance;
+class TImageList;
 class TStrings;
+struct TColorTones;
 
 // A built-in bitmap of the grid by its resource name ("QSGCHK05", "XPNODEO", "metrocheckon" ...).
 // False, and Target left as it was, for a name the grid does not have.
@@ -71,29 +75,94 @@ void DrawCheckGlyph(TCanvas* Canvas, const TRect& R, bool Checked, bool Grayed, 
 // others are 16 x 16.
 void DrawRadioGlyph(TCanvas* Canvas, int X, int Y, int Size, bool On, bool Enabled, const TGlyphLook& Look);
 
-// While alive, what is drawn between Left and Right on the own canvas of a mirrored grid lands at its
-// mirrored place the right way round, so pictures, glyphs and their texts are not turned; on any other
-// canvas, or in a grid that is not mirrored, it changes nothing.
+// Where a canvas is shown mirrored, turns a box of it back the right way round: between Begin and End, what
+// is drawn between Left and Right lands at its mirrored place unturned. Begin answers false, and nothing
+// changes, on a canvas that is not mirrored (a printed page, a picture).
+class IPaintMirror {
+public:
+    virtual ~IPaintMirror() = default;
+    virtual bool BeginUnmirroredBox(TCanvas* Canvas, int Left, int Right) = 0;
+    virtual void EndUnmirroredBox(TCanvas* Canvas) = 0;
+};
+
+// While alive, pictures, glyphs and their texts drawn between Left and Right are not turned by a mirrored
+// canvas (see IPaintMirror).
 class UnmirroredBox {
 public:
-    UnmirroredBox(TCustomGrid& Grid, TCanvas* Canvas, int Left, int Right);
+    UnmirroredBox(IPaintMirror& Mirror, TCanvas* Canvas, int Left, int Right);
     ~UnmirroredBox();
     UnmirroredBox(const UnmirroredBox&) = delete;
     UnmirroredBox& operator=(const UnmirroredBox&) = delete;
 
 private:
-    TCustomGrid& FGrid;
+    IPaintMirror& FMirror;
     TCanvas* FCanvas;
     bool FActive;
 };
 
-// Paints one cell's graphic after its text; reads the grid, writes only a button's place into CellValue.
+// What the graphic painter asks about the cells it draws (real column, display row): a narrow view, so a
+// graphic is drawn from this view and plain values, never from the whole grid.
+class IGraphicCells : public IPaintMirror {
+public:
+    virtual TCellGraphic* Graphic(int RealCol, int Row) = 0;
+    // The text as shown, and as stored (rotated text is drawn as stored).
+    virtual String Text(int RealCol, int Row) = 0;
+    virtual String StoredText(int RealCol, int Row) = 0;
+    // The number bars, ratings and data images show; 0 for a text that is no number.
+    virtual double Number(int RealCol, int Row) = 0;
+    // The text a data check box shows ticked.
+    virtual String CheckTrue(int RealCol, int Row) = 0;
+    virtual TImageList* Images(int RealCol, int Row) = 0;
+    virtual bool Editable(int RealCol, int Row) = 0;
+    // Width of the cell's column and height of its row; 0 for a hidden column or a row outside the grid.
+    virtual TPoint Room(int RealCol, int Row) = 0;
+    virtual int RowCount() = 0;
+    virtual int NodeIndent(int Row) = 0;
+};
+
+// The grid-wide settings the graphic painter draws with: values and the grid's settings objects.
+struct TGraphicLook {
+    const TControlLook* Controls = nullptr;
+    const TGridProgressAppearance* Progress = nullptr;
+    const TCellNode* Nodes = nullptr;
+    const TColorTones* Tones = nullptr;
+    const TFont* Font = nullptr;
+    TPoint XYOffset{2, 2};
+    TVAlignment VAlignment = vtaTop;
+    TColor Color = clWindow;
+    // Behind a node glyph whose cell has no colour.
+    TColor NodeBackColor = clWindow;
+    bool ShowSelection = true;
+    TColor SelectionColor = clHighlight;
+    TColor SelectionTextColor = clHighlightText;
+    // Buttons take the tones' colours (a flat grid with tones).
+    bool ToneButtons = false;
+    // The button under the mouse: display column and row.
+    TPoint HoverButton{-1, -1};
+    bool RightToLeftReading = false;
+    // Version 6 common controls: the themed glyphs where a theme draws.
+    bool ComCtl6 = true;
+};
+
+// The glyph settings of a control look, with the themed style only where a theme draws.
+TGlyphLook GlyphLookOf(const TControlLook& Controls, bool ComCtl6);
+
+// Paints one cell's graphic after its text; reads the cells' view, writes only a button's place into
+// CellValue.
 class GraphicPainter {
 public:
-    explicit GraphicPainter(TQvStringGrid& grid) : FGrid(grid) {}
+    GraphicPainter(IGraphicCells& cells, const TGraphicLook& look) : FCells(cells), FLook(look) {}
     TCellGraphicInfo Info(int RealCol, int Row);
     // R: the cell rectangle; handed back as the graphic step leaves it.
     void Paint(const TCellGraphicPass& Pass, TRect& R, TCellGraphic* Graphic);
+    // TriState: the check box has three states and TriStateValue (0, 1, 2) decides over Checked.
+    void PaintCheckBox(TCanvas* Canvas, const TRect& R, bool Checked, int TriStateValue, bool TriState,
+                       TControlStyle Style, bool Grayed, bool Enabled);
+    // A radio group of Count items of Items (one below the other unless Horizontal, upwards with StackUp),
+    // item SelIndex on (-1: the item whose text is CellText).
+    void PaintRadioGroup(TCanvas* Canvas, const TRect& R, bool StackUp, double Scale, TControlStyle Style,
+                         const String& CellText, bool SelectedCell, const TStrings* Items, bool Disabled,
+                         bool Horizontal, int SelIndex, int Count);
 
 private:
     void PaintChecks(const TCellGraphicPass& Pass, const TRect& R, TCellGraphic* G, int W, int Top);
@@ -102,7 +171,7 @@ private:
     void PaintRotated(const TCellGraphicPass& Pass, const TRect& R, TCellGraphic* G);
     void PaintRating(TCanvas* Canvas, int X, int Y, TCellGraphic* G, double Value);
     TGlyphLook GlyphLook() const;
-    bool CanEdit(int RealCol, int Row);
 
-    TQvStringGrid& FGrid;
+    IGraphicCells& FCells;
+    const TGraphicLook& FLook;
 };

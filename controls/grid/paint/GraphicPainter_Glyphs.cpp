@@ -1,10 +1,14 @@
 // The grid's built-in bitmaps and the check-box and radio glyphs of every control style.
 #include "controls/grid/paint/GraphicPainter.h"
 
+#include "controls/grid/QvGrid_Settings.h"
 #include "toolkit/graphics/Picture.h"
 #include "toolkit/graphics/PictureFrames.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/StringList.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -200,4 +204,100 @@ void DrawRadioGlyph(TCanvas* Canvas, int X, int Y, int Size, bool On, bool Enabl
         break;
     }
     }
+}
+
+TGlyphLook GlyphLookOf(const TControlLook& Controls, bool ComCtl6) {
+    TGlyphLook look;
+    look.Style = Controls.ControlStyle();
+    look.CheckSize = Controls.CheckSize();
+    look.RadioSize = Controls.RadioSize();
+    look.Color = Controls.Color();
+    look.CheckedGlyph = Controls.CheckedGlyph();
+    look.UnCheckedGlyph = Controls.UnCheckedGlyph();
+    look.RadioOnGlyph = Controls.RadioOnGlyph();
+    look.RadioOffGlyph = Controls.RadioOffGlyph();
+    look.Themed = ComCtl6 && IsThemeActive();
+    return look;
+}
+
+void GraphicPainter::PaintCheckBox(TCanvas* Canvas, const TRect& R, bool Checked, int TriStateValue,
+                                   bool TriState, TControlStyle Style, bool Grayed, bool Enabled) {
+    if (!Canvas) return;
+    const TControlLook& controls = *FLook.Controls;
+    if (controls.NoDisabledCheckRadioLook() || controls.CheckAlwaysActive()) Enabled = true;
+    if (TriState) {
+        Checked = TriStateValue == 1;
+        Grayed = TriStateValue == 2;
+    }
+    TGlyphLook look = GlyphLook();
+    look.Style = Style;
+    if (look.Style == csTheme && !look.Themed) look.Style = csClassic;
+    UnmirroredBox box(FCells, Canvas, R.Left, R.Right);
+    DrawCheckGlyph(Canvas, R, Checked, Grayed, Enabled, look);
+}
+
+void GraphicPainter::PaintRadioGroup(TCanvas* Canvas, const TRect& R, bool StackUp, double Scale,
+                                     TControlStyle Style, const String& CellText, bool SelectedCell,
+                                     const TStrings* Items, bool Disabled, bool Horizontal, int SelIndex,
+                                     int Count) {
+    if (!Canvas || Count < 1) return;
+    const TControlLook& controls = *FLook.Controls;
+    if (controls.NoDisabledCheckRadioLook() || controls.RadioAlwaysActive()) Disabled = false;
+    TGlyphLook look = GlyphLook();
+    look.Style = Style;
+    if (look.Style == csTheme && !look.Themed) look.Style = csClassic;
+    const bool drawnSmall = look.Style == csClassic || look.Style == csFlat;
+    const bool bitmapLike = look.Style == csWinXP || look.Style == csVUR || look.Style == csGlyph;
+
+    UnmirroredBox box(FCells, Canvas, R.Left, R.Right);
+    const TBrushStyle savedBrushStyle = Canvas->Brush()->Style();
+    const TColor savedFontColor = Canvas->Font()->Color();
+    Canvas->Brush()->SetStyle(bsClear);
+    if (SelectedCell && FLook.ShowSelection) Canvas->Font()->SetColor(FLook.SelectionTextColor);
+
+    const int d = StackUp ? -1 : 1;
+    const int rs = look.RadioSize;
+    const int glyph = static_cast<int>(std::lround(Scale * (look.Style == csFlat ? rs + 2 : rs)));
+    const int textOffset = static_cast<int>(std::lround(Scale * rs));
+    const int gh = Canvas->TextHeight("gh");
+    int w = 0;
+    for (int i = 1; i <= Count; ++i) {
+        const String text = Items && i - 1 < Items->Count() ? Items->Strings(i - 1) : String();
+        const bool on = i == SelIndex + 1 || (SelIndex == -1 && text == CellText);
+        int x, y;
+        if (drawnSmall) {
+            if (Horizontal) {
+                x = R.Left + 2 + (i - 1) * rs + w;
+                y = R.Top + (R.Height() - rs) / 2;
+                DrawRadioGlyph(Canvas, x, y, glyph, on, !Disabled, look);
+                if (!text.isEmpty()) Canvas->TextOut(x + textOffset, y - 2, text);
+                w += Canvas->TextWidth(text);
+            } else {
+                y = R.Top + gh * (i - 1) * d + 2;
+                x = text.isEmpty() ? R.Left + (R.Width() - glyph) / 2 : R.Left + 2;
+                DrawRadioGlyph(Canvas, x, y, glyph, on, !Disabled, look);
+                if (!text.isEmpty())
+                    Canvas->TextOut(R.Left + 2 + static_cast<int>(std::lround(Scale * (rs + 4))), y - 2,
+                                    text);
+            }
+            continue;
+        }
+        if (Horizontal) {
+            x = R.Left + 16 * i - 14 + w;
+            y = R.Top + (R.Height() - 16) / 2;
+            DrawRadioGlyph(Canvas, x, y, 16, on, !Disabled, look);
+            if (!text.isEmpty()) Canvas->TextOut(x + 16, bitmapLike ? y + 1 : y - 2, text);
+            w += Canvas->TextWidth(text);
+        } else {
+            const int h = std::max(16, gh);
+            const int rowTop = R.Top + h * (i - 1) * d;
+            y = rowTop + 2;
+            x = text.isEmpty() ? R.Left + (R.Width() - 16) / 2 : R.Left + 2;
+            DrawRadioGlyph(Canvas, x, y, 16, on, !Disabled, look);
+            if (!text.isEmpty())
+                Canvas->TextOut(bitmapLike ? R.Left + 18 : R.Left + 20, bitmapLike ? y + 1 : rowTop, text);
+        }
+    }
+    Canvas->Font()->SetColor(savedFontColor);
+    Canvas->Brush()->SetStyle(savedBrushStyle);
 }

@@ -99,33 +99,6 @@ void applyPresetSortHeader(TSortSettings* sort, TColor from, TColor to, TColor m
     sort->SetHeaderMirrorColorTo(mirrorTo);
 }
 
-TQvStyle presetStyleOfOfficeTheme(TOfficeTheme theme) {
-    switch (theme) {
-    case ot2003Blue:
-        return tsOffice2003Blue;
-    case ot2003Silver:
-        return tsOffice2003Silver;
-    case ot2003Olive:
-        return tsOffice2003Olive;
-    case ot2003Classic:
-        return tsOffice2003Classic;
-    case ot2007Blue:
-        return tsOffice2007Luna;
-    case ot2007Silver:
-        return tsOffice2007Silver;
-    case ot2007Black:
-        return tsOffice2007Obsidian;
-    case ot2010Blue:
-        return tsOffice2010Blue;
-    case ot2010Silver:
-        return tsOffice2010Silver;
-    case ot2010Black:
-        return tsOffice2010Black;
-    default:
-        return tsCustom;
-    }
-}
-
 } // namespace
 
 String GridLookName(TGridLook Look) {
@@ -401,6 +374,6 @@ void TQvStringGrid::ThemeAdapt() {
     if (IsDesigning()) return;
     const TOfficeTheme theme = DetectOfficeTheme();
     if (theme == FOldOfficeTheme) return;
-    if (theme != otUnknown) SetComponentStyle(presetStyleOfOfficeTheme(theme));
+    if (theme != otUnknown) SetComponentStyle(PresetStyleOfOfficeTheme(theme));
     FOldOfficeTheme = theme;
 }

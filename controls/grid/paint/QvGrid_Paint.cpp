@@ -164,169 +164,211 @@ TPoint TQvStringGrid::BackGroundTileOrigin(int ACol, int ARow, bool FromFixed) {
 }
 
 void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
-                                     TGridDrawState AState) {
+                                     const TCellLook& ALook) {
     TCellPaintState S;
     S.Canvas = ACanvas;
+    S.Look = &ALook;
     S.DisplCol = ACol;
     S.Row = ARow;
-    S.State = AState;
+    S.State = ALook.State;
     S.RealCol = RealColIndex(ACol);
     const TMouseActions& ma = *FMouseActions;
     S.SelRow = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
-    const int fixedCols = TCustomGrid::FixedCols();
-    const int fixedRows = TCustomGrid::FixedRows();
     TRect R = ARect;
 
-    // A cell with its own scroll bar shows it at its right edge and its text moved up by the position.
-    if (const TCellGraphic* bar = GetCellGraphic(S.RealCol, ARow); bar && bar->CellType == ctScrollbar) {
-        const int page = bar->CellAngle, range = bar->CellErrFrom;
-        if (page < range) {
-            const int width = std::min(SystemScrollBarWidth(), std::max(0, R.Width()));
-            R.Right -= width;
-            DrawVertScrollBar(ACanvas, TRect(R.Right, R.Top, R.Right + width, R.Bottom), range, page,
-                              bar->CellIndex);
-            S.ScrollOffset = std::clamp(bar->CellIndex, 0, range - std::max(page, 0));
-        }
-    }
+    DrawCellScrollBar(S, R);
+    PutCellLook(S);
+    if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
+    if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) PaintListViewHeader(S, R);
+    const bool indicatorRow = DrawRowIndicator(S, R);
+    DrawModifiedMark(S, R);
+    if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
+    const int rightBefore = R.Right;
+    DrawEditorButtons(S, R);
+    DrawDefaultCellText(S, R);
+    R.Right = rightBefore;
+    ACanvas->Brush()->SetColor(S.SavedBrushColor);
+    ACanvas->Font()->SetColor(S.SavedFontColor);
+    R = TRect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
+    DrawCellBorders(S, R);
+    if (indicatorRow) R.Left -= FRowIndicator->Width();
+    if (S.Fixed && !FFlat) PaintLookEdges(S, R);
+    DrawFixedRightLines(S, R);
+    if (S.RealCol == 0 && HasNodes() && !S.Fixed) DrawTreeLines(S, R);
+    if (S.Graphic.Graphic) DrawCellGraphicStep(S, R);
+    FireCellDrawEvents(S, R);
+    DrawCellFocusRect(S, R);
+    ACanvas->Brush()->SetStyle(bsSolid);
+}
 
-    TBrush* brush = ACanvas->Brush();
-    TFont* font = ACanvas->Font();
-    GetVisualProperties(ACol, ARow, S.State, false, false, true, brush, S.ColorTo, S.MirrorColor,
-                        S.MirrorColorTo, font, S.HAlign, S.VAlign, S.WordWrap, S.GD);
-    S.Graphic = GetCellGraphicInfo(S.RealCol, ARow);
+// A cell with its own scroll bar shows it at its right edge and its text moved up by the position.
+void TQvStringGrid::DrawCellScrollBar(TCellPaintState& S, TRect& R) {
+    const TCellGraphic* bar = GetCellGraphic(S.RealCol, S.Row);
+    if (!bar || bar->CellType != ctScrollbar) return;
+    const int page = bar->CellAngle, range = bar->CellErrFrom;
+    if (page >= range) return;
+    const int width = std::min(SystemScrollBarWidth(), std::max(0, R.Width()));
+    R.Right -= width;
+    DrawVertScrollBar(S.Canvas, TRect(R.Right, R.Top, R.Right + width, R.Bottom), range, page,
+                      bar->CellIndex);
+    S.ScrollOffset = std::clamp(bar->CellIndex, 0, range - std::max(page, 0));
+}
+
+// The look goes onto the canvas (a colour set makes the brush solid), with the cell's graphic and whether it
+// paints as a fixed cell.
+void TQvStringGrid::PutCellLook(TCellPaintState& S) {
+    const TCellLook& look = *S.Look;
+    TBrush* brush = S.Canvas->Brush();
+    TFont* font = S.Canvas->Font();
+    S.Canvas->SetFont(&look.Font);
+    brush->SetStyle(bsSolid);
+    brush->SetColor(look.ContentsFill.Color);
+    S.Graphic = GetCellGraphicInfo(S.RealCol, S.Row);
     if (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctNode && S.RealCol == 0)
-        if (const TCellProperties* props = PropsAt(0, ARow)) S.Graphic.Width = props->NodeLevel() * 12 + 4;
+        if (const TCellProperties* props = PropsAt(0, S.Row)) S.Graphic.Width = props->NodeLevel() * 12 + 4;
     if ((S.State & gdSelected) && !(S.State & gdFocused) && FSelectionColor == clNone)
         brush->SetColor(clHighlight);
     if (FZoomFactor != 0) font->SetSize(font->Size() + FZoomFactor);
     S.SavedBrushColor = brush->Color();
     S.SavedFontColor = font->Color();
 
-    S.Fixed = IsFixed(ACol, ARow) || ACol < fixedCols || ARow < fixedRows;
-    if (ARow == HoverRowIdx() && (HoverRowCells() & HoverRowCellFlag(hcFixed))) S.Fixed = false;
+    S.Fixed = IsFixed(S.DisplCol, S.Row) || S.DisplCol < TCustomGrid::FixedCols() ||
+              S.Row < TCustomGrid::FixedRows();
+    if (S.Row == HoverRowIdx() && (HoverRowCells() & HoverRowCellFlag(hcFixed))) S.Fixed = false;
     S.Styled = IsVCLStyled() && (S.Fixed || (S.State & gdSelected));
-    if (S.Fixed && !S.Styled) PaintFixedLook(S, R);
-    if (S.Fixed && !S.Styled && FLook == glListView && !FFlat) {
-        const TPoint mouse = HoverFixedCell();
-        const bool inside = mouse.X == ACol && mouse.Y == ARow;
-        const bool down = inside && (FMouse.Press.MouseKeepDown || GridState() != gsNormal);
-        if (IsThemeActive()) {
-            TRect h = R;
-            h.Bottom += 1;
-            // Header parts: 1 item (states 1 normal, 2 hot, 3 pressed), 2 the item at the right end.
-            if (inside)
-                DrawThemeBackground(ACanvas, "header", 1, down ? 3 : 2, h);
-            else
-                DrawThemeBackground(ACanvas, "header", 2, 1, h);
-            CellPaintLine(ACanvas, clWhite, R.Left, R.Top, R.Right, R.Top);
-        } else {
-            ACanvas->Pen()->SetColor(clWhite);
-            ACanvas->Brush()->SetStyle(bsSolid);
-            ACanvas->Brush()->SetColor(clBtnFace);
-            ACanvas->Rectangle(R);
-        }
-        brush->SetStyle(bsClear);
-    }
+}
 
-    const bool indicatorRow =
-        S.RealCol == 0 && ARow == Row() && fixedCols > 0 && !(RowCount() == fixedRows && FFixedRowAlways);
-    if (indicatorRow && !FRowIndicator->Empty()) {
-        const int h = FRowIndicator->Height();
-        int y = R.Top;
-        if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - h) / 2;
-        if (FVAlignment == vtaBottom) y = R.Bottom - h;
-        FRowIndicator->SetTransparent(true);
-        SetPaintOrientation(ACanvas, false);
-        const int x = PaintsMirrored() ? ClientWidth() - (R.Left + 2) - FRowIndicator->Width() : R.Left + 2;
-        ACanvas->Draw(x, y, FRowIndicator.get());
-        SetPaintOrientation(ACanvas, PaintsMirrored());
-        R.Left += FRowIndicator->Width() + 2;
+void TQvStringGrid::PaintListViewHeader(TCellPaintState& S, const TRect& R) {
+    TCanvas* c = S.Canvas;
+    const TPoint mouse = HoverFixedCell();
+    const bool inside = mouse.X == S.DisplCol && mouse.Y == S.Row;
+    const bool down = inside && (FMouse.Press.MouseKeepDown || GridState() != gsNormal);
+    if (IsThemeActive()) {
+        TRect h = R;
+        h.Bottom += 1;
+        // Header parts: 1 item (states 1 normal, 2 hot, 3 pressed), 2 the item at the right end.
+        if (inside)
+            DrawThemeBackground(c, "header", 1, down ? 3 : 2, h);
+        else
+            DrawThemeBackground(c, "header", 2, 1, h);
+        CellPaintLine(c, clWhite, R.Left, R.Top, R.Right, R.Top);
+    } else {
+        c->Pen()->SetColor(clWhite);
+        c->Brush()->SetStyle(bsSolid);
+        c->Brush()->SetColor(clBtnFace);
+        c->Rectangle(R);
     }
-    if (ACol == 0 && FShowModified->Enabled() && RowModified(RealRowIndex(ARow))) {
-        ACanvas->Pen()->SetColor(FShowModified->Color());
-        ACanvas->Brush()->SetColor(FShowModified->Color());
-        ACanvas->Rectangle(R.Right - 4, R.Top, R.Right, R.Bottom);
-        ACanvas->Brush()->SetColor(S.SavedBrushColor);
-    }
-    if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
+    c->Brush()->SetStyle(bsClear);
+}
 
-    const int rightBefore = R.Right;
+// The row indicator in the current row's first cell; true in that cell, whether or not there was a picture.
+bool TQvStringGrid::DrawRowIndicator(TCellPaintState& S, TRect& R) {
+    const bool indicatorRow = S.RealCol == 0 && S.Row == Row() && TCustomGrid::FixedCols() > 0 &&
+                              !(RowCount() == TCustomGrid::FixedRows() && FFixedRowAlways);
+    if (!indicatorRow || FRowIndicator->Empty()) return indicatorRow;
+    TCanvas* c = S.Canvas;
+    const int h = FRowIndicator->Height();
+    int y = R.Top;
+    if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - h) / 2;
+    if (FVAlignment == vtaBottom) y = R.Bottom - h;
+    FRowIndicator->SetTransparent(true);
+    SetPaintOrientation(c, false);
+    const int x = PaintsMirrored() ? ClientWidth() - (R.Left + 2) - FRowIndicator->Width() : R.Left + 2;
+    c->Draw(x, y, FRowIndicator.get());
+    SetPaintOrientation(c, PaintsMirrored());
+    R.Left += FRowIndicator->Width() + 2;
+    return true;
+}
+
+void TQvStringGrid::DrawModifiedMark(TCellPaintState& S, const TRect& R) {
+    if (S.DisplCol != 0 || !FShowModified->Enabled() || !RowModified(RealRowIndex(S.Row))) return;
+    TCanvas* c = S.Canvas;
+    c->Pen()->SetColor(FShowModified->Color());
+    c->Brush()->SetColor(FShowModified->Color());
+    c->Rectangle(R.Right - 4, R.Top, R.Right, R.Bottom);
+    c->Brush()->SetColor(S.SavedBrushColor);
+}
+
+// The drop-down and spin buttons shown in every cell with such an editor take their room from the right.
+void TQvStringGrid::DrawEditorButtons(TCellPaintState& S, TRect& R) {
     TControlLook& cl = *FControlLook;
-    if (!IsFixed(ACol, ARow) && (cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) {
-        const int look = FFlat && FTones.Background.BrushColor != clNone ? 3
-                         : cl.FlatButton()                               ? 2
-                         : IsThemeActive()                               ? 0
-                                                                         : 1;
-        bool canEdit = true;
-        CanEditCell(S.RealCol, ARow, canEdit);
-        const int state = canEdit ? 0 : 3;
-        if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, ARow)) {
-            DrawComboButton(ACanvas, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look,
-                            state, FTones);
-            R.Right -= 16;
-        }
-        if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, ARow)) {
-            DrawSpinButtons(ACanvas, nullptr, R, look, state, FTones);
-            R.Right -= 16;
-        }
-        brush->SetColor(S.SavedBrushColor);
+    if (IsFixed(S.DisplCol, S.Row) || !(cl.DropDownAlwaysVisible() || cl.SpinButtonsAlwaysVisible())) return;
+    TCanvas* c = S.Canvas;
+    const int look = FFlat && FTones.Background.BrushColor != clNone ? 3
+                     : cl.FlatButton()                               ? 2
+                     : IsThemeActive()                               ? 0
+                                                                     : 1;
+    bool canEdit = true;
+    CanEditCell(S.RealCol, S.Row, canEdit);
+    const int state = canEdit ? 0 : 3;
+    if (cl.DropDownAlwaysVisible() && HasComboBox(S.RealCol, S.Row)) {
+        DrawComboButton(c, nullptr, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), look, state, FTones);
+        R.Right -= 16;
     }
+    if (cl.SpinButtonsAlwaysVisible() && HasSpinEdit(S.RealCol, S.Row)) {
+        DrawSpinButtons(c, nullptr, R, look, state, FTones);
+        R.Right -= 16;
+    }
+    c->Brush()->SetColor(S.SavedBrushColor);
+}
+
+// The text step, unless the graphic stands alone or the owner draws the cell; an in-cell scroll bar clips it
+// to the cell.
+void TQvStringGrid::DrawDefaultCellText(TCellPaintState& S, const TRect& R) {
     const bool ownerDraws = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
-    if (!(S.Graphic.Graphic && NoImageAndText()) && !ownerDraws) {
-        brush->SetStyle(bsClear);
-        const TRect savedClip = S.ScrollOffset > 0 ? ACanvas->ClipRect() : TRect();
-        if (S.ScrollOffset > 0) ACanvas->IntersectClipRect(R);
-        DrawCellText(S, R);
-        if (S.ScrollOffset > 0) ACanvas->SetClipRect(savedClip);
+    if ((S.Graphic.Graphic && NoImageAndText()) || ownerDraws) return;
+    TCanvas* c = S.Canvas;
+    c->Brush()->SetStyle(bsClear);
+    const TRect savedClip = S.ScrollOffset > 0 ? c->ClipRect() : TRect();
+    if (S.ScrollOffset > 0) c->IntersectClipRect(R);
+    DrawCellText(S, R);
+    if (S.ScrollOffset > 0) c->SetClipRect(savedClip);
+}
+
+// Flat looks frame the fixed columns on the right in grey.
+void TQvStringGrid::DrawFixedRightLines(TCellPaintState& S, const TRect& R) {
+    if (FFixedRightCols <= 0 || S.DisplCol < ColCount() - FFixedRightCols || FLook == glClassic || !FFlat)
+        return;
+    TCanvas* c = S.Canvas;
+    if (Options() & goFixedHorzLine) {
+        CellPaintLine(c, clGray, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
+        CellPaintLine(c, clGray, R.Left - 1, R.Bottom + 1, R.Right + 1, R.Bottom + 1);
     }
-    R.Right = rightBefore;
-    brush->SetColor(S.SavedBrushColor);
-    font->SetColor(S.SavedFontColor);
-    R = TRect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
-    DrawCellBorders(S, R);
-    if (indicatorRow) R.Left -= FRowIndicator->Width();
-    if (S.Fixed && !FFlat) PaintLookEdges(S, R);
-    if (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols && FLook != glClassic && FFlat) {
-        if (Options() & goFixedHorzLine) {
-            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
-            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Bottom + 1, R.Right + 1, R.Bottom + 1);
-        }
-        if (Options() & goFixedVertLine) {
-            CellPaintLine(ACanvas, clGray, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
-            CellPaintLine(ACanvas, clGray, R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
-        }
+    if (Options() & goFixedVertLine) {
+        CellPaintLine(c, clGray, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
+        CellPaintLine(c, clGray, R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1);
     }
-    if (S.RealCol == 0 && HasNodes() && !S.Fixed) DrawTreeLines(S, R);
-    if (S.Graphic.Graphic) {
-        TRect g = R;
-        if (S.Fixed) g.Top += 1;
-        TCellGraphicPass pass;
-        pass.Canvas = S.Canvas;
-        pass.RealCol = S.RealCol;
-        pass.DisplayCol = S.DisplCol;
-        pass.Row = S.Row;
-        pass.State = S.State;
-        pass.TextWidth = S.TextWidth;
-        pass.TextAlign = S.HAlign;
-        pass.TextVAlign = S.VAlign;
-        DrawCellGraphics(pass, g, S.Graphic.Graphic);
-        R = g;
-    }
+}
+
+// The graphic after the text, placed beside the text's measured width; its rectangle becomes the cell's.
+void TQvStringGrid::DrawCellGraphicStep(TCellPaintState& S, TRect& R) {
+    TRect g = R;
+    if (S.Fixed) g.Top += 1;
+    const TCellGraphicPass pass{S.Canvas, S.RealCol,   S.DisplCol,     S.Row,
+                                S.State,  S.TextWidth, S.Look->HAlign, S.Look->VAlign};
+    DrawCellGraphics(pass, g, S.Graphic.Graphic);
+    R = g;
+}
+
+void TQvStringGrid::FireCellDrawEvents(TCellPaintState& S, const TRect& R) {
     if (OnDrawCell) {
         const int lw = GridLineWidth();
-        OnDrawCell(this, S.RealCol, ARow, TRect(R.Left + 1, R.Top + 1, R.Right - lw, R.Bottom - lw), S.State);
+        OnDrawCell(this, S.RealCol, S.Row, TRect(R.Left + 1, R.Top + 1, R.Right - lw, R.Bottom - lw),
+                   S.State);
     }
-    if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, S.RealCol, ARow, S.State, R, false);
+    if (OnCustomCellDraw) OnCustomCellDraw(this, S.Canvas, S.RealCol, S.Row, S.State, R, false);
+}
 
+// The focus frame on the current cell (a merged area's base cell) of a focused grid without row selection.
+void TQvStringGrid::DrawCellFocusRect(TCellPaintState& S, const TRect& R) {
     const TPoint base = BaseCell(Col(), Row());
-    const TPoint mine = BaseCell(ACol, ARow);
-    if (!HideFocusRect() && mine == base && ACol == base.X && ARow == base.Y && Focused() &&
-        !(Options() & goRowSelect) && Row() >= fixedRows && Col() >= fixedCols) {
-        const int grow = GridLineWidth() - 1;
-        DrawMarkupFocusRect(ACanvas,
-                            TRect(R.Left - grow, R.Top - grow, R.Right + grow - 1, R.Bottom + grow - 1));
-    }
-    brush->SetStyle(bsSolid);
+    const TPoint mine = BaseCell(S.DisplCol, S.Row);
+    if (HideFocusRect() || mine != base || S.DisplCol != base.X || S.Row != base.Y || !Focused() ||
+        (Options() & goRowSelect) || Row() < TCustomGrid::FixedRows() || Col() < TCustomGrid::FixedCols())
+        return;
+    const int grow = GridLineWidth() - 1;
+    DrawMarkupFocusRect(S.Canvas,
+                        TRect(R.Left - grow, R.Top - grow, R.Right + grow - 1, R.Bottom + grow - 1));
 }
 
 void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
@@ -382,9 +424,10 @@ void TQvStringGrid::PaintFixedLook(TCellPaintState& S, TRect& R) {
                S.Row == fixedRows - 1 && (S.DisplCol >= fixedCols || ss.FixedCols())) {
         fill(R, ss.HeaderColor(), ss.HeaderColorTo(), ss.HeaderMirrorColor(), ss.HeaderMirrorColorTo(),
              clNone);
-    } else if (!FFlat && (S.ColorTo != clNone || S.MirrorColor != clNone || FLook == glVista)) {
+    } else if (const TCellFill& own = S.Look->ContentsFill;
+               !FFlat && (own.ColorTo != clNone || own.MirrorColor != clNone || FLook == glVista)) {
         // A plain fill would repaint what the base painter has just painted in the same colour.
-        fill(R, S.SavedBrushColor, S.ColorTo, S.MirrorColor, S.MirrorColorTo, clNone);
+        fill(R, S.SavedBrushColor, own.ColorTo, own.MirrorColor, own.MirrorColorTo, clNone);
         if (FLook == glVista) {
             CellPaintLine(c, clWhite, R.Left, R.Top, R.Left, R.Bottom);
             CellPaintLine(c, clWhite, R.Right - 1, R.Top, R.Right - 1, R.Bottom);

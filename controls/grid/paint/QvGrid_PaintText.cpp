@@ -102,132 +102,158 @@ void TQvStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X) 
 }
 
 void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
-    TCanvas* c = S.Canvas;
-    TBrush* brush = c->Brush();
-    TFont* font = c->Font();
-    const int fixedCols = TCustomGrid::FixedCols();
-    TColor linkColor = FURLColor;
-
-    // 1. Selection colours.
-    bool rowSelected = false;
-    if ((Options() & goRowSelect) && S.RealCol >= fixedCols &&
-        S.RealCol <= ColCount() - FFixedRightCols - 1 && S.SelRow >= 0 && S.SelRow < AllRowCount())
-        rowSelected = FMouseActions->DisjunctRowSelect()
-                          ? RowSelect(S.SelRow)
-                          : (S.SelRow >= Selection().Top && S.SelRow <= Selection().Bottom);
-    if (((S.State & gdSelected) || rowSelected) && !IsFixed(DisplColIndex(S.RealCol), S.SelRow)) {
-        if (FShowSelection) {
-            if (FSelectionColor != clNone) brush->SetColor(FSelectionColor);
-            if (FSelectionTextColor != clNone && Enabled()) font->SetColor(FSelectionTextColor);
-            linkColor = FSelectionTextColor;
-        } else if (!Focused() || (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctCheckBox)) {
-            brush->SetColor(S.SavedBrushColor);
-            font->SetColor(S.SavedFontColor);
-        }
-    }
-
-    // 2. The text and its kind.
-    String text = GetFormattedCell(S.RealCol, S.Row);
-    int kind = CellTextKind(text, EnableHTML());
-    if (kind == ctkFormula) {
-        EvaluateCell(S.RealCol, S.Row, text);
-        kind = CellTextKind(text, EnableHTML());
-    }
-    bool password = false;
-    DoIsPasswordCell(S.RealCol, S.Row, password);
-    if (password) text = String(text.size(), FPasswordChar);
-
-    const TCellGraphicInfo& gi = S.Graphic;
-    // 3. Text rectangle.
+    S.LinkColor = FURLColor;
+    SetTextSelectionColours(S);
+    String text;
+    const int kind = CellPaintText(S, text);
     if (S.Fixed) {
         R.Left += GridLineWidth();
         R.Top += GridLineWidth();
     }
     R.Top -= S.ScrollOffset; // the caller clips to the cell
-
-    // 5. Unselected colours again where the disjunct selection says so.
-    if (!S.Fixed && GridState() == gsNormal &&
-        ((FMouseActions->DisjunctRowSelect() && S.SelRow < AllRowCount() && !RowSelect(S.SelRow)) ||
-         (FMouseActions->DisjunctColSelect() && S.RealCol < ColCount() && !ColSelect(S.RealCol)))) {
-        linkColor = FURLColor;
-        brush->SetColor(Color());
-        font->SetColor(Font()->Color());
-        DoGetCellColor(S.RealCol, S.Row, S.State, brush, font);
-    }
-
-    // 6. The background picture, where the cell has no colour of its own and does not show as selected.
-    const TBackGround& bg = *FBackGround;
-    if (!bg.Bitmap()->Empty()) {
-        const TCellProperties* props = PropsAt(S.RealCol, S.Row);
-        const bool own = props && props->BrushColor() != clNone;
-        const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
-        const bool showsSelected = FShowSelection && (S.State & gdSelected);
-        if (!own && kindMatches && !showsSelected) {
-            const int g = GridLineWidth() - 1;
-            const TRect area(R.Left - g, R.Top - g, R.Right, R.Bottom);
-            const bool tile = bg.Display() == bdTile;
-            const TPoint origin =
-                tile ? BackGroundTileOrigin(S.DisplCol, S.Row, bg.Cells() == bcNormal) : TPoint(0, 0);
-            DrawBackGroundBitmap(c, area, origin.X, origin.Y, tile);
-            brush->SetStyle(bsClear);
-        }
-    }
-
-    // 7. The slice of the grid-wide background gradient that falls into the cell.
-    if (bg.IsGradient() && bg.ColorTo() != clNone) {
-        const TCellType type = gi.Graphic ? gi.Graphic->CellType : ctEmpty;
-        const TCellProperties* props = PropsAt(S.RealCol, S.Row);
-        const bool own = props && props->BrushColor() != clNone;
-        const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
-                             type == ctButton || type == ctRadioButton;
-        const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
-        const bool showsSelected = FShowSelection && (S.State & gdSelected) &&
-                                   (!(S.State & gdFocused) || (Options() & goDrawFocusSelected));
-        if ((!own || control) && kindMatches && !showsSelected) {
-            const int g = GridLineWidth();
-            const TRect area(R.Left - 1, R.Top - g, R.Right, R.Bottom + g - 1);
-            const bool horz = bg.Display() == bdGradientHorz;
-            const int extent = horz ? Width() : Height();
-            const int from = horz ? area.Left : area.Top, to = horz ? area.Right : area.Bottom;
-            const TColor c1 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, from);
-            const TColor c2 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, to);
-            c->Pen()->SetColor(c2);
-            DrawGradientRect(c, c1, c2, 128, area, horz);
-            brush->SetStyle(bsClear);
-        }
-    }
-
-    // 8. Selection rectangle.
-    const TGridRect sel = Selection();
-    if (FSelectionRectangle && sel.Contains(S.DisplCol, S.Row) && !IsFixed(S.DisplCol, S.Row)) {
-        const int g = GridLineWidth();
-        TPen saved;
-        saved.Assign(c->Pen());
-        c->Pen()->SetWidth(2);
-        c->Pen()->SetColor(FSelectionRectangleColor);
-        auto line = [c](int x1, int y1, int x2, int y2) {
-            c->MoveTo(x1, y1);
-            c->LineTo(x2, y2);
-        };
-        const bool lastCol = S.DisplCol == sel.Right, lastRow = S.Row == sel.Bottom;
-        if (S.DisplCol == sel.Left) line(R.Left + 1 - g, R.Bottom, R.Left + 1 - g, R.Top - g);
-        if (lastCol) line(R.Right - 1, R.Bottom, R.Right - 1, R.Top - g);
-        if (S.Row == sel.Top) line(R.Left - g, R.Top + 1 - g, lastCol ? R.Right - 1 : R.Right, R.Top + 1 - g);
-        if (lastRow) line(R.Left - g, R.Bottom, lastCol ? R.Right - 1 : R.Right, R.Bottom);
-        if (FSelectionResizer && lastCol && lastRow) {
-            const TRect full = CellRect(S.DisplCol, S.Row);
-            const TColor b = brush->Color();
-            brush->SetStyle(bsSolid);
-            brush->SetColor(FSelectionRectangleColor);
-            c->FillRect(TRect(R.Right - 4, R.Bottom - 4, full.Right, full.Bottom));
-            brush->SetColor(b);
-            brush->SetStyle(bsClear);
-        }
-        c->SetPen(&saved);
-    }
-
+    SetDisjunctUnselectedColours(S);
+    DrawCellBackGroundPicture(S, R);
+    DrawCellBackGroundSlice(S, R);
+    DrawSelectionRectangle(S, R);
     if (!S.Graphic.AllowText) return;
-    // 9. Margins and room for the graphic.
+    MakeCellTextRoom(S, R);
+    if (kind == ctkHTML)
+        DrawCellMarkupText(S, R, text);
+    else if (kind == ctkRTF)
+        DrawCellRichText(S, R);
+    else
+        DrawCellPlainText(S, R, text);
+}
+
+// A selected cell, or one in a selected row under row selection, takes the selection's colours; without
+// the selection shown, an unfocused grid or a check box cell keeps its own.
+void TQvStringGrid::SetTextSelectionColours(TCellPaintState& S) {
+    bool rowSelected = false;
+    if ((Options() & goRowSelect) && S.RealCol >= TCustomGrid::FixedCols() &&
+        S.RealCol <= ColCount() - FFixedRightCols - 1 && S.SelRow >= 0 && S.SelRow < AllRowCount())
+        rowSelected = FMouseActions->DisjunctRowSelect()
+                          ? RowSelect(S.SelRow)
+                          : (S.SelRow >= Selection().Top && S.SelRow <= Selection().Bottom);
+    if (!((S.State & gdSelected) || rowSelected) || IsFixed(DisplColIndex(S.RealCol), S.SelRow)) return;
+    TCanvas* c = S.Canvas;
+    if (FShowSelection) {
+        if (FSelectionColor != clNone) c->Brush()->SetColor(FSelectionColor);
+        if (FSelectionTextColor != clNone && Enabled()) c->Font()->SetColor(FSelectionTextColor);
+        S.LinkColor = FSelectionTextColor;
+    } else if (!Focused() || (S.Graphic.Graphic && S.Graphic.Graphic->CellType == ctCheckBox)) {
+        c->Brush()->SetColor(S.SavedBrushColor);
+        c->Font()->SetColor(S.SavedFontColor);
+    }
+}
+
+// The text as shown (a formula by its value, a password cell masked) and its kind.
+int TQvStringGrid::CellPaintText(TCellPaintState& S, String& Text) {
+    Text = GetFormattedCell(S.RealCol, S.Row);
+    int kind = CellTextKind(Text, EnableHTML());
+    if (kind == ctkFormula) {
+        EvaluateCell(S.RealCol, S.Row, Text);
+        kind = CellTextKind(Text, EnableHTML());
+    }
+    bool password = false;
+    DoIsPasswordCell(S.RealCol, S.Row, password);
+    if (password) Text = String(Text.size(), FPasswordChar);
+    return kind;
+}
+
+// Outside a mouse selection, a cell whose row or column the disjunct selection leaves out takes its
+// unselected colours again.
+void TQvStringGrid::SetDisjunctUnselectedColours(TCellPaintState& S) {
+    if (S.Fixed || GridState() != gsNormal ||
+        !((FMouseActions->DisjunctRowSelect() && S.SelRow < AllRowCount() && !RowSelect(S.SelRow)) ||
+          (FMouseActions->DisjunctColSelect() && S.RealCol < ColCount() && !ColSelect(S.RealCol))))
+        return;
+    TCanvas* c = S.Canvas;
+    S.LinkColor = FURLColor;
+    c->Brush()->SetColor(Color());
+    c->Font()->SetColor(Font()->Color());
+    DoGetCellColor(S.RealCol, S.Row, S.State, c->Brush(), c->Font());
+}
+
+// The background picture, where the cell has no colour of its own and does not show as selected.
+void TQvStringGrid::DrawCellBackGroundPicture(TCellPaintState& S, const TRect& R) {
+    const TBackGround& bg = *FBackGround;
+    if (bg.Bitmap()->Empty()) return;
+    const TCellProperties* props = PropsAt(S.RealCol, S.Row);
+    const bool own = props && props->BrushColor() != clNone;
+    const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
+    const bool showsSelected = FShowSelection && (S.State & gdSelected);
+    if (own || !kindMatches || showsSelected) return;
+    const int g = GridLineWidth() - 1;
+    const TRect area(R.Left - g, R.Top - g, R.Right, R.Bottom);
+    const bool tile = bg.Display() == bdTile;
+    const TPoint origin =
+        tile ? BackGroundTileOrigin(S.DisplCol, S.Row, bg.Cells() == bcNormal) : TPoint(0, 0);
+    DrawBackGroundBitmap(S.Canvas, area, origin.X, origin.Y, tile);
+    S.Canvas->Brush()->SetStyle(bsClear);
+}
+
+// The slice of the grid-wide background gradient that falls into the cell.
+void TQvStringGrid::DrawCellBackGroundSlice(TCellPaintState& S, const TRect& R) {
+    const TBackGround& bg = *FBackGround;
+    if (!bg.IsGradient() || bg.ColorTo() == clNone) return;
+    const TCellGraphicInfo& gi = S.Graphic;
+    const TCellType type = gi.Graphic ? gi.Graphic->CellType : ctEmpty;
+    const TCellProperties* props = PropsAt(S.RealCol, S.Row);
+    const bool own = props && props->BrushColor() != clNone;
+    const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
+                         type == ctButton || type == ctRadioButton;
+    const bool kindMatches = bg.Cells() == bcAll || (bg.Cells() == bcFixed) == S.Fixed;
+    const bool showsSelected = FShowSelection && (S.State & gdSelected) &&
+                               (!(S.State & gdFocused) || (Options() & goDrawFocusSelected));
+    if ((own && !control) || !kindMatches || showsSelected) return;
+    TCanvas* c = S.Canvas;
+    const int g = GridLineWidth();
+    const TRect area(R.Left - 1, R.Top - g, R.Right, R.Bottom + g - 1);
+    const bool horz = bg.Display() == bdGradientHorz;
+    const int extent = horz ? Width() : Height();
+    const int from = horz ? area.Left : area.Top, to = horz ? area.Right : area.Bottom;
+    const TColor c1 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, from);
+    const TColor c2 = InterpolateColor(bg.Color(), bg.ColorTo(), 0, extent, to);
+    c->Pen()->SetColor(c2);
+    DrawGradientRect(c, c1, c2, 128, area, horz);
+    c->Brush()->SetStyle(bsClear);
+}
+
+// The sides of the cell that lie on the selection's outline, and the resizer at its bottom-right corner.
+void TQvStringGrid::DrawSelectionRectangle(TCellPaintState& S, const TRect& R) {
+    const TGridRect sel = Selection();
+    if (!FSelectionRectangle || !sel.Contains(S.DisplCol, S.Row) || IsFixed(S.DisplCol, S.Row)) return;
+    TCanvas* c = S.Canvas;
+    TBrush* brush = c->Brush();
+    const int g = GridLineWidth();
+    TPen saved;
+    saved.Assign(c->Pen());
+    c->Pen()->SetWidth(2);
+    c->Pen()->SetColor(FSelectionRectangleColor);
+    auto line = [c](int x1, int y1, int x2, int y2) {
+        c->MoveTo(x1, y1);
+        c->LineTo(x2, y2);
+    };
+    const bool lastCol = S.DisplCol == sel.Right, lastRow = S.Row == sel.Bottom;
+    if (S.DisplCol == sel.Left) line(R.Left + 1 - g, R.Bottom, R.Left + 1 - g, R.Top - g);
+    if (lastCol) line(R.Right - 1, R.Bottom, R.Right - 1, R.Top - g);
+    if (S.Row == sel.Top) line(R.Left - g, R.Top + 1 - g, lastCol ? R.Right - 1 : R.Right, R.Top + 1 - g);
+    if (lastRow) line(R.Left - g, R.Bottom, lastCol ? R.Right - 1 : R.Right, R.Bottom);
+    if (FSelectionResizer && lastCol && lastRow) {
+        const TRect full = CellRect(S.DisplCol, S.Row);
+        const TColor b = brush->Color();
+        brush->SetStyle(bsSolid);
+        brush->SetColor(FSelectionRectangleColor);
+        c->FillRect(TRect(R.Right - 4, R.Bottom - 4, full.Right, full.Bottom));
+        brush->SetColor(b);
+        brush->SetStyle(bsClear);
+    }
+    c->SetPen(&saved);
+}
+
+// Margins, the room the graphic takes beside the text and a child row's node indent.
+void TQvStringGrid::MakeCellTextRoom(TCellPaintState& S, TRect& R) {
+    const TCellGraphicInfo& gi = S.Graphic;
     if (!XYOffsetTopLeftOnly()) R.Right -= FXYOffset.X;
     R.Left += FXYOffset.X;
     R.Top += FXYOffset.Y;
@@ -236,73 +262,84 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         if (gi.HAlign == haAfterText) R.Right -= gi.Width;
         if (gi.VAlign == vaAboveText) R.Top += gi.Height;
         if (gi.VAlign == vaUnderText) R.Bottom -= gi.Height;
-        if (gi.HAlign == haLeft || (gi.HAlign == haBeforeText && S.HAlign == taLeftJustify))
+        if (gi.HAlign == haLeft || (gi.HAlign == haBeforeText && S.Look->HAlign == taLeftJustify))
             S.GraphicOffset = gi.Width;
     }
     if (S.RealCol == 0 && HasNodes() && !IsNode(S.Row)) R.Left += GetNodeIndent(S.Row);
+}
+
+void TQvStringGrid::DrawCellMarkupText(TCellPaintState& S, TRect R, const String& Text) {
+    TCanvas* c = S.Canvas;
     const bool sortGlyph = S.Fixed && HasSortGlyph(S.RealCol, S.Row);
     const bool mirrored = PaintsMirrored();
-    TAlignment ha = S.HAlign;
-    if (mirrored && ha != taCenter) ha = ha == taLeftJustify ? taRightJustify : taLeftJustify;
+    R.Left -= 1;
+    if (sortGlyph) R.Right -= 10;
+    TMarkupInput in;
+    in.Canvas = c;
+    in.Text = Text;
+    in.Rect = mirrored ? CellRectMirrored(R, ClientWidth()) : R;
+    in.Images = GetCellImageList(S.RealCol, S.Row);
+    in.ShadowOffset = 1;
+    in.Blink = true;
+    in.HoverStyle = URLUnderlineOnHover();
+    in.WordWrap = !EnhTextSize();
+    in.URLColor = S.LinkColor;
+    in.ShadowColor = clGray;
+    in.BiDiMode = BiDiMode();
+    if (mirrored) SetPaintOrientation(c, false);
+    TMarkupOutput out;
+    RenderMarkup(in, out);
+    if (mirrored) SetPaintOrientation(c, true);
+    S.TextWidth = out.XSize + 2;
+    if (sortGlyph) DrawSortIndicator(c, S.RealCol, R.Top + R.Height() / 2, R.Right + 2);
+}
 
-    if (kind == ctkHTML) {
-        R.Left -= 1;
-        if (sortGlyph) R.Right -= 10;
-        TMarkupInput in;
-        in.Canvas = c;
-        in.Text = text;
-        in.Rect = mirrored ? CellRectMirrored(R, ClientWidth()) : R;
-        in.Images = GetCellImageList(S.RealCol, S.Row);
-        in.ShadowOffset = 1;
-        in.Blink = true;
-        in.HoverStyle = URLUnderlineOnHover();
-        in.WordWrap = !EnhTextSize();
-        in.URLColor = linkColor;
-        in.ShadowColor = clGray;
-        in.BiDiMode = BiDiMode();
-        if (mirrored) SetPaintOrientation(c, false);
-        TMarkupOutput out;
-        RenderMarkup(in, out);
-        if (mirrored) SetPaintOrientation(c, true);
-        S.TextWidth = out.XSize + 2;
-        if (sortGlyph) DrawSortIndicator(c, S.RealCol, R.Top + R.Height() / 2, R.Right + 2);
-        return;
-    }
-    if (kind == ctkRTF) {
-        // Hook for rich text: filled like the cell, then drawn by the rich-text painter.
-        c->Pen()->SetColor(brush->Color());
-        if (!((S.State & gdSelected) && !(S.State & gdFocused) && FSelectionColor == clNone)) {
-            brush->SetStyle(bsSolid);
-            c->FillRect(R);
-        }
-        brush->SetStyle(bsClear);
-        DrawRichTextCell(S.RealCol, S.Row, R, c);
+// Filled like the cell, then drawn by the rich-text painter.
+void TQvStringGrid::DrawCellRichText(TCellPaintState& S, const TRect& R) {
+    TCanvas* c = S.Canvas;
+    TBrush* brush = c->Brush();
+    c->Pen()->SetColor(brush->Color());
+    if (!((S.State & gdSelected) && !(S.State & gdFocused) && FSelectionColor == clNone)) {
         brush->SetStyle(bsSolid);
-        font->SetColor(clBlack);
-        return;
+        c->FillRect(R);
     }
+    brush->SetStyle(bsClear);
+    DrawRichTextCell(S.RealCol, S.Row, R, c);
+    brush->SetStyle(bsSolid);
+    c->Font()->SetColor(clBlack);
+}
 
-    // Plain text.
-    if (S.HAlign == taCenter && sortGlyph && S.RealCol == FSortSettings->Column()) R.Left += 10;
-    const bool link = URLShow() && IsURL(text);
+// Plain text: a link underlined in the link colour, one line unless wrapped or multi-line, a marked error
+// underlined, the sort glyph beside it.
+void TQvStringGrid::DrawCellPlainText(TCellPaintState& S, TRect R, String Text) {
+    TCanvas* c = S.Canvas;
+    TFont* font = c->Font();
+    const TCellLook& look = *S.Look;
+    const TCellGraphicInfo& gi = S.Graphic;
+    const bool sortGlyph = S.Fixed && HasSortGlyph(S.RealCol, S.Row);
+    const bool mirrored = PaintsMirrored();
+    TAlignment ha = look.HAlign;
+    if (mirrored && ha != taCenter) ha = ha == taLeftJustify ? taRightJustify : taLeftJustify;
+    if (look.HAlign == taCenter && sortGlyph && S.RealCol == FSortSettings->Column()) R.Left += 10;
+    const bool link = URLShow() && IsURL(Text);
     if (link) {
-        if (!URLFull()) StripURLProtocol(text);
+        if (!URLFull()) StripURLProtocol(Text);
         font->SetStyle(font->Style() | fsUnderline);
-        font->SetColor(linkColor);
+        font->SetColor(S.LinkColor);
     }
-    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, S.VAlign);
-    const bool lineBreak = text.contains('\n') || text.contains('\r');
+    unsigned flags = DT_EXPANDTABS | DT_NOPREFIX | CellTextAlignFlags(ha, look.VAlign);
+    const bool lineBreak = Text.contains('\n') || Text.contains('\r');
     const bool multi = Multilinecells() && lineBreak;
-    if (!multi && !S.WordWrap) {
-        for (int i = 0; i < text.size(); ++i)
-            if (text[i] == '\r' || text[i] == '\n') {
-                text.truncate(i);
+    if (!multi && !look.WordWrap) {
+        for (int i = 0; i < Text.size(); ++i)
+            if (Text[i] == '\r' || Text[i] == '\n') {
+                Text.truncate(i);
                 break;
             }
         flags |= DT_SINGLELINE;
         if (EnhTextSize()) flags |= DT_END_ELLIPSIS;
     } else {
-        if (S.WordWrap && !Multilinecells() && EnhTextSize()) flags |= DT_END_ELLIPSIS;
+        if (look.WordWrap && !Multilinecells() && EnhTextSize()) flags |= DT_END_ELLIPSIS;
         flags |= DT_WORDBREAK;
     }
     if (BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
@@ -313,23 +350,23 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
     }
     if (gi.Graphic) {
         TRect calc = tr;
-        DrawText(c, text, calc, flags | DT_CALCRECT);
+        DrawText(c, Text, calc, flags | DT_CALCRECT);
         S.TextWidth = calc.Width() + 2;
     }
-    DrawText(c, text, tr, flags);
+    DrawText(c, Text, tr, flags);
     int errFrom = 0, errLen = 0;
     GetMarker(S.RealCol, S.Row, errFrom, errLen);
     if (errLen > 0 && gi.Graphic && (gi.Graphic->CellType == ctEmpty || gi.Graphic->CellType == ctValue))
-        DrawErrorUnderline(this, c, text, tr, c->TextHeight("hg"), errFrom, errLen);
+        DrawErrorUnderline(c, Text, tr, c->TextHeight("hg"), errFrom, errLen);
     if (mirrored) SetPaintOrientation(c, true);
     if (sortGlyph) {
-        const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(text)));
-        int y = S.VAlign == vtaTop      ? R.Top + 8
-                : S.VAlign == vtaBottom ? R.Bottom - 8
-                                        : R.Top + R.Height() / 2;
-        int x = S.HAlign == taLeftJustify    ? R.Left + p + S.GraphicOffset + 10
-                : S.HAlign == taRightJustify ? R.Right - p - 10
-                                             : R.Left + 8;
+        const int p = std::max(0, std::min(R.Right - R.Left - 16, c->TextWidth(Text)));
+        int y = look.VAlign == vtaTop      ? R.Top + 8
+                : look.VAlign == vtaBottom ? R.Bottom - 8
+                                           : R.Top + R.Height() / 2;
+        int x = look.HAlign == taLeftJustify    ? R.Left + p + S.GraphicOffset + 10
+                : look.HAlign == taRightJustify ? R.Right - p - 10
+                                                : R.Left + 8;
         if (GetCellType(S.RealCol, S.Row) == ctRotated) {
             x = R.Right - 10;
             y = R.Top + 8;

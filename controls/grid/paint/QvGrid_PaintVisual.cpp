@@ -69,143 +69,157 @@ void TQvStringGrid::GetFontProperties(int ADisplCol, int ARealCol, bool Map, TBr
     DoGetCellColor(rc, ARow, AState, ABrush, AFont);
 }
 
-void TQvStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
-                                        bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                                        TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
-                                        bool& WW, TCellGradientDirection& GD) {
+void TQvStringGrid::GetVisualProperties(int ACol, int ARow, bool Print, bool Select, bool Remap,
+                                        TCellLook& ALook) {
     const int fixedCols = TCustomGrid::FixedCols();
     const int fixedRows = TCustomGrid::FixedRows();
     const bool useDisplayFont = !Print || FPrintSettings->UseDisplayFont();
+    TFont* font = &ALook.Font;
     if (ACol >= fixedCols && ARow >= fixedRows)
-        AFont->Assign(useDisplayFont ? Font() : FPrintSettings->Font());
+        font->Assign(useDisplayFont ? Font() : FPrintSettings->Font());
     else
-        AFont->Assign(useDisplayFont ? FFixedFont.get() : FPrintSettings->FixedFont());
+        font->Assign(useDisplayFont ? FFixedFont.get() : FPrintSettings->FixedFont());
 
     const int rc = Remap ? RealColIndex(ACol) : ACol;
-    const TMouseActions& ma = *FMouseActions;
-    const int selRow =
-        (ma.DisjunctRowSelect() && ma.RowSelectPersistent()) || FUseEnabledRows ? RealRowIndex(ARow) : ARow;
-
-    ABrush->SetColor(clNone);
-    AColorTo = clNone;
-    AMirrorColor = clNone;
-    AMirrorColorTo = clNone;
-    WW = WordWrap();
-    GD = GradientVertical;
+    TBrush brush;
+    brush.SetColor(clNone);
+    TCellFill fill;
+    ALook.WordWrap = WordWrap();
+    ALook.Gradient = GradientVertical;
     bool ownColor = false;
     if (const TCellProperties* props = PropsAt(rc, ARow)) {
         const TCellType type = GetCellType(rc, ARow);
         const bool plain = type == ctNone || type == ctRotated || type == ctEmpty;
-        if (!plain || props->BrushColor() != clNone) ABrush->SetColor(props->BrushColor());
+        if (!plain || props->BrushColor() != clNone) brush.SetColor(props->BrushColor());
         ownColor = plain && props->BrushColor() != clNone;
-        if (props->FontColor() != clNone) AFont->SetColor(props->FontColor());
-        if (props->FontStyle() != 0) AFont->SetStyle(props->FontStyle());
-        if (props->FontSize() != 0) AFont->SetSize(props->FontSize());
-        if (!props->FontName().isEmpty()) AFont->SetName(props->FontName());
-        WW = props->WordWrap();
-        AColorTo = props->BrushColorTo();
-        GD = props->GradientDirection();
+        if (props->FontColor() != clNone) font->SetColor(props->FontColor());
+        if (props->FontStyle() != 0) font->SetStyle(props->FontStyle());
+        if (props->FontSize() != 0) font->SetSize(props->FontSize());
+        if (!props->FontName().isEmpty()) font->SetName(props->FontName());
+        ALook.WordWrap = props->WordWrap();
+        fill.ColorTo = props->BrushColorTo();
+        ALook.Gradient = props->GradientDirection();
     }
-    if (AState & gdSelected) GD = GradientVertical;
+    if (ALook.State & gdSelected) ALook.Gradient = GradientVertical;
 
     const int rightFixedFrom = ColCount() - FFixedRightCols;
     const int footerFrom = RowCount() - FFixedFooters;
-    if (ABrush->Color() == clNone) {
-        ABrush->SetColor(Color());
+    if (brush.Color() == clNone) {
+        brush.SetColor(Color());
         if (FBands->Active() && (!Print || FBands->Print()) && ACol >= fixedCols &&
             ACol <= TotalColCount() - FFixedRightCols - 1 && ARow >= fixedRows && ARow < footerFrom) {
             const int total = FBands->PrimaryLength() + FBands->SecondaryLength();
             if (total > 0)
-                ABrush->SetColor((ARow - fixedRows) % total < FBands->PrimaryLength()
-                                     ? FBands->PrimaryColor()
-                                     : FBands->SecondaryColor());
+                brush.SetColor((ARow - fixedRows) % total < FBands->PrimaryLength()
+                                   ? FBands->PrimaryColor()
+                                   : FBands->SecondaryColor());
         }
         if (ACol < fixedCols || ARow < fixedRows || (FFixedRightCols > 0 && ACol >= rightFixedFrom) ||
             (FFixedFooters > 0 && ARow >= footerFrom))
-            ABrush->SetColor(FixedColor());
+            brush.SetColor(FixedColor());
     }
 
     const bool fixed = IsFixed(ACol, ARow) || ACol < fixedCols || ARow < fixedRows;
     if (fixed && !ownColor) {
         if (!Print) {
-            ABrush->SetColor(FixedColor());
-            AFont->Assign(FFixedFont.get());
-            AState |= gdFixed;
+            brush.SetColor(FixedColor());
+            font->Assign(FFixedFont.get());
+            ALook.State |= gdFixed;
         }
         // Looks that have not filled their fixed-cell colours keep the plain fixed colour.
         if (FLook > glClassic && FFixedGradient.From != clNone) {
-            ABrush->SetColor(FFixedGradient.From);
-            AColorTo = FFixedGradient.To;
-            AMirrorColor = FFixedGradient.MirrorFrom;
-            AMirrorColorTo = FFixedGradient.MirrorTo;
+            brush.SetColor(FFixedGradient.From);
+            fill.ColorTo = FFixedGradient.To;
+            fill.MirrorColor = FFixedGradient.MirrorFrom;
+            fill.MirrorColorTo = FFixedGradient.MirrorTo;
         }
     }
 
     if (Print)
-        DoGetCellPrintColor(rc, ARow, AState, ABrush, AFont);
+        DoGetCellPrintColor(rc, ARow, ALook.State, &brush, font);
     else
-        DoGetCellColor(rc, ARow, AState, ABrush, AFont);
-    if (OnGetCellGradient) {
-        TColor c = ABrush->Color();
-        OnGetCellGradient(this, ARow, rc, c, AColorTo, AMirrorColor, AMirrorColorTo, GD);
-        ABrush->SetColor(c);
-    }
-    const TColor unselectedBrush = ABrush->Color();
-    const TColor unselectedFont = AFont->Color();
-    auto selectionLook = [&] {
-        AColorTo = FSelectionColorTo;
-        AMirrorColor = FSelectionMirrorColor;
-        AMirrorColorTo = FSelectionMirrorColorTo;
-        if (FSelectionTextColor != clNone) AFont->SetColor(FSelectionTextColor);
-    };
+        DoGetCellColor(rc, ARow, ALook.State, &brush, font);
+    fill.Color = brush.Color();
+    if (OnGetCellGradient)
+        OnGetCellGradient(this, ARow, rc, fill.Color, fill.ColorTo, fill.MirrorColor, fill.MirrorColorTo,
+                          ALook.Gradient);
 
-    const bool mouseDown = GridState() == gsSelecting;
+    // The background shows the selection; the contents start from the cell's own colours under the state
+    // the background leaves, as a second pass of the same rules without the selection colouring would.
+    const TCellFill own = fill;
+    const TColor ownFontColor = font->Color();
     const bool normalCell = !fixed && ACol >= fixedCols && ARow >= fixedRows;
-    const bool selecting = Select && !Print && FShowSelection && normalCell;
-    if (selecting && ma.DisjunctRowSelect()) {
+    ALook.Fill = own;
+    TColor shownFontColor = ownFontColor;
+    ApplySelectionLook(ACol, ARow, rc, Select && !Print && FShowSelection && normalCell, own, ownFontColor,
+                       ALook.State, ALook.Fill, shownFontColor);
+    TGridDrawState contentsState = ALook.State;
+    ALook.ContentsFill = own;
+    TColor contentsFontColor = ownFontColor;
+    ApplySelectionLook(ACol, ARow, rc, false, own, ownFontColor, contentsState, ALook.ContentsFill,
+                       contentsFontColor);
+    font->SetColor(contentsFontColor);
+    DoGetWordWrap(rc, ARow, ALook.WordWrap);
+    GetCellAlignment(rc, ARow, ALook.HAlign, ALook.VAlign);
+}
+
+// The selection's colouring of a cell over its own colours (Own, OwnFontColor): disjunct rows and
+// columns (only when Selecting), the range, disjunct cells, the disabled font and the brightened rows.
+void TQvStringGrid::ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Selecting, const TCellFill& Own,
+                                       TColor OwnFontColor, TGridDrawState& AState, TCellFill& AFill,
+                                       TColor& AFontColor) {
+    const TMouseActions& ma = *FMouseActions;
+    const int selRow =
+        (ma.DisjunctRowSelect() && ma.RowSelectPersistent()) || FUseEnabledRows ? RealRowIndex(ARow) : ARow;
+    auto selectionLook = [&] {
+        AFill.ColorTo = FSelectionColorTo;
+        AFill.MirrorColor = FSelectionMirrorColor;
+        AFill.MirrorColorTo = FSelectionMirrorColorTo;
+        if (FSelectionTextColor != clNone) AFontColor = FSelectionTextColor;
+    };
+    const bool mouseDown = GridState() == gsSelecting;
+    if (Selecting && ma.DisjunctRowSelect()) {
         const bool rowSelected = PaintRowSelected(*this, selRow);
         if ((rowSelected && !(mouseDown && ARow == Row())) ||
             (mouseDown && !rowSelected && (AState & gdSelected))) {
             AState = gdSelected;
-            ABrush->SetColor(FSelectionColor);
+            AFill.Color = FSelectionColor;
             selectionLook();
         } else {
             AState &= ~gdSelected;
         }
     }
-    if (selecting && ma.DisjunctColSelect()) {
-        const bool colSelected = PaintColSelected(*this, rc);
+    if (Selecting && ma.DisjunctColSelect()) {
+        const bool colSelected = PaintColSelected(*this, ARealCol);
         if ((colSelected && !(mouseDown && ACol == Col())) ||
             (mouseDown && !colSelected && (AState & gdSelected))) {
             AState = gdSelected;
-            ABrush->SetColor(FSelectionColor);
+            AFill.Color = FSelectionColor;
             selectionLook();
         }
     }
     const TGridRect sel = Selection();
-    if ((selecting && sel.Contains(ACol, ARow) && !ma.DisjunctRowSelect() && !ma.DisjunctColSelect()) ||
+    if ((Selecting && sel.Contains(ACol, ARow) && !ma.DisjunctRowSelect() && !ma.DisjunctColSelect()) ||
         ((AState & gdSelected) && mouseDown && FShowSelection)) {
-        ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor : SelectionMixColor(ABrush->Color()));
+        AFill.Color = AFill.Color == Color() ? FSelectionColor : SelectionMixColor(AFill.Color);
         selectionLook();
         AState |= gdSelected;
     }
     if (ma.DisjunctCellSelect() && FShowSelection) {
         if (FSelectedCells->Contains(ACol, ARow)) {
-            ABrush->SetColor(FSelectionColor);
+            AFill.Color = FSelectionColor;
             selectionLook();
             AState |= gdSelected;
         } else if (ACol == Col() && ARow == Row()) {
             AState &= ~gdSelected;
-            ABrush->SetColor(unselectedBrush);
-            AFont->SetColor(unselectedFont);
+            AFill.Color = Own.Color;
+            AFontColor = OwnFontColor;
         }
     }
     if (FUseDisabledFontColor && ((FUseEnabledRows && !RowEnabled(selRow)) || !Enabled()))
-        AFont->SetColor(DisabledFontColor());
+        AFontColor = DisabledFontColor();
     if ((AState & gdSelected) && ARow != Row() && ma.DisjunctRowSelect() && FSelectionColorTo == clNone)
-        ABrush->SetColor(BrightenColor(ABrush->Color(), 7));
-    DoGetWordWrap(rc, ARow, WW);
-    GetCellAlignment(rc, ARow, HA, VA);
+        AFill.Color = BrightenColor(AFill.Color, 7);
 }
 
 void TQvStringGrid::Zoom(int Step) {

@@ -309,9 +309,10 @@ TEST(BaseGrid, PaintDrawsAMergedAreaOncePerPass) {
     struct PaintGrid : TestGrid {
         using TestGrid::TestGrid;
         std::vector<std::pair<TPoint, TRect>> drawn;
-        void DrawCellContents(TCanvas* c, int ACol, int ARow, const TRect& r, TGridDrawState s) override {
+        void DrawCellContents(TCanvas* c, int ACol, int ARow, const TRect& r,
+                              const TCellLook& look) override {
             drawn.push_back({TPoint(ACol, ARow), r});
-            TBaseGrid::DrawCellContents(c, ACol, ARow, r, s);
+            TBaseGrid::DrawCellContents(c, ACol, ARow, r, look);
         }
     };
     TForm form(nullptr);

@@ -361,9 +361,10 @@ TEST(QvGridHooks, FilterValueListHoldsTheClearEntryAndTheDistinctValues) {
         list->Add("custom");
     };
     EXPECT_TRUE(g.BuildFilterValueList(2));
+    // A text holding a blank is listed as its name and itself in quotes as the condition.
     QStringList got;
-    for (int i = 0; i < g.FilterList()->Items()->Count(); ++i)
-        got << g.FilterList()->Items()->Strings(i);
-    EXPECT_EQ(got, (QStringList{"(All)", "", "\"two words\"", "a", "b", "custom"}));
+    for (int i = 0; i < g.FilterValueList()->Count(); ++i)
+        got << g.FilterValueList()->Strings(i);
+    EXPECT_EQ(got, (QStringList{"(All)", "", "a", "b", "two words=\"two words\"", "custom"}));
     EXPECT_EQ(asked, 2);
 }

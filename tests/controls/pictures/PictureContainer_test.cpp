@@ -171,6 +171,30 @@ TEST(HTMLPicture, BadBytesGiveAnEmptyPicture) {
     }
 }
 
+// The streamed-component path keeps the bytes as they came, frames and all, and tells no one.
+TEST(HTMLPicture, ReadDataAndWriteDataKeepTheBytes) {
+    const QByteArray gif = makeGif(3, 2, {{0, 10}, {1, 20}});
+    TMemoryStream in;
+    in.WriteBuffer(QByteArray("head") + gif);
+    in.SetPosition(4);
+    THTMLPicture pic;
+    int changes = 0;
+    pic.OnChange = [&](TObject*) { ++changes; };
+    pic.ReadData(&in);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(pic.FrameCount(), 2);
+    EXPECT_EQ(pic.Width(), 3);
+    TMemoryStream out;
+    pic.WriteData(&out);
+    EXPECT_EQ(out.Bytes(), gif);
+
+    TMemoryStream bad;
+    bad.WriteBuffer(QByteArray("not a picture"));
+    bad.SetPosition(0);
+    EXPECT_THROW(pic.ReadData(&bad), Exception);
+    EXPECT_TRUE(pic.Empty());
+}
+
 TEST(HTMLPicture, LoadFromURL) {
     QTemporaryDir dir;
     const QString png = writeFile(dir, "p.bmp", makeBmp(6, 4));

@@ -2,8 +2,10 @@
 #include "toolkit/services/XmlDoc.h"
 
 #include "TestSupport.h"
+#include "toolkit/system/TextCodec.h"
 
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -230,4 +232,44 @@ TEST(XMLDocument, KindLimitsRefuseLargeFilesAndLongTexts) {
         // Without limits the same files read.
         EXPECT_TRUE(doc.LoadFromFile(path)) << c.name;
     }
+}
+
+TEST(XMLDocument, WritesTheEncodingItDeclaresAndReadsBackTheSameTexts) {
+    struct Case {
+        const char* Name;
+        QByteArray Declared;
+        QByteArray Start; // the first bytes of the file
+        bool References;  // characters beyond the encoding stand as references
+    };
+    const Case cases[] = {
+        {"utf-8", "UTF-8", "<?xml", false},
+        {"iso-8859-1", "ISO-8859-1", "<?xml", true},
+        {"us-ascii", "US-ASCII", "<?xml", true},
+        {"Utf-16", "UTF-16", "\xFF\xFE<\0", false},
+    };
+    const String text = QStringLiteral("Grüße € 😀 a<b&c");
+    for (const Case& c : cases) {
+        TXMLDocument doc;
+        doc.AddChild("r").AddChild("f").SetText(text);
+        QByteArray bytes;
+        ASSERT_TRUE(doc.SaveToBytes(c.Name, bytes)) << c.Name;
+        EXPECT_TRUE(bytes.startsWith(c.Start)) << c.Name;
+        const String written = c.Declared == "UTF-16" ? DecodeTextDetect(bytes) : String::fromLatin1(bytes);
+        EXPECT_TRUE(written.contains("encoding=\"" + c.Declared + "\"")) << c.Name;
+        EXPECT_EQ(written.contains("&#8364;"), c.References) << c.Name;
+        if (c.Declared == "US-ASCII") {
+            EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; }));
+        }
+        TXMLDocument back;
+        ASSERT_TRUE(back.LoadFromBytes(bytes)) << c.Name;
+        EXPECT_EQ(back.DocumentElement().Child(0).Text(), text) << c.Name;
+    }
+    // A name the encoding lacks cannot be written as a reference; an unknown encoding is refused.
+    TXMLDocument doc;
+    doc.AddChild(QStringLiteral("caf\u00e9"));
+    QByteArray bytes = "untouched";
+    EXPECT_FALSE(doc.SaveToBytes("US-ASCII", bytes));
+    EXPECT_FALSE(doc.SaveToBytes("EBCDIC", bytes));
+    EXPECT_EQ(bytes, "untouched");
+    EXPECT_TRUE(doc.SaveToBytes("latin1", bytes));
 }

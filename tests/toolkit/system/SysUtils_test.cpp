@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -184,6 +185,8 @@ TEST(Paths, SplitAtThePlatformSeparatorOnly) {
     EXPECT_EQ(ExtractFileName("PROJECTS\\demo"), "PROJECTS\\demo"); // a backslash belongs to the name
     EXPECT_EQ(IncludeTrailingPathDelimiter("/a"), "/a/");
     EXPECT_EQ(IncludeTrailingPathDelimiter("/a/"), "/a/");
+    EXPECT_EQ(ExpandFileName("/a/b/../c/./d.htm"), "/a/c/d.htm");
+    EXPECT_EQ(ExpandFileName("d.htm"), QDir::currentPath() + "/d.htm");
 }
 
 TEST(Files, CreateRenameDeleteAndTellFilesFromFolders) {

@@ -14,12 +14,13 @@
 
 namespace editorgrid {
 
-struct EditorGrid {
+// Grid: the string grid or a class of a test's derived from it.
+template <class Grid = TQvStringGrid> struct ShownGrid {
     TForm form{nullptr};
-    TQvStringGrid* grid;
-    explicit EditorGrid(int cols = 5, int rows = 6) {
+    Grid* grid;
+    explicit ShownGrid(int cols = 5, int rows = 6) {
         form.SetClientSize(500, 300);
-        grid = new TQvStringGrid(&form);
+        grid = new Grid(&form);
         grid->SetParent(&form);
         grid->SetBounds(0, 0, 480, 280);
         grid->SetColCount(cols);
@@ -29,7 +30,7 @@ struct EditorGrid {
         grid->SetFocus();
         QApplication::processEvents();
     }
-    ~EditorGrid() { form.Hide(); }
+    ~ShownGrid() { form.Hide(); }
     void Go(int c, int r) {
         grid->SetCol(c);
         grid->SetRow(r);
@@ -38,6 +39,7 @@ struct EditorGrid {
     // The control that has the focus (an editor, or the grid).
     TControl* Focused() const { return FindControl(QApplication::focusWidget()); }
 };
+using EditorGrid = ShownGrid<>;
 
 // A key as the platform delivers it.
 inline void Key(int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {

@@ -22,13 +22,18 @@ const KindCase kKinds[] = {
     {edComboEdit, "TGridCombo"},
     {edComboList, "TGridCombo"},
     {edCheckBox, "TGridCheckBox"},
-    {edEditBtn, nullptr},
-    {edNumericEditBtn, nullptr},
-    {edUnitEditBtn, nullptr},
-    {edDateEdit, nullptr},
-    {edTimeEdit, nullptr},
-    {edDateTimeEdit, nullptr},
-    {edButton, nullptr},
+    {edEditBtn, "TGridEditBtn"},
+    {edNumericEditBtn, "TGridEditBtn"},
+    {edFloatEditBtn, "TGridEditBtn"},
+    {edMaskEditBtn, "TGridEditBtn"},
+    {edUnitEditBtn, "TGridUnitEditBtn"},
+    {edNumericUnitEditBtn, "TGridUnitEditBtn"},
+    {edFloatUnitEditBtn, "TGridUnitEditBtn"},
+    {edDateEdit, "TGridDatePicker"},
+    {edDateEditUpDown, "TGridDatePicker"},
+    {edTimeEdit, "TGridDatePicker"},
+    {edDateTimeEdit, "TGridDateTimePicker"},
+    {edButton, "TGridButton"},
     {edRichEdit, nullptr},
     {edCustom, nullptr},
     {edMemoDropDown, nullptr},
@@ -61,10 +66,11 @@ TEST(EditorTable, EachSpecialKindOpensItsEntrysControlOverTheCellOrNothing) {
             }
             EXPECT_TRUE(control->Visible());
             EXPECT_EQ(f.Focused(), control);
-            // Over the cell, leaving its grid lines free.
+            // Over the cell, leaving its grid lines free; the button covers them.
             const TRect cell = g->CellRect(1, 1);
-            EXPECT_EQ(TPoint(control->Left(), control->Top()), TPoint(cell.Left, cell.Top));
-            EXPECT_EQ(control->Width(), cell.Right - cell.Left - 1);
+            const int out = k.Kind == edButton ? 1 : 0;
+            EXPECT_EQ(TPoint(control->Left(), control->Top()), TPoint(cell.Left - out, cell.Top - out));
+            EXPECT_EQ(control->Width(), cell.Right - cell.Left - 1 + 2 * out);
             g->HideInplaceEdit();
             EXPECT_FALSE(control->Visible());
             EXPECT_FALSE(control->Enabled());

@@ -150,7 +150,11 @@ TEST(QvGridEdit, ARefusalSaysWhyOnTheReopenedEditorWhenTheGridHasAText) {
         ASSERT_TRUE(f.EditorOpen());
         EXPECT_EQ(ShownHintWindow() != nullptr, withText);
         if (withText && ShownHintWindow()) {
-            EXPECT_EQ(ShownHintWindow()->Caption(), "Entry\nOnly <digits>");
+            // A balloon: the title over the text, with the grid's invalid-entry icon (a warning unless set).
+            EXPECT_TRUE(ShownHintWindow()->IsBalloon());
+            EXPECT_EQ(ShownHintWindow()->BalloonTitle(), "Entry");
+            EXPECT_EQ(ShownHintWindow()->Caption(), "Only <digits>");
+            EXPECT_EQ(ShownHintWindow()->BalloonIcon(), TTI_WARNING);
         }
     }
 }

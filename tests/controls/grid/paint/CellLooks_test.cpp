@@ -306,7 +306,7 @@ TEST(CellLooksText, ErrorZigzagUnderTheWrongCharactersOnly) {
     Surface s(200, 30);
     s.c->Font()->SetSize(10);
     const String text = "good badword";
-    DrawErrorUnderline(nullptr, s.c, text, TRect(0, 0, 200, 30), 14, 5, 7);
+    DrawErrorUnderline(s.c, text, TRect(0, 0, 200, 30), 14, 5, 7);
     const int badStart = s.c->TextWidth("good ");
     int redLeft = 200, redRight = -1;
     for (int y = 0; y < 30; ++y)

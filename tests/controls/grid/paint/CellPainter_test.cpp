@@ -1,13 +1,17 @@
-// The base grid's cell painter on offscreen grabs: selection looks, hover and active rows, grid lines.
+// The base grid's cell painter on offscreen grabs (selection looks, hover and active rows, grid lines), and
+// the painter alone on a bitmap.
 #include "TestSupport.h"
 #include "controls/grid/BaseGrid.h"
 #include "controls/grid/paint/CellPainter.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Picture.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
 #include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 constexpr int kColW = 60, kRowH = 24;
@@ -160,13 +164,11 @@ TEST_F(CellPainterTest, HoverAndActiveRows) {
 TEST_F(CellPainterTest, CellGradientFromTheVisualProperties) {
     struct GradientGrid : TBaseGrid {
         using TBaseGrid::TBaseGrid;
-        void GetVisualProperties(int ACol, int ARow, TGridDrawState&, bool, bool, bool, TBrush* ABrush,
-                                 TColor& AColorTo, TColor&, TColor&, TFont*, TAlignment&, TVAlignment&, bool&,
-                                 TCellGradientDirection& GD) override {
+        void GetVisualProperties(int ACol, int ARow, bool, bool, bool, TCellLook& ALook) override {
             if (ACol == 2 && ARow == 2) {
-                ABrush->SetColor(clRed);
-                AColorTo = clBlue;
-                GD = GradientHorizontal;
+                ALook.Fill.Color = clRed;
+                ALook.Fill.ColorTo = clBlue;
+                ALook.Gradient = GradientHorizontal;
             }
         }
     };
@@ -202,4 +204,71 @@ TEST_F(CellPainterTest, MergedAreaScrolledUnderTheFixedColumnStaysBehindIt) {
     EXPECT_EQ(At(img, fixed.Right + 10, fixed.Top + 10), RGB(220, 0, 0));         // covered cell 2
     EXPECT_EQ(At(img, fixed.Right + kColW + 10, fixed.Top + 10), RGB(220, 0, 0)); // covered cell 3
     EXPECT_EQ(At(img, fixed.Right + 2 * kColW + 10, fixed.Top + 10), clWhite);    // column 4
+}
+
+// The painter draws a look and a frame on any canvas, with no grid behind it (a printed page, a picture).
+TEST(CellPainterAlone, DrawsTheLookAndTheFrameOnAnyCanvas) {
+    constexpr int w = 60, h = 24;
+    struct Case {
+        const char* name;
+        std::function<void(TCellLook&, TCellFrame&)> setup;
+        TPoint probe;
+        TColor want;
+    };
+    auto red = [](TCellLook& l, TCellFrame&) { l.Fill.Color = clRed; };
+    // A focused Win7 selection frame in a segment of the selection.
+    auto styled = [](int segment) {
+        return [segment](TCellLook& l, TCellFrame& f) {
+            l.Fill.Color = clRed;
+            l.State = gdSelected;
+            f.StyledSelection = true;
+            f.SelectionStyle = ssWin7;
+            f.SelectionActive = true;
+            f.SelectionSegment = segment;
+        };
+    };
+    const Case cases[] = {
+        {"plain fill", red, TPoint(10, 10), clRed},
+        {"line under the cell", red, TPoint(10, h - 1), clSilver},
+        {"line right of the cell", red, TPoint(w - 1, 10), clSilver},
+        {"no lines without a width",
+         [](TCellLook& l, TCellFrame& f) {
+             l.Fill.Color = clRed;
+             f.LineWidth = 0;
+         },
+         TPoint(10, h - 1), clRed},
+        {"fixed lines in their colour",
+         [](TCellLook& l, TCellFrame& f) {
+             l.Fill.Color = clRed;
+             f.Fixed = true;
+             f.FixedLineColor = clBlue;
+             f.Options = goFixedHorzLine;
+         },
+         TPoint(10, h - 1), clBlue},
+        {"horizontal gradient starts at the left",
+         [](TCellLook& l, TCellFrame&) {
+             l.Fill = {clRed, clBlue, clNone, clNone};
+             l.Gradient = GradientHorizontal;
+         },
+         TPoint(0, 10), clRed},
+        {"mirror fill's lower half",
+         [](TCellLook& l, TCellFrame&) {
+             l.Fill = {clRed, clRed, clGreen, clGreen};
+         },
+         TPoint(10, h - 3), clGreen},
+        {"styled selection alone: closed on the left", styled(0), TPoint(0, 2),
+         FocusedSelectionLook(ssWin7).BorderColor},
+        {"styled selection between columns: open on the left", styled(3), TPoint(0, 2),
+         FocusedSelectionLook(ssWin7).Color},
+    };
+    for (const Case& c : cases) {
+        TBitmap sheet;
+        sheet.SetSize(w, h);
+        TCellLook look;
+        TCellFrame frame;
+        frame.Options = goHorzLine | goVertLine;
+        c.setup(look, frame);
+        CellPainter(frame).Paint(sheet.Canvas(), TRect(0, 0, w, h), look);
+        EXPECT_EQ(sheet.Canvas()->Pixels(c.probe.X, c.probe.Y), c.want) << c.name;
+    }
 }

@@ -502,3 +502,77 @@ TEST(GraphicPaintNode, TreeLineUpwardsOnlyBelowANodeAsDeep) {
         EXPECT_EQ(sheet.Count(clRed, TRect(20, 0, 21, 6)) > 0, upwards) << "row " << row;
     }
 }
+
+namespace {
+// One cell's answers, as a printed page or any other owner of cells without a grid window gives them.
+struct OneCellView : IGraphicCells {
+    TCellGraphic* graphic = nullptr;
+    String text;
+    double number = 0;
+    bool editable = true;
+    bool BeginUnmirroredBox(TCanvas*, int, int) override { return false; }
+    void EndUnmirroredBox(TCanvas*) override {}
+    TCellGraphic* Graphic(int, int) override { return graphic; }
+    String Text(int, int) override { return text; }
+    String StoredText(int, int) override { return text; }
+    double Number(int, int) override { return number; }
+    String CheckTrue(int, int) override { return "ja"; }
+    TImageList* Images(int, int) override { return nullptr; }
+    bool Editable(int, int) override { return editable; }
+    TPoint Room(int, int) override { return TPoint(160, 24); }
+    int RowCount() override { return 1; }
+    int NodeIndent(int) override { return 0; }
+};
+} // namespace
+
+TEST(GraphicPainterAlone, DrawsFromItsViewOfTheCellsAndTheLookWithoutAGrid) {
+    TControlLook controls(nullptr);
+    TColorTones tones;
+    TFont font;
+    TGraphicLook look;
+    look.Controls = &controls;
+    look.Tones = &tones;
+    look.Font = &font;
+    OneCellView cells;
+    GraphicPainter painter(cells, look);
+    GraphicPaintSheet sheet(160, 24);
+    TCellGraphicPass pass;
+    pass.Canvas = sheet.Canvas();
+    TCellGraphic graphic;
+    cells.graphic = &graphic;
+
+    // The room the view gives sizes a shape.
+    graphic.CellType = ctShape;
+    EXPECT_EQ(painter.Info(0, 0).Width, 24 - 2 * look.XYOffset.Y);
+
+    // A data check box: ticked by its text, greyed when the view says the cell cannot be edited.
+    controls.SetControlStyle(csWinXP);
+    graphic.CellType = ctDataCheckBox;
+    const struct {
+        const char* text;
+        bool editable;
+        int enabledTicks, disabledTicks;
+    } boxes[] = {{"ja", true, 1, 0}, {"nein", true, 0, 0}, {"ja", false, 0, 1}};
+    for (const auto& c : boxes) {
+        cells.text = c.text;
+        cells.editable = c.editable;
+        sheet.Clear();
+        TRect r(0, 0, 160, 24);
+        painter.Paint(pass, r, &graphic);
+        EXPECT_GT(sheet.NonWhite(), 0) << c.text << c.editable;
+        EXPECT_EQ(sheet.Count(kXPTick) > 0, c.enabledTicks > 0) << c.text << c.editable;
+        EXPECT_EQ(sheet.Count(kXPDisabledTick) > 0, c.disabledTicks > 0) << c.text << c.editable;
+    }
+
+    // A bar as long as the view's number says.
+    controls.SetControlStyle(csClassic);
+    graphic.CellType = ctProgress;
+    graphic.CellBitmapColor = clRed;
+    graphic.CellIconColor = clWhite;
+    cells.number = 50;
+    sheet.Clear();
+    TRect r(0, 0, 160, 24);
+    painter.Paint(pass, r, &graphic);
+    EXPECT_GT(sheet.Count(clRed, TRect(4, 4, 40, 20)), 0);
+    EXPECT_EQ(sheet.Count(clRed, TRect(120, 4, 156, 20)), 0);
+}

@@ -1,5 +1,6 @@
 // The string grid's cell pipeline on offscreen grabs: text, rotated and markup cells, fixed-cell looks,
-// custom borders, right-to-left, zoom, hidden columns and scrolling; the visual properties without a window.
+// custom borders, right-to-left, zoom, hidden columns and scrolling; the look asked once per cell; the visual
+// properties without a window.
 #include "TestSupport.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/paint/CellLooks.h"
@@ -14,6 +15,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace {
 constexpr int kPaintColW = 80, kPaintRowH = 24, kPaintW = 420, kPaintH = 200;
@@ -101,6 +104,31 @@ protected:
     std::unique_ptr<TForm> form;
     TQvStringGrid* grid = nullptr;
 };
+
+// Every look rule and its hooks run once for each cell a paint draws, not once per painter.
+TEST_F(QvGridPaintTest, EachCellsLookIsAskedOncePerPaint) {
+    std::map<std::pair<int, int>, int> colours, alignments, wraps;
+    grid->OnGetCellColor = [&](TObject*, int ARow, int ACol, TGridDrawState, TBrush*, TFont*) {
+        ++colours[{ACol, ARow}];
+    };
+    grid->OnGetAlignment = [&](TObject*, int ARow, int ACol, TAlignment&, TVAlignment&) {
+        ++alignments[{ACol, ARow}];
+    };
+    grid->OnGetWordWrap = [&](TObject*, int ACol, int ARow, bool&) { ++wraps[{ACol, ARow}]; };
+    grid->Invalidate();
+    QApplication::processEvents();
+    colours.clear();
+    alignments.clear();
+    wraps.clear();
+    form->Grab();
+    for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c) {
+            const std::pair<int, int> cell(c, r);
+            EXPECT_EQ(colours[cell], 1) << c << "," << r;
+            EXPECT_EQ(alignments[cell], 1) << c << "," << r;
+            EXPECT_EQ(wraps[cell], 1) << c << "," << r;
+        }
+}
 
 TEST_F(QvGridPaintTest, PlainTextIsDrawnInItsCellOnly) {
     grid->SetCells(1, 1, "Hello");
@@ -312,17 +340,9 @@ TEST_P(QvGridVisualTest, BrushColourFollowsThePriorities) {
     g.SetColor(clWhite);
     g.SetLook(glStandard);
     GetParam().setup(g);
-    TBrush brush;
-    TFont font;
-    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha;
-    TVAlignment va;
-    bool ww = false;
-    TCellGradientDirection gd;
-    TGridDrawState state = 0;
-    g.GetVisualProperties(GetParam().col, GetParam().row, state, false, true, true, &brush, to, mirror,
-                          mirrorTo, &font, ha, va, ww, gd);
-    EXPECT_EQ(brush.Color(), GetParam().brush) << GetParam().name;
+    TCellLook look;
+    g.GetVisualProperties(GetParam().col, GetParam().row, false, true, true, look);
+    EXPECT_EQ(look.Fill.Color, GetParam().brush) << GetParam().name;
 }
 
 const VisualCase kVisualCases[] = {
