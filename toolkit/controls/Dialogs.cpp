@@ -3,9 +3,14 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
 
+#include "toolkit/graphics/Printers.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -15,6 +20,7 @@ public:
     int MessageBox(const TMessageRequest& r) override;
     void RunModal(TCustomForm* form) override;
     bool FileDialog(TFileDialogRequest& r) override;
+    bool PrintDialog(TPrintDialogRequest& r) override;
 };
 
 struct ButtonInfo {
@@ -117,6 +123,19 @@ bool DesktopInteraction::FileDialog(TFileDialogRequest& r) {
     return !r.FileName.isEmpty();
 }
 
+bool DesktopInteraction::PrintDialog(TPrintDialogRequest& r) {
+    if (!r.Printer) return false;
+    qvdetail::GiveBackActivation giveBack;
+    if (r.Kind == TPrintDialogRequest::PageSetup) {
+        QPageSetupDialog dlg(r.Printer->Handle());
+        return dlg.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dlg(r.Printer->Handle());
+    // The program prints what it chose itself: the dialog picks the printer and its settings only.
+    dlg.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return dlg.exec() == QDialog::Accepted;
+}
+
 DesktopInteraction gDesktop;
 TInteraction* gInteraction = nullptr;
 
@@ -204,4 +223,21 @@ bool TOpenDialog::ExecuteAs(bool save) {
     FFileName = r.FileName;
     FFiles = r.Files.isEmpty() ? QStringList{r.FileName} : r.Files;
     return true;
+}
+
+bool TInteraction::PrintDialog(TPrintDialogRequest&) {
+    return false;
+}
+
+TPrinter* TPrinterSetupDialog::Printer() const {
+    return FPrinter ? FPrinter : ::Printer();
+}
+
+bool TPrinterSetupDialog::ExecuteAs(TPrintDialogRequest::TKind kind) {
+    TPrintDialogRequest r;
+    r.Kind = kind;
+    r.Printer = Printer();
+    // A running job keeps the settings it started with.
+    if (r.Printer->Printing()) throw EPrinter("Printing in progress");
+    return GetInteraction()->PrintDialog(r);
 }

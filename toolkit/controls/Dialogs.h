@@ -4,6 +4,7 @@
 #include "toolkit/system/Classes.h"
 
 class TCustomForm;
+class TPrinter;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn : unsigned {
@@ -64,6 +65,13 @@ struct TFileDialogRequest {
     QStringList Files;
 };
 
+// What a printer or page set-up dialog works on: the printer's settings change only when confirmed.
+struct TPrintDialogRequest {
+    enum TKind { PrinterSetup, PageSetup };
+    TKind Kind = PrinterSetup;
+    TPrinter* Printer = nullptr;
+};
+
 // The one place through which the program asks the person in front of it anything.
 // The program's own answers come from real windows; tests put a scripted answerer in its place.
 class TInteraction {
@@ -75,6 +83,9 @@ public:
     virtual void RunModal(TCustomForm* form) = 0;
     // Runs an open or save dialog; true with the chosen file when the person confirmed.
     virtual bool FileDialog(TFileDialogRequest& request) = 0;
+    // Runs a printer or page set-up dialog on request.Printer; true when the person confirmed. An
+    // answerer that knows no such dialog cancels it.
+    virtual bool PrintDialog(TPrintDialogRequest& request);
 };
 
 TInteraction* GetInteraction();
@@ -132,4 +143,27 @@ public:
     explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) {}
     String ClassName() const override { return "TSaveDialog"; }
     bool Execute() override { return ExecuteAs(true); }
+};
+
+// The platform's printer choice and the page set-up, both on a printer (the program's by default).
+class TPrinterSetupDialog : public TComponent {
+public:
+    explicit TPrinterSetupDialog(TComponent* AOwner) : TComponent(AOwner) {}
+    String ClassName() const override { return "TPrinterSetupDialog"; }
+    TPrinter* Printer() const;
+    void SetPrinter(TPrinter* v) { FPrinter = v; }
+    bool Execute() { return ExecuteAs(TPrintDialogRequest::PrinterSetup); }
+
+protected:
+    bool ExecuteAs(TPrintDialogRequest::TKind kind);
+
+private:
+    TPrinter* FPrinter = nullptr;
+};
+
+class TPageSetupDialog : public TPrinterSetupDialog {
+public:
+    explicit TPageSetupDialog(TComponent* AOwner) : TPrinterSetupDialog(AOwner) {}
+    String ClassName() const override { return "TPageSetupDialog"; }
+    bool Execute() { return ExecuteAs(TPrintDialogRequest::PageSetup); }
 };

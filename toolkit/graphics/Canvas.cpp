@@ -122,12 +122,42 @@ void TCanvas::Changed() {
     if (OnChange) OnChange(this);
 }
 
+TCanvasMapping TCanvasMapping::Metric(int pixelsPerInchX, int pixelsPerInchY) {
+    TCanvasMapping m;
+    m.ScaleX = pixelsPerInchX / 254.0;
+    m.ScaleY = -pixelsPerInchY / 254.0;
+    return m;
+}
+
+TPoint TCanvasMapping::LogicalToDevice(const TPoint& p) const {
+    return TPoint(int(std::lround(OriginX + ScaleX * p.X)), int(std::lround(OriginY + ScaleY * p.Y)));
+}
+
+TPoint TCanvasMapping::DeviceToLogical(const TPoint& p) const {
+    return TPoint(int(std::lround((p.X - OriginX) / ScaleX)), int(std::lround((p.Y - OriginY) / ScaleY)));
+}
+
 void TCanvas::Attach(QPainter* p) {
     FPainter = p;
+    FMapping = TCanvasMapping::Pixels();
+    const QTransform t = p ? p->worldTransform() : QTransform();
+    const double base[6] = {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()};
+    std::copy(std::begin(base), std::end(base), FBase);
 }
 
 void TCanvas::Detach() {
+    if (FPainter && FPainter->isActive() && !(FMapping == TCanvasMapping::Pixels())) SetMapping({});
     FPainter = nullptr;
+    FMapping = TCanvasMapping::Pixels();
+}
+
+void TCanvas::SetMapping(const TCanvasMapping& m) {
+    if (m.ScaleX == 0 || m.ScaleY == 0) throw Exception("A canvas mapping cannot scale to nothing");
+    FMapping = m;
+    if (QPainter* p = Require()) {
+        const QTransform base(FBase[0], FBase[1], FBase[2], FBase[3], FBase[4], FBase[5]);
+        p->setWorldTransform(QTransform(m.ScaleX, 0, 0, m.ScaleY, m.OriginX, m.OriginY) * base);
+    }
 }
 
 QPainter* TCanvas::Require() {
@@ -202,7 +232,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
 }
 
-void TCanvas::FillRect(const TRect& r) {
+TRect TCanvas::Upright(const TRect& r) const {
+    return FMapping.FlipsY() ? TRect(r.Left, r.Bottom, r.Right, r.Top) : r;
+}
+
+void TCanvas::FillRect(const TRect& given) {
+    const TRect r = Upright(given);
     if (r.IsEmpty() || FBrush.Style() == bsClear) return;
     // The fill takes the brush directly: handing it to the painter first costs as much as a small fill.
     QPainter* p = Require();
@@ -215,7 +250,8 @@ void TCanvas::FillRect(const TRect& r) {
         p->fillRect(r.toQRect(), canvasQBrush(FBrush));
 }
 
-void TCanvas::FrameRect(const TRect& r) {
+void TCanvas::FrameRect(const TRect& given) {
+    const TRect r = Upright(given);
     QPainter* p = PreparePainter(false, true);
     if (!p || r.IsEmpty() || FBrush.Style() == bsClear) return;
     const QBrush b = p->brush();
@@ -291,12 +327,12 @@ TRect TCanvas::ClipRect() {
 }
 
 void TCanvas::SetClipRect(const TRect& r) {
-    if (QPainter* p = Require()) p->setClipRect(r.toQRect(), Qt::ReplaceClip);
+    if (QPainter* p = Require()) p->setClipRect(Upright(r).toQRect(), Qt::ReplaceClip);
 }
 
 void TCanvas::IntersectClipRect(const TRect& r) {
     if (QPainter* p = Require())
-        p->setClipRect(r.toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        p->setClipRect(Upright(r).toQRect(), p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
 }
 
 void TCanvas::ExcludeClipRect(const TRect& r) {
@@ -305,7 +341,7 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
     QRegion region = p->hasClipping() ? p->clipRegion()
                                       : QRegion(p->deviceTransform().inverted().mapRect(
                                             QRect(0, 0, p->device()->width(), p->device()->height())));
-    p->setClipRegion(region.subtracted(QRegion(r.toQRect())), Qt::ReplaceClip);
+    p->setClipRegion(region.subtracted(QRegion(Upright(r).toQRect())), Qt::ReplaceClip);
 }
 
 void TCanvas::ResetClip() {

@@ -12,6 +12,22 @@ class QPainter;
 class TGraphic;
 class TextWidthModel;
 
+// How the canvas' logical units reach the device: device = Origin + Scale * logical. A negative ScaleY
+// makes y grow upwards, so positions on a page are negative downwards.
+struct TCanvasMapping {
+    double ScaleX = 1.0, ScaleY = 1.0;
+    double OriginX = 0.0, OriginY = 0.0;
+    // One logical unit per device pixel, y growing downwards.
+    static TCanvasMapping Pixels() { return {}; }
+    // One logical unit per 0.1 mm on a device of the given resolution, y growing upwards from the
+    // device's top left corner.
+    static TCanvasMapping Metric(int pixelsPerInchX, int pixelsPerInchY);
+    bool FlipsY() const { return ScaleY < 0; }
+    TPoint LogicalToDevice(const TPoint& p) const;
+    TPoint DeviceToLogical(const TPoint& p) const;
+    bool operator==(const TCanvasMapping&) const = default;
+};
+
 // A drawing surface. It paints through whatever QPainter it is attached to: a widget's paint event or a
 // bitmap's image. Rectangles exclude their right and bottom edges, lines their last pixel.
 class TCanvas : public TPersistent {
@@ -29,8 +45,12 @@ public:
     void SetPen(const TPen* v) { FPen.Assign(v); }
     void SetBrush(const TBrush* v) { FBrush.Assign(v); }
 
+    // Attaching starts in pixels, over whatever transform the painter already carries.
     void Attach(QPainter* p);
     void Detach();
+    // Every operation's coordinates pass through the mapping; text stays upright, its top at the given y.
+    const TCanvasMapping& Mapping() const { return FMapping; }
+    void SetMapping(const TCanvasMapping& m);
     QPainter* Painter() const { return FPainter; }
     bool HandleAllocated() const { return FPainter != nullptr; }
     // Called when an operation finds no painter attached, so an owner (a bitmap) can attach one on demand.
@@ -80,6 +100,8 @@ public:
 
 private:
     QPainter* Require();
+    // Under a mapping with y upwards a rectangle's Top lies above its Bottom: turned to run downwards.
+    TRect Upright(const TRect& r) const;
     // Text is measured often (grids size every cell): the Qt font and its metrics are kept while the font
     // stays.
     const QFont& QtFont() const;
@@ -92,6 +114,9 @@ private:
     TPen FPen;
     TBrush FBrush;
     QPainter* FPainter = nullptr;
+    TCanvasMapping FMapping;
+    // The painter's own world transform at Attach, under the mapping's.
+    double FBase[6] = {1, 0, 0, 1, 0, 0};
     TPoint FPenPos;
     mutable TFont FCachedFont;
     mutable QFont FQFont;

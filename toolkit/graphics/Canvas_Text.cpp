@@ -143,6 +143,15 @@ void TCanvas::DrawTextLine(QPainter* p, int x, int y, const String& text, int un
     p->setRenderHint(QPainter::TextAntialiasing, true);
     p->setFont(font);
     p->setPen(ToQColor(FFont.Color()));
+    // Under a mapping with y upwards the line hangs below y, upright, as it does in pixels.
+    const bool flipped = FMapping.FlipsY();
+    if (flipped) {
+        p->save();
+        p->translate(x, y);
+        p->scale(1, -1);
+        x = 0;
+        y = 0;
+    }
     p->drawText(QPoint(x, y + fm.ascent()), text);
     if (underlineIndex >= 0 && underlineIndex < text.size()) {
         const int ux = x + fm.horizontalAdvance(text.left(underlineIndex));
@@ -150,6 +159,7 @@ void TCanvas::DrawTextLine(QPainter* p, int x, int y, const String& text, int un
         p->fillRect(QRect(ux, y + fm.ascent() + fm.underlinePos(), uw, std::max(1, fm.lineWidth())),
                     ToQColor(FFont.Color()));
     }
+    if (flipped) p->restore();
 }
 
 void TCanvas::TextOut(int x, int y, const String& text) {
@@ -158,7 +168,8 @@ void TCanvas::TextOut(int x, int y, const String& text) {
         // The platform fills the text's cell with the brush only when the brush is solid.
         if (FBrush.Style() == bsSolid) {
             p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            p->fillRect(QRect(x, y, size.cx, size.cy), ToQColor(FBrush.Color()));
+            const int top = FMapping.FlipsY() ? y - size.cy : y;
+            p->fillRect(QRect(x, top, size.cx, size.cy), ToQColor(FBrush.Color()));
         }
         DrawTextLine(p, x, y, text, -1);
     }

@@ -6,6 +6,7 @@
 #include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/graphics/Printers.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 #include "toolkit/system/GapVector.h"
 #include "toolkit/system/StringList.h"
@@ -48,7 +49,6 @@ enum TIndexSortKey { ikShift, ikCtrl };
 enum TSortBlankPosition { blFirst, blLast };
 enum TSortDirection { sdAscending, sdDescending };
 enum TFilterDropDownColumns { fdNormal, fdAll };
-enum TPrinterOrientation { poPortrait, poLandscape };
 
 // Raised by the copies that accept only their own class.
 class EInvalidCast : public Exception {
