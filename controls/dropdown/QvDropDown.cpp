@@ -1,6 +1,7 @@
 // The dropdown edit: construction, properties, the button, layout, copying and references to other
 // components.
 #include "controls/dropdown/QvDropDown.h"
+#include "controls/VersionText.h"
 
 #include "controls/dropdown/QvDropDownButton.h"
 #include "controls/dropdown/QvDropDownForm.h"
@@ -106,12 +107,7 @@ int TQvCustomDropDown::GetVersionNr() const {
 }
 
 String TQvCustomDropDown::Version() const {
-    const unsigned v = unsigned(GetVersionNr());
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(v >> 24)
-        .arg((v >> 16) & 0xFF)
-        .arg((v >> 8) & 0xFF)
-        .arg(v & 0xFF);
+    return VersionNumberText(GetVersionNr());
 }
 
 void TQvCustomDropDown::SetDropDownWidth(int v) {

@@ -1,12 +1,13 @@
 // The flat date-time picker: its own frame, drop button and borders painted over the toolkit's picker.
 #include "controls/editors/QsgDateTimePicker.h"
+#include "controls/VersionText.h"
 
 #include "controls/editors/FlatEditLook.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/SystemLook.h"
 #include "toolkit/graphics/ThemeDraw.h"
+#include "toolkit/system/DesignValue.h"
 
 TQsgDateTimePicker::TQsgDateTimePicker(TComponent* AOwner)
     : TDateTimePicker(AOwner), FCanvas(std::make_unique<TCanvas>()) {
@@ -21,12 +22,7 @@ int TQsgDateTimePicker::GetVersionNr() const {
 }
 
 String TQsgDateTimePicker::Version() const {
-    const unsigned v = unsigned(GetVersionNr());
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(v >> 24)
-        .arg((v >> 16) & 0xFF)
-        .arg((v >> 8) & 0xFF)
-        .arg(v & 0xFF);
+    return VersionNumberText(GetVersionNr());
 }
 
 // Properties

@@ -1,5 +1,6 @@
 // The column grid: life, the item count, and the string grid's hooks answered from the column items.
 #include "controls/grid/QvCGrid.h"
+#include "controls/VersionText.h"
 
 #include "toolkit/controls/Menus.h"
 #include "toolkit/system/IniFiles.h"
@@ -124,12 +125,7 @@ int TQvColumnGrid::GetVersionNr() {
 
 String TQvColumnGrid::GetVersionString() {
     const int nr = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 %5")
-        .arg((nr >> 24) & 0xFF)
-        .arg((nr >> 16) & 0xFF)
-        .arg((nr >> 8) & 0xFF)
-        .arg(nr & 0xFF)
-        .arg(QLatin1String(kColumnGridVersionDate));
+    return VersionNumberText(nr) + ' ' + QLatin1String(kColumnGridVersionDate);
 }
 
 // Columns coming, going and moving

@@ -1,6 +1,7 @@
 // The string grid's life: the grid unit's set-up, construction, window creation, end of loading,
 // copying and destruction, and the version texts.
 #include "controls/grid/QvGrid.h"
+#include "controls/VersionText.h"
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGridCheck.h"
 #include "controls/grid/QvRichEdit.h"
@@ -477,18 +478,6 @@ void TQvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
 int TQvStringGrid::GetVersionNr() {
     return kQvGridVersion;
 }
-
-namespace {
-
-String VersionNumberText(int nr) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg((nr >> 24) & 0xFF)
-        .arg((nr >> 16) & 0xFF)
-        .arg((nr >> 8) & 0xFF)
-        .arg(nr & 0xFF);
-}
-
-} // namespace
 
 String TQvStringGrid::GetVersionString() {
     return VersionNumberText(GetVersionNr()) + " " + kQvGridVersionDate;
