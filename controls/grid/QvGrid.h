@@ -574,9 +574,35 @@ public:
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
     void ClearRows(int ARow, int ACount);
     void InsertNormalRow(int ARow);
-    void InsertChildRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt = 0);
     void RemoveNormalRow(int ARow);
     void RemoveChildRow(int ARow);
+    // Nodes and expand buttons (data/QvGrid_Nodes.cpp). AddNode, RemoveNode, ExpandNode and ContractNode
+    // take real rows, the queries display rows.
+    bool HasExpand(int ACol, int ARow);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    int NumNodes() const { return FNumNodes; }
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // True when the node of the display row is contracted.
+    bool NodeState(int ARow);
+    void SetNodeState(int ARow, bool Contracted);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetNodeSpanType(int ARow);
+    bool IsOverNodeGlyph(int ARow, int X);
     int NumHiddenColumns() const { return FNumHiddenColumns; }
     int NumHiddenRows() const { return FGridItems->Count() + FFilterRows.HiddenRowCount(); }
     bool IsHiddenColumn(int ACol) const;
@@ -1823,6 +1849,7 @@ private:
     bool PressRadioGroup(const PressEvent& P);
     bool PressRating(const PressEvent& P);
     bool PressCellButton(const PressEvent& P);
+    bool PressNodeGlyph(const PressEvent& P);
     void AimMergedPress(TMessage& Message, const PressEvent& P);
     void NoteGrabOffset();
     bool PressDisjunctLines(TMessage& Message, const PressEvent& P);
@@ -2186,6 +2213,13 @@ private:
     int FSortSense = 0;  // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
+    int FNumNodes = 0;
+    // The rows under a node: where its block ends, hiding and showing them, and the group auto-check.
+    int NodeBlockEnd(int ARow);
+    bool ShowNodeRows(int ARow);
+    void DissolveOutlineLevel(int KeepRow);
+    void DropNode(int ARow);
+    void AutoCheckGroupRows(int ACol, int ARow, bool State);
     int FRememberedWidth = -1;
     int FComboIndex = -1;
     int FPrintPageFrom = 1;

@@ -455,12 +455,6 @@ void TQvStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) {
     if (ARow >= 0 && ARow < RowCount()) SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
 }
 
-int TQvStringGrid::GetExpandHeight(int, int, bool) {
-    // Expand graphics keep their own heights once the grouping topic creates them; without one a row
-    // takes the default height.
-    return DefaultRowHeight();
-}
-
 void TQvStringGrid::DoComboCloseUp(int ARow, int ACol) {
     if (OnComboCloseUp) OnComboCloseUp(this, ARow, ACol);
 }

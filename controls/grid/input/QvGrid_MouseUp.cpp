@@ -123,10 +123,8 @@ void TQvStringGrid::ReleasePushedButton(const ReleaseEvent& u) {
             const int rb = RealColIndex(b.X);
             if (GetCellType(rb, b.Y) == ctExpand &&
                 (ReleasePointIn(GetExpandButtonRect(rb, b.Y), u.X, u.Y) || fixedHit))
-                if (TCellGraphic* g = GetCellGraphic(rb, b.Y)) {
-                    g->CellBoolean = !g->CellBoolean;
-                    DoExpandClick(pc, pr, g->CellBoolean);
-                }
+                // The state lives in the button's own field: CellBoolean is whether it is drawn pressed.
+                if (GetCellGraphic(rb, b.Y)) DoExpandClick(pc, pr, ToggleExpand(rb, b.Y));
         }
     }
     FMouse.Press.PushedButton = TPoint(-1, -1);
