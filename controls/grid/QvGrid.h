@@ -1351,6 +1351,20 @@ public:
     TGrouping* Grouping() const { return FGrouping.get(); }
     // The column grouped on, or -1.
     int GroupColumn() const { return FGroupColumn; }
+    // -1 undoes the grouping, a column above 0 groups by it; 0 and other values do nothing.
+    void SetGroupColumn(int Value);
+    // Group calculations (data/QvGrid_Group.cpp): each expanded group's value into its summary row, or into
+    // its header row without summaries. Method: 1 sum, 2 average, 3 min, 4 max, 5 count, 6 OnGroupCalc,
+    // 7 distinct, 8 standard deviation.
+    void GroupCalc(int Colindex, int Method);
+    void GroupSum(int Colindex) { GroupCalc(Colindex, 1); }
+    void GroupAvg(int Colindex) { GroupCalc(Colindex, 2); }
+    void GroupMin(int Colindex) { GroupCalc(Colindex, 3); }
+    void GroupMax(int Colindex) { GroupCalc(Colindex, 4); }
+    void GroupCount(int Colindex) { GroupCalc(Colindex, 5); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
     TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
     TFilter* Filter() const { return FFilter.get(); }
     TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
@@ -2214,6 +2228,14 @@ private:
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
     int FNumNodes = 0;
+    // The grouped column's width and its header and footer texts, put back by UnGroup.
+    int FGroupWidth = 0;
+    String FGroupCaption;
+    String FGroupFooter;
+    bool FIsGrouping = false;
+    void GroupHeaderLook(int ARow);
+    void GroupSummaryLook(int ARow);
+    void RemoveDisplayRows(const std::vector<int>& Rows);
     // The rows under a node: where its block ends, hiding and showing them, and the group auto-check.
     int NodeBlockEnd(int ARow);
     bool ShowNodeRows(int ARow);

@@ -236,7 +236,5 @@ TGridRect TQvStringGrid::GetUsedCells() {
 
 void TQvStringGrid::SubGroup(int) {}
 void TQvStringGrid::SubUnGroup(int) {}
-void TQvStringGrid::Group(int) {}
-void TQvStringGrid::UnGroup() {}
 void TQvStringGrid::SaveColPositions() {}
 void TQvStringGrid::LoadColPositions() {}
