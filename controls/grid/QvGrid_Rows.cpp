@@ -234,7 +234,5 @@ TGridRect TQvStringGrid::GetUsedCells() {
 // Slots of the data topics, filled in by them
 // --------------------------------------------------------------------------------------------
 
-void TQvStringGrid::SubGroup(int) {}
-void TQvStringGrid::SubUnGroup(int) {}
 void TQvStringGrid::SaveColPositions() {}
 void TQvStringGrid::LoadColPositions() {}

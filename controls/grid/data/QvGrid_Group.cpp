@@ -5,6 +5,7 @@
 #include "toolkit/system/ScopedValue.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -133,6 +134,78 @@ void TQvStringGrid::UnGroup() {
     if (Col() >= ColCount() || Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
     EndUpdate();
     Invalidate();
+}
+
+// A second level inside a grouping: a sub-header row before each run of equal values of the column within a
+// group. The grouping's own column, width and texts stay remembered for UnGroup.
+void TQvStringGrid::SubGroup(int Colindex) {
+    if (Colindex < FixedCols() || Colindex >= ColCount()) return;
+    BeginUpdate();
+    ExpandAll();
+    const bool summary = FGrouping->Summary();
+    const int textCol = std::min(Colindex + 1, ColCount() - 1);
+    int header = -1;
+    // The open sub-group ends before End: its summary row comes in first, so that it counts for the
+    // enclosing group and not for the sub-group; answers the rows added.
+    auto close = [&](int End) {
+        if (header < 0) return 0;
+        int added = 0;
+        if (summary) {
+            InsertChildRow(RealRowIndex(End - 1), 1);
+            CreateCellGraphic(0, End)->CellType = ctSummary;
+            GroupSummaryLook(End);
+            added = 1;
+        }
+        AddNode(RealRowIndex(header), End - header);
+        GetCellGraphic(0, header)->CellVar = Colindex;
+        header = -1;
+        return added;
+    };
+    std::optional<String> previous;
+    for (int r = FixedRows(); r < RowCount() - FFixedFooters;) {
+        if (IsNode(r) || IsSummary(r)) {
+            r += close(r) + 1;
+            previous.reset();
+            continue;
+        }
+        const String value = Cells(Colindex, r);
+        if (!previous || value != *previous) {
+            r += close(r);
+            InsertChildRow(RealRowIndex(r), 0);
+            SetCells(textCol, r, value);
+            GroupHeaderLook(r);
+            header = r++;
+            previous = value;
+        }
+        SetCells(Colindex, r, String());
+        ++r;
+    }
+    close(RowCount() - FFixedFooters);
+    if (FixedRows() < RowCount()) SetRow(FixedRows());
+    EndUpdate();
+}
+
+void TQvStringGrid::SubUnGroup(int Colindex) {
+    BeginUpdate();
+    ExpandAll();
+    const int textCol = std::min(Colindex + 1, ColCount() - 1);
+    String value;
+    for (int r = FixedRows(); r < RowCount() - FFixedFooters;) {
+        const TCellGraphic* g = IsNode(r) ? GetCellGraphic(0, r) : nullptr;
+        if (g && g->CellVar.toInt() == Colindex) {
+            value = Cells(textCol, r);
+            const int span = GetNodeSpan(r);
+            if (FGrouping->Summary() && IsSummary(r + span)) RemoveChildRow(RealRowIndex(r + span));
+            if (IsMergedCell(1, r)) SplitCells(1, r);
+            DropNode(r);
+            FreeCellPropsRect(0, r, TotalColCount() - 1, r);
+            RemoveChildRow(RealRowIndex(r));
+            continue;
+        }
+        if (!g && !IsSummary(r)) SetCells(Colindex, r, value);
+        ++r;
+    }
+    EndUpdate();
 }
 
 void TQvStringGrid::SetGroupColumn(int Value) {

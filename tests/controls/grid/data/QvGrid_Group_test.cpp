@@ -107,6 +107,40 @@ TEST_F(GroupGrid, WithoutSummariesTheHeaderTakesTheValue) {
     EXPECT_DOUBLE_EQ(grid->Floats(2, 3), 3.5);
 }
 
+TEST(SubGroup, SubHeadersInsideEachGroupAndBack) {
+    qvtest::GridOnForm shown({"A", "A", "B", "A"});
+    TQvStringGrid* grid = shown.grid;
+    const QStringList sub{"x", "x", "z", "y"};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(3, r, sub[r - 1]);
+    grid->Group(2);
+    grid->SubGroup(2);
+    auto column = [&](int ACol) {
+        QStringList out;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            out << grid->Cells(ACol, r);
+        return out;
+    };
+    EXPECT_EQ(column(1), (QStringList{"A", "", "r1", "r2", "", "r4", "B", "", "r3"}));
+    // The sub-grouped column is the last: the sub-headers show their value in it, its data cells are emptied.
+    EXPECT_EQ(column(2), (QStringList{"", "x", "", "", "y", "", "", "z", ""}));
+    EXPECT_EQ(grid->GetNodeSpan(1), 6);
+    EXPECT_EQ(grid->GetNodeSpan(2), 3);
+    EXPECT_EQ(grid->GetNodeLevel(2), 2);
+    EXPECT_EQ(grid->GetParentRow(3), 2);
+    grid->ContractNode(1);
+    EXPECT_EQ(column(1), (QStringList{"A", "B", "", "r3"}));
+
+    grid->SubUnGroup(2);
+    EXPECT_EQ(column(1), (QStringList{"A", "r1", "r2", "r4", "B", "r3"}));
+    EXPECT_EQ(column(2), (QStringList{"", "x", "x", "y", "", "z"}));
+    EXPECT_EQ(grid->GetNodeSpan(1), 4);
+    EXPECT_EQ(grid->GetNodeSpan(5), 2);
+    grid->UnGroup();
+    EXPECT_EQ(column(2), (QStringList{"A", "A", "A", "B"}));
+    EXPECT_EQ(column(3), (QStringList{"x", "x", "y", "z"}));
+}
+
 TEST(GroupMarker, ACellHoldingTheOldMarkerTextGroupsLikeAnyOther) {
     const QString marker = QString(QChar(0xFF)) + QChar(0xFE);
     qvtest::GridOnForm shown({marker, marker});
