@@ -2009,6 +2009,10 @@ private:
     std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
     void UndoFilterLevel();
     void ShowFilterList(int ACol, const TRect& Cell);
+    // The filter button takes the right edge of its header cell, painted and clicked.
+    static constexpr int kFilterButtonWidth = 16;
+    bool HasFilterButton(int ACol);
+    void DrawFilterButton(TCellPaintState& S, const TRect& R);
     // Search: the walk of one Find over the grid's cells.
     TPoint FindCell(const TPoint& StartCell, const String& s, TFindParameters FindParams, bool Wide);
     void GotoFoundCell(const TPoint& Found, TFindParameters FindParams);

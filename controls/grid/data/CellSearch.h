@@ -6,6 +6,7 @@
 #include "controls/grid/data/GridCells.h"
 
 #include <functional>
+#include <initializer_list>
 
 // The cells a search walks, both ends included. Columns are display columns, or real ones when the search
 // includes the hidden columns; rows likewise.
@@ -21,6 +22,12 @@ struct CellSearchArea {
 
 inline bool HasFindParam(TFindParameters Params, TFindParameter P) {
     return (Params & (1u << P)) != 0;
+}
+inline TFindParameters FindParamSet(std::initializer_list<TFindParameter> List) {
+    TFindParameters p = 0;
+    for (TFindParameter f : List)
+        p |= 1u << f;
+    return p;
 }
 
 // One search text with its parameters, prepared once: upper-cased unless the case counts.

@@ -10,13 +10,6 @@
 
 namespace cellsearch_test {
 
-TFindParameters Params(std::initializer_list<TFindParameter> List) {
-    TFindParameters p = 0;
-    for (TFindParameter f : List)
-        p |= 1u << f;
-    return p;
-}
-
 // A store of Cols x Rows from row-major texts.
 void Fill(GridCellStore& Store, const QStringList& Texts) {
     for (int i = 0; i < Texts.size(); ++i)
@@ -47,9 +40,9 @@ TEST(CellSearchWalk, OrderAndDirectionDecideWhichMatchComesFirst) {
     };
     const Case cases[] = {
         {"column by column", 0, {{1, 2}, {2, 1}}},
-        {"row by row", Params({fnDirectionLeftRight}), {{2, 1}, {1, 2}}},
-        {"column by column backwards", Params({fnBackward}), {{2, 1}, {1, 2}}},
-        {"row by row backwards", Params({fnDirectionLeftRight, fnBackward}), {{1, 2}, {2, 1}}},
+        {"row by row", FindParamSet({fnDirectionLeftRight}), {{2, 1}, {1, 2}}},
+        {"column by column backwards", FindParamSet({fnBackward}), {{2, 1}, {1, 2}}},
+        {"row by row backwards", FindParamSet({fnDirectionLeftRight, fnBackward}), {{1, 2}, {2, 1}}},
     };
     for (const Case& c : cases) {
         const CellSearch search(store, "x", c.params, Whole(store));
@@ -76,7 +69,7 @@ TEST(CellSearchWalk, StaysInsideTheArea) {
     GridCellStore store(3, 3);
     Fill(store, {"a", "a", "a", "a", "a", "a", "a", "a", "a"});
     // One row, as the current or preset row narrows it: the walk ends at the row's end.
-    const CellSearch row(store, "a", Params({fnDirectionLeftRight}), CellSearchArea{1, 1, 2, 1});
+    const CellSearch row(store, "a", FindParamSet({fnDirectionLeftRight}), CellSearchArea{1, 1, 2, 1});
     EXPECT_EQ(AllMatches(row), (std::vector<TPoint>{{1, 1}, {2, 1}}));
     const CellSearch col(store, "a", 0, CellSearchArea{2, 0, 2, 2});
     EXPECT_EQ(AllMatches(col), (std::vector<TPoint>{{2, 0}, {2, 1}, {2, 2}}));
@@ -92,21 +85,21 @@ TEST(CellSearchTest, MatchModes) {
     };
     const Case cases[] = {
         {"anywhere", "cab", "ab", 0, true},
-        {"start: at the start", "abc", "ab", Params({fnMatchStart}), true},
-        {"start: inside", "cab", "ab", Params({fnMatchStart}), false},
-        {"full: equal", "ab", "ab", Params({fnMatchFull}), true},
-        {"full: longer cell", "abc", "ab", Params({fnMatchFull}), false},
+        {"start: at the start", "abc", "ab", FindParamSet({fnMatchStart}), true},
+        {"start: inside", "cab", "ab", FindParamSet({fnMatchStart}), false},
+        {"full: equal", "ab", "ab", FindParamSet({fnMatchFull}), true},
+        {"full: longer cell", "abc", "ab", FindParamSet({fnMatchFull}), false},
         {"case ignored", "xAbx", "aB", 0, true},
-        {"case counts", "xAbx", "aB", Params({fnMatchCase}), false},
-        {"case counts, same case", "xaBx", "aB", Params({fnMatchCase}), true},
-        {"expression", "abc", "a*", Params({fnMatchRegular}), true},
-        {"expression fails", "abc", "b*", Params({fnMatchRegular}), false},
-        {"expression ignores case", "ABC", "a*", Params({fnMatchRegular}), true},
-        {"expression with case", "ABC", "a*", Params({fnMatchRegular, fnMatchCase}), false},
+        {"case counts", "xAbx", "aB", FindParamSet({fnMatchCase}), false},
+        {"case counts, same case", "xaBx", "aB", FindParamSet({fnMatchCase}), true},
+        {"expression", "abc", "a*", FindParamSet({fnMatchRegular}), true},
+        {"expression fails", "abc", "b*", FindParamSet({fnMatchRegular}), false},
+        {"expression ignores case", "ABC", "a*", FindParamSet({fnMatchRegular}), true},
+        {"expression with case", "ABC", "a*", FindParamSet({fnMatchRegular, fnMatchCase}), false},
         {"two quotes: empty cell", "", "\"\"", 0, true},
         {"two quotes: filled cell", "a", "\"\"", 0, false},
         {"markup counts", "<b>a</b>b", "ab", 0, false},
-        {"markup ignored", "<b>a</b>b", "ab", Params({fnIgnoreHTMLTags}), true},
+        {"markup ignored", "<b>a</b>b", "ab", FindParamSet({fnIgnoreHTMLTags}), true},
     };
     for (const Case& c : cases) {
         GridCellStore store(1, 1);
@@ -131,14 +124,14 @@ TEST(CellSearchColumns, HiddenColumnsMapOrJoinTheArea) {
     const CellSearch shown(store, "x", 0, Whole(store));
     ASSERT_EQ(AllMatches(shown), (std::vector<TPoint>{{2, 0}}));
     EXPECT_EQ(shown.RealColumn(2), 3);
-    const CellSearch all(store, "x", Params({fnIncludeHiddenColumns}), CellSearchArea{0, 0, 3, 0});
+    const CellSearch all(store, "x", FindParamSet({fnIncludeHiddenColumns}), CellSearchArea{0, 0, 3, 0});
     EXPECT_EQ(AllMatches(all), (std::vector<TPoint>{{1, 0}, {3, 0}}));
 }
 
 TEST(CellSearchColumns, IgnoredColumnsArePassedOverRowByRowOnly) {
     GridCellStore store(3, 1);
     Fill(store, {"x", "x", "x"});
-    for (TFindParameters p : {Params({fnDirectionLeftRight}), TFindParameters(0)}) {
+    for (TFindParameters p : {FindParamSet({fnDirectionLeftRight}), TFindParameters(0)}) {
         CellSearch search(store, "x", p, Whole(store));
         search.Ignored = [](int c) { return c == 1; };
         const size_t expected = p ? 2 : 3;
@@ -157,10 +150,10 @@ TEST(CellSearchReplace, EachCellOnceAndCasePerParameters) {
     };
     const Case cases[] = {
         {"case ignored", {"xax", "X", "b"}, "x", "y", 0, {"yay", "y", "b"}, 2},
-        {"case counts", {"xax", "X", "b"}, "x", "y", Params({fnMatchCase}), {"yay", "X", "b"}, 1},
+        {"case counts", {"xax", "X", "b"}, "x", "y", FindParamSet({fnMatchCase}), {"yay", "X", "b"}, 1},
         {"the replacement holds the text again", {"a", "ba", "c"}, "a", "aa", 0, {"aa", "baa", "c"}, 2},
-        {"full cells only", {"ab", "abc"}, "ab", "z", Params({fnMatchFull}), {"z", "abc"}, 1},
-        {"backwards", {"a", "a"}, "a", "b", Params({fnBackward}), {"b", "b"}, 2},
+        {"full cells only", {"ab", "abc"}, "ab", "z", FindParamSet({fnMatchFull}), {"z", "abc"}, 1},
+        {"backwards", {"a", "a"}, "a", "b", FindParamSet({fnBackward}), {"b", "b"}, 2},
         {"nothing found", {"a"}, "q", "z", 0, {"a"}, 0},
     };
     for (const Case& c : cases) {

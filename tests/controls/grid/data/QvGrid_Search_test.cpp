@@ -3,17 +3,11 @@
 #include "GridOnForm.h"
 #include "InputEvents.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/data/CellSearch.h"
 
 #include <gtest/gtest.h>
 
 namespace qvgrid_search_test {
-
-TFindParameters Params(std::initializer_list<TFindParameter> List) {
-    TFindParameters p = 0;
-    for (TFindParameter f : List)
-        p |= 1u << f;
-    return p;
-}
 
 // Four columns and six rows, one fixed of each; the texts are row-major from (1, 1).
 struct SearchGrid : ::testing::Test {
@@ -45,53 +39,55 @@ TEST_F(SearchGrid, FindNextWalksToTheEndThenStartsAgain) {
     EXPECT_FALSE(grid.FindBusy());
     EXPECT_EQ(grid.FindNext(), TPoint(1, 1)) << "after nothing more was found, the next search starts again";
     // The case counts only when asked; the fixed cells only with fnIncludeFixed.
-    EXPECT_EQ(grid.FindFirst("Apple", Params({fnMatchCase})), TPoint(2, 3));
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnIncludeFixed})), TPoint(0, 1));
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnIncludeFixed, fnDirectionLeftRight})), TPoint(1, 0));
+    EXPECT_EQ(grid.FindFirst("Apple", FindParamSet({fnMatchCase})), TPoint(2, 3));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnIncludeFixed})), TPoint(0, 1));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnIncludeFixed, fnDirectionLeftRight})), TPoint(1, 0));
 }
 
 TEST_F(SearchGrid, RestrictionsAndGoingToTheMatch) {
     grid.SetRow(4);
     grid.SetCol(2);
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnFindInCurrentRow, fnDirectionLeftRight})), TPoint(3, 4));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnFindInCurrentRow, fnDirectionLeftRight})),
+              TPoint(3, 4));
     EXPECT_EQ(grid.FindNext(), TPoint(-1, -1)) << "the current row only";
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnFindInCurrentCol})), TPoint(2, 2));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnFindInCurrentCol})), TPoint(2, 2));
     grid.SetFindCol(3);
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnFindInPresetCol})), TPoint(3, 4));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnFindInPresetCol})), TPoint(3, 4));
     grid.SetFindRow(2);
-    EXPECT_EQ(grid.FindFirst("p", Params({fnFindInPresetRow, fnDirectionLeftRight, fnBackward})),
+    EXPECT_EQ(grid.FindFirst("p", FindParamSet({fnFindInPresetRow, fnDirectionLeftRight, fnBackward})),
               TPoint(3, 2));
     EXPECT_EQ(grid.FindNext(), TPoint(2, 2));
     EXPECT_EQ(grid.Row(), 4) << "without fnAutoGoto the current cell stays";
 
-    EXPECT_EQ(grid.FindFirst("melon", Params({fnAutoGoto})), TPoint(2, 4));
+    EXPECT_EQ(grid.FindFirst("melon", FindParamSet({fnAutoGoto})), TPoint(2, 4));
     EXPECT_EQ(grid.Col(), 2);
     EXPECT_EQ(grid.Row(), 4);
-    EXPECT_EQ(grid.FindFirst("nothing", Params({fnAutoGoto})), TPoint(-1, -1));
+    EXPECT_EQ(grid.FindFirst("nothing", FindParamSet({fnAutoGoto})), TPoint(-1, -1));
     EXPECT_EQ(grid.Row(), 4);
 }
 
 TEST_F(SearchGrid, HiddenColumnsAndRows) {
     grid.HideColumn(1);
     // Display column 1 is real column 2 now; the match in real column 3 is display column 2.
-    EXPECT_EQ(grid.FindFirst("Apple", Params({fnMatchCase})), TPoint(1, 3));
-    EXPECT_EQ(grid.FindFirst("APPLE", Params({fnMatchCase})), TPoint(2, 4));
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnMatchFull, fnFindInPresetCol})), TPoint(-1, -1));
+    EXPECT_EQ(grid.FindFirst("Apple", FindParamSet({fnMatchCase})), TPoint(1, 3));
+    EXPECT_EQ(grid.FindFirst("APPLE", FindParamSet({fnMatchCase})), TPoint(2, 4));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnMatchFull, fnFindInPresetCol})), TPoint(-1, -1));
     grid.SetFindCol(2);
-    EXPECT_EQ(grid.FindFirst("apple", Params({fnMatchFull, fnFindInPresetCol})), TPoint(2, 4));
+    EXPECT_EQ(grid.FindFirst("apple", FindParamSet({fnMatchFull, fnFindInPresetCol})), TPoint(2, 4));
     EXPECT_EQ(grid.FindFirst("cherry", 0), TPoint(-1, -1)) << "the hidden column is not searched";
-    EXPECT_EQ(grid.FindFirst("cherry", Params({fnIncludeHiddenColumns})), TPoint(1, 2));
-    EXPECT_EQ(grid.Replace("APPLE", "grape", Params({fnMatchFull, fnMatchCase})), 1);
+    EXPECT_EQ(grid.FindFirst("cherry", FindParamSet({fnIncludeHiddenColumns})), TPoint(1, 2));
+    EXPECT_EQ(grid.Replace("APPLE", "grape", FindParamSet({fnMatchFull, fnMatchCase})), 1);
     EXPECT_EQ(grid.AllCells(3, 4), "grape") << "real column 3";
     EXPECT_EQ(grid.AllCells(1, 1), "apple") << "the hidden column keeps its text";
     grid.UnHideColumn(1);
 
     grid.HideRow(3);
-    EXPECT_EQ(grid.FindFirst("Apple", Params({fnMatchCase})), TPoint(-1, -1));
-    EXPECT_EQ(grid.FindFirst("Apple", Params({fnMatchCase, fnIncludeHiddenRows})), TPoint(2, 3));
+    EXPECT_EQ(grid.FindFirst("Apple", FindParamSet({fnMatchCase})), TPoint(-1, -1));
+    EXPECT_EQ(grid.FindFirst("Apple", FindParamSet({fnMatchCase, fnIncludeHiddenRows})), TPoint(2, 3));
     // A hidden row has no place to go to: the current cell stays.
     grid.SetRow(1);
-    EXPECT_EQ(grid.FindFirst("Apple", Params({fnMatchCase, fnIncludeHiddenRows, fnAutoGoto})), TPoint(2, 3));
+    EXPECT_EQ(grid.FindFirst("Apple", FindParamSet({fnMatchCase, fnIncludeHiddenRows, fnAutoGoto})),
+              TPoint(2, 3));
     EXPECT_EQ(grid.Row(), 1);
 }
 
@@ -106,8 +102,8 @@ TEST_F(SearchGrid, ReplaceChangesEachMatchOnceAndMarksItsRow) {
     EXPECT_FALSE(grid.RowModified(0));
     EXPECT_FALSE(grid.FindBusy());
     EXPECT_EQ(grid.Replace("x", "y", 0), 0);
-    EXPECT_EQ(grid.Replace("pecan", "nut", Params({fnMatchCase})), 1);
-    EXPECT_EQ(grid.Replace("NUT", "x", Params({fnMatchCase})), 0);
+    EXPECT_EQ(grid.Replace("pecan", "nut", FindParamSet({fnMatchCase})), 1);
+    EXPECT_EQ(grid.Replace("NUT", "x", FindParamSet({fnMatchCase})), 0);
 }
 
 TEST(QvGridSearch, NothingToSearchWithoutNormalRows) {
@@ -118,7 +114,7 @@ TEST(QvGridSearch, NothingToSearchWithoutNormalRows) {
     grid.SetCells(1, 1, "a");
     EXPECT_EQ(grid.FindFirst("a", 0), TPoint(-1, -1)) << "the only row below the header is a footer";
     EXPECT_EQ(grid.Replace("a", "b", 0), 0);
-    EXPECT_EQ(grid.FindFirst("a", Params({fnIncludeFixed})), TPoint(1, 1));
+    EXPECT_EQ(grid.FindFirst("a", FindParamSet({fnIncludeFixed})), TPoint(1, 1));
     EXPECT_FALSE(grid.FindBusy());
 }
 
