@@ -38,10 +38,11 @@ bool CellSearch::Matches(int Col, int Row) const {
             return false;
         }
     }
-    const String compared = matchCase ? text : text.toUpper();
-    const qsizetype at = compared.indexOf(FPrepared);
+    // Compared without regard to case in place: no upper-cased copy of every cell walked.
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const qsizetype at = text.indexOf(FPrepared, 0, cs);
     const bool found = HasFindParam(FParams, fnMatchStart) ? at == 0 : at >= 0;
-    return found && (!HasFindParam(FParams, fnMatchFull) || compared == FPrepared);
+    return found && (!HasFindParam(FParams, fnMatchFull) || text.compare(FPrepared, cs) == 0);
 }
 
 // One cell on in walk order; false past the area's end.
