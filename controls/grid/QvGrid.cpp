@@ -148,6 +148,7 @@ void TQvStringGrid::CreateOwnedObjects() {
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
     FDragScrollOptions = std::make_unique<TDragScrollOptions>();
     FControlLook = std::make_unique<TControlLook>(this);
+    BindSearchPanel();
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
     FColumnSize = std::make_unique<TColumnSize>(this);

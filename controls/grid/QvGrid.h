@@ -9,6 +9,7 @@
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/SearchPanel.h"
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
@@ -68,13 +69,6 @@ class TFooterPanel : public TPanel {
 public:
     explicit TFooterPanel(TComponent* AOwner) : TPanel(AOwner) {}
     String ClassName() const override { return "TFooterPanel"; }
-};
-
-// The strip below the rows that holds the search footer's controls.
-class TSearchPanel : public TPanel {
-public:
-    explicit TSearchPanel(TComponent* AOwner) : TPanel(AOwner) {}
-    String ClassName() const override { return "TSearchPanel"; }
 };
 
 class TQvInplaceEdit;
@@ -951,6 +945,24 @@ public:
     void NarrowDown(const String& ACondition, int AColumn);
     bool FilterActive() const { return FFilterActive; }
     void SetFilterActive(bool Value);
+    // Search (data/QvGrid_Search.cpp). Cells are display columns and rows, real ones with
+    // fnIncludeHiddenColumns and fnIncludeHiddenRows; a start of (-1, -1) begins with the walk's first cell,
+    // and (-1, -1) answers that nothing was found.
+    TPoint Find(const TPoint& StartCell, const String& s, TFindParameters FindParams);
+    TPoint FindWide(const TPoint& StartCell, const String& s, TFindParameters FindParams);
+    TPoint FindFirst(const String& s, TFindParameters FindParams);
+    TPoint FindNext();
+    // Replaces OrigStr by NewStr in every cell the search finds, each once; answers the cells changed.
+    int Replace(const String& OrigStr, const String& NewStr, TFindParameters FindParams);
+    // The keyboard lookup: the first row whose text in the sorted column starts with s (upper case), or -1.
+    int Search(const String& s);
+    TPoint SearchCell() const { return FSearchCell; }
+    void SetSearchCell(const TPoint& Value) { FSearchCell = Value; }
+    bool FindBusy() const { return FFindBusy; }
+    QV_PLAIN_PROP(int, FindCol, 0)
+    QV_PLAIN_PROP(int, FindRow, 0)
+
+public:
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
@@ -1382,6 +1394,11 @@ public:
     TControlList* CellControls() const { return FControlList.get(); }
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    // The pixels the search footer takes at the bottom of the client area (0 while it is hidden): the rows
+    // scroll to stay above it.
+    int SearchFooterHeight() const {
+        return FSearchPanel && FSearchPanel->Visible() ? FSearchPanel->Height() : 0;
+    }
     TDropList* FilterList() const { return FFilterList; }
     TDropCheckList* FilterCheckList() const { return FFilterCheckList; }
     TStringList* FilterValueList() const { return FFilterValues.get(); }
@@ -2033,6 +2050,23 @@ private:
     std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
     void UndoFilterLevel();
     void ShowFilterList(int ACol, const TRect& Cell);
+    // The filter button takes the right edge of its header cell, painted and clicked.
+    static constexpr int kFilterButtonWidth = 16;
+    bool HasFilterButton(int ACol);
+    void DrawFilterButton(TCellPaintState& S, const TRect& R);
+    // Search: the walk of one Find over the grid's cells.
+    TPoint FindCell(const TPoint& StartCell, const String& s, TFindParameters FindParams, bool Wide);
+    void GotoFoundCell(const TPoint& Found, TFindParameters FindParams);
+    void LookUpTyped(QChar Key);
+    // The search footer (QvGrid_SearchFooter.cpp): the panel's events and the footer's settings.
+    void BindSearchPanel();
+    TFindParameters SearchFooterParams(bool Backward);
+    void SearchFooterEditChanged();
+    void SearchFooterStep(bool Backward);
+    void SearchFooterClose();
+    void SearchFooterHighlight();
+    void SearchFooterChanged();
+    void MarkSearchText(bool Mark);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
@@ -2207,6 +2241,10 @@ private:
     TPoint FLastKeyCell{-1, -1};
     String FSearchInc;
     int FSearchTics = 0;
+    TPoint FSearchCell{-1, -1};
+    String FFindText; // as prepared: upper-cased unless the case counts
+    TFindParameters FFindParams = 0;
+    bool FFindBusy = false;
     bool FGridBlink = false;
     bool FDisableSize = false;
     bool FInvokedChange = false;

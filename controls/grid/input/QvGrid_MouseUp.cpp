@@ -259,7 +259,7 @@ void TQvStringGrid::ReleaseOnCell(const ReleaseEvent& u) {
     int pc = -1, pr = -1;
     MouseToCell(FMouse.Press.At.X, FMouse.Press.At.Y, pc, pr);
     if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(rc) && u.X > R.Right - 16) return;
-    if (r == FFilterDropDownRow && r < FixedRows() && u.X > R.Right - 16) {
+    if (r == FFilterDropDownRow && r < FixedRows() && u.X > R.Right - kFilterButtonWidth) {
         ShowFilterList(rc, R);
         if (FFilterDropDownColumn >= 0) return;
     }

@@ -174,6 +174,8 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     S.RealCol = RealColIndex(ACol);
     const TMouseActions& ma = *FMouseActions;
     S.SelRow = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    S.FilterCell =
+        ARow == FFilterDropDownRow && ARow < TCustomGrid::FixedRows() && HasFilterButton(S.RealCol);
     TRect R = ARect;
 
     DrawCellScrollBar(S, R);
