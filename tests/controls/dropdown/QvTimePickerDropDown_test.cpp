@@ -111,7 +111,9 @@ TEST(TimePickerFields, TypedTextBecomesATimeOnlyWhenItIsOneInTheShownFormat) {
         SCOPED_TRACE(k.text);
         const std::optional<TTimeParts> p = TimePickerRead(Sep(k.text), k.seconds, TimeSeparator());
         ASSERT_EQ(p.has_value(), k.taken);
-        if (p) EXPECT_EQ(TimePickerText(*p, true, u':'), TimePickerText(k.parts, true, u':'));
+        if (p) {
+            EXPECT_EQ(TimePickerText(*p, true, u':'), TimePickerText(k.parts, true, u':'));
+        }
     }
 }
 
