@@ -15,6 +15,7 @@ class QEvent;
 class TWinControl;
 class TCustomForm;
 class TCanvas;
+class TBitmap;
 class TPopupMenu;
 class TBasicAction;
 class TControlActionLink;
@@ -461,3 +462,7 @@ TShiftState KeyboardStateToShiftState();
 int WheelScrollLines();
 // The mouse pointer in screen coordinates.
 TPoint GetCursorPos();
+// A cursor of the program's own, drawn from a picture with its hot spot, given a number of its own;
+// controls whose Cursor is that number show it.
+void RegisterCursor(TCursor Id, const TBitmap& Image, int HotX, int HotY);
+bool CursorRegistered(TCursor Id);

@@ -1,6 +1,7 @@
 // Qt events turned into window messages, posted and registered messages, keys and cursors.
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,10 +9,13 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+
+#include <map>
 
 namespace qvdetail {
 
@@ -171,9 +175,17 @@ Qt::CursorShape ToQtCursor(TCursor cursor) {
     }
 }
 
+std::map<int, QCursor>& RegisteredCursors() {
+    static std::map<int, QCursor> cursors;
+    return cursors;
+}
+
 void ApplyCursor(QWidget* w, TCursor cursor) {
+    const auto own = RegisteredCursors().find(int(cursor));
     if (cursor == crDefault)
         w->unsetCursor();
+    else if (own != RegisteredCursors().end())
+        w->setCursor(own->second);
     else
         w->setCursor(ToQtCursor(cursor));
 }
@@ -372,6 +384,14 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
 }
 
 } // namespace qvdetail
+
+void RegisterCursor(TCursor Id, const TBitmap& Image, int HotX, int HotY) {
+    qvdetail::RegisteredCursors()[int(Id)] = QCursor(QPixmap::fromImage(Image.toQImage()), HotX, HotY);
+}
+
+bool CursorRegistered(TCursor Id) {
+    return qvdetail::RegisteredCursors().count(int(Id)) > 0;
+}
 
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (!control) return;
