@@ -63,11 +63,28 @@ class TClipData;
 struct GridBlock;
 struct GridPasteResult;
 
-// The strip below the rows that shows the floating footer.
+// The strip below the rows that shows the floating footer (QvGrid_Footer.cpp).
 class TFooterPanel : public TPanel {
 public:
-    explicit TFooterPanel(TComponent* AOwner) : TPanel(AOwner) {}
+    explicit TFooterPanel(TQvStringGrid* AGrid);
     String ClassName() const override { return "TFooterPanel"; }
+    // The display column whose hint is shown, -1 for none.
+    int HintColumn() const { return FHintColumn; }
+
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    void Dispatch(TMessage& Message) override;
+    void CreateWnd() override;
+
+private:
+    // Each painter answers the width it covered.
+    int PaintFixedLastRow(TCanvas* C);
+    int PaintPreview(TCanvas* C, bool Template);
+    TQvStringGrid* FGrid;
+    int FHintColumn = -1;
 };
 
 // The strip below the rows that holds the search footer's controls.
@@ -288,6 +305,13 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
+    // Floating footer (QvGrid_Footer.cpp): repaints the footer panel.
+    void UpdateFooter();
+    void LastRowChanged() override;
+    // The display column under x in the footer panel, -1 beyond the last column.
+    int FooterColumnAt(int X);
+    // The width the footer covers: the fixed columns and the columns from the left column on.
+    int FooterCoveredWidth();
 
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------

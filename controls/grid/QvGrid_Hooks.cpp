@@ -176,9 +176,6 @@ void TQvStringGrid::CalcFooter(int ACol) {
         CalcFooterValues(ACol);
 }
 
-// The footer's column calculations belong to the floating footer topic.
-void TQvStringGrid::CalcFooterValues(int) {}
-
 // Look of a cell
 // --------------------------------------------------------------------------------------------
 
