@@ -606,7 +606,15 @@ public:
     bool IsHiddenColumn(int ACol) const;
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
+    // Scrolling, sizing and zoom (QvGrid_Scroll.cpp). -1 stretches the last column; an index beyond the
+    // columns raises.
     void StretchColumn(int ACol);
+    void StretchRightColumn();
+    // The stretch column the settings name, when it is one of the columns.
+    void StretchSettingsColumn();
+    // The user sized a column (row) that was OldSize before.
+    void UserSizedColumn(int ACol, int OldSize);
+    void UserSizedRow(int ARow, int OldSize);
 
     // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
     // Columns are real columns; rows are display rows except for the All... accessors.
@@ -1796,6 +1804,8 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void TopLeftChanged() override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -2135,6 +2145,7 @@ private:
     bool FLoaded = false;
     int FUpdateCount = 0;
     int FZoomFactor = 0;
+    bool FStretching = false;
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsVista = true;

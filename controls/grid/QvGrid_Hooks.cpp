@@ -399,8 +399,12 @@ void TQvStringGrid::EditorWMKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::NavigationChanged() {}
 void TQvStringGrid::DoStartBlockFocus() {}
 void TQvStringGrid::DoEndBlockFocus() {}
-void TQvStringGrid::UpdateColSize(int, int&) {}
-void TQvStringGrid::UpdateAutoColSize(int, int&) {}
+void TQvStringGrid::UpdateColSize(int ACol, int& NewWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
+}
+void TQvStringGrid::UpdateAutoColSize(int ACol, int& NewWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
+}
 void TQvStringGrid::ColumnHeadersChanged() {}
 void TQvStringGrid::BeforePaste() {}
 void TQvStringGrid::AfterPaste() {}

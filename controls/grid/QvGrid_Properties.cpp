@@ -312,13 +312,3 @@ void TQvStringGrid::SetGridImages(TImageList* Value) {
 bool TQvStringGrid::IsHiddenColumn(int ACol) const {
     return FHiddenCols.IsHidden(ACol);
 }
-
-void TQvStringGrid::StretchColumn(int ACol) {
-    if (ColCount() == 0) return;
-    if (ACol < 0 || ACol >= ColCount()) ACol = ColCount() - 1;
-    int others = 0;
-    for (int c = 0; c < ColCount(); ++c)
-        if (c != ACol) others += ColWidths(c) + 1;
-    const int width = ClientWidth() - others - 1;
-    if (width > 0) SetColWidths(ACol, width);
-}
