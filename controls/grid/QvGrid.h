@@ -615,6 +615,10 @@ public:
     // The user sized a column (row) that was OldSize before.
     void UserSizedColumn(int ACol, int OldSize);
     void UserSizedRow(int ARow, int OldSize);
+    // Shows the bars ScrollBarAlways keeps, disabled while everything fits; with Hide and saNone, hides the
+    // bars with nothing to scroll.
+    void UpdateScrollBarAlways(bool Hide);
+    void UpdateProportionalBars();
 
     // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
     // Columns are real columns; rows are display rows except for the All... accessors.
@@ -1466,7 +1470,9 @@ public:
     // them.
     QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
     QV_PLAIN_PROP(TColor, ScrollColor, clNone)
-    QV_PLAIN_PROP(bool, ScrollProportional, false)
+public:
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
     QV_PLAIN_PROP(bool, ScrollSynch, false)
     QV_PLAIN_PROP(TScrollType, ScrollType, ssNormal)
     QV_PLAIN_PROP(int, ScrollWidth, 17)
@@ -1806,6 +1812,7 @@ protected:
     void TopLeftChanged() override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
+    void ScrollRangeChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -2146,6 +2153,7 @@ private:
     int FUpdateCount = 0;
     int FZoomFactor = 0;
     bool FStretching = false;
+    bool FScrollProportional = false;
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsVista = true;

@@ -247,8 +247,7 @@ void TQvStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
 }
 
 void TQvStringGrid::ApplyScrollBarAlways() {
-    // Bars that stay visible when everything fits are the scrolling topic's; the toolkit shows bars as
-    // needed.
+    UpdateScrollBarAlways(false);
 }
 
 void TQvStringGrid::SetAutoThemeAdapt(bool Value) {

@@ -200,4 +200,49 @@ TEST_F(SizingTest, SizingBorderOfHeadersAndFixedColumns) {
         EXPECT_EQ(grid->IsOnSizingBorder(k.X, k.Y), k.On) << k.Name;
 }
 
+QScrollBar* Bar(TQvStringGrid* g, Qt::Orientation o) {
+    for (QScrollBar* b : g->Widget()->findChildren<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
+        if (b->orientation() == o) return b;
+    return nullptr;
+}
+
+TEST_F(SizingTest, BarsThatStayAndProportionalThumbs) {
+    grid->SetScrollBars(ssBoth);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    QScrollBar* v = Bar(grid, Qt::Vertical);
+    QScrollBar* h = Bar(grid, Qt::Horizontal);
+    ASSERT_TRUE(v && h);
+    EXPECT_FALSE(v->isVisibleTo(grid->Widget())) << "everything fits";
+
+    const struct {
+        TScrollBarAlways Always;
+        bool Vert, Horz;
+    } cases[] = {{saVert, true, false}, {saHorz, false, true}, {saBoth, true, true}};
+    for (const auto& k : cases) {
+        grid->SetScrollBarAlways(k.Always);
+        EXPECT_EQ(v->isVisibleTo(grid->Widget()), k.Vert) << k.Always;
+        EXPECT_EQ(h->isVisibleTo(grid->Widget()), k.Horz) << k.Always;
+        if (k.Vert) EXPECT_FALSE(v->isEnabled()) << k.Always;
+        if (k.Horz) EXPECT_FALSE(h->isEnabled()) << k.Always;
+    }
+    // More rows than fit: the bar that stayed becomes a working one.
+    grid->SetScrollBarAlways(saVert);
+    grid->SetRowCount(50);
+    EXPECT_TRUE(v->isVisibleTo(grid->Widget()));
+    EXPECT_TRUE(v->isEnabled());
+
+    // Proportional: positions 0..127, the page about the shown share, the position following the top row.
+    grid->SetScrollProportional(true);
+    EXPECT_EQ(v->maximum(), 127);
+    const int page = v->pageStep();
+    EXPECT_GT(page, 5);
+    EXPECT_LT(page, 40);
+    grid->SetRowCount(100);
+    EXPECT_EQ(v->maximum(), 127);
+    EXPECT_LT(v->pageStep(), page) << "more rows, a smaller share shown";
+    grid->SetTopRow(grid->RowCount() - grid->VisibleRowCount());
+    EXPECT_EQ(v->value(), 127);
+}
+
 } // namespace qvgrid_scroll_test
