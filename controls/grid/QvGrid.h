@@ -64,11 +64,28 @@ class TClipData;
 struct GridBlock;
 struct GridPasteResult;
 
-// The strip below the rows that shows the floating footer.
+// The strip below the rows that shows the floating footer (QvGrid_Footer.cpp).
 class TFooterPanel : public TPanel {
 public:
-    explicit TFooterPanel(TComponent* AOwner) : TPanel(AOwner) {}
+    explicit TFooterPanel(TQvStringGrid* AGrid);
     String ClassName() const override { return "TFooterPanel"; }
+    // The display column whose hint is shown, -1 for none.
+    int HintColumn() const { return FHintColumn; }
+
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    void Dispatch(TMessage& Message) override;
+    void CreateWnd() override;
+
+private:
+    // Each painter answers the width it covered.
+    int PaintFixedLastRow(TCanvas* C);
+    int PaintPreview(TCanvas* C, bool Template);
+    TQvStringGrid* FGrid;
+    int FHintColumn = -1;
 };
 
 class TQvInplaceEdit;
@@ -282,6 +299,13 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
+    // Floating footer (QvGrid_Footer.cpp): repaints the footer panel.
+    void UpdateFooter();
+    void LastRowChanged() override;
+    // The display column under x in the footer panel, -1 beyond the last column.
+    int FooterColumnAt(int X);
+    // The width the footer covers: the fixed columns and the columns from the left column on.
+    int FooterCoveredWidth();
 
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------
@@ -602,7 +626,19 @@ public:
     bool IsHiddenColumn(int ACol) const;
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
+    // Scrolling, sizing and zoom (QvGrid_Scroll.cpp). -1 stretches the last column; an index beyond the
+    // columns raises.
     void StretchColumn(int ACol);
+    void StretchRightColumn();
+    // The stretch column the settings name, when it is one of the columns.
+    void StretchSettingsColumn();
+    // The user sized a column (row) that was OldSize before.
+    void UserSizedColumn(int ACol, int OldSize);
+    void UserSizedRow(int ARow, int OldSize);
+    // Shows the bars ScrollBarAlways keeps, disabled while everything fits; with Hide and saNone, hides the
+    // bars with nothing to scroll.
+    void UpdateScrollBarAlways(bool Hide);
+    void UpdateProportionalBars();
 
     // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
     // Columns are real columns; rows are display rows except for the All... accessors.
@@ -1491,7 +1527,9 @@ public:
     // them.
     QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
     QV_PLAIN_PROP(TColor, ScrollColor, clNone)
-    QV_PLAIN_PROP(bool, ScrollProportional, false)
+public:
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
     QV_PLAIN_PROP(bool, ScrollSynch, false)
     QV_PLAIN_PROP(TScrollType, ScrollType, ssNormal)
     QV_PLAIN_PROP(int, ScrollWidth, 17)
@@ -1829,6 +1867,9 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void TopLeftChanged() override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void ScrollRangeChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -2186,6 +2227,8 @@ private:
     bool FLoaded = false;
     int FUpdateCount = 0;
     int FZoomFactor = 0;
+    bool FStretching = false;
+    bool FScrollProportional = false;
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsVista = true;

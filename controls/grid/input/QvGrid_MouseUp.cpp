@@ -383,8 +383,23 @@ void TQvStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 
     // 10. The toolkit grid's base release.
     const TGridState state = FGridState;
+    const bool cols = state == gsColSizing;
+    std::vector<int> sizes;
+    if (cols || state == gsRowSizing) {
+        const int n = cols ? ColCount() : RowCount();
+        for (int i = 0; i < n; ++i)
+            sizes.push_back(cols ? ColWidths(i) : RowHeights(i));
+    }
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (state == gsColSizing) FMouse.Press.SizedColumns = true;
+    if (cols) FMouse.Press.SizedColumns = true;
+    for (int i = 0; i < int(sizes.size()); ++i)
+        if (sizes[i] != (cols ? ColWidths(i) : RowHeights(i))) {
+            if (cols)
+                UserSizedColumn(i, sizes[i]);
+            else
+                UserSizedRow(i, sizes[i]);
+            break;
+        }
 
     // 12.
     const TGridRect after = Selection();
