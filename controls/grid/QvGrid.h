@@ -50,6 +50,11 @@ struct ReleaseEvent;
 struct MoveEvent;
 struct KeyStroke;
 class TQvRichEdit;
+class TControlEdit;
+class TControlCombo;
+class TGridTransEdit;
+class TGridTransCombo;
+struct TMarkupOutput;
 class TRichEdit;
 class TGridButton;
 class TGridCombo;
@@ -831,6 +836,30 @@ public:
     TGridEditBtn* BtnEdit();
     TGridUnitEditBtn* BtnUnitEdit();
     TGridButton* Btn();
+    // Links and controls of markup cells (input/QvGrid_Anchors.cpp): the editor over an EDIT, PASSWORD,
+    // MASK or COMBO control (RealCol and the cell's display column ACol), its end writing the value into the
+    // control's tag, the combo's choice, and Tab on to the cell's next such control. The editors are made
+    // on first use.
+    void ShowControlEdit(const String& Text, const String& CtrlType, int ARow, int RealCol, int ACol,
+                         const TRect& CtrlRect, const String& CtrlVal, const String& CtrlID);
+    void ControlEditDone(TObject* Sender);
+    void ControlComboSelect(TObject* Sender);
+    void EditNextCellControl();
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
+    String CtrlID() const { return FCtrlID; }
+    bool CtrlEditing() const { return FCtrlEditing; }
+    // The hit test of a markup cell (display column) at a point, or of the control ControlID wherever it is.
+    bool MarkupHitAt(int ACol, int ARow, int X, int Y, const String& ControlID, TMarkupOutput& Out);
+    // Fixed cells edited in place (edit/QvGrid_FixedEdit.cpp; display column) and their two editors.
+    void FixedCellEdit(int ACol, int ARow);
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // The application's editor link for edCustom cells (not owned, let go when it is freed), and the link a
+    // cell (real column) opens: the grid's, or a column's in the column grid.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
+    virtual TEditLink* CellEditLink(int ARealCol, int ARow);
     // The edit mask of a cell (real column), as the edit-button cells of the mask kind take it.
     String CellEditMask(int ARealCol, int ARow) { return GetEditMask(ARealCol, ARow); }
     String OriginalCellValue() const { return FEdit.CellCache; }
@@ -918,6 +947,8 @@ public:
     // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
     TQvRichEdit* RichEdit();
     TQvRichEdit* GetRichEdit() { return RichEdit(); }
+    // The in-place editor of rich-text cells (the editor table's control of edRichEdit).
+    TQvRichEdit* InplaceRichEdit();
     // Real column. An empty cell empties the rich edit.
     void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
     void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
@@ -1925,6 +1956,9 @@ private:
     void AimMergedPress(TMessage& Message, const PressEvent& P);
     void NoteGrabOffset();
     bool PressDisjunctLines(TMessage& Message, const PressEvent& P);
+    // A press on a markup cell's link or control, or on a cell whose text is a link (QvGrid_Anchors.cpp).
+    bool PressAnchorOrControl(const PressEvent& P);
+    void FollowLink(const String& Anchor);
     void PressHeaderSelection(const PressEvent& P);
     void NoteMoveCandidate(const PressEvent& P);
     bool PressCheckBox(PressEvent& P);
@@ -2202,6 +2236,18 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
+    TEditLink* FEditLink = nullptr;
+    // The markup control being edited (real column), and the fixed cell being edited (display column).
+    TPoint FCtrlXY{-1, -1};
+    String FCtrlID;
+    String FCtrlType;
+    bool FCtrlEditing = false;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
     // The special editors' controls by their editor table entry, in the order they were made.
     std::vector<std::pair<const TEditorEntry*, TWinControl*>> FEditorControls;
 

@@ -91,6 +91,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     }
     NoteGrabOffset();
     if (PressDisjunctLines(Message, p)) return;
+    if (PressAnchorOrControl(p)) return;
     PressHeaderSelection(p);
     NoteMoveCandidate(p);
     if (PressCheckBox(p)) return;
@@ -635,6 +636,27 @@ void TQvStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     // 5.
     if ((Shift & ssShift) && SelectionRectangle()) InvalidateGridRect(Selection());
     (void)before;
+
+    // 6. Fixed cells edited by a click.
+    if (c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols())) {
+        TRect inner = CellRect(c, r);
+        inner.Left += 4;
+        inner.Top += 4;
+        inner.Right -= 4;
+        inner.Bottom -= 4;
+        const bool inside = X > inner.Left && X < inner.Right && Y > inner.Top && Y < inner.Bottom;
+        const TGridFixedCellEdit want = Button == mbLeft    ? fceLeftClick
+                                        : Button == mbRight ? fceRightClick
+                                                            : fceNone;
+        const bool rowEdit = r < FixedRows() && FMouseActions->FixedRowsEdit() == want &&
+                             (want != fceLeftClick || !(Options() & goColSizing) || inside);
+        const bool colEdit = c < FixedCols() && FMouseActions->FixedColsEdit() == want &&
+                             (want != fceLeftClick || !(Options() & goRowSizing) || inside);
+        if (want != fceNone && (rowEdit || colEdit)) {
+            FixedCellEdit(c, r);
+            return;
+        }
+    }
 
     // 7. The synchronised grid follows.
     if (TQvStringGrid* other = FSyncGrid->Grid(); other && other != this) {

@@ -498,6 +498,11 @@ void TQvStringGrid::WMLButtonDblClk(TMessage& Message) {
     }
     // 9.
     FForceSel = false;
+    // 10. Fixed cells edited by a double click.
+    if (c >= 0 && r >= 0 &&
+        ((r < FixedRows() && FMouseActions->FixedRowsEdit() == fceDblClick) ||
+         (c < FixedCols() && FMouseActions->FixedColsEdit() == fceDblClick)))
+        FixedCellEdit(c, r);
 }
 
 void TQvStringGrid::WMRButtonDown(TMessage& Message) {
