@@ -256,5 +256,3 @@ void TQvStringGrid::SubGroup(int) {}
 void TQvStringGrid::SubUnGroup(int) {}
 void TQvStringGrid::Group(int) {}
 void TQvStringGrid::UnGroup() {}
-void TQvStringGrid::SaveColPositions() {}
-void TQvStringGrid::LoadColPositions() {}
