@@ -938,6 +938,8 @@ public:
     void ResetColumnOrder();
     // Puts the columns into Order (the column order list's form: the original column at each position).
     void ArrangeColumns(const std::vector<int>& Order);
+    void ReadXLS(const String& FileName, const String* SheetName);
+    void WriteXLS(const String& FileName, const String* SheetName, bool CreateNew);
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     int ColumnByHeader(const String& AValue);
@@ -985,6 +987,17 @@ public:
     void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
     // The text file also writes the hidden columns, after the shown ones.
     void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    // Workbooks (exchange/QvGrid_Spreadsheets.cpp): .xlsx read and written (old .xls neither). A file
+    // that does not read raises EQvGridError "Incorrect XLS file" and changes nothing; a save keeps the
+    // workbook's other sheets and cells, replaces the file whole, and raises EQvGridError when it fails
+    // (also for a name ending in ".xls").
+    std::unique_ptr<TStringList> GetXLSSheets(const String& FileName);
+    void LoadFromXLS(const String& FileName);
+    // EQvGridError "Excel worksheet <name> not found" when the file has no such sheet.
+    void LoadFromXLSSheet(const String& FileName, const String& SheetName);
+    // CreateNewSheet off writes into the active sheet of an existing workbook.
+    void SaveToXLS(const String& FileName, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const String& FileName, const String& SheetName);
     // Settings kept outside the grid (exchange/QvGrid_StoredSettings.cpp). Every reader checks its input
     // whole before it changes anything: a damaged one raises and leaves the grid as it was.
     String ColumnStatesToString();
