@@ -256,6 +256,7 @@ void TQvStringGrid::CreateWnd() {
     FWheelMessage = WM_MOUSEWHEEL;
     FWheelScrollLines = WheelScrollLines();
     if (FWheelScrollLines == -1) FWheelScrollLines = VisibleRowCount();
+    if (FColumnSize->Save()) LoadColSizes();
 }
 
 bool TQvStringGrid::GridTimerActive() const {
@@ -296,6 +297,10 @@ void TQvStringGrid::Loaded() {
     for (int c = 0; c < TotalColCount(); ++c)
         FColumnOrder->Add(c);
     if (FBalloon->Enable()) BalloonInit();
+    if (FColumnSize->Save()) {
+        if (FAutoSize) AutoSizeColumns(false, 4);
+        LoadColSizes();
+    }
 }
 
 void TQvStringGrid::InitOrigColSizes() {
@@ -321,6 +326,14 @@ TQvStringGrid::~TQvStringGrid() {
         if (FOwnerForm) FOwnerForm->RemoveResizeWatcher(this);
     }
     if (QvGrid::ActiveFocusGrid == this) QvGrid::ActiveFocusGrid = nullptr;
+    if (FColumnSize->Save()) {
+        // Nobody is left to tell: the widths stay as stored last.
+        try {
+            SaveColSizes();
+        } catch (const Exception& e) {
+            qWarning("The column widths were not stored: %s", e.what());
+        }
+    }
 
     FClearTextOnly = false;
     FSaveHiddenCells = false;

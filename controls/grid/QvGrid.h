@@ -1041,6 +1041,10 @@ public:
     void RearrangeRows(const std::vector<int>& Order);
     void SetColumnOrder();
     void ResetColumnOrder();
+    // Puts the columns into Order (the column order list's form: the original column at each position).
+    void ArrangeColumns(const std::vector<int>& Order);
+    void ReadXLS(const String& FileName, const String* SheetName);
+    void WriteXLS(const String& FileName, const String* SheetName, bool CreateNew);
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     int ColumnByHeader(const String& AValue);
@@ -1088,6 +1092,32 @@ public:
     void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
     // The text file also writes the hidden columns, after the shown ones.
     void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    // Workbooks (exchange/QvGrid_Spreadsheets.cpp): .xlsx read and written (old .xls neither). A file
+    // that does not read raises EQvGridError "Incorrect XLS file" and changes nothing; a save keeps the
+    // workbook's other sheets and cells, replaces the file whole, and raises EQvGridError when it fails
+    // (also for a name ending in ".xls").
+    std::unique_ptr<TStringList> GetXLSSheets(const String& FileName);
+    void LoadFromXLS(const String& FileName);
+    // EQvGridError "Excel worksheet <name> not found" when the file has no such sheet.
+    void LoadFromXLSSheet(const String& FileName, const String& SheetName);
+    // CreateNewSheet off writes into the active sheet of an existing workbook.
+    void SaveToXLS(const String& FileName, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const String& FileName, const String& SheetName);
+    // Settings kept outside the grid (exchange/QvGrid_StoredSettings.cpp). Every reader checks its input
+    // whole before it changes anything: a damaged one raises and leaves the grid as it was.
+    String ColumnStatesToString();
+    // A text without "#" changes nothing; EConvertError or EListError for a damaged one.
+    void StringToColumnStates(const String& Value);
+    // In the ColumnSize store (an INI file or the current user's registry key); nothing without a key and
+    // a section. Stored widths or positions out of range are passed over.
+    void SaveColSizes();
+    void LoadColSizes();
+    // "Cannot Create <file>" / "Cannot open file <file>"; EConvertError for a bad value.
+    void SaveVisualProps(const String& FileName);
+    void LoadVisualProps(const String& FileName);
+    // Key is the INI file; loading writes nothing.
+    void SavePrintSettings(const String& Key, const String& Section);
+    void LoadPrintSettings(const String& Key, const String& Section);
 
     // Native cell formats (exchange/QvGrid_NativeFiles.cpp): the text file, the UTF-16 stream and the binary
     // cell stream (exchange/GridTextFile.h, GridTextStream.h, GridBinaryStream.h). A load that does not read

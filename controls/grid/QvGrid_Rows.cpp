@@ -234,5 +234,3 @@ TGridRect TQvStringGrid::GetUsedCells() {
 // Slots of the data topics, filled in by them
 // --------------------------------------------------------------------------------------------
 
-void TQvStringGrid::SaveColPositions() {}
-void TQvStringGrid::LoadColPositions() {}
