@@ -230,7 +230,3 @@ TGridRect TQvStringGrid::GetUsedCells() {
         }
     return used;
 }
-
-// Slots of the data topics, filled in by them
-// --------------------------------------------------------------------------------------------
-
