@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.TitleDrop = in.Int(0, 1000);
 
     const int cols = in.Int(1, 40);
-    std::vector<int> widths(size_t(cols));
+    std::vector<int> widths(static_cast<size_t>(cols));
     for (int& w : widths)
         w = in.Bit() && in.Bit() ? -1 : in.Int(0, 20000);
     const double scale = PrintFitScale(TFitToPage(in.Int(0, 4)), widths, s.Spacing, s.PageWidth, s.LeftSize,

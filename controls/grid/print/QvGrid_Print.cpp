@@ -7,7 +7,6 @@
 #include "toolkit/graphics/Printers.h"
 #include "toolkit/system/Clock.h"
 
-#include <QDate>
 #include <cmath>
 
 namespace {
@@ -32,11 +31,27 @@ private:
     const std::function<bool(int)>& FShown;
 };
 
+// The date in the stored format's letters: yyyy or yy, mm or m, dd or d; anything else as written.
 String PrintDateText(const String& Format, const TLocalDateTime& Now) {
-    String f = Format;
-    // The stored formats write months as "m"; Qt's are "M".
-    f.replace(u'm', u'M');
-    return QDate(Now.Year, Now.Month, Now.Day).toString(f);
+    String out;
+    const String f = Format.toLower();
+    for (qsizetype i = 0; i < f.size();) {
+        const QChar ch = f[i];
+        qsizetype run = 1;
+        while (i + run < f.size() && f[i + run] == ch)
+            ++run;
+        const auto number = [](int v, int width) { return String::number(v).rightJustified(width, u'0'); };
+        if (ch == u'y')
+            out += run >= 4 ? number(Now.Year, 4) : number(Now.Year % 100, 2);
+        else if (ch == u'm')
+            out += run >= 2 ? number(Now.Month, 2) : String::number(Now.Month);
+        else if (ch == u'd')
+            out += run >= 2 ? number(Now.Day, 2) : String::number(Now.Day);
+        else
+            out += Format.mid(i, run);
+        i += run;
+    }
+    return out;
 }
 
 // Restores what a pass changes on the grid and the canvas, also when it stops with an error.
