@@ -387,27 +387,39 @@ void TQvStringGrid::PrintSelectedCols() {
 }
 
 namespace {
+// Turns a canvas to tenths of a millimetre from a rectangle's corner (in the canvas' own units) at the
+// screen's resolution, and back when it goes; PageRect is the rectangle's size in those tenths.
+class PageAtCorner {
+public:
+    PageAtCorner(TCanvas* c, const TRect& r) : FCanvas(c), FSaved(c->Mapping()) {
+        TCanvasMapping m = TCanvasMapping::Metric(96, 96);
+        m.OriginX = FSaved.OriginX + r.Left * FSaved.ScaleX;
+        m.OriginY = FSaved.OriginY + r.Top * FSaved.ScaleY;
+        c->SetMapping(m);
+        PageRect = TRect(0, 0, static_cast<int>(std::lround(r.Width() * 254.0 / 96)),
+                         static_cast<int>(std::lround(r.Height() * 254.0 / 96)));
+    }
+    ~PageAtCorner() {
+        if (FCanvas->HandleAllocated()) FCanvas->SetMapping(FSaved);
+    }
+    TRect PageRect;
+
+private:
+    TCanvas* FCanvas;
+    TCanvasMapping FSaved;
+};
+
 // The preview: pages drawn onto a canvas at the screen's resolution from the display rectangle's corner.
 void RunPreview(TQvStringGrid* Grid, TCanvas* Canvas, const TRect& Displayrect, bool SelectedOnly,
                 TRect& PrevRect, bool& IsPreview, int& NrOfPages) {
     if (!Canvas) return;
     Grid->ExportNotification(esExportStart, -1);
-    const TCanvasMapping saved = Canvas->Mapping();
-    struct Restore {
-        TCanvas* c;
-        TCanvasMapping m;
+    struct EndPreview {
         bool& preview;
-        ~Restore() {
-            if (c->HandleAllocated()) c->SetMapping(m);
-            preview = false;
-        }
-    } restore{Canvas, saved, IsPreview};
-    TCanvasMapping m = TCanvasMapping::Metric(96, 96);
-    m.OriginX = saved.OriginX + Displayrect.Left * saved.ScaleX;
-    m.OriginY = saved.OriginY + Displayrect.Top * saved.ScaleY;
-    Canvas->SetMapping(m);
-    PrevRect = TRect(0, 0, static_cast<int>(std::lround(Displayrect.Width() * 254.0 / 96)),
-                     static_cast<int>(std::lround(Displayrect.Height() * 254.0 / 96)));
+        ~EndPreview() { preview = false; }
+    } end{IsPreview};
+    const PageAtCorner page(Canvas, Displayrect);
+    PrevRect = page.PageRect;
     NrOfPages = Grid->FastPrint() ? 1 : Grid->PrintPages(Canvas, gpmPreviewCount, SelectedOnly, 0);
     IsPreview = true;
     int from = 1, to = NrOfPages;
@@ -449,20 +461,7 @@ void TQvStringGrid::PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const 
     FPrevRect = DrawRect;
     FPrintPageFrom = FPrintPageTo = 1;
     FPrintNrOfPages = 1;
-    const TCanvasMapping saved = Canvas->Mapping();
-    struct Restore {
-        TCanvas* c;
-        TCanvasMapping m;
-        ~Restore() {
-            if (c->HandleAllocated()) c->SetMapping(m);
-        }
-    } restore{Canvas, saved};
-    // DrawRect is in the canvas' units; the page is drawn at its corner at the screen's resolution.
-    TCanvasMapping m = TCanvasMapping::Metric(96, 96);
-    m.OriginX = saved.OriginX + DrawRect.Left * saved.ScaleX;
-    m.OriginY = saved.OriginY + DrawRect.Top * saved.ScaleY;
-    Canvas->SetMapping(m);
-    FPrevRect = TRect(0, 0, static_cast<int>(std::lround(DrawRect.Width() * 254.0 / 96)),
-                      static_cast<int>(std::lround(DrawRect.Height() * 254.0 / 96)));
+    const PageAtCorner page(Canvas, DrawRect);
+    FPrevRect = page.PageRect;
     PrintPages(Canvas, gpmPrint, false, 1);
 }
