@@ -14,7 +14,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpu
           smitools python3-pysmi libxml2-utils
           libxlsxwriter-dev libzip-dev python3-openpyxl)
 # The test run also builds the fuzz targets: clang with libFuzzer and the sanitizers' run-time; a headless
-# browser and a PDF text reader check the HTML pages the grid writes as a browser lays them out.
+# browser and a PDF text reader check the HTML pages the grid writes as a browser lays them out, and the
+# PDF reader the pages the grid prints.
 [ "$mode" = test ] && packages+=(clang-14 libclang-rt-14-dev llvm-14 chromium poppler-utils)
 
 missing=()

@@ -9,6 +9,7 @@
 #include "controls/grid/edit/GridCombo.h"
 #include "controls/grid/edit/GridSpin.h"
 #include "controls/grid/overlays/GridOverlays.h"
+#include "controls/grid/print/GridPrintJob.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
 
 #include "toolkit/controls/Forms.h"

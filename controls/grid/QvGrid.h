@@ -40,6 +40,9 @@ class TTimer;
 class TStream;
 class TQvStringGrid;
 class TQvStringGridCheck;
+struct TGridPrintJob;
+// What a pass of the print layout does: print pages, draw preview pages or only count them.
+enum TGridPrintMode { gpmPrint, gpmPreview, gpmCount, gpmPreviewCount };
 class THeaderDragButton;
 class TArrowWindow;
 class TGridFocusWindow;
@@ -680,6 +683,57 @@ public:
     int PrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const;
     void SetPrintColMetrics(int ACol, int Width, int Offset);
+
+    // Printing, preview and the printed cell (print/QvGrid_Print.cpp, print/QvGrid_PrintCell.cpp).
+    // Print units are 0.1 mm, y upwards (positions on a page negative downwards). Column indexes of the
+    // print ranges are display columns.
+    // ----------------------------------------------------------------------------------------
+    void Print();
+    void PrintRect(const TGridRect& Gridrect);
+    TGridRect PrintRect() const { return FPrintRect; }
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintDraw(TCanvas* Canvas, const TRect& DrawRect);
+    void PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    // The layout engine behind all of them: the page count of the range in the given mode.
+    int PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool SelectedOnly, int PageTotal);
+    int MapFontHeight(int PointSize) const;
+    int MapFontSize(int Height) const;
+    // Real column.
+    TPoint MeasurePrintCell(int ACol, int ARow);
+    int PrintRowHeight(int ARow);
+    int PrintCell(int Y, int FromCol, int ToCol, int ARow);
+    int GetVertTextMargin() const;
+    int GetHorzTextMargin() const;
+    TRect GetRotatedTextRect(const TRect& Rect, int Angle, TAlignment HAlign, TVAlignment VAlign,
+                             const String& Text);
+    int MaxLinesInRow(int ARow);
+    int MaxColumnTextLength(int ACol);
+    void DrawDIBStretched(TCanvas* Canvas, const TRect& Rect, TGraphic* Bitmap);
+    // Qt turns rotated text alike in both orientations.
+    int PrinterLandscapeAngle() const { return 0; }
+    QV_PLAIN_PROP(bool, FastPrint, false)
+    QV_PLAIN_PROP(bool, PrinterDriverFix, false)
+
+public:
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    int PrintNrOfPages() const { return FPrintNrOfPages; }
+    int PrintColStart() const { return FPrintColStart; }
+    int PrintColEnd() const { return FPrintColEnd; }
+    int PrintPageWidth() const { return FPrintPageWidth; }
+    TRect PrintPageRect() const { return FPrintPageRect; }
+    TRect PrevRect() const { return FPrevRect; }
+    double Fontscalefactor() const { return FFontscalefactor; }
+    int PrintPageFrom() const { return FPrintPageFrom; }
+    int PrintPageTo() const { return FPrintPageTo; }
+    // Both ends of the page range the next preview draws.
+    void SetPreviewPage(int Value) { FPrintPageFrom = FPrintPageTo = Value; }
 
     TColor Colors(int ACol, int ARow) const;
     void SetColors(int ACol, int ARow, TColor Value);
@@ -2416,8 +2470,15 @@ private:
     int FFormHeight = 0;
     // Cell checks and selection state.
     TQvStringGridCheck* FCellChecker = nullptr;
-    std::array<int, 512> FMaxWidths{};
-    std::array<int, 512> FIndents{};
+    // Printed width and left edge of each column: at least 512 entries, more for wider grids.
+    std::vector<int> FMaxWidths = std::vector<int>(512);
+    std::vector<int> FIndents = std::vector<int>(512);
+    TGridRect FPrintRect{};
+    TRect FPrevRect, FPrintPageRect;
+    int FPrintNrOfPages = 0, FPrintColStart = 0, FPrintColEnd = 0, FPrintPageWidth = 0;
+    bool FIsPrintPreview = false;
+    double FFontscalefactor = 1.0;
+    std::unique_ptr<TGridPrintJob> FPrintJob;
     bool FUseEnabledRows = false;
 };
 

@@ -122,6 +122,8 @@ private:
     // The painter's own world transform at Attach, under the mapping's.
     double FBase[6] = {1, 0, 0, 1, 0, 0};
     TPoint FPenPos;
+    // DrawText has turned the painter for a mapping with y upwards: its lines draw as in pixels.
+    bool FTextUpright = false;
     mutable TFont FCachedFont;
     mutable QFont FQFont;
     mutable std::unique_ptr<QFontMetrics> FMetrics;

@@ -143,8 +143,9 @@ void TCanvas::DrawTextLine(QPainter* p, int x, int y, const String& text, int un
     p->setRenderHint(QPainter::TextAntialiasing, true);
     p->setFont(font);
     p->setPen(ToQColor(FFont.Color()));
-    // Under a mapping with y upwards the line hangs below y, upright, as it does in pixels.
-    const bool flipped = FMapping.FlipsY();
+    // Under a mapping with y upwards the line hangs below y, upright, as it does in pixels (DrawText turns
+    // the painter round once for all its lines).
+    const bool flipped = FMapping.FlipsY() && !FTextUpright;
     if (flipped) {
         p->save();
         p->translate(x, y);
@@ -294,6 +295,29 @@ DrawTextLayout layoutDrawText(const String& text, int width, unsigned flags, con
 
 int DrawText(TCanvas* canvas, const String& text, TRect& rect, unsigned flags) {
     if (!canvas) return 0;
+    if (canvas->FMapping.FlipsY() && !canvas->FTextUpright) {
+        // Under a mapping with y upwards the rectangle's Top lies above its Bottom. The text is laid out
+        // in the mirror image, where y runs downwards as in pixels, with the painter turned to match, so
+        // lines follow each other downwards and glyphs stay upright.
+        TRect upright(rect.Left, -rect.Top, rect.Right, -rect.Bottom);
+        QPainter* p = (flags & DT_CALCRECT) ? nullptr : canvas->Require();
+        struct Turned {
+            TCanvas* c;
+            QPainter* p;
+            ~Turned() {
+                c->FTextUpright = false;
+                if (p) p->restore();
+            }
+        } turned{canvas, p};
+        if (p) {
+            p->save();
+            p->scale(1, -1);
+        }
+        canvas->FTextUpright = true;
+        const int h = DrawText(canvas, text, upright, flags);
+        rect = TRect(upright.Left, -upright.Top, upright.Right, -upright.Bottom);
+        return h;
+    }
     const QFontMetrics& fm = canvas->QtMetrics();
     const int lineHeight = fm.height();
     const int width = rect.Width();

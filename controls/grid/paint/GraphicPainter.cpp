@@ -1,5 +1,6 @@
 // The cell graphic painter: size and place of each kind of graphic, then its drawing after the text.
 #include "controls/grid/paint/GraphicPainter.h"
+#include "controls/grid/paint/RotatedText.h"
 
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvObj.h"
@@ -32,23 +33,6 @@ TColor graphicInverseColor(TColor c) {
 
 TRect graphicShrunkRect(const TRect& r, int dx, int dy) {
     return TRect(r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy);
-}
-
-// Top-left of a text W x H drawn from its start point at Angle degrees (counter-clockwise), relative to
-// that start point: the rotated box's corner nearest the origin.
-void graphicRotatedBox(int w, int h, int angle, double& minX, double& minY, double& maxX, double& maxY) {
-    const double a = angle * M_PI / 180.0;
-    const double c = std::cos(a), s = std::sin(a);
-    const double xs[4] = {0, double(w), 0, double(w)};
-    const double ys[4] = {0, 0, double(h), double(h)};
-    minX = minY = 1e9;
-    maxX = maxY = -1e9;
-    for (int i = 0; i < 4; ++i) {
-        const double x = xs[i] * c + ys[i] * s;
-        const double y = -xs[i] * s + ys[i] * c;
-        minX = std::min(minX, x), maxX = std::max(maxX, x);
-        minY = std::min(minY, y), maxY = std::max(maxY, y);
-    }
 }
 
 } // namespace
@@ -467,26 +451,14 @@ void GraphicPainter::PaintRotated(const TCellGraphicPass& Pass, const TRect& R, 
     const String text = FCells.StoredText(Pass.RealCol, Pass.Row);
     const TRect clip = graphicShrunkRect(R, 2, 2);
     if (text.isEmpty() || clip.IsEmpty()) return;
-    const int w = canvas->TextWidth(text), h = canvas->TextHeight(text);
-    double minX, minY, maxX, maxY;
-    graphicRotatedBox(w, h, G->CellAngle, minX, minY, maxX, maxY);
-    const double boxW = maxX - minX, boxH = maxY - minY;
-    double left = clip.Left, top = clip.Top;
-    if (Pass.TextAlign == taRightJustify)
-        left = clip.Right - boxW;
-    else if (Pass.TextAlign == taCenter)
-        left = clip.Left + (clip.Width() - boxW) / 2;
-    if (Pass.TextVAlign == vtaBottom)
-        top = clip.Bottom - boxH;
-    else if (Pass.TextVAlign == vtaCenter)
-        top = clip.Top + (clip.Height() - boxH) / 2;
+    const TPoint start = PlaceRotatedText(R, G->CellAngle, Pass.TextAlign, Pass.TextVAlign,
+                                          canvas->TextWidth(text), canvas->TextHeight(text));
     const TBrushStyle savedBrush = canvas->Brush()->Style();
     canvas->Brush()->SetStyle(bsClear);
     // A partial paint's own clip (the strip a scroll exposed) stays around the text's.
     const TRect savedClip = canvas->ClipRect();
     canvas->IntersectClipRect(clip);
-    DrawMarkupRotatedText(canvas, static_cast<int>(std::lround(left - minX)),
-                          static_cast<int>(std::lround(top - minY)), G->CellAngle, text);
+    DrawMarkupRotatedText(canvas, start.X, start.Y, G->CellAngle, text);
     canvas->SetClipRect(savedClip);
     canvas->Brush()->SetStyle(savedBrush);
 }

@@ -188,6 +188,59 @@ TEST(CanvasMapping, ShapesLandWhereTheMappingSaysAndTextStaysUpright) {
     EXPECT_GT(topRow, 2 * bottomRow);
 }
 
+TEST(CanvasMapping, DrawTextLaysLinesDownwardsUprightAndMeasuresDownwards) {
+    QImage img(300, 300, QImage::Format_RGB32);
+    QPainter painter(&img);
+    TCanvas canvas;
+    canvas.Attach(&painter);
+    canvas.SetMapping(TCanvasMapping::Metric(508, 508));
+    canvas.Font()->SetHeight(-20);
+    canvas.Font()->SetColor(clBlack);
+    const int lineHeight = canvas.TextHeight("T");
+    // Measuring keeps the sign of the mapping: the bottom lies below the top.
+    TRect calc(10, -10, 100, -10);
+    EXPECT_EQ(DrawText(&canvas, "T\nT", calc, DT_CALCRECT | DT_NOPREFIX), 2 * lineHeight);
+    EXPECT_EQ(calc.Top, -10);
+    EXPECT_EQ(calc.Bottom, -10 - 2 * lineHeight);
+
+    struct Case {
+        unsigned flags;
+        const char* text;
+        int lines;
+        bool atBottom;
+    };
+    for (const Case c : {Case{DT_NOPREFIX, "T\nT", 2, false}, Case{DT_SINGLELINE | DT_BOTTOM, "T", 1, true},
+                         Case{DT_WORDBREAK, "T T T T T T T T", 2, false}}) {
+        SCOPED_TRACE(c.text);
+        img.fill(Qt::white);
+        // Rectangle (10, -10) to (100, -120): pixels 20..199 across, 20..239 down.
+        TRect r(10, -10, 100, -120);
+        if (c.flags & DT_WORDBREAK) r.Right = 10 + canvas.TextWidth("T T T T ") + 2;
+        canvas.Brush()->SetStyle(bsClear);
+        DrawText(&canvas, c.text, r, c.flags);
+        const QRect ink = Ink(img);
+        ASSERT_FALSE(ink.isNull());
+        // Smoothed glyph edges may reach a pixel beyond the rectangle.
+        EXPECT_GE(ink.left(), 19);
+        EXPECT_GE(ink.top(), 19);
+        EXPECT_LE(ink.bottom(), 241);
+        if (c.atBottom)
+            EXPECT_GT(ink.top(), 240 - 2 * 2 * lineHeight);
+        else
+            EXPECT_LT(ink.top(), 20 + 2 * lineHeight);
+        // Each line's "T" is a bar over a stem: upright glyphs have more ink in the row under a line's top.
+        int topRow = 0, belowRow = 0;
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            topRow += (img.pixel(x, ink.top() + 1) & 0xFFFFFF) != 0xFFFFFF;
+            belowRow += (img.pixel(x, ink.top() + lineHeight) & 0xFFFFFF) != 0xFFFFFF;
+        }
+        EXPECT_GT(topRow, belowRow);
+        // Several lines follow each other downwards: the ink spans them all.
+        EXPECT_GE(ink.height(), (c.lines - 1) * 2 * lineHeight);
+    }
+    painter.end();
+}
+
 namespace {
 // Confirms a print dialog after making the change the person would make in it.
 class PrintDialogAnswer : public TInteraction {
