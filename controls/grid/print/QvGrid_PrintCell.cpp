@@ -7,6 +7,7 @@
 #include "controls/grid/paint/RotatedText.h"
 #include "controls/grid/print/GridPrintJob.h"
 #include "controls/markup/QsgHTMLE.h"
+#include "toolkit/graphics/StyleDraw_Markup.h"
 
 #include <cmath>
 
