@@ -7,12 +7,15 @@ cd "$(dirname "$0")/.."
 mode=${1:-test}
 build=${QV_BUILD_DIR:-build}
 # pkg-config finds pugixml; the font is what the windows (and the tests' rendered text) draw with;
-# the last three check the generated description files.
+# smitools, python3-pysmi and libxml2-utils check the generated description files; the grid writes and
+# reads workbooks with libxlsxwriter and libzip, and its tests cross-check them with openpyxl.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
-          smitools python3-pysmi libxml2-utils)
-# The test run also builds the fuzz targets: clang with libFuzzer and the sanitizers' run-time.
-[ "$mode" = test ] && packages+=(clang-14 libclang-rt-14-dev llvm-14)
+          smitools python3-pysmi libxml2-utils
+          libxlsxwriter-dev libzip-dev python3-openpyxl)
+# The test run also builds the fuzz targets: clang with libFuzzer and the sanitizers' run-time; a headless
+# browser and a PDF text reader check the HTML pages the grid writes as a browser lays them out.
+[ "$mode" = test ] && packages+=(clang-14 libclang-rt-14-dev llvm-14 chromium poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

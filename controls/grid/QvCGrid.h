@@ -251,6 +251,7 @@ public:
     void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
     void DoGetFormat(int ACol, TSortStyle& AStyle, String& APrefix, String& ASuffix) override;
     void GetCellEditorType(int ACol, int ARow, TEditorType& AEditor) override;
+    TEditLink* CellEditLink(int ARealCol, int ARow) override;
     void DoIsFixedCell(int ACol, int ARow, bool& IsFixedCell) override;
     void CanEditCell(int ACol, int ARow, bool& CanEdit) override;
     void DoIsPasswordCell(int ACol, int ARow, bool& IsPassword) override;

@@ -216,6 +216,12 @@ void TQvColumnGrid::GetCellEditorType(int ACol, int ARow, TEditorType& AEditor) 
     if (OnGetEditorType) OnGetEditorType(this, ACol, ARow, AEditor);
 }
 
+// A column's own link comes before the grid's.
+TEditLink* TQvColumnGrid::CellEditLink(int ARealCol, int ARow) {
+    if (const TGridColumnItem* item = ColumnItem(ARealCol); item && item->EditLink()) return item->EditLink();
+    return TQvStringGrid::CellEditLink(ARealCol, ARow);
+}
+
 void TQvColumnGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
     CanEdit = false;
     int bc = ACol, br = ARow;

@@ -148,6 +148,7 @@ void TQvStringGrid::CreateOwnedObjects() {
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
     FDragScrollOptions = std::make_unique<TDragScrollOptions>();
     FControlLook = std::make_unique<TControlLook>(this);
+    BindSearchPanel();
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
     FColumnSize = std::make_unique<TColumnSize>(this);
@@ -255,6 +256,7 @@ void TQvStringGrid::CreateWnd() {
     FWheelMessage = WM_MOUSEWHEEL;
     FWheelScrollLines = WheelScrollLines();
     if (FWheelScrollLines == -1) FWheelScrollLines = VisibleRowCount();
+    if (FColumnSize->Save()) LoadColSizes();
 }
 
 bool TQvStringGrid::GridTimerActive() const {
@@ -295,6 +297,10 @@ void TQvStringGrid::Loaded() {
     for (int c = 0; c < TotalColCount(); ++c)
         FColumnOrder->Add(c);
     if (FBalloon->Enable()) BalloonInit();
+    if (FColumnSize->Save()) {
+        if (FAutoSize) AutoSizeColumns(false, 4);
+        LoadColSizes();
+    }
 }
 
 void TQvStringGrid::InitOrigColSizes() {
@@ -320,6 +326,14 @@ TQvStringGrid::~TQvStringGrid() {
         if (FOwnerForm) FOwnerForm->RemoveResizeWatcher(this);
     }
     if (QvGrid::ActiveFocusGrid == this) QvGrid::ActiveFocusGrid = nullptr;
+    if (FColumnSize->Save()) {
+        // Nobody is left to tell: the widths stay as stored last.
+        try {
+            SaveColSizes();
+        } catch (const Exception& e) {
+            qWarning("The column widths were not stored: %s", e.what());
+        }
+    }
 
     FClearTextOnly = false;
     FSaveHiddenCells = false;
@@ -466,6 +480,7 @@ void TQvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove) {
         if (AComponent == FGridImages) FGridImages = nullptr;
         if (AComponent == FCellChecker) FCellChecker = nullptr;
+        if (static_cast<const void*>(AComponent) == static_cast<const void*>(FEditLink)) FEditLink = nullptr;
         if (FNotifiers) std::erase(*FNotifiers, static_cast<TObject*>(AComponent));
         if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
     }

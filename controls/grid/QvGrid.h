@@ -9,6 +9,7 @@
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/SearchPanel.h"
 #include "controls/grid/data/HiddenIndexMap.h"
 #include "controls/grid/data/RowFilterLevels.h"
 #include "controls/grid/edit/EditCharFilter.h"
@@ -49,6 +50,11 @@ struct ReleaseEvent;
 struct MoveEvent;
 struct KeyStroke;
 class TQvRichEdit;
+class TControlEdit;
+class TControlCombo;
+class TGridTransEdit;
+class TGridTransCombo;
+struct TMarkupOutput;
 class TRichEdit;
 class TGridButton;
 class TGridCombo;
@@ -63,18 +69,28 @@ class TClipData;
 struct GridBlock;
 struct GridPasteResult;
 
-// The strip below the rows that shows the floating footer.
+// The strip below the rows that shows the floating footer (QvGrid_Footer.cpp).
 class TFooterPanel : public TPanel {
 public:
-    explicit TFooterPanel(TComponent* AOwner) : TPanel(AOwner) {}
+    explicit TFooterPanel(TQvStringGrid* AGrid);
     String ClassName() const override { return "TFooterPanel"; }
-};
+    // The display column whose hint is shown, -1 for none.
+    int HintColumn() const { return FHintColumn; }
 
-// The strip below the rows that holds the search footer's controls.
-class TSearchPanel : public TPanel {
-public:
-    explicit TSearchPanel(TComponent* AOwner) : TPanel(AOwner) {}
-    String ClassName() const override { return "TSearchPanel"; }
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
+    void Dispatch(TMessage& Message) override;
+    void CreateWnd() override;
+
+private:
+    // Each painter answers the width it covered.
+    int PaintFixedLastRow(TCanvas* C);
+    int PaintPreview(TCanvas* C, bool Template);
+    TQvStringGrid* FGrid;
+    int FHintColumn = -1;
 };
 
 class TQvInplaceEdit;
@@ -288,6 +304,13 @@ public:
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
     virtual void CalcFooter(int ACol);
+    // Floating footer (QvGrid_Footer.cpp): repaints the footer panel.
+    void UpdateFooter();
+    void LastRowChanged() override;
+    // The display column under x in the footer panel, -1 beyond the last column.
+    int FooterColumnAt(int X);
+    // The width the footer covers: the fixed columns and the columns from the left column on.
+    int FooterCoveredWidth();
 
     // Cell graphics (QvGrid_Graphics.cpp). Columns are real columns, rows display rows, unless noted.
     // ----------------------------------------------------------------------------------------
@@ -574,15 +597,53 @@ public:
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
     void ClearRows(int ARow, int ACount);
     void InsertNormalRow(int ARow);
-    void InsertChildRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt = 0);
     void RemoveNormalRow(int ARow);
     void RemoveChildRow(int ARow);
+    // Nodes and expand buttons (data/QvGrid_Nodes.cpp). AddNode, RemoveNode, ExpandNode and ContractNode
+    // take real rows, the queries display rows.
+    bool HasExpand(int ACol, int ARow);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    int NumNodes() const { return FNumNodes; }
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // True when the node of the display row is contracted.
+    bool NodeState(int ARow);
+    void SetNodeState(int ARow, bool Contracted);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetNodeSpanType(int ARow);
+    bool IsOverNodeGlyph(int ARow, int X);
     int NumHiddenColumns() const { return FNumHiddenColumns; }
     int NumHiddenRows() const { return FGridItems->Count() + FFilterRows.HiddenRowCount(); }
     bool IsHiddenColumn(int ACol) const;
     int UpdateCount() const { return FUpdateCount; }
     bool SelectionChangedMark() const { return FSelectionChanged; }
+    // Scrolling, sizing and zoom (QvGrid_Scroll.cpp). -1 stretches the last column; an index beyond the
+    // columns raises.
     void StretchColumn(int ACol);
+    void StretchRightColumn();
+    // The stretch column the settings name, when it is one of the columns.
+    void StretchSettingsColumn();
+    // The user sized a column (row) that was OldSize before.
+    void UserSizedColumn(int ACol, int OldSize);
+    void UserSizedRow(int ARow, int OldSize);
+    // Shows the bars ScrollBarAlways keeps, disabled while everything fits; with Hide and saNone, hides the
+    // bars with nothing to scroll.
+    void UpdateScrollBarAlways(bool Hide);
+    void UpdateProportionalBars();
 
     // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
     // Columns are real columns; rows are display rows except for the All... accessors.
@@ -775,6 +836,30 @@ public:
     TGridEditBtn* BtnEdit();
     TGridUnitEditBtn* BtnUnitEdit();
     TGridButton* Btn();
+    // Links and controls of markup cells (input/QvGrid_Anchors.cpp): the editor over an EDIT, PASSWORD,
+    // MASK or COMBO control (RealCol and the cell's display column ACol), its end writing the value into the
+    // control's tag, the combo's choice, and Tab on to the cell's next such control. The editors are made
+    // on first use.
+    void ShowControlEdit(const String& Text, const String& CtrlType, int ARow, int RealCol, int ACol,
+                         const TRect& CtrlRect, const String& CtrlVal, const String& CtrlID);
+    void ControlEditDone(TObject* Sender);
+    void ControlComboSelect(TObject* Sender);
+    void EditNextCellControl();
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
+    String CtrlID() const { return FCtrlID; }
+    bool CtrlEditing() const { return FCtrlEditing; }
+    // The hit test of a markup cell (display column) at a point, or of the control ControlID wherever it is.
+    bool MarkupHitAt(int ACol, int ARow, int X, int Y, const String& ControlID, TMarkupOutput& Out);
+    // Fixed cells edited in place (edit/QvGrid_FixedEdit.cpp; display column) and their two editors.
+    void FixedCellEdit(int ACol, int ARow);
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // The application's editor link for edCustom cells (not owned, let go when it is freed), and the link a
+    // cell (real column) opens: the grid's, or a column's in the column grid.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
+    virtual TEditLink* CellEditLink(int ARealCol, int ARow);
     // The edit mask of a cell (real column), as the edit-button cells of the mask kind take it.
     String CellEditMask(int ARealCol, int ARow) { return GetEditMask(ARealCol, ARow); }
     String OriginalCellValue() const { return FEdit.CellCache; }
@@ -862,6 +947,8 @@ public:
     // The hidden rich edit that measures, paints and flattens rich-text cells; made on first use.
     TQvRichEdit* RichEdit();
     TQvRichEdit* GetRichEdit() { return RichEdit(); }
+    // The in-place editor of rich-text cells (the editor table's control of edRichEdit).
+    TQvRichEdit* InplaceRichEdit();
     // Real column. An empty cell empties the rich edit.
     void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
     void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
@@ -925,6 +1012,24 @@ public:
     void NarrowDown(const String& ACondition, int AColumn);
     bool FilterActive() const { return FFilterActive; }
     void SetFilterActive(bool Value);
+    // Search (data/QvGrid_Search.cpp). Cells are display columns and rows, real ones with
+    // fnIncludeHiddenColumns and fnIncludeHiddenRows; a start of (-1, -1) begins with the walk's first cell,
+    // and (-1, -1) answers that nothing was found.
+    TPoint Find(const TPoint& StartCell, const String& s, TFindParameters FindParams);
+    TPoint FindWide(const TPoint& StartCell, const String& s, TFindParameters FindParams);
+    TPoint FindFirst(const String& s, TFindParameters FindParams);
+    TPoint FindNext();
+    // Replaces OrigStr by NewStr in every cell the search finds, each once; answers the cells changed.
+    int Replace(const String& OrigStr, const String& NewStr, TFindParameters FindParams);
+    // The keyboard lookup: the first row whose text in the sorted column starts with s (upper case), or -1.
+    int Search(const String& s);
+    TPoint SearchCell() const { return FSearchCell; }
+    void SetSearchCell(const TPoint& Value) { FSearchCell = Value; }
+    bool FindBusy() const { return FFindBusy; }
+    QV_PLAIN_PROP(int, FindCol, 0)
+    QV_PLAIN_PROP(int, FindRow, 0)
+
+public:
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
@@ -936,6 +1041,10 @@ public:
     void RearrangeRows(const std::vector<int>& Order);
     void SetColumnOrder();
     void ResetColumnOrder();
+    // Puts the columns into Order (the column order list's form: the original column at each position).
+    void ArrangeColumns(const std::vector<int>& Order);
+    void ReadXLS(const String& FileName, const String* SheetName);
+    void WriteXLS(const String& FileName, const String* SheetName, bool CreateNew);
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     int ColumnByHeader(const String& AValue);
@@ -983,6 +1092,32 @@ public:
     void LoadFromXML(const String& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
     // The text file also writes the hidden columns, after the shown ones.
     void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    // Workbooks (exchange/QvGrid_Spreadsheets.cpp): .xlsx read and written (old .xls neither). A file
+    // that does not read raises EQvGridError "Incorrect XLS file" and changes nothing; a save keeps the
+    // workbook's other sheets and cells, replaces the file whole, and raises EQvGridError when it fails
+    // (also for a name ending in ".xls").
+    std::unique_ptr<TStringList> GetXLSSheets(const String& FileName);
+    void LoadFromXLS(const String& FileName);
+    // EQvGridError "Excel worksheet <name> not found" when the file has no such sheet.
+    void LoadFromXLSSheet(const String& FileName, const String& SheetName);
+    // CreateNewSheet off writes into the active sheet of an existing workbook.
+    void SaveToXLS(const String& FileName, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const String& FileName, const String& SheetName);
+    // Settings kept outside the grid (exchange/QvGrid_StoredSettings.cpp). Every reader checks its input
+    // whole before it changes anything: a damaged one raises and leaves the grid as it was.
+    String ColumnStatesToString();
+    // A text without "#" changes nothing; EConvertError or EListError for a damaged one.
+    void StringToColumnStates(const String& Value);
+    // In the ColumnSize store (an INI file or the current user's registry key); nothing without a key and
+    // a section. Stored widths or positions out of range are passed over.
+    void SaveColSizes();
+    void LoadColSizes();
+    // "Cannot Create <file>" / "Cannot open file <file>"; EConvertError for a bad value.
+    void SaveVisualProps(const String& FileName);
+    void LoadVisualProps(const String& FileName);
+    // Key is the INI file; loading writes nothing.
+    void SavePrintSettings(const String& Key, const String& Section);
+    void LoadPrintSettings(const String& Key, const String& Section);
 
     // Native cell formats (exchange/QvGrid_NativeFiles.cpp): the text file, the UTF-16 stream and the binary
     // cell stream (exchange/GridTextFile.h, GridTextStream.h, GridBinaryStream.h). A load that does not read
@@ -1325,6 +1460,20 @@ public:
     TGrouping* Grouping() const { return FGrouping.get(); }
     // The column grouped on, or -1.
     int GroupColumn() const { return FGroupColumn; }
+    // -1 undoes the grouping, a column above 0 groups by it; 0 and other values do nothing.
+    void SetGroupColumn(int Value);
+    // Group calculations (data/QvGrid_Group.cpp): each expanded group's value into its summary row, or into
+    // its header row without summaries. Method: 1 sum, 2 average, 3 min, 4 max, 5 count, 6 OnGroupCalc,
+    // 7 distinct, 8 standard deviation.
+    void GroupCalc(int Colindex, int Method);
+    void GroupSum(int Colindex) { GroupCalc(Colindex, 1); }
+    void GroupAvg(int Colindex) { GroupCalc(Colindex, 2); }
+    void GroupMin(int Colindex) { GroupCalc(Colindex, 3); }
+    void GroupMax(int Colindex) { GroupCalc(Colindex, 4); }
+    void GroupCount(int Colindex) { GroupCalc(Colindex, 5); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
     TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
     TFilter* Filter() const { return FFilter.get(); }
     TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
@@ -1342,6 +1491,11 @@ public:
     TControlList* CellControls() const { return FControlList.get(); }
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    // The pixels the search footer takes at the bottom of the client area (0 while it is hidden): the rows
+    // scroll to stay above it.
+    int SearchFooterHeight() const {
+        return FSearchPanel && FSearchPanel->Visible() ? FSearchPanel->Height() : 0;
+    }
     TDropList* FilterList() const { return FFilterList; }
     TDropCheckList* FilterCheckList() const { return FFilterCheckList; }
     TStringList* FilterValueList() const { return FFilterValues.get(); }
@@ -1434,7 +1588,9 @@ public:
     // them.
     QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
     QV_PLAIN_PROP(TColor, ScrollColor, clNone)
-    QV_PLAIN_PROP(bool, ScrollProportional, false)
+public:
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
     QV_PLAIN_PROP(bool, ScrollSynch, false)
     QV_PLAIN_PROP(TScrollType, ScrollType, ssNormal)
     QV_PLAIN_PROP(int, ScrollWidth, 17)
@@ -1772,6 +1928,9 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void TopLeftChanged() override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void ScrollRangeChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -1823,9 +1982,13 @@ private:
     bool PressRadioGroup(const PressEvent& P);
     bool PressRating(const PressEvent& P);
     bool PressCellButton(const PressEvent& P);
+    bool PressNodeGlyph(const PressEvent& P);
     void AimMergedPress(TMessage& Message, const PressEvent& P);
     void NoteGrabOffset();
     bool PressDisjunctLines(TMessage& Message, const PressEvent& P);
+    // A press on a markup cell's link or control, or on a cell whose text is a link (QvGrid_Anchors.cpp).
+    bool PressAnchorOrControl(const PressEvent& P);
+    void FollowLink(const String& Anchor);
     void PressHeaderSelection(const PressEvent& P);
     void NoteMoveCandidate(const PressEvent& P);
     bool PressCheckBox(PressEvent& P);
@@ -1992,6 +2155,23 @@ private:
     std::unique_ptr<RowFilter> MakeRowFilter(const IGridCells& Cells);
     void UndoFilterLevel();
     void ShowFilterList(int ACol, const TRect& Cell);
+    // The filter button takes the right edge of its header cell, painted and clicked.
+    static constexpr int kFilterButtonWidth = 16;
+    bool HasFilterButton(int ACol);
+    void DrawFilterButton(TCellPaintState& S, const TRect& R);
+    // Search: the walk of one Find over the grid's cells.
+    TPoint FindCell(const TPoint& StartCell, const String& s, TFindParameters FindParams, bool Wide);
+    void GotoFoundCell(const TPoint& Found, TFindParameters FindParams);
+    void LookUpTyped(QChar Key);
+    // The search footer (QvGrid_SearchFooter.cpp): the panel's events and the footer's settings.
+    void BindSearchPanel();
+    TFindParameters SearchFooterParams(bool Backward);
+    void SearchFooterEditChanged();
+    void SearchFooterStep(bool Backward);
+    void SearchFooterClose();
+    void SearchFooterHighlight();
+    void SearchFooterChanged();
+    void MarkSearchText(bool Mark);
     void DrawCellText(TCellPaintState& S, TRect R);
     void DrawCellBorders(TCellPaintState& S, TRect R);
     void PaintLookEdges(TCellPaintState& S, TRect R);
@@ -2086,6 +2266,18 @@ private:
     TDropList* FFilterList = nullptr;
     TDropCheckList* FFilterCheckList = nullptr;
     TQvRichEdit* FRichEdit = nullptr;
+    TEditLink* FEditLink = nullptr;
+    // The markup control being edited (real column), and the fixed cell being edited (display column).
+    TPoint FCtrlXY{-1, -1};
+    String FCtrlID;
+    String FCtrlType;
+    bool FCtrlEditing = false;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
     // The special editors' controls by their editor table entry, in the order they were made.
     std::vector<std::pair<const TEditorEntry*, TWinControl*>> FEditorControls;
 
@@ -2111,6 +2303,8 @@ private:
     bool FLoaded = false;
     int FUpdateCount = 0;
     int FZoomFactor = 0;
+    bool FStretching = false;
+    bool FScrollProportional = false;
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsVista = true;
@@ -2166,6 +2360,10 @@ private:
     TPoint FLastKeyCell{-1, -1};
     String FSearchInc;
     int FSearchTics = 0;
+    TPoint FSearchCell{-1, -1};
+    String FFindText; // as prepared: upper-cased unless the case counts
+    TFindParameters FFindParams = 0;
+    bool FFindBusy = false;
     bool FGridBlink = false;
     bool FDisableSize = false;
     bool FInvokedChange = false;
@@ -2186,6 +2384,21 @@ private:
     int FSortSense = 0;  // 1 after an ascending row sort, -1 after a descending one
     int FOldRowSel = -1; // the row OnRowChanged last reported
     int FGroupColumn = -1;
+    int FNumNodes = 0;
+    // The grouped column's width and its header and footer texts, put back by UnGroup.
+    int FGroupWidth = 0;
+    String FGroupCaption;
+    String FGroupFooter;
+    bool FIsGrouping = false;
+    void GroupHeaderLook(int ARow);
+    void GroupSummaryLook(int ARow);
+    void RemoveDisplayRows(const std::vector<int>& Rows);
+    // The rows under a node: where its block ends, hiding and showing them, and the group auto-check.
+    int NodeBlockEnd(int ARow);
+    bool ShowNodeRows(int ARow);
+    void DissolveOutlineLevel(int KeepRow);
+    void DropNode(int ARow);
+    void AutoCheckGroupRows(int ACol, int ARow, bool State);
     int FRememberedWidth = -1;
     int FComboIndex = -1;
     int FPrintPageFrom = 1;

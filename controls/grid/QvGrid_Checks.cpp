@@ -282,6 +282,7 @@ bool TQvStringGrid::ToggleCellCheckBox(int ACol, int ARow, bool EditCheck) {
     }
     RepaintCell(DisplColIndex(ACol), ARow);
     DoCheckBoxChange(ACol, ARow, newState);
+    if (FGrouping->AutoCheckGroup()) AutoCheckGroupRows(ACol, ARow, newState);
     if (TQvGridUndoRedo* undo = UndoRedo()) {
         // A box that keeps its state itself is restored as a state: its cell text is not the state.
         if (graphic->CellType == ctCheckBox)

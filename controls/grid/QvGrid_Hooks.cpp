@@ -176,9 +176,6 @@ void TQvStringGrid::CalcFooter(int ACol) {
         CalcFooterValues(ACol);
 }
 
-// The footer's column calculations belong to the floating footer topic.
-void TQvStringGrid::CalcFooterValues(int) {}
-
 // Look of a cell
 // --------------------------------------------------------------------------------------------
 
@@ -402,8 +399,12 @@ void TQvStringGrid::EditorWMKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::NavigationChanged() {}
 void TQvStringGrid::DoStartBlockFocus() {}
 void TQvStringGrid::DoEndBlockFocus() {}
-void TQvStringGrid::UpdateColSize(int, int&) {}
-void TQvStringGrid::UpdateAutoColSize(int, int&) {}
+void TQvStringGrid::UpdateColSize(int ACol, int& NewWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
+}
+void TQvStringGrid::UpdateAutoColSize(int ACol, int& NewWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
+}
 void TQvStringGrid::ColumnHeadersChanged() {}
 void TQvStringGrid::BeforePaste() {}
 void TQvStringGrid::AfterPaste() {}
@@ -453,12 +454,6 @@ void TQvStringGrid::DoButtonClick(int ACol, int ARow) {
 void TQvStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) {
     if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
     if (ARow >= 0 && ARow < RowCount()) SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
-}
-
-int TQvStringGrid::GetExpandHeight(int, int, bool) {
-    // Expand graphics keep their own heights once the grouping topic creates them; without one a row
-    // takes the default height.
-    return DefaultRowHeight();
 }
 
 void TQvStringGrid::DoComboCloseUp(int ARow, int ACol) {

@@ -17,7 +17,15 @@ void TQvStringGrid::SetRowCount(int Value) {
     QStringList footerTexts;
     const bool moveFooter =
         FFloatingFooter && FFloatingFooter->Visible() && Value != oldCount && footerRow >= 0;
-    if (moveFooter) footerTexts = TStringGrid::Rows(footerRow);
+    // The footer row's properties hold the column calculations: they go along with its texts.
+    std::vector<TObject*> footerProps;
+    if (moveFooter) {
+        footerTexts = TStringGrid::Rows(footerRow);
+        for (int c = 0; c < ColCount(); ++c) {
+            footerProps.push_back(GridObjects(c, footerRow));
+            SetGridObjects(c, footerRow, nullptr);
+        }
+    }
 
     TCustomGrid::SetRowCount(Value);
     if (FFixedRowAlways && FFixedRowsMin < Value) SetFixedRows(FFixedRowsMin);
@@ -33,6 +41,12 @@ void TQvStringGrid::SetRowCount(int Value) {
         if (footerRow < newLast)
             for (int c = 0; c < ColCount(); ++c)
                 SetGridCells(c, footerRow, String());
+        for (int c = 0; c < int(footerProps.size()); ++c) {
+            auto* props = static_cast<TCellProperties*>(footerProps[c]);
+            if (!props) continue;
+            props->SetOwnerCell(c, newLast);
+            SetCellProperties(c, newLast, props);
+        }
         CalcFooter(-1);
     }
 }
@@ -233,8 +247,7 @@ void TQvStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
 }
 
 void TQvStringGrid::ApplyScrollBarAlways() {
-    // Bars that stay visible when everything fits are the scrolling topic's; the toolkit shows bars as
-    // needed.
+    UpdateScrollBarAlways(false);
 }
 
 void TQvStringGrid::SetAutoThemeAdapt(bool Value) {
@@ -298,14 +311,3 @@ void TQvStringGrid::SetGridImages(TImageList* Value) {
 bool TQvStringGrid::IsHiddenColumn(int ACol) const {
     return FHiddenCols.IsHidden(ACol);
 }
-
-void TQvStringGrid::StretchColumn(int ACol) {
-    if (ColCount() == 0) return;
-    if (ACol < 0 || ACol >= ColCount()) ACol = ColCount() - 1;
-    int others = 0;
-    for (int c = 0; c < ColCount(); ++c)
-        if (c != ACol) others += ColWidths(c) + 1;
-    const int width = ClientWidth() - others - 1;
-    if (width > 0) SetColWidths(ACol, width);
-}
-

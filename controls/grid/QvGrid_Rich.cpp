@@ -16,6 +16,10 @@ TQvRichEdit* TQvStringGrid::RichEdit() {
     return FRichEdit;
 }
 
+TQvRichEdit* TQvStringGrid::InplaceRichEdit() {
+    return static_cast<TQvRichEdit*>(EditorControl(edRichEdit));
+}
+
 void TQvStringGrid::CellToRich(int ACol, int ARow, TRichEdit* ARichEdit) {
     if (!ARichEdit) return;
     const String text = GetCellEx(ACol, ARow);

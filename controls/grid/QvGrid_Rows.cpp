@@ -16,6 +16,8 @@ bool TQvStringGrid::IsSummary(int ARow) {
 }
 
 bool TQvStringGrid::HasNodes() {
+    if (FNumNodes > 0) return true;
+    // Nodes that came with loaded cells are not counted.
     if (!HasCellProps()) return false;
     for (int r = 0; r < RowCount(); ++r)
         if (PropsAt(0, r) && IsNode(r)) return true;
@@ -26,13 +28,6 @@ int TQvStringGrid::GetNodeIndent(int ARow) {
     if (!HasNodes()) return 0;
     const TCellProperties* props = PropsAt(0, ARow);
     return props ? props->NodeLevel() * FCellNode->NodeIndent() : 0;
-}
-
-int TQvStringGrid::GetParentRow(int ARow) {
-    if (!HasNodes()) return -1;
-    for (int r = ARow; r >= 0; --r)
-        if (IsNode(r)) return r;
-    return -1;
 }
 
 // Rows
@@ -82,19 +77,6 @@ void TQvStringGrid::RemoveRowsEx(int ARow, int ACount) {
 void TQvStringGrid::ClearRows(int ARow, int ACount) {
     if (RowCount() <= 0 || ColCount() <= 0 || ACount <= 0) return;
     ClearRect(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
-}
-
-void TQvStringGrid::InsertNormalRow(int ARow) {
-    InsertRows(ARow, 1);
-}
-void TQvStringGrid::InsertChildRow(int ARow) {
-    InsertRows(ARow, 1);
-}
-void TQvStringGrid::RemoveNormalRow(int ARow) {
-    DoRemoveRows(ARow, 1);
-}
-void TQvStringGrid::RemoveChildRow(int ARow) {
-    DoRemoveRows(ARow, 1);
 }
 
 void TQvStringGrid::AutoInsertRow(int ARow) {
@@ -252,9 +234,3 @@ TGridRect TQvStringGrid::GetUsedCells() {
 // Slots of the data topics, filled in by them
 // --------------------------------------------------------------------------------------------
 
-void TQvStringGrid::SubGroup(int) {}
-void TQvStringGrid::SubUnGroup(int) {}
-void TQvStringGrid::Group(int) {}
-void TQvStringGrid::UnGroup() {}
-void TQvStringGrid::SaveColPositions() {}
-void TQvStringGrid::LoadColPositions() {}

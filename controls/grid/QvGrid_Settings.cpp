@@ -275,7 +275,7 @@ void TGridProgressAppearance::Assign(const TPersistent* Source) {
 
 void TColumnSize::SetStretch(bool v) {
     FStretch = v;
-    if (FGrid && FGrid->Parent()) FGrid->StretchColumn(FStretchColumn);
+    if (FGrid && FGrid->Parent()) FGrid->StretchSettingsColumn();
 }
 
 void TColumnSize::Assign(const TPersistent* Source) {

@@ -270,6 +270,10 @@ public:
     int Height() const { return FHeight; }
     void SetHeight(int v);
 
+    // A column's calculation, kept in the cell properties of the footer row (real column).
+    TColumnCalcType ColumnCalc(int ACol) const;
+    void SetColumnCalc(int ACol, TColumnCalcType Value);
+
     QV_PLAIN_PROP(bool, CalculateHiddenRows, true)
     QV_PLAIN_PROP(bool, EnableCalculation, true)
 

@@ -151,11 +151,12 @@ void TQvStringGrid::WMSize() {
     bool stretched = false;
     if (FColumnSize->Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert)) {
         int col = FColumnSize->StretchColumn();
-        if (col < 0 || col >= ColCount()) col = ColCount() - 1;
+        if (col < 0) col = ColCount() - 1;
         int others = 0;
         for (int c = 0; c < ColCount(); ++c)
             if (c != col) others += ColWidths(c);
-        if (others < Width()) {
+        // A stretch column beyond the columns stretches nothing.
+        if (col < ColCount() && others < Width()) {
             StretchColumn(col);
             stretched = true;
         }

@@ -9,10 +9,10 @@
 #include <QWidget>
 
 TControl::TControl(TComponent* AOwner)
-    : TComponent(AOwner), FFont(std::make_unique<TFont>()), FBridge(std::make_unique<qvdetail::EventBridge>(this)) {
+    : TComponent(AOwner), FFont(std::make_unique<TFont>()),
+      FBridge(std::make_unique<qvdetail::EventBridge>(this)) {
     FFont->OnChange = [this](TObject*) {
-        if (!FApplyingParentFont)
-            FParentFont = false;
+        if (!FApplyingParentFont) FParentFont = false;
         FontChanged();
     };
 }
@@ -21,25 +21,19 @@ TControl::~TControl() {
     SetDestroying();
     FActionLink.reset();
     DestroyComponents();
-    if (FParent)
-        FParent->RemoveControl(this);
+    if (FParent) FParent->RemoveControl(this);
     DestroyWidget();
 }
 
 void TControl::SetParent(TWinControl* AParent) {
-    if (AParent == FParent)
-        return;
-    if (AParent == this)
-        throw Exception("A control cannot have itself as its parent");
-    if (FParent)
-        FParent->RemoveControl(this);
-    if (AParent)
-        AParent->InsertControl(this);
+    if (AParent == FParent) return;
+    if (AParent == this) throw Exception("A control cannot have itself as its parent");
+    if (FParent) FParent->RemoveControl(this);
+    if (AParent) AParent->InsertControl(this);
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
-        return;
+    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
     bool sized = AWidth != FWidth || AHeight != FHeight;
     FLeft = ALeft;
     FTop = ATop;
@@ -47,17 +41,16 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FHeight = AHeight;
     SyncGeometry();
     BoundsChanged();
-    if (sized)
-        Resize();
-    if (FParent && FAlign != alNone)
-        FParent->Realign();
+    if (sized) Resize();
+    if (FParent && FAlign != alNone) FParent->Realign();
 }
 
-void TControl::SetClientSize(int w, int h) { SetBounds(FLeft, FTop, w + FWidth - ClientWidth(), h + FHeight - ClientHeight()); }
+void TControl::SetClientSize(int w, int h) {
+    SetBounds(FLeft, FTop, w + FWidth - ClientWidth(), h + FHeight - ClientHeight());
+}
 
 TPoint TControl::ClientOrigin() const {
-    if (FWidget)
-        return TPoint::fromQPoint(FWidget->mapToGlobal(QPoint(0, 0)));
+    if (FWidget) return TPoint::fromQPoint(FWidget->mapToGlobal(QPoint(0, 0)));
     TPoint p(FLeft, FTop);
     if (FParent) {
         TPoint o = FParent->ClientOrigin();
@@ -78,54 +71,47 @@ TPoint TControl::ScreenToClient(const TPoint& p) const {
 }
 
 void TControl::SetVisible(bool v) {
-    if (v == FVisible)
-        return;
+    if (v == FVisible) return;
     FVisible = v;
     VisibleChanged();
-    if (FWidget)
-        FWidget->setVisible(v);
-    if (FParent && FAlign != alNone)
-        FParent->Realign();
+    if (FWidget) FWidget->setVisible(v);
+    if (FParent && FAlign != alNone) FParent->Realign();
 }
 
 bool TControl::Showing() const {
-    if (!FVisible)
-        return false;
+    if (!FVisible) return false;
     return FParent ? FParent->Showing() : (FWidget && FWidget->isVisible());
 }
 
 void TControl::SetEnabled(bool v) {
-    if (v == FEnabled)
-        return;
+    if (v == FEnabled) return;
     FEnabled = v;
     EnabledChanged();
 }
 
 void TControl::EnabledChanged() {
-    if (FWidget)
-        FWidget->setEnabled(FEnabled);
+    if (FWidget) FWidget->setEnabled(FEnabled);
     Perform(CM_ENABLEDCHANGED);
 }
 
-void TControl::VisibleChanged() { Perform(CM_VISIBLECHANGED, FVisible); }
+void TControl::VisibleChanged() {
+    Perform(CM_VISIBLECHANGED, FVisible);
+}
 
 void TControl::SetText(const String& v) {
-    if (v == GetText())
-        return;
+    if (v == GetText()) return;
     FText = v;
     TextChanged();
 }
 
 void TControl::TextChanged() {
-    if (FWidget && PaintsItself())
-        FWidget->update();
+    if (FWidget && PaintsItself()) FWidget->update();
     Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetHint(const String& v) {
     FHint = v;
-    if (FWidget)
-        FWidget->setToolTip(FShowHint ? v : String());
+    if (FWidget) FWidget->setToolTip(FShowHint ? v : String());
 }
 
 void TControl::SetShowHint(bool v) {
@@ -136,13 +122,11 @@ void TControl::SetShowHint(bool v) {
 
 void TControl::SetParentFont(bool v) {
     FParentFont = v;
-    if (v && FParent)
-        ParentFontChanged();
+    if (v && FParent) ParentFontChanged();
 }
 
 void TControl::ParentFontChanged() {
-    if (!FParentFont || !FParent)
-        return;
+    if (!FParentFont || !FParent) return;
     FApplyingParentFont = true;
     FFont->Assign(FParent->Font());
     FApplyingParentFont = false;
@@ -151,21 +135,18 @@ void TControl::ParentFontChanged() {
 
 void TControl::SetColor(TColor v) {
     FParentColor = false;
-    if (v == FColor)
-        return;
+    if (v == FColor) return;
     FColor = v;
     ColorChanged();
 }
 
 void TControl::SetParentColor(bool v) {
     FParentColor = v;
-    if (v && FParent)
-        ParentColorChanged();
+    if (v && FParent) ParentColorChanged();
 }
 
 void TControl::ParentColorChanged() {
-    if (!FParentColor || !FParent || FParent->Color() == FColor)
-        return;
+    if (!FParentColor || !FParent || FParent->Color() == FColor) return;
     FColor = FParent->Color();
     ColorChanged();
     FParentColor = true;
@@ -182,19 +163,15 @@ void TControl::ColorChanged() {
 }
 
 void TControl::SetAlign(TAlign v) {
-    if (v == FAlign)
-        return;
+    if (v == FAlign) return;
     FAlign = v;
-    if (FParent)
-        FParent->Realign();
+    if (FParent) FParent->Realign();
 }
 
 void TControl::SetCursor(TCursor v) {
-    if (v == FCursor)
-        return;
+    if (v == FCursor) return;
     FCursor = v;
-    if (FWidget)
-        qvdetail::ApplyCursor(FWidget, v);
+    if (FWidget) qvdetail::ApplyCursor(FWidget, v);
     Perform(CM_CURSORCHANGED);
 }
 
@@ -210,58 +187,65 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
     m.Msg = Msg;
     m.WParam = WParam;
     m.LParam = LParam;
-    WndProc(m);
+    DeliverMessage(m);
     return m.Result;
 }
 
-void TControl::WndProc(TMessage& Message) { Dispatch(Message); }
+void TControl::DeliverMessage(TMessage& Message) {
+    // The filter may remove itself while it runs: it is called through a copy.
+    if (FMessageFilter) {
+        const TMessageFilter filter = FMessageFilter;
+        if (filter(Message)) return;
+    }
+    WndProc(Message);
+}
 
-void TControl::DefaultHandler(TMessage& Message) { Message.PassToNative = true; }
+void TControl::WndProc(TMessage& Message) {
+    Dispatch(Message);
+}
+
+void TControl::DefaultHandler(TMessage& Message) {
+    Message.PassToNative = true;
+}
 
 void TControl::Dispatch(TMessage& m) {
     auto shiftOf = [](WPARAM keys) {
         TShiftState s = 0;
-        if (keys & MK_SHIFT)
-            s |= ssShift;
-        if (keys & MK_CONTROL)
-            s |= ssCtrl;
-        if (keys & MK_LBUTTON)
-            s |= ssLeft;
-        if (keys & MK_RBUTTON)
-            s |= ssRight;
-        if (keys & MK_MBUTTON)
-            s |= ssMiddle;
-        if (qvdetail::AltIsDown())
-            s |= ssAlt;
+        if (keys & MK_SHIFT) s |= ssShift;
+        if (keys & MK_CONTROL) s |= ssCtrl;
+        if (keys & MK_LBUTTON) s |= ssLeft;
+        if (keys & MK_RBUTTON) s |= ssRight;
+        if (keys & MK_MBUTTON) s |= ssMiddle;
+        if (qvdetail::AltIsDown()) s |= ssAlt;
         return s;
     };
     switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (m.Msg == WM_LBUTTONDOWN && (FControlStyle & csClickEvents))
-            FControlState |= csClicked;
+        if (m.Msg == WM_LBUTTONDOWN && (FControlStyle & csClickEvents)) FControlState |= csClicked;
         FControlState |= csLButtonDown;
-        MouseDown(mbLeft, shiftOf(m.Keys()) | (m.Msg == WM_LBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), m.XPos(), m.YPos());
-        if (m.Msg == WM_LBUTTONDBLCLK && (FControlStyle & csDoubleClicks))
-            DblClick();
+        MouseDown(mbLeft, shiftOf(m.Keys()) | (m.Msg == WM_LBUTTONDBLCLK ? TShiftState(ssDouble) : 0u),
+                  m.XPos(), m.YPos());
+        if (m.Msg == WM_LBUTTONDBLCLK && (FControlStyle & csDoubleClicks)) DblClick();
         DefaultHandler(m);
         return;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-        MouseDown(mbRight, shiftOf(m.Keys()) | (m.Msg == WM_RBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), m.XPos(), m.YPos());
+        MouseDown(mbRight, shiftOf(m.Keys()) | (m.Msg == WM_RBUTTONDBLCLK ? TShiftState(ssDouble) : 0u),
+                  m.XPos(), m.YPos());
         DefaultHandler(m);
         return;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        MouseDown(mbMiddle, shiftOf(m.Keys()) | (m.Msg == WM_MBUTTONDBLCLK ? TShiftState(ssDouble) : 0u), m.XPos(), m.YPos());
+        MouseDown(mbMiddle, shiftOf(m.Keys()) | (m.Msg == WM_MBUTTONDBLCLK ? TShiftState(ssDouble) : 0u),
+                  m.XPos(), m.YPos());
         DefaultHandler(m);
         return;
     case WM_LBUTTONUP: {
         bool clicked = FControlState & csClicked;
         FControlState &= ~(csClicked | csLButtonDown);
         MouseUp(mbLeft, shiftOf(m.Keys()), m.XPos(), m.YPos());
-        if (clicked && ClientRect().Contains(TPoint(m.XPos(), m.YPos())))
-            Click();
+        if (clicked && ClientRect().Contains(TPoint(m.XPos(), m.YPos()))) Click();
         DefaultHandler(m);
         return;
     }
@@ -319,7 +303,9 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && FActionLink && !FActionLink->Action()) SetAction(nullptr);
 }
 
-void TControl::WMPaintDefault(TMessage& m) { DefaultHandler(m); }
+void TControl::WMPaintDefault(TMessage& m) {
+    DefaultHandler(m);
+}
 
 void TControl::Click() {
     if (OnClick)
@@ -329,62 +315,51 @@ void TControl::Click() {
 }
 
 void TControl::DblClick() {
-    if (OnDblClick)
-        OnDblClick(this);
+    if (OnDblClick) OnDblClick(this);
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
+    if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
 }
 
 void TControl::MouseMove(TShiftState Shift, int X, int Y) {
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
+    if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
 }
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
+    if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
 }
 
 void TControl::MouseEnter() {
-    if (OnMouseEnter)
-        OnMouseEnter(this);
+    if (OnMouseEnter) OnMouseEnter(this);
 }
 
 void TControl::MouseLeave() {
-    if (OnMouseLeave)
-        OnMouseLeave(this);
+    if (OnMouseLeave) OnMouseLeave(this);
 }
 
 void TControl::Resize() {
-    if (OnResize)
-        OnResize(this);
+    if (OnResize) OnResize(this);
     // A watcher may remove itself (or another) while it runs: walk a copy, asking each key anew.
     auto watchers = FResizeWatchers;
     for (auto& w : watchers) {
         bool still = false;
         for (auto& cur : FResizeWatchers)
             still = still || cur.first == w.first;
-        if (still && w.second)
-            w.second(this);
+        if (still && w.second) w.second(this);
     }
 }
 
 void TControl::Invalidate() {
-    if (FWidget)
-        FWidget->update();
+    if (FWidget) FWidget->update();
 }
 
 void TControl::Repaint() {
-    if (FWidget)
-        FWidget->repaint();
+    if (FWidget) FWidget->repaint();
 }
 
 void TControl::Update() {
-    if (FWidget)
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (FWidget) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TControl::BringToFront() {
@@ -393,8 +368,7 @@ void TControl::BringToFront() {
         std::erase(list, this);
         list.push_back(this);
     }
-    if (FWidget)
-        FWidget->raise();
+    if (FWidget) FWidget->raise();
 }
 
 void TControl::SendToBack() {
@@ -403,15 +377,15 @@ void TControl::SendToBack() {
         std::erase(list, this);
         list.insert(list.begin(), this);
     }
-    if (FWidget)
-        FWidget->lower();
+    if (FWidget) FWidget->lower();
 }
 
-QWidget* TControl::CreateNativeWidget(QWidget* parent) { return new qvdetail::NativeWidget(parent); }
+QWidget* TControl::CreateNativeWidget(QWidget* parent) {
+    return new qvdetail::NativeWidget(parent);
+}
 
 void TControl::CreateWidgetIn(QWidget* parent) {
-    if (FWidget)
-        return;
+    if (FWidget) return;
     FControlState |= csCreating;
     QWidget* w = CreateNativeWidget(parent);
     NativeWidgetCreated();
@@ -428,8 +402,7 @@ void TControl::AttachEvents(QWidget* w) {
 }
 
 void TControl::DestroyWidget() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     FControlState |= csDestroyingHandle;
     QWidget* w = FWidget.data();
     FWidget.clear();
@@ -441,13 +414,11 @@ void TControl::DestroyWidget() {
 }
 
 void TControl::SyncGeometry() {
-    if (FWidget)
-        FWidget->setGeometry(FLeft, FTop, std::max(0, FWidth), std::max(0, FHeight));
+    if (FWidget) FWidget->setGeometry(FLeft, FTop, std::max(0, FWidth), std::max(0, FHeight));
 }
 
 void TControl::SyncFont() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     FWidget->setFont(FFont->toQFont());
     QPalette pal = FWidget->palette();
     QColor text = ToQColor(FFont->Color());
@@ -458,13 +429,11 @@ void TControl::SyncFont() {
         pal.setColor(group, QPalette::ButtonText, text);
     }
     FWidget->setPalette(pal);
-    if (PaintsItself())
-        FWidget->update();
+    if (PaintsItself()) FWidget->update();
 }
 
 void TControl::SyncColor() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     QPalette pal = FWidget->palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
     // A disabled edit shows the style's disabled field colour instead of its own.
@@ -476,8 +445,7 @@ void TControl::SyncColor() {
 }
 
 void TControl::SyncWidget() {
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     SyncGeometry();
     SyncFont();
     SyncColor();
@@ -489,7 +457,9 @@ void TControl::SyncWidget() {
     FWidget->setVisible(FVisible);
 }
 
-bool TControl::HandleQtEvent(QWidget* w, QEvent* e) { return qvdetail::TranslateEvent(this, w, e); }
+bool TControl::HandleQtEvent(QWidget* w, QEvent* e) {
+    return qvdetail::TranslateEvent(this, w, e);
+}
 
 TCustomForm* GetParentForm(const TControl* control) {
     const TControl* c = control;
@@ -501,8 +471,7 @@ TCustomForm* GetParentForm(const TControl* control) {
 TControl* FindControl(const QWidget* w) {
     for (const QWidget* p = w; p; p = p->parentWidget()) {
         QVariant v = p->property(qvdetail::kControlProperty);
-        if (v.isValid())
-            return static_cast<TControl*>(v.value<void*>());
+        if (v.isValid()) return static_cast<TControl*>(v.value<void*>());
     }
     return nullptr;
 }

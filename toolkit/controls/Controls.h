@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -15,6 +16,7 @@ class QEvent;
 class TWinControl;
 class TCustomForm;
 class TCanvas;
+class TBitmap;
 class TPopupMenu;
 class TBasicAction;
 class TControlActionLink;
@@ -203,6 +205,15 @@ public:
     virtual void Dispatch(TMessage& Message);
     // What happens to a message nobody handled: the native window's own behaviour goes on.
     virtual void DefaultHandler(TMessage& Message);
+    // A filter another component puts in front of the control's window procedure: it sees every message
+    // delivered to the control first and answers true for one it has handled, which the control then
+    // never sees. One filter at a time; an empty one removes it.
+    using TMessageFilter = std::function<bool(TMessage&)>;
+    void SetMessageFilter(TMessageFilter Filter) { FMessageFilter = std::move(Filter); }
+    bool HasMessageFilter() const { return bool(FMessageFilter); }
+    // Delivers a message through the filter, then the window procedure; every message the platform or
+    // Perform sends to the control comes this way.
+    void DeliverMessage(TMessage& Message);
 
     virtual void Invalidate();
     void Repaint();
@@ -312,6 +323,7 @@ private:
     std::unique_ptr<TControlActionLink> FActionLink;
     std::unique_ptr<qvdetail::EventBridge> FBridge;
     std::vector<std::pair<const void*, TNotifyEvent>> FResizeWatchers;
+    TMessageFilter FMessageFilter;
 };
 
 // A control without a native window of its own in the platform; here it gets a light widget all the same.
@@ -461,3 +473,7 @@ TShiftState KeyboardStateToShiftState();
 int WheelScrollLines();
 // The mouse pointer in screen coordinates.
 TPoint GetCursorPos();
+// A cursor of the program's own, drawn from a picture with its hot spot, given a number of its own;
+// controls whose Cursor is that number show it.
+void RegisterCursor(TCursor Id, const TBitmap& Image, int HotX, int HotY);
+bool CursorRegistered(TCursor Id);

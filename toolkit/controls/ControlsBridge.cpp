@@ -1,6 +1,7 @@
 // Qt events turned into window messages, posted and registered messages, keys and cursors.
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Forms.h"
+#include "toolkit/graphics/Picture.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,10 +9,13 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+
+#include <map>
 
 namespace qvdetail {
 
@@ -43,7 +47,7 @@ bool EventBridge::event(QEvent* event) {
     if (event->type() == PostedMessageEvent::Type()) {
         TMessage m = static_cast<PostedMessageEvent*>(event)->Message;
         try {
-            FControl->WndProc(m);
+            FControl->DeliverMessage(m);
         } catch (const std::exception& e) {
             ShowHandlerError(e);
         }
@@ -171,9 +175,17 @@ Qt::CursorShape ToQtCursor(TCursor cursor) {
     }
 }
 
+std::map<int, QCursor>& RegisteredCursors() {
+    static std::map<int, QCursor> cursors;
+    return cursors;
+}
+
 void ApplyCursor(QWidget* w, TCursor cursor) {
+    const auto own = RegisteredCursors().find(int(cursor));
     if (cursor == crDefault)
         w->unsetCursor();
+    else if (own != RegisteredCursors().end())
+        w->setCursor(own->second);
     else
         w->setCursor(ToQtCursor(cursor));
 }
@@ -242,7 +254,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
         m.Msg = WM_KEYUP;
         m.WParam = vk;
         m.Event = ke;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         if (m.PassToNative) return DeliverKeyToNative(w, ke);
         ke->accept();
         return true;
@@ -255,7 +267,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
         m.WParam = vk;
         m.LParam = KeyData(ke);
         m.Event = ke;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         keyPassed = m.PassToNative && m.CharCode() != 0;
         keyChanged = m.CharCode() != vk;
     }
@@ -271,7 +283,7 @@ bool TranslateKey(TControl* control, QWidget* w, QKeyEvent* ke) {
     c.WParam = text.at(0).unicode();
     c.LParam = KeyData(ke);
     c.Event = ke;
-    control->WndProc(c);
+    control->DeliverMessage(c);
     bool charPassed = c.PassToNative && c.CharCode() != 0;
     bool charChanged = c.CharCode() != text.at(0).unicode();
     if (keyPassed && !keyChanged && charPassed && !charChanged) return DeliverKeyToNative(w, ke);
@@ -295,13 +307,13 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
     case QEvent::MouseButtonDblClick: {
         auto* me = static_cast<QMouseEvent*>(e);
         TMessage m = MouseMessage(ButtonMessage(e->type(), me->button()), w, control, me);
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return !m.PassToNative;
     }
     case QEvent::MouseMove: {
         auto* me = static_cast<QMouseEvent*>(e);
         TMessage m = MouseMessage(WM_MOUSEMOVE, w, control, me);
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return !m.PassToNative;
     }
     case QEvent::Wheel: {
@@ -315,7 +327,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
                    (static_cast<WPARAM>(static_cast<uint16_t>(static_cast<int16_t>(delta))) << 16);
         m.LParam = MAKELPARAM(g.x(), g.y());
         m.Event = e;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return !m.PassToNative;
     }
     case QEvent::Paint: {
@@ -323,7 +335,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         TMessage m;
         m.Msg = WM_PAINT;
         m.Event = e;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return !m.PassToNative;
     }
     case QEvent::KeyPress:
@@ -337,7 +349,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         m.WParam = reinterpret_cast<WPARAM>(control);
         m.LParam = MAKELPARAM(g.x(), g.y());
         m.Event = e;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return !m.PassToNative;
     }
     case QEvent::Enter:
@@ -346,7 +358,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
         TMessage m;
         m.Msg = e->type() == QEvent::Enter ? CM_MOUSEENTER : CM_MOUSELEAVE;
         m.Event = e;
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return false;
     }
     case QEvent::FocusIn:
@@ -363,7 +375,7 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
             lastFocusOut = w;
         else
             m.WParam = reinterpret_cast<WPARAM>(lastFocusOut ? FindControl(lastFocusOut) : nullptr);
-        control->WndProc(m);
+        control->DeliverMessage(m);
         return false;
     }
     default:
@@ -372,6 +384,14 @@ bool TranslateEvent(TControl* control, QWidget* w, QEvent* e) {
 }
 
 } // namespace qvdetail
+
+void RegisterCursor(TCursor Id, const TBitmap& Image, int HotX, int HotY) {
+    qvdetail::RegisteredCursors()[int(Id)] = QCursor(QPixmap::fromImage(Image.toQImage()), HotX, HotY);
+}
+
+bool CursorRegistered(TCursor Id) {
+    return qvdetail::RegisteredCursors().count(int(Id)) > 0;
+}
 
 void PostMessage(TControl* control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (!control) return;

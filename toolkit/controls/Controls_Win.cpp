@@ -18,31 +18,24 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::InsertControl(TControl* c) {
-    if (c->FParent == this)
-        return;
+    if (c->FParent == this) return;
     FControls.push_back(c);
     c->FParent = this;
-    if (c->FParentFont)
-        c->ParentFontChanged();
-    if (c->FParentColor)
-        c->ParentColorChanged();
+    if (c->FParentFont) c->ParentFontChanged();
+    if (c->FParentColor) c->ParentColorChanged();
     if (auto* w = dynamic_cast<TWinControl*>(c); w && w->FTabOrder < 0) {
         int n = 0;
         for (TControl* o : FControls)
-            if (o != c && dynamic_cast<TWinControl*>(o))
-                ++n;
+            if (o != c && dynamic_cast<TWinControl*>(o)) ++n;
         w->FTabOrder = n;
     }
-    if (HandleAllocated())
-        c->CreateWidgetIn(ChildContainer());
-    if (c->Align() != alNone)
-        Realign();
+    if (HandleAllocated()) c->CreateWidgetIn(ChildContainer());
+    if (c->Align() != alNone) Realign();
 }
 
 void TWinControl::RemoveControl(TControl* c) {
     auto it = std::find(FControls.begin(), FControls.end(), c);
-    if (it == FControls.end())
-        return;
+    if (it == FControls.end()) return;
     FControls.erase(it);
     // The form must not keep a control that leaves it (or is being freed) as its active one. No dynamic_cast
     // here: `c` may be half destroyed already.
@@ -54,34 +47,28 @@ void TWinControl::RemoveControl(TControl* c) {
             }
     c->FParent = nullptr;
     c->DestroyWidget();
-    if (c->Align() != alNone)
-        Realign();
+    if (c->Align() != alNone) Realign();
 }
 
 bool TWinControl::ContainsControl(const TControl* c) const {
     for (const TControl* p = c; p; p = p->Parent())
-        if (p == this)
-            return true;
+        if (p == this) return true;
     return false;
 }
 
 HWND TWinControl::Handle() {
-    if (!FWidget)
-        CreateHandle();
+    if (!FWidget) CreateHandle();
     return FWidget.data();
 }
 
 void TWinControl::CreateHandle() {
-    if (FWidget)
-        return;
+    if (FWidget) return;
     QWidget* parentWidget = nullptr;
-    if (Parent())
-        parentWidget = Parent()->ChildContainer() ? Parent()->ChildContainer() : Parent()->Handle();
+    if (Parent()) parentWidget = Parent()->ChildContainer() ? Parent()->ChildContainer() : Parent()->Handle();
     if (Parent() && !Parent()->HandleAllocated()) {
         // The parent makes its own window first, and with it ours.
         Parent()->HandleNeeded();
-        if (FWidget)
-            return;
+        if (FWidget) return;
         parentWidget = Parent()->ChildContainer();
     }
     CreateWidgetIn(parentWidget);
@@ -89,8 +76,7 @@ void TWinControl::CreateHandle() {
 
 void TWinControl::SyncWidget() {
     TControl::SyncWidget();
-    if (!FWidget)
-        return;
+    if (!FWidget) return;
     if (FTabStop)
         FWidget->setFocusPolicy(Qt::StrongFocus);
     else if (FWidget->focusPolicy() == Qt::StrongFocus || FWidget->focusPolicy() == Qt::TabFocus)
@@ -110,8 +96,7 @@ void TWinControl::DestroyWidget() {
 
 void TWinControl::SetTabStop(bool v) {
     FTabStop = v;
-    if (FWidget)
-        FWidget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
+    if (FWidget) FWidget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TWinControl::SetTabOrder(int v) {
@@ -121,23 +106,20 @@ void TWinControl::SetTabOrder(int v) {
     }
     std::vector<TWinControl*> siblings;
     for (TControl* c : Parent()->FControls)
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && w != this)
-            siblings.push_back(w);
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w != this) siblings.push_back(w);
     std::stable_sort(siblings.begin(), siblings.end(),
                      [](TWinControl* a, TWinControl* b) { return a->FTabOrder < b->FTabOrder; });
     v = std::clamp(v, 0, static_cast<int>(siblings.size()));
     siblings.insert(siblings.begin() + v, this);
     for (size_t i = 0; i < siblings.size(); ++i)
         siblings[i]->FTabOrder = static_cast<int>(i);
-    if (Parent()->HandleAllocated())
-        Parent()->ApplyTabOrder();
+    if (Parent()->HandleAllocated()) Parent()->ApplyTabOrder();
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     std::vector<TWinControl*> children;
     for (TControl* c : FControls)
-        if (auto* w = dynamic_cast<TWinControl*>(c))
-            children.push_back(w);
+        if (auto* w = dynamic_cast<TWinControl*>(c)) children.push_back(w);
     std::stable_sort(children.begin(), children.end(),
                      [](TWinControl* a, TWinControl* b) { return a->FTabOrder < b->FTabOrder; });
     for (TWinControl* w : children) {
@@ -151,20 +133,16 @@ void TWinControl::ApplyTabOrder() {
     GetTabOrderList(order);
     QWidget* prev = nullptr;
     for (TWinControl* w : order) {
-        if (!w->FWidget)
-            continue;
-        if (prev && prev->window() == w->FWidget->window())
-            QWidget::setTabOrder(prev, w->FWidget.data());
+        if (!w->FWidget) continue;
+        if (prev && prev->window() == w->FWidget->window()) QWidget::setTabOrder(prev, w->FWidget.data());
         prev = w->FWidget.data();
     }
 }
 
 bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->Parent()) {
-        if (!c->Visible() || !c->Enabled())
-            return false;
-        if (c != this && !static_cast<const TWinControl*>(c)->ChildrenShown())
-            return false;
+        if (!c->Visible() || !c->Enabled()) return false;
+        if (c != this && !static_cast<const TWinControl*>(c)->ChildrenShown()) return false;
     }
     return true;
 }
@@ -176,14 +154,15 @@ void TWinControl::SetFocus() {
         FWidget->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const { return FWidget && FWidget->hasFocus(); }
+bool TWinControl::Focused() const {
+    return FWidget && FWidget->hasFocus();
+}
 
 TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                           bool checkParent) const {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
-    if (list.empty())
-        return nullptr;
+    if (list.empty()) return nullptr;
     auto it = std::find(list.begin(), list.end(), current);
     int n = static_cast<int>(list.size());
     int start = it == list.end() ? (goForward ? n - 1 : 0) : static_cast<int>(it - list.begin());
@@ -203,13 +182,11 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 }
 
 void TWinControl::EnableAlign() {
-    if (FAlignLevel > 0 && --FAlignLevel == 0)
-        Realign();
+    if (FAlignLevel > 0 && --FAlignLevel == 0) Realign();
 }
 
 void TWinControl::Realign() {
-    if (FAlignLevel > 0 || FAligning || IsDestroying())
-        return;
+    if (FAlignLevel > 0 || FAligning || IsDestroying()) return;
     TRect r = AdjustedClientRect();
     AlignControls(nullptr, r);
 }
@@ -219,8 +196,7 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
     auto place = [&](TAlign align) {
         std::vector<TControl*> list;
         for (TControl* c : FControls)
-            if (c->Align() == align && c->Visible())
-                list.push_back(c);
+            if (c->Align() == align && c->Visible()) list.push_back(c);
         // Same order as the platform: by position along the edge, then by insertion.
         std::stable_sort(list.begin(), list.end(), [align](TControl* a, TControl* b) {
             switch (align) {
@@ -288,7 +264,9 @@ void TWinControl::ColorChanged() {
         c->ParentColorChanged();
 }
 
-bool TWinControl::HandleQtEvent(QWidget* w, QEvent* e) { return TControl::HandleQtEvent(w, e); }
+bool TWinControl::HandleQtEvent(QWidget* w, QEvent* e) {
+    return TControl::HandleQtEvent(w, e);
+}
 
 void TWinControl::Dispatch(TMessage& m) {
     switch (m.Msg) {
@@ -311,14 +289,15 @@ void TWinControl::Dispatch(TMessage& m) {
         if (QWidget* w = Widget()) w->setUpdatesEnabled(m.WParam != 0);
         return;
     case WM_MOUSEWHEEL: {
-        TShiftState shift = qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
-        if (!DoMouseWheel(shift, m.WheelDelta(), TPoint(m.XPos(), m.YPos())))
-            DefaultHandler(m);
+        TShiftState shift =
+            qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
+        if (!DoMouseWheel(shift, m.WheelDelta(), TPoint(m.XPos(), m.YPos()))) DefaultHandler(m);
         return;
     }
     case CM_MOUSEWHEEL: {
         // A child offers its wheel to its parents first: a parent whose wheel handlers take it answers 1.
-        TShiftState shift = qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
+        TShiftState shift =
+            qvdetail::ShiftFromModifiers(QApplication::keyboardModifiers(), QApplication::mouseButtons());
         if (DoMouseWheel(shift, m.WheelDelta(), TPoint(m.XPos(), m.YPos())))
             m.Result = 1;
         else if (Parent())
@@ -326,8 +305,7 @@ void TWinControl::Dispatch(TMessage& m) {
         return;
     }
     case WM_SETFOCUS:
-        if (TCustomForm* form = GetParentForm(this))
-            form->FocusChanged(this);
+        if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
         DefaultHandler(m);
         return;
     case WM_KILLFOCUS:
@@ -355,23 +333,22 @@ TCustomForm* PreviewForm(TWinControl* c) {
 void TWinControl::DoKeyDownMessage(TMessage& m) {
     Word key = m.CharCode();
     TShiftState shift = KeyboardStateToShiftState() & (ssShift | ssCtrl | ssAlt);
-    if (TCustomForm* form = PreviewForm(this))
-        form->KeyDown(key, shift);
-    if (key != 0)
-        KeyDown(key, shift);
+    if (TCustomForm* form = PreviewForm(this)) form->KeyDown(key, shift);
+    if (key != 0) KeyDown(key, shift);
     m.SetCharCode(key);
-    if (key == 0)
-        return;
+    if (key == 0) return;
+    // A message filter may answer for the keys the control wants.
+    const LRESULT dialogCode = HasMessageFilter() ? Perform(WM_GETDLGCODE) : DialogCode();
     // Tab walks the form's controls in tab order, as the platform's dialog manager does, unless the control
     // keeps Tab for itself; Qt's own focus chain (widget creation order) never decides it.
-    if (key == VK_TAB && !(shift & (ssCtrl | ssAlt)) && !(DialogCode() & DLGC_WANTTAB)) {
+    if (key == VK_TAB && !(shift & (ssCtrl | ssAlt)) && !(dialogCode & DLGC_WANTTAB)) {
         if (TCustomForm* form = GetParentForm(this)) {
             form->SelectNextByTab(this, !(shift & ssShift));
             m.SetCharCode(0);
             return;
         }
     }
-    if ((key == VK_RETURN || key == VK_ESCAPE) && !(DialogCode() & DLGC_WANTALLKEYS)) {
+    if ((key == VK_RETURN || key == VK_ESCAPE) && !(dialogCode & DLGC_WANTALLKEYS)) {
         if (TCustomForm* form = GetParentForm(this); form && form->DialogKey(key)) {
             m.SetCharCode(0);
             return;
@@ -391,45 +368,35 @@ void TWinControl::DoKeyDownMessage(TMessage& m) {
 void TWinControl::DoKeyUpMessage(TMessage& m) {
     Word key = m.CharCode();
     TShiftState shift = KeyboardStateToShiftState() & (ssShift | ssCtrl | ssAlt);
-    if (TCustomForm* form = PreviewForm(this))
-        form->KeyUp(key, shift);
-    if (key != 0)
-        KeyUp(key, shift);
+    if (TCustomForm* form = PreviewForm(this)) form->KeyUp(key, shift);
+    if (key != 0) KeyUp(key, shift);
     m.SetCharCode(key);
-    if (key != 0)
-        DefaultHandler(m);
+    if (key != 0) DefaultHandler(m);
 }
 
 void TWinControl::DoCharMessage(TMessage& m) {
     QChar ch(static_cast<char16_t>(m.CharCode()));
-    if (TCustomForm* form = PreviewForm(this))
-        form->KeyPress(ch);
-    if (ch.unicode() != 0)
-        KeyPress(ch);
+    if (TCustomForm* form = PreviewForm(this)) form->KeyPress(ch);
+    if (ch.unicode() != 0) KeyPress(ch);
     m.SetCharCode(ch.unicode());
-    if (ch.unicode() != 0)
-        DefaultHandler(m);
+    if (ch.unicode() != 0) DefaultHandler(m);
 }
 
 void TWinControl::KeyDown(Word& Key, TShiftState Shift) {
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
 }
 
 void TWinControl::KeyUp(Word& Key, TShiftState Shift) {
-    if (OnKeyUp)
-        OnKeyUp(this, Key, Shift);
+    if (OnKeyUp) OnKeyUp(this, Key, Shift);
 }
 
 void TWinControl::KeyPress(QChar& Key) {
-    if (OnKeyPress)
-        OnKeyPress(this, Key);
+    if (OnKeyPress) OnKeyPress(this, Key);
 }
 
 bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
     bool handled = false;
-    if (OnMouseWheel)
-        OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
     if (!handled)
         handled = WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
     return handled;
@@ -437,24 +404,20 @@ bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePo
 
 bool TWinControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
     bool handled = false;
-    if (OnMouseWheelDown)
-        OnMouseWheelDown(this, Shift, MousePos, handled);
+    if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
     return handled;
 }
 
 bool TWinControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     bool handled = false;
-    if (OnMouseWheelUp)
-        OnMouseWheelUp(this, Shift, MousePos, handled);
+    if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
     return handled;
 }
 
 void TWinControl::DoEnter() {
-    if (OnEnter)
-        OnEnter(this);
+    if (OnEnter) OnEnter(this);
 }
 
 void TWinControl::DoExit() {
-    if (OnExit)
-        OnExit(this);
+    if (OnExit) OnExit(this);
 }

@@ -309,7 +309,7 @@ bool ActivateControlHint(TControl* AControl, const TPoint& AClientPos) {
     TMessage m;
     m.Msg = CM_HINTSHOW;
     m.LParam = reinterpret_cast<LPARAM>(&info);
-    AControl->WndProc(m);
+    AControl->DeliverMessage(m);
     if (m.Result != 0 || info.HintStr.isEmpty()) {
         CancelHint();
         return false;

@@ -40,7 +40,7 @@ protected:
         m.Msg = WM_NCPAINT;
         m.Event = e;
         try {
-            FControl->WndProc(m);
+            FControl->DeliverMessage(m);
         } catch (const std::exception& error) {
             qvdetail::ShowHandlerError(error);
         }

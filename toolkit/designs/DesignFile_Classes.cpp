@@ -4,6 +4,7 @@
 #include "toolkit/controls/Menus.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/designs/DesignFile.h"
+#include "toolkit/graphics/ColorNames.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/grids/Grids.h"
 #include "toolkit/services/XmlDoc.h"
@@ -27,62 +28,8 @@ template <class T> TComponentFactory ToolkitMaker() {
 // Colours, alignment, anchors, cursors, fonts and the form's own enumerations.
 void RegisterToolkitBaseIdents() {
     auto add = [](const char* n, int v) { RegisterDesignIdents({{n, v}}); };
-    // Colours.
-    add("clNone", clNone);
-    add("clDefault", clDefault);
-    add("clBlack", clBlack);
-    add("clMaroon", clMaroon);
-    add("clGreen", clGreen);
-    add("clOlive", clOlive);
-    add("clNavy", clNavy);
-    add("clPurple", clPurple);
-    add("clTeal", clTeal);
-    add("clGray", clGray);
-    add("clSilver", clSilver);
-    add("clRed", clRed);
-    add("clLime", clLime);
-    add("clYellow", clYellow);
-    add("clBlue", clBlue);
-    add("clFuchsia", clFuchsia);
-    add("clAqua", clAqua);
-    add("clWhite", clWhite);
-    add("clMoneyGreen", clMoneyGreen);
-    add("clSkyBlue", clSkyBlue);
-    add("clCream", clCream);
-    add("clMedGray", clMedGray);
-    const char* const sys[] = {"clScrollBar",
-                               "clBackground",
-                               "clActiveCaption",
-                               "clInactiveCaption",
-                               "clMenu",
-                               "clWindow",
-                               "clWindowFrame",
-                               "clMenuText",
-                               "clWindowText",
-                               "clCaptionText",
-                               "clActiveBorder",
-                               "clInactiveBorder",
-                               "clAppWorkSpace",
-                               "clHighlight",
-                               "clHighlightText",
-                               "clBtnFace",
-                               "clBtnShadow",
-                               "clGrayText",
-                               "clBtnText",
-                               "clInactiveCaptionText",
-                               "clBtnHighlight",
-                               "cl3DDkShadow",
-                               "cl3DLight",
-                               "clInfoText",
-                               "clInfoBk",
-                               nullptr,
-                               "clHotLight",
-                               "clGradientActiveCaption",
-                               "clGradientInactiveCaption",
-                               "clMenuHighlight",
-                               "clMenuBar"};
-    for (int i = 0; i < int(std::size(sys)); ++i)
-        if (sys[i]) add(sys[i], SystemColor(i));
+    for (const auto& [name, value] : ColorIdents())
+        add(name, value);
     // Alignment, anchors, cursors, fonts, forms.
     const char* const aligns[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"};
     for (int i = 0; i < int(std::size(aligns)); ++i)

@@ -344,6 +344,22 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
     p->setClipRegion(region.subtracted(QRegion(Upright(r).toQRect())), Qt::ReplaceClip);
 }
 
+void TCanvas::IntersectClipEllipse(const TRect& r) {
+    QPainter* p = Require();
+    if (!p) return;
+    QPainterPath path;
+    path.addEllipse(QRectF(Upright(r).toQRect()));
+    p->setClipPath(path, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void TCanvas::IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight) {
+    QPainter* p = Require();
+    if (!p) return;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(Upright(r).toQRect()), cornerWidth / 2.0, cornerHeight / 2.0);
+    p->setClipPath(path, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
 void TCanvas::ResetClip() {
     if (QPainter* p = Require()) p->setClipping(false);
 }

@@ -85,6 +85,10 @@ public:
     void SetClipRect(const TRect& r);
     void IntersectClipRect(const TRect& r);
     void ExcludeClipRect(const TRect& r);
+    // Narrows the clipping to the ellipse inscribed in `r`, or to the rectangle with rounded corners of
+    // the given diameters (round faces, rounded frames).
+    void IntersectClipEllipse(const TRect& r);
+    void IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
     void ResetClip();
 
     void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);

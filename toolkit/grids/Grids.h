@@ -295,6 +295,8 @@ protected:
     virtual void RowsOpened(int First, int Count);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
+    // After the bars' ranges and visibility were worked out anew: a descendant's own bar rules go here.
+    virtual void ScrollRangeChanged() {}
     virtual void TopLeftChanged();
     virtual void FixedCellClick(int ACol, int ARow);
     virtual bool CanEditShow();

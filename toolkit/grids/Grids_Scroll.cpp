@@ -240,6 +240,7 @@ void TCustomGrid::UpdateScrollRange() {
     FHorzInfo = TScrollInfo{0, kScrollRange, 0, 0, 0};
     FVertInfo = TScrollInfo{0, kScrollRange, 0, 0, 0};
     FUpdatingScroll = false;
+    ScrollRangeChanged();
     LayoutChildren();
     // A larger client area or fewer cells may leave nothing to scroll to where the grid stood.
     TGridCoord max = CalcMaxTopLeft();

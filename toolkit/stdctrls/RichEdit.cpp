@@ -282,6 +282,26 @@ bool CanvasMapsOneToOne(TCanvas* Canvas) {
 
 // Window -----------------------------------------------------------------------------------------------
 
+void TRichEdit::DefaultHandler(TMessage& Message) {
+    TWinControl::DefaultHandler(Message);
+    const ushort c = static_cast<ushort>(Message.CharCode());
+    if (Message.Msg != WM_CHAR || Message.Event || c == 0) return;
+    Message.PassToNative = false;
+    if (FReadOnly || (c != '\b' && c != '\r' && c < 32)) return;
+    QTextCursor& cursor = Cursor();
+    if (c == '\b') {
+        if (cursor.hasSelection())
+            cursor.removeSelectedText();
+        else
+            cursor.deletePreviousChar();
+    } else if (c == '\r') {
+        cursor.insertBlock();
+    } else {
+        cursor.insertText(QString(QChar(static_cast<char16_t>(c))));
+    }
+    if (QTextEdit* w = Editor()) w->setTextCursor(cursor);
+}
+
 QWidget* TRichEdit::CreateNativeWidget(QWidget* parent) {
     auto* w = new QTextEdit(parent);
     w->setDocument(FDoc.get());

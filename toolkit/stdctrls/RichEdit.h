@@ -78,6 +78,8 @@ public:
 protected:
     String GetText() const override { return PlainText(); }
     void TextChanged() override;
+    // A character posted without a key is typed at the selection, as the widget types a key's.
+    void DefaultHandler(TMessage& Message) override;
     QWidget* CreateNativeWidget(QWidget* parent) override;
     bool PaintsItself() const override { return false; }
     void SyncWidget() override;

@@ -168,6 +168,15 @@ bool TQvStringGrid::BuildFilterValueList(int ACol) {
     return FFilterValues->Count() > 0;
 }
 
+// The automatic list always holds its clear entry, so only a list the application fills is built to find
+// out whether it is empty.
+bool TQvStringGrid::HasFilterButton(int ACol) {
+    const bool autoList = FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == fdAll);
+    if (autoList && !FFilterDropDownClear.isEmpty() && !OnGetColumnFilter) return true;
+    if (!autoList && !OnGetColumnFilter) return false;
+    return BuildFilterValueList(ACol);
+}
+
 void TQvStringGrid::ShowFilterList(int ACol, const TRect& Cell) {
     FFilterDropDownColumn = ACol;
     if (!BuildFilterValueList(ACol)) {

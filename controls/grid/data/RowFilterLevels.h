@@ -15,6 +15,7 @@ class RowFilterLevels {
 public:
     struct Level {
         int Tag = 0;                                   // the grid's filter level when it was applied
+        bool Outline = false;                          // ContractAll's level: the rows of contracted nodes
         HiddenIndexMap Map;                            // positions hidden, on the level's real side
         std::vector<std::unique_ptr<TGridItem>> Items; // one per hidden position, in the same order
     };

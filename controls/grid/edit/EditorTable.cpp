@@ -3,7 +3,9 @@
 #include "controls/grid/edit/EditorTable.h"
 
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvRichEdit.h"
 #include "controls/grid/QvUtil.h"
+#include "controls/grid/edit/EditLink.h"
 #include "controls/grid/edit/GridButton.h"
 #include "controls/grid/edit/GridCheckBox.h"
 #include "controls/grid/edit/GridCombo.h"
@@ -443,6 +445,61 @@ void ShowButton(TWinControl* Control, const TEditorCell&) {
 // The button writes its value when it is clicked, not when it closes.
 void StoreNothing(TWinControl*, const TEditorCell&) {}
 
+// Rich text: edRichEdit
+// --------------------------------------------------------------------------------------------
+
+TWinControl* MakeRich(TQvStringGrid& Grid) {
+    auto* rich = static_cast<TQvRichEdit*>(MakeHidden<TQvRichEdit>(Grid));
+    TQvStringGrid* g = &Grid;
+    rich->OnSelectionChange = [g](TObject*) {
+        if (g->OnRichEditSelectionChange) g->OnRichEditSelectionChange(g);
+    };
+    rich->OnChange = [rich](TObject*) { rich->GrowRowToText(); };
+    return rich;
+}
+
+void FillRich(TWinControl* Control, const TEditorCell& Cell) {
+    auto* rich = static_cast<TQvRichEdit*>(Control);
+    Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
+    // Loading the cell's text is no typing: the row keeps its height until the editor shows.
+    rich->Lock();
+    rich->SetWordWrap(Cell.Grid->WordWrap());
+    Cell.Grid->CellToRich(Cell.RealCol, Cell.Row, rich);
+    if (Cell.Grid->Navigation()->EditSelectAll())
+        rich->SelectAll();
+    else
+        rich->SetSelStart(int(rich->PlainText().size()));
+}
+
+void ShowRich(TWinControl* Control, const TEditorCell& Cell) {
+    ShowFocusedWithChar(Control, Cell);
+    static_cast<TQvRichEdit*>(Control)->Unlock();
+}
+
+void StoreRich(TWinControl* Control, const TEditorCell& Cell) {
+    auto* rich = static_cast<TQvRichEdit*>(Control);
+    Cell.Grid->SetEditCellText(Cell.RealCol, Cell.Row, Cell.Grid->RichToString(rich));
+}
+
+// Custom: edCustom, the application's control through the cell's editor link
+// --------------------------------------------------------------------------------------------
+
+// The link makes, places, fills and shows its control in one go; without a link the cell opens nothing.
+void OpenLink(TWinControl*, const TEditorCell& Cell) {
+    if (TEditLink* link = Cell.Grid->CellEditLink(Cell.RealCol, Cell.Row))
+        link->Open(Cell.Grid, Cell.RealCol, Cell.Row, Cell.Rect, Cell.Color, Cell.Font, Cell.Text);
+}
+
+void NoStep(TWinControl*, const TEditorCell&) {}
+
+void StoreLink(TWinControl*, const TEditorCell& Cell) {
+    if (TEditLink* link = Cell.Grid->CellEditLink(Cell.RealCol, Cell.Row)) link->Store();
+}
+
+void HideLink(TWinControl*, const TEditorCell& Cell) {
+    if (TEditLink* link = Cell.Grid->CellEditLink(Cell.RealCol, Cell.Row)) link->Close();
+}
+
 // Check box: edCheckBox
 // --------------------------------------------------------------------------------------------
 
@@ -553,6 +610,24 @@ const TEditorEntry kButtonEntry{.Make = MakeHidden<TGridButton>,
                                 .OverCell = true,
                                 .ClosesOnlyInEditMode = false};
 
+const TEditorEntry kRichEntry{.Make = MakeRich,
+                              .Place = PlaceAnew<TQvRichEdit>,
+                              .Fill = FillRich,
+                              .Show = ShowRich,
+                              .Store = StoreRich,
+                              .Hide = HideInCell,
+                              .OverCell = true,
+                              .ClosesOnlyInEditMode = false};
+// The link puts its control's value into the cell itself, and the control is the application's.
+const TEditorEntry kLinkEntry{.Make = nullptr,
+                              .Place = OpenLink,
+                              .Fill = NoStep,
+                              .Show = NoStep,
+                              .Store = StoreLink,
+                              .Hide = HideLink,
+                              .OverCell = false,
+                              .ClosesOnlyInEditMode = false};
+
 struct TEditorKindEntry {
     TEditorType Kind;
     const TEditorEntry* Entry;
@@ -578,6 +653,8 @@ const TEditorKindEntry kEditorTable[] = {
     {edNumericUnitEditBtn, &kUnitEditEntry},
     {edFloatUnitEditBtn, &kUnitEditEntry},
     {edButton, &kButtonEntry},
+    {edRichEdit, &kRichEntry},
+    {edCustom, &kLinkEntry},
 };
 
 } // namespace

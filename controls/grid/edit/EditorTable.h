@@ -7,6 +7,7 @@
 #include "toolkit/system/Types.h"
 
 class TComponent;
+class TFont;
 class TQvStringGrid;
 class TWinControl;
 
@@ -20,14 +21,16 @@ struct TEditorCell {
     TRect Rect{};
     int Width = 0;
     int Height = 0;
-    // The colour the cell is painted in, and its edit text.
+    // The colour and font the cell is painted in, and its edit text.
     TColor Color = clNone;
+    const TFont* Font = nullptr;
     String Text;
 };
 
 // One control and its steps, shared by the kinds that open it.
 struct TEditorEntry {
     // A new control for the grid, hidden; the grid keeps it for every later edit of the entry's kinds.
+    // Without Make the steps get no control: the kind's control is the application's (an editor link).
     TWinControl* (*Make)(TQvStringGrid& Grid);
     // Opening, in this order, once the grid is in edit mode.
     void (*Place)(TWinControl* Control, const TEditorCell& Cell);

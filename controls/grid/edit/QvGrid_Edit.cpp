@@ -447,7 +447,26 @@ void TQvStringGrid::KeyPress(QChar& Key) {
             }
         }
     }
+    if (!(Options() & goEditing) && FNavigation->AutoGotoWhenSorted() && (c == '\b' || c >= 32))
+        LookUpTyped(Key);
     TBaseGrid::KeyPress(Key);
+}
+
+// A typed character looks the rows up by the sorted column: one more character of the text typed so far, or
+// the character alone.
+void TQvStringGrid::LookUpTyped(QChar Key) {
+    String text = FNavigation->AutoGotoIncremental() ? FSearchInc : String();
+    if (Key == QChar('\b'))
+        text.chop(1);
+    else
+        text += Key;
+    SetSearchInc(text);
+    if (text.isEmpty()) return;
+    const int row = Search(text.toUpper());
+    if (row < 0)
+        FSearchInc.clear();
+    else
+        SetRow(row);
 }
 
 // The combo editor's item list

@@ -3,6 +3,7 @@
 // close); the controls are made on first use and kept.
 #include "controls/grid/QvGrid.h"
 
+#include "controls/grid/edit/EditLink.h"
 #include "controls/grid/edit/EditorTable.h"
 #include "controls/grid/edit/GridButton.h"
 #include "controls/grid/edit/GridCombo.h"
@@ -22,7 +23,7 @@ TWinControl* TQvStringGrid::EditorControl(TEditorType Kind, bool Make) {
     if (!entry) return nullptr;
     for (const auto& [e, control] : FEditorControls)
         if (e == entry) return control;
-    if (!Make) return nullptr;
+    if (!Make || !entry->Make) return nullptr;
     TWinControl* control = entry->Make(*this);
     FEditorControls.emplace_back(entry, control);
     return control;
@@ -56,6 +57,17 @@ TGridButton* TQvStringGrid::Btn() {
     return static_cast<TGridButton*>(EditorControl(edButton));
 }
 
+void TQvStringGrid::SetEditLink(TEditLink* Value) {
+    if (FEditLink == Value) return;
+    if (FEditLink) FEditLink->RemoveFreeNotification(this);
+    FEditLink = Value;
+    if (FEditLink) FEditLink->FreeNotification(this);
+}
+
+TEditLink* TQvStringGrid::CellEditLink(int, int) {
+    return FEditLink;
+}
+
 // Opening
 // --------------------------------------------------------------------------------------------
 
@@ -82,6 +94,7 @@ void TQvStringGrid::ShowEditorControl(int ACol, int ARow) {
     cell.Width = R.Right - R.Left - 1;
     cell.Height = R.Bottom - R.Top - 1;
     cell.Color = look.Fill.Color;
+    cell.Font = &look.Font;
     cell.Text = GetEditText(ACol, ARow);
     KeepEditRow(ARow);
     if (const TEditorEntry* entry = FindEditorEntry(cell.Kind)) {
@@ -149,7 +162,8 @@ void TQvStringGrid::HideEditorControl(int ACol, int ARow) {
     if (const TEditorEntry* entry = FindEditorEntry(cell.Kind)) {
         if (FEdit.EditMode || !entry->ClosesOnlyInEditMode) {
             FEdit.EditMode = false;
-            if (TWinControl* control = EditorControl(cell.Kind, false)) {
+            TWinControl* control = EditorControl(cell.Kind, false);
+            if (control || !entry->Make) {
                 // Escape: the cell keeps exactly its text, also one the editor cannot show.
                 if (!cancelled) entry->Store(control, cell);
                 entry->Hide(control, cell);

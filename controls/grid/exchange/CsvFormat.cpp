@@ -64,23 +64,54 @@ String CsvWriter::Field(const String& Text) const {
     return t;
 }
 
+// Nearly every cell of a table needs neither quotes nor escapes: it goes into the file as it stands, with
+// no field text built in between.
+void CsvWriter::AppendField(String& Out, const String& Text) const {
+    if (!FSettings.AlwaysQuotes && !Text.isEmpty() && Text.front() != QLatin1Char(' ')) {
+        const char16_t sep = FSep.unicode();
+        const QChar* p = Text.constData();
+        const QChar* const end = p + Text.size();
+        while (p < end) {
+            const char16_t c = p->unicode();
+            if (c == sep || c == kCsvQuote || IsCsvLineBreak(c)) break;
+            ++p;
+        }
+        if (p == end) {
+            Out += Text;
+            return;
+        }
+    }
+    Out += Field(Text);
+}
+
 String CsvWriter::Write(ExchangeGrid& Grid) const {
     const std::vector<int> cols = Grid.SaveColumns();
     const int first = Grid.SaveStartRow();
     const int last = Grid.SaveEndRow();
     const int rowCount = Grid.RowCount();
     String out;
+    const auto appendRow = [&](String& Out, int Row) {
+        for (size_t k = 0; k < cols.size(); ++k) {
+            if (k > 0) Out += FSep;
+            AppendField(Out, Grid.SavedText(cols[k], Row));
+        }
+        Out += QLatin1String("\r\n");
+    };
+    if (last > first) {
+        // The longer of the first and last rows tells roughly how long the text gets (numbered texts grow
+        // towards the end), so it is allocated once instead of copied as it grows.
+        String probe;
+        appendRow(probe, first);
+        const qsizetype firstLen = probe.size();
+        probe.clear();
+        appendRow(probe, last);
+        out.reserve(std::max(firstLen, probe.size()) * (qsizetype(last) - first + 1) * 9 / 8);
+    }
     Grid.ResetProgress();
     Grid.ExportNotification(esExportStart, first);
     for (int r = first; r <= last; ++r) {
         Grid.ExportNotification(esExportNextRow, r);
-        for (size_t k = 0; k < cols.size(); ++k) {
-            if (k > 0) out += FSep;
-            out += Field(Grid.SavedText(cols[k], r));
-        }
-        out += QLatin1String("\r\n");
-        // The first row tells roughly how long the text gets, so it grows once instead of step by step.
-        if (r == first) out.reserve(out.size() * (qsizetype(last) - first + 1) * 9 / 8);
+        appendRow(out, r);
         Grid.Progress(CsvPercent(r, rowCount - 1));
     }
     Grid.ExportNotification(esExportDone, -1);

@@ -26,6 +26,8 @@ public:
     String Write(ExchangeGrid& Grid) const;
 
 private:
+    void AppendField(String& Out, const String& Text) const;
+
     CsvSettings FSettings;
     QChar FSep;
 };

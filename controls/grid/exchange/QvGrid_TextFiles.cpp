@@ -4,6 +4,7 @@
 #include "controls/grid/exchange/AlignedTextWriter.h"
 #include "controls/grid/exchange/CsvFormat.h"
 #include "controls/grid/exchange/FixedWidthFormat.h"
+#include "controls/grid/exchange/HourGlassCursor.h"
 #include "controls/grid/exchange/StringGridExchange.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/system/Streams.h"
@@ -39,24 +40,6 @@ String ExistingLines(const String& FileName, bool Oem) {
     lines.SetText(DecodeExchangeText(ReadExchangeFile(FileName), Oem));
     return lines.Text();
 }
-
-// The hourglass while a file is written, put back also when writing fails.
-class HourGlassCursor {
-public:
-    HourGlassCursor() {
-        if (!Screen) return;
-        FOld = Screen->Cursor();
-        Screen->SetCursor(crHourGlass);
-    }
-    ~HourGlassCursor() {
-        if (Screen) Screen->SetCursor(FOld);
-    }
-    HourGlassCursor(const HourGlassCursor&) = delete;
-    HourGlassCursor& operator=(const HourGlassCursor&) = delete;
-
-private:
-    TCursor FOld = crDefault;
-};
 
 } // namespace
 

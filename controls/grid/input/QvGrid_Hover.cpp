@@ -402,7 +402,7 @@ void TQvStringGrid::OwnerFormResize(TObject* Sender) {
             FFormHeight = FOwnerForm->Height();
         }
     }
-    if (FColumnSize->Stretch()) StretchColumn(FColumnSize->StretchColumn());
+    StretchSettingsColumn();
 }
 
 bool TQvStringGrid::IsOnSizingBorder(int X, int Y) {
@@ -410,7 +410,9 @@ bool TQvStringGrid::IsOnSizingBorder(int X, int Y) {
     MouseToCell(X, Y, c, r);
     if (c < 0 || r < 0) return false;
     const TRect R = CellRect(c, r);
-    if ((Options() & goColSizing) && r <= FixedRows()) return X - R.Left < 4 || R.Right - X < 4;
-    if ((Options() & goRowSizing) && c <= FixedCols()) return Y - R.Top < 4 || R.Bottom - Y < 4;
-    return false;
+    // Where both borders apply, the row border decides.
+    bool on = false;
+    if ((Options() & goColSizing) && r <= FixedRows()) on = X - R.Left < 4 || R.Right - X < 4;
+    if ((Options() & goRowSizing) && c <= FixedCols()) on = Y - R.Top < 4 || R.Bottom - Y < 4;
+    return on;
 }

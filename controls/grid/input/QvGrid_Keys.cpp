@@ -58,6 +58,14 @@ void TQvStringGrid::WMKeyDown(TMessage& Message) {
     if ((k.Key == VK_HOME || k.Key == VK_END) &&
         HomeEndKey(Message, k.Key, k.Shift, k.StartRow, k.StartLeftCol))
         return;
+    // On a node row whose current cell lies in a merge area (a group header), Right expands and Left
+    // contracts the node; the key goes on.
+    if ((k.Key == VK_RIGHT || k.Key == VK_LEFT) && IsNode(Row()) && IsMergedCell(Col(), Row())) {
+        if (k.Key == VK_RIGHT)
+            ExpandNode(RealRowIndex(Row()));
+        else
+            ContractNode(RealRowIndex(Row()));
+    }
     if (RowSelectScrollKey(Message, k)) return;
     if (k.Key == VK_TAB) {
         TabKey(Message, k);

@@ -82,6 +82,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     if (FMouseActions->CaretPositioning()) FEdit.OpenedByClick = true;
     if (StartFixedBorderDrag(p)) return;
     PressFixedCell(p);
+    if (PressNodeGlyph(p)) return;
     if (PressCellGraphic(p)) return;
     AimMergedPress(Message, p);
     if (p.Col >= ColCount() || p.Row >= RowCount()) {
@@ -90,6 +91,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     }
     NoteGrabOffset();
     if (PressDisjunctLines(Message, p)) return;
+    if (PressAnchorOrControl(p)) return;
     PressHeaderSelection(p);
     NoteMoveCandidate(p);
     if (PressCheckBox(p)) return;
@@ -267,6 +269,44 @@ bool TQvStringGrid::PressCellButton(const PressEvent& p) {
     if (button) PushButton(c, r, true);
     FMouse.Press.PushedButton = TPoint(c, r);
     if (OnClickCell) OnClickCell(this, r, c);
+    return true;
+}
+
+// A press on a node's glyph contracts an expanded node and expands a contracted one, as the handlers allow;
+// in a fixed row it expands or contracts every node and the press goes on.
+bool TQvStringGrid::PressNodeGlyph(const PressEvent& p) {
+    const int r = p.Row;
+    if (IsDesigning() || p.Col != 0 || !IsNode(r) || !IsOverNodeGlyph(r, p.X)) return false;
+    if (r < FixedRows()) {
+        if (FMouseActions->NodeAllExpandContract()) {
+            TCellGraphic* g = GetCellGraphic(0, r);
+            const bool contracted = g->CellBoolean;
+            if (contracted)
+                ExpandAll();
+            else
+                ContractAll();
+            if (TCellGraphic* after = GetCellGraphic(0, r)) after->CellBoolean = !contracted;
+        }
+        return false;
+    }
+    if (OnMouseDown) OnMouseDown(this, mbLeft, KeyboardStateToShiftState(), p.X, p.Y);
+    if (OnClickCell) OnClickCell(this, r, 0);
+    const int realRow = RealRowIndex(r);
+    bool allow = true;
+    if (!NodeState(r)) {
+        if (OnBeforeContractNode) OnBeforeContractNode(this, r, realRow, allow);
+        if (allow) {
+            ContractNode(realRow);
+            if (OnContractNode) OnContractNode(this, r, realRow);
+        }
+    } else {
+        if (OnBeforeExpandNode) OnBeforeExpandNode(this, r, realRow, allow);
+        if (allow) {
+            ExpandNode(realRow);
+            if (OnExpandNode) OnExpandNode(this, r, realRow);
+        }
+    }
+    if (FMouseActions->MoveRowOnNodeClick()) SetRowEx(realRow);
     return true;
 }
 
@@ -596,6 +636,27 @@ void TQvStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     // 5.
     if ((Shift & ssShift) && SelectionRectangle()) InvalidateGridRect(Selection());
     (void)before;
+
+    // 6. Fixed cells edited by a click.
+    if (c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols())) {
+        TRect inner = CellRect(c, r);
+        inner.Left += 4;
+        inner.Top += 4;
+        inner.Right -= 4;
+        inner.Bottom -= 4;
+        const bool inside = X > inner.Left && X < inner.Right && Y > inner.Top && Y < inner.Bottom;
+        const TGridFixedCellEdit want = Button == mbLeft    ? fceLeftClick
+                                        : Button == mbRight ? fceRightClick
+                                                            : fceNone;
+        const bool rowEdit = r < FixedRows() && FMouseActions->FixedRowsEdit() == want &&
+                             (want != fceLeftClick || !(Options() & goColSizing) || inside);
+        const bool colEdit = c < FixedCols() && FMouseActions->FixedColsEdit() == want &&
+                             (want != fceLeftClick || !(Options() & goRowSizing) || inside);
+        if (want != fceNone && (rowEdit || colEdit)) {
+            FixedCellEdit(c, r);
+            return;
+        }
+    }
 
     // 7. The synchronised grid follows.
     if (TQvStringGrid* other = FSyncGrid->Grid(); other && other != this) {

@@ -123,10 +123,8 @@ void TQvStringGrid::ReleasePushedButton(const ReleaseEvent& u) {
             const int rb = RealColIndex(b.X);
             if (GetCellType(rb, b.Y) == ctExpand &&
                 (ReleasePointIn(GetExpandButtonRect(rb, b.Y), u.X, u.Y) || fixedHit))
-                if (TCellGraphic* g = GetCellGraphic(rb, b.Y)) {
-                    g->CellBoolean = !g->CellBoolean;
-                    DoExpandClick(pc, pr, g->CellBoolean);
-                }
+                // The state lives in the button's own field: CellBoolean is whether it is drawn pressed.
+                if (GetCellGraphic(rb, b.Y)) DoExpandClick(pc, pr, ToggleExpand(rb, b.Y));
         }
     }
     FMouse.Press.PushedButton = TPoint(-1, -1);
@@ -261,7 +259,7 @@ void TQvStringGrid::ReleaseOnCell(const ReleaseEvent& u) {
     int pc = -1, pr = -1;
     MouseToCell(FMouse.Press.At.X, FMouse.Press.At.Y, pc, pr);
     if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(rc) && u.X > R.Right - 16) return;
-    if (r == FFilterDropDownRow && r < FixedRows() && u.X > R.Right - 16) {
+    if (r == FFilterDropDownRow && r < FixedRows() && u.X > R.Right - kFilterButtonWidth) {
         ShowFilterList(rc, R);
         if (FFilterDropDownColumn >= 0) return;
     }
@@ -385,8 +383,23 @@ void TQvStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 
     // 10. The toolkit grid's base release.
     const TGridState state = FGridState;
+    const bool cols = state == gsColSizing;
+    std::vector<int> sizes;
+    if (cols || state == gsRowSizing) {
+        const int n = cols ? ColCount() : RowCount();
+        for (int i = 0; i < n; ++i)
+            sizes.push_back(cols ? ColWidths(i) : RowHeights(i));
+    }
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (state == gsColSizing) FMouse.Press.SizedColumns = true;
+    if (cols) FMouse.Press.SizedColumns = true;
+    for (int i = 0; i < int(sizes.size()); ++i)
+        if (sizes[i] != (cols ? ColWidths(i) : RowHeights(i))) {
+            if (cols)
+                UserSizedColumn(i, sizes[i]);
+            else
+                UserSizedRow(i, sizes[i]);
+            break;
+        }
 
     // 12.
     const TGridRect after = Selection();
@@ -485,6 +498,11 @@ void TQvStringGrid::WMLButtonDblClk(TMessage& Message) {
     }
     // 9.
     FForceSel = false;
+    // 10. Fixed cells edited by a double click.
+    if (c >= 0 && r >= 0 &&
+        ((r < FixedRows() && FMouseActions->FixedRowsEdit() == fceDblClick) ||
+         (c < FixedCols() && FMouseActions->FixedColsEdit() == fceDblClick)))
+        FixedCellEdit(c, r);
 }
 
 void TQvStringGrid::WMRButtonDown(TMessage& Message) {

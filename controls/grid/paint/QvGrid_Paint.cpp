@@ -174,6 +174,8 @@ void TQvStringGrid::DrawCellContents(TCanvas* ACanvas, int ACol, int ARow, const
     S.RealCol = RealColIndex(ACol);
     const TMouseActions& ma = *FMouseActions;
     S.SelRow = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    S.FilterCell =
+        ARow == FFilterDropDownRow && ARow < TCustomGrid::FixedRows() && HasFilterButton(S.RealCol);
     TRect R = ARect;
 
     DrawCellScrollBar(S, R);
@@ -540,6 +542,10 @@ void TQvStringGrid::DrawTreeLines(TCellPaintState& S, TRect R) {
     const TCellProperties* props = PropsAt(0, S.Row);
     const int level = props ? props->NodeLevel() : 0;
     if (level > 0) line(xl, middle, FCellNode->ShowTreeFull() ? R.Right : x0 + 4, middle);
+    // A last child's line stops at its middle; one with followers runs on into the next row.
+    const int spanType = GetNodeSpanType(S.Row);
+    if (spanType == 1) line(xl, R.Top, xl, middle);
+    if (spanType == 2) line(xl, R.Top, xl, R.Bottom + 4);
     for (int i = 1; i <= level; ++i) {
         const int x = xl - indent * i;
         line(x, R.Top, x, middle);

@@ -111,6 +111,11 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         R.Top += GridLineWidth();
     }
     R.Top -= S.ScrollOffset; // the caller clips to the cell
+    if (S.FilterCell) {
+        DrawFilterButton(S, R);
+        // The text keeps clear of the button.
+        R.Right -= kFilterButtonWidth;
+    }
     SetDisjunctUnselectedColours(S);
     DrawCellBackGroundPicture(S, R);
     DrawCellBackGroundSlice(S, R);
@@ -123,6 +128,20 @@ void TQvStringGrid::DrawCellText(TCellPaintState& S, TRect R) {
         DrawCellRichText(S, R);
     else
         DrawCellPlainText(S, R, text);
+}
+
+// The button of a header cell that drops the column's value list: the active glyph while the column is
+// filtered, the built-in funnel when no glyph is set.
+void TQvStringGrid::DrawFilterButton(TCellPaintState& S, const TRect& R) {
+    TBitmap* glyph =
+        FFilter->HasFilter(S.RealCol) ? FFilterDropDown->GlyphActive() : FFilterDropDown->Glyph();
+    if (!glyph || glyph->Empty()) {
+        const TRect box(R.Right - kFilterButtonWidth, R.Top, R.Right, R.Bottom);
+        DrawTransparentBitmap(S.Canvas, GridBitmap("QSGFILT"), FixedColor(), box);
+        return;
+    }
+    glyph->SetTransparent(true);
+    S.Canvas->Draw(R.Right - kFilterButtonWidth, R.Top, glyph);
 }
 
 // A selected cell, or one in a selected row under row selection, takes the selection's colours; without

@@ -5,6 +5,7 @@
 #include "InputEvents.h"
 #include "controls/grid/QvGrid.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -182,6 +183,40 @@ TEST(FilterByClick, TheHeaderListChoosesAValueByKeys) {
     EXPECT_EQ(grid->FilterList()->ItemIndex(), 0);
     qvtest::KeyToFocus(Qt::Key_Return, "\r");
     EXPECT_EQ(shown.Names(), (QStringList{"r1", "r2", "r3", "r4", "r5"}));
+}
+
+// The button is painted at the right edge of the header cells that have a list, where a click drops it; the
+// rest of the header stays as it was.
+TEST(FilterByClick, TheHeaderPaintsTheButtonWhereTheClickDropsTheList) {
+    qvtest::GridOnForm shown({"pear", "apple"});
+    TQvStringGrid* grid = shown.grid;
+    shown.Show();
+    auto shot = [&] {
+        grid->Invalidate();
+        QApplication::processEvents();
+        return shown.form->Grab().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage before = shot();
+    grid->SetFilterDropDownAuto(true);
+    const QImage after = shot();
+    const QPoint origin = shown.Cells()->mapTo(shown.form->Widget(), QPoint(0, 0));
+    const TRect h = grid->CellRect(2, 0);
+    // The button's 16 pixels end inside the cell's frame.
+    const int right = origin.x() + h.Right;
+    int inButton = 0, elsewhere = 0;
+    for (int y = origin.y() + h.Top; y < origin.y() + h.Bottom; ++y)
+        for (int x = origin.x() + h.Left; x < right; ++x)
+            if (before.pixel(x, y) != after.pixel(x, y)) ++(x >= right - 17 ? inButton : elsewhere);
+    EXPECT_GT(inButton, 10) << "the button shows in column 2";
+    // Column 0 is fixed: without FilterDropDownColumns fdAll it has no list, so no button.
+    const TRect h0 = grid->CellRect(0, 0);
+    for (int y = origin.y() + h0.Top; y < origin.y() + h0.Bottom; ++y)
+        for (int x = origin.x() + h0.Left; x < origin.x() + h0.Right; ++x)
+            elsewhere += before.pixel(x, y) != after.pixel(x, y);
+    EXPECT_EQ(elsewhere, 0);
+    qvtest::ClickAt(shown.Cells(), shown.HeaderPoint(2, 8));
+    EXPECT_TRUE(grid->FilterList()->Visible());
+    EXPECT_EQ(grid->FilterDropDownColumn(), 2);
 }
 
 } // namespace qvgrid_filter_test

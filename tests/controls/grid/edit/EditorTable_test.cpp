@@ -34,7 +34,7 @@ const KindCase kKinds[] = {
     {edTimeEdit, "TGridDatePicker"},
     {edDateTimeEdit, "TGridDateTimePicker"},
     {edButton, "TGridButton"},
-    {edRichEdit, nullptr},
+    {edRichEdit, "TQvRichEdit"},
     {edCustom, nullptr},
     {edMemoDropDown, nullptr},
     {edCalculatorDropDown, nullptr},

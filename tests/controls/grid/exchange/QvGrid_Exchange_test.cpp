@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace qvgrid_exchange_test {
 
@@ -172,6 +175,57 @@ TEST(QvGridExchange, HtmlPageWithHeadRowPicturesAndSevenBitText) {
 
     g.SaveToHTML(dir + "/grid.htm", false, true);
     EXPECT_TRUE(DecodeTextDetect(ReadBytes(dir + "/grid.htm")).contains("é &lt; x"));
+}
+
+// What a user sees: the page opened in a real browser engine without a screen, laid out and printed by
+// it, shows every row's texts side by side in column order (the markup, the references and the spans as
+// the browser reads them, not as we meant them).
+TEST(QvGridExchange, ABrowserShowsThePageTheGridWrote) {
+    const QString browser = QStandardPaths::findExecutable("chromium");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (browser.isEmpty() || pdftotext.isEmpty())
+        GTEST_SKIP() << "needs chromium and pdftotext (scripts/setup.sh installs them for the test run)";
+    TQvStringGrid g(nullptr);
+    Fill(g, {{"Address", "Name", "Type"},
+             {"40001", "Pump <on> & ready", "Bool"},
+             {"40002", "Grüße 5 €", "Int16"},
+             {"40003", "<B>Bold</B> head", "Float"}});
+    g.SetFixedRows(1);
+    const QString dir = qvtest::TempDir() + "/browser";
+    ASSERT_TRUE(QDir().mkpath(dir));
+    for (const bool utf8 : {false, true}) {
+        const QString page = dir + "/grid.htm";
+        const QString pdf = dir + "/grid.pdf";
+        QFile::remove(pdf);
+        g.SaveToHTML(page, false, utf8);
+        QProcess run;
+        run.start(browser, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                            "--user-data-dir=" + dir + "/profile", "--no-pdf-header-footer",
+                            "--print-to-pdf=" + pdf, QUrl::fromLocalFile(page).toString()});
+        ASSERT_TRUE(run.waitForFinished(120000)) << "the browser did not finish";
+        ASSERT_TRUE(QFile::exists(pdf)) << run.readAllStandardError().toStdString();
+        QProcess text;
+        text.start(pdftotext, {"-layout", "-enc", "UTF-8", pdf, "-"});
+        ASSERT_TRUE(text.waitForFinished(60000));
+        const QStringList lines = QString::fromUtf8(text.readAllStandardOutput()).split(u'\n');
+        for (const QStringList& row :
+             {QStringList{"Address", "Name", "Type"}, QStringList{"40001", "Pump <on> & ready", "Bool"},
+              QStringList{"40002", "Grüße 5 €", "Int16"}, QStringList{"40003", "Bold head", "Float"}}) {
+            const QString pattern = row.join(QStringLiteral(" | "));
+            const bool shown = std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+                qsizetype at = 0;
+                for (const QString& cell : row) {
+                    at = line.indexOf(cell, at);
+                    if (at < 0) return false;
+                    at += cell.size();
+                }
+                return true;
+            });
+            EXPECT_TRUE(shown) << (utf8 ? "UTF-8 page: " : "7-bit page: ") << pattern.toStdString()
+                               << " not on one line in\n"
+                               << lines.join(u'\n').toStdString();
+        }
+    }
 }
 
 TEST(QvGridExchange, XmlFilesComeBackAndNameTheirFields) {

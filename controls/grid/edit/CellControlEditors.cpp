@@ -1,0 +1,106 @@
+// The markup cell-control editors' keys and the fixed-cell editors' store.
+#include "controls/grid/edit/CellControlEditors.h"
+
+#include "controls/grid/QvGrid.h"
+
+namespace {
+
+// Enter and Tab of a control editor over a grid's cell; true when the key was one of them.
+bool EndCellControlEdit(TWinControl& Editor, QChar& Key) {
+    auto* grid = dynamic_cast<TQvStringGrid*>(Editor.Parent());
+    if (!grid || (Key != QChar('\r') && Key != QChar('\t'))) return false;
+    const bool tab = Key == QChar('\t');
+    Key = QChar();
+    grid->ControlEditDone(&Editor);
+    if (!tab) {
+        if (grid->CanFocus()) grid->SetFocus();
+    } else if (grid->Navigation()->AdvanceAuto()) {
+        if (grid->CanFocus()) grid->SetFocus();
+        grid->AdvanceToNextCell(grid->Col(), grid->Row(), true, true, true, false, false);
+    } else {
+        grid->EditNextCellControl();
+    }
+    return true;
+}
+
+// The validation of a fixed cell's new text, then its store; false when refused.
+bool StoreFixedCellText(TWinControl& Editor, TQvStringGrid* Grid, int Col, int Row, const String& Text) {
+    if (!Grid) {
+        Editor.SetVisible(false);
+        return true;
+    }
+    String value = Text;
+    bool valid = true;
+    if (Grid->OnCellValidate) Grid->OnCellValidate(Grid, Col, Row, value, valid);
+    if (!valid) {
+        const int displayCol = Grid->DisplColIndex(Col);
+        if (displayCol >= 0) Grid->SetCol(displayCol);
+        Grid->SetRow(Row);
+        if (Editor.CanFocus()) Editor.SetFocus();
+        return false;
+    }
+    if (Grid->OnEditingDone) Grid->OnEditingDone(Grid);
+    Grid->SetCellEx(Col, Row, value);
+    Editor.SetVisible(false);
+    return true;
+}
+
+} // namespace
+
+LRESULT TControlEdit::DialogCode() const {
+    return TMaskEdit::DialogCode() | DLGC_WANTTAB;
+}
+
+void TControlEdit::KeyPress(QChar& Key) {
+    if (!EndCellControlEdit(*this, Key)) TMaskEdit::KeyPress(Key);
+}
+
+LRESULT TControlCombo::DialogCode() const {
+    return TQsgComboBox::DialogCode() | DLGC_WANTTAB;
+}
+
+void TControlCombo::KeyPress(QChar& Key) {
+    if (!EndCellControlEdit(*this, Key)) TQsgComboBox::KeyPress(Key);
+}
+
+TGridTransEdit::TGridTransEdit(TComponent* AOwner)
+    : TEdit(AOwner), FGrid(dynamic_cast<TQvStringGrid*>(AOwner)) {
+    SetVisible(false);
+}
+
+void TGridTransEdit::KeyPress(QChar& Key) {
+    if (Key == QChar('\r'))
+        Key = QChar();
+    else
+        TEdit::KeyPress(Key);
+}
+
+void TGridTransEdit::DoExit() {
+    TEdit::DoExit();
+    if (Visible()) StopEdit();
+}
+
+bool TGridTransEdit::StopEdit() {
+    return StoreFixedCellText(*this, FGrid, FCol, FRow, Text());
+}
+
+TGridTransCombo::TGridTransCombo(TComponent* AOwner)
+    : TComboBox(AOwner), FGrid(dynamic_cast<TQvStringGrid*>(AOwner)) {
+    SetVisible(false);
+}
+
+void TGridTransCombo::KeyPress(QChar& Key) {
+    if (Key == QChar('\r'))
+        Key = QChar();
+    else
+        TComboBox::KeyPress(Key);
+}
+
+void TGridTransCombo::DoExit() {
+    TComboBox::DoExit();
+    if (Visible()) StopEdit();
+}
+
+bool TGridTransCombo::StopEdit() {
+    return StoreFixedCellText(*this, FGrid, FCol, FRow, Text());
+}

@@ -1,0 +1,15 @@
+// The colours' identifiers ("clWindow") and their text form, as window designs and settings files write them.
+#pragma once
+
+#include "toolkit/system/Types.h"
+
+#include <utility>
+#include <vector>
+
+// Every named colour with its value, the standard colours first, then the system colours.
+const std::vector<std::pair<const char*, TColor>>& ColorIdents();
+// The colour's identifier when it has one, else "$" and eight hexadecimal digits (00BBGGRR).
+String ColorToString(TColor Color);
+// An identifier (without regard to case) or a number, decimal, "$" or "0x" hexadecimal;
+// raises EConvertError for anything else.
+TColor StringToColor(const String& Text);
