@@ -17,6 +17,7 @@ class TImageList;
 class TBitmap;
 struct TEntryState;
 class TThemeNotifier;
+class TItemAppearance;
 
 class TQvCustomDropDown : public TCustomMaskEdit, public IQvStyle, public IQvTones {
 public:
@@ -215,10 +216,15 @@ public:
     virtual void UpdateLayout();
     // (slot 30 is SetText, above)
     virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+    // A selected cell's background in the selection colour style; Segment 0 whole, 1 first, 2 last,
+    // 3 middle cell of a row. BackgroundColor shows at the rounded corners.
+    virtual void DrawSelectionBackground(TCanvas* Canvas, TRect R, int Segment, TColor BackgroundColor);
     virtual void DrawGradientBackground(TCanvas* Canvas, TColor FromColor, TColor ToColor, bool Vertical,
                                         TRect R, int Steps);
     void SetComponentStyle(TQvStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
+    // The item pickers' item look for a component style; nothing without an appearance or for tsCustom.
+    void SetItemAppearanceStyle(TItemAppearance* Appearance, TQvStyle AStyle);
 
     // The text area left of the button (client coordinates).
     TRect GetEditRect() const { return FEditRect; }

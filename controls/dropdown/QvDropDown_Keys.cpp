@@ -370,13 +370,34 @@ void TQvCustomDropDown::DoExit() {
 }
 
 void TQvCustomDropDown::WMLButtonDown(TMessage& m) {
+    // A press on the selected text would start dragging it out of the edit; it only moves the caret,
+    // at the release.
+    if (FEditorEnabled && Focused() && SelLength() > 0) {
+        const int at = CharFromPos(TPoint(m.XPos(), m.YPos()));
+        if (at >= SelStart() && at < SelStart() + SelLength()) {
+            FButtonDown = true;
+            m.PassToNative = false;
+            return;
+        }
+    }
     TCustomMaskEdit::Dispatch(m);
     // With nothing to type, a click anywhere asks for the popup.
     if (!FEditorEnabled) ButtonClick(this);
 }
 
 void TQvCustomDropDown::WMLButtonUp(TMessage& m) {
+    const bool pressOnSelection = FButtonDown;
+    FButtonDown = false;
     TCustomMaskEdit::Dispatch(m);
+    if (pressOnSelection) {
+        // The native edit saw no press: its release must not act on the selection either.
+        m.PassToNative = false;
+        const int at = CharFromPos(TPoint(m.XPos(), m.YPos()));
+        if (at >= 0) {
+            SetSelStart(at);
+            SetSelLength(0);
+        }
+    }
     if (!FEditorEnabled) return;
     const TEntryState s = EntryState();
     const TDropDownEntryRules rules(s);

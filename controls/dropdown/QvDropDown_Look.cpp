@@ -5,11 +5,12 @@
 #include "controls/dropdown/QvDropDownButton.h"
 #include "controls/dropdown/QvDropDown_Layout.h"
 #include "controls/dropdown/QvDropDown_Styles.h"
+#include "controls/styles/StyledSelection.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/controls/NativePaint.h"
-#include "toolkit/system/DesignValue.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/SystemLook.h"
+#include "toolkit/system/DesignValue.h"
 
 void TQvCustomDropDown::PaintMessage(TMessage& m) {
     PaintNativeNow(this, m);
@@ -163,6 +164,24 @@ void TQvCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
         FSelectionColor = colors->Color;
         FSelectionColorTo = colors->ColorTo;
     }
+}
+
+void TQvCustomDropDown::DrawSelectionBackground(TCanvas* Canvas, TRect R, int Segment,
+                                                TColor BackgroundColor) {
+    const TSelectionColors* look = SelectionColorsOf(FSelectionColorStyle);
+    if (!look) {
+        FillSolidRect(Canvas, FSelectionColor, R);
+        return;
+    }
+    DrawStyledSelection(Canvas, FSelectionColor, FSelectionColorTo, look->MirrorFrom, look->MirrorTo,
+                        look->InnerTop, look->InnerBottom, look->Edge, look->Corner, BackgroundColor, R,
+                        Segment);
+}
+
+void TQvCustomDropDown::SetItemAppearanceStyle(TItemAppearance* Appearance, TQvStyle AStyle) {
+    if (!Appearance) return;
+    if (const TItemAppearanceStyleColors* look = ItemAppearanceStyleColorsOf(AStyle))
+        ApplyItemAppearanceStyle(*Appearance, *look);
 }
 
 void TQvCustomDropDown::DrawGradientBackground(TCanvas* Canvas, TColor FromColor, TColor ToColor,

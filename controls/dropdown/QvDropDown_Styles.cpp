@@ -3,6 +3,7 @@
 
 #include "controls/dropdown/QvDropDown_Appearance.h"
 #include "controls/dropdown/QvDropDown_ButtonAppearance.h"
+#include "controls/dropdown/QvItemSelector.h"
 
 #include <cstddef>
 
@@ -11,9 +12,9 @@ namespace {
 constexpr TColor N = clNone;
 
 const TSelectionColors kSelection[] = {
-    {0xD7FFFD, 0x58D4FC}, // scOffice2007
-    {0xFDF8F1, 0xFCEFD5}, // scWindowsVista
-    {0xFCEBDC, 0xFCDBC1}, // scWindows7
+    {0xD7FFFD, 0x58D4FC, 0xC3D9DF, 0x8DD7D3, 0xCAF8FF, 0xF4FEFF, 0x58D4FC, 0xB3F1FC}, // scOffice2007
+    {0xFDF8F1, 0xFCEFD5, 0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, N, N},               // scWindowsVista
+    {0xFCEBDC, 0xFCDBC1, 0xE0C5AE, 0xCEA27D, 0xFDEADB, 0xFDF4EB, N, N},               // scWindows7
 };
 
 constexpr TBarStyleColors bar(TColor color, TColor to, TColor font, TColor border) {
@@ -87,6 +88,33 @@ const TButtonStyleColors kButtons[] = {
 #undef QV_SET_A
 #undef QV_SET_B
 
+// The Office 2003 and Whidbey items, and the Office 2007 ones with their inner lines and corners.
+#define QV_ITEMS_2003 0xEBFDFF, 0xACECFF, 0x59DAFF, 0xA4E9FF, 0xAAD9FF, 0x6EBBFF, 0x42AEFE, 0x7AE1FE, 0x42AEFE
+#define QV_ITEMS_2010 0xD9F9FD, 0x8AE3FD, 0x8AE3FD, 0xD9F9FD, 0x7BEEFF, 0x6CD0FF, 0x6CD0FF, 0x7BEEFF, 0x308AC2
+
+const TItemAppearanceStyleColors kItemLooks[] = {
+    {tsOffice2003Blue, QV_ITEMS_2003, N, N, N, 0},
+    {tsOffice2003Silver, QV_ITEMS_2003, N, N, N, 0},
+    {tsOffice2003Olive, QV_ITEMS_2003, N, N, N, 0},
+    {tsWhidbey, QV_ITEMS_2003, N, N, N, 0},
+    {tsOffice2007Luna, QV_ITEMS_2003, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF, 0},
+    {tsOffice2007Obsidian, QV_ITEMS_2003, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF, 0},
+    {tsOffice2007Silver, QV_ITEMS_2003, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF, 0},
+    {tsOffice2003Classic, 0xD2BDB6, 0xD2BDB6, N, N, 0xB59285, 0xB59285, N, N, 0x808080, N, N, N, 0},
+    {tsWindowsXP, 0xEFD3C6, 0xEFD3C6, N, N, clHighlight, N, N, N, clHighlight, N, N, N, clHighlightText},
+    {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, N, N, 0xFEF9F0, 0xFDF0D7, N, N, 0xFEDF9A, 0xFDFBF6, 0xFDF5E7,
+     0xFCEDCB, 0},
+    {tsWindows7, 0xFDFBFA, 0xFDF3EB, N, N, 0xFCEBDC, 0xFCDBC1, N, N, 0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xE0C5AE,
+     0},
+    {tsTerminal, 0xC0C0C0, 0xC0C0C0, N, N, clHighlight, N, N, N, 0x808080, N, N, N, clHighlightText},
+    {tsOffice2010Blue, QV_ITEMS_2010, N, N, N, 0},
+    {tsOffice2010Silver, QV_ITEMS_2010, N, N, N, 0},
+    {tsOffice2010Black, QV_ITEMS_2010, N, N, N, 0},
+};
+
+#undef QV_ITEMS_2003
+#undef QV_ITEMS_2010
+
 template <class T, std::size_t n> const T* findStyle(const T (&table)[n], TQvStyle style) {
     for (const T& row : table)
         if (row.Style == style) return &row;
@@ -139,4 +167,27 @@ void ApplyButtonStyle(TQvButtonAppearance& A, const TButtonStyleColors& C) {
     A.SetColorChecked(C.ColorChecked);
     A.SetColorCheckedTo(C.ColorCheckedTo);
     A.SetBorderColorChecked(C.BorderColorChecked);
+}
+
+const TItemAppearanceStyleColors* ItemAppearanceStyleColorsOf(TQvStyle Style) {
+    return findStyle(kItemLooks, Style);
+}
+
+void ApplyItemAppearanceStyle(TItemAppearance& A, const TItemAppearanceStyleColors& C) {
+    A.BorderColorHot = clNone;
+    A.BorderColorSelected = clNone;
+    A.ColorHotText = 0;
+    A.ColorHot = C.ColorHot;
+    A.ColorHotTo = C.ColorHotTo;
+    A.ColorMirrorHot = C.ColorMirrorHot;
+    A.ColorMirrorHotTo = C.ColorMirrorHotTo;
+    A.ColorSelected = C.ColorSelected;
+    A.ColorSelectedTo = C.ColorSelectedTo;
+    A.ColorMirrorSelected = C.ColorMirrorSelected;
+    A.ColorMirrorSelectedTo = C.ColorMirrorSelectedTo;
+    A.BorderColor = C.BorderColor;
+    A.BorderColorTop = C.BorderColorTop;
+    A.BorderColorBottom = C.BorderColorBottom;
+    A.EdgeColor = C.EdgeColor;
+    A.ColorSelectedText = C.ColorSelectedText;
 }

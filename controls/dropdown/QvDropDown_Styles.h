@@ -7,10 +7,13 @@
 
 class TBarAppearance;
 class TQvButtonAppearance;
+class TItemAppearance;
 
 struct TSelectionColors {
     TColor Color;
     TColor ColorTo;
+    // The frame a selected cell gets: corners, outer edge, inner lines and the lower half's gradient.
+    TColor Corner, Edge, InnerBottom, InnerTop, MirrorFrom, MirrorTo;
 };
 // Null for scCustom, which keeps the colours a caller set.
 const TSelectionColors* SelectionColorsOf(TSelectionColorStyle Style);
@@ -48,3 +51,15 @@ struct TButtonStyleColors {
 const TButtonStyleColors* ButtonStyleColorsOf(TQvStyle Style);
 // Through the appearance's setters: each change fires its OnChange.
 void ApplyButtonStyle(TQvButtonAppearance& Appearance, const TButtonStyleColors& Colors);
+
+// The item pickers' item looks per component style; null for tsCustom, which changes nothing.
+struct TItemAppearanceStyleColors {
+    TQvStyle Style;
+    TColor ColorHot, ColorHotTo, ColorMirrorHot, ColorMirrorHotTo;
+    TColor ColorSelected, ColorSelectedTo, ColorMirrorSelected, ColorMirrorSelectedTo;
+    TColor BorderColor, BorderColorTop, BorderColorBottom, EdgeColor;
+    TColor ColorSelectedText;
+};
+const TItemAppearanceStyleColors* ItemAppearanceStyleColorsOf(TQvStyle Style);
+// Clears the hot and selected border colours and the hot text colour first.
+void ApplyItemAppearanceStyle(TItemAppearance& Appearance, const TItemAppearanceStyleColors& Colors);

@@ -1,8 +1,9 @@
 // Controls that paint themselves: WM_PAINT gives them a canvas over the widget's painter.
-#include "toolkit/graphics/Canvas.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/controls/ControlsBridge.h"
+#include "toolkit/graphics/Canvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -13,6 +14,9 @@ void PaintOnCanvas(TControl* control, TCanvas* canvas, TMessage& m, const std::f
         return;
     }
     QPainter painter(w);
+    // The canvas's ClipRect then tells Paint the area asked for, so a tall control inside a scrolling one
+    // can draw only what is in view; the system clip already keeps the drawing within it.
+    painter.setClipRect(static_cast<QPaintEvent*>(m.Event)->rect());
     canvas->Attach(&painter);
     // A Paint that throws must not leave the canvas on a painter that is gone.
     struct DetachPaintCanvas {
@@ -25,14 +29,17 @@ void PaintOnCanvas(TControl* control, TCanvas* canvas, TMessage& m, const std::f
 }
 } // namespace
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+TGraphicControl::TGraphicControl(TComponent* AOwner)
+    : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
 
 TGraphicControl::~TGraphicControl() {
     SetDestroying();
     DestroyComponents();
 }
 
-TCanvas* TGraphicControl::Canvas() { return FCanvas.get(); }
+TCanvas* TGraphicControl::Canvas() {
+    return FCanvas.get();
+}
 
 void TGraphicControl::Dispatch(TMessage& m) {
     if (m.Msg == WM_PAINT)
@@ -41,14 +48,17 @@ void TGraphicControl::Dispatch(TMessage& m) {
         TControl::Dispatch(m);
 }
 
-TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+TCustomControl::TCustomControl(TComponent* AOwner)
+    : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
 
 TCustomControl::~TCustomControl() {
     SetDestroying();
     DestroyComponents();
 }
 
-TCanvas* TCustomControl::Canvas() { return FCanvas.get(); }
+TCanvas* TCustomControl::Canvas() {
+    return FCanvas.get();
+}
 
 void TCustomControl::Dispatch(TMessage& m) {
     if (m.Msg == WM_PAINT)

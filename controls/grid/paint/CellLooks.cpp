@@ -16,20 +16,6 @@ int roundLook(double v) {
     return static_cast<int>(std::lrint(v));
 }
 
-void lookLine(TCanvas* c, TColor color, int x1, int y1, int x2, int y2) {
-    c->Pen()->SetColor(color);
-    c->MoveTo(x1, y1);
-    c->LineTo(x2, y2);
-}
-
-// A rectangle whose pen and brush share one colour: filled, which gives the same pixels at less cost.
-void lookSolid(TCanvas* c, TColor color, const TRect& r) {
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(color);
-    c->Pen()->SetColor(color);
-    c->FillRect(r);
-}
-
 const TColorTone& toneOfState(const TColorTones& t, int state) {
     switch (state) {
     case 1:
@@ -83,36 +69,6 @@ void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color) {
     Canvas->FillRect(R);
 }
 
-void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R,
-                      bool Horizontal) {
-    if (R.Top == R.Bottom) return;
-    if (R.Bottom < R.Top) std::swap(R.Top, R.Bottom);
-    if (FromColor == clNone || ToColor == clNone) {
-        if (FromColor == clNone && ToColor == clNone) return;
-        lookSolid(Canvas, ColorToRGB(FromColor == clNone ? ToColor : FromColor), R);
-        return;
-    }
-    const TColor from = ColorToRGB(FromColor), to = ColorToRGB(ToColor);
-    const int extent = Horizontal ? R.Width() : R.Height();
-    if (extent <= 0) return;
-    const int e = extent - 1;
-    Steps = std::max(1, std::min(Steps, e));
-    const double d = static_cast<double>(e) / Steps;
-    const int end = Horizontal ? R.Right : R.Bottom;
-    Canvas->Brush()->SetStyle(bsSolid);
-    for (int i = 0; i <= Steps; ++i) {
-        const int red = GetRValue(from) + roundLook(i * (double(GetRValue(to) - GetRValue(from)) / Steps));
-        const int green = GetGValue(from) + roundLook(i * (double(GetGValue(to) - GetGValue(from)) / Steps));
-        const int blue = GetBValue(from) + roundLook(i * (double(GetBValue(to) - GetBValue(from)) / Steps));
-        const TColor band = RGB(red, green, blue);
-        const int p = static_cast<int>(i * d);
-        const int stop = std::min(end, (Horizontal ? R.Left : R.Top) + p + static_cast<int>(d + 1));
-        lookSolid(Canvas, band,
-                  Horizontal ? TRect(R.Left + p, R.Top, stop, R.Bottom)
-                             : TRect(R.Left, R.Top + p, R.Right, stop));
-    }
-}
-
 void FillCellBackground(TCanvas* Canvas, const TRect& R, TColor Color, TColor ColorTo, TColor MirrorColor,
                         TColor MirrorColorTo, bool Vertical, TColor BorderColor, bool SideLinesOnly,
                         bool Fill) {
@@ -120,7 +76,7 @@ void FillCellBackground(TCanvas* Canvas, const TRect& R, TColor Color, TColor Co
         if (MirrorColor == clNone && ColorTo == clNone) {
             Canvas->Pen()->SetWidth(1);
             Canvas->Pen()->SetStyle(psSolid);
-            lookSolid(Canvas, Color, TRect(R.Left, R.Top, R.Right, R.Bottom + 1));
+            FillSolidRect(Canvas, Color, TRect(R.Left, R.Top, R.Right, R.Bottom + 1));
         } else if (MirrorColor == clNone) {
             DrawGradientRect(Canvas, Color, ColorTo, 128, R, !Vertical);
         } else {
@@ -135,8 +91,8 @@ void FillCellBackground(TCanvas* Canvas, const TRect& R, TColor Color, TColor Co
     }
     if (BorderColor == clNone) return;
     if (SideLinesOnly) {
-        lookLine(Canvas, BorderColor, R.Left, R.Top, R.Left, R.Bottom);
-        lookLine(Canvas, BorderColor, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+        DrawColorLine(Canvas, BorderColor, R.Left, R.Top, R.Left, R.Bottom);
+        DrawColorLine(Canvas, BorderColor, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
     } else {
         Canvas->Brush()->SetStyle(bsSolid);
         Canvas->Brush()->SetColor(BorderColor);
@@ -164,66 +120,6 @@ TColor BrightenColor(TColor Color, int Percent) {
     const TColor c = ColorToRGB(Color);
     auto channel = [&](int v) { return clampChannel(std::lround(v + double(Percent) * v / 100.0)); };
     return RGB(channel(GetRValue(c)), channel(GetGValue(c)), channel(GetBValue(c)));
-}
-
-// Selection frame
-// ---------------------------------------------------------------------------------------------------
-
-void DrawStyledSelection(TCanvas* Canvas, TColor Color, TColor ColorTo, TColor MirrorColor,
-                         TColor MirrorColorTo, TColor InnerTopColor, TColor InnerBottomColor,
-                         TColor BorderColor, TColor CornerColor, TColor BackgroundColor, TRect R,
-                         int Segment) {
-    R.Bottom -= 2;
-    R.Right -= 1;
-    const int m = R.Top + (R.Bottom - R.Top) / 2;
-    const bool leftClosed = Segment == 0 || Segment == 1;
-    const bool rightClosed = Segment == 0 || Segment == 2;
-    Canvas->Pen()->SetWidth(1);
-    Canvas->Pen()->SetStyle(psSolid);
-
-    lookLine(Canvas, InnerTopColor, R.Left, R.Top + 1, R.Right, R.Top + 1);
-    if (leftClosed) lookLine(Canvas, InnerTopColor, R.Left + 1, R.Top + 1, R.Left + 1, m);
-    if (rightClosed) lookLine(Canvas, InnerTopColor, R.Right - 2, R.Top + 1, R.Right - 2, m);
-
-    lookLine(Canvas, InnerBottomColor, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1);
-    if (leftClosed) lookLine(Canvas, InnerBottomColor, R.Left + 1, m, R.Left + 1, R.Bottom - 1);
-    if (rightClosed) lookLine(Canvas, InnerBottomColor, R.Right - 2, m, R.Right - 2, R.Bottom - 1);
-
-    const int leftInset = leftClosed ? 2 : 0;
-    const int rightInset = rightClosed ? 2 : 0;
-    lookLine(Canvas, BorderColor, R.Left + leftInset, R.Top, R.Right - rightInset, R.Top);
-    lookLine(Canvas, BorderColor, R.Left + leftInset, R.Bottom, R.Right - rightInset, R.Bottom);
-    if (rightClosed) lookLine(Canvas, BorderColor, R.Right - 1, R.Top + 2, R.Right - 1, R.Bottom - 1);
-    if (leftClosed) lookLine(Canvas, BorderColor, R.Left, R.Top + 2, R.Left, R.Bottom - 1);
-
-    if (leftClosed) {
-        for (const TPoint p :
-             {TPoint(R.Left + 1, R.Top), TPoint(R.Left + 1, R.Top + 1), TPoint(R.Left, R.Top + 1),
-              TPoint(R.Left + 1, R.Bottom), TPoint(R.Left + 1, R.Bottom - 1), TPoint(R.Left, R.Bottom - 1)})
-            Canvas->SetPixels(p.X, p.Y, ColorToRGB(CornerColor));
-        Canvas->SetPixels(R.Left, R.Top, ColorToRGB(BackgroundColor));
-        Canvas->SetPixels(R.Left, R.Bottom, ColorToRGB(BackgroundColor));
-    }
-    if (rightClosed) {
-        for (const TPoint p : {TPoint(R.Right - 2, R.Top), TPoint(R.Right - 2, R.Top + 1),
-                               TPoint(R.Right - 1, R.Top + 1), TPoint(R.Right - 2, R.Bottom),
-                               TPoint(R.Right - 2, R.Bottom - 1), TPoint(R.Right - 1, R.Bottom - 1)})
-            Canvas->SetPixels(p.X, p.Y, ColorToRGB(CornerColor));
-        Canvas->SetPixels(R.Right - 1, R.Top, ColorToRGB(BackgroundColor));
-        Canvas->SetPixels(R.Right - 1, R.Bottom, ColorToRGB(BackgroundColor));
-    }
-
-    const TRect f(R.Left + leftInset, R.Top + 2, R.Right - rightInset, R.Bottom - 1);
-    if (ColorTo == clNone) {
-        lookSolid(Canvas, Color, f);
-    } else if (MirrorColor == clNone) {
-        DrawGradientRect(Canvas, Color, ColorTo, 16, f, false);
-    } else {
-        const int half = f.Top + f.Height() / 2;
-        DrawGradientRect(Canvas, Color, ColorTo, 16, TRect(f.Left, f.Top, f.Right, half), false);
-        DrawGradientRect(Canvas, MirrorColor, MirrorColorTo, 16, TRect(f.Left, half, f.Right, f.Bottom),
-                         false);
-    }
 }
 
 // Progress bars and indicators
@@ -400,9 +296,9 @@ void DrawRangeIndicator(TCanvas* Canvas, TRect R, int Value, int Range, bool Sho
     const int value = Range > 0 ? std::clamp(Value, -Range, Range) : 0;
     const int x = Range > 0 ? roundLook(double(c) * value / Range) : 0;
     if (x < 0)
-        lookSolid(Canvas, NegativeColor, TRect(R.Left + c + x, R.Top, R.Left + c, R.Bottom));
+        FillSolidRect(Canvas, NegativeColor, TRect(R.Left + c + x, R.Top, R.Left + c, R.Bottom));
     else if (x > 0)
-        lookSolid(Canvas, PositiveColor, TRect(R.Left + c, R.Top, R.Left + c + x, R.Bottom));
+        FillSolidRect(Canvas, PositiveColor, TRect(R.Left + c, R.Top, R.Left + c + x, R.Bottom));
     if (ShowValue) {
         Canvas->Brush()->SetStyle(bsClear);
         const String text = String::number(value);
@@ -539,8 +435,8 @@ void DrawComboButton(TCanvas* Canvas, HWND, const TRect& R, int Look, int State,
     if (drawn) return;
     r.Left += 3;
     const TColorTone& tone = toneOfState(Tones, State);
-    lookSolid(Canvas, tone.BrushColor, r);
-    lookLine(Canvas, Tones.Background.BorderColor, r.Left + 1, r.Top, r.Left + 1, r.Bottom);
+    FillSolidRect(Canvas, tone.BrushColor, r);
+    DrawColorLine(Canvas, Tones.Background.BorderColor, r.Left + 1, r.Top, r.Left + 1, r.Bottom);
     Canvas->Brush()->SetColor(Tones.Background.TextColor);
     Canvas->Pen()->SetColor(Tones.Background.TextColor);
     Canvas->Polygon({{r.Left + 5, r.Top + 8}, {r.Left + 11, r.Top + 8}, {r.Left + 8, r.Top + 11}});
@@ -582,8 +478,8 @@ void DrawSpinButtons(TCanvas* Canvas, HWND, const TRect& R, int Look, int State,
     }
     if (drawn) return;
     const TColorTone& tone = toneOfState(Tones, State);
-    lookSolid(Canvas, tone.BrushColor, upper);
-    lookSolid(Canvas, tone.BrushColor, lower);
+    FillSolidRect(Canvas, tone.BrushColor, upper);
+    FillSolidRect(Canvas, tone.BrushColor, lower);
     Canvas->Brush()->SetColor(clBlack);
     Canvas->Pen()->SetColor(clBlack);
     Canvas->Polygon({{r.Left + 5, upper.Top + 5}, {r.Left + 9, upper.Top + 5}, {r.Left + 7, upper.Top + 3}});

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls/styles/QvStyleIF.h"
+#include "controls/styles/StyledSelection.h"
 #include "toolkit/controls/Controls.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Graphics.h"
@@ -56,12 +57,6 @@ struct TCellProgressLook {
     bool Vertical = false;
 };
 
-// The selection segment of a cell: 0 whole, 1 left end, 2 right end, 3 middle.
-void DrawStyledSelection(TCanvas* Canvas, TColor Color, TColor ColorTo, TColor MirrorColor,
-                         TColor MirrorColorTo, TColor InnerTopColor, TColor InnerBottomColor,
-                         TColor BorderColor, TColor CornerColor, TColor BackgroundColor, TRect R,
-                         int Segment);
-void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R, bool Horizontal);
 void FillCellBackground(TCanvas* Canvas, const TRect& R, TColor Color, TColor ColorTo, TColor MirrorColor,
                         TColor MirrorColorTo, bool Vertical, TColor BorderColor, bool SideLinesOnly,
                         bool Fill);

@@ -336,3 +336,30 @@ TEST_F(DropCycle, ThePopupStaysOnTheMonitorThatHoldsTheEdit) {
     EXPECT_EQ(popup.Bottom, at.Y);
     EXPECT_GE(popup.Top, own.Top);
 }
+
+TEST_F(DropCycle, APressOnTheSelectedTextMovesTheCaretInsteadOfDraggingTheText) {
+    edit->SetText("start here");
+    edit->SelectAll();
+    QWidget* w = edit->Widget();
+    const int y = w->height() / 2;
+    auto xOfChar = [&](int index) {
+        for (int x = 0; x < w->width(); ++x)
+            if (edit->CharFromPos(TPoint(x, y)) == index) return x;
+        return -1;
+    };
+    const int from = xOfChar(2), to = xOfChar(7);
+    ASSERT_GE(from, 0);
+    ASSERT_GT(to, from);
+    // Dragged far beyond the start distance: a text drag would begin here (and wait for a drop).
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(from, y));
+    QTest::mouseMove(w, QPoint(to, y));
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+    EXPECT_EQ(edit->Text(), "start here");
+    EXPECT_EQ(edit->SelStart(), 7);
+    EXPECT_EQ(edit->SelLength(), 0);
+    // Outside a selection a press is the edit's own: a drag selects.
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(from, y));
+    QTest::mouseMove(w, QPoint(to, y));
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+    EXPECT_EQ(edit->SelLength(), 5);
+}
