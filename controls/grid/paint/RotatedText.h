@@ -2,6 +2,7 @@
 // GetRotatedTextRect, so a rotated cell sits alike on screen and paper.
 #pragma once
 
+#include "controls/grid/QvObj.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/grids/Grids.h"
 
