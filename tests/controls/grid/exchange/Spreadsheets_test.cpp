@@ -180,8 +180,8 @@ TEST(QvGridSpreadsheets, DamagedWorkbooksChangeNothing) {
     g.SetRowCount(3);
     g.SetCells(1, 1, "stays");
     for (const QByteArray& bytes :
-         {QByteArray("not a workbook"), QByteArray("PK\x03\x04garbage", 13),
-          QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 broken compound file", 31)}) {
+         {QByteArray("not a workbook"), QByteArray("PK\x03\x04garbage"),
+          QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 broken compound file")}) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
