@@ -1955,6 +1955,8 @@ public:
     THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     // The cursor the grid shows over the cells for the mouse state (screen cursor stand-in).
     TCursor MoveCursor() const { return FMouse.Move.Cursor; }
+    // The 1-based markup link drawn with the hover look; -1 none.
+    int MouseHoverLink() const { return FMouse.Hover.Link; }
 
     // The windows over the cells (overlays/QvGrid_Overlays.cpp): the frame around the cell being edited
     // (ARect in client coordinates), which follows the cell as windows move, the snapshot of a cell range

@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
 // Characters of the bytes 0x80 .. 0xFF; 0xA0 onward is Latin-1.
@@ -119,8 +121,13 @@ QByteArray EncodeText(const String& text, TTextEncoding encoding) {
     switch (encoding) {
     case TTextEncoding::UTF8:
         return text.toUtf8();
-    case TTextEncoding::UTF8BOM:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TTextEncoding::UTF8BOM: {
+        // Written after the mark in place: prepending the mark to a large file's bytes would copy them all.
+        TUtf8Writer out(text.size() + 3);
+        out.AppendAscii("\xEF\xBB\xBF", 3);
+        out.Append(text);
+        return out.Take();
+    }
     case TTextEncoding::UTF16LE:
     case TTextEncoding::UTF16BE: {
         const bool le = encoding == TTextEncoding::UTF16LE;
@@ -137,3 +144,31 @@ QByteArray EncodeText(const String& text, TTextEncoding encoding) {
     return text.toUtf8();
 }
 
+TUtf8Writer::TUtf8Writer(qsizetype bytes) {
+    Reserve(std::max<qsizetype>(bytes, 16));
+}
+
+// Exactly the room asked for: growing through resize would round a large buffer up to the next power of
+// two, half of it never touched.
+void TUtf8Writer::Reserve(qsizetype bytes) {
+    if (bytes <= FBuffer.size()) return;
+    QByteArray grown(bytes, Qt::Uninitialized);
+    if (FUsed > 0) std::memcpy(grown.data(), FBuffer.constData(), size_t(FUsed));
+    FBuffer.swap(grown);
+}
+
+char* TUtf8Writer::Room(qsizetype bytes) {
+    if (FUsed + bytes > FBuffer.size()) Reserve(std::max(FBuffer.size() * 2, FUsed + bytes));
+    return FBuffer.data() + FUsed;
+}
+
+void TUtf8Writer::AppendAscii(const char* text, qsizetype length) {
+    std::memcpy(Room(length), text, size_t(length));
+    FUsed += length;
+}
+
+QByteArray TUtf8Writer::Take() {
+    FBuffer.truncate(FUsed);
+    FUsed = 0;
+    return std::exchange(FBuffer, QByteArray());
+}

@@ -4,6 +4,8 @@
 #include "toolkit/system/Types.h"
 
 #include <QByteArray>
+#include <QChar>
+#include <QStringView>
 
 // How a text file's bytes were (or will be) written.
 enum class TTextEncoding {
@@ -34,3 +36,64 @@ String DecodeTextDetect(const QByteArray& bytes, TTextEncoding* detected = nullp
 // Writes the mark of the encoding first. ANSI text holding a character Windows-1252 lacks is written
 // as UTF-8 with a mark instead, so nothing is lost.
 QByteArray EncodeText(const String& text, TTextEncoding encoding);
+
+// Builds UTF-8 bytes piece by piece straight from UTF-16 text, for writers of large files: no UTF-16
+// copy of the whole file is made first. Bytes are those QString::toUtf8 gives (a lone surrogate
+// becomes '?').
+class TUtf8Writer {
+public:
+    // Room for about `bytes` bytes up front; the buffer still grows as needed.
+    explicit TUtf8Writer(qsizetype bytes = 0);
+    // Room for `bytes` bytes in all, what is written kept.
+    void Reserve(qsizetype bytes);
+    void Append(QStringView text) {
+        AppendUntil(text, [](char16_t) { return false; });
+    }
+    // Writes `text` unless `stop` is true for one of its units, in one pass; false (and nothing written)
+    // when it stopped.
+    template <class Stop> bool AppendUntil(QStringView text, Stop stop);
+    void AppendAscii(const char* text, qsizetype length);
+    void AppendAscii(char c) { AppendAscii(&c, 1); }
+    qsizetype Size() const { return FUsed; }
+    // The bytes written; the writer is empty afterwards.
+    QByteArray Take();
+
+private:
+    char* Room(qsizetype bytes);
+
+    QByteArray FBuffer;
+    qsizetype FUsed = 0;
+};
+
+template <class Stop> bool TUtf8Writer::AppendUntil(QStringView text, Stop stop) {
+    // Three bytes per UTF-16 unit is the most any unit takes (a surrogate pair takes four for two).
+    char* out = Room(text.size() * 3);
+    char* const start = out;
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
+    while (p < end) {
+        const char16_t c = *p++;
+        if (stop(c)) return false;
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
+            if (stop(*p)) return false;
+            const char32_t u = QChar::surrogateToUcs4(c, *p++);
+            *out++ = char(0xF0 | (u >> 18));
+            *out++ = char(0x80 | ((u >> 12) & 0x3F));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else {
+            *out++ = '?';
+        }
+    }
+    FUsed += out - start;
+    return true;
+}

@@ -2,9 +2,11 @@
 #include "controls/grid/exchange/CsvFormat.h"
 
 #include "controls/grid/QvUtil.h"
+#include "toolkit/system/TextCodec.h"
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -64,58 +66,92 @@ String CsvWriter::Field(const String& Text) const {
     return t;
 }
 
+namespace {
+
+// The two texts a writer builds: UTF-16 for callers that go on with text, UTF-8 bytes for files.
+void Put(String& Out, QStringView Text) {
+    Out += Text;
+}
+void Put(TUtf8Writer& Out, QStringView Text) {
+    Out.Append(Text);
+}
+qsizetype Length(const String& Out) {
+    return Out.size();
+}
+qsizetype Length(const TUtf8Writer& Out) {
+    return Out.Size();
+}
+void Reserve(String& Out, qsizetype Size) {
+    Out.reserve(Size);
+}
+void Reserve(TUtf8Writer& Out, qsizetype Size) {
+    Out.Reserve(Size);
+}
+
+} // namespace
+
 // Nearly every cell of a table needs neither quotes nor escapes: it goes into the file as it stands, with
 // no field text built in between.
-void CsvWriter::AppendField(String& Out, const String& Text) const {
-    if (!FSettings.AlwaysQuotes && !Text.isEmpty() && Text.front() != QLatin1Char(' ')) {
+template <class Out> void CsvWriter::AppendField(Out& Text, const String& Field) const {
+    if (!FSettings.AlwaysQuotes && !Field.isEmpty() && Field.front() != QLatin1Char(' ')) {
         const char16_t sep = FSep.unicode();
-        const QChar* p = Text.constData();
-        const QChar* const end = p + Text.size();
-        while (p < end) {
-            const char16_t c = p->unicode();
-            if (c == sep || c == kCsvQuote || IsCsvLineBreak(c)) break;
-            ++p;
-        }
-        if (p == end) {
-            Out += Text;
+        const auto special = [sep](char16_t c) { return c == sep || c == kCsvQuote || IsCsvLineBreak(c); };
+        if constexpr (std::is_same_v<Out, TUtf8Writer>) {
+            // Bytes are written as the text is scanned; a special character undoes them.
+            if (Text.AppendUntil(Field, special)) return;
+        } else if (std::none_of(Field.utf16(), Field.utf16() + Field.size(), special)) {
+            Put(Text, Field);
             return;
         }
     }
-    Out += Field(Text);
+    Put(Text, this->Field(Field));
 }
 
-String CsvWriter::Write(ExchangeGrid& Grid) const {
+template <class Out> void CsvWriter::WriteRows(ExchangeGrid& Grid, Out& Text) const {
     const std::vector<int> cols = Grid.SaveColumns();
     const int first = Grid.SaveStartRow();
     const int last = Grid.SaveEndRow();
     const int rowCount = Grid.RowCount();
-    String out;
-    const auto appendRow = [&](String& Out, int Row) {
+    const QStringView sep(&FSep, 1);
+    const auto appendRow = [&](Out& Into, int Row) {
         for (size_t k = 0; k < cols.size(); ++k) {
-            if (k > 0) Out += FSep;
-            AppendField(Out, Grid.SavedText(cols[k], Row));
+            if (k > 0) Put(Into, sep);
+            AppendField(Into, Grid.SavedText(cols[k], Row));
         }
-        Out += QLatin1String("\r\n");
+        Put(Into, u"\r\n");
     };
     if (last > first) {
         // The longer of the first and last rows tells roughly how long the text gets (numbered texts grow
         // towards the end), so it is allocated once instead of copied as it grows.
-        String probe;
+        Out probe;
         appendRow(probe, first);
-        const qsizetype firstLen = probe.size();
-        probe.clear();
-        appendRow(probe, last);
-        out.reserve(std::max(firstLen, probe.size()) * (qsizetype(last) - first + 1) * 9 / 8);
+        const qsizetype firstLen = Length(probe);
+        Out lastRow;
+        appendRow(lastRow, last);
+        const qsizetype rowLen = std::max(firstLen, Length(lastRow));
+        Reserve(Text, Length(Text) + rowLen * (qsizetype(last) - first + 1) * 9 / 8 + 16);
     }
     Grid.ResetProgress();
     Grid.ExportNotification(esExportStart, first);
     for (int r = first; r <= last; ++r) {
         Grid.ExportNotification(esExportNextRow, r);
-        appendRow(out, r);
+        appendRow(Text, r);
         Grid.Progress(CsvPercent(r, rowCount - 1));
     }
     Grid.ExportNotification(esExportDone, -1);
+}
+
+String CsvWriter::Write(ExchangeGrid& Grid) const {
+    String out;
+    WriteRows(Grid, out);
     return out;
+}
+
+QByteArray CsvWriter::WriteUtf8(ExchangeGrid& Grid, bool Mark) const {
+    TUtf8Writer out;
+    if (Mark) out.AppendAscii("\xEF\xBB\xBF", 3);
+    WriteRows(Grid, out);
+    return out.Take();
 }
 
 // --- Reader ---

@@ -24,9 +24,13 @@ public:
     String Field(const String& Text) const;
     // The grid's save rows, each ended by CR LF.
     String Write(ExchangeGrid& Grid) const;
+    // The same rows as UTF-8 bytes, after the UTF-8 mark when `Mark`: what a Unicode file holds, built
+    // without a UTF-16 copy of the whole file first.
+    QByteArray WriteUtf8(ExchangeGrid& Grid, bool Mark) const;
 
 private:
-    void AppendField(String& Out, const String& Text) const;
+    template <class Out> void WriteRows(ExchangeGrid& Grid, Out& Text) const;
+    template <class Out> void AppendField(Out& Text, const String& Field) const;
 
     CsvSettings FSettings;
     QChar FSep;

@@ -45,10 +45,12 @@ String ExistingLines(const String& FileName, bool Oem) {
 
 void TQvStringGrid::SaveToCSV(const String& FileName, bool Unicode) {
     StringGridExchange grid(*this);
-    const String text = CsvWriter(GridCsvSettings(*this)).Write(grid);
-    WriteExchangeFile(
-        FileName,
-        EncodeExchangeText(text, Unicode ? TTextEncoding::UTF8BOM : TTextEncoding::ANSI, OemConvert()));
+    const CsvWriter writer(GridCsvSettings(*this));
+    if (Unicode && !OemConvert()) {
+        WriteExchangeFile(FileName, writer.WriteUtf8(grid, true));
+        return;
+    }
+    WriteExchangeFile(FileName, EncodeExchangeText(writer.Write(grid), TTextEncoding::ANSI, OemConvert()));
 }
 
 void TQvStringGrid::AppendToCSV(const String& FileName, bool Unicode) {

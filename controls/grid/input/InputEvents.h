@@ -49,6 +49,8 @@ struct MoveEvent {
     bool CursorSet = false;
     bool ScrolledUp = false;
     bool OverHandle = false;
+    // The point is on a link: the hand stays after the toolkit's own move chose its cursor.
+    bool OnLink = false;
 };
 
 // A key-down (WMKeyDown).

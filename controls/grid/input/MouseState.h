@@ -105,6 +105,12 @@ struct MouseHover {
     TPoint HintCell{-1, -1};
     // The fixed drop-down's menu is open: the hovered fixed cell stays.
     bool NoMouseLeave = false;
+    // The markup link under the mouse and the last anchor hint shown; empty none.
+    String Anchor;
+    String LastAnchorHint;
+    // The cell and 1-based link drawn with the hover look; (-1, -1) and -1 none.
+    TPoint LinkCell{-1, -1};
+    int Link = -1;
 };
 
 // Middle-button panning: the origin, the timer that steps it and what it changed to put back.

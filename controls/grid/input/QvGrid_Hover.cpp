@@ -5,6 +5,7 @@
 #include "controls/grid/HeaderDragButton.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/input/InputEvents.h"
+#include "controls/markup/MarkupRenderer.h"
 #include "toolkit/controls/HintWindow.h"
 
 #include "toolkit/controls/Forms.h"
@@ -202,13 +203,51 @@ void TQvStringGrid::ChooseSelectMode(MoveEvent& m) {
     }
 }
 
-// URLs show the hand.
+// URLs and the links of markup cells show the hand; entering and leaving a link are reported, and with
+// URLUnderlineOnHover the link under the mouse is drawn with the hover look.
 void TQvStringGrid::ShowLinkCursor(MoveEvent& m) {
-    if (!m.Valid || m.Col >= ColCount() || m.Row >= RowCount() || !URLShow()) return;
-    const String t = Cells(RealColIndex(m.Col), m.Row);
-    if (CellTextKind(t, EnableHTML()) != ctkHTML && IsURL(t)) {
-        m.CursorSet = true;
+    MouseHover& hover = FMouse.Hover;
+    const bool inCells = m.Valid && m.Col < ColCount() && m.Row < RowCount();
+    const String t = inCells ? Cells(RealColIndex(m.Col), m.Row) : String();
+    const bool html = inCells && CellTextKind(t, EnableHTML()) == ctkHTML;
+    TMarkupOutput hit;
+    if (html) MarkupHitAt(m.Col, m.Row, m.X, m.Y, String(), hit);
+    if (URLUnderlineOnHover()) {
+        // Only a change of link repaints, so resting on a link costs nothing.
+        const TPoint cell = html ? TPoint(m.Col, m.Row) : TPoint(-1, -1);
+        const int link = html ? hit.MouseLink : -1;
+        if (cell != hover.LinkCell || link != hover.Link) {
+            if (hover.LinkCell.X >= 0) RepaintCell(hover.LinkCell.X, hover.LinkCell.Y);
+            hover.LinkCell = cell;
+            hover.Link = link;
+            if (cell.X >= 0) RepaintCell(cell.X, cell.Y);
+        }
+    }
+    if (!html && inCells && URLShow() && IsURL(t)) {
+        m.CursorSet = m.OnLink = true;
         ShowMouseCursor(QvGrid::LinkCursor);
+    }
+    const String anchor = html ? hit.Anchor : String();
+    if (anchor.isEmpty()) {
+        // Off every link, a plain cell or outside the cells included, the link is left once.
+        if (!hover.Anchor.isEmpty()) {
+            hover.Anchor.clear();
+            if (OnAnchorExit) OnAnchorExit(this, m.Row, m.Col, String());
+        }
+        return;
+    }
+    String hint = hit.AnchorTitle;
+    if (hint.isEmpty() && OnAnchorHint) OnAnchorHint(this, m.Row, m.Col, hint);
+    // Another link's hint is withdrawn so that the next hint shows this one's.
+    if (hint != hover.LastAnchorHint && !hover.LastAnchorHint.isEmpty() && anchor != hover.Anchor) {
+        hover.LastAnchorHint = hint;
+        if (Application) Application->CancelHint();
+    }
+    m.CursorSet = m.OnLink = true;
+    ShowMouseCursor(QvGrid::LinkCursor);
+    if (anchor != hover.Anchor) {
+        hover.Anchor = anchor;
+        if (OnAnchorEnter) OnAnchorEnter(this, m.Row, m.Col, anchor);
     }
 }
 
@@ -245,9 +284,11 @@ void TQvStringGrid::KeepLeftColWhileDragging() {
 
 // The cursor of the mouse state, after the toolkit chose its own.
 void TQvStringGrid::ChooseMoveCursor(const MoveEvent& m) {
-    if (m.CursorSet || FMouse.SelectMode != msNormal || FMouse.OnFixedBorder() || FCellSelectorMode)
+    if (m.CursorSet || FMouse.SelectMode != msNormal || FMouse.OnFixedBorder() || FCellSelectorMode) {
         WMSetCursor(m.X, m.Y);
-    else if (m.Valid && OnGetCellCursor)
+        if (m.OnLink && FMouse.SelectMode == msNormal && !FMouse.OnFixedBorder() && !FCellSelectorMode)
+            ShowMouseCursor(QvGrid::LinkCursor);
+    } else if (m.Valid && OnGetCellCursor)
         DoGetCellCursor(m.Col, m.Row, m.X, m.Y);
 }
 
@@ -364,6 +405,16 @@ void TQvStringGrid::BuildCellHint(String& HintStr, THintInfo& HintInfo) {
         }
         const String text = Cells(rc, r);
         const bool html = CellTextKind(text, EnableHTML()) == ctkHTML;
+        TMarkupOutput hit;
+        if (html && AnchorHint() &&
+            MarkupHitAt(c, r, HintInfo.CursorPos.X, HintInfo.CursorPos.Y, String(), hit) &&
+            !hit.Anchor.isEmpty()) {
+            String hint = hit.AnchorTitle.isEmpty() ? hit.Anchor : hit.AnchorTitle;
+            if (OnAnchorHint) OnAnchorHint(this, r, rc, hint);
+            FMouse.Hover.LastAnchorHint = hint;
+            HintStr = hint;
+            HintInfo.HintPos = TPoint(HintInfo.CursorPos.X + 8, HintInfo.CursorPos.Y - 16);
+        }
         if (HintShowCells() && c >= FixedCols() && r >= FixedRows() && c < ColCount() - FixedRightCols() &&
             r < RowCount() - FixedFooters()) {
             HintInfo.HintPos.Y = R.Top;

@@ -301,6 +301,7 @@ void TQvStringGrid::DrawCellMarkupText(TCellPaintState& S, TRect R, const String
     in.ShadowOffset = 1;
     in.Blink = true;
     in.HoverStyle = URLUnderlineOnHover();
+    if (in.HoverStyle && FMouse.Hover.LinkCell == TPoint(S.DisplCol, S.Row)) in.HoverLink = FMouse.Hover.Link;
     in.WordWrap = !EnhTextSize();
     in.URLColor = S.LinkColor;
     in.ShadowColor = clGray;

@@ -2,6 +2,7 @@
 #include "toolkit/system/StringList.h"
 
 #include "toolkit/system/Streams.h"
+#include "toolkit/system/TextCodec.h"
 
 #include "TestSupport.h"
 
@@ -179,6 +180,31 @@ TEST(StringList, LoadsBomUtf8AndAnsiFiles) {
     // A character the code page lacks turns an ANSI file into UTF-8 rather than losing it.
     EXPECT_EQ(EncodeText(QStringLiteral("Ω"), TTextEncoding::ANSI), QByteArray("\xEF\xBB\xBF\xCE\xA9"));
     EXPECT_EQ(EncodeText(QStringLiteral("€"), TTextEncoding::ANSI), QByteArray("\x80"));
+}
+
+// The UTF-8 writer gives the bytes QString gives, piece after piece, broken surrogates included.
+TEST(StringList, Utf8WriterGivesTheBytesTheTextGives) {
+    const QString pieces[] = {
+        QStringLiteral("plain ascii"),
+        QStringLiteral("é ü ß"),
+        QStringLiteral("€ 日本語"),
+        QStringLiteral("emoji 😀 pair"),
+        QString(QChar(0xD800)) + "lone high",
+        "lone low" + QString(QChar(0xDC00)),
+        "high at end" + QString(QChar(0xD83D)),
+        QString(),
+    };
+    TUtf8Writer writer(4); // smaller than the first piece, so it must grow
+    QString all;
+    for (const QString& piece : pieces) {
+        writer.Append(piece);
+        all += piece;
+        EXPECT_EQ(writer.Size(), all.toUtf8().size()) << piece.toStdString();
+    }
+    writer.AppendAscii("\r\n", 2);
+    EXPECT_EQ(writer.Take(), all.toUtf8() + "\r\n");
+    EXPECT_EQ(writer.Size(), 0);
+    EXPECT_EQ(EncodeText(all, TTextEncoding::UTF8BOM), "\xEF\xBB\xBF" + all.toUtf8());
 }
 
 TEST(StringList, MissingFileRaisesOpenError) {

@@ -148,6 +148,9 @@ TEST(CsvFormat, HardTextsComeBackUnderEverySetting) {
         exchangecases::Fill(source, exchangecases::HardCells());
         StoreExchange from(source);
         const String text = CsvWriter(c.Settings).Write(from);
+        // A Unicode file's bytes are built without the text: they must be the text's own bytes.
+        EXPECT_EQ(CsvWriter(c.Settings).WriteUtf8(from, false), text.toUtf8()) << c.Name;
+        EXPECT_EQ(CsvWriter(c.Settings).WriteUtf8(from, true), "\xEF\xBB\xBF" + text.toUtf8()) << c.Name;
 
         GridCellStore target(1, 1);
         StoreExchange to(target);

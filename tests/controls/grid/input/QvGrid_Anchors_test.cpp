@@ -3,6 +3,7 @@
 // inside the grid move the current cell, web links go to the opener, and fixed cells open their editors.
 #include "../edit/EditorGrid.h"
 #include "controls/grid/edit/CellControlEditors.h"
+#include "controls/markup/MarkupRenderer.h"
 #include "controls/markup/QsgHTMLE.h"
 #include "toolkit/services/Shell.h"
 
@@ -224,6 +225,63 @@ TEST(GridAnchors, LinksMoveTheCurrentCellOrGoToTheOpenerUnlessTheHandlerTakesThe
         EXPECT_EQ(opened, c.opened);
         if (c.handled) EXPECT_EQ(anchor, "https://example.test/y");
     }
+}
+
+// The mouse resting on the links of a markup cell, moved by real move events: entering each link is told
+// once (the next link with no exit between), leaving every link once with an empty text, and the hand
+// cursor shows only over a link. With the hover look on, the hovered link is the one the paint marks.
+TEST(GridAnchors, MovingOverLinksTellsEnterAndExitOnceAndShowsTheHand) {
+    MarkupGrid f;
+    f.grid->SetURLUnderlineOnHover(true);
+    f.grid->SetCells(1, 1, "<a href=\"one\">first</a> and <a href=\"two\">second</a>");
+    f.grid->SetCells(2, 1, "plain");
+    std::vector<std::string> told;
+    f.grid->OnAnchorEnter = [&](TObject*, int r, int c, const String& a) {
+        told.push_back("enter " + a.toStdString() + " " + std::to_string(c) + "," + std::to_string(r));
+    };
+    f.grid->OnAnchorExit = [&](TObject*, int, int, const String& a) {
+        told.push_back("exit '" + a.toStdString() + "'");
+    };
+    // The first point of each link, found by the grid's own hit test along the cell's middle line.
+    const TRect cell = f.grid->CellRect(1, 1);
+    QPoint first, second, between;
+    for (int x = cell.Left; x < cell.Right; ++x)
+        for (int y = cell.Top; y < cell.Bottom; ++y) {
+            TMarkupOutput out;
+            if (!f.grid->MarkupHitAt(1, 1, x, y, String(), out)) continue;
+            if (out.Anchor == "one" && first.isNull()) first = QPoint(x, y);
+            if (out.Anchor == "two" && second.isNull()) second = QPoint(x, y);
+        }
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    between = QPoint(second.x() - 12, second.y()); // on " and "
+    const auto move = [&](QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, at, f.Cells()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(f.Cells(), &e);
+    };
+    move(first);
+    EXPECT_EQ(f.grid->ShownMouseCursor(), crHandPoint);
+    EXPECT_EQ(f.grid->MouseHoverLink(), 1);
+    move(first + QPoint(1, 0)); // still on the same link: nothing new
+    move(second);
+    EXPECT_EQ(f.grid->MouseHoverLink(), 2);
+    move(between);
+    EXPECT_NE(f.grid->ShownMouseCursor(), crHandPoint);
+    EXPECT_EQ(f.grid->MouseHoverLink(), -1);
+    move(first);
+    const TRect plain = f.grid->CellRect(2, 1);
+    move(QPoint(plain.Left + 5, plain.Top + 5)); // a plain cell is off every link too
+    EXPECT_NE(f.grid->ShownMouseCursor(), crHandPoint);
+    // A cell whose whole text is a web address shows the hand as well, with URLShow.
+    f.grid->SetURLShow(true);
+    f.grid->SetCells(3, 1, "https://example.test/x");
+    const TRect url = f.grid->CellRect(3, 1);
+    move(QPoint(url.Left + 5, url.Top + 5));
+    EXPECT_EQ(f.grid->ShownMouseCursor(), crHandPoint);
+    const std::vector<std::string> expected{"enter one 1,1", "enter two 1,1", "exit ''", "enter one 1,1",
+                                            "exit ''"};
+    EXPECT_EQ(told, expected);
 }
 
 // A double click on a fixed cell, as the platform delivers it.
