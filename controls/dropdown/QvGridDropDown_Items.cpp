@@ -21,13 +21,35 @@ void TDropDownColumn::Assign(const TPersistent* Source) {
 }
 
 TDropDownItem::TDropDownItem(TCollection* ACollection)
-    : TCollectionItem(ACollection), FText(std::make_unique<TStringList>()) {}
+    : TCollectionItem(ACollection), FText(std::make_unique<TStringList>()) {
+    FText->OnChange = [this](TObject*) { Touched(); };
+}
+
+void TDropDownItem::Touched() {
+    if (auto* items = dynamic_cast<TDropDownItems*>(Collection())) items->Touch();
+}
+
+void TDropDownItem::SetImageIndex(int v) {
+    FImageIndex = v;
+    Touched();
+}
+
+void TDropDownItems::Update(TCollectionItem* Item) {
+    TCollection::Update(Item);
+    Touch();
+}
+
+void TDropDownItems::Added(TCollectionItem* Item) {
+    TCollection::Added(Item);
+    Touch();
+}
 
 void TDropDownItem::Assign(const TPersistent* Source) {
     const auto* src = dynamic_cast<const TDropDownItem*>(Source);
     if (!src) return TCollectionItem::Assign(Source);
     FImageIndex = src->FImageIndex;
     FText->Assign(src->FText.get());
+    Touched();
 }
 
 String TDropDownItem::ColumnText(int Column) const {

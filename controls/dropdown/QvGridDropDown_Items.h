@@ -7,6 +7,7 @@
 #include "toolkit/system/StringList.h"
 #include "toolkit/system/Types.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace QvCustomGridDropDown {
@@ -79,13 +80,15 @@ public:
     void Assign(const TPersistent* Source) override;
 
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int v) { FImageIndex = v; }
+    void SetImageIndex(int v);
     TStringList* Text() const { return FText.get(); }
     void SetText(const TStrings* v) { FText->Assign(v); }
     // The text of a column; empty for a column the item has no line for.
     String ColumnText(int Column) const;
 
 private:
+    void Touched();
+
     int FImageIndex = -1;
     std::unique_ptr<TStringList> FText;
 };
@@ -98,6 +101,10 @@ public:
     TDropDownItem* Add() { return static_cast<TDropDownItem*>(TCollection::Add()); }
     TDropDownItem* Insert(int Index) { return static_cast<TDropDownItem*>(TCollection::Insert(Index)); }
     TDropDownItem* Items(int Index) const { return static_cast<TDropDownItem*>(TCollection::Items(Index)); }
+    // Counts every change of the items, their texts and images included: what was measured for one
+    // version holds while it stays.
+    uint64_t Version() const { return FVersion; }
+    void Touch() { ++FVersion; }
 
     // Not fired by the collection itself; kept for the application.
     TNotifyEvent OnChange;
@@ -105,9 +112,12 @@ public:
 protected:
     // A descendant collection makes its own item class here.
     TCollectionItem* CreateItem() override { return new TDropDownItem(this); }
+    void Update(TCollectionItem* Item) override;
+    void Added(TCollectionItem* Item) override;
 
 private:
     TPersistent* FMyOwner;
+    uint64_t FVersion = 0;
 };
 
 } // namespace QvCustomGridDropDown

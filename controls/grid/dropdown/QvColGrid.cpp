@@ -284,19 +284,37 @@ void TQvColGrid::AutoSizeColumn(int Index) {
         return;
     TDropDownColumn* column = FColumns->Items(Index);
     if (!column->AutoSize()) return;
-    TCanvas* canvas = MeasureCanvas();
-    canvas->Font()->Assign(column->Font());
     const TDropDownItems* items = FQvDropDown->Items();
-    int widest = 0;
-    for (int k = 0; k < items->Count(); ++k) {
-        const TDropDownItem* item = items->Items(k);
-        const String text = item->ColumnText(Index);
-        int w = text.isEmpty() ? 0 : canvas->TextWidth(text) + 6;
-        if (column->ColumnType() == ctImage && FImages && item->ImageIndex() >= 0) w += FImages->Width() + 4;
-        widest = std::max(widest, w);
+    const TFont* font = column->Font();
+    AutoSizeMemo key;
+    key.Version = items->Version();
+    key.Count = items->Count();
+    key.Font = font->Name() + u'/' + String::number(font->Size()) + u'/' + String::number(int(font->Style()));
+    key.Kind = column->ColumnType();
+    key.ImagesWidth = FImages ? FImages->Width() : -1;
+    if (FAutoSizeMemo.size() <= size_t(Index)) FAutoSizeMemo.resize(size_t(Index) + 1);
+    AutoSizeMemo& memo = FAutoSizeMemo[size_t(Index)];
+    if (!(memo == key)) {
+        TCanvas* canvas = MeasureCanvas();
+        canvas->Font()->Assign(font);
+        int widest = 0;
+        for (int k = 0; k < items->Count(); ++k) {
+            const TDropDownItem* item = items->Items(k);
+            const String text = item->ColumnText(Index);
+            int w = 0;
+            if (!text.isEmpty()) {
+                w = canvas->TextWidth(text) + 6;
+                ++FTextsMeasured;
+            }
+            if (column->ColumnType() == ctImage && FImages && item->ImageIndex() >= 0)
+                w += FImages->Width() + 4;
+            widest = std::max(widest, w);
+        }
+        key.Width = widest;
+        memo = key;
     }
-    column->SetWidth(widest);
-    if (Index < ColCount()) SetColWidths(Index, widest);
+    column->SetWidth(memo.Width);
+    if (Index < ColCount()) SetColWidths(Index, memo.Width);
 }
 
 void TQvColGrid::AutoSizeItemColumns() {

@@ -38,6 +38,9 @@ public:
 
     void ApplyDropDownSettings(TCustomQvGridDropDown* DropDown);
     void AutoSizeColumn(int Index);
+    // How many item texts the auto-size has measured so far: a column whose items, font and kind did not
+    // change since its last measuring takes that width again without measuring.
+    int64_t TextsMeasured() const { return FTextsMeasured; }
     void AutoSizeItemColumns();
     void SetWordWrapRowHeights();
     virtual void DoSelect();
@@ -105,6 +108,21 @@ private:
     bool FMouseWheelSelection = false;
     bool FConfirmSelection = false;
     std::unique_ptr<TCanvas> FMeasure;
+    // What an auto-sized column was last measured from, and the width it got.
+    struct AutoSizeMemo {
+        uint64_t Version = 0;
+        int Count = -1;
+        String Font;
+        int Kind = -1;
+        int ImagesWidth = -1;
+        int Width = 0;
+        bool operator==(const AutoSizeMemo& o) const {
+            return Version == o.Version && Count == o.Count && Font == o.Font && Kind == o.Kind &&
+                   ImagesWidth == o.ImagesWidth;
+        }
+    };
+    std::vector<AutoSizeMemo> FAutoSizeMemo;
+    int64_t FTextsMeasured = 0;
 };
 
 // The popup grid of a dropdown, as the dropdown's factory makes it.

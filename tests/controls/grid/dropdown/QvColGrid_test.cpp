@@ -105,6 +105,18 @@ TEST_F(ColGrid, AutoSizedAndWordWrappedColumnsMeasureTheirTexts) {
     EXPECT_EQ(Grid()->RowHeights(1), 24);
     EXPECT_EQ(Grid()->RowHeights(2), 24);
     EXPECT_EQ(Grid()->RowHeights(0), 25);
+
+    // Opening again with the same items measures nothing again; a changed text is measured anew.
+    dd->HideDropDown(true);
+    const int64_t measured = Grid()->TextsMeasured();
+    EXPECT_EQ(measured, 2);
+    Open();
+    EXPECT_EQ(Grid()->TextsMeasured(), measured);
+    dd->HideDropDown(true);
+    dd->Items()->Items(0)->Text()->SetStrings(1, "the longest text of them all");
+    Open();
+    EXPECT_GT(Grid()->TextsMeasured(), measured);
+    EXPECT_EQ(Grid()->Columns()->Items(1)->Width(), canvas.TextWidth("the longest text of them all") + 6);
 }
 
 namespace colgridtest {
