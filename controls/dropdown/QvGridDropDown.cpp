@@ -86,6 +86,13 @@ void TCustomQvGridDropDown::BuildLookupTexts() {
     FLookupItems.reserve(size_t(FItems->Count()));
     for (int i = 0; i < FItems->Count(); ++i)
         FLookupItems.push_back(FItems->Items(i)->ColumnText(FLookupColumn));
+    FLookupVersion = FItems->Version();
+    FLookupBuiltColumn = FLookupColumn;
+}
+
+bool TCustomQvGridDropDown::LookupTextsCurrent() const {
+    return FLookupVersion == FItems->Version() && FLookupBuiltColumn == FLookupColumn &&
+           FLookupItems.size() == size_t(FItems->Count());
 }
 
 // ---- the selected item
@@ -113,8 +120,10 @@ bool TCustomQvGridDropDown::LookupText(const String& Text, String& Found, int& R
     if (Text.isEmpty()) return false;
     const Qt::CaseSensitivity cs = FCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     if (FUseItems) {
+        // The texts kept for completion are read while they match the items: no copy of each text.
+        const bool kept = LookupTextsCurrent();
         for (int i = 0; i < FItems->Count(); ++i) {
-            const String t = FItems->Items(i)->ColumnText(FLookupColumn);
+            const String t = kept ? FLookupItems[size_t(i)] : FItems->Items(i)->ColumnText(FLookupColumn);
             if (!t.startsWith(Text, cs)) continue;
             Found = t;
             Row = i;

@@ -312,6 +312,8 @@ protected:
 
 private:
     void BuildLookupTexts();
+    // The lookup texts still hold the items' texts of the lookup column.
+    bool LookupTextsCurrent() const;
     // The items' rows are in the grid (it was filled, or is filled now for a narrow-down before a drop).
     void EnsureGridFilled();
     // Puts a text into the edit without completing it, selecting from SelFrom to the end.
@@ -330,6 +332,8 @@ private:
     std::unique_ptr<TMouseActions> FMouseActions;
     std::unique_ptr<TBands> FBands;
     std::vector<String> FLookupItems;
+    uint64_t FLookupVersion = ~uint64_t(0);
+    int FLookupBuiltColumn = -1;
     bool FUseItems = true;
     int FItemIndex = -1;
     int FLookupColumn = 0;

@@ -7,6 +7,9 @@
 #include "toolkit/system/ScopedValue.h"
 
 namespace {
+// Completion adds at most this many characters of the item's text to what was typed.
+constexpr int kGddMaxCompletion = 255;
+
 bool GddIsNavigationKey(Word Key) {
     switch (Key) {
     case VK_PRIOR:
@@ -47,15 +50,19 @@ void TCustomQvGridDropDown::Change() {
     if ((ComponentState() & csDesigning) || !FWorkMode) return;
     const String text = GetText();
     SetIsModified(text != FOldValue);
-    const TEditCompletion c = CompleteEditText(FLookupItems, text, SelStart(), FMatchCase);
-    if (c.Completed) {
-        FItemIndex = FItemIdx = c.ItemIndex;
-        FItemSel = c.TypedLength;
+    // The typed part is what stands before the caret; the first lookup text beginning with it completes it.
+    const String typed = text.left(std::clamp(SelStart(), 0, int(text.size())));
+    if (typed.isEmpty()) return;
+    const Qt::CaseSensitivity cs = FMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (size_t i = 0; i < FLookupItems.size(); ++i) {
+        if (!FLookupItems[i].startsWith(typed, cs)) continue;
+        FItemIndex = FItemIdx = int(i);
+        FItemSel = int(typed.size());
         FItemChange = true;
-        PutText(c.Text, c.TypedLength);
-    } else if (c.Cut && c.Text != text) {
-        PutText(c.Text, int(c.Text.size()));
+        PutText(typed + FLookupItems[i].mid(typed.size(), kGddMaxCompletion), FItemSel);
+        return;
     }
+    if (typed != text) PutText(typed, int(typed.size()));
 }
 
 int TCustomQvGridDropDown::LookupTypedText(QChar Key) {
