@@ -1,11 +1,7 @@
 // The grid dropdown driven by real keys, wheel turns and clicks offscreen: completion and lookup while
 // typing, the open popup's keys, confirming and cancelling, narrow-down and its reset on entering, the
 // item kept across a header-click sort, and the popup's sizes.
-#include "controls/dropdown/QvDropDownForm.h"
-#include "controls/dropdown/QvGridDropDown.h"
-#include "controls/grid/dropdown/QvColGrid.h"
-#include "toolkit/controls/Forms.h"
-#include "toolkit/stdctrls/StdCtrls.h"
+#include "GridDropDownOnForm.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,7 +13,7 @@
 
 namespace gdd = QvCustomGridDropDown;
 
-class GridDropDown : public ::testing::Test {
+class GridDropDown : public qvtest::GridDropDownOnForm {
 protected:
     static QWidget* KeyTarget() {
         QWidget* popup = QApplication::activePopupWidget();
@@ -38,25 +34,9 @@ protected:
         }
     }
     void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 500, 400);
-        other = new TEdit(form.get());
-        other->SetParent(form.get());
-        other->SetBounds(20, 300, 100, 21);
-        dd = new TCustomQvGridDropDown(form.get());
-        dd->SetParent(form.get());
-        dd->SetBounds(20, 20, 200, 21);
+        GridDropDownOnForm::SetUp();
         dd->Columns()->Add()->SetHeader("Name");
         dd->Columns()->Add()->SetHeader("Code");
-        form->Show();
-        dd->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (dd->DroppedDown()) dd->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
     }
     void SetItems(std::initializer_list<QStringList> rows) {
         dd->Items()->Clear();
@@ -66,12 +46,6 @@ protected:
                 item->Text()->Add(t);
         }
         dd->EndUpdate();
-    }
-    gdd::TQvColGrid* Grid() const { return dynamic_cast<gdd::TQvColGrid*>(dd->GetGrid()); }
-    void Open() {
-        PressKey(Qt::Key_Down, Qt::AltModifier);
-        ASSERT_TRUE(dd->DroppedDown());
-        QApplication::processEvents();
     }
     void Wheel(int steps) {
         QWidget* w = Grid()->Widget();
@@ -89,10 +63,6 @@ protected:
         QApplication::sendEvent(popup, &press);
         QApplication::processEvents();
     }
-
-    std::unique_ptr<TForm> form;
-    TEdit* other = nullptr;
-    TCustomQvGridDropDown* dd = nullptr;
 };
 
 TEST_F(GridDropDown, TypingCompletesAndLooksUpTheLookupColumn) {

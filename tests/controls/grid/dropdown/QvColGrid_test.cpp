@@ -1,8 +1,6 @@
 // The grid dropdown's popup grid: filled from columns and items, auto-sized and word-wrapped rows, and every
 // grid event relayed to the dropdown event of its slot with the right Sender.
-#include "controls/dropdown/QvDropDownForm.h"
-#include "controls/grid/dropdown/QvColGrid.h"
-#include "toolkit/controls/Forms.h"
+#include "../../dropdown/GridDropDownOnForm.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,40 +12,7 @@
 
 namespace gdd = QvCustomGridDropDown;
 
-class ColGrid : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 500, 400);
-        dd = new TCustomQvGridDropDown(form.get());
-        dd->SetParent(form.get());
-        dd->SetBounds(20, 20, 200, 21);
-        form->Show();
-        dd->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (dd->DroppedDown()) dd->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
-    }
-    void AddItem(const QStringList& texts, int image = -1) {
-        gdd::TDropDownItem* item = dd->Items()->Add();
-        for (const QString& t : texts)
-            item->Text()->Add(t);
-        item->SetImageIndex(image);
-    }
-    gdd::TQvColGrid* Grid() const { return dynamic_cast<gdd::TQvColGrid*>(dd->GetGrid()); }
-    void Open() {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
-        ASSERT_TRUE(dd->DroppedDown());
-        QApplication::processEvents();
-    }
-
-    std::unique_ptr<TForm> form;
-    TCustomQvGridDropDown* dd = nullptr;
-};
+using ColGrid = qvtest::GridDropDownOnForm;
 
 TEST_F(ColGrid, ItemsFillTheRowsAndAShortItemCountsAsEmpty) {
     dd->Columns()->Add()->SetHeader("Key");
