@@ -8,9 +8,12 @@
 #include "controls/grid/HTMLHintWindow.h"
 #include "controls/grid/QvCGrid.h"
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/dropdown/QvColGrid.h"
 #include "toolkit/designs/DesignFile.h"
 
 void RegisterControlsClasses() {
+    // The grid dropdown's popup grid, which the dropdown (never including the grid) asks for.
+    SetDropDownGridFactory(&QvCustomGridDropDown::CreateDropDownColGrid);
     // The hint window a grid names for a markup cell hint.
     RegisterHintWindowClass("THTMLHintWindow", &CreateHTMLHintWindow);
     // The styled button's kinds, colour presets, glyph layouts and looks.
@@ -60,7 +63,8 @@ void RegisterControlsClasses() {
                           {"lpRightTop", lpRightTop},
                           {"lpRightCenter", lpRightCenter},
                           {"lpRighBottom", lpRighBottom}});
-    RegisterDesignIdents({{"sptNormal", sptNormal}, {"sptFloat", sptFloat}, {"sptDate", sptDate}, {"sptTime", sptTime}});
+    RegisterDesignIdents(
+        {{"sptNormal", sptNormal}, {"sptFloat", sptFloat}, {"sptDate", sptDate}, {"sptTime", sptTime}});
     RegisterDesignIdents({{"spVertical", spVertical}, {"spHorizontal", spHorizontal}});
     RegisterDesignIdents({{"eaLeft", eaLeft}, {"eaRight", eaRight}, {"eaCenter", eaCenter}});
     RegisterComponentClass("TQsgComboBox",

@@ -1,0 +1,59 @@
+// The grid dropdown's columns and items: defaults and copies.
+#include "controls/dropdown/QvGridDropDown_Items.h"
+
+namespace QvCustomGridDropDown {
+
+TDropDownColumn::TDropDownColumn(TCollection* ACollection)
+    : TCollectionItem(ACollection), FFont(std::make_unique<TFont>()) {}
+
+void TDropDownColumn::Assign(const TPersistent* Source) {
+    const auto* src = dynamic_cast<const TDropDownColumn*>(Source);
+    if (!src) return TCollectionItem::Assign(Source);
+    FWidth = src->FWidth;
+    FColor = src->FColor;
+    FAlignment = src->FAlignment;
+    FEllipsis = src->FEllipsis;
+    FFont->Assign(src->FFont.get());
+    FColumnType = src->FColumnType;
+    FHeader = src->FHeader;
+    FWordwrap = src->FWordwrap;
+    FAutoSize = src->FAutoSize;
+}
+
+TDropDownItem::TDropDownItem(TCollection* ACollection)
+    : TCollectionItem(ACollection), FText(std::make_unique<TStringList>()) {
+    FText->OnChange = [this](TObject*) { Touched(); };
+}
+
+void TDropDownItem::Touched() {
+    if (auto* items = dynamic_cast<TDropDownItems*>(Collection())) items->Touch();
+}
+
+void TDropDownItem::SetImageIndex(int v) {
+    FImageIndex = v;
+    Touched();
+}
+
+void TDropDownItems::Update(TCollectionItem* Item) {
+    TCollection::Update(Item);
+    Touch();
+}
+
+void TDropDownItems::Added(TCollectionItem* Item) {
+    TCollection::Added(Item);
+    Touch();
+}
+
+void TDropDownItem::Assign(const TPersistent* Source) {
+    const auto* src = dynamic_cast<const TDropDownItem*>(Source);
+    if (!src) return TCollectionItem::Assign(Source);
+    FImageIndex = src->FImageIndex;
+    FText->Assign(src->FText.get());
+    Touched();
+}
+
+String TDropDownItem::ColumnText(int Column) const {
+    return Column >= 0 && Column < FText->Count() ? FText->Strings(Column) : String();
+}
+
+} // namespace QvCustomGridDropDown
