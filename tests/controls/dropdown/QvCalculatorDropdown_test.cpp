@@ -7,6 +7,7 @@
 #include "controls/dropdown/QvDropDown_Numbers.h"
 #include "toolkit/controls/Forms.h"
 
+#include "DropDownOnForm.h"
 #include "InputEvents.h"
 
 #include <QApplication>
@@ -19,16 +20,8 @@
 
 namespace qvcalculatordropdowntest {
 
-QWidget* KeyTarget() {
-    QWidget* popup = QApplication::activePopupWidget();
-    return popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
-}
-
-void PressKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* w = KeyTarget();
-    ASSERT_NE(w, nullptr);
-    QTest::keyClick(w, Qt::Key(key), mods);
-}
+using dropdowntest::KeyTarget;
+using dropdowntest::PressKey;
 
 // A character as the keyboard gives it, to the popup when one is open.
 void TypeChar(QChar c) {
@@ -176,30 +169,12 @@ TEST_F(ButtonPanel, AClickIsAPressAndAReleaseOverTheSameEnabledKey) {
     EXPECT_EQ(clicks.size(), 1);
 }
 
-class CalculatorDropDown : public ::testing::Test {
+class CalculatorDropDown : public dropdowntest::DropDownOnForm<TQvCalculatorDropdown> {
 protected:
-    void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        edit = new TQvCalculatorDropdown(form.get());
-        edit->SetParent(form.get());
-        edit->SetBounds(20, 20, 200, 21);
-        form->Show();
-        edit->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (edit->DroppedDown()) edit->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
-    }
     void Click(const QString& caption) {
         TCustomButtonPanel* panel = edit->ButtonPanel();
         qvtest::ClickAt(panel->Widget(), KeyCentre(panel, KeyIndex(panel, caption)));
     }
-    std::unique_ptr<TForm> form;
-    TQvCalculatorDropdown* edit = nullptr;
 };
 
 TEST_F(CalculatorDropDown, TheSequencesGiveTheSameWhetherClickedOrTyped) {

@@ -6,6 +6,7 @@
 #include "toolkit/controls/Menus.h"
 #include "toolkit/stdctrls/StdCtrls.h"
 
+#include "DropDownOnForm.h"
 #include "InputEvents.h"
 
 #include <QApplication>
@@ -17,19 +18,8 @@
 
 namespace qvmemodropdowntest {
 
-void PressKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* popup = QApplication::activePopupWidget();
-    QWidget* w = popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
-    ASSERT_NE(w, nullptr);
-    QTest::keyClick(w, Qt::Key(key), mods);
-}
-
-void TypeText(const QString& text) {
-    QWidget* popup = QApplication::activePopupWidget();
-    QWidget* w = popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
-    ASSERT_NE(w, nullptr);
-    QTest::keyClicks(w, text);
-}
+using dropdowntest::PressKey;
+using dropdowntest::TypeText;
 
 void SetLines(TStringList& list, std::initializer_list<const char*> lines) {
     TStringList l;
@@ -38,31 +28,16 @@ void SetLines(TStringList& list, std::initializer_list<const char*> lines) {
     list.Assign(&l);
 }
 
-class MemoDropDown : public ::testing::Test {
+class MemoDropDown : public dropdowntest::DropDownOnForm<TQvMemoDropDown> {
 protected:
     void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        edit = new TQvMemoDropDown(form.get());
-        edit->SetParent(form.get());
-        edit->SetBounds(20, 20, 200, 21);
+        DropDownOnForm::SetUp();
         other = new TEdit(form.get());
         other->SetParent(form.get());
         other->SetBounds(20, 100, 100, 21);
-        form->Show();
-        edit->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (edit->DroppedDown()) edit->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
     }
     String MemoText() const { return edit->Memo()->Lines()->Text(); }
 
-    std::unique_ptr<TForm> form;
-    TQvMemoDropDown* edit = nullptr;
     TEdit* other = nullptr;
 };
 
