@@ -228,6 +228,8 @@ public:
 
     // The text area left of the button (client coordinates).
     TRect GetEditRect() const { return FEditRect; }
+    // The canvas the edit's own painting (border, focused text) draws on, during WM_PAINT.
+    TCanvas* EditCanvas() const { return FCanvas.get(); }
     // The minimum height the font asks for.
     int MinimumHeight() const;
 

@@ -168,6 +168,9 @@ public:
     void SetWantReturns(bool v) { FWantReturns = v; }
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v) { FMaxLength = v; }
+    // 0: no frame (bsNone), 1: the sunken frame (bsSingle).
+    int BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(int v);
     void Clear() { FLines.Clear(); }
 
     bool ReadProperty(const String& name, const TDesignValue& value) override;
@@ -192,6 +195,7 @@ private:
     bool FWordWrap = true;
     bool FWantReturns = true;
     int FMaxLength = 0;
+    int FBorderStyle = 1;
     bool FSyncing = false;
 };
 

@@ -296,6 +296,7 @@ void TMemo::SyncWidget() {
     w->setVerticalScrollBarPolicy(vert ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     // A horizontal scroll bar turns wrapping off, as on the platform.
     w->setLineWrapMode(FWordWrap && !horz ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    w->setFrameShape(FBorderStyle ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 void TMemo::LinesChanged() {
@@ -325,6 +326,11 @@ void TMemo::SetReadOnly(bool v) {
 
 void TMemo::SetScrollBars(TScrollStyle v) {
     FScrollBars = v;
+    SyncWidget();
+}
+
+void TMemo::SetBorderStyle(int v) {
+    FBorderStyle = v;
     SyncWidget();
 }
 

@@ -5,6 +5,8 @@
 #include "toolkit/controls/Forms.h"
 #include "toolkit/stdctrls/ComCtrls_TrackBar.h"
 
+#include "DropDownOnForm.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -12,30 +14,10 @@
 
 #include <memory>
 
-class TrackBarDropDown : public ::testing::Test {
+class TrackBarDropDown : public dropdowntest::DropDownOnForm<TQvTrackBarDropDown> {
 protected:
-    void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        edit = new TQvTrackBarDropDown(form.get());
-        edit->SetParent(form.get());
-        edit->SetBounds(20, 20, 200, 21);
-        form->Show();
-        edit->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (edit->DroppedDown()) edit->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
-    }
     static void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* popup = QApplication::activePopupWidget();
-        QWidget* w =
-            popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
-        ASSERT_NE(w, nullptr);
-        QTest::keyClick(w, Qt::Key(key), mods);
+        dropdowntest::PressKey(key, mods);
     }
     // Straight to the edit: an open popup would otherwise take the mouse.
     void Mouse(QEvent::Type type, int x) {
@@ -46,9 +28,6 @@ protected:
                       held, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
-
-    std::unique_ptr<TForm> form;
-    TQvTrackBarDropDown* edit = nullptr;
 };
 
 TEST_F(TrackBarDropDown, UpAndDownStepByTheFrequencyAndNeverPastAnEnd) {

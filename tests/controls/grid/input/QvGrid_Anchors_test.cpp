@@ -12,6 +12,9 @@
 
 namespace qvgridanchorstest {
 using namespace editorgrid;
+// Named here, so that a unity batch holding another test's helpers of these names still finds these.
+using editorgrid::Enter;
+using editorgrid::Type;
 
 struct MarkupGrid : EditorGrid {
     MarkupGrid() {
