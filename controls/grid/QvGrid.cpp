@@ -8,6 +8,8 @@
 #include "controls/grid/edit/GridCheckBox.h"
 #include "controls/grid/edit/GridCombo.h"
 #include "controls/grid/edit/GridSpin.h"
+#include "controls/grid/input/DragScrollTarget.h"
+#include "controls/grid/input/ScrollControl.h"
 #include "controls/grid/overlays/GridOverlays.h"
 #include "controls/grid/print/GridPrintJob.h"
 #include "controls/styles/QvStyleIF_Notifier.h"
@@ -241,6 +243,8 @@ void TQvStringGrid::CreateWnd() {
     FSearchPanel->SetParent(this);
     FSearchPanel->SetVisible(FSearchFooter->Visible());
     FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
+    ApplyScrollType();
+    UpdateDragScrollTarget();
 
     // The grid's own tick, handled as the window's timer message.
     if (!FGridTimer) {
@@ -364,6 +368,12 @@ TQvStringGrid::~TQvStringGrid() {
     FSearchPanel = nullptr;
     delete FFooterPanel;
     FFooterPanel = nullptr;
+    FDragTmr.reset();
+    if (FDragScrollTarget && HandleAllocated()) RevokeDragDrop(this);
+    delete FSlimVert;
+    FSlimVert = nullptr;
+    delete FSlimHorz;
+    FSlimHorz = nullptr;
     FGridTimer.reset();
     SetCursor(FRestoreCursor);
 }

@@ -15,6 +15,7 @@
 #include "controls/grid/edit/EditCharFilter.h"
 #include "controls/grid/edit/GridEditSession.h"
 #include "controls/grid/input/MouseState.h"
+#include "controls/grid/input/ScrollBarMath.h"
 #include "controls/grid/options/GridOptions.h"
 #include "controls/grid/paint/CellPaintState.h"
 #include "controls/grid/paint/GraphicPainter.h"
@@ -44,6 +45,7 @@ struct TGridPrintJob;
 // What a pass of the print layout does: print pages, draw preview pages or only count them.
 enum TGridPrintMode { gpmPrint, gpmPreview, gpmCount, gpmPreviewCount };
 class THeaderDragButton;
+class TScrollControl;
 class TArrowWindow;
 class TGridFocusWindow;
 class TNoActiveForm;
@@ -105,6 +107,14 @@ public:
     String ClassName() const override { return "TGridChangeNotifier"; }
     // R: left column, top row, right column, bottom row of the changed cells.
     virtual void CellsChanged(const TRect& R) { (void)R; }
+};
+
+// The one listener a grid tells of the cell that became the selected one (display column, row); the grid
+// does not own it, and whoever registers it unregisters it before it goes.
+class ITQvStringGridSelect {
+public:
+    virtual ~ITQvStringGridSelect() = default;
+    virtual void CellSelected(int ACol, int ARow) = 0;
 };
 
 // Process-wide state of the grid unit, set up once by InitQvGridUnit.
@@ -174,6 +184,8 @@ public:
     // with their topic).
     // ----------------------------------------------------------------------------------------
     virtual void CalcFooterValues(int ACol);
+    // From .. To (real columns) and, with CustomElsewhere, every custom calculation besides.
+    void CalcFooterColumns(int From, int To, bool CustomElsewhere = false);
     virtual void DoClickSort(int ACol);
     virtual void F2Pressed();
     virtual void SetEditCellText(int ACol, int ARow, const String& Value);
@@ -647,6 +659,9 @@ public:
     // bars with nothing to scroll.
     void UpdateScrollBarAlways(bool Hide);
     void UpdateProportionalBars();
+    // Makes or removes the slim bars and gives the window's bars their look, after ScrollType.
+    void ApplyScrollType();
+    void ApplyScrollBarLook();
 
     // Typed values, cell looks, headers, highlights, checks and fills (QvGrid_Cells.cpp)
     // Columns are real columns; rows are display rows except for the All... accessors.
@@ -943,6 +958,12 @@ public:
     // ----------------------------------------------------------------------------------------
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // Keeps one selection listener, replacing any earlier one; unregistering drops whichever is registered.
+    void RegisterSelListener(ITQvStringGridSelect* AListener) { FSelListener = AListener; }
+    void UnRegisterSelListener(ITQvStringGridSelect* AListener) {
+        (void)AListener;
+        FSelListener = nullptr;
+    }
     bool Modified() const { return FGridModified; }
     void SetModified(bool Value) { FGridModified = Value; }
     QV_PLAIN_PROP(bool, AlwaysValidate, false)
@@ -1496,6 +1517,15 @@ public:
     void SetSortSettings(const TSortSettings* Value) { FSortSettings->Assign(Value); }
     TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
     void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions->Assign(Value); }
+    // Drag scrolling (input/QvGrid_DragScroll.cpp): a drag entering, moving over or leaving the grid (client
+    // point); within a margin the timer scrolls one row or column a tick, the first after the initial delay.
+    enum TDragScrollState { dssEnter, dssMove, dssLeave };
+    void DragScrollOver(TDragScrollState State, const TPoint& Pt);
+    // One tick of the drag-scroll timer (tests step it instead of waiting); null while no drag hovers in a
+    // margin.
+    void DragScrollTick();
+    TTimer* DragScrollTimer() const { return FDragTmr.get(); }
+    TDragScrollDirections DragScrollDirection() const { return FDragScrollDirection; }
     TBitmap* RowIndicator() const { return FRowIndicator.get(); }
     void SetRowIndicator(const TBitmap* Value);
     TControlLook* ControlLook() const { return FControlLook.get(); }
@@ -1641,14 +1671,24 @@ public:
     // Copied cells of several lines go out quoted, their line breaks as character 11, as spreadsheets read
     // them.
     QV_PLAIN_PROP(bool, ExcelClipboardFormat, false)
-    QV_PLAIN_PROP(TColor, ScrollColor, clNone)
 public:
     bool ScrollProportional() const { return FScrollProportional; }
     void SetScrollProportional(bool Value);
     QV_PLAIN_PROP(bool, ScrollSynch, false)
-    QV_PLAIN_PROP(TScrollType, ScrollType, ssNormal)
-    QV_PLAIN_PROP(int, ScrollWidth, 17)
     QV_PLAIN_PROP(TScrollHintType, ScrollHints, shNone)
+public:
+    // The scroll bars' look (QvGrid_Scroll.cpp): flat and Encarta bars take ScrollColor (clNone: the style's)
+    // and ScrollWidth; ssMetro lays the two slim bars over the cells in place of the window's bars.
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType Value);
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor Value);
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value);
+    // The slim bar of that direction while ScrollType is ssMetro and the grid has its window, else null.
+    TScrollControl* SlimScrollBar(TScrollDirection Direction) const {
+        return Direction == sdVertical ? FSlimVert : FSlimHorz;
+    }
     QV_PLAIN_PROP(bool, SelectionRTFKeep, false)
     QV_PLAIN_PROP(bool, NoImageAndText, false)
     QV_PLAIN_PROP(bool, NoDefaultDraw, false)
@@ -1874,7 +1914,8 @@ public:
     std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnTimeSpinClick;
     std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnDateSpinClick;
     std::function<void(TObject* Sender)> OnRichEditSelectionChange;
-    std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirection& DragScrollDir,
+    // DragScrollDir: the set of directions (1 << dsdUp ...) the step takes.
+    std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
                        bool& CanScroll)>
         OnDragScroll;
     std::function<void(TObject* Sender)> OnEditingDone;
@@ -1987,6 +2028,15 @@ protected:
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void ScrollRangeChanged() override;
+    // Scroll messages (QvGrid_Scroll.cpp): thumb hints, scrolling while the thumb is dragged, and rows kept
+    // above the search footer.
+    void WMHScroll(TMessage& Message) override;
+    void WMVScroll(TMessage& Message) override;
+    void ScrollBarMessage(bool Horz, TMessage& Message);
+    void ShowScrollHint(bool Horz, int Number);
+    bool SearchFooterScroll(TMessage& Message);
+    // The top row that ends the last row just above the search footer.
+    int TopRowAboveSearchFooter();
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -2036,6 +2086,7 @@ private:
     bool PressCellGraphic(const PressEvent& P);
     void NoteSpinButtonPress(const PressEvent& P);
     bool PressRadioGroup(const PressEvent& P);
+    bool PressCellScrollBar(const PressEvent& P);
     bool PressRating(const PressEvent& P);
     bool PressCellButton(const PressEvent& P);
     bool PressNodeGlyph(const PressEvent& P);
@@ -2361,6 +2412,20 @@ private:
     int FZoomFactor = 0;
     bool FStretching = false;
     bool FScrollProportional = false;
+    TScrollType FScrollType = ssNormal;
+    TColor FScrollColor = clNone;
+    int FScrollWidth = 17;
+    TScrollControl* FSlimVert = nullptr; // owned as components while ScrollType is ssMetro
+    TScrollControl* FSlimHorz = nullptr;
+    ProportionalExtents FPropRows, FPropCols;
+    bool FScrollLock = false; // the proportional bars wait while set
+    ITQvStringGridSelect* FSelListener = nullptr;
+    std::unique_ptr<TTimer> FDragTmr;
+    TDragScrollDirections FDragScrollDirection = 0;
+    std::unique_ptr<class TDragScrollTarget> FDragScrollTarget;
+    void StopDragScroll();
+    void UpdateDragScrollTarget();
+    void ProportionalAxis(bool Rows, ProportionalExtents& E);
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsVista = true;

@@ -40,6 +40,14 @@ void TQvStringGrid::LastRowChanged() {
 
 // Columns are real columns, hidden ones included; the footer cell is written in the hidden last row.
 void TQvStringGrid::CalcFooterValues(int ACol) {
+    if (ACol < 0)
+        CalcFooterColumns(0, AllColCount() - 1);
+    else
+        CalcFooterColumns(ACol, ACol);
+}
+
+// The custom calculations outside From .. To run as well: the application's value may read any column.
+void TQvStringGrid::CalcFooterColumns(int From, int To, bool CustomElsewhere) {
     if (!FFloatingFooter->Visible() || FFloatingFooter->FooterStyle() != fsFixedLastRow ||
         !FFloatingFooter->EnableCalculation() || RowCount() < 1)
         return;
@@ -48,11 +56,12 @@ void TQvStringGrid::CalcFooterValues(int ACol) {
     const int footer = RealRowIndex(last);
     const bool hiddenIn = FFloatingFooter->CalculateHiddenRows();
     const FooterRange range{FixedRows(), last, hiddenIn};
-    const int from = ACol < 0 ? 0 : ACol;
-    const int to = ACol < 0 ? AllColCount() - 1 : ACol;
+    const int from = CustomElsewhere ? 0 : From;
+    const int to = CustomElsewhere ? AllColCount() - 1 : To;
     for (int c = from; c <= to; ++c) {
         const TCellProperties* props = cells.Properties(c, footer);
         if (!props || (props->CalcType() & 0x7F) == acNONE) continue;
+        if ((c < From || c > To) && (props->CalcType() & 0x7F) != acCUSTOM) continue;
         const FooterValue v = CalcFooterColumn(cells, c, props->CalcType(), range);
         switch (v.What) {
         case FooterValue::Float: {

@@ -324,10 +324,11 @@ bool ActivateControlHint(TControl* AControl, const TPoint& AClientPos) {
     return true;
 }
 
-void ShowHintAt(TControl* AControl, const TPoint& ScreenPos, const String& AHint) {
+void ShowHintAt(TControl* AControl, const TPoint& ScreenPos, const String& AHint, TColor Color,
+                int MaxWidth) {
     if (!Application || !AControl || !AControl->Widget() || AHint.isEmpty()) return;
-    showTheHintWindow(HintWindowClass(), AControl, AControl->ClientRect(), ScreenPos, Screen->Width(), AHint,
-                      clInfoBk, nullptr);
+    showTheHintWindow(HintWindowClass(), AControl, AControl->ClientRect(), ScreenPos,
+                      MaxWidth < 0 ? Screen->Width() : MaxWidth, AHint, Color, nullptr);
 }
 
 void ShowBalloonHint(TControl* AControl, const String& Title, const String& Text, int Icon) {

@@ -72,9 +72,11 @@ void RegisterHintWindowClass(const String& Name, THintWindowClass AClass);
 // may change the hint in CM_HINTSHOW (LParam: the THintInfo; a non-zero result shows none), and a non-empty
 // hint is shown below the mouse in a window of its class. False when no hint shows.
 bool ActivateControlHint(TControl* AControl, const TPoint& AClientPos);
-// A hint a control shows of its own accord (a size while a border is dragged) at a screen point, in the
-// program's hint window class; it goes as a resting hint does, or with CancelHint.
-void ShowHintAt(TControl* AControl, const TPoint& ScreenPos, const String& AHint);
+// A hint a control shows of its own accord (a size while a border is dragged, a thumb's row) at a screen
+// point, in the program's hint window class, laid out within MaxWidth pixels (-1: the screen's width); it
+// goes as a resting hint does, or with CancelHint.
+void ShowHintAt(TControl* AControl, const TPoint& ScreenPos, const String& AHint, TColor Color = clInfoBk,
+                int MaxWidth = -1);
 // A balloon below a control that tells why its entry was not taken: the icon and the title, then the text;
 // nothing for a control without a window or with neither title nor text.
 void ShowBalloonHint(TControl* AControl, const String& Title, const String& Text, int Icon = TTI_NONE);

@@ -152,13 +152,10 @@ bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, in
     return false;
 }
 
-bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, int Pos) {
-    QStyle* style = activeThemeStyle();
-    if (!canvas || !style || rect.IsEmpty()) return false;
-    QPainter* p = canvas->PreparePainter(false, false);
-    if (!p) return false;
+namespace {
+// Styles place a scroll bar's parts from the origin of its own widget.
+QStyleOptionSlider VertBarOption(const TRect& rect, int Range, int Page, int Pos) {
     QStyleOptionSlider opt;
-    // Styles place a scroll bar's parts from the origin of its own widget.
     opt.rect = QRect(0, 0, rect.Width(), rect.Height());
     opt.palette = QApplication::palette();
     opt.state = QStyle::State_Enabled;
@@ -169,6 +166,37 @@ bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, 
     opt.pageStep = std::max(1, Page);
     opt.singleStep = 1;
     opt.sliderPosition = opt.sliderValue = std::clamp(Pos, 0, opt.maximum);
+    return opt;
+}
+} // namespace
+
+TScrollBarPart VertScrollBarPartAt(const TRect& rect, int Range, int Page, int Pos, const TPoint& Pt) {
+    QStyle* style = activeThemeStyle();
+    if (!style || rect.IsEmpty() || !rect.Contains(Pt)) return sbpNone;
+    const QStyleOptionSlider opt = VertBarOption(rect, Range, Page, Pos);
+    const QPoint at(Pt.X - rect.Left, Pt.Y - rect.Top);
+    switch (style->hitTestComplexControl(QStyle::CC_ScrollBar, &opt, at, nullptr)) {
+    case QStyle::SC_ScrollBarSubLine:
+        return sbpLineUp;
+    case QStyle::SC_ScrollBarAddLine:
+        return sbpLineDown;
+    case QStyle::SC_ScrollBarSubPage:
+        return sbpPageUp;
+    case QStyle::SC_ScrollBarAddPage:
+        return sbpPageDown;
+    case QStyle::SC_ScrollBarSlider:
+        return sbpThumb;
+    default:
+        return sbpNone;
+    }
+}
+
+bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, int Pos) {
+    QStyle* style = activeThemeStyle();
+    if (!canvas || !style || rect.IsEmpty()) return false;
+    QPainter* p = canvas->PreparePainter(false, false);
+    if (!p) return false;
+    const QStyleOptionSlider opt = VertBarOption(rect, Range, Page, Pos);
     p->save();
     p->translate(rect.Left, rect.Top);
     // Some styles let the thumb stand out of the bar's width; the bar keeps to its rectangle.

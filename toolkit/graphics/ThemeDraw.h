@@ -20,6 +20,9 @@ bool DrawThemeBackground(TCanvas* canvas, const String& themeClass, int part, in
 // A vertical scroll bar over the rectangle as the platform's scroll bar control paints itself: positions
 // 0 .. Range, Page of them in view, the thumb at Pos (kept within the range). False without a style.
 bool DrawVertScrollBar(TCanvas* canvas, const TRect& rect, int Range, int Page, int Pos);
+// The part of such a painted bar under a point of the rectangle's coordinates (those the bar was drawn in).
+enum TScrollBarPart { sbpNone, sbpLineUp, sbpLineDown, sbpPageUp, sbpPageDown, sbpThumb };
+TScrollBarPart VertScrollBarPartAt(const TRect& rect, int Range, int Page, int Pos, const TPoint& Pt);
 
 // Frame controls: type DFC_SCROLL with DFCS_SCROLLUP / DOWN / LEFT / RIGHT / COMBOBOX, or DFC_BUTTON with
 // DFCS_BUTTONPUSH, DFCS_BUTTONCHECK, DFCS_BUTTONRADIO or DFCS_BUTTON3STATE (grey when checked); the state

@@ -249,6 +249,15 @@ public:
     void ShowScrollBar(int bar, bool show);
     bool ScrollBarVisible(int bar) const;
     void EnableScrollBar(int bar, bool enable);
+    // The look of both window scroll bars: the platform's, flat, or flat with a framed thumb (Encarta).
+    // Color fills the flat bars' track (clNone: the style's colour); Width is the vertical bar's width and
+    // the horizontal bar's height, which the client area gives up for them.
+    enum TScrollBarLook { sblRegular, sblFlat, sblEncarta };
+    void SetScrollBarLook(TScrollBarLook Look, TColor Color, int Width);
+    // The platform's thickness, which the layout keeps whatever the Qt style draws.
+    static constexpr int kRegularScrollBarExtent = 17;
+    TScrollBarLook ScrollBarLook() const { return FBarLook; }
+    int ScrollBarExtent() const { return FBarExtent; }
 
     int ClientWidth() const override;
     int ClientHeight() const override;
@@ -436,6 +445,9 @@ private:
     TScrollInfo FHorzInfo;
     TScrollInfo FVertInfo;
     bool FUpdatingScroll = false;
+    TScrollBarLook FBarLook = sblRegular;
+    TColor FBarColor = clNone;
+    int FBarExtent = kRegularScrollBarExtent;
     TGridCoord FPressedCell{-1, -1};
     TGridCoord FHotCell{-1, -1};
     TCursor FShownCursor = crDefault;

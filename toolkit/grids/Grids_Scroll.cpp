@@ -7,8 +7,6 @@
 #include <algorithm>
 
 namespace {
-// The platform's scroll bar thickness; the layout depends on it, so it does not follow the Qt style.
-constexpr int kScrollBarExtent = 17;
 // Scroll positions run 0..127 whatever the number of rows, as on the platform grid.
 constexpr int kScrollRange = 127;
 
@@ -50,11 +48,11 @@ TCustomGrid::Axis TCustomGrid::VertAxis() const {
 }
 
 int TCustomGrid::ClientWidth() const {
-    return std::max(0, Width() - 2 * BorderWidth() - (FShowVert ? kScrollBarExtent : 0));
+    return std::max(0, Width() - 2 * BorderWidth() - (FShowVert ? FBarExtent : 0));
 }
 
 int TCustomGrid::ClientHeight() const {
-    return std::max(0, Height() - 2 * BorderWidth() - (FShowHorz ? kScrollBarExtent : 0));
+    return std::max(0, Height() - 2 * BorderWidth() - (FShowHorz ? FBarExtent : 0));
 }
 
 TPoint TCustomGrid::ClientOrigin() const {
@@ -288,6 +286,43 @@ bool TCustomGrid::ScrollBarVisible(int bar) const {
     return bar == SB_HORZ ? FShowHorz : FShowVert;
 }
 
+namespace {
+// Flat bars are drawn by a style sheet: a plain track, a thumb without relief and arrows as flat buttons;
+// the Encarta look frames the thumb and lights it under the mouse.
+QString FlatBarStyleSheet(TCustomGrid::TScrollBarLook Look, TColor Color) {
+    if (Look == TCustomGrid::sblRegular) return QString();
+    const QString track = Color == clNone ? QStringLiteral("palette(window)") : ToQColor(Color).name();
+    QString sheet = QStringLiteral("QScrollBar { background: %1; border: none; }"
+                                   "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"
+                                   "QScrollBar::add-line, QScrollBar::sub-line { background: palette(button);"
+                                   " border: none; }")
+                        .arg(track);
+    if (Look == TCustomGrid::sblFlat)
+        sheet += QStringLiteral("QScrollBar::handle { background: palette(mid); border: none;"
+                                " min-width: 8px; min-height: 8px; }");
+    else
+        sheet += QStringLiteral(
+            "QScrollBar::handle { background: palette(button); border: 1px solid palette(dark);"
+            " min-width: 8px; min-height: 8px; }"
+            "QScrollBar::handle:hover { background: palette(light); }");
+    return sheet;
+}
+} // namespace
+
+void TCustomGrid::SetScrollBarLook(TScrollBarLook Look, TColor Color, int Width) {
+    Width = std::max(0, Width);
+    const bool resized = Width != FBarExtent;
+    const bool restyled = Look != FBarLook || Color != FBarColor;
+    FBarLook = Look;
+    FBarColor = Color;
+    FBarExtent = Width;
+    if (restyled)
+        for (QScrollBar* b : {FHorzBar, FVertBar})
+            if (b) b->setStyleSheet(FlatBarStyleSheet(Look, Color));
+    // A different thickness changes the client area, so what fits and where the bars go.
+    if (resized) UpdateScrollRange();
+}
+
 void TCustomGrid::EnableScrollBar(int bar, bool enable) {
     if (bar == SB_HORZ || bar == SB_BOTH) FHorzEnabled = enable;
     if (bar == SB_VERT || bar == SB_BOTH) FVertEnabled = enable;
@@ -413,6 +448,7 @@ QWidget* TCustomGrid::CreateNativeWidget(QWidget* parent) {
     FVertBar = new QScrollBar(Qt::Vertical, frame);
     for (QScrollBar* b : {FHorzBar, FVertBar}) {
         b->setFocusPolicy(Qt::NoFocus);
+        if (FBarLook != sblRegular) b->setStyleSheet(FlatBarStyleSheet(FBarLook, FBarColor));
         bool horz = b == FHorzBar;
         QObject::connect(b, &QAbstractSlider::actionTriggered, b,
                          qvdetail::Guarded([this, horz](int action) { OnScrollAction(horz, action); }));
@@ -443,8 +479,8 @@ void TCustomGrid::LayoutChildren() {
     int cw = ClientWidth();
     int ch = ClientHeight();
     FClient->setGeometry(b, b, cw, ch);
-    FVertBar->setGeometry(b + cw, b, kScrollBarExtent, ch);
-    FHorzBar->setGeometry(b, b + ch, cw, kScrollBarExtent);
+    FVertBar->setGeometry(b + cw, b, FBarExtent, ch);
+    FHorzBar->setGeometry(b, b + ch, cw, FBarExtent);
     SyncScrollBars();
 }
 

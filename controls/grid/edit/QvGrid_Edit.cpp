@@ -47,6 +47,7 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
             RepaintCell(0, Row());
             if (ARow >= 0 && ARow < RowCount()) RepaintCell(0, ARow);
         }
+        if (FSelListener) FSelListener->CellSelected(ACol, ARow);
         return true;
     }
     if (!Parent()) return true;
@@ -150,6 +151,7 @@ bool TQvStringGrid::SelectCell(int ACol, int ARow) {
         FOldRowSel = ARow;
     }
     FEdit.CellCache = text;
+    if (result && FSelListener) FSelListener->CellSelected(ACol, ARow);
     return result;
 }
 

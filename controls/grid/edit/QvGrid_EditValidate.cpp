@@ -64,7 +64,16 @@ void TQvStringGrid::DoCellsChanged(const TRect& R) {
     const std::vector<TObject*> notifiers = *FNotifiers;
     for (TObject* o : notifiers)
         if (auto* n = dynamic_cast<TGridChangeNotifier*>(o)) n->CellsChanged(R);
-    CalcFooter(-1);
+    // Only the changed columns' footers are worked out again: an edit costs its column, not the grid. The
+    // callers name real or shown columns, which are the same only while no column is hidden.
+    const int all = AllColCount();
+    if (FNumHiddenColumns > 0 || R.Left < 0 || R.Right >= all || R.Left > R.Right) {
+        CalcFooter(-1);
+        return;
+    }
+    if (FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow &&
+        FFloatingFooter->EnableCalculation())
+        CalcFooterColumns(R.Left, R.Right, true);
 }
 
 void TQvStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) {

@@ -1,6 +1,7 @@
 // Focus in and out of the string grid, its cursor choice, its upkeep after a scroll (editors, cell
 // controls, the synchronised grid) and the small hooks of this stretch of the grid.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/input/ScrollControl.h"
 
 #include "toolkit/controls/Forms.h"
 
@@ -102,6 +103,11 @@ void TQvStringGrid::TopLeftChanged() {
     // A special editor does not follow the scroll: it is closed (its value stored as on any close).
     if (FEdit.EditMode && FEdit.EditControl != edNormal) HideInplaceEdit();
     if (FFooterPanel) FFooterPanel->Invalidate();
+    if (FSlimVert) {
+        FSlimVert->Invalidate();
+        FSlimHorz->Invalidate();
+    }
+    UpdateProportionalBars();
     CellControlsUpdate(false);
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();

@@ -2,6 +2,8 @@
 // hook extends the toolkit grid's own press (current cell, range selection, sizing and moving).
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/input/InputEvents.h"
+#include "toolkit/graphics/SystemLook.h"
+#include "toolkit/graphics/ThemeDraw.h"
 #include "toolkit/system/ScopedValue.h"
 
 namespace {
@@ -216,7 +218,48 @@ void TQvStringGrid::PressFixedCell(PressEvent& p) {
 bool TQvStringGrid::PressCellGraphic(const PressEvent& p) {
     if (IsDesigning()) return false;
     NoteSpinButtonPress(p);
-    return PressRadioGroup(p) || PressRating(p) || PressCellButton(p);
+    return PressCellScrollBar(p) || PressRadioGroup(p) || PressRating(p) || PressCellButton(p);
+}
+
+// A cell's own scroll bar: its arrows move the text 10 pixels, its track a page of 100, within the text's
+// height; the cell keeps the position and OnScrollCell reports it.
+bool TQvStringGrid::PressCellScrollBar(const PressEvent& p) {
+    TCellGraphic* bar = GetCellGraphic(p.RealCol, p.Row);
+    if (!bar || bar->CellType != ctScrollbar) return false;
+    const int page = bar->CellAngle, range = bar->CellErrFrom;
+    if (page >= range) return false;
+    // The bar lies where the cell painter put it: at the right edge of the cell within its lines.
+    const int lw = GridLineWidth();
+    const TRect r = p.CellRect;
+    const TRect cell(r.Left + lw, r.Top + lw, r.Right - lw, r.Bottom - lw);
+    const int width = std::min(SystemScrollBarWidth(), std::max(0, cell.Width()));
+    const TRect area(cell.Right - width, cell.Top, cell.Right, cell.Bottom);
+    if (!area.Contains(TPoint(p.X, p.Y))) return false;
+    const int max = std::max(0, range - std::max(page, 0));
+    int pos = std::clamp(bar->CellIndex, 0, max);
+    switch (VertScrollBarPartAt(area, range, page, pos, TPoint(p.X, p.Y))) {
+    case sbpLineUp:
+        pos -= 10;
+        break;
+    case sbpLineDown:
+        pos += 10;
+        break;
+    case sbpPageUp:
+        pos -= 100;
+        break;
+    case sbpPageDown:
+        pos += 100;
+        break;
+    default:
+        return true; // the thumb and the bar's edges take the press without scrolling
+    }
+    pos = std::clamp(pos, 0, max);
+    if (pos != bar->CellIndex) {
+        bar->CellIndex = pos;
+        RepaintCell(p.Col, p.Row);
+        DoScrollCell(p.RealCol, p.Row, pos, 0, max);
+    }
+    return true;
 }
 
 // The half of an always-visible spin button the press fell on; the spin editor reads it.

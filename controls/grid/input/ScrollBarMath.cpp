@@ -42,3 +42,31 @@ int ScrollThumbNumber(int Pos, int Count, int Visible, int Fixed) {
     // Rounded as the system's multiply-divide: halves away from zero.
     return int(std::lround(double(Pos) * (Count - Visible - Fixed) / 127.0)) + Fixed;
 }
+
+namespace {
+// Halves to even, as the bars have always rounded.
+int RoundEven(double v) {
+    return int(std::nearbyint(v));
+}
+} // namespace
+
+SlimThumb SlimBarThumb(int Extent, int Track, int FixedLength, int First, int Fixed, int Count, int Visible) {
+    const int scrolled = Count - Fixed;
+    if (scrolled <= 0 || Count <= 0) return {};
+    SlimThumb t;
+    t.Pos = FixedLength + RoundEven(double(Track) * (First - Fixed) / scrolled);
+    t.Length = std::max(20, RoundEven(double(Track) * Visible / Count));
+    if (t.Pos + t.Length > Extent) t.Pos = Extent - t.Length;
+    return t;
+}
+
+int SlimBarPageFirst(bool Forward, int First, int Fixed, int Count, int Visible) {
+    const int last = std::max(Fixed, Count - Visible);
+    return Forward ? std::clamp(First + Visible, Fixed, last) : std::clamp(First - Visible, Fixed, last);
+}
+
+int SlimBarDragFirst(int Pos, int DownPos, int DownFirst, int Span, int Fixed, int Count, int Visible) {
+    if (Span <= 0 || Count - Fixed <= 0) return DownFirst;
+    const int moved = RoundEven(double(Pos - DownPos) / Span * Count);
+    return std::max(Fixed, std::min(moved + DownFirst, Count - Visible));
+}

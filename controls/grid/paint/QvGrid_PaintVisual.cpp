@@ -221,14 +221,3 @@ void TQvStringGrid::ApplySelectionLook(int ACol, int ARow, int ARealCol, bool Se
     if ((AState & gdSelected) && ARow != Row() && ma.DisjunctRowSelect() && FSelectionColorTo == clNone)
         AFill.Color = BrightenColor(AFill.Color, 7);
 }
-
-void TQvStringGrid::Zoom(int Step) {
-    const int next = FZoomFactor + Step;
-    if (next < -10 || next > 10) return;
-    FZoomFactor = next;
-    for (int c = 0; c < ColCount(); ++c)
-        if (ColWidths(c) > 0 && ColWidths(c) + Step > 0) SetColWidths(c, ColWidths(c) + Step);
-    for (int r = 0; r < RowCount(); ++r)
-        if (RowHeights(r) > 0 && RowHeights(r) + Step > 0) SetRowHeights(r, RowHeights(r) + Step);
-    Invalidate();
-}

@@ -56,4 +56,51 @@ TEST(ScrollBarMath, ThumbNumbers) {
             << k.Pos << " of " << k.Count;
 }
 
+// The slim bar: thumbs at least 20 pixels, pushed back to end at the bar's edge, none without rows to
+// scroll through; paging and dragging stay within the fixed rows and the last full page.
+TEST(ScrollBarMath, SlimBarThumbsPagesAndDrags) {
+    const struct {
+        const char* Name;
+        int Extent, Track, FixedLength, First, Fixed, Count, Visible;
+        SlimThumb Expected;
+    } thumbs[] = {
+        {"at the top", 200, 180, 20, 1, 1, 11, 5, {20, 82}},
+        {"half way", 200, 180, 20, 6, 1, 11, 5, {110, 82}},
+        {"a short thumb is 20 long", 200, 180, 20, 1, 1, 1001, 5, {20, 20}},
+        {"at the end it is pushed back", 200, 180, 20, 1000, 1, 1001, 5, {180, 20}},
+        {"halves round to even", 100, 100, 0, 1, 0, 8, 1, {12, 20}},
+        {"no data rows: no thumb", 200, 180, 20, 1, 1, 1, 0, {0, 0}},
+    };
+    for (const auto& k : thumbs)
+        EXPECT_EQ(SlimBarThumb(k.Extent, k.Track, k.FixedLength, k.First, k.Fixed, k.Count, k.Visible),
+                  k.Expected)
+            << k.Name;
+
+    const struct {
+        bool Forward;
+        int First, Fixed, Count, Visible, Expected;
+    } pages[] = {
+        {true, 1, 1, 100, 10, 11},   {true, 85, 1, 100, 10, 90}, {false, 5, 1, 100, 10, 1},
+        {false, 50, 1, 100, 10, 40}, {true, 1, 1, 5, 10, 1},
+    };
+    for (const auto& k : pages)
+        EXPECT_EQ(SlimBarPageFirst(k.Forward, k.First, k.Fixed, k.Count, k.Visible), k.Expected)
+            << k.First << (k.Forward ? " down" : " up");
+
+    const struct {
+        const char* Name;
+        int Pos, DownPos, DownFirst, Span, Fixed, Count, Visible, Expected;
+    } drags[] = {
+        {"a tenth of the span, a tenth of the rows", 50, 30, 1, 200, 1, 100, 10, 11},
+        {"beyond the end stops at the last page", 500, 30, 1, 200, 1, 100, 10, 90},
+        {"above the start stops at the fixed rows", -500, 30, 40, 200, 1, 100, 10, 1},
+        {"a bar no taller than row 0 scrolls nothing", 90, 30, 7, 0, 1, 100, 10, 7},
+        {"no data rows scroll nothing", 90, 30, 1, 200, 1, 1, 0, 1},
+    };
+    for (const auto& k : drags)
+        EXPECT_EQ(SlimBarDragFirst(k.Pos, k.DownPos, k.DownFirst, k.Span, k.Fixed, k.Count, k.Visible),
+                  k.Expected)
+            << k.Name;
+}
+
 } // namespace scrollbarmath_test
