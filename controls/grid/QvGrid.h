@@ -1108,6 +1108,9 @@ public:
     // Text by real column and real row as the grid shows it (display hook, merged cells); hidden rows read
     // from their stored copy.
     String AllCells(int ACol, int ARow);
+    // AllGridCells (Shown: AllCells) seen without a copy where a displayed row shows its stored text as it
+    // stands; false where the text must be read (hidden row, merged area, display hooks).
+    bool PeekAllCells(int ACol, int ARow, bool Shown, char16_t* Scratch, QStringView& Value) const;
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     void MoveRows(int FromIndex, int ToIndex, int Count);
@@ -1290,9 +1293,10 @@ private:
     void OpenDisplayRows(const std::vector<int>& Rows);
     // Shows the items AFrom .. ATo - 1 of the hidden-row store again.
     void RestoreHiddenRows(int AFrom, int ATo);
-    // A copy of display row ARow (every column of the store, objects taken out of the cells).
+    // Display row ARow taken out of the grid's store by pointer, objects included, leaving the row empty.
+    TGridItem TakeHiddenRow(int ARow, int AIdx);
     std::unique_ptr<TGridItem> TakeDisplayRow(int ARow, int AIdx);
-    // Writes a saved row into display row ARow and frees nothing: the objects move into the cells.
+    // Puts a saved row into the empty display row ARow and frees nothing: the objects move into the cells.
     void PutDisplayRow(int ARow, TGridItem* AItem);
     // The saved rows of both stores, for the operations that change every row's columns.
     std::vector<TGridItem*> AllHiddenRowItems() const;

@@ -382,6 +382,10 @@ void TQvStringGrid::RowFlagsEntered(int ARow, int ACount) {
 }
 
 void TQvStringGrid::RowFlagsPermuted(const std::vector<int>& Order) {
+    // Nothing to carry: the mapping alone would cost a lookup per row.
+    if (FRowSelectList->Count() == 0 && FSelectedRows->Count() == 0 && FModifiedRows->Count() == 0 &&
+        FEnabledRows->Count() == 0)
+        return;
     // Row i of each index space takes the flags of row Order[i]; flags kept by real row move between the real
     // rows of those display rows, and hidden rows keep theirs.
     std::vector<int> fromDispl(Order.size()), toDispl(Order.size()), fromReal(Order.size()),

@@ -303,7 +303,7 @@ String EncodeWideCellText(const String& Wide) {
 }
 
 String DecodeWideCellText(const String& Text) {
-    if (!Text.startsWith(QLatin1String("|\\"))) return Text;
+    if (!IsWideCellText(Text)) return Text;
     String out;
     for (qsizetype i = 2; i + 1 < Text.size(); i += 2)
         out +=

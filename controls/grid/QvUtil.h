@@ -8,6 +8,9 @@
 
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
 // Days since 30 December 1899, the time of day as the fraction.
 using TDateTime = double;
 
@@ -74,6 +77,10 @@ void StringToOem(String& S);
 void OemToString(String& S);
 String EncodeWideCellText(const String& Wide);
 String DecodeWideCellText(const String& Text);
+// Whether the text holds a wide text, which DecodeWideCellText turns back.
+inline bool IsWideCellText(QStringView Text) {
+    return Text.startsWith(QLatin1String("|\\"));
+}
 
 // Quoted CSV fields.
 int FindClosingQuote(QChar Quote, const String& Text, int& P);
@@ -106,6 +113,27 @@ bool InsertURLAnchor(const String& Text, const String& Prefix, String& Dest);
 // Filter expressions: "&" and, "|" ";" "^" or, "(...)" groups, evaluated strictly left to right;
 // terms are wildcard patterns ("*", "?", "!" negation) or comparisons (">", ">=", "<", "<=").
 bool MatchFilterExpression(const String& Expression, const String& Text, bool CaseSensitive);
+// An expression read once: its terms split, their operands read as numbers and dates and their patterns
+// cut at the stars, so that matching a text costs the tests alone. Matches as MatchFilterExpression does.
+class TFilterExpression {
+public:
+    TFilterExpression(const String& Expression, bool CaseSensitive);
+    TFilterExpression(TFilterExpression&&) noexcept;
+    TFilterExpression& operator=(TFilterExpression&&) noexcept;
+    ~TFilterExpression();
+    bool Matches(QStringView Text) const;
+
+    struct Facts;
+    struct Term;
+
+private:
+    struct Step;
+    bool MatchPrepared(QStringView Text, Facts& F) const;
+
+    bool FCaseSensitive;
+    std::vector<Step> FSteps;
+    std::unique_ptr<Term> FLast;
+};
 bool MatchFilterTerm(const String& Term, const String& Text, bool CaseSensitive);
 bool MatchFilterPattern(const String& Pattern, const String& Text);
 String RemoveBlanksOutsideQuotes(const String& Text);

@@ -490,6 +490,22 @@ public:
     String ClassName() const override { return "TDrawGrid"; }
 };
 
+// One row of a string grid's store: its texts and objects. A row leaves the grid and comes back whole, by
+// pointer (TStringGrid::TakeRow and PutRow), so hiding many rows copies none of their cells.
+class TStringGridRow {
+public:
+    // Columns beyond Count are empty and hold no object.
+    int Count() const { return static_cast<int>(texts.size()); }
+    String Text(int ACol) const;
+    TObject* Object(int ACol) const;
+
+private:
+    friend class TStringGrid;
+    std::vector<TCellText> texts;
+    std::vector<String> longTexts; // empty until the row holds a text too long for its cell
+    std::vector<TObject*> objects; // empty until the row holds an object
+};
+
 // A grid with a text and an object per cell. Rows are stored as pointers to their own cell vectors, made on
 // the first write, so empty rows cost one null pointer and moving or deleting a row moves pointers only.
 // Cells beyond ColCount keep their data when the column count drops (hidden columns live there).
@@ -500,6 +516,10 @@ public:
     String ClassName() const override { return "TStringGrid"; }
 
     String Cells(int ACol, int ARow) const;
+    // The cell's text without a copy, for readers of many cells: a short text is written into Scratch (room
+    // for TCellText::ShortRoom characters), a long one is seen where its row keeps it. The view lasts until
+    // the cell or Scratch changes.
+    QStringView CellView(int ACol, int ARow, char16_t* Scratch) const;
     void SetCells(int ACol, int ARow, const String& Value);
     TObject* Objects(int ACol, int ARow) const;
     void SetObjects(int ACol, int ARow, TObject* Value);
@@ -515,6 +535,12 @@ protected:
     // an object has no object slots.
     int StoredRowCount() const { return static_cast<int>(FData.size()); }
     int StoredObjectCount(int ARow) const;
+    // Takes row ARow's store out whole, texts and objects (nullptr for a row that never held anything), and
+    // leaves the row empty in place; the objects go with it. PutRow puts such a store into row ARow in place
+    // of what it holds (which the caller has taken or freed first). Neither repaints: rows move in bulk, and
+    // the cut, open or permutation around them repaints once.
+    std::unique_ptr<TStringGridRow> TakeRow(int ARow);
+    void PutRow(int ARow, std::unique_ptr<TStringGridRow> Row);
 
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -528,11 +554,7 @@ protected:
     void SetEditText(int ACol, int ARow, const String& Value) override;
 
 private:
-    struct RowData {
-        std::vector<TCellText> texts;
-        std::vector<String> longTexts; // empty until the row holds a text too long for its cell
-        std::vector<TObject*> objects; // empty until the row holds an object
-    };
+    using RowData = TStringGridRow;
     RowData* EnsureRow(int ARow, int ACol);
     bool CellIsEmpty(int ACol, int ARow) const;
     static String CellOf(const RowData& row, size_t ACol);

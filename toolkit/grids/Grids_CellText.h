@@ -38,6 +38,23 @@ public:
         return String();
     }
 
+    // The most characters a short text holds.
+    static constexpr int ShortRoom = 14;
+    // Writes a short text's characters into Out (room for ShortRoom) and answers their number; 0 for an
+    // empty or a long text.
+    int Read(char16_t* Out) const {
+        if (Kind() == kLatin1) {
+            for (int i = 0; i < Length(); ++i)
+                Out[i] = FBytes[i];
+            return Length();
+        }
+        if (Kind() == kUtf16) {
+            std::memcpy(Out, FBytes, sizeof(char16_t) * size_t(Length()));
+            return Length();
+        }
+        return 0;
+    }
+
     // Keeps a short text (or clears the cell for an empty one); false when the text must live with the row.
     bool SetShort(const String& v) {
         const qsizetype n = v.size();
@@ -57,7 +74,7 @@ public:
 
 private:
     enum : uint8_t { kEmpty, kLatin1, kUtf16, kLong };
-    static constexpr int kLatin1Room = 14;
+    static constexpr int kLatin1Room = ShortRoom;
     static constexpr int kUtf16Room = 7;
 
     // Writes the n (at most 14) characters as bytes when every one of them fits in 8 bits.

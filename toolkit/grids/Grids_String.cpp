@@ -36,9 +36,42 @@ String TStringGrid::Cells(int ACol, int ARow) const {
     return CellOf(*row, size_t(ACol));
 }
 
+QStringView TStringGrid::CellView(int ACol, int ARow, char16_t* Scratch) const {
+    if (ACol < 0 || ARow < 0 || size_t(ARow) >= FData.size()) return QStringView();
+    const RowData* row = FData[size_t(ARow)].get();
+    if (!row || size_t(ACol) >= row->texts.size()) return QStringView();
+    const TCellText& t = row->texts[size_t(ACol)];
+    if (t.IsLong()) return QStringView(row->longTexts[size_t(ACol)]);
+    return QStringView(Scratch, t.Read(Scratch));
+}
+
 String TStringGrid::CellOf(const RowData& row, size_t ACol) {
-    const TCellText& t = row.texts[ACol];
-    return t.IsLong() ? row.longTexts[ACol] : t.Get();
+    return row.Text(static_cast<int>(ACol));
+}
+
+String TStringGridRow::Text(int ACol) const {
+    if (ACol < 0 || ACol >= Count()) return String();
+    const TCellText& t = texts[size_t(ACol)];
+    return t.IsLong() ? longTexts[size_t(ACol)] : t.Get();
+}
+
+TObject* TStringGridRow::Object(int ACol) const {
+    return ACol >= 0 && size_t(ACol) < objects.size() ? objects[size_t(ACol)] : nullptr;
+}
+
+std::unique_ptr<TStringGridRow> TStringGrid::TakeRow(int ARow) {
+    if (ARow < 0 || size_t(ARow) >= FData.size()) return nullptr;
+    return std::move(FData[size_t(ARow)]);
+}
+
+void TStringGrid::PutRow(int ARow, std::unique_ptr<TStringGridRow> Row) {
+    if (ARow < 0) return;
+    if (size_t(ARow) >= FData.size()) {
+        if (!Row) return;
+        FData.resize(size_t(ARow) + 1);
+    }
+    // A row narrower than the grid reads empty beyond its texts, as a row made by a write does.
+    FData[size_t(ARow)] = std::move(Row);
 }
 
 bool TStringGrid::CellIsEmpty(int ACol, int ARow) const {

@@ -47,6 +47,17 @@ String GridCellStore::ShownText(int Col, int Row) const {
     return text;
 }
 
+bool GridCellStore::PeekText(int Col, int Row, bool Shown, CellTextScratch&, QStringView& Value) const {
+    if (!InStore(Col, Row)) {
+        Value = QStringView();
+        return true;
+    }
+    // A shown text may be another cell's or changed by the hook: it is read.
+    if (Shown && (OnShownText || Properties(Col, Row))) return false;
+    Value = FRows[static_cast<size_t>(Row)].Texts[static_cast<size_t>(Col)];
+    return true;
+}
+
 void GridCellStore::SetText(int Col, int Row, const String& Value) {
     if (InStore(Col, Row)) FRows[static_cast<size_t>(Row)].Texts[static_cast<size_t>(Col)] = Value;
 }

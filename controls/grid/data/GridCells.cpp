@@ -8,3 +8,7 @@ std::optional<double> IGridCells::Number(int Col, int Row) const {
     if (!CellTextToNumber(ShownText(Col, Row), value)) return std::nullopt;
     return value;
 }
+
+bool IGridCells::PeekText(int, int, bool, CellTextScratch&, QStringView&) const {
+    return false;
+}

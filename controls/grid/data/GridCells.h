@@ -9,6 +9,11 @@
 
 class TCellProperties;
 
+// Room for a cell's short text, seen without a copy (IGridCells::PeekText).
+struct CellTextScratch {
+    char16_t Chars[16];
+};
+
 // Cells are addressed by real index: columns and rows count the hidden ones too. A display index counts
 // only the shown columns or rows, in real order. A cell outside the grid reads empty and takes no text.
 // Every operation is O(log h) for h hidden columns or rows, the permutation linear, so a helper over this
@@ -26,6 +31,10 @@ public:
     virtual String Text(int Col, int Row) const = 0;
     virtual String ShownText(int Col, int Row) const = 0;
     virtual void SetText(int Col, int Row, const String& Value) = 0;
+    // The stored text (Shown: the shown text) of a cell seen without a copy, for readers of many cells: true
+    // with the view in Value, which lasts until the cell or Scratch changes; false where the text must be
+    // read with Text or ShownText (a hidden row, a merged area, a display hook; by default always).
+    virtual bool PeekText(int Col, int Row, bool Shown, CellTextScratch& Scratch, QStringView& Value) const;
     // The typed value: the shown text read as a number as the grid's float accessors read it; none for a
     // text that holds no number.
     std::optional<double> Number(int Col, int Row) const;

@@ -120,6 +120,22 @@ String TQvStringGrid::AllGridCells(int ACol, int ARow) const {
     return d < RowCount() ? GridCells(ACol, d) : String();
 }
 
+bool TQvStringGrid::PeekAllCells(int ACol, int ARow, bool Shown, char16_t* Scratch,
+                                 QStringView& Value) const {
+    if (ACol < 0 || ARow < 0 || HiddenRowItem(ARow)) return false;
+    const int d = DisplRowIndex(ARow);
+    if (d >= RowCount()) return false;
+    if (Shown) {
+        // What GetCellEx would change: another cell's text in a merged area, or a display hook.
+        if (OnGetDisplText || OnGetDisplWideText || FURLShowInText) return false;
+        if (const TCellProperties* props = PropsAt(ACol, d);
+            props && props->GetBaseCell(ACol, d) != TPoint(ACol, d))
+            return false;
+    }
+    Value = CellView(ACol, d, Scratch);
+    return true;
+}
+
 void TQvStringGrid::SetAllGridCells(int ACol, int ARow, const String& Value) {
     if (ACol < 0 || ARow < 0) return;
     if (TGridItem* item = HiddenRowItem(ARow)) {
@@ -148,37 +164,41 @@ std::vector<TGridItem*> TQvStringGrid::AllHiddenRowItems() const {
 }
 
 void TQvStringGrid::DiscardHiddenRows() {
-    for (TGridItem* item : AllHiddenRowItems()) {
-        TStringList* items = item->Items();
-        for (int c = 0; c < items->Count(); ++c)
-            DisposeHiddenRowProps(items->Objects(c));
-    }
+    for (TGridItem* item : AllHiddenRowItems())
+        item->ForEachObject(DisposeHiddenRowProps);
     FGridItems->Clear();
     FHiddenRows.Clear();
     FFilterRows.Clear();
 }
 
-std::unique_ptr<TGridItem> TQvStringGrid::TakeDisplayRow(int ARow, int AIdx) {
+TGridItem TQvStringGrid::TakeHiddenRow(int ARow, int AIdx) {
     const int cols = TotalColCount();
-    auto items = std::make_unique<TStringList>();
-    for (int c = 0; c < cols; ++c) {
-        // The properties go with the row; the grid must not free them when the row leaves.
-        TObject* o = GridObjects(c, ARow);
-        items->AddObject(GridCells(c, ARow), o);
-        if (o) SetGridObjects(c, ARow, nullptr);
-    }
-    auto item = std::make_unique<TGridItem>();
-    item->SetItems(std::move(items));
-    item->SetIdx(AIdx);
-    item->SetHeight(RowHeights(ARow));
+    // Objects beyond the columns belong to no cell the row can show again: they go as the rows cut off do.
+    if (HasCellProps())
+        for (int c = StoredObjectCount(ARow) - 1; c >= cols; --c)
+            FreeCellProps(c, ARow);
+    const int height = RowHeights(ARow);
+    // The row's store goes with the item, properties included: the grid no longer holds them.
+    TGridItem item(TakeRow(ARow), cols);
+    item.SetIdx(AIdx);
+    item.SetHeight(height);
     return item;
 }
 
+std::unique_ptr<TGridItem> TQvStringGrid::TakeDisplayRow(int ARow, int AIdx) {
+    return std::make_unique<TGridItem>(TakeHiddenRow(ARow, AIdx));
+}
+
 void TQvStringGrid::PutDisplayRow(int ARow, TGridItem* AItem) {
-    const TStringList* items = AItem->Items();
-    for (int c = 0; c < items->Count(); ++c) {
-        SetGridCells(c, ARow, items->Strings(c));
-        if (items->Objects(c)) SetGridObjects(c, ARow, items->Objects(c));
+    if (AItem->HoldsRow()) {
+        // The row comes back as it left, by pointer.
+        PutRow(ARow, AItem->TakeRow());
+    } else {
+        const TStringList* items = AItem->Items();
+        for (int c = 0; c < items->Count(); ++c) {
+            SetGridCells(c, ARow, items->Strings(c));
+            if (items->Objects(c)) SetGridObjects(c, ARow, items->Objects(c));
+        }
     }
     if (AItem->Height() > 0 && AItem->Height() != RowHeights(ARow)) SetRowHeights(ARow, AItem->Height());
 }
@@ -343,17 +363,19 @@ void TQvStringGrid::HideRowList(const TIntList* RowList) {
         const int r = RowList->Items(i);
         if (r >= 0 && r < RowCount()) rows.push_back(r);
     }
-    std::sort(rows.begin(), rows.end());
+    // A filter pass hands its rows in order already.
+    if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // A grid keeps at least one row: a level cannot take them all.
     if (!rows.empty() && static_cast<int>(rows.size()) >= RowCount()) rows.pop_back();
     if (EditorMode()) HideEditor();
     BeginUpdate();
-    std::vector<std::unique_ptr<TGridItem>> taken;
+    // The rows' stores move into the level by pointer, all items in one block.
+    std::vector<TGridItem> taken;
     taken.reserve(rows.size());
     for (int r : rows) {
-        taken.push_back(TakeDisplayRow(r, r));
-        taken.back()->SetLevel(FFilterLevel);
+        taken.push_back(TakeHiddenRow(r, r));
+        taken.back().SetLevel(FFilterLevel);
     }
     FFilterRows.Push(FFilterLevel, rows, std::move(taken));
     ++FFilterLevel;
@@ -370,7 +392,7 @@ void TQvStringGrid::UnHideRowList() {
     const std::vector<int>& rows = level->Map.Hidden();
     OpenDisplayRows(rows);
     for (size_t i = 0; i < rows.size(); ++i)
-        PutDisplayRow(rows[i], level->Items[i].get());
+        PutDisplayRow(rows[i], &level->Items[i]);
     EndUpdate();
 }
 
@@ -452,10 +474,15 @@ void TQvStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
 void TQvStringGrid::RearrangeRows(const std::vector<int>& Order) {
     // The toolkit moves texts, property objects and heights and refuses an order that is no permutation.
     TCustomGrid::PermuteRows(Order);
-    for (int r = 0; r < RowCount(); ++r) {
-        if (Order[static_cast<size_t>(r)] == r) continue;
-        for (int c = 0; c < TotalColCount(); ++c)
-            if (TCellProperties* props = PropsAt(c, r)) props->SetOwnerCell(c, r);
+    if (HasCellProps()) {
+        const int cols = TotalColCount();
+        for (int r = 0; r < RowCount(); ++r) {
+            if (Order[static_cast<size_t>(r)] == r) continue;
+            // Rows that never held an object have no slots to look at.
+            const int last = std::min(cols, StoredObjectCount(r));
+            for (int c = 0; c < last; ++c)
+                if (TCellProperties* props = PropsAt(c, r)) props->SetOwnerCell(c, r);
+        }
     }
     RowFlagsPermuted(Order);
 }

@@ -26,7 +26,14 @@ RowFilter::RowFilter(const IGridCells& Cells, std::vector<RowFilterCondition> Co
     FConditions.reserve(Conditions.size());
     for (RowFilterCondition& c : Conditions) {
         String upper = c.Condition.toUpper();
-        FConditions.push_back({std::move(c), std::move(upper)});
+        std::unique_ptr<const TFilterExpression> expression;
+        if (c.Data != fcRow && c.Method != fmLiteral && !c.Condition.isEmpty()) {
+            try {
+                expression = std::make_unique<const TFilterExpression>(c.Condition, c.CaseSensitive);
+            } catch (const std::exception&) {
+            }
+        }
+        FConditions.push_back({std::move(c), std::move(upper), std::move(expression)});
     }
 }
 
@@ -56,17 +63,35 @@ String RowFilter::CellText(const Prepared& P, int DisplayRow) const {
 
 bool RowFilter::MatchOne(const Prepared& P, int DisplayRow) const {
     const RowFilterCondition& c = P.Condition;
-    String text = DecodeWideCellText(CellText(P, DisplayRow).trimmed());
-    if (c.Data == fcRow) return text.toUpper().contains(P.UpperCondition);
-    if (!c.Prefix.isEmpty() && text.startsWith(c.Prefix)) text.remove(0, c.Prefix.size());
+    if (c.Data == fcNormal || c.Data == fcVirtual) {
+        // Seen in place where the grid allows: no copy of every cell the test reads.
+        CellTextScratch scratch;
+        QStringView view;
+        if (FCells.PeekText(c.Col, FCells.RealRow(DisplayRow), c.Data == fcVirtual, scratch, view))
+            return MatchText(P, view.trimmed());
+    }
+    const String text = CellText(P, DisplayRow).trimmed();
+    if (c.Data == fcRow) return DecodeWideCellText(text).toUpper().contains(P.UpperCondition);
+    return MatchText(P, text);
+}
+
+bool RowFilter::MatchText(const Prepared& P, QStringView Text) const {
+    if (IsWideCellText(Text)) return MatchDecoded(P, DecodeWideCellText(Text.toString()));
+    return MatchDecoded(P, Text);
+}
+
+bool RowFilter::MatchDecoded(const Prepared& P, QStringView Text) const {
+    const RowFilterCondition& c = P.Condition;
+    if (!c.Prefix.isEmpty() && Text.startsWith(c.Prefix)) Text = Text.mid(c.Prefix.size());
     if (!c.Suffix.isEmpty()) {
-        const qsizetype at = text.indexOf(c.Suffix);
-        if (at >= 0 && at + c.Suffix.size() == text.size()) text.truncate(at);
+        const qsizetype at = Text.indexOf(c.Suffix);
+        if (at >= 0 && at + c.Suffix.size() == Text.size()) Text.truncate(at);
     }
     if (c.Condition.isEmpty()) return true;
-    if (c.Method == fmLiteral) return c.Condition == text;
+    if (c.Method == fmLiteral) return Text == c.Condition;
+    if (!P.Expression) return false;
     try {
-        return MatchFilterExpression(c.Condition, text, c.CaseSensitive);
+        return P.Expression->Matches(Text);
     } catch (const std::exception&) {
         return false;
     }

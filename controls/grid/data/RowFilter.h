@@ -2,10 +2,12 @@
 // takes out, its progress, the narrowing steps of typed text and the entries of the columns' value lists.
 #pragma once
 
+#include "controls/grid/QvUtil.h"
 #include "controls/grid/data/GridCells.h"
 #include "controls/grid/options/GridOptions.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // One condition as the row test reads it (the grid's TFilterData).
@@ -42,9 +44,15 @@ private:
     struct Prepared {
         RowFilterCondition Condition;
         String UpperCondition; // for the whole-row search, which ignores case
+        // The condition read once as an expression; none for a literal, an empty or a whole-row condition,
+        // or one that could not be read (it then accepts no row).
+        std::unique_ptr<const TFilterExpression> Expression;
     };
     String CellText(const Prepared& P, int DisplayRow) const;
     bool MatchOne(const Prepared& P, int DisplayRow) const;
+    // The prefix, the suffix and the condition over a trimmed text, wide or decoded.
+    bool MatchText(const Prepared& P, QStringView Text) const;
+    bool MatchDecoded(const Prepared& P, QStringView Text) const;
 
     const IGridCells& FCells;
     std::vector<Prepared> FConditions;

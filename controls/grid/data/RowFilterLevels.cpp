@@ -7,17 +7,15 @@ namespace {
 void syncFilterLevelIdx(RowFilterLevels::Level& level) {
     const std::vector<int>& hidden = level.Map.Hidden();
     for (size_t i = 0; i < level.Items.size() && i < hidden.size(); ++i)
-        level.Items[i]->SetIdx(hidden[i]);
+        level.Items[i].SetIdx(hidden[i]);
 }
 
 } // namespace
 
-void RowFilterLevels::Push(int Tag, const std::vector<int>& Positions,
-                           std::vector<std::unique_ptr<TGridItem>> Items) {
+void RowFilterLevels::Push(int Tag, const std::vector<int>& Positions, std::vector<TGridItem> Items) {
     auto level = std::make_unique<Level>();
     level->Tag = Tag;
-    for (int p : Positions)
-        level->Map.Hide(p);
+    level->Map.Assign(Positions);
     level->Items = std::move(Items);
     FRows += static_cast<int>(level->Items.size());
     FLevels.push_back(std::move(level));
@@ -35,8 +33,8 @@ std::vector<TGridItem*> RowFilterLevels::AllItems() const {
     std::vector<TGridItem*> out;
     out.reserve(static_cast<size_t>(FRows));
     for (const auto& level : FLevels)
-        for (const auto& item : level->Items)
-            out.push_back(item.get());
+        for (auto& item : level->Items)
+            out.push_back(&item);
     return out;
 }
 
@@ -63,7 +61,7 @@ TGridItem* RowFilterLevels::HiddenItem(int Base) const {
         const HiddenIndexMap& m = level->Map;
         const int i = m.HiddenBefore(p);
         if (i < m.Count() && m.Hidden()[static_cast<size_t>(i)] == p)
-            return level->Items[static_cast<size_t>(i)].get();
+            return &level->Items[static_cast<size_t>(i)];
         p -= i;
     }
     return nullptr;

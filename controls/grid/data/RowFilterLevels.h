@@ -14,10 +14,10 @@
 class RowFilterLevels {
 public:
     struct Level {
-        int Tag = 0;                                   // the grid's filter level when it was applied
-        bool Outline = false;                          // ContractAll's level: the rows of contracted nodes
-        HiddenIndexMap Map;                            // positions hidden, on the level's real side
-        std::vector<std::unique_ptr<TGridItem>> Items; // one per hidden position, in the same order
+        int Tag = 0;                  // the grid's filter level when it was applied
+        bool Outline = false;         // ContractAll's level: the rows of contracted nodes
+        HiddenIndexMap Map;           // positions hidden, on the level's real side
+        std::vector<TGridItem> Items; // one per hidden position, in the same order
     };
 
     int Count() const { return static_cast<int>(FLevels.size()); }
@@ -27,9 +27,9 @@ public:
     Level& Top() { return *FLevels.back(); }
     const Level& At(int i) const { return *FLevels[static_cast<size_t>(i)]; }
 
-    // A new level over the current display: the rows at the ascending display positions, their saved copies
-    // in the same order.
-    void Push(int Tag, const std::vector<int>& Positions, std::vector<std::unique_ptr<TGridItem>> Items);
+    // A new level over the current display: the rows at the ascending, distinct display positions, their
+    // saved rows in the same order.
+    void Push(int Tag, const std::vector<int>& Positions, std::vector<TGridItem> Items);
     // Takes the top level off and hands back its saved rows.
     std::unique_ptr<Level> Pop();
     // Every saved row of every level.

@@ -19,6 +19,15 @@ String StringGridCells::ShownText(int Col, int Row) const {
     return InGrid(Col, Row) ? FGrid.AllCells(Col, Row) : String();
 }
 
+bool StringGridCells::PeekText(int Col, int Row, bool Shown, CellTextScratch& Scratch,
+                               QStringView& Value) const {
+    if (!InGrid(Col, Row)) {
+        Value = QStringView();
+        return true;
+    }
+    return FGrid.PeekAllCells(Col, Row, Shown, Scratch.Chars, Value);
+}
+
 void StringGridCells::SetText(int Col, int Row, const String& Value) {
     if (InGrid(Col, Row)) FGrid.SetAllGridCells(Col, Row, Value);
 }

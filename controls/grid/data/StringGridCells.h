@@ -15,6 +15,7 @@ public:
     String Text(int Col, int Row) const override;
     String ShownText(int Col, int Row) const override;
     void SetText(int Col, int Row, const String& Value) override;
+    bool PeekText(int Col, int Row, bool Shown, CellTextScratch& Scratch, QStringView& Value) const override;
     TCellProperties* Properties(int Col, int Row) const override;
     TCellProperties* MakeProperties(int Col, int Row) override;
     int DisplayColumnCount() const override;

@@ -419,6 +419,47 @@ void TFilterDropDown::Assign(const TPersistent* Source) {
 // Hidden-row store
 // --------------------------------------------------------------------------------------------
 
+TGridItem::TGridItem() : FItems(std::make_unique<TStringList>()) {}
+
+TGridItem::TGridItem(std::unique_ptr<TStringGridRow> Row, int Cols) : FRow(std::move(Row)), FCols(Cols) {}
+
+TGridItem::TGridItem(TGridItem&&) noexcept = default;
+TGridItem& TGridItem::operator=(TGridItem&&) noexcept = default;
+TGridItem::~TGridItem() = default;
+
+TStringList* TGridItem::Items() const {
+    if (!FItems) {
+        auto items = std::make_unique<TStringList>();
+        for (int c = 0; c < FCols; ++c)
+            items->AddObject(FRow ? FRow->Text(c) : String(), FRow ? FRow->Object(c) : nullptr);
+        FItems = std::move(items);
+        FRow.reset();
+    }
+    return FItems.get();
+}
+
+void TGridItem::SetItems(std::unique_ptr<TStringList> v) {
+    FItems = std::move(v);
+    FRow.reset();
+}
+
+std::unique_ptr<TStringGridRow> TGridItem::TakeRow() {
+    if (FItems) return nullptr;
+    // What is left is a row of no columns.
+    FCols = 0;
+    return std::move(FRow);
+}
+
+void TGridItem::ForEachObject(const std::function<void(TObject*)>& F) const {
+    if (FItems) {
+        for (int c = 0; c < FItems->Count(); ++c)
+            if (TObject* o = FItems->Objects(c)) F(o);
+        return;
+    }
+    for (int c = 0; FRow && c < FCols; ++c)
+        if (TObject* o = FRow->Object(c)) F(o);
+}
+
 TGridItem* TGridItems::Items(int i) const {
     if (i < 0 || i >= Count()) throw std::out_of_range("TGridItems::Items");
     return FItems[static_cast<size_t>(i)].get();

@@ -11,6 +11,7 @@
 #include "toolkit/system/GapVector.h"
 #include "toolkit/system/StringList.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -389,21 +390,39 @@ private:
     std::unique_ptr<TBitmap> FGlyph, FGlyphActive;
 };
 
-// One row taken out of the visible grid, with its cell texts and their properties objects.
+class TStringGridRow;
+
+// One row taken out of the visible grid, with its cell texts and their properties objects. A row hidden by
+// the grid keeps the grid's own store of it (moved, not copied); the list of texts and objects is built from
+// it on first use, and from then on the list is the row.
 class TGridItem : public TObject {
 public:
-    TGridItem() : FItems(std::make_unique<TStringList>()) {}
+    TGridItem();
+    // Keeps the grid's store of a row with Cols columns (nullptr: a row that never held anything).
+    TGridItem(std::unique_ptr<TStringGridRow> Row, int Cols);
+    TGridItem(TGridItem&&) noexcept;
+    TGridItem& operator=(TGridItem&&) noexcept;
+    ~TGridItem() override;
     String ClassName() const override { return "TGridItem"; }
-    TStringList* Items() const { return FItems.get(); }
+    // The texts and properties objects, one a column.
+    TStringList* Items() const;
     // Takes the list over; it is not copied.
-    void SetItems(std::unique_ptr<TStringList> v) { FItems = std::move(v); }
+    void SetItems(std::unique_ptr<TStringList> v);
+    // Whether the item still keeps the grid's store of the row (the list was never asked for): then the row
+    // goes back by pointer. Taking it leaves the item a row of no columns.
+    bool HoldsRow() const { return !FItems; }
+    std::unique_ptr<TStringGridRow> TakeRow();
+    // Every object the row holds, without building the list.
+    void ForEachObject(const std::function<void(TObject*)>& F) const;
 
     QV_PLAIN_PROP(int, Idx, 0)
     QV_PLAIN_PROP(int, Height, 0)
     QV_PLAIN_PROP(int, Level, 0)
 
 private:
-    std::unique_ptr<TStringList> FItems;
+    mutable std::unique_ptr<TStringList> FItems;
+    mutable std::unique_ptr<TStringGridRow> FRow;
+    int FCols = 0;
 };
 
 // The hidden-row store; rows hidden or shown one by one walk through it once (a gap follows the changes).

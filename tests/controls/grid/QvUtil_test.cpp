@@ -6,6 +6,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // The routines read the process-wide locale; each test fixes the one it needs.
@@ -67,6 +70,37 @@ TEST(QvUtilFilter, ExpressionsUnderUSLocale) {
     for (const Case& c : cases)
         EXPECT_EQ(MatchFilterExpression(c.expr, c.text, c.caseSensitive), c.expected)
             << c.expr << " against " << c.text;
+}
+
+// A prepared expression matches text after text as a fresh reading of it does: star pieces found in order
+// and never overlapping the head or the tail, and a text's number reading never carried to the next text.
+TEST(QvUtilFilter, APreparedExpressionMatchesEveryTextAsReadAnew) {
+    LocaleScope locale(kUS);
+    struct Case {
+        const char* expr;
+        bool caseSensitive;
+        std::vector<std::pair<const char*, bool>> texts;
+    };
+    const std::vector<Case> cases = {
+        {"*77*",
+         true,
+         {{"Name 077123", true}, {"Name 07", false}, {"77", true}, {"7x7", false}, {"", false}}},
+        {"ab*ba", true, {{"aba", false}, {"abba", true}, {"ab-ba", true}, {"ab", false}}},
+        {"a*b*b*a", true, {{"abba", true}, {"abbba", true}, {"aba", false}, {"abab", false}}},
+        {"**x**", true, {{"x", true}, {"axb", true}, {"ab", false}}},
+        {"abc", true, {{"abc", true}, {"ABC", false}, {"abcd", false}}},
+        {"*name*", false, {{"A NAME", true}, {"Namely", true}, {"nam", false}}},
+        {"a?c*", true, {{"abcde", true}, {"ac", false}}},
+        {">5|x*", true, {{"7", true}, {"xylophone", true}, {"3", false}, {"x", true}, {"4", false}}},
+    };
+    for (const Case& c : cases) {
+        const TFilterExpression prepared(c.expr, c.caseSensitive);
+        for (const auto& [text, expected] : c.texts) {
+            EXPECT_EQ(prepared.Matches(QString(text)), expected) << c.expr << " against " << text;
+            EXPECT_EQ(MatchFilterExpression(c.expr, text, c.caseSensitive), expected)
+                << c.expr << " " << text;
+        }
+    }
 }
 
 TEST(QvUtilFilter, NumbersAndDatesFollowTheLocale) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace grids_permute_test {
 
 class PermutableGrid : public TStringGrid {
@@ -20,7 +22,9 @@ public:
     using TStringGrid::CutRows;
     using TStringGrid::OpenRows;
     using TStringGrid::PermuteRows;
+    using TStringGrid::PutRow;
     using TStringGrid::RotateRows;
+    using TStringGrid::TakeRow;
     QString Order() {
         QString s;
         for (int r = 0; r < RowCount(); ++r)
@@ -106,4 +110,35 @@ TEST(GridCutAndOpenRows, EndAsRotatingThroughTheEndDoes) {
     g.SetCells(1, 2, "2");
     EXPECT_EQ(g.Order(), "01235");
     EXPECT_EQ(g.Cells(1, 4), "5");
+}
+
+// A row taken out keeps its texts, short, long and wide, and its objects; put into another row it reads
+// there as it did, and the row it left reads empty.
+TEST(GridTakeAndPutRow, ARowMovesWholeByPointer) {
+    PermutableGrid g;
+    const QString longText(30, QLatin1Char('w'));
+    TObject marker;
+    g.SetCells(0, 2, longText);
+    g.SetCells(1, 2, QString::fromUtf16(u"\u0416x"));
+    g.SetObjects(1, 2, &marker);
+    std::unique_ptr<TStringGridRow> row = g.TakeRow(2);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->Text(0), longText);
+    EXPECT_EQ(row->Object(1), &marker);
+    EXPECT_EQ(row->Text(5), QString());
+    EXPECT_EQ(g.Cells(0, 2), QString());
+    EXPECT_EQ(g.Objects(1, 2), nullptr);
+    EXPECT_FALSE(g.TakeRow(99)) << "a row beyond the store holds nothing";
+
+    g.PutRow(2, g.TakeRow(4)); // the other way round too: row 4 into 2, then row 2's old store into 4
+    g.PutRow(4, std::move(row));
+    EXPECT_EQ(g.Cells(1, 2), "4");
+    EXPECT_EQ(g.Cells(0, 4), longText);
+    EXPECT_EQ(g.Cells(1, 4), QString::fromUtf16(u"\u0416x"));
+    EXPECT_EQ(g.Objects(1, 4), &marker);
+    char16_t scratch[TCellText::ShortRoom];
+    EXPECT_EQ(g.CellView(1, 4, scratch), QString::fromUtf16(u"\u0416x"));
+    EXPECT_EQ(g.CellView(0, 4, scratch), longText);
+    EXPECT_TRUE(g.CellView(3, 4, scratch).isEmpty());
+    g.SetObjects(1, 4, nullptr);
 }

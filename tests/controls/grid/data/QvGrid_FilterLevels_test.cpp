@@ -177,3 +177,24 @@ TEST_F(FilterGrid, RowListIsCleanedAndNeverTakesEveryRow) {
     g.UnHideRowList(); // no level left: nothing happens
     ExpectWhole();
 }
+
+// A hidden row goes back as it left, whether its saved cells were never looked at or were read and written
+// while it was hidden; a text too long to live in its cell comes back with it.
+TEST_F(FilterGrid, HiddenRowsComeBackWhetherTheirCellsWereTouchedOrNot) {
+    const String longText(40, QLatin1Char('x'));
+    g.SetGridCells(2, 4, longText);
+    g.SetGridCells(2, 6, longText);
+    HideList({4, 5, 6});
+    EXPECT_EQ(g.AllGridCells(2, 6), longText);
+    g.SetAllGridCells(3, 6, "edited");
+    EXPECT_EQ(g.AllCellProperties(1, 5)->FontSize(), 105);
+    g.UnHideRowList();
+    EXPECT_EQ(Shown(), "0 1 2 3 4 5 6 7 8 9");
+    EXPECT_EQ(g.GridCells(2, 4), longText);
+    EXPECT_EQ(g.GridCells(2, 6), longText);
+    EXPECT_EQ(g.GridCells(3, 6), "edited");
+    g.SetGridCells(2, 4, "2:4");
+    g.SetGridCells(2, 6, "2:6");
+    g.SetGridCells(3, 6, "3:6");
+    ExpectWhole();
+}
