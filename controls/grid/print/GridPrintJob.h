@@ -39,6 +39,8 @@ struct TGridPrintJob {
     TCanvas* Canvas = nullptr;
     TGridPrintMode Mode = gpmCount;
     bool SelectedOnly = false;
+    // Drawing onto the printer's page, whose paper is white.
+    bool OnPaper = false;
     double ScreenToPrint = 1.0;
     double Scale = 1.0;
     int Spacing = 0, LineGap = 0, HeaderLine = 0, FooterLine = 0;

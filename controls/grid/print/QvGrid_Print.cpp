@@ -126,6 +126,7 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
     job.Canvas = Canvas;
     job.Mode = Mode;
     job.SelectedOnly = SelectedOnly;
+    job.OnPaper = Mode == gpmPrint && Canvas == Printer()->Canvas();
     job.ScreenToPrint = kPrintScreenToPrint;
     FFontscalefactor = 1.0;
     Canvas->Pen()->SetColor(clBlack);

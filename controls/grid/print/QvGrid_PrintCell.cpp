@@ -184,6 +184,19 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         const int t = static_cast<int>(std::trunc((RowHeights(r) - 4) * stp));
         return t + t / 8 + 2 * lineGap + ps->RowSpacing();
     };
+    // The background with the screen's cell painter, without its grid lines. White on the printer's paper
+    // is left out: it changes nothing on the page and was a filled rectangle per cell in every document.
+    const auto paintBackground = [&](const TRect& cell, const TCellLook& look) {
+        const TCellFill& fill = look.Fill;
+        const bool white = ColorToRGB(fill.Color) == clWhite &&
+                           (fill.ColorTo == clNone || ColorToRGB(fill.ColorTo) == clWhite) &&
+                           fill.MirrorColorTo == clNone;
+        if (job->OnPaper && white) return;
+        UprightUnits upright(cv, 1.0);
+        TCellFrame frame;
+        frame.LineWidth = 0;
+        CellPainter(frame).Paint(cv, upright.Map(cell), look);
+    };
     const auto settingsBorders = [&] {
         switch (ps->Borders()) {
         case pbSingle:
@@ -237,12 +250,7 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         const TRect cell(left, Y, std::min(left + widthOf(col) + job->Spacing, job->PageRight), Y - RH);
         TCellLook look(*Font());
         GetVisualProperties(area.Left, area.Top, true, false, true, look);
-        {
-            UprightUnits upright(cv, 1.0);
-            TCellFrame frame;
-            frame.LineWidth = 0;
-            CellPainter(frame).Paint(cv, upright.Map(cell), look);
-        }
+        paintBackground(cell, look);
         TCellBorders borders = settingsBorders();
         TPen pen;
         pen.SetWidth(1);
@@ -294,13 +302,7 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         TAlignment ha = look.HAlign;
         TVAlignment va = look.VAlign;
         GetCellAlignment(rc, ARow, ha, va);
-        {
-            // The background with the screen's cell painter, without its grid lines.
-            UprightUnits upright(cv, 1.0);
-            TCellFrame frame;
-            frame.LineWidth = 0;
-            CellPainter(frame).Paint(cv, upright.Map(cell), look);
-        }
+        paintBackground(cell, look);
 
         String text = HasDataDrivenGraphic(rc, ARow) ? String() : GetFormattedCell(rc, ARow);
         int kind = CellTextKind(text, EnableHTML());
