@@ -42,6 +42,7 @@ class TStream;
 class TQvStringGrid;
 class TQvStringGridCheck;
 struct TGridPrintJob;
+struct TKeptPrintLayout;
 // What a pass of the print layout does: print pages, draw preview pages or only count them.
 enum TGridPrintMode { gpmPrint, gpmPreview, gpmCount, gpmPreviewCount };
 class THeaderDragButton;
@@ -2550,6 +2551,7 @@ private:
     bool FIsPrintPreview = false;
     double FFontscalefactor = 1.0;
     std::unique_ptr<TGridPrintJob> FPrintJob;
+    std::unique_ptr<TKeptPrintLayout> FKeptPrintLayout;
     bool FUseEnabledRows = false;
 };
 

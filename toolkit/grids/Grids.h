@@ -287,6 +287,9 @@ public:
     virtual void InvalidateCol(int ACol);
     void InvalidateGrid() { Invalidate(); }
     void InvalidateGridRect(const TGridRect& r);
+    // Advances with every repaint the grid asks for, shown or not: what it shows may have changed since.
+    // Work kept from the cells (a print layout) is good while this stays the same.
+    uint64_t RepaintStamp() const { return FRepaintStamp; }
 
 protected:
     // Subclasses draw the cells.
@@ -383,6 +386,8 @@ protected:
     TRect BoxRect(int ALeft, int ATop, int ARight, int ABottom) const;
 
     TGridState FGridState = gsNormal;
+
+    uint64_t FRepaintStamp = 0;
     int FSizingIndex = -1;
     int FSizingPos = 0;
     int FSizingOfs = 0;

@@ -283,11 +283,13 @@ void TCustomGrid::Dispatch(TMessage& m) {
 // Repaint requests ------------------------------------------------------------------------------------------
 
 void TCustomGrid::Invalidate() {
+    ++FRepaintStamp;
     if (FClient) FClient->update();
     TCustomControl::Invalidate();
 }
 
 void TCustomGrid::InvalidateGridRect(const TGridRect& r) {
+    ++FRepaintStamp;
     if (!FClient) return;
     TRect box = BoxRect(r.Left, r.Top, r.Right, r.Bottom);
     if (box.IsEmpty()) return;

@@ -1,6 +1,7 @@
 // Printing, preview and drawing a page of the string grid: measures the range in print units, hands the
 // pagination to PrintLayout and draws its pages cell by cell through PrintCell.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/QvUtil.h"
 #include "controls/grid/print/GridPrintJob.h"
 #include "controls/grid/print/PrintLayout.h"
 #include "controls/markup/QsgHTMLE.h"
@@ -54,6 +55,49 @@ String PrintDateText(const String& Format, const TLocalDateTime& Now) {
     return out;
 }
 
+// Everything of the settings a layout is made from, as one text to compare.
+String PrintLayoutFingerprint(const TPrintSettings& ps, const TFont& gridFont) {
+    String out;
+    const auto font = [&](const TFont* f) {
+        out += f->Name() + "|" + String::number(f->Size()) + "|" + String::number(f->Height()) + "|" +
+               String::number(f->Style()) + "|";
+    };
+    font(ps.Font());
+    font(ps.FixedFont());
+    font(ps.HeaderFont());
+    font(ps.FooterFont());
+    font(&gridFont);
+    for (const int v : {int(ps.FooterSize()),
+                        int(ps.HeaderSize()),
+                        int(ps.Time()),
+                        int(ps.Date()),
+                        int(ps.PageNr()),
+                        int(ps.Title()),
+                        int(ps.Borders()),
+                        int(ps.BorderStyle()),
+                        int(ps.Centered()),
+                        int(ps.RepeatFixedRows()),
+                        int(ps.RepeatFixedCols()),
+                        ps.LeftSize(),
+                        ps.RightSize(),
+                        ps.ColumnSpacing(),
+                        ps.RowSpacing(),
+                        ps.TitleSpacing(),
+                        ps.FixedWidth(),
+                        ps.FixedHeight(),
+                        int(ps.UseFixedHeight()),
+                        int(ps.UseFixedWidth()),
+                        int(ps.FitToPage()),
+                        int(ps.NoAutoSize()),
+                        int(ps.NoAutoSizeRow()),
+                        int(ps.PrintGraphics()),
+                        int(ps.UseDisplayFont()),
+                        int(ps.FixedCellsAlways())})
+        out += String::number(v) + ",";
+    out += ps.TitleText() + "|" + ps.TitleLines()->Text();
+    return out;
+}
+
 // Restores what a pass changes on the grid and the canvas, also when it stops with an error.
 struct PrintPassGuard {
     std::unique_ptr<TGridPrintJob>& Slot;
@@ -82,6 +126,7 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
     job.Canvas = Canvas;
     job.Mode = Mode;
     job.SelectedOnly = SelectedOnly;
+    job.OnPaper = Mode == gpmPrint && Canvas == Printer()->Canvas();
     job.ScreenToPrint = kPrintScreenToPrint;
     FFontscalefactor = 1.0;
     Canvas->Pen()->SetColor(clBlack);
@@ -121,53 +166,37 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
         return c >= sel.Left && c <= sel.Right;
     };
 
-    // Printed widths of the range's columns and of the fixed columns that may repeat; -1: not printed.
-    const int lastCol = std::max(pr.Right, fixedCols - 1);
-    std::vector<int> widths(static_cast<size_t>(std::max(lastCol + 1, 0)), -1);
-    const bool repeatCols = ps->RepeatFixedCols() && fixedCols > 0;
-    for (int c = 0; c <= lastCol; ++c) {
-        if (!((c >= pr.Left && c <= pr.Right) || (repeatCols && c < fixedCols)) || !colShown(c)) continue;
-        int w = 0;
-        if (ps->NoAutoSize()) {
-            w = static_cast<int>(std::lround(ColWidths(c) * kPrintScreenToPrint));
-        } else if (ps->UseFixedWidth()) {
-            w = ps->FixedWidth();
-        } else {
-            const int rc = RealColIndex(c);
-            const auto measure = [&](int r) {
-                if (CellSpan(c, r).X > 0 || !rowShown(r)) return;
-                w = std::max(w, MeasurePrintCell(rc, r).X);
-            };
-            for (int r = std::max(pr.Top, 0); r <= pr.Bottom; ++r)
-                measure(r);
-            if (ps->RepeatFixedRows())
-                for (int r = 0; r < std::min(fixedRows, pr.Top); ++r)
-                    measure(r);
-        }
-        widths[size_t(c)] = w;
+    // Title lines that form markup print as one rendered title; the room it takes is measured once.
+    String markupTitle;
+    int markupTitleHeight = 0;
+    if (ps->Title() != ppNone && ps->TitleText().isEmpty() && ps->TitleLines()->Count() > 0) {
+        QStringList lines;
+        for (int i = 0; i < ps->TitleLines()->Count(); ++i)
+            lines.append(ps->TitleLines()->Strings(i));
+        const String joined = JoinStrings(lines);
+        if (CellTextKind(joined, true) == ctkHTML) markupTitle = joined;
     }
-    job.Scale = PrintFitScale(ps->FitToPage(), widths, job.Spacing, job.PageWidth, ps->LeftSize(),
-                              ps->RightSize(), [this](double& f) {
-                                  bool allow = true;
-                                  if (OnFitToPage) OnFitToPage(this, f, allow);
-                                  return allow;
-                              });
-    if (job.Scale != 1.0)
-        for (int& w : widths)
-            if (w >= 0) w = static_cast<int>(std::trunc(w * job.Scale));
-    for (int c = std::max(pr.Left, 0); c <= pr.Right; ++c)
-        if (widths[size_t(c)] >= 0 && OnPrintSetColumnWidth)
-            OnPrintSetColumnWidth(this, c, widths[size_t(c)]);
-    if (FMaxWidths.size() < widths.size()) {
-        FMaxWidths.resize(widths.size());
-        FIndents.resize(widths.size());
-    }
-    for (size_t c = 0; c < widths.size(); ++c)
-        FMaxWidths[c] = std::max(widths[c], 0);
-    FFontscalefactor = job.Scale;
-    job.Widths = widths;
-    job.FirstCol = pr.Left;
-    job.LastCol = pr.Right;
+    const bool topTitle = IsTopPosition(ps->Title());
+    const auto renderTitle = [&](const TRect& band, bool measure) {
+        UprightUnits screen(Canvas, job.ScreenToPrint);
+        Canvas->Font()->Assign(topTitle ? ps->HeaderFont() : ps->FooterFont());
+        Canvas->Brush()->SetStyle(bsClear);
+        TMarkupInput in;
+        in.Canvas = Canvas;
+        in.Text = markupTitle;
+        in.Rect = screen.Map(band);
+        in.WordWrap = true;
+        in.CheckHeight = measure;
+        in.Print = !measure;
+        TMarkupOutput out;
+        RenderMarkup(in, out);
+        return static_cast<int>(std::lround(out.YSize * job.ScreenToPrint));
+    };
+    if (!markupTitle.isEmpty())
+        markupTitleHeight = renderTitle(TRect(ps->LeftSize(), 0, job.PageWidth, -1000000), true);
+    Canvas->Font()->Assign(&saved);
+    // The rows start below the title a top position renders.
+    const int titleDrop = ps->TitleSpacing() + (topTitle ? markupTitleHeight : 0);
 
     // Header and footer bands.
     TPrintBandInput bands;
@@ -176,6 +205,8 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
     bands.PageNr = ps->PageNr();
     bands.Title = ps->Title();
     bands.TitleLineCount = ps->TitleLines()->Count();
+    bands.TitleIsMarkup = !markupTitle.isEmpty();
+    bands.MarkupTitleHeight = markupTitleHeight;
     bands.HeaderLine = job.HeaderLine;
     bands.FooterLine = job.FooterLine;
     bands.LineGap = job.LineGap;
@@ -184,24 +215,102 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
     const TPrintBandHeights h = PrintBands(bands);
     job.Footer = h.Footer;
 
-    TPrintPageSetup setup;
-    setup.PageWidth = job.PageWidth;
-    setup.PageBottom = job.PageBottom;
-    setup.LeftSize = ps->LeftSize();
-    setup.RightSize = ps->RightSize();
-    setup.Spacing = job.Spacing;
-    setup.Centered = ps->Centered();
-    setup.FixedCols = fixedCols;
-    setup.FixedRows = fixedRows;
-    setup.RepeatFixedCols = ps->RepeatFixedCols();
-    setup.RepeatFixedRows = ps->RepeatFixedRows();
-    setup.HeaderFirst = h.HeaderFirst;
-    setup.HeaderNext = h.HeaderNext;
-    setup.Footer = h.Footer;
-    setup.TitleDrop = ps->TitleSpacing();
-    GridPrintRows rows(*this, job, rowShown);
-    const TPrintPagination pages =
-        PrintLayout(setup, widths).Paginate(pr.Left, pr.Right, pr.Top, pr.Bottom, rows);
+    // Measuring every cell and paginating every row is most of a pass: a layout made before from the same
+    // range, page, settings and cells is taken as it was, so a page near the end costs what page 1 does.
+    TKeptPrintLayout::TKey key;
+    key.Rect = pr;
+    key.SelectedOnly = SelectedOnly;
+    key.Preview = Mode == gpmPreview || Mode == gpmPreviewCount;
+    key.PageRect = FPrintPageRect;
+    key.Stamp = RepaintStamp();
+    key.Settings = PrintLayoutFingerprint(*ps, *Font());
+    job.FirstCol = pr.Left;
+    job.LastCol = pr.Right;
+    std::unique_ptr<TKeptPrintLayout> fresh;
+    TKeptPrintLayout* layout =
+        FKeptPrintLayout && FKeptPrintLayout->Key == key ? FKeptPrintLayout.get() : nullptr;
+    const auto takeWidths = [&](const std::vector<int>& widths, double scale) {
+        job.Scale = scale;
+        job.Widths = widths;
+        if (FMaxWidths.size() < widths.size()) {
+            FMaxWidths.resize(widths.size());
+            FIndents.resize(widths.size());
+        }
+        for (size_t c = 0; c < widths.size(); ++c)
+            FMaxWidths[c] = std::max(widths[c], 0);
+        FFontscalefactor = scale;
+    };
+    if (!layout) {
+        FKeptPrintLayout.reset();
+        fresh = std::make_unique<TKeptPrintLayout>();
+        fresh->RowHeights.assign(size_t(std::max(pr.Bottom, fixedRows - 1) + 1), -1);
+        job.RowHeights = &fresh->RowHeights;
+        // Printed widths of the range's columns and of the fixed columns that may repeat; -1: not printed.
+        const int lastCol = std::max(pr.Right, fixedCols - 1);
+        std::vector<int> widths(static_cast<size_t>(std::max(lastCol + 1, 0)), -1);
+        const bool repeatCols = ps->RepeatFixedCols() && fixedCols > 0;
+        for (int c = 0; c <= lastCol; ++c) {
+            if (!((c >= pr.Left && c <= pr.Right) || (repeatCols && c < fixedCols)) || !colShown(c)) continue;
+            int w = 0;
+            if (ps->NoAutoSize()) {
+                w = static_cast<int>(std::lround(ColWidths(c) * kPrintScreenToPrint));
+            } else if (ps->UseFixedWidth()) {
+                w = ps->FixedWidth();
+            } else {
+                const int rc = RealColIndex(c);
+                const auto measure = [&](int r) {
+                    if (CellSpan(c, r).X > 0 || !rowShown(r)) return;
+                    w = std::max(w, MeasurePrintCell(rc, r).X);
+                };
+                for (int r = std::max(pr.Top, 0); r <= pr.Bottom; ++r)
+                    measure(r);
+                if (ps->RepeatFixedRows())
+                    for (int r = 0; r < std::min(fixedRows, pr.Top); ++r)
+                        measure(r);
+            }
+            widths[size_t(c)] = w;
+        }
+        job.Scale = PrintFitScale(ps->FitToPage(), widths, job.Spacing, job.PageWidth, ps->LeftSize(),
+                                  ps->RightSize(), [this](double& f) {
+                                      bool allow = true;
+                                      if (OnFitToPage) OnFitToPage(this, f, allow);
+                                      return allow;
+                                  });
+        if (job.Scale != 1.0)
+            for (int& w : widths)
+                if (w >= 0) w = static_cast<int>(std::trunc(w * job.Scale));
+        for (int c = std::max(pr.Left, 0); c <= pr.Right; ++c)
+            if (widths[size_t(c)] >= 0 && OnPrintSetColumnWidth)
+                OnPrintSetColumnWidth(this, c, widths[size_t(c)]);
+        takeWidths(widths, job.Scale);
+        TPrintPageSetup setup;
+        setup.PageWidth = job.PageWidth;
+        setup.PageBottom = job.PageBottom;
+        setup.LeftSize = ps->LeftSize();
+        setup.RightSize = ps->RightSize();
+        setup.Spacing = job.Spacing;
+        setup.Centered = ps->Centered();
+        setup.FixedCols = fixedCols;
+        setup.FixedRows = fixedRows;
+        setup.RepeatFixedCols = ps->RepeatFixedCols();
+        setup.RepeatFixedRows = ps->RepeatFixedRows();
+        setup.HeaderFirst = h.HeaderFirst;
+        setup.HeaderNext = h.HeaderNext;
+        setup.Footer = h.Footer;
+        setup.TitleDrop = titleDrop;
+        GridPrintRows rows(*this, job, rowShown);
+        fresh->Pages = PrintLayout(setup, widths).Paginate(pr.Left, pr.Right, pr.Top, pr.Bottom, rows);
+        fresh->Widths = std::move(widths);
+        fresh->Scale = job.Scale;
+        fresh->Key = key;
+        layout = fresh.get();
+        // A pass whose own questions (the events it fires) changed the grid keeps nothing.
+        if (RepaintStamp() == key.Stamp) FKeptPrintLayout = std::move(fresh);
+    } else {
+        takeWidths(layout->Widths, layout->Scale);
+        job.RowHeights = &layout->RowHeights;
+    }
+    const TPrintPagination& pages = layout->Pages;
     if (!job.Drawing()) return static_cast<int>(pages.Pages.size());
 
     const int stripeCount = static_cast<int>(pages.Stripes.size());
@@ -240,10 +349,13 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
             DoPrintGetPageNum(pageNr, pg.Stripe + 1, num);
             PutPrintPageText(texts, ps->PageNr(), ps->PagePrefix() + " " + num + " " + ps->PageSuffix());
         }
+        // Plain title lines: the first joins its position's text, the others follow one line apart.
+        const bool plainTitleLines =
+            ps->Title() != ppNone && ps->TitleText().isEmpty() && markupTitle.isEmpty();
         if (ps->Title() != ppNone) {
             if (!ps->TitleText().isEmpty())
                 PutPrintPageText(texts, ps->Title(), ps->TitleText());
-            else if (ps->TitleLines()->Count() > 0)
+            else if (plainTitleLines && ps->TitleLines()->Count() > 0)
                 PutPrintPageText(texts, ps->Title(), ps->TitleLines()->Strings(0));
         }
         Canvas->Brush()->SetStyle(bsClear);
@@ -262,10 +374,29 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
             const int y =
                 top ? -ps->HeaderSize() : job.PageBottom + job.FooterLine + job.LineGap + ps->FooterSize();
             Canvas->TextOut(x, y, t);
+            if (plainTitleLines && p == ps->Title()) {
+                const int line = top ? job.HeaderLine : job.FooterLine;
+                for (int i = 1; i < ps->TitleLines()->Count(); ++i) {
+                    const String more = ps->TitleLines()->Strings(i);
+                    const int mw = Canvas->TextWidth(more);
+                    const int mx = (p == ppTopLeft || p == ppBottomLeft) ? ps->LeftSize()
+                                   : (p == ppTopRight || p == ppBottomRight)
+                                       ? job.PageWidth - mw - ps->RightSize() - 20
+                                       : (job.PageWidth - mw) / 2;
+                    Canvas->TextOut(mx, top ? y - i * line : y + i * line, more);
+                }
+            }
+        }
+        if (!markupTitle.isEmpty()) {
+            const TRect band =
+                topTitle ? TRect(ps->LeftSize(), -ps->HeaderSize(), job.PageWidth,
+                                 -ps->HeaderSize() - markupTitleHeight)
+                         : TRect(ps->LeftSize(), job.PageBottom + job.Footer, job.PageWidth, job.PageBottom);
+            renderTitle(band, false);
         }
 
         // Rows: the repeated fixed rows first, each with the repeated fixed columns in front.
-        int y = -(pg.PageInStripe == 0 ? h.HeaderFirst : h.HeaderNext) - ps->TitleSpacing();
+        int y = -(pg.PageInStripe == 0 ? h.HeaderFirst : h.HeaderNext) - titleDrop;
         const auto printRow = [&](int r) {
             if (st.RepeatCols) PrintCell(y, 0, fixedCols - 1, r);
             y -= PrintCell(y, st.FirstCol, st.LastCol, r);
@@ -287,7 +418,7 @@ int TQvStringGrid::PrintPages(TCanvas* Canvas, TGridPrintMode Mode, bool Selecte
         const TPrintBorders b = ps->Borders();
         const int left = st.RepeatCols ? FIndents[0] : FIndents[size_t(st.FirstCol)];
         const int bottomY = y + job.LineGap / 2;
-        const int topY = -(pg.PageInStripe == 0 ? h.HeaderFirst : h.HeaderNext) - ps->TitleSpacing();
+        const int topY = -(pg.PageInStripe == 0 ? h.HeaderFirst : h.HeaderNext) - titleDrop;
         Canvas->Pen()->SetColor(clBlack);
         Canvas->Pen()->SetStyle(ps->BorderStyle());
         Canvas->Pen()->SetWidth(b == pbDouble ? 10 : 2);

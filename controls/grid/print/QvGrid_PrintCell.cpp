@@ -12,29 +12,6 @@
 #include <cmath>
 
 namespace {
-// While alive, the canvas draws in units of Unit tenths of a millimetre with y downwards, the mirror of
-// the page's mapping: a rectangle (l, t, r, b) of the page is (l, -t, r, -b) / Unit here. Painters made for
-// the screen (markup, rich text, graphics, rotated text) draw here as they do in pixels.
-class UprightUnits {
-public:
-    UprightUnits(TCanvas* c, double unit) : FCanvas(c), FSaved(c->Mapping()), FUnit(unit) {
-        TCanvasMapping m = FSaved;
-        m.ScaleX *= unit;
-        m.ScaleY *= -unit;
-        c->SetMapping(m);
-    }
-    ~UprightUnits() { FCanvas->SetMapping(FSaved); }
-    TRect Map(const TRect& r) const {
-        return TRect(int(std::lround(r.Left / FUnit)), int(std::lround(-r.Top / FUnit)),
-                     int(std::lround(r.Right / FUnit)), int(std::lround(-r.Bottom / FUnit)));
-    }
-
-private:
-    TCanvas* FCanvas;
-    TCanvasMapping FSaved;
-    double FUnit;
-};
-
 // A multi-line cell's lines end with a carriage return, a line feed after it belonging to the break.
 QStringList PrintLines(String text, bool multiLine) {
     if (!multiLine) return {text};
@@ -156,6 +133,9 @@ TPoint TQvStringGrid::MeasurePrintCell(int ACol, int ARow) {
 int TQvStringGrid::PrintRowHeight(int ARow) {
     TGridPrintJob* job = FPrintJob.get();
     if (job && job->CachedRow == ARow) return job->CachedHeight;
+    std::vector<int>* known = job ? job->RowHeights : nullptr;
+    if (known && ARow >= 0 && ARow < int(known->size()) && (*known)[size_t(ARow)] >= 0)
+        return (*known)[size_t(ARow)];
     const TPrintSettings* ps = FPrintSettings.get();
     const double stp = job ? job->ScreenToPrint : kPrintScreenToPrint;
     int h = 0;
@@ -179,6 +159,7 @@ int TQvStringGrid::PrintRowHeight(int ARow) {
     if (job) {
         job->CachedRow = ARow;
         job->CachedHeight = h;
+        if (known && ARow >= 0 && ARow < int(known->size())) (*known)[size_t(ARow)] = h;
     }
     return h;
 }
@@ -203,11 +184,92 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         const int t = static_cast<int>(std::trunc((RowHeights(r) - 4) * stp));
         return t + t / 8 + 2 * lineGap + ps->RowSpacing();
     };
+    // The background with the screen's cell painter, without its grid lines. White on the printer's paper
+    // is left out: it changes nothing on the page and was a filled rectangle per cell in every document.
+    const auto paintBackground = [&](const TRect& cell, const TCellLook& look) {
+        const TCellFill& fill = look.Fill;
+        const bool white = ColorToRGB(fill.Color) == clWhite &&
+                           (fill.ColorTo == clNone || ColorToRGB(fill.ColorTo) == clWhite) &&
+                           fill.MirrorColorTo == clNone;
+        if (job->OnPaper && white) return;
+        UprightUnits upright(cv, 1.0);
+        TCellFrame frame;
+        frame.LineWidth = 0;
+        CellPainter(frame).Paint(cv, upright.Map(cell), look);
+    };
+    const auto settingsBorders = [&] {
+        switch (ps->Borders()) {
+        case pbSingle:
+        case pbDouble:
+            return TCellBorders((1u << cbTop) | (1u << cbLeft) | (1u << cbRight) | (1u << cbBottom));
+        case pbHorizontal:
+        case pbAroundHorizontal:
+            return TCellBorders((1u << cbTop) | (1u << cbBottom));
+        case pbVertical:
+        case pbAroundVertical:
+            return TCellBorders((1u << cbLeft) | (1u << cbRight));
+        default:
+            return TCellBorders(0);
+        }
+    };
+    const auto drawLines = [&](const TRect& cell, int col, const TPen& pen, TCellBorders borders) {
+        // At least one device pixel, as the platform's thinnest pen: a tenth of a millimetre is less than a
+        // screen pixel, and the preview's lines would vanish.
+        const double scale = std::fabs(cv->Mapping().ScaleX);
+        const int pixel = scale > 0 ? int(std::ceil(1.0 / scale - 1e-9)) : 1;
+        const int pw =
+            std::max(pixel, job->Mode == gpmPrint ? int(std::lround(pen.Width() * stp)) : pen.Width());
+        cv->Pen()->Assign(&pen);
+        cv->Pen()->SetWidth(pw);
+        const int l = col == FromCol ? cell.Left : cell.Left - pw;
+        if (borders & (1u << cbLeft)) {
+            cv->MoveTo(l, cell.Top);
+            cv->LineTo(l, cell.Bottom);
+        }
+        if (borders & (1u << cbRight)) {
+            cv->MoveTo(cell.Right, cell.Top);
+            cv->LineTo(cell.Right, cell.Bottom);
+        }
+        if (borders & (1u << cbTop)) {
+            cv->MoveTo(l, cell.Top);
+            cv->LineTo(cell.Right, cell.Top);
+        }
+        if (borders & (1u << cbBottom)) {
+            cv->MoveTo(l, cell.Bottom);
+            cv->LineTo(cell.Right, cell.Bottom);
+        }
+    };
+    // A cell covered by a merged area is drawn by the area's base cell where that cell's rectangle reaches
+    // it. Where the area goes on over a page break (or past the end of a stripe) the covered cell keeps
+    // the area's fill and its outer lines, so the area reads as one on every page; its text stays with
+    // the base cell.
+    const auto printCovered = [&](int col, int rc) {
+        const TRect area = FullCell(col, ARow);
+        if (job->AreaDrawnOver(area.Left, area.Top, col, ARow)) return;
+        const int left = col < int(FIndents.size()) ? FIndents[size_t(col)] : 0;
+        const TRect cell(left, Y, std::min(left + widthOf(col) + job->Spacing, job->PageRight), Y - RH);
+        TCellLook look(*Font());
+        GetVisualProperties(area.Left, area.Top, true, false, true, look);
+        paintBackground(cell, look);
+        TCellBorders borders = settingsBorders();
+        TPen pen;
+        pen.SetWidth(1);
+        pen.SetColor(ps->BorderColor());
+        DoGetCellPrintBorder(rc, ARow, &pen, borders);
+        // Inner lines of the area are dropped; the start of the stripe closes it on the left.
+        if (col != area.Left && col != FromCol) borders &= ~(1u << cbLeft);
+        if (col != area.Right) borders &= ~(1u << cbRight);
+        if (ARow != area.Top) borders &= ~(1u << cbTop);
+        if (ARow != area.Bottom) borders &= ~(1u << cbBottom);
+        drawLines(cell, col, pen, borders);
+    };
     for (int col = FromCol; col <= ToCol; ++col) {
         if (col < 0 || col >= int(job->Widths.size()) || job->Widths[size_t(col)] < 0) continue;
-        // A cell inside another's merged area is drawn by that area's base cell.
-        if (!IsBaseCell(col, ARow)) continue;
         const int rc = RealColIndex(col);
+        if (!IsBaseCell(col, ARow)) {
+            printCovered(col, rc);
+            continue;
+        }
         const TPoint span = CellSpan(col, ARow);
         int width = 0;
         for (int c = col; c <= col + span.X; ++c)
@@ -215,28 +277,16 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         int height = RH;
         for (int r = ARow + 1; r <= ARow + span.Y; ++r)
             height += extraRowHeight(r);
-        TCellBorders borders = 0;
-        switch (ps->Borders()) {
-        case pbSingle:
-        case pbDouble:
-            borders = (1u << cbTop) | (1u << cbLeft) | (1u << cbRight) | (1u << cbBottom);
-            break;
-        case pbHorizontal:
-        case pbAroundHorizontal:
-            borders = (1u << cbTop) | (1u << cbBottom);
-            break;
-        case pbVertical:
-        case pbAroundVertical:
-            borders = (1u << cbLeft) | (1u << cbRight);
-            break;
-        default:
-            break;
-        }
+        TCellBorders borders = settingsBorders();
         // A merged area reaching past the footer is cut to its first row and loses its bottom line.
-        if (span.Y > 0 && Y - height < job->PageBottom + ps->FooterSize()) {
+        const bool cut = span.Y > 0 && Y - height < job->PageBottom + ps->FooterSize();
+        if (cut) {
             height = RH;
             borders &= ~(1u << cbBottom);
         }
+        if (span.X > 0 || span.Y > 0)
+            job->DrawnAreas[{col, ARow}] = {job->Page, std::min(col + span.X, ToCol),
+                                            cut ? ARow : ARow + span.Y};
         const int left = col < int(FIndents.size()) ? FIndents[size_t(col)] : 0;
         const int right = std::min(left + width, job->PageRight);
         const TRect cell(left, Y, right, Y - height);
@@ -252,13 +302,7 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
         TAlignment ha = look.HAlign;
         TVAlignment va = look.VAlign;
         GetCellAlignment(rc, ARow, ha, va);
-        {
-            // The background with the screen's cell painter, without its grid lines.
-            UprightUnits upright(cv, 1.0);
-            TCellFrame frame;
-            frame.LineWidth = 0;
-            CellPainter(frame).Paint(cv, upright.Map(cell), look);
-        }
+        paintBackground(cell, look);
 
         String text = HasDataDrivenGraphic(rc, ARow) ? String() : GetFormattedCell(rc, ARow);
         int kind = CellTextKind(text, EnableHTML());
@@ -362,27 +406,7 @@ int TQvStringGrid::PrintCell(int Y, int FromCol, int ToCol, int ARow) {
             cv->SetMapping(saved);
         }
 
-        // Border lines, each where its flag stays set.
-        const int pw = std::max(1, job->Mode == gpmPrint ? int(std::lround(pen.Width() * stp)) : pen.Width());
-        cv->Pen()->Assign(&pen);
-        cv->Pen()->SetWidth(pw);
-        const int l = col == FromCol ? cell.Left : cell.Left - pw;
-        if (borders & (1u << cbLeft)) {
-            cv->MoveTo(l, cell.Top);
-            cv->LineTo(l, cell.Bottom);
-        }
-        if (borders & (1u << cbRight)) {
-            cv->MoveTo(cell.Right, cell.Top);
-            cv->LineTo(cell.Right, cell.Bottom);
-        }
-        if (borders & (1u << cbTop)) {
-            cv->MoveTo(l, cell.Top);
-            cv->LineTo(cell.Right, cell.Top);
-        }
-        if (borders & (1u << cbBottom)) {
-            cv->MoveTo(l, cell.Bottom);
-            cv->LineTo(cell.Right, cell.Bottom);
-        }
+        drawLines(cell, col, pen, borders);
     }
     return RH;
 }

@@ -1,7 +1,10 @@
 // The string grid's printing: counting passes, printed cells on an image, and a PDF read back.
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/print/GridPreviewPages.h"
 #include "toolkit/graphics/Printers.h"
 #include "toolkit/system/Clock.h"
+
+#include "InputEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +14,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
+#include <set>
 
 namespace {
 struct PrintGrid : ::testing::Test {
@@ -337,4 +342,195 @@ TEST_F(PrintGrid, PrintsToPdfWithPageTextsReadBack) {
         EXPECT_EQ(all.count(String("R%1C1 ").arg(r)) + all.count(String("R%1C1\n").arg(r)), 1) << r;
     if (const char* keep = getenv("QV_SAVE_GRABS"))
         RunTool("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", path, QString(keep) + "/printed"});
+}
+
+namespace {
+// Draws preview page Page onto a white image, counting the cells measured and drawn on the way.
+struct PreviewCounts {
+    int Measured = 0;
+    std::set<int> DrawnRows;
+    QImage Image{400, 560, QImage::Format_RGB32};
+    void Draw(TQvStringGrid& g, int Page) {
+        Measured = 0;
+        DrawnRows.clear();
+        Image.fill(Qt::white);
+        g.OnCustomCellSize = [this](TObject*, TCanvas*, int, int, TPoint&, bool) { ++Measured; };
+        g.OnCustomCellDraw = [this](TObject*, TCanvas*, int, int r, TGridDrawState, const TRect&, bool) {
+            DrawnRows.insert(r);
+        };
+        QPainter p(&Image);
+        TCanvas canvas;
+        canvas.Attach(&p);
+        g.SetPreviewPage(Page);
+        g.PrintPreview(&canvas, TRect(0, 0, Image.width(), Image.height()));
+        g.OnCustomCellSize = nullptr;
+        g.OnCustomCellDraw = nullptr;
+    }
+};
+} // namespace
+
+TEST_F(PrintGrid, LaterPreviewPagesReuseTheLayoutUntilTheGridChanges) {
+    Fill(3, 300);
+    PreviewCounts first;
+    first.Draw(g, 1);
+    const int pages = g.PrintNrOfPages();
+    ASSERT_GE(pages, 5);
+    // The first preview measured every cell of the range.
+    EXPECT_GE(first.Measured, 3 * 300);
+
+    // A page near the end: only its own rows are measured and drawn.
+    PreviewCounts kept;
+    kept.Draw(g, pages - 1);
+    EXPECT_EQ(g.PrintNrOfPages(), pages);
+    ASSERT_FALSE(kept.DrawnRows.empty());
+    const int rowsOnPage = int(kept.DrawnRows.size());
+    EXPECT_EQ(*kept.DrawnRows.rbegin() - *kept.DrawnRows.begin() + 1, rowsOnPage);
+    EXPECT_GT(*kept.DrawnRows.begin(), 200);
+    EXPECT_LE(kept.Measured, 3 * (rowsOnPage + 1));
+
+    // The kept layout draws what a fresh one does (text drawn before, as the fresh draw's is).
+    kept.Draw(g, pages - 1);
+    g.Invalidate();
+    PreviewCounts fresh;
+    fresh.Draw(g, pages - 1);
+    EXPECT_GE(fresh.Measured, 3 * 300);
+    EXPECT_EQ(fresh.DrawnRows, kept.DrawnRows);
+    EXPECT_EQ(fresh.Image, kept.Image);
+
+    // Whatever the layout was made from, changed, makes it anew.
+    struct Change {
+        const char* what;
+        std::function<void()> apply;
+    };
+    const Change changes[] = {
+        {"a cell's text", [&] { g.SetCells(1, 10, "a much longer text than before"); }},
+        {"a row's height", [&] { g.SetRowHeights(3, 60); }},
+        {"the row count", [&] { g.SetRowCount(280); }},
+        {"a print setting", [&] { g.PrintSettings()->SetRowSpacing(30); }},
+        {"a print font", [&] { g.PrintSettings()->HeaderFont()->SetSize(20); }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.what);
+        PreviewCounts before;
+        before.Draw(g, 2);
+        ASSERT_LT(before.Measured, 3 * 100);
+        c.apply();
+        PreviewCounts after;
+        after.Draw(g, 2);
+        EXPECT_GE(after.Measured, 3 * 250);
+    }
+}
+
+TEST_F(PrintGrid, MergedAreaBrokenOverPagesKeepsItsFillAndFrame) {
+    Fill(4, 6);
+    // Columns 1 and 2 of rows 2 to 4 are one yellow area; the page breaks after row 2.
+    g.MergeCells(1, 2, 2, 3);
+    g.SetCells(1, 2, "Area");
+    g.SetColors(1, 2, clYellow);
+    g.OnPrintNewPage = [](TObject*, int next, bool& newPage) { newPage = next == 3; };
+    PreviewCounts second;
+    second.Draw(g, 1);
+    ASSERT_EQ(g.PrintNrOfPages(), 2);
+    std::map<std::pair<int, int>, QRect> cells;
+    g.OnCustomCellDraw = [&](TObject*, TCanvas*, int c, int r, TGridDrawState, const TRect& rc, bool) {
+        cells[{c, r}] = QRect(QPoint(rc.Left, rc.Top), QPoint(rc.Right - 1, rc.Bottom - 1));
+    };
+    QImage& img = second.Image;
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        TCanvas canvas;
+        canvas.Attach(&p);
+        g.SetPreviewPage(2);
+        g.PrintPreview(&canvas, TRect(0, 0, img.width(), img.height()));
+    }
+    // The area's base cell is on page 1: page 2 draws no cell of it through the base.
+    EXPECT_FALSE(cells.count({1, 3}));
+    ASSERT_TRUE(cells.count({1, 5}) && cells.count({2, 5}) && cells.count({3, 3}) && cells.count({3, 4}));
+    // The area's part on page 2: columns 1 and 2 (as row 5 has them), rows 3 and 4 (as column 3 has them).
+    const QRect area(QPoint(cells[{1, 5}].left(), cells[{3, 3}].top()),
+                     QPoint(cells[{2, 5}].right(), cells[{3, 4}].bottom()));
+    int yellow = 0, dark = 0;
+    for (int y = area.top() + 3; y <= area.bottom() - 3; ++y)
+        for (int x = area.left() + 3; x <= area.right() - 3; ++x) {
+            const QRgb px = img.pixel(x, y);
+            yellow += qRed(px) > 200 && qGreen(px) > 200 && qBlue(px) < 80;
+            // No inner line across the area and no text: its text printed with the base cell on page 1.
+            dark += qGray(px) < 128;
+        }
+    const int inside = (area.width() - 6) * (area.height() - 6);
+    EXPECT_GT(yellow, inside * 9 / 10);
+    EXPECT_EQ(dark, 0);
+    // Its outer frame: the bottom line under row 4 and the right line after column 2.
+    const auto darkNear = [&](int x, int y) {
+        for (int d = -2; d <= 2; ++d)
+            if (qGray(img.pixel(x, y + d)) < 128 || qGray(img.pixel(x + d, y)) < 128) return true;
+        return false;
+    };
+    EXPECT_TRUE(darkNear(area.center().x(), area.bottom() + 1));
+    EXPECT_TRUE(darkNear(area.right() + 1, area.center().y()));
+}
+
+TEST_F(PrintGrid, MarkupTitleIsRenderedAndTheRowsStartBelowIt) {
+    Fill(2, 4);
+    TPrintSettings* ps = g.PrintSettings();
+    ps->SetTitle(ppTopLeft);
+    ps->SetBorders(pbNoborder);
+    ps->TitleLines()->Add("<font size=\"30\"><b>Converter</b>");
+    ps->TitleLines()->Add(" table</font>");
+    DrawnPage page;
+    page.Draw(g);
+    ASSERT_TRUE(page.Cells.count({0, 0}));
+    const int firstRowTop = page.Cells[{0, 0}].top();
+    const QRect title = InkIn(page.Image, QRect(0, 0, page.Image.width(), firstRowTop));
+    ASSERT_FALSE(title.isNull());
+    // A 30-point title is taller than a line of the cells' text and ends above the first row.
+    EXPECT_GT(title.height(), (page.Cells[{0, 0}].height()));
+    EXPECT_LT(title.bottom(), firstRowTop);
+
+    // Printed, its text reads as the lines joined, without its tags.
+    QTemporaryDir dir;
+    const String path = dir.filePath("title.pdf");
+    Printer()->SetOutputFileName(path);
+    g.Print();
+    Printer()->SetOutputFileName(String());
+    const String text = RunTool("pdftotext", {path, "-"});
+    EXPECT_TRUE(text.contains("Converter table")) << text.toStdString();
+    EXPECT_FALSE(text.contains("<")) << text.toStdString();
+    // Plain title lines print as lines, one under the other.
+    ps->TitleLines()->Clear();
+    ps->TitleLines()->Add("First line");
+    ps->TitleLines()->Add("Second line");
+    Printer()->SetOutputFileName(path);
+    g.Print();
+    Printer()->SetOutputFileName(String());
+    const String plain = RunTool("pdftotext", {"-layout", path, "-"});
+    EXPECT_TRUE(plain.contains(QRegularExpression("First line\\s*\\n\\s*Second line")))
+        << plain.toStdString();
+}
+
+TEST_F(PrintGrid, PreviewWindowTurnsTheGridsPagesByKeys) {
+    Fill(3, 300);
+    GridPreviewPages pages(g, TSize{400, 560});
+    TPrintPreviewForm form(nullptr, pages);
+    form.Show();
+    TPreviewPageView* view = form.View();
+    view->SetFocus();
+    QApplication::processEvents();
+    const int count = g.PrintNrOfPages();
+    ASSERT_GE(count, 5);
+    EXPECT_EQ(view->PageCount(), count);
+    view->Widget()->repaint();
+    ASSERT_NE(view->PageImage(), nullptr);
+    const QImage first = *view->PageImage();
+    qvtest::KeyToFocus(Qt::Key_PageDown);
+    view->Widget()->repaint();
+    EXPECT_EQ(g.PrintPageFrom(), 2);
+    EXPECT_NE(*view->PageImage(), first);
+    qvtest::KeyToFocus(Qt::Key_End, QString(), Qt::ControlModifier);
+    view->Widget()->repaint();
+    EXPECT_EQ(g.PrintPageFrom(), count);
+    EXPECT_TRUE(form.Caption().contains(String("page %1 of %1").arg(count)));
+    qvtest::KeyToFocus(Qt::Key_Escape);
+    EXPECT_FALSE(form.Visible());
 }
