@@ -5,7 +5,8 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/SysUtils.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -53,26 +54,44 @@ String ColorValueTextOf(TColor Color, TColorValueText Kind) {
     }
 }
 
+namespace {
+
+bool AllHex(const String& T) {
+    return std::all_of(T.begin(), T.end(),
+                       [](QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); });
+}
+
+// One of "Red:", "Green:", "Blue:" and one to three decimal digits after it, no more than 255.
+bool ReadRgbPart(const String& Part, const char* Name, int& Value) {
+    const String name = QLatin1String(Name);
+    if (!Part.startsWith(name, Qt::CaseInsensitive)) return false;
+    const String digits = Part.mid(name.size());
+    if (digits.isEmpty() || digits.size() > 3) return false;
+    for (QChar c : digits)
+        if (c.unicode() < u'0' || c.unicode() > u'9') return false;
+    Value = digits.toInt();
+    return Value <= 255;
+}
+
+} // namespace
+
 bool ReadColorValueText(const String& Text, TColor& Color) {
     const String t = Text.trimmed();
-    static const QRegularExpression html(
-        QStringLiteral("^#([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})([0-9A-Fa-f]{2})$"));
-    static const QRegularExpression rgb(QStringLiteral("^Red:(\\d{1,3}),Green:(\\d{1,3}),Blue:(\\d{1,3})$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{6,8}$"));
-    if (const QRegularExpressionMatch m = html.match(t); m.hasMatch()) {
-        Color = FromRGB(m.captured(1).toInt(nullptr, 16), m.captured(2).toInt(nullptr, 16),
-                        m.captured(3).toInt(nullptr, 16));
+    if (t.size() == 7 && t.front() == QLatin1Char('#') && AllHex(t.mid(1))) {
+        Color = FromRGB(t.mid(1, 2).toInt(nullptr, 16), t.mid(3, 2).toInt(nullptr, 16),
+                        t.mid(5, 2).toInt(nullptr, 16));
         return true;
     }
-    if (const QRegularExpressionMatch m = rgb.match(t); m.hasMatch()) {
-        const int r = m.captured(1).toInt(), g = m.captured(2).toInt(), b = m.captured(3).toInt();
-        if (r > 255 || g > 255 || b > 255) return false;
+    const QStringList parts = t.split(QLatin1Char(','));
+    int r = 0, g = 0, b = 0;
+    if (parts.size() == 3 && ReadRgbPart(parts[0], "Red:", r) && ReadRgbPart(parts[1], "Green:", g) &&
+        ReadRgbPart(parts[2], "Blue:", b)) {
         Color = FromRGB(r, g, b);
         return true;
     }
+    if (t.startsWith(QLatin1String("Red:"), Qt::CaseInsensitive)) return false;
     // Six to eight hexadecimal digits are the stored value; a text of six decimal digits reads the same.
-    if (hex.match(t).hasMatch()) {
+    if (t.size() >= 6 && t.size() <= 8 && AllHex(t)) {
         Color = TColor(t.toUInt(nullptr, 16));
         return true;
     }
