@@ -1165,6 +1165,12 @@ public:
     void SaveToDOC(const String& FileName, bool CreateNewDocument = true);
     // The file must exist; the table goes where the bookmark starts, or at the end without it.
     void AppendToDoc(const String& FileName, const String& Bookmark);
+    // Database queries (exchange/QvGrid_Database.cpp) on an SQLite file, opened read-only: the field names
+    // in the last fixed row, the records below the fixed rows. The database's refusals raise
+    // EDatabaseError with its reason; a result too large for the grid raises EQvGridError; both change
+    // nothing.
+    void LoadFromMDBTable(const String& FileName, const String& Table);
+    void LoadFromMDBSQL(const String& FileName, const String& SQL);
     // Settings kept outside the grid (exchange/QvGrid_StoredSettings.cpp). Every reader checks its input
     // whole before it changes anything: a damaged one raises and leaves the grid as it was.
     String ColumnStatesToString();
