@@ -8,11 +8,13 @@ mode=${1:-test}
 build=${QV_BUILD_DIR:-build}
 # pkg-config finds pugixml; the font is what the windows (and the tests' rendered text) draw with;
 # smitools, python3-pysmi and libxml2-utils check the generated description files; the grid writes and
-# reads workbooks with libxlsxwriter and libzip, and its tests cross-check them with openpyxl.
+# reads workbooks with libxlsxwriter and libzip and documents with libzip, queries SQLite files through
+# Qt SQL's driver, and its tests cross-check workbooks with openpyxl and documents with python-docx.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           smitools python3-pysmi libxml2-utils
-          libxlsxwriter-dev libzip-dev python3-openpyxl)
+          libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx
+          libqt6sql6-sqlite)
 # The test run also builds the fuzz targets: clang with libFuzzer and the sanitizers' run-time; a headless
 # browser and a PDF text reader check the HTML pages the grid writes as a browser lays them out, and the
 # PDF reader the pages the grid prints.

@@ -1124,6 +1124,7 @@ public:
     void ArrangeColumns(const std::vector<int>& Order);
     void ReadXLS(const String& FileName, const String* SheetName);
     void WriteXLS(const String& FileName, const String* SheetName, bool CreateNew);
+    void WriteDOC(const String& FileName, const String& Bookmark, bool Append, bool CreateNewDocument);
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     int ColumnByHeader(const String& AValue);
@@ -1182,6 +1183,19 @@ public:
     // CreateNewSheet off writes into the active sheet of an existing workbook.
     void SaveToXLS(const String& FileName, bool CreateNewSheet = true);
     void SaveToXLSSheet(const String& FileName, const String& SheetName);
+    // Documents (exchange/QvGrid_Documents.cpp): the grid as a .docx table, every shown cell with its
+    // alignment, after a paragraph with the grid's text at the document's start. CreateNewDocument off
+    // writes into the file when it exists (the table at its start); the rest of a document written into
+    // stays. A save replaces the file whole and raises EQvGridError when it fails (also for ".doc").
+    void SaveToDOC(const String& FileName, bool CreateNewDocument = true);
+    // The file must exist; the table goes where the bookmark starts, or at the end without it.
+    void AppendToDoc(const String& FileName, const String& Bookmark);
+    // Database queries (exchange/QvGrid_Database.cpp) on an SQLite file, opened read-only: the field names
+    // in the last fixed row, the records below the fixed rows. The database's refusals raise
+    // EDatabaseError with its reason; a result too large for the grid raises EQvGridError; both change
+    // nothing.
+    void LoadFromMDBTable(const String& FileName, const String& Table);
+    void LoadFromMDBSQL(const String& FileName, const String& SQL);
     // Settings kept outside the grid (exchange/QvGrid_StoredSettings.cpp). Every reader checks its input
     // whole before it changes anything: a damaged one raises and leaves the grid as it was.
     String ColumnStatesToString();

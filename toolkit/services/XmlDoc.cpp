@@ -214,6 +214,47 @@ TXMLNode TXMLNode::AppendComment(const String& text) {
     return TXMLNode(c.internal_object(), FAlive);
 }
 
+namespace {
+
+// Where an insertion into Parent lands: before Before, or at the end for a null one; false when Before is
+// no child of Parent.
+bool xmlInsertPlace(const pugi::xml_node& parent, pugi::xml_node_struct* before) {
+    return parent.type() == pugi::node_element && (!before || pugi::xml_node(before).parent() == parent);
+}
+
+} // namespace
+
+TXMLNode TXMLNode::InsertChildBefore(const String& name, const TXMLNode& before) {
+    xmlCheckName(name);
+    pugi::xml_node n(live());
+    if (!xmlInsertPlace(n, before.live())) return {};
+    const std::string utf8 = xmlUtf8(name);
+    pugi::xml_node c = before.live() ? n.insert_child_before(utf8.c_str(), pugi::xml_node(before.live()))
+                                     : n.append_child(utf8.c_str());
+    return TXMLNode(c.internal_object(), FAlive);
+}
+
+TXMLNode TXMLNode::InsertCopyBefore(const TXMLNode& node, const TXMLNode& before) {
+    pugi::xml_node n(live());
+    const pugi::xml_node source(node.live());
+    if (!source || !xmlInsertPlace(n, before.live())) return {};
+    pugi::xml_node c =
+        before.live() ? n.insert_copy_before(source, pugi::xml_node(before.live())) : n.append_copy(source);
+    return TXMLNode(c.internal_object(), FAlive);
+}
+
+TXMLNode TXMLNode::MoveBefore(const TXMLNode& node, const TXMLNode& before) {
+    pugi::xml_node n(live());
+    const pugi::xml_node moved(node.live());
+    if (!moved || node.FAlive != FAlive || !xmlInsertPlace(n, before.live()) ||
+        moved == pugi::xml_node(before.live()))
+        return {};
+    // pugixml refuses to move a node into itself or below itself, and answers an empty node then.
+    pugi::xml_node c =
+        before.live() ? n.insert_move_before(moved, pugi::xml_node(before.live())) : n.append_move(moved);
+    return TXMLNode(c.internal_object(), FAlive);
+}
+
 String TXMLNode::Attributes(const String& name) const {
     return Attributes(name, String());
 }

@@ -88,6 +88,12 @@ public:
     // Appends a child element; raises EXMLDocError for a name that XML does not allow.
     TXMLNode AddChild(const String& name);
     TXMLNode AppendComment(const String& text);
+    // Editing in place: Before is one of this element's children, a null one meaning after the last. Each
+    // answers a null handle (and changes nothing) when this is no element or Before is not its child; a
+    // move also when Node is this element or holds it, or lies in another document.
+    TXMLNode InsertChildBefore(const String& name, const TXMLNode& before);
+    TXMLNode InsertCopyBefore(const TXMLNode& node, const TXMLNode& before);
+    TXMLNode MoveBefore(const TXMLNode& node, const TXMLNode& before);
 
     // The attribute's value; empty (or `def`) when the element has no such attribute.
     String Attributes(const String& name) const;

@@ -1,12 +1,15 @@
 // The parts of an office file: a zip archive read from memory, each part within a size limit checked
 // against what the archive claims and against what it really gives, so no archive asks for more memory
-// than that.
+// than that; and a package written whole into memory.
 #pragma once
 
 #include "toolkit/system/Types.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class ZipPackage {
 public:
@@ -21,8 +24,14 @@ public:
     ZipPackage& operator=(const ZipPackage&) = delete;
 
     bool Has(const String& Name) const;
+    // The names of the archive's files in their order, folders left out.
+    QStringList Names() const;
     // The part's bytes; EQvGridError with the failure text when it is missing, too large or damaged.
     QByteArray Read(const String& Name);
+
+    // A package of these parts, compressed, in the order given; EQvGridError with Failure when the library
+    // fails.
+    static QByteArray Write(const std::vector<std::pair<String, QByteArray>>& Parts, const String& Failure);
 
 private:
     struct Archive;

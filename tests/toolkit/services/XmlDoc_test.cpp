@@ -152,6 +152,28 @@ TEST(XMLDocument, ClearDropsEverythingAndOldHandlesTurnNull) {
     EXPECT_TRUE(survivor.IsNull()); // the document went, the handle knows
 }
 
+TEST(XMLDocument, InsertsCopiesAndMovesChildrenInPlace) {
+    TXMLDocument doc, other;
+    ASSERT_TRUE(doc.LoadFromString("<r><a/><b><c/></b></r>"));
+    ASSERT_TRUE(other.LoadFromString("<o><x k=\"1\"><y/></x></o>"));
+    TXMLNode r = doc.DocumentElement();
+    TXMLNode a = r.FindNode("a"), b = r.FindNode("b");
+    EXPECT_EQ(r.InsertChildBefore("n", b).NodeName(), "n");
+    EXPECT_FALSE(r.InsertChildBefore("end", TXMLNode()).IsNull());
+    EXPECT_FALSE(r.InsertCopyBefore(other.DocumentElement().FindNode("x"), a).IsNull());
+    EXPECT_FALSE(r.MoveBefore(b.FindNode("c"), a).IsNull());
+    EXPECT_EQ(doc.SaveToString().remove("\r\n").remove(' '),
+              "<r><xk=\"1\"><y/></x><c/><a/><n/><b/><end/></r>");
+    // Refused, changing nothing: Before is no child, the node holds the target, or lies in another document.
+    const String before = doc.SaveToString();
+    EXPECT_TRUE(a.InsertChildBefore("q", b).IsNull());
+    EXPECT_TRUE(a.InsertCopyBefore(b, b).IsNull());
+    EXPECT_TRUE(a.MoveBefore(r, TXMLNode()).IsNull());
+    EXPECT_TRUE(r.MoveBefore(other.DocumentElement(), TXMLNode()).IsNull());
+    EXPECT_TRUE(r.MoveBefore(a, a).IsNull());
+    EXPECT_EQ(doc.SaveToString(), before);
+}
+
 TEST(XMLDocument, MalformedOrMissingFilesAnswerFalseAndLeaveItEmpty) {
     const String dir = qvtest::TempDir();
     struct {

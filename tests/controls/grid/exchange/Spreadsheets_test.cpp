@@ -3,6 +3,7 @@
 // reaching AD, other sheets kept), a file made by openpyxl read into the grid (an old .xls file is refused),
 // and damaged files that change nothing. The Python cross-checks are skipped with a message where the modules
 // are missing.
+#include "PythonCheck.h"
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/exchange/SpreadsheetCells.h"
 #include "controls/grid/exchange/SpreadsheetExchange.h"
@@ -10,33 +11,11 @@
 #include "toolkit/system/StringList.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Runs a Python script with Debian's interpreter; nullopt when it or the module is not there.
-std::optional<QString> RunPython(const QString& Module, const QString& Script) {
-    QProcess p;
-    p.start("/usr/bin/python3", {"-c", QStringLiteral("import %1\n").arg(Module) + Script});
-    if (!p.waitForFinished(60000)) return std::nullopt;
-    if (p.exitCode() != 0) {
-        const QByteArray error = p.readAllStandardError();
-        if (error.contains("ModuleNotFoundError")) return std::nullopt;
-        ADD_FAILURE() << "python failed: " << error.toStdString();
-        return std::nullopt;
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool HasModule(const char* Module) {
-    QProcess p;
-    p.start("/usr/bin/python3", {"-c", QStringLiteral("import %1").arg(Module)});
-    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-} // namespace
+using pythoncheck::HasModule;
+using pythoncheck::RunPython;
 
 TEST(SpreadsheetCells, ColumnLettersAndCellNames) {
     const std::pair<int, const char*> letters[] = {{1, "A"},    {26, "Z"},    {27, "AA"},
@@ -179,9 +158,8 @@ TEST(QvGridSpreadsheets, DamagedWorkbooksChangeNothing) {
     g.SetColCount(3);
     g.SetRowCount(3);
     g.SetCells(1, 1, "stays");
-    for (const QByteArray& bytes :
-         {QByteArray("not a workbook"), QByteArray("PK\x03\x04garbage"),
-          QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 broken compound file")}) {
+    for (const QByteArray& bytes : {QByteArray("not a workbook"), QByteArray("PK\x03\x04garbage"),
+                                    QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 broken compound file")}) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
