@@ -491,6 +491,7 @@ void TQvStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove) {
         if (AComponent == FGridImages) FGridImages = nullptr;
         if (AComponent == FCellChecker) FCellChecker = nullptr;
+        if (AComponent == FOleDragList) FOleDragList = nullptr;
         if (static_cast<const void*>(AComponent) == static_cast<const void*>(FEditLink)) FEditLink = nullptr;
         if (FNotifiers) std::erase(*FNotifiers, static_cast<TObject*>(AComponent));
         if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);

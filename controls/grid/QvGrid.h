@@ -50,6 +50,9 @@ class TScrollControl;
 class TArrowWindow;
 class TGridFocusWindow;
 class TNoActiveForm;
+class TListBox;
+class TBitmap;
+class TGridDropTarget;
 class TBalloonTips;
 struct PressEvent;
 struct ReleaseEvent;
@@ -1257,7 +1260,30 @@ public:
     static void GetTextBlockSize(const String& Text, int& Cols, int& Rows);
     TClipOperation ClipLastOp() const { return FClipLastOp; }
 
+    // Drag and drop (exchange/QvGrid_DragDrop.cpp, exchange/GridDragDrop.h): with OleDropSource a press
+    // dragged more than 3 pixels drags the selection's text and cells, or from a fixed row with
+    // OleColumnDragDrop its column; with OleDropTarget the grid takes drops. A column list that lets its
+    // hidden column AIndex (real column ACol) be dragged onto the grid says so here; the drop shows it again
+    // there and takes the item out of the list.
+    void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+
 private:
+    friend class TGridDropTarget;
+    // A press inside a selection of several cells keeps it for a drag; the release selects the cell.
+    bool PressInsideDragSelection(const PressEvent& P);
+    // The mouse step that turns a press into a drag; true when a drag ran.
+    bool StartOleDrag(const MoveEvent& M, TShiftState Shift);
+    TClipData OleDragData(int ACol, int ARow, const String& Text);
+    // A moved text drag takes its rows or cells away from here.
+    void RemoveDraggedSource();
+    // The picture a drag shows under the mouse.
+    void SnapshotRect(const TGridRect& ARect, TBitmap& Picture);
+    // The selection a text drag started with; a drop above it in the same grid moves it down.
+    TGridRect FDropSelection{0, 0, -1, -1};
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    TListBox* FOleDragList = nullptr;
+
     // What the clipboard takes of a rectangle, and the binary block of one (exchange/QvGrid_Clipboard.cpp).
     TClipData ClipDataOfRect(const TGridRect& Rect, bool Disjunct);
     QByteArray BinaryBlockOf(const TGridRect& Rect);

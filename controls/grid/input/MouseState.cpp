@@ -16,7 +16,7 @@ MouseState::~MouseState() = default;
 
 void MouseState::BeginPress() {
     Press.DoOnClick = Press.MouseDownMove = Press.MouseKeepDown = true;
-    Press.EditingRemoved = false;
+    Press.EditingRemoved = Press.DragRefused = false;
 }
 
 void MouseState::EndPress() {

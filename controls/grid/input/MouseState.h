@@ -35,6 +35,8 @@ struct MousePress {
     bool DropDownDown = false;
     // A double click sized a column from its header border: the release that follows does not sort.
     bool BorderDoubleClick = false;
+    // The application was asked whether this press may start a drag (and refused it).
+    bool DragRefused = false;
     // The toolkit's release moved a column or row, or sized columns: nothing more of the release runs.
     bool MovedColumnOrRow = false;
     bool SizedColumns = false;

@@ -21,6 +21,7 @@ bool HoverPointIn(const TRect& r, int X, int Y) {
 // events after it, once the toolkit chose its cursor and sizing line.
 void TQvStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     MoveEvent m = BeginMove(X, Y);
+    if (StartOleDrag(m, Shift)) return;
     TrackHoverRow(m);
     TrackHoverFixedCell(m);
     TrackHoverButton(m);

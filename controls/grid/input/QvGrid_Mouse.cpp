@@ -97,6 +97,7 @@ void TQvStringGrid::WMLButtonDown(TMessage& Message) {
     PressHeaderSelection(p);
     NoteMoveCandidate(p);
     if (PressCheckBox(p)) return;
+    if (PressInsideDragSelection(p)) return;
     PressCell(Message, p);
 }
 

@@ -3,6 +3,7 @@
 
 #include "controls/grid/QvGrid.h"
 #include "controls/grid/data/RowSorter.h"
+#include "controls/grid/exchange/GridDragDrop.h"
 #include "toolkit/controls/Messages.h"
 #include "toolkit/graphics/Picture.h"
 #include <algorithm>
@@ -348,11 +349,23 @@ bool GridDragDropAcceptRTF() {
     return gAcceptDroppedRTF;
 }
 
+TDragDropSettings::TDragDropSettings(TQvStringGrid* AGrid) : FGrid(AGrid) {}
+
+TDragDropSettings::~TDragDropSettings() {
+    // The grid's window outlives its settings: it must not hand a drag to a target that is gone.
+    if (FRegistered && FGrid) RevokeDragDrop(FGrid);
+}
+
 void TDragDropSettings::SetOleDropTarget(bool v) {
     FOleDropTarget = v;
-    if (FGrid && FGrid->IsDesigning()) return;
-    // The drop target itself arrives with the drag-and-drop layer; until then no window is registered.
-    if (!v) FRegistered = false;
+    if (!FGrid || FGrid->IsDesigning()) return;
+    if (v) {
+        if (!FTarget) FTarget = std::make_unique<TGridDropTarget>(FGrid);
+        FRegistered = RegisterDragDrop(FGrid, FTarget.get());
+    } else if (FRegistered) {
+        RevokeDragDrop(FGrid);
+        FRegistered = false;
+    }
 }
 
 void TDragDropSettings::SetOleDropRTF(bool v) {

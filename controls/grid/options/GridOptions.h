@@ -16,6 +16,7 @@
 #include <vector>
 
 class TQvStringGrid;
+class TGridDropTarget;
 
 // Inside the grid's namespace: the XML document has a TNodeType of its own, and windows use both.
 namespace QvGrid {
@@ -329,7 +330,8 @@ bool GridDragDropAcceptRTF();
 
 class TDragDropSettings : public TPersistent {
 public:
-    explicit TDragDropSettings(TQvStringGrid* AGrid) : FGrid(AGrid) {}
+    explicit TDragDropSettings(TQvStringGrid* AGrid);
+    ~TDragDropSettings() override;
     String ClassName() const override { return "TDragDropSettings"; }
     void Assign(const TPersistent* Source) override;
 
@@ -337,7 +339,8 @@ public:
     void SetOleDropTarget(bool v);
     bool OleDropRTF() const { return FOleDropRTF; }
     void SetOleDropRTF(bool v);
-    // Whether the grid's window is registered as a drop target.
+    // Whether the grid's window is registered as a drop target. The target reads the accept settings below
+    // as each drag enters.
     bool DropTargetRegistered() const { return FRegistered; }
 
     QV_PLAIN_PROP(bool, ShowCells, true)
@@ -355,10 +358,11 @@ public:
     QV_PLAIN_PROP(bool, OleRemoveRows, false)
 
 private:
-    [[maybe_unused]] TQvStringGrid* FGrid;
+    TQvStringGrid* FGrid;
     bool FOleDropTarget = false;
     bool FOleDropRTF = false;
     bool FRegistered = false;
+    std::unique_ptr<TGridDropTarget> FTarget;
 };
 
 class TFilterDropDown : public TPersistent {

@@ -98,6 +98,16 @@ void TQvStringGrid::HideFocusWindow() {
 // ---------------------------------------------------------------------------------------------------------
 
 TNoActiveForm* TQvStringGrid::SelectionToForm(const TGridRect& ARect) {
+    TBitmap picture;
+    SnapshotRect(ARect, picture);
+    auto* form = new TNoActiveForm(this);
+    form->SetHost(this);
+    form->SetBounds(0, 0, picture.Width(), picture.Height());
+    form->Image()->Picture()->SetGraphic(&picture);
+    return form;
+}
+
+void TQvStringGrid::SnapshotRect(const TGridRect& ARect, TBitmap& picture) {
     const int lastCol = std::max(0, ColCount() - 1), lastRow = std::max(0, RowCount() - 1);
     TRect first = CalcCellRect(std::clamp(ARect.Left, 0, lastCol), std::clamp(ARect.Top, 0, lastRow));
     TRect last = CalcCellRect(std::clamp(ARect.Right, 0, lastCol), std::clamp(ARect.Bottom, 0, lastRow));
@@ -109,7 +119,6 @@ TNoActiveForm* TQvStringGrid::SelectionToForm(const TGridRect& ARect) {
     TBitmap whole;
     whole.SetSize(Width(), Height());
     PaintTo(whole.Canvas(), 0, 0);
-    TBitmap picture;
     picture.SetSize(w, h);
     picture.Canvas()->CopyRect(TRect(0, 0, w, h), whole.Canvas(),
                                TRect(area.Left + 1, area.Top + 1, area.Left + 1 + w, area.Top + 1 + h));
@@ -124,12 +133,6 @@ TNoActiveForm* TQvStringGrid::SelectionToForm(const TGridRect& ARect) {
         c->MoveTo(0, 0);
         c->LineTo(w, 0);
     }
-
-    auto* form = new TNoActiveForm(this);
-    form->SetHost(this);
-    form->SetBounds(0, 0, w, h);
-    form->Image()->Picture()->SetGraphic(&picture);
-    return form;
 }
 
 // Move arrows
