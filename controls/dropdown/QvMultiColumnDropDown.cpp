@@ -60,12 +60,16 @@ TQvMultiColumnDropDown::~TQvMultiColumnDropDown() = default;
 void TQvMultiColumnDropDown::SetItemIndex(int Value) {
     if (Value >= FItems->Count()) return;
     FItemIndex = std::max(-1, Value);
-    // The item's own text is no typing to complete.
-    const ScopedValue<bool> completing(FCompleting, true);
     if (FItemIndex < 0 || FLookupColumn < 0)
         SetText(String());
     else
         SetText(FItems->Items(FItemIndex)->ColumnText(FLookupColumn));
+}
+
+void TQvMultiColumnDropDown::SetText(const String& Value) {
+    // Only typing is completed: a text set by code, an item's among them, stays as it is.
+    const ScopedValue<bool> completing(FCompleting, true);
+    TQvCustomDropDown::SetText(Value);
 }
 
 int TQvMultiColumnDropDown::GetItemIndex(const String& Value) const {

@@ -219,6 +219,7 @@ public:
     int ItemIndex() const { return FItemIndex; }
     // Ignored from the item count on; the edit shows the item's lookup text, or nothing for -1.
     void SetItemIndex(int Value);
+    void SetText(const String& Value) override;
     // The first item whose lookup text equals Value exactly; -1 when none.
     int GetItemIndex(const String& Value) const;
     int RowCount() const { return FItems->Count(); }
