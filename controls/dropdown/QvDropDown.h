@@ -275,6 +275,8 @@ protected:
     TEntryState EntryState() const;
     // The edit text and selection as one change (the caller says whether the person made it).
     void ApplyEdit(const String& EditText, int SelStart, int SelLength);
+    // The canvas the edit's paint draws its face on (attached only while DrawFocusedText runs).
+    TCanvas* PaintCanvas() const { return FCanvas.get(); }
 
     TLabel* FLabel = nullptr;
     bool FParentFnt = false;

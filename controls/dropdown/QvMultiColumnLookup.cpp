@@ -39,9 +39,14 @@ TEditCompletion CompleteEditText(const TLookupTexts& Lookup, const String& Text,
     const int caret = std::clamp(Caret, 0, int(Text.size()));
     const String typed = Text.left(caret);
     const String key = Folded(typed, MatchCase);
+    // Upper-casing every item at every key would cost a copy of the whole list: the comparison ignores
+    // case instead, which is the same wherever upper-casing keeps the typed part's length.
+    const bool sameLength = key.size() == typed.size();
+    const Qt::CaseSensitivity cs = MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     if (!key.isEmpty()) {
         for (size_t i = 0; i < Lookup.size(); ++i) {
-            if (!Folded(Lookup[i], MatchCase).startsWith(key)) continue;
+            if (sameLength ? !Lookup[i].startsWith(typed, cs) : !Folded(Lookup[i], MatchCase).startsWith(key))
+                continue;
             out.Completed = true;
             out.Text = typed + Lookup[i].mid(key.size(), kMaxCompletion);
             out.ItemIndex = int(i);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/dropdown/QvDropDown_Appearance.h"
+#include "controls/grid/BaseGrid.h"
 #include "controls/grid/PlainProperty.h"
 #include "controls/grid/QvGrid_Types.h"
 #include "controls/grid/QvObj.h"
