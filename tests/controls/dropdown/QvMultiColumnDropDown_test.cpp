@@ -38,7 +38,7 @@ protected:
         for (int c = 0; c < columns; ++c)
             edit->Columns()->Add()->SetHeader(QString("H%1").arg(c));
         for (const auto& row : rows) {
-            QvMultiColumn::TDropDownItem* item = edit->Items()->Add();
+            TDropDownItem* item = edit->Items()->Add();
             for (const char* t : row)
                 item->Text()->Add(t);
         }
