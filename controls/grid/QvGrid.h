@@ -2133,6 +2133,7 @@ private:
     bool PressCellGraphic(const PressEvent& P);
     void NoteSpinButtonPress(const PressEvent& P);
     bool PressRadioGroup(const PressEvent& P);
+    bool PressNodeColumn(const PressEvent& P);
     bool PressCellScrollBar(const PressEvent& P);
     bool PressRating(const PressEvent& P);
     bool PressCellButton(const PressEvent& P);
@@ -2560,6 +2561,7 @@ private:
     bool FIsGrouping = false;
     void GroupHeaderLook(int ARow);
     void GroupSummaryLook(int ARow);
+    void DropRowCellControls(int ARow);
     void RemoveDisplayRows(const std::vector<int>& Rows);
     // The rows under a node: where its block ends, hiding and showing them, and the group auto-check.
     int NodeBlockEnd(int ARow);
