@@ -458,6 +458,9 @@ TWinControl* MakeRich(TQvStringGrid& Grid) {
     return rich;
 }
 
+// The editor keeps its window between openings, as a new text-edit window costs more than the rest of an
+// opening. Loading the cell replaces the whole document, which drops the last opening's text, formats and
+// undo history, and placing the caret afterwards resets the selection and scrolls to it.
 void FillRich(TWinControl* Control, const TEditorCell& Cell) {
     auto* rich = static_cast<TQvRichEdit*>(Control);
     Cell.Grid->DoGetEditorProp(Cell.RealCol, Cell.Row, nullptr);
@@ -611,7 +614,7 @@ const TEditorEntry kButtonEntry{.Make = MakeHidden<TGridButton>,
                                 .ClosesOnlyInEditMode = false};
 
 const TEditorEntry kRichEntry{.Make = MakeRich,
-                              .Place = PlaceAnew<TQvRichEdit>,
+                              .Place = PlaceOverCell,
                               .Fill = FillRich,
                               .Show = ShowRich,
                               .Store = StoreRich,

@@ -5,6 +5,9 @@
 #include "controls/grid/QvGrid_Settings.h"
 #include "controls/grid/QvRichEdit.h"
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+
 namespace gridrichedittest {
 using namespace editorgrid;
 
@@ -79,6 +82,58 @@ TEST(GridRichEdit, TabMovesOnWithGoTabsAndIsTypedWithout) {
             ASSERT_TRUE(f.Open());
             EXPECT_EQ(f.Rich()->PlainText(), "Boldz\t");
         }
+    }
+}
+
+// The editor's window lives on between openings: nothing typed, formatted, selected or undoable in one
+// opening reaches the next, whether that one opens the same cell again or an empty one.
+TEST(GridRichEdit, ASecondOpeningShowsNothingOfTheFirst) {
+    struct Case {
+        const char* name;
+        TPoint second;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"the same cell", TPoint(2, 1), "next"},
+        {"an empty cell", TPoint(2, 2), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RichEditGrid f;
+        // Enter types a new line.
+        f.grid->SetMultilinecells(true);
+        f.Go(2, 1);
+        Key(Qt::Key_F2);
+        ASSERT_TRUE(f.Open());
+        // Enough lines to scroll the window down, all of them selected and bold.
+        for (int i = 0; i < 12; ++i) {
+            Type("typed");
+            Enter();
+        }
+        f.Rich()->SelectAll();
+        f.Rich()->SelAttributes()->SetStyle(fsBold);
+        auto* view = qobject_cast<QAbstractScrollArea*>(f.Rich()->Widget());
+        ASSERT_NE(view, nullptr);
+        ASSERT_GT(view->verticalScrollBar()->value(), 0);
+        Escape();
+        ASSERT_FALSE(f.Open());
+
+        f.Go(c.second.X, c.second.Y);
+        Key(Qt::Key_F2);
+        ASSERT_TRUE(f.Open());
+        const int end = int(QString::fromLatin1(c.text).size());
+        EXPECT_EQ(f.Rich()->PlainText(), c.text);
+        EXPECT_EQ(f.Rich()->SelStart(), end);
+        EXPECT_EQ(f.Rich()->SelLength(), 0);
+        view = qobject_cast<QAbstractScrollArea*>(f.Rich()->Widget());
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+        Type("q");
+        EXPECT_FALSE(f.Rich()->SelAttributes()->Style() & fsBold);
+        // Undo takes back this opening's typing and finds nothing of the last one under it.
+        Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+        Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+        EXPECT_EQ(f.Rich()->PlainText(), c.text);
     }
 }
 
