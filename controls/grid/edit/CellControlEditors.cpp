@@ -23,28 +23,6 @@ bool EndCellControlEdit(TWinControl& Editor, QChar& Key) {
     return true;
 }
 
-// The validation of a fixed cell's new text, then its store; false when refused.
-bool StoreFixedCellText(TWinControl& Editor, TQvStringGrid* Grid, int Col, int Row, const String& Text) {
-    if (!Grid) {
-        Editor.SetVisible(false);
-        return true;
-    }
-    String value = Text;
-    bool valid = true;
-    if (Grid->OnCellValidate) Grid->OnCellValidate(Grid, Col, Row, value, valid);
-    if (!valid) {
-        const int displayCol = Grid->DisplColIndex(Col);
-        if (displayCol >= 0) Grid->SetCol(displayCol);
-        Grid->SetRow(Row);
-        if (Editor.CanFocus()) Editor.SetFocus();
-        return false;
-    }
-    if (Grid->OnEditingDone) Grid->OnEditingDone(Grid);
-    Grid->SetCellEx(Col, Row, value);
-    Editor.SetVisible(false);
-    return true;
-}
-
 } // namespace
 
 LRESULT TControlEdit::DialogCode() const {
@@ -63,44 +41,25 @@ void TControlCombo::KeyPress(QChar& Key) {
     if (!EndCellControlEdit(*this, Key)) TQsgComboBox::KeyPress(Key);
 }
 
-TGridTransEdit::TGridTransEdit(TComponent* AOwner)
-    : TEdit(AOwner), FGrid(dynamic_cast<TQvStringGrid*>(AOwner)) {
-    SetVisible(false);
-}
+TFixedCellTarget::TFixedCellTarget(TComponent* Owner) : Grid(dynamic_cast<TQvStringGrid*>(Owner)) {}
 
-void TGridTransEdit::KeyPress(QChar& Key) {
-    if (Key == QChar('\r'))
-        Key = QChar();
-    else
-        TEdit::KeyPress(Key);
-}
-
-void TGridTransEdit::DoExit() {
-    TEdit::DoExit();
-    if (Visible()) StopEdit();
-}
-
-bool TGridTransEdit::StopEdit() {
-    return StoreFixedCellText(*this, FGrid, FCol, FRow, Text());
-}
-
-TGridTransCombo::TGridTransCombo(TComponent* AOwner)
-    : TComboBox(AOwner), FGrid(dynamic_cast<TQvStringGrid*>(AOwner)) {
-    SetVisible(false);
-}
-
-void TGridTransCombo::KeyPress(QChar& Key) {
-    if (Key == QChar('\r'))
-        Key = QChar();
-    else
-        TComboBox::KeyPress(Key);
-}
-
-void TGridTransCombo::DoExit() {
-    TComboBox::DoExit();
-    if (Visible()) StopEdit();
-}
-
-bool TGridTransCombo::StopEdit() {
-    return StoreFixedCellText(*this, FGrid, FCol, FRow, Text());
+bool TFixedCellTarget::Store(TWinControl& Editor, const String& Text) const {
+    if (!Grid) {
+        Editor.SetVisible(false);
+        return true;
+    }
+    String value = Text;
+    bool valid = true;
+    if (Grid->OnCellValidate) Grid->OnCellValidate(Grid, Col, Row, value, valid);
+    if (!valid) {
+        const int displayCol = Grid->DisplColIndex(Col);
+        if (displayCol >= 0) Grid->SetCol(displayCol);
+        Grid->SetRow(Row);
+        if (Editor.CanFocus()) Editor.SetFocus();
+        return false;
+    }
+    if (Grid->OnEditingDone) Grid->OnEditingDone(Grid);
+    Grid->SetCellEx(Col, Row, value);
+    Editor.SetVisible(false);
+    return true;
 }

@@ -29,47 +29,57 @@ protected:
     void KeyPress(QChar& Key) override;
 };
 
-// A fixed cell's editors: they validate and store the header text themselves when the focus leaves; Enter
-// does not end the edit.
-class TGridTransEdit : public TEdit {
-public:
-    explicit TGridTransEdit(TComponent* AOwner);
-    String ClassName() const override { return "TGridTransEdit"; }
-    // Validates and stores the text into the cell; false when validation refused it (the editor stays,
-    // focused).
-    bool StopEdit();
-    // The fixed cell being edited (real column).
-    void SetCell(int ACol, int ARow) {
-        FCol = ACol;
-        FRow = ARow;
-    }
+// The fixed cell a header editor writes back to, and that write: the person's text goes through the grid's
+// validation first and is stored only when accepted.
+struct TFixedCellTarget {
+    explicit TFixedCellTarget(TComponent* Owner);
+    // Validates and stores Text into the cell and hides Editor; false when validation refused it (the
+    // editor stays, focused).
+    bool Store(TWinControl& Editor, const String& Text) const;
 
-protected:
-    void KeyPress(QChar& Key) override;
-    void DoExit() override;
-
-private:
-    int FRow = -1;
-    int FCol = -1;
-    TQvStringGrid* FGrid;
+    TQvStringGrid* Grid;
+    int Col = -1; // real column
+    int Row = -1;
 };
 
-class TGridTransCombo : public TComboBox {
+// A fixed cell's editor on either toolkit base: it validates and stores the header text itself when the
+// focus leaves; Enter does not end the edit.
+template <class TBase> class TGridTransEditor : public TBase {
 public:
-    explicit TGridTransCombo(TComponent* AOwner);
-    String ClassName() const override { return "TGridTransCombo"; }
-    bool StopEdit();
+    explicit TGridTransEditor(TComponent* AOwner) : TBase(AOwner), FTarget(AOwner) {
+        TBase::SetVisible(false);
+    }
+    // false when validation refused the text (the editor stays, focused).
+    bool StopEdit() { return FTarget.Store(*this, TBase::Text()); }
     void SetCell(int ACol, int ARow) {
-        FCol = ACol;
-        FRow = ARow;
+        FTarget.Col = ACol;
+        FTarget.Row = ARow;
     }
 
 protected:
-    void KeyPress(QChar& Key) override;
-    void DoExit() override;
+    void KeyPress(QChar& Key) override {
+        if (Key == QChar('\r'))
+            Key = QChar();
+        else
+            TBase::KeyPress(Key);
+    }
+    void DoExit() override {
+        TBase::DoExit();
+        if (TBase::Visible()) StopEdit();
+    }
 
 private:
-    int FRow = -1;
-    int FCol = -1;
-    TQvStringGrid* FGrid;
+    TFixedCellTarget FTarget;
+};
+
+class TGridTransEdit : public TGridTransEditor<TEdit> {
+public:
+    using TGridTransEditor::TGridTransEditor;
+    String ClassName() const override { return "TGridTransEdit"; }
+};
+
+class TGridTransCombo : public TGridTransEditor<TComboBox> {
+public:
+    using TGridTransEditor::TGridTransEditor;
+    String ClassName() const override { return "TGridTransCombo"; }
 };

@@ -2,6 +2,7 @@
 #include "controls/grid/edit/QvInplaceEdit.h"
 
 #include "controls/grid/QvGrid.h"
+#include "controls/grid/paint/CellLook.h"
 #include "toolkit/controls/Forms.h"
 #include "toolkit/graphics/SystemLook.h"
 
@@ -484,9 +485,14 @@ void TQvInplaceEdit::UpdateContents() {
     SetPasswordMode(FSession->EditControl == edPassword);
     TInplaceEdit::UpdateContents();
     FSession->SetEditChangeMuted(false);
-    SetFont(g->Font());
+    // The editor looks like the cell it covers: its colour, font and horizontal alignment.
+    TCellLook look(*g->Font());
+    g->GetVisualProperties(g->Col(), g->Row(), false, false, true, look);
+    SetColor(look.Fill.Color);
+    SetFont(&look.Font);
     FColE = g->Col();
     FRowE = g->Row();
+    SetAlignment(look.HAlign);
     FLengthLimit = g->GetEditLimit();
     g->DoGetEditorProp(g->RealCol(), g->Row(), nullptr);
 }

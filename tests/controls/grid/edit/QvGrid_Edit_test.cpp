@@ -523,3 +523,39 @@ TEST(QvGridEdit, AFullTextMovesOnWithAutoAdvance) {
     EXPECT_EQ(g->Cells(1, 1), "abcd");
     EXPECT_EQ(g->Col(), 2);
 }
+
+// The text editor covers its cell with the cell's own look, and takes the next cell's look afresh: a
+// coloured, bold, right-aligned cell and a plain one in the same grid.
+TEST(QvGridEdit, TheTextEditorTakesTheCellsColourFontAndAlignment) {
+    const TColor tint = TColor(0x00C0FF);
+    struct Case {
+        int col;
+        TAlignment align;
+        bool looks; // the cell has the tint and the bold font
+    } cases[] = {{1, taRightJustify, true}, {2, taCenter, false}, {3, taLeftJustify, true}};
+    EditGridForm f;
+    f.grid->OnGetCellColor = [&](TObject*, int, int ACol, TGridDrawState, TBrush* ABrush, TFont* AFont) {
+        if (ACol == 1 || ACol == 3) {
+            ABrush->SetColor(tint);
+            AFont->SetStyle(AFont->Style() | fsBold);
+        }
+    };
+    f.grid->OnGetAlignment = [&](TObject*, int, int ACol, TAlignment& h, TVAlignment&) {
+        for (const Case& c : cases)
+            if (c.col == ACol) h = c.align;
+    };
+    for (const bool reverse : {false, true})
+        for (int i = 0; i < 3; ++i) {
+            const Case& c = cases[reverse ? 2 - i : i];
+            SCOPED_TRACE(QString("column %1").arg(c.col).toStdString());
+            f.grid->SetCol(c.col);
+            f.grid->SetRow(1);
+            Press(Qt::Key_F2);
+            ASSERT_TRUE(f.EditorOpen());
+            EXPECT_EQ(f.Editor()->Alignment(), c.align);
+            EXPECT_EQ(f.Editor()->Color() == tint, c.looks);
+            EXPECT_EQ(bool(f.Editor()->Font()->Style() & fsBold), c.looks);
+            Press(Qt::Key_Escape, QString(QChar(27)));
+            EXPECT_FALSE(f.EditorOpen());
+        }
+}
