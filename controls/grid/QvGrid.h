@@ -1890,6 +1890,9 @@ public:
     std::function<void(TObject* Sender, int ARow)> OnAutoDeleteRow;
     std::function<void(TObject* Sender, int ACol)> OnClickSort;
     std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
+    // Around the grid's own focus-taking moments (a header drag), so a popup holding the grid stays open.
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
     std::function<void(TObject* Sender, int ARow, int ARowreal)> OnExpandNode;
     std::function<void(TObject* Sender, int ARow, int ARowreal)> OnContractNode;
     std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;

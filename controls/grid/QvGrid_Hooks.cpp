@@ -398,8 +398,14 @@ void TQvStringGrid::MouseActionsChanged() {}
 void TQvStringGrid::EditorKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::EditorWMKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::NavigationChanged() {}
-void TQvStringGrid::DoStartBlockFocus() {}
-void TQvStringGrid::DoEndBlockFocus() {}
+void TQvStringGrid::DoStartBlockFocus() {
+    if (OnStartBlockFocus) OnStartBlockFocus(this);
+}
+
+void TQvStringGrid::DoEndBlockFocus() {
+    if (OnEndBlockFocus) OnEndBlockFocus(this);
+}
+
 void TQvStringGrid::UpdateColSize(int ACol, int& NewWidth) {
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
 }
