@@ -53,7 +53,7 @@ struct Shown {
         other->SetBounds(10, 300, 100, 21);
         dd->SetParent(form.get());
         dd->SetBounds(10, 10, 200, 21);
-        QvCustomGridDropDown::TDropDownColumn* c = dd->Columns()->Add();
+        TDropDownColumn* c = dd->Columns()->Add();
         c->SetAutoSize(true);
         dd->Items()->BeginUpdate();
         for (const QString& w : words)

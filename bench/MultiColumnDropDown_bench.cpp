@@ -54,7 +54,7 @@ struct DropDownView {
         fillMs = benchpairs::TimeMs([&] {
             edit->BeginUpdate();
             for (int i = 0; i < words.size(); ++i) {
-                QvMultiColumn::TDropDownItem* item = edit->Items()->Add();
+                TDropDownItem* item = edit->Items()->Add();
                 item->Text()->Add(words[i]);
                 item->Text()->Add(QString::number(i));
             }

@@ -114,7 +114,7 @@ void BM_StartToFirstPaint_Paired(benchmark::State& state) {
         return ms;
     };
     benchpairs::RunPairs(
-        state, 9, "start to first painted main window", "a minimal Qt window", 1.25,
+        state, 10, "start to first painted main window", "a minimal Qt window", 1.25,
         [&] { return run("ours", ours); }, [&] { return run("qt", qt); });
     if (failed) state.SkipWithError("a child did not paint its window");
     state.counters["platform_xcb"] = QGuiApplication::platformName() == "xcb";

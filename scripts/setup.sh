@@ -10,7 +10,9 @@ build=${QV_BUILD_DIR:-build}
 # smitools, python3-pysmi and libxml2-utils check the generated description files; the grid writes and
 # reads workbooks with libxlsxwriter and libzip and documents with libzip, queries SQLite files through
 # Qt SQL's driver, and its tests cross-check workbooks with openpyxl and documents with python-docx.
+# The toolkit starts the font system (fontconfig) itself, overlapped with the rest of the start.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libpugixml-dev libjpeg62-turbo-dev
+          libfontconfig-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
           smitools python3-pysmi libxml2-utils
           libxlsxwriter-dev libzip-dev python3-openpyxl python3-docx

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/dropdown/QvDropDown.h"
-#include "controls/dropdown/QvGridDropDown_Items.h"
+#include "controls/dropdown/QvDropDown_Items.h"
 #include "controls/dropdown/QvGridDropDown_Popup.h"
 // The grid library's vocabulary (enumerations and option objects), never the grid itself.
 #include "controls/grid/QvObj.h"

@@ -44,8 +44,8 @@ TSelectionColorStyle ListSelectionStyle(TQvStyle Style) {
 } // namespace
 
 TQvMultiColumnDropDown::TQvMultiColumnDropDown(TComponent* AOwner)
-    : TQvCustomDropDown(AOwner), FColumns(std::make_unique<QvMultiColumn::TDropDownColumns>(this)),
-      FItems(std::make_unique<QvMultiColumn::TDropDownItems>(this)), FHeaderFont(std::make_unique<TFont>()) {
+    : TQvCustomDropDown(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
+      FItems(std::make_unique<TDropDownItems>(this)), FHeaderFont(std::make_unique<TFont>()) {
     SetDropDownHeight(200);
     SetAutoSelect(true);
     SetDropDownEnabled(true);

@@ -4,123 +4,24 @@
 #pragma once
 
 #include "controls/dropdown/QvDropDown.h"
+#include "controls/dropdown/QvDropDown_Items.h"
 #include "controls/dropdown/QvMultiColumnLookup.h"
 #include "toolkit/grids/Grids.h"
-#include "toolkit/system/Collections.h"
-#include "toolkit/system/StringList.h"
 
 #include <functional>
 #include <memory>
 
 class TQvMultiColumnDropDown;
 
-// The grid dropdown has column, item and list classes of the same names: these live in their own
+// The grid dropdown's popup grid has the list's class name: the list and its events live in their own
 // namespace so both can be linked into one program.
 namespace QvMultiColumn {
-
-enum TColumnType { ctText, ctImage };
 
 using TDrawCellEvent =
     std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas, TRect ARect)>;
 using TGetCellPropEvent =
     std::function<void(TObject* Sender, int Column, int Row, TFont* Font, TColor& AColor, TColor& AColorTo)>;
 using TGetCellTextEvent = std::function<void(TObject* Sender, int Column, int Row, String& Text)>;
-
-class TDropDownColumn : public TCollectionItem {
-public:
-    explicit TDropDownColumn(TCollection* ACollection);
-    ~TDropDownColumn() override;
-    String ClassName() const override { return "TDropDownColumn"; }
-    void Assign(const TPersistent* Source) override;
-
-    int Width() const { return FWidth; }
-    void SetWidth(int v) { FWidth = v; }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor v) { FColor = v; }
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment v) { FAlignment = v; }
-    bool Ellipsis() const { return FEllipsis; }
-    void SetEllipsis(bool v) { FEllipsis = v; }
-    TFont* Font() const { return FFont.get(); }
-    void SetFont(const TFont* v) { FFont->Assign(v); }
-    TColumnType ColumnType() const { return FColumnType; }
-    void SetColumnType(TColumnType v) { FColumnType = v; }
-    String Header() const { return FHeader; }
-    void SetHeader(const String& v) { FHeader = v; }
-    bool Wordwrap() const { return FWordwrap; }
-    void SetWordwrap(bool v) { FWordwrap = v; }
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool v) { FAutoSize = v; }
-
-private:
-    int FWidth = 80;
-    TColor FColor = 0xFFFFFF;
-    TAlignment FAlignment = taLeftJustify;
-    bool FEllipsis = false;
-    std::unique_ptr<TFont> FFont;
-    TColumnType FColumnType = ctText;
-    String FHeader;
-    bool FWordwrap = false;
-    bool FAutoSize = false;
-};
-
-class TDropDownColumns : public TCollection {
-public:
-    explicit TDropDownColumns(TPersistent* AOwner) : FMyOwner(AOwner) {}
-    String ClassName() const override { return "TDropDownColumns"; }
-    TPersistent* GetOwner() const override { return FMyOwner; }
-    TDropDownColumn* Add() { return static_cast<TDropDownColumn*>(TCollection::Add()); }
-    TDropDownColumn* Insert(int Index) { return static_cast<TDropDownColumn*>(TCollection::Insert(Index)); }
-    TDropDownColumn* Items(int Index) const {
-        return static_cast<TDropDownColumn*>(TCollection::Items(Index));
-    }
-
-protected:
-    TCollectionItem* CreateItem() override { return new TDropDownColumn(this); }
-
-private:
-    TPersistent* FMyOwner;
-};
-
-// One item: line i of Text is its text in column i.
-class TDropDownItem : public TCollectionItem {
-public:
-    explicit TDropDownItem(TCollection* ACollection);
-    ~TDropDownItem() override;
-    String ClassName() const override { return "TDropDownItem"; }
-    // Copies the picture index and the texts: copied items that lost their texts would show empty rows.
-    void Assign(const TPersistent* Source) override;
-
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int v) { FImageIndex = v; }
-    TStringList* Text() const { return FText.get(); }
-    void SetText(const TStringList* v) { FText->Assign(v); }
-    // The text of a column, empty when the item has no line for it.
-    String ColumnText(int Column) const;
-    bool HasColumn(int Column) const { return Column >= 0 && Column < FText->Count(); }
-
-private:
-    int FImageIndex = -1;
-    std::unique_ptr<TStringList> FText;
-};
-
-class TDropDownItems : public TCollection {
-public:
-    explicit TDropDownItems(TPersistent* AOwner) : FMyOwner(AOwner) {}
-    String ClassName() const override { return "TDropDownItems"; }
-    TPersistent* GetOwner() const override { return FMyOwner; }
-    TDropDownItem* Add() { return static_cast<TDropDownItem*>(TCollection::Add()); }
-    TDropDownItem* Insert(int Index) { return static_cast<TDropDownItem*>(TCollection::Insert(Index)); }
-    TDropDownItem* Items(int Index) const { return static_cast<TDropDownItem*>(TCollection::Items(Index)); }
-    // The first item whose line Column equals Value exactly (items without that line are skipped); -1.
-    int IndexInColumn(int Column, const String& Value) const;
-
-protected:
-    TCollectionItem* CreateItem() override { return new TDropDownItem(this); }
-
-private:
-    TPersistent* FMyOwner;
-};
 
 // The list in the popup: a header row over one row per item, every cell painted here.
 class TQvColGrid : public TStringGrid {
@@ -212,10 +113,10 @@ public:
     void Assign(const TPersistent* Source) override;
     void Loaded() override;
 
-    QvMultiColumn::TDropDownColumns* Columns() const { return FColumns.get(); }
-    void SetColumns(const QvMultiColumn::TDropDownColumns* v) { FColumns->Assign(v); }
-    QvMultiColumn::TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const QvMultiColumn::TDropDownItems* v) { FItems->Assign(v); }
+    TDropDownColumns* Columns() const { return FColumns.get(); }
+    void SetColumns(const TDropDownColumns* v) { FColumns->Assign(v); }
+    TDropDownItems* Items() const { return FItems.get(); }
+    void SetItems(const TDropDownItems* v) { FItems->Assign(v); }
     int ItemIndex() const { return FItemIndex; }
     // Ignored from the item count on; the edit shows the item's lookup text, or nothing for -1.
     void SetItemIndex(int Value);
@@ -294,8 +195,8 @@ private:
     void ListSelect(TObject* Sender);
     void StepTo(TItemStep Step);
 
-    std::unique_ptr<QvMultiColumn::TDropDownColumns> FColumns;
-    std::unique_ptr<QvMultiColumn::TDropDownItems> FItems;
+    std::unique_ptr<TDropDownColumns> FColumns;
+    std::unique_ptr<TDropDownItems> FItems;
     int FItemIndex = -1;
     int FLookupColumn = 0;
     TLookupTexts FLookupItems;

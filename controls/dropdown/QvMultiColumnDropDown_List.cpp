@@ -10,49 +10,6 @@
 
 namespace QvMultiColumn {
 
-// ---- columns and items
-
-TDropDownColumn::TDropDownColumn(TCollection* ACollection)
-    : TCollectionItem(ACollection), FFont(std::make_unique<TFont>()) {}
-
-TDropDownColumn::~TDropDownColumn() = default;
-
-void TDropDownColumn::Assign(const TPersistent* Source) {
-    const auto* s = dynamic_cast<const TDropDownColumn*>(Source);
-    if (!s) return;
-    FWidth = s->FWidth;
-    FColor = s->FColor;
-    FAlignment = s->FAlignment;
-    FEllipsis = s->FEllipsis;
-    FFont->Assign(s->FFont.get());
-    FColumnType = s->FColumnType;
-    FHeader = s->FHeader;
-    FWordwrap = s->FWordwrap;
-    FAutoSize = s->FAutoSize;
-}
-
-TDropDownItem::TDropDownItem(TCollection* ACollection)
-    : TCollectionItem(ACollection), FText(std::make_unique<TStringList>()) {}
-
-TDropDownItem::~TDropDownItem() = default;
-
-void TDropDownItem::Assign(const TPersistent* Source) {
-    const auto* s = dynamic_cast<const TDropDownItem*>(Source);
-    if (!s) return;
-    FImageIndex = s->FImageIndex;
-    FText->Assign(s->FText.get());
-}
-
-String TDropDownItem::ColumnText(int Column) const {
-    return HasColumn(Column) ? FText->Strings(Column) : String();
-}
-
-int TDropDownItems::IndexInColumn(int Column, const String& Value) const {
-    for (int i = 0; i < Count(); ++i)
-        if (Items(i)->HasColumn(Column) && Items(i)->ColumnText(Column) == Value) return i;
-    return -1;
-}
-
 // ---- the list grid
 
 TQvColGrid::TQvColGrid(TComponent* AOwner)

@@ -1328,15 +1328,17 @@ private:
     void DiscardHiddenRows();
     // Copies the hidden-row map's indexes into the store's items after a renumbering.
     void SyncHiddenRowItems();
-    // The display rows at the ascending positions leave the grid (their objects already taken), or empty
-    // rows enter so that they stand at those positions; one pass each, no index renumbered.
-    void CutDisplayRows(const std::vector<int>& Rows);
+    // The display rows at the ascending positions leave the grid, each moved once and by pointer, their
+    // saved rows handed to Taken in order before the row count changes (the caller files them there, so
+    // the indexes are in step for what the size change notifies); one pass, no index renumbered.
+    void TakeDisplayRows(const std::vector<int>& Rows,
+                         const std::function<void(std::vector<TGridItem>)>& Taken);
+    // Empty rows enter so that they stand at the ascending positions; one pass, no index renumbered.
     void OpenDisplayRows(const std::vector<int>& Rows);
+    // Files rows HideRows took, in ascending real order, into the hidden-row store and its map.
+    void FileHiddenRows(std::vector<std::unique_ptr<TGridItem>> Taken);
     // Shows the items AFrom .. ATo - 1 of the hidden-row store again.
     void RestoreHiddenRows(int AFrom, int ATo);
-    // Display row ARow taken out of the grid's store by pointer, objects included, leaving the row empty.
-    TGridItem TakeHiddenRow(int ARow, int AIdx);
-    std::unique_ptr<TGridItem> TakeDisplayRow(int ARow, int AIdx);
     // Puts a saved row into the empty display row ARow and frees nothing: the objects move into the cells.
     void PutDisplayRow(int ARow, TGridItem* AItem);
     // The saved rows of both stores, for the operations that change every row's columns.
@@ -2131,6 +2133,7 @@ private:
     bool PressCellGraphic(const PressEvent& P);
     void NoteSpinButtonPress(const PressEvent& P);
     bool PressRadioGroup(const PressEvent& P);
+    bool PressNodeColumn(const PressEvent& P);
     bool PressCellScrollBar(const PressEvent& P);
     bool PressRating(const PressEvent& P);
     bool PressCellButton(const PressEvent& P);
@@ -2560,6 +2563,7 @@ private:
     bool FIsGrouping = false;
     void GroupHeaderLook(int ARow);
     void GroupSummaryLook(int ARow);
+    void DropRowCellControls(int ARow);
     void RemoveDisplayRows(const std::vector<int>& Rows);
     // The rows under a node: where its block ends, hiding and showing them, and the group auto-check.
     int NodeBlockEnd(int ARow);

@@ -3,6 +3,7 @@
 #include "toolkit/controls/ControlsBridge.h"
 #include "toolkit/controls/Dialogs.h"
 #include "toolkit/controls/HintWindow.h"
+#include "toolkit/graphics/FontSystemWarmUp.h"
 #include "toolkit/system/ScopedValue.h"
 #include "toolkit/system/SysUtils.h"
 
@@ -450,7 +451,12 @@ public:
 } // namespace
 
 TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr) {
-    if (!QApplication::instance()) FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
+    if (!QApplication::instance()) {
+        // The font system's set-up (a large part of the start) runs while Qt connects to the display; it
+        // is over before any window measures its first text.
+        FontSystemWarmUp fonts;
+        FOwnedApp = std::make_unique<GuardedApplication>(argc, argv);
+    }
     Application = this;
 }
 

@@ -8,6 +8,7 @@
 #include "toolkit/grids/Grids_CellText.h"
 #include "toolkit/system/GapVector.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -307,6 +308,8 @@ protected:
     // Count rows at First left the grid, or empty ones came in there (CutRows, OpenRows).
     virtual void RowsCut(int First, int Count);
     virtual void RowsOpened(int First, int Count);
+    // The rows at the ascending indexes Rows left the grid, the others closing up (CutRowSet).
+    virtual void RowSetCut(const std::vector<int>& Rows);
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     // After the bars' ranges and visibility were worked out anew: a descendant's own bar rules go here.
@@ -372,6 +375,10 @@ protected:
     // store once. The current cell and the anchor follow their rows; no notification.
     void CutRows(int First, int Count);
     void OpenRows(int First, int Count);
+    // Takes the rows at the ascending, distinct indexes Rows out in one pass: the others close up in their
+    // order with their heights and cells, each moved once, as if the taken rows had been moved to the end in
+    // order and cut off there. The current cell and the anchor follow their rows; no notification.
+    void CutRowSet(const std::vector<int>& Rows);
     void DeleteColumn(int ACol);
     void DeleteRow(int ARow);
     void MoveTopLeft(int ALeft, int ATop);
@@ -420,6 +427,8 @@ private:
     void TrackHot(int X, int Y);
     int BorderWidth() const { return FBorderStyle == bsSingle ? 2 : 0; }
     void ResizeVector(std::vector<int>& v, int count, int def);
+    // What CutRows and CutRowSet share once the rows are gone from the descendants' stores.
+    void FinishRowCut(int OldRowCount, int Count);
 
     int FColCount = 5;
     int FRowCount = 5;
@@ -548,6 +557,12 @@ protected:
     // the cut, open or permutation around them repaints once.
     std::unique_ptr<TStringGridRow> TakeRow(int ARow);
     void PutRow(int ARow, std::unique_ptr<TStringGridRow> Row);
+    // CutRowSet that hands the rows' stores to Taken, in the order of Rows (nullptr for a row that never
+    // held anything), once the other rows closed up and before the row count changes: a descendant puts its
+    // own indexes in step there, ahead of what the size change notifies. Hiding many scattered rows so moves
+    // each row once and copies no cell.
+    using TTakenRows = std::vector<std::unique_ptr<TStringGridRow>>;
+    void TakeRows(const std::vector<int>& Rows, const std::function<void(TTakenRows)>& Taken);
 
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
@@ -556,6 +571,7 @@ protected:
     void RowsRotated(int First, int Middle, int Last) override;
     void RowsCut(int First, int Count) override;
     void RowsOpened(int First, int Count) override;
+    void RowSetCut(const std::vector<int>& Rows) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     String GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const String& Value) override;
@@ -566,5 +582,7 @@ private:
     bool CellIsEmpty(int ACol, int ARow) const;
     static String CellOf(const RowData& row, size_t ACol);
     TGapVector<std::unique_ptr<RowData>> FData;
+    // Where TakeRows wants the rows CutRowSet takes; without it they go as cut rows do.
+    const std::function<void(TTakenRows)>* FTakenRows = nullptr;
     bool FEditUpdate = false;
 };

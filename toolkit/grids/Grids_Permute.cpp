@@ -1,5 +1,6 @@
 // Rearranging every row of a grid in one pass, and taking rows out or putting them in where they stand.
 #include "toolkit/grids/Grids.h"
+#include "toolkit/grids/Grids_RowSet.h"
 
 #include <algorithm>
 
@@ -83,8 +84,32 @@ void TCustomGrid::CutRows(int First, int Count) {
     FCurrent.Y = follow(FCurrent.Y);
     FAnchor.Y = follow(FAnchor.Y);
     RowsCut(First, Count);
+    FinishRowCut(n, Count);
+}
+
+void TCustomGrid::CutRowSet(const std::vector<int>& Rows) {
+    for (size_t i = 0; i < Rows.size(); ++i)
+        if (Rows[i] < 0 || Rows[i] >= FRowCount || (i > 0 && Rows[i] <= Rows[i - 1]))
+            throw EInvalidGridOperation("A row set must name rows in ascending order");
+    if (Rows.empty()) return;
+    HideEdit();
+    if (!FRowHeights.empty()) ExtractOrdered(FRowHeights, Rows);
+    const int n = FRowCount;
+    const int k = static_cast<int>(Rows.size());
+    const auto follow = [&](int y) {
+        const auto at = std::lower_bound(Rows.begin(), Rows.end(), y);
+        const int before = static_cast<int>(at - Rows.begin());
+        return at != Rows.end() && *at == y ? n - k + before : y - before;
+    };
+    FCurrent.Y = follow(FCurrent.Y);
+    FAnchor.Y = follow(FAnchor.Y);
+    RowSetCut(Rows);
+    FinishRowCut(n, k);
+}
+
+void TCustomGrid::FinishRowCut(int OldRowCount, int Count) {
     if (!FRowHeights.empty()) RowHeightsChanged();
-    const int v = std::max(n - Count, 1);
+    const int v = std::max(OldRowCount - Count, 1);
     if (FFixedRows >= v) FFixedRows = v - 1;
     // The heights are already gone: the size change keeps the rest as it is.
     if (FRowHeights.size() > static_cast<size_t>(v)) FRowHeights.resize(static_cast<size_t>(v));
@@ -105,6 +130,7 @@ void TCustomGrid::OpenRows(int First, int Count) {
 
 void TCustomGrid::RowsCut(int, int) {}
 void TCustomGrid::RowsOpened(int, int) {}
+void TCustomGrid::RowSetCut(const std::vector<int>&) {}
 
 void TStringGrid::RowsCut(int First, int Count) {
     const size_t first = static_cast<size_t>(First);
@@ -116,4 +142,24 @@ void TStringGrid::RowsOpened(int First, int Count) {
     if (static_cast<size_t>(First) < FData.size())
         FData.insert(static_cast<size_t>(First), static_cast<size_t>(Count));
     TDrawGrid::RowsOpened(First, Count);
+}
+
+void TStringGrid::RowSetCut(const std::vector<int>& Rows) {
+    // Rows never written have no entry yet; the set may name them.
+    const size_t need = static_cast<size_t>(Rows.back()) + 1;
+    if (FData.size() < need) FData.resize(need);
+    TTakenRows taken = ExtractOrdered(FData.Contiguous(), Rows);
+    TDrawGrid::RowSetCut(Rows);
+    if (FTakenRows) (*FTakenRows)(std::move(taken));
+}
+
+void TStringGrid::TakeRows(const std::vector<int>& Rows, const std::function<void(TTakenRows)>& Taken) {
+    FTakenRows = &Taken;
+    try {
+        CutRowSet(Rows);
+    } catch (...) {
+        FTakenRows = nullptr;
+        throw;
+    }
+    FTakenRows = nullptr;
 }

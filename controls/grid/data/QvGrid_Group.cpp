@@ -259,4 +259,8 @@ void TQvStringGrid::GroupCalc(int Colindex, int Method) {
         }
         n += s;
     }
+    // A shown footer sums up the column the way its groups were.
+    static constexpr TColumnCalcType kFooterCalc[] = {acNONE, acSUM, acAVG, acMIN, acMAX, acCOUNT};
+    if (FFloatingFooter->Visible() && Method >= 1 && Method <= 5)
+        FFloatingFooter->SetColumnCalc(Colindex, kFooterCalc[Method]);
 }

@@ -171,24 +171,6 @@ void TQvStringGrid::DiscardHiddenRows() {
     FFilterRows.Clear();
 }
 
-TGridItem TQvStringGrid::TakeHiddenRow(int ARow, int AIdx) {
-    const int cols = TotalColCount();
-    // Objects beyond the columns belong to no cell the row can show again: they go as the rows cut off do.
-    if (HasCellProps())
-        for (int c = StoredObjectCount(ARow) - 1; c >= cols; --c)
-            FreeCellProps(c, ARow);
-    const int height = RowHeights(ARow);
-    // The row's store goes with the item, properties included: the grid no longer holds them.
-    TGridItem item(TakeRow(ARow), cols);
-    item.SetIdx(AIdx);
-    item.SetHeight(height);
-    return item;
-}
-
-std::unique_ptr<TGridItem> TQvStringGrid::TakeDisplayRow(int ARow, int AIdx) {
-    return std::make_unique<TGridItem>(TakeHiddenRow(ARow, AIdx));
-}
-
 void TQvStringGrid::PutDisplayRow(int ARow, TGridItem* AItem) {
     if (AItem->HoldsRow()) {
         // The row comes back as it left, by pointer.
@@ -203,28 +185,46 @@ void TQvStringGrid::PutDisplayRow(int ARow, TGridItem* AItem) {
     if (AItem->Height() > 0 && AItem->Height() != RowHeights(ARow)) SetRowHeights(ARow, AItem->Height());
 }
 
-void TQvStringGrid::CutDisplayRows(const std::vector<int>& Rows) {
-    if (Rows.empty()) return;
-    const int n = RowCount();
-    const int k = static_cast<int>(Rows.size());
-    if (Rows.back() - Rows.front() + 1 == k) {
-        // One block: taken out where it stands, so that rows hidden one by one cost a walk through the store.
-        CutRows(Rows.front(), k);
+void TQvStringGrid::TakeDisplayRows(const std::vector<int>& Rows,
+                                    const std::function<void(std::vector<TGridItem>)>& Taken) {
+    if (Rows.empty()) {
+        // An empty level is still a level.
+        Taken({});
         return;
     }
-    std::vector<int> order;
-    order.reserve(static_cast<size_t>(n));
-    size_t at = 0;
-    for (int r = 0; r < n; ++r) {
-        if (at < Rows.size() && Rows[at] == r)
-            ++at;
-        else
-            order.push_back(r);
+    const int cols = TotalColCount();
+    const size_t k = Rows.size();
+    std::vector<int> heights;
+    heights.reserve(k);
+    for (int r : Rows) {
+        // Objects beyond the columns belong to no cell the row can show again: they go as the rows cut off
+        // do.
+        if (HasCellProps())
+            for (int c = StoredObjectCount(r) - 1; c >= cols; --c)
+                FreeCellProps(c, r);
+        heights.push_back(RowHeights(r));
     }
-    order.insert(order.end(), Rows.begin(), Rows.end());
-    PermuteRows(order);
-    // The rows at the end hold no properties of their own any more: the caller took them.
-    TCustomGrid::SetRowCount(n - static_cast<int>(Rows.size()));
+    // The rows' stores go with the items, properties included: the grid no longer holds them.
+    const auto hand = [&](TTakenRows Stores) {
+        std::vector<TGridItem> items;
+        items.reserve(k);
+        for (size_t i = 0; i < k; ++i) {
+            items.emplace_back(std::move(Stores[i]), cols);
+            items.back().SetHeight(heights[i]);
+        }
+        Taken(std::move(items));
+    };
+    if (Rows.back() - Rows.front() + 1 == static_cast<int>(k)) {
+        // One block: taken out where it stands, so that rows hidden one by one cost a walk through the store.
+        TTakenRows stores;
+        stores.reserve(k);
+        for (int r : Rows)
+            stores.push_back(TakeRow(r));
+        hand(std::move(stores));
+        CutRows(Rows.front(), static_cast<int>(k));
+        return;
+    }
+    TakeRows(Rows, hand);
 }
 
 void TQvStringGrid::OpenDisplayRows(const std::vector<int>& Rows) {
@@ -268,40 +268,45 @@ void TQvStringGrid::HideRows(int FromRow, int ToRow) {
     }
     if (reals.empty()) return;
     BeginUpdate();
-    std::vector<std::unique_ptr<TGridItem>> taken;
-    taken.reserve(reals.size());
-    for (size_t i = 0; i < reals.size(); ++i)
-        taken.push_back(TakeDisplayRow(displays[i], reals[i]));
-    FFilterRows.RemoveBases(bases);
-    if (taken.size() <= 8) {
+    TakeDisplayRows(displays, [&](std::vector<TGridItem> Items) {
+        std::vector<std::unique_ptr<TGridItem>> taken;
+        taken.reserve(Items.size());
+        for (size_t i = 0; i < Items.size(); ++i) {
+            Items[i].SetIdx(reals[i]);
+            taken.push_back(std::make_unique<TGridItem>(std::move(Items[i])));
+        }
+        FFilterRows.RemoveBases(bases);
+        FileHiddenRows(std::move(taken));
+    });
+    EndUpdate();
+}
+
+void TQvStringGrid::FileHiddenRows(std::vector<std::unique_ptr<TGridItem>> Taken) {
+    if (Taken.size() <= 8) {
         // A few rows go into their places.
-        for (auto& item : taken) {
+        for (auto& item : Taken) {
             const int r = item->Idx();
             FGridItems->Put(FHiddenRows.HiddenBefore(r), std::move(item));
             FHiddenRows.Hide(r);
         }
-        CutDisplayRows(displays);
-        EndUpdate();
         return;
     }
     // Many rows: one merge into the store and the map, both in ascending real order.
     std::vector<std::unique_ptr<TGridItem>>& list = FGridItems->List();
     std::vector<std::unique_ptr<TGridItem>> merged;
     std::vector<int> idx;
-    merged.reserve(list.size() + taken.size());
-    idx.reserve(list.size() + taken.size());
+    merged.reserve(list.size() + Taken.size());
+    idx.reserve(list.size() + Taken.size());
     size_t a = 0, b = 0;
-    while (a < list.size() || b < taken.size()) {
-        if (b == taken.size() || (a < list.size() && list[a]->Idx() < taken[b]->Idx()))
+    while (a < list.size() || b < Taken.size()) {
+        if (b == Taken.size() || (a < list.size() && list[a]->Idx() < Taken[b]->Idx()))
             merged.push_back(std::move(list[a++]));
         else
-            merged.push_back(std::move(taken[b++]));
+            merged.push_back(std::move(Taken[b++]));
         idx.push_back(merged.back()->Idx());
     }
     list.swap(merged);
     FHiddenRows.Assign(std::move(idx));
-    CutDisplayRows(displays);
-    EndUpdate();
 }
 
 void TQvStringGrid::HideRowsEx(int FromRow, int ToRow) {
@@ -371,15 +376,14 @@ void TQvStringGrid::HideRowList(const TIntList* RowList) {
     if (EditorMode()) HideEditor();
     BeginUpdate();
     // The rows' stores move into the level by pointer, all items in one block.
-    std::vector<TGridItem> taken;
-    taken.reserve(rows.size());
-    for (int r : rows) {
-        taken.push_back(TakeHiddenRow(r, r));
-        taken.back().SetLevel(FFilterLevel);
-    }
-    FFilterRows.Push(FFilterLevel, rows, std::move(taken));
-    ++FFilterLevel;
-    CutDisplayRows(rows);
+    TakeDisplayRows(rows, [&](std::vector<TGridItem> Items) {
+        for (size_t i = 0; i < Items.size(); ++i) {
+            Items[i].SetIdx(rows[i]);
+            Items[i].SetLevel(FFilterLevel);
+        }
+        FFilterRows.Push(FFilterLevel, rows, std::move(Items));
+        ++FFilterLevel;
+    });
     EndUpdate();
 }
 

@@ -222,9 +222,11 @@ bool TQvStringGrid::IsOverNodeGlyph(int ARow, int X) {
         break;
     }
     if (BiDiMode() != bdRightToLeft) return c + (v - 1) * i < X && X < b + v * i;
-    const bool allRowsFit = TopRow() == FixedRows() && VisibleRowCount() >= RowCount() - FixedRows();
-    const int w = Width(), s = allRowsFit ? 0 : FScrollWidth;
-    return w - v * i - b - 2 <= X + s && X + s < w - (v - 1) * i;
+    // Right to left the cells are shown mirrored and X arrives mirrored with them, counted from column 0's
+    // edge. The reader sees the glyph at the right edge of the cells, X + 1 pixels in from it; the reach
+    // measured from that edge leaves out the scroll bar, which is not part of the cells.
+    const int fromRight = X + 1;
+    return (v - 1) * i < fromRight && fromRight <= v * i + b + 2;
 }
 
 // Contracting and expanding
@@ -458,7 +460,28 @@ void TQvStringGrid::RemoveChildRow(int ARow) {
             parent = up;
         }
     }
-    DoRemoveRows(DisplRowIndex(ARow), 1);
+    const int d = DisplRowIndex(ARow);
+    DropRowCellControls(d);
+    DoRemoveRows(d, 1);
+    CellControlsUpdate(false);
+}
+
+// The controls of a row about to go leave the grid's list and the view; those of the rows below move up
+// with their rows. The controls belong to the application, which may place them again.
+void TQvStringGrid::DropRowCellControls(int ARow) {
+    if (ARow < 0 || ARow >= RowCount()) return;
+    const int real = RealRowIndex(ARow);
+    for (int c = 0; c < TotalColCount(); ++c)
+        if (CellControls(c, ARow)) FNumCellControls = std::max(FNumCellControls - 1, 0);
+    for (int i = FControlList->Count() - 1; i >= 0; --i) {
+        TControlItem* item = FControlList->GetControl(i);
+        if (item->Y == real) {
+            if (item->Control) item->Control->Hide();
+            FControlList->RemoveControl(i);
+        } else if (item->Y > real) {
+            --item->Y;
+        }
+    }
 }
 
 // Group auto-check

@@ -206,8 +206,10 @@ void TQvStringGrid::PressFixedCell(PressEvent& p) {
     const int c = p.Col, r = p.Row;
     if (p.PosFixed || IsFixed(c, r)) HideInplaceEdit();
     p.VirtFixed = IsFixed(c, r) && !p.PosFixed;
+    // A node's glyph in a fixed column is the node's own button: the cell is not pushed under it.
     if ((r < FixedRows() || c < FixedCols() || p.VirtFixed) && FixedAsButtons() &&
-        (Options() & goFixedVertLine) && (Options() & goFixedHorzLine)) {
+        (Options() & goFixedVertLine) && (Options() & goFixedHorzLine) &&
+        !(IsNode(r) && IsOverNodeGlyph(r, p.X))) {
         FMouse.Press.PushedFixedRect = p.CellRect;
         FMouse.Press.PushedButton = TPoint(c, r);
         FMouse.Press.FixedCellPushed = true;
@@ -219,7 +221,8 @@ void TQvStringGrid::PressFixedCell(PressEvent& p) {
 bool TQvStringGrid::PressCellGraphic(const PressEvent& p) {
     if (IsDesigning()) return false;
     NoteSpinButtonPress(p);
-    return PressCellScrollBar(p) || PressRadioGroup(p) || PressRating(p) || PressCellButton(p);
+    return PressCellScrollBar(p) || PressRadioGroup(p) || PressNodeColumn(p) || PressRating(p) ||
+           PressCellButton(p);
 }
 
 // A cell's own scroll bar: its arrows move the text 10 pixels, its track a page of 100, within the text's
@@ -280,6 +283,16 @@ bool TQvStringGrid::PressRadioGroup(const PressEvent& p) {
     HideInplaceEdit();
     RadioGroupClick(p.RealCol, p.Row, p.X - p.CellRect.Left, p.Y - p.CellRect.Top);
     if (CanFocus()) SetFocus();
+    return true;
+}
+
+// Beside the glyphs the node column is the outline's margin: the press is reported and selects nothing.
+bool TQvStringGrid::PressNodeColumn(const PressEvent& p) {
+    if (p.Col != 0 || p.Row < FixedRows() || FNumNodes <= 0 || FMouseActions->RowSelect() ||
+        (Options() & goRowSizing))
+        return false;
+    if (OnMouseDown) OnMouseDown(this, mbLeft, p.Shift, p.X, p.Y);
+    if (OnClickCell) OnClickCell(this, p.Row, p.Col);
     return true;
 }
 

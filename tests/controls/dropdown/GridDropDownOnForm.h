@@ -38,7 +38,7 @@ protected:
         SetDropDownTickSource(nullptr);
     }
     void AddItem(const QStringList& texts, int image = -1) {
-        QvCustomGridDropDown::TDropDownItem* item = dd->Items()->Add();
+        TDropDownItem* item = dd->Items()->Add();
         for (const QString& t : texts)
             item->Text()->Add(t);
         item->SetImageIndex(image);

@@ -41,7 +41,7 @@ protected:
     void SetItems(std::initializer_list<QStringList> rows) {
         dd->Items()->Clear();
         for (const QStringList& texts : rows) {
-            gdd::TDropDownItem* item = dd->Items()->Add();
+            TDropDownItem* item = dd->Items()->Add();
             for (const QString& t : texts)
                 item->Text()->Add(t);
         }

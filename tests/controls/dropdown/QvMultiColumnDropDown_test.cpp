@@ -2,8 +2,8 @@
 // item keys, closing with and without the chosen row, popup and column sizing, drawing and copying.
 #include "controls/dropdown/QvDropDownForm.h"
 #include "controls/dropdown/QvMultiColumnDropDown.h"
-#include "toolkit/controls/Forms.h"
 
+#include "DropDownOnForm.h"
 #include "InputEvents.h"
 
 #include <QApplication>
@@ -11,26 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
-class MultiColumnDropDown : public ::testing::Test {
+class MultiColumnDropDown : public dropdowntest::DropDownOnForm<TQvMultiColumnDropDown> {
 protected:
-    void SetUp() override {
-        SetDropDownTickSource([] { return DWORD(100000); });
-        form = std::make_unique<TForm>(nullptr);
-        form->SetBounds(100, 100, 500, 400);
-        edit = new TQvMultiColumnDropDown(form.get());
-        edit->SetParent(form.get());
-        edit->SetBounds(20, 20, 200, 21);
-        form->Show();
-        edit->SetFocus();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        if (edit->DroppedDown()) edit->HideDropDown(true);
-        form.reset();
-        SetDropDownTickSource(nullptr);
-    }
     // Items of one text per column; the lookup list is built as a filling caller builds it.
     void Fill(std::initializer_list<std::initializer_list<const char*>> rows, int columns = 1) {
         edit->Items()->Clear();
@@ -38,7 +20,7 @@ protected:
         for (int c = 0; c < columns; ++c)
             edit->Columns()->Add()->SetHeader(QString("H%1").arg(c));
         for (const auto& row : rows) {
-            QvMultiColumn::TDropDownItem* item = edit->Items()->Add();
+            TDropDownItem* item = edit->Items()->Add();
             for (const char* t : row)
                 item->Text()->Add(t);
         }
@@ -50,9 +32,6 @@ protected:
             qvtest::KeyToFocus(Qt::Key_A + (c.toUpper().unicode() - 'A'), QString(c));
     }
     String Selected() const { return edit->EditText().mid(edit->SelStart(), edit->SelLength()); }
-
-    std::unique_ptr<TForm> form;
-    TQvMultiColumnDropDown* edit = nullptr;
 };
 
 TEST_F(MultiColumnDropDown, TypingCompletesFromTheLookupColumnAndTheReleaseTakesTheItemsSpelling) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace grids_permute_test {
 
@@ -25,6 +28,16 @@ public:
     using TStringGrid::PutRow;
     using TStringGrid::RotateRows;
     using TStringGrid::TakeRow;
+    // The taken stores, as TakeRows hands them over.
+    TTakenRows TakeRows(const std::vector<int>& Rows) {
+        TTakenRows out;
+        TStringGrid::TakeRows(Rows, [&](TTakenRows Taken) {
+            out = std::move(Taken);
+            RowCountAtHandOver = RowCount();
+        });
+        return out;
+    }
+    int RowCountAtHandOver = -1;
     QString Order() {
         QString s;
         for (int r = 0; r < RowCount(); ++r)
@@ -141,4 +154,65 @@ TEST(GridTakeAndPutRow, ARowMovesWholeByPointer) {
     EXPECT_EQ(g.CellView(0, 4, scratch), longText);
     EXPECT_TRUE(g.CellView(3, 4, scratch).isEmpty());
     g.SetObjects(1, 4, nullptr);
+}
+
+// Taking a set of rows out closes the others up in their order and hands the taken stores back in the set's
+// order; the heights and the current row end as moving the taken rows to the end and cutting them off do.
+TEST(GridTakeRows, SurvivorsKeepTheirOrderAndTakenRowsComeBackInOrder) {
+    struct Case {
+        const char* name;
+        std::vector<int> rows;
+        const char* kept;
+        const char* taken;
+        int current;
+    };
+    const Case cases[] = {
+        {"no rows", {}, "012345", "", 3},
+        {"every row", {0, 1, 2, 3, 4, 5}, "", "012345", 2},
+        {"the first row, current on it", {0}, "12345", "0", 0},
+        {"the last row, current in front", {5}, "01234", "5", 4},
+        {"two runs, current between", {0, 1, 4, 5}, "23", "0145", 3},
+        {"single rows between runs, current taken", {1, 3, 5}, "024", "135", 3},
+        {"a run and a single row, current behind", {1, 2, 4}, "035", "124", 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PermutableGrid g, ref;
+        g.SetRow(c.current);
+        ref.SetRow(c.current);
+        const std::vector<std::unique_ptr<TStringGridRow>> taken = g.TakeRows(c.rows);
+        QString takenOrder;
+        for (const auto& row : taken) {
+            ASSERT_TRUE(row);
+            takenOrder += row->Text(1);
+        }
+        EXPECT_EQ(takenOrder, c.taken);
+        EXPECT_EQ(g.Order(), c.kept);
+
+        std::vector<int> order;
+        for (int r = 0; r < ref.RowCount(); ++r)
+            if (std::find(c.rows.begin(), c.rows.end(), r) == c.rows.end()) order.push_back(r);
+        order.insert(order.end(), c.rows.begin(), c.rows.end());
+        ref.PermuteRows(order);
+        ref.SetRowCount(ref.RowCount() - static_cast<int>(c.rows.size()));
+        EXPECT_EQ(g.RowCount(), ref.RowCount());
+        EXPECT_EQ(g.Row(), ref.Row());
+        // Taking every row leaves one new empty row, which the reference cannot show.
+        for (int r = 0; r < static_cast<int>(std::strlen(c.kept)); ++r)
+            EXPECT_EQ(g.RowHeights(r), ref.RowHeights(r)) << "row " << r;
+    }
+    // Rows never written are taken as empty stores; a set out of order or out of range changes nothing.
+    PermutableGrid g;
+    g.SetRowCount(8);
+    const auto taken = g.TakeRows({2, 7});
+    EXPECT_EQ(g.RowCountAtHandOver, 8) << "the stores are handed over before the row count changes";
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0]->Text(1), "2");
+    EXPECT_FALSE(taken[1]);
+    EXPECT_EQ(g.Order(), "01345");
+    EXPECT_EQ(g.RowCount(), 6);
+    EXPECT_THROW(g.TakeRows({3, 1}), EInvalidGridOperation);
+    EXPECT_THROW(g.TakeRows({1, 1}), EInvalidGridOperation);
+    EXPECT_THROW(g.TakeRows({6}), EInvalidGridOperation);
+    EXPECT_EQ(g.Order(), "01345");
 }

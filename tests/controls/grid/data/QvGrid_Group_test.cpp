@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace qvgrid_group_test {
 
 // Rows "r1" .. "r3" holding B, A, B in column 2 and numbers in column 3, under a header row.
@@ -98,6 +100,37 @@ TEST_F(GroupGrid, SummaryRowsTakeTheGroupCalculations) {
     EXPECT_EQ(Column(1), (QStringList{"r2", "r1", "r3"}));
     EXPECT_EQ(Column(2), (QStringList{"A", "B", "B"}));
     EXPECT_FALSE(grid->IsMergedCell(2, 1));
+}
+
+// Each calculation over the groups A (10) and B (1, 2.5); a shown footer (one that leaves the last row to the
+// rows) takes the column's calculation where it has one.
+TEST_F(GroupGrid, EachGroupCalculationAndTheFooterItSets) {
+    grid->Grouping()->SetSummary(true);
+    grid->Group(2);
+    grid->FloatingFooter()->SetFooterStyle(fsColumnPreview);
+    grid->FloatingFooter()->SetVisible(true);
+    struct Case {
+        const char* what;
+        void (TQvStringGrid::*calc)(int);
+        double a, b;
+        TColumnCalcType footer;
+    };
+    const std::vector<Case> cases{
+        {"avg", &TQvStringGrid::GroupAvg, 10, 1.75, acAVG},
+        {"min", &TQvStringGrid::GroupMin, 10, 1, acMIN},
+        {"max", &TQvStringGrid::GroupMax, 10, 2.5, acMAX},
+        {"sum", &TQvStringGrid::GroupSum, 10, 3.5, acSUM},
+        {"count", &TQvStringGrid::GroupCount, 1, 2, acCOUNT},
+        {"distinct", &TQvStringGrid::GroupDistinct, 1, 2, acNONE},
+        {"stddev", &TQvStringGrid::GroupStdDev, 0, 0.75, acNONE},
+    };
+    for (const Case& c : cases) {
+        grid->FloatingFooter()->SetColumnCalc(2, acNONE);
+        (grid->*c.calc)(2);
+        EXPECT_DOUBLE_EQ(grid->Floats(2, 3), c.a) << c.what;
+        EXPECT_DOUBLE_EQ(grid->Floats(2, 7), c.b) << c.what;
+        EXPECT_EQ(grid->FloatingFooter()->ColumnCalc(2), c.footer) << c.what;
+    }
 }
 
 TEST_F(GroupGrid, WithoutSummariesTheHeaderTakesTheValue) {

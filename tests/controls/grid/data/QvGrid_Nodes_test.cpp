@@ -4,9 +4,12 @@
 #include "GridOnForm.h"
 #include "InputEvents.h"
 #include "controls/grid/QvGrid.h"
+#include "toolkit/stdctrls/ExtCtrls.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,11 +26,14 @@ struct NestedNodes : ::testing::Test {
         grid->AddNode(3, 3);
     }
     QStringList Names() const { return shown.Names(); }
-    // A point on the node glyph of display row ARow, or Beside it in the same cell.
+    // A point on the node glyph of display row ARow, or Beside it in the same cell, where the user sees it:
+    // right to left the cells are shown mirrored.
     QPointF Glyph(int ARow, bool Beside = false) const {
         const TRect cell = grid->CellRect(0, ARow);
         const int indent = grid->CellNode()->NodeIndent();
-        const int x = Beside ? cell.Right - 3 : cell.Left + (grid->GetNodeLevel(ARow) - 1) * indent + 8;
+        const int level = std::max(grid->GetNodeLevel(ARow), 1);
+        int x = Beside ? cell.Right - 3 : cell.Left + (level - 1) * indent + 8;
+        if (grid->BiDiMode() == bdRightToLeft) x = shown.Cells()->width() - 1 - x;
         return QPointF(x, (cell.Top + cell.Bottom) / 2);
     }
 };
@@ -170,6 +176,100 @@ TEST_F(NestedNodes, ClicksOnTheGlyphContractAndExpandNestedNodes) {
     // The inner node came back expanded: a click contracts it again.
     qvtest::ClickAt(shown.Cells(), Glyph(3));
     EXPECT_EQ(events, (std::vector<QString>{"c3/3", "c1/1", "e1/1", "c3/3"}));
+}
+
+// A press in the node column toggles a node only on its glyph, in either reading direction; elsewhere in the
+// column it is reported and selects nothing.
+TEST_F(NestedNodes, PressesInTheNodeColumnToggleOnlyOnTheGlyph) {
+    // Column 0 as a normal column, so that a press that went on to the grid would make its cell current.
+    grid->SetFixedCols(0);
+    struct Case {
+        const char* what;
+        int row;
+        bool beside;
+        QStringList after;
+    };
+    const std::vector<Case> cases{
+        {"glyph", 3, false, {"r1", "r2", "r3", "r6", "r7", "r8"}},
+        {"outer glyph", 1, false, {"r1", "r7", "r8"}},
+        {"beside the glyph", 3, true, kAll},
+        {"row without node", 2, false, kAll},
+    };
+    for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
+        grid->SetBiDiMode(mode);
+        shown.Show();
+        for (const Case& c : cases) {
+            const QString where = QString("%1 %2").arg(mode == bdRightToLeft ? "rtl" : "ltr", c.what);
+            grid->SetCol(2);
+            grid->SetRow(5);
+            std::vector<std::pair<int, int>> clicked;
+            grid->OnClickCell = [&](TObject*, int ARow, int ACol) { clicked.emplace_back(ARow, ACol); };
+            qvtest::ClickAt(shown.Cells(), Glyph(c.row, c.beside));
+            EXPECT_EQ(Names(), c.after) << where.toStdString();
+            EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{c.row, 0}})) << where.toStdString();
+            // A press that toggled nothing left the current cell where it was.
+            if (c.after == kAll) EXPECT_EQ(grid->Row(), 5) << where.toStdString();
+            EXPECT_EQ(grid->Col(), 2) << where.toStdString();
+            grid->ExpandAll();
+            ASSERT_EQ(Names(), kAll);
+        }
+    }
+}
+
+// Right to left the press arrives mirrored: the pixel p from the right edge of the cells as X = p - 1. The
+// glyph's reach runs from the level's indent to the glyph's extent, 2 pixels more, whatever the scroll bar.
+TEST_F(NestedNodes, RightToLeftGlyphHitTest) {
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SetRowCount(60);
+    shown.Show();
+    struct Case {
+        QvGrid::TNodeType type;
+        int row; // 1 has level 1, 3 level 2; indent 12
+        int fromRight;
+        bool over;
+    };
+    const std::vector<Case> cases{
+        {cnXP, 1, 1, true},   {cnXP, 1, 18, true},   {cnXP, 1, 19, false},   {cnXP, 3, 12, false},
+        {cnXP, 3, 13, true},  {cnXP, 3, 30, true},   {cnXP, 3, 31, false},   {cn3D, 1, 20, true},
+        {cn3D, 1, 21, false}, {cnLeaf, 1, 22, true}, {cnLeaf, 1, 23, false}, {cnFlat, 1, 200, false},
+    };
+    for (const Case& c : cases) {
+        grid->CellNode()->SetNodeType(c.type);
+        EXPECT_EQ(grid->IsOverNodeGlyph(c.row, c.fromRight - 1), c.over)
+            << c.type << " row " << c.row << " at " << c.fromRight;
+    }
+    grid->MouseActions()->SetPreciseNodeClick(false);
+    EXPECT_TRUE(grid->IsOverNodeGlyph(1, 200));
+}
+
+// Removing a child row takes its cell controls out of the grid's list and the view; the controls of the other
+// rows stay with their rows.
+TEST_F(NestedNodes, CellControlsFollowTheirRowsWhenAChildRowGoes) {
+    shown.Show();
+    std::vector<TPanel*> panels;
+    for (int row : {2, 4, 4, 6}) {
+        panels.push_back(new TPanel(shown.form.get()));
+        grid->SetCellControls(panels.size() == 3 ? 3 : 2, row, panels.back());
+    }
+    grid->RemoveChildRow(4);
+    EXPECT_EQ(Names(), (QStringList{"r1", "r2", "r3", "r5", "r6", "r7", "r8"}));
+    EXPECT_EQ(grid->NumCellControls(), 2);
+    const std::vector<std::tuple<int, int, TPanel*>> placed{{2, 2, panels[0]}, {2, 5, panels[3]}};
+    ASSERT_EQ(grid->CellControls()->Count(), 2);
+    for (auto [col, row, panel] : placed) {
+        EXPECT_EQ(grid->CellControls(col, row), panel) << row;
+        const int i = grid->CellControls()->ControlIndex(col, row);
+        ASSERT_GE(i, 0) << row;
+        EXPECT_EQ(grid->CellControls()->GetControl(i)->Control, panel) << row;
+        const TRect r = grid->CellRect(col, row);
+        EXPECT_EQ(panel->Top(), r.Top - 1) << row;
+        EXPECT_TRUE(panel->Visible()) << row;
+    }
+    EXPECT_FALSE(panels[1]->Visible());
+    EXPECT_FALSE(panels[2]->Visible());
+    for (int r = 1; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c)
+            EXPECT_TRUE(grid->CellControls(c, r) != panels[1] && grid->CellControls(c, r) != panels[2]);
 }
 
 TEST_F(NestedNodes, LeftAndRightOnAMergedNodeRowContractAndExpand) {

@@ -45,17 +45,17 @@ TEST_F(ColGrid, ItemsFillTheRowsAndAShortItemCountsAsEmpty) {
     EXPECT_FALSE(dd->LookupText("", found, row));
     EXPECT_EQ(row, -1);
     // Copying items copies their texts.
-    gdd::TDropDownItems copy(nullptr);
+    TDropDownItems copy(nullptr);
     copy.Assign(dd->Items());
     EXPECT_EQ(copy.Items(2)->Text()->Strings(2), "z");
 }
 
 TEST_F(ColGrid, AutoSizedAndWordWrappedColumnsMeasureTheirTexts) {
-    gdd::TDropDownColumn* empty = dd->Columns()->Add();
+    TDropDownColumn* empty = dd->Columns()->Add();
     empty->SetAutoSize(true);
-    gdd::TDropDownColumn* text = dd->Columns()->Add();
+    TDropDownColumn* text = dd->Columns()->Add();
     text->SetAutoSize(true);
-    gdd::TDropDownColumn* wrap = dd->Columns()->Add();
+    TDropDownColumn* wrap = dd->Columns()->Add();
     wrap->SetWordwrap(true);
     wrap->SetWidth(200);
     AddItem({"", "short", "fits"});
@@ -207,7 +207,7 @@ TEST_F(ColGrid, EveryGridEventReachesItsDropDownEvent) {
 }
 
 TEST_F(ColGrid, TheColumnLookFirstAndCustomDrawingOnlyWhenAsked) {
-    gdd::TDropDownColumn* c = dd->Columns()->Add();
+    TDropDownColumn* c = dd->Columns()->Add();
     c->SetAlignment(taRightJustify);
     c->SetColor(0x123456);
     AddItem({"Alpha"});

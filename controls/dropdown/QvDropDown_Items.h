@@ -1,5 +1,5 @@
-// The grid dropdown's columns and items. The multi-column dropdown has classes of the same names, so the
-// grid dropdown's live in the namespace of their unit.
+// The columns and items of the list dropdowns: the multi-column dropdown and the grid dropdown both keep
+// their popup's columns and rows in these, so a filling caller writes one kind of item for either.
 #pragma once
 
 #include "toolkit/graphics/Graphics.h"
@@ -10,11 +10,9 @@
 #include <cstdint>
 #include <memory>
 
-namespace QvCustomGridDropDown {
-
 enum TColumnType { ctText, ctImage };
 
-// One column of the popup grid: its width, look, header and how its texts are measured.
+// One column of a popup list: its width, look, header and how its texts are measured.
 class TDropDownColumn : public TCollectionItem {
 public:
     explicit TDropDownColumn(TCollection* ACollection);
@@ -27,7 +25,7 @@ public:
     void SetColor(TColor v) { FColor = v; }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment v) { FAlignment = v; }
-    // Stored only: the popup grid draws no ellipsis of its own.
+    // The multi-column list draws an end ellipsis by it; the grid dropdown's popup grid only keeps it.
     bool Ellipsis() const { return FEllipsis; }
     void SetEllipsis(bool v) { FEllipsis = v; }
     TFont* Font() const { return FFont.get(); }
@@ -71,12 +69,12 @@ private:
     TPersistent* FMyOwner;
 };
 
-// One row of the popup: one text per column (line i is column i) and an image.
+// One row of a popup list: line i of Text is its text in column i, and a picture index.
 class TDropDownItem : public TCollectionItem {
 public:
     explicit TDropDownItem(TCollection* ACollection);
     String ClassName() const override { return "TDropDownItem"; }
-    // Copies the image index and the texts.
+    // Copies the picture index and the texts: copied items that lost their texts would show empty rows.
     void Assign(const TPersistent* Source) override;
 
     int ImageIndex() const { return FImageIndex; }
@@ -85,6 +83,7 @@ public:
     void SetText(const TStrings* v) { FText->Assign(v); }
     // The text of a column; empty for a column the item has no line for.
     String ColumnText(int Column) const;
+    bool HasColumn(int Column) const { return Column >= 0 && Column < FText->Count(); }
 
 private:
     void Touched();
@@ -101,6 +100,8 @@ public:
     TDropDownItem* Add() { return static_cast<TDropDownItem*>(TCollection::Add()); }
     TDropDownItem* Insert(int Index) { return static_cast<TDropDownItem*>(TCollection::Insert(Index)); }
     TDropDownItem* Items(int Index) const { return static_cast<TDropDownItem*>(TCollection::Items(Index)); }
+    // The first item whose line Column equals Value exactly (items without that line are skipped); -1.
+    int IndexInColumn(int Column, const String& Value) const;
     // Counts every change of the items, their texts and images included: what was measured for one
     // version holds while it stays.
     uint64_t Version() const { return FVersion; }
@@ -119,5 +120,3 @@ private:
     TPersistent* FMyOwner;
     uint64_t FVersion = 0;
 };
-
-} // namespace QvCustomGridDropDown

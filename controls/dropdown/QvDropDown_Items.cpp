@@ -1,7 +1,5 @@
-// The grid dropdown's columns and items: defaults and copies.
-#include "controls/dropdown/QvGridDropDown_Items.h"
-
-namespace QvCustomGridDropDown {
+// The list dropdowns' columns and items: defaults, copies and the change count the measuring reads.
+#include "controls/dropdown/QvDropDown_Items.h"
 
 TDropDownColumn::TDropDownColumn(TCollection* ACollection)
     : TCollectionItem(ACollection), FFont(std::make_unique<TFont>()) {}
@@ -34,16 +32,6 @@ void TDropDownItem::SetImageIndex(int v) {
     Touched();
 }
 
-void TDropDownItems::Update(TCollectionItem* Item) {
-    TCollection::Update(Item);
-    Touch();
-}
-
-void TDropDownItems::Added(TCollectionItem* Item) {
-    TCollection::Added(Item);
-    Touch();
-}
-
 void TDropDownItem::Assign(const TPersistent* Source) {
     const auto* src = dynamic_cast<const TDropDownItem*>(Source);
     if (!src) return TCollectionItem::Assign(Source);
@@ -53,7 +41,21 @@ void TDropDownItem::Assign(const TPersistent* Source) {
 }
 
 String TDropDownItem::ColumnText(int Column) const {
-    return Column >= 0 && Column < FText->Count() ? FText->Strings(Column) : String();
+    return HasColumn(Column) ? FText->Strings(Column) : String();
 }
 
-} // namespace QvCustomGridDropDown
+int TDropDownItems::IndexInColumn(int Column, const String& Value) const {
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->HasColumn(Column) && Items(i)->ColumnText(Column) == Value) return i;
+    return -1;
+}
+
+void TDropDownItems::Update(TCollectionItem* Item) {
+    TCollection::Update(Item);
+    Touch();
+}
+
+void TDropDownItems::Added(TCollectionItem* Item) {
+    TCollection::Added(Item);
+    Touch();
+}
