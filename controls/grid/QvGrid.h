@@ -2491,6 +2491,8 @@ private:
     TScrollControl* FSlimHorz = nullptr;
     ProportionalExtents FPropRows, FPropCols;
     bool FScrollLock = false; // the proportional bars wait while set
+    // Invalidate waits while set, for one repaint at the end of a bulk change.
+    bool FRepaintHeld = false;
     ITQvStringGridSelect* FSelListener = nullptr;
     std::unique_ptr<TTimer> FDragTmr;
     TDragScrollDirections FDragScrollDirection = 0;
