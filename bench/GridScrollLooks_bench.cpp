@@ -123,7 +123,10 @@ void BM_ScrollLook_Paired(benchmark::State& state) {
 void BM_Zoom_Paired(benchmark::State& state) {
     LooksGrid g(ssNormal, false);
     LooksTable t;
+    // Paints still due from showing the windows are not the zoom's: they are let through first and left out.
     PaintCounter paints(g.grid->Widget());
+    QApplication::processEvents();
+    const int setUpPaints = paints.Count();
     int zooms = 0, step = 1;
     QFont font = t.table->font();
     int section = t.table->verticalHeader()->defaultSectionSize();
@@ -148,9 +151,12 @@ void BM_Zoom_Paired(benchmark::State& state) {
                 QApplication::processEvents();
             });
         });
-    state.counters["paints_per_zoom"] = zooms ? double(paints.Count()) / zooms : 0;
-    std::fprintf(stderr, "Zoom: %.2f paints of the grid per zoom (target 1)\n",
-                 state.counters["paints_per_zoom"].value);
+    state.counters["paints_per_zoom"] = zooms ? double(paints.Count() - setUpPaints) / zooms : 0;
+    // A note, not a check: the count says what one zoom repaints (the cells only, once, is the target).
+    std::fprintf(stderr,
+                 "Zoom: %.2f paints of the grid per zoom (target 1; %d paints due from setting up "
+                 "left out)\n",
+                 state.counters["paints_per_zoom"].value, setUpPaints);
 }
 
 void SendKey(int key, const QString& text = QString()) {

@@ -59,3 +59,19 @@ void TDropDownItems::Added(TCollectionItem* Item) {
     TCollection::Added(Item);
     Touch();
 }
+
+void ListLineColors(TSelectionColorStyle Style, TColor& LineColor, TColor& FixedLineColor) {
+    switch (Style) {
+    case scOffice2007:
+        LineColor = 0xF1EDEB;
+        FixedLineColor = 0xD1BBA4;
+        break;
+    case scWindowsVista:
+    case scWindows7:
+        LineColor = 0xECECF0;
+        FixedLineColor = 0xD4D2D1;
+        break;
+    default:
+        break;
+    }
+}

@@ -2,6 +2,7 @@
 // their popup's columns and rows in these, so a filling caller writes one kind of item for either.
 #pragma once
 
+#include "controls/dropdown/QvDropDown_Types.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/system/Collections.h"
 #include "toolkit/system/StringList.h"
@@ -120,3 +121,7 @@ private:
     TPersistent* FMyOwner;
     uint64_t FVersion = 0;
 };
+
+// The grid lines of a popup list in a selection colour style: the styled ones set both colours, the
+// others leave them as they are.
+void ListLineColors(TSelectionColorStyle Style, TColor& LineColor, TColor& FixedLineColor);

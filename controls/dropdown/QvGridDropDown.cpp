@@ -377,21 +377,11 @@ void TCustomQvGridDropDown::RestoreRowAfterSort(TObject* Sender, int ACol) {
 // ---- styles
 
 void TCustomQvGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    switch (Value) {
-    case scOffice2007:
-        FLineColor = 0xF1EDEB;
-        FFixedLineColor = 0xD1BBA4;
+    ListLineColors(Value, FLineColor, FFixedLineColor);
+    if (Value == scOffice2007)
         SetSelectionColor(0x5EC1F1);
-        break;
-    case scWindowsVista:
-    case scWindows7:
+    else if (Value == scWindowsVista || Value == scWindows7)
         SetSelectionColor(0xEACAB6);
-        FLineColor = 0xECECF0;
-        FFixedLineColor = 0xD4D2D1;
-        break;
-    default:
-        break;
-    }
     TQvCustomDropDown::SetSelectionColorStyle(Value);
 }
 

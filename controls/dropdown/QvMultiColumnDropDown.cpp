@@ -272,19 +272,7 @@ void TQvMultiColumnDropDown::StepTo(TItemStep Step) {
 // ---- looks
 
 void TQvMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    switch (Value) {
-    case scOffice2007:
-        FLineColor = 0xF1EDEB;
-        FFixedLineColor = 0xD1BBA4;
-        break;
-    case scWindowsVista:
-    case scWindows7:
-        FLineColor = 0xECECF0;
-        FFixedLineColor = 0xD4D2D1;
-        break;
-    default:
-        break;
-    }
+    ListLineColors(Value, FLineColor, FFixedLineColor);
     TQvCustomDropDown::SetSelectionColorStyle(Value);
 }
 

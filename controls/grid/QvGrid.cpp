@@ -461,6 +461,7 @@ void TQvStringGrid::AssignCells(const TPersistent* Source) {
 // --------------------------------------------------------------------------------------------
 
 void TQvStringGrid::Invalidate() {
+    if (FRepaintHeld) return;
     if (FEdit.EditChange) {
         FEdit.EditChange = false;
         return;

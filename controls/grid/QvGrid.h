@@ -66,7 +66,16 @@ class TGridTransCombo;
 struct TMarkupOutput;
 class TRichEdit;
 class TGridButton;
+class TGridCalculatorDropDown;
+class TGridColorDropDown;
 class TGridCombo;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridImageDropDown;
+class TGridMemoDropDown;
+class TGridQvGridDropDown;
+class TGridTimepickerDropDown;
+class TGridTrackbarDropDown;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridEditBtn;
@@ -909,6 +918,16 @@ public:
     TGridEditBtn* BtnEdit();
     TGridUnitEditBtn* BtnUnitEdit();
     TGridButton* Btn();
+    // The drop-down editors, made on first use in the grid's style and tones.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridQvGridDropDown* QvGridDropDown();
     // Links and controls of markup cells (input/QvGrid_Anchors.cpp): the editor over an EDIT, PASSWORD,
     // MASK or COMBO control (RealCol and the cell's display column ACol), its end writing the value into the
     // control's tag, the combo's choice, and Tab on to the cell's next such control. The editors are made
@@ -1871,6 +1890,9 @@ public:
     std::function<void(TObject* Sender, int ARow)> OnAutoDeleteRow;
     std::function<void(TObject* Sender, int ACol)> OnClickSort;
     std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
+    // Around the grid's own focus-taking moments (a header drag), so a popup holding the grid stays open.
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
     std::function<void(TObject* Sender, int ARow, int ARowreal)> OnExpandNode;
     std::function<void(TObject* Sender, int ARow, int ARowreal)> OnContractNode;
     std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
@@ -1932,6 +1954,8 @@ public:
     std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)> OnHasSpinEdit;
     std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)> OnGetEditorType;
     std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)> OnGetEditorProp;
+    // The same question for an application that only needs the cell.
+    std::function<void(TObject* Sender, int ACol, int ARow)> OnGetEditorPropInt;
     std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, String& FloatFormat)>
         OnGetFloatFormat;
     std::function<void(TObject* Sender, int ACol, int ARow, String& S)> OnEllipsClick;
@@ -2467,6 +2491,8 @@ private:
     TScrollControl* FSlimHorz = nullptr;
     ProportionalExtents FPropRows, FPropCols;
     bool FScrollLock = false; // the proportional bars wait while set
+    // Invalidate waits while set, for one repaint at the end of a bulk change.
+    bool FRepaintHeld = false;
     ITQvStringGridSelect* FSelListener = nullptr;
     std::unique_ptr<TTimer> FDragTmr;
     TDragScrollDirections FDragScrollDirection = 0;

@@ -363,6 +363,7 @@ bool TQvStringGrid::HasSpinEdit(int ACol, int ARow) {
 
 void TQvStringGrid::DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink) {
     if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
+    if (OnGetEditorPropInt) OnGetEditorPropInt(this, ACol, ARow);
 }
 
 void TQvStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values) {
@@ -397,8 +398,14 @@ void TQvStringGrid::MouseActionsChanged() {}
 void TQvStringGrid::EditorKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::EditorWMKeyDown(Word&, TShiftState) {}
 void TQvStringGrid::NavigationChanged() {}
-void TQvStringGrid::DoStartBlockFocus() {}
-void TQvStringGrid::DoEndBlockFocus() {}
+void TQvStringGrid::DoStartBlockFocus() {
+    if (OnStartBlockFocus) OnStartBlockFocus(this);
+}
+
+void TQvStringGrid::DoEndBlockFocus() {
+    if (OnEndBlockFocus) OnEndBlockFocus(this);
+}
+
 void TQvStringGrid::UpdateColSize(int ACol, int& NewWidth) {
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
 }
@@ -490,9 +497,6 @@ bool TQvStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate) {
 }
 
 // The colour and image pickers report their choice once the dropdown editors exist.
-void TQvStringGrid::DoColorSelect() {}
-void TQvStringGrid::DoImageSelect() {}
-
 bool TQvStringGrid::DoCellChanging(int OldRow, int OldCol, int NewRow, int NewCol) {
     bool allow = true;
     if (OldRow != NewRow && OnRowChanging) OnRowChanging(this, OldRow, NewRow, allow);

@@ -85,15 +85,18 @@ void TQvStringGrid::Zoom(int Step) {
     if (next < -10 || next > 10) return;
     FZoomFactor = next;
     {
-        // Every size change would work the proportional bars out again: once, at the end, is enough.
+        // Every size change would work the proportional bars out again and ask for a repaint of the whole
+        // control: once, at the end, is enough, and only the cells have changed.
         ScopedValue<bool> lock(FScrollLock, true);
+        ScopedValue<bool> hold(FRepaintHeld, true);
         for (int c = 0; c < ColCount(); ++c)
             if (ColWidths(c) > 0 && ColWidths(c) + Step > 0) SetColWidths(c, ColWidths(c) + Step);
         for (int r = 0; r < RowCount(); ++r)
             if (RowHeights(r) > 0 && RowHeights(r) + Step > 0) SetRowHeights(r, RowHeights(r) + Step);
     }
     UpdateProportionalBars();
-    Invalidate();
+    InvalidateCells();
+    UpdateFooter();
 }
 
 // Scroll bars

@@ -288,6 +288,8 @@ public:
     virtual void InvalidateCol(int ACol);
     void InvalidateGrid() { Invalidate(); }
     void InvalidateGridRect(const TGridRect& r);
+    // Repaints the cells only: the border and the bars, which repaint themselves when they change, stay.
+    void InvalidateCells();
     // Advances with every repaint the grid asks for, shown or not: what it shows may have changed since.
     // Work kept from the cells (a print layout) is good while this stays the same.
     uint64_t RepaintStamp() const { return FRepaintStamp; }

@@ -288,6 +288,15 @@ void TCustomGrid::Invalidate() {
     TCustomControl::Invalidate();
 }
 
+void TCustomGrid::InvalidateCells() {
+    if (!FClient || !FClient->isVisible()) {
+        Invalidate();
+        return;
+    }
+    ++FRepaintStamp;
+    FClient->update();
+}
+
 void TCustomGrid::InvalidateGridRect(const TGridRect& r) {
     ++FRepaintStamp;
     if (!FClient) return;

@@ -114,6 +114,8 @@ void TQvColGrid::PrepareForDropDown() {
     OnSelect = [dd](TObject* s) { dd->GridSelect(s); };
     OnKeyDown = [dd](TObject* s, Word& k, TShiftState sh) { dd->GridKeyDown(s, k, sh); };
     OnCheckBoxClick = [dd](TObject* s, int c, int r, bool st) { dd->GridCheckBoxClick(s, c, r, st); };
+    OnStartBlockFocus = [dd](TObject* s) { dd->StartBlockFocus(s); };
+    OnEndBlockFocus = [dd](TObject* s) { dd->EndBlockFocus(s); };
     ConnectRelays();
     SearchFooter()->Assign(dd->SearchFooter());
     MouseActions()->Assign(dd->MouseActions());

@@ -10,6 +10,7 @@
 #include "controls/grid/edit/GridCheckBox.h"
 #include "controls/grid/edit/GridCombo.h"
 #include "controls/grid/edit/GridDatePicker.h"
+#include "controls/grid/edit/GridDropDownEditors.h"
 #include "controls/grid/edit/GridEditBtn.h"
 #include "controls/grid/edit/GridSpin.h"
 #include "toolkit/controls/Forms.h"
@@ -19,8 +20,6 @@
 
 #include <algorithm>
 #include <limits>
-
-namespace {
 
 // Shared steps
 // --------------------------------------------------------------------------------------------
@@ -42,7 +41,7 @@ template <class TEditor> void PlaceAnew(TWinControl* Control, const TEditorCell&
 
 // Over the cell, keeping its window: the native pickers and edits are dear to make, and every opening fills
 // them anew.
-void PlaceOverCell(TWinControl* Control, const TEditorCell& Cell) {
+static void PlaceOverCell(TWinControl* Control, const TEditorCell& Cell) {
     Control->SetBounds(Cell.Rect.Left, Cell.Rect.Top, Cell.Width, Cell.Height);
 }
 
@@ -51,9 +50,6 @@ void PostStartEditChar(TWinControl* Control, const TEditorCell& Cell) {
     const QChar ch = Cell.Grid->EditSession().StartEditChar;
     if (!ch.isNull()) PostMessage(Control, WM_CHAR, ch.unicode(), 0);
 }
-
-// Spin: edSpinEdit, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit
-// --------------------------------------------------------------------------------------------
 
 // The whole number a cell text starts with ("$" before hexadecimal digits); 0 when it starts with none.
 int LeadingSpinInt(const String& Text) {
@@ -80,6 +76,11 @@ int LeadingSpinInt(const String& Text) {
     if (negative) value = -value;
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
+
+namespace {
+
+// Spin: edSpinEdit, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit
+// --------------------------------------------------------------------------------------------
 
 // The decimal number a cleaned number text (full stop as separator) starts with; 0 when none.
 double LeadingSpinFloat(const String& Clean) {
@@ -689,5 +690,5 @@ void CancelEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift) {
 const TEditorEntry* FindEditorEntry(TEditorType Kind) {
     for (const TEditorKindEntry& e : kEditorTable)
         if (e.Kind == Kind) return e.Entry;
-    return nullptr;
+    return FindDropDownEditorEntry(Kind);
 }

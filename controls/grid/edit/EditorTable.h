@@ -59,3 +59,9 @@ TQvStringGrid* EditorOwnerGrid(TComponent* Owner, const char* Editor);
 void EndEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift);
 // Escape: the edit ends and the cell keeps exactly its text (also one the editor cannot show).
 void CancelEditByKey(TQvStringGrid& Grid, Word& Key, TShiftState Shift);
+
+// Steps the entries share: the control hidden and disabled with the focus back on the grid, the character
+// that opened the editor posted to it, and the whole number a cell text starts with.
+void HideInCell(TWinControl* Control, const TEditorCell& Cell);
+void PostStartEditChar(TWinControl* Control, const TEditorCell& Cell);
+int LeadingSpinInt(const String& Text);

@@ -116,16 +116,18 @@ bool TQvStringGrid::ValidateCell(const String& NewValue) {
             FGridModified = true;
             if (FixedCols() > 0) SetRowModified(RealRowIndex(row), true);
         }
-        if (valid) CellChanged(realCol, row);
         if (FCellChecker && FCellChecker->AutoMarkError())
             value = FCellChecker->MarkError(realCol, row, value);
         if (valid && UndoRedo()) UndoRedo()->RegisterChange(realCol, row, value, FEdit.OldCellText);
-        if (valid && changed) DoCellsChanged(TRect(realCol, row, realCol, row));
         FEdit.NewCellText = value;
+        // The footer and the change listeners read the cell: they are told once the new text is in it.
+        if (valid) {
+            SetCellEx(realCol, row, value);
+            CellChanged(realCol, row);
+            if (changed) DoCellsChanged(TRect(realCol, row, realCol, row));
+        }
     }
-    if (valid) {
-        SetCellEx(realCol, row, value);
-    } else {
+    if (!valid) {
         FEdit.LastValidation = false;
         const int oldCol = FEdit.OldCol;
         const String restored = value != NewValue ? value : FEdit.OldCellText;
@@ -164,7 +166,6 @@ bool TQvStringGrid::ValidateCellWide(const String& NewValue) {
     if (NewValue == FEdit.OldCellTextWide && !FAlwaysValidate) return true;
 
     const bool changed = NewValue != FEdit.OldCellTextWide;
-    CellChanged(realCol, row);
     String value = NewValue;
     if (OnCellValidateWide) OnCellValidateWide(this, realCol, row, value, valid);
     if (valid) {
@@ -186,6 +187,8 @@ bool TQvStringGrid::ValidateCellWide(const String& NewValue) {
         if (value == NewValue && Col() != oldCol && InplaceEditor()) InplaceEditor()->Invalidate();
         FEdit.ModifiedFlag = FEdit.OldModifiedValue;
     }
+    // Told after the store, refused or not: a refusing handler may have put a value of its own in the cell.
+    CellChanged(realCol, row);
     if (valid && changed) DoCellsChanged(TRect(realCol, row, realCol, row));
     FEdit.OldCellTextWide = QString::fromStdWString(WideCells(realCol, row));
     return valid;

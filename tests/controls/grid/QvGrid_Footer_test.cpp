@@ -5,10 +5,12 @@
 #include "toolkit/controls/HintWindow.h"
 
 #include "InputEvents.h"
+#include "edit/EditorGrid.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -199,6 +201,53 @@ TEST_F(FooterTest, EachStylePaintsItsContent) {
     EXPECT_GT(RedPixels(Panel()), 10);
     ff->SetCustomTemplate("Total <#2> items");
     EXPECT_EQ(RedPixels(Panel()), 0);
+}
+
+// An edit stored by Enter, by Tab or by clicking another cell is in the sum the footer shows at once, not
+// one edit later.
+TEST(FooterEdit, TheSumIncludesTheValueJustStored) {
+    editorgrid::EditorGrid g(3, 6);
+    TFloatingFooter* ff = g.grid->FloatingFooter();
+    g.grid->SetOptions(g.grid->Options() | goTabs);
+    ff->SetVisible(true);
+    g.grid->SetFloatFormat("%.0f");
+    ff->SetColumnCalc(1, acSUM);
+    ff->SetColumnCalc(2, acSUM);
+    QApplication::processEvents();
+    const int footer = g.grid->RowCount() - 1;
+    const struct {
+        const char* How;
+        int Col, Row;
+        const char* Typed;
+        const char* Sum1;
+        const char* Sum2;
+    } cases[] = {
+        {"Enter", 1, 1, "7", "7", "0"},
+        {"Tab", 1, 2, "5", "12", "0"},
+        {"a click on another cell", 2, 3, "40", "12", "40"},
+    };
+    for (const auto& k : cases) {
+        g.Go(k.Col, k.Row);
+        editorgrid::Key(Qt::Key_F2);
+        editorgrid::Type(k.Typed);
+        const std::string how = k.How;
+        if (how == "Enter")
+            editorgrid::Enter();
+        else if (how == "Tab")
+            editorgrid::Key(Qt::Key_Tab, "\t");
+        else {
+            // The cells are drawn on the grid's one direct child that is no scroll bar.
+            QWidget* cells = g.grid->Widget();
+            for (QWidget* w : g.grid->Widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (!qobject_cast<QScrollBar*>(w) && w != g.grid->FooterPanel()->Widget()) cells = w;
+            const TRect r = g.grid->CellRect(1, 4);
+            qvtest::ClickAt(cells, QPointF(r.Left + 3, r.Top + 3));
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(g.grid->Cells(k.Col, k.Row), String(k.Typed)) << k.How;
+        EXPECT_EQ(g.grid->Cells(1, footer), String(k.Sum1)) << k.How;
+        EXPECT_EQ(g.grid->Cells(2, footer), String(k.Sum2)) << k.How;
+    }
 }
 
 } // namespace qvgrid_footer_test

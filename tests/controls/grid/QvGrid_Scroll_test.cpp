@@ -187,6 +187,35 @@ TEST_F(SizingTest, ZoomStopsAtItsLimitAndLeavesHiddenColumnsHidden) {
     EXPECT_EQ(grid->ColWidths(1), 0);
 }
 
+// Counts the paint events of a widget and of everything inside it.
+struct PaintCount : QObject {
+    QWidget* Target;
+    int Paints = 0;
+    explicit PaintCount(QWidget* w) : Target(w) { qApp->installEventFilter(this); }
+    ~PaintCount() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType() &&
+            (o == Target || Target->isAncestorOf(static_cast<QWidget*>(o))))
+            ++Paints;
+        return false;
+    }
+};
+
+// A zoom resizes every row and column, yet the cells are painted once; the border and the bars, which
+// have not changed, are not painted at all.
+TEST_F(SizingTest, AZoomPaintsTheCellsOnce) {
+    grid->SetScrollBars(ssBoth);
+    grid->SetColCount(5);
+    grid->SetRowCount(500);
+    QApplication::processEvents();
+    for (int step : {1, -1, -1}) {
+        PaintCount count(grid->Widget());
+        grid->Zoom(step);
+        QApplication::processEvents();
+        EXPECT_EQ(count.Paints, 1) << "zoom by " << step;
+    }
+}
+
 // The sizing border: where a header's column border and a fixed column's row border meet, the row border
 // decides.
 TEST_F(SizingTest, SizingBorderOfHeadersAndFixedColumns) {

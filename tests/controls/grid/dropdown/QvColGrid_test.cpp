@@ -3,6 +3,7 @@
 #include "../../dropdown/GridDropDownOnForm.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -229,4 +230,30 @@ TEST_F(ColGrid, TheColumnLookFirstAndCustomDrawingOnlyWhenAsked) {
     String format = "%.2f";
     Grid()->OnGetFloatFormat(Grid(), 0, 1, isFloat, format);
     EXPECT_EQ(format, "");
+}
+
+TEST_F(ColGrid, AHeaderDragInThePopupBlocksItsActivationUntilTheRelease) {
+    dd->SetColumnMoving(true);
+    for (const char* h : {"A", "B", "C"})
+        dd->Columns()->Add()->SetHeader(h);
+    AddItem({"1", "2", "3"});
+    AddItem({"4", "5", "6"});
+    dd->EndUpdate();
+    Open();
+    QWidget* cells = Grid()->Widget();
+    for (QWidget* w : cells->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QScrollBar*>(w)) cells = w;
+    auto centre = [&](int c) {
+        const TRect r = Grid()->CellRect(c, 0);
+        return QPointF((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton b, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, cells->mapToGlobal(at), b, held, Qt::NoModifier);
+        QApplication::sendEvent(cells, &e);
+    };
+    send(QEvent::MouseButtonPress, centre(0), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, centre(1), Qt::NoButton, Qt::LeftButton);
+    EXPECT_TRUE(dd->DropDownForm()->BlockActivate());
+    send(QEvent::MouseButtonRelease, centre(1), Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(dd->DropDownForm()->BlockActivate());
 }

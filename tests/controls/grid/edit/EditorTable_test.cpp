@@ -36,10 +36,15 @@ const KindCase kKinds[] = {
     {edButton, "TGridButton"},
     {edRichEdit, "TQvRichEdit"},
     {edCustom, nullptr},
-    {edMemoDropDown, nullptr},
-    {edCalculatorDropDown, nullptr},
-    {edColorPickerDropDown, nullptr},
-    {edQvGridDropDown, nullptr},
+    {edTrackbarDropDown, "TGridTrackbarDropDown"},
+    {edMemoDropDown, "TGridMemoDropDown"},
+    {edCalculatorDropDown, "TGridCalculatorDropDown"},
+    {edTimePickerDropDown, "TGridTimepickerDropDown"},
+    {edDetailDropDown, "TGridDetailPickerDropDown"},
+    {edGridDropDown, "TGridGridDropDown"},
+    {edColorPickerDropDown, "TGridColorDropDown"},
+    {edImagePickerDropDown, "TGridImageDropDown"},
+    {edQvGridDropDown, "TGridQvGridDropDown"},
 };
 
 TEST(EditorTable, EachSpecialKindOpensItsEntrysControlOverTheCellOrNothing) {

@@ -491,6 +491,18 @@ TEST_F(MouseGridTest, EnhancedColumnMoveShowsTheHeaderButtonAndMoves) {
     EXPECT_EQ(grid->Cells(4, 0), "moved");
 }
 
+TEST_F(MouseGridTest, AHeaderDragStartsAndEndsTheFocusBlockOnce) {
+    grid->SetOptions(grid->Options() | goColMoving);
+    std::vector<std::pair<String, TObject*>> fired;
+    grid->OnStartBlockFocus = [&](TObject* s) { fired.push_back({"start", s}); };
+    grid->OnEndBlockFocus = [&](TObject* s) { fired.push_back({"end", s}); };
+    Press(Center(2, 0));
+    Move(Center(3, 0));
+    Release(Center(3, 0));
+    const std::vector<std::pair<String, TObject*>> expected = {{"start", grid}, {"end", grid}};
+    EXPECT_EQ(fired, expected);
+}
+
 TEST_F(MouseGridTest, RefusedMoveTargetMovesNothing) {
     grid->SetOptions(grid->Options() | goColMoving);
     grid->OnColumnMoving = [](TObject*, int, bool& allow) { allow = false; };
